@@ -1,0 +1,53 @@
+#pragma once
+// The class library's exception classes. Messages are 8-bit Windows-1252 text.
+
+#include <exception>
+#include <string>
+#include <utility>
+
+class Exception : public std::exception {
+ public:
+  explicit Exception(std::string message) : message_(std::move(message)) {}
+
+  const std::string& Message() const { return message_; }
+  void SetMessage(std::string message) { message_ = std::move(message); }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+// Text that is no number, or a value that does not fit; also an impossible assignment.
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EOutOfMemory : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A system resource (timer, handle) could not be had.
+class EOutOfResources : public EOutOfMemory {
+ public:
+  using EOutOfMemory::EOutOfMemory;
+};
+
+// A file could not be opened, read or written; ErrorCode is the operating system's error number.
+class EInOutError : public Exception {
+ public:
+  EInOutError(std::string message, int error_code)
+      : Exception(std::move(message)), error_code_(error_code) {}
+
+  int ErrorCode() const { return error_code_; }
+
+ private:
+  int error_code_;
+};
+
+// An index outside a string list.
+class EStringListError : public Exception {
+ public:
+  using Exception::Exception;
+};
