@@ -1,0 +1,250 @@
+#include "platform/devices/profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "platform/devices/config.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Trim(const std::string& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+std::string TrimRight(std::string s) {
+  while (!s.empty() && IsBlank(s.back())) s.pop_back();
+  return s;
+}
+
+// Upper case of a Windows-1252 byte, as the Windows profile functions compare names.
+unsigned char UpperAnsi(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return c - 0x20;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  switch (c) {
+    case 0x9A: return 0x8A;
+    case 0x9C: return 0x8C;
+    case 0x9E: return 0x8E;
+    case 0xFF: return 0x9F;
+    default: return c;
+  }
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+  const std::string x = Trim(a), y = Trim(b);
+  if (x.size() != y.size()) return false;
+  for (size_t i = 0; i < x.size(); ++i) {
+    if (UpperAnsi(static_cast<unsigned char>(x[i])) != UpperAnsi(static_cast<unsigned char>(y[i])))
+      return false;
+  }
+  return true;
+}
+
+enum class Kind { kBlank, kComment, kSection, kEntry };
+
+struct Parsed {
+  Kind kind = Kind::kBlank;
+  std::string name;   // section or key name, trimmed
+  std::string value;  // entry value as it stands after '='
+};
+
+Parsed Parse(const std::string& line) {
+  Parsed p;
+  const std::string t = Trim(line);
+  if (t.empty()) return p;
+  if (t[0] == ';' || t[0] == '#') {
+    p.kind = Kind::kComment;
+  } else if (t[0] == '[') {
+    p.kind = Kind::kSection;
+    const size_t close = t.find(']');
+    p.name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+  } else {
+    p.kind = Kind::kEntry;
+    const size_t eq = line.find('=');
+    p.name = Trim(line.substr(0, eq));
+    if (eq != std::string::npos) p.value = line.substr(eq + 1);
+  }
+  return p;
+}
+
+using Lines = std::vector<std::string>;
+
+// The file's lines without their CR/LF ends; nullopt when the file cannot be read.
+std::optional<Lines> ReadLines(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::stringstream ss;
+  ss << in.rdbuf();
+  const std::string data = ss.str();
+  Lines lines;
+  size_t pos = 0;
+  while (pos < data.size()) {
+    size_t nl = data.find('\n', pos);
+    if (nl == std::string::npos) nl = data.size();
+    std::string line = data.substr(pos, nl - pos);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    pos = nl + 1;
+  }
+  return lines;
+}
+
+bool WriteAll(int fd, const std::string& data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Replaces the file by the lines through a temporary file and a rename.
+bool WriteLines(const std::string& path, const Lines& lines) {
+  std::string target = path;
+  struct stat st {};
+  const bool exists = stat(path.c_str(), &st) == 0;
+  if (exists) {
+    if (!S_ISREG(st.st_mode) || access(path.c_str(), W_OK) != 0) return false;
+    // Keep a symbolic link and write the file it points to.
+    if (char* real = realpath(path.c_str(), nullptr)) {
+      target = real;
+      std::free(real);
+    }
+  }
+  const size_t slash = target.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  static std::atomic<unsigned> counter{0};
+  const std::string tmp = dir + (slash == std::string::npos ? "/." : ".") + base + "." +
+                          std::to_string(getpid()) + "." + std::to_string(counter++) + ".tmp";
+  const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  std::string data;
+  for (const std::string& line : lines) data += line + "\r\n";
+  bool ok = WriteAll(fd, data);
+  if (ok && exists) ok = fchmod(fd, st.st_mode & 07777) == 0;
+  if (ok) ok = fsync(fd) == 0;
+  if (close(fd) != 0) ok = false;
+  if (ok) ok = rename(tmp.c_str(), target.c_str()) == 0;
+  if (!ok) unlink(tmp.c_str());
+  return ok;
+}
+
+// Index range of the first matching section: its header and the index after its last line.
+struct SectionRange {
+  size_t header, end;
+};
+
+std::optional<SectionRange> FindSection(const Lines& lines, const std::string& section) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Parsed p = Parse(lines[i]);
+    if (p.kind != Kind::kSection || !SameName(p.name, section)) continue;
+    size_t end = i + 1;
+    while (end < lines.size() && Parse(lines[end]).kind != Kind::kSection) ++end;
+    return SectionRange{i, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<size_t> FindEntry(const Lines& lines, const SectionRange& r, const std::string& key) {
+  for (size_t i = r.header + 1; i < r.end; ++i) {
+    const Parsed p = Parse(lines[i]);
+    if (p.kind == Kind::kEntry && SameName(p.name, key)) return i;
+  }
+  return std::nullopt;
+}
+
+std::string Unquote(const std::string& value) {
+  std::string v = Trim(value);
+  if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) v = v.substr(1, v.size() - 2);
+  return v;
+}
+
+}  // namespace
+
+std::string ProfilePath(const std::string& fileName) {
+  std::string name = fileName;
+  for (char& c : name) {
+    if (c == '\\') c = '/';
+  }
+  if (name.find('/') == std::string::npos) return ConfigDirectory() + "/" + name;
+  return name;
+}
+
+std::string ProfileRead(const std::string& section, const std::string& key,
+                        const std::string& def, const std::string& fileName) {
+  const std::optional<Lines> lines = ReadLines(ProfilePath(fileName));
+  if (!lines) return TrimRight(def);
+  const std::optional<SectionRange> range = FindSection(*lines, section);
+  if (!range) return TrimRight(def);
+  const std::optional<size_t> entry = FindEntry(*lines, *range, key);
+  if (!entry) return TrimRight(def);
+  return Unquote(Parse((*lines)[*entry]).value);
+}
+
+bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& fileName) {
+  const std::string path = ProfilePath(fileName);
+  std::optional<Lines> read = ReadLines(path);
+  // A file that exists but cannot be read must not be replaced by one holding only this entry.
+  if (!read && access(path.c_str(), F_OK) == 0) return false;
+  Lines lines = read.value_or(Lines{});
+  const std::string entry = key + "=" + value;
+  const std::optional<SectionRange> range = FindSection(lines, section);
+  if (!range) {
+    if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+    lines.push_back("[" + section + "]");
+    lines.push_back(entry);
+  } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {
+    lines[*at] = entry;
+  } else {
+    size_t after = range->header;
+    for (size_t i = range->header + 1; i < range->end; ++i) {
+      if (Parse(lines[i]).kind == Kind::kEntry) after = i;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after + 1), entry);
+  }
+  return WriteLines(path, lines);
+}
+
+bool ProfileEraseEntry(const std::string& section, const std::string& key,
+                       const std::string& fileName) {
+  const std::string path = ProfilePath(fileName);
+  std::optional<Lines> lines = ReadLines(path);
+  if (!lines) return access(path.c_str(), F_OK) != 0;
+  const std::optional<SectionRange> range = FindSection(*lines, section);
+  if (!range) return true;
+  const std::optional<size_t> at = FindEntry(*lines, *range, key);
+  if (!at) return true;
+  lines->erase(lines->begin() + static_cast<std::ptrdiff_t>(*at));
+  return WriteLines(path, *lines);
+}
+
+bool ProfileEraseSection(const std::string& section, const std::string& fileName) {
+  const std::string path = ProfilePath(fileName);
+  std::optional<Lines> lines = ReadLines(path);
+  if (!lines) return access(path.c_str(), F_OK) != 0;
+  const std::optional<SectionRange> range = FindSection(*lines, section);
+  if (!range) return true;
+  lines->erase(lines->begin() + static_cast<std::ptrdiff_t>(range->header),
+               lines->begin() + static_cast<std::ptrdiff_t>(range->end));
+  return WriteLines(path, *lines);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Profile (INI) files with the rules of the Windows profile functions, on our own engine.
+//
+// File names: backslashes count as '/'; a name without any '/' lies in ConfigDirectory() (the
+// stand-in for the Windows directory); other names are used as they stand (relative ones from the
+// current directory). Names are bytes and go to the operating system unchanged.
+//
+// File format: "[section]" lines open sections, "key=value" lines are entries, lines starting
+// with ';' or '#' are comments, a non-blank line without '=' is an entry with an empty value.
+// Lines before the first section belong to no section. Section and key names match without regard
+// to case (Windows-1252 letters) and to blanks around them; the first matching section and the
+// first matching key in it win. CRLF or LF line ends are read; CRLF is written.
+//
+// Every call reads the file anew and writes it back at once: nothing is cached, nothing held open.
+// Writes go to a temporary file in the same directory that is then renamed over the file, so a
+// failed write leaves the old file whole.
+
+#include <string>
+
+// The path a profile file name resolves to (see above).
+std::string ProfilePath(const std::string& fileName);
+
+// The entry's value with blanks around it removed and one pair of matching enclosing quotes
+// ('...' or "...") taken off. The default, with trailing blanks removed, when the file, the section
+// or the key is missing. No length limit: callers that keep a fixed buffer cut the result.
+std::string ProfileRead(const std::string& section, const std::string& key,
+                        const std::string& def, const std::string& fileName);
+
+// Writes key=value (no blanks added around '='; an empty key or value is written as it is).
+// An existing entry's line is replaced where it stands; a new entry goes after the last entry of
+// its section; a missing section is added at the end of the file; a missing file is created.
+// False when the file cannot be written (missing or unwritable directory, read-only file, full
+// disk); the file is then unchanged.
+bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& fileName);
+
+// Removes the entry's line. True when there was nothing to remove.
+bool ProfileEraseEntry(const std::string& section, const std::string& key,
+                       const std::string& fileName);
+
+// Removes the section: its header, its entries and whatever else stands up to the next section.
+// True when there was nothing to remove.
+bool ProfileEraseSection(const std::string& section, const std::string& fileName);

@@ -1,0 +1,216 @@
+#include "platform/devices/profile.h"
+
+#include <sys/stat.h>
+
+#include "platform/devices/config.h"
+#include "tests/platform/devices/devices_fixture.h"
+
+namespace {
+
+class Profile : public DevicesTest {
+ protected:
+  std::string Path(const std::string& name) const { return root_ + "/" + name; }
+};
+
+TEST_F(Profile, BareNamesLiveInTheConfigurationFolder) {
+  EXPECT_EQ(ConfigDirectory(), ConfigDir());
+  EXPECT_EQ(ProfilePath("Orvane.ini"), ConfigDir() + "/Orvane.ini");
+  EXPECT_EQ(ProfilePath("/x/y.ini"), "/x/y.ini");
+  EXPECT_EQ(ProfilePath("sub\\y.ini"), "sub/y.ini");
+  ASSERT_TRUE(ProfileWrite("S", "k", "v", "bare.ini"));
+  EXPECT_EQ(ReadFile(ConfigDir() + "/bare.ini"), "[S]\r\nk=v\r\n");
+}
+
+TEST_F(Profile, ReadsHandWrittenFilesWithTheProfileRules) {
+  const std::string file = Path("hand.ini");
+  WriteFile(file,
+            "orphan=before any section\n"
+            "; a comment\n"
+            "# another comment\n"
+            "[ Alpha ]\n"
+            "  Key One  =  spaced value  \r\n"
+            "k=1\n"
+            "empty=\n"
+            "dq=\"  quoted  \"\n"
+            "sq='single'\n"
+            "half=\"open\n"
+            "mixed=\"a'\n"
+            "bare line\n"
+            "k=second k is ignored\n"
+            "eq=a=b\n"
+            "tab\t=\tx\t\n"
+            "\xE4rger=umlaut\n"
+            "\n"
+            "[alpha]\n"
+            "later=the first section wins\n"
+            "[B]\n"
+            "x=y");
+  const struct {
+    const char *section, *key, *want;
+  } cases[] = {
+      {"Alpha", "Key One", "spaced value"},
+      {"ALPHA", "key one", "spaced value"},
+      {" alpha ", " KEY ONE ", "spaced value"},
+      {"Alpha", "k", "1"},
+      {"Alpha", "K", "1"},
+      {"Alpha", "empty", ""},
+      {"Alpha", "dq", "  quoted  "},
+      {"Alpha", "sq", "single"},
+      {"Alpha", "half", "\"open"},
+      {"Alpha", "mixed", "\"a'"},
+      {"Alpha", "bare line", ""},
+      {"Alpha", "eq", "a=b"},
+      {"Alpha", "tab", "x"},
+      {"Alpha", "\xC4RGER", "umlaut"},
+      {"Alpha", "later", "<default>"},
+      {"Alpha", "orphan", "<default>"},
+      {"Alpha", "; a comment", "<default>"},
+      {"B", "x", "y"},
+      {"C", "x", "<default>"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ProfileRead(c.section, c.key, "<default>", file), c.want)
+        << c.section << "/" << c.key;
+  }
+  EXPECT_EQ(ProfileRead("Alpha", "missing", "def  ", file), "def");
+  EXPECT_EQ(ProfileRead("Alpha", "k", "def", Path("missing.ini")), "def");
+}
+
+TEST_F(Profile, WritesChangeOnlyTheirLine) {
+  const std::string file = Path("w.ini");
+  WriteFile(file,
+            "; header comment\n"
+            "[A]\n"
+            "a=1\n"
+            "; inside A\n"
+            "b = 2\n"
+            "\n"
+            "[B]\n"
+            "c=3\n");
+  ASSERT_TRUE(ProfileWrite("a", "B", "two", file));   // in place, new spelling of the key
+  ASSERT_TRUE(ProfileWrite("A", "new", "n", file));   // after the last entry of A
+  ASSERT_TRUE(ProfileWrite("C", "", "empty key", file));  // a new section at the end
+  ASSERT_TRUE(ProfileWrite("B", "d", "", file));      // an empty value is written
+  EXPECT_EQ(ReadFile(file),
+            "; header comment\r\n[A]\r\na=1\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
+            "[B]\r\nc=3\r\nd=\r\n\r\n[C]\r\n=empty key\r\n");
+  EXPECT_EQ(ProfileRead("C", "", "x", file), "empty key");
+
+  ASSERT_TRUE(ProfileEraseEntry("A", "A", file));
+  ASSERT_TRUE(ProfileEraseSection("b", file));
+  ASSERT_TRUE(ProfileEraseEntry("A", "nothing", file));
+  ASSERT_TRUE(ProfileEraseSection("nothing", file));
+  EXPECT_EQ(ReadFile(file), "; header comment\r\n[A]\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
+                            "[C]\r\n=empty key\r\n");
+  ASSERT_TRUE(ProfileEraseSection("C", file));
+  ASSERT_TRUE(ProfileEraseSection("A", file));
+  EXPECT_EQ(ReadFile(file), "; header comment\r\n");
+}
+
+TEST_F(Profile, ErasingInAMissingFileCreatesNothing) {
+  EXPECT_TRUE(ProfileEraseEntry("A", "a", Path("none.ini")));
+  EXPECT_TRUE(ProfileEraseSection("A", Path("none.ini")));
+  EXPECT_FALSE(std::filesystem::exists(Path("none.ini")));
+}
+
+TEST_F(Profile, UnwritablePlacesReportFailureAndKeepTheFile) {
+  WriteFile(Path("plain"), "not a directory");
+  mkdir(Path("dir.ini").c_str(), 0777);
+  const std::string targets[] = {Path("missing/x.ini"), Path("plain/x.ini"), Path("dir.ini")};
+  for (const std::string& t : targets) {
+    EXPECT_FALSE(ProfileWrite("S", "k", "v", t)) << t;
+    EXPECT_EQ(ProfileRead("S", "k", "def", t), "def") << t;
+  }
+  EXPECT_FALSE(ProfileEraseSection("S", Path("dir.ini")));
+  EXPECT_EQ(ReadFile(Path("plain")), "not a directory");
+  // No temporary files are left behind.
+  for (const auto& e : std::filesystem::recursive_directory_iterator(root_)) {
+    EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+  }
+}
+
+TEST_F(Profile, KeepsTheModeOfAnExistingFile) {
+  const std::string file = Path("mode.ini");
+  WriteFile(file, "[S]\nk=v\n");
+  chmod(file.c_str(), 0640);
+  ASSERT_TRUE(ProfileWrite("S", "k", "w", file));
+  struct stat st {};
+  ASSERT_EQ(stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// --- Interchange with Python's configparser -------------------------------------------------
+
+std::string Python() {
+  for (const char* p : {"/usr/bin/python3", "/usr/local/bin/python3"}) {
+    if (access(p, X_OK) == 0) return p;
+  }
+  return "";
+}
+
+// Every section, key and value configparser sees in the file, one "section|key|value" line each.
+std::string ConfigParserDump(const std::string& python, const std::string& file) {
+  const std::string script =
+      "import configparser,sys\n"
+      "c=configparser.ConfigParser(interpolation=None,strict=False)\n"
+      "c.optionxform=str\n"
+      "c.read(sys.argv[1],encoding='latin-1')\n"
+      "for s in c.sections():\n"
+      "  for k,v in c.items(s,raw=True): print(s+'|'+k+'|'+v)\n";
+  return RunCommand(python + " -c \"" + script + "\" '" + file + "'");
+}
+
+TEST_F(Profile, ConfigParserReadsWhatWeWrite) {
+  const std::string python = Python();
+  if (python.empty()) GTEST_SKIP() << "no python3";
+  const std::string file = Path("ours.ini");
+  WriteFile(file, "; written by hand first\n[Keep]\nold=1\n");
+  const struct {
+    const char *section, *key, *value;
+  } entries[] = {
+      {"Main", "Name", "Orvane demo"},
+      {"Main", "x", "1"},
+      {"Main", "Path", "C:\\data\\x.ini"},
+      {"Main", "Percent", "100% sure"},
+      {"Main", "Blank", ""},
+      {"Second section", "Real", "3.25"},
+      {"Second section", "Flag", "True"},
+      {"S", "k", "v"},
+  };
+  for (const auto& e : entries) ASSERT_TRUE(ProfileWrite(e.section, e.key, e.value, file));
+  ASSERT_TRUE(ProfileWrite("main", "x", "2", file));  // replaced in place
+  EXPECT_EQ(ConfigParserDump(python, file),
+            "Keep|old|1\n"
+            "Main|Name|Orvane demo\nMain|x|2\nMain|Path|C:\\data\\x.ini\nMain|Percent|100% sure\n"
+            "Main|Blank|\n"
+            "Second section|Real|3.25\nSecond section|Flag|True\n"
+            "S|k|v\n");
+}
+
+TEST_F(Profile, WeReadWhatConfigParserWrites) {
+  const std::string python = Python();
+  if (python.empty()) GTEST_SKIP() << "no python3";
+  const std::string file = Path("theirs.ini");
+  const std::string script =
+      "import configparser,sys\n"
+      "c=configparser.ConfigParser(interpolation=None)\n"
+      "c.optionxform=str\n"
+      "c['Window']={'Left':'10','Caption':'Demo  window','e':'','Q':'\\'x\\''}\n"
+      "c['a']={'b':'c'}\n"
+      "f=open(sys.argv[1],'w')\n"
+      "f.write('# made by configparser\\n')\n"
+      "c.write(f)\n";
+  RunCommand(python + " -c \"" + script + "\" '" + file + "'");
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(ProfileRead("window", "left", "", file), "10");
+  EXPECT_EQ(ProfileRead("Window", "Caption", "", file), "Demo  window");
+  EXPECT_EQ(ProfileRead("Window", "e", "def", file), "");
+  EXPECT_EQ(ProfileRead("Window", "Q", "", file), "x");
+  EXPECT_EQ(ProfileRead("A", "B", "", file), "c");
+  // And a write in between keeps the file readable for configparser.
+  ASSERT_TRUE(ProfileWrite("a", "b", "d", file));
+  EXPECT_EQ(ConfigParserDump(python, file),
+            "Window|Left|10\nWindow|Caption|Demo  window\nWindow|e|\nWindow|Q|'x'\na|b|d\n");
+}
+
+}  // namespace
