@@ -30,10 +30,10 @@ bool StoreCurve(const std::vector<long double>& xs, const std::vector<long doubl
 
 // One chord of the spline, from point i-1 to point i, with the derivatives at its start.
 struct TSplineSegment {
-  int index = 0;           // number of the end point
+  int index = 0;  // number of the end point
   long double dx = 0, dy = 0;
-  long double h = 0;       // chord length
-  long double length = 0;  // accumulated length at the end point
+  long double h = 0;           // chord length
+  long double length = 0;      // accumulated length at the end point
   long double sx = 0, sy = 0;  // unit direction: the divided differences over the chord
   long double px = 0, py = 0;  // start point
   long double d1x = 0, d1y = 0, d2x = 0, d2y = 0, d3x = 0, d3y = 0;
@@ -118,8 +118,10 @@ bool SolveTangents(const std::vector<TSplineSegment>& segs,
 }
 
 bool SplineSolveTangents(const std::vector<TSplineSegment>& segs, Tangents& dx, Tangents& dy) {
-  return SolveTangents(segs, [](const TSplineSegment& s) { return s.sx; }, dx) &&
-         SolveTangents(segs, [](const TSplineSegment& s) { return s.sy; }, dy);
+  return SolveTangents(
+             segs, [](const TSplineSegment& s) { return s.sx; }, dx) &&
+         SolveTangents(
+             segs, [](const TSplineSegment& s) { return s.sy; }, dy);
 }
 
 // Second and third derivative at the start of a segment of length h, slope s, end tangents d0, d1.
@@ -131,8 +133,7 @@ bool Coefficients(long double h, long double s, long double d0, long double d1, 
   return std::isfinite(d2) && std::isfinite(d3);
 }
 
-bool SplineCoefficients(std::vector<TSplineSegment>& segs, const Tangents& dx,
-                        const Tangents& dy) {
+bool SplineCoefficients(std::vector<TSplineSegment>& segs, const Tangents& dx, const Tangents& dy) {
   for (std::size_t i = 0; i < segs.size(); ++i) {
     TSplineSegment& s = segs[i];
     s.d1x = dx[i];
@@ -166,13 +167,13 @@ bool IsZero(long double x) { return std::fabs(x) <= kZeroTolerance; }
 
 bool IsNotZero(long double x) { return std::fabs(x) > kZeroTolerance; }
 
-bool IsEqual(long double a, long double b) { return std::fabs(b - a) <= std::fabs(a) * kRelTolerance; }
+bool IsEqual(long double a, long double b) {
+  return std::fabs(b - a) <= std::fabs(a) * kRelTolerance;
+}
 
 bool IsGreater(long double a, long double b) { return a - std::fabs(a) * kRelTolerance > b; }
 
-bool IsGreaterEqual(long double a, long double b) {
-  return a + std::fabs(a) * kRelTolerance >= b;
-}
+bool IsGreaterEqual(long double a, long double b) { return a + std::fabs(a) * kRelTolerance >= b; }
 
 long double SafeReciprocal(long double x) { return IsZero(x) ? 0 : 1 / x; }
 
@@ -190,10 +191,22 @@ long double PowerXY(long double exponent, long double base) {
 }
 
 double Factorial(int n) {
-  static constexpr double kTable[] = {1,         1,          2,           6,
-                                      24,        120,        720,         5040,
-                                      40320,     362880,     3628800,     39916800,
-                                      479001600, 6227020800, 87178291200, 1307674368000,
+  static constexpr double kTable[] = {1,
+                                      1,
+                                      2,
+                                      6,
+                                      24,
+                                      120,
+                                      720,
+                                      5040,
+                                      40320,
+                                      362880,
+                                      3628800,
+                                      39916800,
+                                      479001600,
+                                      6227020800,
+                                      87178291200,
+                                      1307674368000,
                                       20922789888000};
   if (n < 0) return 1;
   if (n <= 16) return kTable[n];

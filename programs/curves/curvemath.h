@@ -11,7 +11,8 @@
 #include <span>
 #include <vector>
 
-// A control or computed point; 28 bytes on file (X, Y, 12 reserved bytes), never written as a whole.
+// A control or computed point; 28 bytes on file (X, Y, 12 reserved bytes), never written as a
+// whole.
 struct TCurvePoint {
   double X = 0;
   double Y = 0;
@@ -23,16 +24,16 @@ extern int MathError;
 
 // The values MathError takes.
 enum : int {
-  kMathErrPowerBaseZero = 23,     // PowerXY: base is zero (result 0)
-  kMathErrBezierTooMany = 45,     // BezierCurve: more than 30 control points
-  kMathErrBezierTooFew = 46,      // BezierCurve: fewer than 3 control points
-  kMathErrSplineZeroChord = 49,   // SplineCurve: two consecutive points coincide
-  kMathErrSplineRange = 63,       // SplineCurve: first index not below the last one
-  kMathErrSplineTooFew = 64,      // SplineCurve: fewer than 3 points from first to last
-  kMathErrBinomial = 100,         // BinomialRow (and the Bezier sum): floating-point fault
-  kMathErrSplineTangents = 101,   // floating-point fault while solving for the tangents
-  kMathErrSplineCoeffs = 102,     // floating-point fault in the segment coefficients
-  kMathErrSplineEvaluate = 103,   // floating-point fault (or no double result) in the evaluation
+  kMathErrPowerBaseZero = 23,    // PowerXY: base is zero (result 0)
+  kMathErrBezierTooMany = 45,    // BezierCurve: more than 30 control points
+  kMathErrBezierTooFew = 46,     // BezierCurve: fewer than 3 control points
+  kMathErrSplineZeroChord = 49,  // SplineCurve: two consecutive points coincide
+  kMathErrSplineRange = 63,      // SplineCurve: first index not below the last one
+  kMathErrSplineTooFew = 64,     // SplineCurve: fewer than 3 points from first to last
+  kMathErrBinomial = 100,        // BinomialRow (and the Bezier sum): floating-point fault
+  kMathErrSplineTangents = 101,  // floating-point fault while solving for the tangents
+  kMathErrSplineCoeffs = 102,    // floating-point fault in the segment coefficients
+  kMathErrSplineEvaluate = 103,  // floating-point fault (or no double result) in the evaluation
 };
 
 // Largest number of control points of a Bezier curve.

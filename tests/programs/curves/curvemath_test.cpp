@@ -76,9 +76,12 @@ TEST(CurvePower, ExponentComesFirstAndZeroBaseIsReported) {
     long double exponent, base, result;
     int error;
   } cases[] = {
-      {2, 0, 0, kMathErrPowerBaseZero}, {2, 1e-8L, 0, kMathErrPowerBaseZero},
-      {0, 5, 1, 0},                     {1, 5, 5, 0},
-      {2, 3, 9, 0},                     {0.5L, 16, 4, 0},
+      {2, 0, 0, kMathErrPowerBaseZero},
+      {2, 1e-8L, 0, kMathErrPowerBaseZero},
+      {0, 5, 1, 0},
+      {1, 5, 5, 0},
+      {2, 3, 9, 0},
+      {0.5L, 16, 4, 0},
       {29, 0.5L, std::ldexp(1.0L, -29), 0},
   };
   for (const auto& c : cases) {
