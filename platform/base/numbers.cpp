@@ -19,7 +19,8 @@ int64_t Saturate(long double x) {
 
 int64_t Round(long double x) {
   if (std::isnan(x)) return 0;
-  // nearbyint honours the current rounding mode, which is to-nearest-even unless someone changed it.
+  // nearbyint honours the current rounding mode, which is to-nearest-even unless someone changed
+  // it.
   const int old = std::fegetround();
   if (old != FE_TONEAREST) std::fesetround(FE_TONEAREST);
   const long double r = std::nearbyint(x);
