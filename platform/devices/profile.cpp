@@ -13,43 +13,30 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/base/strings.h"
 #include "platform/devices/config.h"
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string Trim(const std::string& s) {
+std::string TrimBlanks(const std::string& s) {
   size_t b = 0, e = s.size();
   while (b < e && IsBlank(s[b])) ++b;
   while (e > b && IsBlank(s[e - 1])) --e;
   return s.substr(b, e - b);
 }
 
-std::string TrimRight(std::string s) {
+std::string TrimBlanksRight(std::string s) {
   while (!s.empty() && IsBlank(s.back())) s.pop_back();
   return s;
 }
 
-// Upper case of a Windows-1252 byte, as the Windows profile functions compare names.
-unsigned char UpperAnsi(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return c - 0x20;
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-  switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
-  }
-}
-
 bool SameName(const std::string& a, const std::string& b) {
-  const std::string x = Trim(a), y = Trim(b);
+  const std::string x = TrimBlanks(a), y = TrimBlanks(b);
   if (x.size() != y.size()) return false;
   for (size_t i = 0; i < x.size(); ++i) {
-    if (UpperAnsi(static_cast<unsigned char>(x[i])) != UpperAnsi(static_cast<unsigned char>(y[i])))
-      return false;
+    if (AnsiUpCase(x[i]) != AnsiUpCase(y[i])) return false;
   }
   return true;
 }
@@ -64,18 +51,18 @@ struct Parsed {
 
 Parsed Parse(const std::string& line) {
   Parsed p;
-  const std::string t = Trim(line);
+  const std::string t = TrimBlanks(line);
   if (t.empty()) return p;
   if (t[0] == ';' || t[0] == '#') {
     p.kind = Kind::kComment;
   } else if (t[0] == '[') {
     p.kind = Kind::kSection;
     const size_t close = t.find(']');
-    p.name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    p.name = TrimBlanks(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
   } else {
     p.kind = Kind::kEntry;
     const size_t eq = line.find('=');
-    p.name = Trim(line.substr(0, eq));
+    p.name = TrimBlanks(line.substr(0, eq));
     if (eq != std::string::npos) p.value = line.substr(eq + 1);
   }
   return p;
@@ -173,7 +160,7 @@ std::optional<size_t> FindEntry(const Lines& lines, const SectionRange& r, const
 }
 
 std::string Unquote(const std::string& value) {
-  std::string v = Trim(value);
+  std::string v = TrimBlanks(value);
   if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) v = v.substr(1, v.size() - 2);
   return v;
 }
@@ -192,11 +179,11 @@ std::string ProfilePath(const std::string& fileName) {
 std::string ProfileRead(const std::string& section, const std::string& key,
                         const std::string& def, const std::string& fileName) {
   const std::optional<Lines> lines = ReadLines(ProfilePath(fileName));
-  if (!lines) return TrimRight(def);
+  if (!lines) return TrimBlanksRight(def);
   const std::optional<SectionRange> range = FindSection(*lines, section);
-  if (!range) return TrimRight(def);
+  if (!range) return TrimBlanksRight(def);
   const std::optional<size_t> entry = FindEntry(*lines, *range, key);
-  if (!entry) return TrimRight(def);
+  if (!entry) return TrimBlanksRight(def);
   return Unquote(Parse((*lines)[*entry]).value);
 }
 
@@ -210,7 +197,7 @@ bool ProfileWrite(const std::string& section, const std::string& key, const std:
   const std::string entry = key + "=" + value;
   const std::optional<SectionRange> range = FindSection(lines, section);
   if (!range) {
-    if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+    if (!lines.empty() && !TrimBlanks(lines.back()).empty()) lines.emplace_back();
     lines.push_back("[" + section + "]");
     lines.push_back(entry);
   } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {

@@ -1,0 +1,214 @@
+#include "platform/devices/sysinfo.h"
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) {
+  return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Mount-table fields escape blanks and backslashes as octal (\040).
+std::string Unescape(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '3' &&
+        s[i + 2] >= '0' && s[i + 2] <= '7' && s[i + 3] >= '0' && s[i + 3] <= '7') {
+      out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
+      i += 3;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
+}
+
+bool Under(const std::string& path, const std::string& dir) {
+  return path == dir || StartsWith(path, dir + "/");
+}
+
+bool KernelFlagsRemovable(const std::string& source) {
+  // /dev/sdb1 -> /sys/class/block/sdb1/../removable (the whole disk carries the flag).
+  const std::string name = source.substr(source.rfind('/') + 1);
+  for (const std::string& p : {"/sys/class/block/" + name + "/removable",
+                               "/sys/class/block/" + name + "/../removable"}) {
+    const std::string flag = ReadText(p);
+    if (!flag.empty()) return flag[0] == '1';
+  }
+  return false;
+}
+
+// The drive type of one mount, or DRIVE_UNKNOWN for mounts that get no letter.
+uint32_t Classify(const std::string& source, const std::string& dir, const std::string& type) {
+  static const std::set<std::string> remote = {"nfs",  "nfs4",  "cifs",       "smb3",
+                                               "smbfs", "sshfs", "fuse.sshfs", "afs"};
+  for (const char* system : {"/proc", "/sys", "/dev", "/run"}) {
+    if (Under(dir, system) && !Under(dir, "/run/media")) return DRIVE_UNKNOWN;
+  }
+  struct stat st {};
+  if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return DRIVE_UNKNOWN;
+  if (remote.count(type)) return DRIVE_REMOTE;
+  if (type == "iso9660" || type == "udf") return DRIVE_CDROM;
+  if (type == "tmpfs" || type == "ramfs") {
+    return Under(dir, "/tmp") || Under(dir, "/mnt") || Under(dir, "/media") ? DRIVE_RAMDISK
+                                                                             : DRIVE_UNKNOWN;
+  }
+  if (!StartsWith(source, "/dev/")) return DRIVE_UNKNOWN;
+  if (Under(dir, "/media") || Under(dir, "/run/media") || KernelFlagsRemovable(source)) {
+    return DRIVE_REMOVABLE;
+  }
+  return DRIVE_FIXED;
+}
+
+// The drive of a letter in the machine's mount table.
+const TDriveEntry* FindDrive(const std::vector<TDriveEntry>& drives, char letter) {
+  for (const TDriveEntry& d : drives) {
+    if (d.Letter == letter) return &d;
+  }
+  return nullptr;
+}
+
+std::vector<TDriveEntry> MachineDrives() {
+  return DrivesOfMountTable(ReadText("/proc/self/mounts"));
+}
+
+bool DiskBytes(uint8_t drive, int64_t* freeBytes, int64_t* totalBytes) {
+  std::string path = ".";
+  if (drive != 0) {
+    if (drive > 26) return false;
+    const std::vector<TDriveEntry> drives = MachineDrives();
+    const TDriveEntry* d = FindDrive(drives, static_cast<char>('A' + drive - 1));
+    if (!d) return false;
+    path = d->MountPoint;
+  }
+  struct statvfs s {};
+  if (statvfs(path.c_str(), &s) != 0) return false;
+  *freeBytes = static_cast<int64_t>(s.f_bavail) * static_cast<int64_t>(s.f_frsize);
+  *totalBytes = static_cast<int64_t>(s.f_blocks) * static_cast<int64_t>(s.f_frsize);
+  return true;
+}
+
+// "MemTotal:  16318412 kB" -> bytes; 0 when missing.
+uint64_t MemInfoBytes(const std::string& text, const std::string& key) {
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (StartsWith(line, key + ":")) {
+      return std::strtoull(line.c_str() + key.size() + 1, nullptr, 10) * 1024;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+uint32_t GetVersion() {
+  utsname u{};
+  if (uname(&u) != 0) return 0;
+  char* end = nullptr;
+  unsigned long major = std::strtoul(u.release, &end, 10);
+  unsigned long minor = *end == '.' ? std::strtoul(end + 1, nullptr, 10) : 0;
+  if (major > 255) major = 255;
+  if (minor > 255) minor = 255;
+  return static_cast<uint32_t>(major | minor << 8);
+}
+
+SYSTEM_INFO GetSystemInfo() {
+  SYSTEM_INFO info;
+  const long n = sysconf(_SC_NPROCESSORS_ONLN);
+  info.dwNumberOfProcessors = n > 0 ? static_cast<uint32_t>(n) : 1;
+  std::istringstream cpu(ReadText("/proc/cpuinfo"));
+  std::string line;
+  while (std::getline(cpu, line)) {
+    if (!StartsWith(line, "cpu family")) continue;
+    const size_t colon = line.find(':');
+    if (colon == std::string::npos) break;
+    const long family = std::strtol(line.c_str() + colon + 1, nullptr, 10);
+    if (family < 3 || family > 0xFFFF) break;
+    info.wProcessorLevel = static_cast<uint16_t>(family);
+    info.dwProcessorType = family >= 6 ? 686 : static_cast<uint32_t>(family * 100 + 86);
+    break;
+  }
+  return info;
+}
+
+MEMORYSTATUS GlobalMemoryStatus() {
+  MEMORYSTATUS m;
+  const std::string text = ReadText("/proc/meminfo");
+  m.dwTotalPhys = MemInfoBytes(text, "MemTotal");
+  m.dwAvailPhys = MemInfoBytes(text, "MemAvailable");
+  if (m.dwAvailPhys == 0) m.dwAvailPhys = MemInfoBytes(text, "MemFree");  // very old kernels
+  if (m.dwAvailPhys > m.dwTotalPhys) m.dwAvailPhys = m.dwTotalPhys;
+  if (m.dwTotalPhys > 0) {
+    const uint64_t used = m.dwTotalPhys - m.dwAvailPhys;
+    m.dwMemoryLoad = static_cast<uint32_t>((used * 100 + m.dwTotalPhys / 2) / m.dwTotalPhys);
+  }
+  return m;
+}
+
+std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mountTable) {
+  std::vector<TDriveEntry> drives;
+  std::set<std::string> seen;
+  std::istringstream in(mountTable);
+  std::string line;
+  bool haveRoot = false;
+  std::vector<TDriveEntry> others;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string source, dir, type;
+    if (!(fields >> source >> dir >> type)) continue;
+    source = Unescape(source);
+    dir = Unescape(dir);
+    if (!seen.insert(dir).second) continue;
+    if (dir == "/") {
+      haveRoot = true;
+      continue;
+    }
+    const uint32_t t = Classify(source, dir, type);
+    if (t != DRIVE_UNKNOWN) others.push_back({0, t, dir});
+  }
+  // C stays the root's letter even when the table lacks it.
+  char letter = 'D';
+  if (haveRoot) drives.push_back({'C', DRIVE_FIXED, "/"});
+  for (TDriveEntry& d : others) {
+    if (letter > 'Z') break;
+    d.Letter = letter++;
+    drives.push_back(d);
+  }
+  return drives;
+}
+
+uint32_t GetDriveType(const std::string& rootPath) {
+  if (rootPath.size() < 2 || rootPath[1] != ':' || rootPath.size() > 3) return DRIVE_NO_ROOT_DIR;
+  if (rootPath.size() == 3 && rootPath[2] != '\\' && rootPath[2] != '/') return DRIVE_NO_ROOT_DIR;
+  const char letter = static_cast<char>(rootPath[0] & ~0x20);
+  if (letter < 'A' || letter > 'Z') return DRIVE_NO_ROOT_DIR;
+  const std::vector<TDriveEntry> drives = MachineDrives();
+  const TDriveEntry* d = FindDrive(drives, letter);
+  return d ? d->Type : DRIVE_NO_ROOT_DIR;
+}
+
+int64_t DiskFree(uint8_t drive) {
+  int64_t f, t;
+  return DiskBytes(drive, &f, &t) ? f : -1;
+}
+
+int64_t DiskSize(uint8_t drive) {
+  int64_t f, t;
+  return DiskBytes(drive, &f, &t) ? t : -1;
+}
