@@ -1,0 +1,103 @@
+#pragma once
+// The text viewer's line store and the routines it runs on line text: search with and without
+// case, tab expansion, visual column <-> byte index, identifier characters, and positions.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/object.h"
+
+// One line: its bytes (any byte value, NUL included), and a flag byte free for the list's user
+// (the viewer marks a line whose flag is not 0).
+class TStringNode {
+ public:
+  std::string_view Text() const { return {text_, length_}; }
+  int Length() const { return length_; }
+  uint8_t Flag() const { return flag_; }
+  void SetFlag(uint8_t Flag) { flag_ = Flag; }
+
+ private:
+  friend class TtsStringList;
+  char* text_ = nullptr;
+  uint16_t length_ = 0;
+  uint8_t flag_ = 0;
+};
+
+// The lines of one view, 0 .. Count() - 1. Texts live in large blocks owned by the list, so a
+// long file costs one small record per line and no allocation of its own.
+class TtsStringList : public TObject {
+ public:
+  // Lines longer than this are cut (lengths are 16-bit).
+  static constexpr int kMaxLineLength = 0xFFFF;
+
+  TtsStringList();
+  ~TtsStringList() override;
+  TtsStringList(const TtsStringList&) = delete;
+  TtsStringList& operator=(const TtsStringList&) = delete;
+
+  // Appends a line (flag 0).
+  void Add(std::string_view Text);
+  int Count() const { return int(nodes_.size()); }
+  // nullptr when Index < 0 or Index >= Count(). The pointer stays valid until the next Add.
+  TStringNode* GetNode(int Index);
+  const TStringNode* GetNode(int Index) const;
+  // Replaces a line's text, keeping its flag; out-of-range indices are ignored.
+  void SetText(int Index, std::string_view Text);
+
+ private:
+  char* Store(std::string_view Text);
+
+  std::vector<TStringNode> nodes_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t block_used_ = 0;
+  size_t block_size_ = 0;
+};
+
+// Upper case of a Windows-1252 byte (the window system's ANSI rule).
+uint8_t AnsiUpperByte(uint8_t c);
+
+// The Horspool shift table of a pattern: every entry is the pattern's length (at most 255), a
+// character of the pattern (not its last) gives its distance from the pattern's end.
+using TBMTable = uint8_t[256];
+void BMSkipTable(std::string_view Pattern, TBMTable& Table);
+// Finds Pattern in the first TextLen bytes of Text; Pos := the offset of the first match.
+bool BMSearch(const char* Text, int TextLen, const TBMTable& Table, std::string_view Pattern,
+              int& Pos);
+// The same with each text byte upper-cased first; Pattern and Table must be upper case.
+bool BMSearchNoCase(const char* Text, int TextLen, const TBMTable& Table, std::string_view Pattern,
+                    int& Pos);
+
+// Src with every tab replaced by blanks up to the next multiple of TabSize (columns from 0);
+// TabSize 0 gives the empty string.
+std::string ExpandTabsTo(std::string_view Src, int TabSize);
+// The byte index of visual column Column (a column inside a tab's blanks gives the tab's index);
+// at most the line's length.
+int ColumnToIndex(std::string_view S, int Column, int TabSize);
+// The visual column of byte index Index.
+int IndexToColumn(std::string_view S, int Index, int TabSize);
+// '$', digits, letters and '_'.
+bool IsIdentChar(char C);
+// Every one of the first Len bytes below Lo or above Hi becomes Repl.
+void ReplaceNonPrintable(std::string& S, int Len, uint8_t Lo, uint8_t Hi, char Repl);
+// True when one of the first Len bytes is a tab.
+bool HasTab(std::string_view S, int Len);
+
+// A text position: line and column.
+struct TtsPos {
+  int Line = 0;
+  int Col = 0;
+  friend bool operator==(const TtsPos&, const TtsPos&) = default;
+};
+// Two positions; empty when both are equal, reversed when the start lies after the end.
+struct TtsRange {
+  TtsPos Start;
+  TtsPos End;
+  friend bool operator==(const TtsRange&, const TtsRange&) = default;
+  bool Empty() const { return Start == End; }
+  bool Reversed() const {
+    return Start.Line > End.Line || (Start.Line == End.Line && Start.Col > End.Col);
+  }
+};
