@@ -1,0 +1,150 @@
+#include "platform/graphics/bitmap.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "platform/graphics/bmp_codec.h"
+#include "platform/graphics/canvas_painter.h"
+#include "platform/graphics/graphics_error.h"
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Bitmap files beyond this are refused before they are read.
+constexpr long kMaxFileSize = 512L * 1024 * 1024;
+
+}  // namespace
+
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>()) {}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+void TBitmap::AttachCanvas() { canvas_->SetSurface(Surface()); }
+
+TSurface TBitmap::Surface() const {
+  if (Empty()) return TSurface{};
+  return TSurface{const_cast<uint32_t*>(pixels_.data()), width_, height_, width_};
+}
+
+void TBitmap::Replace(int width, int height, std::vector<uint32_t>&& pixels) {
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(pixels);
+  AttachCanvas();
+}
+
+void TBitmap::SetSize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == width_ && height == height_) return;
+  if (width > kMaxDimension || height > kMaxDimension ||
+      static_cast<long long>(width) * height > kMaxPixels) {
+    throw EInvalidGraphic("Bitmap size " + std::to_string(width) + " x " +
+                          std::to_string(height) + " is too large");
+  }
+  const TBrush* brush = canvas_->Brush();
+  const uint32_t fill = ToPixel(brush->Style() == bsClear ? clWhite : brush->Color());
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
+  const int w = std::min(width, width_), h = std::min(height, height_);
+  for (int y = 0; y < h; ++y) {
+    std::copy_n(pixels_.data() + static_cast<size_t>(y) * width_, w,
+                pixels.data() + static_cast<size_t>(y) * width);
+  }
+  if (width == 0 || height == 0) {
+    pixels.clear();
+    width = height = 0;
+  }
+  Replace(width, height, std::move(pixels));
+  Changed();
+}
+
+void TBitmap::Assign(const TBitmap* source) {
+  if (source == this) return;
+  if (!source) {
+    Replace(0, 0, {});
+  } else {
+    std::vector<uint32_t> copy = source->pixels_;
+    Replace(source->width_, source->height_, std::move(copy));
+    transparent_ = source->transparent_;
+    transparentMode_ = source->transparentMode_;
+    transparentColor_ = source->transparentColor_;
+  }
+  Changed();
+}
+
+void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
+  DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
+  Replace(image.width, image.height, std::move(image.pixels));
+  Changed();
+}
+
+std::vector<uint8_t> TBitmap::SaveToBytes() const {
+  return EncodeBmp24(width_, height_, pixels_.data());
+}
+
+void TBitmap::LoadFromFile(const std::string& fileName) {
+  File f(std::fopen(fileName.c_str(), "rb"));
+  if (!f) throw EInvalidGraphic("Cannot open bitmap file " + fileName);
+  if (std::fseek(f.get(), 0, SEEK_END) != 0) throw EInvalidGraphic("Cannot read " + fileName);
+  const long size = std::ftell(f.get());
+  if (size < 0 || size > kMaxFileSize) throw EInvalidGraphic("Cannot read " + fileName);
+  std::rewind(f.get());
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  if (!bytes.empty() && std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) {
+    throw EInvalidGraphic("Cannot read " + fileName);
+  }
+  LoadFromBytes(bytes);
+}
+
+void TBitmap::SaveToFile(const std::string& fileName) const {
+  const std::vector<uint8_t> bytes = SaveToBytes();
+  File f(std::fopen(fileName.c_str(), "wb"));
+  if (!f) throw EInvalidGraphic("Cannot create bitmap file " + fileName);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() ||
+      std::fflush(f.get()) != 0) {
+    throw EInvalidGraphic("Cannot write bitmap file " + fileName);
+  }
+}
+
+void TBitmap::SetTransparent(bool v) {
+  if (v == transparent_) return;
+  transparent_ = v;
+  Changed();
+}
+
+TColor TBitmap::TransparentColor() const {
+  if (transparentMode_ == tmFixed && transparentColor_ != clDefault) return transparentColor_;
+  if (Empty()) return clDefault;
+  return FromPixel(pixels_[static_cast<size_t>(height_ - 1) * width_]);
+}
+
+void TBitmap::SetTransparentColor(TColor v) {
+  transparentColor_ = v;
+  transparentMode_ = v == clDefault ? tmAuto : tmFixed;
+  Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode v) {
+  if (v == transparentMode_) return;
+  transparentMode_ = v;
+  Changed();
+}
+
+uint32_t* TBitmap::ScanLine(int y) {
+  if (y < 0 || y >= height_) return nullptr;
+  return pixels_.data() + static_cast<size_t>(y) * width_;
+}
+
+const uint32_t* TBitmap::ScanLine(int y) const {
+  if (y < 0 || y >= height_) return nullptr;
+  return pixels_.data() + static_cast<size_t>(y) * width_;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// TBitmap: a true-colour image with its own canvas. Created empty (0 x 0); drawing on an empty
+// bitmap does nothing. Reads Windows bitmap files of 1, 4, 8, 16, 24 and 32 bits per pixel
+// (bottom-up and top-down, uncompressed or with bit fields) and writes 24-bit uncompressed ones.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/base/object.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/colors.h"
+
+enum TTransparentMode { tmAuto, tmFixed };
+
+class TBitmap : public TObject {
+ public:
+  // Limits that keep a bad size or a bad file from taking all memory.
+  static constexpr int kMaxDimension = 32767;
+  static constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+
+  TBitmap();
+  ~TBitmap() override;
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Keeps the overlapping top-left content; new pixels take the canvas's brush colour (white
+  // when the brush is clear). Negative values count as 0; sizes beyond the limits throw
+  // EInvalidGraphic and leave the bitmap unchanged.
+  void SetWidth(int v) { SetSize(v, height_); }
+  void SetHeight(int v) { SetSize(width_, v); }
+  void SetSize(int width, int height);
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+
+  TCanvas* Canvas() { return canvas_.get(); }
+  const TCanvas* Canvas() const { return canvas_.get(); }
+
+  // A deep copy of the pixels and the transparency settings; nullptr empties the bitmap.
+  void Assign(const TBitmap* source);
+
+  // Throw EInvalidGraphic on a missing, unreadable or malformed file; the bitmap is unchanged then.
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName) const;
+  void LoadFromBytes(const std::vector<uint8_t>& bytes);
+  std::vector<uint8_t> SaveToBytes() const;
+
+  // When Transparent, Draw and StretchDraw leave out the pixels of TransparentColor: the
+  // bottom-left pixel in tmAuto mode, the colour set by SetTransparentColor in tmFixed mode.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v);
+  TColor TransparentColor() const;
+  void SetTransparentColor(TColor v);
+  TTransparentMode TransparentMode() const { return transparentMode_; }
+  void SetTransparentMode(TTransparentMode v);
+
+  // Row y, Width() pixels of 0xFFRRGGBB; nullptr outside.
+  uint32_t* ScanLine(int y);
+  const uint32_t* ScanLine(int y) const;
+  TSurface Surface() const;
+
+  // Fired after the size, the content as a whole (load, assign) or the transparency changed.
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  void AttachCanvas();
+  void Replace(int width, int height, std::vector<uint32_t>&& pixels);
+
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint32_t> pixels_;
+  std::unique_ptr<TCanvas> canvas_;
+  bool transparent_ = false;
+  TTransparentMode transparentMode_ = tmAuto;
+  TColor transparentColor_ = clDefault;
+};

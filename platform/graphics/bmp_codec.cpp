@@ -1,0 +1,192 @@
+#include "platform/graphics/bmp_codec.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/graphics_error.h"
+
+namespace {
+
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kBiAlphaBitfields = 6;
+
+class Reader {
+ public:
+  Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+  bool Has(size_t offset, size_t count) const {
+    return offset <= size_ && count <= size_ - offset;
+  }
+  uint32_t U8(size_t o) const { return Need(o, 1), data_[o]; }
+  uint32_t U16(size_t o) const { return Need(o, 2), data_[o] | (data_[o + 1] << 8); }
+  uint32_t U32(size_t o) const {
+    Need(o, 4);
+    return data_[o] | (data_[o + 1] << 8) | (data_[o + 2] << 16) |
+           (static_cast<uint32_t>(data_[o + 3]) << 24);
+  }
+  int32_t I32(size_t o) const { return static_cast<int32_t>(U32(o)); }
+  const uint8_t* At(size_t o) const { return data_ + o; }
+
+ private:
+  void Need(size_t o, size_t n) const {
+    if (!Has(o, n)) throw EInvalidGraphic("Bitmap file is truncated");
+  }
+  const uint8_t* data_;
+  size_t size_;
+};
+
+// Scales a masked channel to 8 bits.
+uint32_t Channel(uint32_t value, uint32_t mask) {
+  if (mask == 0) return 0;
+  const int shift = std::countr_zero(mask);
+  const int bits = std::popcount(mask);
+  uint32_t v = (value & mask) >> shift;
+  if (bits >= 8) return v >> (bits - 8);
+  // Repeat the bits to fill the byte (so a full channel gives 255).
+  uint32_t out = 0;
+  for (int filled = 0; filled < 8; filled += bits) out = (out << bits) | v;
+  return (out >> (((8 + bits - 1) / bits) * bits - 8)) & 0xFF;
+}
+
+void Put(uint8_t* p, uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+}  // namespace
+
+DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
+  Reader in(data, size);
+  if (size < 26 || data[0] != 'B' || data[1] != 'M') {
+    throw EInvalidGraphic("Not a bitmap file");
+  }
+  const uint32_t offBits = in.U32(10);
+  const uint32_t headerSize = in.U32(14);
+  const size_t info = 14;
+  int64_t width, height;
+  uint32_t bpp, compression = kBiRgb, colorsUsed = 0;
+  size_t paletteEntrySize = 4;
+  uint32_t masks[3] = {0, 0, 0};
+  if (headerSize == 12) {
+    width = in.U16(info + 4);
+    height = static_cast<int16_t>(in.U16(info + 6));
+    if (in.U16(info + 8) != 1) throw EInvalidGraphic("Bitmap file has a bad plane count");
+    bpp = in.U16(info + 10);
+    paletteEntrySize = 3;
+  } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 ||
+             headerSize == 108 || headerSize == 124) {
+    width = in.I32(info + 4);
+    height = in.I32(info + 8);
+    if (in.U16(info + 12) != 1) throw EInvalidGraphic("Bitmap file has a bad plane count");
+    bpp = in.U16(info + 14);
+    compression = in.U32(info + 16);
+    colorsUsed = in.U32(info + 32);
+    if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
+      // The masks follow a plain info header, or are part of a larger one.
+      for (int i = 0; i < 3; ++i) masks[i] = in.U32(info + 40 + 4 * i);
+    }
+  } else {
+    throw EInvalidGraphic("Bitmap file has an unknown header");
+  }
+  const bool topDown = height < 0;
+  if (topDown) height = -height;
+  if (width <= 0 || height <= 0 || width > TBitmap::kMaxDimension ||
+      height > TBitmap::kMaxDimension || width * height > TBitmap::kMaxPixels) {
+    throw EInvalidGraphic("Bitmap file has a bad size");
+  }
+  const bool fields = compression == kBiBitfields || compression == kBiAlphaBitfields;
+  if (compression != kBiRgb && !(fields && (bpp == 16 || bpp == 32))) {
+    throw EInvalidGraphic("Bitmap file is compressed");
+  }
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
+    throw EInvalidGraphic("Bitmap file has an unsupported pixel format");
+  }
+  if (!fields && bpp == 16) {
+    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
+  }
+
+  std::vector<uint32_t> palette;
+  if (bpp <= 8) {
+    const uint32_t maxColors = 1u << bpp;
+    const uint32_t count = colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
+    const size_t at = info + headerSize;
+    for (uint32_t i = 0; i < count; ++i) {
+      const size_t o = at + i * paletteEntrySize;
+      if (!in.Has(o, paletteEntrySize) || o + paletteEntrySize > offBits) break;
+      palette.push_back(0xFF000000u | (in.U8(o + 2) << 16) | (in.U8(o + 1) << 8) | in.U8(o));
+    }
+    if (palette.empty()) throw EInvalidGraphic("Bitmap file has no colour table");
+  }
+
+  const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
+  if (!in.Has(offBits, stride * (height - 1) + (static_cast<size_t>(width) * bpp + 7) / 8)) {
+    throw EInvalidGraphic("Bitmap file is truncated");
+  }
+  DecodedImage image;
+  image.width = static_cast<int>(width);
+  image.height = static_cast<int>(height);
+  image.pixels.resize(static_cast<size_t>(width) * height);
+  for (int64_t row = 0; row < height; ++row) {
+    const uint8_t* src = in.At(offBits + stride * row);
+    const int64_t y = topDown ? row : height - 1 - row;
+    uint32_t* dst = image.pixels.data() + y * width;
+    for (int64_t x = 0; x < width; ++x) {
+      uint32_t p;
+      switch (bpp) {
+        case 1: p = palette[std::min<size_t>((src[x >> 3] >> (7 - (x & 7))) & 1, palette.size() - 1)]; break;
+        case 4: p = palette[std::min<size_t>((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15, palette.size() - 1)]; break;
+        case 8: p = palette[std::min<size_t>(src[x], palette.size() - 1)]; break;
+        case 16: {
+          const uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
+          p = 0xFF000000u | (Channel(v, masks[0]) << 16) | (Channel(v, masks[1]) << 8) |
+              Channel(v, masks[2]);
+          break;
+        }
+        case 24:
+          p = 0xFF000000u | (src[3 * x + 2] << 16) | (src[3 * x + 1] << 8) | src[3 * x];
+          break;
+        default: {
+          const uint8_t* q = src + 4 * x;
+          if (fields) {
+            const uint32_t v = q[0] | (q[1] << 8) | (q[2] << 16) | (static_cast<uint32_t>(q[3]) << 24);
+            p = 0xFF000000u | (Channel(v, masks[0]) << 16) | (Channel(v, masks[1]) << 8) |
+                Channel(v, masks[2]);
+          } else {
+            p = 0xFF000000u | (q[2] << 16) | (q[1] << 8) | q[0];
+          }
+        }
+      }
+      dst[x] = p;
+    }
+  }
+  return image;
+}
+
+std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels) {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  const size_t imageSize = stride * height;
+  std::vector<uint8_t> out(54 + imageSize, 0);
+  uint8_t* h = out.data();
+  h[0] = 'B';
+  h[1] = 'M';
+  Put(h + 2, static_cast<uint32_t>(out.size()), 4);
+  Put(h + 10, 54, 4);
+  Put(h + 14, 40, 4);
+  Put(h + 18, static_cast<uint32_t>(width), 4);
+  Put(h + 22, static_cast<uint32_t>(height), 4);
+  Put(h + 26, 1, 2);
+  Put(h + 28, 24, 2);
+  Put(h + 34, static_cast<uint32_t>(imageSize), 4);
+  Put(h + 38, 3780, 4);  // 96 dpi
+  Put(h + 42, 3780, 4);
+  for (int y = 0; y < height; ++y) {
+    const uint32_t* src = pixels + static_cast<size_t>(height - 1 - y) * width;
+    uint8_t* dst = out.data() + 54 + stride * y;
+    for (int x = 0; x < width; ++x) {
+      dst[3 * x] = static_cast<uint8_t>(src[x]);
+      dst[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
+      dst[3 * x + 2] = static_cast<uint8_t>(src[x] >> 16);
+    }
+  }
+  return out;
+}

@@ -1,0 +1,200 @@
+#pragma once
+// TCanvas: draws every pixel itself on a 32-bit surface, with the window system's rules:
+// - rectangles are (Left, Top, Right, Bottom) with Right and Bottom exclusive;
+// - shapes have a pen outline and a brush interior; with a clear pen the filled area is one pixel
+//   smaller at the right and the bottom; a clear brush leaves the interior alone;
+// - LineTo leaves out its end pixel; pens wider than 1 are centred with round caps and joins;
+// - the pen mode applies to lines, outlines and shape interiors (each pixel once per call), never to
+//   FillRect, FrameRect, text or bitmap copies;
+// - Arc, Pie and Chord run counter-clockwise from the first radial point to the second; equal rays
+//   give the full ellipse; polygons fill by the alternate rule (pixel centres, top-left rule);
+// - text is placed by the top-left of its cell, never anti-aliased.
+// Pen, brush, font, pen position and copy mode persist; drawing outside the surface, or on an empty
+// one, does nothing.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/base/object.h"
+#include "platform/graphics/colors.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/geometry.h"
+#include "platform/graphics/pen_brush.h"
+#include "platform/graphics/region.h"
+
+class TBitmap;
+struct TLogPalette;
+
+// Pixels the canvas draws on, owned by someone else: rows top-down, Stride pixels apart, each pixel
+// 0xFFRRGGBB (the layout of a 32-bit RGB QImage and of a 32-bit bitmap scan line).
+struct TSurface {
+  uint32_t* Bits = nullptr;
+  int Width = 0;
+  int Height = 0;
+  int Stride = 0;
+};
+
+// Raster operations of BitBlt: the result bit for (pattern, source, destination) = bit
+// (P*4 + S*2 + D) of the operation's third byte. The pattern is the canvas's brush colour.
+using TCopyMode = int32_t;
+constexpr TCopyMode BLACKNESS = 0x00000042;
+constexpr TCopyMode NOTSRCERASE = 0x001100A6;
+constexpr TCopyMode NOTSRCCOPY = 0x00330008;
+constexpr TCopyMode SRCERASE = 0x00440328;
+constexpr TCopyMode DSTINVERT = 0x00550009;
+constexpr TCopyMode PATINVERT = 0x005A0049;
+constexpr TCopyMode SRCINVERT = 0x00660046;
+constexpr TCopyMode SRCAND = 0x008800C6;
+constexpr TCopyMode MERGEPAINT = 0x00BB0226;
+constexpr TCopyMode MERGECOPY = 0x00C000CA;
+constexpr TCopyMode SRCCOPY = 0x00CC0020;
+constexpr TCopyMode SRCPAINT = 0x00EE0086;
+constexpr TCopyMode PATCOPY = 0x00F00021;
+constexpr TCopyMode PATPAINT = 0x00FB0A09;
+constexpr TCopyMode WHITENESS = 0x00FF0062;
+constexpr TCopyMode cmBlackness = BLACKNESS;
+constexpr TCopyMode cmDstInvert = DSTINVERT;
+constexpr TCopyMode cmMergeCopy = MERGECOPY;
+constexpr TCopyMode cmMergePaint = MERGEPAINT;
+constexpr TCopyMode cmNotSrcCopy = NOTSRCCOPY;
+constexpr TCopyMode cmNotSrcErase = NOTSRCERASE;
+constexpr TCopyMode cmPatCopy = PATCOPY;
+constexpr TCopyMode cmPatInvert = PATINVERT;
+constexpr TCopyMode cmPatPaint = PATPAINT;
+constexpr TCopyMode cmSrcAnd = SRCAND;
+constexpr TCopyMode cmSrcCopy = SRCCOPY;
+constexpr TCopyMode cmSrcErase = SRCERASE;
+constexpr TCopyMode cmSrcInvert = SRCINVERT;
+constexpr TCopyMode cmSrcPaint = SRCPAINT;
+constexpr TCopyMode cmWhiteness = WHITENESS;
+
+// DrawText flags.
+constexpr unsigned DT_LEFT = 0x0000;
+constexpr unsigned DT_CENTER = 0x0001;
+constexpr unsigned DT_RIGHT = 0x0002;
+constexpr unsigned DT_VCENTER = 0x0004;
+constexpr unsigned DT_BOTTOM = 0x0008;
+constexpr unsigned DT_WORDBREAK = 0x0010;
+constexpr unsigned DT_SINGLELINE = 0x0020;
+constexpr unsigned DT_EXPANDTABS = 0x0040;
+constexpr unsigned DT_NOCLIP = 0x0100;
+constexpr unsigned DT_CALCRECT = 0x0400;
+constexpr unsigned DT_NOPREFIX = 0x0800;
+
+class TCanvas : public TObject {
+ public:
+  TCanvas();
+  ~TCanvas() override;
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  // --- Where the pixels go (for the owner of the pixels) ---
+  // Points the canvas at a surface. Logical (0, 0) lies at `origin` on the surface; nothing is
+  // drawn outside `bounds` (logical coordinates; an empty TRect means the whole surface). The
+  // surface must outlive its use by the canvas; call again after the owner reallocates it.
+  void SetSurface(const TSurface& surface, TPoint origin = {}, TRect bounds = {});
+  const TSurface& Surface() const { return surface_; }
+  TPoint Origin() const { return origin_; }
+  // Called after every drawing call that may have changed pixels, with the changed area in
+  // surface coordinates (already clipped).
+  std::function<void(TCanvas* Sender, const TRect& area)> OnPixelsChanged;
+
+  // --- Drawing state ---
+  TPen* Pen() { return pen_.get(); }
+  TBrush* Brush() { return brush_.get(); }
+  TFont* Font() { return font_.get(); }
+  const TPen* Pen() const { return pen_.get(); }
+  const TBrush* Brush() const { return brush_.get(); }
+  const TFont* Font() const { return font_.get(); }
+  // Copy the attributes (the canvas keeps its own objects).
+  void SetPen(const TPen* v);
+  void SetBrush(const TBrush* v);
+  void SetFont(const TFont* v);
+  TPoint PenPos() const { return penPos_; }
+  void SetPenPos(TPoint p) { penPos_ = p; }
+  TCopyMode CopyMode() const { return copyMode_; }
+  void SetCopyMode(TCopyMode v) { copyMode_ = v; }
+
+  // --- Clipping (logical coordinates; never beyond the bounds given with the surface) ---
+  // The bounding box of what may be drawn now.
+  TRect ClipRect() const;
+  void SelectClipRect(const TRect& r);
+  // nullptr removes every clip.
+  void SelectClipRgn(const TRegion* region);
+  void IntersectClipRect(const TRect& r);
+  void ExcludeClipRect(const TRect& r);
+  void RemoveClip() { SelectClipRgn(nullptr); }
+
+  // --- Lines and shapes ---
+  void MoveTo(int x, int y) { penPos_ = {x, y}; }
+  void LineTo(int x, int y);
+  // Thin pens leave out the last point, like a chain of LineTo calls.
+  void Polyline(std::span<const TPoint> points);
+  void Polygon(std::span<const TPoint> points);
+  void Rectangle(int left, int top, int right, int bottom);
+  void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+  void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+  void Ellipse(int left, int top, int right, int bottom);
+  void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  // Brush only; inverted edges are put in order first.
+  void FillRect(const TRect& r);
+  void FrameRect(const TRect& r);
+  TColor Pixels(int x, int y) const;  // -1 outside the surface
+  void SetPixels(int x, int y, TColor color);
+
+  // --- Copies (the copy mode applies to CopyRect; stretching is nearest neighbour) ---
+  void Draw(int x, int y, const TBitmap* bitmap);
+  void StretchDraw(const TRect& r, const TBitmap* bitmap);
+  // Source pixels outside the source surface are not drawn.
+  void CopyRect(const TRect& dest, const TCanvas* source, const TRect& sourceRect);
+  // Stretch copy in which every source pixel equal to `color` (system colours resolved) takes the
+  // brush colour.
+  void BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect, TColor color);
+  void BitBlt(int x, int y, int width, int height, const TCanvas* source, int sx, int sy,
+              TCopyMode rop);
+  void StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect,
+                  TCopyMode rop);
+
+  // --- Text (8-bit Windows-1252; control characters are ordinary characters) ---
+  void TextOut(int x, int y, const std::string& text);
+  // Text at (x, y) clipped to r; a non-clear brush fills all of r first.
+  void TextRect(const TRect& r, int x, int y, const std::string& text);
+  int TextWidth(const std::string& text) const;
+  int TextHeight(const std::string& text) const;
+  TSize TextExtent(const std::string& text) const;
+  TTextMetric TextMetrics() const;
+  // Lines broken at CR/LF and, with DT_WORDBREAK, at blanks to fit r's width (a word wider than r
+  // is clipped, not broken). With DT_CALCRECT only r is adjusted to the text's extent. Returns the
+  // text's height.
+  int DrawText(const std::string& text, TRect& r, unsigned flags);
+
+  // The palette selected with SelectPalette (no effect on true-colour drawing).
+  const std::shared_ptr<const TLogPalette>& Palette() const { return palette_; }
+  void SetPalette(std::shared_ptr<const TLogPalette> p) { palette_ = std::move(p); }
+
+ private:
+  friend class CanvasPainter;
+  void UpdateDeviceClip();
+  void Changed(const TRect& deviceArea);
+
+  std::unique_ptr<TPen> pen_;
+  std::unique_ptr<TBrush> brush_;
+  std::unique_ptr<TFont> font_;
+  TPoint penPos_;
+  TCopyMode copyMode_ = cmSrcCopy;
+  TSurface surface_;
+  TPoint origin_;
+  TRect bounds_;            // logical; empty = whole surface
+  bool hasClip_ = false;
+  TRegion clip_;            // logical, when hasClip_
+  std::vector<TRect> deviceClip_;  // surface coordinates, disjoint, non-empty
+  TRect deviceClipBox_;
+  std::shared_ptr<const TLogPalette> palette_;
+};

@@ -1,0 +1,163 @@
+// Block copies between surfaces: nearest-neighbour stretching, raster operations, colour keys.
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_painter.h"
+
+namespace {
+
+// Result bit for pattern P, source S and destination D: bit (P * 4 + S * 2 + D) of `code`.
+uint32_t Rop3(uint32_t code, uint32_t p, uint32_t s, uint32_t d) {
+  uint32_t r = 0;
+  for (int i = 0; i < 8; ++i) {
+    if (!((code >> i) & 1)) continue;
+    r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+  }
+  return (r & 0x00FFFFFF) | 0xFF000000u;
+}
+
+// The source of a copy, snapshotted when it shares pixels with the destination.
+class Source {
+ public:
+  Source(const TSurface& surface, TPoint origin, const TSurface& dest, const TRect& want)
+      : surface_(surface), origin_(origin) {
+    if (surface.Bits && surface.Bits == dest.Bits) {
+      // Copy the wanted part so that overlapping copies read the old pixels.
+      TRect r = want;
+      OffsetRect(r, origin.X, origin.Y);
+      IntersectRect(r, r, TRect{0, 0, surface.Width, surface.Height});
+      snapshot_.resize(static_cast<size_t>(std::max(0, r.Width())) * std::max(0, r.Height()));
+      for (int y = r.Top; y < r.Bottom; ++y) {
+        std::copy_n(surface.Bits + static_cast<ptrdiff_t>(y) * surface.Stride + r.Left,
+                    r.Width(), snapshot_.data() + static_cast<size_t>(y - r.Top) * r.Width());
+      }
+      surface_ = TSurface{snapshot_.data(), r.Width(), r.Height(), r.Width()};
+      origin_ = TPoint{origin.X - r.Left, origin.Y - r.Top};
+    }
+  }
+  // The pixel at logical (x, y) of the source, if it exists.
+  bool Get(int x, int y, uint32_t& p) const {
+    const long long sx = static_cast<long long>(x) + origin_.X;
+    const long long sy = static_cast<long long>(y) + origin_.Y;
+    if (!surface_.Bits || sx < 0 || sy < 0 || sx >= surface_.Width || sy >= surface_.Height) {
+      return false;
+    }
+    p = surface_.Bits[sy * surface_.Stride + sx];
+    return true;
+  }
+
+ private:
+  TSurface surface_;
+  TPoint origin_;
+  std::vector<uint32_t> snapshot_;
+};
+
+// Nearest-neighbour map from destination offset i in [0, |dn|) to a source offset in [0, |sn|).
+int MapIndex(int i, int dn, int sn) {
+  const long long adn = std::llabs(dn), asn = std::llabs(sn);
+  const long long ii = dn < 0 ? adn - 1 - i : i;
+  long long s = (2 * ii + 1) * asn / (2 * adn);
+  if (sn < 0) s = -1 - s;
+  return static_cast<int>(s);
+}
+
+struct CopyJob {
+  TRect dest;        // may be inverted to mirror
+  TRect sourceRect;  // may be inverted to mirror
+  TCopyMode rop = SRCCOPY;
+  uint32_t pattern = 0;
+  std::optional<uint32_t> skipColor;     // source pixels of this colour are left out
+  std::optional<uint32_t> replaceColor;  // ... or take replaceWith
+  uint32_t replaceWith = 0;
+};
+
+void RunCopy(TCanvas& canvas, CanvasPainter& painter, const Source* source, const CopyJob& job) {
+  const int dw = job.dest.Right - job.dest.Left, dh = job.dest.Bottom - job.dest.Top;
+  const int sw = job.sourceRect.Right - job.sourceRect.Left;
+  const int sh = job.sourceRect.Bottom - job.sourceRect.Top;
+  if (dw == 0 || dh == 0 || (source && (sw == 0 || sh == 0))) return;
+  const TRect box = NormalizeRect(job.dest);
+  const int rop = (job.rop >> 16) & 0xFF;
+  (void)canvas;
+  painter.ForEachPixel(box, [&](uint32_t& d, int x, int y) {
+    uint32_t s = 0;
+    if (source) {
+      const int ix = MapIndex(x - box.Left, dw, sw), iy = MapIndex(y - box.Top, dh, sh);
+      const int sx = (sw < 0 ? job.sourceRect.Left : job.sourceRect.Left) + ix;
+      const int sy = (sh < 0 ? job.sourceRect.Top : job.sourceRect.Top) + iy;
+      if (!source->Get(sx, sy, s)) return;
+      if (job.skipColor && (s & 0xFFFFFF) == *job.skipColor) return;
+      if (job.replaceColor && (s & 0xFFFFFF) == *job.replaceColor) s = job.replaceWith;
+    }
+    d = rop == 0xCC ? (s | 0xFF000000u) : Rop3(rop, job.pattern, s, d);
+  });
+}
+
+void CopyFrom(TCanvas& canvas, const TSurface& surface, TPoint origin, CopyJob job) {
+  CanvasPainter painter(canvas);
+  if (painter.Empty()) return;
+  const TRect srcBox = NormalizeRect(job.sourceRect);
+  const Source source(surface, origin, canvas.Surface(), srcBox);
+  RunCopy(canvas, painter, &source, job);
+}
+
+}  // namespace
+
+void TCanvas::Draw(int x, int y, const TBitmap* bitmap) {
+  if (!bitmap || bitmap->Empty()) return;
+  const TRect dest = Bounds(x, y, bitmap->Width(), bitmap->Height());
+  StretchDraw(dest, bitmap);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TBitmap* bitmap) {
+  if (!bitmap || bitmap->Empty()) return;
+  CopyJob job;
+  job.dest = r;
+  job.sourceRect = TRect{0, 0, bitmap->Width(), bitmap->Height()};
+  job.rop = copyMode_;
+  job.pattern = ToPixel(brush_->Color());
+  if (bitmap->Transparent()) job.skipColor = ToPixel(bitmap->TransparentColor()) & 0xFFFFFF;
+  CopyFrom(*this, bitmap->Surface(), {}, job);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas* source, const TRect& sourceRect) {
+  StretchBlt(dest, source, sourceRect, copyMode_);
+}
+
+void TCanvas::BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect,
+                        TColor color) {
+  if (!bitmap || bitmap->Empty()) return;
+  CopyJob job;
+  job.dest = dest;
+  job.sourceRect = sourceRect;
+  job.replaceColor = ToPixel(color) & 0xFFFFFF;
+  job.replaceWith = ToPixel(brush_->Color());
+  CopyFrom(*this, bitmap->Surface(), {}, job);
+}
+
+void TCanvas::BitBlt(int x, int y, int width, int height, const TCanvas* source, int sx, int sy,
+                     TCopyMode rop) {
+  StretchBlt(Bounds(x, y, width, height), source, Bounds(sx, sy, width, height), rop);
+}
+
+void TCanvas::StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect,
+                         TCopyMode rop) {
+  CopyJob job;
+  job.dest = dest;
+  job.sourceRect = sourceRect;
+  job.rop = rop;
+  job.pattern = ToPixel(brush_->Color());
+  const int code = (rop >> 16) & 0xFF;
+  const bool usesSource = ((code >> 2) & 0x33) != (code & 0x33);
+  if (!usesSource) {
+    CanvasPainter painter(*this);
+    if (!painter.Empty()) RunCopy(*this, painter, nullptr, job);
+    return;
+  }
+  if (!source) return;
+  CopyFrom(*this, source->Surface(), source->Origin(), job);
+}

@@ -1,0 +1,93 @@
+#include "platform/graphics/canvas_painter.h"
+
+#include <algorithm>
+
+namespace {
+
+// Result bit for pen bit P and destination bit D: bit (P * 2 + D) of the table.
+template <unsigned Table>
+void RopSpan(uint32_t* p, int n, uint32_t pen) {
+  for (int i = 0; i < n; ++i) {
+    const uint32_t d = p[i];
+    uint32_t r = 0;
+    if (Table & 8) r |= pen & d;
+    if (Table & 4) r |= pen & ~d;
+    if (Table & 2) r |= ~pen & d;
+    if (Table & 1) r |= ~pen & ~d;
+    p[i] = (r & 0x00FFFFFF) | 0xFF000000u;
+  }
+}
+
+void CopySpan(uint32_t* p, int n, uint32_t color) { std::fill(p, p + n, color | 0xFF000000u); }
+void NopSpan(uint32_t*, int, uint32_t) {}
+
+}  // namespace
+
+SpanOp PenModeOp(TPenMode mode) {
+  switch (mode) {
+    case pmBlack: return RopSpan<0>;
+    case pmWhite: return RopSpan<15>;
+    case pmNop: return NopSpan;
+    case pmNot: return RopSpan<5>;
+    case pmCopy: return CopySpan;
+    case pmNotCopy: return RopSpan<3>;
+    case pmMergePenNot: return RopSpan<13>;
+    case pmMaskPenNot: return RopSpan<4>;
+    case pmMergeNotPen: return RopSpan<11>;
+    case pmMaskNotPen: return RopSpan<2>;
+    case pmMerge: return RopSpan<14>;
+    case pmNotMerge: return RopSpan<1>;
+    case pmMask: return RopSpan<8>;
+    case pmNotMask: return RopSpan<7>;
+    case pmXor: return RopSpan<6>;
+    case pmNotXor: return RopSpan<9>;
+  }
+  return CopySpan;
+}
+
+bool PenModeIdempotent(TPenMode mode) {
+  switch (mode) {
+    case pmNot:
+    case pmMergePenNot:
+    case pmMaskPenNot:
+    case pmNotMerge:
+    case pmNotMask:
+    case pmXor:
+    case pmNotXor:
+      return false;
+    default:
+      return true;
+  }
+}
+
+SpanOp CopyOp() { return CopySpan; }
+
+CanvasPainter::CanvasPainter(TCanvas& canvas)
+    : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {}
+
+CanvasPainter::~CanvasPainter() {
+  if (!IsRectEmpty(dirty_)) canvas_.Changed(dirty_);
+}
+
+void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
+  const long long dy = static_cast<long long>(y) + oy_;
+  const TRect& box = canvas_.deviceClipBox_;
+  if (dy < box.Top || dy >= box.Bottom) return;
+  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + ox_, box.Left);
+  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + ox_, box.Right);
+  if (dx0 >= dx1) return;
+  const TSurface& s = canvas_.surface_;
+  uint32_t* row = s.Bits + static_cast<ptrdiff_t>(dy) * s.Stride;
+  for (const TRect& c : canvas_.deviceClip_) {
+    if (dy < c.Top || dy >= c.Bottom) continue;
+    const int a = static_cast<int>(std::max<long long>(dx0, c.Left));
+    const int b = static_cast<int>(std::min<long long>(dx1, c.Right));
+    if (a >= b) continue;
+    op(row + a, b - a, color);
+    UnionRect(dirty_, dirty_, TRect{a, static_cast<int>(dy), b, static_cast<int>(dy) + 1});
+  }
+}
+
+void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op) {
+  for (const raster::Span& s : spans) Span(s.y, s.x0, s.x1, color, op);
+}

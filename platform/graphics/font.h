@@ -1,0 +1,83 @@
+#pragma once
+// TFont: a logical font description. Glyphs come from scalable faces at a fixed 96 pixels per inch:
+// "Arial" and the sans names draw with Liberation Sans, "Courier New" and every fixed-pitch request
+// with Liberation Mono, "Times New Roman" with Liberation Serif; unknown names fall back to sans.
+
+#include <string>
+
+#include "platform/base/object.h"
+#include "platform/base/set.h"
+#include "platform/graphics/colors.h"
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TSet<TFontStyle>;
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+using TFontCharset = unsigned char;
+constexpr TFontCharset DEFAULT_CHARSET = 1;
+
+constexpr int kPixelsPerInch = 96;
+
+class TFont : public TObject {
+ public:
+  TFont();
+
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& v);
+  // Points: Height = -MulDiv(Size, 96, 72); Size = -MulDiv(Height, 72, 96).
+  int Size() const;
+  void SetSize(int v);
+  // Pixels: negative = character (em) height, positive = cell height (ascent + descent),
+  // 0 = the default height (a 16-pixel cell).
+  int Height() const { return height_; }
+  void SetHeight(int v);
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  TFontStyles Style() const { return style_; }
+  void SetStyle(TFontStyles v);
+  TFontPitch Pitch() const { return pitch_; }
+  void SetPitch(TFontPitch v);
+  TFontCharset Charset() const { return charset_; }
+  void SetCharset(TFontCharset v);
+  // Escapement of the text in tenths of a degree, counter-clockwise: the text is turned about the
+  // top-left corner of its cell. Widths and heights are always measured unturned.
+  int Orientation() const { return orientation_; }
+  void SetOrientation(int v);
+
+  // Copies every attribute; OnChange fires once when anything differs.
+  void Assign(const TFont& source);
+  bool SameAs(const TFont& other) const;
+
+  // Fired after any real change (an assignment of equal values changes nothing and fires nothing).
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  std::string name_ = "MS Sans Serif";
+  int height_ = -11;
+  TColor color_ = clWindowText;
+  TFontStyles style_;
+  TFontPitch pitch_ = fpDefault;
+  TFontCharset charset_ = DEFAULT_CHARSET;
+  int orientation_ = 0;
+};
+
+// The window system's text metrics of a font, in pixels.
+struct TTextMetric {
+  int tmHeight = 0;  // ascent + descent
+  int tmAscent = 0;
+  int tmDescent = 0;
+  int tmInternalLeading = 0;  // tmHeight - em height
+  int tmExternalLeading = 0;
+  int tmAveCharWidth = 0;
+  int tmMaxCharWidth = 0;
+  int tmWeight = 400;
+  int tmOverhang = 0;
+  unsigned char tmFirstChar = 32;
+  unsigned char tmLastChar = 255;
+  unsigned char tmDefaultChar = '?';
+  unsigned char tmBreakChar = ' ';
+  bool tmItalic = false;
+  bool tmUnderlined = false;
+  bool tmStruckOut = false;
+  bool tmFixedPitch = false;  // true for a fixed-pitch font (unlike the raw flag's inverted sense)
+};

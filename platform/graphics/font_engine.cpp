@@ -1,0 +1,206 @@
+// Glyphs and metrics from Qt's font engine. A QGuiApplication is needed for fonts; when the
+// program has none yet (tests, tools), one is created on first use, headless when there is no
+// display. A program that wants a QApplication must create it before its first text call.
+
+#include "platform/graphics/font_engine.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/base/numbers.h"
+
+namespace {
+
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  static int argc = 1;
+  static char name[] = "orvane";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication* app = new QGuiApplication(argc, argv);
+  (void)app;
+}
+
+// Windows-1252 bytes 0x80..0x9F; the other bytes equal their code points.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar ToUnicode(unsigned char c) {
+  return QChar(c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t(c));
+}
+
+bool SameName(const std::string& a, const char* b) {
+  return QString::fromLatin1(a.c_str()).compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+QString FamilyFor(const TFont& font) {
+  const std::string& n = font.Name();
+  if (font.Pitch() == fpFixed || SameName(n, "Courier New") || SameName(n, "Courier") ||
+      SameName(n, "Liberation Mono")) {
+    return QStringLiteral("Liberation Mono");
+  }
+  if (SameName(n, "Times New Roman") || SameName(n, "Times") || SameName(n, "Liberation Serif")) {
+    return QStringLiteral("Liberation Serif");
+  }
+  return QStringLiteral("Liberation Sans");
+}
+
+// Big-endian table fields.
+int U16(const QByteArray& t, int o) {
+  return o + 1 < t.size() ? (uint8_t(t[o]) << 8) | uint8_t(t[o + 1]) : 0;
+}
+int I16(const QByteArray& t, int o) { return int16_t(U16(t, o)); }
+
+// Sizes beyond this are drawn at this size (a glyph is rendered on an image of a few em squares).
+constexpr int kMaxEm = 1024;
+
+using Key = std::tuple<QString, int, bool, bool, bool, bool>;
+
+class QtFont final : public RealizedFont {
+ public:
+  explicit QtFont(const TFont& font) {
+    EnsureGuiApplication();
+    const bool bold = font.Style().Contains(fsBold);
+    const bool italic = font.Style().Contains(fsItalic);
+    qfont_ = QFont(FamilyFor(font));
+    qfont_.setBold(bold);
+    qfont_.setItalic(italic);
+    qfont_.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    qfont_.setHintingPreference(QFont::PreferFullHinting);
+    qfont_.setKerning(false);
+
+    // The face's Windows ascent and descent decide the cell, as on the original system.
+    QFont probe = qfont_;
+    probe.setPixelSize(100);
+    const QRawFont raw = QRawFont::fromFont(probe);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray head = raw.fontTable("head");
+    double upm = U16(head, 18);
+    double winAscent = U16(os2, 74), winDescent = U16(os2, 76);
+    double avgWidth = I16(os2, 2);
+    if (upm <= 0 || winAscent + winDescent <= 0) {
+      upm = 100;
+      winAscent = raw.ascent();
+      winDescent = raw.descent();
+      avgWidth = raw.averageCharWidth();
+    }
+    const int height = font.Height() == 0 ? 16 : font.Height();
+    int em, ascent, descent;
+    if (height < 0) {
+      em = std::min(-height, kMaxEm);
+      ascent = static_cast<int>(Round(winAscent * em / upm));
+      descent = static_cast<int>(Round(winDescent * em / upm));
+    } else {
+      const int cell = std::min(height, kMaxEm);
+      em = std::max(1, static_cast<int>(Round(cell * upm / (winAscent + winDescent))));
+      ascent = static_cast<int>(Round(cell * winAscent / (winAscent + winDescent)));
+      descent = cell - ascent;
+    }
+    em = std::max(em, 1);
+    qfont_.setPixelSize(em);
+    const QFontMetrics fm(qfont_);
+
+    TTextMetric& m = metric_;
+    m.tmAscent = ascent;
+    m.tmDescent = descent;
+    m.tmHeight = ascent + descent;
+    m.tmInternalLeading = std::max(0, m.tmHeight - em);
+    m.tmAveCharWidth = std::max(1, static_cast<int>(Round(avgWidth * em / upm)));
+    m.tmMaxCharWidth = fm.maxWidth();
+    m.tmWeight = bold ? 700 : 400;
+    m.tmItalic = italic;
+    m.tmUnderlined = font.Style().Contains(fsUnderline);
+    m.tmStruckOut = font.Style().Contains(fsStrikeOut);
+    m.tmFixedPitch = FamilyFor(font) == QStringLiteral("Liberation Mono");
+    for (int c = 0; c < 256; ++c) advances_[c] = fm.horizontalAdvance(ToUnicode(uint8_t(c)));
+
+    lineThickness_ = std::max(1, static_cast<int>(Round(em / 14.0)));
+    underlineTop_ = std::min(m.tmHeight - 1, ascent + std::max(1, fm.underlinePos()) - 1);
+    strikeOutTop_ = std::max(0, ascent - std::max(1, fm.strikeOutPos()));
+  }
+
+  const GlyphMask& Glyph(unsigned char c) const override {
+    if (!ready_[c]) {
+      glyphs_[c] = Render(c);
+      ready_[c] = true;
+    }
+    return glyphs_[c];
+  }
+
+ private:
+  GlyphMask Render(unsigned char c) const {
+    GlyphMask g;
+    const int margin = metric_.tmHeight / 2 + 2;
+    const int w = advances_[c] + 2 * margin;
+    const int h = metric_.tmHeight + 2 * margin;
+    if (w <= 0 || h <= 0 || w > 20000 || h > 20000) return g;
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+      QPainter p(&image);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setRenderHint(QPainter::TextAntialiasing, false);
+      p.setFont(qfont_);
+      p.setPen(Qt::black);
+      p.drawText(QPointF(margin, margin + metric_.tmAscent), QString(ToUnicode(c)));
+    }
+    int x0 = w, y0 = h, x1 = -1, y1 = -1;
+    for (int y = 0; y < h; ++y) {
+      const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      for (int x = 0; x < w; ++x) {
+        if (qAlpha(row[x]) >= 128) {
+          x0 = std::min(x0, x);
+          x1 = std::max(x1, x);
+          y0 = std::min(y0, y);
+          y1 = std::max(y1, y);
+        }
+      }
+    }
+    if (x1 < 0) return g;
+    g.left = x0 - margin;
+    g.top = y0 - margin;
+    g.width = x1 - x0 + 1;
+    g.height = y1 - y0 + 1;
+    g.bits.resize(static_cast<size_t>(g.width) * g.height);
+    for (int y = 0; y < g.height; ++y) {
+      const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y0 + y));
+      for (int x = 0; x < g.width; ++x) {
+        g.bits[static_cast<size_t>(y) * g.width + x] = qAlpha(row[x0 + x]) >= 128 ? 1 : 0;
+      }
+    }
+    return g;
+  }
+
+  QFont qfont_;
+  mutable std::array<GlyphMask, 256> glyphs_;
+  mutable std::array<bool, 256> ready_{};
+};
+
+}  // namespace
+
+const RealizedFont& RealizeFont(const TFont& font) {
+  // Never destroyed: Qt font objects must not outlive the application object at exit.
+  static auto& cache = *new std::map<Key, std::unique_ptr<QtFont>>;
+  const Key key{FamilyFor(font), font.Height(), font.Style().Contains(fsBold),
+                font.Style().Contains(fsItalic), font.Style().Contains(fsUnderline),
+                font.Style().Contains(fsStrikeOut)};
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, std::make_unique<QtFont>(font)).first;
+  return *it->second;
+}

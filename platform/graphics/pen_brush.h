@@ -1,0 +1,70 @@
+#pragma once
+// The canvas's pen and brush. Setters fire OnChange only when the value really changes.
+
+#include "platform/base/object.h"
+#include "platform/graphics/colors.h"
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+
+// The sixteen binary raster operations between pen P and destination D.
+enum TPenMode {
+  pmBlack,        // 0
+  pmWhite,        // 1
+  pmNop,          // D
+  pmNot,          // not D
+  pmCopy,         // P
+  pmNotCopy,      // not P
+  pmMergePenNot,  // P or not D
+  pmMaskPenNot,   // P and not D
+  pmMergeNotPen,  // not P or D
+  pmMaskNotPen,   // not P and D
+  pmMerge,        // P or D
+  pmNotMerge,     // not (P or D)
+  pmMask,         // P and D
+  pmNotMask,      // not (P and D)
+  pmXor,          // P xor D
+  pmNotXor        // not (P xor D)
+};
+
+enum TBrushStyle { bsSolid, bsClear };
+
+class TPen : public TObject {
+ public:
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  // Width 1 is the thin line; wider pens are centred on the path with round caps and joins.
+  // Values below 1 count as 1.
+  int Width() const { return width_; }
+  void SetWidth(int v);
+  TPenStyle Style() const { return style_; }
+  void SetStyle(TPenStyle v);
+  TPenMode Mode() const { return mode_; }
+  void SetMode(TPenMode v);
+  void Assign(const TPen& source);
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  TColor color_ = clBlack;
+  int width_ = 1;
+  TPenStyle style_ = psSolid;
+  TPenMode mode_ = pmCopy;
+};
+
+class TBrush : public TObject {
+ public:
+  TColor Color() const { return color_; }
+  // As in the class library, giving a clear brush a colour makes it solid.
+  void SetColor(TColor v);
+  TBrushStyle Style() const { return style_; }
+  void SetStyle(TBrushStyle v);
+  void Assign(const TBrush& source);
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  TColor color_ = clWhite;
+  TBrushStyle style_ = bsSolid;
+};

@@ -1,0 +1,62 @@
+#include "platform/graphics/region.h"
+
+namespace {
+
+// Appends the parts of a that lie outside b (at most four rectangles).
+void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out) {
+  TRect common;
+  if (!IntersectRect(common, a, b)) {
+    out.push_back(a);
+    return;
+  }
+  if (a.Top < common.Top) out.push_back({a.Left, a.Top, a.Right, common.Top});
+  if (common.Bottom < a.Bottom) out.push_back({a.Left, common.Bottom, a.Right, a.Bottom});
+  if (a.Left < common.Left) out.push_back({a.Left, common.Top, common.Left, common.Bottom});
+  if (common.Right < a.Right) out.push_back({common.Right, common.Top, a.Right, common.Bottom});
+}
+
+}  // namespace
+
+void TRegion::Add(const TRect& r) {
+  if (IsRectEmpty(r)) return;
+  std::vector<TRect> pieces{r};
+  for (const TRect& existing : rects_) {
+    std::vector<TRect> rest;
+    for (const TRect& p : pieces) AppendDifference(p, existing, rest);
+    pieces.swap(rest);
+    if (pieces.empty()) return;
+  }
+  rects_.insert(rects_.end(), pieces.begin(), pieces.end());
+}
+
+void TRegion::Intersect(const TRect& r) {
+  std::vector<TRect> kept;
+  for (const TRect& existing : rects_) {
+    TRect common;
+    if (IntersectRect(common, existing, r)) kept.push_back(common);
+  }
+  rects_.swap(kept);
+}
+
+void TRegion::Subtract(const TRect& r) {
+  std::vector<TRect> kept;
+  for (const TRect& existing : rects_) AppendDifference(existing, r, kept);
+  rects_.swap(kept);
+}
+
+void TRegion::Offset(int dx, int dy) {
+  for (TRect& r : rects_) OffsetRect(r, dx, dy);
+}
+
+bool TRegion::Contains(TPoint p) const {
+  for (const TRect& r : rects_) {
+    if (PtInRect(r, p)) return true;
+  }
+  return false;
+}
+
+TRect TRegion::Bounds() const {
+  TRect b;
+  for (const TRect& r : rects_) UnionRect(b, b, r);
+  return b;
+}

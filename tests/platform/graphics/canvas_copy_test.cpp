@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "platform/graphics/bitmap.h"
+#include "tests/platform/graphics/pixel_grid.h"
+
+namespace {
+
+// A 4 x 2 source: top row red, green, blue, white; bottom row black, olive, navy, gray.
+void MakeSource(TBitmap& src) {
+  src.SetSize(4, 2);
+  const TColor colors[] = {clRed, clLime, clBlue, clWhite, clBlack, clOlive, clNavy, clGray};
+  for (int i = 0; i < 8; ++i) src.Canvas()->SetPixels(i % 4, i / 4, colors[i]);
+}
+
+TEST(Copy, DrawIsOneToOneAndStretchIsNearestNeighbour) {
+  TBitmap src, dst;
+  MakeSource(src);
+  MakeWhite(dst, 10, 6);
+  dst.Canvas()->Draw(1, 1, &src);
+  EXPECT_EQ(dst.Canvas()->Pixels(1, 1), clRed);
+  EXPECT_EQ(dst.Canvas()->Pixels(4, 2), clGray);
+  EXPECT_EQ(dst.Canvas()->Pixels(5, 2), clWhite);
+  MakeWhite(dst, 10, 6);
+  dst.Canvas()->StretchDraw({0, 0, 8, 4}, &src);
+  EXPECT_EQ(dst.Canvas()->Pixels(1, 1), clRed);
+  EXPECT_EQ(dst.Canvas()->Pixels(2, 0), clLime);
+  EXPECT_EQ(dst.Canvas()->Pixels(7, 3), clGray);
+  EXPECT_EQ(dst.Canvas()->Pixels(8, 3), clWhite);
+  dst.Canvas()->StretchDraw({0, 0, 2, 1}, &src);  // shrinking keeps every other pixel
+  EXPECT_EQ(dst.Canvas()->Pixels(0, 0), clOlive);
+  EXPECT_EQ(dst.Canvas()->Pixels(1, 0), clGray);
+  dst.Canvas()->Draw(0, 0, nullptr);
+  TBitmap empty;
+  dst.Canvas()->Draw(0, 0, &empty);
+}
+
+TEST(Copy, CopyRectOutsideSourceDrawsNothingAndOverlapsReadOldPixels) {
+  TBitmap src, dst;
+  MakeSource(src);
+  MakeWhite(dst, 6, 3);
+  dst.Canvas()->CopyRect({0, 0, 6, 3}, src.Canvas(), {0, 0, 6, 3});
+  EXPECT_EQ(dst.Canvas()->Pixels(3, 1), clGray);
+  EXPECT_EQ(dst.Canvas()->Pixels(5, 2), clWhite);
+  // Shift right by one within the same bitmap.
+  MakeSource(src);
+  src.Canvas()->CopyRect({1, 0, 4, 2}, src.Canvas(), {0, 0, 3, 2});
+  EXPECT_EQ(src.Canvas()->Pixels(1, 0), clRed);
+  EXPECT_EQ(src.Canvas()->Pixels(2, 0), clLime);
+  EXPECT_EQ(src.Canvas()->Pixels(3, 0), clBlue);
+}
+
+TEST(Copy, RasterOperations) {
+  const struct {
+    TCopyMode rop;
+    TColor dst, src, brush, want;
+  } cases[] = {
+      {SRCCOPY, 0x0000FF, 0x00FF00, 0, 0x00FF00},
+      {SRCAND, 0x00FFFF, 0x00FF0F, 0, 0x00FF0F},
+      {SRCPAINT, 0x0000FF, 0x00FF00, 0, 0x00FFFF},
+      {SRCINVERT, 0x0F0F0F, 0xFFFFFF, 0, 0xF0F0F0},
+      {NOTSRCCOPY, 0, 0x00FF00, 0, 0xFF00FF},
+      {DSTINVERT, 0x00FF00, 0, 0, 0xFF00FF},
+      {PATCOPY, 0, 0, 0x123456, 0x123456},
+      {BLACKNESS, 0x123456, 0, 0, 0},
+      {WHITENESS, 0x123456, 0, 0, 0xFFFFFF},
+      {0x00E20746, 0x808080, 0x000000, 0xFFFFFF, 0x808080},  // D xor (S and (P xor D))
+      {0x00E20746, 0x808080, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF},
+  };
+  for (const auto& c : cases) {
+    TBitmap src, dst;
+    src.SetSize(1, 1);
+    src.Canvas()->SetPixels(0, 0, c.src);
+    dst.SetSize(1, 1);
+    dst.Canvas()->SetPixels(0, 0, c.dst);
+    dst.Canvas()->Brush()->SetColor(c.brush);
+    dst.Canvas()->BitBlt(0, 0, 1, 1, src.Canvas(), 0, 0, c.rop);
+    EXPECT_EQ(dst.Canvas()->Pixels(0, 0), c.want) << std::hex << c.rop;
+  }
+}
+
+TEST(Copy, BrushCopyReplacesTheKeyColour) {
+  TBitmap src, dst;
+  MakeSource(src);
+  MakeWhite(dst, 4, 2);
+  dst.Canvas()->Brush()->SetColor(clYellow);
+  dst.Canvas()->BrushCopy({0, 0, 4, 2}, &src, {0, 0, 4, 2}, clOlive);
+  EXPECT_EQ(dst.Canvas()->Pixels(1, 1), clYellow);
+  EXPECT_EQ(dst.Canvas()->Pixels(0, 0), clRed);
+}
+
+TEST(Copy, TransparentBitmapSkipsItsColour) {
+  TBitmap src, dst;
+  MakeSource(src);  // bottom-left pixel black
+  src.SetTransparent(true);
+  EXPECT_EQ(src.TransparentColor(), clBlack);
+  MakeWhite(dst, 4, 2);
+  dst.Canvas()->Draw(0, 0, &src);
+  EXPECT_EQ(dst.Canvas()->Pixels(0, 1), clWhite);
+  EXPECT_EQ(dst.Canvas()->Pixels(1, 1), clOlive);
+}
+
+}  // namespace
