@@ -2,7 +2,8 @@
 
 #include <cctype>
 #include <cstdio>
-#include <stdexcept>
+
+#include "platform/base/exceptions.h"
 
 namespace {
 
@@ -171,5 +172,5 @@ std::string ColorToString(TColor color) {
 TColor StringToColor(const std::string& text) {
   TColor color = 0;
   if (IdentToColor(text, color) || ParseInteger(text, color)) return color;
-  throw std::invalid_argument("'" + text + "' is not a valid colour");
+  throw EConvertError("'" + text + "' is not a valid colour");
 }

@@ -71,7 +71,7 @@ TColor ColorToRGB(TColor color);
 
 // "clRed" style name when the value has one, else "$" and eight upper-case hex digits.
 std::string ColorToString(TColor color);
-// A name (any case) or an integer ("255", "$FF", "-1"); throws std::invalid_argument otherwise.
+// A name (any case) or an integer ("255", "$FF", "-1"); throws EConvertError otherwise.
 TColor StringToColor(const std::string& text);
 bool IdentToColor(const std::string& ident, TColor& color);
 bool ColorToIdent(TColor color, std::string& ident);

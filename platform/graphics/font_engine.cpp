@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "platform/base/numbers.h"
+#include "platform/base/strings.h"
 
 namespace {
 
@@ -35,14 +36,9 @@ void EnsureGuiApplication() {
   (void)app;
 }
 
-// Windows-1252 bytes 0x80..0x9F; the other bytes equal their code points.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 QChar ToUnicode(unsigned char c) {
-  return QChar(c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t(c));
+  const QString s = QString::fromStdString(Cp1252ToUtf8(std::string(1, char(c))));
+  return s.isEmpty() ? QChar(u'?') : s[0];
 }
 
 bool SameName(const std::string& a, const char* b) {

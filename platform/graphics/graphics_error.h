@@ -1,10 +1,9 @@
 #pragma once
 // Errors of the graphics layer: unreadable or unwritable images, sizes beyond reason.
 
-#include <stdexcept>
-#include <string>
+#include "platform/base/exceptions.h"
 
-class EInvalidGraphic : public std::runtime_error {
+class EInvalidGraphic : public Exception {
  public:
-  explicit EInvalidGraphic(const std::string& message) : std::runtime_error(message) {}
+  using Exception::Exception;
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 
+#include "platform/base/exceptions.h"
 #include "platform/graphics/colors.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST(Colors, NamesBothWays) {
   TColor c = 0;
   EXPECT_FALSE(IdentToColor("clNoSuch", c));
   for (const char* bad : {"", "clNoSuch", "$", "12x", "99999999999", "$1FFFFFFFF"}) {
-    EXPECT_THROW(StringToColor(bad), std::invalid_argument) << bad;
+    EXPECT_THROW(StringToColor(bad), EConvertError) << bad;
   }
 }
 
