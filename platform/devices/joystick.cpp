@@ -79,7 +79,9 @@ struct Capture {
 std::unique_ptr<Capture> captures[2];
 uint64_t nextSerial = 1;
 
-bool Current(uint32_t id, uint64_t serial) { return captures[id] && captures[id]->serial == serial; }
+bool Current(uint32_t id, uint64_t serial) {
+  return captures[id] && captures[id]->serial == serial;
+}
 
 void Release(uint32_t id) {
   std::unique_ptr<Capture> c = std::move(captures[id]);

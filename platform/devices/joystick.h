@@ -22,7 +22,7 @@ constexpr uint32_t JOY_BUTTON1 = 0x1, JOY_BUTTON2 = 0x2, JOY_BUTTON3 = 0x4, JOY_
 
 struct JOYINFO {
   uint32_t wXpos = 0, wYpos = 0, wZpos = 0;  // 0..65535
-  uint32_t wButtons = 0;                      // JOY_BUTTON1..JOY_BUTTON4
+  uint32_t wButtons = 0;                     // JOY_BUTTON1..JOY_BUTTON4
 };
 
 // A joystick message. WParam: the buttons held (JOY_BUTTONn) and, for button messages, the

@@ -161,7 +161,8 @@ std::optional<size_t> FindEntry(const Lines& lines, const SectionRange& r, const
 
 std::string Unquote(const std::string& value) {
   std::string v = TrimBlanks(value);
-  if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) v = v.substr(1, v.size() - 2);
+  if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
+    v = v.substr(1, v.size() - 2);
   return v;
 }
 
@@ -176,8 +177,8 @@ std::string ProfilePath(const std::string& fileName) {
   return name;
 }
 
-std::string ProfileRead(const std::string& section, const std::string& key,
-                        const std::string& def, const std::string& fileName) {
+std::string ProfileRead(const std::string& section, const std::string& key, const std::string& def,
+                        const std::string& fileName) {
   const std::optional<Lines> lines = ReadLines(ProfilePath(fileName));
   if (!lines) return TrimBlanksRight(def);
   const std::optional<SectionRange> range = FindSection(*lines, section);

@@ -23,8 +23,8 @@ std::string ProfilePath(const std::string& fileName);
 // The entry's value with blanks around it removed and one pair of matching enclosing quotes
 // ('...' or "...") taken off. The default, with trailing blanks removed, when the file, the section
 // or the key is missing. No length limit: callers that keep a fixed buffer cut the result.
-std::string ProfileRead(const std::string& section, const std::string& key,
-                        const std::string& def, const std::string& fileName);
+std::string ProfileRead(const std::string& section, const std::string& key, const std::string& def,
+                        const std::string& fileName);
 
 // Writes key=value (no blanks added around '='; an empty key or value is written as it is).
 // An existing entry's line is replaced where it stands; a new entry goes after the last entry of

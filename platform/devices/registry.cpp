@@ -36,8 +36,8 @@ std::string Canonical(const std::string& path) {
 // Keys that exist: the one key with values and every key above it.
 bool KeyExists(const std::string& canonicalPath) {
   const std::string known = Canonical(kCurrentVersion);
-  return known == canonicalPath || known.compare(0, canonicalPath.size() + 1,
-                                                 canonicalPath + "\\") == 0;
+  return known == canonicalPath ||
+         known.compare(0, canonicalPath.size() + 1, canonicalPath + "\\") == 0;
 }
 
 std::string AccountFullName() {

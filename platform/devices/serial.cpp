@@ -52,9 +52,7 @@ Port* Find(TSerialHandle h) {
   return it == Table().end() ? nullptr : &it->second;
 }
 
-void SetModemLine(int fd, int line, bool on) {
-  ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &line);
-}
+void SetModemLine(int fd, int line, bool on) { ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &line); }
 
 // Adds what happened since the last look: driver error counters and a vanished peer.
 void Gather(Port& p) {
@@ -258,11 +256,24 @@ bool SerialEscape(TSerialHandle h, uint32_t function) {
   int line;
   unsigned long request;
   switch (function) {
-    case SETDTR: line = TIOCM_DTR; request = TIOCMBIS; break;
-    case CLRDTR: line = TIOCM_DTR; request = TIOCMBIC; break;
-    case SETRTS: line = TIOCM_RTS; request = TIOCMBIS; break;
-    case CLRRTS: line = TIOCM_RTS; request = TIOCMBIC; break;
-    default: return false;
+    case SETDTR:
+      line = TIOCM_DTR;
+      request = TIOCMBIS;
+      break;
+    case CLRDTR:
+      line = TIOCM_DTR;
+      request = TIOCMBIC;
+      break;
+    case SETRTS:
+      line = TIOCM_RTS;
+      request = TIOCMBIS;
+      break;
+    case CLRRTS:
+      line = TIOCM_RTS;
+      request = TIOCMBIC;
+      break;
+    default:
+      return false;
   }
   return ioctl(p->fd, request, &line) == 0;
 }

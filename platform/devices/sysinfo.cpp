@@ -27,8 +27,8 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 std::string Unescape(const std::string& s) {
   std::string out;
   for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '3' &&
-        s[i + 2] >= '0' && s[i + 2] <= '7' && s[i + 3] >= '0' && s[i + 3] <= '7') {
+    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '3' && s[i + 2] >= '0' &&
+        s[i + 2] <= '7' && s[i + 3] >= '0' && s[i + 3] <= '7') {
       out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
       i += 3;
     } else {
@@ -45,8 +45,8 @@ bool Under(const std::string& path, const std::string& dir) {
 bool KernelFlagsRemovable(const std::string& source) {
   // /dev/sdb1 -> /sys/class/block/sdb1/../removable (the whole disk carries the flag).
   const std::string name = source.substr(source.rfind('/') + 1);
-  for (const std::string& p : {"/sys/class/block/" + name + "/removable",
-                               "/sys/class/block/" + name + "/../removable"}) {
+  for (const std::string& p :
+       {"/sys/class/block/" + name + "/removable", "/sys/class/block/" + name + "/../removable"}) {
     const std::string flag = ReadText(p);
     if (!flag.empty()) return flag[0] == '1';
   }
@@ -55,7 +55,7 @@ bool KernelFlagsRemovable(const std::string& source) {
 
 // The drive type of one mount, or DRIVE_UNKNOWN for mounts that get no letter.
 uint32_t Classify(const std::string& source, const std::string& dir, const std::string& type) {
-  static const std::set<std::string> remote = {"nfs",  "nfs4",  "cifs",       "smb3",
+  static const std::set<std::string> remote = {"nfs",   "nfs4",  "cifs",       "smb3",
                                                "smbfs", "sshfs", "fuse.sshfs", "afs"};
   for (const char* system : {"/proc", "/sys", "/dev", "/run"}) {
     if (Under(dir, system) && !Under(dir, "/run/media")) return DRIVE_UNKNOWN;
@@ -66,7 +66,7 @@ uint32_t Classify(const std::string& source, const std::string& dir, const std::
   if (type == "iso9660" || type == "udf") return DRIVE_CDROM;
   if (type == "tmpfs" || type == "ramfs") {
     return Under(dir, "/tmp") || Under(dir, "/mnt") || Under(dir, "/media") ? DRIVE_RAMDISK
-                                                                             : DRIVE_UNKNOWN;
+                                                                            : DRIVE_UNKNOWN;
   }
   if (!StartsWith(source, "/dev/")) return DRIVE_UNKNOWN;
   if (Under(dir, "/media") || Under(dir, "/run/media") || KernelFlagsRemovable(source)) {

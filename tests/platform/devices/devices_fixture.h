@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -46,4 +47,12 @@ inline std::string RunCommand(const std::string& command) {
     pclose(p);
   }
   return out;
+}
+
+// The Qt application object the event-driven devices need; made once, lives for the run.
+inline void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "test_devices";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }

@@ -20,13 +20,6 @@ void PrintTo(const TJoyMessage& m, std::ostream* os) {
 
 namespace {
 
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "test_devices";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);  // lives for the run
-}
-
 // Two FIFOs stand in for the joystick devices; the test writes the kernel's records into them.
 class Joystick : public DevicesTest {
  protected:
@@ -166,10 +159,11 @@ TEST_F(Joystick, SticksAreSeparateAndReleaseStopsMessages) {
 }
 
 TEST_F(Joystick, AReceiverMayReleaseAndAVanishedDeviceEndsQuietly) {
-  ASSERT_EQ(JoySetCapture(JOYSTICKID1, [this](const TJoyMessage& m) {
-              got_.push_back(m);
-              JoyReleaseCapture(JOYSTICKID1);
-            }),
+  ASSERT_EQ(JoySetCapture(JOYSTICKID1,
+                          [this](const TJoyMessage& m) {
+                            got_.push_back(m);
+                            JoyReleaseCapture(JOYSTICKID1);
+                          }),
             JOYERR_NOERROR);
   OpenWriter(0);
   Send(0, {Axis(0, 100), Button(0, true), Button(1, true)});

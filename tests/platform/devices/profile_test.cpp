@@ -87,10 +87,10 @@ TEST_F(Profile, WritesChangeOnlyTheirLine) {
             "\n"
             "[B]\n"
             "c=3\n");
-  ASSERT_TRUE(ProfileWrite("a", "B", "two", file));   // in place, new spelling of the key
-  ASSERT_TRUE(ProfileWrite("A", "new", "n", file));   // after the last entry of A
+  ASSERT_TRUE(ProfileWrite("a", "B", "two", file));       // in place, new spelling of the key
+  ASSERT_TRUE(ProfileWrite("A", "new", "n", file));       // after the last entry of A
   ASSERT_TRUE(ProfileWrite("C", "", "empty key", file));  // a new section at the end
-  ASSERT_TRUE(ProfileWrite("B", "d", "", file));      // an empty value is written
+  ASSERT_TRUE(ProfileWrite("B", "d", "", file));          // an empty value is written
   EXPECT_EQ(ReadFile(file),
             "; header comment\r\n[A]\r\na=1\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
             "[B]\r\nc=3\r\nd=\r\n\r\n[C]\r\n=empty key\r\n");
@@ -100,8 +100,9 @@ TEST_F(Profile, WritesChangeOnlyTheirLine) {
   ASSERT_TRUE(ProfileEraseSection("b", file));
   ASSERT_TRUE(ProfileEraseEntry("A", "nothing", file));
   ASSERT_TRUE(ProfileEraseSection("nothing", file));
-  EXPECT_EQ(ReadFile(file), "; header comment\r\n[A]\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
-                            "[C]\r\n=empty key\r\n");
+  EXPECT_EQ(ReadFile(file),
+            "; header comment\r\n[A]\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
+            "[C]\r\n=empty key\r\n");
   ASSERT_TRUE(ProfileEraseSection("C", file));
   ASSERT_TRUE(ProfileEraseSection("A", file));
   EXPECT_EQ(ReadFile(file), "; header comment\r\n");

@@ -88,9 +88,9 @@ TEST(ScreenSaver, UnderAVirtualXServer) {
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
   ASSERT_GT(n, 0);
   self[n] = 0;
-  const std::string out = RunCommand("ORVANE_UNDER_XVFB=1 /usr/bin/xvfb-run -a '" +
-                                     std::string(self) +
-                                     "' --gtest_filter='ScreenSaverX.*' 2>&1; echo exit=$?");
+  const std::string out =
+      RunCommand("ORVANE_UNDER_XVFB=1 /usr/bin/xvfb-run -a '" + std::string(self) +
+                 "' --gtest_filter='ScreenSaverX.*' 2>&1; echo exit=$?");
   EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
   EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }

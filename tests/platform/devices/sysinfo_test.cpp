@@ -109,7 +109,7 @@ TEST_F(Drives, MountTablesGiveDriveLetters) {
     uint32_t type;
     const char* dir;
   } want[] = {
-      {'C', DRIVE_FIXED, "/"},    {'D', DRIVE_FIXED, "/usr"},  {'E', DRIVE_RAMDISK, "/tmp"},
+      {'C', DRIVE_FIXED, "/"},      {'D', DRIVE_FIXED, "/usr"}, {'E', DRIVE_RAMDISK, "/tmp"},
       {'F', DRIVE_REMOTE, "/home"}, {'G', DRIVE_CDROM, "/var"},
   };
   ASSERT_EQ(d.size(), std::size(want));

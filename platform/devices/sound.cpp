@@ -1,0 +1,159 @@
+#include "platform/devices/sound.h"
+
+#include <dirent.h>
+#include <unistd.h>
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "platform/base/strings.h"
+
+namespace {
+
+uint32_t Le32(const unsigned char* p) {
+  return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24;
+}
+uint16_t Le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+
+std::string ProgramDirectory() {
+  char buf[4096];
+  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return "";
+  const std::string exe(buf, static_cast<size_t>(n));
+  return exe.substr(0, exe.rfind('/'));
+}
+
+// The entry of `dir` named `file` without regard to case; the exact name wins.
+std::string FindInDirectory(const std::string& dir, const std::string& file) {
+  const std::string exact = dir + "/" + file;
+  if (access(exact.c_str(), R_OK) == 0) return exact;
+  DIR* d = opendir(dir.c_str());
+  if (!d) return "";
+  const std::string want = AnsiUpperCase(file);
+  std::string found;
+  while (const dirent* e = readdir(d)) {
+    if (AnsiUpperCase(e->d_name) == want) {
+      found = dir + "/" + e->d_name;
+      break;
+    }
+  }
+  closedir(d);
+  return found;
+}
+
+QSoundEffect* Effect() {
+  static QSoundEffect* effect = nullptr;  // the process's one channel, kept to the end
+  if (!effect) effect = new QSoundEffect(QCoreApplication::instance());
+  return effect;
+}
+
+}  // namespace
+
+std::string FindSoundFile(const std::string& name) {
+  std::string path = name;
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  const size_t slash = path.rfind('/');
+  std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (file.empty()) return "";
+  if (file.find('.') == std::string::npos) file += ".wav";
+  std::vector<std::string> dirs;
+  if (slash != std::string::npos) {
+    dirs.push_back(slash == 0 ? "" : path.substr(0, slash));
+  } else {
+    dirs.push_back(".");
+    dirs.push_back(ProgramDirectory());
+  }
+  for (const std::string& dir : dirs) {
+    const std::string found = FindInDirectory(dir, file);
+    if (!found.empty()) return found;
+  }
+  return "";
+}
+
+bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char head[12];
+  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return false;
+  if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) return false;
+  TWaveInfo w;
+  bool haveFormat = false;
+  for (int chunks = 0; chunks < 1000; ++chunks) {
+    unsigned char ch[8];
+    if (!in.read(reinterpret_cast<char*>(ch), sizeof ch)) return false;
+    const uint32_t size = Le32(ch + 4);
+    if (std::memcmp(ch, "fmt ", 4) == 0) {
+      unsigned char f[16];
+      if (size < sizeof f || !in.read(reinterpret_cast<char*>(f), sizeof f)) return false;
+      w.FormatTag = Le16(f);
+      w.Channels = Le16(f + 2);
+      w.SampleRate = Le32(f + 4);
+      w.BitsPerSample = Le16(f + 14);
+      haveFormat = true;
+      in.seekg(size - sizeof f + (size & 1), std::ios::cur);
+    } else if (std::memcmp(ch, "data", 4) == 0) {
+      if (!haveFormat) return false;
+      // A file cut short still plays what it holds.
+      const std::streamoff start = in.tellg();
+      in.seekg(0, std::ios::end);
+      const std::streamoff left = in.tellg() - start;
+      w.DataBytes = static_cast<uint32_t>(std::min<std::streamoff>(size, left));
+      break;
+    } else {
+      in.seekg(size + (size & 1), std::ios::cur);
+    }
+    if (!in) return false;
+  }
+  const bool formatOk = w.FormatTag == 1 || w.FormatTag == 3 || w.FormatTag == 0xFFFE;
+  const bool bitsOk = w.BitsPerSample == 8 || w.BitsPerSample == 16 || w.BitsPerSample == 24 ||
+                      w.BitsPerSample == 32;
+  if (!formatOk || !bitsOk || w.Channels < 1 || w.Channels > 8 || w.SampleRate < 1000 ||
+      w.SampleRate > 192000 || w.DataBytes < w.Channels * w.BitsPerSample / 8u) {
+    return false;
+  }
+  if (info) *info = w;
+  return true;
+}
+
+bool SndPlaySound(const std::string& name, uint32_t flags) {
+  if (!QCoreApplication::instance()) return name.empty();
+  QSoundEffect* effect = Effect();
+  effect->stop();
+  if (name.empty()) return true;
+  const std::string path = FindSoundFile(name);
+  TWaveInfo info;
+  if (path.empty() || !ReadWaveInfo(path, &info)) return false;
+  if (QMediaDevices::audioOutputs().isEmpty()) return false;
+  effect->setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(path.c_str())));
+  const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
+  effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
+  effect->play();
+  if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
+
+  const uint64_t bytesPerSecond =
+      uint64_t{info.SampleRate} * info.Channels * info.BitsPerSample / 8;
+  const int waitMs = static_cast<int>(uint64_t{info.DataBytes} * 1000 / bytesPerSecond) + 2000;
+  QEventLoop wait;
+  bool failed = false;
+  auto done = [&] {
+    if (effect->status() == QSoundEffect::Error) failed = true;
+    if (failed || (effect->status() == QSoundEffect::Ready && !effect->isPlaying())) wait.quit();
+  };
+  const auto c1 = QObject::connect(effect, &QSoundEffect::playingChanged, &wait, done);
+  const auto c2 = QObject::connect(effect, &QSoundEffect::statusChanged, &wait, done);
+  QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
+  wait.exec(QEventLoop::ExcludeUserInputEvents);
+  QObject::disconnect(c1);
+  QObject::disconnect(c2);
+  effect->stop();
+  return !failed;
+}
