@@ -14,11 +14,11 @@ using TTickProc = std::function<void(TObject* Sender)>;
 
 // One registration. Allocated and owned by the service; components only hold the Id.
 struct TimerRecord {
-  bool Busy = false;          // the callback is running (possibly in an outer tick)
-  bool Active = false;        // takes part in the ticks
+  bool Busy = false;    // the callback is running (possibly in an outer tick)
+  bool Active = false;  // takes part in the ticks
   int32_t Id = 0;
-  uint16_t Reload = 0;        // interval in ticks; the phase slot 0..6 for a synchronised record
-  uint16_t Countdown = 0;     // ticks left until the next firing (unused when synchronised)
+  uint16_t Reload = 0;     // interval in ticks; the phase slot 0..6 for a synchronised record
+  uint16_t Countdown = 0;  // ticks left until the next firing (unused when synchronised)
   TTickProc Callback;
   bool Synchronised = false;  // fires once per blink cycle in slot Reload
 };

@@ -195,7 +195,7 @@ TEST_F(TickServiceTest, CallbacksMayRemoveAndRegisterRecordsDuringATick) {
   EXPECT_EQ(log.fired[1], (std::vector<int>{1}));
   EXPECT_TRUE(log.fired[2].empty());  // removed before its turn
   EXPECT_TRUE(log.fired[3].empty());  // joins at the next tick
-  EXPECT_EQ(ids[3], 0);  // every other record is gone, so the Ids start again
+  EXPECT_EQ(ids[3], 0);               // every other record is gone, so the Ids start again
   EXPECT_EQ(FindTimerIndex(ids[3]), 0);
   EXPECT_EQ(TimerListItem(1), nullptr);
   log.Ticks(13);

@@ -1,0 +1,95 @@
+#include "library/foundation/digits.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "library/foundation/segments.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+constexpr int kMaxCells = 8;
+
+bool IsSeparator(char ch) { return ch == '.' || ch == ',' || ch == ':' || ch == ';'; }
+
+char UpperAscii(char ch) {
+  return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+void FillSegments(TCanvas& canvas, const TSegmentStyle& style, char ch) {
+  const uint16_t mask = SegmentMaskOf(ch);
+  for (int b = 0; b < kSegmentPolygons; ++b) {
+    if (mask & (1u << b)) canvas.Polygon(style[b]);
+  }
+}
+
+}  // namespace
+
+void TDigit::SetCell(const TRect& Rect, TColor BackColour) {
+  cell_ = Rect;
+  back_colour_ = BackColour;
+  character_ = 0;
+  overlay_ = 0;
+  seg_colour_ = 0;
+}
+
+void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegColour) {
+  Ch = UpperAscii(Ch);
+  character_ = Ch;
+  overlay_ = Ch2;
+  seg_colour_ = SegColour;
+
+  TBitmap scratch;
+  scratch.SetSize(kSegmentGridWidth, kSegmentGridHeight);
+  TCanvas& c = *scratch.Canvas();
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(back_colour_);
+  c.Pen()->SetStyle(psClear);
+  c.Pen()->SetMode(pmCopy);
+  c.FillRect(Rect(0, 0, kSegmentGridWidth, kSegmentGridHeight));
+  c.Brush()->SetColor(SegColour);
+  const TSegmentStyle& style = SegmentTables[Italic ? 1 : 0];
+  FillSegments(c, style, Ch);
+  FillSegments(c, style, Ch2);
+  Canvas.StretchDraw(cell_, &scratch);
+}
+
+void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
+  text_ = "";
+  Count = std::clamp(Count, 1, kMaxCells);
+  cells_.clear();
+  const int64_t w = static_cast<int64_t>(Rect.Right) - Rect.Left;
+  for (int i = 1; i <= Count; ++i) {
+    auto cell = std::make_unique<TDigit>();
+    TRect r = Rect;
+    r.Left = static_cast<int>(Rect.Left + w * (i - 1) / Count);
+    r.Right = static_cast<int>(Rect.Left + w * i / Count);
+    cell->SetCell(r, BackColour);
+    cells_.push_back(std::move(cell));
+  }
+}
+
+void TDigDisplay::SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
+  const std::string text = Text.empty() ? std::string(8, ' ') : Text;
+  text_ = text;
+  size_t i = 0;
+  int c = 1;
+  do {
+    const char ch = text[i++];
+    char ch2 = 0;
+    if (i < text.size() && IsSeparator(text[i])) ch2 = text[i++];
+    DrawDigit(ch, ch2, c, Canvas, SegColour);
+    ++c;
+  } while (i < text.size() && c <= Count());
+}
+
+void TDigDisplay::DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour) {
+  if (Index < 1 || Index > Count()) return;
+  cells_[Index - 1]->Draw(Ch, Ch2, Canvas, Italic, SegColour);
+}
+
+const TDigit* TDigDisplay::Cell(int Index) const {
+  if (Index < 1 || Index > Count()) return nullptr;
+  return cells_[Index - 1].get();
+}

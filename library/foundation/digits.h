@@ -1,0 +1,59 @@
+#pragma once
+// Segment-character cells: TDigit draws one character of the segment font (segments.h) into a
+// rectangle of a canvas; TDigDisplay is a row of 1 to 8 such cells showing a short text, in which
+// '.', ',', ':' and ';' share the cell of the character before them.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/foundation/types.h"
+#include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
+
+class TCanvas;
+
+class TDigit {
+ public:
+  // Sets the cell rectangle and its background; forgets the last drawn character.
+  void SetCell(const TRect& Rect, TColor BackColour);
+  // Draws Ch (a..z as upper case) with the overlay Ch2 (a separator or #0) stretched into the
+  // cell. Characters outside the segment font draw nothing over the background.
+  void Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegColour);
+
+  const TRect& CellRect() const { return cell_; }
+  TColor BackColour() const { return back_colour_; }
+  char Character() const { return character_; }
+  char Overlay() const { return overlay_; }
+  TColor SegColour() const { return seg_colour_; }
+
+ private:
+  TRect cell_;
+  TColor back_colour_ = 0;
+  char character_ = 0;
+  TColor seg_colour_ = 0;
+  char overlay_ = 0;
+};
+
+class TDigDisplay {
+ public:
+  // Places Count cells (1..8) side by side over Rect and empties the text; draws nothing.
+  void Layout(const TRect& Rect, int Count, TColor BackColour);
+  // Draws Text from the first cell on; an empty text draws blanks. Cells beyond the text keep
+  // what they showed. GetText returns the first 10 characters.
+  void SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour);
+  std::string GetText() const { return text_; }
+  // Draws into cell Index (1..Count); other indices are ignored.
+  void DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour);
+
+  int Count() const { return static_cast<int>(cells_.size()); }
+  // Cell Index (1..Count), nullptr outside.
+  const TDigit* Cell(int Index) const;
+
+  // Segment style; the owning components write it directly.
+  bool Italic = false;
+
+ private:
+  std::vector<std::unique_ptr<TDigit>> cells_;
+  string10 text_;
+};

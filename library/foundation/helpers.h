@@ -1,0 +1,67 @@
+#pragma once
+// Small stateless routines the library's components share: position-text items, wrapping and
+// font fitting of captions, degree geometry and logarithmic-scale steps.
+//
+// Angles are in degrees on the screen (y grows downward), so a positive angle turns clockwise.
+// The constants keep the few digits the components were tuned with (pi/180 as 0.01745329252,
+// log10(e) as 0.4342944, ln 10 as 2.302585): Log10Safe(1000) is slightly below 3.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
+
+class TCanvas;
+
+// Position-text items: up to three fields separated by '|': text, an integer or a colour, a float.
+// A missing field or one that does not convert reads as 0.
+std::string PosItemText(const std::string& Item);
+int32_t PosItemInteger(const std::string& Item);
+TColor PosItemColor(const std::string& Item);
+// The float field is read with the process-wide DecimalSeparator; the other of '.' and ',' is
+// accepted once in its place.
+double PosItemFloat(const std::string& Item);
+
+// Removes leading and trailing blanks (spaces only) from Text and returns the result.
+std::string TrimBlanks(std::string& Text);
+
+// Breaks Text (at most 255 characters are used) into lines joined by #13 so that each fits Width
+// in the canvas's font; '|' forces a break. Lines end after the last separator before the width
+// is reached; a word wider than Width is cut. Returns the number of lines.
+int WrapTextToWidth(TCanvas& Canvas, int Width, std::string& Text);
+
+// Steps Canvas.Font.Size (within 1..kMaxFitFontSize) until Text just fits R; an empty Text gets
+// size 10.
+constexpr int kMaxFitFontSize = 1000;
+void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text);
+
+// Geometry.
+struct TFloatPoint {
+  double X = 0;
+  double Y = 0;
+  bool operator==(const TFloatPoint&) const = default;
+};
+
+double SinDeg(double A);
+// P turned about C by A degrees, rounded half to even; A = 0 returns P unchanged.
+TPoint RotatePoint(TPoint C, TPoint P, double A);
+TFloatPoint RotatePointF(TFloatPoint C, TFloatPoint P, double A);
+// Direction of the vector (A, B) in [0, 360), from the A axis towards the B axis.
+double VectorAngleDeg(double A, double B);
+// True when P lies strictly within R of C.
+bool PointInRadius(TPoint P, int R, TPoint C);
+
+// Logarithmic scales.
+// The power of ten at or below X, limited to 0.001 .. 100000.
+double DecadeStep(double X);
+// Decimal logarithm; 0 for X <= 0.
+double Log10Safe(double X);
+double PowerOfTen(double X);
+// Decimals a scale label of X shows (0..3); every negative non-integral X gives 3.
+int DecimalsFor(double X);
+// The wider of the two values as scale labels, in the canvas's font.
+int ScaleTextWidth(TCanvas& Canvas, double V1, double V2);
+// Draws "10" at (X, Y) with the decimal exponent of Value raised and in a smaller font; the
+// canvas font's size is set back afterwards.
+void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value);

@@ -1,0 +1,57 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "library/foundation/helpers.h"
+#include "platform/base/sysutils.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+constexpr double kLog10E = 0.4342944;
+constexpr double kLn10 = 2.302585;
+
+std::string ScaleLabel(double V) {
+  return FloatToStrF(V, ffFixed, 4, DecimalsFor(V)).substr(0, 10);
+}
+
+}  // namespace
+
+double DecadeStep(double X) {
+  if (X < 0.01 || std::isnan(X)) return 0.001;
+  if (X < 0.1) return 0.01;
+  if (X < 1) return 0.1;
+  if (X < 10) return 1;
+  if (X < 100) return 10;
+  if (X < 1000) return 100;
+  if (X < 10000) return 1000;
+  if (X < 100000) return 10000;
+  return 100000;
+}
+
+double Log10Safe(double X) { return X > 0 ? std::log(X) * kLog10E : 0; }
+
+double PowerOfTen(double X) { return std::exp(X * kLn10); }
+
+int DecimalsFor(double X) {
+  if (!std::isfinite(X) || X == std::trunc(X)) return 0;
+  if (X < 0.01) return 3;
+  if (X < 0.1) return 2;
+  if (X < 1) return 1;
+  return 0;
+}
+
+int ScaleTextWidth(TCanvas& Canvas, double V1, double V2) {
+  return std::max(Canvas.TextWidth(ScaleLabel(V1)), Canvas.TextWidth(ScaleLabel(V2)));
+}
+
+void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value) {
+  Canvas.TextOut(X, Y, "10");
+  const int saved_size = Canvas.Font()->Size();
+  const int base_width = Canvas.TextWidth("10");
+  Canvas.Font()->SetHeight(std::abs(Canvas.Font()->Height() * 9 / 10));
+  std::string exponent = FormatFloat("0e-", Value).substr(0, 10);
+  exponent.erase(0, 2);
+  Canvas.TextOut(X + base_width, Y - 3, exponent);
+  Canvas.Font()->SetSize(saved_size);
+}
