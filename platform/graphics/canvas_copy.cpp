@@ -39,6 +39,14 @@ class Source {
       origin_ = TPoint{origin.X - r.Left, origin.Y - r.Top};
     }
   }
+  // Row y of the source and the logical x range it holds; nullptr when the row does not exist.
+  const uint32_t* Row(int y, int& xFrom, int& xTo) const {
+    const long long sy = static_cast<long long>(y) + origin_.Y;
+    if (!surface_.Bits || sy < 0 || sy >= surface_.Height) return nullptr;
+    xFrom = -origin_.X;
+    xTo = surface_.Width - origin_.X;
+    return surface_.Bits + sy * surface_.Stride + origin_.X;
+  }
   // The pixel at logical (x, y) of the source, if it exists.
   bool Get(int x, int y, uint32_t& p) const {
     const long long sx = static_cast<long long>(x) + origin_.X;
@@ -75,25 +83,46 @@ struct CopyJob {
   uint32_t replaceWith = 0;
 };
 
-void RunCopy(TCanvas& canvas, CanvasPainter& painter, const Source* source, const CopyJob& job) {
+void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
   const int dw = job.dest.Right - job.dest.Left, dh = job.dest.Bottom - job.dest.Top;
   const int sw = job.sourceRect.Right - job.sourceRect.Left;
   const int sh = job.sourceRect.Bottom - job.sourceRect.Top;
   if (dw == 0 || dh == 0 || (source && (sw == 0 || sh == 0))) return;
   const TRect box = NormalizeRect(job.dest);
   const int rop = (job.rop >> 16) & 0xFF;
-  (void)canvas;
-  painter.ForEachPixel(box, [&](uint32_t& d, int x, int y) {
-    uint32_t s = 0;
-    if (source) {
-      const int ix = MapIndex(x - box.Left, dw, sw), iy = MapIndex(y - box.Top, dh, sh);
-      const int sx = (sw < 0 ? job.sourceRect.Left : job.sourceRect.Left) + ix;
-      const int sy = (sh < 0 ? job.sourceRect.Top : job.sourceRect.Top) + iy;
-      if (!source->Get(sx, sy, s)) return;
-      if (job.skipColor && (s & 0xFFFFFF) == *job.skipColor) return;
-      if (job.replaceColor && (s & 0xFFFFFF) == *job.replaceColor) s = job.replaceWith;
+  if (!source) {
+    painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int) {
+      for (int x = x0; x < x1; ++x, ++d) *d = Rop3(rop, job.pattern, 0, *d);
+    });
+    return;
+  }
+  const bool plain = rop == 0xCC && !job.skipColor && !job.replaceColor;
+  const bool unscaled = dw == sw && dh == sh && dw > 0 && dh > 0;
+  std::vector<int> xmap;
+  if (!unscaled) {
+    xmap.resize(box.Width());
+    for (int i = 0; i < box.Width(); ++i) xmap[i] = job.sourceRect.Left + MapIndex(i, dw, sw);
+  }
+  painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int y) {
+    const int sy = job.sourceRect.Top + MapIndex(y - box.Top, dh, sh);
+    int from, to;
+    const uint32_t* row = source->Row(sy, from, to);
+    if (!row) return;
+    if (unscaled && plain) {
+      // Straight row copy of the part the source has.
+      const int shift = job.sourceRect.Left - box.Left;
+      const int a = std::max(x0, from - shift), b = std::min(x1, to - shift);
+      if (a < b) std::copy_n(row + a + shift, b - a, d + (a - x0));
+      return;
     }
-    d = rop == 0xCC ? (s | 0xFF000000u) : Rop3(rop, job.pattern, s, d);
+    for (int x = x0; x < x1; ++x, ++d) {
+      const int sx = unscaled ? x + job.sourceRect.Left - box.Left : xmap[x - box.Left];
+      if (sx < from || sx >= to) continue;
+      uint32_t s = row[sx];
+      if (job.skipColor && (s & 0xFFFFFF) == *job.skipColor) continue;
+      if (job.replaceColor && (s & 0xFFFFFF) == *job.replaceColor) s = job.replaceWith;
+      *d = rop == 0xCC ? (s | 0xFF000000u) : Rop3(rop, job.pattern, s, *d);
+    }
   });
 }
 
@@ -102,7 +131,7 @@ void CopyFrom(TCanvas& canvas, const TSurface& surface, TPoint origin, CopyJob j
   if (painter.Empty()) return;
   const TRect srcBox = NormalizeRect(job.sourceRect);
   const Source source(surface, origin, canvas.Surface(), srcBox);
-  RunCopy(canvas, painter, &source, job);
+  RunCopy(painter, &source, job);
 }
 
 }  // namespace
@@ -155,7 +184,7 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas* source, const TRect& 
   const bool usesSource = ((code >> 2) & 0x33) != (code & 0x33);
   if (!usesSource) {
     CanvasPainter painter(*this);
-    if (!painter.Empty()) RunCopy(*this, painter, nullptr, job);
+    if (!painter.Empty()) RunCopy(painter, nullptr, job);
     return;
   }
   if (!source) return;

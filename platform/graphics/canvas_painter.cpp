@@ -66,25 +66,8 @@ CanvasPainter::CanvasPainter(TCanvas& canvas)
     : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {}
 
 CanvasPainter::~CanvasPainter() {
-  if (!IsRectEmpty(dirty_)) canvas_.Changed(dirty_);
-}
-
-void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
-  const long long dy = static_cast<long long>(y) + oy_;
-  const TRect& box = canvas_.deviceClipBox_;
-  if (dy < box.Top || dy >= box.Bottom) return;
-  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + ox_, box.Left);
-  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + ox_, box.Right);
-  if (dx0 >= dx1) return;
-  const TSurface& s = canvas_.surface_;
-  uint32_t* row = s.Bits + static_cast<ptrdiff_t>(dy) * s.Stride;
-  for (const TRect& c : canvas_.deviceClip_) {
-    if (dy < c.Top || dy >= c.Bottom) continue;
-    const int a = static_cast<int>(std::max<long long>(dx0, c.Left));
-    const int b = static_cast<int>(std::min<long long>(dx1, c.Right));
-    if (a >= b) continue;
-    op(row + a, b - a, color);
-    UnionRect(dirty_, dirty_, TRect{a, static_cast<int>(dy), b, static_cast<int>(dy) + 1});
+  if (dirtyLeft_ < dirtyRight_ && dirtyTop_ < dirtyBottom_) {
+    canvas_.Changed(TRect{dirtyLeft_, dirtyTop_, dirtyRight_, dirtyBottom_});
   }
 }
 

@@ -2,6 +2,7 @@
 // Internal to the canvas: writes spans and pixels to the canvas's surface through its clip, with a
 // raster operation, and reports the changed area when done.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/graphics/canvas.h"
@@ -43,11 +44,21 @@ class CanvasPainter {
   // Per-pixel access through the clip: fn(uint32_t& pixel, int logicalX, int logicalY).
   template <typename Fn>
   void ForEachPixel(const TRect& logical, Fn fn);
+  // Row access through the clip: fn(uint32_t* pixelAtLogicalX0, int x0, int x1, int y), logical.
+  template <typename Fn>
+  void ForEachRun(const TRect& logical, Fn fn);
 
  private:
+  void Touch(int x0, int y0, int x1, int y1) {
+    dirtyLeft_ = std::min(dirtyLeft_, x0);
+    dirtyTop_ = std::min(dirtyTop_, y0);
+    dirtyRight_ = std::max(dirtyRight_, x1);
+    dirtyBottom_ = std::max(dirtyBottom_, y1);
+  }
   TCanvas& canvas_;
   int ox_, oy_;
-  TRect dirty_;
+  int dirtyLeft_ = INT32_MAX, dirtyTop_ = INT32_MAX, dirtyRight_ = INT32_MIN,
+      dirtyBottom_ = INT32_MIN;
 };
 
 template <typename Fn>
@@ -62,6 +73,49 @@ void CanvasPainter::ForEachPixel(const TRect& logical, Fn fn) {
       uint32_t* row = s.Bits + static_cast<ptrdiff_t>(y) * s.Stride;
       for (int x = r.Left; x < r.Right; ++x) fn(row[x], x - ox_, y - oy_);
     }
-    UnionRect(dirty_, dirty_, r);
+    Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
 }
+
+template <typename Fn>
+void CanvasPainter::ForEachRun(const TRect& logical, Fn fn) {
+  TRect want = logical;
+  OffsetRect(want, ox_, oy_);
+  const TSurface& s = canvas_.surface_;
+  for (const TRect& c : canvas_.deviceClip_) {
+    TRect r;
+    if (!IntersectRect(r, want, c)) continue;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      fn(s.Bits + static_cast<ptrdiff_t>(y) * s.Stride + r.Left, r.Left - ox_, r.Right - ox_,
+         y - oy_);
+    }
+    Touch(r.Left, r.Top, r.Right, r.Bottom);
+  }
+}
+
+inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
+  const long long dy = static_cast<long long>(y) + oy_;
+  const TRect& box = canvas_.deviceClipBox_;
+  if (dy < box.Top || dy >= box.Bottom) return;
+  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + ox_, box.Left);
+  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + ox_, box.Right);
+  if (dx0 >= dx1) return;
+  const TSurface& s = canvas_.surface_;
+  uint32_t* row = s.Bits + static_cast<ptrdiff_t>(dy) * s.Stride;
+  const int iy = static_cast<int>(dy);
+  if (canvas_.deviceClip_.size() == 1) {
+    // The clip box is the only rectangle.
+    op(row + dx0, static_cast<int>(dx1 - dx0), color);
+    Touch(static_cast<int>(dx0), iy, static_cast<int>(dx1), iy + 1);
+    return;
+  }
+  for (const TRect& c : canvas_.deviceClip_) {
+    if (dy < c.Top || dy >= c.Bottom) continue;
+    const int a = static_cast<int>(std::max<long long>(dx0, c.Left));
+    const int b = static_cast<int>(std::min<long long>(dx1, c.Right));
+    if (a >= b) continue;
+    op(row + a, b - a, color);
+    Touch(a, iy, b, iy + 1);
+  }
+}
+

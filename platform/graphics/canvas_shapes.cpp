@@ -42,7 +42,17 @@ class Stroke {
       return;
     }
     raster::ThinLine(a, b, includeEnd, [this](int x, int y) {
-      if (Visible() && y >= top_ && y < bottom_) spans_.push_back({y, x, x + 1});
+      if (!Visible() || y < top_ || y >= bottom_) return;
+      // Runs along a row become one span.
+      if (!spans_.empty()) {
+        raster::Span& last = spans_.back();
+        if (last.y == y && (last.x1 == x || last.x0 == x + 1)) {
+          last.x0 = std::min(last.x0, x);
+          last.x1 = std::max(last.x1, x + 1);
+          return;
+        }
+      }
+      spans_.push_back({y, x, x + 1});
     });
   }
   Spans& spans() { return spans_; }
@@ -238,11 +248,11 @@ void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const 
   if (IsRectEmpty(box)) return;
   const PenShapes s = ShapesFor(box, ra, rb, pen);
   const bool styled = pen.Width() <= 1 && pen.Style() != psSolid && pen.Style() != psInsideFrame;
-  if (HasBrush(brush)) {
-    raster::RoundRectSpans(s.ix0, s.iy0, s.ix1, s.iy1, s.ira, s.irb, painter.Top(),
-                           painter.Bottom(), interior);
-  }
   if (styled && ra == 0 && rb == 0) {
+    if (HasBrush(brush)) {
+      raster::RoundRectSpans(s.ix0, s.iy0, s.ix1, s.iy1, 0, 0, painter.Top(), painter.Bottom(),
+                             interior);
+    }
     // A styled frame follows its path like a closed polyline.
     Stroke stroke(pen, painter.Top(), painter.Bottom());
     const TPoint corners[] = {{box.Left, box.Top},
@@ -255,7 +265,8 @@ void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const 
     return;
   }
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
-                    s.irb, painter.Top(), painter.Bottom(), outline);
+                    s.irb, painter.Top(), painter.Bottom(), outline,
+                    HasBrush(brush) ? &interior : nullptr);
   PaintShape(painter, pen, brush, interior, outline, true);
   (void)canvas;
 }
@@ -281,13 +292,9 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
     return;
   }
   const PenShapes s = ShapesFor(box, ra, rb, pen);
-  if (filled) {
-    raster::RoundRectSpans(s.ix0, s.iy0, s.ix1, s.iy1, s.ira, s.irb, painter.Top(),
-                           painter.Bottom(), interior);
-    interior = Filter(interior, inside);
-  }
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
-                    s.irb, painter.Top(), painter.Bottom(), outline);
+                    s.irb, painter.Top(), painter.Bottom(), outline, filled ? &interior : nullptr);
+  if (filled) interior = Filter(interior, inside);
   outline = Filter(outline, [&](int x, int y) { return sweep.Contains(x, y); });
   if (!sweep.Full() && kind != ArcKind::Arc) {
     TPen solid;

@@ -9,13 +9,22 @@ namespace {
 
 constexpr double kEps = 1e-7;
 
+// floor and ceil to int without a library call, saturating far outside any surface.
+inline int FloorInt(double v) {
+  if (!(v > -1e9)) return -1000000000;
+  if (v > 1e9) return 1000000000;
+  const int i = static_cast<int>(v);
+  return i - (v < i ? 1 : 0);
+}
+inline int CeilInt(double v) { return -FloorInt(-v); }
+
 // Pixels whose centres lie in [lo, hi].
 bool CentresIn(double lo, double hi, int& x0, int& x1) {
-  const double a = std::ceil(lo - 0.5 - kEps);
-  const double b = std::floor(hi - 0.5 + kEps);
+  const int a = CeilInt(lo - 0.5 - kEps);
+  const int b = FloorInt(hi - 0.5 + kEps);
   if (b < a) return false;
-  x0 = static_cast<int>(std::max(a, -1e9));
-  x1 = static_cast<int>(std::min(b, 1e9)) + 1;
+  x0 = a;
+  x1 = b + 1;
   return true;
 }
 
@@ -42,8 +51,8 @@ bool RoundRectRow(double x0, double y0, double x1, double y1, double ra, double 
   return true;
 }
 
-int RowFrom(double y0) { return static_cast<int>(std::max(std::ceil(y0 - 0.5 - kEps), -1e9)); }
-int RowTo(double y1) { return static_cast<int>(std::min(std::floor(y1 - 0.5 + kEps), 1e9)) + 1; }
+int RowFrom(double y0) { return CeilInt(y0 - 0.5 - kEps); }
+int RowTo(double y1) { return FloorInt(y1 - 0.5 + kEps) + 1; }
 
 }  // namespace
 
@@ -94,7 +103,7 @@ void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, doubl
 
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
                double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
-               int clipBottom, Spans& out) {
+               int clipBottom, Spans& out, Spans* interior) {
   const int top = std::max(RowFrom(oy0), clipTop);
   const int bottom = std::min(RowTo(oy1), clipBottom);
   for (int y = top; y < bottom; ++y) {
@@ -107,6 +116,7 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
     int ia, ib;
     if (RoundRectRow(ix0, iy0, ix1, iy1, ira, irb, y + 0.5, ilo, ihi) &&
         CentresIn(ilo, ihi, ia, ib) && ia < ib) {
+      if (interior) interior->push_back({y, ia, ib});
       ia = std::max(ia, a);
       ib = std::min(ib, b);
       if (a < ia) out.push_back({y, a, ia});
@@ -128,50 +138,37 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
   }
   const int top = std::max(minY, clipTop);
   const int bottom = std::min(maxY, clipBottom);
+  struct Edge {
+    double ya, yb, xa, slope;
+  };
+  std::vector<Edge> edges;
+  edges.reserve(n);
+  for (size_t i = 0; i < n; ++i) {
+    const TPoint& a = points[i];
+    const TPoint& b = points[i + 1 < n ? i + 1 : 0];
+    if (a.Y == b.Y) continue;
+    const bool down = a.Y < b.Y;
+    const TPoint& u = down ? a : b;
+    const TPoint& v = down ? b : a;
+    edges.push_back({double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)});
+  }
   std::vector<double> xs;
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
     xs.clear();
-    for (size_t i = 0; i < n; ++i) {
-      const TPoint& a = points[i];
-      const TPoint& b = points[(i + 1) % n];
-      if (a.Y == b.Y) continue;
-      const bool down = a.Y < b.Y;
-      const double ya = down ? a.Y : b.Y, yb = down ? b.Y : a.Y;
-      if (yc < ya || yc >= yb) continue;
-      const double xa = down ? a.X : b.X, xb = down ? b.X : a.X;
-      xs.push_back(xa + (yc - ya) * (xb - xa) / (yb - ya));
+    for (const Edge& e : edges) {
+      if (yc >= e.ya && yc < e.yb) xs.push_back(e.xa + (yc - e.ya) * e.slope);
     }
-    std::sort(xs.begin(), xs.end());
+    if (xs.size() == 2) {
+      if (xs[1] < xs[0]) std::swap(xs[0], xs[1]);
+    } else {
+      std::sort(xs.begin(), xs.end());
+    }
     for (size_t i = 0; i + 1 < xs.size(); i += 2) {
       // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
-      const int x0 = static_cast<int>(std::ceil(xs[i] - 0.5));
-      const int x1 = static_cast<int>(std::ceil(xs[i + 1] - 0.5));
+      const int x0 = CeilInt(xs[i] - 0.5);
+      const int x1 = CeilInt(xs[i + 1] - 0.5);
       if (x0 < x1) out.push_back({y, x0, x1});
-    }
-  }
-}
-
-void ThinLine(TPoint p0, TPoint p1, bool includeEnd, const std::function<void(int, int)>& pixel) {
-  long long x = p0.X, y = p0.Y;
-  const long long dx = std::llabs(static_cast<long long>(p1.X) - p0.X);
-  const long long dy = -std::llabs(static_cast<long long>(p1.Y) - p0.Y);
-  const int sx = p0.X < p1.X ? 1 : -1;
-  const int sy = p0.Y < p1.Y ? 1 : -1;
-  long long err = dx + dy;
-  for (;;) {
-    const bool atEnd = x == p1.X && y == p1.Y;
-    if (atEnd && !includeEnd) break;
-    pixel(static_cast<int>(x), static_cast<int>(y));
-    if (atEnd) break;
-    const long long e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
     }
   }
 }

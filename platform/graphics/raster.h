@@ -3,7 +3,6 @@
 // coordinates. A pixel (x, y) has its centre at (x + 0.5, y + 0.5).
 
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -28,16 +27,40 @@ Spans Subtract(const Spans& a, const Spans& b);
 // Rows are limited to [clipTop, clipBottom).
 void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clipTop,
                     int clipBottom, Spans& out);
-// Like RoundRectSpans, but only the pixels of the outer shape that are not in the inner one.
+// The pixels of the outer rounded rectangle that are not in the inner one go to `ring`; those of
+// the inner one to `interior` when given.
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
                double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
-               int clipBottom, Spans& out);
+               int clipBottom, Spans& ring, Spans* interior);
 
 // Polygon interior, alternate rule, vertices at pixel corners, pixel centres inside, top-left rule.
 void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, Spans& out);
 
 // The thin line's pixels from p0 towards p1 (Bresenham), p1 itself only when includeEnd.
-void ThinLine(TPoint p0, TPoint p1, bool includeEnd, const std::function<void(int, int)>& pixel);
+template <typename Pixel>
+void ThinLine(TPoint p0, TPoint p1, bool includeEnd, Pixel pixel) {
+  long long x = p0.X, y = p0.Y;
+  const long long dx = p1.X > p0.X ? 0LL + p1.X - p0.X : 0LL + p0.X - p1.X;
+  const long long dy = -(p1.Y > p0.Y ? 0LL + p1.Y - p0.Y : 0LL + p0.Y - p1.Y);
+  const int sx = p0.X < p1.X ? 1 : -1;
+  const int sy = p0.Y < p1.Y ? 1 : -1;
+  long long err = dx + dy;
+  for (;;) {
+    const bool atEnd = x == p1.X && y == p1.Y;
+    if (atEnd && !includeEnd) break;
+    pixel(static_cast<int>(x), static_cast<int>(y));
+    if (atEnd) break;
+    const long long e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
 
 // The pixels within width/2 of the segment between the pixel centres of p0 and p1 (round caps).
 void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, Spans& out);
