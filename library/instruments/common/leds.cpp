@@ -1,0 +1,30 @@
+#include "library/instruments/common/leds.h"
+
+#include "platform/graphics/canvas.h"
+
+TColor LedColour(TColor Colour, bool Lit) {
+  return Lit ? Colour : static_cast<TColor>(static_cast<uint32_t>(Colour) & 0xFF606060u);
+}
+
+namespace {
+
+void Circle(TCanvas& Canvas, TPoint Centre, int Radius, TColor PenColour, TColor BrushColour) {
+  TPen* pen = Canvas.Pen();
+  pen->SetStyle(psSolid);
+  pen->SetMode(pmCopy);
+  pen->SetWidth(1);
+  pen->SetColor(PenColour);
+  Canvas.Brush()->SetStyle(bsSolid);
+  Canvas.Brush()->SetColor(BrushColour);
+  Canvas.Ellipse(Centre.X - Radius, Centre.Y - Radius, Centre.X + Radius, Centre.Y + Radius);
+}
+
+}  // namespace
+
+void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour) {
+  Circle(Canvas, Centre, Radius, clBlack, Colour);
+}
+
+void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius) {
+  Circle(Canvas, Centre, Radius, 0x808080, 0x000080);
+}

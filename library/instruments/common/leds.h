@@ -1,0 +1,32 @@
+#pragma once
+// The status LEDs of the meters: their state, the colour rule and the drawing of a round LED and
+// of its socket.
+
+#include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
+
+class TCanvas;
+
+// A lit LED shows its colour; an unlit one its colour with every channel masked to its bits $60
+// (the top byte kept).
+TColor LedColour(TColor Colour, bool Lit);
+
+// One LED of a meter: switched on, blinking, and the blink phase the blink tick last gave it.
+struct TMeterLed {
+  bool On = false;
+  bool Blink = false;
+  bool Lit = false;
+  TColor Colour = clRed;
+
+  // A blinking LED shows its blink phase, a steady one its switch.
+  bool Shows() const { return Blink ? Lit : On; }
+  // The blink tick's rule: lit while the shared blink phase differs from the switch.
+  void TakePhase(bool Phase) { Lit = Phase != On; }
+};
+
+// A round LED: a circle of Radius around Centre with a black one-pixel outline, filled in Colour.
+// Leaves the canvas with that pen and brush, in copy mode.
+void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour);
+
+// The socket drawn under an LED: a grey ring ($808080) around a dark red ($000080) disc.
+void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius);

@@ -1,0 +1,48 @@
+#pragma once
+// The flashing marks on the first and last scale labels of a meter whose shown value has left
+// the scale: while a range flag is set the label's rectangle is inverted (XOR) on the screen and
+// restored at every blink cycle. The mark lives only on the screen; every copy of the composed
+// image to the screen wipes it, so the owner reports each copy (AfterCopy) and the marks keep an
+// explicit "on screen" state. A mark that is still on screen once its flag is clear is removed at
+// the next blink cycle, never left behind.
+
+#include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
+
+class TCanvas;
+
+class TLimitMarks {
+ public:
+  // Label rectangles, recorded by the owner's paint.
+  TRect EndLabelRect;
+  TRect StartLabelRect;
+
+  // The mark colour: white on a black face, else the pointer colour.
+  static TColor MarkColour(TColor ColBack, TColor ColPointer);
+
+  // After a paint: nothing on the screen, both marks in their shown half-cycle.
+  void Reset();
+
+  // After the composed image was copied to the screen: the marks are gone; those whose flag is
+  // set and that are in their shown half-cycle are drawn again at once.
+  void AfterCopy(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange);
+
+  // Once per blink cycle: marks whose flag is set change their half-cycle; the screen follows.
+  void BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange);
+
+  // Whether BlinkTick has anything to do: a flag is set or a mark is still on the screen.
+  bool Busy(bool OverRange, bool UnderRange) const;
+
+  bool EndVisible() const { return end_.visible; }
+  bool StartVisible() const { return start_.visible; }
+
+ private:
+  struct Mark {
+    bool hidden_phase = false;  // the half-cycle in which a flagged mark is not shown
+    bool visible = false;       // the XOR mark is on the screen now
+  };
+  static void Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag);
+
+  Mark end_;
+  Mark start_;
+};

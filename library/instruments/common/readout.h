@@ -1,0 +1,20 @@
+#pragma once
+// The four-cell segment readout of the round meters.
+
+#include <string>
+
+#include "platform/graphics/colors.h"
+
+class TCanvas;
+class TDigDisplay;
+
+// Text of the shown value: 4 significant digits with 3, 2, 1 or 0 decimals by its size (below
+// 10, 100, 1000), or with DispFixPnt by the range, so the point does not jump while the value
+// moves; with decimals it is padded with leading blanks to 5 characters (the point shares a cell).
+std::string RoundMeterReadoutText(double Shown, bool DispFixPnt, double ValueStart,
+                                  double ValueEnd);
+
+// Draws Text into the readout when it differs from what the readout shows, or when Force is set.
+// Returns whether it drew.
+bool ShowReadout(TDigDisplay& Readout, const std::string& Text, TCanvas& Canvas, TColor Colour,
+                 bool Force);

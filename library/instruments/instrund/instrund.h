@@ -1,0 +1,238 @@
+#pragma once
+// Unit Instrund: the round pointer meters.
+//
+// A round meter draws its dial (face, colour bands, scale, readout frame, caption, LED sockets)
+// once per Paint into its static bitmap, in a logical plane of dial units fitted to the control.
+// A value update composes static image, pointer, peak pointer and LEDs in the work bitmap and
+// copies that to the screen in one block; it draws nothing when the pointer tips keep their
+// pixels and the readout text is unchanged. Before the first Paint setters only store.
+//
+// "Repaint" below means: store, and once painted run Paint at once.
+
+#include <memory>
+#include <string>
+
+#include "library/foundation/frames.h"
+#include "library/foundation/types.h"
+#include "library/instruments/common/dialmap.h"
+#include "library/instruments/common/leds.h"
+#include "library/instruments/common/limitmarks.h"
+#include "library/instruments/common/scale.h"
+#include "library/instruments/common/valuemodel.h"
+#include "platform/forms/messages.h"
+
+class TDigDisplay;
+
+// Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
+// arc: orTop runs from 10 to 2 o'clock, orBottom from 8 over 6 to 4, orLeft from 5 up to 1,
+// orRight from 7 up to 11 o'clock.
+class TMeter120 : public TOrvaneBase {
+ public:
+  explicit TMeter120(TComponent* AOwner);
+  ~TMeter120() override;
+
+  // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
+  // that end's label flashes.
+  double Value() const { return pointer_.Value; }
+  void SetValue(double V);
+  // Where the pointer and the peak pointer stand now.
+  double ShownValue() const { return pointer_.ShownValue; }
+  double PeakValue() const { return pointer_.PeakValue; }
+  // The last update found the shown value above / below the scale.
+  bool OverRange() const { return pointer_.OverRange; }
+  bool UnderRange() const { return pointer_.UnderRange; }
+
+  TmShapeType Shape() const { return shape_; }
+  void SetShape(TmShapeType V);
+  TOrientType Orientation() const { return orientation_; }
+  void SetOrientation(TOrientType V);  // invalidates
+
+  TColor ColMin() const { return col_min_; }
+  void SetColMin(TColor V);
+  TColor ColMid() const { return col_mid_; }
+  void SetColMid(TColor V);
+  TColor ColMax() const { return col_max_; }
+  void SetColMax(TColor V);
+  // Pointer and peak colours redraw only the moving parts.
+  TColor ColPointer() const { return col_pointer_; }
+  void SetColPointer(TColor V);
+  TColor ColPeakPtr() const { return col_peak_ptr_; }
+  void SetColPeakPtr(TColor V);
+  TColor ColDBack() const { return col_dback_; }  // readout background
+  void SetColDBack(TColor V);
+  TColor ColDRand() const { return col_drand_; }  // readout frame line
+  void SetColDRand(TColor V);
+  TColor ColDisplay() const { return col_display_; }  // readout segments
+  void SetColDisplay(TColor V);
+  TColor ColScala() const { return col_scala_; }  // ticks
+  void SetColScala(TColor V);
+  TColor ColShape() const { return col_shape_; }  // face outline
+  void SetColShape(TColor V);
+
+  // Range ends, -1000..1000. Outside form reading a change resets the three bands to slices of
+  // a tenth of the range and pulls Value into the new range (ValueStart also moves the peak to
+  // the start). While the form is read they only store.
+  double ValueStart() const { return scale_.Start; }
+  void SetValueStart(double V);
+  double ValueEnd() const { return scale_.End; }
+  void SetValueEnd(double V);
+  // The colour bands (ColMin, ColMid, ColMax), each kept inside the range with its lower bound
+  // one unit below its upper one; the bands may overlap. While the form is read they only store.
+  double ValueMinA() const { return bands_[0].from; }
+  void SetValueMinA(double V);
+  double ValueMinE() const { return bands_[0].to; }
+  void SetValueMinE(double V);
+  double ValueMidA() const { return bands_[1].from; }
+  void SetValueMidA(double V);
+  double ValueMidE() const { return bands_[1].to; }
+  void SetValueMidE(double V);
+  double ValueMaxA() const { return bands_[2].from; }
+  void SetValueMaxA(double V);
+  double ValueMaxE() const { return bands_[2].to; }
+  void SetValueMaxE(double V);
+
+  int ScalaPart() const { return scala_part_; }  // major divisions, 1..20
+  void SetScalaPart(int V);
+  // Minor ticks per division: -1 automatic (one in the middle when ScalaPart < 8), 0 none.
+  int ScalaPsub() const { return scala_psub_; }
+  void SetScalaPsub(int V);
+  // Logarithmic scale. Switching it on outside form reading repairs the range (non-positive
+  // values become 0.001, ends snap to decades, at most 1000).
+  bool NonLinear() const { return scale_.NonLinear; }
+  void SetNonLinear(bool V);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& V);  // repaints on every assignment
+
+  // LEDs. The switches store also while LedEnable is off; the LEDs are drawn only while it is on.
+  TColor ColLed1() const { return leds_[0].Colour; }
+  void SetColLed1(TColor V);
+  TColor ColLed2() const { return leds_[1].Colour; }
+  void SetColLed2(TColor V);
+  bool LedEnable() const { return led_enable_; }
+  void SetLedEnable(bool V);
+  bool LedOn1() const { return leds_[0].On; }
+  void SetLedOn1(bool V);
+  bool LedOn2() const { return leds_[1].On; }
+  void SetLedOn2(bool V);
+  bool LedBlink1() const { return leds_[0].Blink; }
+  void SetLedBlink1(bool V);
+  bool LedBlink2() const { return leds_[1].Blink; }
+  void SetLedBlink2(bool V);
+
+  // The four-cell readout of the shown value.
+  bool DispEnable() const { return disp_enable_; }
+  void SetDispEnable(bool V);
+  bool DispItalic() const { return disp_italic_; }
+  void SetDispItalic(bool V);
+  // Decimals by the range instead of by the value, so the point stays put.
+  bool DispFixPnt() const { return disp_fix_pnt_; }
+  void SetDispFixPnt(bool V);
+
+  // Damping 0..10: each tick moves the shown value by 1 / (Damping + 1) of its distance to
+  // Value. Any value above 0 runs the damping record on every tick; 0 stops it.
+  int Damping() const { return pointer_.Damping; }
+  void SetDamping(int V);
+  // Weight 0..1000 of the old peak in the dragged peak pointer.
+  int DampPeak() const { return pointer_.DampPeak; }
+  void SetDampPeak(int V);
+  TPeakPtrMode PeakMode() const { return pointer_.PeakMode; }
+  void SetPeakMode(TPeakPtrMode V);
+
+  // Fire when the shown value rises above ValueMaxA or falls below ValueMinE, once per
+  // crossing, before anything of that update is drawn (ShownValue already holds the new value).
+  TNotifyEvent OnUpperLim;
+  TNotifyEvent OnLowerLim;
+
+  // Moves the peak pointer back to the scale start (nothing when it is there already).
+  void ResetPeak();
+  // Invalidates; for binding to change notifications.
+  void StyleChanged(TObject* Sender);
+  // One update step; Force redraws the moving parts even when nothing moved.
+  void UpdatePointer(bool Force);
+
+  // Geometry of the last Paint, for callers that place things over the dial.
+  const TDialMapping& DialMapping() const { return map_; }
+  TPoint Pivot() const { return pivot_; }
+  const TRect& DispRect() const { return disp_rect_; }
+  const TLimitMarks& LimitMarks() const { return marks_; }
+  bool Painted() const { return painted_; }
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& Message) override;
+
+ private:
+  struct Band {
+    double from;
+    double to;
+  };
+  enum BandBound { kMinA, kMinE, kMidA, kMidE, kMaxA, kMaxE };
+
+  void Repaint();
+  void DampTick();
+  void BlinkTick();
+  void DrawLed(int Index);
+  void DrawLedInto(TCanvas& Canvas, int Index) const;
+  // Stores a range end without repainting; true when it changed. Runs the band reset.
+  bool StoreValueStart(double V);
+  bool StoreValueEnd(double V);
+  void ResetBands();
+  void SetBand(BandBound Which, double V);
+  bool StoreBand(BandBound Which, double V);
+  void RepairLogRange();
+  void DrawDial();
+  bool LayoutDial(TCanvas& Canvas);
+  void DrawBands(TCanvas& Canvas);
+  void DrawScale(TCanvas& Canvas);
+  void DrawReadoutAndCaption(TCanvas& Canvas);
+  void BuildPointerShapes();
+  void DrawLedSocketsAndMark(TCanvas& Canvas);
+  double PointerAngle() const;
+  void Compose();
+
+  TInstrumentTicks ticks_;
+  std::unique_ptr<TDigDisplay> readout_;
+  TPointerModel pointer_;
+  TScaleRange scale_{0, 100};
+  TLimitEvents limit_events_;
+  TLimitMarks marks_;
+  TMeterLed leds_[2];
+  Band bands_[3] = {{0, 10}, {50, 75}, {75, 100}};
+
+  bool painted_ = false;
+  bool layout_valid_ = false;
+  TDialMapping map_;
+  TRect face_clip_;
+  int led_radius_ = 0;
+  TPoint led_centre_[2];
+  TRect disp_rect_;
+  TPoint pivot_;
+  TPoint r0_;
+  TPoint peak_poly_[3];
+  TPoint peak_base_[3];
+  TPoint pointer_poly_[3];
+  TPoint pointer_base_[3];
+  int direction_ = 1;
+  double angle_offset_ = 30;
+
+  TmShapeType shape_ = smtRoundrect;
+  TOrientType orientation_ = orTop;
+  TColor col_min_ = 0x00FFFF;
+  TColor col_mid_ = 0x00FF00;
+  TColor col_max_ = 0x0000FF;
+  TColor col_pointer_ = 0x0000FF;
+  TColor col_peak_ptr_ = 0x00FFFF;
+  TColor col_dback_ = 0x000000;
+  TColor col_drand_ = 0xFFFFFF;
+  TColor col_display_ = 0xFFFF00;
+  TColor col_scala_ = 0xFFFFFF;
+  TColor col_shape_ = 0xFFFFFF;
+  std::string caption_ = "l/min";
+  int scala_part_ = 10;
+  int scala_psub_ = -1;
+  bool led_enable_ = true;
+  bool disp_enable_ = true;
+  bool disp_italic_ = false;
+  bool disp_fix_pnt_ = false;
+};

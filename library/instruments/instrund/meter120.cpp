@@ -1,0 +1,412 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <span>
+
+#include "library/foundation/digits.h"
+#include "library/foundation/helpers.h"
+#include "library/foundation/tickservice.h"
+#include "library/instruments/common/dialscale.h"
+#include "library/instruments/common/readout.h"
+#include "library/instruments/instrund/instrund.h"
+#include "platform/base/numbers.h"
+#include "platform/graphics/bitmap.h"
+
+namespace {
+
+constexpr double kBound = 1000;
+constexpr double kSweep = 120;
+
+void Polygon3(TCanvas& Canvas, const TPoint (&P)[3]) { Canvas.Polygon(std::span(P, 3)); }
+
+void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle) {
+  for (int i = 0; i < 3; ++i) To[i] = RotatePoint(Centre, From[i], Angle);
+}
+
+}  // namespace
+
+TMeter120::TMeter120(TComponent* AOwner)
+    : TOrvaneBase(AOwner),
+      ticks_([this](TObject*) { DampTick(); }, [this](TObject*) { BlinkTick(); }),
+      readout_(std::make_unique<TDigDisplay>()) {
+  leds_[0].Colour = 0x0000FF;
+  leds_[1].Colour = 0x00FF00;
+  Font()->SetColor(clWhite);
+  SetColBack(0x800000);
+  SetWidth(250);
+  SetHeight(112);
+}
+
+TMeter120::~TMeter120() = default;
+
+// ---- Setters ----
+
+void TMeter120::Repaint() {
+  if (painted_) Paint();
+}
+
+void TMeter120::SetValue(double V) {
+  if (V == pointer_.Value) return;
+  pointer_.Value = V;
+  UpdatePointer(false);
+}
+
+void TMeter120::SetShape(TmShapeType V) {
+  if (V == shape_) return;
+  shape_ = V;
+  Repaint();
+}
+
+void TMeter120::SetOrientation(TOrientType V) {
+  if (V == orientation_) return;
+  orientation_ = V;
+  Invalidate();
+}
+
+namespace {
+
+// The setters of the appearance colours: store when changed, then Action.
+template <class F>
+void SetColour(TColor& Field, TColor V, F&& Action) {
+  if (V == Field) return;
+  Field = V;
+  Action();
+}
+
+}  // namespace
+
+void TMeter120::SetColMin(TColor V) { SetColour(col_min_, V, [&] { Repaint(); }); }
+void TMeter120::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { Repaint(); }); }
+void TMeter120::SetColMax(TColor V) { SetColour(col_max_, V, [&] { Repaint(); }); }
+void TMeter120::SetColPointer(TColor V) { SetColour(col_pointer_, V, [&] { UpdatePointer(true); }); }
+void TMeter120::SetColPeakPtr(TColor V) {
+  SetColour(col_peak_ptr_, V, [&] { UpdatePointer(true); });
+}
+void TMeter120::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { Repaint(); }); }
+void TMeter120::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { Repaint(); }); }
+void TMeter120::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { Repaint(); }); }
+void TMeter120::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { Repaint(); }); }
+void TMeter120::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { Repaint(); }); }
+
+void TMeter120::ResetBands() {
+  const double r = (scale_.End - scale_.Start) * 0.1;
+  bands_[0] = {scale_.Start, scale_.Start + r};
+  const double mid = (scale_.End + scale_.Start) * 0.5;
+  bands_[1] = {mid, mid + r};
+  bands_[2] = {scale_.End - r, scale_.End};
+}
+
+bool TMeter120::StoreValueStart(double V) {
+  V = ClampRangeStart(V, scale_.End, kBound, scale_.NonLinear);
+  if (V == scale_.Start) return false;
+  scale_.Start = V;
+  ResetBands();
+  if (pointer_.Value < V) pointer_.Value = V;
+  pointer_.PeakValue = scale_.Start;
+  return true;
+}
+
+bool TMeter120::StoreValueEnd(double V) {
+  V = ClampRangeEnd(V, scale_.Start, kBound, scale_.NonLinear);
+  if (V == scale_.End) return false;
+  scale_.End = V;
+  ResetBands();
+  if (pointer_.Value > V) pointer_.Value = V;
+  return true;
+}
+
+void TMeter120::SetValueStart(double V) {
+  if (ComponentState().Contains(csReading)) {
+    scale_.Start = V;
+    pointer_.PeakValue = V;
+    return;
+  }
+  if (StoreValueStart(V)) Repaint();
+}
+
+void TMeter120::SetValueEnd(double V) {
+  if (ComponentState().Contains(csReading)) {
+    scale_.End = V;
+    return;
+  }
+  if (StoreValueEnd(V)) Repaint();
+}
+
+bool TMeter120::StoreBand(BandBound Which, double V) {
+  Band& band = bands_[Which / 2];
+  if (Which % 2 == 0) {
+    // Lower bound: inside the range, one unit below the upper bound.
+    if (V < scale_.Start) {
+      V = scale_.Start;
+    } else if (V >= band.to) {
+      V = band.to - 1;
+    }
+    if (V == band.from) return false;
+    band.from = V;
+  } else {
+    // Upper bound. On the max band a value equal to the lower bound stays.
+    const bool max_band = Which == kMaxE;
+    if (max_band ? V < band.from : V <= band.from) {
+      V = band.from + 1;
+    } else if (V > scale_.End) {
+      V = scale_.End;
+    }
+    if (V == band.to) return false;
+    band.to = V;
+  }
+  return true;
+}
+
+void TMeter120::SetBand(BandBound Which, double V) {
+  if (ComponentState().Contains(csReading)) {
+    Band& band = bands_[Which / 2];
+    (Which % 2 == 0 ? band.from : band.to) = V;
+    return;
+  }
+  if (StoreBand(Which, V)) Repaint();
+}
+
+void TMeter120::SetValueMinA(double V) { SetBand(kMinA, V); }
+void TMeter120::SetValueMinE(double V) { SetBand(kMinE, V); }
+void TMeter120::SetValueMidA(double V) { SetBand(kMidA, V); }
+void TMeter120::SetValueMidE(double V) { SetBand(kMidE, V); }
+void TMeter120::SetValueMaxA(double V) { SetBand(kMaxA, V); }
+void TMeter120::SetValueMaxE(double V) { SetBand(kMaxE, V); }
+
+void TMeter120::SetScalaPart(int V) {
+  V = std::clamp(V, 1, 20);
+  if (V == scala_part_) return;
+  scala_part_ = V;
+  Repaint();
+}
+
+void TMeter120::SetScalaPsub(int V) {
+  V = std::clamp(V, -1, 20);
+  if (V == scala_psub_) return;
+  scala_psub_ = V;
+  Repaint();
+}
+
+void TMeter120::RepairLogRange() {
+  double value = pointer_.Value, start = scale_.Start, end = scale_.End;
+  ::RepairLogRange(value, start, end);
+  pointer_.Value = value;
+  // The range setters' rules without their repaint: both ends snap to decades.
+  StoreValueStart(start);
+  StoreValueEnd(end);
+  if (KeepLogSpan(scale_.Start, scale_.End)) ResetBands();
+  scale_.CacheLogs();
+}
+
+void TMeter120::SetNonLinear(bool V) {
+  if (V == scale_.NonLinear) return;
+  scale_.NonLinear = V;
+  if (V && !ComponentState().Contains(csReading)) {
+    RepairLogRange();
+    for (int b = kMinA; b <= kMaxE; ++b) {
+      const Band& band = bands_[b / 2];
+      StoreBand(static_cast<BandBound>(b), b % 2 == 0 ? band.from : band.to);
+    }
+  }
+  Repaint();
+}
+
+void TMeter120::SetCaption(const std::string& V) {
+  caption_ = V;
+  Repaint();
+}
+
+void TMeter120::SetColLed1(TColor V) {
+  leds_[0].Colour = V;
+  leds_[0].Lit = leds_[0].On;
+  DrawLed(0);
+}
+
+void TMeter120::SetColLed2(TColor V) {
+  leds_[1].Colour = V;
+  leds_[1].Lit = leds_[1].On;
+  DrawLed(1);
+}
+
+void TMeter120::SetLedEnable(bool V) {
+  if (V == led_enable_) return;
+  led_enable_ = V;
+  Repaint();
+}
+
+void TMeter120::SetLedOn1(bool V) {
+  if (V == leds_[0].On) return;
+  leds_[0].On = V;
+  leds_[0].Lit = V;
+  DrawLed(0);
+}
+
+void TMeter120::SetLedOn2(bool V) {
+  if (V == leds_[1].On) return;
+  leds_[1].On = V;
+  leds_[1].Lit = V;
+  DrawLed(1);
+}
+
+void TMeter120::SetLedBlink1(bool V) {
+  if (V == leds_[0].Blink) return;
+  leds_[0].Blink = V;
+  DrawLed(0);
+}
+
+void TMeter120::SetLedBlink2(bool V) {
+  if (V == leds_[1].Blink) return;
+  leds_[1].Blink = V;
+  DrawLed(1);
+}
+
+void TMeter120::SetDispEnable(bool V) {
+  if (V == disp_enable_) return;
+  disp_enable_ = V;
+  Repaint();
+}
+
+void TMeter120::SetDispItalic(bool V) {
+  disp_italic_ = V;
+  readout_->Italic = V;
+  Repaint();
+}
+
+void TMeter120::SetDispFixPnt(bool V) {
+  disp_fix_pnt_ = V;
+  Repaint();
+}
+
+void TMeter120::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
+
+void TMeter120::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
+
+void TMeter120::SetPeakMode(TPeakPtrMode V) {
+  if (V == pointer_.PeakMode) return;
+  pointer_.PeakMode = V;
+  UpdatePointer(true);
+}
+
+void TMeter120::ResetPeak() {
+  if (pointer_.PeakValue <= scale_.Start) return;
+  pointer_.PeakValue = scale_.Start;
+  UpdatePointer(true);
+}
+
+void TMeter120::StyleChanged(TObject*) { Invalidate(); }
+
+// ---- Ticks and messages ----
+
+void TMeter120::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_USER) {
+    UpdatePointer((Message.LParam & 0xFF) != 0);
+    return;
+  }
+  TOrvaneBase::WndProc(Message);
+}
+
+void TMeter120::DampTick() {
+  Perform(WM_USER, 0, 0);
+  Update();
+}
+
+void TMeter120::BlinkTick() {
+  if (!painted_) return;
+  if (marks_.Busy(pointer_.OverRange, pointer_.UnderRange)) {
+    marks_.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), col_pointer_),
+                     pointer_.OverRange, pointer_.UnderRange);
+  }
+  if (!led_enable_) return;
+  for (int i = 0; i < 2; ++i) {
+    if (!leds_[i].Blink) continue;
+    leds_[i].TakePhase(BlinkPhase);
+    DrawLed(i);
+  }
+}
+
+void TMeter120::DrawLedInto(TCanvas& Canvas, int Index) const {
+  const TMeterLed& led = leds_[Index];
+  DrawRoundLed(Canvas, led_centre_[Index], led_radius_, LedColour(led.Colour, led.Shows()));
+}
+
+void TMeter120::DrawLed(int Index) {
+  if (!painted_ || !led_enable_ || !layout_valid_) return;
+  DrawLedInto(*Canvas(), Index);
+  DrawLedInto(*WorkBitmap->Canvas(), Index);
+}
+
+// ---- Update ----
+
+double TMeter120::PointerAngle() const {
+  if (pointer_.UnderRange) return 0;
+  if (pointer_.OverRange) return direction_ * kSweep;
+  return scale_.Angle(pointer_.ShownValue, direction_ * kSweep);
+}
+
+void TMeter120::UpdatePointer(bool Force) {
+  if (!painted_ || !layout_valid_) return;
+  limit_events_.BeginStep();
+  const double previous = pointer_.ShownValue;
+  const double s = pointer_.NextShown();
+  // The shown value and its range flags are stored before the limit events, so a handler sees
+  // the state that crossed the limit and nothing stale is drawn over what it sets.
+  pointer_.ShownValue = s;
+  pointer_.SetRangeFlags(s, scale_.Start, scale_.End);
+  const TLimitCrossing crossing = LimitCrossing(previous, s, bands_[2].from, bands_[0].to);
+  if (!limit_events_.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
+
+  pointer_.StepPeak(s, scale_.Start, scale_.End);
+
+  if (disp_enable_) {
+    const std::string text = RoundMeterReadoutText(s, disp_fix_pnt_, scale_.Start, scale_.End);
+    if (ShowReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force)) Force = true;
+  }
+
+  const double angle = PointerAngle();
+  const double peak_angle = scale_.Angle(pointer_.PeakValue, direction_ * kSweep);
+  if (!Force) {
+    const bool pointer_moved = RotatePoint(pivot_, pointer_base_[0], angle) != pointer_poly_[0];
+    const bool peak_moved = pointer_.PeakMode != ppNone &&
+                            RotatePoint(pivot_, peak_base_[0], peak_angle) != peak_poly_[0];
+    if (!pointer_moved && !peak_moved) return;
+  }
+  Turn(pointer_base_, pointer_poly_, pivot_, angle);
+  if (pointer_.PeakMode != ppNone) Turn(peak_base_, peak_poly_, pivot_, peak_angle);
+  Compose();
+}
+
+void TMeter120::Compose() {
+  TCanvas& work = *WorkBitmap->Canvas();
+  const TRect client = ClientRect();
+  work.CopyRect(client, FrameBitmap->Canvas(), client);
+  work.SelectClipRect(face_clip_);
+  work.Pen()->SetStyle(psClear);
+  work.Pen()->SetMode(pmCopy);
+  work.Brush()->SetStyle(bsSolid);
+  work.Brush()->SetColor(col_pointer_);
+  Polygon3(work, pointer_poly_);
+  if (pointer_.PeakMode != ppNone) {
+    work.Brush()->SetColor(col_peak_ptr_);
+    Polygon3(work, peak_poly_);
+  }
+  work.RemoveClip();
+  if (led_enable_) {
+    DrawLedInto(work, 0);
+    DrawLedInto(work, 1);
+  }
+  TCanvas& screen = *Canvas();
+  screen.CopyRect(client, &work, client);
+  marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
+                   pointer_.UnderRange);
+}
+
+// ---- Paint ----
+
+void TMeter120::Paint() {
+  TOrvaneBase::Paint();
+  painted_ = true;
+  DrawDial();
+  DrawLed(0);
+  DrawLed(1);
+  if (OnRepaint) OnRepaint(this);
+}
