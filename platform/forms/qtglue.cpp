@@ -1,0 +1,45 @@
+#include "platform/forms/qtglue.h"
+
+#include "platform/base/strings.h"
+
+#include <QApplication>
+#include <vector>
+
+namespace forms_internal {
+
+void EnsureQtApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "orvane";
+  static char* argv[] = {name, nullptr};
+  // Lives to the end of the process: widgets may be torn down late.
+  new QApplication(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
+
+std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+
+namespace {
+std::vector<std::function<int()>>& Counters() {
+  static auto* counters = new std::vector<std::function<int()>>;
+  return *counters;
+}
+}  // namespace
+
+void AddPendingCounter(std::function<int()> counter) { Counters().push_back(std::move(counter)); }
+
+int PendingWork() {
+  int sum = 0;
+  for (auto& c : Counters()) sum += c();
+  return sum;
+}
+
+void AddDispatchEndHook(std::function<void()> hook) { EndHooks().push_back(std::move(hook)); }
+
+void RunDispatchEndHooks() {
+  for (auto& hook : EndHooks()) hook();
+}
+
+}  // namespace forms_internal

@@ -1,0 +1,49 @@
+#pragma once
+// Shared pieces of the forms layer's Qt side; included only by the layer's own .cpp files.
+
+#include <QCursor>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/forms/input.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace forms_internal {
+
+// The process's Qt application, made on first need (tests and programs never make their own).
+void EnsureQtApplication();
+
+// Windows-1252 bytes <-> Unicode, at the edge to Qt.
+QString ToQt(const std::string& text);
+std::string FromQt(const QString& text);
+
+// Number of posted messages not yet delivered (for the test pump).
+int PendingPostedMessages();
+
+// Other work waiting in the queue (pending paints), counted by whoever schedules it.
+void AddPendingCounter(std::function<int()> counter);
+int PendingWork();
+
+// Called with depth 0 when a dispatch from the window system ends (resets per-message state).
+void AddDispatchEndHook(std::function<void()> hook);
+void RunDispatchEndHooks();
+
+// Input state as processed so far (read by GetKeyState).
+void NoteKey(uint16_t vk, bool down);
+void NoteModifiers(Qt::KeyboardModifiers modifiers);
+void NoteButtons(Qt::MouseButtons buttons);
+void ForgetInputState();
+
+// The layout-independent virtual key of a key event; 0 when it has none.
+uint16_t VirtualKeyOf(const QKeyEvent& event);
+// The character a key event types, as one Windows-1252 byte (control characters included);
+// -1 when it types none.
+int CharOf(const QKeyEvent& event);
+
+QCursor QtCursor(TCursor cursor);
+
+}  // namespace forms_internal
