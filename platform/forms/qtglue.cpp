@@ -26,6 +26,10 @@ std::vector<std::function<int()>>& Counters() {
   static auto* counters = new std::vector<std::function<int()>>;
   return *counters;
 }
+std::vector<std::function<void()>>& EndHooks() {
+  static auto* hooks = new std::vector<std::function<void()>>;
+  return *hooks;
+}
 }  // namespace
 
 void AddPendingCounter(std::function<int()> counter) { Counters().push_back(std::move(counter)); }

@@ -1,0 +1,181 @@
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/forms/application.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/qtglue.h"
+#include "platform/forms/window.h"
+
+namespace forms_internal {
+namespace {
+
+// The last press, to recognise the second press of a double click.
+struct LastPress {
+  TControl* control = nullptr;
+  Qt::MouseButton button = Qt::NoButton;
+  quint64 time = 0;
+  QPoint global;
+  bool was_double = false;
+} last_press;
+
+int Clamp16(int v) { return std::clamp(v, -32768, 32767); }
+
+int64_t MouseKeys(const QMouseEvent& e) {
+  int64_t keys = 0;
+  if (e.buttons() & Qt::LeftButton) keys |= MK_LBUTTON;
+  if (e.buttons() & Qt::RightButton) keys |= MK_RBUTTON;
+  if (e.buttons() & Qt::MiddleButton) keys |= MK_MBUTTON;
+  if (e.modifiers() & Qt::ShiftModifier) keys |= MK_SHIFT;
+  if (e.modifiers() & Qt::ControlModifier) keys |= MK_CONTROL;
+  return keys;
+}
+
+uint32_t ButtonBase(Qt::MouseButton b) {
+  if (b == Qt::RightButton) return WM_RBUTTONDOWN;
+  if (b == Qt::MiddleButton) return WM_MBUTTONDOWN;
+  return WM_LBUTTONDOWN;
+}
+
+// The point p of window in the target's client coordinates.
+TPoint ToTarget(TWinControl* window, TControl* target, QPoint p) {
+  if (target == window) return TPoint{p.x(), p.y()};
+  if (target->Parent() == window) return TPoint{p.x() - target->Left(), p.y() - target->Top()};
+  return target->ScreenToClient(window->ClientToScreen(TPoint{p.x(), p.y()}));
+}
+
+std::string HintOf(const TControl* c) {
+  for (; c != nullptr; c = c->Parent()) {
+    if (!c->Hint().empty()) return c->Hint();
+  }
+  return std::string();
+}
+
+void Hover(TWinControl* window, TControl* target) {
+  auto& w = WinControlAccess::Of(window);
+  if (w.hovered == target) return;
+  TControl* old = w.hovered;
+  w.hovered = target;
+  if (old != nullptr) old->Perform(CM_MOUSELEAVE, 0, 0);
+  if (target != nullptr) {
+    target->Perform(CM_MOUSEENTER, 0, 0);
+    TCursor cursor = target->Cursor() != crDefault ? target->Cursor() : window->Cursor();
+    if (QWidget* widget = WidgetOf(window)) widget->setCursor(QtCursor(cursor));
+  }
+  Application->SetHint(GetLongHint(HintOf(target)));
+}
+
+}  // namespace
+
+void RouteMouse(TWinControl* window, QMouseEvent* e) {
+  NoteButtons(e->buttons());
+  NoteModifiers(e->modifiers());
+  const QPoint p = e->position().toPoint();
+  TControl* target = GetCaptureControl();
+  if (target == nullptr) {
+    target = window->ControlAtPos(TPoint{p.x(), p.y()});
+    if (target == nullptr) target = window;
+  }
+  if (!target->Visible() || !target->EffectivelyEnabled()) return;
+  uint32_t msg = WM_MOUSEMOVE;
+  if (e->type() == QEvent::MouseButtonPress) {
+    const QPoint global = e->globalPosition().toPoint();
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const bool twice =
+        last_press.control == target && last_press.button == e->button() && !last_press.was_double &&
+        e->timestamp() >= last_press.time && e->timestamp() - last_press.time <= quint64(interval) &&
+        std::abs(global.x() - last_press.global.x()) <= 2 &&
+        std::abs(global.y() - last_press.global.y()) <= 2 &&
+        target->ControlStyle().Contains(csDoubleClicks);
+    last_press = LastPress{target, e->button(), e->timestamp(), global, twice};
+    msg = ButtonBase(e->button()) + (twice ? 2 : 0);
+  } else if (e->type() == QEvent::MouseButtonRelease) {
+    msg = ButtonBase(e->button()) + 1;
+  }
+  if (msg == WM_MOUSEMOVE && GetCaptureControl() == nullptr) Hover(window, target);
+  const TPoint local = ToTarget(window, target, p);
+  TMsg queued{window->Handle(), msg, MouseKeys(*e), MakeLong(Clamp16(p.x()), Clamp16(p.y()))};
+  DispatchGuarded([&] {
+    if (Application->ProcessMessageHooks(queued)) return;
+    target->Perform(msg, queued.wParam, MakeLong(Clamp16(local.X), Clamp16(local.Y)));
+  });
+}
+
+void RouteMouseLeave(TWinControl* window) {
+  if (GetCaptureControl() != nullptr) return;
+  DispatchGuarded([&] { Hover(window, nullptr); });
+}
+
+bool RouteKey(TWinControl* window, QKeyEvent* e) {
+  NoteModifiers(e->modifiers());
+  const uint16_t vk = VirtualKeyOf(*e);
+  const bool press = e->type() == QEvent::KeyPress;
+  if (!press && e->isAutoRepeat()) return true;  // held keys repeat only their key-down
+  NoteKey(vk, press);
+  if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) NoteKey(vk, press);
+  const bool alt = e->modifiers().testFlag(Qt::AltModifier) &&
+                   !e->modifiers().testFlag(Qt::ControlModifier);
+  const HWND wnd = window->Handle();
+  if (!press) {
+    TMsg msg{wnd, alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0};
+    if (vk != 0 && !Application->ProcessMessageHooks(msg)) SendMessage(wnd, msg.message, vk, 0);
+    return true;
+  }
+  if (vk != 0) {
+    TMsg msg{wnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0};
+    if (Application->ProcessMessageHooks(msg)) return true;
+    TCustomForm* form = GetParentForm(window);
+    const bool navigation = vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE ||
+                            (vk >= VK_LEFT && vk <= VK_DOWN);
+    if (form != nullptr && navigation && !alt) {
+      const int64_t wants = SendMessage(wnd, WM_GETDLGCODE, 0, 0);
+      bool wanted = (wants & DLGC_WANTALLKEYS) != 0;
+      if (vk == VK_TAB) wanted = wanted || (wants & DLGC_WANTTAB) != 0;
+      if (vk >= VK_LEFT && vk <= VK_DOWN) wanted = wanted || (wants & DLGC_WANTARROWS) != 0;
+      if (!wanted && form->Perform(CM_DIALOGKEY, vk, 0) != 0) return true;
+    }
+    SendMessage(wnd, msg.message, vk, 0);
+  }
+  const int c = CharOf(*e);
+  if (c >= 0) {
+    TMsg msg{wnd, alt ? WM_SYSCHAR : WM_CHAR, c, 0};
+    if (!Application->ProcessMessageHooks(msg)) SendMessage(wnd, msg.message, c, 0);
+  }
+  return true;
+}
+
+void RouteToolTip(TWinControl* window, QHelpEvent* e) {
+  TControl* target = window->ControlAtPos(TPoint{e->pos().x(), e->pos().y()});
+  if (target == nullptr) target = window;
+  std::string hint = GetShortHint(HintOf(target));
+  if (!target->ShowHint() || hint.empty()) {
+    QToolTip::hideText();
+    return;
+  }
+  std::replace(hint.begin(), hint.end(), '\r', '\n');
+  QToolTip::showText(e->globalPos(), ToQt(hint), WidgetOf(window));
+}
+
+void WidgetFocused(TWinControl* control, Qt::FocusReason reason) {
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  TCustomForm* form = GetParentForm(control);
+  if (form != nullptr && form->ActiveControl() != control && control != form) {
+    form->SetActiveControl(control);
+  }
+}
+
+void ForgetControl(TControl* control) {
+  if (last_press.control == control) last_press = LastPress{};
+  if (GetCaptureControl() == control) SetCaptureControl(nullptr);
+  if (TWinControl* parent = control->Parent()) {
+    if (WinControlAccess::Of(parent).hovered == control) WinControlAccess::Of(parent).hovered = nullptr;
+  }
+  if (auto* win = dynamic_cast<TWinControl*>(control)) WinControlAccess::Of(win).hovered = nullptr;
+}
+
+}  // namespace forms_internal

@@ -1,0 +1,132 @@
+#include "platform/forms/testing/formtest.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/forms/qtglue.h"
+#include "platform/forms/window.h"
+#include "platform/graphics/bitmap.h"
+
+// Qt's own entry points for simulated window-system input (what its test library uses).
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button,
+                                      QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
+                                    const QString& text, bool autorep, ushort count);
+QT_END_NAMESPACE
+
+namespace {
+
+Qt::MouseButton QtButton(TMouseButton b) {
+  if (b == mbRight) return Qt::RightButton;
+  if (b == mbMiddle) return Qt::MiddleButton;
+  return Qt::LeftButton;
+}
+
+Qt::KeyboardModifiers QtModifiers(TShiftState keys) {
+  Qt::KeyboardModifiers m;
+  if (keys.Contains(ssShift)) m |= Qt::ShiftModifier;
+  if (keys.Contains(ssCtrl)) m |= Qt::ControlModifier;
+  if (keys.Contains(ssAlt)) m |= Qt::AltModifier;
+  return m;
+}
+
+QWindow* WindowOf(TCustomForm* form) {
+  QWidget* w = forms_internal::WidgetOf(form);
+  return w == nullptr ? nullptr : w->windowHandle();
+}
+
+}  // namespace
+
+FormTest::FormTest() {
+  Application->Initialize();
+  forms_internal::ForgetInputState();
+  form = new TForm(nullptr);
+  form->SetBounds(100, 100, 400, 300);
+}
+
+FormTest::~FormTest() {
+  delete form;
+  PumpMessages();
+}
+
+void FormTest::ShowForm() {
+  form->Show();
+  PumpMessages();
+}
+
+void FormTest::SendMouse(TControl* control, int x, int y, int type, TMouseButton button,
+                         TShiftState keys) {
+  TCustomForm* owner_form = GetParentForm(control);
+  QWindow* window = WindowOf(owner_form);
+  ASSERT_NE(window, nullptr) << "the control's form is not shown";
+  const TPoint screen = control->ClientToScreen(TPoint{x, y});
+  const TPoint origin = owner_form->ClientOrigin();
+  const QPointF local(screen.X - origin.X, screen.Y - origin.Y);
+  const QPointF global(screen.X, screen.Y);
+  const Qt::MouseButton b = QtButton(button);
+  if (type == QEvent::MouseButtonPress) buttons_ |= b;
+  if (type == QEvent::MouseButtonRelease) buttons_ &= ~unsigned(b);
+  clock_ += 10;
+  qt_handleMouseEvent(window, local, global, Qt::MouseButtons(buttons_),
+                      type == QEvent::MouseMove ? Qt::NoButton : b, QEvent::Type(type),
+                      QtModifiers(keys), int(clock_));
+  QCoreApplication::processEvents();
+}
+
+void FormTest::Press(TControl* control, int x, int y, TMouseButton button, TShiftState keys) {
+  SendMouse(control, x, y, QEvent::MouseButtonPress, button, keys);
+}
+
+void FormTest::Release(TControl* control, int x, int y, TMouseButton button, TShiftState keys) {
+  SendMouse(control, x, y, QEvent::MouseButtonRelease, button, keys);
+}
+
+void FormTest::Move(TControl* control, int x, int y, TShiftState keys) {
+  SendMouse(control, x, y, QEvent::MouseMove, mbLeft, keys);
+}
+
+void FormTest::Click(TControl* control, int x, int y, TMouseButton button) {
+  Pause();
+  Press(control, x, y, button);
+  Release(control, x, y, button);
+}
+
+void FormTest::DoubleClick(TControl* control, int x, int y, TMouseButton button) {
+  Click(control, x, y, button);
+  Press(control, x, y, button);
+  Release(control, x, y, button);
+}
+
+void FormTest::KeyDown(int qt_key, const std::string& text, TShiftState keys) {
+  QWindow* window = WindowOf(form);
+  ASSERT_NE(window, nullptr) << "the form is not shown";
+  qt_handleKeyEvent(window, QEvent::KeyPress, qt_key, QtModifiers(keys),
+                    forms_internal::ToQt(text), false, 1);
+  QCoreApplication::processEvents();
+}
+
+void FormTest::KeyUp(int qt_key, TShiftState keys) {
+  QWindow* window = WindowOf(form);
+  ASSERT_NE(window, nullptr) << "the form is not shown";
+  qt_handleKeyEvent(window, QEvent::KeyRelease, qt_key, QtModifiers(keys), QString(), false, 1);
+  QCoreApplication::processEvents();
+}
+
+void FormTest::KeyPress(int qt_key, const std::string& text, TShiftState keys) {
+  KeyDown(qt_key, text, keys);
+  KeyUp(qt_key, keys);
+}
+
+TColor FormTest::ScreenPixel(TControl* control, int x, int y) {
+  TCustomForm* owner_form = GetParentForm(control);
+  std::unique_ptr<TBitmap> image = owner_form->GetFormImage();
+  const TPoint screen = control->ClientToScreen(TPoint{x, y});
+  const TPoint origin = owner_form->ClientOrigin();
+  return image->Canvas()->Pixels(screen.X - origin.X, screen.Y - origin.Y);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Test support: a headless form with controls, input driven as the window system delivers it,
+// dialogs answered by script, and a pump that runs posted messages and pending paints to the end.
+//
+//   class MyTest : public FormTest {};
+//   TEST_F(MyTest, Click) {
+//     auto* c = new TMyControl(form);  c->SetParent(form);  c->SetBounds(10, 10, 50, 20);
+//     ShowForm();                       // shows the form and runs the first paints
+//     Click(c, 5, 5);                   // press and release through the window system
+//     dialogs.Answer(mrOk);             // the next message box is answered with OK
+//   }
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/forms/forms.h"
+#include "platform/forms/testing/dialogscript.h"
+
+class FormTest : public ::testing::Test {
+ protected:
+  FormTest();
+  ~FormTest() override;
+
+  // Shows the form (400 x 300 at 100, 100 unless changed) and pumps.
+  void ShowForm();
+  // Runs posted messages, timer calls due and pending paints to completion.
+  void Pump() { PumpMessages(); }
+
+  // Mouse through the window system, at client point (x, y) of the control (windowless ones
+  // included). Keys held are given as a shift state (ssShift, ssCtrl, ssAlt).
+  void Press(TControl* control, int x, int y, TMouseButton button = mbLeft,
+             TShiftState keys = {});
+  void Release(TControl* control, int x, int y, TMouseButton button = mbLeft,
+               TShiftState keys = {});
+  void Move(TControl* control, int x, int y, TShiftState keys = {});
+  void Click(TControl* control, int x, int y, TMouseButton button = mbLeft);
+  void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
+  // Lets enough time pass that the next press is no double click.
+  void Pause() { clock_ += 5000; }
+
+  // A key through the window system to the focused window: press, then release. text is what
+  // the key types ("" for none).
+  void KeyPress(int qt_key, const std::string& text = "", TShiftState keys = {});
+  void KeyDown(int qt_key, const std::string& text = "", TShiftState keys = {});
+  void KeyUp(int qt_key, TShiftState keys = {});
+
+  // The pixel at client point (x, y) of what the form shows (its image with the windowed
+  // controls on top), as $00BBGGRR.
+  TColor ScreenPixel(TControl* control, int x, int y);
+
+  DialogScript dialogs;
+  TForm* form = nullptr;
+
+ private:
+  void SendMouse(TControl* control, int x, int y, int type, TMouseButton button,
+                 TShiftState keys);
+  unsigned buttons_ = 0;
+  uint64_t clock_ = 100000;
+};

@@ -1,0 +1,135 @@
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "platform/forms/application.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/qtglue.h"
+#include "platform/forms/window.h"
+
+namespace forms_internal {
+
+ControlWidget::ControlWidget(TWinControl* control, QWidget* parent)
+    : QWidget(parent), control_(control) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAttribute(Qt::WA_NoMousePropagation);
+  setMouseTracking(true);
+  // Focus moves only through SetFocus and the form's navigation, never by a click.
+  setFocusPolicy(Qt::NoFocus);
+}
+
+bool ControlWidget::event(QEvent* e) {
+  if (control_ != nullptr) {
+    switch (e->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        if (!isEnabled()) return false;
+        {
+          bool done = false;
+          TWinControl* control = control_;
+          DispatchGuarded([&] { done = RouteKey(control, static_cast<QKeyEvent*>(e)); });
+          e->accept();
+          return true;
+        }
+      case QEvent::ShortcutOverride:
+        e->accept();  // every key reaches the control, none becomes a shortcut on the way
+        return true;
+      case QEvent::ToolTip: {
+        TWinControl* control = control_;
+        DispatchGuarded([&] { RouteToolTip(control, static_cast<QHelpEvent*>(e)); });
+        return true;
+      }
+      default:
+        break;
+    }
+  }
+  return QWidget::event(e);
+}
+
+void ControlWidget::paintEvent(QPaintEvent* e) {
+  QPainter painter(this);
+  if (control_ == nullptr) return;
+  TBitmap* image = WinControlAccess::Of(control_).image.get();
+  if (image == nullptr || image->Empty()) {
+    TColor c = ColorToRGB(control_->Color());
+    painter.fillRect(e->rect(), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    return;
+  }
+  TSurface s = image->Surface();
+  QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
+              QImage::Format_RGB32);
+  painter.drawImage(e->rect(), view, e->rect());
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* e) {
+  if (control_ != nullptr) RouteMouse(control_, e);
+}
+void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
+  if (control_ != nullptr) RouteMouse(control_, e);
+}
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent*) {
+  // The second press already arrived as a press and was recognised as a double click.
+}
+void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (control_ != nullptr) RouteMouse(control_, e);
+}
+void ControlWidget::leaveEvent(QEvent*) {
+  if (control_ != nullptr) RouteMouseLeave(control_);
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* e) {
+  if (control_ == nullptr) return;
+  TWinControl* control = control_;
+  const Qt::FocusReason reason = e->reason();
+  DispatchGuarded([&] {
+    WidgetFocused(control, reason);
+    SendMessage(control->Handle(), WM_SETFOCUS, 0, 0);
+  });
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent*) {
+  if (control_ == nullptr) return;
+  HWND wnd = control_->Handle();
+  DispatchGuarded([&] { SendMessage(wnd, WM_KILLFOCUS, 0, 0); });
+}
+
+void ControlWidget::closeEvent(QCloseEvent* e) {
+  auto* form = dynamic_cast<TCustomForm*>(control_);
+  if (form == nullptr) return;
+  FormWindowClose(form, e);
+}
+
+void ControlWidget::resizeEvent(QResizeEvent*) {
+  auto* form = dynamic_cast<TCustomForm*>(control_);
+  if (form != nullptr && isWindow()) FormWindowResized(form, width(), height());
+}
+
+void ControlWidget::moveEvent(QMoveEvent*) {
+  auto* form = dynamic_cast<TCustomForm*>(control_);
+  if (form != nullptr && isWindow()) FormWindowMoved(form, x(), y());
+}
+
+void ControlWidget::changeEvent(QEvent* e) {
+  auto* form = dynamic_cast<TCustomForm*>(control_);
+  if (form != nullptr && e->type() == QEvent::ActivationChange) FormWindowActivation(form);
+  QWidget::changeEvent(e);
+}
+
+TWinControl* ControlOfWidget(QWidget* widget) {
+  for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (auto* own = dynamic_cast<ControlWidget*>(w)) return own->Control();
+  }
+  return nullptr;
+}
+
+QWidget* WidgetOf(const TWinControl* control) {
+  return control == nullptr ? nullptr : WinControlAccess::Of(control).widget;
+}
+
+}  // namespace forms_internal

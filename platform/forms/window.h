@@ -1,0 +1,82 @@
+#pragma once
+// The Qt side of a windowed control; included only by the layer's own .cpp files.
+
+#include <QWidget>
+#include <memory>
+
+#include "platform/forms/controls.h"
+#include "platform/graphics/bitmap.h"
+
+class QCloseEvent;
+class QHelpEvent;
+
+// State of a windowed control that lives beside its window.
+struct TWinControl::Window {
+  QWidget* widget = nullptr;  // the window, nullptr until it is made
+  bool surface = false;       // keeps an image (TCustomControl, forms)
+  std::unique_ptr<TBitmap> image;
+  std::unique_ptr<TCanvas> canvas;
+  uint64_t stamp = 0;         // changes whenever the image's pixels move or resize
+  bool paint_pending = false;
+  bool in_paint = false;
+  TRect invalid;              // client rectangle waiting for Paint
+  TControl* hovered = nullptr;
+};
+
+struct WinControlAccess {
+  static TWinControl::Window& Of(const TWinControl* c) { return *c->FWindow; }
+};
+
+namespace forms_internal {
+
+// Our own window: shows the control's image and turns Qt input into messages.
+class ControlWidget : public QWidget {
+ public:
+  ControlWidget(TWinControl* control, QWidget* parent);
+  // The control goes first; events after this are ignored.
+  void Detach() { control_ = nullptr; }
+  TWinControl* Control() const { return control_; }
+
+ protected:
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  TWinControl* control_;
+};
+
+// The windowed control a Qt widget belongs to (walking up to the nearest one), or nullptr.
+TWinControl* ControlOfWidget(QWidget* widget);
+QWidget* WidgetOf(const TWinControl* control);
+
+// Input from the window system, as the widget hands it on.
+void RouteMouse(TWinControl* window, QMouseEvent* e);
+void RouteMouseLeave(TWinControl* window);
+bool RouteKey(TWinControl* window, QKeyEvent* e);
+void RouteToolTip(TWinControl* window, QHelpEvent* e);
+
+// The top-level form sees its window resized or moved by the user.
+void FormWindowMoved(TCustomForm* form, int x, int y);
+void FormWindowResized(TCustomForm* form, int w, int h);
+void FormWindowClose(TCustomForm* form, QCloseEvent* e);
+void FormWindowActivation(TCustomForm* form);
+
+// A window got the keyboard focus: when the focus moved inside the form (not by the window's
+// activation), the form's active control follows.
+void WidgetFocused(TWinControl* control, Qt::FocusReason reason);
+
+// Drops any state that points at a control going away (capture, double-click memory, hover).
+void ForgetControl(TControl* control);
+
+}  // namespace forms_internal
