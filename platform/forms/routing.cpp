@@ -83,7 +83,11 @@ void RouteMouse(TWinControl* window, QMouseEvent* e) {
   }
   if (!target->Visible() || !target->EffectivelyEnabled()) return;
   uint32_t msg = WM_MOUSEMOVE;
-  if (e->type() == QEvent::MouseButtonPress) {
+  if (e->type() == QEvent::MouseButtonDblClick && last_press.control == target &&
+      last_press.button == e->button() && last_press.time == e->timestamp()) {
+    return;  // a desktop that sends both the press and the double click: the press counted
+  }
+  if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
     const QPoint global = e->globalPosition().toPoint();
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     const bool twice =

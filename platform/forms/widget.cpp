@@ -73,8 +73,10 @@ void ControlWidget::mousePressEvent(QMouseEvent* e) {
 void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
   if (control_ != nullptr) RouteMouse(control_, e);
 }
-void ControlWidget::mouseDoubleClickEvent(QMouseEvent*) {
-  // The second press already arrived as a press and was recognised as a double click.
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  // Qt gives the second press of a double click as this event; it is routed as a press, and
+  // the router tells the double click by itself.
+  if (control_ != nullptr) RouteMouse(control_, e);
 }
 void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
   if (control_ != nullptr) RouteMouse(control_, e);

@@ -69,6 +69,8 @@ TWinControl::TWinControl(TComponent* AOwner)
 
 TWinControl::~TWinControl() {
   Destroying();
+  // Leave the parent while still whole, so every list there forgets this window.
+  if (Parent() != nullptr) Parent()->RemoveControl(this);
   DestroyComponents();
   while (!FWinControls.empty() || !FControls.empty()) {
     TControl* last = !FWinControls.empty() ? static_cast<TControl*>(FWinControls.back())
@@ -130,15 +132,20 @@ void TWinControl::InsertControl(TControl* Control) {
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
-  if (auto* win = dynamic_cast<TWinControl*>(Control)) {
-    std::erase(FWinControls, win);
-    std::erase(FTabList, win);
+  // Compared as plain controls: a child leaving from its own destructor is no longer windowed.
+  auto same = [Control](TWinControl* w) { return static_cast<TControl*>(w) == Control; };
+  const bool windowed = std::erase_if(FWinControls, same) > 0;
+  std::erase_if(FTabList, same);
+  if (windowed) {
     if (TCustomForm* form = GetParentForm(this)) {
-      if (win->ContainsControl(form->FActiveControl)) form->FActiveControl = nullptr;
+      if (form->FActiveControl != nullptr &&
+          (static_cast<TControl*>(form->FActiveControl) == Control ||
+           form->FActiveControl->Parent() == Control)) {
+        form->FActiveControl = nullptr;
+      }
     }
-  } else {
-    std::erase(FControls, Control);
-    if (Control->Visible()) InvalidateRect(Control->BoundsRect());
+  } else if (std::erase(FControls, Control) > 0 && Control->Visible()) {
+    InvalidateRect(Control->BoundsRect());
   }
   Control->FParent = nullptr;
   if (Control->Align() != alNone && !ComponentState().Contains(csDestroying)) AlignControls();

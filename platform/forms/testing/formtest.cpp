@@ -36,6 +36,32 @@ Qt::KeyboardModifiers QtModifiers(TShiftState keys) {
   return m;
 }
 
+int QtKey(uint16_t vk) {
+  if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return vk;
+  if (vk >= VK_F1 && vk <= VK_F12) return Qt::Key_F1 + (vk - VK_F1);
+  switch (vk) {
+    case VK_BACK: return Qt::Key_Backspace;
+    case VK_TAB: return Qt::Key_Tab;
+    case VK_RETURN: return Qt::Key_Return;
+    case VK_SHIFT: return Qt::Key_Shift;
+    case VK_CONTROL: return Qt::Key_Control;
+    case VK_MENU: return Qt::Key_Alt;
+    case VK_ESCAPE: return Qt::Key_Escape;
+    case VK_SPACE: return Qt::Key_Space;
+    case VK_PRIOR: return Qt::Key_PageUp;
+    case VK_NEXT: return Qt::Key_PageDown;
+    case VK_END: return Qt::Key_End;
+    case VK_HOME: return Qt::Key_Home;
+    case VK_LEFT: return Qt::Key_Left;
+    case VK_UP: return Qt::Key_Up;
+    case VK_RIGHT: return Qt::Key_Right;
+    case VK_DOWN: return Qt::Key_Down;
+    case VK_INSERT: return Qt::Key_Insert;
+    case VK_DELETE: return Qt::Key_Delete;
+    default: return Qt::Key_unknown;
+  }
+}
+
 QWindow* WindowOf(TCustomForm* form) {
   QWidget* w = forms_internal::WidgetOf(form);
   return w == nullptr ? nullptr : w->windowHandle();
@@ -103,24 +129,31 @@ void FormTest::DoubleClick(TControl* control, int x, int y, TMouseButton button)
   Release(control, x, y, button);
 }
 
-void FormTest::KeyDown(int qt_key, const std::string& text, TShiftState keys) {
+void FormTest::KeyDown(uint16_t vk, const std::string& text, TShiftState keys) {
   QWindow* window = WindowOf(form);
   ASSERT_NE(window, nullptr) << "the form is not shown";
-  qt_handleKeyEvent(window, QEvent::KeyPress, qt_key, QtModifiers(keys),
+  qt_handleKeyEvent(window, QEvent::KeyPress, QtKey(vk), QtModifiers(keys),
                     forms_internal::ToQt(text), false, 1);
   QCoreApplication::processEvents();
 }
 
-void FormTest::KeyUp(int qt_key, TShiftState keys) {
+void FormTest::KeyUp(uint16_t vk, TShiftState keys) {
   QWindow* window = WindowOf(form);
   ASSERT_NE(window, nullptr) << "the form is not shown";
-  qt_handleKeyEvent(window, QEvent::KeyRelease, qt_key, QtModifiers(keys), QString(), false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyRelease, QtKey(vk), QtModifiers(keys), QString(), false, 1);
   QCoreApplication::processEvents();
 }
 
-void FormTest::KeyPress(int qt_key, const std::string& text, TShiftState keys) {
-  KeyDown(qt_key, text, keys);
-  KeyUp(qt_key, keys);
+void FormTest::KeyPress(uint16_t vk, const std::string& text, TShiftState keys) {
+  KeyDown(vk, text, keys);
+  KeyUp(vk, keys);
+}
+
+void FormTest::Activate(TCustomForm* other) {
+  QWidget* w = forms_internal::WidgetOf(other);
+  ASSERT_NE(w, nullptr) << "that form is not shown";
+  QApplication::setActiveWindow(w);
+  PumpMessages();
 }
 
 TColor FormTest::ScreenPixel(TControl* control, int x, int y) {

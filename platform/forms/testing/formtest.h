@@ -40,11 +40,13 @@ class FormTest : public ::testing::Test {
   // Lets enough time pass that the next press is no double click.
   void Pause() { clock_ += 5000; }
 
-  // A key through the window system to the focused window: press, then release. text is what
-  // the key types ("" for none).
-  void KeyPress(int qt_key, const std::string& text = "", TShiftState keys = {});
-  void KeyDown(int qt_key, const std::string& text = "", TShiftState keys = {});
-  void KeyUp(int qt_key, TShiftState keys = {});
+  // A key (virtual key code) through the window system to the focused window: press, then
+  // release. text is what the key types ("" for none).
+  void KeyPress(uint16_t vk, const std::string& text = "", TShiftState keys = {});
+  void KeyDown(uint16_t vk, const std::string& text = "", TShiftState keys = {});
+  void KeyUp(uint16_t vk, TShiftState keys = {});
+  // Makes another form's window the active one (as a click on it would).
+  void Activate(TCustomForm* other);
 
   // The pixel at client point (x, y) of what the form shows (its image with the windowed
   // controls on top), as $00BBGGRR.
