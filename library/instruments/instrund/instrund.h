@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "library/foundation/frames.h"
+#include "library/foundation/frame.h"
 #include "library/foundation/types.h"
 #include "library/instruments/common/dialmap.h"
 #include "library/instruments/common/leds.h"
@@ -169,7 +169,7 @@ class TMeter120 : public TOrvaneBase {
   };
   enum BandBound { kMinA, kMinE, kMidA, kMidE, kMaxA, kMaxE };
 
-  void Repaint();
+  void RepaintNow();
   void DampTick();
   void BlinkTick();
   void DrawLed(int Index);

@@ -41,7 +41,7 @@ TMeter120::~TMeter120() = default;
 
 // ---- Setters ----
 
-void TMeter120::Repaint() {
+void TMeter120::RepaintNow() {
   if (painted_) Paint();
 }
 
@@ -54,7 +54,7 @@ void TMeter120::SetValue(double V) {
 void TMeter120::SetShape(TmShapeType V) {
   if (V == shape_) return;
   shape_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetOrientation(TOrientType V) {
@@ -75,18 +75,18 @@ void SetColour(TColor& Field, TColor V, F&& Action) {
 
 }  // namespace
 
-void TMeter120::SetColMin(TColor V) { SetColour(col_min_, V, [&] { Repaint(); }); }
-void TMeter120::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { Repaint(); }); }
-void TMeter120::SetColMax(TColor V) { SetColour(col_max_, V, [&] { Repaint(); }); }
+void TMeter120::SetColMin(TColor V) { SetColour(col_min_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColMax(TColor V) { SetColour(col_max_, V, [&] { RepaintNow(); }); }
 void TMeter120::SetColPointer(TColor V) { SetColour(col_pointer_, V, [&] { UpdatePointer(true); }); }
 void TMeter120::SetColPeakPtr(TColor V) {
   SetColour(col_peak_ptr_, V, [&] { UpdatePointer(true); });
 }
-void TMeter120::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { Repaint(); }); }
-void TMeter120::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { Repaint(); }); }
-void TMeter120::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { Repaint(); }); }
-void TMeter120::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { Repaint(); }); }
-void TMeter120::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { Repaint(); }); }
+void TMeter120::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { RepaintNow(); }); }
+void TMeter120::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { RepaintNow(); }); }
 
 void TMeter120::ResetBands() {
   const double r = (scale_.End - scale_.Start) * 0.1;
@@ -121,7 +121,7 @@ void TMeter120::SetValueStart(double V) {
     pointer_.PeakValue = V;
     return;
   }
-  if (StoreValueStart(V)) Repaint();
+  if (StoreValueStart(V)) RepaintNow();
 }
 
 void TMeter120::SetValueEnd(double V) {
@@ -129,7 +129,7 @@ void TMeter120::SetValueEnd(double V) {
     scale_.End = V;
     return;
   }
-  if (StoreValueEnd(V)) Repaint();
+  if (StoreValueEnd(V)) RepaintNow();
 }
 
 bool TMeter120::StoreBand(BandBound Which, double V) {
@@ -163,7 +163,7 @@ void TMeter120::SetBand(BandBound Which, double V) {
     (Which % 2 == 0 ? band.from : band.to) = V;
     return;
   }
-  if (StoreBand(Which, V)) Repaint();
+  if (StoreBand(Which, V)) RepaintNow();
 }
 
 void TMeter120::SetValueMinA(double V) { SetBand(kMinA, V); }
@@ -177,14 +177,14 @@ void TMeter120::SetScalaPart(int V) {
   V = std::clamp(V, 1, 20);
   if (V == scala_part_) return;
   scala_part_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetScalaPsub(int V) {
   V = std::clamp(V, -1, 20);
   if (V == scala_psub_) return;
   scala_psub_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::RepairLogRange() {
@@ -208,12 +208,12 @@ void TMeter120::SetNonLinear(bool V) {
       StoreBand(static_cast<BandBound>(b), b % 2 == 0 ? band.from : band.to);
     }
   }
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetCaption(const std::string& V) {
   caption_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetColLed1(TColor V) {
@@ -231,7 +231,7 @@ void TMeter120::SetColLed2(TColor V) {
 void TMeter120::SetLedEnable(bool V) {
   if (V == led_enable_) return;
   led_enable_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetLedOn1(bool V) {
@@ -263,18 +263,18 @@ void TMeter120::SetLedBlink2(bool V) {
 void TMeter120::SetDispEnable(bool V) {
   if (V == disp_enable_) return;
   disp_enable_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetDispItalic(bool V) {
   disp_italic_ = V;
   readout_->Italic = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetDispFixPnt(bool V) {
   disp_fix_pnt_ = V;
-  Repaint();
+  RepaintNow();
 }
 
 void TMeter120::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
