@@ -179,8 +179,10 @@ TEST_F(Meter120Test, PeakPointerModes) {
   meter->SetValue(30);
   EXPECT_EQ(meter->PeakValue(), 80);
   EXPECT_EQ(OnRay(-60 + 120 * 0.8, 845), meter->ColPeakPtr());
-  meter->ResetPeak();
-  EXPECT_EQ(meter->PeakValue(), 0);
+  meter->ResetPeak();  // back to the start, and the forced update lifts it onto the pointer
+  EXPECT_EQ(meter->PeakValue(), 30);
+  EXPECT_EQ(OnRay(-60 + 120 * 0.3, 845), meter->ColPeakPtr());
+  EXPECT_NE(OnRay(-60 + 120 * 0.8, 845), meter->ColPeakPtr());
   meter->SetPeakMode(ppDrag);
   meter->SetDampPeak(1);
   meter->SetValue(60);  // peak rises to 60, then halfway back: 60
@@ -317,7 +319,7 @@ TEST_F(Meter120Test, TinyControlsPaintWithoutDividingByZero) {
     for (TOrientType o : {orTop, orBottom, orLeft, orRight}) {
       meter->SetOrientation(o);
       ShowForm();
-      meter->SetValue(o * 10.0);
+      meter->SetValue(static_cast<int>(o) * 10.0);
       Ticks(7);
     }
     delete meter;
