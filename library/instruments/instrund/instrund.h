@@ -106,19 +106,19 @@ class TMeter120 : public TOrvaneBase {
 
   // LEDs. The switches store also while LedEnable is off; the LEDs are drawn only while it is on.
   TColor ColLed1() const { return leds_[0].Colour; }
-  void SetColLed1(TColor V);
+  void SetColLed1(TColor V) { SetColLed(0, V); }
   TColor ColLed2() const { return leds_[1].Colour; }
-  void SetColLed2(TColor V);
+  void SetColLed2(TColor V) { SetColLed(1, V); }
   bool LedEnable() const { return led_enable_; }
   void SetLedEnable(bool V);
   bool LedOn1() const { return leds_[0].On; }
-  void SetLedOn1(bool V);
+  void SetLedOn1(bool V) { SetLedOn(0, V); }
   bool LedOn2() const { return leds_[1].On; }
-  void SetLedOn2(bool V);
+  void SetLedOn2(bool V) { SetLedOn(1, V); }
   bool LedBlink1() const { return leds_[0].Blink; }
-  void SetLedBlink1(bool V);
+  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
   bool LedBlink2() const { return leds_[1].Blink; }
-  void SetLedBlink2(bool V);
+  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
 
   // The four-cell readout of the shown value.
   bool DispEnable() const { return disp_enable_; }
@@ -170,6 +170,9 @@ class TMeter120 : public TOrvaneBase {
   enum BandBound { kMinA, kMinE, kMidA, kMidE, kMaxA, kMaxE };
 
   void RepaintNow();
+  void SetColLed(int Index, TColor V);
+  void SetLedOn(int Index, bool V);
+  void SetLedBlink(int Index, bool V);
   void DampTick();
   void BlinkTick();
   void DrawLed(int Index);

@@ -216,48 +216,29 @@ void TMeter120::SetCaption(const std::string& V) {
   RepaintNow();
 }
 
-void TMeter120::SetColLed1(TColor V) {
-  leds_[0].Colour = V;
-  leds_[0].Lit = leds_[0].On;
-  DrawLed(0);
+void TMeter120::SetColLed(int Index, TColor V) {
+  leds_[Index].Colour = V;
+  leds_[Index].Lit = leds_[Index].On;
+  DrawLed(Index);
 }
 
-void TMeter120::SetColLed2(TColor V) {
-  leds_[1].Colour = V;
-  leds_[1].Lit = leds_[1].On;
-  DrawLed(1);
+void TMeter120::SetLedOn(int Index, bool V) {
+  if (V == leds_[Index].On) return;
+  leds_[Index].On = V;
+  leds_[Index].Lit = V;
+  DrawLed(Index);
+}
+
+void TMeter120::SetLedBlink(int Index, bool V) {
+  if (V == leds_[Index].Blink) return;
+  leds_[Index].Blink = V;
+  DrawLed(Index);
 }
 
 void TMeter120::SetLedEnable(bool V) {
   if (V == led_enable_) return;
   led_enable_ = V;
   RepaintNow();
-}
-
-void TMeter120::SetLedOn1(bool V) {
-  if (V == leds_[0].On) return;
-  leds_[0].On = V;
-  leds_[0].Lit = V;
-  DrawLed(0);
-}
-
-void TMeter120::SetLedOn2(bool V) {
-  if (V == leds_[1].On) return;
-  leds_[1].On = V;
-  leds_[1].Lit = V;
-  DrawLed(1);
-}
-
-void TMeter120::SetLedBlink1(bool V) {
-  if (V == leds_[0].Blink) return;
-  leds_[0].Blink = V;
-  DrawLed(0);
-}
-
-void TMeter120::SetLedBlink2(bool V) {
-  if (V == leds_[1].Blink) return;
-  leds_[1].Blink = V;
-  DrawLed(1);
 }
 
 void TMeter120::SetDispEnable(bool V) {
