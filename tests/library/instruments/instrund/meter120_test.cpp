@@ -211,21 +211,29 @@ TEST_F(Meter120Test, RangeSettersAndBandReset) {
   meter->SetValueEnd(80);
   EXPECT_EQ(meter->Value(), 80);  // pulled into the range
 
+  using Set = void (*)(TMeter120&, double);
+  using Get = double (*)(const TMeter120&);
+  const Set min_a = [](TMeter120& m, double v) { m.SetValueMinA(v); };
+  const Set min_e = [](TMeter120& m, double v) { m.SetValueMinE(v); };
+  const Set max_e = [](TMeter120& m, double v) { m.SetValueMaxE(v); };
+  const Get get_min_a = [](const TMeter120& m) { return m.ValueMinA(); };
+  const Get get_min_e = [](const TMeter120& m) { return m.ValueMinE(); };
+  const Get get_max_e = [](const TMeter120& m) { return m.ValueMaxE(); };
   const struct {
-    void (TMeter120::*set)(double);
-    double (TMeter120::*get)() const;
+    Set set;
+    Get get;
     double v, expected;
   } band_cases[] = {
-      {&TMeter120::SetValueMinA, &TMeter120::ValueMinA, -5, 0},
-      {&TMeter120::SetValueMinA, &TMeter120::ValueMinA, 30, 7},   // MinE is 8: one below
-      {&TMeter120::SetValueMinE, &TMeter120::ValueMinE, 2, 8},    // above MinA (7)
-      {&TMeter120::SetValueMinE, &TMeter120::ValueMinE, 500, 80},
-      {&TMeter120::SetValueMaxE, &TMeter120::ValueMaxE, 72, 72},  // equal to MaxA stays
-      {&TMeter120::SetValueMaxE, &TMeter120::ValueMaxE, 10, 73},
+      {min_a, get_min_a, -5, 0},
+      {min_a, get_min_a, 30, 7},    // MinE is 8: one below
+      {min_e, get_min_e, 2, 8},     // above MinA (7)
+      {min_e, get_min_e, 500, 80},
+      {max_e, get_max_e, 72, 72},   // equal to MaxA stays
+      {max_e, get_max_e, 10, 73},
   };
   for (const auto& c : band_cases) {
-    (meter->*c.set)(c.v);
-    EXPECT_EQ((meter->*c.get)(), c.expected) << c.v;
+    c.set(*meter, c.v);
+    EXPECT_EQ(c.get(*meter), c.expected) << c.v;
   }
 }
 
