@@ -1,7 +1,6 @@
 #pragma once
 // A shown form with a text viewer that has the focus, and files to open in it.
 
-#include <Qt>
 #include <string>
 #include <vector>
 
@@ -38,12 +37,15 @@ class ViewerTest : public FormTest {
     for (int i = 0; i < viewer->LineCount(); ++i) out.emplace_back(viewer->LineText(i));
     return out;
   }
-  void Key(int qt_key, TShiftState keys = {}) {
-    KeyPress(qt_key, "", keys);
+  void Key(uint16_t vk, TShiftState keys = {}) {
+    KeyPress(vk, "", keys);
     Pump();
   }
   void Type(const std::string& chars) {
-    for (char c : chars) KeyPress(Qt::Key_unknown, std::string(1, c));
+    for (char c : chars) {
+      const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      KeyPress(letter ? uint16_t(c & ~0x20) : uint16_t(0), std::string(1, c));
+    }
     Pump();
   }
   void Caret(int line, int col) {

@@ -16,12 +16,12 @@ const TShiftState kCtrlShift{ssCtrl, ssShift};
 TEST_F(ViewerInputTest, ShiftArrowsSelectFromTheAnchor) {
   Open("abcdefgh\n");
   Caret(0, 5);
-  Key(Qt::Key_Left, kShift);
-  Key(Qt::Key_Left, kShift);
+  Key(VK_LEFT, kShift);
+  Key(VK_LEFT, kShift);
   EXPECT_EQ(viewer->Selection(), (TtsRange{{0, 3}, {0, 5}}));
-  for (int i = 0; i < 3; ++i) Key(Qt::Key_Right, kShift);
+  for (int i = 0; i < 3; ++i) Key(VK_RIGHT, kShift);
   EXPECT_EQ(viewer->Selection(), (TtsRange{{0, 5}, {0, 6}}));
-  Key(Qt::Key_Right);
+  Key(VK_RIGHT);
   EXPECT_TRUE(viewer->Selection().Empty());
   EXPECT_EQ(At(), (TtsPos{0, 7}));
 }
@@ -29,33 +29,33 @@ TEST_F(ViewerInputTest, ShiftArrowsSelectFromTheAnchor) {
 TEST_F(ViewerInputTest, WordStepsAndLineEnds) {
   Open("foo bar\nx\n");
   Caret(0, 7);
-  Key(Qt::Key_Left, kCtrl);
+  Key(VK_LEFT, kCtrl);
   EXPECT_EQ(At(), (TtsPos{0, 4}));
-  Key(Qt::Key_Left, kCtrl);
+  Key(VK_LEFT, kCtrl);
   EXPECT_EQ(At(), (TtsPos{0, 0}));
-  Key(Qt::Key_Left, kCtrl);
+  Key(VK_LEFT, kCtrl);
   EXPECT_EQ(At(), (TtsPos{0, 0}));
-  Key(Qt::Key_Right, kCtrl);
+  Key(VK_RIGHT, kCtrl);
   EXPECT_EQ(At(), (TtsPos{0, 4}));
   Caret(0, 0);
-  Key(Qt::Key_Right, kCtrlShift);
+  Key(VK_RIGHT, kCtrlShift);
   EXPECT_EQ(At(), (TtsPos{0, 3}));
-  Key(Qt::Key_Right, kCtrlShift);  // from the blank on to the end of the next word
+  Key(VK_RIGHT, kCtrlShift);  // from the blank on to the end of the next word
   EXPECT_EQ(At(), (TtsPos{0, 7}));
   EXPECT_EQ(viewer->Selection(), (TtsRange{{0, 0}, {0, 7}}));
 
   Caret(1, 0);
-  Key(Qt::Key_Left);  // to the end of the line before
+  Key(VK_LEFT);  // to the end of the line before
   EXPECT_EQ(At(), (TtsPos{0, 7}));
-  Key(Qt::Key_Right);  // and on to the start of the next
+  Key(VK_RIGHT);  // and on to the start of the next
   EXPECT_EQ(At(), (TtsPos{1, 0}));
-  Key(Qt::Key_End);
+  Key(VK_END);
   EXPECT_EQ(At(), (TtsPos{1, 1}));
-  Key(Qt::Key_Home);
+  Key(VK_HOME);
   EXPECT_EQ(At(), (TtsPos{1, 0}));
-  Key(Qt::Key_End, kCtrl);
+  Key(VK_END, kCtrl);
   EXPECT_EQ(At(), (TtsPos{2, 0}));
-  Key(Qt::Key_Home, kCtrlShift);
+  Key(VK_HOME, kCtrlShift);
   EXPECT_EQ(At(), (TtsPos{0, 0}));
   EXPECT_EQ(viewer->Selection(), (TtsRange{{0, 0}, {2, 0}}));
   Caret(0, 7);
@@ -80,14 +80,14 @@ TEST_F(ViewerInputTest, LargestStepsClampToTheLine) {
 TEST_F(ViewerInputTest, UpAndDownKeepTheVisualColumnAcrossTabs) {
   Open("abcdefghij\n\tx\nabcdefghij\n");
   Caret(0, 9);
-  Key(Qt::Key_Down);
+  Key(VK_DOWN);
   EXPECT_EQ(At(), (TtsPos{1, 2}));  // visual column 9 is after the x
   EXPECT_EQ(viewer->CaretVisCol(), 9);
   Caret(0, 4);
-  Key(Qt::Key_Down);
+  Key(VK_DOWN);
   EXPECT_EQ(At(), (TtsPos{1, 0}));  // inside the tab: at the tab
   Caret(1, 1);
-  Key(Qt::Key_Down);
+  Key(VK_DOWN);
   EXPECT_EQ(At(), (TtsPos{2, 8}));
 }
 
@@ -95,15 +95,15 @@ TEST_F(ViewerInputTest, PageDownMovesCaretAndViewTogether) {
   Open(Text(200, "line"));
   const int page = viewer->VisibleLines() - 1;
   Caret(3, 0);
-  Key(Qt::Key_PageDown);
+  Key(VK_NEXT);
   EXPECT_EQ(At(), (TtsPos{3 + page, 0}));
   EXPECT_EQ(viewer->TopLine(), page);
-  Key(Qt::Key_PageUp);
+  Key(VK_PRIOR);
   EXPECT_EQ(At(), (TtsPos{3, 0}));
   EXPECT_EQ(viewer->TopLine(), 0);
-  Key(Qt::Key_PageDown, kCtrl);  // caret to the bottom row
+  Key(VK_NEXT, kCtrl);  // caret to the bottom row
   EXPECT_EQ(At(), (TtsPos{viewer->VisibleLines() - 1, 0}));
-  Key(Qt::Key_Down, kCtrl);  // the view scrolls, the caret stays
+  Key(VK_DOWN, kCtrl);  // the view scrolls, the caret stays
   EXPECT_EQ(viewer->TopLine(), 1);
   EXPECT_EQ(At(), (TtsPos{viewer->VisibleLines() - 1, 0}));
 }
@@ -112,12 +112,12 @@ TEST_F(ViewerInputTest, HexCaretSkipsGroupBlanks) {
   viewer->SetHexSize(hsByte);
   Open(std::string(40, 'A'), true);
   Caret(0, 8);
-  Key(Qt::Key_Right);
+  Key(VK_RIGHT);
   EXPECT_EQ(At(), (TtsPos{0, 10}));
-  Key(Qt::Key_Left);
+  Key(VK_LEFT);
   EXPECT_EQ(At(), (TtsPos{0, 8}));
   Caret(2, 20);
-  Key(Qt::Key_Down);  // the empty last line is never entered
+  Key(VK_DOWN);  // the empty last line is never entered
   EXPECT_EQ(At(), (TtsPos{2, 7}));
   Caret(0, 0);
   EXPECT_EQ(At(), (TtsPos{0, 7}));
@@ -126,19 +126,19 @@ TEST_F(ViewerInputTest, HexCaretSkipsGroupBlanks) {
 TEST_F(ViewerInputTest, KeysWithoutCaretMoveTheView) {
   Open(Text(200, std::string(100, 'w')));
   viewer->SetShowCaret(false);
-  Key(Qt::Key_Down);
-  Key(Qt::Key_Down);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
   EXPECT_EQ(viewer->TopLine(), 2);
   EXPECT_EQ(At(), (TtsPos{0, 0}));
-  Key(Qt::Key_Right);
+  Key(VK_RIGHT);
   EXPECT_EQ(viewer->FirstCol(), 1);
-  Key(Qt::Key_Left);
+  Key(VK_LEFT);
   EXPECT_EQ(viewer->FirstCol(), 0);
-  Key(Qt::Key_End);
+  Key(VK_END);
   EXPECT_EQ(At().Line, 200);
   viewer->SetPassive(true);
   viewer->SetShowCaret(true);
-  Key(Qt::Key_Right, kCtrl);  // passive: Ctrl+Right scrolls a column
+  Key(VK_RIGHT, kCtrl);  // passive: Ctrl+Right scrolls a column
   EXPECT_EQ(viewer->FirstCol(), 1);
 }
 
@@ -146,8 +146,8 @@ TEST_F(ViewerInputTest, PassiveViewerKeepsItsSelection) {
   Open("abcdef\nghi\n");
   viewer->SelectRange(0, 1, 0, 3, true);
   viewer->SetPassive(true);
-  Key(Qt::Key_Down);
-  Key(Qt::Key_Left, kShift);  // Shift is ignored
+  Key(VK_DOWN);
+  Key(VK_LEFT, kShift);  // Shift is ignored
   EXPECT_EQ(viewer->Selection(), (TtsRange{{0, 1}, {0, 3}}));
   EXPECT_EQ(At(), (TtsPos{1, 2}));
 }
@@ -155,13 +155,13 @@ TEST_F(ViewerInputTest, PassiveViewerKeepsItsSelection) {
 TEST_F(ViewerInputTest, BookmarksSetClearAndJump) {
   Open(Text(100, "b"));
   Caret(40, 1);
-  Key(Qt::Key_3, kCtrlShift);
+  Key('3', kCtrlShift);
   EXPECT_TRUE(viewer->IsBookmarkAt(3, 40, 1));
   Caret(0, 0);
-  Key(Qt::Key_3, kCtrl);
+  Key('3', kCtrl);
   EXPECT_EQ(At(), (TtsPos{40, 1}));
   EXPECT_LE(viewer->TopLine(), 40);
-  Key(Qt::Key_3, kCtrlShift);  // again at the same place: cleared
+  Key('3', kCtrlShift);  // again at the same place: cleared
   EXPECT_EQ(viewer->Bookmark(3), (TtsPos{-1, -1}));
   viewer->SetBookmark(12, 1, 1);  // no such bookmark
   EXPECT_FALSE(viewer->IsBookmarkAt(12, 1, 1));
@@ -186,7 +186,7 @@ TEST_F(ViewerInputTest, CopiesTheSelectionWithLineBreaks) {
     viewer->SelectRange(c.sel.Start.Line, c.sel.Start.Col, c.sel.End.Line, c.sel.End.Col, true);
     ASSERT_EQ(viewer->Selection(), c.sel);
     SetClipboardText("old");
-    Key(Qt::Key_Insert, kCtrl);
+    Key(VK_INSERT, kCtrl);
     EXPECT_EQ(GetClipboardText(), c.text);
   }
   Caret(0, 0);  // an empty selection copies nothing
@@ -238,7 +238,7 @@ TEST_F(ViewerInputTest, OverwriteTypingInText) {
   EXPECT_EQ(changes, (std::vector<std::tuple<int, int, char>>{{0, 2, 'Z'}, {0, 3, 'W'}}));
   EXPECT_EQ(At(), (TtsPos{1, 0}));
   EXPECT_TRUE(viewer->Changed());
-  KeyPress(Qt::Key_Escape, "\x1B");
+  KeyPress(VK_ESCAPE, "\x1B");
   Pump();
   EXPECT_FALSE(viewer->OverWrite());
 }
