@@ -196,4 +196,39 @@ TEST_F(ViewerModelTest, StatusFollowsCaretMoves) {
   EXPECT_EQ(status, (std::vector<std::pair<int, int>>{{1, 8}}));
 }
 
+// What the viewer shows: highlighted characters only, the line mark in the left margin, and the
+// same pixels after scrolling as after a full repaint.
+TEST_F(ViewerModelTest, PaintsSelectionMarksAndScrolledRows) {
+  Open("abcdef\n\nxyz\n");
+  viewer->SetMarginLeft(2);
+  viewer->SelectRange(0, 1, 2, 1, true);
+  viewer->SetLineFlag(2, 1);
+  Pump();
+  const int lm = viewer->LeftMarginPixels(), cw = viewer->CharWidth(), lh = viewer->LineHeight();
+  const TColor highlight = ColorToRGB(clHighlight);
+  EXPECT_EQ(ScreenPixel(viewer, lm, 0), 0xFFFFFF);                 // 'a', before the selection
+  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 0), highlight);           // 'b'
+  EXPECT_EQ(ScreenPixel(viewer, lm + 7 * cw, 0), 0xFFFFFF);        // past the line's end
+  EXPECT_EQ(ScreenPixel(viewer, lm + 1, lh + 1), 0xFFFFFF);        // the empty line
+  EXPECT_EQ(ScreenPixel(viewer, lm, 2 * lh), highlight);           // 'x'
+  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 2 * lh), 0xFFFFFF);       // 'y'
+  const int r = std::max(3, lh / 5);
+  EXPECT_EQ(ScreenPixel(viewer, 2 + r, 2 * lh + (2 * lh) / 3), 0xFFFF00);  // the line mark
+  EXPECT_EQ(ScreenPixel(viewer, 1, 1), 0xC0C0C0);                  // the margin
+
+  Open(Text(100, "row"));
+  viewer->ScrollBy(0, 5);
+  Pump();
+  std::vector<TColor> scrolled;
+  for (int y = 0; y < 3 * lh; ++y)
+    for (int x = 0; x < 10 * cw; ++x) scrolled.push_back(ScreenPixel(viewer, x, y));
+  viewer->Invalidate();
+  Pump();
+  std::vector<TColor> repainted;
+  for (int y = 0; y < 3 * lh; ++y)
+    for (int x = 0; x < 10 * cw; ++x) repainted.push_back(ScreenPixel(viewer, x, y));
+  EXPECT_EQ(scrolled, repainted);
+  EXPECT_EQ(viewer->LineText(viewer->TopLine()), "row5");
+}
+
 }  // namespace
