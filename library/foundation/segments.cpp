@@ -83,7 +83,8 @@ const std::array<uint16_t, 43> SegmentMasks = {
     Segs({1, 2, 4, 5}),           // C cedilla
 };
 
-std::array<TSegmentStyle, 2> SegmentTables{};
+// Filled from the start, so cells drawn before the unit's start-up are right as well.
+std::array<TSegmentStyle, 2> SegmentTables = {kUpright, kItalic};
 
 void BuildSegmentTables() {
   SegmentTables[0] = kUpright;

@@ -25,7 +25,7 @@ constexpr int kSegmentCorners = 6;
 using TSegmentPolygon = std::array<TPoint, kSegmentCorners>;
 using TSegmentStyle = std::array<TSegmentPolygon, kSegmentPolygons>;
 
-// [0] upright, [1] italic; filled by BuildSegmentTables at the unit's start-up.
+// [0] upright, [1] italic; (re)built by BuildSegmentTables at the unit's start-up.
 extern std::array<TSegmentStyle, 2> SegmentTables;
 
 void BuildSegmentTables();
