@@ -28,6 +28,7 @@ class Probe : public Base {
   void ForceDown(bool d) { this->FDown = d; }
   bool IsDown() const { return this->FDown; }
   TRect Inner() const { return this->InnerRect; }
+  void PaintNow() { this->Paint(); }
   TBitmap* Frame() { return this->FrameBitmap.get(); }
   TBitmap* Work() { return this->WorkBitmap.get(); }
   int invalidations = 0;
@@ -306,6 +307,10 @@ TEST_F(FrameTest, OffscreenBasePaintsIntoItsFrameBitmapOnly) {
   Pump();
   EXPECT_EQ(b->Frame()->Width(), 120);
   EXPECT_EQ(b->Work()->Height(), 60);
+  b->SetBounds(0, 0, 100000, 100000);  // beyond any bitmap: empty images, no failure
+  b->PaintNow();
+  EXPECT_TRUE(b->Frame()->Empty());
+  EXPECT_TRUE(b->Work()->Empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "library/foundation/types.h"
 #include "platform/base/sysutils.h"
 
 namespace {
@@ -95,6 +96,20 @@ TEST(Scale, DecadeStepsLogarithmsAndDecimals) {
     int decimals;
   } decimals[] = {{2.5, 0}, {0.5, 1}, {0.05, 2}, {0.005, 3}, {-0.5, 3}, {-2.5, 3}, {7, 0}, {-7, 0}};
   for (const auto& c : decimals) EXPECT_EQ(DecimalsFor(c.x), c.decimals) << c.x;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShortStrings, LongerValuesAreCut) {
+  string10 s = "1234567890AB";
+  EXPECT_EQ(s.str(), "1234567890");
+  string20 t = std::string("short");
+  EXPECT_EQ(t.str(), "short");
+  string32 u = std::string(40, 'x');
+  EXPECT_EQ(u.size(), 32u);
+  EXPECT_EQ(MakerMark, "vtro");
 }
 
 }  // namespace
