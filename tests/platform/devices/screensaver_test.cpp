@@ -82,15 +82,8 @@ TEST(ScreenSaverX, ServerSettingsChangeAndComeBack) {
 }
 
 TEST(ScreenSaver, UnderAVirtualXServer) {
-  if (std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP();
-  if (access("/usr/bin/xvfb-run", X_OK) != 0) GTEST_SKIP() << "no xvfb-run";
-  char self[4096];
-  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  ASSERT_GT(n, 0);
-  self[n] = 0;
-  const std::string out =
-      RunCommand("ORVANE_UNDER_XVFB=1 /usr/bin/xvfb-run -a '" + std::string(self) +
-                 "' --gtest_filter='ScreenSaverX.*' 2>&1; echo exit=$?");
+  const std::string out = RunUnderXvfb("ScreenSaverX.*");
+  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no xvfb-run";
   EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
   EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }
