@@ -38,8 +38,14 @@ void TControl::SetParent(TWinControl* AParent) {
   if (FParent != nullptr) FParent->RemoveControl(this);
   if (AParent != nullptr) {
     AParent->InsertControl(this);
-    if (FParentFont) FFont->Assign(*AParent->Font());
-    if (FParentColor) FColor = AParent->Color();
+    if (FParentFont) {
+      FFont->Assign(*AParent->Font());
+      FParentFont = true;  // the assignment's change notice cleared it
+    }
+    if (FParentColor && FColor != AParent->Color()) {
+      FColor = AParent->Color();
+      Perform(CM_COLORCHANGED, 0, 0);
+    }
   }
 }
 
@@ -232,7 +238,7 @@ void TControl::WndProc(TMessage& Message) {
     case CM_PARENTCOLORCHANGED:
       if (FParentColor && FParent != nullptr && FParent->Color() != FColor) {
         FColor = FParent->Color();
-        Invalidate();
+        Perform(CM_COLORCHANGED, 0, 0);  // passes it on to the control's own children
       }
       break;
     default:

@@ -12,7 +12,7 @@
 namespace {
 
 std::function<void(TCustomForm&)>& PrintHandler() {
-  static auto* handler = new std::function<void(TCustomForm&)>;
+  static auto* handler = new std::function<void(TCustomForm&)>(forms_internal::PrintForm);
   return *handler;
 }
 
@@ -77,7 +77,13 @@ std::unique_ptr<TBitmap> TCustomForm::GetFormImage() const {
   // Each windowed control's image at its place, parents under children, clipped to each parent.
   std::function<void(const TWinControl*, TPoint, TRect)> put = [&](const TWinControl* c,
                                                                    TPoint at, TRect clip) {
-    if (TBitmap* image = c->SurfaceImage()) {
+    std::unique_ptr<TBitmap> grabbed;
+    TBitmap* image = c->SurfaceImage();
+    if (image == nullptr && c->Widget() != nullptr) {
+      grabbed = forms_internal::GrabWidget(c->Widget());  // a Qt widget draws itself
+      image = grabbed.get();
+    }
+    if (image != nullptr) {
       TCanvas* dst = out->Canvas();
       dst->SelectClipRect(clip);
       dst->Draw(at.X, at.Y, image);
@@ -531,4 +537,8 @@ void FormWindowActivation(TCustomForm* form) {
   DispatchGuarded([&] { FormAccess::Activated(form); });
 }
 
+}  // namespace forms_internal
+
+namespace forms_internal {
+void PrintForm(TCustomForm&) { MessageBeep(0); }
 }  // namespace forms_internal

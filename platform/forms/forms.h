@@ -74,7 +74,8 @@ class TCustomForm : public TWinControl {
   void Close();
   // Frees the form from the event loop, after the current message.
   void Release();
-  // Prints the client area through the handler the printer layer installs; beeps without one.
+  // Prints the client area through the print handler (by default on Printer(), 1:1 at the top
+  // left of the page, made smaller to fit where it is too big).
   void Print();
 
   TNotifyEvent OnCreate;
@@ -139,7 +140,7 @@ class TForm : public TCustomForm {
   using TCustomForm::TCustomForm;
 };
 
-// The printer layer installs this; Print calls it with the form.
+// Replaces what Print does with the form; an empty handler makes Print beep.
 void SetFormPrintHandler(std::function<void(TCustomForm& Form)> Handler);
 
 // Builds a form the way a stored form would load: every component is created owned by the form,

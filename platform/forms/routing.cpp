@@ -72,7 +72,7 @@ void Hover(TWinControl* window, TControl* target) {
 
 }  // namespace
 
-void RouteMouse(TWinControl* window, QMouseEvent* e) {
+bool RouteMouse(TWinControl* window, QMouseEvent* e) {
   NoteButtons(e->buttons());
   NoteModifiers(e->modifiers());
   const QPoint p = e->position().toPoint();
@@ -81,11 +81,11 @@ void RouteMouse(TWinControl* window, QMouseEvent* e) {
     target = window->ControlAtPos(TPoint{p.x(), p.y()});
     if (target == nullptr) target = window;
   }
-  if (!target->Visible() || !target->EffectivelyEnabled()) return;
+  if (!target->Visible() || !target->EffectivelyEnabled()) return false;
   uint32_t msg = WM_MOUSEMOVE;
   if (e->type() == QEvent::MouseButtonDblClick && last_press.control == target &&
       last_press.button == e->button() && last_press.time == e->timestamp()) {
-    return;  // a desktop that sends both the press and the double click: the press counted
+    return false;  // a desktop that sends both the press and the double click: the press counted
   }
   if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
     const QPoint global = e->globalPosition().toPoint();
@@ -104,10 +104,12 @@ void RouteMouse(TWinControl* window, QMouseEvent* e) {
   if (msg == WM_MOUSEMOVE && GetCaptureControl() == nullptr) Hover(window, target);
   const TPoint local = ToTarget(window, target, p);
   TMsg queued{window->Handle(), msg, MouseKeys(*e), MakeLong(Clamp16(p.x()), Clamp16(p.y()))};
+  bool hooked = false;
   DispatchGuarded([&] {
-    if (Application->ProcessMessageHooks(queued)) return;
-    target->Perform(msg, queued.wParam, MakeLong(Clamp16(local.X), Clamp16(local.Y)));
+    hooked = Application->ProcessMessageHooks(queued);
+    if (!hooked) target->Perform(msg, queued.wParam, MakeLong(Clamp16(local.X), Clamp16(local.Y)));
   });
+  return hooked;
 }
 
 void RouteMouseLeave(TWinControl* window) {
@@ -127,8 +129,8 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
   const HWND wnd = window->Handle();
   if (!press) {
     TMsg msg{wnd, alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0};
-    if (vk != 0 && !Application->ProcessMessageHooks(msg)) SendMessage(wnd, msg.message, vk, 0);
-    return true;
+    if (vk == 0) return false;
+    return Application->ProcessMessageHooks(msg) || SendMessage(wnd, msg.message, vk, 0) != 0;
   }
   if (vk != 0) {
     TMsg msg{wnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0};
@@ -137,20 +139,23 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
     const bool navigation = vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE ||
                             (vk >= VK_LEFT && vk <= VK_DOWN);
     if (form != nullptr && navigation && !alt) {
+      // Tab needs DLGC_WANTTAB, the arrows DLGC_WANTARROWS, Enter and Escape DLGC_WANTALLKEYS.
       const int64_t wants = SendMessage(wnd, WM_GETDLGCODE, 0, 0);
-      bool wanted = (wants & DLGC_WANTALLKEYS) != 0;
-      if (vk == VK_TAB) wanted = wanted || (wants & DLGC_WANTTAB) != 0;
-      if (vk >= VK_LEFT && vk <= VK_DOWN) wanted = wanted || (wants & DLGC_WANTARROWS) != 0;
+      const int64_t mask = vk == VK_TAB                      ? DLGC_WANTTAB
+                           : (vk >= VK_LEFT && vk <= VK_DOWN) ? DLGC_WANTARROWS
+                                                               : DLGC_WANTALLKEYS;
+      const bool wanted = (wants & mask) != 0;
       if (!wanted && form->Perform(CM_DIALOGKEY, vk, 0) != 0) return true;
     }
-    SendMessage(wnd, msg.message, vk, 0);
+    if (SendMessage(wnd, msg.message, vk, 0) != 0) return true;
   }
   const int c = CharOf(*e);
   if (c >= 0) {
     TMsg msg{wnd, alt ? WM_SYSCHAR : WM_CHAR, c, 0};
-    if (!Application->ProcessMessageHooks(msg)) SendMessage(wnd, msg.message, c, 0);
+    if (Application->ProcessMessageHooks(msg)) return true;
+    if (SendMessage(wnd, msg.message, c, 0) != 0) return true;
   }
-  return true;
+  return false;
 }
 
 void RouteToolTip(TWinControl* window, QHelpEvent* e) {

@@ -2,6 +2,8 @@
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QImage>
+#include <QPixmap>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -132,6 +134,22 @@ TWinControl* ControlOfWidget(QWidget* widget) {
 
 QWidget* WidgetOf(const TWinControl* control) {
   return control == nullptr ? nullptr : WinControlAccess::Of(control).widget;
+}
+
+}  // namespace forms_internal
+
+namespace forms_internal {
+
+std::unique_ptr<TBitmap> GrabWidget(QWidget* widget) {
+  auto out = std::make_unique<TBitmap>();
+  const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (shot.isNull()) return out;
+  out->SetSize(shot.width(), shot.height());
+  for (int y = 0; y < shot.height(); ++y) {
+    const auto* src = reinterpret_cast<const uint32_t*>(shot.constScanLine(y));
+    std::copy(src, src + shot.width(), out->ScanLine(y));
+  }
+  return out;
 }
 
 }  // namespace forms_internal

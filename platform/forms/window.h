@@ -61,8 +61,11 @@ TWinControl* ControlOfWidget(QWidget* widget);
 QWidget* WidgetOf(const TWinControl* control);
 
 // Input from the window system, as the widget hands it on.
-void RouteMouse(TWinControl* window, QMouseEvent* e);
+// True when a message hook used the event up.
+bool RouteMouse(TWinControl* window, QMouseEvent* e);
 void RouteMouseLeave(TWinControl* window);
+// True when the key was used up (by a message hook, the form's navigation or a handler that
+// cleared it); false leaves it to a wrapped Qt widget's own handling.
 bool RouteKey(TWinControl* window, QKeyEvent* e);
 void RouteToolTip(TWinControl* window, QHelpEvent* e);
 
@@ -75,6 +78,12 @@ void FormWindowActivation(TCustomForm* form);
 // A window got the keyboard focus: when the focus moved inside the form (not by the window's
 // activation), the form's active control follows.
 void WidgetFocused(TWinControl* control, Qt::FocusReason reason);
+
+// What a Qt widget shows now, drawn by the widget itself.
+std::unique_ptr<TBitmap> GrabWidget(QWidget* widget);
+
+// The form's client area on the printer (the printer layer's handler of TCustomForm::Print).
+void PrintForm(TCustomForm& form);
 
 // Drops any state that points at a control going away (capture, double-click memory, hover).
 void ForgetControl(TControl* control);

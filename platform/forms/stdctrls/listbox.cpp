@@ -1,0 +1,176 @@
+#include <QImage>
+#include <QListWidget>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "platform/base/strings.h"
+#include "platform/forms/application.h"
+#include "platform/forms/qtglue.h"
+#include "platform/forms/stdctrls/stdctrls.h"
+#include "platform/graphics/bitmap.h"
+
+namespace {
+
+// Owner-drawn items: each item is drawn by the list box on its canvas over a bitmap of the item's
+// size, then shown.
+class OwnerDrawDelegate : public QStyledItemDelegate {
+ public:
+  OwnerDrawDelegate(TCustomListBox* list, QObject* parent)
+      : QStyledItemDelegate(parent), list_(list) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QRect q = option.rect;
+    if (q.isEmpty()) return;
+    TBitmap item;
+    item.SetSize(q.width(), q.height());
+    TCanvas* canvas = list_->Canvas();
+    const TRect rect = Bounds(q.x(), q.y(), q.width(), q.height());
+    canvas->SetSurface(item.Surface(), TPoint{-q.x(), -q.y()}, rect);
+    TOwnerDrawState state;
+    if (option.state & QStyle::State_Selected) state += odSelected;
+    if (option.state & QStyle::State_HasFocus) state += odFocused;
+    if (!(option.state & QStyle::State_Enabled)) state += odDisabled;
+    DispatchGuarded([&] { list_->DrawItemAt(index.row(), rect, state); });
+    canvas->SetSurface(TSurface{});
+    const TSurface s = item.Surface();
+    const QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
+                      QImage::Format_RGB32);
+    painter->drawImage(q.topLeft(), view);
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(list_->ItemHeight());
+    return size;
+  }
+
+ private:
+  TCustomListBox* list_;
+};
+
+}  // namespace
+
+TCustomListBox::TCustomListBox(TComponent* AOwner)
+    : TWidgetControl(AOwner),
+      FItems(std::make_unique<TStringList>()),
+      FCanvas(std::make_unique<TCanvas>()) {
+  SetBounds(0, 0, 121, 97);
+  SetColor(clWindow);
+  FItems->OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+TCustomListBox::~TCustomListBox() = default;
+
+void TCustomListBox::SetItems(const TStringList* Value) {
+  if (Value != nullptr) FItems->Assign(*Value);
+}
+
+void TCustomListBox::ItemsChanged() {
+  if (FSorted && !FSorting) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < FItems->Count(); ++i) lines.push_back(FItems->Strings(i));
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+      return AnsiUpperCase(a) < AnsiUpperCase(b);
+    });
+    FSorting = true;
+    FItems->Clear();
+    for (const std::string& line : lines) FItems->Add(line);
+    FSorting = false;
+  }
+  if (FSorting) return;
+  if (FItemIndex >= FItems->Count()) FItemIndex = -1;
+  Sync();
+}
+
+void TCustomListBox::SetItemIndex(int Value) {
+  FItemIndex = Value >= 0 && Value < FItems->Count() ? Value : -1;
+  Sync();
+}
+
+void TCustomListBox::SetStyle(TListBoxStyle Value) {
+  FStyle = Value;
+  Sync();
+}
+
+void TCustomListBox::SetItemHeight(int Value) {
+  if (Value > 0) FItemHeight = Value;
+  Sync();
+}
+
+void TCustomListBox::SetSorted(bool Value) {
+  if (Value == FSorted) return;
+  FSorted = Value;
+  if (Value) ItemsChanged();
+}
+
+int TCustomListBox::ColorRole() const { return QPalette::Base; }
+
+QWidget* TCustomListBox::MakeWidget(QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) {
+    if (row != FItemIndex) DispatchGuarded([this, row] { UserSelected(row); });
+  });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this](QListWidgetItem*) {
+    DispatchGuarded([this] { DblClick(); });
+  });
+  return list;
+}
+
+void TCustomListBox::SyncWidget(QWidget* widget) {
+  auto* list = static_cast<QListWidget*>(widget);
+  QSignalBlocker block(list);
+  const bool owner_draw = FStyle != lbStandard;
+  if (owner_draw && dynamic_cast<OwnerDrawDelegate*>(list->itemDelegate()) == nullptr) {
+    list->setItemDelegate(new OwnerDrawDelegate(this, list));
+  } else if (!owner_draw && dynamic_cast<OwnerDrawDelegate*>(list->itemDelegate()) != nullptr) {
+    list->setItemDelegate(new QStyledItemDelegate(list));
+  }
+  bool same = list->count() == FItems->Count();
+  for (int i = 0; same && i < FItems->Count(); ++i) {
+    same = list->item(i)->text() == forms_internal::ToQt(FItems->Strings(i));
+  }
+  if (!same) {
+    list->clear();
+    for (int i = 0; i < FItems->Count(); ++i) {
+      list->addItem(forms_internal::ToQt(FItems->Strings(i)));
+    }
+  }
+  list->setCurrentRow(FItemIndex);
+  list->viewport()->update();
+}
+
+void TCustomListBox::UserSelected(int Index) {
+  FItemIndex = Index;
+  Click();
+}
+
+void TCustomListBox::DrawItemAt(int Index, TRect Rect, TOwnerDrawState State) {
+  FCanvas->SetFont(Font());
+  FCanvas->Brush()->SetColor(State.Contains(odSelected) ? clHighlight : Color());
+  if (State.Contains(odSelected)) FCanvas->Font()->SetColor(clHighlightText);
+  DrawItem(Index, Rect, State);
+}
+
+void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
+  if (OnDrawItem) {
+    OnDrawItem(this, Index, Rect, State);
+    return;
+  }
+  FCanvas->FillRect(Rect);
+  if (Index >= 0 && Index < FItems->Count()) {
+    FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Strings(Index));
+  }
+}
+
+void TCustomListBox::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_GETDLGCODE) {
+    Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    return;
+  }
+  TWidgetControl::WndProc(Message);
+}

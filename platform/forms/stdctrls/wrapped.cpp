@@ -1,0 +1,113 @@
+#include "platform/forms/stdctrls/wrapped.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+#include <cstdlib>
+
+#include "platform/forms/application.h"
+#include "platform/forms/qtglue.h"
+#include "platform/forms/window.h"
+
+namespace forms_internal {
+namespace {
+
+class InputWatcher : public QObject {
+ public:
+  InputWatcher(QWidget* widget, TWinControl* control) : QObject(widget), control_(control) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    auto* widget = static_cast<QWidget*>(watched);
+    TWinControl* control = control_;
+    switch (e->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease: {
+        if (!widget->isEnabled()) return false;
+        bool used = false;
+        DispatchGuarded([&] { used = RouteKey(control, static_cast<QKeyEvent*>(e)); });
+        return used;
+      }
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+        return RouteMouse(control, static_cast<QMouseEvent*>(e));
+      case QEvent::Leave:
+        RouteMouseLeave(control);
+        return false;
+      case QEvent::ToolTip:
+        DispatchGuarded([&] { RouteToolTip(control, static_cast<QHelpEvent*>(e)); });
+        return true;
+      case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        DispatchGuarded([&] {
+          WidgetFocused(control, reason);
+          SendMessage(control->Handle(), WM_SETFOCUS, 0, 0);
+        });
+        return false;
+      }
+      case QEvent::FocusOut:
+        DispatchGuarded([&] { SendMessage(control->Handle(), WM_KILLFOCUS, 0, 0); });
+        return false;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  TWinControl* control_;
+};
+
+}  // namespace
+
+QColor QtColor(TColor color) {
+  const TColor c = ColorToRGB(color);
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QFont QtFont(const TFont& font) {
+  QFont f(ToQt(font.Name()));
+  // Negative heights are the character height, positive ones the cell (about 1.2 times more).
+  const int h = font.Height();
+  f.setPixelSize(std::max(1, h < 0 ? -h : h == 0 ? 13 : h * 5 / 6));
+  f.setBold(font.Style().Contains(fsBold));
+  f.setItalic(font.Style().Contains(fsItalic));
+  f.setUnderline(font.Style().Contains(fsUnderline));
+  f.setStrikeOut(font.Style().Contains(fsStrikeOut));
+  return f;
+}
+
+void WatchInput(QWidget* widget, TWinControl* control) {
+  widget->setMouseTracking(true);
+  widget->installEventFilter(new InputWatcher(widget, control));
+}
+
+void Unwatch(QWidget* widget) {
+  // Not findChildren: without a meta-object of its own the watcher cannot be told apart there.
+  const QObjectList children = widget->children();
+  for (QObject* child : children) {
+    if (auto* watcher = dynamic_cast<InputWatcher*>(child)) {
+      widget->removeEventFilter(watcher);
+      delete watcher;
+    }
+  }
+}
+
+void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole background) {
+  widget->setFont(QtFont(*control->Font()));
+  QPalette palette = widget->palette();
+  const QColor text = QtColor(control->Font()->Color());
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::ButtonText, text);
+  if (background != QPalette::NoRole) palette.setColor(background, QtColor(control->Color()));
+  widget->setPalette(palette);
+  if (background == QPalette::Window) widget->setAutoFillBackground(true);
+}
+
+}  // namespace forms_internal

@@ -1,0 +1,30 @@
+#pragma once
+// The Qt side shared by the standard controls that wrap a Qt widget; included only by their .cpp
+// files.
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QWidget>
+
+#include "platform/forms/controls.h"
+
+namespace forms_internal {
+
+QColor QtColor(TColor color);
+QFont QtFont(const TFont& font);
+
+// Routes a wrapped widget's input as the window system would: keys through the application's
+// message hooks, the form's navigation and the control's key handlers (a key they use up never
+// reaches the widget), mouse presses through the message hooks, focus changes to the form, the
+// hovered control's hint to the application and its short hint as a tooltip.
+void WatchInput(QWidget* widget, TWinControl* control);
+
+// Ends WatchInput.
+void Unwatch(QWidget* widget);
+
+// Gives the widget the control's font and, where the widget has a background of its own
+// (QPalette::NoRole: none), its colour.
+void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole background);
+
+}  // namespace forms_internal
