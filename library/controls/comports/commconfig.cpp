@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "library/controls/comports/commconfigform.h"
 #include "platform/base/strings.h"
 #include "platform/base/sysutils.h"
 #include "platform/forms/dialoghook.h"
@@ -74,5 +75,10 @@ bool CommConfigDialog(const std::string& Name, HWND Parent, DCB& Dcb) {
     const TDialogAnswer answer = AskDialogHook(request);
     return answer.Result == mrOk && ParseCommSettings(answer.Text, Dcb);
   }
+  TCommConfigForm form(nullptr, Name);
+  form.ShowSettings(Dcb);
+  if (form.ShowModal() != mrOk) return false;
+  if (form.TakeSettings(Dcb)) return true;
+  MessageBeep(MB_ICONHAND);  // a rate that is no number
   return false;
 }
