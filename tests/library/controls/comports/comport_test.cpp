@@ -316,6 +316,22 @@ TEST_F(ComPortTest, AClosedPeerGivesAnErrorStateNotAHang) {
   EXPECT_EQ(com.PortStatus(1), 0);
 }
 
+// A pseudo-terminal has 8 data bits without parity only: other framing is refused at the open,
+// and the port stays open for the caller to close.
+TEST_F(ComPortTest, RefusedFramingLeavesThePortOpen) {
+  TComPort com(nullptr);
+  const TDialogHook previous = SetDialogHook([](const TDialogRequest&) {
+    return TDialogAnswer{mrOk, "9600,7,E,1,-", 0};
+  });
+  com.SetCom1Dialog(true);
+  SetDialogHook(previous);
+  EXPECT_FALSE(com.OpenPort("COM1"));
+  EXPECT_GT(com.PortStatus(1), 0);
+  EXPECT_TRUE(com.COM1InUse());
+  com.ClosePort("COM1");
+  EXPECT_EQ(com.PortStatus(1), 0);
+}
+
 // Pseudo-terminals have no modem lines: the calls say so instead of pretending.
 TEST_F(ComPortTest, ModemLinesOfAPseudoTerminalAreReportedAsMissing) {
   TComPort com(nullptr);
