@@ -1,0 +1,32 @@
+#include "library/controls/disp7s/plate.h"
+
+#include "platform/graphics/font.h"
+
+void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor Back) {
+  C.Pen()->SetStyle(psSolid);
+  C.Pen()->SetMode(pmCopy);
+  C.Pen()->SetColor(clWhite);
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Back);
+  if (Back == clSilver) return;
+  if (Shape == smtRectangle) {
+    C.Rectangle(R);
+  } else {
+    C.RoundRect(R.Left, R.Top, R.Right, R.Bottom, Corner, Corner);
+  }
+}
+
+void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight) {
+  TFont saved;
+  saved.Assign(*C.Font());
+  const TBrushStyle brush = C.Brush()->Style();
+  C.Font()->SetName("Arial");
+  C.Font()->SetHeight(-9);
+  C.Font()->SetStyle({});
+  C.Font()->SetColor(clGray);
+  C.Brush()->SetStyle(bsClear);
+  const int x = AlignRight ? At.X - C.TextWidth(MakerMark) : At.X;
+  C.TextOut(x, At.Y, MakerMark);
+  C.Brush()->SetStyle(brush);
+  C.SetFont(&saved);
+}

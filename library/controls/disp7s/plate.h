@@ -1,0 +1,16 @@
+#pragma once
+// Drawing pieces the unit's displays share (internal to the unit).
+
+#include "library/foundation/types.h"
+#include "platform/graphics/canvas.h"
+
+// An unlit LED or symbol: each channel of the colour masked to its bits $60.
+constexpr TColor DimColour(TColor C) { return TColor(uint32_t(C) & 0xFF606060u); }
+
+// The plate under the digits: white outline, filled with Back; a silver plate is not drawn (the
+// frame's background shows instead). Corner is the corner ellipse of the rounded shape.
+void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor Back);
+
+// The maker word in 9-pixel grey letters, transparent, with its top-left (or, with AlignRight,
+// its top-right) at At. The canvas font and brush are left as they were.
+void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight);
