@@ -1,0 +1,40 @@
+#include "library/controls/orvanemisc/editfield.h"
+
+#include "platform/base/numbers.h"
+#include "platform/graphics/draw_helpers.h"
+
+TRect EditFieldRect(const TRect& Inner, int Width, int Height, TColor ColTxtBack) {
+  TRect r = Inner;
+  if (ColTxtBack == clSilver) return r;
+  const int inset = int(Round(0.04 * (Width > Height ? Inner.Height() : Inner.Width())));
+  InflateRect(r, -inset, -inset);
+  return r;
+}
+
+void DrawEditFieldBevel(TCanvas& C, TRect& R, TPanelBevel Bevel, TColor ColTxtBack) {
+  if (Bevel == bvNone) return;
+  const bool white = ColTxtBack == clWhite;
+  if (Bevel == bvRaised) {
+    Frame3D(&C, R, white ? clGray : clWhite, white ? clBlack : clGray, 1);
+  } else {
+    Frame3D(&C, R, white ? clBlack : clGray, white ? clGray : clWhite, 1);
+  }
+}
+
+void InvertCell(TCanvas& C, const TRect& R) {
+  TPen& pen = *C.Pen();
+  TBrush& brush = *C.Brush();
+  const TColor pen_colour = pen.Color(), brush_colour = brush.Color();
+  const TPenMode mode = pen.Mode();
+  const TBrushStyle style = brush.Style();
+  pen.SetStyle(psSolid);
+  pen.SetMode(pmXor);
+  pen.SetColor(clWhite);
+  brush.SetStyle(bsSolid);
+  brush.SetColor(clWhite);
+  C.Rectangle(R);
+  pen.SetMode(mode);
+  pen.SetColor(pen_colour);
+  brush.SetColor(brush_colour);
+  brush.SetStyle(style);
+}
