@@ -538,7 +538,3 @@ void FormWindowActivation(TCustomForm* form) {
 }
 
 }  // namespace forms_internal
-
-namespace forms_internal {
-void PrintForm(TCustomForm&) { MessageBeep(0); }
-}  // namespace forms_internal

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 
+class QPrinter;
+
 #include "platform/forms/controls.h"
 
 namespace forms_internal {
@@ -26,5 +28,10 @@ void Unwatch(QWidget* widget);
 // Gives the widget the control's font and, where the widget has a background of its own
 // (QPalette::NoRole: none), its colour.
 void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole background);
+
+// The printer's Qt side, for the print and page setup dialogs; tell the printer when they
+// changed the page.
+QPrinter& QtPrinter();
+void PrinterPageChanged();
 
 }  // namespace forms_internal
