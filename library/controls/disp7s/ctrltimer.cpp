@@ -418,8 +418,7 @@ void TCtrlTimer::DrawModeButtons() {
   } else {
     buttons = {{{14, "RESET", m == tCtrlTMode::reset, true},
                 {13, "RUN", m == tCtrlTMode::run, true},
-                {15, "STOP", m == tCtrlTMode::stop,
-                 m == tCtrlTMode::run || m == tCtrlTMode::stop},
+                {15, "STOP", m == tCtrlTMode::stop, m == tCtrlTMode::run || m == tCtrlTMode::stop},
                 {16, "TRIGGER", false, m == tCtrlTMode::reset}}};
   }
   TCanvas& c = *Canvas();

@@ -191,8 +191,7 @@ TEST_F(Spin7SegTest, CarryAndBorrowRunAcrossSeveralWheels) {
   events.clear();
   ClickHalf(units, false);
   EXPECT_EQ(number(), "099");
-  EXPECT_EQ(events,
-            (std::vector<std::string>{"u:changing", "u:borrow", "t:borrow", "u:changed"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"u:changing", "u:borrow", "t:borrow", "u:changed"}));
   events.clear();
   ClickHalf(units, false);
   EXPECT_EQ(number(), "098");
@@ -207,8 +206,8 @@ TEST_F(Spin7SegTest, HeldHalfRepeatsAfterHalfASecond) {
   const Case cases[] = {
       {0, {}},
       {49, {}},
-      {150, {9, 12, 15, 18}},   // 500 ms, then 150 ms (3 ticks)
-      {2001, {9, 18}},          // 2001 mod 2001 = 0 keeps the 500 ms
+      {150, {9, 12, 15, 18}},  // 500 ms, then 150 ms (3 ticks)
+      {2001, {9, 18}},         // 2001 mod 2001 = 0 keeps the 500 ms
   };
   TSpin7Seg* w = Wheel("w", 10, '0');
   ShowForm();

@@ -65,11 +65,9 @@ TEST_F(NumEditTest, ValueIsFormattedRightAlignedInTheField) {
     std::string text;
   };
   const Case cases[] = {
-      {5, 4, 1, "   5.0"},
-      {3.14159, 7, 2, "      3.14"},
+      {5, 4, 1, "   5.0"},       {3.14159, 7, 2, "      3.14"},
       {-2.5, 4, 0, "  -3"},  // halves away from zero
-      {0.25, 3, 1, "  0.3"},
-      {1e-7, 2, -1, "1.0E-07"},
+      {0.25, 3, 1, "  0.3"},     {1e-7, 2, -1, "1.0E-07"},
       {123456, 4, 1, "1.235E5"},  // more integer digits than the precision
   };
   edit->SetValueMin(-1e9);
@@ -313,6 +311,16 @@ TEST_F(NumEditTest, ReadOnlyFieldIgnoresInputAndFiresNoExit) {
   EXPECT_EQ(edit->EditText(), "   7.0");
   KeyPress(VK_TAB);
   EXPECT_TRUE(notes.empty());
+}
+
+TEST_F(NumEditTest, ControlTooSmallForItsFrameStillPaints) {
+  edit->SetBounds(10, 10, 8, 6);  // no room inside the frame: the font cannot fit
+  edit->SetLedEnable(true);
+  ShowForm();
+  EXPECT_EQ(edit->Canvas()->Font()->Size(), 1);
+  edit->SetFocus();
+  Type("1");
+  EXPECT_EQ(edit->EditText().substr(0, 1), "1");
 }
 
 }  // namespace
