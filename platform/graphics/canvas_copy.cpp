@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 #include "platform/graphics/bitmap.h"
@@ -32,8 +33,8 @@ class Source {
       IntersectRect(r, r, TRect{0, 0, surface.Width, surface.Height});
       snapshot_.resize(static_cast<size_t>(std::max(0, r.Width())) * std::max(0, r.Height()));
       for (int y = r.Top; y < r.Bottom; ++y) {
-        std::copy_n(surface.Bits + static_cast<ptrdiff_t>(y) * surface.Stride + r.Left,
-                    r.Width(), snapshot_.data() + static_cast<size_t>(y - r.Top) * r.Width());
+        std::copy_n(surface.Bits + static_cast<ptrdiff_t>(y) * surface.Stride + r.Left, r.Width(),
+                    snapshot_.data() + static_cast<size_t>(y - r.Top) * r.Width());
       }
       surface_ = TSurface{snapshot_.data(), r.Width(), r.Height(), r.Width()};
       origin_ = TPoint{origin.X - r.Left, origin.Y - r.Top};
@@ -47,6 +48,18 @@ class Source {
     xTo = surface_.Width - origin_.X;
     return surface_.Bits + sy * surface_.Stride + origin_.X;
   }
+  // The logical rectangle the source holds; false when it holds nothing.
+  bool Bounds(TRect& r) const {
+    if (!surface_.Bits) return false;
+    r = TRect{-origin_.X, -origin_.Y, surface_.Width - origin_.X, surface_.Height - origin_.Y};
+    return !IsRectEmpty(r);
+  }
+  // The pixel at logical (x, y), which must lie within Bounds().
+  const uint32_t* At(int x, int y) const {
+    return surface_.Bits + (static_cast<ptrdiff_t>(y) + origin_.Y) * surface_.Stride + x +
+           origin_.X;
+  }
+  ptrdiff_t Stride() const { return surface_.Stride; }
   // The pixel at logical (x, y) of the source, if it exists.
   bool Get(int x, int y, uint32_t& p) const {
     const long long sx = static_cast<long long>(x) + origin_.X;
@@ -98,23 +111,37 @@ void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
   }
   const bool plain = rop == 0xCC && !job.skipColor && !job.replaceColor;
   const bool unscaled = dw == sw && dh == sh && dw > 0 && dh > 0;
+  if (unscaled && plain) {
+    // Straight row copies of the part the source has.
+    TRect have;
+    if (!source->Bounds(have)) have = TRect{};
+    const long long dx = 0LL + job.sourceRect.Left - box.Left;
+    const long long dy = 0LL + job.sourceRect.Top - box.Top;
+    painter.ForEachBlock(box, [&](uint32_t* d, ptrdiff_t stride, int x0, int y0, int w, int h) {
+      const int left = static_cast<int>(std::max<long long>(x0, have.Left - dx));
+      const int top = static_cast<int>(std::max<long long>(y0, have.Top - dy));
+      const int right = static_cast<int>(std::min<long long>(0LL + x0 + w, have.Right - dx));
+      const int bottom = static_cast<int>(std::min<long long>(0LL + y0 + h, have.Bottom - dy));
+      if (left >= right || top >= bottom) return;
+      d += (top - y0) * stride + (left - x0);
+      const uint32_t* s = source->At(static_cast<int>(left + dx), static_cast<int>(top + dy));
+      const ptrdiff_t sstride = source->Stride();
+      for (int y = top; y < bottom; ++y, d += stride, s += sstride) {
+        std::memcpy(d, s, (right - left) * sizeof(uint32_t));
+      }
+    });
+    return;
+  }
   std::vector<int> xmap;
   if (!unscaled) {
     xmap.resize(box.Width());
     for (int i = 0; i < box.Width(); ++i) xmap[i] = job.sourceRect.Left + MapIndex(i, dw, sw);
   }
   painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int y) {
-    const int sy = job.sourceRect.Top + MapIndex(y - box.Top, dh, sh);
+    const int sy = job.sourceRect.Top + (unscaled ? y - box.Top : MapIndex(y - box.Top, dh, sh));
     int from, to;
     const uint32_t* row = source->Row(sy, from, to);
     if (!row) return;
-    if (unscaled && plain) {
-      // Straight row copy of the part the source has.
-      const int shift = job.sourceRect.Left - box.Left;
-      const int a = std::max(x0, from - shift), b = std::min(x1, to - shift);
-      if (a < b) std::copy_n(row + a + shift, b - a, d + (a - x0));
-      return;
-    }
     for (int x = x0; x < x1; ++x, ++d) {
       const int sx = unscaled ? x + job.sourceRect.Left - box.Left : xmap[x - box.Left];
       if (sx < from || sx >= to) continue;

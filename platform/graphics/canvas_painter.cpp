@@ -25,22 +25,38 @@ void NopSpan(uint32_t*, int, uint32_t) {}
 
 SpanOp PenModeOp(TPenMode mode) {
   switch (mode) {
-    case pmBlack: return RopSpan<0>;
-    case pmWhite: return RopSpan<15>;
-    case pmNop: return NopSpan;
-    case pmNot: return RopSpan<5>;
-    case pmCopy: return CopySpan;
-    case pmNotCopy: return RopSpan<3>;
-    case pmMergePenNot: return RopSpan<13>;
-    case pmMaskPenNot: return RopSpan<4>;
-    case pmMergeNotPen: return RopSpan<11>;
-    case pmMaskNotPen: return RopSpan<2>;
-    case pmMerge: return RopSpan<14>;
-    case pmNotMerge: return RopSpan<1>;
-    case pmMask: return RopSpan<8>;
-    case pmNotMask: return RopSpan<7>;
-    case pmXor: return RopSpan<6>;
-    case pmNotXor: return RopSpan<9>;
+    case pmBlack:
+      return RopSpan<0>;
+    case pmWhite:
+      return RopSpan<15>;
+    case pmNop:
+      return NopSpan;
+    case pmNot:
+      return RopSpan<5>;
+    case pmCopy:
+      return CopySpan;
+    case pmNotCopy:
+      return RopSpan<3>;
+    case pmMergePenNot:
+      return RopSpan<13>;
+    case pmMaskPenNot:
+      return RopSpan<4>;
+    case pmMergeNotPen:
+      return RopSpan<11>;
+    case pmMaskNotPen:
+      return RopSpan<2>;
+    case pmMerge:
+      return RopSpan<14>;
+    case pmNotMerge:
+      return RopSpan<1>;
+    case pmMask:
+      return RopSpan<8>;
+    case pmNotMask:
+      return RopSpan<7>;
+    case pmXor:
+      return RopSpan<6>;
+    case pmNotXor:
+      return RopSpan<9>;
   }
   return CopySpan;
 }
@@ -72,5 +88,35 @@ CanvasPainter::~CanvasPainter() {
 }
 
 void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op) {
-  for (const raster::Span& s : spans) Span(s.y, s.x0, s.x1, color, op);
+  if (spans.empty()) return;
+  if (canvas_.deviceClip_.size() != 1) {
+    for (const raster::Span& s : spans) Span(s.y, s.x0, s.x1, color, op);
+    return;
+  }
+  // One clip rectangle: everything the loop needs in locals, plain copies written in place.
+  const TRect box = canvas_.deviceClipBox_;
+  uint32_t* const bits = canvas_.surface_.Bits;
+  const ptrdiff_t stride = canvas_.surface_.Stride;
+  const long long ox = ox_, oy = oy_;
+  const bool copy = op == CopySpan;
+  const uint32_t solid = color | 0xFF000000u;
+  int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+  for (const raster::Span& s : spans) {
+    const long long dy = s.y + oy;
+    if (dy < box.Top || dy >= box.Bottom) continue;
+    const int x0 = static_cast<int>(std::max<long long>(s.x0 + ox, box.Left));
+    const int x1 = static_cast<int>(std::min<long long>(s.x1 + ox, box.Right));
+    if (x0 >= x1) continue;
+    uint32_t* p = bits + dy * stride + x0;
+    if (copy) {
+      std::fill(p, p + (x1 - x0), solid);
+    } else {
+      op(p, x1 - x0, color);
+    }
+    left = std::min(left, x0);
+    right = std::max(right, x1);
+    top = std::min(top, static_cast<int>(dy));
+    bottom = std::max(bottom, static_cast<int>(dy) + 1);
+  }
+  if (left < right) Touch(left, top, right, bottom);
 }

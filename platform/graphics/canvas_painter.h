@@ -47,6 +47,10 @@ class CanvasPainter {
   // Row access through the clip: fn(uint32_t* pixelAtLogicalX0, int x0, int x1, int y), logical.
   template <typename Fn>
   void ForEachRun(const TRect& logical, Fn fn);
+  // Block access through the clip, one call per visible rectangle:
+  // fn(uint32_t* topLeftPixel, ptrdiff_t stride, int x0, int y0, int width, int height), logical.
+  template <typename Fn>
+  void ForEachBlock(const TRect& logical, Fn fn);
 
  private:
   void Touch(int x0, int y0, int x1, int y1) {
@@ -93,6 +97,20 @@ void CanvasPainter::ForEachRun(const TRect& logical, Fn fn) {
   }
 }
 
+template <typename Fn>
+void CanvasPainter::ForEachBlock(const TRect& logical, Fn fn) {
+  TRect want = logical;
+  OffsetRect(want, ox_, oy_);
+  const TSurface& s = canvas_.surface_;
+  for (const TRect& c : canvas_.deviceClip_) {
+    TRect r;
+    if (!IntersectRect(r, want, c)) continue;
+    fn(s.Bits + static_cast<ptrdiff_t>(r.Top) * s.Stride + r.Left, ptrdiff_t{s.Stride},
+       r.Left - ox_, r.Top - oy_, r.Width(), r.Height());
+    Touch(r.Left, r.Top, r.Right, r.Bottom);
+  }
+}
+
 inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
   const long long dy = static_cast<long long>(y) + oy_;
   const TRect& box = canvas_.deviceClipBox_;
@@ -118,4 +136,3 @@ inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op
     Touch(a, iy, b, iy + 1);
   }
 }
-
