@@ -18,7 +18,7 @@ void RopSpan(uint32_t* p, int n, uint32_t pen) {
   }
 }
 
-void CopySpan(uint32_t* p, int n, uint32_t color) { std::fill(p, p + n, color | 0xFF000000u); }
+void CopySpan(uint32_t* p, int n, uint32_t color) { FillPixels(p, n, color | 0xFF000000u); }
 void NopSpan(uint32_t*, int, uint32_t) {}
 
 }  // namespace
@@ -109,7 +109,7 @@ void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op)
     if (x0 >= x1) continue;
     uint32_t* p = bits + dy * stride + x0;
     if (copy) {
-      std::fill(p, p + (x1 - x0), solid);
+      FillPixels(p, x1 - x0, solid);
     } else {
       op(p, x1 - x0, color);
     }

@@ -1,7 +1,9 @@
 #include "platform/graphics/raster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace raster {
@@ -28,27 +30,62 @@ bool CentresIn(double lo, double hi, int& x0, int& x1) {
   return true;
 }
 
-// The extent [lo, hi] of a rounded rectangle on the horizontal line through yc.
-bool RoundRectRow(double x0, double y0, double x1, double y1, double ra, double rb, double yc,
-                  double& lo, double& hi) {
-  if (x1 < x0 - kEps || y1 < y0 - kEps) return false;
-  if (yc < y0 - kEps || yc > y1 + kEps) return false;
-  ra = std::clamp(ra, 0.0, (x1 - x0) / 2);
-  rb = std::clamp(rb, 0.0, (y1 - y0) / 2);
-  double hw = ra;
-  if (rb > kEps) {
-    double dy = 0;
-    if (yc < y0 + rb) {
-      dy = y0 + rb - yc;
-    } else if (yc > y1 - rb) {
-      dy = yc - (y1 - rb);
-    }
-    const double t = dy / rb;
-    hw = ra * std::sqrt(std::max(0.0, 1 - t * t));
+// A rounded rectangle row by row. Rows that lie the same depth inside a corner have the same
+// extent, which lets the shapes compute one half and mirror it.
+class RoundRectRows {
+ public:
+  RoundRectRows(double x0, double y0, double x1, double y1, double ra, double rb)
+      : x0_(x0), y0_(y0), x1_(x1), y1_(y1) {
+    valid_ = !(x1 < x0 - kEps || y1 < y0 - kEps);
+    if (!valid_) return;
+    ra_ = std::clamp(ra, 0.0, std::max(0.0, (x1 - x0) / 2));
+    rb_ = std::clamp(rb, 0.0, std::max(0.0, (y1 - y0) / 2));
   }
-  lo = x0 + ra - hw;
-  hi = x1 - ra + hw;
-  return true;
+  // How far the horizontal line through yc lies inside a corner (0 between the corners); negative
+  // when the line misses the shape.
+  double Depth(double yc) const {
+    if (!valid_ || yc < y0_ - kEps || yc > y1_ + kEps) return -1;
+    if (rb_ <= kEps) return 0;
+    if (yc < y0_ + rb_) return y0_ + rb_ - yc;
+    if (yc > y1_ - rb_) return yc - (y1_ - rb_);
+    return 0;
+  }
+  // The pixels [a, b) whose centres lie inside on a line of the given depth.
+  bool Extent(double depth, int& a, int& b) const {
+    if (depth < 0) return false;
+    double hw = ra_;
+    if (rb_ > kEps) {
+      const double t = depth / rb_;
+      hw = ra_ * std::sqrt(std::max(0.0, 1 - t * t));
+    }
+    return CentresIn(x0_ + ra_ - hw, x1_ - ra_ + hw, a, b);
+  }
+
+ private:
+  double x0_, y0_, x1_, y1_, ra_ = 0, rb_ = 0;
+  bool valid_ = false;
+};
+
+// Visits the rows [top, bottom) of a shape symmetric about the row centre `mid2` / 2 (twice the
+// centre, so that it stays whole) with row(y, mirror): row y is computed, and `mirror` is the row
+// that looks the same, or INT32_MIN when there is none in range.
+template <typename Row>
+void MirroredRows(int top, int bottom, long long mid2, Row row) {
+  for (int y = top; y < bottom; ++y) {
+    const long long m = mid2 - 1 - y;
+    if (m < y && m >= top) continue;  // drawn as the mirror of m
+    row(y, m > y && m < bottom ? static_cast<int>(m) : INT32_MIN);
+  }
+}
+
+// Twice the centre row of a shape spanning [y0, y1] when that is a whole number; otherwise a value
+// that makes no row its own mirror.
+long long Mid2(double y0, double y1) {
+  const double s = y0 + y1;
+  if (!(std::abs(s) < 1e15) || s != static_cast<double>(static_cast<long long>(s))) {
+    return LLONG_MIN / 2;
+  }
+  return static_cast<long long>(s);
 }
 
 int RowFrom(double y0) { return CeilInt(y0 - 0.5 - kEps); }
@@ -57,9 +94,8 @@ int RowTo(double y1) { return FloorInt(y1 - 0.5 + kEps) + 1; }
 }  // namespace
 
 void Normalize(Spans& spans) {
-  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
-    return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-  });
+  std::sort(spans.begin(), spans.end(),
+            [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
   size_t out = 0;
   for (const Span& s : spans) {
     if (s.x1 <= s.x0) continue;
@@ -92,13 +128,22 @@ void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, doubl
                     int clipBottom, Spans& out) {
   const int top = std::max(RowFrom(y0), clipTop);
   const int bottom = std::min(RowTo(y1), clipBottom);
-  for (int y = top; y < bottom; ++y) {
-    double lo, hi;
+  if (top >= bottom) return;
+  out.reserve(out.size() + (bottom - top));
+  const RoundRectRows shape(x0, y0, x1, y1, ra, rb);
+  MirroredRows(top, bottom, Mid2(y0, y1), [&](int y, int mirror) {
+    const double depth = shape.Depth(y + 0.5);
     int a, b;
-    if (RoundRectRow(x0, y0, x1, y1, ra, rb, y + 0.5, lo, hi) && CentresIn(lo, hi, a, b)) {
-      out.push_back({y, a, b});
+    if (!shape.Extent(depth, a, b)) return;
+    out.push_back({y, a, b});
+    if (mirror != INT32_MIN) {
+      if (shape.Depth(mirror + 0.5) == depth) {
+        out.push_back({mirror, a, b});
+      } else if (shape.Extent(shape.Depth(mirror + 0.5), a, b)) {
+        out.push_back({mirror, a, b});
+      }
     }
-  }
+  });
 }
 
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
@@ -106,16 +151,17 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
                int clipBottom, Spans& out, Spans* interior) {
   const int top = std::max(RowFrom(oy0), clipTop);
   const int bottom = std::min(RowTo(oy1), clipBottom);
-  for (int y = top; y < bottom; ++y) {
-    double lo, hi;
+  if (top >= bottom) return;
+  out.reserve(out.size() + 2 * (bottom - top));
+  if (interior) interior->reserve(interior->size() + (bottom - top));
+  const RoundRectRows outer(ox0, oy0, ox1, oy1, ora, orb);
+  const RoundRectRows inner(ix0, iy0, ix1, iy1, ira, irb);
+  // The ring on one row from the depths of that row in the outer and the inner shape.
+  auto ring = [&](int y, double outerDepth, double innerDepth) {
     int a, b;
-    if (!RoundRectRow(ox0, oy0, ox1, oy1, ora, orb, y + 0.5, lo, hi) || !CentresIn(lo, hi, a, b)) {
-      continue;
-    }
-    double ilo, ihi;
+    if (!outer.Extent(outerDepth, a, b)) return;
     int ia, ib;
-    if (RoundRectRow(ix0, iy0, ix1, iy1, ira, irb, y + 0.5, ilo, ihi) &&
-        CentresIn(ilo, ihi, ia, ib) && ia < ib) {
+    if (inner.Extent(innerDepth, ia, ib) && ia < ib) {
       if (interior) interior->push_back({y, ia, ib});
       ia = std::max(ia, a);
       ib = std::min(ib, b);
@@ -125,7 +171,25 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
     } else {
       out.push_back({y, a, b});
     }
-  }
+  };
+  const long long mid2 = Mid2(oy0, oy1) == Mid2(iy0, iy1) ? Mid2(oy0, oy1) : LLONG_MIN / 2;
+  MirroredRows(top, bottom, mid2, [&](int y, int mirror) {
+    const double od = outer.Depth(y + 0.5), id = inner.Depth(y + 0.5);
+    const size_t from = out.size(), interiorFrom = interior ? interior->size() : 0;
+    ring(y, od, id);
+    if (mirror == INT32_MIN) return;
+    const double mod = outer.Depth(mirror + 0.5), mid = inner.Depth(mirror + 0.5);
+    if (mod != od || mid != id) {
+      ring(mirror, mod, mid);
+      return;
+    }
+    // The same extents again on the mirror row.
+    for (size_t i = from, n = out.size(); i < n; ++i) out.push_back({mirror, out[i].x0, out[i].x1});
+    if (!interior) return;
+    for (size_t i = interiorFrom, n = interior->size(); i < n; ++i) {
+      interior->push_back({mirror, (*interior)[i].x0, (*interior)[i].x1});
+    }
+  });
 }
 
 void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, Spans& out) {
