@@ -216,24 +216,38 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
     const TPoint& v = down ? b : a;
     edges.push_back({double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)});
   }
-  std::vector<double> xs;
+  // Crossings of one row; on the stack for all but very large polygons.
+  double local[32];
+  std::vector<double> heap;
+  double* xs = local;
+  if (edges.size() > std::size(local)) {
+    heap.resize(edges.size());
+    xs = heap.data();
+  }
+  if (top < bottom) out.reserve(out.size() + (bottom - top));
+  // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
+  auto span = [&out](int y, double xl, double xr) {
+    const int x0 = CeilInt(xl - 0.5);
+    const int x1 = CeilInt(xr - 0.5);
+    if (x0 < x1) out.push_back({y, x0, x1});
+  };
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
-    xs.clear();
+    size_t count = 0;
     for (const Edge& e : edges) {
-      if (yc >= e.ya && yc < e.yb) xs.push_back(e.xa + (yc - e.ya) * e.slope);
+      if (yc >= e.ya && yc < e.yb) xs[count++] = e.xa + (yc - e.ya) * e.slope;
     }
-    if (xs.size() == 2) {
-      if (xs[1] < xs[0]) std::swap(xs[0], xs[1]);
-    } else {
-      std::sort(xs.begin(), xs.end());
+    if (count == 2) {
+      const double a = xs[0], b = xs[1];
+      if (b < a) {
+        span(y, b, a);
+      } else {
+        span(y, a, b);
+      }
+      continue;
     }
-    for (size_t i = 0; i + 1 < xs.size(); i += 2) {
-      // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
-      const int x0 = CeilInt(xs[i] - 0.5);
-      const int x1 = CeilInt(xs[i + 1] - 0.5);
-      if (x0 < x1) out.push_back({y, x0, x1});
-    }
+    std::sort(xs, xs + count);
+    for (size_t i = 0; i + 1 < count; i += 2) span(y, xs[i], xs[i + 1]);
   }
 }
 
