@@ -78,8 +78,24 @@ bool PenModeIdempotent(TPenMode mode) {
 
 SpanOp CopyOp() { return CopySpan; }
 
+namespace {
+
+// Code built for the wide vector registers (parts of Qt, for one) may leave their upper halves in
+// use. Until something clears them, every plain SSE instruction of ours waits on them, and shape
+// drawing runs two to three times slower. Clearing them costs a cycle.
+void ClearUpperVectorHalves() {
+#if defined(__x86_64__) && defined(__GNUC__)
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) asm volatile("vzeroupper");
+#endif
+}
+
+}  // namespace
+
 CanvasPainter::CanvasPainter(TCanvas& canvas)
-    : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {}
+    : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {
+  ClearUpperVectorHalves();
+}
 
 CanvasPainter::~CanvasPainter() {
   if (dirtyLeft_ < dirtyRight_ && dirtyTop_ < dirtyBottom_) {
