@@ -88,6 +88,12 @@ long long Mid2(double y0, double y1) {
   return static_cast<long long>(s);
 }
 
+// Room for `more` spans without giving up the vector's doubling when called again and again.
+void MakeRoom(Spans& spans, int more) {
+  const size_t need = spans.size() + static_cast<size_t>(more);
+  if (need > spans.capacity()) spans.reserve(std::max(need, 2 * spans.capacity()));
+}
+
 int RowFrom(double y0) { return CeilInt(y0 - 0.5 - kEps); }
 int RowTo(double y1) { return FloorInt(y1 - 0.5 + kEps) + 1; }
 
@@ -129,7 +135,7 @@ void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, doubl
   const int top = std::max(RowFrom(y0), clipTop);
   const int bottom = std::min(RowTo(y1), clipBottom);
   if (top >= bottom) return;
-  out.reserve(out.size() + (bottom - top));
+  MakeRoom(out, bottom - top);
   const RoundRectRows shape(x0, y0, x1, y1, ra, rb);
   MirroredRows(top, bottom, Mid2(y0, y1), [&](int y, int mirror) {
     const double depth = shape.Depth(y + 0.5);
@@ -152,8 +158,8 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
   const int top = std::max(RowFrom(oy0), clipTop);
   const int bottom = std::min(RowTo(oy1), clipBottom);
   if (top >= bottom) return;
-  out.reserve(out.size() + 2 * (bottom - top));
-  if (interior) interior->reserve(interior->size() + (bottom - top));
+  MakeRoom(out, 2 * (bottom - top));
+  if (interior) MakeRoom(*interior, bottom - top);
   const RoundRectRows outer(ox0, oy0, ox1, oy1, ora, orb);
   const RoundRectRows inner(ix0, iy0, ix1, iy1, ira, irb);
   // The ring on one row from the depths of that row in the outer and the inner shape.
@@ -224,7 +230,7 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
     heap.resize(edges.size());
     xs = heap.data();
   }
-  if (top < bottom) out.reserve(out.size() + (bottom - top));
+  if (top < bottom) MakeRoom(out, bottom - top);
   // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
   auto span = [&out](int y, double xl, double xr) {
     const int x0 = CeilInt(xl - 0.5);
@@ -251,6 +257,25 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
   }
 }
 
+namespace {
+
+// One side condition of a band: k * x + m within [cmin, cmax], where m varies by row.
+struct BandLimit {
+  double k, cmin, cmax;
+  bool flat;  // k is (nearly) zero: every x or none satisfies it
+  // Narrows [lo, hi] to the x that satisfy it; false when none does.
+  bool Narrow(double m, double& lo, double& hi) const {
+    if (flat) return !(m < cmin - kEps || m > cmax + kEps);
+    double a = (cmin - m) / k, b = (cmax - m) / k;
+    if (a > b) std::swap(a, b);
+    lo = std::max(lo, a);
+    hi = std::min(hi, b);
+    return true;
+  }
+};
+
+}  // namespace
+
 void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, Spans& out) {
   // Odd widths are centred on the pixel centres, even ones on the pixel corners above left, so a
   // pen of width w covers exactly w pixels across a straight line. Edge points are left out.
@@ -261,38 +286,35 @@ void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, 
   const double len2 = vx * vx + vy * vy;
   const int top = std::max(RowFrom(std::min(ay, by) - r), clipTop);
   const int bottom = std::min(RowTo(std::max(ay, by) + r), clipBottom);
+  if (top >= bottom) return;
+  MakeRoom(out, bottom - top);
+  const double r2 = r * r;
+  // The band along the segment: |cross| <= r * len and 0 <= dot <= len^2, solved for x, with
+  // cross = vx * (yc - ay) - vy * (x - ax) and dot = vx * (x - ax) + vy * (yc - ay).
+  const bool band = len2 > 0;
+  const double len = band ? std::sqrt(len2) : 0;
+  const BandLimit across{-vy, -r * len, r * len, std::abs(-vy) < 1e-12};
+  const BandLimit along{vx, 0, len2, std::abs(vx) < 1e-12};
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
     double lo = 1e300, hi = -1e300;
     // The two round caps.
-    for (const auto& [cx, cy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-      const double d = yc - cy;
-      if (std::abs(d) <= r) {
-        const double h = std::sqrt(std::max(0.0, r * r - d * d));
-        lo = std::min(lo, cx - h);
-        hi = std::max(hi, cx + h);
-      }
+    const double da = yc - ay;
+    if (std::abs(da) <= r) {
+      const double h = std::sqrt(std::max(0.0, r2 - da * da));
+      lo = std::min(lo, ax - h);
+      hi = std::max(hi, ax + h);
     }
-    // The band along the segment: |cross| <= r * len and 0 <= dot <= len^2, solved for x.
-    if (len2 > 0) {
-      const double len = std::sqrt(len2);
+    const double db = yc - by;
+    if (std::abs(db) <= r) {
+      const double h = std::sqrt(std::max(0.0, r2 - db * db));
+      lo = std::min(lo, bx - h);
+      hi = std::max(hi, bx + h);
+    }
+    if (band) {
       double blo = -1e300, bhi = 1e300;
-      bool empty = false;
-      // Each constraint has the form k * x + m within [lo_c, hi_c].
-      auto constrain = [&](double k, double m, double cmin, double cmax) {
-        if (std::abs(k) < 1e-12) {
-          if (m < cmin - kEps || m > cmax + kEps) empty = true;
-          return;
-        }
-        double a = (cmin - m) / k, b = (cmax - m) / k;
-        if (a > b) std::swap(a, b);
-        blo = std::max(blo, a);
-        bhi = std::min(bhi, b);
-      };
-      // cross = vx * (yc - ay) - vy * (x - ax); dot = vx * (x - ax) + vy * (yc - ay).
-      constrain(-vy, vx * (yc - ay) + vy * ax, -r * len, r * len);
-      constrain(vx, vy * (yc - ay) - vx * ax, 0, len2);
-      if (!empty && blo <= bhi) {
+      if (across.Narrow(vx * da + vy * ax, blo, bhi) && along.Narrow(vy * da - vx * ax, blo, bhi) &&
+          blo <= bhi) {
         lo = std::min(lo, blo);
         hi = std::max(hi, bhi);
       }
