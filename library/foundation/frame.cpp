@@ -19,6 +19,8 @@ std::pair<TColor, TColor> RingColours(TPanelBevel Style, bool Pressed) {
 
 }  // namespace
 
+TFrameClickRule FrameClickRule = TFrameClickRule::ClickAtRelease;
+
 TFrameControl::TFrameControl(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(Left(), Top(), 200, 100);
   Font()->SetName("Arial");
@@ -144,6 +146,7 @@ void TFrameControl::MouseDown(TMouseButton, TShiftState, int, int) {
         DrawDown(true);
         Fire(OnDown);
       }
+      if (FrameClickRule == TFrameClickRule::ClickAtToggle) Fire(OnClick);
       break;
     case tsNone:
       break;
@@ -157,9 +160,14 @@ void TFrameControl::MouseUp(TMouseButton, TShiftState, int, int) {
       Fire(OnUp);
       break;
     case tsPushPull:
+      if (FrameClickRule == TFrameClickRule::ClickAtToggle) return;  // clicked at the press
       break;
     case tsNone:
-      ReleaseWithoutStyle();
+      if (FrameClickRule == TFrameClickRule::ClickAtRelease) {
+        ReleaseWithoutStyle();
+      } else if (FDown) {
+        DrawDown(false);
+      }
       break;
   }
   Fire(OnClick);

@@ -21,6 +21,14 @@
 
 enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
+// When the framed buttons report their click. The component demo's rule: OnClick at every
+// mouse-up, whatever the style. The curve and logic programs' rule: a toggle button reports its
+// click at the press (and nothing at the release), and a control without a button style that is
+// down comes up at the release; so every click gives exactly one OnClick. A program sets the rule
+// once at start-up; it applies to every framed control.
+enum class TFrameClickRule { ClickAtRelease, ClickAtToggle };
+extern TFrameClickRule FrameClickRule;
+
 class TFrameControl : public TCustomControl {
  public:
   explicit TFrameControl(TComponent* AOwner);

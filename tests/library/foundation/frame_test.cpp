@@ -257,6 +257,46 @@ TEST_F(FrameTest, EventOrderForEachButtonStyle) {
   }
 }
 
+// The curve and logic programs' rule: one OnClick per click, a toggle button's at the press.
+TEST_F(FrameTest, ClickAtToggleRule) {
+  struct RuleScope {
+    RuleScope() { FrameClickRule = TFrameClickRule::ClickAtToggle; }
+    ~RuleScope() { FrameClickRule = TFrameClickRule::ClickAtRelease; }
+  } rule;
+  const struct {
+    TTastStyle style;
+    std::vector<std::string> at_press, at_release;
+  } cases[] = {
+      {tsPush, {"down"}, {"up", "click"}},
+      {tsPushPull, {"down", "click"}, {}},
+      {tsNone, {}, {"click"}},
+  };
+  ShowForm();
+  for (const auto& tc : cases) {
+    auto* c = Make<RahmenProbe>();
+    c->SetButtonStyle(tc.style);
+    Record(c);
+    Pump();
+    events.clear();
+    Pause();
+    Press(c, 50, 50);
+    EXPECT_EQ(events, tc.at_press) << tc.style;
+    events.clear();
+    Release(c, 50, 50);
+    EXPECT_EQ(events, tc.at_release) << tc.style;
+    delete c;
+  }
+  // A control without a style that was set down comes up at the release, without OnUp.
+  auto* c = Make<RahmenProbe>();
+  Record(c);
+  Pump();
+  c->DrawDown(true);
+  events.clear();
+  Click(c, 10, 10);
+  EXPECT_FALSE(c->IsDown());
+  EXPECT_EQ(events, (std::vector<std::string>{"click"}));
+}
+
 TEST_F(FrameTest, PushButtonIsDownWhileHeldAndReleasesOutside) {
   auto* c = Make<RahmenProbe>();
   c->SetButtonStyle(tsPush);
