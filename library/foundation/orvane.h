@@ -5,6 +5,7 @@
 #include "library/foundation/digits.h"
 #include "library/foundation/frame.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/ledcolors.h"
 #include "library/foundation/segments.h"
 #include "library/foundation/smarttimer.h"
 #include "library/foundation/tickservice.h"

@@ -2,10 +2,6 @@
 
 #include "platform/graphics/canvas.h"
 
-TColor LedColour(TColor Colour, bool Lit) {
-  return Lit ? Colour : static_cast<TColor>(static_cast<uint32_t>(Colour) & 0xFF606060u);
-}
-
 namespace {
 
 void Circle(TCanvas& Canvas, TPoint Centre, int Radius, TColor PenColour, TColor BrushColour) {
@@ -22,7 +18,7 @@ void Circle(TCanvas& Canvas, TPoint Centre, int Radius, TColor PenColour, TColor
 }  // namespace
 
 void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour) {
-  Circle(Canvas, Centre, Radius, clBlack, Colour);
+  DrawLed(Canvas, ledCircle, LedCircleBox(Centre, Radius), Colour);
 }
 
 void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius) {

@@ -2,14 +2,11 @@
 // The status LEDs of the meters: their state, the colour rule and the drawing of a round LED and
 // of its socket.
 
+#include "library/foundation/ledcolors.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
-
-// A lit LED shows its colour; an unlit one its colour with every channel masked to its bits $60
-// (the top byte kept).
-TColor LedColour(TColor Colour, bool Lit);
 
 // One LED of a meter: switched on, blinking, and the blink phase the blink tick last gave it.
 struct TMeterLed {
