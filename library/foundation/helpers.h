@@ -36,6 +36,11 @@ int WrapTextToWidth(TCanvas& Canvas, int Width, std::string& Text);
 constexpr int kMaxFitFontSize = 1000;
 void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text);
 
+// The inset of a caption or edit field inside a frame's inner rectangle Inner on a control of
+// Width x Height: Round(0.04 x the inner height) when the control is wider than high, else
+// Round(0.04 x the inner width).
+int FieldInset(const TRect& Inner, int Width, int Height);
+
 // Geometry.
 struct TFloatPoint {
   double X = 0;

@@ -94,3 +94,8 @@ void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text) {
     }
   }
 }
+
+int FieldInset(const TRect& Inner, int Width, int Height) {
+  const int side = Width > Height ? Inner.Height() : Inner.Width();
+  return static_cast<int>(Round(0.04L * side));
+}

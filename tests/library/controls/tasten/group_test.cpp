@@ -1,0 +1,159 @@
+// Radio groups: the notice crosses classes, only toggle buttons are released, a down member is
+// refused a click-up while its parent owns another member of its class.
+
+#include <string>
+#include <vector>
+
+#include "library/controls/tasten/tasten.h"
+#include "tasten_fixture.h"
+
+namespace {
+
+class GroupTest : public TastenTest {
+ protected:
+  TBevel3D* Bevel(int i, int group, TWinControl* parent = nullptr) {
+    auto* b = Make<TBevel3D>(10 + 60 * i, 10, 50, 30, parent);
+    b->SetButtonStyle(tsPushPull);
+    b->SetGroupIndex(group);
+    Record(b, "b" + std::to_string(i));
+    return b;
+  }
+  void ClickOn(TControl* c) {
+    Pause();
+    Click(c, 10, 10);
+  }
+};
+
+TEST_F(GroupTest, PressingAMemberReleasesTheDownOneWithoutItsEvents) {
+  TBevel3D* b[3] = {Bevel(0, 1), Bevel(1, 1), Bevel(2, 1)};
+  ShowForm();
+  ClickOn(b[0]);
+  events.clear();
+  ClickOn(b[1]);
+  EXPECT_FALSE(b[0]->Down());
+  EXPECT_TRUE(b[1]->Down());
+  EXPECT_FALSE(b[2]->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b1 down", "b1 click"}));
+  // The down member cannot be clicked up while the form owns other members of its class; the
+  // release still reports its click.
+  events.clear();
+  ClickOn(b[1]);
+  EXPECT_TRUE(b[1]->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b1 click"}));
+}
+
+TEST_F(GroupTest, AllowAllUpLetsTheDownMemberBeClickedUp) {
+  TBevel3D* b[2] = {Bevel(0, 1), Bevel(1, 1)};
+  b[0]->SetAllowAllUp(true);
+  ShowForm();
+  ClickOn(b[0]);
+  ClickOn(b[0]);
+  EXPECT_FALSE(b[0]->Down());
+  EXPECT_FALSE(b[1]->Down());
+}
+
+TEST_F(GroupTest, OnlyMembersOfTheSameGroupUnderTheSameParentRelease) {
+  auto* panel = Make<TCustomControl>(10, 100, 300, 80);
+  TBevel3D* same = Bevel(0, 2);
+  TBevel3D* other_group = Bevel(1, 3);
+  TBevel3D* no_group = Bevel(2, 0);
+  TBevel3D* on_panel = Bevel(3, 2, panel);
+  TBevel3D* sender = Bevel(4, 2);
+  ShowForm();
+  for (TBevel3D* b : {same, other_group, no_group, on_panel}) ClickOn(b);
+  ClickOn(sender);
+  EXPECT_FALSE(same->Down());
+  EXPECT_TRUE(other_group->Down());
+  EXPECT_TRUE(no_group->Down());
+  EXPECT_TRUE(on_panel->Down());
+}
+
+TEST_F(GroupTest, OnAPanelTheNoticeArrivesButNothingIsRefused) {
+  auto* panel = Make<TCustomControl>(10, 10, 300, 80);
+  TBevel3D* b[2] = {Bevel(0, 1, panel), Bevel(1, 1, panel)};
+  ShowForm();
+  ClickOn(b[0]);
+  ClickOn(b[1]);
+  EXPECT_FALSE(b[0]->Down());
+  ClickOn(b[1]);  // the panel owns no member: the down one comes up
+  EXPECT_FALSE(b[1]->Down());
+}
+
+TEST_F(GroupTest, ALoneMemberCanBeClickedUp) {
+  TBevel3D* b = Bevel(0, 1);
+  ShowForm();
+  ClickOn(b);
+  ClickOn(b);
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b0 down", "b0 click", "b0 up", "b0 click"}));
+}
+
+TEST_F(GroupTest, DownSetterNotifiesAndOnlyToggleButtonsAreReleased) {
+  TBevel3D* toggle = Bevel(0, 1);
+  TBevel3D* push = Bevel(1, 1);
+  TBevel3D* setter = Bevel(2, 1);
+  push->SetButtonStyle(tsPush);
+  ShowForm();
+  ClickOn(toggle);
+  Pause();
+  Press(push, 5, 5);  // held down
+  EXPECT_FALSE(toggle->Down());
+  setter->SetDown(true);
+  EXPECT_TRUE(push->Down());  // a push button stays down while held
+  Release(push, 5, 5);
+  EXPECT_FALSE(push->Down());
+  EXPECT_TRUE(setter->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b0 down", "b0 click", "b1 down", "b1 up",
+                                              "b1 click"}));
+}
+
+TEST_F(GroupTest, GroupIndexIsClamped) {
+  TBevel3D* b = Bevel(0, 0);
+  const struct {
+    int set, stored;
+  } cases[] = {{300, 255}, {-5, 0}, {7, 7}};
+  for (const auto& c : cases) {
+    b->SetGroupIndex(c.set);
+    EXPECT_EQ(b->GroupIndex(), c.stored) << c.set;
+  }
+}
+
+// Two push buttons that were loaded down in one group cannot release each other; a press on one
+// must not make them notify each other for ever.
+TEST_F(GroupTest, MembersThatCannotBeReleasedDoNotNotifyEachOtherWithoutEnd) {
+  struct Loadable : TBevel3D {
+    using TBevel3D::TBevel3D;
+    void Loading(bool on) { SetLoadingState(on, on); }
+  };
+  Loadable* b[2];
+  for (int i = 0; i < 2; ++i) {
+    b[i] = Make<Loadable>(10 + 60 * i, 10, 50, 30);
+    b[i]->SetButtonStyle(tsPush);
+    b[i]->SetGroupIndex(1);
+    b[i]->SetAllowAllUp(true);
+  }
+  ShowForm();
+  for (Loadable* x : b) {
+    x->Loading(true);  // while loading, the status setter takes any value
+    x->SetDown(true);
+    x->Loading(false);
+  }
+  ASSERT_TRUE(b[0]->Down());
+  ASSERT_TRUE(b[1]->Down());
+  Pause();
+  Press(b[0], 5, 5);
+  EXPECT_TRUE(b[1]->Down());
+  Release(b[0], 5, 5);
+  EXPECT_FALSE(b[0]->Down());
+}
+
+TEST_F(GroupTest, ANoticeFromAForeignSenderIsIgnored) {
+  TBevel3D* b = Bevel(0, 1);
+  ShowForm();
+  ClickOn(b);
+  const int64_t senders[] = {0, 12345, int64_t(reinterpret_cast<intptr_t>(form))};
+  for (int64_t s : senders) b->Perform(CM_BUTTONPRESSED, 1, s);
+  EXPECT_TRUE(b->Down());
+}
+
+}  // namespace
