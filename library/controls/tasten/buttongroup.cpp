@@ -27,9 +27,8 @@ void NotifyGroup(TControl& Sender, int GroupIndex) {
     std::vector<const TControl*>& senders;
     ~Done() { senders.pop_back(); }
   } done{senders};
-  TMessage notice{CM_BUTTONPRESSED, GroupIndex, static_cast<int64_t>(reinterpret_cast<intptr_t>(
-                                                    static_cast<TControl*>(&Sender))),
-                  0};
+  const auto sender = reinterpret_cast<intptr_t>(static_cast<TControl*>(&Sender));
+  TMessage notice{CM_BUTTONPRESSED, GroupIndex, static_cast<int64_t>(sender), 0};
   parent->Broadcast(notice);
 }
 
@@ -48,7 +47,8 @@ TControl* NoticeFromOther(const TMessage& Message, const TControl& Self, int Gro
 }
 
 bool ReleasedByNotice(const TMessage& Message, const TControl& Self, int GroupIndex) {
-  const auto* member = dynamic_cast<const TGroupMember*>(NoticeFromOther(Message, Self, GroupIndex));
+  const auto* member =
+      dynamic_cast<const TGroupMember*>(NoticeFromOther(Message, Self, GroupIndex));
   return member != nullptr && member->GroupDown();
 }
 

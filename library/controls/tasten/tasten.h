@@ -6,4 +6,5 @@
 #include "library/controls/tasten/bevel3d.h"
 #include "library/controls/tasten/buttongroup.h"
 #include "library/controls/tasten/groupbutton.h"
+#include "library/controls/tasten/ledbutton.h"
 #include "library/controls/tasten/tickrecord.h"

@@ -23,8 +23,8 @@ TEST(LedColours, FillAndTextShadeByState) {
       {clBtnFace, false, true, TColor(0x80000000u | (0x0F & 0x60)), clBtnFace},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::hex << c.colour << " lit " << c.lit << " enabled "
-                                    << c.enabled);
+    SCOPED_TRACE(testing::Message()
+                 << std::hex << c.colour << " lit " << c.lit << " enabled " << c.enabled);
     EXPECT_EQ(LedColour(c.colour, c.lit, c.enabled), c.fill);
     EXPECT_EQ(LedTextColour(c.colour, c.lit, c.enabled), c.text);
     if (c.enabled) {

@@ -1,7 +1,8 @@
+#include "library/controls/tasten/bevel3d.h"
+
 #include <string>
 #include <vector>
 
-#include "library/controls/tasten/bevel3d.h"
 #include "tasten_fixture.h"
 
 namespace {

@@ -103,15 +103,46 @@ TEST_F(GroupTest, DownSetterNotifiesAndOnlyToggleButtonsAreReleased) {
   Release(push, 5, 5);
   EXPECT_FALSE(push->Down());
   EXPECT_TRUE(setter->Down());
-  EXPECT_EQ(events, (std::vector<std::string>{"b0 down", "b0 click", "b1 down", "b1 up",
-                                              "b1 click"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"b0 down", "b0 click", "b1 down", "b1 up", "b1 click"}));
+}
+
+// Each class counts only its own members when it refuses a click-up: with one bevel and one LED
+// button in a group, each is the only member of its class, so the down one can be clicked up.
+TEST_F(GroupTest, MembersOfDifferentClassesReleaseEachOther) {
+  TBevel3D* bevel = Bevel(0, 3);
+  auto* led = Make<TLedButton>(100, 10, 30, 30);
+  led->SetGroupIndex(3);
+  Record(led, "led");
+  ShowForm();
+  ClickOn(bevel);
+  ClickOn(led);
+  EXPECT_FALSE(bevel->Down());
+  EXPECT_TRUE(led->Down());
+  ClickOn(bevel);
+  EXPECT_TRUE(bevel->Down());
+  EXPECT_FALSE(led->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b0 down", "b0 click", "led down", "led click",
+                                              "b0 down", "b0 click"}));
+  events.clear();
+  ClickOn(bevel);
+  EXPECT_FALSE(bevel->Down());
+  EXPECT_EQ(events, (std::vector<std::string>{"b0 up", "b0 click"}));
+  // A second LED button in the group makes the down LED button refuse.
+  auto* led2 = Make<TLedButton>(140, 10, 30, 30);
+  led2->SetGroupIndex(3);
+  Pump();
+  ClickOn(led);
+  ClickOn(led);
+  EXPECT_TRUE(led->Down());
+  led->SetAllowAllUp(true);
+  ClickOn(led);
+  EXPECT_FALSE(led->Down());
 }
 
 TEST_F(GroupTest, GroupIndexIsClamped) {
   TBevel3D* b = Bevel(0, 0);
-  const struct {
-    int set, stored;
-  } cases[] = {{300, 255}, {-5, 0}, {7, 7}};
+  const struct { int set, stored; } cases[] = {{300, 255}, {-5, 0}, {7, 7}};
   for (const auto& c : cases) {
     b->SetGroupIndex(c.set);
     EXPECT_EQ(b->GroupIndex(), c.stored) << c.set;

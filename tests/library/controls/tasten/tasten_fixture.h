@@ -30,6 +30,13 @@ class TastenTest : public FormTest {
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) TickServiceCallback();
   }
+  // Ticks on to the last tick of the current half blink cycle: every blink record (one per
+  // phase slot 0..6) has then fired in the phase that BlinkPhase holds.
+  void ToEndOfHalfCycle() {
+    do {
+      TickServiceCallback();
+    } while (TickCounter() != 6);
+  }
 
   // Records the frame events of c under its name.
   void Record(TFrameControl* c, const std::string& name) {
