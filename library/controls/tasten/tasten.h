@@ -7,4 +7,5 @@
 #include "library/controls/tasten/buttongroup.h"
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/ledbutton.h"
+#include "library/controls/tasten/spin.h"
 #include "library/controls/tasten/tickrecord.h"
