@@ -7,5 +7,6 @@
 #include "library/controls/tasten/buttongroup.h"
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/ledbutton.h"
+#include "library/controls/tasten/ledcheck.h"
 #include "library/controls/tasten/spin.h"
 #include "library/controls/tasten/tickrecord.h"

@@ -140,6 +140,85 @@ TEST_F(GroupTest, MembersOfDifferentClassesReleaseEachOther) {
   EXPECT_FALSE(led->Down());
 }
 
+TEST_F(GroupTest, RadioLedChecksUncheckEachOtherAndACheckedOneStaysChecked) {
+  TLedCheck* r[3];
+  for (int i = 0; i < 3; ++i) {
+    r[i] = Make<TLedCheck>(10, 10 + 20 * i, 113, 17);
+    r[i]->SetCheckMode(lcRadioBtn);
+    r[i]->SetGroupIndex(1);
+  }
+  ShowForm();
+  ClickOn(r[0]);
+  ClickOn(r[2]);
+  EXPECT_FALSE(r[0]->Checked());
+  EXPECT_TRUE(r[2]->Checked());
+  ClickOn(r[2]);
+  EXPECT_TRUE(r[2]->Checked());
+  // The owner's members count, so a radio button on a panel the form owns is refused too.
+  auto* panel = Make<TCustomControl>(150, 10, 150, 100);
+  TLedCheck* on_panel = Make<TLedCheck>(5, 5, 113, 17, panel);
+  on_panel->SetCheckMode(lcRadioBtn);
+  on_panel->SetGroupIndex(1);
+  Pump();
+  ClickOn(on_panel);
+  ClickOn(on_panel);
+  EXPECT_TRUE(on_panel->Checked());
+  EXPECT_TRUE(r[2]->Checked());  // another parent
+}
+
+TEST_F(GroupTest, CheckBoxesWithAGroupIndexStayOutOfTheGroup) {
+  auto* box = Make<TLedCheck>(10, 10, 113, 17);
+  box->SetCheckMode(lcCheckBox);
+  box->SetGroupIndex(1);
+  auto* radio = Make<TLedCheck>(10, 40, 113, 17);
+  radio->SetCheckMode(lcRadioBtn);
+  radio->SetGroupIndex(1);
+  ShowForm();
+  ClickOn(box);
+  ClickOn(radio);
+  EXPECT_TRUE(box->Checked());
+  ClickOn(box);
+  ClickOn(box);
+  EXPECT_TRUE(radio->Checked());
+  EXPECT_TRUE(box->Checked());
+}
+
+TEST_F(GroupTest, ARadioLedCheckWithoutOwnerCanBeClicked) {
+  auto* lone = new TLedCheck(nullptr);  // freed by its parent
+  lone->SetParent(form);
+  lone->SetBounds(10, 10, 113, 17);
+  lone->SetCheckMode(lcRadioBtn);
+  lone->SetGroupIndex(1);
+  ShowForm();
+  ClickOn(lone);
+  EXPECT_TRUE(lone->Checked());
+  ClickOn(lone);
+  EXPECT_FALSE(lone->Checked());
+}
+
+TEST_F(GroupTest, RadioLedCheckAndBevelButtonReleaseEachOther) {
+  TBevel3D* bevel = Bevel(0, 2);
+  auto* radio = Make<TLedCheck>(10, 60, 113, 17);
+  radio->SetCheckMode(lcRadioBtn);
+  radio->SetGroupIndex(2);
+  ShowForm();
+  ClickOn(radio);
+  ClickOn(bevel);
+  EXPECT_FALSE(radio->Checked());
+  EXPECT_TRUE(bevel->Down());
+  radio->SetChecked(true);
+  EXPECT_FALSE(bevel->Down());
+  // A repaint of the checked radio button notifies its group again.
+  bevel->SetDown(true);
+  ASSERT_FALSE(radio->Checked());
+  radio->SetChecked(true);
+  bevel->SetGroupIndex(0);
+  bevel->SetDown(true);
+  bevel->SetGroupIndex(2);
+  radio->Repaint();
+  EXPECT_FALSE(bevel->Down());
+}
+
 TEST_F(GroupTest, GroupIndexIsClamped) {
   TBevel3D* b = Bevel(0, 0);
   const struct { int set, stored; } cases[] = {{300, 255}, {-5, 0}, {7, 7}};
@@ -147,6 +226,12 @@ TEST_F(GroupTest, GroupIndexIsClamped) {
     b->SetGroupIndex(c.set);
     EXPECT_EQ(b->GroupIndex(), c.stored) << c.set;
   }
+  // An LED check box has no upper bound.
+  auto* check = Make<TLedCheck>(10, 60, 113, 17);
+  check->SetGroupIndex(300);
+  EXPECT_EQ(check->GroupIndex(), 300);
+  check->SetGroupIndex(-5);
+  EXPECT_EQ(check->GroupIndex(), 0);
 }
 
 // Two push buttons that were loaded down in one group cannot release each other; a press on one

@@ -30,12 +30,13 @@ class TastenTest : public FormTest {
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) TickServiceCallback();
   }
-  // Ticks on to the last tick of the current half blink cycle: every blink record (one per
-  // phase slot 0..6) has then fired in the phase that BlinkPhase holds.
+  // Ticks on through the next flip of the blink phase to the last tick of that half cycle: every
+  // blink record (one per phase slot 0..6) has then fired in the phase that BlinkPhase holds.
   void ToEndOfHalfCycle() {
     do {
       TickServiceCallback();
-    } while (TickCounter() != 6);
+    } while (TickCounter() != 0);
+    while (TickCounter() != 6) TickServiceCallback();
   }
 
   // Records the frame events of c under its name.
