@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "library/controls/tasten/tasten.h"
+#include "platform/forms/stdctrls/buttons.h"
 #include "tasten_fixture.h"
 
 namespace {
@@ -217,6 +218,23 @@ TEST_F(GroupTest, RadioLedCheckAndBevelButtonReleaseEachOther) {
   bevel->SetGroupIndex(2);
   radio->Repaint();
   EXPECT_FALSE(bevel->Down());
+}
+
+// Speed buttons use the same message number for their own groups; neither kind reads the other
+// as down.
+TEST_F(GroupTest, SpeedButtonsOfTheSameGroupIndexAreNoMembers) {
+  TBevel3D* bevel = Bevel(0, 1);
+  auto* speed = Make<TSpeedButton>(100, 10, 30, 30);
+  speed->SetGroupIndex(1);
+  speed->SetAllowAllUp(true);
+  ShowForm();
+  ClickOn(bevel);
+  speed->SetDown(true);
+  EXPECT_TRUE(bevel->Down());
+  ClickOn(bevel);
+  ClickOn(bevel);
+  EXPECT_TRUE(bevel->Down());
+  EXPECT_TRUE(speed->Down());
 }
 
 TEST_F(GroupTest, GroupIndexIsClamped) {
