@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <tuple>
 
 #include "library/foundation/segments.h"
 #include "platform/graphics/bitmap.h"
@@ -24,6 +27,43 @@ void FillSegments(TCanvas& canvas, const TSegmentStyle& style, char ch) {
   }
 }
 
+// The drawn 80 x 100 grids of the characters lately shown, by character, overlay, style and
+// colours. A readout redraws its cells at every change of its text, and filling the grid costs
+// more than stretching it into the cell, so each grid is drawn once and then reused.
+class GlyphCache {
+ public:
+  const TBitmap& Get(char Ch, char Ch2, bool Italic, TColor SegColour, TColor BackColour) {
+    const Key key{Ch, Ch2, Italic, SegColour, BackColour};
+    auto it = glyphs_.find(key);
+    if (it != glyphs_.end()) return *it->second;
+    // Colours vary per control; a bound keeps a program that keeps changing them from growing.
+    if (glyphs_.size() >= kMaxGlyphs) glyphs_.clear();
+    auto glyph = std::make_unique<TBitmap>();
+    glyph->SetSize(kSegmentGridWidth, kSegmentGridHeight);
+    TCanvas& c = *glyph->Canvas();
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(BackColour);
+    c.Pen()->SetStyle(psClear);
+    c.Pen()->SetMode(pmCopy);
+    c.FillRect(Rect(0, 0, kSegmentGridWidth, kSegmentGridHeight));
+    c.Brush()->SetColor(SegColour);
+    const TSegmentStyle& style = SegmentTables[Italic ? 1 : 0];
+    FillSegments(c, style, Ch);
+    FillSegments(c, style, Ch2);
+    return *glyphs_.emplace(key, std::move(glyph)).first->second;
+  }
+
+ private:
+  static constexpr size_t kMaxGlyphs = 256;
+  using Key = std::tuple<char, char, bool, TColor, TColor>;
+  std::map<Key, std::unique_ptr<TBitmap>> glyphs_;
+};
+
+GlyphCache& Glyphs() {
+  static GlyphCache cache;
+  return cache;
+}
+
 }  // namespace
 
 void TDigit::SetCell(const TRect& Rect, TColor BackColour) {
@@ -40,19 +80,7 @@ void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegCol
   overlay_ = Ch2;
   seg_colour_ = SegColour;
 
-  TBitmap scratch;
-  scratch.SetSize(kSegmentGridWidth, kSegmentGridHeight);
-  TCanvas& c = *scratch.Canvas();
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(back_colour_);
-  c.Pen()->SetStyle(psClear);
-  c.Pen()->SetMode(pmCopy);
-  c.FillRect(Rect(0, 0, kSegmentGridWidth, kSegmentGridHeight));
-  c.Brush()->SetColor(SegColour);
-  const TSegmentStyle& style = SegmentTables[Italic ? 1 : 0];
-  FillSegments(c, style, Ch);
-  FillSegments(c, style, Ch2);
-  Canvas.StretchDraw(cell_, &scratch);
+  Canvas.StretchDraw(cell_, &Glyphs().Get(Ch, Ch2, Italic, SegColour, back_colour_));
 }
 
 void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
