@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "library/foundation/tickservice.h"
+#include "library/instruments/instrect/instrect.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/forms/forms.h"
 
@@ -128,6 +129,21 @@ const bool registered = [] {
         m.SetPeakMode(ppDrag);
       },
       [](TMeter120& m, double v) { m.SetValue(v); }, -11, 11);
+  // The gauge demo's big gauge: segments of 5 pixels with a gap of 1, at the default size.
+  RegisterMeter<TGaugeGp>(
+      "GaugeGp", 100, 18,
+      [](TGaugeGp& g) {
+        g.SetValueMin(-10);
+        g.SetValueMax(100);
+        g.SetSegmWidth(5);
+        g.SetSegmGap(1);
+        g.SetDamping(10);
+      },
+      [](TGaugeGp& g, double v) { g.SetValue(v); }, -10, 100);
+  // The level indicator at its default size; an update moves the band's end.
+  RegisterMeter<TMagicEye>(
+      "MagicEye", 150, 30, [](TMagicEye&) {},
+      [](TMagicEye& e, double v) { e.SetEndPos(v); }, 3, 7);
   return true;
 }();
 

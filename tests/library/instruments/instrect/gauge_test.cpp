@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "library/foundation/tickservice.h"
+#include "library/instruments/instrect/instrect.h"
+#include "platform/forms/testing/formtest.h"
+
+namespace {
+
+class GaugeTest : public FormTest {
+ protected:
+  GaugeTest() { TickServiceStartup(); }
+  ~GaugeTest() override { TickServiceShutdown(); }
+
+  TGaugeGp* Make(int w = 100, int h = 18) {
+    gauge = new TGaugeGp(form);
+    gauge->SetParent(form);
+    gauge->SetBounds(10, 10, w, h);
+    return gauge;
+  }
+  TColor Pixel(int x, int y) { return gauge->Canvas()->Pixels(x, y); }
+  // Lit pixels along the middle line of the bar, from its start.
+  int LitRun(bool Vertical) {
+    const TRect a = gauge->BarArea();
+    int n = 0;
+    if (Vertical) {
+      const int x = (a.Left + a.Right) / 2;
+      for (int y = a.Bottom - 1; y >= a.Top; --y) n += Pixel(x, y) == gauge->SegmColor();
+    } else {
+      const int y = (a.Top + a.Bottom) / 2;
+      for (int x = a.Left; x < a.Right; ++x) n += Pixel(x, y) == gauge->SegmColor();
+    }
+    return n;
+  }
+
+  TGaugeGp* gauge = nullptr;
+};
+
+TEST_F(GaugeTest, ValueAndPercentFollowEachOther) {
+  Make();
+  const struct {
+    double min, max, value, percent;
+  } cases[] = {
+      {-10, 100, 45, 50},
+      {0, 10, 200, 100},  // clamped to the end
+      {0, 10, -3, 0},
+      {0, 10, 2.5, 25},
+  };
+  for (const auto& c : cases) {
+    gauge->SetValueMin(-1e9);  // room first, so both ends can be set in any order
+    gauge->SetValueMax(c.max);
+    gauge->SetValueMin(c.min);
+    gauge->SetValue(c.value);
+    EXPECT_DOUBLE_EQ(gauge->Percent(), c.percent) << c.value;
+  }
+  gauge->SetPercent(100);
+  EXPECT_DOUBLE_EQ(gauge->Value(), 10);
+  gauge->SetPercent(150);
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 100);
+  gauge->SetPercent(-5);
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 0);
+  EXPECT_DOUBLE_EQ(gauge->Value(), 0);
+}
+
+TEST_F(GaugeTest, RangeSettersKeepOrderAndRecomputePercent) {
+  Make();
+  gauge->SetValue(5);
+  ASSERT_DOUBLE_EQ(gauge->Percent(), 50);
+  gauge->SetValueMax(20);  // the value stays 5, its share halves
+  EXPECT_DOUBLE_EQ(gauge->Value(), 5);
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 25);
+  gauge->SetValueMin(30);  // at or above the end: one below it
+  EXPECT_DOUBLE_EQ(gauge->ValueMin(), 19);
+  EXPECT_DOUBLE_EQ(gauge->Value(), 19);  // pulled into the new range
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 0);
+  gauge->SetValueMax(3);
+  EXPECT_DOUBLE_EQ(gauge->ValueMax(), 20);
+}
+
+TEST_F(GaugeTest, SegmentSizesIgnoreInvalidValues) {
+  Make();
+  gauge->SetSegmWidth(0);
+  gauge->SetSegmWidth(-3);
+  EXPECT_EQ(gauge->SegmWidth(), 8);
+  gauge->SetSegmGap(-1);
+  EXPECT_EQ(gauge->SegmGap(), 1);
+  gauge->SetSegmGap(0);
+  EXPECT_EQ(gauge->SegmGap(), 0);
+  gauge->SetPntrPercent(300);
+  EXPECT_EQ(gauge->PntrPercent(), 100);
+  gauge->SetDamping(20);
+  EXPECT_EQ(gauge->Damping(), 10);
+}
+
+TEST_F(GaugeTest, OrientationFollowsTheAspect) {
+  Make();
+  ShowForm();
+  EXPECT_EQ(gauge->Orientation(), orHorizontal);
+  const struct {
+    int w, h;
+    TOrientation orientation;
+    int expect_w, expect_h;
+  } cases[] = {
+      {100, 5, orHorizontal, 100, 12},
+      {100, 150, orVertical, 100, 150},
+      {300, 200, orHorizontal, 300, 100},
+      {150, 400, orVertical, 100, 400},
+      {50, 50, orHorizontal, 50, 50},
+      {5, 5, orHorizontal, 12, 12},  // the limit turns the aspect round; settled once more
+  };
+  for (const auto& c : cases) {
+    gauge->SetBounds(10, 10, c.w, c.h);
+    EXPECT_EQ(gauge->Orientation(), c.orientation) << c.w << "x" << c.h;
+    EXPECT_EQ(gauge->Width(), c.expect_w) << c.w << "x" << c.h;
+    EXPECT_EQ(gauge->Height(), c.expect_h) << c.w << "x" << c.h;
+  }
+  // A programmatic change once painted turns the control round.
+  gauge->SetBounds(10, 10, 100, 18);
+  gauge->SetOrientation(orVertical);
+  EXPECT_EQ(gauge->Width(), 18);
+  EXPECT_EQ(gauge->Height(), 100);
+  EXPECT_EQ(gauge->Orientation(), orVertical);
+}
+
+TEST_F(GaugeTest, LitSegmentsAndSuppressedRedraws) {
+  Make(112, 18);  // bar area 100 pixels long: 4 pixels of frame and 2 of margin each side
+  gauge->SetSegmWidth(5);
+  gauge->SetSegmGap(1);
+  ShowForm();
+  ASSERT_EQ(gauge->BarArea().Width(), 100);
+  gauge->SetPercent(50);
+  EXPECT_EQ(gauge->LastDrawn(), 8);  // Round(50 / 6)
+  EXPECT_EQ(LitRun(false), 8 * 5);
+  // The same drawn state draws nothing.
+  gauge->Canvas()->SetPixels(gauge->BarArea().Left, 9, 0x123456);
+  gauge->SetPercent(50.5);
+  EXPECT_EQ(Pixel(gauge->BarArea().Left, 9), 0x123456);
+  // Full: only the 16 whole segments (96 pixels) are lit; nothing reaches past the bar.
+  gauge->SetPercent(100);
+  EXPECT_EQ(gauge->LastDrawn(), 16);
+  EXPECT_EQ(LitRun(false), 16 * 5);
+  const TRect a = gauge->BarArea();
+  EXPECT_NE(Pixel(a.Right, 9), gauge->SegmColor());
+}
+
+TEST_F(GaugeTest, VerticalSegmentsLightFromTheBottom) {
+  Make(18, 112);
+  gauge->SetSegmWidth(4);
+  gauge->SetSegmGap(1);
+  ShowForm();
+  ASSERT_EQ(gauge->Orientation(), orVertical);
+  gauge->SetPercent(40);  // 40 pixels: 8 segments
+  EXPECT_EQ(LitRun(true), 8 * 4);
+  const TRect a = gauge->BarArea();
+  const int x = (a.Left + a.Right) / 2;
+  EXPECT_EQ(Pixel(x, a.Bottom - 1), gauge->SegmColor());
+  EXPECT_NE(Pixel(x, a.Top), gauge->SegmColor());
+}
+
+TEST_F(GaugeTest, PointerBandStaysInsideTheBar) {
+  const struct {
+    bool vertical;
+    double percent, pntr;
+    int band;  // lit pixels along the bar
+  } cases[] = {
+      {false, 50, 10, 10},
+      {false, 0, 0, 1},    // a one-pixel band at the start
+      {false, 5, 30, 5},   // the band is cut at the start of the bar, not drawn over the frame
+      {false, 100, 100, 98},
+      {true, 50, 10, 10},
+      {true, 0, 0, 1},
+      {true, 5, 30, 5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.vertical << " " << c.percent << " " << c.pntr);
+    Make(c.vertical ? 18 : 112, c.vertical ? 112 : 18);
+    gauge->SetMeterMode(true);
+    gauge->SetPntrPercent(c.pntr);
+    ShowForm();
+    gauge->SetPercent(c.percent);
+    EXPECT_EQ(LitRun(c.vertical), c.band);
+    // Frame, margin and bevels keep their colours.
+    const TRect a = gauge->BarArea();
+    if (c.vertical) {
+      EXPECT_EQ(Pixel(9, a.Bottom), clSilver);
+      EXPECT_EQ(Pixel(9, a.Bottom - 1), 0x808080);  // the band's frame
+    } else {
+      EXPECT_EQ(Pixel(a.Left - 1, 9), clSilver);
+      EXPECT_EQ(Pixel(a.Left, 9), 0x808080);
+    }
+    delete gauge;
+  }
+}
+
+TEST_F(GaugeTest, DampingMovesTheShownPercentPerTick) {
+  Make();
+  gauge->SetDamping(1);
+  ShowForm();
+  gauge->SetPercent(80);
+  EXPECT_DOUBLE_EQ(gauge->ShownPercent(), 40);
+  TickServiceCallback();
+  EXPECT_DOUBLE_EQ(gauge->ShownPercent(), 60);
+  gauge->SetDamping(0);
+  TickServiceCallback();
+  EXPECT_DOUBLE_EQ(gauge->ShownPercent(), 60);  // record stopped
+}
+
+TEST_F(GaugeTest, ZeroSpanFromAFormPaintsSafely) {
+  {
+    TFormLoader loader(form);
+    gauge = loader.Add<TGaugeGp>("Gauge");
+    gauge->SetBounds(10, 10, 100, 18);
+    gauge->SetValueMin(5);
+    gauge->SetValueMax(5);
+    gauge->SetValue(5);
+  }
+  ShowForm();
+  gauge->SetValue(7);
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 0);
+  gauge->SetPercent(50);
+  EXPECT_DOUBLE_EQ(gauge->Value(), 5);
+}
+
+}  // namespace
