@@ -129,6 +129,20 @@ const bool registered = [] {
         m.SetPeakMode(ppDrag);
       },
       [](TMeter120& m, double v) { m.SetValue(v); }, -11, 11);
+  // The 180 and 270-degree meters as the demo's damped second meters.
+  const auto damped_round = [](TRoundMeter& m) {
+    m.SetValueStart(-10);
+    m.SetValueEnd(10);
+    m.SetDamping(10);
+    m.SetDampPeak(50);
+    m.SetPeakMode(ppDrag);
+  };
+  RegisterMeter<TMeter180>(
+      "Meter180", 250, 144, [=](TMeter180& m) { damped_round(m); },
+      [](TMeter180& m, double v) { m.SetValue(v); }, -11, 11);
+  RegisterMeter<TMeter270>(
+      "Meter270", 200, 200, [=](TMeter270& m) { damped_round(m); },
+      [](TMeter270& m, double v) { m.SetValue(v); }, -11, 11);
   // The gauge demo's big gauge: segments of 5 pixels with a gap of 1, at the default size.
   RegisterMeter<TGaugeGp>(
       "GaugeGp", 100, 18,

@@ -23,13 +23,12 @@
 
 class TDigDisplay;
 
-// Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
-// arc: orTop runs from 10 to 2 o'clock, orBottom from 8 over 6 to 4, orLeft from 5 up to 1,
-// orRight from 7 up to 11 o'clock.
-class TMeter120 : public TOrvaneBase {
+// What the 120, 180 and 270-degree meters share: one pointer on one scale with three colour
+// bands, a peak pointer, a four-cell readout, two LEDs, flashing scale ends and two limit events.
+// Each meter lays out its own dial (DrawDialFace) in its logical plane.
+class TRoundMeter : public TOrvaneBase {
  public:
-  explicit TMeter120(TComponent* AOwner);
-  ~TMeter120() override;
+  ~TRoundMeter() override;
 
   // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
   // that end's label flashes.
@@ -41,11 +40,6 @@ class TMeter120 : public TOrvaneBase {
   // The last update found the shown value above / below the scale.
   bool OverRange() const { return pointer_.OverRange; }
   bool UnderRange() const { return pointer_.UnderRange; }
-
-  TmShapeType Shape() const { return shape_; }
-  void SetShape(TmShapeType V);
-  TOrientType Orientation() const { return orientation_; }
-  void SetOrientation(TOrientType V);  // invalidates
 
   TColor ColMin() const { return col_min_; }
   void SetColMin(TColor V);
@@ -93,7 +87,8 @@ class TMeter120 : public TOrvaneBase {
 
   int ScalaPart() const { return scala_part_; }  // major divisions, 1..20
   void SetScalaPart(int V);
-  // Minor ticks per division: -1 automatic (one in the middle when ScalaPart < 8), 0 none.
+  // Minor ticks per division: -1 automatic (one in the middle for fewer divisions than the
+  // meter's threshold), 0 none.
   int ScalaPsub() const { return scala_psub_; }
   void SetScalaPsub(int V);
   // Logarithmic scale. Switching it on outside form reading repairs the range (non-positive
@@ -159,8 +154,67 @@ class TMeter120 : public TOrvaneBase {
   bool Painted() const { return painted_; }
 
  protected:
+  // Sweep: the scale's angle in degrees. AutoMinorBelow: with ScalaPsub -1, one minor tick per
+  // division while ScalaPart is below it.
+  TRoundMeter(TComponent* AOwner, double Sweep, int AutoMinorBelow);
+
   void Paint() override;
   void WndProc(TMessage& Message) override;
+  void RepaintNow();
+
+  // Draws the meter's own dial into the static image: face, mapping, bands, scale, readout
+  // frame, caption, hub, pointer shapes, LED sockets and maker mark. False when the control is
+  // too small for a dial (only the frame is shown then).
+  virtual bool DrawDialFace(TCanvas& Canvas) = 0;
+
+  // The face of the meters with border-dependent faces: inside the frame by a fortieth of the
+  // smaller side, or a fifth of it beyond a switched-off side. Sets the mapping's pixel origin
+  // and extent to the inner rectangle and returns the face rectangle.
+  TRect DrawBorderedFace(TCanvas& Canvas, bool RoundCorners);
+  // Solid one-pixel pen in ColShape, solid brush in ColBack.
+  void PrepareFacePen(TCanvas& Canvas);
+  // Pieces of a dial, for DrawDialFace, given mapped points; the mapping, pivot_, r0_ (the
+  // reference ray), direction_ and angle_offset_ are set first.
+  // The colour bands as pies in Outer, then the inside (Inner) erased in the face colour, by a
+  // pie over the scale or (FullCircle) a whole circle, leaving a ring.
+  void DrawBandRing(TCanvas& Canvas, const TRect& Outer, const TRect& Inner, bool FullCircle);
+  struct TScaleSpec {
+    TPoint T1, T2, LogMinor;  // tick ends at value angle 0 before BaseTurn
+    double BaseTurn = 0;      // turns them onto the reference ray
+    bool LabelsBelow = false;  // labels beside the inner tick end instead of beyond the outer
+    bool WidthOnControl = false;  // linear label width measured in the control's own font
+  };
+  void DrawScale(TCanvas& Canvas, const TScaleSpec& Spec);
+  // The readout frame at Rect (corners in any order) with its cells; returns the ordered rect.
+  void DrawReadoutFrame(TCanvas& Canvas, TPoint A, TPoint B);
+  void DrawHub(TCanvas& Canvas, int Radius);
+  // Pointer and peak triangles built pointing up at the pivot, turned onto the scale start.
+  void SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3], double Turn);
+  // Sockets of both LEDs at led_centre_ with led_radius_ (one pixel less afterwards) and the
+  // LEDs themselves, when LedEnable is on.
+  void DrawLedSockets(TCanvas& Canvas);
+  // The maker mark with its top at Y, starting at X (or ending there, with RightAligned).
+  void DrawMark(TCanvas& Canvas, int X, int Y, bool RightAligned);
+
+  // The hub fill of the meters that have one.
+  TColor ColCircleValue() const { return col_circle_; }
+  void StoreColCircle(TColor V);
+  // The orientation of the meters that turn.
+  TOrientType OrientationValue() const { return orientation_; }
+  void StoreOrientation(TOrientType V);
+
+  TDialMapping map_;
+  TRect face_clip_;
+  bool clip_to_face_ = false;
+  bool update_after_tick_ = false;
+  int led_radius_ = 0;
+  TPoint led_centre_[2];
+  TRect disp_rect_;
+  TPoint pivot_;
+  TPoint r0_;
+  int direction_ = 1;
+  double angle_offset_ = 0;
+  std::string caption_;
 
  private:
   struct Band {
@@ -169,7 +223,6 @@ class TMeter120 : public TOrvaneBase {
   };
   enum BandBound { kMinA, kMinE, kMidA, kMidE, kMaxA, kMaxE };
 
-  void RepaintNow();
   void SetColLed(int Index, TColor V);
   void SetLedOn(int Index, bool V);
   void SetLedBlink(int Index, bool V);
@@ -185,15 +238,11 @@ class TMeter120 : public TOrvaneBase {
   bool StoreBand(BandBound Which, double V);
   void RepairLogRange();
   void DrawDial();
-  bool LayoutDial(TCanvas& Canvas);
-  void DrawBands(TCanvas& Canvas);
-  void DrawScale(TCanvas& Canvas);
-  void DrawReadoutAndCaption(TCanvas& Canvas);
-  void BuildPointerShapes();
-  void DrawLedSocketsAndMark(TCanvas& Canvas);
   double PointerAngle() const;
   void Compose();
 
+  const double sweep_;
+  const int auto_minor_below_;
   TInstrumentTicks ticks_;
   std::unique_ptr<TDigDisplay> readout_;
   TPointerModel pointer_;
@@ -205,21 +254,11 @@ class TMeter120 : public TOrvaneBase {
 
   bool painted_ = false;
   bool layout_valid_ = false;
-  TDialMapping map_;
-  TRect face_clip_;
-  int led_radius_ = 0;
-  TPoint led_centre_[2];
-  TRect disp_rect_;
-  TPoint pivot_;
-  TPoint r0_;
   TPoint peak_poly_[3];
   TPoint peak_base_[3];
   TPoint pointer_poly_[3];
   TPoint pointer_base_[3];
-  int direction_ = 1;
-  double angle_offset_ = 30;
 
-  TmShapeType shape_ = smtRoundrect;
   TOrientType orientation_ = orTop;
   TColor col_min_ = 0x00FFFF;
   TColor col_mid_ = 0x00FF00;
@@ -231,11 +270,70 @@ class TMeter120 : public TOrvaneBase {
   TColor col_display_ = 0xFFFF00;
   TColor col_scala_ = 0xFFFFFF;
   TColor col_shape_ = 0xFFFFFF;
-  std::string caption_ = "l/min";
+  TColor col_circle_ = 0x808080;
   int scala_part_ = 10;
   int scala_psub_ = -1;
   bool led_enable_ = true;
   bool disp_enable_ = true;
   bool disp_italic_ = false;
   bool disp_fix_pnt_ = false;
+};
+
+// Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
+// arc: orTop runs from 10 to 2 o'clock, orBottom from 8 over 6 to 4, orLeft from 5 up to 1,
+// orRight from 7 up to 11 o'clock.
+class TMeter120 : public TRoundMeter {
+ public:
+  explicit TMeter120(TComponent* AOwner);
+
+  TmShapeType Shape() const { return shape_; }
+  void SetShape(TmShapeType V);
+  TOrientType Orientation() const { return OrientationValue(); }
+  void SetOrientation(TOrientType V) { StoreOrientation(V); }  // invalidates
+
+ protected:
+  bool DrawDialFace(TCanvas& Canvas) override;
+
+ private:
+  bool LayoutDial(TCanvas& Canvas);
+  TmShapeType shape_ = smtRoundrect;
+};
+
+// Half-circle meter with the pivot inside the face on a hub. orTop runs from 9 over 12 to
+// 3 o'clock, orBottom from 9 over 6 to 3, orLeft from 6 over 3 to 12, orRight from 6 over 9 to 12.
+class TMeter180 : public TRoundMeter {
+ public:
+  explicit TMeter180(TComponent* AOwner);
+
+  TmShapeType Shape() const { return shape_; }
+  void SetShape(TmShapeType V);
+  TOrientType Orientation() const { return OrientationValue(); }
+  void SetOrientation(TOrientType V) { StoreOrientation(V); }  // invalidates
+  TColor ColCircle() const { return ColCircleValue(); }  // hub fill
+  void SetColCircle(TColor V) { StoreColCircle(V); }
+
+ protected:
+  bool DrawDialFace(TCanvas& Canvas) override;
+
+ private:
+  bool LayoutDial(TCanvas& Canvas);
+  TmShapeType shape_ = smtRoundrect;
+};
+
+// Meter with a 270-degree scale round a centred pivot: from the lower left clockwise over the top
+// to the lower right. The face is a rectangle, a square, either with round corners, or a circle.
+class TMeter270 : public TRoundMeter {
+ public:
+  explicit TMeter270(TComponent* AOwner);
+
+  TShapeTypeT Shape() const { return shape_; }
+  void SetShape(TShapeTypeT V);
+  TColor ColCircle() const { return ColCircleValue(); }  // hub fill
+  void SetColCircle(TColor V) { StoreColCircle(V); }
+
+ protected:
+  bool DrawDialFace(TCanvas& Canvas) override;
+
+ private:
+  TShapeTypeT shape_ = sstRoundrect;
 };

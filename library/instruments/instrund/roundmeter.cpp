@@ -15,7 +15,6 @@
 namespace {
 
 constexpr double kBound = 1000;
-constexpr double kSweep = 120;
 
 void Polygon3(TCanvas& Canvas, const TPoint (&P)[3]) { Canvas.Polygon(std::span(P, 3)); }
 
@@ -25,42 +24,42 @@ void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle)
 
 }  // namespace
 
-TMeter120::TMeter120(TComponent* AOwner)
+TRoundMeter::TRoundMeter(TComponent* AOwner, double Sweep, int AutoMinorBelow)
     : TOrvaneBase(AOwner),
+      sweep_(Sweep),
+      auto_minor_below_(AutoMinorBelow),
       ticks_([this](TObject*) { DampTick(); }, [this](TObject*) { BlinkTick(); }),
       readout_(std::make_unique<TDigDisplay>()) {
   leds_[0].Colour = 0x0000FF;
   leds_[1].Colour = 0x00FF00;
   Font()->SetColor(clWhite);
   SetColBack(0x800000);
-  SetWidth(250);
-  SetHeight(112);
 }
 
-TMeter120::~TMeter120() = default;
+TRoundMeter::~TRoundMeter() = default;
 
 // ---- Setters ----
 
-void TMeter120::RepaintNow() {
+void TRoundMeter::RepaintNow() {
   if (painted_) Paint();
 }
 
-void TMeter120::SetValue(double V) {
+void TRoundMeter::SetValue(double V) {
   if (V == pointer_.Value) return;
   pointer_.Value = V;
   UpdatePointer(false);
 }
 
-void TMeter120::SetShape(TmShapeType V) {
-  if (V == shape_) return;
-  shape_ = V;
-  RepaintNow();
-}
-
-void TMeter120::SetOrientation(TOrientType V) {
+void TRoundMeter::StoreOrientation(TOrientType V) {
   if (V == orientation_) return;
   orientation_ = V;
   Invalidate();
+}
+
+void TRoundMeter::StoreColCircle(TColor V) {
+  if (V == col_circle_) return;
+  col_circle_ = V;
+  RepaintNow();
 }
 
 namespace {
@@ -75,20 +74,20 @@ void SetColour(TColor& Field, TColor V, F&& Action) {
 
 }  // namespace
 
-void TMeter120::SetColMin(TColor V) { SetColour(col_min_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColMax(TColor V) { SetColour(col_max_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColPointer(TColor V) { SetColour(col_pointer_, V, [&] { UpdatePointer(true); }); }
-void TMeter120::SetColPeakPtr(TColor V) {
+void TRoundMeter::SetColMin(TColor V) { SetColour(col_min_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColMax(TColor V) { SetColour(col_max_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColPointer(TColor V) { SetColour(col_pointer_, V, [&] { UpdatePointer(true); }); }
+void TRoundMeter::SetColPeakPtr(TColor V) {
   SetColour(col_peak_ptr_, V, [&] { UpdatePointer(true); });
 }
-void TMeter120::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { RepaintNow(); }); }
-void TMeter120::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { RepaintNow(); }); }
 
-void TMeter120::ResetBands() {
+void TRoundMeter::ResetBands() {
   const double r = (scale_.End - scale_.Start) * 0.1;
   bands_[0] = {scale_.Start, scale_.Start + r};
   const double mid = (scale_.End + scale_.Start) * 0.5;
@@ -96,7 +95,7 @@ void TMeter120::ResetBands() {
   bands_[2] = {scale_.End - r, scale_.End};
 }
 
-bool TMeter120::StoreValueStart(double V) {
+bool TRoundMeter::StoreValueStart(double V) {
   V = ClampRangeStart(V, scale_.End, kBound, scale_.NonLinear);
   if (V == scale_.Start) return false;
   scale_.Start = V;
@@ -106,7 +105,7 @@ bool TMeter120::StoreValueStart(double V) {
   return true;
 }
 
-bool TMeter120::StoreValueEnd(double V) {
+bool TRoundMeter::StoreValueEnd(double V) {
   V = ClampRangeEnd(V, scale_.Start, kBound, scale_.NonLinear);
   if (V == scale_.End) return false;
   scale_.End = V;
@@ -115,7 +114,7 @@ bool TMeter120::StoreValueEnd(double V) {
   return true;
 }
 
-void TMeter120::SetValueStart(double V) {
+void TRoundMeter::SetValueStart(double V) {
   if (ComponentState().Contains(csReading)) {
     scale_.Start = V;
     pointer_.PeakValue = V;
@@ -124,7 +123,7 @@ void TMeter120::SetValueStart(double V) {
   if (StoreValueStart(V)) RepaintNow();
 }
 
-void TMeter120::SetValueEnd(double V) {
+void TRoundMeter::SetValueEnd(double V) {
   if (ComponentState().Contains(csReading)) {
     scale_.End = V;
     return;
@@ -132,7 +131,7 @@ void TMeter120::SetValueEnd(double V) {
   if (StoreValueEnd(V)) RepaintNow();
 }
 
-bool TMeter120::StoreBand(BandBound Which, double V) {
+bool TRoundMeter::StoreBand(BandBound Which, double V) {
   Band& band = bands_[Which / 2];
   if (Which % 2 == 0) {
     // Lower bound: inside the range, one unit below the upper bound.
@@ -157,7 +156,7 @@ bool TMeter120::StoreBand(BandBound Which, double V) {
   return true;
 }
 
-void TMeter120::SetBand(BandBound Which, double V) {
+void TRoundMeter::SetBand(BandBound Which, double V) {
   if (ComponentState().Contains(csReading)) {
     Band& band = bands_[Which / 2];
     (Which % 2 == 0 ? band.from : band.to) = V;
@@ -166,28 +165,28 @@ void TMeter120::SetBand(BandBound Which, double V) {
   if (StoreBand(Which, V)) RepaintNow();
 }
 
-void TMeter120::SetValueMinA(double V) { SetBand(kMinA, V); }
-void TMeter120::SetValueMinE(double V) { SetBand(kMinE, V); }
-void TMeter120::SetValueMidA(double V) { SetBand(kMidA, V); }
-void TMeter120::SetValueMidE(double V) { SetBand(kMidE, V); }
-void TMeter120::SetValueMaxA(double V) { SetBand(kMaxA, V); }
-void TMeter120::SetValueMaxE(double V) { SetBand(kMaxE, V); }
+void TRoundMeter::SetValueMinA(double V) { SetBand(kMinA, V); }
+void TRoundMeter::SetValueMinE(double V) { SetBand(kMinE, V); }
+void TRoundMeter::SetValueMidA(double V) { SetBand(kMidA, V); }
+void TRoundMeter::SetValueMidE(double V) { SetBand(kMidE, V); }
+void TRoundMeter::SetValueMaxA(double V) { SetBand(kMaxA, V); }
+void TRoundMeter::SetValueMaxE(double V) { SetBand(kMaxE, V); }
 
-void TMeter120::SetScalaPart(int V) {
+void TRoundMeter::SetScalaPart(int V) {
   V = std::clamp(V, 1, 20);
   if (V == scala_part_) return;
   scala_part_ = V;
   RepaintNow();
 }
 
-void TMeter120::SetScalaPsub(int V) {
+void TRoundMeter::SetScalaPsub(int V) {
   V = std::clamp(V, -1, 20);
   if (V == scala_psub_) return;
   scala_psub_ = V;
   RepaintNow();
 }
 
-void TMeter120::RepairLogRange() {
+void TRoundMeter::RepairLogRange() {
   double value = pointer_.Value, start = scale_.Start, end = scale_.End;
   ::RepairLogRange(value, start, end);
   pointer_.Value = value;
@@ -198,7 +197,7 @@ void TMeter120::RepairLogRange() {
   scale_.CacheLogs();
 }
 
-void TMeter120::SetNonLinear(bool V) {
+void TRoundMeter::SetNonLinear(bool V) {
   if (V == scale_.NonLinear) return;
   scale_.NonLinear = V;
   if (V && !ComponentState().Contains(csReading)) {
@@ -211,74 +210,74 @@ void TMeter120::SetNonLinear(bool V) {
   RepaintNow();
 }
 
-void TMeter120::SetCaption(const std::string& V) {
+void TRoundMeter::SetCaption(const std::string& V) {
   caption_ = V;
   RepaintNow();
 }
 
-void TMeter120::SetColLed(int Index, TColor V) {
+void TRoundMeter::SetColLed(int Index, TColor V) {
   leds_[Index].Colour = V;
   leds_[Index].Lit = leds_[Index].On;
   DrawLed(Index);
 }
 
-void TMeter120::SetLedOn(int Index, bool V) {
+void TRoundMeter::SetLedOn(int Index, bool V) {
   if (V == leds_[Index].On) return;
   leds_[Index].On = V;
   leds_[Index].Lit = V;
   DrawLed(Index);
 }
 
-void TMeter120::SetLedBlink(int Index, bool V) {
+void TRoundMeter::SetLedBlink(int Index, bool V) {
   if (V == leds_[Index].Blink) return;
   leds_[Index].Blink = V;
   DrawLed(Index);
 }
 
-void TMeter120::SetLedEnable(bool V) {
+void TRoundMeter::SetLedEnable(bool V) {
   if (V == led_enable_) return;
   led_enable_ = V;
   RepaintNow();
 }
 
-void TMeter120::SetDispEnable(bool V) {
+void TRoundMeter::SetDispEnable(bool V) {
   if (V == disp_enable_) return;
   disp_enable_ = V;
   RepaintNow();
 }
 
-void TMeter120::SetDispItalic(bool V) {
+void TRoundMeter::SetDispItalic(bool V) {
   disp_italic_ = V;
   readout_->Italic = V;
   RepaintNow();
 }
 
-void TMeter120::SetDispFixPnt(bool V) {
+void TRoundMeter::SetDispFixPnt(bool V) {
   disp_fix_pnt_ = V;
   RepaintNow();
 }
 
-void TMeter120::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
+void TRoundMeter::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
 
-void TMeter120::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
+void TRoundMeter::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
 
-void TMeter120::SetPeakMode(TPeakPtrMode V) {
+void TRoundMeter::SetPeakMode(TPeakPtrMode V) {
   if (V == pointer_.PeakMode) return;
   pointer_.PeakMode = V;
   UpdatePointer(true);
 }
 
-void TMeter120::ResetPeak() {
+void TRoundMeter::ResetPeak() {
   if (pointer_.PeakValue <= scale_.Start) return;
   pointer_.PeakValue = scale_.Start;
   UpdatePointer(true);
 }
 
-void TMeter120::StyleChanged(TObject*) { Invalidate(); }
+void TRoundMeter::StyleChanged(TObject*) { Invalidate(); }
 
 // ---- Ticks and messages ----
 
-void TMeter120::WndProc(TMessage& Message) {
+void TRoundMeter::WndProc(TMessage& Message) {
   if (Message.Msg == WM_USER) {
     UpdatePointer((Message.LParam & 0xFF) != 0);
     return;
@@ -286,12 +285,16 @@ void TMeter120::WndProc(TMessage& Message) {
   TOrvaneBase::WndProc(Message);
 }
 
-void TMeter120::DampTick() {
+void TRoundMeter::DampTick() {
   Perform(WM_USER, 0, 0);
-  Update();
+  if (update_after_tick_) {
+    Update();
+  } else {
+    TickHook();
+  }
 }
 
-void TMeter120::BlinkTick() {
+void TRoundMeter::BlinkTick() {
   if (!painted_) return;
   if (marks_.Busy(pointer_.OverRange, pointer_.UnderRange)) {
     marks_.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), col_pointer_),
@@ -305,12 +308,12 @@ void TMeter120::BlinkTick() {
   }
 }
 
-void TMeter120::DrawLedInto(TCanvas& Canvas, int Index) const {
+void TRoundMeter::DrawLedInto(TCanvas& Canvas, int Index) const {
   const TMeterLed& led = leds_[Index];
   DrawRoundLed(Canvas, led_centre_[Index], led_radius_, LedColour(led.Colour, led.Shows()));
 }
 
-void TMeter120::DrawLed(int Index) {
+void TRoundMeter::DrawLed(int Index) {
   if (!painted_ || !led_enable_ || !layout_valid_) return;
   DrawLedInto(*Canvas(), Index);
   DrawLedInto(*WorkBitmap->Canvas(), Index);
@@ -318,13 +321,13 @@ void TMeter120::DrawLed(int Index) {
 
 // ---- Update ----
 
-double TMeter120::PointerAngle() const {
+double TRoundMeter::PointerAngle() const {
   if (pointer_.UnderRange) return 0;
-  if (pointer_.OverRange) return direction_ * kSweep;
-  return scale_.Angle(pointer_.ShownValue, direction_ * kSweep);
+  if (pointer_.OverRange) return direction_ * sweep_;
+  return scale_.Angle(pointer_.ShownValue, direction_ * sweep_);
 }
 
-void TMeter120::UpdatePointer(bool Force) {
+void TRoundMeter::UpdatePointer(bool Force) {
   if (!painted_ || !layout_valid_) return;
   limit_events_.BeginStep();
   const double previous = pointer_.ShownValue;
@@ -344,7 +347,7 @@ void TMeter120::UpdatePointer(bool Force) {
   }
 
   const double angle = PointerAngle();
-  const double peak_angle = scale_.Angle(pointer_.PeakValue, direction_ * kSweep);
+  const double peak_angle = scale_.Angle(pointer_.PeakValue, direction_ * sweep_);
   if (!Force) {
     const bool pointer_moved = RotatePoint(pivot_, pointer_base_[0], angle) != pointer_poly_[0];
     const bool peak_moved = pointer_.PeakMode != ppNone &&
@@ -356,11 +359,11 @@ void TMeter120::UpdatePointer(bool Force) {
   Compose();
 }
 
-void TMeter120::Compose() {
+void TRoundMeter::Compose() {
   TCanvas& work = *WorkBitmap->Canvas();
   const TRect client = ClientRect();
   work.CopyRect(client, FrameBitmap->Canvas(), client);
-  work.SelectClipRect(face_clip_);
+  if (clip_to_face_) work.SelectClipRect(face_clip_);
   work.Pen()->SetStyle(psClear);
   work.Pen()->SetMode(pmCopy);
   work.Brush()->SetStyle(bsSolid);
@@ -379,15 +382,4 @@ void TMeter120::Compose() {
   screen.CopyRect(client, &work, client);
   marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
                    pointer_.UnderRange);
-}
-
-// ---- Paint ----
-
-void TMeter120::Paint() {
-  TOrvaneBase::Paint();
-  painted_ = true;
-  DrawDial();
-  DrawLed(0);
-  DrawLed(1);
-  if (OnRepaint) OnRepaint(this);
 }

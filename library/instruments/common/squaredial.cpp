@@ -1,0 +1,70 @@
+#include "library/instruments/common/squaredial.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "platform/base/numbers.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+int ToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); }
+
+TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
+
+}  // namespace
+
+int LayoutSquareDial(TDialMapping& Map, TRect& Inner, int Width, int Height) {
+  const int g = std::min(Width, Height) / 40;
+  InflateRect(Inner, -g, -g);
+  Map.PixOrigin = Inner.TopLeft();
+  Map.PixExtent = {Inner.Width(), Inner.Height()};
+  const double pw = Map.PixExtent.cx, ph = Map.PixExtent.cy;
+  if (pw <= 0 || ph <= 0) return 0;
+  int p;
+  if (Height > Width) {
+    Map.VirtOrigin = {-1000, ToInt(Round(ph * 1000 / pw))};
+    Map.VirtExtent = {2000, 2 * Map.VirtOrigin.Y};
+    p = Map.PixExtent.cx / 4;
+  } else {
+    Map.VirtOrigin = {-ToInt(Round(pw * 1000 / ph)), 1000};
+    Map.VirtExtent = {std::abs(2 * Map.VirtOrigin.X), 2000};
+    p = Map.PixExtent.cy / 4;
+  }
+  return Map.Valid() ? std::max(p, 1) : 0;
+}
+
+void DrawSquareDialFace(TCanvas& c, const TDialMapping& Map, TShapeTypeT Shape, int P,
+                        TFaceSides Sides) {
+  const TPoint& vo = Map.VirtOrigin;
+  TRect face = Box(Map.MapDistance(vo.X, vo.Y),
+                   Map.MapDistance(vo.X + Map.VirtExtent.cx, vo.Y - Map.VirtExtent.cy));
+  if (!Sides.Left) face.Left -= P;
+  if (!Sides.Top) face.Top -= P;
+  if (!Sides.Right) face.Right += P;
+  if (!Sides.Bottom) face.Bottom += P;
+  const TRect square = SquareDialCircle(Map, 1000);
+  const int corner = P / 2;
+  switch (Shape) {
+    case sstRectangle:
+      c.Rectangle(face);
+      break;
+    case sstSquare:
+      c.Rectangle(square);
+      break;
+    case sstRoundrect:
+      c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, corner, corner);
+      break;
+    case sstRoundSquare:
+      c.RoundRect(square.Left, square.Top, square.Right, square.Bottom, corner, corner);
+      break;
+    case sstCircle:
+      c.Ellipse(square);
+      break;
+  }
+}
+
+TRect SquareDialCircle(const TDialMapping& Map, int Radius) {
+  return Box(Map.MapDistance(-Radius, Radius), Map.MapDistance(Radius, -Radius));
+}

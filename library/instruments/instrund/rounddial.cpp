@@ -1,0 +1,218 @@
+// The dial pieces the round meters share, drawn by Paint into the static image, and the paint
+// sequence round the meter's own DrawDialFace.
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "library/foundation/digits.h"
+#include "library/foundation/helpers.h"
+#include "library/instruments/common/dialscale.h"
+#include "library/instruments/instrund/instrund.h"
+#include "platform/graphics/bitmap.h"
+
+namespace {
+
+TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
+
+}  // namespace
+
+void TRoundMeter::Paint() {
+  TOrvaneBase::Paint();
+  painted_ = true;
+  DrawDial();
+  DrawLed(0);
+  DrawLed(1);
+  if (OnRepaint) OnRepaint(this);
+}
+
+void TRoundMeter::DrawDial() {
+  TCanvas& c = *FrameBitmap->Canvas();
+  // Form data can hold any range; the scale needs a valid one before anything is laid out.
+  if (scale_.NonLinear) {
+    RepairLogRange();
+  } else if (scale_.End <= scale_.Start) {
+    scale_.End = scale_.Start + 1;
+  }
+  c.SetFont(Font());
+  layout_valid_ = DrawDialFace(c);
+  c.RemoveClip();
+  marks_.Reset();
+  if (layout_valid_) {
+    UpdatePointer(true);
+  } else {
+    // Too small for a dial: show the frame alone.
+    const TRect client = ClientRect();
+    Canvas()->CopyRect(client, &c, client);
+  }
+}
+
+TRect TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
+  const int m = std::min(Width(), Height());
+  const int g = m / 40, p = m / 5;
+  TRect inner = InnerRect;
+  TRect face;
+  if (BordLeft()) {
+    inner.Left += g;
+    face.Left = inner.Left;
+  } else {
+    face.Left = inner.Left - p;
+  }
+  if (BordTop()) {
+    inner.Top += g;
+    face.Top = inner.Top;
+  } else {
+    face.Top = inner.Top - p;
+  }
+  if (BordRight()) {
+    inner.Right -= g;
+    face.Right = inner.Right;
+  } else {
+    face.Right = inner.Right + p;
+  }
+  if (BordBottom()) {
+    inner.Bottom -= g;
+    face.Bottom = inner.Bottom;
+  } else {
+    face.Bottom = inner.Bottom + p;
+  }
+  PrepareFacePen(c);
+  if (RoundCorners) {
+    c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, p / 2, p / 2);
+  } else {
+    c.Rectangle(face);
+  }
+  map_.PixOrigin = inner.TopLeft();
+  map_.PixExtent = {inner.Width(), inner.Height()};
+  return face;
+}
+
+void TRoundMeter::PrepareFacePen(TCanvas& c) {
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetColor(col_shape_);
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(ColBack());
+}
+
+void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
+                               bool FullCircle) {
+  c.Pen()->SetWidth(2);
+  const double sweep = direction_ * sweep_;
+  c.Pen()->SetStyle(psClear);
+  c.Brush()->SetStyle(bsSolid);
+  const TColor colours[3] = {col_min_, col_mid_, col_max_};
+  for (int b = 0; b < 3; ++b) {
+    // Bands of no width are left out (form data can hold inverted bounds too).
+    if (!(bands_[b].to > bands_[b].from)) continue;
+    c.Brush()->SetColor(colours[b]);
+    DrawDialBand(c, box, pivot_, r0_, scale_.Angle(bands_[b].from, sweep) + angle_offset_,
+                 scale_.Angle(bands_[b].to, sweep) + angle_offset_);
+  }
+  // The face colour over the inside leaves the bands as a ring.
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetColor(ColBack());
+  c.Brush()->SetColor(ColBack());
+  if (FullCircle) {
+    c.Ellipse(inner);
+  } else {
+    DrawDialBand(c, inner, pivot_, r0_, angle_offset_, sweep + angle_offset_);
+  }
+}
+
+void TRoundMeter::DrawScale(TCanvas& c, const TScaleSpec& Spec) {
+  c.Brush()->SetStyle(bsClear);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetWidth(2);
+  if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Spec.T2.Y - Spec.T1.Y)) / 2));
+  int label_width;
+  if (scale_.NonLinear) {
+    label_width = c.TextWidth("103");
+  } else if (Spec.WidthOnControl) {
+    label_width = ScaleTextWidth(*Canvas(), scale_.Start, scale_.End);
+  } else {
+    label_width = ScaleTextWidth(c, scale_.Start, scale_.End);
+  }
+  ++label_width;
+  const int th = std::abs(c.Font()->Height());
+  const TPoint t2 = Spec.T2;
+  const TPoint l0 = Spec.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
+                                     : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
+  TDialScaleLayout layout;
+  layout.Pivot = pivot_;
+  layout.C = {pivot_.X - label_width / 2, pivot_.Y - th / 2};
+  layout.T1 = RotatePoint(pivot_, Spec.T1, Spec.BaseTurn);
+  layout.T2 = RotatePoint(pivot_, Spec.T2, Spec.BaseTurn);
+  layout.LogMinor = RotatePoint(pivot_, Spec.LogMinor, Spec.BaseTurn);
+  layout.L0 = RotatePoint(layout.C, l0, Spec.BaseTurn);
+  layout.LabelWidth = label_width;
+  layout.AngleOffset = angle_offset_;
+  layout.SignedSweep = direction_ * sweep_;
+  if (scale_.NonLinear) {
+    DrawLogDialScale(c, layout, scale_, scala_part_, &marks_);
+    return;
+  }
+  int minor = 0;
+  if (scala_psub_ == -1) {
+    minor = scala_part_ < auto_minor_below_ ? 2 : 0;
+  } else if (scala_psub_ > 0) {
+    minor = scala_psub_ + 1;
+  }
+  DrawLinearDialScale(c, layout, scale_, scala_part_, minor,
+                      ScaleLabelDecimals(scale_.End - scale_.Start, 3, 5), th, &marks_);
+}
+
+void TRoundMeter::DrawReadoutFrame(TCanvas& c, TPoint A, TPoint B) {
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(col_dback_);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetColor(col_drand_);
+  disp_rect_ = Box(A, B);
+  if (!disp_enable_) return;
+  c.Rectangle(disp_rect_);
+  const int k = ((std::abs(disp_rect_.Height()) * 8) / 10) / 8;
+  TRect cells = disp_rect_;
+  InflateRect(cells, -k, -k);
+  readout_->Layout(cells, 4, col_dback_);
+}
+
+void TRoundMeter::DrawHub(TCanvas& c, int Radius) {
+  Radius = std::abs(Radius);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetColor(col_shape_);
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(col_circle_);
+  c.Ellipse(pivot_.X - Radius, pivot_.Y - Radius, pivot_.X + Radius, pivot_.Y + Radius);
+}
+
+void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
+                                   double Turn) {
+  for (int i = 0; i < 3; ++i) {
+    pointer_base_[i] = RotatePoint(pivot_, Pointer[i], Turn);
+    peak_base_[i] = RotatePoint(pivot_, Peak[i], Turn);
+  }
+}
+
+void TRoundMeter::DrawLedSockets(TCanvas& c) {
+  led_radius_ = std::abs(led_radius_);
+  if (!led_enable_) return;
+  DrawLedSocket(c, led_centre_[0], led_radius_);
+  DrawLedSocket(c, led_centre_[1], led_radius_);
+  // One pixel less, so the grey ring stays round every LED drawn later.
+  --led_radius_;
+  SetColLed1(leds_[0].Colour);
+  SetColLed2(leds_[1].Colour);
+}
+
+void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {
+  TFont* font = c.Font();
+  font->SetName("Arial");
+  font->SetHeight(-9);
+  font->SetStyle({});
+  font->SetColor(0x808080);
+  c.Brush()->SetStyle(bsClear);
+  c.TextOut(RightAligned ? X - c.TextWidth(MakerMark) : X, Y, MakerMark);
+}
