@@ -1,0 +1,180 @@
+#include "library/instruments/potis/parts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "library/foundation/helpers.h"
+#include "library/instruments/common/dialscale.h"
+#include "platform/base/numbers.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_helpers.h"
+
+namespace {
+
+constexpr double kToArcStart = -135;
+
+TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
+
+int FontSizeFor(double Factor, int Pixels) {
+  return static_cast<int>(std::clamp<int64_t>(Round(Factor * Pixels) + 1, 7, 1000));
+}
+
+}  // namespace
+
+// ---- Plane ----
+
+bool TRotaryPlane::Setup(TRect Area, int Inset) {
+  InflateRect(Area, -Inset, -Inset);
+  const int w = Area.Width(), h = Area.Height();
+  Map = {};
+  if (w <= 0 || h <= 0) return false;
+  int xs = 1000, ys = 1000;
+  if (w >= h) {
+    xs = static_cast<int>(Round(1000.0 * w / h));
+  } else {
+    ys = static_cast<int>(Round(1000.0 * h / w));
+  }
+  Map.PixOrigin = Area.TopLeft();
+  Map.PixExtent = {w, h};
+  Map.VirtOrigin = {-xs, ys};
+  Map.VirtExtent = {2 * xs, 2 * ys};
+  Centre = MapPoint(0, 0);
+  return Valid();
+}
+
+int TRotaryPlane::Pixels(int Units) const { return std::abs(MapPoint(0, Units).Y - Centre.Y); }
+
+// ---- Drawing pieces ----
+
+namespace {
+
+void MakerFont(TCanvas& C) {
+  TFont* f = C.Font();
+  f->SetName("Arial");
+  f->SetHeight(-9);
+  f->SetStyle({});
+  f->SetColor(0x808080);
+}
+
+}  // namespace
+
+int PotiMakerMarkWidth(TCanvas& C) {
+  MakerFont(C);
+  return C.TextWidth(MakerMark);
+}
+
+void DrawPotiMakerMark(TCanvas& C, int X, int Y) {
+  MakerFont(C);
+  C.Brush()->SetStyle(bsClear);
+  C.TextOut(X, Y, MakerMark);
+}
+
+void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
+  TRect inner = DrawButtonFace(&C, R, 1, bsNew, false, Down, false);
+  InflateRect(inner, -2, -2);
+  TPen* pen = C.Pen();
+  pen->SetMode(pmCopy);
+  pen->SetStyle(psSolid);
+  pen->SetWidth(1);
+  pen->SetColor(clBlack);
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(Colour);
+  C.Rectangle(inner);
+}
+
+void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std::string& Caption,
+                     TColor Colour) {
+  C.SetFont(Font);
+  FitFontToRect(C, Box, Caption);
+  C.Brush()->SetStyle(bsSolid);
+  C.Brush()->SetColor(clSilver);
+  C.FillRect(Box);
+  C.Brush()->SetStyle(bsClear);
+  C.Font()->SetColor(Colour);
+  C.TextRect(Box, Box.Left + (Box.Width() - C.TextWidth(Caption)) / 2, Box.Top - 2, Caption);
+}
+
+void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel) {
+  if (Bevel == bvRaised) Frame3D(&C, Box, clWhite, clGray, 1);
+  if (Bevel == bvLowered) Frame3D(&C, Box, clGray, clWhite, 1);
+}
+
+std::string Cut10(const std::string& S) { return S.substr(0, 10); }
+
+int RotaryLabelDecimals(double Start, double End) {
+  const double r = End - Start;
+  if (r < 3) return 2;
+  if (r <= 10) return 1;
+  return 0;
+}
+
+TPoint ArcStartPoint(const TRotaryPlane& P, int Radius) {
+  return RotatePoint(P.Centre, P.MapPoint(0, Radius), kToArcStart);
+}
+
+TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width,
+                          int Height) {
+  const TPoint end = P.MapPoint(0, Radius);
+  const int centre_y = end.Y - static_cast<int>(Round(Beyond));
+  TLabelPlace place;
+  place.Pivot = {P.Centre.X - Width / 2, P.Centre.Y - Height / 2};
+  place.Corner = RotatePoint(place.Pivot, {end.X - Width / 2, centre_y - Height / 2}, kToArcStart);
+  return place;
+}
+
+void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
+                     TColor ColScala, bool FontAutom) {
+  C.Brush()->SetStyle(bsClear);
+  TPen* pen = C.Pen();
+  pen->SetColor(ColScala);
+  pen->SetMode(pmCopy);
+  pen->SetStyle(psSolid);
+  pen->SetWidth(1);
+  const TRect box = Box(P.MapPoint(-670, 670), P.MapPoint(670, -670));
+  const TPoint from = P.MapPoint(670, -670), to = P.MapPoint(-670, -670);
+  C.Arc(box.Left, box.Top, box.Right, box.Bottom, from.X, from.Y, to.X, to.Y);
+
+  if (FontAutom) C.Font()->SetSize(FontSizeFor(1.4, P.Pixels(90)));
+  const int width = ScaleTextWidth(C, Range.Start, Range.End) + 1;
+  const int height = std::abs(C.Font()->Height());
+  const TLabelPlace label = ArcStartLabel(P, 760, 0.8 * height, width, height);
+
+  TDialScaleLayout layout;
+  layout.Pivot = P.Centre;
+  layout.T1 = ArcStartPoint(P, 670);
+  layout.T2 = ArcStartPoint(P, 760);
+  layout.LogMinor = layout.T2;
+  layout.L0 = label.Corner;
+  layout.C = label.Pivot;
+  layout.LabelWidth = width;
+  layout.AngleOffset = 0;
+  layout.SignedSweep = 270;
+  pen->SetWidth(2);
+  // A thin tick half a division further: two parts per division.
+  DrawLinearDialScale(C, layout, Range, ScalaPart, 2, RotaryLabelDecimals(Range.Start, Range.End),
+                      height, nullptr);
+}
+
+int SelectorLabelFontSize(const TRotaryPlane& P) { return FontSizeFor(3.5, P.Pixels(40)); }
+
+void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight,
+              TColor ColShade, TColor Outline) {
+  const TRect rim = Box(P.MapPoint(-600, 600), P.MapPoint(600, -600));
+  auto pie = [&](TColor Colour, TPoint From, TPoint To) {
+    C.Brush()->SetColor(Colour);
+    C.Pie(rim.Left, rim.Top, rim.Right, rim.Bottom, From.X, From.Y, To.X, To.Y);
+  };
+  C.Pen()->SetMode(pmCopy);
+  C.Pen()->SetStyle(psClear);
+  C.Brush()->SetStyle(bsSolid);
+  const TPoint upper_right = P.MapPoint(600, 600), lower_left = P.MapPoint(-600, -600);
+  pie(ColLight, upper_right, lower_left);
+  pie(ColButton, lower_left, upper_right);
+  pie(ColShade, P.MapPoint(-600, -1100), P.MapPoint(1100, 600));
+  C.Pen()->SetStyle(psSolid);
+  C.Pen()->SetWidth(1);
+  C.Pen()->SetColor(Outline);
+  C.Brush()->SetColor(ColButton);
+  C.Ellipse(Box(P.MapPoint(-400, 400), P.MapPoint(400, -400)));
+}

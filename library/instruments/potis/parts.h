@@ -1,0 +1,58 @@
+#pragma once
+// Drawing pieces the controls of unit Potis share (internal to the unit).
+
+#include <string>
+
+#include "library/instruments/potis/potis.h"
+
+class TCanvas;
+struct TScaleRange;
+
+// The maker word in 9-pixel grey Arial, transparent, at (X, Y).
+void DrawPotiMakerMark(TCanvas& C, int X, int Y);
+int PotiMakerMarkWidth(TCanvas& C);
+
+// The preset button over R: the standard push-button face, released or pressed, with a
+// rectangle in Colour and a black outline inside it.
+void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down);
+
+// The caption text in Colour, its font fitted to Box, over a silver fill, centred at the box's
+// top and clipped to it. The canvas takes Font first.
+void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std::string& Caption,
+                     TColor Colour);
+
+// Scale label decimals of the rotary potentiometers by the width of the range.
+int RotaryLabelDecimals(double Start, double End);
+
+// The rotary potentiometers' scale: the arc of radius 670, a tick to radius 760 at each of
+// ScalaPart divisions with a thin tick half a division further, and the value labels outside.
+// With FontAutom the canvas font is sized first from the plane.
+void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
+                     TColor ColScala, bool FontAutom);
+
+// The point at Radius straight up from the centre, turned to the arc's start (lower left).
+TPoint ArcStartPoint(const TRotaryPlane& P, int Radius);
+// A label box of Width by the font height whose centre lies Beyond pixels outside Radius,
+// upright, and the point it turns about so that its centre turns about the plane's centre; both
+// already turned to the arc's start.
+struct TLabelPlace {
+  TPoint Corner;
+  TPoint Pivot;
+};
+TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width,
+                          int Height);
+
+// The knob: rim of radius 600 in ColLight (upper left) and ColButton (lower right) with the
+// shadow sector in ColShade, then the face of radius 400 in ColButton with an Outline.
+void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight,
+              TColor ColShade, TColor Outline);
+
+// The caption bevel: raised has white top and left lines, lowered the colours swapped; Box
+// shrinks by it.
+void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel);
+
+// Text of a label of at most 10 characters.
+std::string Cut10(const std::string& S);
+
+// Label font size of the rotary switch, from the radius of its position dots.
+int SelectorLabelFontSize(const TRotaryPlane& P);
