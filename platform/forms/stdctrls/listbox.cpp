@@ -51,6 +51,23 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
   TCustomListBox* list_;
 };
 
+// A list that does not choose an item by itself when it gets the focus: only the user does.
+class ListWidget : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void focusInEvent(QFocusEvent* e) override {
+    if (currentRow() >= 0) {
+      QListWidget::focusInEvent(e);
+      return;
+    }
+    QSignalBlocker block(this);
+    QListWidget::focusInEvent(e);
+    setCurrentRow(-1);
+  }
+};
+
 }  // namespace
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
@@ -109,7 +126,7 @@ void TCustomListBox::SetSorted(bool Value) {
 int TCustomListBox::ColorRole() const { return QPalette::Base; }
 
 QWidget* TCustomListBox::MakeWidget(QWidget* parent) {
-  auto* list = new QListWidget(parent);
+  auto* list = new ListWidget(parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) {

@@ -11,6 +11,7 @@
 #include "platform/forms/clipboard.h"
 #include "platform/forms/stdctrls/dialogs.h"
 #include "platform/forms/stdctrls/extctrls.h"
+#include "platform/forms/stdctrls/filectrl.h"
 #include "platform/forms/stdctrls/printers.h"
 #include "platform/forms/testing/formtest.h"
 
@@ -252,6 +253,61 @@ TEST(ClipboardTest, PlainTextInAndOutAsWindows1252) {
   c->Clear();
   EXPECT_FALSE(c->HasFormat(CF_TEXT));
   EXPECT_EQ(c->AsText(), "");
+}
+
+}  // namespace
+
+namespace {
+
+class FileControlsTest : public FormTest {
+ protected:
+  TempDir dir;
+};
+
+TEST_F(FileControlsTest, FileListShowsTheWaveFilesOfTheLinkedFolder) {
+  dir.Touch("rooster.Wav");
+  dir.Touch("dog1.wav");
+  dir.Touch("notes.txt");
+  dir.Touch("b.WAV");
+  fs::create_directories(dir / "sounds");
+  std::ofstream(dir / "sounds/bell.wav") << "x";
+  auto* dirs = new TDirectoryListBox(form);
+  dirs->SetParent(form);
+  auto* files = new TFileListBox(form);
+  files->SetParent(form);
+  files->SetMask("*.wav");
+  std::vector<std::string> changes;
+  files->OnChange = [&](TObject*) { changes.push_back(files->FileName()); };
+  dirs->SetFileList(files);
+  dirs->SetDirectory(dir.str());
+  EXPECT_EQ(files->Directory(), dir.str());
+  ASSERT_EQ(files->Items()->Count(), 3);
+  EXPECT_EQ(files->Items()->Strings(0), "b.WAV");
+  EXPECT_EQ(files->Items()->Strings(1), "dog1.wav");
+  EXPECT_EQ(files->Items()->Strings(2), "rooster.Wav");
+  EXPECT_EQ(files->FileName(), "");
+  files->SetItemIndex(1);
+  EXPECT_EQ(files->FileName(), dir / "dog1.wav");
+  // The directory list: the folders down to the open one, then its subfolder.
+  const int last = dirs->Items()->Count() - 1;
+  EXPECT_EQ(dirs->GetItemPath(last), dir / "sounds");
+  EXPECT_EQ(dirs->GetItemPath(dirs->ItemIndex()), dir.str());
+  EXPECT_EQ(dirs->GetItemPath(0), "/");
+  ShowForm();
+  dirs->SetItemIndex(last);
+  dirs->SetFocus();
+  KeyPress(VK_RETURN, "\r");  // opens the chosen line's folder
+  EXPECT_EQ(dirs->Directory(), dir / "sounds");
+  EXPECT_EQ(files->Directory(), dir / "sounds");
+  ASSERT_EQ(files->Items()->Count(), 1);
+  files->SetFileName(dir / "rooster.Wav");  // another folder: the list follows
+  EXPECT_EQ(files->FileName(), dir / "rooster.Wav");
+  EXPECT_EQ(changes, (std::vector<std::string>{dir / "dog1.wav", "", dir / "rooster.Wav"}));
+  dirs->SetDirectory(dir / "missing");  // refused
+  EXPECT_EQ(dirs->Directory(), dir / "sounds");
+  delete files;  // the directory list forgets it
+  dirs->SetDirectory(dir.str());
+  EXPECT_EQ(dirs->FileList(), nullptr);
 }
 
 }  // namespace

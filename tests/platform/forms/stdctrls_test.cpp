@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "platform/forms/stdctrls/buttons.h"
+#include "platform/forms/stdctrls/colorgrd.h"
 #include "platform/forms/stdctrls/extctrls.h"
+#include "platform/forms/stdctrls/mask.h"
 #include "platform/forms/stdctrls/stdctrls.h"
 #include "platform/forms/testing/formtest.h"
 
@@ -433,6 +435,92 @@ TEST_F(StdCtrlsTest, BitBtnKindsBringCaptionResultAndClose) {
   EXPECT_EQ(events, Events{"info"});
   Click(close, 10, 10);
   EXPECT_TRUE(closed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EditMaskTest, FormatTextAndCompleteness) {
+  struct Case {
+    const char* mask;
+    const char* value;
+    const char* shown;
+    const char* text;
+    bool complete;
+  };
+  const Case cases[] = {
+      {"!00000;1;_", "9600", "9600_", "9600 ", false},
+      {"!00000;1;_", "19200", "19200", "19200", true},
+      {"!99999;0;_", "70", "70___", "70   ", true},
+      {"!99999;0;_", "x7y0", "70___", "70   ", true},
+      {"00/00/00;1;_", "24/12/99", "24/12/99", "24/12/99", true},
+      {"00/00/00;0;*", "241299", "24/12/99", "241299", true},
+      {">LL-000;1;_", "ab-12", "AB-12_", "AB-12 ", false},
+  };
+  for (const Case& c : cases) {
+    TEditMask mask(c.mask);
+    const std::string shown = mask.Format(c.value);
+    EXPECT_EQ(shown, c.shown) << c.mask << " " << c.value;
+    EXPECT_EQ(mask.TextOf(shown), c.text) << c.mask << " " << c.value;
+    EXPECT_EQ(mask.Complete(shown), c.complete) << c.mask << " " << c.value;
+  }
+}
+
+TEST_F(StdCtrlsTest, MaskedEditRefusesWhatItsMaskRefuses) {
+  auto* edit = Put<TMaskEdit>("baud", Bounds(10, 10, 100, 21));
+  edit->SetEditMask("!99999;1;_");
+  edit->SetText("9600");
+  EXPECT_EQ(edit->EditText(), "9600_");
+  ShowForm();
+  edit->SetFocus();
+  KeyPress(VK_END);
+  for (int i = 0; i < 5; ++i) KeyPress(VK_BACK);
+  EXPECT_EQ(edit->EditText(), "_____");
+  for (char c : std::string("1x9-2")) KeyPress(uint16_t(std::toupper(c)), std::string(1, c));
+  EXPECT_EQ(edit->EditText(), "192__");
+  EXPECT_EQ(edit->Text(), "192  ");
+}
+
+TEST_F(StdCtrlsTest, LeavingAnIncompleteMaskedEditKeepsTheFocus) {
+  auto* edit = Put<TMaskEdit>("baud", Bounds(10, 10, 100, 21));
+  auto* other = Put<TEdit>("other", Bounds(10, 40, 100, 21));
+  edit->SetEditMask("!00000;1;_");
+  edit->SetText("70");
+  edit->OnExit = Log("exit");
+  ShowForm();
+  edit->SetFocus();
+  dialogs.Answer(mrOk);
+  other->SetFocus();
+  EXPECT_EQ(form->ActiveControl(), edit);
+  ASSERT_EQ(dialogs.Asked().size(), 1u);
+  EXPECT_NE(dialogs.Asked()[0].Text.find("Invalid input value"), std::string::npos);
+  edit->SetText("19200");
+  other->SetFocus();
+  EXPECT_EQ(form->ActiveControl(), other);
+  EXPECT_EQ(events, Events{"exit"});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StdCtrlsTest, ColorGridChoosesForegroundByLeftAndBackgroundByRightClick) {
+  auto* grid = Put<TColorGrid>("grid", Bounds(10, 10, 160, 20));
+  grid->SetGridOrdering(go16x1);
+  grid->OnChange = [&](TObject*) { events.push_back("change"); };
+  grid->OnClick = [&](TObject*) {
+    events.push_back("click " + std::to_string(grid->ForegroundColor()));
+  };
+  ShowForm();
+  EXPECT_EQ(ScreenPixel(grid, 9 * 10 + 2, 3), clRed);
+  Click(grid, 9 * 10 + 5, 10);
+  EXPECT_EQ(grid->ForegroundIndex(), 9);
+  EXPECT_EQ(events, (Events{"change", "click " + std::to_string(clRed)}));
+  Click(grid, 10 * 10 + 5, 10, mbRight);
+  EXPECT_EQ(grid->BackgroundColor(), clLime);
+  grid->SetForegroundIndex(16);  // ignored
+  EXPECT_EQ(grid->ForegroundIndex(), 9);
 }
 
 }  // namespace
