@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "library/controls/tasten/store.h"
 #include "library/foundation/helpers.h"
 #include "library/foundation/tickservice.h"
 #include "platform/graphics/draw_helpers.h"
@@ -22,35 +23,24 @@ void TBevel3D::SetCaptEnable(bool Value) { StoreAndRepaint(FCaptEnable, Value); 
 void TBevel3D::SetCaptBevel(TPanelBevel Value) { StoreAndRepaint(FCaptBevel, Value); }
 void TBevel3D::SetTextAdjust(TTextStyle Value) { StoreAndRepaint(FTextAdjust, Value); }
 
-namespace {
-
-template <class T>
-bool Store(T& Field, T Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-}  // namespace
-
 void TBevel3D::SetColCaption(TColor Value) {
-  if (Store(FColCaption, Value)) DrawCaption(true);
+  if (StoreChanged(FColCaption, Value)) DrawCaption(true);
 }
 
 void TBevel3D::SetColCaption1(TColor Value) {
-  if (Store(FColCaption1, Value)) DrawCaption(true);
+  if (StoreChanged(FColCaption1, Value)) DrawCaption(true);
 }
 
 void TBevel3D::SetColCaptBack(TColor Value) {
-  if (Store(FColCaptBack, Value)) DrawCaption(true);
+  if (StoreChanged(FColCaptBack, Value)) DrawCaption(true);
 }
 
 void TBevel3D::SetCaptBlink(bool Value) {
-  if (Store(FCaptBlink, Value)) DrawCaption(true);
+  if (StoreChanged(FCaptBlink, Value)) DrawCaption(true);
 }
 
 void TBevel3D::SetWordWrap(bool Value) {
-  if (!Store(FWordWrap, Value)) return;
+  if (!StoreChanged(FWordWrap, Value)) return;
   if (Value) SetFontAutom(false);
   Invalidate();
 }

@@ -3,24 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "library/controls/tasten/store.h"
 #include "library/foundation/helpers.h"
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/draw_helpers.h"
-
-namespace {
-
-constexpr TColor kDisabledText = clGray;
-
-template <class T>
-bool Store(T& Field, const T& Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
-
-}  // namespace
 
 TLedButton::TLedButton(TComponent* AOwner)
     : TGroupButton(AOwner), FBlink(TTickKind::Blink, [this] { BlinkTick(); }) {
@@ -40,11 +28,11 @@ void TLedButton::SetColLed(TColor Value) {
 }
 
 void TLedButton::SetLedOn(bool Value) {
-  if (Store(FLedOn, Value)) DrawLed(FLedOn);
+  if (StoreChanged(FLedOn, Value)) DrawLed(FLedOn);
 }
 
 void TLedButton::SetLedBlink(bool Value) {
-  if (Store(FLedBlink, Value)) DrawLed(FLedOn || Value);
+  if (StoreChanged(FLedBlink, Value)) DrawLed(FLedOn || Value);
 }
 
 void TLedButton::SetLedShape(TLedShape Value) { StoreAndRepaint(FLedShape, Value); }
@@ -53,15 +41,15 @@ void TLedButton::SetCaption(const string10& Value) { StoreAndRepaint(FCaption, V
 void TLedButton::SetCaption1(const string10& Value) { StoreAndRepaint(FCaption1, Value); }
 
 void TLedButton::SetColCaption(TColor Value) {
-  if (Store(FColCaption, Value) && FCaptType == ctBevel) DrawCaption();
+  if (StoreChanged(FColCaption, Value) && FCaptType == ctBevel) DrawCaption();
 }
 
 void TLedButton::SetColCaption1(TColor Value) {
-  if (Store(FColCaption1, Value) && FCaptType == ctBevel) DrawCaption();
+  if (StoreChanged(FColCaption1, Value) && FCaptType == ctBevel) DrawCaption();
 }
 
 void TLedButton::SetCaptBevel(TPanelBevel Value) {
-  if (Store(FCaptBevel, Value) && FCaptType == ctBevel) Invalidate();
+  if (StoreChanged(FCaptBevel, Value) && FCaptType == ctBevel) Invalidate();
 }
 
 void TLedButton::Paint() {
@@ -138,7 +126,7 @@ void TLedButton::DrawCaption() {
   }
   TCanvas& c = *Canvas();
   const bool second = ShowsCaption1();
-  c.Font()->SetColor(!Enabled() ? kDisabledText : second ? FColCaption1 : FColCaption);
+  c.Font()->SetColor(!Enabled() ? kDisabledCaption : second ? FColCaption1 : FColCaption);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(clSilver);
   c.Pen()->SetStyle(psClear);

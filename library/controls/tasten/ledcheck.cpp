@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "library/controls/tasten/store.h"
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
 #include "platform/graphics/draw_helpers.h"
@@ -11,14 +12,6 @@ namespace {
 
 constexpr int kMinLedSize = 6;
 constexpr int kMaxLedSize = 30;
-constexpr TColor kDisabledText = clGray;
-
-template <class T>
-bool Store(T& Field, const T& Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
 
 }  // namespace
 
@@ -34,25 +27,25 @@ TLedCheck::TLedCheck(TComponent* AOwner)
 }
 
 void TLedCheck::SetCheckMode(TCheckMode Value) {
-  if (!Store(FCheckMode, Value)) return;
+  if (!StoreChanged(FCheckMode, Value)) return;
   static constexpr TTastStyle kStyles[] = {tsNone, tsPush, tsPushPull, tsPushPull};
   FButtonStyle = kStyles[Value];
   if (FPainted) Invalidate();
 }
 
 void TLedCheck::SetChecked(bool Value) {
-  if (!Store(FDown, Value)) return;
+  if (!StoreChanged(FDown, Value)) return;
   DrawLed(FDown);
   DrawCaption(FDown);
   NotifyGroup();
 }
 
 void TLedCheck::SetLedCol(TColor Value) {
-  if (Store(FLedCol, Value)) DrawLed(FDown);
+  if (StoreChanged(FLedCol, Value)) DrawLed(FDown);
 }
 
 void TLedCheck::SetLedBlink(bool Value) {
-  if (Store(FLedBlink, Value)) DrawLed(FDown);
+  if (StoreChanged(FLedBlink, Value)) DrawLed(FDown);
 }
 
 void TLedCheck::SetLedShape(TLedShape Value) { StoreAndRepaint(FLedShape, Value); }
@@ -68,25 +61,25 @@ void TLedCheck::SetLedSize(int Value) {
 }
 
 void TLedCheck::SetCaptionCol(TColor Value) {
-  if (Store(FCaptionCol, Value)) DrawCaption(FDown);
+  if (StoreChanged(FCaptionCol, Value)) DrawCaption(FDown);
 }
 
 void TLedCheck::SetCaptionCol1(TColor Value) {
-  if (Store(FCaptionCol1, Value)) DrawCaption(FDown);
+  if (StoreChanged(FCaptionCol1, Value)) DrawCaption(FDown);
 }
 
 void TLedCheck::SetCaptFrmCol(TColor Value) {
-  if (Store(FCaptFrmCol, Value)) DrawCaption(FDown);
+  if (StoreChanged(FCaptFrmCol, Value)) DrawCaption(FDown);
 }
 
 void TLedCheck::SetCaptFrame(bool Value) {
-  if (!Store(FCaptFrame, Value)) return;
+  if (!StoreChanged(FCaptFrame, Value)) return;
   if (Value) FCaptAutoFrm = false;
   Invalidate();
 }
 
 void TLedCheck::SetCaptAutoFrm(bool Value) {
-  if (!Store(FCaptAutoFrm, Value)) return;
+  if (!StoreChanged(FCaptAutoFrm, Value)) return;
   if (Value) FCaptFrame = false;
   Invalidate();
 }
@@ -184,7 +177,7 @@ void TLedCheck::DrawCaption(bool State) {
   TCanvas& c = *Canvas();
   const bool second = State && !FCaption1.empty();
   const std::string& text = second ? FCaption1 : FCaption;
-  c.Font()->SetColor(!Enabled() ? kDisabledText : second ? FCaptionCol1 : FCaptionCol);
+  c.Font()->SetColor(!Enabled() ? kDisabledCaption : second ? FCaptionCol1 : FCaptionCol);
   const bool framed = FCaptFrame || (FCaptAutoFrm && FDown);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(ColBgnd());
