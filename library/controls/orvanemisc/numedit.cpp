@@ -8,6 +8,7 @@
 
 #include "library/controls/orvanemisc/editfield.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
@@ -49,7 +50,8 @@ bool IsNumberKey(char K) {
          K == 'e';
 }
 
-TColor DimColour(TColor C) { return TColor(uint32_t(C) & 0xFF606060u); }
+// An unlit LED, by the library's LED colour rule.
+TColor DimColour(TColor C) { return LedDimmed(C); }
 
 }  // namespace
 
