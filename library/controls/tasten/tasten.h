@@ -1,7 +1,15 @@
 #pragma once
-// Unit Tasten: buttons, LEDs and spin elements. Radio groups (buttongroup.h) and the LED colour
-// rule (library/foundation/ledcolors.h) are shared by every button class of the unit; each
-// blinking element blinks in step with BlinkPhase through a blink record (tickrecord.h).
+// Unit Tasten: buttons, LEDs and spin elements.
+//
+// What every button class of the unit shares:
+// - Radio groups (buttongroup.h): TGroupMember, NotifyGroup, ReleasedByNotice/NoticeFromOther and
+//   OtherGroupMembers. The frame-based buttons derive from TGroupButton (groupbutton.h), which
+//   holds GroupIndex, AllowAllUp, the Down setter, the press refusal and the notice handler.
+// - The LED colour rule and the LED body (library/foundation/ledcolors.h): LedColour(Colour, Lit,
+//   Enabled), LedTextColour, LedDimmed, DrawLed.
+// - Blinking in step (tickrecord.h): a TTickRecord of kind Blink whose callback, after the first
+//   paint and with the class's blink switch on, draws the element by BlinkPhase and ends with
+//   TickHook.
 
 #include "library/controls/tasten/bevel3d.h"
 #include "library/controls/tasten/buttongroup.h"
