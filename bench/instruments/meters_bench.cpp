@@ -143,6 +143,16 @@ const bool registered = [] {
   RegisterMeter<TMeter270>(
       "Meter270", 200, 200, [=](TMeter270& m) { damped_round(m); },
       [](TMeter270& m, double v) { m.SetValue(v); }, -11, 11);
+  // The horizontal panel meter as the demo's damped second meter, swung between -10 and 60.
+  RegisterMeter<TMeterPanelH>(
+      "MeterPanelH", 250, 73,
+      [](TMeterPanelH& m) {
+        m.SetDamping(10);
+        m.SetDampPeak(200);
+        m.SetPeakMode(ppDrag);
+        m.SetLedEnable(false);
+      },
+      [](TMeterPanelH& m, double v) { m.SetValue(v); }, -10, 60);
   // The gauge demo's big gauge: segments of 5 pixels with a gap of 1, at the default size.
   RegisterMeter<TGaugeGp>(
       "GaugeGp", 100, 18,

@@ -10,7 +10,195 @@
 
 #include "library/foundation/frame.h"
 #include "library/foundation/types.h"
+#include "library/instruments/common/leds.h"
+#include "library/instruments/common/limitmarks.h"
+#include "library/instruments/common/scale.h"
+#include "library/instruments/common/valuemodel.h"
 #include "platform/forms/messages.h"
+#include "platform/graphics/font.h"
+
+// What the two panel meters share: one pointer on a straight scale, damping, a peak pointer, two
+// limit events, flashing scale ends and two LEDs. A value update composes the static image,
+// the pointers and the LEDs off screen and copies them to the screen in one block; it draws
+// nothing when neither pointer moved by a pixel.
+class TPanelMeter : public TOrvaneBase {
+ public:
+  ~TPanelMeter() override;
+
+  // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
+  // that end's label flashes.
+  double Value() const { return pointer_.Value; }
+  void SetValue(double V);
+  double ShownValue() const { return pointer_.ShownValue; }
+  double PeakValue() const { return pointer_.PeakValue; }
+  bool OverRange() const { return pointer_.OverRange; }
+  bool UnderRange() const { return pointer_.UnderRange; }
+
+  // Range ends within the meter's bound. Outside form reading a change resets the limits (and
+  // zones) to their shares of the new range; while the form is read they only store.
+  double ValueStart() const { return scale_.Start; }
+  void SetValueStart(double V);
+  double ValueEnd() const { return scale_.End; }
+  void SetValueEnd(double V);
+  // Logarithmic scale; switching it on outside form reading repairs the range.
+  bool NonLinear() const { return scale_.NonLinear; }
+  void SetNonLinear(bool V);
+  int ScalaPart() const { return scala_part_; }  // 1..20
+  void SetScalaPart(int V);
+  int ScalaPsub() const { return scala_psub_; }  // -1 automatic, 0 none, 1..20
+  void SetScalaPsub(int V);
+  // Thresholds of the limit events: a lower limit outside the range becomes ValueStart; an
+  // upper one below the range or above it becomes ValueEnd. No redraw.
+  double UpperLimit() const { return upper_limit_; }
+  void SetUpperLimit(double V);
+  double LowerLimit() const { return lower_limit_; }
+  void SetLowerLimit(double V);
+
+  int Damping() const { return pointer_.Damping; }  // 0..10
+  void SetDamping(int V);
+  int DampPeak() const { return pointer_.DampPeak; }  // 0..1000
+  void SetDampPeak(int V);
+  TPeakPtrMode PeakMode() const { return pointer_.PeakMode; }
+  void SetPeakMode(TPeakPtrMode V);
+
+  TmShapeType Shape() const { return shape_; }
+  void SetShape(TmShapeType V);
+  TColor ColShape() const { return col_shape_; }
+  void SetColShape(TColor V);
+  TColor ColScala() const { return col_scala_; }
+  void SetColScala(TColor V);
+  TColor ColPointer() const { return col_pointer_; }
+  void SetColPointer(TColor V);
+  TColor ColPeakPtr() const { return col_peak_ptr_; }
+  void SetColPeakPtr(TColor V);
+  // Font of the caption texts; the setter copies it.
+  TFont* FontCapt() const { return font_capt_.get(); }
+  void SetFontCapt(const TFont* V);
+
+  // LEDs. While LedEnable is off the switches are ignored (not stored).
+  bool LedEnable() const { return led_enable_; }
+  void SetLedEnable(bool V);
+  TColor ColLed1() const { return leds_[0].Colour; }
+  void SetColLed1(TColor V) { SetColLed(0, V); }
+  TColor ColLed2() const { return leds_[1].Colour; }
+  void SetColLed2(TColor V) { SetColLed(1, V); }
+  bool LedOn1() const { return leds_[0].On; }
+  void SetLedOn1(bool V) { SetLedOn(0, V); }
+  bool LedOn2() const { return leds_[1].On; }
+  void SetLedOn2(bool V) { SetLedOn(1, V); }
+  bool LedBlink1() const { return leds_[0].Blink; }
+  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
+  bool LedBlink2() const { return leds_[1].Blink; }
+  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
+
+  // Fire when the shown value rises above UpperLimit or falls below LowerLimit, once per
+  // crossing, before anything of that update is drawn.
+  TNotifyEvent OnUpperLim;
+  TNotifyEvent OnLowerLim;
+
+  // Invalidates; the caption font's change handler.
+  void StyleChanged(TObject* Sender);
+  // One update step; Force redraws the moving parts even when nothing moved.
+  void UpdatePointer(bool Force);
+
+  bool Painted() const { return painted_; }
+  const TLimitMarks& LimitMarks() const { return marks_; }
+  // Pixel of the pointer and the peak pointer along the scale, as last drawn.
+  int PointerPos() const { return pointer_pos_; }
+  int PeakPos() const { return peak_pos_; }
+  // Pixel of a value inside the range along the scale, by the last Paint's layout.
+  int ValueToPixel(double V) const;
+  TPoint LedCentre(int Index) const { return led_centre_[Index]; }
+
+ protected:
+  // Bound: the range ends' limit. FromEnd: the scale's origin end is ValueEnd (a vertical scale
+  // counting down from its top).
+  TPanelMeter(TComponent* AOwner, double Bound, bool FromEnd);
+
+  void WndProc(TMessage& Message) override;
+  void RepaintNow();
+  // The log repair and a valid range before anything is laid out; sets the painted flag.
+  void BeginPaint();
+  // After the static image is done: marks reset, LEDs and a forced update.
+  void EndPaint();
+  // Store a range end without repainting; true when it changed. Resets the class's defaults.
+  bool StoreValueStart(double V);
+  bool StoreValueEnd(double V);
+  virtual void RangeStartChanged();
+  virtual void RangeEndChanged();
+  // The moving parts over the static image in WorkBitmap, before the LEDs.
+  virtual void DrawMovingParts(TCanvas& Work) = 0;
+  // Refreshes what else follows the shown value (a readout); true when the redraw is forced.
+  virtual bool FollowShownValue(bool Force) { return Force; }
+  // The peak step runs after the limit events instead of before them.
+  bool limits_before_peak_ = false;
+  // The LEDs: centre and radius set by Paint.
+  TMeterLed leds_[2];
+  TPoint led_centre_[2];
+  int led_radius_ = 0;
+  // The scale as laid out by Paint: origin pixel and length.
+  int scale_p0_ = 0;
+  int scale_length_ = 0;
+  TScaleRange scale_{0, 50};
+  TLimitMarks marks_;
+  TPointerModel pointer_;
+  int pointer_pos_ = 0;
+  int peak_pos_ = 0;
+  TmShapeType shape_ = smtRoundrect;
+  TColor col_shape_ = 0xFFFFFF;
+  TColor col_scala_ = 0xFFFFFF;
+  TColor col_pointer_ = 0x0000FF;
+  TColor col_peak_ptr_ = 0x00FFFF;
+  int scala_part_ = 5;
+  int scala_psub_ = -1;
+  double upper_limit_ = 45;
+  double lower_limit_ = 0;
+  bool led_enable_ = true;
+  bool painted_ = false;
+
+ private:
+  void SetColLed(int Index, TColor V);
+  void SetLedOn(int Index, bool V);
+  void SetLedBlink(int Index, bool V);
+  void BlinkTick();
+  void DrawLed(int Index);
+  void RepairLogRange();
+  void Compose();
+
+  const double bound_;
+  const bool from_end_;
+  TInstrumentTicks ticks_;
+  TLimitEvents limit_events_;
+  std::unique_ptr<TFont> font_capt_;
+};
+
+// Wide panel meter: a horizontal scale with its labels above the baseline, a caption below it,
+// a pointer rising from the bottom edge, the peak pointer above the labels and two LEDs in a
+// column at the right (LED 1 the lower one).
+class TMeterPanelH : public TPanelMeter {
+ public:
+  explicit TMeterPanelH(TComponent* AOwner);
+
+  // At most 32 characters; every assignment repaints.
+  const std::string& Caption() const { return caption_.str(); }
+  void SetCaption(const std::string& V);
+
+  // Geometry of the last Paint.
+  const TRect& ScaleRect() const { return scale_rect_; }
+  int Baseline() const { return baseline_; }
+
+ protected:
+  void Paint() override;
+  void DrawMovingParts(TCanvas& Work) override;
+
+ private:
+  void DrawScale(TCanvas& Canvas, int TickTop);
+  string32 caption_ = "Panel Meter";
+  TRect scale_rect_;
+  int baseline_ = 0;
+  int half_width_ = 0;
+  int peak_top_ = 0;
+};
 
 // A value shown as a share of its range: a row of segments lit from the start, or (MeterMode) a
 // pointer band that ends at the value. It lies along its longer side: a size change settles the

@@ -1,0 +1,282 @@
+#include <algorithm>
+#include <span>
+
+#include "library/foundation/tickservice.h"
+#include "library/instruments/instrect/instrect.h"
+#include "platform/graphics/bitmap.h"
+
+TPanelMeter::TPanelMeter(TComponent* AOwner, double Bound, bool FromEnd)
+    : TOrvaneBase(AOwner),
+      bound_(Bound),
+      from_end_(FromEnd),
+      ticks_(
+          [this](TObject*) {
+            Perform(WM_USER, 0, 0);
+            TickHook();
+          },
+          [this](TObject*) { BlinkTick(); }),
+      font_capt_(std::make_unique<TFont>()) {
+  leds_[0].Colour = 0x0000FF;
+  leds_[1].Colour = 0x00FF00;
+  font_capt_->SetColor(clWhite);
+  font_capt_->SetName("Arial");
+  font_capt_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
+}
+
+TPanelMeter::~TPanelMeter() = default;
+
+void TPanelMeter::RepaintNow() {
+  if (painted_) Paint();
+}
+
+void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
+
+void TPanelMeter::SetValue(double V) {
+  if (V == pointer_.Value) return;
+  pointer_.Value = V;
+  UpdatePointer(false);
+}
+
+// ---- Range, limits and scale ----
+
+void TPanelMeter::RangeStartChanged() {
+  lower_limit_ = scale_.Start + 0.2 * (scale_.End - scale_.Start);
+}
+
+void TPanelMeter::RangeEndChanged() {
+  upper_limit_ = scale_.Start + 0.8 * (scale_.End - scale_.Start);
+}
+
+bool TPanelMeter::StoreValueStart(double V) {
+  V = ClampRangeStart(V, scale_.End, bound_, scale_.NonLinear);
+  if (V == scale_.Start) return false;
+  scale_.Start = V;
+  RangeStartChanged();
+  return true;
+}
+
+bool TPanelMeter::StoreValueEnd(double V) {
+  V = ClampRangeEnd(V, scale_.Start, bound_, scale_.NonLinear);
+  if (V == scale_.End) return false;
+  scale_.End = V;
+  RangeEndChanged();
+  return true;
+}
+
+void TPanelMeter::SetValueStart(double V) {
+  if (ComponentState().Contains(csReading)) {
+    scale_.Start = V;
+    return;
+  }
+  if (StoreValueStart(V)) RepaintNow();
+}
+
+void TPanelMeter::SetValueEnd(double V) {
+  if (ComponentState().Contains(csReading)) {
+    scale_.End = V;
+    return;
+  }
+  if (StoreValueEnd(V)) RepaintNow();
+}
+
+// The range setters' rules without their repaint, so that the repair inside Paint cannot start
+// a second Paint.
+void TPanelMeter::RepairLogRange() {
+  double value = pointer_.Value, start = scale_.Start, end = scale_.End;
+  ::RepairLogRange(value, start, end);
+  pointer_.Value = value;
+  StoreValueStart(start);
+  StoreValueEnd(end);
+  if (KeepLogSpan(scale_.Start, scale_.End)) RangeEndChanged();
+  scale_.CacheLogs();
+}
+
+void TPanelMeter::SetNonLinear(bool V) {
+  if (V == scale_.NonLinear) return;
+  scale_.NonLinear = V;
+  if (V && !ComponentState().Contains(csReading)) RepairLogRange();
+  RepaintNow();
+}
+
+void TPanelMeter::SetScalaPart(int V) {
+  V = std::clamp(V, 1, 20);
+  if (V == scala_part_) return;
+  scala_part_ = V;
+  RepaintNow();
+}
+
+void TPanelMeter::SetScalaPsub(int V) {
+  V = std::clamp(V, -1, 20);
+  if (V == scala_psub_) return;
+  scala_psub_ = V;
+  RepaintNow();
+}
+
+void TPanelMeter::SetLowerLimit(double V) {
+  if (ComponentState().Contains(csReading)) {
+    lower_limit_ = V;
+    return;
+  }
+  if (V < scale_.Start || V >= scale_.End) V = scale_.Start;
+  lower_limit_ = V;
+}
+
+void TPanelMeter::SetUpperLimit(double V) {
+  if (ComponentState().Contains(csReading)) {
+    upper_limit_ = V;
+    return;
+  }
+  if (V < scale_.Start || V > scale_.End) V = scale_.End;
+  upper_limit_ = V;
+}
+
+int TPanelMeter::ValueToPixel(double V) const {
+  return scale_.Pixel(V, from_end_, scale_p0_, scale_length_);
+}
+
+// ---- Damping and peak ----
+
+void TPanelMeter::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
+
+void TPanelMeter::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
+
+void TPanelMeter::SetPeakMode(TPeakPtrMode V) {
+  if (V == pointer_.PeakMode) return;
+  pointer_.PeakMode = V;
+  RepaintNow();
+}
+
+// ---- Appearance ----
+
+namespace {
+
+template <class T, class F>
+void StoreThen(T& Field, T V, F&& Action) {
+  if (V == Field) return;
+  Field = V;
+  Action();
+}
+
+}  // namespace
+
+void TPanelMeter::SetShape(TmShapeType V) { StoreThen(shape_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetColShape(TColor V) { StoreThen(col_shape_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetColScala(TColor V) { StoreThen(col_scala_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetColPointer(TColor V) { StoreThen(col_pointer_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetColPeakPtr(TColor V) { StoreThen(col_peak_ptr_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetLedEnable(bool V) { StoreThen(led_enable_, V, [&] { RepaintNow(); }); }
+
+void TPanelMeter::SetFontCapt(const TFont* V) {
+  if (V) font_capt_->Assign(*V);
+  Invalidate();
+}
+
+// ---- LEDs and blinking ----
+
+void TPanelMeter::SetColLed(int Index, TColor V) {
+  leds_[Index].Colour = V;
+  DrawLed(Index);
+}
+
+void TPanelMeter::SetLedOn(int Index, bool V) {
+  if (!led_enable_ || V == leds_[Index].On) return;
+  leds_[Index].On = V;
+  DrawLed(Index);
+}
+
+void TPanelMeter::SetLedBlink(int Index, bool V) {
+  if (!led_enable_ || V == leds_[Index].Blink) return;
+  leds_[Index].Blink = V;
+  DrawLed(Index);
+}
+
+void TPanelMeter::DrawLed(int Index) {
+  if (!painted_ || !led_enable_) return;
+  const TMeterLed& led = leds_[Index];
+  const TColor colour = LedColour(led.Colour, led.Shows());
+  DrawRoundLed(*Canvas(), led_centre_[Index], led_radius_, colour);
+  DrawRoundLed(*WorkBitmap->Canvas(), led_centre_[Index], led_radius_, colour);
+}
+
+void TPanelMeter::BlinkTick() {
+  if (!painted_) return;
+  if (marks_.Busy(pointer_.OverRange, pointer_.UnderRange)) {
+    marks_.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), col_pointer_),
+                     pointer_.OverRange, pointer_.UnderRange);
+  }
+  if (!led_enable_) return;
+  for (int i = 0; i < 2; ++i) {
+    if (!leds_[i].Blink) continue;
+    leds_[i].TakePhase(BlinkPhase);
+    DrawLed(i);
+  }
+}
+
+// ---- Paint frame and update ----
+
+void TPanelMeter::BeginPaint() {
+  painted_ = true;
+  if (scale_.NonLinear) {
+    RepairLogRange();
+  } else if (!(scale_.End - scale_.Start >= 0.01)) {
+    // Form data can hold a range of no width; the scale needs one before it is laid out.
+    scale_.End = scale_.Start + 1;
+  }
+}
+
+void TPanelMeter::EndPaint() {
+  marks_.Reset();
+  pointer_pos_ = peak_pos_ = scale_p0_ - 1;
+  UpdatePointer(true);
+  if (OnRepaint) OnRepaint(this);
+}
+
+void TPanelMeter::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_USER) {
+    UpdatePointer(false);
+    return;
+  }
+  TOrvaneBase::WndProc(Message);
+}
+
+void TPanelMeter::UpdatePointer(bool Force) {
+  if (!painted_) return;
+  limit_events_.BeginStep();
+  const double previous = pointer_.ShownValue;
+  const double s = pointer_.NextShown();
+  // Stored before the limit events, so a handler sees the state that crossed the limit.
+  pointer_.ShownValue = s;
+  pointer_.SetRangeFlags(s, scale_.Start, scale_.End);
+  const TLimitCrossing crossing = LimitCrossing(previous, s, upper_limit_, lower_limit_);
+  if (!limits_before_peak_) pointer_.StepPeak(s, scale_.Start, scale_.End);
+  if (!limit_events_.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
+  if (limits_before_peak_) pointer_.StepPeak(s, scale_.Start, scale_.End);
+
+  const int pointer = ValueToPixel(pointer_.Pinned(s, scale_.Start, scale_.End));
+  const int peak = pointer_.PeakMode == ppNone ? peak_pos_ : ValueToPixel(pointer_.PeakValue);
+  Force = FollowShownValue(Force);
+  if (!Force && pointer == pointer_pos_ && peak == peak_pos_) return;
+  pointer_pos_ = pointer;
+  peak_pos_ = peak;
+  Compose();
+}
+
+void TPanelMeter::Compose() {
+  TCanvas& work = *WorkBitmap->Canvas();
+  const TRect client = ClientRect();
+  work.CopyRect(client, FrameBitmap->Canvas(), client);
+  work.Pen()->SetStyle(psClear);
+  work.Pen()->SetMode(pmCopy);
+  work.Brush()->SetStyle(bsSolid);
+  DrawMovingParts(work);
+  if (led_enable_) {
+    for (int i = 0; i < 2; ++i) {
+      DrawRoundLed(work, led_centre_[i], led_radius_,
+                   LedColour(leds_[i].Colour, leds_[i].Shows()));
+    }
+  }
+  TCanvas& screen = *Canvas();
+  screen.CopyRect(client, &work, client);
+  marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
+                   pointer_.UnderRange);
+}

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "library/foundation/tickservice.h"
+#include "library/instruments/instrect/instrect.h"
+#include "platform/forms/testing/formtest.h"
+
+namespace {
+
+class PanelHTest : public FormTest {
+ protected:
+  PanelHTest() { TickServiceStartup(); }
+  ~PanelHTest() override { TickServiceShutdown(); }
+
+  TMeterPanelH* Make(int w = 250, int h = 73) {
+    meter = new TMeterPanelH(form);
+    meter->SetParent(form);
+    meter->SetBounds(10, 10, w, h);
+    meter->OnRepaint = [this](TObject*) { ++paints; };
+    return meter;
+  }
+  TColor Pixel(int x, int y) { return meter->Canvas()->Pixels(x, y); }
+
+  TMeterPanelH* meter = nullptr;
+  int paints = 0;
+};
+
+TEST_F(PanelHTest, LayoutOfTheDefaultSize) {
+  Make();
+  ShowForm();
+  // a = 2, b = 15, LED column 20: radius 6, LED 1 at 70 % of the height, LED 2 at 30 %.
+  EXPECT_EQ(meter->LedCentre(0).Y, 51);
+  EXPECT_EQ(meter->LedCentre(1).Y, 21);
+  EXPECT_EQ(Pixel(meter->LedCentre(0).X, 51), LedColour(meter->ColLed1(), false));
+  meter->SetLedOn1(true);
+  EXPECT_EQ(Pixel(meter->LedCentre(0).X, 51), meter->ColLed1());
+  // Without LEDs the scale takes the whole inner width.
+  const int with_leds = meter->ScaleRect().Right;
+  meter->SetLedEnable(false);
+  EXPECT_EQ(meter->ScaleRect().Right, with_leds + 20);
+  meter->SetLedOn2(true);  // ignored while the LEDs are off
+  EXPECT_FALSE(meter->LedOn2());
+}
+
+TEST_F(PanelHTest, PointerAtTheRangeEndsAndPinnedOutside) {
+  Make();
+  ShowForm();
+  const TRect s = meter->ScaleRect();
+  const int y = s.Bottom - 2;  // just above the pointer's base
+  const struct {
+    double value;
+    int x;
+  } cases[] = {{0, s.Left}, {50, s.Right}, {25, (s.Left + s.Right) / 2}, {-10, s.Left},
+               {80, s.Right}};
+  for (const auto& c : cases) {
+    meter->SetValue(c.value);
+    EXPECT_EQ(meter->PointerPos(), c.x) << c.value;
+    EXPECT_EQ(Pixel(c.x, y), meter->ColPointer()) << c.value;
+  }
+  EXPECT_TRUE(meter->OverRange());
+  EXPECT_TRUE(meter->LimitMarks().EndVisible());
+}
+
+TEST_F(PanelHTest, RangeAndLimitSetters) {
+  Make();
+  const struct {
+    void (TMeterPanelH::*set)(double);
+    double (TPanelMeter::*get)() const;
+    double v, expected;
+  } cases[] = {
+      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, 60, 49},
+      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, 5, 5},
+      {&TMeterPanelH::SetValueEnd, &TPanelMeter::ValueEnd, 3, 6},
+      {&TMeterPanelH::SetValueEnd, &TPanelMeter::ValueEnd, 5000, 1000},
+      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, -5000, -1000},
+      {&TMeterPanelH::SetLowerLimit, &TPanelMeter::LowerLimit, 2000, -1000},
+      {&TMeterPanelH::SetUpperLimit, &TPanelMeter::UpperLimit, -2000, 1000},
+      {&TMeterPanelH::SetUpperLimit, &TPanelMeter::UpperLimit, 100, 100},
+  };
+  for (const auto& c : cases) {
+    (meter->*c.set)(c.v);
+    EXPECT_EQ((meter->*c.get)(), c.expected) << c.v;
+  }
+  // An end change resets the limits to 20 % and 80 % of the range.
+  meter->SetValueStart(0);
+  EXPECT_EQ(meter->LowerLimit(), 200);
+  meter->SetValueEnd(50);
+  EXPECT_EQ(meter->UpperLimit(), 40);
+  meter->SetDamping(20);
+  EXPECT_EQ(meter->Damping(), 10);
+  meter->SetCaption(std::string(40, 'x'));
+  EXPECT_EQ(meter->Caption().size(), 32u);
+}
+
+TEST_F(PanelHTest, LimitEventsOncePerCrossing) {
+  Make();
+  ShowForm();
+  std::vector<std::string> fired;
+  meter->OnUpperLim = [&](TObject*) { fired.push_back("upper"); };
+  meter->OnLowerLim = [&](TObject*) { fired.push_back("lower"); };
+  meter->SetLowerLimit(10);
+  for (double v : {30.0, 60.0, 55.0, 30.0, 45.0, 46.0, 5.0, 2.0}) meter->SetValue(v);
+  EXPECT_EQ(fired, (std::vector<std::string>{"upper", "lower"}));  // 45 itself crosses nothing
+}
+
+TEST_F(PanelHTest, LogRepairInsidePaintRunsOnePaint) {
+  {
+    TFormLoader loader(form);
+    meter = loader.Add<TMeterPanelH>("Panel");
+    meter->SetBounds(10, 10, 250, 73);
+    meter->OnRepaint = [this](TObject*) { ++paints; };
+    meter->SetValueStart(0);
+    meter->SetValueEnd(50);
+    meter->SetNonLinear(true);  // only stored while reading
+  }
+  ShowForm();
+  EXPECT_EQ(paints, 1);
+  EXPECT_DOUBLE_EQ(meter->ValueStart(), 0.001);
+  EXPECT_DOUBLE_EQ(meter->ValueEnd(), 10);
+  meter->SetValue(10);
+  EXPECT_EQ(meter->PointerPos(), meter->ScaleRect().Right);
+}
+
+TEST_F(PanelHTest, PeakPointerDrag) {
+  Make();
+  ShowForm();
+  meter->SetPeakMode(ppDrag);
+  meter->SetDampPeak(1);
+  meter->SetValue(40);
+  EXPECT_EQ(meter->PeakValue(), 40);
+  meter->SetValue(20);
+  EXPECT_EQ(meter->PeakValue(), 30);
+  EXPECT_EQ(meter->PeakPos(), meter->ValueToPixel(30));
+}
+
+TEST_F(PanelHTest, TinyControlsPaintSafely) {
+  for (int size : {0, 1, 5, 20}) {
+    Make(size, size);
+    ShowForm();
+    meter->SetValue(25);
+    delete meter;
+  }
+}
+
+}  // namespace
