@@ -65,23 +65,29 @@ TEST_F(PanelHTest, PointerAtTheRangeEndsAndPinnedOutside) {
 
 TEST_F(PanelHTest, RangeAndLimitSetters) {
   Make();
+  using Set = void (*)(TMeterPanelH&, double);
+  using Get = double (*)(const TMeterPanelH&);
+  const Set start = [](TMeterPanelH& m, double v) { m.SetValueStart(v); };
+  const Set end = [](TMeterPanelH& m, double v) { m.SetValueEnd(v); };
+  const Set lower = [](TMeterPanelH& m, double v) { m.SetLowerLimit(v); };
+  const Set upper = [](TMeterPanelH& m, double v) { m.SetUpperLimit(v); };
+  const Get get_start = [](const TMeterPanelH& m) { return m.ValueStart(); };
+  const Get get_end = [](const TMeterPanelH& m) { return m.ValueEnd(); };
+  const Get get_lower = [](const TMeterPanelH& m) { return m.LowerLimit(); };
+  const Get get_upper = [](const TMeterPanelH& m) { return m.UpperLimit(); };
   const struct {
-    void (TMeterPanelH::*set)(double);
-    double (TPanelMeter::*get)() const;
+    Set set;
+    Get get;
     double v, expected;
   } cases[] = {
-      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, 60, 49},
-      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, 5, 5},
-      {&TMeterPanelH::SetValueEnd, &TPanelMeter::ValueEnd, 3, 6},
-      {&TMeterPanelH::SetValueEnd, &TPanelMeter::ValueEnd, 5000, 1000},
-      {&TMeterPanelH::SetValueStart, &TPanelMeter::ValueStart, -5000, -1000},
-      {&TMeterPanelH::SetLowerLimit, &TPanelMeter::LowerLimit, 2000, -1000},
-      {&TMeterPanelH::SetUpperLimit, &TPanelMeter::UpperLimit, -2000, 1000},
-      {&TMeterPanelH::SetUpperLimit, &TPanelMeter::UpperLimit, 100, 100},
+      {start, get_start, 60, 49},      {start, get_start, 5, 5},
+      {end, get_end, 3, 6},            {end, get_end, 5000, 1000},
+      {start, get_start, -5000, -1000}, {lower, get_lower, 2000, -1000},
+      {upper, get_upper, -2000, 1000}, {upper, get_upper, 100, 100},
   };
   for (const auto& c : cases) {
-    (meter->*c.set)(c.v);
-    EXPECT_EQ((meter->*c.get)(), c.expected) << c.v;
+    c.set(*meter, c.v);
+    EXPECT_EQ(c.get(*meter), c.expected) << c.v;
   }
   // An end change resets the limits to 20 % and 80 % of the range.
   meter->SetValueStart(0);
