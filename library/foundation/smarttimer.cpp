@@ -55,12 +55,21 @@ void TSmartTimer::Tick() {
     // The handler may destroy this timer (and with it TimerEvent) while it runs.
     std::shared_ptr<bool> alive = alive_;
     TTimerEvent event = TimerEvent;
-    event(this, BlinkPhase);
+    try {
+      event(this, BlinkPhase);
+    } catch (...) {
+      // A failed event still counts, so an iterating timer ends all the same.
+      if (*alive) StopWhenCyclesRunOut();
+      throw;
+    }
     if (!*alive) return;
   }
-  if (mode_ == tmIterate && cycles_ <= 0) {
-    cycles_ = 0;
-    TimerStop(timer_id_);
-    mode_ = tmStopped;
-  }
+  StopWhenCyclesRunOut();
+}
+
+void TSmartTimer::StopWhenCyclesRunOut() {
+  if (mode_ != tmIterate || cycles_ > 0) return;
+  cycles_ = 0;
+  TimerStop(timer_id_);
+  mode_ = tmStopped;
 }

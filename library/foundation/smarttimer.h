@@ -39,6 +39,7 @@ class TSmartTimer : public TComponent {
  private:
   void ReleaseRecord();
   void Tick();
+  void StopWhenCyclesRunOut();
 
   int32_t timer_id_ = -1;
   uint16_t time_ = 50;

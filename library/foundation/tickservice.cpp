@@ -49,10 +49,33 @@ void FreeRemoved() {
   s.HasRemoved = false;
 }
 
+// Runs a record's callback. However the call ends (a callback may throw; the platform reports the
+// error and carries on), the record is no longer busy afterwards and an interval record counts a
+// full interval again. The reload is read after the call, so a callback that retimed its record
+// takes effect at once.
 void FireRecord(TimerRecord& rec) {
+  struct CallEnd {
+    TimerRecord& r;
+    ~CallEnd() {
+      if (!r.Synchronised) r.Countdown = r.Reload;
+      r.Busy = false;
+    }
+  } call_end{rec};
   rec.Busy = true;
   rec.Callback(nullptr);
 }
+
+// A tick pass; records removed while it runs are freed when the outermost one ends, also when a
+// callback throws out of it.
+struct PassScope {
+  PassScope() { ++Service().PassDepth; }
+  ~PassScope() {
+    --Service().PassDepth;
+    FreeRemoved();
+  }
+  PassScope(const PassScope&) = delete;
+  PassScope& operator=(const PassScope&) = delete;
+};
 
 }  // namespace
 
@@ -156,14 +179,13 @@ void TickServiceCallback() {
   // Records registered by a callback of this pass join at the next tick. The list only grows at
   // its end while a pass runs, so the indices below stay valid.
   const size_t count = s.TimerList.size();
-  ++s.PassDepth;
+  PassScope pass;
   for (size_t i = 0; i < count && s.Running; ++i) {
     TimerRecord& rec = *s.TimerList[i].Record;
     if (s.TimerList[i].Removed || !rec.Callback || !rec.Active) continue;
     if (rec.Synchronised) {
       if (rec.Reload != s.TickCounter || rec.Busy) continue;
       FireRecord(rec);
-      rec.Busy = false;
       continue;
     }
     if (rec.Countdown > 1) {
@@ -175,12 +197,7 @@ void TickServiceCallback() {
       continue;
     }
     FireRecord(rec);
-    // The reload is read after the call, so a callback that retimed its record takes effect now.
-    rec.Countdown = rec.Reload;
-    rec.Busy = false;
   }
-  --s.PassDepth;
-  FreeRemoved();
 }
 
 void TickServiceStartup() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "library/foundation/tickservice.h"
@@ -63,6 +64,10 @@ TEST_F(SmartTimerTest, TickingFiresEveryIntervalAndRetimesAtOnce) {
   timer->SetTime(111);  // 2 ticks, counted from now
   Ticks(4);
   EXPECT_EQ(EventTicks(), (std::vector<int>{3, 6, 9, 11}));
+  Ticks(1);
+  timer->SetTime(111);  // the same time again: no restart
+  Ticks(1);
+  EXPECT_EQ(EventTicks(), (std::vector<int>{3, 6, 9, 11, 13}));
 }
 
 TEST_F(SmartTimerTest, SettingTheSameModeDoesNotRestart) {
@@ -140,6 +145,24 @@ TEST_F(SmartTimerTest, HandlerMayChangeTheModeOrDestroyTheTimer) {
   Ticks(14);
   EXPECT_EQ(EventTicks(), (std::vector<int>{1, 7}));
   EXPECT_EQ(timer, nullptr);
+}
+
+TEST_F(SmartTimerTest, IteratingEndsAlsoWhenTheHandlerFails) {
+  timer->TimerEvent = [this](TObject*, bool) {
+    events.push_back({tick, false});
+    throw std::runtime_error("handler failed");
+  };
+  timer->SetCycles(2);
+  timer->SetTimerMode(tmIterate);
+  for (int i = 0; i < 6; ++i) {
+    try {
+      Ticks(1);
+    } catch (const std::runtime_error&) {
+    }
+  }
+  EXPECT_EQ(EventTicks(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(timer->TimerMode(), tmStopped);
+  EXPECT_EQ(timer->Cycles(), 0);
 }
 
 TEST_F(SmartTimerTest, WithoutTheServiceTheTimerNeverFires) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -217,6 +218,28 @@ TEST_F(TickServiceTest, RemovingEveryRecordFromANestedTickIsSafe) {
   EXPECT_EQ(calls, 3);  // each record once, nested inside the call of the one before it
   EXPECT_EQ(TimerListItem(0), nullptr);
   EXPECT_EQ(NextTimerId(), 0);
+}
+
+TEST_F(TickServiceTest, CallbackThatThrowsLeavesItsRecordAndTheServiceWorking) {
+  FireLog log;
+  TTickProc record = log.Proc(0);
+  int32_t id = TimerRegister([&](TObject* s) {
+    record(s);
+    if (log.tick == 2) throw std::runtime_error("handler failed");
+  });
+  int32_t sync = TimerRegisterSync([](TObject*) { throw std::runtime_error("handler failed"); });
+  TimerSetInterval(id, 111);  // 2 ticks
+  log.Ticks(1);
+  EXPECT_THROW(log.Ticks(1), std::runtime_error);
+  EXPECT_FALSE(Record(id).Busy);
+  log.Ticks(4);
+  EXPECT_EQ(log.fired[0], (std::vector<int>{2, 4, 6}));
+  EXPECT_THROW(log.Ticks(1), std::runtime_error);  // the synchronised one, at the phase flip
+  EXPECT_FALSE(Record(sync).Busy);
+  // Records removed afterwards are still freed.
+  TimerRemove(id);
+  TimerRemove(sync);
+  EXPECT_EQ(FindTimerIndex(TimerRegister([](TObject*) {})), 0);
 }
 
 TEST_F(TickServiceTest, OperationsAfterShutdownDoNothing) {
