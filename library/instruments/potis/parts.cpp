@@ -6,6 +6,7 @@
 
 #include "library/foundation/helpers.h"
 #include "library/instruments/common/dialscale.h"
+#include "library/instruments/common/squaredial.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_helpers.h"
@@ -24,23 +25,14 @@ int FontSizeFor(double Factor, int Pixels) {
 
 // ---- Plane ----
 
-bool TRotaryPlane::Setup(TRect Area, int Inset) {
-  InflateRect(Area, -Inset, -Inset);
-  const int w = Area.Width(), h = Area.Height();
+bool TRotaryPlane::Setup(TRect Area, int Width, int Height) {
   Map = {};
-  if (w <= 0 || h <= 0) return false;
-  int xs = 1000, ys = 1000;
-  if (w >= h) {
-    xs = static_cast<int>(Round(1000.0 * w / h));
-  } else {
-    ys = static_cast<int>(Round(1000.0 * h / w));
+  if (LayoutSquareDial(Map, Area, Width, Height) == 0) {
+    Map = {};
+    return false;
   }
-  Map.PixOrigin = Area.TopLeft();
-  Map.PixExtent = {w, h};
-  Map.VirtOrigin = {-xs, ys};
-  Map.VirtExtent = {2 * xs, 2 * ys};
   Centre = MapPoint(0, 0);
-  return Valid();
+  return true;
 }
 
 int TRotaryPlane::Pixels(int Units) const { return std::abs(MapPoint(0, Units).Y - Centre.Y); }

@@ -40,9 +40,10 @@ struct TRotaryPlane {
   TDialMapping Map;
   TPoint Centre;
 
-  // Lays the plane over Area (the frame's inner rectangle, shrunk first by Inset on every side).
-  // False when nothing is left of it: such a control draws its frame only and ignores the mouse.
-  bool Setup(TRect Area, int Inset);
+  // Lays the plane over Area (the frame's inner rectangle, shrunk first by a fortieth of the
+  // control's smaller side). False when nothing is left of it: such a control draws its frame
+  // only and ignores the mouse.
+  bool Setup(TRect Area, int Width, int Height);
   bool Valid() const { return Map.Valid(); }
   TPoint MapPoint(int X, int Y) const { return Map.MapDistance(X, Y); }
   // Pixel length of Units logical units, measured vertically.

@@ -26,7 +26,7 @@ void TRotaryInput::Paint() {
   DrawPotiMakerMark(c, inner.Right - PotiMakerMarkWidth(c) - 1, inner.Bottom - 9);
   preset_rect_ = Rect(inner.Left, inner.Bottom - std::max(inner.Height() / 10, 11),
                       inner.Left + std::max(inner.Width() / 6, 12), inner.Bottom);
-  if (plane_.Setup(inner, std::min(Width(), Height()) / 40)) {
+  if (plane_.Setup(inner, Width(), Height())) {
     c.SetFont(Font());
     DrawScale(c);
     const TPoint corner = plane_.MapPoint(-500, -750);
