@@ -372,3 +372,128 @@ class TSelectorSlide : public TSlideInput {
   int scala_part_ = 3;
   TPoint last_point_{-1, -1};
 };
+
+// A flat slider: a button in a trench with a row of ticks and a caption. It is vertical while it
+// is taller than wide; its thickness (the shorter side) stays within 15..50 pixels. Without
+// Selector it sets Value continuously (with the drag delay); with Selector it switches among
+// ScalaPart + 1 positions, Value following the position.
+class TSlider : public TOrvaneBase {
+ public:
+  explicit TSlider(TComponent* AOwner);
+  ~TSlider() override;
+
+  double Value() const { return value_; }
+  void SetValue(double V);
+  // Range within -10000..10000; ValueMin lies at the left or bottom end.
+  double ValueMin() const { return range_.Start; }
+  void SetValueMin(double V);
+  double ValueMax() const { return range_.End; }
+  void SetValueMax(double V);
+  // 0..ScalaPart; a change sets Value to the position's step.
+  int Position() const { return position_; }
+  void SetPosition(int V);
+  bool Selector() const { return selector_; }
+  void SetSelector(bool V);
+  // Tick intervals (the highest position), 1..100.
+  int ScalaPart() const { return scala_part_; }
+  void SetScalaPart(int V);
+  bool ScalaShow() const { return scala_show_; }
+  void SetScalaShow(bool V);
+  TColor ScalaColor() const { return scala_color_; }  // middle line of each tick
+  void SetScalaColor(TColor V);
+  int DragDelay() const { return drag_.DragDelay(); }
+  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+  // Assigned by the program after the first paint, it turns the slider (width and height swap).
+  TOrientation Orientation() const { return orientation_; }
+  void SetOrientation(TOrientation V);
+  // Half the trench's thickness, 1..6.
+  int TrenchWidth() const { return trench_width_; }
+  void SetTrenchWidth(int V);
+  TPanelBevel TrenchStyle() const { return trench_style_; }
+  void SetTrenchStyle(TPanelBevel V);
+  TColor TrenchColor() const { return trench_color_; }
+  void SetTrenchColor(TColor V);
+  // Half the button's long side, 6..30.
+  int ButtonSize() const { return button_size_; }
+  void SetButtonSize(int V);
+  TButtonDir ButtonDir() const { return button_dir_; }
+  void SetButtonDir(TButtonDir V);
+  TButtonStyle BtnStyle() const { return btn_style_; }
+  void SetBtnStyle(TButtonStyle V);
+  // Redraws only the button.
+  TColor ButtonColor() const { return button_color_; }
+  void SetButtonColor(TColor V);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& V);
+  bool CaptEna() const { return capt_ena_; }
+  void SetCaptEna(bool V);
+  TColor CaptColor() const { return capt_color_; }
+  void SetCaptColor(TColor V);
+  // Position of the caption across the trench from its middle line; the paint keeps it within
+  // half the thickness.
+  int CaptOffset() const { return capt_offset_; }
+  void SetCaptOffset(int V);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment V);
+
+  TNotifyEvent OnChanging;
+  TNotifyEvent OnChanged;
+
+  // Centre of the button for a value.
+  TPoint ButtonPos(double V) const;
+  bool Painted() const { return painted_; }
+  const TRect& TrenchRect() const { return trench_; }
+  const TRect& ButtonRect() const { return button_rect_; }
+  const TRect& CaptionRect() const { return caption_rect_; }
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  bool Vertical() const { return orientation_ == orVertical; }
+  int Thickness() const { return Vertical() ? Width() : Height(); }
+  void Resized();
+  void DrawButton();
+  void MoveButton(bool Force);
+  void DrawCaption();
+  void DrawTicks(TCanvas& C, TColor Upper, TColor Lower);
+  // The value of a point on the travel, and what a press or move does with it.
+  double PointValue(int X, int Y) const;
+  void TakePoint(double V, bool AtPress);
+  int PositionOf(double V) const;
+  void DragTick();
+
+  TDragModel drag_;
+  std::unique_ptr<TBitmap> button_;
+  std::unique_ptr<TFont> turned_font_;
+  bool painted_ = false;
+  TRect trench_;
+  TRect button_rect_;
+  TRect caption_rect_;
+  int half_along_ = 0;
+
+  double value_ = 0;
+  TScaleRange range_{0, 100};
+  int position_ = 0;
+  bool selector_ = false;
+  int scala_part_ = 10;
+  bool scala_show_ = true;
+  TColor scala_color_ = clRed;
+  TOrientation orientation_ = orHorizontal;
+  int trench_width_ = 2;
+  TPanelBevel trench_style_ = bvLowered;
+  TColor trench_color_ = 0x8080;
+  int button_size_ = 10;
+  TButtonDir button_dir_ = btLengthWise;
+  TButtonStyle btn_style_ = bsAutoDetect;
+  TColor button_color_ = clLime;
+  std::string caption_;
+  bool capt_ena_ = false;
+  TColor capt_color_ = clBlack;
+  int capt_offset_ = 0;
+  TAlignment alignment_ = taCenter;
+};
