@@ -497,3 +497,155 @@ class TSlider : public TOrvaneBase {
   int capt_offset_ = 0;
   TAlignment alignment_ = taCenter;
 };
+
+// A ten-turn rotary potentiometer: the rotary scale and knob with a wedge on the rim pointing at
+// the value, a dot on the face showing the knob's own turning, a four-digit readout and two
+// LEDs. A drag that starts on the knob face turns the knob relatively (ten clockwise turns cross
+// the whole range); elsewhere a press sets the value absolutely, as on TPoti270.
+class TPoti10T : public TOrvaneBase {
+ public:
+  explicit TPoti10T(TComponent* AOwner);
+  ~TPoti10T() override;
+
+  double Value() const { return value_; }
+  void SetValue(double V);
+  double ValueStart() const { return start_; }  // -100..; pulls Value into the range
+  void SetValueStart(double V);
+  double ValueEnd() const { return end_; }  // ..100; pulls Value into the range
+  void SetValueEnd(double V);
+  int ScalaPart() const { return scala_part_; }  // 1..10
+  void SetScalaPart(int V);
+  int DragDelay() const { return drag_.DragDelay(); }
+  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+
+  const string10& Caption() const { return caption_; }
+  void SetCaption(const std::string& V);
+  bool CaptEnable() const { return capt_enable_; }
+  void SetCaptEnable(bool V);
+  TColor ColCaption() const { return col_caption_; }
+  void SetColCaption(TColor V);
+  bool PresEnable() const { return pres_enable_; }
+  void SetPresEnable(bool V);
+  TColor ColPreset() const { return col_preset_; }
+  void SetColPreset(TColor V);
+  TColor ColPointer1() const { return col_pointer1_; }  // the value wedge
+  void SetColPointer1(TColor V);
+  TColor ColPointer2() const { return col_pointer2_; }  // the turning dot
+  void SetColPointer2(TColor V);
+  TColor ColScala() const { return col_scala_; }
+  void SetColScala(TColor V);
+  TColor ColButton() const { return col_button_; }
+  void SetColButton(TColor V);
+  TColor ColLight() const { return col_light_; }
+  void SetColLight(TColor V);
+  TColor ColShade() const { return col_shade_; }
+  void SetColShade(TColor V);
+
+  bool DispEnable() const { return disp_enable_; }
+  void SetDispEnable(bool V);
+  TColor ColDBack() const { return col_dback_; }
+  void SetColDBack(TColor V);
+  TColor ColDRand() const { return col_drand_; }
+  void SetColDRand(TColor V);
+  TColor ColDisplay() const { return col_display_; }
+  void SetColDisplay(TColor V);
+  bool DispItalic() const { return disp_italic_; }
+  void SetDispItalic(bool V);
+  // Decimals of the readout by the range instead of by the value.
+  bool DispFixPnt() const { return disp_fix_pnt_; }
+  void SetDispFixPnt(bool V);
+  // The readout's text now.
+  std::string DisplayText() const;
+
+  bool LedEnable() const { return led_enable_; }
+  void SetLedEnable(bool V);
+  bool LedOn1() const { return leds_[0].On; }
+  void SetLedOn1(bool V) { SetLedOn(0, V); }
+  bool LedOn2() const { return leds_[1].On; }
+  void SetLedOn2(bool V) { SetLedOn(1, V); }
+  bool LedBlink1() const { return leds_[0].Blink; }
+  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
+  bool LedBlink2() const { return leds_[1].Blink; }
+  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
+  TColor ColLed1() const { return leds_[0].Colour; }
+  void SetColLed1(TColor V) { SetColLed(0, V); }
+  TColor ColLed2() const { return leds_[1].Colour; }
+  void SetColLed2(TColor V) { SetColLed(1, V); }
+
+  TNotifyEvent onChanging;
+  TNotifyEvent onChanged;
+  TNotifyEvent onPreset;
+
+  // Repaints.
+  void StyleChanged(TObject* Sender);
+  // Composes the moving parts and shows them; without Force only when something moved.
+  void UpdateKnob(bool Force);
+
+  bool Painted() const { return painted_; }
+  const TRotaryPlane& Plane() const { return plane_; }
+  const TRect& PresetRect() const { return preset_rect_; }
+  int FaceRadius() const { return face_radius_; }
+  TPoint WedgeTip() const { return wedge_[0]; }
+  TPoint DotCentre() const { return dot_; }
+  TPoint LedCentre(int Index) const { return led_centre_[Index]; }
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  void DrawFace(TCanvas& C);
+  void DrawPreset(bool Down);
+  void DrawLed(int Index);
+  void DrawLedInto(TCanvas& C, int Index) const;
+  void SetLedOn(int Index, bool V);
+  void SetLedBlink(int Index, bool V);
+  void SetColLed(int Index, TColor V);
+  void BlinkTick();
+  void DragTick();
+  double WedgeAngle() const;
+
+  TDragModel drag_;
+  int32_t blink_id_ = -1;
+  std::unique_ptr<TDigDisplay> readout_;
+  bool painted_ = false;
+  TRotaryPlane plane_;
+  TRect preset_rect_;
+  TPoint wedge_base_[3];
+  TPoint wedge_[3];
+  TPoint dot_base_;
+  TPoint dot_;
+  int dot_radius_ = 0;
+  int face_radius_ = 0;
+  bool relative_ = false;
+  double previous_angle_ = 0;
+  TPoint last_point_;
+  int led_radius_ = 0;
+  TPoint led_centre_[2];
+  TMeterLed leds_[2];
+
+  double value_ = 0;
+  double start_ = 0;
+  double end_ = 10;
+  int scala_part_ = 5;
+  string10 caption_ = "Volt";
+  bool capt_enable_ = false;
+  TColor col_caption_ = clBlack;
+  bool pres_enable_ = false;
+  TColor col_preset_ = clBlack;
+  TColor col_pointer1_ = clRed;
+  TColor col_pointer2_ = clBlue;
+  TColor col_scala_ = clBlack;
+  TColor col_button_ = 0xBFBF00;
+  TColor col_light_ = 0xF0F0B0;
+  TColor col_shade_ = clGray;
+  bool disp_enable_ = true;
+  TColor col_dback_ = clBlack;
+  TColor col_drand_ = clWhite;
+  TColor col_display_ = clLime;
+  bool disp_italic_ = false;
+  bool disp_fix_pnt_ = true;
+  bool led_enable_ = true;
+};
