@@ -30,7 +30,9 @@ double ArcAngle(double PointAngle, bool Clamp) {
   return PointAngle - kArcStart;
 }
 
-double ArcValue(double Start, double End, double U) { return Start + (End - Start) * U / kArcSweep; }
+double ArcValue(double Start, double End, double U) {
+  return Start + (End - Start) * U / kArcSweep;
+}
 
 int ArcPosition(int ScalaPart, double U) {
   return RoundToInt(U / (kArcSweep / std::max(ScalaPart, 1)));

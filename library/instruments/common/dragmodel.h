@@ -118,5 +118,4 @@ class TDragModel {
 // the value sits at the end of the range, from its start (0) while it sits at the start, else
 // from the arc angle of the last point (limited to the arc); the current point's arc angle is not
 // limited. So a drag cannot jump across the gap between the ends.
-bool ArcMoveTaken(double LastPointAngle, bool AtStart, bool AtEnd, double PointAngle,
-                  double Limit);
+bool ArcMoveTaken(double LastPointAngle, bool AtStart, bool AtEnd, double PointAngle, double Limit);

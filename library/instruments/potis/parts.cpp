@@ -105,8 +105,7 @@ TPoint ArcStartPoint(const TRotaryPlane& P, int Radius) {
   return RotatePoint(P.Centre, P.MapPoint(0, Radius), kToArcStart);
 }
 
-TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width,
-                          int Height) {
+TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width, int Height) {
   const TPoint end = P.MapPoint(0, Radius);
   const int centre_y = end.Y - static_cast<int>(Round(Beyond));
   TLabelPlace place;
@@ -150,8 +149,8 @@ void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range
 
 int SelectorLabelFontSize(const TRotaryPlane& P) { return FontSizeFor(3.5, P.Pixels(40)); }
 
-void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight,
-              TColor ColShade, TColor Outline) {
+void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight, TColor ColShade,
+              TColor Outline) {
   const TRect rim = Box(P.MapPoint(-600, 600), P.MapPoint(600, -600));
   auto pie = [&](TColor Colour, TPoint From, TPoint To) {
     C.Brush()->SetColor(Colour);

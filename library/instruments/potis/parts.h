@@ -39,17 +39,21 @@ struct TLabelPlace {
   TPoint Corner;
   TPoint Pivot;
 };
-TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width,
-                          int Height);
+TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int Width, int Height);
 
 // The knob: rim of radius 600 in ColLight (upper left) and ColButton (lower right) with the
 // shadow sector in ColShade, then the face of radius 400 in ColButton with an Outline.
-void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight,
-              TColor ColShade, TColor Outline);
+void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight, TColor ColShade,
+              TColor Outline);
 
 // The caption bevel: raised has white top and left lines, lowered the colours swapped; Box
 // shrinks by it.
 void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel);
+
+// V within Low..High; Low wins for a range that form data left inverted.
+inline double Within(double V, double Low, double High) {
+  return V > High ? (High < Low ? Low : High) : (V < Low ? Low : V);
+}
 
 // Text of a label of at most 10 characters.
 std::string Cut10(const std::string& S);

@@ -17,8 +17,6 @@ namespace {
 constexpr double kBound = 100;
 constexpr double kJumpLimit = 45;
 
-double Within(double V, double Low, double High) { return std::max(Low, std::min(V, High)); }
-
 }  // namespace
 
 TPoti10T::TPoti10T(TComponent* AOwner)
@@ -176,7 +174,8 @@ void TPoti10T::Paint() {
 }
 
 void TPoti10T::DrawPreset(bool Down) {
-  if (painted_ && pres_enable_) DrawPresetFace(*FrameBitmap->Canvas(), preset_rect_, col_preset_, Down);
+  if (painted_ && pres_enable_)
+    DrawPresetFace(*FrameBitmap->Canvas(), preset_rect_, col_preset_, Down);
 }
 
 void TPoti10T::DrawFace(TCanvas& c) {
@@ -191,8 +190,8 @@ void TPoti10T::DrawFace(TCanvas& c) {
   }
   // Form data can hold an inverted range; the scale needs one of some width.
   if (end_ <= start_) end_ = start_ + 1;
-  const TRect area = Bounds(plane_.Map.PixOrigin.X, plane_.Map.PixOrigin.Y,
-                            plane_.Map.PixExtent.cx, plane_.Map.PixExtent.cy);
+  const TRect area = Bounds(plane_.Map.PixOrigin.X, plane_.Map.PixOrigin.Y, plane_.Map.PixExtent.cx,
+                            plane_.Map.PixExtent.cy);
   const TPoint& centre = plane_.Centre;
 
   int r = plane_.MapPoint(100, 0).X - Width() / 2;
@@ -209,15 +208,16 @@ void TPoti10T::DrawFace(TCanvas& c) {
   if (capt_enable_) {
     c.Brush()->SetStyle(bsClear);
     c.Font()->SetColor(col_caption_);
-    c.TextOut(area.Right - c.TextWidth(caption_), preset_rect_.Bottom - std::abs(c.Font()->Height()),
-              caption_);
+    c.TextOut(area.Right - c.TextWidth(caption_),
+              preset_rect_.Bottom - std::abs(c.Font()->Height()), caption_);
   }
   DrawKnob(c, plane_, col_button_, col_light_, col_shade_, clBlack);
   face_radius_ = plane_.Pixels(400);
 
   const TPoint face_top = plane_.MapPoint(0, 400), rim_top = plane_.MapPoint(0, 600);
   const int d = face_top.Y - rim_top.Y;
-  const TPoint wedge[3] = {rim_top, {face_top.X - d / 2, face_top.Y}, {face_top.X + d / 2, face_top.Y}};
+  const TPoint wedge[3] = {
+      rim_top, {face_top.X - d / 2, face_top.Y}, {face_top.X + d / 2, face_top.Y}};
   for (int i = 0; i < 3; ++i) wedge_base_[i] = RotatePoint(centre, wedge[i], -135);
   dot_radius_ = d / 2;
   dot_base_ = RotatePoint(centre, {centre.X, face_top.Y + d / 2 + 1}, 180);

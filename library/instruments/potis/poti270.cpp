@@ -9,13 +9,9 @@ namespace {
 constexpr double kBound = 100;
 constexpr double kJumpLimit = 45;
 
-// V within Low..High; Low wins for an inverted range.
-double Within(double V, double Low, double High) { return std::max(Low, std::min(V, High)); }
-
 }  // namespace
 
-TPoti270::TPoti270(TComponent* AOwner)
-    : TRotaryInput(AOwner, [this](TObject*) { DragTick(); }) {
+TPoti270::TPoti270(TComponent* AOwner) : TRotaryInput(AOwner, [this](TObject*) { DragTick(); }) {
   Font()->SetColor(clBlack);
   SetCaption("Volt");
   drag_.GetValue = [this] { return value_; };

@@ -11,12 +11,9 @@ namespace {
 
 constexpr double kBound = 1000;
 
-double Within(double V, double Low, double High) { return std::max(Low, std::min(V, High)); }
-
 }  // namespace
 
-TPotiSlide::TPotiSlide(TComponent* AOwner)
-    : TSlideInput(AOwner, [this](TObject*) { DragTick(); }) {
+TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*) { DragTick(); }) {
   SetWidth(60);
   SetHeight(300);
   SetCaption("Volt");

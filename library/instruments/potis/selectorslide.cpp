@@ -47,9 +47,7 @@ void TSelectorSlide::Select(int Found) {
   SetPosition(Found);
 }
 
-void TSelectorSlide::SetPosString(const std::string& V) {
-  Select(texts_.FindText(V, scala_part_));
-}
+void TSelectorSlide::SetPosString(const std::string& V) { Select(texts_.FindText(V, scala_part_)); }
 void TSelectorSlide::SetPosinteger(int32_t V) { Select(texts_.FindInteger(V, scala_part_)); }
 void TSelectorSlide::SetPosColor(TColor V) { Select(texts_.FindColor(V, scala_part_)); }
 void TSelectorSlide::SetPosFloat(double V) { Select(texts_.FindFloat(V, scala_part_)); }

@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kBound = 10000;
 
-double Within(double V, double Low, double High) { return std::max(Low, std::min(V, High)); }
-
 int RoundToInt(double V) {
   return static_cast<int>(std::clamp<int64_t>(Round(V), -(1 << 30), 1 << 30));
 }
@@ -162,8 +160,8 @@ void TSlider::Paint() {
   const int mx = Width() / 2, my = Height() / 2;
   if (Vertical()) {
     trench_ = Rect(mx - trench_width_, inner.Top + along, mx + trench_width_, inner.Bottom - along);
-    button_rect_ = Rect(mx - across, trench_.Bottom - along - 1, mx + across,
-                        trench_.Bottom + along - 1);
+    button_rect_ =
+        Rect(mx - across, trench_.Bottom - along - 1, mx + across, trench_.Bottom + along - 1);
     const int left = mx + capt_offset_;
     caption_rect_ =
         Rect(left, inner.Top + 1, left + (inner.Right - trench_.Right - 1), inner.Bottom - 1);
@@ -171,7 +169,8 @@ void TSlider::Paint() {
     trench_ = Rect(inner.Left + along, my - trench_width_, inner.Right - along, my + trench_width_);
     button_rect_ = Rect(trench_.Left - along, my - across, trench_.Left + along, my + across);
     const int top = my + capt_offset_;
-    caption_rect_ = Rect(inner.Left + 1, top, inner.Right - 1, top + (inner.Bottom - trench_.Bottom - 1));
+    caption_rect_ =
+        Rect(inner.Left + 1, top, inner.Right - 1, top + (inner.Bottom - trench_.Bottom - 1));
   }
 
   TColor upper = clSilver, lower = clSilver;

@@ -1,3 +1,5 @@
+#include "library/instruments/common/dragmodel.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/dragmodel.h"
 #include "library/instruments/common/scale.h"
 
 namespace {
@@ -16,9 +17,9 @@ TEST(DragModelTest, OnlyAPlainLeftPressDrags) {
     TShiftState shift;
     bool drags;
   } cases[] = {
-      {{ssLeft}, true},          {{ssLeft, ssShift}, false}, {{ssLeft, ssCtrl}, false},
-      {{ssLeft, ssAlt}, false},  {{ssLeft, ssDouble}, false}, {{ssRight}, false},
-      {{ssLeft, ssRight}, false}, {{ssMiddle}, false},        {{}, false},
+      {{ssLeft}, true},           {{ssLeft, ssShift}, false},  {{ssLeft, ssCtrl}, false},
+      {{ssLeft, ssAlt}, false},   {{ssLeft, ssDouble}, false}, {{ssRight}, false},
+      {{ssLeft, ssRight}, false}, {{ssMiddle}, false},         {{}, false},
   };
   for (const auto& c : cases) EXPECT_EQ(DragsWith(c.shift), c.drags);
 }
@@ -32,8 +33,8 @@ TEST(DragModelTest, TravelValueOnLinearAndLogScales) {
     int distance;
     double value;
   } cases[] = {
-      {&lin, 0, -10},   {&lin, 50, 0},  {&lin, 100, 10}, {&lin, 125, 15},  // beyond: not limited
-      {&log, 0, 0.001}, {&log, 50, 1},  {&log, 100, 1000},
+      {&lin, 0, -10},   {&lin, 50, 0}, {&lin, 100, 10},   {&lin, 125, 15},  // beyond: not limited
+      {&log, 0, 0.001}, {&log, 50, 1}, {&log, 100, 1000},
   };
   for (const auto& c : cases) {
     EXPECT_NEAR(TravelValue(*c.range, c.distance, 100), c.value, std::fabs(c.value) * 1e-5 + 1e-9)
@@ -103,8 +104,8 @@ TEST_F(DragModelEvents, ChangingAtEachStepChangedOnceOnRelease) {
   m.Move(4);
   Release(m);
   Release(m);  // a release without a press fires nothing
-  EXPECT_EQ(events, (std::vector<std::string>{"changing 200", "changing 300", "changing 400",
-                                               "changed"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"changing 200", "changing 300", "changing 400", "changed"}));
   events.clear();
   m.BeginPress({ssLeft});
   m.Press(4);  // the current value
@@ -151,7 +152,7 @@ TEST_F(DragModelEvents, DragDelayStepsTowardsTheTarget) {
   EXPECT_NEAR(value, 5, 1e-9);
   EXPECT_EQ(events.size(), 150u);
   Ticks(200);
-  EXPECT_EQ(value, 10);  // never past the target
+  EXPECT_EQ(value, 10);                // never past the target
   EXPECT_NEAR(events.size(), 300, 1);  // the sum of 300 steps may fall short by a rounding
   Release(m);
   EXPECT_EQ(events.back(), "changed");

@@ -61,9 +61,9 @@ TEST_F(RotaryTest, ValueFromTheAngleOfAPress) {
     double degrees;
     double value;
   } cases[] = {
-      {45, 0}, {180, 5}, {315, 10}, {90, 5.0 / 3}, {270, 25.0 / 3},
-      {10, 0},    // in the gap left of the bottom centre: the start
-      {350, 10},  // right of it: the end
+      {45, 0},       {180, 5},        {315, 10},
+      {90, 5.0 / 3}, {270, 25.0 / 3}, {10, 0},  // in the gap left of the bottom centre: the start
+      {350, 10},                                // right of it: the end
   };
   for (const auto& c : cases) {
     ClickAt(p, At(p, c.degrees));
@@ -159,9 +159,9 @@ TEST_F(RotaryTest, SelectorSnapsToPositions) {
 TEST_F(RotaryTest, SelectorPositionTexts) {
   TSelector270* s = Make<TSelector270>();
   TStringList texts;
-  for (const char* t : {"1", "2  | clWhite | 78.9", "3  |clRed |", "4  | 4 |",
-                        "5  | clBlue | 0.76", "6  | 6 | 45", "7  | 7", "8  | $ff | 123.4",
-                        "9  | $ff00 | -56.8", "10 | $FF00FF |", "11 | 11", "12 | $808080|"}) {
+  for (const char* t : {"1", "2  | clWhite | 78.9", "3  |clRed |", "4  | 4 |", "5  | clBlue | 0.76",
+                        "6  | 6 | 45", "7  | 7", "8  | $ff | 123.4", "9  | $ff00 | -56.8",
+                        "10 | $FF00FF |", "11 | 11", "12 | $808080|"}) {
     texts.Add(t);
   }
   s->SetPosText(&texts);

@@ -23,7 +23,10 @@ class SlideTest : public FormTest {
     T* c = new T(form);
     c->SetParent(form);
     c->SetBounds(10, 10, w, h);
-    c->onChanging = [this, c](TObject*) { events.push_back("changing"); (void)c; };
+    c->onChanging = [this, c](TObject*) {
+      events.push_back("changing");
+      (void)c;
+    };
     c->onChanged = [this](TObject*) { events.push_back("changed"); };
     c->onPreset = [this](TObject*) { events.push_back("preset"); };
     return c;
@@ -47,8 +50,8 @@ TEST_F(SlideTest, PressSetsTheValueOfItsRowOnLinearAndLogScales) {
     double fraction;
     double value;
   } cases[] = {
-      {false, 0, 10, 0, 0},      {false, 0, 10, 0.5, 5},   {false, 0, 10, 1, 10},
-      {false, -10, 10, 0.5, 0},  {false, -10, 10, 1.05, 10},  // beyond the top: clamped
+      {false, 0, 10, 0, 0},          {false, 0, 10, 0.5, 5},      {false, 0, 10, 1, 10},
+      {false, -10, 10, 0.5, 0},      {false, -10, 10, 1.05, 10},  // beyond the top: clamped
       {true, 0.001, 1000, 0, 0.001}, {true, 0.001, 1000, 0.5, 1}, {true, 0.001, 1000, 1, 1000},
   };
   for (const auto& c : cases) {

@@ -53,7 +53,8 @@ TEST_F(SliderTest, NewSlider) {
   EXPECT_EQ(ScreenPixel(s, (b.Left + b.Right) / 2, b.Top + 3), clLime);
   // A red middle line for each of the 11 ticks above the trench.
   int red = 0;
-  for (int x = 0; x < s->Width(); ++x) red += s->Canvas()->Pixels(x, s->TrenchRect().Top - 3) == clRed;
+  for (int x = 0; x < s->Width(); ++x)
+    red += s->Canvas()->Pixels(x, s->TrenchRect().Top - 3) == clRed;
   EXPECT_EQ(red, 11);
 }
 
