@@ -11,10 +11,12 @@
 //   paint and with the class's blink switch on, draws the element by BlinkPhase and ends with
 //   TickHook.
 
+#include "library/controls/tasten/arrowbtn.h"
 #include "library/controls/tasten/bevel3d.h"
 #include "library/controls/tasten/buttongroup.h"
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/ledbutton.h"
 #include "library/controls/tasten/ledcheck.h"
+#include "library/controls/tasten/multibmp.h"
 #include "library/controls/tasten/spin.h"
 #include "library/controls/tasten/tickrecord.h"
