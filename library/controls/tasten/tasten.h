@@ -18,5 +18,6 @@
 #include "library/controls/tasten/ledbutton.h"
 #include "library/controls/tasten/ledcheck.h"
 #include "library/controls/tasten/multibmp.h"
+#include "library/controls/tasten/pictbutton.h"
 #include "library/controls/tasten/spin.h"
 #include "library/controls/tasten/tickrecord.h"

@@ -220,6 +220,58 @@ TEST_F(GroupTest, RadioLedCheckAndBevelButtonReleaseEachOther) {
   EXPECT_FALSE(bevel->Down());
 }
 
+// One member of every class in one group: whichever goes down, all the others are up.
+TEST_F(GroupTest, EveryMemberClassReleasesEveryOther) {
+  constexpr int kGroup = 5;
+  TBevel3D* bevel = Bevel(0, kGroup);
+  auto* led = Make<TLedButton>(70, 10, 30, 30);
+  led->SetGroupIndex(kGroup);
+  auto* pict = Make<TPictButton>(110, 10, 40, 40);
+  pict->SetButtonStyle(tsPushPull);
+  pict->SetGroupIndex(kGroup);
+  auto* strip = Make<TMultiBmp>(160, 10, 30, 30);
+  strip->SetButtonStyle(tsPushPull);
+  strip->SetGroupIndex(kGroup);
+  auto* arrow = Make<TArrowBtn>(200, 10, 30, 30);
+  arrow->SetButtonMode(tbmPushPull);
+  arrow->SetGroupIndex(kGroup);
+  auto* radio = Make<TLedCheck>(10, 60, 113, 17);
+  radio->SetCheckMode(lcRadioBtn);
+  radio->SetGroupIndex(kGroup);
+  TControl* controls[] = {bevel, led, pict, strip, arrow, radio, bevel, strip, pict, arrow};
+  ShowForm();
+  for (int i = 0; i < 10; ++i) {
+    ClickOn(controls[i]);
+    for (int j = 0; j < 10; ++j) {
+      EXPECT_EQ(dynamic_cast<TGroupMember*>(controls[j])->GroupDown(),
+                controls[j] == controls[i])
+          << "pressed " << i << ", member " << j;
+    }
+  }
+}
+
+// A down picture or strip button of a group on a form cannot be clicked up.
+TEST_F(GroupTest, PictureAndStripButtonsRefuseAClickUpInTheirGroup) {
+  auto* p1 = Make<TPictButton>(10, 10, 40, 40);
+  auto* p2 = Make<TPictButton>(60, 10, 40, 40);
+  auto* m1 = Make<TMultiBmp>(110, 10, 30, 30);
+  auto* m2 = Make<TMultiBmp>(150, 10, 30, 30);
+  for (TGroupButton* b : std::initializer_list<TGroupButton*>{p1, p2, m1, m2}) {
+    b->SetButtonStyle(tsPushPull);
+    b->SetGroupIndex(1);
+  }
+  ShowForm();
+  for (TGroupButton* b : std::initializer_list<TGroupButton*>{p1, m1}) {
+    ClickOn(b);
+    ClickOn(b);
+    EXPECT_TRUE(b->Down()) << (b == p1 ? "picture" : "strip");
+  }
+  EXPECT_FALSE(p1->Down());
+  m1->SetAllowAllUp(true);
+  ClickOn(m1);
+  EXPECT_FALSE(m1->Down());
+}
+
 // Speed buttons use the same message number for their own groups; neither kind reads the other
 // as down.
 TEST_F(GroupTest, SpeedButtonsOfTheSameGroupIndexAreNoMembers) {
