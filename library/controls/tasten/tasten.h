@@ -19,5 +19,6 @@
 #include "library/controls/tasten/ledcheck.h"
 #include "library/controls/tasten/multibmp.h"
 #include "library/controls/tasten/pictbutton.h"
+#include "library/controls/tasten/slidebutton.h"
 #include "library/controls/tasten/spin.h"
 #include "library/controls/tasten/tickrecord.h"
