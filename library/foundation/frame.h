@@ -17,9 +17,9 @@
 
 #include "library/foundation/types.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/stdctrls/types.h"
 #include "platform/graphics/bitmap.h"
 
-enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
 // When the framed buttons report their click. The component demo's rule: OnClick at every
 // mouse-up, whatever the style. The curve and logic programs' rule: a toggle button reports its

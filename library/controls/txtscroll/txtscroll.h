@@ -14,12 +14,12 @@
 #include "library/controls/txtscroll/textlines.h"
 #include "library/controls/txtscroll/tscaret.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/stdctrls/types.h"
 #include "platform/forms/forms.h"
 #include "platform/graphics/bitmap.h"
 
 // bsNone or bsSingle.
 using TBorderStyle = TFormBorderStyle;
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Fired after the current message: the caret's line and visual column (0..65535).
 using TShowStatusEvent =

@@ -25,12 +25,12 @@
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/scale.h"
 #include "platform/base/stringlist.h"
+#include "platform/forms/stdctrls/types.h"
 #include "platform/graphics/draw_helpers.h"
 
 class TBitmap;
 class TDigDisplay;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TButtonDir { btCrossWise, btLengthWise, btSquare };
 
 // The logical plane of the rotary controls: the shorter side of the area spans -1000..1000

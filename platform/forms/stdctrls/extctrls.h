@@ -10,7 +10,6 @@
 #include "platform/forms/stdctrls/stdctrls.h"
 #include "platform/graphics/bitmap.h"
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 using TBevelWidth = int;
 using TBorderWidth = int;
 using TBorderStyle = TFormBorderStyle;  // bsNone or bsSingle

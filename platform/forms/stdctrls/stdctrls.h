@@ -20,12 +20,11 @@
 #include "platform/base/stringlist.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/msgbox.h"
+#include "platform/forms/stdctrls/types.h"
 
 class QWidget;
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode {
   scLineUp,
