@@ -107,8 +107,8 @@ void TBoxLBox::Draw() {
       return;
     }
     const int half = glyph->Width() / 2;
-    const TRect source = FEnabled ? Rect(0, 0, half, glyph->Height())
-                                  : Rect(half, 0, 2 * half, glyph->Height());
+    const TRect source =
+        FEnabled ? Rect(0, 0, half, glyph->Height()) : Rect(half, 0, 2 * half, glyph->Height());
     c.Brush()->SetColor(FEnabled ? line.FColorEnable : line.FColorDisable);
     c.FillRect(FRect);
     c.BrushCopy(FRect, glyph, source, clOlive);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "library/controls/tasten/store.h"
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
 #include "platform/graphics/draw_helpers.h"
@@ -24,9 +25,7 @@ TArrowBtn::TArrowBtn(TComponent* AOwner)
 
 template <class T>
 void TArrowBtn::StoreAndDraw(T& Field, T Value) {
-  if (Field == Value) return;
-  Field = Value;
-  DrawButton();
+  if (StoreChanged(Field, Value)) DrawButton();
 }
 
 void TArrowBtn::SetShape(TArrBtnShape Value) { StoreAndDraw(FShape, Value); }
@@ -129,8 +128,8 @@ void TArrowBtn::DrawSymbol(TCanvas& C, const TRect& R) {
 bool TArrowBtn::Grouped() const {
   const TWinControl* parent = Parent();
   if (FGroupIndex == 0 || parent == nullptr) return false;
-  const int count = OtherGroupMembers<TArrowBtn>(parent, *this, FGroupIndex) +
-                    (Owner() == parent ? 1 : 0);
+  const int count =
+      OtherGroupMembers<TArrowBtn>(parent, *this, FGroupIndex) + (Owner() == parent ? 1 : 0);
   return count > 1;
 }
 

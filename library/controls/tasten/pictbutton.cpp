@@ -1,11 +1,10 @@
 #include "library/controls/tasten/pictbutton.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
 #include "library/foundation/tickservice.h"
-#include "platform/base/numbers.h"
+#include "library/instruments/common/squaredial.h"
 
 namespace {
 
@@ -15,24 +14,11 @@ bool IsSquareShape(TShapeTypeT Shape) {
   return Shape == sstSquare || Shape == sstRoundSquare || Shape == sstCircle;
 }
 
-// The largest logical origin the mapping takes; keeps the products within 64 bits.
-constexpr long double kMaxOrigin = 1e8L;
-
-int LogicalOrigin(int Long, int Short) {
-  return static_cast<int>(Round(std::min(Long * 1000.0L / Short, kMaxOrigin)));
-}
-
 TRect Span(TPoint TopLeft, TPoint BottomRight) {
   return Rect(TopLeft.X, TopLeft.Y, BottomRight.X, BottomRight.Y);
 }
 
 }  // namespace
-
-TPoint TPictButton::TMapping::Map(int Lx, int Ly) const {
-  const int64_t dx = std::llabs(int64_t(Lx) - LogicalX), dy = std::llabs(int64_t(Ly) - LogicalY);
-  return {static_cast<int>(dx * PixelWidth / ExtentX + PixelX),
-          static_cast<int>(dy * PixelHeight / ExtentY + PixelY)};
-}
 
 TPictButton::TPictButton(TComponent* AOwner)
     : TGroupButton(AOwner),
@@ -137,38 +123,16 @@ void TPictButton::Paint() {
 
 void TPictButton::Layout() {
   TRect inner = InnerRect;
-  const bool tall = Height() > Width();
-  const int inset = (tall ? Width() : Height()) / 40;
-  InflateRect(inner, -inset, -inset);
-  TMapping& m = FMap;
-  m.PixelX = inner.Left;
-  m.PixelY = inner.Top;
-  m.PixelWidth = inner.Width();
-  m.PixelHeight = inner.Height();
+  const int overhang = LayoutSquareDial(FMap, inner, Width(), Height());
   // A face without room draws nothing (and divides by nothing).
-  FMapped = m.PixelWidth > 0 && m.PixelHeight > 0;
+  FMapped = overhang > 0;
   if (!FMapped) return;
-  const bool square = IsSquareShape(FShape);
-  int s;
-  if (tall) {
-    m.LogicalX = -kUnit;
-    m.ExtentX = 2 * kUnit;
-    m.LogicalY = square ? LogicalOrigin(m.PixelHeight, m.PixelWidth) : kUnit;
-    m.ExtentY = 2 * m.LogicalY;
-    s = m.PixelWidth / 4;
-  } else {
-    m.LogicalY = kUnit;
-    m.ExtentY = 2 * kUnit;
-    m.LogicalX = square ? -LogicalOrigin(m.PixelWidth, m.PixelHeight) : -kUnit;
-    m.ExtentX = 2 * -m.LogicalX;
-    s = m.PixelHeight / 4;
+  FOverhang = overhang;
+  // Only the square shapes keep the plane square; the others stretch it over the whole face.
+  if (!IsSquareShape(FShape)) {
+    FMap.VirtOrigin = {-kUnit, kUnit};
+    FMap.VirtExtent = {2 * kUnit, 2 * kUnit};
   }
-  FFace = Span(m.Map(m.LogicalX, m.LogicalY), m.Map(m.LogicalX + m.ExtentX, m.LogicalY - m.ExtentY));
-  if (!BordRight()) FFace.Right += s;
-  if (!BordLeft()) FFace.Left -= s;
-  if (!BordTop()) FFace.Top -= s;
-  if (!BordBottom()) FFace.Bottom += s;
-  FCorner = s / 2;
 }
 
 void TPictButton::DrawShape(TCanvas& C) {
@@ -179,30 +143,15 @@ void TPictButton::DrawShape(TCanvas& C) {
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(ColBack());
   if (ColBack() != clSilver) {
-    const TRect square = Span(FMap.Map(-kUnit, kUnit), FMap.Map(kUnit, -kUnit));
-    switch (FShape) {
-      case sstRectangle:
-        C.Rectangle(FFace);
-        break;
-      case sstSquare:
-        C.Rectangle(square);
-        break;
-      case sstRoundrect:
-        C.RoundRect(FFace.Left, FFace.Top, FFace.Right, FFace.Bottom, FCorner, FCorner);
-        break;
-      case sstRoundSquare:
-        C.RoundRect(square.Left, square.Top, square.Right, square.Bottom, FCorner, FCorner);
-        break;
-      case sstCircle:
-        C.Ellipse(square);
-        if (FPictStyle == TPictStyle::twoRow || FPictStyle == TPictStyle::threeRow) {
-          FPictStyle = TPictStyle::oneRow;
-        }
-        break;
+    DrawSquareDialFace(C, FMap, FShape, FOverhang,
+                       {BordLeft(), BordTop(), BordRight(), BordBottom()});
+    if (FShape == sstCircle &&
+        (FPictStyle == TPictStyle::twoRow || FPictStyle == TPictStyle::threeRow)) {
+      FPictStyle = TPictStyle::oneRow;
     }
   }
   const auto band = [this](int L, int T, int R, int B) {
-    return Span(FMap.Map(L, T), FMap.Map(R, B));
+    return Span(FMap.MapDistance(L, T), FMap.MapDistance(R, B));
   };
   if (FPictStyle == TPictStyle::twoRow) {
     FRows[0] = band(-900, 900, 900, 40);

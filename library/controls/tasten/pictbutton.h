@@ -13,6 +13,7 @@
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/tickrecord.h"
 #include "library/foundation/types.h"
+#include "library/instruments/common/dialmap.h"
 #include "platform/graphics/bitmap.h"
 
 class TPictButton : public TGroupButton {
@@ -63,12 +64,6 @@ class TPictButton : public TGroupButton {
 
  private:
   enum TRowDraw { kText = 1, kFill = 2, kFit = 4 };
-  struct TMapping {
-    int PixelX = 0, PixelY = 0, PixelWidth = 0, PixelHeight = 0;
-    int LogicalX = 0, LogicalY = 0, ExtentX = 1, ExtentY = 1;
-    TPoint Map(int Lx, int Ly) const;
-  };
-
   void Layout();
   void DrawShape(TCanvas& C);
   // Whether row Row (0..2) shows with the current style.
@@ -94,10 +89,10 @@ class TPictButton : public TGroupButton {
   std::array<TRect, 3> FRows;
   // False while the face has no room: nothing of it is drawn then.
   bool FMapped = false;
-  TMapping FMap;
+  TDialMapping FMap;
   std::array<TPoint, 3> FTextPos;
   TShapeTypeT FShape = sstRoundrect;
-  TRect FFace;
-  int FCorner = 0;
+  // How far the face reaches beyond a side without border.
+  int FOverhang = 0;
   TTickRecord FBlink;
 };

@@ -7,8 +7,7 @@
 #include "platform/graphics/draw_helpers.h"
 
 TSlideButton::TSlideButton(TComponent* AOwner)
-    : TRahmen(AOwner),
-      FBmp{std::make_unique<TBitmap>(), std::make_unique<TBitmap>()} {
+    : TRahmen(AOwner), FBmp{std::make_unique<TBitmap>(), std::make_unique<TBitmap>()} {
   SetBounds(Left(), Top(), 40, 65);
   Font()->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Unit Tasten: buttons, LEDs and spin elements.
+// Unit Tasten: buttons, switches, LEDs and spin elements.
 //
 // What every button class of the unit shares:
 // - Radio groups (buttongroup.h): TGroupMember, NotifyGroup, ReleasedByNotice/NoticeFromOther and

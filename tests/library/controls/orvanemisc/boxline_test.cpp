@@ -1,10 +1,11 @@
 // The box line: the masks in step with the boxes, clicks, the layout in every arrangement, glyphs
 // and captions.
 
+#include "library/controls/orvanemisc/boxline.h"
+
 #include <string>
 #include <vector>
 
-#include "library/controls/orvanemisc/boxline.h"
 #include "platform/forms/testing/formtest.h"
 
 namespace {

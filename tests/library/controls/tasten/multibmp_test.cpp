@@ -80,8 +80,9 @@ TEST_F(MultiBmpTest, AFrameLargerThanTheInnerAreaIsCutNotScaled) {
 TEST_F(MultiBmpTest, FrameNumbersWrapOnceThePictureShows) {
   TMultiBmp* m = Make40(8, 160, 20);
   ShowForm();
-  const struct { int set, shown; } cases[] = {{3, 3}, {9, 1}, {3, 3}, {0, 1}, {5, 5}, {-4, 1},
-                                              {8, 8}};
+  const struct {
+    int set, shown;
+  } cases[] = {{3, 3}, {9, 1}, {3, 3}, {0, 1}, {5, 5}, {-4, 1}, {8, 8}};
   for (const auto& c : cases) {
     m->SetGlyphSel(c.set);
     EXPECT_EQ(m->GlyphSel(), c.shown) << c.set;

@@ -154,7 +154,7 @@ TEST_F(PictTest, FontChangesRepaintButTheFittedSizeDoesNot) {
   TPictButton* p = Pict();
   ShowForm();
   EXPECT_EQ(paints, 1);  // keeping the fitted size of row 1 in Font caused no second paint
-  p->Repaint();  // fits to the same size again: no change notification at all
+  p->Repaint();          // fits to the same size again: no change notification at all
   Pump();
   ASSERT_EQ(paints, 2);
   p->Font()->SetColor(clYellow);  // a real change right after must still repaint
