@@ -13,6 +13,7 @@
 
 #include "library/controls/tasten/arrowbtn.h"
 #include "library/controls/tasten/bevel3d.h"
+#include "library/controls/tasten/boxline.h"
 #include "library/controls/tasten/buttongroup.h"
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/ledbutton.h"

@@ -1,4 +1,4 @@
-#include "library/controls/orvanemisc/boxline.h"
+#include "library/controls/tasten/boxline.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The box line: the masks in step with the boxes, clicks, the layout in every arrangement, glyphs
 // and captions.
 
-#include "library/controls/orvanemisc/boxline.h"
+#include "library/controls/tasten/boxline.h"
 
 #include <string>
 #include <vector>
