@@ -55,19 +55,6 @@ int EscapeResult(const std::vector<ButtonInfo>& buttons) {
   return buttons.empty() ? IDCANCEL : buttons.back().result;
 }
 
-std::string WithLineBreaks(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out.push_back('\n');
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out.push_back(text[i]);
-    }
-  }
-  return out;
-}
-
 int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
             const std::vector<ButtonInfo>& buttons) {
   if (DialogHookSet()) {
@@ -87,7 +74,7 @@ int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
   }
   QMessageBox box;
   box.setWindowTitle(forms_internal::ToQt(caption));
-  box.setText(forms_internal::ToQt(WithLineBreaks(text)));
+  box.setText(forms_internal::ToQt(forms_internal::LfLineBreaks(text)));
   switch (icon & 0xF0) {
     case MB_ICONHAND:
       box.setIcon(QMessageBox::Critical);

@@ -21,6 +21,19 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(te
 
 std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
 
+std::string LfLineBreaks(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out.push_back('\n');
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
 namespace {
 std::vector<std::function<int()>>& Counters() {
   static auto* counters = new std::vector<std::function<int()>>;

@@ -21,6 +21,9 @@ void EnsureQtApplication();
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
+// CR LF and lone CRs as LF, the line breaks of Qt's texts.
+std::string LfLineBreaks(const std::string& text);
+
 // Number of posted messages not yet delivered (for the test pump).
 int PendingPostedMessages();
 

@@ -51,8 +51,7 @@ void TButton::WndProc(TMessage& Message) {
     TCustomForm* form = GetParentForm(this);
     TWinControl* focused = form != nullptr ? form->ActiveControl() : nullptr;
     // Enter belongs to the focused button, else to the default one.
-    const bool active =
-        focused == this || (FDefault && dynamic_cast<TButton*>(focused) == nullptr);
+    const bool active = focused == this || (FDefault && dynamic_cast<TButton*>(focused) == nullptr);
     if (((key == VK_RETURN && active) || (key == VK_ESCAPE && FCancel)) &&
         KeyDataToShiftState().Empty() && CanFocus()) {
       Click();

@@ -5,9 +5,9 @@
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
-constexpr std::array<TColor, 16> kColors{clBlack, clMaroon, clGreen, clOlive, clNavy,   clPurple,
-                                         clTeal,  clGray,   clSilver, clRed,  clLime,   clYellow,
-                                         clBlue,  clFuchsia, clAqua,  clWhite};
+constexpr std::array<TColor, 16> kColors{clBlack, clMaroon,  clGreen,  clOlive, clNavy, clPurple,
+                                         clTeal,  clGray,    clSilver, clRed,   clLime, clYellow,
+                                         clBlue,  clFuchsia, clAqua,   clWhite};
 constexpr int kColumns[] = {16, 8, 4, 2, 1};
 }  // namespace
 

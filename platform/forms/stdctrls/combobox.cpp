@@ -6,6 +6,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/stdctrls.h"
+#include "platform/forms/stdctrls/wrapped.h"
 
 TComboBox::TComboBox(TComponent* AOwner)
     : TWidgetControl(AOwner), FItems(std::make_unique<TStringList>()) {
@@ -62,13 +63,12 @@ void TComboBox::SyncWidget(QWidget* widget) {
     }
   }
   combo->setMaxVisibleItems(std::max(FDropDownCount, 1));
-  bool same = combo->count() == FItems->Count();
-  for (int i = 0; same && i < FItems->Count(); ++i) {
-    same = combo->itemText(i) == forms_internal::ToQt(FItems->Strings(i));
-  }
-  if (!same) {
+  const QStringList lines = forms_internal::QtLines(*FItems);
+  QStringList shown;
+  for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+  if (shown != lines) {
     combo->clear();
-    for (int i = 0; i < FItems->Count(); ++i) combo->addItem(forms_internal::ToQt(FItems->Strings(i)));
+    combo->addItems(lines);
   }
   combo->setCurrentIndex(FItemIndex);
   if (editable) {

@@ -27,7 +27,8 @@ QStringList QtFilters(const std::string& filter) {
   size_t start = 0;
   while (start <= filter.size()) {
     const size_t bar = filter.find('|', start);
-    parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    parts.push_back(
+        filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -99,7 +100,7 @@ bool TOpenDialog::Ask(std::string& File) {
     QFileDialog dialog(nullptr, forms_internal::ToQt(caption), forms_internal::ToQt(FInitialDir));
     dialog.setAcceptMode(Saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!Saving() && FOptions.Contains(ofFileMustExist) ? QFileDialog::ExistingFile
-                                                                        : QFileDialog::AnyFile);
+                                                                       : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked below, as everywhere
     const QStringList filters = QtFilters(FFilter);
     if (!filters.isEmpty()) {

@@ -20,16 +20,7 @@ std::string FromWidget(const QString& text) {
 }
 
 QString ToWidget(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out.push_back('\n');
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out.push_back(text[i]);
-    }
-  }
-  return forms_internal::ToQt(out);
+  return forms_internal::ToQt(forms_internal::LfLineBreaks(text));
 }
 
 }  // namespace

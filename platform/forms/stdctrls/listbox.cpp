@@ -9,6 +9,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/stdctrls.h"
+#include "platform/forms/stdctrls/wrapped.h"
 #include "platform/graphics/bitmap.h"
 
 namespace {
@@ -132,9 +133,8 @@ QWidget* TCustomListBox::MakeWidget(QWidget* parent) {
   QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) {
     if (row != FItemIndex) DispatchGuarded([this, row] { UserSelected(row); });
   });
-  QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this](QListWidgetItem*) {
-    DispatchGuarded([this] { DblClick(); });
-  });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                   [this](QListWidgetItem*) { DispatchGuarded([this] { DblClick(); }); });
   return list;
 }
 
@@ -147,15 +147,12 @@ void TCustomListBox::SyncWidget(QWidget* widget) {
   } else if (!owner_draw && dynamic_cast<OwnerDrawDelegate*>(list->itemDelegate()) != nullptr) {
     list->setItemDelegate(new QStyledItemDelegate(list));
   }
-  bool same = list->count() == FItems->Count();
-  for (int i = 0; same && i < FItems->Count(); ++i) {
-    same = list->item(i)->text() == forms_internal::ToQt(FItems->Strings(i));
-  }
-  if (!same) {
+  const QStringList lines = forms_internal::QtLines(*FItems);
+  QStringList shown;
+  for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+  if (shown != lines) {
     list->clear();
-    for (int i = 0; i < FItems->Count(); ++i) {
-      list->addItem(forms_internal::ToQt(FItems->Strings(i)));
-    }
+    list->addItems(lines);
   }
   list->setCurrentRow(FItemIndex);
   list->viewport()->update();

@@ -59,17 +59,43 @@ TEditMask::TEditMask(const std::string& EditMask) {
         if (i + 1 < mask.size()) ++i;
         p.literal = mask[i];
         break;
-      case '0': p.kind = Kind::Digit; p.required = true; break;
-      case '9': p.kind = Kind::Digit; break;
-      case '#': p.kind = Kind::DigitOrSign; break;
-      case 'L': p.kind = Kind::Letter; p.required = true; break;
-      case 'l': p.kind = Kind::Letter; break;
-      case 'A': p.kind = Kind::LetterOrDigit; p.required = true; break;
-      case 'a': p.kind = Kind::LetterOrDigit; break;
-      case 'C': p.kind = Kind::Any; p.required = true; break;
-      case 'c': p.kind = Kind::Any; break;
-      case '_': p.literal = ' '; break;
-      default: p.literal = c; break;
+      case '0':
+        p.kind = Kind::Digit;
+        p.required = true;
+        break;
+      case '9':
+        p.kind = Kind::Digit;
+        break;
+      case '#':
+        p.kind = Kind::DigitOrSign;
+        break;
+      case 'L':
+        p.kind = Kind::Letter;
+        p.required = true;
+        break;
+      case 'l':
+        p.kind = Kind::Letter;
+        break;
+      case 'A':
+        p.kind = Kind::LetterOrDigit;
+        p.required = true;
+        break;
+      case 'a':
+        p.kind = Kind::LetterOrDigit;
+        break;
+      case 'C':
+        p.kind = Kind::Any;
+        p.required = true;
+        break;
+      case 'c':
+        p.kind = Kind::Any;
+        break;
+      case '_':
+        p.literal = ' ';
+        break;
+      default:
+        p.literal = c;
+        break;
     }
     positions_.push_back(p);
   }
@@ -85,12 +111,18 @@ char TEditMask::Cased(size_t index, char c) const {
 bool TEditMask::Accepts(size_t index, char c) const {
   if (index >= positions_.size()) return false;
   switch (positions_[index].kind) {
-    case Kind::Digit: return IsDigit(c);
-    case Kind::DigitOrSign: return IsDigit(c) || c == '+' || c == '-';
-    case Kind::Letter: return IsLetter(c);
-    case Kind::LetterOrDigit: return IsLetter(c) || IsDigit(c);
-    case Kind::Any: return static_cast<unsigned char>(c) >= ' ';
-    case Kind::Literal: return c == positions_[index].literal;
+    case Kind::Digit:
+      return IsDigit(c);
+    case Kind::DigitOrSign:
+      return IsDigit(c) || c == '+' || c == '-';
+    case Kind::Letter:
+      return IsLetter(c);
+    case Kind::LetterOrDigit:
+      return IsLetter(c) || IsDigit(c);
+    case Kind::Any:
+      return static_cast<unsigned char>(c) >= ' ';
+    case Kind::Literal:
+      return c == positions_[index].literal;
   }
   return false;
 }
@@ -151,11 +183,21 @@ std::string TEditMask::QtMask() const {
         out.push_back('\\');
         out.push_back(p.literal);
         break;
-      case Kind::Digit: out.push_back(p.required ? '9' : '0'); break;
-      case Kind::DigitOrSign: out.push_back('#'); break;
-      case Kind::Letter: out.push_back(p.required ? 'A' : 'a'); break;
-      case Kind::LetterOrDigit: out.push_back(p.required ? 'N' : 'n'); break;
-      case Kind::Any: out.push_back(p.required ? 'X' : 'x'); break;
+      case Kind::Digit:
+        out.push_back(p.required ? '9' : '0');
+        break;
+      case Kind::DigitOrSign:
+        out.push_back('#');
+        break;
+      case Kind::Letter:
+        out.push_back(p.required ? 'A' : 'a');
+        break;
+      case Kind::LetterOrDigit:
+        out.push_back(p.required ? 'N' : 'n');
+        break;
+      case Kind::Any:
+        out.push_back(p.required ? 'X' : 'x');
+        break;
     }
   }
   out.push_back(';');
@@ -179,9 +221,7 @@ void TMaskEdit::SetEditText(const std::string& Value) {
   TCustomEdit::SetText(IsMasked() ? FMask.Format(FMask.TextOf(Value)) : Value);
 }
 
-std::string TMaskEdit::Text() const {
-  return IsMasked() ? FMask.TextOf(EditText()) : EditText();
-}
+std::string TMaskEdit::Text() const { return IsMasked() ? FMask.TextOf(EditText()) : EditText(); }
 
 void TMaskEdit::SetText(const std::string& Value) {
   TCustomEdit::SetText(IsMasked() ? FMask.Format(Value) : Value);
@@ -224,7 +264,8 @@ void TMaskEdit::WndProc(TMessage& Message) {
   if (Message.Msg == CM_EXIT && IsMasked() && !FMask.Complete(EditText())) {
     // The edit keeps the focus until its text fits the mask.
     SetFocus();
-    Application->ShowException(EDBEditError("Invalid input value.  Use escape key to abandon changes"));
+    Application->ShowException(
+        EDBEditError("Invalid input value.  Use escape key to abandon changes"));
     return;
   }
   TCustomEdit::WndProc(Message);

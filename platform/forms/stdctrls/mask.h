@@ -30,7 +30,7 @@ class TEditMask {
   struct Position {
     Kind kind = Kind::Literal;
     bool required = false;
-    char literal = 0;  // Kind::Literal
+    char literal = 0;   // Kind::Literal
     char textCase = 0;  // '>' upper, '<' lower, 0 as typed
   };
 

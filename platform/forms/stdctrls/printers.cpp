@@ -91,7 +91,8 @@ void TPrinter::BeginDoc() {
   if (env != nullptr && *env != '\0') {
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(QString::fromLocal8Bit(env));
-  } else if (p.outputFormat() == QPrinter::NativeFormat && !QPrinterInfo::defaultPrinter().isNull()) {
+  } else if (p.outputFormat() == QPrinter::NativeFormat &&
+             !QPrinterInfo::defaultPrinter().isNull()) {
     // Keeps the printer chosen in a print dialog.
   } else {
     p.setOutputFormat(QPrinter::PdfFormat);

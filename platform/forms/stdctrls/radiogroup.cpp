@@ -3,9 +3,7 @@
 // One radio button of a radio group; its clicks go to the group.
 class TGroupButton : public TRadioButton {
  public:
-  TGroupButton(TRadioGroup* group) : TRadioButton(group), FGroup(group) {
-    SetParent(group);
-  }
+  TGroupButton(TRadioGroup* group) : TRadioButton(group), FGroup(group) { SetParent(group); }
 
  protected:
   void Click() override { FGroup->ButtonClicked(this); }

@@ -30,15 +30,30 @@ void TScrollBar::SetParams(int APosition, int AMin, int AMax) {
 int TScrollBar::DoScroll(TScrollCode Code, int TrackPos) {
   int pos = FPosition;
   switch (Code) {
-    case scLineUp: pos -= FSmallChange; break;
-    case scLineDown: pos += FSmallChange; break;
-    case scPageUp: pos -= FLargeChange; break;
-    case scPageDown: pos += FLargeChange; break;
+    case scLineUp:
+      pos -= FSmallChange;
+      break;
+    case scLineDown:
+      pos += FSmallChange;
+      break;
+    case scPageUp:
+      pos -= FLargeChange;
+      break;
+    case scPageDown:
+      pos += FLargeChange;
+      break;
     case scPosition:
-    case scTrack: pos = TrackPos; break;
-    case scTop: pos = FMin; break;
-    case scBottom: pos = FMax; break;
-    default: break;
+    case scTrack:
+      pos = TrackPos;
+      break;
+    case scTop:
+      pos = FMin;
+      break;
+    case scBottom:
+      pos = FMax;
+      break;
+    default:
+      break;
   }
   pos = std::clamp(pos, FMin, FMax);
   if (OnScroll) OnScroll(this, Code, pos);
@@ -51,14 +66,29 @@ QWidget* TScrollBar::MakeWidget(QWidget* parent) {
   QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) {
     TScrollCode code = scEndScroll;
     switch (action) {
-      case QAbstractSlider::SliderSingleStepAdd: code = scLineDown; break;
-      case QAbstractSlider::SliderSingleStepSub: code = scLineUp; break;
-      case QAbstractSlider::SliderPageStepAdd: code = scPageDown; break;
-      case QAbstractSlider::SliderPageStepSub: code = scPageUp; break;
-      case QAbstractSlider::SliderToMinimum: code = scTop; break;
-      case QAbstractSlider::SliderToMaximum: code = scBottom; break;
-      case QAbstractSlider::SliderMove: code = scTrack; break;
-      default: return;
+      case QAbstractSlider::SliderSingleStepAdd:
+        code = scLineDown;
+        break;
+      case QAbstractSlider::SliderSingleStepSub:
+        code = scLineUp;
+        break;
+      case QAbstractSlider::SliderPageStepAdd:
+        code = scPageDown;
+        break;
+      case QAbstractSlider::SliderPageStepSub:
+        code = scPageUp;
+        break;
+      case QAbstractSlider::SliderToMinimum:
+        code = scTop;
+        break;
+      case QAbstractSlider::SliderToMaximum:
+        code = scBottom;
+        break;
+      case QAbstractSlider::SliderMove:
+        code = scTrack;
+        break;
+      default:
+        return;
     }
     const int track = bar->sliderPosition();
     int result = FPosition;
@@ -89,13 +119,28 @@ void TScrollBar::WndProc(TMessage& Message) {
     // The keys of a focused scroll bar, as the window system maps them.
     TScrollCode code = scEndScroll;
     switch (uint16_t(Message.WParam)) {
-      case VK_LEFT: case VK_UP: code = scLineUp; break;
-      case VK_RIGHT: case VK_DOWN: code = scLineDown; break;
-      case VK_PRIOR: code = scPageUp; break;
-      case VK_NEXT: code = scPageDown; break;
-      case VK_HOME: code = scTop; break;
-      case VK_END: code = scBottom; break;
-      default: return;
+      case VK_LEFT:
+      case VK_UP:
+        code = scLineUp;
+        break;
+      case VK_RIGHT:
+      case VK_DOWN:
+        code = scLineDown;
+        break;
+      case VK_PRIOR:
+        code = scPageUp;
+        break;
+      case VK_NEXT:
+        code = scPageDown;
+        break;
+      case VK_HOME:
+        code = scTop;
+        break;
+      case VK_END:
+        code = scBottom;
+        break;
+      default:
+        return;
     }
     DoScroll(code, FPosition);
     Message.Result = 1;

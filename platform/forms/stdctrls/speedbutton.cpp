@@ -34,8 +34,8 @@ std::unique_ptr<TBitmap> GlyphImage(const TBitmap* strip, int count, int index, 
 
 // Places the glyph and the caption in client the way picture buttons do and draws them.
 void DrawGlyphAndCaption(TCanvas* canvas, const TRect& client, const TBitmap* glyph,
-                         const std::string& caption, TButtonLayout layout, int margin,
-                         int spacing, TPoint offset, bool enabled) {
+                         const std::string& caption, TButtonLayout layout, int margin, int spacing,
+                         TPoint offset, bool enabled) {
   const int gw = glyph != nullptr ? glyph->Width() : 0;
   const int gh = glyph != nullptr ? glyph->Height() : 0;
   TRect text_rect = Rect(0, 0, client.Width(), 0);
@@ -141,8 +141,8 @@ void TSpeedButton::SetDown(bool Value) {
 
 void TSpeedButton::UpdateExclusive() {
   if (FGroupIndex == 0 || Parent() == nullptr) return;
-  TMessage msg{CM_BUTTONPRESSED, FGroupIndex, int64_t(reinterpret_cast<intptr_t>(
-                                                   static_cast<TControl*>(this))), 0};
+  TMessage msg{CM_BUTTONPRESSED, FGroupIndex,
+               int64_t(reinterpret_cast<intptr_t>(static_cast<TControl*>(this))), 0};
   Parent()->Broadcast(msg);
 }
 

@@ -44,8 +44,8 @@ using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 // Rect is in the list box's client coordinates; the list box's Canvas draws there.
-using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect Rect,
-                                          TOwnerDrawState State)>;
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 
 // A windowed control shown by a Qt widget: the common ground of the standard controls.
 class TWidgetControl : public TWinControl {

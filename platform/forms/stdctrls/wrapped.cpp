@@ -82,6 +82,12 @@ QFont QtFont(const TFont& font) {
   return f;
 }
 
+QStringList QtLines(const TStringList& lines) {
+  QStringList out;
+  for (int i = 0; i < lines.Count(); ++i) out << ToQt(lines.Strings(i));
+  return out;
+}
+
 void WatchInput(QWidget* widget, TWinControl* control) {
   widget->setMouseTracking(true);
   widget->installEventFilter(new InputWatcher(widget, control));

@@ -9,6 +9,9 @@
 
 class QPrinter;
 
+#include <QStringList>
+
+#include "platform/base/stringlist.h"
 #include "platform/forms/controls.h"
 
 namespace forms_internal {
@@ -21,6 +24,9 @@ QFont QtFont(const TFont& font);
 // reaches the widget), mouse presses through the message hooks, focus changes to the form, the
 // hovered control's hint to the application and its short hint as a tooltip.
 void WatchInput(QWidget* widget, TWinControl* control);
+
+// The lines as Qt text.
+QStringList QtLines(const TStringList& lines);
 
 // Ends WatchInput.
 void Unwatch(QWidget* widget);

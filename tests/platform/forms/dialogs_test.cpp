@@ -1,3 +1,5 @@
+#include "platform/forms/stdctrls/dialogs.h"
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,7 +11,6 @@
 #include <string>
 
 #include "platform/forms/clipboard.h"
-#include "platform/forms/stdctrls/dialogs.h"
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/filectrl.h"
 #include "platform/forms/stdctrls/printers.h"
@@ -242,9 +243,13 @@ TEST_F(PrinterTest, DocumentsPagesOrientationAndAbort) {
 
 TEST(ClipboardTest, PlainTextInAndOutAsWindows1252) {
   TClipboard* c = Clipboard();
-  c->SetTextBuf("Gr\xFC\xDF" "e \x80");
+  c->SetTextBuf(
+      "Gr\xFC\xDF"
+      "e \x80");
   EXPECT_TRUE(c->HasFormat(CF_TEXT));
-  EXPECT_EQ(c->AsText(), "Gr\xFC\xDF" "e \x80");
+  EXPECT_EQ(c->AsText(),
+            "Gr\xFC\xDF"
+            "e \x80");
   char small[4];
   EXPECT_EQ(c->GetTextBuf(small, sizeof small), 3);
   EXPECT_EQ(std::string(small), "Gr\xFC");

@@ -1,3 +1,5 @@
+#include "platform/forms/stdctrls/stdctrls.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 #include "platform/forms/stdctrls/colorgrd.h"
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/mask.h"
-#include "platform/forms/stdctrls/stdctrls.h"
 #include "platform/forms/testing/formtest.h"
 
 namespace {
@@ -56,8 +57,8 @@ TEST_F(StdCtrlsTest, RadioGroupItemIndexAndTheClickRule) {
     int index;
     bool click;
   };
-  for (const Case& c : {Case{1, 1, true}, Case{1, 1, false}, Case{-1, -1, false},
-                        Case{7, 2, true}, Case{0, 0, true}, Case{-5, -1, false}}) {
+  for (const Case& c : {Case{1, 1, true}, Case{1, 1, false}, Case{-1, -1, false}, Case{7, 2, true},
+                        Case{0, 0, true}, Case{-5, -1, false}}) {
     events.clear();
     group->SetItemIndex(c.set);
     EXPECT_EQ(group->ItemIndex(), c.index) << c.set;
@@ -115,7 +116,9 @@ TEST_F(StdCtrlsTest, RadioButtonsBesideEachOtherAreExclusive) {
 TEST_F(StdCtrlsTest, ButtonGivesItsModalResultToTheFormThenClicks) {
   auto* ok = Put<TButton>("ok", Bounds(10, 10, 75, 25));
   ok->SetModalResult(mrOk);
-  ok->OnClick = [this](TObject*) { events.push_back("modal " + std::to_string(form->ModalResult())); };
+  ok->OnClick = [this](TObject*) {
+    events.push_back("modal " + std::to_string(form->ModalResult()));
+  };
   ShowForm();
   Click(ok, 10, 10);
   EXPECT_EQ(events, Events{"modal 1"});
@@ -170,8 +173,8 @@ TEST_F(StdCtrlsTest, KeysTypedIntoAnEditPassTheMessageHooksFirst) {
   KeyPress('W', "w");
   Application->RemoveMessageHandler(key);
   EXPECT_EQ(edit->Text(), "w");
-  EXPECT_EQ(seen, (std::vector<uint32_t>{WM_KEYDOWN, WM_CHAR, WM_KEYUP, WM_KEYDOWN, WM_CHAR,
-                                         WM_KEYUP}));
+  EXPECT_EQ(seen,
+            (std::vector<uint32_t>{WM_KEYDOWN, WM_CHAR, WM_KEYUP, WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
 }
 
 TEST_F(StdCtrlsTest, KeyPressHandlerClearingTheKeyStopsIt) {
@@ -308,7 +311,8 @@ TEST_F(StdCtrlsTest, SpeedButtonIgnoresTheGroupNoticeOfOtherControls) {
   a->SetGroupIndex(3);
   a->SetDown(true);
   auto* other = Put<TPanel>("other", Bounds(50, 10, 30, 30));
-  TMessage notice{CM_BUTTONPRESSED, 3, int64_t(reinterpret_cast<intptr_t>(static_cast<TControl*>(other))), 0};
+  TMessage notice{CM_BUTTONPRESSED, 3,
+                  int64_t(reinterpret_cast<intptr_t>(static_cast<TControl*>(other))), 0};
   form->Broadcast(notice);
   EXPECT_TRUE(a->Down());
 }
@@ -329,7 +333,7 @@ TEST_F(StdCtrlsTest, SpeedButtonFaceShowsUpAndDown) {
   a->SetDown(true);
   Pump();
   EXPECT_NE(ScreenPixel(a, 0, 0), ColorToRGB(clBtnHighlight));  // a sunken face
-  EXPECT_NE(ScreenPixel(a, 5, 5), ScreenPixel(a, 6, 5));       // held down: dithered
+  EXPECT_NE(ScreenPixel(a, 5, 5), ScreenPixel(a, 6, 5));        // held down: dithered
 }
 
 TEST_F(StdCtrlsTest, LabelSizesToItsCaptionAndFillsUnlessTransparent) {
@@ -370,9 +374,9 @@ TEST_F(StdCtrlsTest, PanelPaintsBevelsFaceAndCaption) {
     int x, y;
     TColor color;
   };
-  for (const Case& c : {Case{0, 0, ColorToRGB(clBtnHighlight)}, Case{99, 39, ColorToRGB(clBtnShadow)},
-                        Case{2, 2, ColorToRGB(clBtnShadow)}, Case{96, 36, ColorToRGB(clBtnHighlight)},
-                        Case{10, 8, clSilver}}) {
+  for (const Case& c : {Case{0, 0, ColorToRGB(clBtnHighlight)},
+                        Case{99, 39, ColorToRGB(clBtnShadow)}, Case{2, 2, ColorToRGB(clBtnShadow)},
+                        Case{96, 36, ColorToRGB(clBtnHighlight)}, Case{10, 8, clSilver}}) {
     EXPECT_EQ(ScreenPixel(panel, c.x, c.y), c.color) << c.x << "," << c.y;
   }
 }
