@@ -462,7 +462,8 @@ void TCtrlTimer::Paint() {
   Frame3D(&cv, column, clGray, clWhite, 1);
   TRect area = column;
   InflateRect(area, -3, -2);
-  const int q = (column.Height() - 4) / 4;
+  // Four buttons of q rows with three 1-pixel gaps; the last one takes what is left but a row.
+  const int q = (area.Height() - 4) / 4;
   FZones.fill(Rect(-1, -1, -1, -1));
   int top = area.Top;
   for (int zone : {13, 15, 14}) {

@@ -208,6 +208,24 @@ TEST_F(CtrlTimerTest, DigitZonesEditTheSelectedTimeAndWrap) {
   EXPECT_EQ(timer->RunTime()->ValueSeconds(), 9);
 }
 
+TEST_F(CtrlTimerTest, ModeButtonsShareTheColumnEvenly) {
+  for (int height : {90, 120, 61}) {
+    SCOPED_TRACE(height);
+    timer->SetBounds(10, 10, 310, height);
+    ShowForm();
+    timer->Update();
+    const TRect b[] = {timer->ZoneRect(kRun), timer->ZoneRect(kStop), timer->ZoneRect(kReset),
+                       timer->ZoneRect(kTrigger)};
+    const int q = b[0].Height();
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(b[i].Top, b[i - 1].Bottom + 1) << i;
+    EXPECT_EQ(b[1].Height(), q);
+    EXPECT_EQ(b[2].Height(), q);
+    // The last one takes the rows the division leaves over, never fewer than the others.
+    EXPECT_GE(b[3].Height(), q);
+    EXPECT_LT(b[3].Height(), q + 4);
+  }
+}
+
 TEST_F(CtrlTimerTest, TimesTakeOnlyShownUnitsInRange) {
   TCtlTime& t = *timer->StartTime();
   t.SetValueMinutes(75);
