@@ -1,12 +1,12 @@
 #include "library/controls/orvanemisc/editfield.h"
 
-#include "platform/base/numbers.h"
+#include "library/foundation/helpers.h"
 #include "platform/graphics/draw_helpers.h"
 
 TRect EditFieldRect(const TRect& Inner, int Width, int Height, TColor ColTxtBack) {
   TRect r = Inner;
   if (ColTxtBack == clSilver) return r;
-  const int inset = int(Round(0.04 * (Width > Height ? Inner.Height() : Inner.Width())));
+  const int inset = FieldInset(Inner, Width, Height);
   InflateRect(r, -inset, -inset);
   return r;
 }
