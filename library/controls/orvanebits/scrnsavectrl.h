@@ -9,7 +9,8 @@ class TScrnSaveCtrl : public TComponent {
  public:
   // Saves the current screen-saver settings (before any stored property is applied).
   explicit TScrnSaveCtrl(TComponent* AOwner);
-  // Restores the saved activity, then the saved time-out (not at design time).
+  // Restores the saved activity, then the saved time-out (not at design time). While a component
+  // made later still lives, that one takes the saved settings over and restores them instead.
   ~TScrnSaveCtrl() override;
 
   // Read: the value last set here, not the system's current setting.

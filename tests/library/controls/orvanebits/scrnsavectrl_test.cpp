@@ -58,6 +58,36 @@ TEST(ScrnSaveCtrl, RestoresTheSettingsWhenFreed) {
   if (!saved.empty()) setenv("DISPLAY", saved.c_str(), 1);
 }
 
+// Two components freed in the order they were made: the system still ends with what the first
+// one found, and the one still living keeps its own settings meanwhile.
+TEST(ScrnSaveCtrl, FreedOutOfOrderTheFirstOnesSettingsComeBack) {
+  const char* display = std::getenv("DISPLAY");
+  const std::string saved = display ? display : "";
+  unsetenv("DISPLAY");
+  ASSERT_TRUE(ScreenSaverSetTimeout(30));
+  ASSERT_TRUE(ScreenSaverSetActive(true));
+  auto* first = new TScrnSaveCtrl(nullptr);
+  first->SetSaverTimeOut(10);
+  auto* second = new TScrnSaveCtrl(nullptr);
+  second->SetSaverTimeOut(20);
+  second->SetSaverEnable(false);
+  delete first;
+  EXPECT_EQ(Saver(), std::make_pair(0, 20));
+  delete second;
+  EXPECT_EQ(Saver(), std::make_pair(1, 30));
+
+  // Freed in reverse order, each step puts back what the one before had set.
+  first = new TScrnSaveCtrl(nullptr);
+  first->SetSaverTimeOut(10);
+  second = new TScrnSaveCtrl(nullptr);
+  second->SetSaverTimeOut(20);
+  delete second;
+  EXPECT_EQ(Saver(), std::make_pair(1, 10));
+  delete first;
+  EXPECT_EQ(Saver(), std::make_pair(1, 30));
+  if (!saved.empty()) setenv("DISPLAY", saved.c_str(), 1);
+}
+
 // Runs inside a virtual X server (see the next test): the server's settings, seen through a
 // connection of the test's own, change while the form lives and come back when it is freed.
 TEST(ScrnSaveCtrlX, ServerSettingsComeBackWhenTheFormIsFreed) {
