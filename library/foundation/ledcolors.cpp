@@ -20,3 +20,8 @@ void DrawLed(TCanvas& Canvas, TLedShape Shape, const TRect& Box, TColor Fill) {
     Canvas.Rectangle(Box);
   }
 }
+
+void DrawLedPolygon(TCanvas& Canvas, std::span<const TPoint> Corners, TColor Fill) {
+  SetLedPen(Canvas, Fill);
+  Canvas.Polygon(Corners);
+}

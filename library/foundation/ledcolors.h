@@ -10,6 +10,7 @@
 // one, and the unlit shade on a disabled one.
 
 #include <cstdint>
+#include <span>
 
 #include "library/foundation/types.h"
 #include "platform/graphics/colors.h"
@@ -42,6 +43,9 @@ void SetLedPen(TCanvas& Canvas, TColor Fill);
 // An LED body in Fill with its black outline: the circle or the rectangle of Box (Right and
 // Bottom exclusive, as for Ellipse and Rectangle). Leaves the canvas with that pen and brush.
 void DrawLed(TCanvas& Canvas, TLedShape Shape, const TRect& Box, TColor Fill);
+
+// An LED body of any outline (a triangle, say) in Fill with its black outline.
+void DrawLedPolygon(TCanvas& Canvas, std::span<const TPoint> Corners, TColor Fill);
 
 // The circle of Radius around Centre: the box (X - R, Y - R, X + R, Y + R).
 inline TRect LedCircleBox(TPoint Centre, int Radius) {

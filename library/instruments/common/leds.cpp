@@ -1,18 +1,18 @@
 #include "library/instruments/common/leds.h"
 
+#include "library/foundation/types.h"
 #include "platform/graphics/canvas.h"
 
 namespace {
 
-void Circle(TCanvas& Canvas, TPoint Centre, int Radius, TColor PenColour, TColor BrushColour) {
+void SocketPen(TCanvas& Canvas) {
   TPen* pen = Canvas.Pen();
   pen->SetStyle(psSolid);
   pen->SetMode(pmCopy);
   pen->SetWidth(1);
-  pen->SetColor(PenColour);
+  pen->SetColor(0x808080);
   Canvas.Brush()->SetStyle(bsSolid);
-  Canvas.Brush()->SetColor(BrushColour);
-  Canvas.Ellipse(Centre.X - Radius, Centre.Y - Radius, Centre.X + Radius, Centre.Y + Radius);
+  Canvas.Brush()->SetColor(0x000080);
 }
 
 }  // namespace
@@ -22,5 +22,33 @@ void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour) {
 }
 
 void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius) {
-  Circle(Canvas, Centre, Radius, 0x808080, 0x000080);
+  SocketPen(Canvas);
+  Canvas.Ellipse(LedCircleBox(Centre, Radius));
+}
+
+TTriangleLed::TTriangleLed(TPoint Centre, int Size, bool PointsUp) {
+  const int x = Centre.X, y = Centre.Y, s = Size;
+  const int flip = PointsUp ? -1 : 1;
+  Corners[0] = {x - 2 * s, y - flip * s};
+  Corners[1] = {x, y + flip * ((3 * s) / 2)};
+  Corners[2] = {x + 2 * s, y - flip * s};
+}
+
+void DrawTriangleLed(TCanvas& Canvas, const TTriangleLed& Led, TColor Colour) {
+  DrawLedPolygon(Canvas, Led.Corners, Colour);
+}
+
+void DrawTriangleLedSocket(TCanvas& Canvas, const TTriangleLed& Led) {
+  SocketPen(Canvas);
+  Canvas.Polygon(Led.Corners);
+}
+
+void DrawMeterMakerMark(TCanvas& Canvas, int X, int Y) {
+  TFont* font = Canvas.Font();
+  font->SetName("Arial");
+  font->SetHeight(-9);
+  font->SetStyle({});
+  font->SetColor(0x808080);
+  Canvas.Brush()->SetStyle(bsClear);
+  Canvas.TextOut(X, Y, MakerMark);
 }

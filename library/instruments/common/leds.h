@@ -27,3 +27,16 @@ void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour);
 
 // The socket drawn under an LED: a grey ring ($808080) around a dark red ($000080) disc.
 void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius);
+
+// A triangular LED of Size round Centre, four Size wide: pointing down (corners (x - 2s, y - s),
+// (x, y + 3s/2), (x + 2s, y - s)) or up (mirrored).
+struct TTriangleLed {
+  TPoint Corners[3];
+  TTriangleLed(TPoint Centre, int Size, bool PointsUp);
+};
+void DrawTriangleLed(TCanvas& Canvas, const TTriangleLed& Led, TColor Colour);
+// Its socket: the triangle with a grey outline on dark red.
+void DrawTriangleLedSocket(TCanvas& Canvas, const TTriangleLed& Led);
+
+// The maker mark of the meters: 9 pixels high in grey Arial, transparent, its top-left at (X, Y).
+void DrawMeterMakerMark(TCanvas& Canvas, int X, int Y);

@@ -17,6 +17,8 @@
 #include "platform/forms/messages.h"
 #include "platform/graphics/font.h"
 
+class TDigDisplay;
+
 // What the two panel meters share: one pointer on a straight scale, damping, a peak pointer, two
 // limit events, flashing scale ends and two LEDs. A value update composes the static image,
 // the pointers and the LEDs off screen and copies them to the screen in one block; it draws
@@ -119,8 +121,8 @@ class TPanelMeter : public TOrvaneBase {
   void RepaintNow();
   // The log repair and a valid range before anything is laid out; sets the painted flag.
   void BeginPaint();
-  // After the static image is done: marks reset, LEDs and a forced update.
-  void EndPaint();
+  // After the static image is done: marks reset, both pointers at StartPos, a forced update.
+  void EndPaint(int StartPos);
   // Store a range end without repainting; true when it changed. Resets the class's defaults.
   bool StoreValueStart(double V);
   bool StoreValueEnd(double V);
@@ -198,6 +200,119 @@ class TMeterPanelH : public TPanelMeter {
   int baseline_ = 0;
   int half_width_ = 0;
   int peak_top_ = 0;
+};
+
+// Tall panel meter: a segment readout of the shown value at the top, a name above and a unit
+// text below a vertical scale, a pointer left of the scale, the peak pointer at the face's right
+// edge and two LEDs in a row at the bottom (LED 1 the right one). The bar styles add a bar in
+// three zone colours, or a column of LEDs, left of the scale.
+class TMeterPanelV : public TPanelMeter {
+ public:
+  explicit TMeterPanelV(TComponent* AOwner);
+  ~TMeterPanelV() override;
+
+  // simpleMeter: pointer only; BarGraph: zone bar, no pointer; LedBar: LED column and pointer,
+  // the peak shown by keeping its LED lit instead of a peak pointer.
+  TMeterStyle MeterStyle() const { return meter_style_; }
+  void SetMeterStyle(TMeterStyle V);
+  // LEDs of the column: changed only in the LedBar style, at least 2 and at most a tenth of the
+  // height (never below 1).
+  int LedZahl() const { return led_zahl_; }
+  void SetLedZahl(int V);
+  // Zone bounds: ColMin below ValueMin, ColMid up to ValueMid, ColMax above. Each stays inside
+  // ValueStart..ValueMid or ValueMin..ValueEnd; a range change resets them to 20 % and 80 %.
+  double ValueMin() const { return value_min_; }
+  void SetValueMin(double V);
+  double ValueMid() const { return value_mid_; }
+  void SetValueMid(double V);
+  // Zone colours and the mask that dims the unlit part of bar and column; they redraw only the
+  // moving parts.
+  TColor ColMin() const { return col_min_; }
+  void SetColMin(TColor V);
+  TColor ColMid() const { return col_mid_; }
+  void SetColMid(TColor V);
+  TColor ColMax() const { return col_max_; }
+  void SetColMax(TColor V);
+  TColor ColAnd() const { return col_and_; }
+  void SetColAnd(TColor V);
+
+  // The readout: shown and its room reserved; five cells when the range reaches 1000, else four.
+  bool DispEnable() const { return disp_enable_; }
+  void SetDispEnable(bool V);
+  // Decimals chosen so that the point jumps less while the value moves.
+  bool DispFixPnt() const { return disp_fix_pnt_; }
+  void SetDispFixPnt(bool V);
+  bool DispItalic() const { return disp_italic_; }
+  void SetDispItalic(bool V);
+  TColor ColDBack() const { return col_dback_; }
+  void SetColDBack(TColor V);
+  TColor ColDRand() const { return col_drand_; }
+  void SetColDRand(TColor V);
+  TColor ColDisplay() const { return col_display_; }
+  void SetColDisplay(TColor V);
+
+  // Unit text below the scale and name text above it, in FontCapt.
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& V);
+  const std::string& TextName() const { return text_name_; }
+  void SetTextName(const std::string& V);
+
+  // Moves the peak back to the scale start (nothing when it is there already).
+  void ResetPeak();
+
+  // The readout text for a shown value; a value whose digits before the point do not fit the
+  // cells shows dashes in every cell.
+  static std::string ReadoutText(double Shown, double ValueStart, double ValueEnd,
+                                 bool DispFixPnt);
+  std::string ReadoutShows() const;
+  int ReadoutCells() const;
+
+  // Geometry of the last Paint: the scale strip (its Top and Bottom are the scale's ends), the
+  // bar, the readout frame and the face.
+  const TRect& ScaleStrip() const { return strip_; }
+  const TRect& BarRect() const { return bar_; }
+  const TRect& ReadoutRect() const { return readout_rect_; }
+  const TRect& FaceRect() const { return face_; }
+
+ protected:
+  void Paint() override;
+  void DrawMovingParts(TCanvas& Work) override;
+  bool FollowShownValue(bool Force) override;
+  void RangeStartChanged() override;
+  void RangeEndChanged() override;
+
+ private:
+  TRect LayoutFrame(TCanvas& Canvas);
+  void DrawScale(TCanvas& Canvas, int LabelWidth);
+  void DrawTextBand(TCanvas& Canvas, const TRect& Band, const std::string& Text);
+  void DrawLedColumn(TCanvas& Work) const;
+  void DrawZoneBar(TCanvas& Work) const;
+  TColor Dimmed(TColor Colour) const;
+
+  std::unique_ptr<TDigDisplay> readout_;
+  TMeterStyle meter_style_ = TMeterStyle::LedBar;
+  int led_zahl_ = 20;
+  double value_min_ = 10;
+  double value_mid_ = 40;
+  TColor col_min_ = 0x00FFFF;
+  TColor col_mid_ = 0x00FF00;
+  TColor col_max_ = 0x0000FF;
+  TColor col_and_ = 0x02606060;
+  bool disp_enable_ = true;
+  bool disp_fix_pnt_ = false;
+  bool disp_italic_ = false;
+  TColor col_dback_ = 0x000000;
+  TColor col_drand_ = 0xFFFFFF;
+  TColor col_display_ = 0xFFFF00;
+  std::string caption_ = "Amp";
+  std::string text_name_ = "STROM";
+  TRect strip_;
+  TRect bar_;
+  TRect readout_rect_;
+  TRect face_;
+  int half_height_ = 0;
+  int y_min_ = 0;
+  int y_mid_ = 0;
 };
 
 // A value shown as a share of its range: a row of segments lit from the start, or (MeterMode) a

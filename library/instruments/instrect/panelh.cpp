@@ -107,7 +107,7 @@ void TMeterPanelH::Paint() {
   peak_top_ = LimitMarks().EndLabelRect.Top;
   c.Brush()->SetStyle(bsSolid);
   c.Pen()->SetStyle(psClear);
-  EndPaint();
+  EndPaint(scale_p0_ - 1);
 }
 
 void TMeterPanelH::DrawScale(TCanvas& c, int TickTop) {

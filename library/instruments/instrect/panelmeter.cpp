@@ -224,9 +224,9 @@ void TPanelMeter::BeginPaint() {
   }
 }
 
-void TPanelMeter::EndPaint() {
+void TPanelMeter::EndPaint(int StartPos) {
   marks_.Reset();
-  pointer_pos_ = peak_pos_ = scale_p0_ - 1;
+  pointer_pos_ = peak_pos_ = StartPos;
   UpdatePointer(true);
   if (OnRepaint) OnRepaint(this);
 }

@@ -1,0 +1,457 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "library/foundation/digits.h"
+#include "library/foundation/helpers.h"
+#include "library/instruments/common/readout.h"
+#include "library/instruments/instrect/instrect.h"
+#include "platform/base/numbers.h"
+#include "platform/base/sysutils.h"
+#include "platform/graphics/bitmap.h"
+
+namespace {
+
+constexpr double kBound = 9999;
+
+bool RangeReaches1000(double Start, double End) { return End >= 1000 || Start <= -1000; }
+
+bool IsPoint(char C) { return C == '.' || C == ','; }
+
+// Whether the digits before the point of Text fit Cells cells, the point sharing the cell of
+// the character before it. A text in exponent form never fits: its first cells would read as a
+// plain number.
+bool IntegerPartFits(const std::string& Text, int Cells) {
+  if (Text.find_first_of("Ee") != std::string::npos) return false;
+  int used = 0;
+  for (size_t i = 0; i < Text.size(); ++i) {
+    if (IsPoint(Text[i]) && i > 0) return used <= Cells;
+    ++used;
+  }
+  return used <= Cells;
+}
+
+template <class T, class F>
+void StoreThen(T& Field, T V, F&& Action) {
+  if (V == Field) return;
+  Field = V;
+  Action();
+}
+
+}  // namespace
+
+TMeterPanelV::TMeterPanelV(TComponent* AOwner)
+    : TPanelMeter(AOwner, kBound, true), readout_(std::make_unique<TDigDisplay>()) {
+  limits_before_peak_ = true;
+  Font()->SetColor(0x00FFFF);
+  SetColBack(0x800000);
+  SetWidth(80);
+  SetHeight(360);
+}
+
+TMeterPanelV::~TMeterPanelV() = default;
+
+// ---- Setters ----
+
+void TMeterPanelV::RangeStartChanged() {
+  const double r = scale_.End - scale_.Start;
+  value_min_ = scale_.Start + 0.2 * r;
+  value_mid_ = scale_.Start + 0.8 * r;
+  lower_limit_ = value_min_;
+}
+
+void TMeterPanelV::RangeEndChanged() {
+  const double r = scale_.End - scale_.Start;
+  value_min_ = scale_.Start + 0.2 * r;
+  value_mid_ = scale_.Start + 0.8 * r;
+  upper_limit_ = value_mid_;
+}
+
+void TMeterPanelV::SetValueMin(double V) {
+  if (ComponentState().Contains(csReading)) {
+    value_min_ = V;
+    return;
+  }
+  if (V > value_mid_) {
+    V = value_mid_;
+  } else if (V < scale_.Start) {
+    V = scale_.Start;
+  }
+  StoreThen(value_min_, V, [&] { RepaintNow(); });
+}
+
+void TMeterPanelV::SetValueMid(double V) {
+  if (ComponentState().Contains(csReading)) {
+    value_mid_ = V;
+    return;
+  }
+  if (V < value_min_) {
+    V = value_min_;
+  } else if (V > scale_.End) {
+    V = scale_.End;
+  }
+  StoreThen(value_mid_, V, [&] { RepaintNow(); });
+}
+
+void TMeterPanelV::SetMeterStyle(TMeterStyle V) { StoreThen(meter_style_, V, [&] { RepaintNow(); }); }
+
+void TMeterPanelV::SetLedZahl(int V) {
+  if (meter_style_ != TMeterStyle::LedBar) return;
+  V = std::max(1, std::min(std::max(V, 2), Height() / 10));
+  StoreThen(led_zahl_, V, [&] { RepaintNow(); });
+}
+
+void TMeterPanelV::SetColMin(TColor V) { StoreThen(col_min_, V, [&] { UpdatePointer(true); }); }
+void TMeterPanelV::SetColMid(TColor V) { StoreThen(col_mid_, V, [&] { UpdatePointer(true); }); }
+void TMeterPanelV::SetColMax(TColor V) { StoreThen(col_max_, V, [&] { UpdatePointer(true); }); }
+void TMeterPanelV::SetColAnd(TColor V) { StoreThen(col_and_, V, [&] { UpdatePointer(true); }); }
+
+void TMeterPanelV::SetDispEnable(bool V) { StoreThen(disp_enable_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetColDBack(TColor V) { StoreThen(col_dback_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetColDRand(TColor V) { StoreThen(col_drand_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetColDisplay(TColor V) { StoreThen(col_display_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetCaption(const std::string& V) { StoreThen(caption_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetTextName(const std::string& V) {
+  StoreThen(text_name_, V, [&] { RepaintNow(); });
+}
+
+void TMeterPanelV::SetDispFixPnt(bool V) {
+  disp_fix_pnt_ = V;
+  RepaintNow();
+}
+
+void TMeterPanelV::SetDispItalic(bool V) {
+  disp_italic_ = V;
+  readout_->Italic = V;
+  RepaintNow();
+}
+
+void TMeterPanelV::ResetPeak() {
+  if (pointer_.PeakValue <= scale_.Start) return;
+  pointer_.PeakValue = scale_.Start;
+  UpdatePointer(true);
+}
+
+// ---- Readout ----
+
+std::string TMeterPanelV::ReadoutText(double Shown, double ValueStart, double ValueEnd,
+                                      bool DispFixPnt) {
+  const double m = std::fabs(Shown);
+  const bool five = RangeReaches1000(ValueStart, ValueEnd);
+  int decimals;
+  if (five) {
+    if (DispFixPnt) {
+      decimals = m < 1000 ? 2 : m < 10000 ? 1 : 0;
+    } else {
+      decimals = m < 100 ? 3 : m < 1000 ? 2 : m < 10000 ? 1 : 0;
+    }
+  } else if (DispFixPnt) {
+    decimals = ValueEnd < 10 ? 3 : m < 100 ? 2 : m < 1000 ? 1 : 0;
+  } else {
+    decimals = m < 10 ? 3 : m < 100 ? 2 : m < 1000 ? 1 : 0;
+  }
+  const int cells = five ? 5 : 4;
+  std::string text = FloatToStrF(Shown, ffFixed, cells, decimals);
+  // With a point the text is one character longer than the cells it fills.
+  const size_t width = cells + 1;
+  if (decimals > 0 && text.size() < width) text.insert(0, width - text.size(), ' ');
+  if (!IntegerPartFits(text, cells)) return std::string(cells, '-');
+  return text;
+}
+
+std::string TMeterPanelV::ReadoutShows() const { return readout_->GetText(); }
+int TMeterPanelV::ReadoutCells() const { return readout_->Count(); }
+
+bool TMeterPanelV::FollowShownValue(bool Force) {
+  if (!disp_enable_) return Force;
+  const std::string text =
+      ReadoutText(pointer_.ShownValue, scale_.Start, scale_.End, disp_fix_pnt_);
+  return ShowReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force) || Force;
+}
+
+// ---- Paint ----
+
+TRect TMeterPanelV::LayoutFrame(TCanvas& c) {
+  const int w = Width(), h = Height();
+  const int a = h / 86, b = std::min(h / 16, 20), led_row = std::min(2 * b, 20);
+  const int d = std::clamp(h / 14, 22, 35);
+  TRect inner = InnerRect;
+  readout_rect_.Left = inner.Left + a;
+  readout_rect_.Top = inner.Top + a;
+  readout_rect_.Right =
+      std::min(readout_rect_.Left + (RangeReaches1000(scale_.Start, scale_.End) ? 3 * d
+                                                                                : (24 * d) / 10),
+               inner.Right - a);
+  readout_rect_.Bottom = inner.Top + d;
+
+  const int readout_room = disp_enable_ ? d : 0;
+  const int led_room = led_enable_ ? led_row : 0;
+  if (BordRight()) {
+    inner.Right -= a;
+    face_.Right = inner.Right;
+  } else {
+    face_.Right = inner.Right + b;
+  }
+  if (BordLeft()) {
+    inner.Left += a;
+    face_.Left = inner.Left;
+  } else {
+    face_.Left = inner.Left - b;
+  }
+  if (BordTop()) {
+    inner.Top += readout_room + a;
+    face_.Top = inner.Top;
+  } else {
+    face_.Top = inner.Top - b;
+    inner.Top += readout_room;
+  }
+  if (BordBottom()) {
+    inner.Bottom -= led_room + a;
+    face_.Bottom = inner.Bottom;
+  } else {
+    face_.Bottom = inner.Bottom + b;
+    inner.Bottom -= led_room;
+  }
+  const int led_y = inner.Bottom + (2 * led_row) / 3;
+  led_centre_[0] = {(7 * w) / 10, led_y};
+  led_centre_[1] = {(3 * w) / 10, led_y};
+  led_radius_ = led_row / 3;
+
+  const int corner = std::min(w / 6, 18);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetColor(col_shape_);
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(ColBack());
+  if (shape_ == smtRectangle) {
+    c.Rectangle(face_);
+  } else {
+    c.RoundRect(face_.Left, face_.Top, face_.Right, face_.Bottom, corner, corner);
+  }
+  if (disp_enable_) {
+    c.Brush()->SetColor(col_dback_);
+    c.Pen()->SetColor(col_drand_);
+    const TRect& r = readout_rect_;
+    if (shape_ == smtRectangle) {
+      c.Rectangle(r);
+    } else {
+      c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, (2 * corner) / 4, (2 * corner) / 4);
+    }
+    const int e = ((8 * (r.Bottom - r.Top)) / 10) / 8;
+    TRect cells = r;
+    InflateRect(cells, -(e + 1), -(e + 1));
+    readout_->Layout(cells, RangeReaches1000(scale_.Start, scale_.End) ? 5 : 4, col_dback_);
+  }
+  return inner;
+}
+
+void TMeterPanelV::Paint() {
+  TOrvaneBase::Paint();
+  BeginPaint();
+  TCanvas& c = *FrameBitmap->Canvas();
+  c.SetFont(Font());
+  const int w = Width(), h = Height();
+  const int fh = Font()->Height();
+  if (meter_style_ == TMeterStyle::LedBar && led_zahl_ > h / 10) led_zahl_ = std::max(1, h / 10);
+
+  TRect inner = LayoutFrame(c);
+  TRect name_band = inner;
+  InflateRect(name_band, -3, -3);
+  TRect unit_band = name_band;
+  inner.Left += 7;
+  inner.Right -= 7;
+  inner.Top -= 2 * fh;
+  inner.Bottom += 2 * fh;
+
+  const int decimals = ScaleLabelDecimals(scale_.End - scale_.Start, 2, 4);
+  int label_width;
+  if (scale_.NonLinear) {
+    label_width = c.TextWidth("103");
+  } else {
+    label_width = std::max(c.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, decimals)),
+                           c.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, decimals)));
+  }
+  ++label_width;
+  inner.Right = inner.Left + std::clamp(h / 30, 10, 15);
+  name_band.Bottom = inner.Top + (6 * fh) / 10;
+  unit_band.Top = inner.Bottom - fh / 2;
+  bar_ = inner;
+  if (meter_style_ != TMeterStyle::simpleMeter) {
+    bar_.Right = bar_.Left + std::max(w / 3 - 10, 10);
+    inner.Left = bar_.Right + 5;
+    inner.Right = inner.Left + std::clamp(w / 8, 4, 15);
+  }
+  strip_ = inner;
+  scale_p0_ = inner.Top;
+  scale_length_ = inner.Bottom - inner.Top;
+  DrawScale(c, label_width);
+
+  c.SetFont(FontCapt());
+  DrawTextBand(c, unit_band, caption_);
+  DrawTextBand(c, name_band, text_name_);
+
+  half_height_ = ((inner.Right - inner.Left + 10) * 4) / 10;
+  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Brush()->SetStyle(bsSolid);
+  if (meter_style_ != TMeterStyle::simpleMeter) {
+    c.Brush()->SetColor(ColBack());
+    c.Rectangle(bar_.Left - 1, bar_.Top - 1, bar_.Right, bar_.Bottom);
+    // Inside the frame's right and bottom lines, so neither style paints over them.
+    --bar_.Right;
+    --bar_.Bottom;
+  }
+  // Zone rows inside the bar, the middle one never below the lower one, whatever a form held.
+  y_min_ = std::clamp(ValueToPixel(value_min_), bar_.Top, std::max(bar_.Top, bar_.Bottom));
+  y_mid_ = std::clamp(ValueToPixel(value_mid_), bar_.Top, y_min_);
+
+  if (led_enable_) {
+    c.Font()->SetName("Arial");
+    c.Font()->SetHeight(-9);
+    c.Font()->SetStyle({});
+    const int centre = (led_centre_[0].X - led_centre_[1].X) / 2 + led_centre_[1].X;
+    DrawMeterMakerMark(c, centre - c.TextWidth(MakerMark) / 2, led_centre_[0].Y - 2);
+  }
+  EndPaint(inner.Bottom + 1);
+}
+
+void TMeterPanelV::DrawTextBand(TCanvas& c, const TRect& Band, const std::string& Text) {
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(ColBack());
+  c.FillRect(Band);
+  if (Text.empty()) return;
+  c.Brush()->SetStyle(bsClear);
+  const int height = Band.Bottom - Band.Top;
+  c.TextRect(Band, Band.Left + (Band.Right - Band.Left - c.TextWidth(Text)) / 2,
+             Band.Top + (c.Font()->Height() + height) / 3, Text);
+}
+
+void TMeterPanelV::DrawScale(TCanvas& c, int LabelWidth) {
+  const TRect& s = strip_;
+  const int l = scale_length_;
+  const int fh = c.Font()->Height();
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetWidth(2);
+  c.Brush()->SetColor(ColBack());
+  c.MoveTo(s.Left, s.Bottom);
+  c.LineTo(s.Left, s.Top);
+  const int minor_right = s.Right - (s.Right - s.Left) / 3;
+  const auto tick = [&](int y, int right) {
+    c.MoveTo(s.Left, y);
+    c.LineTo(right, y);
+  };
+  const auto minor = [&](int y) {
+    c.Pen()->SetWidth(1);
+    tick(y, minor_right);
+    c.Pen()->SetWidth(2);
+  };
+  if (scale_.NonLinear) {
+    const int decades = scale_.Decades();
+    double v = scale_.Start;
+    for (int i = 0; i <= decades; ++i) {
+      const int y = ValueToPixel(v);
+      tick(y, s.Right);
+      c.Brush()->SetStyle(bsSolid);
+      DrawPowerOfTen(s.Right + 3, y + (11 * fh) / 20, c, v);
+      const int top = y + (2 * fh) / 3;
+      const TRect box{s.Right + 3, top, s.Right + 3 + LabelWidth + 1, top + std::abs(fh) + 3};
+      if (i == 0) marks_.StartLabelRect = box;
+      if (i == decades) marks_.EndLabelRect = box;
+      if (scala_part_ > 1 && i < decades) {
+        for (int k = 1; k < scala_part_; ++k) minor(ValueToPixel(10.0 / scala_part_ * v * k));
+      }
+      v *= 10;
+    }
+    return;
+  }
+  const int parts = scala_part_;
+  const int minors = scala_psub_ == -1 ? (l / parts > 30 ? 1 : 0) : scala_psub_;
+  const int decimals = ScaleLabelDecimals(scale_.End - scale_.Start, 2, 4);
+  for (int i = 0; i <= parts; ++i) {
+    const int y = s.Bottom - (l * i) / parts;
+    tick(y, s.Right);
+    if (i < parts) {
+      for (int k = 1; k <= minors; ++k) {
+        minor(y - static_cast<int>(Round(double(k) * l / (parts * (minors + 1)))));
+      }
+    }
+    const std::string text =
+        ScaleLabelText((scale_.End - scale_.Start) / parts * i + scale_.Start, decimals);
+    const int tw = c.TextWidth(text);
+    const int left = s.Right + LabelWidth - tw;
+    const int top = y + (2 * fh) / 3;
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(ColBack());
+    c.TextOut(left, top, text);
+    const TRect box{left - 2, top, left + tw + 5, top + std::abs(fh) + 3};
+    if (i == 0) marks_.StartLabelRect = box;
+    if (i == parts) marks_.EndLabelRect = box;
+  }
+}
+
+// ---- Moving parts ----
+
+TColor TMeterPanelV::Dimmed(TColor Colour) const {
+  return static_cast<TColor>(static_cast<uint32_t>(Colour) & static_cast<uint32_t>(col_and_));
+}
+
+void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
+  const int hp = half_height_;
+  if (pointer_.PeakMode != ppNone && meter_style_ != TMeterStyle::LedBar) {
+    const int x = face_.Right - 2, y = peak_pos_;
+    const TPoint peak[3] = {{x - hp, y}, {x, y - hp}, {x, y + hp}};
+    Work.Brush()->SetColor(col_peak_ptr_);
+    Work.Polygon(std::span(peak, 3));
+  }
+  if (meter_style_ != TMeterStyle::BarGraph) {
+    const int x = strip_.Left - 2, y = pointer_pos_;
+    const TPoint pointer[3] = {{strip_.Right + 8, y}, {x, y - hp}, {x, y + hp}};
+    Work.Brush()->SetColor(col_pointer_);
+    Work.Polygon(std::span(pointer, 3));
+  }
+  if (meter_style_ == TMeterStyle::LedBar) DrawLedColumn(Work);
+  if (meter_style_ == TMeterStyle::BarGraph) DrawZoneBar(Work);
+}
+
+void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
+  Work.Pen()->SetStyle(psSolid);
+  Work.Pen()->SetWidth(1);
+  Work.Pen()->SetColor(0x808080);
+  const int hb = bar_.Bottom - bar_.Top;
+  const int count = std::max(led_zahl_, 1);
+  const bool peak = pointer_.PeakMode != ppNone;
+  int lower = bar_.Bottom;
+  for (int j = 1; j <= count; ++j) {
+    const int top = bar_.Bottom - static_cast<int>(Round(double(hb) / count * j));
+    const TColor colour = lower <= y_mid_ ? col_max_ : lower <= y_min_ ? col_mid_ : col_min_;
+    const bool lit = pointer_pos_ <= lower || (peak && top <= peak_pos_ && peak_pos_ < lower);
+    Work.Brush()->SetColor(lit ? colour : Dimmed(colour));
+    Work.Rectangle(bar_.Left, top, bar_.Right, lower);
+    lower = top;
+  }
+  Work.Pen()->SetStyle(psClear);
+}
+
+void TMeterPanelV::DrawZoneBar(TCanvas& Work) const {
+  const struct {
+    int top, bottom;
+    TColor colour;
+  } zones[3] = {{y_min_, bar_.Bottom, col_min_},
+                {y_mid_, y_min_, col_mid_},
+                {bar_.Top, y_mid_, col_max_}};
+  for (const auto& z : zones) {
+    if (z.bottom <= z.top) continue;
+    const int lit_top = std::clamp(pointer_pos_, z.top, z.bottom);
+    Work.Brush()->SetColor(Dimmed(z.colour));
+    Work.FillRect(Rect(bar_.Left, z.top, bar_.Right, lit_top));
+    Work.Brush()->SetColor(z.colour);
+    Work.FillRect(Rect(bar_.Left, lit_top, bar_.Right, z.bottom));
+  }
+}
