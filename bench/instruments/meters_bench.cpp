@@ -153,6 +153,41 @@ const bool registered = [] {
         m.SetLedEnable(false);
       },
       [](TMeterPanelH& m, double v) { m.SetValue(v); }, -10, 60);
+  // The vertical panel meter as the demo's damped second meter: an LED column over -50..50,
+  // swung between -60 and 60, at the default size.
+  RegisterMeter<TMeterPanelV>(
+      "MeterPanelV", 80, 360,
+      [](TMeterPanelV& m) {
+        m.SetValueStart(-50);
+        m.SetValueEnd(50);
+        m.SetValueMin(-10);
+        m.SetValueMid(40);
+        m.SetDamping(10);
+        m.SetDampPeak(50);
+        m.SetPeakMode(ppDrag);
+        m.SetDispEnable(false);
+      },
+      [](TMeterPanelV& m, double v) { m.SetValue(v); }, -60, 60);
+  // The two-scale meter as the demo's damped second meter: a logarithmic inner scale, both
+  // pointers damped, at the default size.
+  RegisterMeter<TMeter360>(
+      "Meter360", 200, 200,
+      [](TMeter360& m) {
+        m.SetValueEnd1(100);
+        m.SetValueStart2(0.001);
+        m.SetValueEnd2(1000);
+        m.SetNonLinear2(true);
+        m.SetShape(sstRectangle);
+        m.SetDamping1(50);
+        m.SetDamping2(50);
+        m.SetDampPeak(100);
+        m.SetPeakMode(ppDrag);
+      },
+      [](TMeter360& m, double v) {
+        m.SetValue1(v);
+        m.SetValue2(v);
+      },
+      1, 1000);
   // The gauge demo's big gauge: segments of 5 pixels with a gap of 1, at the default size.
   RegisterMeter<TGaugeGp>(
       "GaugeGp", 100, 18,

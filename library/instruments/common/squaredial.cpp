@@ -68,3 +68,14 @@ void DrawSquareDialFace(TCanvas& c, const TDialMapping& Map, TShapeTypeT Shape, 
 TRect SquareDialCircle(const TDialMapping& Map, int Radius) {
   return Box(Map.MapDistance(-Radius, Radius), Map.MapDistance(Radius, -Radius));
 }
+
+void DrawDialHub(TCanvas& c, TPoint Pivot, int Radius, TColor Outline, TColor Fill) {
+  Radius = std::abs(Radius);
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetWidth(1);
+  c.Pen()->SetColor(Outline);
+  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetColor(Fill);
+  c.Ellipse(Pivot.X - Radius, Pivot.Y - Radius, Pivot.X + Radius, Pivot.Y + Radius);
+}

@@ -5,6 +5,7 @@
 
 #include "library/foundation/types.h"
 #include "library/instruments/common/dialmap.h"
+#include "platform/graphics/colors.h"
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
@@ -26,3 +27,7 @@ void DrawSquareDialFace(TCanvas& Canvas, const TDialMapping& Map, TShapeTypeT Sh
 
 // The box of a circle of Radius dial units round the pivot.
 TRect SquareDialCircle(const TDialMapping& Map, int Radius);
+
+// The hub over the pivot: a circle of Radius pixels (either sign) filled in Fill, outlined in
+// Outline with a solid one-pixel pen.
+void DrawDialHub(TCanvas& Canvas, TPoint Pivot, int Radius, TColor Outline, TColor Fill);

@@ -38,10 +38,10 @@ void TPointerModel::StepPeak(double Shown, double Start, double End, bool Clamp)
   }
 }
 
-bool ApplyDamping(int& Damping, int V, int Max, int32_t DampTimerId) {
+bool ApplyDamping(int& Damping, int V, int Max, int32_t DampTimerId, bool OthersAtZero) {
   if (V == Damping) return false;
   Damping = std::clamp(V, 0, Max);
-  if (Damping == 0) {
+  if (Damping == 0 && OthersAtZero) {
     TimerStop(DampTimerId);
   } else {
     TimerSetInterval(DampTimerId, 10);

@@ -45,8 +45,9 @@ struct TPointerModel {
 
 // Setter rule of Damping: the new value is compared before it is clamped to 0..Max; when it
 // differs it is stored, and the damping record is stopped for 0 or set to one tick otherwise.
-// Returns whether it was stored.
-bool ApplyDamping(int& Damping, int V, int Max, int32_t DampTimerId);
+// Returns whether it was stored. A meter whose damping record serves more pointers passes
+// OthersAtZero false while another pointer's damping is above 0: the record then keeps running.
+bool ApplyDamping(int& Damping, int V, int Max, int32_t DampTimerId, bool OthersAtZero = true);
 
 // Setter rule of DampPeak: compared before clamping to 0..1000; a stored value above 0 sets the
 // damping record to one tick, 0 leaves the record alone.

@@ -337,3 +337,200 @@ class TMeter270 : public TRoundMeter {
  private:
   TShapeTypeT shape_ = sstRoundrect;
 };
+
+// Full-circle meter with two concentric scales, like an altimeter: a long pointer on the outer
+// scale (Value1) and a short one on the inner scale (Value2), each damped on its own, a peak
+// pointer on the inner scale, two round LEDs in the lower corners and two triangular ones in the
+// upper corners, and two captions. Values grow clockwise from 6 o'clock and wrap round the dial
+// beyond the range; on a logarithmic scale values at or below its start point at the start.
+// No readout, colour bands, range flags or limit events. Face shapes as TMeter270.
+class TMeter360 : public TOrvaneBase {
+ public:
+  explicit TMeter360(TComponent* AOwner);
+  ~TMeter360() override;
+
+  TShapeTypeT Shape() const { return shape_; }
+  void SetShape(TShapeTypeT V);
+  TColor ColPointer1() const { return col_pointer_[0]; }
+  void SetColPointer1(TColor V);
+  TColor ColPointer2() const { return col_pointer_[1]; }
+  void SetColPointer2(TColor V);
+  TColor ColPeakPtr() const { return col_peak_ptr_; }
+  void SetColPeakPtr(TColor V);
+  // Label colours of the outer and inner scale.
+  TColor ColFont1() const { return scales_[0].col_font; }
+  void SetColFont1(TColor V);
+  TColor ColFont2() const { return scales_[1].col_font; }
+  void SetColFont2(TColor V);
+  // Tick and ring colours of the outer and inner scale.
+  TColor ColScala1() const { return scales_[0].col_scala; }
+  void SetColScala1(TColor V);
+  TColor ColScala2() const { return scales_[1].col_scala; }
+  void SetColScala2(TColor V);
+  TColor ColShape() const { return col_shape_; }  // face and hub outline
+  void SetColShape(TColor V);
+  TColor ColCircle() const { return col_circle_; }  // hub fill
+  void SetColCircle(TColor V);
+
+  // Target values; never clamped.
+  double Value1() const { return pointers_[0].Value; }
+  void SetValue1(double V);
+  double Value2() const { return pointers_[1].Value; }
+  void SetValue2(double V);
+  double ShownValue1() const { return pointers_[0].ShownValue; }
+  double ShownValue2() const { return pointers_[1].ShownValue; }
+  // The peak of the inner pointer; not held to the scale.
+  double PeakValue() const { return pointers_[1].PeakValue; }
+
+  // Outer range within -1000..1000, inner within -100000..100000. A change pulls the scale's
+  // value into the new range; ValueStart2 also moves the peak to the start. While the form is
+  // read they only store.
+  double ValueStart1() const { return scales_[0].range.Start; }
+  void SetValueStart1(double V) { SetValueStart(0, V); }
+  double ValueEnd1() const { return scales_[0].range.End; }
+  void SetValueEnd1(double V) { SetValueEnd(0, V); }
+  double ValueStart2() const { return scales_[1].range.Start; }
+  void SetValueStart2(double V) { SetValueStart(1, V); }
+  double ValueEnd2() const { return scales_[1].range.End; }
+  void SetValueEnd2(double V) { SetValueEnd(1, V); }
+  int ScalaPart1() const { return scales_[0].part; }  // 1..20
+  void SetScalaPart1(int V) { SetScalaPart(0, V); }
+  int ScalaPart2() const { return scales_[1].part; }
+  void SetScalaPart2(int V) { SetScalaPart(1, V); }
+  int ScalaPsub1() const { return scales_[0].psub; }  // -1 automatic, 0 none, 1..20
+  void SetScalaPsub1(int V) { SetScalaPsub(0, V); }
+  int ScalaPsub2() const { return scales_[1].psub; }
+  void SetScalaPsub2(int V) { SetScalaPsub(1, V); }
+  // Logarithmic scales; switching one on outside form reading repairs its range (non-positive
+  // values become 0.001, ends snap to decades, at most 1000).
+  bool NonLinear1() const { return scales_[0].range.NonLinear; }
+  void SetNonLinear1(bool V) { SetNonLinear(0, V); }
+  bool NonLinear2() const { return scales_[1].range.NonLinear; }
+  void SetNonLinear2(bool V) { SetNonLinear(1, V); }
+  // Outer caption above the pivot, inner caption below it; every assignment repaints.
+  const std::string& Caption1() const { return scales_[0].caption; }
+  void SetCaption1(const std::string& V);
+  const std::string& Caption2() const { return scales_[1].caption; }
+  void SetCaption2(const std::string& V);
+
+  // LEDs 1 and 2 (round, lower corners) are shown with LedEnable1, LEDs 3 and 4 (triangles,
+  // upper corners) with LedEnable2. The switches store also while their LEDs are hidden.
+  bool LedEnable1() const { return led_enable_[0]; }
+  void SetLedEnable1(bool V);
+  bool LedEnable2() const { return led_enable_[1]; }
+  void SetLedEnable2(bool V);
+  TColor ColLed1() const { return leds_[0].Colour; }
+  void SetColLed1(TColor V) { SetColLed(0, V); }
+  bool LedOn1() const { return leds_[0].On; }
+  void SetLedOn1(bool V) { SetLedOn(0, V); }
+  bool LedBlink1() const { return leds_[0].Blink; }
+  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
+  TColor ColLed2() const { return leds_[1].Colour; }
+  void SetColLed2(TColor V) { SetColLed(1, V); }
+  bool LedOn2() const { return leds_[1].On; }
+  void SetLedOn2(bool V) { SetLedOn(1, V); }
+  bool LedBlink2() const { return leds_[1].Blink; }
+  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
+  TColor ColLed3() const { return leds_[2].Colour; }
+  void SetColLed3(TColor V) { SetColLed(2, V); }
+  bool LedOn3() const { return leds_[2].On; }
+  void SetLedOn3(bool V) { SetLedOn(2, V); }
+  bool LedBlink3() const { return leds_[2].Blink; }
+  void SetLedBlink3(bool V) { SetLedBlink(2, V); }
+  TColor ColLed4() const { return leds_[3].Colour; }
+  void SetColLed4(TColor V) { SetColLed(3, V); }
+  bool LedOn4() const { return leds_[3].On; }
+  void SetLedOn4(bool V) { SetLedOn(3, V); }
+  bool LedBlink4() const { return leds_[3].Blink; }
+  void SetLedBlink4(bool V) { SetLedBlink(3, V); }
+
+  // Damping of each pointer, 0..50. The damping record runs while either is above 0.
+  int Damping1() const { return pointers_[0].Damping; }
+  void SetDamping1(int V) { SetDamping(0, V); }
+  int Damping2() const { return pointers_[1].Damping; }
+  void SetDamping2(int V) { SetDamping(1, V); }
+  int DampPeak() const { return pointers_[1].DampPeak; }  // 0..1000
+  void SetDampPeak(int V);
+  TPeakPtrMode PeakMode() const { return pointers_[1].PeakMode; }
+  void SetPeakMode(TPeakPtrMode V);
+
+  // Moves the peak back to the inner scale's start (nothing when it is there already).
+  void ResetPeak();
+  // Invalidates; for binding to change notifications.
+  void StyleChanged(TObject* Sender);
+  // One update step of both pointers; Force redraws even when no tip moved.
+  void UpdatePointer(bool Force);
+
+  // Geometry of the last Paint.
+  const TDialMapping& DialMapping() const { return map_; }
+  TPoint Pivot() const { return pivot_; }
+  TPoint LedCentre(int Number) const { return led_centre_[Number - 1]; }  // LED 1..4
+  int LedRadius() const { return led_radius_; }
+  int TriangleSize() const { return triangle_size_; }
+  bool Painted() const { return painted_; }
+  // Degrees clockwise from 6 o'clock at which a value of a scale (0 outer, 1 inner) points.
+  double ScaleAngle(int Scale, double V) const;
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& Message) override;
+
+ private:
+  struct TRing {
+    TScaleRange range;
+    double bound;
+    int part = 10;
+    int psub = -1;
+    TColor col_font;
+    TColor col_scala;
+    std::string caption;
+  };
+  struct TPointerShape {
+    TPoint base[3];  // at the scale start
+    TPoint poly[3];  // as drawn
+  };
+
+  void RepaintNow();
+  void SetValue(int Index, double V);
+  void SetValueStart(int Index, double V);
+  void SetValueEnd(int Index, double V);
+  bool StoreValueStart(int Index, double V);
+  bool StoreValueEnd(int Index, double V);
+  void SetScalaPart(int Index, int V);
+  void SetScalaPsub(int Index, int V);
+  void SetNonLinear(int Index, bool V);
+  void RepairLogRange(int Index);
+  void SetDamping(int Index, int V);
+  void SetColour(TColor& Field, TColor V);
+  void SetColLed(int Index, TColor V);
+  void SetLedOn(int Index, bool V);
+  void SetLedBlink(int Index, bool V);
+  bool LedShown(int Index) const;
+  void DrawLed(int Index);
+  void DrawLedInto(TCanvas& Canvas, int Index) const;
+  void BlinkTick();
+  void DrawRing(TCanvas& Canvas, int Index, int Inner, int Outer, bool LabelsInside);
+  void DrawLedSockets(TCanvas& Canvas);
+  void Compose();
+
+  TInstrumentTicks ticks_;
+  TPointerModel pointers_[2];
+  TRing scales_[2];
+  TMeterLed leds_[4];
+  bool led_enable_[2] = {true, true};
+  TShapeTypeT shape_ = sstRoundrect;
+  TColor col_pointer_[2] = {0x0000FF, 0x0000FF};
+  TColor col_peak_ptr_ = 0x00FF00;
+  TColor col_shape_ = 0xFFFFFF;
+  TColor col_circle_ = 0x808080;
+
+  TDialMapping map_;
+  TPoint pivot_;
+  TPoint led_centre_[4];
+  int led_radius_ = 0;
+  int triangle_size_ = 0;
+  TPointerShape pointer_shapes_[2];
+  TPointerShape peak_shape_;
+  bool painted_ = false;
+  bool layout_valid_ = false;
+};

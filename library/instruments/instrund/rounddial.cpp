@@ -7,6 +7,7 @@
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
 #include "library/instruments/common/dialscale.h"
+#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
 
@@ -179,13 +180,7 @@ void TRoundMeter::DrawReadoutFrame(TCanvas& c, TPoint A, TPoint B) {
 }
 
 void TRoundMeter::DrawHub(TCanvas& c, int Radius) {
-  Radius = std::abs(Radius);
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(col_shape_);
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(col_circle_);
-  c.Ellipse(pivot_.X - Radius, pivot_.Y - Radius, pivot_.X + Radius, pivot_.Y + Radius);
+  DrawDialHub(c, pivot_, Radius, col_shape_, col_circle_);
 }
 
 void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
@@ -208,11 +203,7 @@ void TRoundMeter::DrawLedSockets(TCanvas& c) {
 }
 
 void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {
-  TFont* font = c.Font();
-  font->SetName("Arial");
-  font->SetHeight(-9);
-  font->SetStyle({});
-  font->SetColor(0x808080);
-  c.Brush()->SetStyle(bsClear);
-  c.TextOut(RightAligned ? X - c.TextWidth(MakerMark) : X, Y, MakerMark);
+  c.Font()->SetName("Arial");
+  c.Font()->SetHeight(-9);
+  DrawMeterMakerMark(c, RightAligned ? X - c.TextWidth(MakerMark) : X, Y);
 }
