@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QRect>
+#include <cmath>
+#include <numbers>
 
 #include "platform/graphics/bitmap.h"
 
@@ -146,6 +149,64 @@ void BM_BitmapCopyQt(benchmark::State& state) {
   }
 }
 
+// Sweeps as the round meters draw their dial bands: a box as wide as the canvas and taller than
+// the rest of it, so the part drawn is the upper rim. Angles counter-clockwise from 3 o'clock.
+const QRect kDial(0, 30, 300, 300);
+
+TPoint OnDial(double degrees) {
+  const double a = degrees * std::numbers::pi / 180;
+  const double cx = kDial.left() + kDial.width() / 2.0, cy = kDial.top() + kDial.height() / 2.0;
+  return {static_cast<int>(std::lround(cx + 200 * std::cos(a))),
+          static_cast<int>(std::lround(cy - 200 * std::sin(a)))};
+}
+
+enum class SweepKind { Pie, Chord, Arc };
+
+// from/to in degrees; the pen and brush as set up. Pies as the meters draw them: no pen.
+void BM_SweepOurs(benchmark::State& state) {
+  const auto kind = static_cast<SweepKind>(state.range(0));
+  Ours o;
+  if (kind == SweepKind::Pie) o.c->Pen()->SetStyle(psClear);
+  if (kind == SweepKind::Arc) o.c->Pen()->SetWidth(2);
+  const TPoint a = OnDial(60), b = OnDial(120);
+  const int l = kDial.left(), t = kDial.top(), r = kDial.right() + 1, btm = kDial.bottom() + 1;
+  for (auto _ : state) {
+    switch (kind) {
+      case SweepKind::Pie:
+        o.c->Pie(l, t, r, btm, a.X, a.Y, b.X, b.Y);
+        break;
+      case SweepKind::Chord:
+        o.c->Chord(l, t, r, btm, a.X, a.Y, b.X, b.Y);
+        break;
+      case SweepKind::Arc:
+        o.c->Arc(l, t, r, btm, a.X, a.Y, b.X, b.Y);
+        break;
+    }
+    benchmark::ClobberMemory();
+  }
+}
+void BM_SweepQt(benchmark::State& state) {
+  const auto kind = static_cast<SweepKind>(state.range(0));
+  App();
+  Painter q;
+  if (kind == SweepKind::Pie) q.p.setPen(Qt::NoPen);
+  if (kind == SweepKind::Arc) q.p.setPen(QPen(QColor(0, 0, 0), 2));
+  for (auto _ : state) {
+    switch (kind) {
+      case SweepKind::Pie:
+        q.p.drawPie(kDial, 60 * 16, 60 * 16);
+        break;
+      case SweepKind::Chord:
+        q.p.drawChord(kDial, 60 * 16, 60 * 16);
+        break;
+      case SweepKind::Arc:
+        q.p.drawArc(kDial, 60 * 16, 60 * 16);
+        break;
+    }
+    benchmark::ClobberMemory();
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PolygonOurs);
@@ -158,3 +219,6 @@ BENCHMARK(BM_TextOurs);
 BENCHMARK(BM_TextQt);
 BENCHMARK(BM_BitmapCopyOurs);
 BENCHMARK(BM_BitmapCopyQt);
+// 0 = Pie, 1 = Chord, 2 = Arc
+BENCHMARK(BM_SweepOurs)->DenseRange(0, 2);
+BENCHMARK(BM_SweepQt)->DenseRange(0, 2);

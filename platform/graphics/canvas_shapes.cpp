@@ -133,6 +133,9 @@ class Sweep {
     const double a2 = Angle(x4, y4);
     sweep_ = std::fmod(a2 - a1_ + 4 * std::numbers::pi, 2 * std::numbers::pi);
     full_ = sweep_ < 1e-12;
+    reflex_ = sweep_ > std::numbers::pi;
+    first_ = RayTo(x3, y3);
+    second_ = RayTo(x4, y4);
     // The ends on the ellipse through the centres of the box's edge pixels.
     const double a = (box.Right - box.Left - 1) / 2.0, b = (box.Bottom - box.Top - 1) / 2.0;
     start_ = OnEllipse(x3, y3, a, b);
@@ -151,12 +154,48 @@ class Sweep {
     const double px = x - start_.first, py = -(y - start_.second);
     return ex * py - ey * px <= 1e-9;
   }
+  // The runs of the pixels [x0, x1) of row y that Contains accepts, appended to out.
+  void ContainedRuns(int y, int x0, int x1, Spans& out) const;
+  // The same for BeyondChord.
+  void BeyondChordRuns(int y, int x0, int x1, Spans& out) const;
   TPoint Centre() const { return Rounded(cx_, cy_); }
   TPoint Start() const { return Rounded(start_.first, start_.second); }
   TPoint End() const { return Rounded(end_.first, end_.second); }
 
  private:
+  // A ray from the centre, x to the right and y upwards as in Angle.
+  struct Ray {
+    double x, y, len2;
+    // Positive when p lies counter-clockwise of the ray (by less than half a turn).
+    double Side(double px, double py) const { return x * py - y * px; }
+  };
+  // Pixels whose direction is further than this (as a sine) from both rays' lines are on the
+  // same side of both as the exact angles say, far beyond the rounding of the angles and the
+  // tolerance of Contains, so that side tests decide them.
+  static constexpr double kNear = 1e-8;
+
   double Angle(double x, double y) const { return std::atan2(cy_ - y, x - cx_); }
+  Ray RayTo(int x, int y) const {
+    const double ux = x - cx_, uy = cy_ - y;
+    // A ray of no length has the angle 0.
+    if (ux == 0 && uy == 0) return {1, 0, 1};
+    return {ux, uy, ux * ux + uy * uy};
+  }
+  bool NearRay(const Ray& r, double side, double p2) const {
+    return side * side <= kNear * kNear * r.len2 * p2;
+  }
+  // Contains for one pixel: side tests, or the angles close to a ray.
+  bool Inside(int x, int y) const {
+    const double px = x - cx_, py = cy_ - y;
+    const double s1 = first_.Side(px, py), s2 = second_.Side(px, py);
+    const double p2 = px * px + py * py;
+    if (NearRay(first_, s1, p2) || NearRay(second_, s2, p2)) return Contains(x, y);
+    return reflex_ ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
+  }
+  // The pixels [lo, hi] of the row [x0, x1) (py up from the centre) that may lie close to the
+  // ray's line; everything else is clear of it. Empty when lo > hi.
+  void NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) const;
+
   std::pair<double, double> OnEllipse(double x, double y, double a, double b) const {
     const double ux = x - cx_, uy = y - cy_;
     if ((ux == 0 && uy == 0) || a <= 0 || b <= 0) return {cx_, cy_};
@@ -167,24 +206,106 @@ class Sweep {
     return TPoint{static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5))};
   }
   double cx_, cy_, a1_ = 0, sweep_ = 0;
-  bool full_ = false;
+  bool full_ = false, reflex_ = false;
+  Ray first_{}, second_{};
   std::pair<double, double> start_, end_;
 };
 
-// Keeps the pixels of the spans that satisfy keep(x, y).
-template <typename Keep>
-Spans Filter(const Spans& spans, Keep keep) {
-  Spans out;
-  for (const raster::Span& s : spans) {
-    int run = s.x0;
-    for (int x = s.x0; x <= s.x1; ++x) {
-      const bool in = x < s.x1 && keep(x, s.y);
-      if (!in) {
-        if (run < x) out.push_back({s.y, run, x});
-        run = x + 1;
-      }
+// Appends [x0, x1) to the runs of row y, joined to the last run when they touch.
+void AddRun(Spans& out, int y, int x0, int x1) {
+  if (x0 >= x1) return;
+  if (!out.empty() && out.back().y == y && out.back().x1 == x0) {
+    out.back().x1 = x1;
+  } else {
+    out.push_back({y, x0, x1});
+  }
+}
+
+void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) const {
+  lo = x0;
+  hi = x1 - 1;
+  const double far = std::max(std::abs(x0 - cx_), std::abs(x1 - 1 - cx_));
+  // Bounds |Side| near the ray's line over the whole row.
+  const double limit = kNear * std::sqrt(r.len2 * (py * py + far * far));
+  if (r.y == 0) {
+    // Parallel to the row: all of it or none of it is close.
+    if (std::abs(r.x * py) > limit) lo = x1;
+    return;
+  }
+  // Side changes by |r.y| per pixel; a pixel of margin covers the rounding.
+  const double cross = cx_ + r.x * py / r.y;
+  const double reach = limit / std::abs(r.y) + 1;
+  const double from = std::max(cross - reach, double(x0));
+  const double to = std::min(cross + reach, double(x1 - 1));
+  if (!(from <= to)) {
+    lo = x1;
+    return;
+  }
+  lo = static_cast<int>(std::ceil(from));
+  hi = static_cast<int>(std::floor(to));
+}
+
+void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
+  if (x0 >= x1) return;
+  if (full_) {
+    AddRun(out, y, x0, x1);
+    return;
+  }
+  const double py = cy_ - y;
+  int bands[2][2];
+  NearBand(first_, py, x0, x1, bands[0][0], bands[0][1]);
+  NearBand(second_, py, x0, x1, bands[1][0], bands[1][1]);
+  // Outside the bands no pixel lies close to a ray's line and no ray crosses the row, so the side
+  // tests, and with them the pixels' membership, stay the same from one band to the next.
+  int cuts[6] = {x0, x1, bands[0][0], bands[0][1] + 1, bands[1][0], bands[1][1] + 1};
+  std::sort(std::begin(cuts), std::end(cuts));
+  auto inBand = [&](int x) {
+    return (x >= bands[0][0] && x <= bands[0][1]) || (x >= bands[1][0] && x <= bands[1][1]);
+  };
+  for (int i = 0; i + 1 < 6; ++i) {
+    const int a = std::max(cuts[i], x0), b = std::min(cuts[i + 1], x1);
+    if (a >= b) continue;
+    if (!inBand(a)) {
+      if (Inside(a, y)) AddRun(out, y, a, b);
+      continue;
+    }
+    for (int x = a; x < b; ++x) {
+      if (Inside(x, y)) AddRun(out, y, x, x + 1);
     }
   }
+}
+
+void Sweep::BeyondChordRuns(int y, int x0, int x1, Spans& out) const {
+  if (x0 >= x1) return;
+  // Along a row the chord test moves one way only, so the kept pixels are a prefix or a suffix;
+  // the point where the test flips is searched with the test itself.
+  const bool firstIn = BeyondChord(x0, y), lastIn = BeyondChord(x1 - 1, y);
+  if (firstIn == lastIn) {
+    if (firstIn) AddRun(out, y, x0, x1);
+    return;
+  }
+  // The first pixel that answers like the last one.
+  int lo = x0 + 1, hi = x1 - 1;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (BeyondChord(mid, y) == lastIn) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
+  }
+  if (firstIn) {
+    AddRun(out, y, x0, lo);
+  } else {
+    AddRun(out, y, lo, x1);
+  }
+}
+
+// The pixels of the spans within the columns [left, right) that runs(y, x0, x1, out) keeps.
+template <typename Runs>
+Spans Filter(const Spans& spans, int left, int right, Runs runs) {
+  Spans out;
+  for (const raster::Span& s : spans) runs(s.y, std::max(s.x0, left), std::min(s.x1, right), out);
   return out;
 }
 
@@ -277,8 +398,14 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   if (painter.Empty() || IsRectEmpty(box)) return;
   const double ra = box.Width() / 2.0, rb = box.Height() / 2.0;
   const Sweep sweep(box, x3, y3, x4, y4);
-  auto inside = [&](int x, int y) {
-    return kind == ArcKind::Chord ? sweep.BeyondChord(x, y) : sweep.Contains(x, y);
+  // Only the columns that can be drawn are tested; the box may be far wider than the surface.
+  const int left = painter.Left(), right = painter.Right();
+  auto inside = [&](int y, int x0, int x1, Spans& out) {
+    if (kind == ArcKind::Chord) {
+      sweep.BeyondChordRuns(y, x0, x1, out);
+    } else {
+      sweep.ContainedRuns(y, x0, x1, out);
+    }
   };
   Spans interior, outline;
   const bool filled = kind != ArcKind::Arc && HasBrush(brush);
@@ -286,7 +413,7 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
     if (filled) {
       raster::RoundRectSpans(box.Left, box.Top, box.Right - 1, box.Bottom - 1, ra - 0.5, rb - 0.5,
                              painter.Top(), painter.Bottom(), interior);
-      interior = Filter(interior, inside);
+      interior = Filter(interior, left, right, inside);
     }
     PaintShape(painter, pen, brush, interior, outline, true);
     return;
@@ -294,8 +421,9 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   const PenShapes s = ShapesFor(box, ra, rb, pen);
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
                     s.irb, painter.Top(), painter.Bottom(), outline, filled ? &interior : nullptr);
-  if (filled) interior = Filter(interior, inside);
-  outline = Filter(outline, [&](int x, int y) { return sweep.Contains(x, y); });
+  if (filled) interior = Filter(interior, left, right, inside);
+  outline = Filter(outline, left, right,
+                   [&](int y, int x0, int x1, Spans& out) { sweep.ContainedRuns(y, x0, x1, out); });
   if (!sweep.Full() && kind != ArcKind::Arc) {
     TPen solid;
     solid.SetWidth(pen.Width());

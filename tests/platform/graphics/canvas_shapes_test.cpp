@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/graphics/bitmap.h"
 #include "tests/platform/graphics/pixel_grid.h"
 
@@ -309,6 +312,61 @@ TEST_F(Shapes, ChordCutsAlongTheLine) {
   EXPECT_EQ(c->Pixels(10, 15), clWhite);
   EXPECT_EQ(c->Pixels(10, 10), clBlack);
 }
+
+// Sweeps whose box is far larger than the canvas: only the visible part may cost time. The centre
+// is at (20, 15) of a 40 x 30 canvas unless the box says otherwise.
+constexpr int kHuge = 50'000'000;
+
+struct HugeSweepCase {
+  const char* name;
+  void (TCanvas::*draw)(int, int, int, int, int, int, int, int);
+  bool pen;
+  TRect box;
+  TPoint ray1, ray2;
+  std::vector<std::pair<TPoint, TColor>> expect;
+};
+
+class HugeSweeps : public Shapes, public ::testing::WithParamInterface<HugeSweepCase> {};
+
+TEST_P(HugeSweeps, DrawOnlyTheVisiblePart) {
+  const HugeSweepCase& k = GetParam();
+  MakeWhite(bmp, 40, 30);
+  if (!k.pen) c->Pen()->SetStyle(psClear);
+  const TRect& b = k.box;
+  (c->*k.draw)(b.Left, b.Top, b.Right, b.Bottom, k.ray1.X, k.ray1.Y, k.ray2.X, k.ray2.Y);
+  for (const auto& [p, colour] : k.expect) {
+    EXPECT_EQ(c->Pixels(p.X, p.Y), colour) << "at " << p.X << ", " << p.Y;
+  }
+}
+
+const TRect kAround{20 - kHuge, 15 - kHuge, 21 + kHuge, 16 + kHuge};
+const TPoint kRight{20 + kHuge, 15}, kUp{20, 15 - kHuge}, kLeft{20 - kHuge, 15};
+// Its leftmost column is 5, about which the rim runs straight up and down over the canvas.
+const TRect kRimAt5{5, 15 - kHuge, 6 + 2 * kHuge, 16 + kHuge};
+const TPoint kRimTop{5 + kHuge, 15 - kHuge}, kRimBottom{5 + kHuge, 15 + kHuge};
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, HugeSweeps,
+    ::testing::Values(
+        // The upper right quarter with its two radii.
+        HugeSweepCase{"Pie", &TCanvas::Pie, true, kAround, kRight, kUp,
+                      {{{30, 5}, clRed}, {{10, 5}, clWhite}, {{10, 25}, clWhite},
+                       {{30, 25}, clWhite}, {{30, 15}, clBlack}, {{20, 5}, clBlack}}},
+        // As the meters draw their bands.
+        HugeSweepCase{"PieWithoutPen", &TCanvas::Pie, false, kAround, kUp, kRight,
+                      {{{30, 5}, clWhite}, {{10, 5}, clRed}, {{10, 25}, clRed},
+                       {{30, 25}, clRed}}},
+        // The upper half, cut along the middle row.
+        HugeSweepCase{"Chord", &TCanvas::Chord, true, kAround, kRight, kLeft,
+                      {{{20, 5}, clRed}, {{20, 25}, clWhite}, {{10, 15}, clBlack}}},
+        // The left half: a straight line down the canvas.
+        HugeSweepCase{"Arc", &TCanvas::Arc, true, kRimAt5, kRimTop, kRimBottom,
+                      {{{5, 0}, clBlack}, {{5, 29}, clBlack}, {{4, 15}, clWhite},
+                       {{6, 15}, clWhite}}},
+        // Its right half stays off the canvas.
+        HugeSweepCase{"ArcOtherHalf", &TCanvas::Arc, true, kRimAt5, kRimBottom, kRimTop,
+                      {{{5, 0}, clWhite}, {{5, 15}, clWhite}, {{5, 29}, clWhite}}}),
+    [](const ::testing::TestParamInfo<HugeSweepCase>& info) { return info.param.name; });
 
 TEST_F(Shapes, DottedPenLeavesGaps) {
   MakeWhite(bmp, 20, 3);
