@@ -266,6 +266,8 @@ class TWinControl : public TControl {
   void InvalidateRect(const TRect& R);
   void Update() override;
   void WndProc(TMessage& Message) override;
+  // A pop-up window's client origin is its own position on the screen.
+  TPoint ClientOrigin() const override;
   // Lays out the aligned children: top, bottom, left and right ones in child order, then the
   // client-aligned ones in what is left.
   void AlignControls();
@@ -281,6 +283,10 @@ class TWinControl : public TControl {
   // Qt widget returns that widget, made as a child of parent (nullptr for a top-level window).
   virtual QWidget* CreateWidget(QWidget* parent);
   QWidget* Widget() const;
+  // Makes the control a pop-up (call before its window exists): a window of its own above its
+  // parent's form, with Left and Top in screen pixels, never activated, letting all input pass.
+  void SetPopupWindow() { FPopup = true; }
+  bool PopupWindow() const { return FPopup; }
   // Creates the persistent image that is this control's screen (TCustomControl, forms).
   void EnableSurface();
   // The image and its canvas; nullptr until the window exists.
@@ -310,6 +316,7 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> FTabList;
   HWND FHandle = 0;
   bool FTabStop = false;
+  bool FPopup = false;
   bool FAligning = false;
   std::unique_ptr<Window> FWindow;
 };

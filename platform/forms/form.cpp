@@ -91,7 +91,7 @@ std::unique_ptr<TBitmap> TCustomForm::GetFormImage() const {
     }
     for (int i = 0; i < c->ControlCount(); ++i) {
       auto* child = dynamic_cast<const TWinControl*>(c->Controls(i));
-      if (child == nullptr || !child->Visible()) continue;
+      if (child == nullptr || !child->Visible() || child->PopupWindow()) continue;
       TPoint child_at{at.X + child->Left(), at.Y + child->Top()};
       TRect child_clip;
       if (!IntersectRect(child_clip, clip, Bounds(child_at.X, child_at.Y, child->Width(),

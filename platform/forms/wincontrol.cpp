@@ -196,6 +196,11 @@ void TWinControl::CreateHandle() {
   }
   forms_internal::EnsureQtApplication();
   QWidget* w = CreateWidget(parent_widget);
+  if (FPopup) {
+    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                      Qt::WindowTransparentForInput);
+    w->setAttribute(Qt::WA_ShowWithoutActivating);
+  }
   FWindow->widget = w;
   w->setEnabled(Enabled());
   if (Cursor() != crDefault) w->setCursor(forms_internal::QtCursor(Cursor()));
@@ -255,10 +260,14 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
+TPoint TWinControl::ClientOrigin() const {
+  return FPopup ? TPoint{Left(), Top()} : TControl::ClientOrigin();
+}
+
 void TWinControl::BoundsChanged(const TRect& OldBounds) {
   const bool resized = OldBounds.Width() != Width() || OldBounds.Height() != Height();
   QWidget* w = FWindow->widget;
-  if (w != nullptr && !w->isWindow()) w->setGeometry(Left(), Top(), Width(), Height());
+  if (w != nullptr && (!w->isWindow() || FPopup)) w->setGeometry(Left(), Top(), Width(), Height());
   if (resized) {
     ResizeSurface();
     Invalidate();
@@ -269,7 +278,7 @@ void TWinControl::BoundsChanged(const TRect& OldBounds) {
 }
 
 void TWinControl::VisibleChanged() {
-  if (FWindow->widget != nullptr && !FWindow->widget->isWindow()) {
+  if (FWindow->widget != nullptr && (!FWindow->widget->isWindow() || FPopup)) {
     FWindow->widget->setVisible(Visible());
   }
   if (Visible()) Invalidate();
