@@ -134,6 +134,8 @@ void TWinControl::InsertControl(TControl* Control) {
 void TWinControl::RemoveControl(TControl* Control) {
   // Compared as plain controls: a child leaving from its own destructor is no longer windowed.
   auto same = [Control](TWinControl* w) { return static_cast<TControl*>(w) == Control; };
+  // A child that leaves and is freed later must not stay the one the mouse was over.
+  if (FWindow->hovered == Control) FWindow->hovered = nullptr;
   const bool windowed = std::erase_if(FWinControls, same) > 0;
   std::erase_if(FTabList, same);
   if (windowed) {
