@@ -99,13 +99,14 @@ void Refresh() {
     delete s.overlay.data();
     s.overlay = new CaretOverlay(window);
   }
-  const bool inside = c.pos.X < window->width() && c.pos.Y < window->height() &&
+  const bool inside = c.pos.X < c.owner->ClientWidth() && c.pos.Y < c.owner->ClientHeight() &&
                       int64_t(c.pos.X) + c.width > 0 && int64_t(c.pos.Y) + c.height > 0;
   if (!OnScreen(c) || !inside) {
     s.overlay->hide();
     return;
   }
-  s.overlay->setGeometry(c.pos.X, c.pos.Y, c.width, c.height);
+  const QPoint o = forms_internal::ClientOffset(c.owner);
+  s.overlay->setGeometry(c.pos.X + o.x(), c.pos.Y + o.y(), c.width, c.height);
   s.overlay->raise();
   s.overlay->show();
   s.overlay->update();

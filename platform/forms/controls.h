@@ -88,12 +88,12 @@ class TControl : public TComponent {
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
   void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
-  // (0, 0, Width, Height): controls here have no border outside their client area.
+  // (0, 0, Width, Height) less a windowed control's frame (border and scroll bars).
   virtual TRect ClientRect() const { return Rect(0, 0, FWidth, FHeight); }
   int ClientWidth() const { return ClientRect().Right; }
   int ClientHeight() const { return ClientRect().Bottom; }
-  void SetClientWidth(int Value) { SetWidth(Value); }
-  void SetClientHeight(int Value) { SetHeight(Value); }
+  void SetClientWidth(int Value) { SetWidth(Value + FWidth - ClientWidth()); }
+  void SetClientHeight(int Value) { SetHeight(Value + FHeight - ClientHeight()); }
   // Screen position of the client area's top-left pixel.
   virtual TPoint ClientOrigin() const;
   TPoint ClientToScreen(TPoint P) const;
@@ -241,6 +241,24 @@ class TWinControl : public TControl {
   // Makes the window (and those of the windowed children) if there is none yet.
   void HandleNeeded();
 
+  // The window's frame around its client area: a one-pixel border and its own scroll bars,
+  // SB_VERT at the right and SB_HORZ at the bottom. ClientRect and the image leave them out;
+  // a change of the client size through them sends WM_SIZE as a resize does. A bar shows after
+  // ShowScrollBar(Bar, true) or a SetScrollRange with Min < Max and hides with
+  // ShowScrollBar(Bar, false) or an empty range. What the user does on a bar reaches WndProc as
+  // WM_VSCROLL / WM_HSCROLL; the thumb stays where SetScrollPos puts it.
+  bool WindowBorder() const;
+  void SetWindowBorder(bool Value);
+  void ShowScrollBar(int Bar, bool Show);
+  bool ScrollBarVisible(int Bar) const;
+  // Max below Min counts as Min. The position is clamped into the new range.
+  void SetScrollRange(int Bar, int Min, int Max);
+  void GetScrollRange(int Bar, int& Min, int& Max) const;
+  // Clamped into the range; returns the position before.
+  int SetScrollPos(int Bar, int Pos);
+  int GetScrollPos(int Bar) const;
+  TRect ClientRect() const override;
+
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value) { FTabStop = Value; }
   // Position among the windowed siblings in the tab order; out-of-range values go to the end.
@@ -266,7 +284,7 @@ class TWinControl : public TControl {
   void InvalidateRect(const TRect& R);
   void Update() override;
   void WndProc(TMessage& Message) override;
-  // A pop-up window's client origin is its own position on the screen.
+  // Inside the border; a pop-up window's client origin is its own position on the screen.
   TPoint ClientOrigin() const override;
   // Lays out the aligned children: top, bottom, left and right ones in child order, then the
   // client-aligned ones in what is left.
@@ -310,6 +328,14 @@ class TWinControl : public TControl {
   void DestroyHandle();
   void ResizeSurface();
   void SchedulePaint();
+  // The widget at the control's place in the parent's client area.
+  void PlaceWidget();
+  // Puts the frame's bars where the current size and frame want them (winframe.cpp).
+  void LayoutFrame();
+  // After the frame changed: the bars, the image, the children and WM_SIZE follow.
+  void FrameChanged(const TRect& OldClient);
+  void DropScrollBars();
+  void SendSize();
 
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FWinControls;

@@ -75,24 +75,23 @@ std::unique_ptr<TBitmap> TCustomForm::GetFormImage() const {
   out->Canvas()->Brush()->SetColor(face);
   out->Canvas()->FillRect(Rect(0, 0, Width(), Height()));
   // Each windowed control's image at its place, parents under children, clipped to each parent.
-  std::function<void(const TWinControl*, TPoint, TRect)> put = [&](const TWinControl* c,
-                                                                   TPoint at, TRect clip) {
-    std::unique_ptr<TBitmap> grabbed;
+  std::function<void(const TWinControl*, TPoint, TRect)> put = [&](const TWinControl* c, TPoint at,
+                                                                   TRect clip) {
     TBitmap* image = c->SurfaceImage();
-    if (image == nullptr && c->Widget() != nullptr) {
-      grabbed = forms_internal::GrabWidget(c->Widget());  // a Qt widget draws itself
-      image = grabbed.get();
+    const QPoint offset = forms_internal::ClientOffset(c);
+    const TPoint client_at{at.X + offset.x(), at.Y + offset.y()};
+    TCanvas* dst = out->Canvas();
+    dst->SelectClipRect(clip);
+    if ((image == nullptr || forms_internal::HasFrame(c)) && c->Widget() != nullptr) {
+      // A Qt widget draws itself; so does a window's frame (border, scroll bars).
+      dst->Draw(at.X, at.Y, forms_internal::GrabWidget(c->Widget()).get());
     }
-    if (image != nullptr) {
-      TCanvas* dst = out->Canvas();
-      dst->SelectClipRect(clip);
-      dst->Draw(at.X, at.Y, image);
-      dst->RemoveClip();
-    }
+    if (image != nullptr) dst->Draw(client_at.X, client_at.Y, image);
+    dst->RemoveClip();
     for (int i = 0; i < c->ControlCount(); ++i) {
       auto* child = dynamic_cast<const TWinControl*>(c->Controls(i));
       if (child == nullptr || !child->Visible() || child->PopupWindow()) continue;
-      TPoint child_at{at.X + child->Left(), at.Y + child->Top()};
+      TPoint child_at{client_at.X + child->Left(), client_at.Y + child->Top()};
       TRect child_clip;
       if (!IntersectRect(child_clip, clip, Bounds(child_at.X, child_at.Y, child->Width(),
                                                   child->Height()))) {

@@ -1,9 +1,11 @@
 #include "platform/forms/input.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleHints>
 #include <array>
 
@@ -219,6 +221,10 @@ int GetSystemMetrics(int Index) {
       if (screen == nullptr) return 0;
       return Index == SM_CXSCREEN ? screen->geometry().width() : screen->geometry().height();
     }
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+      forms_internal::EnsureQtApplication();
+      return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     case SM_CXDOUBLECLK:
     case SM_CYDOUBLECLK:
       return 4;

@@ -76,6 +76,8 @@ int16_t GetAsyncKeyState(int VirtKey);
 
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;  // width of a vertical window scroll bar
+constexpr int SM_CYHSCROLL = 3;  // height of a horizontal one
 constexpr int SM_SWAPBUTTON = 23;
 constexpr int SM_CXDOUBLECLK = 36;
 constexpr int SM_CYDOUBLECLK = 37;

@@ -86,6 +86,24 @@ constexpr int64_t MK_MBUTTON = 0x0010;
 
 constexpr int64_t SIZE_RESTORED = 0;
 
+// A window's own scroll bars, and what WM_HSCROLL / WM_VSCROLL tell: the low word of WParam is
+// the code, the high word the thumb position for SB_THUMBPOSITION and SB_THUMBTRACK.
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_LINEUP = 0;
+constexpr int SB_LINELEFT = 0;
+constexpr int SB_LINEDOWN = 1;
+constexpr int SB_LINERIGHT = 1;
+constexpr int SB_PAGEUP = 2;
+constexpr int SB_PAGELEFT = 2;
+constexpr int SB_PAGEDOWN = 3;
+constexpr int SB_PAGERIGHT = 3;
+constexpr int SB_THUMBPOSITION = 4;  // the thumb was let go at the position
+constexpr int SB_THUMBTRACK = 5;     // the thumb is being dragged to the position
+constexpr int SB_TOP = 6;
+constexpr int SB_BOTTOM = 7;
+constexpr int SB_ENDSCROLL = 8;  // the mouse button was released on the bar
+
 // Answers to WM_GETDLGCODE: which keys a control keeps instead of the form's navigation.
 constexpr int64_t DLGC_WANTARROWS = 0x0001;
 constexpr int64_t DLGC_WANTTAB = 0x0002;

@@ -75,8 +75,12 @@ void Hover(TWinControl* window, TControl* target) {
 bool RouteMouse(TWinControl* window, QMouseEvent* e) {
   NoteButtons(e->buttons());
   NoteModifiers(e->modifiers());
-  const QPoint p = e->position().toPoint();
+  const QPoint p = e->position().toPoint() - ClientOffset(window);
   TControl* target = GetCaptureControl();
+  // The frame (border, corner between the bars) is no part of the client area.
+  if (target == nullptr && HasFrame(window) &&
+      !PtInRect(window->ClientRect(), TPoint{p.x(), p.y()}))
+    return false;
   if (target == nullptr) {
     target = window->ControlAtPos(TPoint{p.x(), p.y()});
     if (target == nullptr) target = window;
@@ -159,7 +163,8 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
 }
 
 void RouteToolTip(TWinControl* window, QHelpEvent* e) {
-  TControl* target = window->ControlAtPos(TPoint{e->pos().x(), e->pos().y()});
+  const QPoint p = e->pos() - ClientOffset(window);
+  TControl* target = window->ControlAtPos(TPoint{p.x(), p.y()});
   if (target == nullptr) target = window;
   std::string hint = GetShortHint(HintOf(target));
   if (!target->ShowHint() || hint.empty()) {

@@ -54,19 +54,38 @@ bool ControlWidget::event(QEvent* e) {
   return QWidget::event(e);
 }
 
+namespace {
+
+QColor QtColor(TColor color) {
+  const TColor c = ColorToRGB(color);
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+}  // namespace
+
 void ControlWidget::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
   if (control_ == nullptr) return;
+  const QPoint o = ClientOffset(control_);
+  const QRect client(o, QSize(control_->ClientWidth(), control_->ClientHeight()));
+  if (HasFrame(control_)) {
+    // The frame: the corner between two scroll bars and the border.
+    painter.fillRect(e->rect(), QtColor(clBtnFace));
+    if (WinControlAccess::Of(control_).border) {
+      painter.setPen(QtColor(clWindowFrame));
+      painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+  }
+  const QRect area = e->rect() & client;
   TBitmap* image = WinControlAccess::Of(control_).image.get();
   if (image == nullptr || image->Empty()) {
-    TColor c = ColorToRGB(control_->Color());
-    painter.fillRect(e->rect(), QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    painter.fillRect(area, QtColor(control_->Color()));
     return;
   }
   TSurface s = image->Surface();
   QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
               QImage::Format_RGB32);
-  painter.drawImage(e->rect(), view, e->rect());
+  painter.drawImage(area, view, area.translated(-o));
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* e) {

@@ -159,7 +159,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
   if (AParent != nullptr && AParent->HandleAllocated()) {
     if (HandleAllocated()) {
       FWindow->widget->setParent(AParent->FWindow->widget);
-      FWindow->widget->setGeometry(Left(), Top(), Width(), Height());
+      PlaceWidget();
       FWindow->widget->setVisible(Visible());
       Invalidate();
     } else {
@@ -207,13 +207,27 @@ void TWinControl::CreateHandle() {
   w->setEnabled(Enabled());
   if (Cursor() != crDefault) w->setCursor(forms_internal::QtCursor(Cursor()));
   if (parent_widget != nullptr) {
-    w->setGeometry(Left(), Top(), Width(), Height());
+    PlaceWidget();
     w->setVisible(Visible());
   }
+  LayoutFrame();
   ResizeSurface();
   for (TWinControl* child : std::vector<TWinControl*>(FWinControls)) child->CreateHandle();
-  Perform(WM_SIZE, SIZE_RESTORED, MakeLong(Width(), Height()));
+  SendSize();
   Invalidate();
+}
+
+void TWinControl::PlaceWidget() {
+  QWidget* w = FWindow->widget;
+  if (w == nullptr || (w->isWindow() && !FPopup)) return;
+  // A pop-up's place is on the screen.
+  const QPoint o =
+      Parent() != nullptr && !FPopup ? forms_internal::ClientOffset(Parent()) : QPoint();
+  w->setGeometry(Left() + o.x(), Top() + o.y(), Width(), Height());
+}
+
+void TWinControl::SendSize() {
+  Perform(WM_SIZE, SIZE_RESTORED, MakeLong(ClientWidth(), ClientHeight()));
 }
 
 void TWinControl::DestroyHandle() {
@@ -222,6 +236,7 @@ void TWinControl::DestroyHandle() {
   QWidget* w = FWindow->widget;
   FWindow->widget = nullptr;
   FWindow->hovered = nullptr;
+  DropScrollBars();
   if (auto* own = dynamic_cast<forms_internal::ControlWidget*>(w)) own->Detach();
   delete w;
   if (FWindow->canvas) FWindow->canvas->SetSurface(TSurface{});
@@ -235,7 +250,8 @@ void TWinControl::EnableSurface() {
   FWindow->canvas = std::make_unique<TCanvas>();
   FWindow->canvas->OnPixelsChanged = [this](TCanvas*, const TRect& area) {
     if (!FWindow->in_paint && FWindow->widget != nullptr) {
-      FWindow->widget->update(area.Left, area.Top, area.Width(), area.Height());
+      const QPoint o = forms_internal::ClientOffset(this);
+      FWindow->widget->update(area.Left + o.x(), area.Top + o.y(), area.Width(), area.Height());
     }
   };
   ResizeSurface();
@@ -246,8 +262,8 @@ TCanvas* TWinControl::SurfaceCanvas() const { return FWindow->canvas.get(); }
 
 void TWinControl::ResizeSurface() {
   if (!FWindow->surface || !HandleAllocated()) return;
-  int w = std::min(Width(), TBitmap::kMaxDimension);
-  int h = std::min(Height(), TBitmap::kMaxDimension);
+  int w = std::min(ClientWidth(), TBitmap::kMaxDimension);
+  int h = std::min(ClientHeight(), TBitmap::kMaxDimension);
   if (static_cast<long long>(w) * h > TBitmap::kMaxPixels) w = h = 0;  // too big to keep: blank
   if (!FWindow->image) FWindow->image = std::make_unique<TBitmap>();
   TBitmap& image = *FWindow->image;
@@ -263,20 +279,22 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 TPoint TWinControl::ClientOrigin() const {
-  return FPopup ? TPoint{Left(), Top()} : TControl::ClientOrigin();
+  const TPoint p = FPopup ? TPoint{Left(), Top()} : TControl::ClientOrigin();
+  const int b = FWindow->border ? 1 : 0;
+  return TPoint{p.X + b, p.Y + b};
 }
 
 void TWinControl::BoundsChanged(const TRect& OldBounds) {
   const bool resized = OldBounds.Width() != Width() || OldBounds.Height() != Height();
-  QWidget* w = FWindow->widget;
-  if (w != nullptr && (!w->isWindow() || FPopup)) w->setGeometry(Left(), Top(), Width(), Height());
+  PlaceWidget();
   if (resized) {
+    LayoutFrame();
     ResizeSurface();
     Invalidate();
     AlignControls();
   }
   if (Parent() != nullptr && Align() != alNone) Parent()->AlignControls();
-  if (resized && HandleAllocated()) Perform(WM_SIZE, SIZE_RESTORED, MakeLong(Width(), Height()));
+  if (resized && HandleAllocated()) SendSize();
 }
 
 void TWinControl::VisibleChanged() {
@@ -289,7 +307,7 @@ void TWinControl::VisibleChanged() {
 void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }
 
 void TWinControl::InvalidateRect(const TRect& R) {
-  TRect r = Clamped(R, Width(), Height());
+  TRect r = Clamped(R, ClientWidth(), ClientHeight());
   if (IsRectEmpty(r)) return;
   UnionRect(FWindow->invalid, FWindow->invalid, r);
   SchedulePaint();
@@ -308,7 +326,7 @@ void TWinControl::PaintPending() {
   if (!FWindow->paint_pending) return;
   FWindow->paint_pending = false;
   Unschedule(FHandle);
-  TRect r = Clamped(FWindow->invalid, Width(), Height());
+  TRect r = Clamped(FWindow->invalid, ClientWidth(), ClientHeight());
   FWindow->invalid = TRect{};
   TBitmap* image = FWindow->image.get();
   if (FWindow->in_paint || image == nullptr || image->Empty() || !Showing()) return;
@@ -336,7 +354,10 @@ void TWinControl::PaintPending() {
   }
   Paint();
   PaintControls(r);
-  if (FWindow->widget != nullptr) FWindow->widget->update(r.Left, r.Top, r.Width(), r.Height());
+  if (FWindow->widget != nullptr) {
+    const QPoint o = forms_internal::ClientOffset(this);
+    FWindow->widget->update(r.Left + o.x(), r.Top + o.y(), r.Width(), r.Height());
+  }
 }
 
 void TWinControl::PaintControls(const TRect& UpdateRect) {
@@ -526,7 +547,8 @@ TGraphicControl::TGraphicControl(TComponent* AOwner)
     TWinControl* parent = Parent();
     if (parent == nullptr || parent->FWindow->in_paint) return;
     if (QWidget* w = parent->FWindow->widget) {
-      w->update(area.Left, area.Top, area.Width(), area.Height());
+      const QPoint o = forms_internal::ClientOffset(parent);
+      w->update(area.Left + o.x(), area.Top + o.y(), area.Width(), area.Height());
     }
   };
 }

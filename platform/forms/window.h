@@ -9,6 +9,7 @@
 
 class QCloseEvent;
 class QHelpEvent;
+class QScrollBar;
 
 // State of a windowed control that lives beside its window.
 struct TWinControl::Window {
@@ -21,9 +22,18 @@ struct TWinControl::Window {
   bool in_paint = false;
   TRect invalid;              // client rectangle waiting for Paint
   TControl* hovered = nullptr;
+  // The frame around the client area: a one-pixel border and the window's own scroll bars
+  // (indexed by SB_HORZ, SB_VERT).
+  bool border = false;
+  struct ScrollBar {
+    bool shown = false;
+    int min = 0, max = 0, pos = 0;
+    QScrollBar* widget = nullptr;  // made when first shown; owned by the window
+  } bars[2];
 };
 
 struct WinControlAccess {
+  using ScrollBar = TWinControl::Window::ScrollBar;
   static TWinControl::Window& Of(const TWinControl* c) { return *c->FWindow; }
 };
 
@@ -59,6 +69,16 @@ class ControlWidget : public QWidget {
 // The windowed control a Qt widget belongs to (walking up to the nearest one), or nullptr.
 TWinControl* ControlOfWidget(QWidget* widget);
 QWidget* WidgetOf(const TWinControl* control);
+// Where the client area's top-left pixel lies in the control's widget (inside its border).
+inline QPoint ClientOffset(const TWinControl* control) {
+  const int b = WinControlAccess::Of(control).border ? 1 : 0;
+  return QPoint(b, b);
+}
+// A border or a scroll bar around the client area.
+inline bool HasFrame(const TWinControl* control) {
+  const auto& w = WinControlAccess::Of(control);
+  return w.border || w.bars[0].shown || w.bars[1].shown;
+}
 
 // Input from the window system, as the widget hands it on.
 // True when a message hook used the event up.

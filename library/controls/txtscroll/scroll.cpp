@@ -4,13 +4,6 @@
 
 namespace {
 
-constexpr int SB_LINEUP = 0;
-constexpr int SB_LINEDOWN = 1;
-constexpr int SB_PAGEUP = 2;
-constexpr int SB_PAGEDOWN = 3;
-constexpr int SB_THUMBPOSITION = 4;
-constexpr int SB_THUMBTRACK = 5;
-
 int Clamp64(int64_t v, int lo, int hi) { return int(std::clamp<int64_t>(v, lo, hi)); }
 
 }  // namespace
@@ -48,33 +41,41 @@ void TTextScroller::UpdateMousePos() {
 }
 
 // --- scroll bars ---
+// An empty range hides a bar (and the client area grows); while designing a bar stays visible.
+
+TTextScroller::TBarState TTextScroller::BarState(int Bar, bool Present) const {
+  TBarState state;
+  state.Present = Present;
+  GetScrollRange(Bar, state.Min, state.Max);
+  state.Pos = GetScrollPos(Bar);
+  return state;
+}
+
+void TTextScroller::ShowBars() {
+  ShowScrollBar(SB_VERT, FVertPresent);
+  ShowScrollBar(SB_HORZ, FHorzPresent);
+}
 
 void TTextScroller::SetVertRange() {
   FMaxTopLine = std::max(0, FLineCount - FVisLines);
   FVScale = FMaxTopLine / 16384 + 1;
   FVRange = FMaxTopLine / FVScale;
-  if (!FVertBar.Present) return;
-  FVertBar.Min = 0;
-  FVertBar.Max = FVRange == 0 && ComponentState().Contains(csDesigning) ? 1 : FVRange;
-  FVertBar.Pos = std::clamp(FVertBar.Pos, FVertBar.Min, FVertBar.Max);
+  if (!FVertPresent) return;
+  SetScrollRange(SB_VERT, 0, FVRange == 0 && ComponentState().Contains(csDesigning) ? 1 : FVRange);
 }
 
 void TTextScroller::SetVertPos() {
-  if (FVertBar.Present)
-    FVertBar.Pos = std::clamp(FTopLine / FVScale, FVertBar.Min, FVertBar.Max);
+  if (FVertPresent) SetScrollPos(SB_VERT, FTopLine / FVScale);
 }
 
 void TTextScroller::SetHorzRange() {
-  if (!FHorzBar.Present) return;
-  FHorzBar.Min = 0;
-  FHorzBar.Max = FLineCount > 0                                   ? kMaxFirstCol
-                 : ComponentState().Contains(csDesigning) ? 1
-                                                                  : 0;
-  FHorzBar.Pos = std::clamp(FHorzBar.Pos, FHorzBar.Min, FHorzBar.Max);
+  if (!FHorzPresent) return;
+  const bool designing = ComponentState().Contains(csDesigning);
+  SetScrollRange(SB_HORZ, 0, FLineCount > 0 ? kMaxFirstCol : designing ? 1 : 0);
 }
 
 void TTextScroller::SetHorzPos() {
-  if (FHorzBar.Present) FHorzBar.Pos = std::clamp(FFirstCol, FHorzBar.Min, FHorzBar.Max);
+  if (FHorzPresent) SetScrollPos(SB_HORZ, FFirstCol);
 }
 
 void TTextScroller::WMVScroll(int Code, int Pos) {
@@ -105,16 +106,16 @@ void TTextScroller::WMVScroll(int Code, int Pos) {
 
 void TTextScroller::WMHScroll(int Code, int Pos) {
   switch (Code) {
-    case SB_LINEUP:
+    case SB_LINELEFT:
       ScrollHorz(-1);
       break;
-    case SB_LINEDOWN:
+    case SB_LINERIGHT:
       ScrollHorz(1);
       break;
-    case SB_PAGEUP:
+    case SB_PAGELEFT:
       ScrollHorz(-10);
       break;
-    case SB_PAGEDOWN:
+    case SB_PAGERIGHT:
       ScrollHorz(10);
       break;
     case SB_THUMBPOSITION:

@@ -21,6 +21,7 @@ TTextScroller::TTextScroller(TComponent* AOwner)
   font->SetColor(FColorText);
   font->SetStyle({});
   SetControlStyle({csCaptureMouse, csClickEvents, csFramed, csOpaque, csDoubleClicks});
+  SetWindowBorder(FBorderStyle != bsNone);
   ResetState();
 }
 
@@ -33,8 +34,9 @@ TTextScroller::~TTextScroller() {
 
 void TTextScroller::ResetState() {
   FBookmarks.fill({-1, -1});
-  FVertBar.Present = FScrollBars == ssVertical || FScrollBars == ssBoth;
-  FHorzBar.Present = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  FVertPresent = FScrollBars == ssVertical || FScrollBars == ssBoth;
+  FHorzPresent = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  ShowBars();
   FLineHeight = 12;
   FCharWidth = 12;
   FCaretPos = {0, 0};
@@ -111,6 +113,7 @@ void TTextScroller::SetWaitCursor(bool On) {
 void TTextScroller::SetBorderStyle(TBorderStyle Value) {
   if (Value == FBorderStyle) return;
   FBorderStyle = Value;
+  SetWindowBorder(Value != bsNone);
   Invalidate();
 }
 
@@ -205,8 +208,9 @@ void TTextScroller::SetMargTopColor(TColor Value) {
 void TTextScroller::SetScrollBars(TScrollStyle Value) {
   if (Value == FScrollBars) return;
   FScrollBars = Value;
-  FVertBar.Present = Value == ssVertical || Value == ssBoth;
-  FHorzBar.Present = Value == ssHorizontal || Value == ssBoth;
+  FVertPresent = Value == ssVertical || Value == ssBoth;
+  FHorzPresent = Value == ssHorizontal || Value == ssBoth;
+  ShowBars();
   SetVertRange();
   SetVertPos();
   SetHorzRange();

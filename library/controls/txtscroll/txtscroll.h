@@ -165,13 +165,14 @@ class TTextScroller : public TCustomControl {
   void RepaintLines(int A, int B);
   void RepaintSelection();
   void PaintTopMargin();
-  // The scroll bars as the view keeps them: ranges, positions, presence.
+  // The window's scroll bars: whether ScrollBars asks for them, and their range and position
+  // (a bar asked for hides while its range is empty).
   struct TBarState {
     bool Present = false;
     int Min = 0, Max = 0, Pos = 0;
   };
-  const TBarState& VertBar() const { return FVertBar; }
-  const TBarState& HorzBar() const { return FHorzBar; }
+  TBarState VertBar() const { return BarState(SB_VERT, FVertPresent); }
+  TBarState HorzBar() const { return BarState(SB_HORZ, FHorzPresent); }
   int VertScale() const { return FVScale; }
 
   // --- caret, selection, bookmarks ---
@@ -231,6 +232,8 @@ class TTextScroller : public TCustomControl {
   void PaintRow(int Line, int Row, const TRect& Clip);
   void PaintPart(int X0, int X1, int Y, int Bottom, const std::string& Text, TColor Fg, TColor Bg);
   // scrolling (scroll.cpp)
+  TBarState BarState(int Bar, bool Present) const;
+  void ShowBars();
   void SetVertRange();
   void SetVertPos();
   void SetHorzRange();
@@ -326,8 +329,8 @@ class TTextScroller : public TCustomControl {
   int FMaxTopLine = 0;
   int FVScale = 1;
   int FVRange = 0;
-  TBarState FVertBar;
-  TBarState FHorzBar;
+  bool FVertPresent = false;
+  bool FHorzPresent = false;
   bool FColorsExact = true;
   bool FShown = false;
   bool FOverMargin = false;

@@ -359,6 +359,45 @@ TEST_F(ViewerInputTest, ScrollBarRangesAndThumb) {
   EXPECT_EQ(viewer->FirstCol(), 50);
 }
 
+TEST_F(ViewerInputTest, WindowScrollBarsAndBorderFrameTheText) {
+  const int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
+  Open("one line");  // nothing to scroll down to: no vertical bar
+  EXPECT_FALSE(viewer->ScrollBarVisible(SB_VERT));
+  EXPECT_TRUE(viewer->ScrollBarVisible(SB_HORZ));
+  EXPECT_EQ(viewer->ClientRect(), Rect(0, 0, 378, 258 - cy));  // inside the single border
+
+  Open(Text(99, "s"));
+  EXPECT_TRUE(viewer->ScrollBarVisible(SB_VERT));
+  EXPECT_EQ(viewer->ClientRect(), Rect(0, 0, 378 - cx, 258 - cy));
+  const int vis = viewer->VisibleLines();
+  EXPECT_EQ(vis, (258 - cy) / viewer->LineHeight());
+  EXPECT_EQ(viewer->VisibleCols(), (378 - cx) / viewer->CharWidth());
+
+  // The user's clicks and drags on the vertical bar scroll the text.
+  const int x = viewer->ClientWidth() + cx / 2, h = viewer->ClientHeight();
+  Click(viewer, x, h - 2);  // the arrow at the bottom
+  Pause();
+  EXPECT_EQ(viewer->TopLine(), 1);
+  Click(viewer, x, h * 3 / 4);  // the track below the thumb
+  Pause();
+  EXPECT_EQ(viewer->TopLine(), 1 + vis);
+  EXPECT_EQ(viewer->VertBar().Pos, 1 + vis);
+  viewer->SetTopLine(0);
+  Press(viewer, x, cx + 3);  // the thumb, just below the upper arrow
+  Move(viewer, x, cx + 43);
+  EXPECT_GT(viewer->TopLine(), 0);
+  Release(viewer, x, cx + 43);
+  Pause();
+  EXPECT_EQ(viewer->VertBar().Pos, viewer->TopLine());
+  Click(viewer, viewer->ClientWidth() - 2, h + cy / 2);  // the right arrow
+  EXPECT_EQ(viewer->FirstCol(), 1);
+
+  viewer->SetBorderStyle(bsNone);
+  viewer->SetScrollBars(ssNone);
+  EXPECT_EQ(viewer->ClientRect(), Rect(0, 0, 380, 260));
+  EXPECT_EQ(viewer->VisibleLines(), 260 / viewer->LineHeight());
+}
+
 TEST_F(ViewerInputTest, PixelsMapToPositions) {
   Open("a\tb\n");
   viewer->SetMarginLeft(2);
