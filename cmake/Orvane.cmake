@@ -29,7 +29,7 @@ function(orvane_test name)
                                              ORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
 endfunction()
 
 # A Google Benchmark program, bench_<name>.

@@ -43,7 +43,7 @@ bool TMeter120::DrawDialFace(TCanvas& c) {
   DrawBandRing(c, Box(map_.MapPoint(-750, 750), map_.MapPoint(750, -750)),
                Box(map_.MapPoint(-680, 680), map_.MapPoint(680, -680)), false);
 
-  TScaleSpec scale;
+  TScaleGeometry scale;
   scale.T1 = map_.MapPoint(0, 760);
   scale.T2 = map_.MapPoint(0, 840);
   scale.LogMinor = map_.MapPoint(0, 810);

@@ -178,13 +178,13 @@ class TRoundMeter : public TOrvaneBase {
   // The colour bands as pies in Outer, then the inside (Inner) erased in the face colour, by a
   // pie over the scale or (FullCircle) a whole circle, leaving a ring.
   void DrawBandRing(TCanvas& Canvas, const TRect& Outer, const TRect& Inner, bool FullCircle);
-  struct TScaleSpec {
+  struct TScaleGeometry {
     TPoint T1, T2, LogMinor;  // tick ends at value angle 0 before BaseTurn
     double BaseTurn = 0;      // turns them onto the reference ray
     bool LabelsBelow = false;  // labels beside the inner tick end instead of beyond the outer
     bool WidthOnControl = false;  // linear label width measured in the control's own font
   };
-  void DrawScale(TCanvas& Canvas, const TScaleSpec& Spec);
+  void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
   // The readout frame at Rect (corners in any order) with its cells; returns the ordered rect.
   void DrawReadoutFrame(TCanvas& Canvas, TPoint A, TPoint B);
   void DrawHub(TCanvas& Canvas, int Radius);

@@ -94,7 +94,7 @@ bool TMeter180::DrawDialFace(TCanvas& c) {
   DrawBandRing(c, Box(map_.MapPoint(-750, 750), map_.MapPoint(750, -750)),
                Box(map_.MapPoint(-680, 680), map_.MapPoint(680, -680)), false);
 
-  TScaleSpec scale;
+  TScaleGeometry scale;
   scale.T1 = map_.MapPoint(0, 760);
   scale.T2 = map_.MapPoint(0, 840);
   scale.LogMinor = scale.T2;

@@ -40,7 +40,7 @@ bool TMeter270::DrawDialFace(TCanvas& c) {
   r0_ = at(-650, -650);
   DrawBandRing(c, SquareDialCircle(map_, 650), SquareDialCircle(map_, 580), true);
 
-  TScaleSpec scale;
+  TScaleGeometry scale;
   scale.T1 = at(0, 670);
   scale.T2 = at(0, 760);
   scale.LogMinor = scale.T2;

@@ -121,32 +121,32 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
   }
 }
 
-void TRoundMeter::DrawScale(TCanvas& c, const TScaleSpec& Spec) {
+void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetColor(col_scala_);
   c.Pen()->SetWidth(2);
-  if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Spec.T2.Y - Spec.T1.Y)) / 2));
+  if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Geometry.T2.Y - Geometry.T1.Y)) / 2));
   int label_width;
   if (scale_.NonLinear) {
     label_width = c.TextWidth("103");
-  } else if (Spec.WidthOnControl) {
+  } else if (Geometry.WidthOnControl) {
     label_width = ScaleTextWidth(*Canvas(), scale_.Start, scale_.End);
   } else {
     label_width = ScaleTextWidth(c, scale_.Start, scale_.End);
   }
   ++label_width;
   const int th = std::abs(c.Font()->Height());
-  const TPoint t2 = Spec.T2;
-  const TPoint l0 = Spec.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
+  const TPoint t2 = Geometry.T2;
+  const TPoint l0 = Geometry.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
                                      : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
   TDialScaleLayout layout;
   layout.Pivot = pivot_;
   layout.C = {pivot_.X - label_width / 2, pivot_.Y - th / 2};
-  layout.T1 = RotatePoint(pivot_, Spec.T1, Spec.BaseTurn);
-  layout.T2 = RotatePoint(pivot_, Spec.T2, Spec.BaseTurn);
-  layout.LogMinor = RotatePoint(pivot_, Spec.LogMinor, Spec.BaseTurn);
-  layout.L0 = RotatePoint(layout.C, l0, Spec.BaseTurn);
+  layout.T1 = RotatePoint(pivot_, Geometry.T1, Geometry.BaseTurn);
+  layout.T2 = RotatePoint(pivot_, Geometry.T2, Geometry.BaseTurn);
+  layout.LogMinor = RotatePoint(pivot_, Geometry.LogMinor, Geometry.BaseTurn);
+  layout.L0 = RotatePoint(layout.C, l0, Geometry.BaseTurn);
   layout.LabelWidth = label_width;
   layout.AngleOffset = angle_offset_;
   layout.SignedSweep = direction_ * sweep_;

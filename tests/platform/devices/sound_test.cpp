@@ -12,7 +12,7 @@ namespace {
 const char* const kAlsaSample = "/usr/share/sounds/alsa/Front_Center.wav";
 
 // A wave file of our own making, to break one field at a time.
-struct WaveSpec {
+struct WaveFormat {
   const char* riff = "RIFF";
   const char* wave = "WAVE";
   bool format = true;
@@ -29,7 +29,7 @@ std::string Le(uint32_t v, int bytes) {
   return s;
 }
 
-std::string MakeWave(const WaveSpec& w) {
+std::string MakeWave(const WaveFormat& w) {
   std::string body = w.wave;
   if (w.junkFirst) body += "LIST" + Le(3, 4) + "abc" + std::string(1, '\0');  // odd size: padded
   if (w.format) {
@@ -82,7 +82,7 @@ TEST_F(Sound, WaveHeadersAreChecked) {
   }
   const struct {
     const char* what;
-    WaveSpec spec;
+    WaveFormat format;
     bool ok;
   } cases[] = {
       {"plain", {}, true},
@@ -101,7 +101,7 @@ TEST_F(Sound, WaveHeadersAreChecked) {
   };
   for (const auto& c : cases) {
     const std::string path = root_ + "/case.wav";
-    WriteFile(path, MakeWave(c.spec));
+    WriteFile(path, MakeWave(c.format));
     EXPECT_EQ(ReadWaveInfo(path, &info), c.ok) << c.what;
   }
   // Cut short: the header alone is not enough, a partial data chunk plays what it holds.

@@ -293,12 +293,12 @@ TEST_F(IniEditorTest, TheComponentReadsWhatPythonWrites) {
       {{"Alpha", "one"}, "1"},    {{"Alpha", "Mixed Case Key"}, "x y z"}, {{"Alpha", "empty"}, ""},
       {{"Beta", "real"}, "3.25"}, {{"Beta", "text"}, "caf\xE9"},          {{"Beta", "flag"}, "yes"},
   };
-  std::string spec;
+  std::string listing;
   for (const auto& [sk, v] : entries)
-    spec += Hex(sk.first) + " " + Hex(sk.second) + " " + Hex(v) + "\n";
-  WriteFile(Path("spec.txt"), spec);
+    listing += Hex(sk.first) + " " + Hex(sk.second) + " " + Hex(v) + "\n";
+  WriteFile(Path("listing.txt"), listing);
   std::string out;
-  ASSERT_TRUE(Python("write '" + Path("test.ini") + "' '" + Path("spec.txt") + "'", &out)) << out;
+  ASSERT_TRUE(Python("write '" + Path("test.ini") + "' '" + Path("listing.txt") + "'", &out)) << out;
   for (const auto& [sk, v] : entries) {
     EXPECT_EQ(ini_.ReadStr(sk.first, sk.second, "missing"), v) << sk.second;
   }
