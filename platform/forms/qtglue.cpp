@@ -1,6 +1,9 @@
 #include "platform/forms/qtglue.h"
 
+#include <QAbstractSlider>
+
 #include "platform/base/strings.h"
+#include "platform/forms/messages.h"
 
 #include <QApplication>
 #include <vector>
@@ -57,6 +60,25 @@ void AddDispatchEndHook(std::function<void()> hook) { EndHooks().push_back(std::
 
 void RunDispatchEndHooks() {
   for (auto& hook : EndHooks()) hook();
+}
+
+int ScrollCodeOfStep(int sliderAction) {
+  switch (sliderAction) {
+    case QAbstractSlider::SliderSingleStepSub:
+      return SB_LINEUP;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return SB_LINEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+      return SB_PAGEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+      return SB_PAGEDOWN;
+    case QAbstractSlider::SliderToMinimum:
+      return SB_TOP;
+    case QAbstractSlider::SliderToMaximum:
+      return SB_BOTTOM;
+    default:
+      return -1;
+  }
 }
 
 }  // namespace forms_internal

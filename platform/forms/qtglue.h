@@ -49,4 +49,7 @@ int CharOf(const QKeyEvent& event);
 
 QCursor QtCursor(TCursor cursor);
 
+// The scroll code (SB_LINEUP .. SB_BOTTOM) of a scroll bar's step action; -1 for any other action.
+int ScrollCodeOfStep(int sliderAction);
+
 }  // namespace forms_internal

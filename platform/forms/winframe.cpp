@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/forms/application.h"
+#include "platform/forms/qtglue.h"
 #include "platform/forms/window.h"
 
 namespace {
@@ -64,26 +65,13 @@ class WindowScrollBar : public QScrollBar {
 
  private:
   void Act(int action) {
-    switch (action) {
-      case SliderSingleStepSub:
-        return Send(SB_LINEUP, 0);
-      case SliderSingleStepAdd:
-        return Send(SB_LINEDOWN, 0);
-      case SliderPageStepSub:
-        return Send(SB_PAGEUP, 0);
-      case SliderPageStepAdd:
-        return Send(SB_PAGEDOWN, 0);
-      case SliderToMinimum:
-        return Send(SB_TOP, 0);
-      case SliderToMaximum:
-        return Send(SB_BOTTOM, 0);
-      case SliderMove:
-        // The wheel over the bar; a drag reports itself through sliderMoved and the release.
-        if (!isSliderDown()) Send(SB_THUMBPOSITION, sliderPosition());
-        return;
-      default:
-        return;
+    if (action == SliderMove) {
+      // The wheel over the bar; a drag reports itself through sliderMoved and the release.
+      if (!isSliderDown()) Send(SB_THUMBPOSITION, sliderPosition());
+      return;
     }
+    const int code = forms_internal::ScrollCodeOfStep(action);
+    if (code >= 0) Send(code, 0);
   }
 
   void Send(int code, int pos) {

@@ -2,6 +2,7 @@
 #include <QSignalBlocker>
 
 #include "platform/forms/application.h"
+#include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/stdctrls.h"
 
 TScrollBar::TScrollBar(TComponent* AOwner) : TWidgetControl(AOwner) {
@@ -61,34 +62,18 @@ int TScrollBar::DoScroll(TScrollCode Code, int TrackPos) {
   return FPosition;
 }
 
+static_assert(scLineUp == SB_LINEUP && scPageDown == SB_PAGEDOWN && scTop == SB_TOP &&
+              scBottom == SB_BOTTOM && scTrack == SB_THUMBTRACK && scEndScroll == SB_ENDSCROLL);
+
 QWidget* TScrollBar::MakeWidget(QWidget* parent) {
   auto* bar = new QScrollBar(parent);
   QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) {
-    TScrollCode code = scEndScroll;
-    switch (action) {
-      case QAbstractSlider::SliderSingleStepAdd:
-        code = scLineDown;
-        break;
-      case QAbstractSlider::SliderSingleStepSub:
-        code = scLineUp;
-        break;
-      case QAbstractSlider::SliderPageStepAdd:
-        code = scPageDown;
-        break;
-      case QAbstractSlider::SliderPageStepSub:
-        code = scPageUp;
-        break;
-      case QAbstractSlider::SliderToMinimum:
-        code = scTop;
-        break;
-      case QAbstractSlider::SliderToMaximum:
-        code = scBottom;
-        break;
-      case QAbstractSlider::SliderMove:
-        code = scTrack;
-        break;
-      default:
-        return;
+    // The class library's scroll codes have the window system's numbers.
+    TScrollCode code = scTrack;
+    if (action != QAbstractSlider::SliderMove) {
+      const int step = forms_internal::ScrollCodeOfStep(action);
+      if (step < 0) return;
+      code = static_cast<TScrollCode>(step);
     }
     const int track = bar->sliderPosition();
     int result = FPosition;
