@@ -13,6 +13,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/base/safefile.h"
 #include "platform/base/strings.h"
 #include "platform/devices/config.h"
 
@@ -92,47 +93,11 @@ std::optional<Lines> ReadLines(const std::string& path) {
   return lines;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-// Replaces the file by the lines through a temporary file and a rename.
+// Replaces the file by the lines, never leaving it half written.
 bool WriteLines(const std::string& path, const Lines& lines) {
-  std::string target = path;
-  struct stat st {};
-  const bool exists = stat(path.c_str(), &st) == 0;
-  if (exists) {
-    if (!S_ISREG(st.st_mode) || access(path.c_str(), W_OK) != 0) return false;
-    // Keep a symbolic link and write the file it points to.
-    if (char* real = realpath(path.c_str(), nullptr)) {
-      target = real;
-      std::free(real);
-    }
-  }
-  const size_t slash = target.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  static std::atomic<unsigned> counter{0};
-  const std::string tmp = dir + (slash == std::string::npos ? "/." : ".") + base + "." +
-                          std::to_string(getpid()) + "." + std::to_string(counter++) + ".tmp";
-  const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
   std::string data;
   for (const std::string& line : lines) data += line + "\r\n";
-  bool ok = WriteAll(fd, data);
-  if (ok && exists) ok = fchmod(fd, st.st_mode & 07777) == 0;
-  if (ok) ok = fsync(fd) == 0;
-  if (close(fd) != 0) ok = false;
-  if (ok) ok = rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) unlink(tmp.c_str());
-  return ok;
+  return SafeWriteFile(path, data);
 }
 
 // Index range of the first matching section: its header and the index after its last line.
