@@ -1,9 +1,11 @@
 # Entry points; the real build is CMake with Ninja.
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test asan test-asan bench clean
+.PHONY: deps build test asan test-asan fuzz bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,8 +24,15 @@ asan: deps
 test-asan: asan
 	cd $(BUILD_ASAN) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Every fuzz target of tests/fuzz for FUZZ_SECONDS each, under ASan and UBSan.
+fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF -DORVANE_BENCH=OFF
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_targets
+	scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
