@@ -76,7 +76,7 @@ class TRadioGroup : public TCustomGroupBox {
   void WndProc(TMessage& Message) override;
 
  private:
-  friend class TGroupButton;
+  class TItemButton;  // the radio button of one item; its clicks come to the group
   void UpdateButtons();
   void ArrangeButtons();
   void ButtonClicked(TRadioButton* Button);

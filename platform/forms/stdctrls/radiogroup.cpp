@@ -1,9 +1,10 @@
 #include "platform/forms/stdctrls/extctrls.h"
 
-// One radio button of a radio group; its clicks go to the group.
-class TGroupButton : public TRadioButton {
+class TRadioGroup::TItemButton : public TRadioButton {
  public:
-  TGroupButton(TRadioGroup* group) : TRadioButton(group), FGroup(group) { SetParent(group); }
+  explicit TItemButton(TRadioGroup* group) : TRadioButton(group), FGroup(group) {
+    SetParent(group);
+  }
 
  protected:
   void Click() override { FGroup->ButtonClicked(this); }
@@ -64,7 +65,7 @@ void TRadioGroup::Loaded() {
 
 void TRadioGroup::UpdateButtons() {
   FUpdating = true;
-  while (FButtons.size() < size_t(FItems->Count())) FButtons.push_back(new TGroupButton(this));
+  while (FButtons.size() < size_t(FItems->Count())) FButtons.push_back(new TItemButton(this));
   while (FButtons.size() > size_t(FItems->Count())) {
     delete FButtons.back();
     FButtons.pop_back();
