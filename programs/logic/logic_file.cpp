@@ -1,0 +1,70 @@
+// Saving and loading the logic data file.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "platform/base/exceptions.h"
+#include "platform/base/safefile.h"
+#include "platform/forms/dialoghook.h"
+#include "platform/forms/msgbox.h"
+#include "library/foundation/tickservice.h"
+#include "programs/logic/logic.h"
+#include "programs/logic/psrfile.h"
+
+namespace {
+
+std::string WithoutFolder(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The whole file; a file that cannot be opened or read raises EInOutError.
+std::string ReadWholeFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  if (!in) throw EInOutError("Cannot open file " + name, errno);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw EInOutError("Cannot read file " + name, errno);
+  return bytes;
+}
+
+}  // namespace
+
+bool TLogic::SaveToFile(const std::string& FileName) {
+  TPsrContent c;
+  c.TimeBase = FTimeBase;
+  c.TriggerPos = FTriggerPos;
+  c.LogSize = static_cast<int>(FLogSize);
+  c.BufferSize = BufferSize();
+  for (int i = 0; i < kPsrChannels; ++i) c.Names[i] = FChanNamen.Strings(i);
+  c.Samples.assign(FBuffer.begin(), FBuffer.end());
+  if (!SafeWriteFile(FileName, BuildPsr(c)))
+    throw EInOutError("Cannot write file " + FileName, errno);
+  return true;
+}
+
+bool TLogic::LoadFromFile(const std::string& FileName) {
+  TPsrContent c;
+  if (!ParsePsr(ReadWholeFile(FileName), c)) {
+    ReportCorruptFile(FileName);
+    return false;
+  }
+  ++FHoldRefresh;
+  SetBufferSize(ClampBufferSize(c.BufferSize));
+  SetLogSize(static_cast<TLogSize>(c.LogSize));
+  SetTimeBase(c.TimeBase);
+  SetTriggerPos(c.TriggerPos);
+  FPendingZoom = TPendingZoom();
+  TStringList names;
+  for (const std::string& name : c.Names) names.Add(name);
+  SetChanNamen(names);
+  std::memcpy(FBuffer.data(), c.Samples.data(), FBuffer.size());
+  --FHoldRefresh;
+  RefreshDisplay();
+  return true;
+}
+
+void TLogic::ReportCorruptFile(const std::string& FileName) {
+  MessageBeep(1);
+  ShowMessage("File  " + WithoutFolder(FileName) + (EnglishTexts ? " corrupted!" : " korrupt!"));
+}

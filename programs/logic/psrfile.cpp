@@ -1,0 +1,137 @@
+#include "programs/logic/psrfile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "platform/base/numbers.h"
+#include "platform/base/sysutils.h"
+
+namespace {
+
+constexpr std::string_view kWord = "Pulsaric";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads a length byte and that many bytes at pos.
+std::optional<std::string_view> ReadCounted(std::string_view bytes, size_t& pos) {
+  if (pos >= bytes.size()) return std::nullopt;
+  const size_t n = static_cast<unsigned char>(bytes[pos]);
+  if (bytes.size() - pos - 1 < n) return std::nullopt;
+  std::string_view text = bytes.substr(pos + 1, n);
+  pos += 1 + n;
+  return text;
+}
+
+// The next field, ending at `delimiter`: it must not be empty and text must follow the delimiter.
+std::optional<std::string_view> NextField(std::string_view& rest, char delimiter) {
+  const size_t at = rest.find(delimiter);
+  if (at == std::string_view::npos || at == 0 || at + 1 >= rest.size()) return std::nullopt;
+  std::string_view field = rest.substr(0, at);
+  rest.remove_prefix(at + 1);
+  return field;
+}
+
+void AppendCounted(std::string& out, std::string_view text) {
+  text = text.substr(0, 255);
+  out.push_back(static_cast<char>(text.size()));
+  out.append(text);
+}
+
+}  // namespace
+
+int32_t ClampBufferSize(int32_t Size) { return std::clamp(Size, kMinBufferSize, kMaxBufferSize); }
+
+std::string PsrFloatText(double Value) {
+  std::string text = FloatToStr(Value);
+  std::replace(text.begin(), text.end(), DecimalSeparator, '.');
+  return text;
+}
+
+bool ParsePsrFloat(std::string_view t, double& Value) {
+  size_t i = 0;
+  if (i < t.size() && t[i] == '-') ++i;
+  size_t digits = 0;
+  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t exp = 0;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++exp;
+    if (exp == 0) return false;
+  }
+  if (i != t.size()) return false;
+  double v = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (end != t.data() + t.size()) return false;
+  // Beyond the range of a double either way: no writer makes such a number.
+  if (ec != std::errc() || !std::isfinite(v)) return false;
+  Value = v;
+  return true;
+}
+
+bool ParsePsrInt(std::string_view t, int32_t& Value) {
+  size_t i = 0;
+  if (i < t.size() && t[i] == '-') ++i;
+  if (i == t.size()) return false;
+  for (size_t k = i; k < t.size(); ++k) {
+    if (!IsDigit(t[k])) return false;
+  }
+  int32_t v = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc() || end != t.data() + t.size()) return false;
+  Value = v;
+  return true;
+}
+
+std::string BuildPsr(const TPsrContent& c) {
+  const std::string header = std::string(kWord) + "|" + PsrFloatText(c.TimeBase) + "|" +
+                             IntToStr(c.TriggerPos) + "|" + IntToStr(c.LogSize) + "|" +
+                             IntToStr(c.BufferSize) + "@\x1A";
+  std::string out;
+  out.reserve(1 + header.size() + kPsrChannels * 9 + c.Samples.size());
+  AppendCounted(out, header);
+  for (int i = 0; i < kPsrChannels; ++i) {
+    const std::string& name = c.Names[i];
+    AppendCounted(out, name.empty() ? "Chan " + IntToStr(i) : name);
+  }
+  out.append(c.Samples);
+  return out;
+}
+
+bool ParsePsr(std::string_view bytes, TPsrContent& Content) {
+  size_t pos = 0;
+  const auto header = ReadCounted(bytes, pos);
+  if (!header) return false;
+  std::string_view rest = *header;
+  std::array<std::string_view, 5> field;
+  for (int i = 0; i < 5; ++i) {
+    const auto f = NextField(rest, i < 4 ? '|' : '@');
+    if (!f) return false;
+    field[i] = *f;
+  }
+  TPsrContent c;
+  int32_t size = 0;
+  if (field[0] != kWord || !ParsePsrFloat(field[1], c.TimeBase) ||
+      !ParsePsrInt(field[2], c.TriggerPos) || !ParsePsrInt(field[3], size) ||
+      !ParsePsrInt(field[4], c.BufferSize) || size < 0 || size > 2) {
+    return false;
+  }
+  c.LogSize = size;
+  for (auto& name : c.Names) {
+    const auto n = ReadCounted(bytes, pos);
+    if (!n) return false;
+    name = *n;
+  }
+  const size_t need = static_cast<size_t>(ClampBufferSize(c.BufferSize));
+  if (bytes.size() - pos < need) return false;
+  c.Samples = bytes.substr(pos, need);
+  Content = std::move(c);
+  return true;
+}
