@@ -17,11 +17,21 @@ TDisplayLayout LayoutDisplay(const TRect& I, int Height, tdispType Typ) {
   l.HeadBand = Rect(I.Left + 2 * b, I.Top, r, I.Top + 23);
   l.Footer = Rect(I.Left + 2 * b, I.Bottom - a, r, I.Bottom);
   switch (Typ) {
-    case complete: l.Disp = Rect(I.Left + 2 * b, I.Top + 23, r, I.Bottom - a); break;
-    case dispOnly: l.Disp = Rect(I.Left + 3, I.Top, r, I.Bottom); break;
-    case dispTop: l.Disp = Rect(I.Left + 2 * b, I.Top + 23, r, I.Bottom); break;
-    case dispCenter: l.Disp = Rect(I.Left + 2 * b, I.Top, r, I.Bottom); break;
-    case dispBottom: l.Disp = Rect(I.Left + 2 * b, I.Top, r, I.Bottom - a); break;
+    case complete:
+      l.Disp = Rect(I.Left + 2 * b, I.Top + 23, r, I.Bottom - a);
+      break;
+    case dispOnly:
+      l.Disp = Rect(I.Left + 3, I.Top, r, I.Bottom);
+      break;
+    case dispTop:
+      l.Disp = Rect(I.Left + 2 * b, I.Top + 23, r, I.Bottom);
+      break;
+    case dispCenter:
+      l.Disp = Rect(I.Left + 2 * b, I.Top, r, I.Bottom);
+      break;
+    case dispBottom:
+      l.Disp = Rect(I.Left + 2 * b, I.Top, r, I.Bottom - a);
+      break;
   }
   l.DispFrame = l.Disp;
   InflateRect(l.NameColumn, -1, -1);

@@ -16,10 +16,10 @@ struct TDisplayLayout {
   int BandBottom = 0;  // a: the footer's height, H div 8 within 30..40
   TRect NameColumn;    // after shrinking by 1 on every side
   TRect HeadBand;
-  TRect Footer;        // F
-  TRect Disp;          // D: the area inside its sunken frame
-  TRect DispFrame;     // the columns and rows of that frame (inclusive)
-  TRect HeadBox;       // inside its sunken frame; empty without a head
+  TRect Footer;     // F
+  TRect Disp;       // D: the area inside its sunken frame
+  TRect DispFrame;  // the columns and rows of that frame (inclusive)
+  TRect HeadBox;    // inside its sunken frame; empty without a head
   TRect HeadBoxFrame;
   int DispWidth = 0;   // dw = D.Right - D.Left - 1
   int DispHeight = 0;  // dh = D.Bottom - D.Top

@@ -32,7 +32,7 @@ struct TPendingZoom {
 
 // Where the footer's parts lie after a paint (empty before, and without a footer).
 struct TFooterLayout {
-  std::array<TRect, 8> Buttons;  // B1..B8 as drawn, outline included
+  std::array<TRect, 8> Buttons;   // B1..B8 as drawn, outline included
   std::array<TRect, 3> BoxUpper;  // P, M, D: cycles
   std::array<TRect, 3> BoxLower;  // P, M, D: times
   TRect HexField;

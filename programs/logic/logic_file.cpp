@@ -2,13 +2,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
+#include "library/foundation/tickservice.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/safefile.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/forms/msgbox.h"
-#include "library/foundation/tickservice.h"
 #include "programs/logic/logic.h"
 #include "programs/logic/psrfile.h"
 
@@ -23,7 +22,9 @@ std::string WithoutFolder(const std::string& path) {
 std::string ReadWholeFile(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
   if (!in) throw EInOutError("Cannot open file " + name, errno);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, size_t(in.gcount()));
   if (in.bad()) throw EInOutError("Cannot read file " + name, errno);
   return bytes;
 }

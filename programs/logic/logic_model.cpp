@@ -40,18 +40,24 @@ TLogic::~TLogic() { TimerRemove(FRepeatId); }
 uint32_t TLogic::CountFor(TLogSize Size) const {
   const auto bytes = static_cast<uint32_t>(FBuffer.size());
   switch (Size) {
-    case TLogSize::Size8: return bytes;
-    case TLogSize::Size16: return bytes / 2;
-    case TLogSize::Size32: return bytes / 4;
+    case TLogSize::Size8:
+      return bytes;
+    case TLogSize::Size16:
+      return bytes / 2;
+    case TLogSize::Size32:
+      return bytes / 4;
   }
   return bytes / 4;
 }
 
 int32_t TLogic::HighestChannel() const {
   switch (FLogSize) {
-    case TLogSize::Size8: return 7;
-    case TLogSize::Size16: return 15;
-    case TLogSize::Size32: return 31;
+    case TLogSize::Size8:
+      return 7;
+    case TLogSize::Size16:
+      return 15;
+    case TLogSize::Size32:
+      return 31;
   }
   return 31;
 }
@@ -311,9 +317,15 @@ int32_t TLogic::NextMatch() {
   const uint8_t* p = FBuffer.data();
   int32_t i = -1;
   switch (FLogSize) {
-    case TLogSize::Size8: i = FindMatch<uint8_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits); break;
-    case TLogSize::Size16: i = FindMatch<uint16_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits); break;
-    case TLogSize::Size32: i = FindMatch<uint32_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits); break;
+    case TLogSize::Size8:
+      i = FindMatch<uint8_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits);
+      break;
+    case TLogSize::Size16:
+      i = FindMatch<uint16_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits);
+      break;
+    case TLogSize::Size32:
+      i = FindMatch<uint32_t>(p, FMatchAdr, FBufferCount, FMatchMask, FMatchBits);
+      break;
   }
   if (i < 0) return -1;
   FMatchAdr = i;
@@ -325,7 +337,9 @@ void TLogic::WriteSample(int32_t Index, uint32_t Value) {
   if (Index < 0 || Index >= FBufferCount) return;
   uint8_t* p = FBuffer.data();
   switch (FLogSize) {
-    case TLogSize::Size8: p[Index] = static_cast<uint8_t>(Value); break;
+    case TLogSize::Size8:
+      p[Index] = static_cast<uint8_t>(Value);
+      break;
     case TLogSize::Size16:
       p[2 * Index] = static_cast<uint8_t>(Value);
       p[2 * Index + 1] = static_cast<uint8_t>(Value >> 8);
@@ -340,11 +354,13 @@ uint32_t TLogic::ReadSample(int32_t Index) const {
   if (Index < 0 || Index >= FBufferCount) return 0;
   const uint8_t* p = FBuffer.data();
   switch (FLogSize) {
-    case TLogSize::Size8: return p[Index];
-    case TLogSize::Size16: return p[2 * Index] | (uint32_t(p[2 * Index + 1]) << 8);
+    case TLogSize::Size8:
+      return p[Index];
+    case TLogSize::Size16:
+      return p[2 * Index] | (uint32_t(p[2 * Index + 1]) << 8);
     case TLogSize::Size32:
-      return p[4 * Index] | (uint32_t(p[4 * Index + 1]) << 8) |
-             (uint32_t(p[4 * Index + 2]) << 16) | (uint32_t(p[4 * Index + 3]) << 24);
+      return p[4 * Index] | (uint32_t(p[4 * Index + 1]) << 8) | (uint32_t(p[4 * Index + 2]) << 16) |
+             (uint32_t(p[4 * Index + 3]) << 24);
   }
   return 0;
 }

@@ -8,9 +8,7 @@ void TLogic::DrawDiagram() {}
 void TLogic::DrawTextView() {}
 void TLogic::DrawStatus() {}
 void TLogic::DrawBufferBar() {}
-void TLogic::UpdatePointer() {
-  FPointerPos = std::clamp(FPointerPos, FDispStartPos, FDispEndPos);
-}
+void TLogic::UpdatePointer() { FPointerPos = std::clamp(FPointerPos, FDispStartPos, FDispEndPos); }
 void TLogic::UpdateMarker() { FMarkerPos = std::clamp(FMarkerPos, 0, FBufferCount - 1); }
 void TLogic::SetPointerEnable(bool Value) { FPointerEnable = Value; }
 void TLogic::SetMarkerEnable(bool Value) { FMarkerEnable = Value; }

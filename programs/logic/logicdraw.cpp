@@ -88,8 +88,8 @@ void Arrow(TCanvas& c, const std::array<TPoint, 3>& corners, bool bar, TPoint b1
 std::string SecondsToHMS(bool Tenths, double Seconds) {
   if (!std::isfinite(Seconds) || Seconds < 0) Seconds = 0;
   const int64_t s = Trunc(Seconds);
-  std::string text = TwoDigits(s / 3600) + ":" + TwoDigits((s % 3600) / 60) + ":" +
-                     TwoDigits(s % 60);
+  std::string text =
+      TwoDigits(s / 3600) + ":" + TwoDigits((s % 3600) / 60) + ":" + TwoDigits(s % 60);
   if (Tenths) {
     const double fraction = Seconds - std::trunc(Seconds);
     text += "." + IntToStr(std::min<int64_t>(Trunc(fraction * 10), 9));
@@ -128,8 +128,7 @@ void DrawArrowDown(TCanvas& Canvas, const TRect& R, bool Bar) {
   Arrow(Canvas,
         {Point(R.Left + w / 4, R.Top + h / 5), Point(R.Right - w / 4, R.Top + h / 5),
          Point(R.Left + w / 2, R.Bottom - h / 5)},
-        Bar, Point(R.Left + w / 4, R.Bottom - h / 5),
-        Point(R.Right - w / 4 + 1, R.Bottom - h / 5));
+        Bar, Point(R.Left + w / 4, R.Bottom - h / 5), Point(R.Right - w / 4 + 1, R.Bottom - h / 5));
 }
 
 void DrawArrowLeft(TCanvas& Canvas, const TRect& R, bool Bar) {

@@ -46,6 +46,11 @@ int32_t ClampBufferSize(int32_t Size) { return std::clamp(Size, kMinBufferSize, 
 std::string PsrFloatText(double Value) {
   std::string text = FloatToStr(Value);
   std::replace(text.begin(), text.end(), DecimalSeparator, '.');
+  double back = 0;
+  if (ParsePsrFloat(text, back)) return text;
+  // Next to the largest double, 15 digits round beyond it: such a value is written exactly.
+  text = FloatToStrF(Value, ffGeneral, 17, 0);
+  std::replace(text.begin(), text.end(), DecimalSeparator, '.');
   return text;
 }
 

@@ -17,10 +17,10 @@ constexpr int32_t kMaxBufferSize = 64000;
 struct TPsrContent {
   double TimeBase = 1e-5;
   int32_t TriggerPos = 0;
-  int LogSize = 2;           // 0 = 8, 1 = 16, 2 = 32 bits per sample
-  int32_t BufferSize = 0;    // as written in the header
+  int LogSize = 2;         // 0 = 8, 1 = 16, 2 = 32 bits per sample
+  int32_t BufferSize = 0;  // as written in the header
   std::array<std::string, kPsrChannels> Names;
-  std::string Samples;       // exactly the clamped buffer size of bytes
+  std::string Samples;  // exactly the clamped buffer size of bytes
 };
 
 // The buffer size a header asks for, limited to what a logic display holds.

@@ -28,8 +28,8 @@ TEST(DisplayLayout, EachTypeGivesItsDisplayRectangle) {
     TRect frame;
     bool head;
   } cases[] = {
-      {complete, Rect(54, 27, 393, 166), true},  {dispOnly, Rect(7, 4, 393, 196), false},
-      {dispTop, Rect(54, 27, 393, 196), true},   {dispCenter, Rect(54, 4, 393, 196), false},
+      {complete, Rect(54, 27, 393, 166), true},   {dispOnly, Rect(7, 4, 393, 196), false},
+      {dispTop, Rect(54, 27, 393, 196), true},    {dispCenter, Rect(54, 4, 393, 196), false},
       {dispBottom, Rect(54, 4, 393, 166), false},
   };
   for (const Case& c : cases) {

@@ -58,8 +58,8 @@ class LogicFile : public LogicTest {
     bool operator==(const State&) const = default;
   };
   State Snapshot() const {
-    return {logic->BufferSize(), logic->BufferCount(), logic->TriggerPos(),
-            logic->LogSize(),    logic->TimeBase(),    logic->ChanNamen().Text(),
+    return {logic->BufferSize(),  logic->BufferCount(),  logic->TriggerPos(),
+            logic->LogSize(),     logic->TimeBase(),     logic->ChanNamen().Text(),
             logic->ReadSample(0), logic->ReadSample(999)};
   }
 
@@ -110,7 +110,9 @@ TEST_F(LogicFile, MalformedFilesAreRefusedWithTheirMessageAndChangeNothing) {
   const std::string good = "Pulsaric|1E-5|4|0|4000@\x1A";
   std::string cutNames = Counted(good);
   for (int i = 0; i < 31; ++i) cutNames += Counted("Chan");
-  cutNames += "\x05" "Ch";
+  cutNames +=
+      "\x05"
+      "Ch";
   struct Case {
     const char* name;
     std::string bytes;
