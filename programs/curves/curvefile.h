@@ -14,6 +14,8 @@
 #include "programs/curves/curvemodel.h"
 
 constexpr int kCurveRecordSize = 28;
+// No file holds more that a reader looks at: the longest header and 30 records per channel.
+constexpr size_t kCurveFileMaxUsed = 1 + 255 + kCurveChannels * kMaxCurvePoints * kCurveRecordSize;
 
 // What a curve file holds. A count of 0 or below leaves its channel as it is (no points).
 struct TCurveFileContent {
