@@ -127,7 +127,7 @@ void TNumEdit::StoreValue(double Value, int32_t Int) {
 }
 
 void TNumEdit::SetValueFloat(double Value) {
-  if (std::isnan(Value)) return;
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
     FValueFloat = Value;
     FValueInt = ToLongint(Value);
@@ -157,7 +157,7 @@ void TNumEdit::SetValueInt(int32_t Value) {
 }
 
 void TNumEdit::SetValueMin(double Value) {
-  if (std::isnan(Value)) return;
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
     FValueMin = Value;
     return;
@@ -169,7 +169,7 @@ void TNumEdit::SetValueMin(double Value) {
 }
 
 void TNumEdit::SetValueMax(double Value) {
-  if (std::isnan(Value)) return;
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
     FValueMax = Value;
     return;

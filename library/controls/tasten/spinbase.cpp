@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -96,7 +97,9 @@ void TCustomSpin::SelectFirst(const T& Value, Reader Read) {
 void TCustomSpin::SetPosString(const std::string& Value) { SelectFirst(Value, PosItemText); }
 void TCustomSpin::SetPosInteger(int Value) { SelectFirst(Value, PosItemInteger); }
 void TCustomSpin::SetPosColor(TColor Value) { SelectFirst(Value, PosItemColor); }
-void TCustomSpin::SetPosFloat(double Value) { SelectFirst(Value, PosItemFloat); }
+void TCustomSpin::SetPosFloat(double Value) {
+  if (std::isfinite(Value)) SelectFirst(Value, PosItemFloat);
+}
 
 void TCustomSpin::SetTextAdjust(TTextStyle Value) {
   if (Value == FTextAdjust) return;

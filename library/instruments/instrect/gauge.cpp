@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "library/foundation/tickservice.h"
 #include "library/instruments/common/valuemodel.h"
@@ -38,6 +39,7 @@ void TGaugeGp::ApplyValue(double V, bool Force) {
 }
 
 void TGaugeGp::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_ = V;
     return;
@@ -46,6 +48,7 @@ void TGaugeGp::SetValue(double V) {
 }
 
 void TGaugeGp::SetPercent(double V) {
+  if (!std::isfinite(V)) return;
   if (V == percent_) return;
   percent_ = std::clamp(V, 0.0, 100.0);
   value_ = value_min_ + 0.01 * percent_ * (value_max_ - value_min_);
@@ -55,6 +58,7 @@ void TGaugeGp::SetPercent(double V) {
 // A range change keeps Value inside the new range and recomputes Percent even when Value itself
 // stays, so the bar shows the value's share of the new range.
 void TGaugeGp::SetValueMin(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_min_ = V;
     return;
@@ -66,6 +70,7 @@ void TGaugeGp::SetValueMin(double V) {
 }
 
 void TGaugeGp::SetValueMax(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_max_ = V;
     return;
@@ -79,6 +84,7 @@ void TGaugeGp::SetValueMax(double V) {
 void TGaugeGp::SetDamping(int V) { ApplyDamping(damping_, V, 10, damp_timer_id_); }
 
 void TGaugeGp::SetPntrPercent(double V) {
+  if (!std::isfinite(V)) return;
   V = std::clamp(V, 0.0, 100.0);
   if (V == pntr_percent_) return;
   pntr_percent_ = V;

@@ -128,6 +128,8 @@ class TPanelMeter : public TOrvaneBase {
   bool StoreValueEnd(double V);
   virtual void RangeStartChanged();
   virtual void RangeEndChanged();
+  // Puts a limit that a range change left outside the range back by the limit setters' rule.
+  void KeepLimitsInRange();
   // The moving parts over the static image in WorkBitmap, before the LEDs.
   virtual void DrawMovingParts(TCanvas& Work) = 0;
   // Refreshes what else follows the shown value (a readout); true when the redraw is forced.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "library/instruments/instrect/instrect.h"
@@ -23,9 +24,11 @@ bool Store(T& Field, T V) {
 }  // namespace
 
 void TMagicEye::SetStartPos(double V) {
+  if (!std::isfinite(V)) return;
   if (Store(start_pos_, V)) DrawEye();
 }
 void TMagicEye::SetEndPos(double V) {
+  if (!std::isfinite(V)) return;
   if (Store(end_pos_, V)) DrawEye();
 }
 void TMagicEye::SetColorBack(TColor V) {
@@ -39,6 +42,7 @@ void TMagicEye::SetColorEyeInv(TColor V) {
 }
 
 void TMagicEye::SetStartValue(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     start_value_ = V;
     return;
@@ -48,6 +52,7 @@ void TMagicEye::SetStartValue(double V) {
 }
 
 void TMagicEye::SetEndValue(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     end_value_ = V;
     return;

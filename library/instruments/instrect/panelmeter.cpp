@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <span>
 
 #include "library/foundation/tickservice.h"
@@ -32,6 +33,7 @@ void TPanelMeter::RepaintNow() {
 void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
 
 void TPanelMeter::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (V == pointer_.Value) return;
   pointer_.Value = V;
   UpdatePointer(false);
@@ -47,11 +49,19 @@ void TPanelMeter::RangeEndChanged() {
   upper_limit_ = scale_.Start + 0.8 * (scale_.End - scale_.Start);
 }
 
+// A range change resets one limit to its share of the range; the other keeps its value unless
+// the new range leaves it outside, where the limit setters' own rule puts it back.
+void TPanelMeter::KeepLimitsInRange() {
+  if (lower_limit_ < scale_.Start || lower_limit_ >= scale_.End) lower_limit_ = scale_.Start;
+  if (upper_limit_ < scale_.Start || upper_limit_ > scale_.End) upper_limit_ = scale_.End;
+}
+
 bool TPanelMeter::StoreValueStart(double V) {
   V = ClampRangeStart(V, scale_.End, bound_, scale_.NonLinear);
   if (V == scale_.Start) return false;
   scale_.Start = V;
   RangeStartChanged();
+  KeepLimitsInRange();
   return true;
 }
 
@@ -60,10 +70,12 @@ bool TPanelMeter::StoreValueEnd(double V) {
   if (V == scale_.End) return false;
   scale_.End = V;
   RangeEndChanged();
+  KeepLimitsInRange();
   return true;
 }
 
 void TPanelMeter::SetValueStart(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scale_.Start = V;
     return;
@@ -72,6 +84,7 @@ void TPanelMeter::SetValueStart(double V) {
 }
 
 void TPanelMeter::SetValueEnd(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scale_.End = V;
     return;
@@ -85,9 +98,13 @@ void TPanelMeter::RepairLogRange() {
   double value = pointer_.Value, start = scale_.Start, end = scale_.End;
   ::RepairLogRange(value, start, end);
   pointer_.Value = value;
-  StoreValueStart(start);
-  StoreValueEnd(end);
-  if (KeepLogSpan(scale_.Start, scale_.End)) RangeEndChanged();
+  const bool start_changed = StoreValueStart(start);
+  bool end_changed = StoreValueEnd(end);
+  if (KeepLogSpan(scale_.Start, scale_.End)) end_changed = true;
+  // The defaults are shares of the range the ends snapped to, not of the half-repaired one.
+  if (start_changed) RangeStartChanged();
+  if (end_changed) RangeEndChanged();
+  KeepLimitsInRange();
   scale_.CacheLogs();
 }
 
@@ -113,6 +130,7 @@ void TPanelMeter::SetScalaPsub(int V) {
 }
 
 void TPanelMeter::SetLowerLimit(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     lower_limit_ = V;
     return;
@@ -122,6 +140,7 @@ void TPanelMeter::SetLowerLimit(double V) {
 }
 
 void TPanelMeter::SetUpperLimit(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     upper_limit_ = V;
     return;

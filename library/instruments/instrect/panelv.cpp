@@ -70,6 +70,7 @@ void TMeterPanelV::RangeEndChanged() {
 }
 
 void TMeterPanelV::SetValueMin(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_min_ = V;
     return;
@@ -83,6 +84,7 @@ void TMeterPanelV::SetValueMin(double V) {
 }
 
 void TMeterPanelV::SetValueMid(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_mid_ = V;
     return;

@@ -76,6 +76,7 @@ void TMeter360::SetValue1(double V) { SetValue(0, V); }
 void TMeter360::SetValue2(double V) { SetValue(1, V); }
 
 void TMeter360::SetValue(int Index, double V) {
+  if (!std::isfinite(V)) return;
   if (V == pointers_[Index].Value) return;
   pointers_[Index].Value = V;
   UpdatePointer(false);
@@ -101,6 +102,7 @@ bool TMeter360::StoreValueEnd(int Index, double V) {
 }
 
 void TMeter360::SetValueStart(int Index, double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scales_[Index].range.Start = V;
     if (Index == 1) pointers_[1].PeakValue = V;
@@ -110,6 +112,7 @@ void TMeter360::SetValueStart(int Index, double V) {
 }
 
 void TMeter360::SetValueEnd(int Index, double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scales_[Index].range.End = V;
     return;

@@ -45,6 +45,7 @@ void TRoundMeter::RepaintNow() {
 }
 
 void TRoundMeter::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (V == pointer_.Value) return;
   pointer_.Value = V;
   UpdatePointer(false);
@@ -115,6 +116,7 @@ bool TRoundMeter::StoreValueEnd(double V) {
 }
 
 void TRoundMeter::SetValueStart(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scale_.Start = V;
     pointer_.PeakValue = V;
@@ -124,6 +126,7 @@ void TRoundMeter::SetValueStart(double V) {
 }
 
 void TRoundMeter::SetValueEnd(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     scale_.End = V;
     return;
@@ -157,6 +160,7 @@ bool TRoundMeter::StoreBand(BandBound Which, double V) {
 }
 
 void TRoundMeter::SetBand(BandBound Which, double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     Band& band = bands_[Which / 2];
     (Which % 2 == 0 ? band.from : band.to) = V;

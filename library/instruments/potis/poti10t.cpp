@@ -41,6 +41,7 @@ TPoti10T::~TPoti10T() { TimerRemove(blink_id_); }
 // ---- Setters ----
 
 void TPoti10T::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_ = V;
     return;
@@ -52,6 +53,7 @@ void TPoti10T::SetValue(double V) {
 }
 
 void TPoti10T::SetValueStart(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     start_ = V;
     return;
@@ -64,6 +66,7 @@ void TPoti10T::SetValueStart(double V) {
 }
 
 void TPoti10T::SetValueEnd(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     end_ = V;
     return;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
@@ -19,6 +20,7 @@ TPoti270::TPoti270(TComponent* AOwner) : TRotaryInput(AOwner, [this](TObject*) {
 }
 
 void TPoti270::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     value_ = V;
     return;
@@ -30,6 +32,7 @@ void TPoti270::SetValue(double V) {
 }
 
 void TPoti270::SetValueStart(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     start_ = V;
     return;
@@ -42,6 +45,7 @@ void TPoti270::SetValueStart(double V) {
 }
 
 void TPoti270::SetValueEnd(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     end_ = V;
     return;

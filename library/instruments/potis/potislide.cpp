@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
@@ -22,6 +23,7 @@ TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*
 }
 
 void TPotiSlide::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     value_ = V;
     return;
@@ -33,6 +35,7 @@ void TPotiSlide::SetValue(double V) {
 }
 
 void TPotiSlide::SetValueStart(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     scale_.Start = V;
     return;
@@ -45,6 +48,7 @@ void TPotiSlide::SetValueStart(double V) {
 }
 
 void TPotiSlide::SetValueEnd(double V) {
+  if (!std::isfinite(V)) return;
   if (Reading()) {
     scale_.End = V;
     return;

@@ -55,7 +55,9 @@ void TSelector270::Select(int Found) {
 void TSelector270::SetPosString(const std::string& V) { Select(texts_.FindText(V, scala_part_)); }
 void TSelector270::SetPosinteger(int32_t V) { Select(texts_.FindInteger(V, scala_part_)); }
 void TSelector270::SetPosColor(TColor V) { Select(texts_.FindColor(V, scala_part_)); }
-void TSelector270::SetPosFloat(double V) { Select(texts_.FindFloat(V, scala_part_)); }
+void TSelector270::SetPosFloat(double V) {
+  if (std::isfinite(V)) Select(texts_.FindFloat(V, scala_part_));
+}
 
 void TSelector270::DrawScale(TCanvas& C) {
   const int r = plane_.Pixels(40);

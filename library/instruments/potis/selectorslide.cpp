@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
@@ -50,7 +51,9 @@ void TSelectorSlide::Select(int Found) {
 void TSelectorSlide::SetPosString(const std::string& V) { Select(texts_.FindText(V, scala_part_)); }
 void TSelectorSlide::SetPosinteger(int32_t V) { Select(texts_.FindInteger(V, scala_part_)); }
 void TSelectorSlide::SetPosColor(TColor V) { Select(texts_.FindColor(V, scala_part_)); }
-void TSelectorSlide::SetPosFloat(double V) { Select(texts_.FindFloat(V, scala_part_)); }
+void TSelectorSlide::SetPosFloat(double V) {
+  if (std::isfinite(V)) Select(texts_.FindFloat(V, scala_part_));
+}
 
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "library/instruments/potis/parts.h"
@@ -48,6 +49,7 @@ TSlider::~TSlider() = default;
 // ---- Setters ----
 
 void TSlider::SetValue(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     value_ = V;
     return;
@@ -64,6 +66,7 @@ void TSlider::SetValue(double V) {
 }
 
 void TSlider::SetValueMin(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     range_.Start = V;
     return;
@@ -72,6 +75,7 @@ void TSlider::SetValueMin(double V) {
 }
 
 void TSlider::SetValueMax(double V) {
+  if (!std::isfinite(V)) return;
   if (ComponentState().Contains(csReading)) {
     range_.End = V;
     return;

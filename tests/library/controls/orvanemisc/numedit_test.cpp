@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,22 @@ TEST_F(NumEditTest, RangeBoundsKeepTheirOrderAndTheValue) {
   edit->SetValueMax(1e12);
   edit->SetValueFloat(1e11);
   EXPECT_EQ(edit->ValueInt(), 2147483647);
+}
+
+TEST_F(NumEditTest, NumbersThatAreNotFiniteAreIgnored) {
+  edit->SetValueMin(-10);
+  edit->SetValueMax(10);
+  edit->SetValueFloat(5);
+  for (double v :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
+    edit->SetValueMin(v);
+    edit->SetValueMax(v);
+    edit->SetValueFloat(v);
+  }
+  EXPECT_EQ(edit->ValueMin(), -10);
+  EXPECT_EQ(edit->ValueMax(), 10);
+  EXPECT_EQ(edit->ValueFloat(), 5);
 }
 
 TEST_F(NumEditTest, StoredRangeLoadsAsStored) {
