@@ -131,6 +131,20 @@ std::string Unquote(const std::string& value) {
   return v;
 }
 
+bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+
+// Whether key=value under [section] reads back as those three texts. A line break would start a
+// new line; ']' would end the section header early; in the key, '=' would end the key early and
+// a leading '[', ';' or '#' would turn the line into a section header or a comment.
+bool ReadsBackAsWritten(const std::string& section, const std::string& key,
+                        const std::string& value) {
+  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
+  if (section.find(']') != std::string::npos) return false;
+  if (key.find('=') != std::string::npos) return false;
+  const std::string k = TrimBlanks(key);
+  return k.empty() || (k[0] != '[' && k[0] != ';' && k[0] != '#');
+}
+
 }  // namespace
 
 std::string ProfilePath(const std::string& fileName) {
@@ -155,6 +169,7 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
 
 bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& fileName) {
+  if (!ReadsBackAsWritten(section, key, value)) return false;
   const std::string path = ProfilePath(fileName);
   std::optional<Lines> read = ReadLines(path);
   // A file that exists but cannot be read must not be replaced by one holding only this entry.

@@ -30,7 +30,8 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
 // An existing entry's line is replaced where it stands; a new entry goes after the last entry of
 // its section; a missing section is added at the end of the file; a missing file is created.
 // False when the file cannot be written (missing or unwritable directory, read-only file, full
-// disk); the file is then unchanged.
+// disk), and for texts that would not read back as written (a line break anywhere, ']' in the
+// section, '=' in the key or a key starting with '[', ';' or '#'); the file is then unchanged.
 bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& fileName);
 

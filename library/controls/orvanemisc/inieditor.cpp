@@ -58,7 +58,11 @@ std::string TIniEditor::FullFileName() const {
   } else {
     full = FDirectory + FFileName;
   }
-  if (full.find('.') == std::string::npos) full += ".INI";
+  // Only the file's own name counts: folders such as ~/.config hold dots too.
+  const size_t name = full.find_last_of("/\\");
+  if (full.find('.', name == std::string::npos ? 0 : name + 1) == std::string::npos) {
+    full += ".INI";
+  }
   return full;
 }
 

@@ -27,8 +27,8 @@ class TIniEditor : public TComponent {
   void SetFileLocation(TFileLocation Value);
 
   // The path handed to the profile functions: FileName, placed in the directory of the location
-  // rule unless it is absolute (a drive letter or a leading '/'); ".INI" added when the whole
-  // path holds no '.'.
+  // rule unless it is absolute (a drive letter or a leading '/'); ".INI" added when the file's
+  // name (after the last '/' or '\\') holds no '.'.
   std::string FullFileName() const;
 
   // Texts longer than 255 characters are cut to their first 255.

@@ -108,6 +108,44 @@ TEST_F(Profile, WritesChangeOnlyTheirLine) {
   EXPECT_EQ(ReadFile(file), "; header comment\r\n");
 }
 
+TEST_F(Profile, TextsThatWouldNotReadBackAreRefusedAndNothingIsWritten) {
+  const std::string file = Path("checked.ini");
+  const std::string before = "[S]\r\nk=v\r\n";
+  const struct {
+    const char *section, *key, *value;
+  } refused[] = {
+      {"S", "k", "v\r\n[Evil]\r\nx=1"},  // the value would add a section
+      {"S", "k", "v\nx=1"},
+      {"S", "k", "v\r"},
+      {"S", "[x", "v"},  // the line would read as a section header
+      {"S", "  [x", "v"},
+      {"S", ";x", "v"},  // ... or as a comment
+      {"S", "#x", "v"},
+      {"S", "a=b", "v"},  // the key would end at the first '='
+      {"S", "a\nb", "v"},
+      {"T]x", "k", "v"},  // the header would end at the first ']'
+      {"T\r\n[U", "k", "v"},
+  };
+  for (const auto& c : refused) {
+    WriteFile(file, before);
+    EXPECT_FALSE(ProfileWrite(c.section, c.key, c.value, file)) << c.section << "/" << c.key;
+    EXPECT_EQ(ReadFile(file), before) << c.section << "/" << c.key;
+  }
+  // Look-alikes that read back as written are taken.
+  const struct {
+    const char *section, *key, *value;
+  } taken[] = {
+      {"S", "x[", "v"}, {"S", "n", "[Evil]"}, {"S", "n", "a=b;c#d"},
+      {"[T", "k", "v"}, {"S", "", "v"},
+  };
+  for (const auto& c : taken) {
+    WriteFile(file, before);
+    ASSERT_TRUE(ProfileWrite(c.section, c.key, c.value, file)) << c.section << "/" << c.key;
+    EXPECT_EQ(ProfileRead(c.section, c.key, "missing", file), c.value) << c.section << "/" << c.key;
+    EXPECT_EQ(ProfileRead("S", "k", "missing", file), "v");
+  }
+}
+
 TEST_F(Profile, ErasingInAMissingFileCreatesNothing) {
   EXPECT_TRUE(ProfileEraseEntry("A", "a", Path("none.ini")));
   EXPECT_TRUE(ProfileEraseSection("A", Path("none.ini")));

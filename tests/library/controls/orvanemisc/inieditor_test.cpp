@@ -137,9 +137,25 @@ TEST_F(IniEditorTest, FullFileNameFollowsTheLocationRules) {
   TIniEditor fresh(nullptr);
   fresh.SetFileName("y");
   EXPECT_EQ(fresh.FullFileName(), "y.INI");
-  // A dot anywhere in the path keeps ".INI" away.
-  fresh.SetFileName(root_ + "/folder.d/plain");
-  EXPECT_EQ(fresh.FullFileName(), root_ + "/folder.d/plain");
+  // Only a dot in the file's own name keeps ".INI" away, not one in a folder's name.
+  const struct {
+    std::string name, full;
+  } folders[] = {
+      {root_ + "/folder.d/plain", root_ + "/folder.d/plain.INI"},
+      {"C:\\x.y\\plain", "C:\\x.y\\plain.INI"},
+      {root_ + "/folder.d/.hidden", root_ + "/folder.d/.hidden"},
+      {root_ + "/folder.d/a.ini", root_ + "/folder.d/a.ini"},
+  };
+  for (const auto& f : folders) {
+    fresh.SetFileName(f.name);
+    EXPECT_EQ(fresh.FullFileName(), f.full);
+  }
+  // The configuration folder itself lies below a folder with a dot in its name.
+  TIniEditor config(nullptr);
+  config.SetFileName("settings");
+  setenv("XDG_CONFIG_HOME", (root_ + "/.config").c_str(), 1);
+  config.SetFileLocation(TFileLocation::WindowsPath);
+  EXPECT_EQ(config.FullFileName(), root_ + "/.config/orvane/settings.INI");
 }
 
 TEST_F(IniEditorTest, AnUnwritableProgramDirectoryGivesWayToTheWindowsDirectory) {
