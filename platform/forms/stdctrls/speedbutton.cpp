@@ -38,8 +38,12 @@ void DrawGlyphAndCaption(TCanvas* canvas, const TRect& client, const TBitmap* gl
                          TPoint offset, bool enabled) {
   const int gw = glyph != nullptr ? glyph->Width() : 0;
   const int gh = glyph != nullptr ? glyph->Height() : 0;
-  TRect text_rect = Rect(0, 0, client.Width(), 0);
-  if (!caption.empty()) canvas->DrawText(caption, text_rect, DT_CALCRECT | DT_SINGLELINE);
+  // No caption takes no room.
+  TRect text_rect;
+  if (!caption.empty()) {
+    text_rect = Rect(0, 0, client.Width(), 0);
+    canvas->DrawText(caption, text_rect, DT_CALCRECT | DT_SINGLELINE);
+  }
   const int tw = text_rect.Width();
   const int th = text_rect.Height();
   const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;

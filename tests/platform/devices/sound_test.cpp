@@ -5,6 +5,7 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 
+#include "platform/devices/wavewriter.h"
 #include "tests/platform/devices/devices_fixture.h"
 
 namespace {
@@ -23,22 +24,15 @@ struct WaveFormat {
   bool junkFirst = false;
 };
 
-std::string Le(uint32_t v, int bytes) {
-  std::string s;
-  for (int i = 0; i < bytes; ++i) s += static_cast<char>(v >> (8 * i) & 0xFF);
-  return s;
-}
-
 std::string MakeWave(const WaveFormat& w) {
-  std::string body = w.wave;
-  if (w.junkFirst) body += "LIST" + Le(3, 4) + "abc" + std::string(1, '\0');  // odd size: padded
-  if (w.format) {
-    body += "fmt " + Le(16, 4) + Le(w.tag, 2) + Le(w.channels, 2) + Le(w.rate, 4) +
-            Le(w.rate * w.channels * w.bits / 8, 4) + Le(w.channels * w.bits / 8, 2) +
-            Le(w.bits, 2);
-  }
-  if (w.data) body += "data" + Le(w.dataBytes, 4) + std::string(w.dataBytes, '\x10');
-  return std::string(w.riff) + Le(static_cast<uint32_t>(body.size()), 4) + body;
+  std::string chunks;
+  if (w.junkFirst) chunks += RiffChunk("LIST", "abc");  // odd size: padded
+  if (w.format) chunks += RiffChunk("fmt ", WaveFormatBody(w.tag, w.channels, w.rate, w.bits));
+  if (w.data) chunks += RiffChunk("data", std::string(w.dataBytes, '\x10'));
+  std::string file = RiffWave(chunks);
+  file.replace(0, 4, w.riff);
+  file.replace(8, 4, w.wave);
+  return file;
 }
 
 class Sound : public DevicesTest {
@@ -104,6 +98,14 @@ TEST_F(Sound, WaveHeadersAreChecked) {
     WriteFile(path, MakeWave(c.format));
     EXPECT_EQ(ReadWaveInfo(path, &info), c.ok) << c.what;
   }
+  // The writer's own PCM files read back with their layout.
+  WriteFile(root_ + "/pcm.wav", PcmWave(22050, std::vector<int16_t>(101, -3)));
+  ASSERT_TRUE(ReadWaveInfo(root_ + "/pcm.wav", &info));
+  EXPECT_EQ(info.FormatTag, 1);
+  EXPECT_EQ(info.Channels, 1);
+  EXPECT_EQ(info.SampleRate, 22050u);
+  EXPECT_EQ(info.BitsPerSample, 16);
+  EXPECT_EQ(info.DataBytes, 202u);
   // Cut short: the header alone is not enough, a partial data chunk plays what it holds.
   const std::string whole = MakeWave({});
   WriteFile(root_ + "/cut.wav", whole.substr(0, 30));

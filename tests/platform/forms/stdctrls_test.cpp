@@ -336,6 +336,27 @@ TEST_F(StdCtrlsTest, SpeedButtonFaceShowsUpAndDown) {
   EXPECT_NE(ScreenPixel(a, 5, 5), ScreenPixel(a, 6, 5));        // held down: dithered
 }
 
+TEST_F(StdCtrlsTest, SpeedButtonGlyphWithoutCaptionIsCentred) {
+  TBitmap glyph;
+  glyph.SetSize(20, 20);
+  glyph.Canvas()->Brush()->SetColor(clOlive);  // the bottom-left pixel: transparent
+  glyph.Canvas()->FillRect(Rect(0, 0, 20, 20));
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(Rect(0, 0, 1, 19));
+  glyph.Canvas()->FillRect(Rect(19, 0, 20, 19));
+  auto* a = Put<TSpeedButton>("a", Bounds(10, 10, 30, 30));
+  a->SetGlyph(&glyph);
+  ShowForm();
+  // The glyph's two red edges stand 19 pixels apart in the middle of the button.
+  std::vector<int> red;
+  for (int x = 0; x < 30; ++x) {
+    if (ScreenPixel(a, x, 15) == clRed) red.push_back(x);
+  }
+  ASSERT_EQ(red.size(), 2u);
+  EXPECT_EQ(red[1] - red[0], 19);
+  EXPECT_NEAR((red[0] + red[1]) / 2.0, 14.5, 1.0);
+}
+
 TEST_F(StdCtrlsTest, LabelSizesToItsCaptionAndFillsUnlessTransparent) {
   form->SetColor(clTeal);
   auto* label = Put<TLabel>("label", Bounds(200, 10, 10, 10));

@@ -1,0 +1,76 @@
+#include "programs/demo/forms/registry.h"
+
+#include <utility>
+
+// Adding a demo form takes one module and one line in each of three lists:
+//  1. forms/<unit>.h and .cpp, <unit> as the index names it (demoindex.cpp): a class deriving from
+//     TDemoForm, constructed as TBevelDemo(TComponent* AOwner) : TDemoForm(AOwner, "TBevelDemo"),
+//     which builds its components with a TFormLoader (AddCloser makes the index's closing
+//     button); its handlers are member functions.
+//  2. Here: its include below (in alphabetical order), and NewDemoForm<TBevelDemo> in place of
+//     nullptr on its button's line, which enables the button.
+//  3. programs/demo/CMakeLists.txt: forms/<unit>.cpp in DEMO_FORMS.
+// The shared checks (tests/programs/demo/forms_test.cpp) then open every enabled form, compare it
+// with the index, check its layout and that closing it leaves no tick record behind. Tests of a
+// form's own behaviour: tests/programs/demo/forms/<unit>_test.cpp on the DemoTest fixture
+// (demo_fixture.h), listed in DEMO_FORM_TESTS of tests/programs/demo/CMakeLists.txt.
+
+// Demo form includes, one per line:
+
+namespace {
+
+// One entry per line, so that forms added side by side touch different lines.
+// clang-format off
+const std::pair<const char*, TDemoFactory> kDemoForms[] = {
+    {"Bevel3DBtn", nullptr},
+    {"LedTastBtn", nullptr},
+    {"SchiebeSchBtn", nullptr},
+    {"TasterBtn", nullptr},
+    {"TextSpinBtn", nullptr},
+    {"SchaltLinBtn", nullptr},
+    {"Schalt270Btn", nullptr},
+    {"PotiLinBtn", nullptr},
+    {"Poti270Btn", nullptr},
+    {"Spin7sBtn", nullptr},
+    {"Disp7sBtn", nullptr},
+    {"MagicEyeBtn", nullptr},
+    {"MeterHBtn", nullptr},
+    {"MeterVBtn", nullptr},
+    {"Meter120Btn", nullptr},
+    {"Meter180Btn", nullptr},
+    {"Meter270Btn", nullptr},
+    {"Meter360Btn", nullptr},
+    {"GaugeBtn", nullptr},
+    {"SliderBtn", nullptr},
+    {"SerieSpinBtn", nullptr},
+    {"LedCheckBtn", nullptr},
+    {"GlyphBtn", nullptr},
+    {"IniFileBtn", nullptr},
+    {"SysInfBtn", nullptr},
+    {"PlaySoundBtn", nullptr},
+    {"GameBtn", nullptr},
+    {"JoyStickBtn", nullptr},
+    {"LeftRightBtn", nullptr},
+    {"UpDownBtn", nullptr},
+    {"KeyBrdBtn", nullptr},
+    {"FiFoBtn", nullptr},
+    {"NumEditBtn", nullptr},
+    {"TextScrollBtn", nullptr},
+    {"RotLabelBtn", nullptr},
+    {"RollFormBtn", nullptr},
+    {"StrokeBtn", nullptr},
+    {"SmartTimeBtn", nullptr},
+    {"ComPortBtn", nullptr},
+    {"CtrlTimBtn", nullptr},
+    {"BoxLineBtn", nullptr},
+};
+// clang-format on
+
+}  // namespace
+
+TDemoFactory DemoFactory(const std::string& Button) {
+  for (const auto& [button, factory] : kDemoForms) {
+    if (Button == button) return factory;
+  }
+  return nullptr;
+}
