@@ -194,6 +194,8 @@ uint32_t JoySetCapture(uint32_t id, TJoyReceiver receiver) {
   return JOYERR_NOERROR;
 }
 
+bool JoyCaptured(uint32_t id) { return id <= JOYSTICKID2 && captures[id] != nullptr; }
+
 uint32_t JoyReleaseCapture(uint32_t id) {
   if (id > JOYSTICKID2) return JOYERR_PARMS;
   Release(id);

@@ -56,5 +56,9 @@ uint32_t JoyGetPos(uint32_t id, JOYINFO* info);
 // callable until the capture is released.
 uint32_t JoySetCapture(uint32_t id, TJoyReceiver receiver);
 
+// True while the stick is captured: from JoySetCapture until JoyReleaseCapture or until its
+// device goes away.
+bool JoyCaptured(uint32_t id);
+
 // Ends the capture; harmless when the stick is not captured.
 uint32_t JoyReleaseCapture(uint32_t id);

@@ -39,7 +39,8 @@ bool ParseCommSettings(const std::string& Text, DCB& Dcb) {
   const std::vector<std::string> f = Split(Text, ',');
   if (f.size() != 5) return false;
   int32_t baud, bits;
-  if (!TryStrToInt(f[0], baud) || baud <= 0 || !TryStrToInt(f[1], bits) || bits < 5 || bits > 8) {
+  if (!TryStrToInt(f[0], baud) || !BaudRateTaken(baud) || !TryStrToInt(f[1], bits) || bits < 5 ||
+      bits > 8) {
     return false;
   }
   if (f[2].size() != 1) return false;
@@ -79,6 +80,6 @@ bool CommConfigDialog(const std::string& Name, HWND Parent, DCB& Dcb) {
   form.ShowSettings(Dcb);
   if (form.ShowModal() != mrOk) return false;
   if (form.TakeSettings(Dcb)) return true;
-  MessageBeep(MB_ICONHAND);  // a rate that is no number
+  MessageBeep(MB_ICONHAND);  // a rate that is no number or out of range
   return false;
 }

@@ -1,5 +1,6 @@
 #include "library/controls/comports/commconfigform.h"
 
+#include "library/controls/comports/commconfig.h"
 #include "platform/base/sysutils.h"
 #include "platform/forms/stdctrls/stdctrls.h"
 
@@ -72,7 +73,7 @@ void TCommConfigForm::ShowSettings(const DCB& Dcb) {
 
 bool TCommConfigForm::TakeSettings(DCB& Dcb) const {
   int32_t baud;
-  if (!TryStrToInt(BaudBox->Text(), baud) || baud <= 0) return false;
+  if (!TryStrToInt(BaudBox->Text(), baud) || !BaudRateTaken(baud)) return false;
   Dcb.BaudRate = static_cast<uint32_t>(baud);
   if (DataBitsBox->ItemIndex() >= 0)
     Dcb.ByteSize = static_cast<uint8_t>(5 + DataBitsBox->ItemIndex());

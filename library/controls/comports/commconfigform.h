@@ -18,7 +18,7 @@ class TCommConfigForm : public TForm {
   // Shows the settings of Dcb in the choices.
   void ShowSettings(const DCB& Dcb);
   // Puts the chosen settings into Dcb. False (Dcb unchanged) when the typed rate is no number
-  // above 0.
+  // the port component takes (75..115000).
   bool TakeSettings(DCB& Dcb) const;
 
   TComboBox* BaudBox = nullptr;

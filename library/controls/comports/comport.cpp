@@ -133,7 +133,7 @@ bool TComPort::SetPortRTS(const std::string& Name, bool On) {
 }
 
 void TComPort::SetBaudRate(int Index, int Value) {
-  if (Value < 75 || Value > 115000) return;
+  if (!BaudRateTaken(Value)) return;
   FDCB[Index].BaudRate = static_cast<uint32_t>(Value);
 }
 

@@ -14,10 +14,24 @@ TGamePort::~TGamePort() {
 
 bool TGamePort::PortOk() const { return JoyGetNumDevs() > 0; }
 
+bool TGamePort::Lost(int Stick) const {
+  return FCaptured[Stick] && !JoyCaptured(Stick == 0 ? JOYSTICKID1 : JOYSTICKID2);
+}
+
+bool TGamePort::AllLost() const {
+  if (!FCaptured[0] && !FCaptured[1]) return false;
+  return (!FCaptured[0] || Lost(0)) && (!FCaptured[1] || Lost(1));
+}
+
 void TGamePort::SetEnabled(bool Value) {
   if (ComponentState().Contains(csLoading)) {
     FLoadedEnabled = Value;
     return;
+  }
+  if (FEnabled && AllLost()) {
+    // The devices went away: the captures ended on their own.
+    FEnabled = false;
+    FCaptured[0] = FCaptured[1] = false;
   }
   if (Value == FEnabled) return;
   if (Value) {
@@ -31,15 +45,19 @@ void TGamePort::SetEnabled(bool Value) {
       TUseDeviceItem item;
       uint32_t id;
       bool* ok;
-    } sticks[] = {{udJoystick1, JOYSTICKID1, &FStickOk1}, {udJoystick2, JOYSTICKID2, &FStickOk2}};
+      bool* captured;
+    } sticks[] = {{udJoystick1, JOYSTICKID1, &FStickOk1, &FCaptured[0]},
+                  {udJoystick2, JOYSTICKID2, &FStickOk2, &FCaptured[1]}};
     for (const auto& s : sticks) {
       if (!FUseDevice.Contains(s.item)) continue;
       *s.ok = JoySetCapture(s.id, receiver) == JOYERR_NOERROR;
+      *s.captured = *s.ok && !designing;
       if (designing) JoyReleaseCapture(s.id);
     }
   } else {
     JoyReleaseCapture(JOYSTICKID1);
     JoyReleaseCapture(JOYSTICKID2);
+    FCaptured[0] = FCaptured[1] = false;
   }
   FEnabled = Value;
 }

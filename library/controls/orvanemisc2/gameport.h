@@ -31,16 +31,18 @@ class TGamePort : public TComponent {
   // True when at least one joystick device is there; writes are ignored.
   bool PortOk() const;
   void SetPortOk(bool) {}
-  // The stick was captured, or answered a position query; writes are ignored.
-  bool StickOk1() const { return FStickOk1; }
+  // The stick was captured, or answered a position query, and its device has not gone away
+  // while captured; writes are ignored.
+  bool StickOk1() const { return FStickOk1 && !Lost(0); }
   void SetStickOk1(bool) {}
-  bool StickOk2() const { return FStickOk2; }
+  bool StickOk2() const { return FStickOk2 && !Lost(1); }
   void SetStickOk2(bool) {}
 
   // Captures the sticks in UseDevice (True) or releases both (False); acts only on a change.
   // While a form is read the value is kept and applied once loading ends, so that it sees the
-  // UseDevice stored after it.
-  bool Enabled() const { return FEnabled; }
+  // UseDevice stored after it. Reads False once the devices of all captured sticks have gone
+  // away; switching it on again captures anew.
+  bool Enabled() const { return FEnabled && !AllLost(); }
   void SetEnabled(bool Value);
   // At run time only the sticks that answer a position query are kept. Captures follow at the
   // next switch of Enabled to True.
@@ -67,7 +69,13 @@ class TGamePort : public TComponent {
     TJoyButton buttons = 0;
   };
 
+  // The stick was captured by this component and its capture ended without a release.
+  bool Lost(int Stick) const;
+  // At least one stick was captured and every such capture was lost.
+  bool AllLost() const;
+
   HWND FHandle = 0;
+  bool FCaptured[2] = {false, false};
   Stick FStick[2];
   bool FEnabled = false;
   bool FLoadedEnabled = false;  // Enabled as read while the form is loading

@@ -395,7 +395,10 @@ TEST(CommSettings, TextsReadBackAndBadOnesAreRefused) {
   const struct {
     const char* text;
     const char* back;  // empty: refused
-  } cases[] = {{"115200,7,E,1,X", "115200,7,E,1,X"},
+  } cases[] = {{"115000,7,E,1,X", "115000,7,E,1,X"},
+               {"75,8,N,1,-", "75,8,N,1,-"},
+               {"115200,7,E,1,X", ""},  // beyond the rates the component takes
+               {"74,8,N,1,-", ""},
                {"300,5,m,1.5,-", "300,5,M,1.5,-"},
                {"9600,8,S,2,-", "9600,8,S,2,-"},
                {"9600,9,N,1,-", ""},

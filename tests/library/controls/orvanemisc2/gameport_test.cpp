@@ -195,6 +195,39 @@ TEST_F(GamePortTest, EnabledReadWithAFormTakesEffectAfterUseDevice) {
   EXPECT_FALSE(OpenWriter(0));
 }
 
+TEST_F(GamePortTest, LosingTheDevicesEndsEnabled) {
+  TGamePort port(nullptr);
+  Record(port);
+  port.SetUseDevice({udJoystick1, udJoystick2});
+  port.SetEnabled(true);
+  ASSERT_TRUE(OpenWriter(0));
+  ASSERT_TRUE(OpenWriter(1));
+  const auto lose = [&](int stick) {
+    close(writer_[stick]);  // the reader sees the end of the device
+    writer_[stick] = -1;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (JoyCaptured(stick) && std::chrono::steady_clock::now() < end) {
+      Application->ProcessMessages();
+      poll(nullptr, 0, 1);
+    }
+  };
+  lose(0);
+  EXPECT_TRUE(port.Enabled());  // stick 2 is still there
+  EXPECT_FALSE(port.StickOk1());
+  EXPECT_TRUE(port.StickOk2());
+  lose(1);
+  EXPECT_FALSE(port.Enabled());
+  EXPECT_FALSE(port.StickOk2());
+  // Switching it on again captures the devices anew.
+  port.SetEnabled(true);
+  EXPECT_TRUE(port.Enabled());
+  EXPECT_TRUE(port.StickOk1());
+  ASSERT_TRUE(OpenWriter(0));
+  Send(0, {Button(0, true)});
+  Pump(1);
+  EXPECT_EQ(got_, (std::vector<Event>{{1, 'd', 32767, 32767, 0, 1, 0}}));
+}
+
 TEST_F(GamePortTest, MissingDevicesAreLeftOut) {
   ASSERT_TRUE(ProfileWrite("Joystick", "Joy1", root_ + "/none1", "system.ini"));
   ASSERT_TRUE(ProfileWrite("Joystick", "Joy2", root_ + "/none2", "system.ini"));
