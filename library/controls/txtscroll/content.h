@@ -15,11 +15,29 @@ enum tsHexSize { hsByte, hsWord, hsLong };
 constexpr int kMaxTextLine = 1023;
 
 // The lines of a text file, ended by LF, CR LF or a lone CR, plus one empty line after the last.
-// Throws EInOutError when the file cannot be opened or read.
+// Throws EInOutError when the file cannot be opened or read, or is no regular file.
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName);
 
+// Finds the line ends (CR or LF) in a byte range, looking at each byte at most once for each of
+// the two, however the ends are mixed; Scanned() counts the bytes looked at.
+class TLineEndFinder {
+ public:
+  explicit TLineEndFinder(const char* End) : end_(End) {}
+  // The first CR or LF at or after P, or End; P never goes back before an earlier result.
+  const char* Next(const char* P);
+  size_t Scanned() const { return scanned_; }
+
+ private:
+  const char* Find(const char* P, char C);
+
+  const char* end_;
+  const char* cr_ = nullptr;
+  const char* lf_ = nullptr;
+  size_t scanned_ = 0;
+};
+
 // Reads the file's first Buffer.size() bytes into Buffer and zeroes the rest; returns the number
-// read. Throws EInOutError when the file cannot be opened or read.
+// read. Throws EInOutError when the file cannot be opened or read, or is no regular file.
 int ReadFileStart(const std::string& FileName, std::vector<uint8_t>& Buffer);
 
 // Hex line n of a buffer: the address (16 n + Offset, six hex digits), the 16 bytes in hex in

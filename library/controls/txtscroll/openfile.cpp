@@ -63,19 +63,19 @@ int TTextScroller::ClampLine(int Line) const {
 
 std::string_view TTextScroller::LineText(int Line) const {
   if (!FLines || Line < 0 || Line >= FLineCount) return {};
-  const TStringNode* node = FLines->GetNode(Line);
-  return node ? node->Text() : std::string_view();
+  const TStringNode node = FLines->GetNode(Line);
+  return node.Text();
 }
 
 uint8_t TTextScroller::GetLineFlag(int Line) const {
   if (!FLines || Line < 0 || Line >= FLineCount) return 0;
-  const TStringNode* node = FLines->GetNode(Line);
-  return node ? node->Flag() : 0;
+  const TStringNode node = FLines->GetNode(Line);
+  return node.Flag();
 }
 
 void TTextScroller::SetLineFlag(int Line, uint8_t Flag) {
   if (!FLines || Line < 0 || Line >= FLineCount) return;
-  if (TStringNode* node = FLines->GetNode(Line)) {
+  if (TStringNode node = FLines->GetNode(Line)) {
     node->SetFlag(Flag);
     RepaintLine(Line);
   }

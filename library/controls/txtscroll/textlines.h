@@ -2,32 +2,47 @@
 // The text viewer's line store and the routines it runs on line text: search with and without
 // case, tab expansion, visual column <-> byte index, identifier characters, and positions.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "library/controls/txtscroll/largeblock.h"
 #include "platform/base/object.h"
 
-// One line: its bytes (any byte value, NUL included), and a flag byte free for the list's user
-// (the viewer marks a line whose flag is not 0).
+// One line of a list: its bytes (any byte value, NUL included), and a flag byte free for the
+// list's user (the viewer marks a line whose flag is not 0). A small handle that reads like a
+// pointer: GetNode(i)->Text(), and nullptr for a line the list does not have. It stays valid
+// until the next Add or SetText.
 class TStringNode {
  public:
-  std::string_view Text() const { return {text_, length_}; }
-  int Length() const { return length_; }
-  uint8_t Flag() const { return flag_; }
-  void SetFlag(uint8_t Flag) { flag_ = Flag; }
+  TStringNode() = default;
+  std::string_view Text() const { return {text_, size_t(Length())}; }
+  int Length() const { return record_ ? int((*record_ >> kLengthShift) & 0xFFFF) : 0; }
+  uint8_t Flag() const { return record_ ? uint8_t(*record_) : 0; }
+  void SetFlag(uint8_t Flag) {
+    if (record_) *record_ = (*record_ & ~uint64_t(0xFF)) | Flag;
+  }
+
+  TStringNode* operator->() { return this; }
+  const TStringNode* operator->() const { return this; }
+  explicit operator bool() const { return record_ != nullptr; }
+  friend bool operator==(const TStringNode& Node, std::nullptr_t) { return !Node.record_; }
 
  private:
   friend class TtsStringList;
-  char* text_ = nullptr;
-  uint16_t length_ = 0;
-  uint8_t flag_ = 0;
+  static constexpr int kLengthShift = 8;
+  TStringNode(uint64_t* Record, const char* Text) : record_(Record), text_(Text) {}
+
+  uint64_t* record_ = nullptr;
+  const char* text_ = nullptr;
 };
 
-// The lines of one view, 0 .. Count() - 1. Texts live in large blocks owned by the list, so a
-// long file costs one small record per line and no allocation of its own.
+// The lines of one view, 0 .. Count() - 1. Texts live in large blocks owned by the list and each
+// line costs one 8-byte record (where its text lies, its length and its flag), so a long file
+// takes little more memory than its own size.
 class TtsStringList : public TObject {
  public:
   // Lines longer than this are cut (lengths are 16-bit).
@@ -40,20 +55,35 @@ class TtsStringList : public TObject {
 
   // Appends a line (flag 0).
   void Add(std::string_view Text);
-  int Count() const { return int(nodes_.size()); }
-  // nullptr when Index < 0 or Index >= Count(). The pointer stays valid until the next Add.
-  TStringNode* GetNode(int Index);
-  const TStringNode* GetNode(int Index) const;
+  int Count() const { return count_; }
+  // An empty node (== nullptr) when Index < 0 or Index >= Count().
+  TStringNode GetNode(int Index);
+  const TStringNode GetNode(int Index) const;
   // Replaces a line's text, keeping its flag; out-of-range indices are ignored.
   void SetText(int Index, std::string_view Text);
 
- private:
-  char* Store(std::string_view Text);
+  // Building a line piece by piece, straight into the list's storage: Begin, any number of
+  // Append (bytes beyond kMaxLineLength are dropped), End adds the line.
+  void BeginLine();
+  void AppendToLine(const char* Data, size_t Size);
+  void EndLine();
 
-  std::vector<TStringNode> nodes_;
-  std::vector<std::unique_ptr<char[]>> blocks_;
+ private:
+  // Room for Size more bytes of the line begun at line_start_, moving that part to a fresh block
+  // when the current one is full.
+  void Reserve(size_t Size);
+  uint64_t Store(std::string_view Text);
+  uint64_t* Record(int Index) const;
+  const char* TextAt(uint64_t Record) const;
+
+  // Records in chunks and texts in blocks, each of which stays where it is once full; the first
+  // of each grows from small, so that a short list stays small.
+  std::vector<TLargeBlock> records_;
+  std::vector<TLargeBlock> blocks_;
+  int capacity_ = 0;
+  int count_ = 0;
   size_t block_used_ = 0;
-  size_t block_size_ = 0;
+  size_t line_start_ = 0;
 };
 
 // Upper case of a Windows-1252 byte (the window system's ANSI rule).

@@ -1,6 +1,7 @@
 #include "library/controls/txtscroll/content.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
 #include <cstdio>
@@ -65,6 +66,56 @@ TEST(ReadTextLinesTest, UnreadableFilesThrow) {
   TempFolder dir;
   EXPECT_THROW(ReadTextLines(dir.Path("missing.txt")), EInOutError);
   EXPECT_THROW(ReadTextLines(dir.Path("")), EInOutError);  // the folder itself
+}
+
+// Devices and FIFOs never end or never start to deliver: they must fail at once, like a folder.
+TEST(ReadTextLinesTest, OnlyRegularFilesOpen) {
+  TempFolder dir;
+  const std::string fifo = dir.Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::vector<uint8_t> buf(16);
+  for (const std::string& name :
+       {std::string("/dev/zero"), std::string("/dev/urandom"), fifo, dir.Path("")}) {
+    try {
+      ReadTextLines(name);
+      ADD_FAILURE() << name << " opened";
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot open file " + name);
+      EXPECT_NE(e.ErrorCode(), 0) << name;
+    }
+    EXPECT_THROW(ReadFileStart(name, buf), EInOutError) << name;
+  }
+}
+
+// Each byte is looked at no more than once per kind of line end, whatever the mix of ends: a file
+// of bare CRs once went through its read block again for every line.
+TEST(LineEndFinderTest, FindsEveryEndWithoutLookingTwice) {
+  const std::string text = "one\ntwo\r\nthree\rfour";
+  const std::string cases[] = {std::string(100000, '\r'),
+                               std::string(100000, '\n'),
+                               [] {
+                                 std::string s;
+                                 while (s.size() < 100000) s += "ab\r\ncd\re\n\n\r";
+                                 return s;
+                               }(),
+                               text,
+                               "",
+                               "no ends at all"};
+  for (const std::string& bytes : cases) {
+    const char* end = bytes.data() + bytes.size();
+    TLineEndFinder finder(end);
+    std::vector<size_t> found, expected;
+    for (const char* p = bytes.data(); p < end;) {
+      const char* stop = finder.Next(p);
+      if (stop == end) break;
+      found.push_back(size_t(stop - bytes.data()));
+      p = stop + 1;
+    }
+    for (size_t i = 0; i < bytes.size(); ++i)
+      if (bytes[i] == '\r' || bytes[i] == '\n') expected.push_back(i);
+    EXPECT_EQ(found, expected) << bytes.substr(0, 20);
+    EXPECT_LE(finder.Scanned(), 2 * bytes.size()) << bytes.substr(0, 20);
+  }
 }
 
 TEST(HexLinesTest, LineTextsForTheThreeGroupSizes) {

@@ -36,6 +36,21 @@ TEST(TtsStringListTest, KeepsTextsAndFlagsAcrossManyStorageBlocks) {
   EXPECT_EQ(list.GetNode(7)->Flag(), 3);
 }
 
+// Lines of the longest length fill a storage block to its last bytes; the lines after them,
+// empty ones too, start in the next block.
+TEST(TtsStringListTest, LongestLinesFillBlocksToTheirEnd) {
+  TtsStringList list;
+  std::vector<std::string> lines;
+  for (int i = 0; i < 40; ++i) {
+    lines.push_back(std::string(size_t(TtsStringList::kMaxLineLength), char('a' + i % 26)));
+    lines.push_back(std::string(size_t(i % 17), 'z'));
+    lines.push_back("");
+  }
+  for (const std::string& line : lines) list.Add(line);
+  ASSERT_EQ(list.Count(), int(lines.size()));
+  for (int i = 0; i < list.Count(); ++i) ASSERT_EQ(list.GetNode(i)->Text(), lines[size_t(i)]) << i;
+}
+
 TEST(TtsStringListTest, SetTextReplacesOnlyThatLineAndKeepsItsFlag) {
   TtsStringList list;
   list.Add("first");

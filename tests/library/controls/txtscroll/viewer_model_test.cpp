@@ -42,6 +42,17 @@ TEST_F(ViewerModelTest, UnreadableFileThrowsAndLeavesTheViewerClosed) {
   EXPECT_EQ(viewer->Cursor(), crDefault);  // the wait cursor went off again
 }
 
+TEST_F(ViewerModelTest, DevicesAreRefusedInTextAndHexView) {
+  for (const bool hex : {false, true}) {
+    viewer->SetHexMode(hex);
+    viewer->SetFileName("/dev/zero");
+    EXPECT_THROW(viewer->SetIsOpen(true), EInOutError) << hex;
+    EXPECT_FALSE(viewer->IsOpen());
+    EXPECT_EQ(viewer->LineCount(), 0);
+    EXPECT_EQ(viewer->ByteCount(), 0);
+  }
+}
+
 TEST_F(ViewerModelTest, FileNameKeepsItsCaseAndReopens) {
   const std::string lower = files.Write("lower.txt", "a\n");
   const std::string other = files.Write("Other.TXT", "b\nc\n");
