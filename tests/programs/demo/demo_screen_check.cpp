@@ -1,0 +1,152 @@
+// Starts the demo as the program does, on a real X server, and works it with the real mouse
+// (xdotool): dismisses the splash, compares what the server shows with the main form's image and
+// looks at every button's glyph, opens and closes the about box with its button, and ends the
+// program through its exit button. Run under xvfb-run; exit code 0 = all held, 2 = no X server.
+//   demo_screen_check [screenshot.png]
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/forms/forms.h"
+#include "programs/demo/aboutbox.h"
+#include "programs/demo/mainform.h"
+#include "programs/demo/startup.h"
+
+namespace {
+
+int g_failures = 0;
+
+void Fail(const std::string& what) {
+  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+  ++g_failures;
+}
+
+// A real click through the X server at the centre of a control.
+void ClickAt(const TControl* c) {
+  const TPoint p = c->ClientOrigin();
+  const std::string command = "xdotool mousemove --sync " + std::to_string(p.X + c->Width() / 2) +
+                              " " + std::to_string(p.Y + c->Height() / 2) + " click 1";
+  if (std::system(command.c_str()) != 0) Fail("xdotool: " + command);
+}
+
+void MouseAway() {
+  if (std::system("xdotool mousemove --sync 1 1") != 0) Fail("xdotool cannot move the mouse");
+}
+
+QImage GrabClient(const TForm* f) {
+  const TPoint o = f->ClientOrigin();
+  return QGuiApplication::primaryScreen()
+      ->grabWindow(0, o.X, o.Y, f->ClientWidth(), f->ClientHeight())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+TColor At(const QImage& shot, int x, int y) {
+  const QRgb p = shot.pixel(x, y);
+  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+}
+
+bool SameAsFormImage(const QImage& shot, const TForm* f) {
+  const std::unique_ptr<TBitmap> image = f->GetFormImage();
+  if (shot.width() != f->ClientWidth() || shot.height() != f->ClientHeight()) return false;
+  for (int y = 0; y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) {
+      if (At(shot, x, y) != image->Canvas()->Pixels(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+// A glyph cell is blank when its middle shows nothing but the button face.
+bool GlyphCellBlank(const QImage& shot, const TSpeedButton* b) {
+  const TPoint o = b->ClientOrigin();
+  const TPoint f = MainForm->ClientOrigin();
+  const int left = o.X - f.X + 4, top = o.Y - f.Y + 4;
+  const TColor face = At(shot, left - 2, top - 2);
+  for (int y = top; y < top + b->Height() - 8; ++y) {
+    for (int x = left; x < left + b->Width() - 8; ++x) {
+      if (At(shot, x, y) != face) return false;
+    }
+  }
+  return true;
+}
+
+// The steps of the run, each waiting for its condition before it acts; driven by a timer that
+// keeps running inside the modal loops of the about box.
+struct Step {
+  const char* what;
+  std::function<bool()> ready;
+  std::function<void()> act;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Application->Initialize();
+  if (QGuiApplication::platformName() != "xcb") {
+    std::fprintf(stderr, "needs an X server (platform is %s)\n",
+                 qPrintable(QGuiApplication::platformName()));
+    return 2;
+  }
+  StartDemoUnits();
+  Application->SetTitle("Orvane Demo");
+  Application->CreateForm(MainForm);
+  Application->CreateForm(AboutBox);
+  const std::string shotFile = argc > 1 ? argv[1] : "";
+
+  QImage shot;
+  std::vector<Step> steps = {
+      {"the splash after the first paint", [] { return AboutBox->Visible(); },
+       [] { ClickAt(AboutBox->OKButton); }},
+      {"the splash dismissed",
+       [&] {
+         if (AboutBox->Visible()) return false;
+         MouseAway();
+         shot = GrabClient(MainForm);
+         return SameAsFormImage(shot, MainForm);
+       },
+       [&] {
+         if (!shotFile.empty()) shot.save(QString::fromStdString(shotFile));
+         for (const TSpeedButton* b : MainForm->SpeedButtons) {
+           if (GlyphCellBlank(shot, b)) Fail("blank glyph on " + b->Name());
+         }
+         ClickAt(MainForm->Button("AboutBtn"));
+       }},
+      {"the about box from its button", [] { return AboutBox->Visible(); },
+       [] { ClickAt(AboutBox->OKButton); }},
+      {"the about box closed", [] { return !AboutBox->Visible(); },
+       [] { ClickAt(MainForm->Button("ExitBtn")); }},
+      {"the about box on exit", [] { return AboutBox->Visible(); },
+       [] { ClickAt(AboutBox->OKButton); }},
+  };
+  size_t next = 0;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    if (next < steps.size() && steps[next].ready()) {
+      steps[next].act();
+      ++next;
+      clock.restart();
+    } else if (clock.elapsed() > 15000) {
+      Fail(next < steps.size() ? std::string("waited in vain for ") + steps[next].what
+                               : std::string("the program did not end"));
+      Application->Terminate();
+    }
+  });
+  driver.start(100);
+  Application->Run();
+  StopDemoUnits();
+  if (next < steps.size()) Fail(std::string("ended before ") + steps[next].what);
+  if (g_failures == 0) std::printf("the demo ran on the X server as expected\n");
+  return g_failures == 0 ? 0 : 1;
+}
