@@ -1,6 +1,8 @@
 // Writes the demo's assets into a directory: the button glyphs and the icon as bitmaps in
 // glyphs/, and the sounds as wave files.
 //   orvanedemo_assets <directory>
+// The pictures the demo forms need (bitmap strips, button faces) get their drawers here too, so
+// that one run makes every file the program reads.
 
 #include <cstdio>
 #include <cstdlib>
