@@ -49,6 +49,18 @@ double MemchrSeconds() {
       2000);
 }
 
+double CopySeconds(const TRect& Area) {
+  const size_t bytes = size_t(Area.Width()) * Area.Height() * 4;
+  std::vector<char> from(bytes, 1), to(bytes);
+  return MedianSeconds(
+      [&] {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+      },
+      200);
+}
+
 // Runs Body once per iteration and reports its time as a multiple of Baseline seconds.
 void RunAgainst(benchmark::State& State, const char* Counter, double Baseline,
                 const std::function<void()>& Body) {
@@ -117,5 +129,40 @@ void BM_LoadFile(benchmark::State& state) {
   std::filesystem::remove(file);
 }
 BENCHMARK(BM_LoadFile)->UseRealTime();
+
+// The whole buffer on a 1280 x 800 display: every channel of the sample size shown.
+void BM_FullRedraw(benchmark::State& state) {
+  const auto size = static_cast<TLogSize>(state.range(0));
+  Stage stage(1280, 800, size);
+  TLogic& l = *stage.logic;
+  l.SetChanFirst(0);
+  l.SetChanLast(l.HighestChannel());
+  l.SetDispStartPos(0);
+  l.SetDispEndPos(l.BufferCount() - 1);
+  const double baseline = CopySeconds(l.GetDisplayRect());
+  RunAgainst(state, "x_copy", baseline, [&] { l.RefreshDisplay(); });
+  state.SetLabel(std::to_string(l.BufferCount()) + " x " + std::to_string(l.HighestChannel() + 1));
+}
+BENCHMARK(BM_FullRedraw)->Arg(0)->Arg(1)->Arg(2)->UseRealTime();
+
+// One single-sample step of a 200-sample view of 16 channels, alternating back and forth.
+void BM_ScrollStep(benchmark::State& state) {
+  Stage stage(1280, 800, TLogSize::Size16);
+  TLogic& l = *stage.logic;
+  l.SetChanFirst(0);
+  l.SetChanLast(15);
+  l.SetDispEndPos(1200);
+  l.SetDispStartPos(1000);
+  const double baseline = CopySeconds(l.GetDisplayRect());
+  bool forward = false;
+  RunAgainst(state, "x_copy", baseline, [&] {
+    forward = !forward;
+    if (forward)
+      l.StepForward();
+    else
+      l.StepBack();
+  });
+}
+BENCHMARK(BM_ScrollStep)->UseRealTime();
 
 }  // namespace

@@ -158,6 +158,11 @@ class TLogic : public TDisplay {
   const TFooterLayout& Footer() const { return FFooter; }
   // Rows per text page less one (r).
   int32_t TextRows() const { return FRows; }
+  // The three texts of a sample's row in the text view: number and hexadecimal, binary digits,
+  // characters (shown only where the row is wide enough).
+  void TextRowTexts(int32_t Sample, std::string& A, std::string& B, std::string& C) const;
+  // A time as the readouts show it: hh:mm:ss above 60 seconds, else with a unit prefix.
+  std::string TimeText(double Seconds) const;
 
  protected:
   void Paint() override;
@@ -181,14 +186,12 @@ class TLogic : public TDisplay {
   void DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End);
   void DrawTextView();
   void DrawTextRow(int32_t Sample);
-  void TextRowTexts(int32_t Sample, std::string& A, std::string& B, std::string& C) const;
   void UpdatePointer();
   void UpdateMarker();
   void DrawMarkLine(int X, TColor Color);
   int MarkColumn(int32_t Pos) const;
   void DrawStatus();
   void DrawBufferBar();
-  std::string TimeText(double Seconds) const;
   // Row height s and baseline y of row k in the diagram.
   double RowHeight() const;
   int RowBaseline(int k) const;
@@ -201,7 +204,8 @@ class TLogic : public TDisplay {
   void PlaceMarks(TShiftState Shift, int X, int Y);
   void DrawZoomRect();
   void FinishZoom();
-  void ShiftDiagram(int Dx, int32_t NewSample, bool AtLeft);
+  void ShiftDiagram(bool Back);
+  void ShiftText(bool Down);
 
   std::vector<uint8_t> FBuffer;
   int32_t FBufferCount = 1000;

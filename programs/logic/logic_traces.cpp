@@ -1,0 +1,185 @@
+// The diagram view: background, trigger band, baselines and the traces. The traces are the
+// program's hot path (up to 64000 samples on every redraw), so they are drawn as runs: per
+// channel at most one vertical line per pixel column and one horizontal line per level run,
+// giving the same pixels as a line pair per sample would.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "platform/base/numbers.h"
+#include "programs/logic/logic.h"
+
+namespace {
+
+// Writes the pixels of a chain of horizontal and vertical thin lines (each without its end
+// point, like LineTo) straight to the canvas's surface, within Clip, and reports the area once.
+// The traces come to tens of thousands of such lines; through the canvas one by one they would
+// cost several times a full copy of the display.
+class AxisLines {
+ public:
+  AxisLines(TCanvas& c, const TRect& clip, TColor color) : c_(c), s_(c.Surface()) {
+    const TPoint o = c.Origin();
+    TRect visible;
+    IntersectRect(visible, clip, c.ClipRect());
+    clip_ = Rect(visible.Left + o.X, visible.Top + o.Y, visible.Right + o.X, visible.Bottom + o.Y);
+    IntersectRect(clip_, clip_, Rect(0, 0, s_.Width, s_.Height));
+    origin_ = o;
+    const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(color));
+    pixel_ = 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+  }
+  ~AxisLines() {
+    if (!IsRectEmpty(clip_) && c_.OnPixelsChanged) c_.OnPixelsChanged(&c_, clip_);
+  }
+
+  void Chain(const std::vector<TPoint>& points) {
+    if (s_.Bits == nullptr || IsRectEmpty(clip_)) return;
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+      const TPoint a = points[i], b = points[i + 1];
+      if (a.Y == b.Y) {
+        // From a toward b, b left out.
+        const int from = a.X < b.X ? a.X : b.X + 1, to = a.X < b.X ? b.X : a.X + 1;
+        Horizontal(a.Y + origin_.Y, from + origin_.X, to + origin_.X);
+      } else {
+        const int from = a.Y < b.Y ? a.Y : b.Y + 1, to = a.Y < b.Y ? b.Y : a.Y + 1;
+        Vertical(a.X + origin_.X, from + origin_.Y, to + origin_.Y);
+      }
+    }
+  }
+
+ private:
+  void Horizontal(int y, int x0, int x1) {
+    if (y < clip_.Top || y >= clip_.Bottom) return;
+    x0 = std::max(x0, clip_.Left);
+    x1 = std::min(x1, clip_.Right);
+    uint32_t* row = s_.Bits + size_t(y) * s_.Stride;
+    for (int x = x0; x < x1; ++x) row[x] = pixel_;
+  }
+  void Vertical(int x, int y0, int y1) {
+    if (x < clip_.Left || x >= clip_.Right) return;
+    y0 = std::max(y0, clip_.Top);
+    y1 = std::min(y1, clip_.Bottom);
+    for (int y = y0; y < y1; ++y) s_.Bits[size_t(y) * s_.Stride + x] = pixel_;
+  }
+
+  TCanvas& c_;
+  TSurface s_;
+  TRect clip_;
+  TPoint origin_;
+  uint32_t pixel_ = 0;
+};
+
+template <class T>
+void Levels(const uint8_t* p, int32_t from, int32_t to, std::vector<uint32_t>& out) {
+  out.resize(size_t(to - from));
+  for (int32_t i = from; i < to; ++i) {
+    T v;
+    std::memcpy(&v, p + size_t(i) * sizeof(T), sizeof(T));
+    out[size_t(i - from)] = v;
+  }
+}
+
+}  // namespace
+
+void TLogic::DrawDiagram() {
+  TCanvas& c = *Canvas();
+  const TRect& d = FLayout.Disp;
+  c.Brush()->SetColor(FColDisplay);
+  c.Brush()->SetStyle(bsSolid);
+  c.FillRect(d);
+  const int32_t start = FDispStartPos, end = FDispEndPos;
+  if (end <= start || FLayout.DispWidth <= 0) return;
+  const int dw = FLayout.DispWidth;
+  if (FTriggerPos > start && FTriggerPos < end) {
+    const int xt =
+        static_cast<int>(Round(double(FTriggerPos - start) * dw / (end - start))) + d.Left;
+    c.Brush()->SetColor(FColTrigger);
+    c.FillRect(Rect(std::max(xt - 2, d.Left), d.Top, std::min(xt + 2, d.Right), d.Bottom));
+  }
+  DrawTraces(c, d, start, end);
+}
+
+void TLogic::DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End) {
+  const int n = FChanLast - FChanFirst + 1;
+  const double s = RowHeight();
+  const int high = static_cast<int>(Round(0.7 * s)), low = static_cast<int>(Round(0.1 * s));
+  std::vector<int> base(static_cast<size_t>(n));
+  for (int k = 0; k < n; ++k)
+    base[size_t(k)] = D.Top + static_cast<int>(Round((k + 1) * s) - Round(0.1 * s));
+
+  TPen* pen = C.Pen();
+  pen->SetWidth(1);
+  pen->SetMode(pmCopy);
+  pen->SetStyle(psDot);
+  pen->SetColor(FColGrid);
+  for (int k = 0; k < n; ++k) {
+    C.MoveTo(D.Right, base[size_t(k)]);
+    C.LineTo(D.Left, base[size_t(k)]);
+  }
+
+  std::vector<uint32_t> samples;
+  const uint8_t* p = FBuffer.data();
+  switch (FLogSize) {
+    case TLogSize::Size8:
+      Levels<uint8_t>(p, Start, End, samples);
+      break;
+    case TLogSize::Size16:
+      Levels<uint16_t>(p, Start, End, samples);
+      break;
+    case TLogSize::Size32:
+      Levels<uint32_t>(p, Start, End, samples);
+      break;
+  }
+  // Column where each sample's run begins; the last entry is where the last run ends.
+  const double step = double(FLayout.DispWidth) / (End - Start);
+  std::vector<int> columns(size_t(End - Start) + 1);
+  for (size_t i = 0; i < columns.size(); ++i)
+    columns[i] = static_cast<int>(std::lrint(double(i) * step)) + D.Left;  // halves to even
+
+  // The level changes, gathered per pixel column for all channels at once: which bits rise,
+  // which fall, and their levels before and after the column.
+  struct Flips {
+    int x;
+    uint32_t exit, rise, fall;
+  };
+  std::vector<Flips> flips;
+  const int32_t count = End - Start;
+  uint32_t previous = samples[0];
+  for (int32_t i = 1; i < count;) {
+    const int x = columns[size_t(i)];
+    uint32_t rise = 0, fall = 0;
+    for (; i < count && columns[size_t(i)] == x; ++i) {
+      const uint32_t v = samples[size_t(i)];
+      rise |= ~previous & v;
+      fall |= previous & ~v;
+      previous = v;
+    }
+    if ((rise | fall) != 0) flips.push_back({x, previous, rise, fall});
+  }
+
+  // Per channel one chain of lines: a run at each level and, where the level changes, the
+  // vertical span the changes in that column cover.
+  AxisLines lines(C, D, FColCurve);
+  std::vector<TPoint> path;
+  for (int k = 0; k < n; ++k) {
+    const uint32_t bit = 1u << (FChanFirst + k);
+    const int hi = base[size_t(k)] - high, lo = base[size_t(k)] - low;
+    path.clear();
+    path.push_back(Point(D.Left, (samples[0] & bit) ? hi : lo));
+    bool level = (samples[0] & bit) != 0;
+    for (const Flips& f : flips) {
+      if (((f.rise | f.fall) & bit) == 0) continue;
+      const int same = level ? hi : lo, other = level ? lo : hi;
+      const bool exit = (f.exit & bit) != 0;
+      path.push_back(Point(f.x, same));
+      path.push_back(Point(f.x, other));
+      if (f.rise & f.fall & bit) {
+        path.push_back(Point(f.x, same));
+        if (exit != level) path.push_back(Point(f.x, other));
+      }
+      level = exit;
+    }
+    path.push_back(Point(columns.back(), level ? hi : lo));
+    lines.Chain(path);
+  }
+}
