@@ -1,6 +1,7 @@
 // Lines and shapes: pen outline, brush interior, pen mode on both, each pixel once per call.
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -18,11 +19,16 @@ std::span<const int> StylePattern(TPenStyle style) {
   static constexpr int kDashDot[] = {9, 6, 3, 6};
   static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
   switch (style) {
-    case psDash: return kDash;
-    case psDot: return kDot;
-    case psDashDot: return kDashDot;
-    case psDashDotDot: return kDashDotDot;
-    default: return {};
+    case psDash:
+      return kDash;
+    case psDot:
+      return kDot;
+    case psDashDot:
+      return kDashDot;
+    case psDashDotDot:
+      return kDashDotDot;
+    default:
+      return {};
   }
 }
 
@@ -109,18 +115,10 @@ PenShapes ShapesFor(const TRect& box, double ra, double rb, const TPen& pen) {
     out = 0;
     in = w;
   }
-  return PenShapes{box.Left - out,
-                   box.Top - out,
-                   box.Right + out,
-                   box.Bottom + out,
-                   ra > 0 ? ra + out : 0,
-                   rb > 0 ? rb + out : 0,
-                   box.Left + in,
-                   box.Top + in,
-                   box.Right - in,
-                   box.Bottom - in,
-                   std::max(0.0, ra - in),
-                   std::max(0.0, rb - in)};
+  return PenShapes{box.Left - out,   box.Top - out,          box.Right + out,
+                   box.Bottom + out, ra > 0 ? ra + out : 0,  rb > 0 ? rb + out : 0,
+                   box.Left + in,    box.Top + in,           box.Right - in,
+                   box.Bottom - in,  std::max(0.0, ra - in), std::max(0.0, rb - in)};
 }
 
 // Counter-clockwise sweep on screen from the ray through (x3, y3) to the ray through (x4, y4),
@@ -140,6 +138,17 @@ class Sweep {
     const double a = (box.Right - box.Left - 1) / 2.0, b = (box.Bottom - box.Top - 1) / 2.0;
     start_ = OnEllipse(x3, y3, a, b);
     end_ = OnEllipse(x4, y4, a, b);
+    // Coordinates are multiples of one half, so side values are exact multiples of a quarter as
+    // long as the products stay below 2^48; none but 0 then comes near a ray in the sense of
+    // NearRay when the box is no larger than this (pixels tested lie within the box and its pen).
+    const double reach2 = (a + 64) * (a + 64) + (b + 64) * (b + 64);
+    const double small = double(1 << 23);
+    exact_ = std::max({std::abs(cx_) + a, std::abs(cy_) + b, std::abs(first_.x), std::abs(first_.y),
+                       std::abs(second_.x), std::abs(second_.y)}) +
+                     64 <
+                 small &&
+             kNear * kNear * std::max(first_.len2, second_.len2) * reach2 < 0.01 && first_.y != 0 &&
+             second_.y != 0;
   }
   bool Full() const { return full_; }
   bool Contains(double x, double y) const {
@@ -158,6 +167,26 @@ class Sweep {
   void ContainedRuns(int y, int x0, int x1, Spans& out) const;
   // The same for BeyondChord.
   void BeyondChordRuns(int y, int x0, int x1, Spans& out) const;
+  // Widens [lo, hi] to the rows of the swept part of the centred ellipse with semi-axes a, b.
+  void ArcRows(double a, double b, double& lo, double& hi) const {
+    auto y = [&](double angle) {
+      const double c = std::cos(angle), s = std::sin(angle);
+      const double d = std::sqrt((b * c) * (b * c) + (a * s) * (a * s));
+      return d > 0 ? cy_ - a * b * s / d : cy_;
+    };
+    auto swept = [&](double angle) {
+      return std::fmod(angle - a1_ + 4 * std::numbers::pi, 2 * std::numbers::pi) <= sweep_;
+    };
+    // Along the ellipse y only turns at its top and its bottom.
+    for (double v : {y(a1_), y(a1_ + sweep_)}) {
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+    }
+    if (swept(std::numbers::pi / 2)) lo = std::min(lo, cy_ - b);
+    if (swept(3 * std::numbers::pi / 2)) hi = std::max(hi, cy_ + b);
+  }
+  bool Reflex() const { return reflex_; }
+  double CentreY() const { return cy_; }
   TPoint Centre() const { return Rounded(cx_, cy_); }
   TPoint Start() const { return Rounded(start_.first, start_.second); }
   TPoint End() const { return Rounded(end_.first, end_.second); }
@@ -166,6 +195,7 @@ class Sweep {
   // A ray from the centre, x to the right and y upwards as in Angle.
   struct Ray {
     double x, y, len2;
+    double slope = 0;  // x / y: where the ray's line crosses a row, from the centre
     // Positive when p lies counter-clockwise of the ray (by less than half a turn).
     double Side(double px, double py) const { return x * py - y * px; }
   };
@@ -179,7 +209,7 @@ class Sweep {
     const double ux = x - cx_, uy = cy_ - y;
     // A ray of no length has the angle 0.
     if (ux == 0 && uy == 0) return {1, 0, 1};
-    return {ux, uy, ux * ux + uy * uy};
+    return {ux, uy, ux * ux + uy * uy, uy != 0 ? ux / uy : 0};
   }
   bool NearRay(const Ray& r, double side, double p2) const {
     return side * side <= kNear * kNear * r.len2 * p2;
@@ -190,6 +220,13 @@ class Sweep {
     const double s1 = first_.Side(px, py), s2 = second_.Side(px, py);
     const double p2 = px * px + py * py;
     if (NearRay(first_, s1, p2) || NearRay(second_, s2, p2)) return Contains(x, y);
+    return reflex_ ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
+  }
+  // Inside for exact_ sweeps, where only a side value of 0 lies near a ray.
+  bool InsideExact(int x, int y) const {
+    const double px = x - cx_, py = cy_ - y;
+    const double s1 = first_.Side(px, py), s2 = second_.Side(px, py);
+    if (s1 == 0 || s2 == 0) return Contains(x, y);
     return reflex_ ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
   }
   // The pixels [lo, hi] of the row [x0, x1) (py up from the centre) that may lie close to the
@@ -206,7 +243,13 @@ class Sweep {
     return TPoint{static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5))};
   }
   double cx_, cy_, a1_ = 0, sweep_ = 0;
-  bool full_ = false, reflex_ = false;
+  // The first pixel of the row from which the ray's side test has its other sign (or is 0 there):
+  // every pixel before it has one sign, every one after it the other. For exact_ sweeps.
+  int Flip(const Ray& r, double py) const;
+  // ContainedRuns for exact_ sweeps.
+  void ExactRuns(int y, double py, int x0, int x1, Spans& out) const;
+
+  bool full_ = false, reflex_ = false, exact_ = false;
   Ray first_{}, second_{};
   std::pair<double, double> start_, end_;
 };
@@ -245,6 +288,85 @@ void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) 
   hi = static_cast<int>(std::floor(to));
 }
 
+int Sweep::Flip(const Ray& r, double py) const {
+  // The side test is linear along the row, falling when r.y > 0 and rising when r.y < 0, and
+  // computed exactly; the division only gives a first guess.
+  const double g = r.y > 0 ? 1 : -1;
+  auto before = [&](double x) { return g * r.Side(x - cx_, py) > 0; };
+  const double c = cx_ + r.slope * py;
+  double x = std::ceil(std::clamp(c, -1e9, 1e9));
+  while (before(x)) ++x;
+  while (!before(x - 1)) --x;
+  return static_cast<int>(std::clamp(x, -1e9, 1e9));
+}
+
+void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
+  // Each ray's side test keeps one sign before its flip pixel and the other after it, so the
+  // pixels where first_ is positive and those where second_ is negative are half-rows; the flip
+  // pixel itself may lie on the ray, where the angle decides.
+  struct Half {
+    int lo, hi;  // [lo, hi)
+    int zero;    // the pixel on the ray, or INT32_MIN
+  };
+  auto half = [&](const Ray& r, bool positive) {
+    const int f = Flip(r, py);
+    const double sf = r.Side(f - cx_, py);
+    // Before the flip the sign is that of r.y.
+    const bool beforeWanted = (r.y > 0) == positive;
+    Half h{INT32_MIN, INT32_MAX, sf == 0 ? f : INT32_MIN};
+    const bool flipWanted = sf != 0 && (sf > 0) == positive;
+    if (beforeWanted) {
+      h.hi = flipWanted ? f + 1 : f;
+    } else {
+      h.lo = flipWanted ? f : f + 1;
+    }
+    return h;
+  };
+  const Half h1 = half(first_, true), h2 = half(second_, false);
+  // Up to two runs before the pixels on the rays are set apart.
+  int runs[2][2];
+  int n = 0;
+  if (!reflex_) {
+    runs[0][0] = std::max(h1.lo, h2.lo);
+    runs[0][1] = std::min(h1.hi, h2.hi);
+    n = 1;
+  } else {
+    const Half& a = h1.lo <= h2.lo ? h1 : h2;
+    const Half& b = h1.lo <= h2.lo ? h2 : h1;
+    if (b.lo <= a.hi) {
+      runs[0][0] = a.lo;
+      runs[0][1] = std::max(a.hi, b.hi);
+      n = 1;
+    } else {
+      runs[0][0] = a.lo;
+      runs[0][1] = a.hi;
+      runs[1][0] = b.lo;
+      runs[1][1] = b.hi;
+      n = 2;
+    }
+  }
+  const int z1 = std::min(h1.zero, h2.zero) == INT32_MIN ? std::max(h1.zero, h2.zero)
+                                                         : std::min(h1.zero, h2.zero);
+  const int z2 =
+      h1.zero != INT32_MIN && h2.zero != INT32_MIN ? std::max(h1.zero, h2.zero) : INT32_MIN;
+  if (z1 == INT32_MIN) {
+    for (int i = 0; i < n; ++i) AddRun(out, y, std::max(runs[i][0], x0), std::min(runs[i][1], x1));
+    return;
+  }
+  // Pixels on a ray: walk the row's pieces between them in order.
+  int cuts[8] = {x0, x1, z1, z1 + 1, z2 == INT32_MIN ? x0 : z2, z2 == INT32_MIN ? x0 : z2 + 1};
+  std::sort(cuts, cuts + 6);
+  for (int i = 0; i + 1 < 6; ++i) {
+    const int a = std::max(cuts[i], x0), b = std::min(cuts[i + 1], x1);
+    if (a >= b) continue;
+    if (a == z1 || a == z2) {
+      if (Contains(a, y)) AddRun(out, y, a, a + 1);
+      continue;
+    }
+    for (int k = 0; k < n; ++k) AddRun(out, y, std::max(a, runs[k][0]), std::min(b, runs[k][1]));
+  }
+}
+
 void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
   if (x0 >= x1) return;
   if (full_) {
@@ -252,6 +374,10 @@ void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
     return;
   }
   const double py = cy_ - y;
+  if (exact_) {
+    ExactRuns(y, py, x0, x1, out);
+    return;
+  }
   int bands[2][2];
   NearBand(first_, py, x0, x1, bands[0][0], bands[0][1]);
   NearBand(second_, py, x0, x1, bands[1][0], bands[1][1]);
@@ -398,6 +524,21 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   if (painter.Empty() || IsRectEmpty(box)) return;
   const double ra = box.Width() / 2.0, rb = box.Height() / 2.0;
   const Sweep sweep(box, x3, y3, x4, y4);
+  // Rows that cannot hold a pixel of the shape are not generated at all: the rows of the arcs of
+  // its outer and inner edge (and the centre for a pie), with a margin beyond the pen.
+  int top = painter.Top(), bottom = painter.Bottom();
+  if (!sweep.Full() && !sweep.Reflex()) {
+    const double w = std::max(1, pen.Width()) + 2.0;
+    double lo = kind == ArcKind::Pie ? sweep.CentreY() : 1e300;
+    double hi = kind == ArcKind::Pie ? sweep.CentreY() : -1e300;
+    sweep.ArcRows(ra + w, rb + w, lo, hi);
+    sweep.ArcRows(std::max(0.0, ra - w), std::max(0.0, rb - w), lo, hi);
+    if (lo > -1e9 && hi < 1e9) {
+      top = std::max(top, static_cast<int>(std::floor(lo - w)));
+      bottom = std::min(bottom, static_cast<int>(std::ceil(hi + w)) + 1);
+    }
+    if (top >= bottom) return;
+  }
   // Only the columns that can be drawn are tested; the box may be far wider than the surface.
   const int left = painter.Left(), right = painter.Right();
   auto inside = [&](int y, int x0, int x1, Spans& out) {
@@ -412,7 +553,7 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   if (!HasPen(pen)) {
     if (filled) {
       raster::RoundRectSpans(box.Left, box.Top, box.Right - 1, box.Bottom - 1, ra - 0.5, rb - 0.5,
-                             painter.Top(), painter.Bottom(), interior);
+                             top, bottom, interior);
       interior = Filter(interior, left, right, inside);
     }
     PaintShape(painter, pen, brush, interior, outline, true);
@@ -420,14 +561,14 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   }
   const PenShapes s = ShapesFor(box, ra, rb, pen);
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
-                    s.irb, painter.Top(), painter.Bottom(), outline, filled ? &interior : nullptr);
+                    s.irb, top, bottom, outline, filled ? &interior : nullptr);
   if (filled) interior = Filter(interior, left, right, inside);
   outline = Filter(outline, left, right,
                    [&](int y, int x0, int x1, Spans& out) { sweep.ContainedRuns(y, x0, x1, out); });
   if (!sweep.Full() && kind != ArcKind::Arc) {
     TPen solid;
     solid.SetWidth(pen.Width());
-    Stroke stroke(solid, painter.Top(), painter.Bottom());
+    Stroke stroke(solid, top, bottom);
     if (kind == ArcKind::Pie) {
       stroke.Segment(sweep.Centre(), sweep.Start(), true);
       stroke.Segment(sweep.Centre(), sweep.End(), true);
