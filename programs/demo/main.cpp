@@ -2,6 +2,7 @@
 
 #include "platform/forms/forms.h"
 #include "programs/demo/aboutbox.h"
+#include "programs/demo/forms/startupforms.h"
 #include "programs/demo/mainform.h"
 #include "programs/demo/startup.h"
 
@@ -11,9 +12,11 @@ int main() {
   Application->SetTitle("Orvane Demo");
   Application->CreateForm(MainForm);
   Application->CreateForm(AboutBox);
-  // Demo forms exist only while shown: each button makes its form, runs it and frees it. None is
-  // made in advance, so no hidden form holds tick records or outlives its use.
+  // Each button makes its own demo form, runs it and frees it; these two are made once more in
+  // advance and never shown, and go before the units stop, with their tick records.
+  CreateStartupDemoForms();
   Application->Run();
+  FreeStartupDemoForms();
   StopDemoUnits();
   return 0;
 }

@@ -14,6 +14,7 @@
 #include "platform/forms/application.h"
 #include "platform/graphics/bitmap.h"
 #include "programs/demo/assets/glyphs.h"
+#include "programs/demo/assets/pictures.h"
 #include "programs/demo/assets/sounds.h"
 #include "programs/demo/mainbuttons.h"
 
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
   TBitmap icon;
   DrawIcon(&icon);
   ok = SaveBitmap(dir + "/glyphs/orvanedemo.bmp", icon) && ok;
+  std::filesystem::create_directories(dir + "/pictures", ec);
+  for (const DemoPictureAsset& picture : ButtonDemoPictures()) {
+    ok = SaveBitmap(dir + "/pictures/" + picture.FileName, *picture.Draw()) && ok;
+  }
   for (const std::string& name : SoundNames()) {
     ok = Save(dir + "/" + name, PcmWave(kSoundRate, SynthesiseSound(name))) && ok;
   }

@@ -16,16 +16,24 @@
 // (demo_fixture.h), listed in DEMO_FORM_TESTS of tests/programs/demo/CMakeLists.txt.
 
 // Demo form includes, one per line:
+#include "programs/demo/forms/fboxline.h"
+#include "programs/demo/forms/fctrltim.h"
+#include "programs/demo/forms/fledchk.h"
+#include "programs/demo/forms/fmultbmp.h"
+#include "programs/demo/forms/formbev.h"
+#include "programs/demo/forms/formledt.h"
+#include "programs/demo/forms/fschalts.h"
+#include "programs/demo/forms/ftaster.h"
 
 namespace {
 
 // One entry per line, so that forms added side by side touch different lines.
 // clang-format off
 const std::pair<const char*, TDemoFactory> kDemoForms[] = {
-    {"Bevel3DBtn", nullptr},
-    {"LedTastBtn", nullptr},
-    {"SchiebeSchBtn", nullptr},
-    {"TasterBtn", nullptr},
+    {"Bevel3DBtn", NewDemoForm<TBevelDemo>},
+    {"LedTastBtn", NewDemoForm<TLedTastDemo>},
+    {"SchiebeSchBtn", NewDemoForm<TSchalterDemo>},
+    {"TasterBtn", NewDemoForm<TTasterDemo>},
     {"TextSpinBtn", nullptr},
     {"SchaltLinBtn", nullptr},
     {"Schalt270Btn", nullptr},
@@ -43,8 +51,8 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"GaugeBtn", nullptr},
     {"SliderBtn", nullptr},
     {"SerieSpinBtn", nullptr},
-    {"LedCheckBtn", nullptr},
-    {"GlyphBtn", nullptr},
+    {"LedCheckBtn", NewDemoForm<TLedCheckDemo>},
+    {"GlyphBtn", NewDemoForm<TMultiBmpDemo>},
     {"IniFileBtn", nullptr},
     {"SysInfBtn", nullptr},
     {"PlaySoundBtn", nullptr},
@@ -61,8 +69,8 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"StrokeBtn", nullptr},
     {"SmartTimeBtn", nullptr},
     {"ComPortBtn", nullptr},
-    {"CtrlTimBtn", nullptr},
-    {"BoxLineBtn", nullptr},
+    {"CtrlTimBtn", NewDemoForm<TCtrlTimDemo>},
+    {"BoxLineBtn", NewDemoForm<TBoxLineDemo>},
 };
 // clang-format on
 
