@@ -2,10 +2,11 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
+BUILD_ODR  ?= build-odr
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test asan test-asan fuzz bench clean
+.PHONY: deps build test asan test-asan fuzz odr bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -37,8 +38,14 @@ fuzz: deps
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_targets
 	scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
 
+# The library linked whole into one program with link-time optimisation: a name defined twice
+# differently fails the build.
+odr: deps
+	cmake -S . -B $(BUILD_ODR) -G Ninja -DCMAKE_BUILD_TYPE=None -DORVANE_ODR_CHECK=ON
+	cmake --build $(BUILD_ODR) -j $(JOBS) --target orvane_whole_link
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_ODR)
