@@ -236,6 +236,9 @@ void TWinControl::DestroyHandle() {
   QWidget* w = FWindow->widget;
   FWindow->widget = nullptr;
   FWindow->hovered = nullptr;
+  // A change waiting for the window goes with it (its posted call is dropped with the widget).
+  FWindow->changed = TRect{};
+  FWindow->changed_posted = false;
   DropScrollBars();
   if (auto* own = dynamic_cast<forms_internal::ControlWidget*>(w)) own->Detach();
   delete w;
@@ -249,10 +252,7 @@ void TWinControl::EnableSurface() {
   FWindow->surface = true;
   FWindow->canvas = std::make_unique<TCanvas>();
   FWindow->canvas->OnPixelsChanged = [this](TCanvas*, const TRect& area) {
-    if (!FWindow->in_paint && FWindow->widget != nullptr) {
-      const QPoint o = forms_internal::ClientOffset(this);
-      FWindow->widget->update(area.Left + o.x(), area.Top + o.y(), area.Width(), area.Height());
-    }
+    if (!FWindow->in_paint) forms_internal::NoteChanged(this, area);
   };
   ResizeSurface();
 }
@@ -533,6 +533,38 @@ void TWinControl::DoExit() {
   if (OnExit) OnExit(this);
 }
 
+namespace forms_internal {
+
+void NoteChanged(TWinControl* control, const TRect& area) {
+  auto& window = WinControlAccess::Of(control);
+  if (window.widget == nullptr || area.Right <= area.Left || area.Bottom <= area.Top) return;
+  TRect& changed = window.changed;
+  if (changed.Right <= changed.Left || changed.Bottom <= changed.Top) {
+    changed = area;
+  } else {
+    changed = TRect{std::min(changed.Left, area.Left), std::min(changed.Top, area.Top),
+                    std::max(changed.Right, area.Right), std::max(changed.Bottom, area.Bottom)};
+  }
+  if (window.changed_posted) return;
+  window.changed_posted = true;
+  QWidget* widget = window.widget;
+  // Queued on the widget: it is dropped when the widget goes first.
+  QMetaObject::invokeMethod(
+      widget,
+      [control, widget] {
+        auto& w = WinControlAccess::Of(control);
+        if (w.widget != widget) return;
+        const TRect r = w.changed;
+        w.changed = TRect{};
+        w.changed_posted = false;
+        const QPoint o = ClientOffset(control);
+        widget->update(r.Left + o.x(), r.Top + o.y(), r.Width(), r.Height());
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace forms_internal
+
 // --- TCustomControl ---
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) { EnableSurface(); }
@@ -546,10 +578,7 @@ TGraphicControl::TGraphicControl(TComponent* AOwner)
   FCanvas->OnPixelsChanged = [this](TCanvas*, const TRect& area) {
     TWinControl* parent = Parent();
     if (parent == nullptr || parent->FWindow->in_paint) return;
-    if (QWidget* w = parent->FWindow->widget) {
-      const QPoint o = forms_internal::ClientOffset(parent);
-      w->update(area.Left + o.x(), area.Top + o.y(), area.Width(), area.Height());
-    }
+    forms_internal::NoteChanged(parent, area);
   };
 }
 

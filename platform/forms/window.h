@@ -21,6 +21,10 @@ struct TWinControl::Window {
   bool paint_pending = false;
   bool in_paint = false;
   TRect invalid;              // client rectangle waiting for Paint
+  // Pixels drawn outside Paint since the window was last told: handed to it in one piece on the
+  // next pass of the event loop, not once per line or shape.
+  TRect changed;
+  bool changed_posted = false;
   TControl* hovered = nullptr;
   // The frame around the client area: a one-pixel border and the window's own scroll bars
   // (indexed by SB_HORZ, SB_VERT).
@@ -65,6 +69,10 @@ class ControlWidget : public QWidget {
  private:
   TWinControl* control_;
 };
+
+// Notes pixels of the control's image that drawing outside Paint changed (client coordinates);
+// the window learns of them all at once on the next pass of the event loop.
+void NoteChanged(TWinControl* control, const TRect& area);
 
 // The windowed control a Qt widget belongs to (walking up to the nearest one), or nullptr.
 TWinControl* ControlOfWidget(QWidget* widget);

@@ -478,10 +478,56 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 
 namespace {
 
+// RoundShape for square corners without a styled pen: the same pixels straight from the outer
+// and inner rectangles, without span lists.
+void PlainRectangle(CanvasPainter& painter, const TPen& pen, const TBrush& brush,
+                    const TRect& box) {
+  const int clipTop = painter.Top(), clipBottom = painter.Bottom();
+  const SpanOp op = PenModeOp(pen.Mode());
+  if (!HasPen(pen)) {
+    TRect r;
+    if (!HasBrush(brush) ||
+        !raster::RectCentres(box.Left, box.Top, box.Right - 1, box.Bottom - 1, r))
+      return;
+    const uint32_t color = ToPixel(brush.Color());
+    for (int y = std::max(r.Top, clipTop), end = std::min(r.Bottom, clipBottom); y < end; ++y)
+      painter.Span(y, r.Left, r.Right, color, op);
+    return;
+  }
+  if (IsRectEmpty(box)) return;
+  const PenShapes s = ShapesFor(box, 0, 0, pen);
+  TRect o, i;
+  if (!raster::RectCentres(s.ox0, s.oy0, s.ox1, s.oy1, o)) return;
+  const bool inner = raster::RectCentres(s.ix0, s.iy0, s.ix1, s.iy1, i) && i.Left < i.Right;
+  const int top = std::max(o.Top, clipTop), bottom = std::min(o.Bottom, clipBottom);
+  auto innerRow = [&](int y) { return inner && y >= i.Top && y < i.Bottom; };
+  if (HasBrush(brush)) {
+    const uint32_t color = ToPixel(brush.Color());
+    for (int y = top; y < bottom; ++y)
+      if (innerRow(y)) painter.Span(y, i.Left, i.Right, color, op);
+  }
+  const uint32_t color = ToPixel(pen.Color());
+  const int ia = std::max(i.Left, o.Left), ib = std::min(i.Right, o.Right);
+  for (int y = top; y < bottom; ++y) {
+    if (!innerRow(y)) {
+      painter.Span(y, o.Left, o.Right, color, op);
+      continue;
+    }
+    if (o.Left < ia) painter.Span(y, o.Left, ia, color, op);
+    if (ib < o.Right) painter.Span(y, ib, o.Right, color, op);
+    if (ia >= ib) painter.Span(y, o.Left, o.Right, color, op);
+  }
+}
+
 void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const TBrush& brush,
                 TRect box, double ra, double rb) {
   box = NormalizeRect(box);
   if (painter.Empty()) return;
+  const bool styledPen = pen.Width() <= 1 && pen.Style() != psSolid && pen.Style() != psInsideFrame;
+  if (ra == 0 && rb == 0 && (!HasPen(pen) || !styledPen)) {
+    PlainRectangle(painter, pen, brush, box);
+    return;
+  }
   Spans interior, outline;
   if (!HasPen(pen)) {
     // Without a pen the filled area is one pixel smaller at the right and the bottom.

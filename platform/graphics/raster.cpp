@@ -152,6 +152,14 @@ void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, doubl
   });
 }
 
+bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels) {
+  if (x1 < x0 - kEps || y1 < y0 - kEps) return false;
+  int a, b;
+  if (!CentresIn(x0, x1, a, b)) return false;
+  pixels = TRect{a, RowFrom(y0), b, RowTo(y1)};
+  return pixels.Top < pixels.Bottom;
+}
+
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
                double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
                int clipBottom, Spans& out, Spans* interior) {

@@ -27,6 +27,9 @@ Spans Subtract(const Spans& a, const Spans& b);
 // Rows are limited to [clipTop, clipBottom).
 void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clipTop,
                     int clipBottom, Spans& out);
+// The pixels of RoundRectSpans with square corners as one rectangle [left, right) x [top, bottom),
+// rows not limited; false when there are none.
+bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels);
 // The pixels of the outer rounded rectangle that are not in the inner one go to `ring`; those of
 // the inner one to `interior` when given.
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
