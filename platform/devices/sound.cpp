@@ -10,6 +10,7 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -49,10 +50,35 @@ std::string FindInDirectory(const std::string& dir, const std::string& file) {
   return found;
 }
 
+QSoundEffect* channel = nullptr;  // the process's one channel
+
+// Ends the channel while the sound service it plays through is still there: the service's
+// client library asserts, or touches freed memory, when its connection is torn down under a
+// live stream. Runs before the application object goes, or at the end of the program where that
+// object lives to the end.
+void TearDownChannel() {
+  QSoundEffect* gone = channel;
+  if (!gone) return;
+  channel = nullptr;
+  gone->stop();
+  delete gone;
+  // The output's parts that were handed to deleteLater go now, not after the service.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QSoundEffect* Effect() {
-  static QSoundEffect* effect = nullptr;  // the process's one channel, kept to the end
-  if (!effect) effect = new QSoundEffect(QCoreApplication::instance());
-  return effect;
+  if (channel) return channel;
+  channel = new QSoundEffect();
+  qAddPostRoutine(TearDownChannel);
+  return channel;
+}
+
+// Called once something has played: by then the sound service and the sample store behind the
+// channel are set up, and since exit handlers run in the reverse order of their registration,
+// the channel goes before them.
+void TearDownAtExit() {
+  static const bool registered = std::atexit(TearDownChannel) == 0;
+  (void)registered;
 }
 
 }  // namespace
@@ -137,6 +163,7 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
   effect->play();
+  TearDownAtExit();
   if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
 
   const uint64_t bytesPerSecond =

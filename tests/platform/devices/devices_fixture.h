@@ -38,10 +38,11 @@ class DevicesTest : public ::testing::Test {
   std::string root_;
 };
 
-// Runs a shell command and returns its standard output; empty when it could not be started.
+// Runs a shell command in the C locale (its output is parsed) and returns its standard output;
+// empty when it could not be started.
 inline std::string RunCommand(const std::string& command) {
   std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
+  if (FILE* p = popen(("export LC_ALL=C; " + command).c_str(), "r")) {
     char buf[4096];
     size_t n;
     while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);

@@ -151,7 +151,8 @@ class PrinterTest : public FormTest {
   std::vector<QImage> Pages() {
     std::vector<QImage> pages;
     const std::string prefix = dir / "page";
-    const std::string command = "pdftoppm -r 96 -png '" + pdf + "' '" + prefix + "' 2>/dev/null";
+    const std::string command =
+        "LC_ALL=C pdftoppm -r 96 -png '" + pdf + "' '" + prefix + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0) return pages;
     for (int n = 1; n < 10; ++n) {
       QImage page(QString::fromStdString(prefix + "-" + std::to_string(n) + ".png"));

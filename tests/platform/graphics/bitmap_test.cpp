@@ -112,7 +112,8 @@ TEST_F(BitmapFiles, ImageMagickReadsOurFileAndWritesOnesWeRead) {
   MakePattern(bmp);
   bmp.SaveToFile(Path("ours.bmp"));
   const std::string txt = Path("ours.txt");
-  ASSERT_EQ(std::system(("convert " + Path("ours.bmp") + " -depth 8 txt:" + txt).c_str()), 0);
+  ASSERT_EQ(std::system(("LC_ALL=C convert " + Path("ours.bmp") + " -depth 8 txt:" + txt).c_str()),
+            0);
   std::ifstream in(txt);
   std::string line;
   int checked = 0;
@@ -127,7 +128,8 @@ TEST_F(BitmapFiles, ImageMagickReadsOurFileAndWritesOnesWeRead) {
   for (const char* format : {"BMP3:", "BMP:"}) {
     for (const char* type : {"TrueColor", "Palette", "Bilevel"}) {
       const std::string out = Path("theirs.bmp");
-      const std::string cmd = "convert " + Path("ours.bmp") + " -type " + type + " " + format + out;
+      const std::string cmd =
+          "LC_ALL=C convert " + Path("ours.bmp") + " -type " + type + " " + format + out;
       ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
       TBitmap theirs;
       theirs.LoadFromFile(out);
@@ -155,9 +157,9 @@ TEST_F(BitmapFiles, PilReadsOurFileAndWritesOnesWeRead) {
       "im.convert('1').save(sys.argv[4])\n";
   std::ofstream(Path("t.py")) << script;
   const std::string out = Path("out.txt");
-  const std::string cmd = python + " " + Path("t.py") + " " + Path("ours.bmp") + " " +
-                          Path("rgb.bmp") + " " + Path("pal.bmp") + " " + Path("mono.bmp") +
-                          " > " + out;
+  const std::string cmd = "LC_ALL=C " + python + " " + Path("t.py") + " " + Path("ours.bmp") + " " +
+                          Path("rgb.bmp") + " " + Path("pal.bmp") + " " + Path("mono.bmp") + " > " +
+                          out;
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   std::ifstream in(out);
   int w = 0, h = 0;

@@ -82,8 +82,8 @@ class IniEditorTest : public DevicesTest {
     if (access("/usr/bin/python3", X_OK) != 0) return false;
     WriteFile(Path("helper.py"), kPythonHelper);
     out->clear();
-    FILE* p =
-        popen(("/usr/bin/python3 '" + Path("helper.py") + "' " + args + " 2>&1").c_str(), "r");
+    FILE* p = popen(
+        ("LC_ALL=C /usr/bin/python3 '" + Path("helper.py") + "' " + args + " 2>&1").c_str(), "r");
     if (!p) return false;
     char buf[4096];
     size_t n;

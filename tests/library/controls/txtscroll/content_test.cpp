@@ -176,7 +176,7 @@ TEST(HexLinesTest, ColumnsAddressBytes) {
 // The byte values of a file as xxd prints them.
 std::vector<int> XxdBytes(const std::string& path) {
   std::vector<int> bytes;
-  FILE* pipe = ::popen(("xxd -p '" + path + "'").c_str(), "r");
+  FILE* pipe = ::popen(("LC_ALL=C xxd -p '" + path + "'").c_str(), "r");
   if (!pipe) return bytes;
   std::string hex;
   char buf[4096];
