@@ -84,7 +84,7 @@ std::unique_ptr<TBitmap> TCustomForm::GetFormImage() const {
     dst->SelectClipRect(clip);
     if ((image == nullptr || forms_internal::HasFrame(c)) && c->Widget() != nullptr) {
       // A Qt widget draws itself; so does a window's frame (border, scroll bars).
-      dst->Draw(at.X, at.Y, forms_internal::GrabWidget(c->Widget()).get());
+      dst->Draw(at.X, at.Y, forms_internal::GrabWidget(c->Widget(), *out, at).get());
     }
     if (image != nullptr) dst->Draw(client_at.X, client_at.Y, image);
     dst->RemoveClip();

@@ -2,12 +2,12 @@
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QImage>
-#include <QPixmap>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
 
 #include "platform/forms/application.h"
 #include "platform/forms/forms.h"
@@ -159,10 +159,24 @@ QWidget* WidgetOf(const TWinControl* control) {
 
 namespace forms_internal {
 
-std::unique_ptr<TBitmap> GrabWidget(QWidget* widget) {
+std::unique_ptr<TBitmap> GrabWidget(QWidget* widget, const TBitmap& under, TPoint at) {
   auto out = std::make_unique<TBitmap>();
-  const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  if (shot.isNull()) return out;
+  const QSize size = widget->size();
+  if (size.isEmpty()) return out;
+  // Start from what lies beneath, as the screen does: a widget that leaves pixels alone (the
+  // rounded corners of a push button) shows its parent there.
+  QImage shot(size, QImage::Format_RGB32);
+  shot.fill(Qt::black);
+  for (int y = 0; y < size.height(); ++y) {
+    const uint32_t* src = under.ScanLine(at.Y + y);
+    if (src == nullptr) continue;
+    auto* dst = reinterpret_cast<uint32_t*>(shot.scanLine(y));
+    for (int x = 0; x < size.width(); ++x) {
+      const int ux = at.X + x;
+      if (ux >= 0 && ux < under.Width()) dst[x] = src[ux];
+    }
+  }
+  widget->render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
   out->SetSize(shot.width(), shot.height());
   for (int y = 0; y < shot.height(); ++y) {
     const auto* src = reinterpret_cast<const uint32_t*>(shot.constScanLine(y));

@@ -107,8 +107,9 @@ void FormWindowActivation(TCustomForm* form);
 // activation), the form's active control follows.
 void WidgetFocused(TWinControl* control, Qt::FocusReason reason);
 
-// What a Qt widget shows now, drawn by the widget itself.
-std::unique_ptr<TBitmap> GrabWidget(QWidget* widget);
+// What a Qt widget shows now, drawn by the widget itself over `under` (the pixels beneath it,
+// the widget's top-left at `at` in them).
+std::unique_ptr<TBitmap> GrabWidget(QWidget* widget, const TBitmap& under, TPoint at);
 
 // The form's client area on the printer (the printer layer's handler of TCustomForm::Print).
 void PrintForm(TCustomForm& form);

@@ -549,3 +549,24 @@ TEST_F(StdCtrlsTest, ColorGridChoosesForegroundByLeftAndBackgroundByRightClick) 
 }
 
 }  // namespace
+
+TEST(FormImageTest, PushButtonCornersShowTheFormBeneath) {
+  // A push button leaves the pixels of its rounded corners alone; on screen the form shows there,
+  // and so it must in the form's image.
+  TForm f(nullptr);
+  f.SetBounds(50, 50, 200, 120);
+  f.SetColor(clRed);
+  auto* button = new TButton(&f);
+  button->SetParent(&f);
+  button->SetBounds(20, 30, 80, 26);
+  button->SetCaption("OK");
+  f.Show();
+  PumpMessages();
+  const std::unique_ptr<TBitmap> image = f.GetFormImage();
+  const TPoint at = button->ClientOrigin();
+  const TPoint form = f.ClientOrigin();
+  const int left = at.X - form.X, top = at.Y - form.Y;
+  EXPECT_EQ(image->Canvas()->Pixels(left, top), clRed);
+  EXPECT_EQ(image->Canvas()->Pixels(left + button->Width() - 1, top + button->Height() - 1), clRed);
+  EXPECT_NE(image->Canvas()->Pixels(left + button->Width() / 2, top + button->Height() / 2), clRed);
+}
