@@ -1,9 +1,11 @@
 // Starts the demo as the program does, on a real X server, and works it with the real mouse
 // (xdotool): dismisses the splash, compares what the server shows with the main form's image and
-// looks at every button's glyph, opens and closes the about box with its button, and ends the
+// looks at every button's glyph, opens and closes the about box with its button, opens every built
+// demo form with its button and compares it with its image before closing it, and ends the
 // program through its exit button. Run under xvfb-run; exit code 0 = all held, 2 = no X server.
 //   demo_screen_check [screenshot.png]
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,7 +19,10 @@
 #include <vector>
 
 #include "platform/forms/forms.h"
+#include "platform/forms/window.h"
 #include "programs/demo/aboutbox.h"
+#include "programs/demo/demoindex.h"
+#include "programs/demo/forms/registry.h"
 #include "programs/demo/mainform.h"
 #include "programs/demo/startup.h"
 
@@ -80,10 +85,16 @@ bool GlyphCellBlank(const QImage& shot, const TSpeedButton* b) {
   return true;
 }
 
+// The form of the modal window on screen, if it is one of ours.
+TForm* ModalForm() {
+  auto* widget = dynamic_cast<forms_internal::ControlWidget*>(QApplication::activeModalWidget());
+  return widget != nullptr ? dynamic_cast<TForm*>(widget->Control()) : nullptr;
+}
+
 // The steps of the run, each waiting for its condition before it acts; driven by a timer that
 // keeps running inside the modal loops of the about box.
 struct Step {
-  const char* what;
+  std::string what;
   std::function<bool()> ready;
   std::function<void()> act;
 };
@@ -123,11 +134,29 @@ int main(int argc, char** argv) {
        }},
       {"the about box from its button", [] { return AboutBox->Visible(); },
        [] { ClickAt(AboutBox->OKButton); }},
-      {"the about box closed", [] { return !AboutBox->Visible(); },
-       [] { ClickAt(MainForm->Button("ExitBtn")); }},
-      {"the about box on exit", [] { return AboutBox->Visible(); },
-       [] { ClickAt(AboutBox->OKButton); }},
+      {"the about box closed", [] { return !AboutBox->Visible(); }, [] {}},
   };
+  // Every built demo form: opened by its button, shown as its image says, closed.
+  for (const TDemoFormInfo& info : DemoForms()) {
+    if (DemoFactory(info.Button) == nullptr) continue;
+    const std::string name = info.ClassName;
+    steps.push_back({"the main form for " + name, [] { return ModalForm() == nullptr; },
+                     [&info] {
+                       ClickAt(MainForm->Button(info.Button));
+                       MouseAway();
+                     }});
+    steps.push_back({"the screen showing " + name,
+                     [&info] {
+                       TForm* f = ModalForm();
+                       if (f == nullptr || f->Caption() != info.Caption) return false;
+                       return SameAsFormImage(GrabClient(f), f);
+                     },
+                     [] { ModalForm()->Close(); }});
+  }
+  steps.push_back({"the demo forms closed", [] { return ModalForm() == nullptr; },
+                   [] { ClickAt(MainForm->Button("ExitBtn")); }});
+  steps.push_back({"the about box on exit", [] { return AboutBox->Visible(); },
+                   [] { ClickAt(AboutBox->OKButton); }});
   size_t next = 0;
   QElapsedTimer clock;
   clock.start();
