@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
-
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -110,6 +109,8 @@ class QtFont final : public RealizedFont {
     }
     em = std::max(em, 1);
     qfont_.setPixelSize(em);
+    family_ = FamilyFor(font).toStdString();
+    em_ = em;
     const QFontMetrics fm(qfont_);
 
     TTextMetric& m = metric_;
@@ -193,8 +194,11 @@ class QtFont final : public RealizedFont {
 const RealizedFont& RealizeFont(const TFont& font) {
   // Never destroyed: Qt font objects must not outlive the application object at exit.
   static auto& cache = *new std::map<Key, std::unique_ptr<QtFont>>;
-  const Key key{FamilyFor(font), font.Height(), font.Style().Contains(fsBold),
-                font.Style().Contains(fsItalic), font.Style().Contains(fsUnderline),
+  const Key key{FamilyFor(font),
+                font.Height(),
+                font.Style().Contains(fsBold),
+                font.Style().Contains(fsItalic),
+                font.Style().Contains(fsUnderline),
                 font.Style().Contains(fsStrikeOut)};
   auto it = cache.find(key);
   if (it == cache.end()) it = cache.emplace(key, std::make_unique<QtFont>(font)).first;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/graphics/font.h"
@@ -27,6 +28,9 @@ class RealizedFont {
   int UnderlineTop() const { return underlineTop_; }
   int StrikeOutTop() const { return strikeOutTop_; }
   int LineThickness() const { return lineThickness_; }
+  // The face the font maps to and its em size in pixels.
+  const std::string& Family() const { return family_; }
+  int EmPixels() const { return em_; }
 
  protected:
   TTextMetric metric_;
@@ -34,6 +38,8 @@ class RealizedFont {
   int underlineTop_ = 0;
   int strikeOutTop_ = 0;
   int lineThickness_ = 1;
+  std::string family_;
+  int em_ = 1;
 };
 
 // The realised form of the font (cached; valid for the life of the process).

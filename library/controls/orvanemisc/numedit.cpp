@@ -216,8 +216,11 @@ void TNumEdit::DrawField(bool Reformat) {
     FValueText = text;
     FEditText = padded;
   }
-  const std::string shown = FEditText + FUnitText;
-  FTextX = FField.Right - c.TextWidth(shown);
+  const std::string shown = FEditText + UnitShown();
+  // Right-aligned; a text wider than the field gives up its leading blanks, never a digit.
+  const size_t digits_from = std::min(FEditText.find_first_not_of(' '), FEditText.size());
+  FTextX = std::max(FField.Right - c.TextWidth(shown),
+                    FField.Left - c.TextWidth(FEditText.substr(0, digits_from)));
   c.TextRect(FField, FTextX, FTextY, shown);
   font.SetColor(font_colour);
   if (Focused() && !FNoCaret && !FReadOnly && FCaret >= 1) {
@@ -230,6 +233,12 @@ void TNumEdit::DrawField(bool Reformat) {
     if (l < r) InvertCell(c, Rect(l, FField.Top, r, FField.Bottom));
   }
   FNoCaret = false;
+}
+
+// A unit set apart from the number by a blank, unless it brings its own.
+std::string TNumEdit::UnitShown() const {
+  if (FUnitText.empty() || FUnitText[0] == ' ') return FUnitText;
+  return " " + FUnitText;
 }
 
 void TNumEdit::RedrawWithoutCaret() {
@@ -293,6 +302,10 @@ void TNumEdit::Paint() {
     } else {
       while (h > cell() && f.Size() < kMaxFontSize) f.SetSize(f.Size() + 1);
     }
+    // The cells and the unit also fit the field's width.
+    const size_t cells = std::max<size_t>(std::max(FieldWidth(), 0), FormatValue().size());
+    const std::string widest = std::string(cells, '0') + UnitShown();
+    while (c.TextWidth(widest) > FField.Width() && f.Size() > 1) f.SetSize(f.Size() - 1);
   }
   FTextY = FField.Top - std::abs(c.Font()->Height() / 8);
   DrawField(true);

@@ -107,6 +107,7 @@ class TNumEdit : public TRahmen {
   void StoreValue(double Value, int32_t Int);
   bool Reading() const;
   std::string FormatValue() const;
+  std::string UnitShown() const;
   void ShowError(const std::string& Message) const;
 
   int32_t FBlinkId = -1;

@@ -1,5 +1,6 @@
 #include "platform/forms/stdctrls/wrapped.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -12,6 +13,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/window.h"
+#include "platform/graphics/font_engine.h"
 
 namespace forms_internal {
 namespace {
@@ -70,11 +72,14 @@ QColor QtColor(TColor color) {
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+// The face and size our canvas draws the font with, so that widget texts match drawn ones.
 QFont QtFont(const TFont& font) {
-  QFont f(ToQt(font.Name()));
-  // Negative heights are the character height, positive ones the cell (about 1.2 times more).
-  const int h = font.Height();
-  f.setPixelSize(std::max(1, h < 0 ? -h : h == 0 ? 13 : h * 5 / 6));
+  const RealizedFont& realized = RealizeFont(font);
+  QFont f(QString::fromStdString(realized.Family()));
+  f.setPixelSize(realized.EmPixels());
+  f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+  f.setHintingPreference(QFont::PreferFullHinting);
+  f.setKerning(false);
   f.setBold(font.Style().Contains(fsBold));
   f.setItalic(font.Style().Contains(fsItalic));
   f.setUnderline(font.Style().Contains(fsUnderline));
@@ -113,7 +118,12 @@ void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole bac
   palette.setColor(QPalette::ButtonText, text);
   if (background != QPalette::NoRole) palette.setColor(background, QtColor(control->Color()));
   widget->setPalette(palette);
-  if (background == QPalette::Window) widget->setAutoFillBackground(true);
+  if (background == QPalette::Window) {
+    // Check and radio boxes fill with the button role; they take the control's (parent's) colour.
+    if (qobject_cast<QAbstractButton*>(widget) != nullptr)
+      widget->setBackgroundRole(QPalette::Window);
+    widget->setAutoFillBackground(true);
+  }
 }
 
 }  // namespace forms_internal

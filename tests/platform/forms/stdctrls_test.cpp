@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/mask.h"
 #include "platform/forms/testing/formtest.h"
+#include "platform/forms/window.h"
+#include "platform/graphics/font_engine.h"
 
 namespace {
 
@@ -30,6 +34,28 @@ class StdCtrlsTest : public FormTest {
   std::vector<std::string> events;
   using Events = std::vector<std::string>;
 };
+
+// Check and radio boxes look like a piece of their parent: its colour behind them, and the face
+// and size our canvas draws the same font with.
+TEST_F(StdCtrlsTest, BoxesTakeTheParentColourAndTheCanvasFace) {
+  auto* box = Put<TCheckBox>("box", Bounds(10, 10, 150, 20));
+  box->SetCaption("Check");
+  auto* radio = Put<TRadioButton>("radio", Bounds(10, 40, 150, 20));
+  radio->SetCaption("Radio");
+  form->Font()->SetName("Arial");
+  form->Font()->SetSize(10);
+  ShowForm();
+  const TColor face = ColorToRGB(form->Color());
+  const RealizedFont& realized = RealizeFont(*form->Font());
+  for (TWidgetControl* c : std::vector<TWidgetControl*>{box, radio}) {
+    SCOPED_TRACE(c->Name());
+    EXPECT_EQ(ScreenPixel(c, c->Width() - 3, c->Height() / 2), face);  // right of the text
+    EXPECT_EQ(ScreenPixel(c, c->Width() - 3, 1), face);
+    const QFont font = forms_internal::WidgetOf(c)->font();
+    EXPECT_EQ(font.family().toStdString(), realized.Family());
+    EXPECT_EQ(font.pixelSize(), realized.EmPixels());
+  }
+}
 
 TEST_F(StdCtrlsTest, CheckBoxClickRuleForUserAndCode) {
   auto* box = Put<TCheckBox>("box", Bounds(10, 10, 100, 20));

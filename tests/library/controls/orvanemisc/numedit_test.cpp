@@ -90,6 +90,45 @@ TEST_F(NumEditTest, ValueIsFormattedRightAlignedInTheField) {
             edit->FieldRect().Right);
 }
 
+// A field whose cells and unit are wider than it at the fitted height: the font also fits the
+// width, so the first digit stands whole inside the field, and a blank sets the unit apart.
+TEST_F(NumEditTest, WideEntryAndUnitFitTheField) {
+  edit->SetBounds(10, 10, 200, 40);
+  edit->SetDigits(6);
+  edit->SetPrecision(2);
+  edit->SetUnitText("bar");
+  edit->SetLedEnable(true);
+  edit->SetLedOn(true);
+  edit->SetValueMax(1000);
+  ShowForm();
+  edit->SetFocus();
+  Type("47.5");
+  Enter();
+  ASSERT_EQ(edit->ValueFloat(), 47.5);
+  const std::string text = edit->EditText();
+  ASSERT_EQ(text.find_first_not_of(' '), 0u);  // the value fills every cell
+  TCanvas& c = *edit->Canvas();
+  const TRect& f = edit->FieldRect();
+  const auto ink_in_column = [&](int x) {
+    for (int y = f.Top; y < f.Bottom; ++y) {
+      if (c.Pixels(x, y) == clBlack) return true;
+    }
+    return false;
+  };
+  int first_ink = f.Right;
+  for (int x = f.Left; x < f.Right && first_ink == f.Right; ++x) {
+    if (ink_in_column(x)) first_ink = x;
+  }
+  EXPECT_GT(first_ink, f.Left) << "the first digit is cut at the field's edge";
+  EXPECT_GE(edit->TextOriginX(), f.Left);
+  // A blank's width without ink between the last digit and the unit.
+  const int digits_end = edit->TextOriginX() + c.TextWidth(text);
+  EXPECT_EQ(digits_end + c.TextWidth(" bar"), f.Right);
+  for (int x = digits_end + 1; x < digits_end + c.TextWidth(" ") - 1; ++x) {
+    EXPECT_FALSE(ink_in_column(x)) << x;
+  }
+}
+
 TEST_F(NumEditTest, KeysOverwriteUnderTheCaretAndOthersBeep) {
   ShowForm();
   edit->SetFocus();
