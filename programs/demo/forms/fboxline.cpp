@@ -13,7 +13,7 @@ const char* const kLongCaptions[8] = {"Switch1", "Switch2", "Input 1", "Input 2"
 
 TSpin7Seg* AddNibble(TFormLoader& Loader, const char* Name, int Left) {
   auto* nibble = Loader.Add<TSpin7Seg>(Name);
-  nibble->SetBounds(Left, 84, 40, 62);
+  nibble->SetBounds(Left, 78, 42, 84);
   nibble->SetDispTyp(TDispType::hexa);
   nibble->SetColBack(clBlack);
   nibble->SetColSegm(clLime);
@@ -24,9 +24,9 @@ TSpin7Seg* AddNibble(TFormLoader& Loader, const char* Name, int Left) {
   return nibble;
 }
 
-TCheckBox* AddCheckBox(TFormLoader& Loader, const char* Name, const char* Caption, int Top) {
+TCheckBox* AddCheckBox(TFormLoader& Loader, const char* Name, const char* Caption, int Left) {
   auto* box = Loader.Add<TCheckBox>(Name);
-  box->SetBounds(340, Top, 88, 17);
+  box->SetBounds(Left, 168, 78, 17);
   box->SetCaption(Caption);
   return box;
 }
@@ -97,19 +97,19 @@ TBoxLineDemo::TBoxLineDemo(TComponent* AOwner) : TDemoForm(AOwner, "TBoxLineDemo
     box->SetCaptLong("Bit " + std::to_string(i));
   }
 
-  HighNibble = AddNibble(loader, "HighNibble", 340);
-  LowNibble = AddNibble(loader, "LowNibble", 384);
+  HighNibble = AddNibble(loader, "HighNibble", 342);
+  LowNibble = AddNibble(loader, "LowNibble", 386);
   HighNibble->onChanged = [this](TObject*) { ShowByte(); };
   LowNibble->onChanging = [this](TObject*) { ShowByte(); };
   LowNibble->onWrapCarry = [this](TObject*) { LowNibbleWrap(+1); };
   LowNibble->onWrapBorrow = [this](TObject*) { LowNibbleWrap(-1); };
 
-  // Out of the way of BoxLine2 turned upright, which then reaches down to y 164.
-  VertCheck = AddCheckBox(loader, "VertCheck", "vertical", 150);
+  // Below BoxLine2 turned upright, which then reaches down to y 164; the digits lie beside it.
+  VertCheck = AddCheckBox(loader, "VertCheck", "vertical", 264);
   VertCheck->OnClick = [this](TObject*) {
     BoxLine2->SetOrientation(VertCheck->Checked() ? orVertical : orHorizontal);
   };
-  OrderCheck = AddCheckBox(loader, "OrderCheck", "orderUp", 169);
+  OrderCheck = AddCheckBox(loader, "OrderCheck", "orderUp", 350);
   OrderCheck->OnClick = [this](TObject*) { BoxLine2->SetOrderUp(OrderCheck->Checked()); };
 
   loader.Finish();
