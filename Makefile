@@ -6,7 +6,7 @@ BUILD_ODR  ?= build-odr
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build test asan test-asan fuzz odr bench clean
+.PHONY: deps build demo pulsaric test asan test-asan fuzz odr bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -20,6 +20,12 @@ demo: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target orvanedemo
 	$(BUILD)/programs/demo/orvanedemo
+
+# Builds the logic-analyzer display alone and starts it.
+pulsaric: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target Pulsaric
+	$(BUILD)/programs/logic/Pulsaric
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -213,7 +213,8 @@ void TLogic::DrawStatus() {
   const auto write = [&c](const TRect& r, std::string text, TColor color, int margin = 0) {
     text = text.substr(0, 20);
     c.Font()->SetColor(color);
-    c.TextRect(r, r.Right - margin - c.TextWidth(text), r.Top, text);
+    c.TextRect(r, r.Right - margin - c.TextWidth(text),
+               r.Top + (r.Height() - c.TextHeight(text)) / 2, text);
   };
   const double pointer = PointerTime(), marker = MarkerTime();
   write(FFooter.BoxUpper[0], IntToStr(FPointerPos) + "cyc", FColPointer);

@@ -1,0 +1,169 @@
+// Starts Pulsaric as the program does, on a real X server, and works it with the real mouse and
+// keyboard (xdotool): dismisses the splash, shows all channels with the first footer button,
+// compares what the server shows of the display with the main form's image and counts the 32
+// name rows on it, then ends the program with Enter (the default button) and the about box that
+// closing shows.
+// Run under xvfb-run; exit code 0 = all held, 2 = no X server.
+//   pulsaric_screen_check [screenshot.png]
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "library/foundation/frame.h"
+#include "library/foundation/tickservice.h"
+#include "platform/forms/forms.h"
+#include "programs/logic/loginfo.h"
+#include "programs/logic/logini.h"
+#include "programs/logic/logmain.h"
+#include "programs/logic/scan.h"
+
+namespace {
+
+int g_failures = 0;
+
+void Fail(const std::string& what) {
+  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+  ++g_failures;
+}
+
+void Xdotool(const std::string& args) {
+  const std::string command = "xdotool " + args;
+  if (std::system(command.c_str()) != 0) Fail(command);
+}
+
+// A real click at a point of a control's client area (its centre by default).
+void ClickAt(const TControl* c, int x = -1, int y = -1) {
+  const TPoint p = c->ClientOrigin();
+  if (x < 0) x = c->Width() / 2, y = c->Height() / 2;
+  Xdotool("mousemove --sync " + std::to_string(p.X + x) + " " + std::to_string(p.Y + y) +
+          " click 1");
+}
+
+QImage GrabClient(const TForm* f) {
+  const TPoint o = f->ClientOrigin();
+  return QGuiApplication::primaryScreen()
+      ->grabWindow(0, o.X, o.Y, f->ClientWidth(), f->ClientHeight())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+TColor At(const QImage& shot, int x, int y) {
+  const QRgb p = shot.pixel(x, y);
+  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+}
+
+// The logic display as the server shows it equals the form's image there. (The panel's
+// buttons are drawn by the toolkit's style, whose edges differ in a pixel here and there between
+// a window and an image.)
+bool DisplayAsFormImage(const QImage& shot) {
+  const std::unique_ptr<TBitmap> image = LogAna->GetFormImage();
+  if (shot.width() != LogAna->ClientWidth() || shot.height() != LogAna->ClientHeight())
+    return false;
+  const TLogic* d = LogAna->Display;
+  const TPoint o = d->ClientOrigin(), f = LogAna->ClientOrigin();
+  for (int y = o.Y - f.Y; y < o.Y - f.Y + d->Height(); ++y) {
+    for (int x = o.X - f.X; x < o.X - f.X + d->Width(); ++x) {
+      if (At(shot, x, y) != image->Canvas()->Pixels(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+// The name rows: each row's black tick runs left from the display area, so the column two
+// pixels left of it crosses one tick per row.
+int NameRows(const QImage& shot) {
+  const TLogic* d = LogAna->Display;
+  const TPoint o = d->ClientOrigin(), f = LogAna->ClientOrigin();
+  const TRect r = d->GetDisplayRect();
+  const int x = o.X - f.X + r.Left - 2;
+  int rows = 0;
+  bool inTick = false;
+  for (int y = o.Y - f.Y + r.Top; y < o.Y - f.Y + r.Bottom; ++y) {
+    const bool black = At(shot, x, y) == clBlack;
+    rows += black && !inTick;
+    inTick = black;
+  }
+  return rows;
+}
+
+struct Step {
+  const char* what;
+  std::function<bool()> ready;
+  std::function<void()> act;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Application->Initialize();
+  if (QGuiApplication::platformName() != "xcb") {
+    std::fprintf(stderr, "needs an X server (platform is %s)\n",
+                 qPrintable(QGuiApplication::platformName()));
+    return 2;
+  }
+  InitOrvaneUnit();
+  FrameClickRule = TFrameClickRule::ClickAtToggle;
+  Application->SetTitle(kLogicCaption);
+  Application->CreateForm(LogAna);
+  Setup = new TSetup(Application, LogAna->Display);
+  Application->CreateForm(Loginfo::AboutBox);
+  BufferFill = new TBufferFill(Application, LogAna->Display);
+  const std::string shotFile = argc > 1 ? argv[1] : "";
+
+  QImage shot;
+  std::vector<Step> steps = {
+      {"the splash after the first paint", [] { return Loginfo::AboutBox->Visible(); },
+       [] { ClickAt(Loginfo::AboutBox->OKButton); }},
+      {"the splash dismissed", [] { return !Loginfo::AboutBox->Visible(); },
+       [] {
+         Xdotool("mousemove --sync 1 1");
+         const TRect& b1 = LogAna->Display->Footer().Buttons[0];
+         ClickAt(LogAna->Display, (b1.Left + b1.Right) / 2, (b1.Top + b1.Bottom) / 2);
+       }},
+      {"all 32 channels on the screen",
+       [&] {
+         if (LogAna->Display->ChanLast() != 31) return false;
+         Xdotool("mousemove --sync 1 1");
+         shot = GrabClient(LogAna);
+         return DisplayAsFormImage(shot);
+       },
+       [&] {
+         if (!shotFile.empty()) shot.save(QString::fromStdString(shotFile));
+         const int rows = NameRows(shot);
+         if (rows != 32) Fail("name rows on the screen: " + std::to_string(rows));
+         Xdotool("key Return");
+       }},
+      {"the about box on closing", [] { return Loginfo::AboutBox->Visible(); },
+       [] { Xdotool("key Return"); }},
+  };
+  size_t next = 0;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    if (next < steps.size() && steps[next].ready()) {
+      steps[next].act();
+      ++next;
+      clock.restart();
+    } else if (clock.elapsed() > 15000) {
+      Fail(next < steps.size() ? std::string("waited in vain for ") + steps[next].what
+                               : std::string("the program did not end"));
+      Application->Terminate();
+    }
+  });
+  driver.start(100);
+  Application->Run();
+  ExitOrvaneUnit();
+  if (next < steps.size()) Fail(std::string("ended before ") + steps[next].what);
+  if (g_failures == 0) std::printf("Pulsaric ran on the X server as expected\n");
+  return g_failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "library/foundation/tickservice.h"
+#include "platform/forms/stdctrls/printers.h"
+#include "platform/forms/testing/formtest.h"
+#include "programs/logic/loginfo.h"
+#include "programs/logic/logini.h"
+#include "programs/logic/logmain.h"
+#include "programs/logic/scan.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program's forms as its entry makes them, without the splash (no about box), the main
+// form shown; files in a folder of the test's own.
+class Pulsaric : public FormTest {
+ protected:
+  Pulsaric() {
+    TickServiceStartup();
+    dir_ = fs::temp_directory_path() /
+           ("orvane-pulsaric-" + std::to_string(getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    LogAna = new TLogAna(nullptr);
+    LogAna->SetWindowState(wsNormal);
+    LogAna->SetBounds(0, 0, 900, 600);
+    ::Setup = new TSetup(nullptr, LogAna->Display);
+    BufferFill = new TBufferFill(nullptr, LogAna->Display);
+    LogAna->Show();
+    Pump();
+    display = LogAna->Display;
+  }
+  ~Pulsaric() override {
+    delete BufferFill;
+    delete ::Setup;
+    delete LogAna;
+    BufferFill = nullptr;
+    ::Setup = nullptr;
+    LogAna = nullptr;
+    unsetenv("ORVANE_PRINT_PDF");
+    fs::remove_all(dir_);
+    TickServiceShutdown();
+  }
+  std::string File(const std::string& name, const std::string& bytes) const {
+    const fs::path p = dir_ / name;
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p.string();
+  }
+  static std::string Read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Clicks the colour grid's cell Index (16 cells in a row).
+  void ChooseColour(int index) {
+    const int w = ::Setup->ColorGrid->Width() / 16;
+    Click(::Setup->ColorGrid, index * w + w / 2, ::Setup->ColorGrid->Height() / 2);
+  }
+
+  fs::path dir_;
+  TLogic* display = nullptr;
+};
+
+struct Looks {
+  TColor curve, display, text, pointer;
+  std::string name0;
+  tdispType typ;
+  bool operator==(const Looks&) const = default;
+};
+
+Looks LooksOf(const TLogic& d) {
+  return {d.ColCurve(),   d.ColDisplay(),           d.ColText(),
+          d.ColPointer(), d.ChanNamen().Strings(0), d.DisplayTyp()};
+}
+
+TEST_F(Pulsaric, SetupPutsBackWhatItChangedUnlessClosedWithOK) {
+  const Looks before = LooksOf(*display);
+  enum class End { CancelButton, CloseBox, OK };
+  for (End end : {End::CancelButton, End::CloseBox, End::OK}) {
+    ::Setup->Show();
+    Pump();
+    ChooseColour(9);  // red, on the signal colour: at once
+    EXPECT_EQ(display->ColCurve(), clRed);
+    ::Setup->FarbWahl->SetItemIndex(6);
+    ChooseColour(12);
+    EXPECT_EQ(display->ColPointer(), clBlue);
+    ::Setup->KanalEdit->SetText("CLK");
+    Click(::Setup->NameStore, 5, 5);
+    EXPECT_EQ(display->ChanNamen().Strings(0), "CLK");
+    ::Setup->DispTyp->SetPosition(1);
+    ::Setup->DispTypChange(::Setup->DispTyp);
+    EXPECT_EQ(display->DisplayTyp(), dispOnly);
+    switch (end) {
+      case End::CancelButton:
+        Click(::Setup->CancelBtn, 5, 5);
+        break;
+      case End::CloseBox:
+        ::Setup->Close();
+        break;
+      case End::OK:
+        Click(::Setup->StoreBtn, 5, 5);
+        ::Setup->Close();  // what the OK button's modal result does
+        break;
+    }
+    Pump();
+    if (end == End::OK) {
+      EXPECT_EQ(LooksOf(*display),
+                (Looks{clRed, before.display, before.text, clBlue, "CLK", dispOnly}));
+    } else {
+      EXPECT_EQ(LooksOf(*display), before) << int(end);
+    }
+  }
+}
+
+TEST_F(Pulsaric, SetupShowsTheChannelsName) {
+  display->SetChanName(3, "SDA");
+  ::Setup->Show();
+  Pump();
+  ::Setup->KanalWahl->SetPosition(3);
+  ::Setup->KanalWahlChange(::Setup->KanalWahl);
+  EXPECT_EQ(::Setup->KanalEdit->Text(), "SDA");
+  EXPECT_EQ(::Setup->KanalEdit->MaxLength(), 20);
+  ::Setup->Close();
+}
+
+TEST_F(Pulsaric, FileBytesBecomeBigEndianSamples) {
+  display->SetLogSize(TLogSize::Size16);
+  for (int i = 0; i < display->BufferCount(); ++i) display->WriteSample(i, 0xEEEE);
+  EXPECT_EQ(FillSamplesFromBytes(*display, std::string("\x01\x02\x03\x04\x05", 5)), 2);
+  EXPECT_EQ(display->ReadSample(0), 0x0102u);
+  EXPECT_EQ(display->ReadSample(1), 0x0304u);
+  EXPECT_EQ(display->ReadSample(2), 0u);  // nothing old stays behind the file's end
+  EXPECT_EQ(display->ReadSample(1999), 0u);
+
+  display->SetLogSize(TLogSize::Size32);
+  EXPECT_EQ(FillSamplesFromBytes(*display, std::string(4000, '\x11')), 1000);
+  EXPECT_EQ(FillSamplesFromBytes(*display, std::string(8000, '\x22')), 1000);
+  EXPECT_EQ(display->ReadSample(999), 0x22222222u);
+
+  // Through the dialog: the caption names the file.
+  dialogs.Answer(mrOk, File("raw.bin", "\xAB\xCD\xEF\x01"));
+  BufferFill->FileLoadClick(nullptr);
+  EXPECT_EQ(display->ReadSample(0), 0xABCDEF01u);
+  EXPECT_EQ(LogAna->Caption(), "Vantreo Logic Analyzer Demo [raw.bin]");
+}
+
+TEST_F(Pulsaric, SavingAsksBeforeOverwritingAndARefusedFileKeepsTheCaption) {
+  const std::string file = File("old.psr", "old");
+  dialogs.Answer(mrOk, file);
+  dialogs.Answer(mrNo);
+  BufferFill->SaveBtnClick(nullptr);
+  EXPECT_EQ(Read(file), "old");
+  dialogs.Answer(mrOk, file);
+  dialogs.Answer(mrYes);
+  BufferFill->SaveBtnClick(nullptr);
+  EXPECT_EQ(Read(file).size(), 4271u);
+  EXPECT_EQ(LogAna->Caption(), "Vantreo Logic Analyzer Demo [old.psr]");
+
+  LogAna->SetCaption(kLogicCaption);
+  dialogs.Answer(mrOk, File("bad.psr", "nonsense"));
+  dialogs.Answer(mrOk);  // the message on the corrupt file
+  BufferFill->RestoreBtnClick(nullptr);
+  EXPECT_EQ(LogAna->Caption(), kLogicCaption);
+  dialogs.Answer(mrOk, file);
+  BufferFill->RestoreBtnClick(nullptr);
+  EXPECT_EQ(LogAna->Caption(), "Vantreo Logic Analyzer Demo [old.psr]");
+}
+
+TEST_F(Pulsaric, ViewSwitchAndTimeBase) {
+  LogAna->TextGraphBtnClick(nullptr);
+  Pump();
+  EXPECT_EQ(display->Modus(), TModus::TextDisp);
+  LogAna->TextGraphBtnClick(nullptr);
+  Pump();
+  EXPECT_EQ(display->Modus(), TModus::Diagram);
+  const double before = display->PointerTime();
+  EXPECT_EQ(LogAna->TimeBase->PosString(), "10 usec");
+  LogAna->TimeBase->SetPosition(3);
+  LogAna->TimeBaseChange(LogAna->TimeBase);
+  EXPECT_DOUBLE_EQ(display->PointerTime(), before * 100);
+}
+
+// The pixels of a PDF page rendered by pdftoppm (P6 PPM).
+struct Page {
+  int width = 0, height = 0;
+  std::string rgb;
+};
+
+bool Render(const std::string& pdf, const std::string& prefix, Page& page) {
+  const std::string command = "pdftoppm -r 48 -singlefile '" + pdf + "' '" + prefix + "'";
+  if (std::system(command.c_str()) != 0) return false;
+  std::ifstream in(prefix + ".ppm", std::ios::binary);
+  std::string magic;
+  int max = 0;
+  in >> magic >> page.width >> page.height >> max;
+  in.get();
+  page.rgb.assign(size_t(page.width) * page.height * 3, '\0');
+  in.read(page.rgb.data(), std::streamsize(page.rgb.size()));
+  return magic == "P6" && bool(in);
+}
+
+TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
+  const std::string pdf = (dir_ / "print.pdf").string();
+  setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1);
+  dialogs.Answer(mrNo);
+  LogAna->PrintBtnClick(nullptr);
+  ASSERT_EQ(dialogs.Asked().size(), 1u);
+  EXPECT_EQ(dialogs.Asked()[0].Text, "HardCopy drucken ?");
+  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_EQ(Printer()->Orientation(), poPortrait);
+
+  for (int i = 0; i < display->BufferCount(); ++i) display->WriteSample(i, (i / 3) & 1 ? ~0u : 0);
+  dialogs.Answer(mrYes);
+  LogAna->PrintBtnClick(nullptr);
+  EXPECT_EQ(Printer()->Orientation(), poPortrait);
+  ASSERT_TRUE(fs::exists(pdf));
+  Page page;
+  ASSERT_TRUE(Render(pdf, (dir_ / "page").string(), page));
+  EXPECT_GT(page.width, page.height);
+  int aqua = 0;
+  for (size_t i = 0; i + 2 < page.rgb.size(); i += 3)
+    aqua += uint8_t(page.rgb[i]) < 60 && uint8_t(page.rgb[i + 1]) > 200 &&
+            uint8_t(page.rgb[i + 2]) > 200;
+  EXPECT_GT(aqua, 100) << "the traces on the page";
+
+  // A printer that cannot be had: the error reaches the user, the orientation is put back.
+  setenv("ORVANE_PRINT_PDF", (dir_ / "no" / "such" / "dir.pdf").c_str(), 1);
+  dialogs.Answer(mrYes);
+  EXPECT_THROW(LogAna->PrintBtnClick(nullptr), EPrinter);
+  EXPECT_EQ(Printer()->Orientation(), poPortrait);
+}
+
+TEST_F(Pulsaric, AboutBoxShowsItsHelpOnRequest) {
+  Loginfo::TAboutBox box(nullptr);
+  box.Show();
+  Pump();
+  EXPECT_FALSE(box.HilfeText->Visible());
+  Click(box.BitBtn1, 5, 5);
+  EXPECT_TRUE(box.HilfeText->Visible());
+  Click(box.OKButton, 5, 5);
+  Pump();
+  EXPECT_FALSE(box.HilfeText->Visible());
+  EXPECT_FALSE(box.Visible());
+}
+
+}  // namespace
