@@ -47,6 +47,21 @@ void TGaugeGp::SetValue(double V) {
   ApplyValue(V, false);
 }
 
+void TGaugeGp::Loaded() {
+  TRahmen::Loaded();
+  ApplyValue(value_, true);
+}
+
+void TGaugeGp::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TRahmen::MouseDown(Button, Shift, X, Y);
+  TControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TGaugeGp::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TRahmen::MouseUp(Button, Shift, X, Y);
+  TControl::MouseUp(Button, Shift, X, Y);
+}
+
 void TGaugeGp::SetPercent(double V) {
   if (!std::isfinite(V)) return;
   if (V == percent_) return;
@@ -105,16 +120,24 @@ void StoreThen(T& Field, T V, F&& Action) {
 
 }  // namespace
 
-void TGaugeGp::SetMeterMode(bool V) { StoreThen(meter_mode_, V, [&] { RepaintNow(); }); }
+void TGaugeGp::SetMeterMode(bool V) {
+  StoreThen(meter_mode_, V, [&] { RepaintNow(); });
+}
 void TGaugeGp::SetSegmWidth(int V) {
   if (V > 0) StoreThen(segm_width_, V, [&] { RepaintNow(); });
 }
 void TGaugeGp::SetSegmGap(int V) {
   if (V >= 0) StoreThen(segm_gap_, V, [&] { RepaintNow(); });
 }
-void TGaugeGp::SetSegmBorder(bool V) { StoreThen(segm_border_, V, [&] { RepaintNow(); }); }
-void TGaugeGp::SetSegmColor(TColor V) { StoreThen(segm_color_, V, [&] { RepaintNow(); }); }
-void TGaugeGp::SetColBorder(TColor V) { StoreThen(col_border_, V, [&] { RepaintNow(); }); }
+void TGaugeGp::SetSegmBorder(bool V) {
+  StoreThen(segm_border_, V, [&] { RepaintNow(); });
+}
+void TGaugeGp::SetSegmColor(TColor V) {
+  StoreThen(segm_color_, V, [&] { RepaintNow(); });
+}
+void TGaugeGp::SetColBorder(TColor V) {
+  StoreThen(col_border_, V, [&] { RepaintNow(); });
+}
 
 void TGaugeGp::SetOrientation(TOrientation V) {
   if (V == orientation_) return;
@@ -223,8 +246,8 @@ void TGaugeGp::DrawBar(bool Vertical) {
   TRect r = BarArea();
   TCanvas& c = *Canvas();
   const int length = Vertical ? r.Bottom - r.Top - 2 : r.Right - r.Left - 2;
-  const int offset = static_cast<int>(std::clamp<int64_t>(
-      Round(0.01 * shown_percent_ * length), -(1 << 30), 1 << 30));
+  const int offset = static_cast<int>(
+      std::clamp<int64_t>(Round(0.01 * shown_percent_ * length), -(1 << 30), 1 << 30));
   const int p = Vertical ? r.Bottom - 1 - offset : r.Left + 1 + offset;
   if (p == last_drawn_) return;
   last_drawn_ = p;

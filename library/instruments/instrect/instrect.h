@@ -264,8 +264,7 @@ class TMeterPanelV : public TPanelMeter {
 
   // The readout text for a shown value; a value whose digits before the point do not fit the
   // cells shows dashes in every cell.
-  static std::string ReadoutText(double Shown, double ValueStart, double ValueEnd,
-                                 bool DispFixPnt);
+  static std::string ReadoutText(double Shown, double ValueStart, double ValueEnd, bool DispFixPnt);
   std::string ReadoutShows() const;
   int ReadoutCells() const;
 
@@ -372,6 +371,11 @@ class TGaugeGp : public TRahmen {
 
  protected:
   void Paint() override;
+  // A value stored while the form was read shows as its share of the range read with it.
+  void Loaded() override;
+  // The frame's press rule, then the class library's mouse events.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WndProc(TMessage& Message) override;
 
  private:

@@ -133,21 +133,36 @@ TEST_F(PictTest, PictureStyleStretchesTheSymbolIntoTheRow) {
 }
 
 TEST_F(PictTest, BlinkingRowsVanishInTheHighPhase) {
-  TPictButton* p = Pict();
-  ShowForm();
-  p->SetBlinkOn(true);
-  EXPECT_EQ(CountIn(p, clAqua), 0);
-  bool saw[2] = {false, false};
-  for (int i = 0; i < 4; ++i) {
-    ToEndOfHalfCycle();
-    EXPECT_EQ(CountIn(p, clAqua) > 0, !BlinkPhase) << i;
-    saw[BlinkPhase] = true;
+  struct Case {
+    TPictStyle style;
+    TShapeTypeT shape;
+    int w, h;
+  };
+  // The face sizes and shapes a user tries first, among them one text row on a wide button.
+  for (const Case& c : {Case{TPictStyle::twoRow, sstRoundrect, 100, 100},
+                        Case{TPictStyle::oneRow, sstRoundrect, 160, 60},
+                        Case{TPictStyle::oneRow, sstCircle, 100, 100}}) {
+    SCOPED_TRACE(int(c.style) * 10 + int(c.shape));
+    TPictButton* p = Pict(c.w, c.h);
+    p->SetPictStyle(c.style);
+    p->SetShape(c.shape);
+    p->SetText("Quittieren");
+    ShowForm();
+    p->SetBlinkOn(true);
+    EXPECT_EQ(CountIn(p, clAqua), 0);
+    bool saw[2] = {false, false};
+    for (int i = 0; i < 4; ++i) {
+      ToEndOfHalfCycle();
+      EXPECT_EQ(CountIn(p, clAqua) > 0, !BlinkPhase) << i;
+      saw[BlinkPhase] = true;
+    }
+    EXPECT_TRUE(saw[0] && saw[1]);
+    while (!BlinkPhase) ToEndOfHalfCycle();
+    p->SetBlinkOn(false);
+    EXPECT_GT(CountIn(p, clAqua), 10);
+    EXPECT_EQ(CountIn(p, clLime) > 10, c.style == TPictStyle::twoRow);
+    delete p;
   }
-  EXPECT_TRUE(saw[0] && saw[1]);
-  while (!BlinkPhase) ToEndOfHalfCycle();
-  p->SetBlinkOn(false);
-  EXPECT_GT(CountIn(p, clAqua), 10);
-  EXPECT_GT(CountIn(p, clLime), 10);
 }
 
 TEST_F(PictTest, FontChangesRepaintButTheFittedSizeDoesNot) {

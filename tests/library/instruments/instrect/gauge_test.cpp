@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "library/foundation/tickservice.h"
@@ -164,13 +165,9 @@ TEST_F(GaugeTest, PointerBandStaysInsideTheBar) {
     double percent, pntr;
     int band;  // lit pixels along the bar
   } cases[] = {
-      {false, 50, 10, 10},
-      {false, 0, 0, 1},    // a one-pixel band at the start
-      {false, 5, 30, 5},   // the band is cut at the start of the bar, not drawn over the frame
-      {false, 100, 100, 98},
-      {true, 50, 10, 10},
-      {true, 0, 0, 1},
-      {true, 5, 30, 5},
+      {false, 50, 10, 10},   {false, 0, 0, 1},  // a one-pixel band at the start
+      {false, 5, 30, 5},  // the band is cut at the start of the bar, not drawn over the frame
+      {false, 100, 100, 98}, {true, 50, 10, 10}, {true, 0, 0, 1}, {true, 5, 30, 5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.vertical << " " << c.percent << " " << c.pntr);
@@ -204,6 +201,43 @@ TEST_F(GaugeTest, DampingMovesTheShownPercentPerTick) {
   gauge->SetDamping(0);
   TickServiceCallback();
   EXPECT_DOUBLE_EQ(gauge->ShownPercent(), 60);  // record stopped
+}
+
+TEST_F(GaugeTest, ValueReadFromAFormShowsItsShare) {
+  {
+    TFormLoader loader(form);
+    gauge = loader.Add<TGaugeGp>("Gauge");
+    gauge->SetBounds(10, 10, 112, 18);
+    gauge->SetValueMin(-10);
+    gauge->SetValueMax(100);
+    gauge->SetValue(45);
+  }
+  ShowForm();
+  EXPECT_DOUBLE_EQ(gauge->Percent(), 50);
+  EXPECT_EQ(gauge->LastDrawn(), 6);  // Round(50 / 9) segments of 8 with a 1-pixel gap
+  EXPECT_EQ(LitRun(false), 6 * 8);
+}
+
+TEST_F(GaugeTest, MouseEventsFireWithTheFrameRule) {
+  Make();
+  std::vector<std::string> seen;
+  gauge->OnMouseDown = [&](TObject*, TMouseButton b, TShiftState, int x, int y) {
+    seen.push_back("down " + std::to_string(int(b)) + " " + std::to_string(x) + "," +
+                   std::to_string(y));
+  };
+  gauge->OnMouseUp = [&](TObject*, TMouseButton b, TShiftState, int x, int y) {
+    seen.push_back("up " + std::to_string(int(b)) + " " + std::to_string(x) + "," +
+                   std::to_string(y));
+  };
+  gauge->OnClick = [&](TObject*) { seen.push_back("click"); };
+  ShowForm();
+  Click(gauge, 20, 5);
+  Press(gauge, 30, 6, mbRight);
+  Release(gauge, 30, 6, mbRight);
+  const std::string left = std::to_string(int(mbLeft)), right = std::to_string(int(mbRight));
+  EXPECT_EQ(seen, (std::vector<std::string>{"down " + left + " 20,5", "click",
+                                            "up " + left + " 20,5", "down " + right + " 30,6",
+                                            "click", "up " + right + " 30,6"}));
 }
 
 TEST_F(GaugeTest, ZeroSpanFromAFormPaintsSafely) {
