@@ -149,6 +149,17 @@ class Sweep {
                  small &&
              kNear * kNear * std::max(first_.len2, second_.len2) * reach2 < 0.01 && first_.y != 0 &&
              second_.y != 0;
+    if (exact_) {
+      c2_ = std::llround(2 * cx_);
+      for (Ray* r : {&first_, &second_}) {
+        r->rx = std::llround(2 * r->x);
+        r->g = r->y > 0 ? 1 : -1;
+        r->d = 2 * std::llround(2 * std::abs(r->y));
+        const long long step = -2 * r->g * r->rx;
+        r->stepWhole = step >= 0 ? step / r->d : -((-step + r->d - 1) / r->d);
+        r->stepRest = step - r->stepWhole * r->d;
+      }
+    }
   }
   bool Full() const { return full_; }
   bool Contains(double x, double y) const {
@@ -193,9 +204,17 @@ class Sweep {
 
  private:
   // A ray from the centre, x to the right and y upwards as in Angle.
+  // The flip pixel of the row last asked for (see Flip), to step from row to row.
+  struct FlipRow {
+    long long p = 0, f = 0, rest = 0;
+    bool valid = false;
+  };
   struct Ray {
     double x, y, len2;
-    double slope = 0;  // x / y: where the ray's line crosses a row, from the centre
+    // In half pixels for exact_ sweeps: 2 x, the sign of y, 4 |y|, and the flip's step per row
+    // as whole and rest of the division by that.
+    long long rx = 0, g = 1, d = 1, stepWhole = 0, stepRest = 0;
+    mutable FlipRow row;
     // Positive when p lies counter-clockwise of the ray (by less than half a turn).
     double Side(double px, double py) const { return x * py - y * px; }
   };
@@ -209,7 +228,7 @@ class Sweep {
     const double ux = x - cx_, uy = cy_ - y;
     // A ray of no length has the angle 0.
     if (ux == 0 && uy == 0) return {1, 0, 1};
-    return {ux, uy, ux * ux + uy * uy, uy != 0 ? ux / uy : 0};
+    return {ux, uy, ux * ux + uy * uy};
   }
   bool NearRay(const Ray& r, double side, double p2) const {
     return side * side <= kNear * kNear * r.len2 * p2;
@@ -245,11 +264,12 @@ class Sweep {
   double cx_, cy_, a1_ = 0, sweep_ = 0;
   // The first pixel of the row from which the ray's side test has its other sign (or is 0 there):
   // every pixel before it has one sign, every one after it the other. For exact_ sweeps.
-  int Flip(const Ray& r, double py) const;
+  int Flip(const Ray& r, double py, bool& zero) const;
   // ContainedRuns for exact_ sweeps.
   void ExactRuns(int y, double py, int x0, int x1, Spans& out) const;
 
   bool full_ = false, reflex_ = false, exact_ = false;
+  long long c2_ = 0;  // 2 cx_
   Ray first_{}, second_{};
   std::pair<double, double> start_, end_;
 };
@@ -288,16 +308,28 @@ void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) 
   hi = static_cast<int>(std::floor(to));
 }
 
-int Sweep::Flip(const Ray& r, double py) const {
-  // The side test is linear along the row, falling when r.y > 0 and rising when r.y < 0, and
-  // computed exactly; the division only gives a first guess.
-  const double g = r.y > 0 ? 1 : -1;
-  auto before = [&](double x) { return g * r.Side(x - cx_, py) > 0; };
-  const double c = cx_ + r.slope * py;
-  double x = std::ceil(std::clamp(c, -1e9, 1e9));
-  while (before(x)) ++x;
-  while (!before(x - 1)) --x;
-  return static_cast<int>(std::clamp(x, -1e9, 1e9));
+int Sweep::Flip(const Ray& r, double py, bool& zero) const {
+  // In units of a half pixel everything is whole: twice the side value at pixel x is
+  // g RX P - |RY| (2 x - C) (g the sign of RY), so the first pixel not before the flip is the
+  // ceiling of N / D with N = g RX P + C |RY| and D = 2 |RY|, and it lies on the ray when the
+  // division leaves no rest. The next row lowers P by 2, which moves N by a fixed step.
+  FlipRow& row = r.row;
+  const long long p = static_cast<long long>(2 * py);  // whole: py is a multiple of 0.5
+  if (!(row.valid && row.p == p)) {
+    if (row.valid && row.p - 2 == p) {
+      const long long t = r.stepRest - row.rest;
+      row.f += r.stepWhole + (t > 0 ? 1 : 0);
+      row.rest = t > 0 ? r.d - t : -t;
+    } else {
+      const long long n = r.g * r.rx * p + c2_ * (r.d / 2);
+      row.f = n >= 0 ? (n + r.d - 1) / r.d : -((-n) / r.d);
+      row.rest = row.f * r.d - n;
+    }
+    row.p = p;
+    row.valid = true;
+  }
+  zero = row.rest == 0;
+  return static_cast<int>(std::clamp<long long>(row.f, -(1LL << 30), 1LL << 30));
 }
 
 void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
@@ -308,21 +340,22 @@ void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
     int lo, hi;  // [lo, hi)
     int zero;    // the pixel on the ray, or INT32_MIN
   };
-  auto half = [&](const Ray& r, bool positive) {
-    const int f = Flip(r, py);
-    const double sf = r.Side(f - cx_, py);
-    // Before the flip the sign is that of r.y.
+  auto half = [&](const Ray& r, bool positive, Half& h) {
+    bool zero = false;
+    const int f = Flip(r, py, zero);
+    // Before the flip the side value has the sign of r.y, from the flip on (but 0) the other.
     const bool beforeWanted = (r.y > 0) == positive;
-    Half h{INT32_MIN, INT32_MAX, sf == 0 ? f : INT32_MIN};
-    const bool flipWanted = sf != 0 && (sf > 0) == positive;
+    h = Half{INT32_MIN, INT32_MAX, zero ? f : INT32_MIN};
+    const bool flipWanted = !zero && (r.y < 0) == positive;
     if (beforeWanted) {
       h.hi = flipWanted ? f + 1 : f;
     } else {
       h.lo = flipWanted ? f : f + 1;
     }
-    return h;
   };
-  const Half h1 = half(first_, true), h2 = half(second_, false);
+  Half h1, h2;
+  half(first_, true, h1);
+  half(second_, false, h2);
   // Up to two runs before the pixels on the rays are set apart.
   int runs[2][2];
   int n = 0;
