@@ -4,9 +4,12 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleHints>
+#include <QWindow>
+#include <algorithm>
 #include <array>
 
 #include "platform/forms/qtglue.h"
@@ -245,3 +248,58 @@ bool SetCursorPos(int X, int Y) {
   QCursor::setPos(X, Y);
   return true;
 }
+
+namespace {
+
+// Holds the pointer inside the confinement rectangle: every move over our windows that leaves it
+// puts the pointer back on its edge.
+class CursorConfinement : public QObject {
+ public:
+  CursorConfinement() {
+    qApp->installEventFilter(this);
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Release(); });
+  }
+  void Confine(const TRect& r) {
+    rect_ = r;
+    active_ = true;
+  }
+  void Release() { active_ = false; }
+  bool Active(TRect& r) const {
+    if (active_) r = rect_;
+    return active_;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (active_ && event->type() == QEvent::MouseMove && QGuiApplication::platformName() == "xcb") {
+      const QPoint g = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+      const int x = std::clamp(g.x(), rect_.Left, std::max(rect_.Left, rect_.Right - 1));
+      const int y = std::clamp(g.y(), rect_.Top, std::max(rect_.Top, rect_.Bottom - 1));
+      if (x != g.x() || y != g.y()) QCursor::setPos(x, y);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  TRect rect_;
+  bool active_ = false;
+};
+
+CursorConfinement& Confinement() {
+  forms_internal::EnsureQtApplication();
+  static CursorConfinement* confinement = new CursorConfinement();  // lives with the application
+  return *confinement;
+}
+
+}  // namespace
+
+bool ClipCursor(const TRect* Rect) {
+  if (Rect == nullptr) {
+    Confinement().Release();
+  } else {
+    Confinement().Confine(*Rect);
+  }
+  return true;
+}
+
+bool GetClipCursor(TRect& Rect) { return Confinement().Active(Rect); }

@@ -111,3 +111,11 @@ constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 constexpr TCursor crSize = crSizeAll;
+
+// Confines the mouse cursor to a rectangle of the screen (Right and Bottom exclusive); nullptr
+// releases it. On an X server the pointer is held inside the rectangle while it moves over our
+// windows; elsewhere only the rectangle is recorded. The confinement also ends when the
+// application's active window changes, so a lost button release never leaves the cursor held.
+bool ClipCursor(const TRect* Rect);
+// The rectangle the cursor is confined to; false when it is free.
+bool GetClipCursor(TRect& Rect);
