@@ -6,7 +6,7 @@ BUILD_ODR  ?= build-odr
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build demo pulsaric test asan test-asan fuzz odr bench clean
+.PHONY: deps build demo wavorine pulsaric test asan test-asan fuzz odr bench clean
 
 deps:
 	@scripts/install-deps.sh
@@ -20,6 +20,12 @@ demo: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target orvanedemo
 	$(BUILD)/programs/demo/orvanedemo
+
+# Builds the curve editor alone and starts it.
+wavorine: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target Wavorine
+	$(BUILD)/programs/curves/Wavorine
 
 # Builds the logic-analyzer display alone and starts it.
 pulsaric: deps
