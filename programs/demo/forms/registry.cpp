@@ -23,6 +23,7 @@
 #include "programs/demo/forms/formbev.h"
 #include "programs/demo/forms/formledt.h"
 #include "programs/demo/forms/fschalts.h"
+#include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/ftaster.h"
 
 namespace {
@@ -50,7 +51,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"Meter360Btn", nullptr},
     {"GaugeBtn", nullptr},
     {"SliderBtn", nullptr},
-    {"SerieSpinBtn", nullptr},
+    {"SerieSpinBtn", NewDemoForm<TSerieSpinDemo>},
     {"LedCheckBtn", NewDemoForm<TLedCheckDemo>},
     {"GlyphBtn", NewDemoForm<TMultiBmpDemo>},
     {"IniFileBtn", nullptr},
