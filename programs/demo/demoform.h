@@ -64,6 +64,14 @@ struct TItemValues {
     Value = Values[Index];
     return true;
   }
+  // The first item standing for Value, so a group can start at what its component shows; -1 for
+  // none.
+  int IndexOf(const V& Value) const {
+    for (int i = 0; i < int(Values.size()); ++i) {
+      if (Values[i] == Value) return i;
+    }
+    return -1;
+  }
 };
 
 struct TLedSetting {

@@ -18,12 +18,15 @@
 // Demo form includes, one per line:
 #include "programs/demo/forms/fboxline.h"
 #include "programs/demo/forms/fctrltim.h"
+#include "programs/demo/forms/fdisp7s.h"
 #include "programs/demo/forms/fledchk.h"
 #include "programs/demo/forms/fmultbmp.h"
 #include "programs/demo/forms/formbev.h"
 #include "programs/demo/forms/formledt.h"
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
+#include "programs/demo/forms/fslider.h"
+#include "programs/demo/forms/fspin7s.h"
 #include "programs/demo/forms/ftaster.h"
 
 namespace {
@@ -40,8 +43,8 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"Schalt270Btn", nullptr},
     {"PotiLinBtn", nullptr},
     {"Poti270Btn", nullptr},
-    {"Spin7sBtn", nullptr},
-    {"Disp7sBtn", nullptr},
+    {"Spin7sBtn", NewDemoForm<TSpin7SegDemo>},
+    {"Disp7sBtn", NewDemoForm<TDisp7sDemo>},
     {"MagicEyeBtn", nullptr},
     {"MeterHBtn", nullptr},
     {"MeterVBtn", nullptr},
@@ -50,7 +53,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"Meter270Btn", nullptr},
     {"Meter360Btn", nullptr},
     {"GaugeBtn", nullptr},
-    {"SliderBtn", nullptr},
+    {"SliderBtn", NewDemoForm<TSliderDemo>},
     {"SerieSpinBtn", NewDemoForm<TSerieSpinDemo>},
     {"LedCheckBtn", NewDemoForm<TLedCheckDemo>},
     {"GlyphBtn", NewDemoForm<TMultiBmpDemo>},
