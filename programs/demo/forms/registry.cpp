@@ -19,10 +19,18 @@
 #include "programs/demo/forms/fboxline.h"
 #include "programs/demo/forms/fctrltim.h"
 #include "programs/demo/forms/fdisp7s.h"
+#include "programs/demo/forms/fgaugegp.h"
 #include "programs/demo/forms/fledchk.h"
+#include "programs/demo/forms/fmageye.h"
+#include "programs/demo/forms/fmet120.h"
+#include "programs/demo/forms/fmet180.h"
+#include "programs/demo/forms/fmet270.h"
+#include "programs/demo/forms/fmet360.h"
 #include "programs/demo/forms/fmultbmp.h"
 #include "programs/demo/forms/formbev.h"
 #include "programs/demo/forms/formledt.h"
+#include "programs/demo/forms/fpanelh.h"
+#include "programs/demo/forms/fpanelv.h"
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/fslider.h"
@@ -43,18 +51,18 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"Schalt270Btn", nullptr},
     {"PotiLinBtn", nullptr},
     {"Poti270Btn", nullptr},
-    {"Spin7sBtn", NewDemoForm<TSpin7SegDemo>},
     {"Disp7sBtn", NewDemoForm<TDisp7sDemo>},
-    {"MagicEyeBtn", nullptr},
-    {"MeterHBtn", nullptr},
-    {"MeterVBtn", nullptr},
-    {"Meter120Btn", nullptr},
-    {"Meter180Btn", nullptr},
-    {"Meter270Btn", nullptr},
-    {"Meter360Btn", nullptr},
-    {"GaugeBtn", nullptr},
-    {"SliderBtn", NewDemoForm<TSliderDemo>},
+    {"GaugeBtn", NewDemoForm<TGaugeDemo>},
+    {"MagicEyeBtn", NewDemoForm<TMagicEyeDemo>},
+    {"Meter120Btn", NewDemoForm<TMeter120Demo>},
+    {"Meter180Btn", NewDemoForm<TMeter180Demo>},
+    {"Meter270Btn", NewDemoForm<TMeter270Demo>},
+    {"Meter360Btn", NewDemoForm<TMeter360Demo>},
+    {"MeterHBtn", NewDemoForm<TMeterHDemo>},
+    {"MeterVBtn", NewDemoForm<TMeterVDemo>},
     {"SerieSpinBtn", NewDemoForm<TSerieSpinDemo>},
+    {"SliderBtn", NewDemoForm<TSliderDemo>},
+    {"Spin7sBtn", NewDemoForm<TSpin7SegDemo>},
     {"LedCheckBtn", NewDemoForm<TLedCheckDemo>},
     {"GlyphBtn", NewDemoForm<TMultiBmpDemo>},
     {"IniFileBtn", nullptr},

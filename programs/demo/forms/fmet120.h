@@ -1,0 +1,37 @@
+#pragma once
+// The 120-degree meter's demo form: Meter follows the slide potentiometer and can be turned to
+// all four sides; Meter2 is swung by the timer between -11 and 11, just beyond its range.
+
+#include "library/controls/tasten/ledcheck.h"
+#include "library/foundation/smarttimer.h"
+#include "library/instruments/instrund/instrund.h"
+#include "library/instruments/potis/potis.h"
+#include "programs/demo/demoform.h"
+
+class TMeter120Demo : public TDemoForm {
+ public:
+  explicit TMeter120Demo(TComponent* AOwner);
+
+  TMeter120* Meter = nullptr;
+  TMeter120* Meter2 = nullptr;
+  TPotiSlide* Poti = nullptr;
+  TSelectorSlide* SelDamp = nullptr;
+  TRadioGroup* SelLeds = nullptr;
+  TRadioGroup* SelLed1 = nullptr;
+  TRadioGroup* SelLed2 = nullptr;
+  TRadioGroup* SelDisp = nullptr;
+  TRadioGroup* SelModus = nullptr;
+  TRadioGroup* SelForm = nullptr;
+  TRadioGroup* SelOrient = nullptr;
+  TRadioGroup* DragModes = nullptr;
+  TCheckBox* ItalicCheck = nullptr;
+  TLedCheck* PeakReset = nullptr;
+  TButton* PrintBtn = nullptr;
+  TSmartTimer* SmartTimer = nullptr;
+
+ private:
+  void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
+  void SelModusClick(bool Log);
+
+  int test_value_ = -11;
+};
