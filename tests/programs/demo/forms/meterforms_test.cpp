@@ -202,10 +202,10 @@ TEST_F(MeterFormsTest, PeakResetBringsTheHeldPeakBackToThePointer) {
 }
 
 // Every opening shows the stored settings, whatever the last one changed: the same picture and
-// the same choices.
+// the same choices (the instrument forms alike, the two without a meter pair included).
 TEST_F(MeterFormsTest, ASecondOpeningStartsFromTheStoredSettings) {
-  for (const char* button :
-       {"MeterHBtn", "MeterVBtn", "Meter120Btn", "Meter180Btn", "Meter270Btn", "Meter360Btn"}) {
+  for (const char* button : {"MeterHBtn", "MeterVBtn", "Meter120Btn", "Meter180Btn", "Meter270Btn",
+                             "Meter360Btn", "MagicEyeBtn", "GaugeBtn"}) {
     SCOPED_TRACE(button);
     auto Choices = [](TForm* f) {
       std::string choices;
