@@ -230,8 +230,9 @@ class TWinControl : public TControl {
   TControl* Controls(int Index) const;
   // Sends the message to every child in child order until one sets Result non-zero.
   void Broadcast(TMessage& Message);
-  // The topmost visible, enabled windowless child at a client point, or nullptr.
-  TControl* ControlAtPos(TPoint Pos) const;
+  // The topmost visible windowless child at a client point that is enabled (or any, with
+  // AllowDisabled), or nullptr.
+  TControl* ControlAtPos(TPoint Pos, bool AllowDisabled = false) const;
   bool ContainsControl(const TControl* Control) const;
 
   // The identity messages are sent and posted to; never 0, fixed for the control's life.

@@ -56,18 +56,21 @@ std::string HintOf(const TControl* c) {
   return std::string();
 }
 
-void Hover(TWinControl* window, TControl* target) {
+// The mouse over target; the hint is that of hint_source, which may be a disabled child that
+// takes no mouse but still tells what it is for.
+void Hover(TWinControl* window, TControl* target, const TControl* hint_source) {
   auto& w = WinControlAccess::Of(window);
-  if (w.hovered == target) return;
-  TControl* old = w.hovered;
-  w.hovered = target;
-  if (old != nullptr) old->Perform(CM_MOUSELEAVE, 0, 0);
-  if (target != nullptr) {
-    target->Perform(CM_MOUSEENTER, 0, 0);
-    TCursor cursor = target->Cursor() != crDefault ? target->Cursor() : window->Cursor();
-    if (QWidget* widget = WidgetOf(window)) widget->setCursor(QtCursor(cursor));
+  if (w.hovered != target) {
+    TControl* old = w.hovered;
+    w.hovered = target;
+    if (old != nullptr) old->Perform(CM_MOUSELEAVE, 0, 0);
+    if (target != nullptr) {
+      target->Perform(CM_MOUSEENTER, 0, 0);
+      TCursor cursor = target->Cursor() != crDefault ? target->Cursor() : window->Cursor();
+      if (QWidget* widget = WidgetOf(window)) widget->setCursor(QtCursor(cursor));
+    }
   }
-  Application->SetHint(GetLongHint(HintOf(target)));
+  Application->SetHint(GetLongHint(HintOf(hint_source)));
 }
 
 }  // namespace
@@ -105,7 +108,11 @@ bool RouteMouse(TWinControl* window, QMouseEvent* e) {
   } else if (e->type() == QEvent::MouseButtonRelease) {
     msg = ButtonBase(e->button()) + 1;
   }
-  if (msg == WM_MOUSEMOVE && GetCaptureControl() == nullptr) Hover(window, target);
+  if (msg == WM_MOUSEMOVE && GetCaptureControl() == nullptr) {
+    TControl* disabled =
+        target == window ? window->ControlAtPos(TPoint{p.x(), p.y()}, true) : nullptr;
+    Hover(window, target, disabled != nullptr ? disabled : target);
+  }
   const TPoint local = ToTarget(window, target, p);
   TMsg queued{window->Handle(), msg, MouseKeys(*e), MakeLong(Clamp16(p.x()), Clamp16(p.y()))};
   bool hooked = false;
@@ -118,7 +125,7 @@ bool RouteMouse(TWinControl* window, QMouseEvent* e) {
 
 void RouteMouseLeave(TWinControl* window) {
   if (GetCaptureControl() != nullptr) return;
-  DispatchGuarded([&] { Hover(window, nullptr); });
+  DispatchGuarded([&] { Hover(window, nullptr, nullptr); });
 }
 
 bool RouteKey(TWinControl* window, QKeyEvent* e) {
@@ -164,7 +171,7 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
 
 void RouteToolTip(TWinControl* window, QHelpEvent* e) {
   const QPoint p = e->pos() - ClientOffset(window);
-  TControl* target = window->ControlAtPos(TPoint{p.x(), p.y()});
+  TControl* target = window->ControlAtPos(TPoint{p.x(), p.y()}, true);
   if (target == nullptr) target = window;
   std::string hint = GetShortHint(HintOf(target));
   if (!target->ShowHint() || hint.empty()) {

@@ -104,10 +104,13 @@ void TWinControl::Broadcast(TMessage& Message) {
   }
 }
 
-TControl* TWinControl::ControlAtPos(TPoint Pos) const {
+TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const {
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     TControl* c = *it;
-    if (c->Visible() && c->EffectivelyEnabled() && PtInRect(c->BoundsRect(), Pos)) return c;
+    if (c->Visible() && (AllowDisabled || c->EffectivelyEnabled()) &&
+        PtInRect(c->BoundsRect(), Pos)) {
+      return c;
+    }
   }
   return nullptr;
 }

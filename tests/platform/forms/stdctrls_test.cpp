@@ -383,6 +383,22 @@ TEST_F(StdCtrlsTest, SpeedButtonGlyphWithoutCaptionIsCentred) {
   EXPECT_NEAR((red[0] + red[1]) / 2.0, 14.5, 1.0);
 }
 
+TEST_F(StdCtrlsTest, MouseOverAControlGivesTheApplicationItsLongHintEvenWhenDisabled) {
+  auto* a = Put<TSpeedButton>("a", Bounds(10, 10, 30, 30));
+  auto* b = Put<TSpeedButton>("b", Bounds(50, 10, 30, 30));
+  a->SetHint("A|the first");
+  b->SetHint("B|the second");
+  b->SetEnabled(false);
+  ShowForm();
+  Move(a, 5, 5);
+  Move(a, 6, 6);  // the first move may only enter the window
+  EXPECT_EQ(Application->Hint(), "the first");
+  Move(b, 5, 5);
+  EXPECT_EQ(Application->Hint(), "the second");
+  Move(form, 200, 200);
+  EXPECT_EQ(Application->Hint(), "");
+}
+
 TEST_F(StdCtrlsTest, LabelSizesToItsCaptionAndFillsUnlessTransparent) {
   form->SetColor(clTeal);
   auto* label = Put<TLabel>("label", Bounds(200, 10, 10, 10));
