@@ -21,15 +21,20 @@ endfunction()
 
 # A GoogleTest executable registered with CTest; tests run headless.
 function(orvane_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS" ${ARGN})
   find_package(GTest REQUIRED)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ORVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
                                              ORVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   include(GoogleTest)
+  # SERIAL: tests that need the machine to themselves (real-time devices) run alone.
+  set(serial_props)
+  if(ARG_SERIAL)
+    set(serial_props RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600 ${serial_props})
 endfunction()
 
 # A Google Benchmark program, bench_<name>.
