@@ -131,7 +131,8 @@ int main(int argc, char** argv) {
        }},
       {"all 32 channels on the screen",
        [&] {
-         if (LogAna->Display->ChanLast() != 31) return false;
+         // Enter goes to the window with the keyboard focus: wait until that is this form.
+         if (LogAna->Display->ChanLast() != 31 || !LogAna->Active()) return false;
          Xdotool("mousemove --sync 1 1");
          shot = GrabClient(LogAna);
          return DisplayAsFormImage(shot);
@@ -142,7 +143,8 @@ int main(int argc, char** argv) {
          if (rows != 32) Fail("name rows on the screen: " + std::to_string(rows));
          Xdotool("key Return");
        }},
-      {"the about box on closing", [] { return Loginfo::AboutBox->Visible(); },
+      {"the about box on closing",
+       [] { return Loginfo::AboutBox->Visible() && Loginfo::AboutBox->Active(); },
        [] { Xdotool("key Return"); }},
   };
   size_t next = 0;
