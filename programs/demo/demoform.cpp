@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/base/strings.h"
 #include "platform/base/sysutils.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/forms/stdctrls/dialogs.h"
@@ -73,6 +74,13 @@ const TItemValues<TColor> YellowColorItems{{"schwarz", "gelb", "rot", "blau"},
                                            {0x000000, 0x00FFFF, 0x0000FF, 0xFFFF00}};
 const TItemValues<TColor> TextColorItems{{"gruen", "gelb", "rot", "blau"},
                                          {0x00FF00, 0x00FFFF, 0x0000FF, 0xFFFF00}};
+const TItemValues<TColor> RotaryPointerColorItems{{"gelb", "weiss", "rot", "blau"},
+                                                  {0x00FFFF, 0xFFFFFF, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> RotaryKnobColorItems{{"schwarz", "silber", "rot", "blau"},
+                                               {0x000000, 0xC0C0C0, 0x0000FF, 0xBFBF00}};
+const TItemValues<TCaptionLook> CaptionLookItems{
+    {"ohne", "Bevel vertieft", "Bevel erhöht"_ansi, "kein Bevel"},
+    {{false, bvNone}, {true, bvLowered}, {true, bvRaised}, {true, bvNone}}};
 
 void BindTextFollower(TEdit* Edit, std::function<void(const std::string&)> Apply) {
   Edit->OnChange = [Edit, Apply](TObject*) { Apply(Edit->Text()); };

@@ -74,6 +74,13 @@ struct TItemValues {
   }
 };
 
+// A caption box's look: hidden, or shown with a bevel.
+struct TCaptionLook {
+  bool Enable;
+  TPanelBevel Bevel;
+  bool operator==(const TCaptionLook&) const = default;
+};
+
 struct TLedSetting {
   bool On;
   bool Blink;
@@ -89,6 +96,16 @@ extern const TItemValues<TColor> GreyColorItems;          // "schwarz", "grau", 
 extern const TItemValues<TColor> WhiteColorItems;         // "schwarz", "weiss", "rot", "blau"
 extern const TItemValues<TColor> YellowColorItems;        // "schwarz", "gelb", "rot", "blau" (aqua)
 extern const TItemValues<TColor> TextColorItems;          // "gruen", "gelb", "rot", "blau" (aqua)
+extern const TItemValues<TColor> RotaryPointerColorItems;  // "gelb", "weiss", "rot", "blau"
+extern const TItemValues<TColor> RotaryKnobColorItems;  // "schwarz", "silber", "rot", "blau" (teal)
+extern const TItemValues<TCaptionLook> CaptionLookItems;  // "ohne", "Bevel vertieft", ...
+
+// A caption look applied to a potentiometer's or selector's caption box.
+template <class C>
+void ApplyCaptionLook(C* Control, const TCaptionLook& Look) {
+  Control->SetCaptEnable(Look.Enable);
+  if (Look.Enable) Control->SetCaptBevel(Look.Bevel);
+}
 
 // Fills the group with the table's items and makes its click apply the chosen item's value.
 template <class V>
