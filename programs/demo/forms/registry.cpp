@@ -34,6 +34,7 @@
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/fslider.h"
+#include "programs/demo/forms/fsmrttim.h"
 #include "programs/demo/forms/fspin7s.h"
 #include "programs/demo/forms/ftaster.h"
 
@@ -79,7 +80,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"RotLabelBtn", nullptr},
     {"RollFormBtn", nullptr},
     {"StrokeBtn", nullptr},
-    {"SmartTimeBtn", nullptr},
+    {"SmartTimeBtn", NewDemoForm<TSmartTimeDemo>},
     {"ComPortBtn", nullptr},
     {"CtrlTimBtn", NewDemoForm<TCtrlTimDemo>},
     {"BoxLineBtn", NewDemoForm<TBoxLineDemo>},
