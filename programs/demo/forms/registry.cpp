@@ -31,6 +31,7 @@
 #include "programs/demo/forms/formledt.h"
 #include "programs/demo/forms/fpanelh.h"
 #include "programs/demo/forms/fpanelv.h"
+#include "programs/demo/forms/frotlab.h"
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/fslider.h"
@@ -77,7 +78,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"FiFoBtn", nullptr},
     {"NumEditBtn", nullptr},
     {"TextScrollBtn", nullptr},
-    {"RotLabelBtn", nullptr},
+    {"RotLabelBtn", NewDemoForm<TRotLabelDemo>},
     {"RollFormBtn", nullptr},
     {"StrokeBtn", nullptr},
     {"SmartTimeBtn", NewDemoForm<TSmartTimeDemo>},
