@@ -17,6 +17,7 @@
 
 // Demo form includes, one per line:
 #include "programs/demo/forms/fboxline.h"
+#include "programs/demo/forms/fcomport.h"
 #include "programs/demo/forms/fctrltim.h"
 #include "programs/demo/forms/fdisp7s.h"
 #include "programs/demo/forms/fgaugegp.h"
@@ -82,7 +83,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"RollFormBtn", nullptr},
     {"StrokeBtn", nullptr},
     {"SmartTimeBtn", NewDemoForm<TSmartTimeDemo>},
-    {"ComPortBtn", nullptr},
+    {"ComPortBtn", NewDemoForm<TComPortDemo>},
     {"CtrlTimBtn", NewDemoForm<TCtrlTimDemo>},
     {"BoxLineBtn", NewDemoForm<TBoxLineDemo>},
 };
