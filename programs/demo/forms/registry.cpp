@@ -21,7 +21,9 @@
 #include "programs/demo/forms/fctrltim.h"
 #include "programs/demo/forms/fdisp7s.h"
 #include "programs/demo/forms/fgaugegp.h"
+#include "programs/demo/forms/fjoystck.h"
 #include "programs/demo/forms/fledchk.h"
+#include "programs/demo/forms/flftrght.h"
 #include "programs/demo/forms/fmageye.h"
 #include "programs/demo/forms/fmet120.h"
 #include "programs/demo/forms/fmet180.h"
@@ -39,6 +41,7 @@
 #include "programs/demo/forms/fsmrttim.h"
 #include "programs/demo/forms/fspin7s.h"
 #include "programs/demo/forms/ftaster.h"
+#include "programs/demo/forms/fupdown.h"
 
 namespace {
 
@@ -72,9 +75,9 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"SysInfBtn", nullptr},
     {"PlaySoundBtn", nullptr},
     {"GameBtn", nullptr},
-    {"JoyStickBtn", nullptr},
-    {"LeftRightBtn", nullptr},
-    {"UpDownBtn", nullptr},
+    {"JoyStickBtn", NewDemoForm<TJoyStickDemo>},
+    {"LeftRightBtn", NewDemoForm<TLeftRightDemo>},
+    {"UpDownBtn", NewDemoForm<TUpDownDemo>},
     {"KeyBrdBtn", nullptr},
     {"FiFoBtn", nullptr},
     {"NumEditBtn", nullptr},
