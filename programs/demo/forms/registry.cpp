@@ -22,6 +22,7 @@
 #include "programs/demo/forms/fdisp7s.h"
 #include "programs/demo/forms/fgaugegp.h"
 #include "programs/demo/forms/fjoystck.h"
+#include "programs/demo/forms/fkeybrd.h"
 #include "programs/demo/forms/fledchk.h"
 #include "programs/demo/forms/flftrght.h"
 #include "programs/demo/forms/fmageye.h"
@@ -78,7 +79,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"JoyStickBtn", NewDemoForm<TJoyStickDemo>},
     {"LeftRightBtn", NewDemoForm<TLeftRightDemo>},
     {"UpDownBtn", NewDemoForm<TUpDownDemo>},
-    {"KeyBrdBtn", nullptr},
+    {"KeyBrdBtn", NewDemoForm<TKeyBoardDemo>},
     {"FiFoBtn", nullptr},
     {"NumEditBtn", nullptr},
     {"TextScrollBtn", nullptr},
