@@ -71,6 +71,21 @@ void ArrowFrame(Sketch& s, int frame, bool left) {
   }
 }
 
+// A joystick's fire button seen from above, its letter on the cap: up and dark in the first two
+// frames, pressed down and lit from the third on, the light fading over the last ones.
+void FireButtonFrame(Sketch& s, int frame, const char* letter) {
+  static constexpr double kGlow[8] = {0, 0.35, 1, 0.9, 0.78, 0.66, 0.54, 0.42};
+  const bool down = frame >= 2;
+  const double g = kGlow[frame];
+  s.Fill(kPanel);
+  s.Oval(18, 18, 16.5, 16.5, RGB(60, 60, 66), RGB(20, 20, 20), 0.8);  // the collar
+  const double r = down ? 12.5 : 14;
+  const TColor cap = RGB(int(110 + 145 * g), int(20 + 40 * g), int(20 + 20 * g));
+  s.Oval(18, down ? 18.5 : 17.5, r, r, cap, RGB(40, 10, 10), down ? 1.4 : 0.8);
+  if (!down) s.Oval(14, 13, 4, 3, RGB(200, 120, 120));  // the highlight of a raised cap
+  s.Text(18, down ? 19 : 18, letter, 13, g > 0.5 ? RGB(255, 255, 200) : RGB(235, 225, 225));
+}
+
 // Symbols on the black face of the lit buttons.
 void OffSymbol(Sketch& s) {
   s.Fill(RGB(0, 0, 0));
@@ -129,6 +144,12 @@ std::unique_ptr<TBitmap> DrawArrowLeft() {
 }
 std::unique_ptr<TBitmap> DrawArrowRight() {
   return DrawStrip(2, 32, 20, [](Sketch& s, int f) { ArrowFrame(s, f, false); });
+}
+std::unique_ptr<TBitmap> DrawFireButtonA() {
+  return DrawStrip(8, 36, 36, [](Sketch& s, int f) { FireButtonFrame(s, f, "A"); });
+}
+std::unique_ptr<TBitmap> DrawFireButtonB() {
+  return DrawStrip(8, 36, 36, [](Sketch& s, int f) { FireButtonFrame(s, f, "B"); });
 }
 std::unique_ptr<TBitmap> DrawSymbolOff() { return Single(48, 48, OffSymbol); }
 std::unique_ptr<TBitmap> DrawSymbolOn() { return Single(48, 48, OnSymbol); }

@@ -14,6 +14,8 @@ const std::vector<DemoPictureAsset>& ButtonDemoPictures() {
       {"closebtn.bmp", 2, DrawCloseButton},
       {"arrowl.bmp", 2, DrawArrowLeft},
       {"arrowr.bmp", 2, DrawArrowRight},
+      {"firebtna.bmp", 8, DrawFireButtonA},
+      {"firebtnb.bmp", 8, DrawFireButtonB},
       {"pictoff.bmp", 1, DrawSymbolOff},
       {"picton.bmp", 1, DrawSymbolOn},
       {"pictstop.bmp", 1, DrawSymbolStop},

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures of the button, LED, time-switch and bitmap-strip demo forms, drawn in code. Each is a
-// strip of equally wide frames side by side, as the bitmap strip button takes it.
+// Pictures of the button, LED, time-switch, bitmap-strip and game-port demo forms, drawn in code.
+// Each is a strip of equally wide frames side by side, as the bitmap strip button takes it.
 
 #include <memory>
 #include <string>
@@ -40,6 +40,9 @@ std::unique_ptr<TBitmap> DrawCloseButton();
 // Arrows pointing left or right: lit and dark, 2 frames.
 std::unique_ptr<TBitmap> DrawArrowLeft();
 std::unique_ptr<TBitmap> DrawArrowRight();
+// A joystick's fire button A or B: up in frames 1 and 2, down and lit from frame 3 on; 8 frames.
+std::unique_ptr<TBitmap> DrawFireButtonA();
+std::unique_ptr<TBitmap> DrawFireButtonB();
 // Symbols of the three lit picture buttons: off, on and stop.
 std::unique_ptr<TBitmap> DrawSymbolOff();
 std::unique_ptr<TBitmap> DrawSymbolOn();

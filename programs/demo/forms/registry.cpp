@@ -20,6 +20,7 @@
 #include "programs/demo/forms/fcomport.h"
 #include "programs/demo/forms/fctrltim.h"
 #include "programs/demo/forms/fdisp7s.h"
+#include "programs/demo/forms/fgameprt.h"
 #include "programs/demo/forms/fgaugegp.h"
 #include "programs/demo/forms/fjoystck.h"
 #include "programs/demo/forms/fkeybrd.h"
@@ -75,7 +76,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"IniFileBtn", nullptr},
     {"SysInfBtn", nullptr},
     {"PlaySoundBtn", nullptr},
-    {"GameBtn", nullptr},
+    {"GameBtn", NewDemoForm<TGamePortDemo>},
     {"JoyStickBtn", NewDemoForm<TJoyStickDemo>},
     {"LeftRightBtn", NewDemoForm<TLeftRightDemo>},
     {"UpDownBtn", NewDemoForm<TUpDownDemo>},
