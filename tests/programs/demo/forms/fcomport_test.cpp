@@ -388,10 +388,15 @@ TEST_F(ComPortDemoTest, HelpFormFindsThePortsFree) {
   ClickOn(f->XmitP[1]);
   bool seen = false;
   bool portFree = false;
+  // Waits until the help form has taken over from the demo (or a generous time has passed),
+  // then ends it with its button.
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   TTimer closer(nullptr);
   closer.SetInterval(1);
   closer.OnTimer = [&](TObject*) {
     if (ComPortHelp == nullptr || !ComPortHelp->Visible()) return;
+    portFree = SerialPortPresent("COM1");
+    if (!portFree && std::chrono::steady_clock::now() < limit) return;
     closer.SetEnabled(false);
     seen = true;
     EXPECT_EQ(ComPortHelp->Caption(), "ComPort Info");
@@ -400,7 +405,6 @@ TEST_F(ComPortDemoTest, HelpFormFindsThePortsFree) {
     EXPECT_EQ(ComPortHelp->FormStyle(), fsStayOnTop);
     EXPECT_TRUE(ComPortHelp->Memo1->ReadOnly());
     EXPECT_GT(ComPortHelp->Memo1->Lines()->Count(), 10);
-    portFree = SerialPortPresent("COM1");
     ComPortHelp->BitBtn1->Click();
   };
   closer.SetEnabled(true);
