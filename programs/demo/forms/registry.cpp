@@ -36,6 +36,7 @@
 #include "programs/demo/forms/formledt.h"
 #include "programs/demo/forms/fpanelh.h"
 #include "programs/demo/forms/fpanelv.h"
+#include "programs/demo/forms/frollfrm.h"
 #include "programs/demo/forms/frotlab.h"
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
@@ -85,7 +86,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"NumEditBtn", nullptr},
     {"TextScrollBtn", nullptr},
     {"RotLabelBtn", NewDemoForm<TRotLabelDemo>},
-    {"RollFormBtn", nullptr},
+    {"RollFormBtn", NewDemoForm<TRollFormDemo>},
     {"StrokeBtn", nullptr},
     {"SmartTimeBtn", NewDemoForm<TSmartTimeDemo>},
     {"ComPortBtn", NewDemoForm<TComPortDemo>},

@@ -1,5 +1,8 @@
 #include "tests/programs/demo/demo_fixture.h"
 
+#include <algorithm>
+
+#include "library/controls/orvanemisc2/rollbar.h"
 #include "library/foundation/segments.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/sysutils.h"
@@ -48,7 +51,12 @@ namespace {
 std::string Where(const TControl* c) { return c->Name().empty() ? "(unnamed)" : c->Name(); }
 
 void CheckChildren(const TWinControl* parent, std::vector<std::string>& faults) {
-  const TRect client = parent->ClientRect();
+  TRect client = parent->ClientRect();
+  // What a roll-up panel holds lies under its caption bar while it is rolled up; it must fit the
+  // panel rolled down.
+  if (auto* bar = dynamic_cast<const TRollBar*>(parent)) {
+    client.Bottom = std::max(client.Bottom, client.Top + bar->HeightMax());
+  }
   std::vector<const TWinControl*> windowed;
   for (int i = 0; i < parent->ControlCount(); ++i) {
     const TControl* c = parent->Controls(i);
