@@ -20,8 +20,10 @@
 #include "programs/demo/forms/fcomport.h"
 #include "programs/demo/forms/fctrltim.h"
 #include "programs/demo/forms/fdisp7s.h"
+#include "programs/demo/forms/ffifo.h"
 #include "programs/demo/forms/fgameprt.h"
 #include "programs/demo/forms/fgaugegp.h"
+#include "programs/demo/forms/finifile.h"
 #include "programs/demo/forms/fjoystck.h"
 #include "programs/demo/forms/fkeybrd.h"
 #include "programs/demo/forms/fledchk.h"
@@ -32,10 +34,12 @@
 #include "programs/demo/forms/fmet270.h"
 #include "programs/demo/forms/fmet360.h"
 #include "programs/demo/forms/fmultbmp.h"
+#include "programs/demo/forms/fnumedit.h"
 #include "programs/demo/forms/formbev.h"
 #include "programs/demo/forms/formledt.h"
 #include "programs/demo/forms/fpanelh.h"
 #include "programs/demo/forms/fpanelv.h"
+#include "programs/demo/forms/fplaysnd.h"
 #include "programs/demo/forms/frollfrm.h"
 #include "programs/demo/forms/frotlab.h"
 #include "programs/demo/forms/fschalts.h"
@@ -43,6 +47,7 @@
 #include "programs/demo/forms/fslider.h"
 #include "programs/demo/forms/fsmrttim.h"
 #include "programs/demo/forms/fspin7s.h"
+#include "programs/demo/forms/fsysinf.h"
 #include "programs/demo/forms/ftaster.h"
 #include "programs/demo/forms/fupdown.h"
 
@@ -74,16 +79,16 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"Spin7sBtn", NewDemoForm<TSpin7SegDemo>},
     {"LedCheckBtn", NewDemoForm<TLedCheckDemo>},
     {"GlyphBtn", NewDemoForm<TMultiBmpDemo>},
-    {"IniFileBtn", nullptr},
-    {"SysInfBtn", nullptr},
-    {"PlaySoundBtn", nullptr},
+    {"IniFileBtn", NewDemoForm<TIniFileDemo>},
+    {"SysInfBtn", NewDemoForm<TSysInfoDemo>},
+    {"PlaySoundBtn", NewDemoForm<TPlaySoundDemo>},
     {"GameBtn", NewDemoForm<TGamePortDemo>},
     {"JoyStickBtn", NewDemoForm<TJoyStickDemo>},
     {"LeftRightBtn", NewDemoForm<TLeftRightDemo>},
     {"UpDownBtn", NewDemoForm<TUpDownDemo>},
     {"KeyBrdBtn", NewDemoForm<TKeyBoardDemo>},
-    {"FiFoBtn", nullptr},
-    {"NumEditBtn", nullptr},
+    {"FiFoBtn", NewDemoForm<TFifoDemo>},
+    {"NumEditBtn", NewDemoForm<TNumEditDemo>},
     {"TextScrollBtn", nullptr},
     {"RotLabelBtn", NewDemoForm<TRotLabelDemo>},
     {"RollFormBtn", NewDemoForm<TRollFormDemo>},
