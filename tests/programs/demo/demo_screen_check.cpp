@@ -1,8 +1,9 @@
 // Starts the demo as the program does, on a real X server, and works it with the real mouse
 // (xdotool): dismisses the splash, compares what the server shows with the main form's image and
 // looks at every button's glyph, opens and closes the about box with its button, opens every built
-// demo form with its button and compares it with its image before closing it, and ends the
-// program through its exit button. Run under xvfb-run; exit code 0 = all held, 2 = no X server.
+// demo form with its button and compares it with its image before closing it (a second form
+// that a demo form opens with a button likewise), and ends the program through its exit button. Run
+// under xvfb-run; exit code 0 = all held, 2 = no X server.
 //   demo_screen_check [screenshot.png]
 
 #include <QApplication>
@@ -91,6 +92,26 @@ TForm* ModalForm() {
   return widget != nullptr ? dynamic_cast<TForm*>(widget->Control()) : nullptr;
 }
 
+// Demo forms that open a second form with one of their buttons: the demo form's class, that
+// button, the second form's caption and the button that ends it.
+struct TSecondForm {
+  const char* Demo;
+  const char* Opener;
+  const char* Caption;
+  const char* Closer;
+};
+const TSecondForm kSecondForms[] = {{"TComPortDemo", "HelpBtn", "ComPort Info", "BitBtn1"}};
+
+// The control of that name on the form; the run fails at once if there is none.
+const TControl* ControlOf(const TForm* Form, const char* Name) {
+  const auto* control = dynamic_cast<const TControl*>(Form->FindComponent(Name));
+  if (control == nullptr) {
+    Fail(std::string("no control ") + Name + " on " + Form->Name());
+    std::exit(1);
+  }
+  return control;
+}
+
 // The steps of the run, each waiting for its condition before it acts; driven by a timer that
 // keeps running inside the modal loops of the about box.
 struct Step {
@@ -152,6 +173,27 @@ int main(int argc, char** argv) {
                        return SameAsFormImage(GrabClient(f), f);
                      },
                      [] { ModalForm()->Close(); }});
+    for (const TSecondForm& second : kSecondForms) {
+      if (name != second.Demo) continue;
+      // Before it closes, the demo form opens its second form with a real click.
+      steps.back().act = [&second] {
+        ClickAt(ControlOf(ModalForm(), second.Opener));
+        MouseAway();
+      };
+      steps.push_back({std::string("the screen showing ") + second.Caption,
+                       [&second] {
+                         TForm* f = ModalForm();
+                         if (f == nullptr || f->Caption() != second.Caption) return false;
+                         return SameAsFormImage(GrabClient(f), f);
+                       },
+                       [&second] { ClickAt(ControlOf(ModalForm(), second.Closer)); }});
+      steps.push_back({"back on " + name,
+                       [&info] {
+                         TForm* f = ModalForm();
+                         return f != nullptr && f->Caption() == info.Caption;
+                       },
+                       [] { ModalForm()->Close(); }});
+    }
   }
   steps.push_back({"the demo forms closed", [] { return ModalForm() == nullptr; },
                    [] { ClickAt(MainForm->Button("ExitBtn")); }});
