@@ -136,10 +136,20 @@ struct TReadout {
   TLabel* Float = nullptr;
   TShape* Color = nullptr;
   int HexDigits = 6;
+  bool Beep = true;
 
-  // Writes the values and sounds the message beep.
+  // Writes the values and sounds the message beep (unless Beep is off).
   void Show(int APosition, int32_t AInt, double AFloat, TColor AColor) const;
 };
+
+// A group box "Werte" at (Left, Top) holding the readout's value labels, each behind its caption
+// ("Position", "Int", "Float", "Color"), with the event select box "OnChanged" under them.
+struct TReadoutBlock {
+  TGroupBox* Box = nullptr;
+  TCheckBox* EventSel = nullptr;
+  TReadout Readout;
+};
+TReadoutBlock AddReadoutBlock(TFormLoader& Loader, int Left, int Top, int Width, int HexDigits);
 
 // --- Event select ---
 

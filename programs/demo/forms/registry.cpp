@@ -47,6 +47,7 @@
 #include "programs/demo/forms/fslider.h"
 #include "programs/demo/forms/fsmrttim.h"
 #include "programs/demo/forms/fspin7s.h"
+#include "programs/demo/forms/fspintxt.h"
 #include "programs/demo/forms/fsysinf.h"
 #include "programs/demo/forms/ftaster.h"
 #include "programs/demo/forms/fupdown.h"
@@ -60,7 +61,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"LedTastBtn", NewDemoForm<TLedTastDemo>},
     {"SchiebeSchBtn", NewDemoForm<TSchalterDemo>},
     {"TasterBtn", NewDemoForm<TTasterDemo>},
-    {"TextSpinBtn", nullptr},
+    {"TextSpinBtn", NewDemoForm<TTextSpinDemo>},
     {"SchaltLinBtn", nullptr},
     {"Schalt270Btn", nullptr},
     {"PotiLinBtn", nullptr},
