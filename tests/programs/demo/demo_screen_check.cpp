@@ -170,6 +170,9 @@ int main(int argc, char** argv) {
                      [&info] {
                        TForm* f = ModalForm();
                        if (f == nullptr || f->Caption() != info.Caption) return false;
+                       // A form that animates: what its last ticks drew reaches the screen
+                       // before the grab, so grab and image show one state.
+                       Application->ProcessMessages();
                        return SameAsFormImage(GrabClient(f), f);
                      },
                      [] { ModalForm()->Close(); }});
