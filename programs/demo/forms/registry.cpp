@@ -50,6 +50,7 @@
 #include "programs/demo/forms/fspintxt.h"
 #include "programs/demo/forms/fsysinf.h"
 #include "programs/demo/forms/ftaster.h"
+#include "programs/demo/forms/strokdlg.h"
 #include "programs/demo/forms/fupdown.h"
 
 namespace {
@@ -93,7 +94,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"TextScrollBtn", nullptr},
     {"RotLabelBtn", NewDemoForm<TRotLabelDemo>},
     {"RollFormBtn", NewDemoForm<TRollFormDemo>},
-    {"StrokeBtn", nullptr},
+    {"StrokeBtn", NewDemoForm<TStrokeTextDlg>},
     {"SmartTimeBtn", NewDemoForm<TSmartTimeDemo>},
     {"ComPortBtn", NewDemoForm<TComPortDemo>},
     {"CtrlTimBtn", NewDemoForm<TCtrlTimDemo>},
