@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "library/foundation/types.h"
@@ -116,6 +117,21 @@ void BindSelector(TRadioGroup* Group, const TItemValues<V>& Table,
     V value;
     if (Table.ValueAt(Group->ItemIndex(), value)) Apply(value);
   };
+}
+
+// A radio group with the table's items at Left, Top, Width, Height, starting at item Index (-1:
+// none), whose click applies the chosen item's value.
+template <class V>
+TRadioGroup* AddSelectorGroup(TFormLoader& Loader, const std::string& Name,
+                              const std::string& Caption, const TItemValues<V>& Table, int Index,
+                              int Left, int Top, int Width, int Height,
+                              std::function<void(const V&)> Apply) {
+  auto* group = Loader.Add<TRadioGroup>(Name);
+  group->SetBounds(Left, Top, Width, Height);
+  group->SetCaption(Caption);
+  BindSelector<V>(group, Table, std::move(Apply));
+  group->SetItemIndex(Index);
+  return group;
 }
 
 // An edit whose every change copies its text on at once.

@@ -40,6 +40,7 @@
 #include "programs/demo/forms/fpanelh.h"
 #include "programs/demo/forms/fpanelv.h"
 #include "programs/demo/forms/fplaysnd.h"
+#include "programs/demo/forms/fpotilin.h"
 #include "programs/demo/forms/frollfrm.h"
 #include "programs/demo/forms/frotlab.h"
 #include "programs/demo/forms/fschalts.h"
@@ -65,7 +66,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"TextSpinBtn", NewDemoForm<TTextSpinDemo>},
     {"SchaltLinBtn", nullptr},
     {"Schalt270Btn", nullptr},
-    {"PotiLinBtn", nullptr},
+    {"PotiLinBtn", NewDemoForm<TPotiLinDemo>},
     {"Poti270Btn", nullptr},
     {"Disp7sBtn", NewDemoForm<TDisp7sDemo>},
     {"GaugeBtn", NewDemoForm<TGaugeDemo>},
