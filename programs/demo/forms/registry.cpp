@@ -43,6 +43,7 @@
 #include "programs/demo/forms/fpotilin.h"
 #include "programs/demo/forms/frollfrm.h"
 #include "programs/demo/forms/frotlab.h"
+#include "programs/demo/forms/fschaltl.h"
 #include "programs/demo/forms/fschalts.h"
 #include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/fslider.h"
@@ -64,7 +65,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"SchiebeSchBtn", NewDemoForm<TSchalterDemo>},
     {"TasterBtn", NewDemoForm<TTasterDemo>},
     {"TextSpinBtn", NewDemoForm<TTextSpinDemo>},
-    {"SchaltLinBtn", nullptr},
+    {"SchaltLinBtn", NewDemoForm<TSchaltLinDemo>},
     {"Schalt270Btn", nullptr},
     {"PotiLinBtn", NewDemoForm<TPotiLinDemo>},
     {"Poti270Btn", nullptr},

@@ -1,0 +1,97 @@
+#include "programs/demo/forms/fschaltl.h"
+
+namespace {
+
+TSelectorSlide* AddSelector(TFormLoader& Loader, const std::string& Name, const char* Caption,
+                            const std::vector<std::string>& Entries, int Left) {
+  auto* selector = Loader.Add<TSelectorSlide>(Name);
+  selector->SetBounds(Left, 8, 78, 184);
+  selector->SetCaption(Caption);
+  selector->PosText()->Clear();
+  for (const std::string& entry : Entries) selector->PosText()->Add(entry);
+  selector->SetScalaPart(int(Entries.size()) - 1);
+  return selector;
+}
+
+template <class V>
+TRadioGroup* AddGroup(TFormLoader& Loader, const std::string& Name, const char* Caption,
+                      const TItemValues<V>& Table, int Index, TRect Bounds, int Columns,
+                      std::function<void(const V&)> Apply) {
+  auto* group = Loader.Add<TRadioGroup>(Name);
+  group->SetBounds(Bounds.Left, Bounds.Top, Bounds.Right, Bounds.Bottom);
+  group->SetCaption(Caption);
+  group->SetColumns(Columns);
+  BindSelector<V>(group, Table, Apply);
+  group->SetItemIndex(Index);
+  return group;
+}
+
+}  // namespace
+
+TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltLinDemo") {
+  TFormLoader loader(this);
+
+  Selector = AddSelector(loader, "Selector", "Select",
+                         {"Ch 1  | 23 | 0.06", "Ch 2  | clRed | 27.9", "Ext 1 | $ff00 | 3e-3",
+                          "Ext 2 | $ff00FF | -0.1"},
+                         8);
+  Selector->SetCaptEnable(false);
+  // The ninth position has an empty entry: it shows no label and reads as zeros.
+  SelectorSlide1 = AddSelector(loader, "SelectorSlide1", "Eing",
+                               {"Ch 1 | 10", "Ch 2 | 200", "Ch 3 | 34", "Ch 4 | 48", "Ch 5 | 510",
+                                "Ch 6 | 63", "Ch 7 | 778", "Ch 8 | 81", ""},
+                               90);
+  SelectorSlide1->SetCaptEnable(true);
+  SelectorSlide1->SetPresEnable(true);
+  SelectorSlide1->onChanged = BeepHandler();
+  SelectorSlide1->onPreset = [this](TObject*) { SelectorSlide1->SetPosinteger(510); };
+  SelectorSlide2 =
+      AddSelector(loader, "SelectorSlide2", "Ausg",
+                  {"Com1 | clBlack | 0.1", "Com2 | clBlue | 0.2", "Com3 | clRed | 0.3",
+                   "Com4 | clGreen | 0.4", "Lpt 1 | clGray | 0.5", "Lpt 2 | clWhite | 0.6"},
+                  172);
+  SelectorSlide2->SetCaptEnable(true);
+  SelectorSlide2->SetPresEnable(true);
+  SelectorSlide2->onChanging = BeepHandler();
+  SelectorSlide2->onPreset = [this](TObject*) { SelectorSlide2->SetPosColor(0xFFFFFF); };
+
+  SelCaption = AddGroup<TCaptionLook>(
+      loader, "SelCaption", "Caption", CaptionLookItems,
+      CaptionLookItems.IndexOf({Selector->CaptEnable(), Selector->CaptBevel()}), {8, 198, 242, 62},
+      2, [this](const TCaptionLook& v) { ApplyCaptionLook(Selector, v); });
+  PresetEnable = loader.Add<TCheckBox>("PresetEnable");
+  PresetEnable->SetBounds(8, 266, 140, 20);
+  PresetEnable->SetCaption("PresetEnable");
+  BindCheckFollower(PresetEnable, [this](bool on) { Selector->SetPresEnable(on); });
+
+  Readout = AddReadoutBlock(loader, 258, 4, 140, 6);
+  Readout.Readout.Beep = false;
+  Selector->onChanging = SelectedEvent(Readout.EventSel, false, [this] { ShowReadout(); });
+  Selector->onChanged = SelectedEvent(Readout.EventSel, true, [this] { ShowReadout(); });
+  Selector->onPreset = [this](TObject*) {
+    Selector->SetPosition(1);
+    ShowReadout();
+  };
+
+  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
+                                      BevelItems.IndexOf(Selector->BevelOut()), {258, 132, 140, 76},
+                                      1, [this](TPanelBevel v) { Selector->SetBevelOut(v); });
+  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
+                                     BevelItems.IndexOf(Selector->BevelIn()), {258, 212, 140, 76},
+                                     1, [this](TPanelBevel v) { Selector->SetBevelIn(v); });
+  SelScalaCol = AddGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
+                                 WhiteColorItems.IndexOf(Selector->ColScala()), {404, 4, 92, 92}, 1,
+                                 [this](TColor v) { Selector->SetColScala(v); });
+  SelTextCol =
+      AddGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
+                       WhiteColorItems.IndexOf(Selector->Font()->Color()), {404, 100, 92, 92}, 1,
+                       [this](TColor v) { Selector->Font()->SetColor(v); });
+
+  AddCloser(loader, 413, 259);
+  loader.Finish();
+}
+
+void TSchaltLinDemo::ShowReadout() {
+  Readout.Readout.Show(Selector->Position(), Selector->Posinteger(), Selector->PosFloat(),
+                       Selector->PosColor());
+}
