@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
 
   QImage shot;
   std::vector<Step> steps = {
-      {"the splash after the first paint", [] { return AboutBox->Visible(); },
+      // A click reaches the box only once the server has mapped it: it is then the active window.
+      {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
       {"the splash dismissed",
        [&] {
@@ -153,7 +154,7 @@ int main(int argc, char** argv) {
          }
          ClickAt(MainForm->Button("AboutBtn"));
        }},
-      {"the about box from its button", [] { return AboutBox->Visible(); },
+      {"the about box from its button", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
       {"the about box closed", [] { return !AboutBox->Visible(); }, [] {}},
   };
@@ -200,7 +201,8 @@ int main(int argc, char** argv) {
   }
   steps.push_back({"the demo forms closed", [] { return ModalForm() == nullptr; },
                    [] { ClickAt(MainForm->Button("ExitBtn")); }});
-  steps.push_back({"the about box on exit", [] { return AboutBox->Visible(); },
+  steps.push_back({"the about box on exit",
+                   [] { return AboutBox->Visible() && AboutBox->Active(); },
                    [] { ClickAt(AboutBox->OKButton); }});
   size_t next = 0;
   QElapsedTimer clock;
