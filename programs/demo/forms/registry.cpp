@@ -40,6 +40,7 @@
 #include "programs/demo/forms/fpanelh.h"
 #include "programs/demo/forms/fpanelv.h"
 #include "programs/demo/forms/fplaysnd.h"
+#include "programs/demo/forms/fpoti270.h"
 #include "programs/demo/forms/fpotilin.h"
 #include "programs/demo/forms/frollfrm.h"
 #include "programs/demo/forms/frotlab.h"
@@ -52,8 +53,8 @@
 #include "programs/demo/forms/fspintxt.h"
 #include "programs/demo/forms/fsysinf.h"
 #include "programs/demo/forms/ftaster.h"
-#include "programs/demo/forms/strokdlg.h"
 #include "programs/demo/forms/fupdown.h"
+#include "programs/demo/forms/strokdlg.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"SchaltLinBtn", NewDemoForm<TSchaltLinDemo>},
     {"Schalt270Btn", nullptr},
     {"PotiLinBtn", NewDemoForm<TPotiLinDemo>},
-    {"Poti270Btn", nullptr},
+    {"Poti270Btn", NewDemoForm<TPoti270Demo>},
     {"Disp7sBtn", NewDemoForm<TDisp7sDemo>},
     {"GaugeBtn", NewDemoForm<TGaugeDemo>},
     {"MagicEyeBtn", NewDemoForm<TMagicEyeDemo>},
