@@ -46,6 +46,7 @@
 #include "programs/demo/forms/frotlab.h"
 #include "programs/demo/forms/fschaltl.h"
 #include "programs/demo/forms/fschalts.h"
+#include "programs/demo/forms/fscha270.h"
 #include "programs/demo/forms/fserspin.h"
 #include "programs/demo/forms/fslider.h"
 #include "programs/demo/forms/fsmrttim.h"
@@ -67,7 +68,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"TasterBtn", NewDemoForm<TTasterDemo>},
     {"TextSpinBtn", NewDemoForm<TTextSpinDemo>},
     {"SchaltLinBtn", NewDemoForm<TSchaltLinDemo>},
-    {"Schalt270Btn", nullptr},
+    {"Schalt270Btn", NewDemoForm<TSchalt270Demo>},
     {"PotiLinBtn", NewDemoForm<TPotiLinDemo>},
     {"Poti270Btn", NewDemoForm<TPoti270Demo>},
     {"Disp7sBtn", NewDemoForm<TDisp7sDemo>},
