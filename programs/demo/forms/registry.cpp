@@ -54,6 +54,7 @@
 #include "programs/demo/forms/fspintxt.h"
 #include "programs/demo/forms/fsysinf.h"
 #include "programs/demo/forms/ftaster.h"
+#include "programs/demo/forms/ftextscrol.h"
 #include "programs/demo/forms/fupdown.h"
 #include "programs/demo/forms/strokdlg.h"
 
@@ -95,7 +96,7 @@ const std::pair<const char*, TDemoFactory> kDemoForms[] = {
     {"KeyBrdBtn", NewDemoForm<TKeyBoardDemo>},
     {"FiFoBtn", NewDemoForm<TFifoDemo>},
     {"NumEditBtn", NewDemoForm<TNumEditDemo>},
-    {"TextScrollBtn", nullptr},
+    {"TextScrollBtn", NewDemoForm<TTextSrcollDemo>},
     {"RotLabelBtn", NewDemoForm<TRotLabelDemo>},
     {"RollFormBtn", NewDemoForm<TRollFormDemo>},
     {"StrokeBtn", NewDemoForm<TStrokeTextDlg>},
