@@ -2,17 +2,6 @@
 
 namespace {
 
-TRadioGroup* AddColorGroup(TFormLoader& Loader, const std::string& Name, const char* Caption,
-                           const TItemValues<TColor>& Table, TColor Current, int Left, int Top,
-                           std::function<void(const TColor&)> Apply) {
-  auto* group = Loader.Add<TRadioGroup>(Name);
-  group->SetBounds(Left, Top, 114, 88);
-  group->SetCaption(Caption);
-  BindSelector<TColor>(group, Table, Apply);
-  group->SetItemIndex(Table.IndexOf(Current));
-  return group;
-}
-
 TCheckBox* AddCheck(TFormLoader& Loader, const std::string& Name, const char* Caption, int Top) {
   auto* box = Loader.Add<TCheckBox>(Name);
   box->SetBounds(128, Top, 104, 20);
@@ -61,17 +50,21 @@ TSchalt270Demo::TSchalt270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TSchalt2
     ShowReadout();
   };
 
-  SelScalaCol = AddColorGroup(loader, "SelScalaCol", "Skala", WhiteColorItems, Schalter->ColScala(),
-                              240, 132, [this](TColor v) { Schalter->SetColScala(v); });
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
+                                         WhiteColorItems.IndexOf(Schalter->ColScala()), 240, 132,
+                                         114, 88, [this](TColor v) { Schalter->SetColScala(v); });
   SelTextCol =
-      AddColorGroup(loader, "SelTextCol", "Text", WhiteColorItems, Schalter->Font()->Color(), 358,
-                    132, [this](TColor v) { Schalter->Font()->SetColor(v); });
-  SelZeigerCol = AddColorGroup(loader, "SelZeigerCol", "Zeiger", RotaryPointerColorItems,
-                               Schalter->ColPointer(), 240, 224,
-                               [this](TColor v) { Schalter->SetColPointer(v); });
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
+                               WhiteColorItems.IndexOf(Schalter->Font()->Color()), 358, 132, 114,
+                               88, [this](TColor v) { Schalter->Font()->SetColor(v); });
+  SelZeigerCol =
+      AddSelectorGroup<TColor>(loader, "SelZeigerCol", "Zeiger", RotaryPointerColorItems,
+                               RotaryPointerColorItems.IndexOf(Schalter->ColPointer()), 240, 224,
+                               114, 88, [this](TColor v) { Schalter->SetColPointer(v); });
   SelKnopfCol =
-      AddColorGroup(loader, "SelKnopfCol", "Knopf", RotaryKnobColorItems, Schalter->ColButton(),
-                    358, 224, [this](TColor v) { Schalter->SetColButton(v); });
+      AddSelectorGroup<TColor>(loader, "SelKnopfCol", "Knopf", RotaryKnobColorItems,
+                               RotaryKnobColorItems.IndexOf(Schalter->ColButton()), 358, 224, 114,
+                               88, [this](TColor v) { Schalter->SetColButton(v); });
 
   AddCloser(loader, 397, 103);
   loader.Finish();

@@ -13,19 +13,6 @@ TSelectorSlide* AddSelector(TFormLoader& Loader, const std::string& Name, const 
   return selector;
 }
 
-template <class V>
-TRadioGroup* AddGroup(TFormLoader& Loader, const std::string& Name, const char* Caption,
-                      const TItemValues<V>& Table, int Index, TRect Bounds, int Columns,
-                      std::function<void(const V&)> Apply) {
-  auto* group = Loader.Add<TRadioGroup>(Name);
-  group->SetBounds(Bounds.Left, Bounds.Top, Bounds.Right, Bounds.Bottom);
-  group->SetCaption(Caption);
-  group->SetColumns(Columns);
-  BindSelector<V>(group, Table, Apply);
-  group->SetItemIndex(Index);
-  return group;
-}
-
 }  // namespace
 
 TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltLinDemo") {
@@ -55,10 +42,11 @@ TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltL
   SelectorSlide2->onChanging = BeepHandler();
   SelectorSlide2->onPreset = [this](TObject*) { SelectorSlide2->SetPosColor(0xFFFFFF); };
 
-  SelCaption = AddGroup<TCaptionLook>(
+  SelCaption = AddSelectorGroup<TCaptionLook>(
       loader, "SelCaption", "Caption", CaptionLookItems,
-      CaptionLookItems.IndexOf({Selector->CaptEnable(), Selector->CaptBevel()}), {8, 198, 242, 62},
-      2, [this](const TCaptionLook& v) { ApplyCaptionLook(Selector, v); });
+      CaptionLookItems.IndexOf({Selector->CaptEnable(), Selector->CaptBevel()}), 8, 198, 242, 62,
+      [this](const TCaptionLook& v) { ApplyCaptionLook(Selector, v); });
+  SelCaption->SetColumns(2);
   PresetEnable = loader.Add<TCheckBox>("PresetEnable");
   PresetEnable->SetBounds(8, 266, 140, 20);
   PresetEnable->SetCaption("PresetEnable");
@@ -73,19 +61,19 @@ TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltL
     ShowReadout();
   };
 
-  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
-                                      BevelItems.IndexOf(Selector->BevelOut()), {258, 132, 140, 76},
-                                      1, [this](TPanelBevel v) { Selector->SetBevelOut(v); });
-  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
-                                     BevelItems.IndexOf(Selector->BevelIn()), {258, 212, 140, 76},
-                                     1, [this](TPanelBevel v) { Selector->SetBevelIn(v); });
-  SelScalaCol = AddGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
-                                 WhiteColorItems.IndexOf(Selector->ColScala()), {404, 4, 92, 92}, 1,
-                                 [this](TColor v) { Selector->SetColScala(v); });
+  SelBevelOut = AddSelectorGroup<TPanelBevel>(
+      loader, "SelBevelOut", "Rahmen aussen", BevelItems, BevelItems.IndexOf(Selector->BevelOut()),
+      258, 132, 140, 76, [this](TPanelBevel v) { Selector->SetBevelOut(v); });
+  SelBevelIn = AddSelectorGroup<TPanelBevel>(
+      loader, "SelBevelIn", "Rahmen innen", BevelItems, BevelItems.IndexOf(Selector->BevelIn()),
+      258, 212, 140, 76, [this](TPanelBevel v) { Selector->SetBevelIn(v); });
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
+                                         WhiteColorItems.IndexOf(Selector->ColScala()), 404, 4, 92,
+                                         92, [this](TColor v) { Selector->SetColScala(v); });
   SelTextCol =
-      AddGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
-                       WhiteColorItems.IndexOf(Selector->Font()->Color()), {404, 100, 92, 92}, 1,
-                       [this](TColor v) { Selector->Font()->SetColor(v); });
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
+                               WhiteColorItems.IndexOf(Selector->Font()->Color()), 404, 100, 92, 92,
+                               [this](TColor v) { Selector->Font()->SetColor(v); });
 
   AddCloser(loader, 413, 259);
   loader.Finish();

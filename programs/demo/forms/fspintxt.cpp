@@ -7,18 +7,6 @@ namespace {
 const TItemValues<TColor> kBackColors{{"schwarz", "weiss", "rot", "blau"},
                                       {0x000000, 0xFFFFFF, 0x0000FF, 0xFFFF00}};
 
-template <class V>
-TRadioGroup* AddGroup(TFormLoader& Loader, const std::string& Name, const char* Caption,
-                      const TItemValues<V>& Table, int Index, int Left,
-                      std::function<void(const V&)> Apply) {
-  auto* group = Loader.Add<TRadioGroup>(Name);
-  group->SetBounds(Left, 170, 114, 96);
-  group->SetCaption(Caption);
-  BindSelector<V>(group, Table, Apply);
-  group->SetItemIndex(Index);
-  return group;
-}
-
 }  // namespace
 
 TTextSpinDemo::TTextSpinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextSpinDemo") {
@@ -59,18 +47,19 @@ TTextSpinDemo::TTextSpinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextSpinD
   Anschlag->SetCaption("Anschlag");
   BindCheckFollower(Anschlag, [this](bool on) { TextSpin->SetLimiter(on); });
 
-  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
-                                      BevelItems.IndexOf(TextSpin->BevelOut()), 8,
-                                      [this](TPanelBevel v) { TextSpin->SetBevelOut(v); });
-  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
-                                     BevelItems.IndexOf(TextSpin->BevelIn()), 126,
-                                     [this](TPanelBevel v) { TextSpin->SetBevelIn(v); });
-  SelColor = AddGroup<TColor>(loader, "SelColor", "Hintergrund", kBackColors,
-                              kBackColors.IndexOf(TextSpin->ColTxtBack()), 244,
-                              [this](TColor v) { TextSpin->SetColTxtBack(v); });
-  SelTextCol = AddGroup<TColor>(loader, "SelTextCol", "Text", TextColorItems,
-                                TextColorItems.IndexOf(TextSpin->Font()->Color()), 362,
-                                [this](TColor v) { TextSpin->Font()->SetColor(v); });
+  SelBevelOut = AddSelectorGroup<TPanelBevel>(
+      loader, "SelBevelOut", "Rahmen aussen", BevelItems, BevelItems.IndexOf(TextSpin->BevelOut()),
+      8, 170, 114, 96, [this](TPanelBevel v) { TextSpin->SetBevelOut(v); });
+  SelBevelIn = AddSelectorGroup<TPanelBevel>(
+      loader, "SelBevelIn", "Rahmen innen", BevelItems, BevelItems.IndexOf(TextSpin->BevelIn()),
+      126, 170, 114, 96, [this](TPanelBevel v) { TextSpin->SetBevelIn(v); });
+  SelColor = AddSelectorGroup<TColor>(loader, "SelColor", "Hintergrund", kBackColors,
+                                      kBackColors.IndexOf(TextSpin->ColTxtBack()), 244, 170, 114,
+                                      96, [this](TColor v) { TextSpin->SetColTxtBack(v); });
+  SelTextCol =
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", TextColorItems,
+                               TextColorItems.IndexOf(TextSpin->Font()->Color()), 362, 170, 114, 96,
+                               [this](TColor v) { TextSpin->Font()->SetColor(v); });
 
   AddCloser(loader, 399, 136);
   loader.Finish();
