@@ -52,6 +52,28 @@ TEST_F(SchaltLinDemoTest, PresetsPickTheirEntryByValueAndStayThere) {
   EXPECT_EQ(f->SelectorSlide2->PosColor(), TColor(0xFFFFFF));
 }
 
+// The first extra selector beeps once its move is settled, the second at every step.
+TEST_F(SchaltLinDemoTest, ExtraSelectorsBeepInTheirOwnEvent) {
+  TSchaltLinDemo* f = Open();
+  struct Case {
+    TSelectorSlide* Selector;
+    size_t WhileDragging;
+    size_t AfterRelease;
+  };
+  for (const Case& c : {Case{f->SelectorSlide1, 0, 1}, Case{f->SelectorSlide2, 3, 3}}) {
+    TSelectorSlide* s = c.Selector;
+    const int x = s->Width() / 2;
+    dialogs.Clear();
+    Press(s, x, RowOf(s, 0));
+    for (int p = 1; p <= 3; ++p) Move(s, x, RowOf(s, p));
+    EXPECT_EQ(s->Position(), 3) << s->Name();
+    EXPECT_EQ(dialogs.Beeps().size(), c.WhileDragging) << s->Name();
+    Release(s, x, RowOf(s, 3));
+    Pause();
+    EXPECT_EQ(dialogs.Beeps().size(), c.AfterRelease) << s->Name();
+  }
+}
+
 TEST_F(SchaltLinDemoTest, ReadoutFollowsTheChosenEventWithoutBeep) {
   TSchaltLinDemo* f = Open();
   TSelectorSlide* s = f->Selector;
