@@ -1,8 +1,15 @@
 #include "platform/devices/screensaver.h"
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -48,9 +55,90 @@ XSaver Read(Display* d) {
   return s;
 }
 
+// The server keeps what a client set after the client has gone. So before the first change a
+// guard process is started that holds the settings found; it puts them back when this process
+// ends without having done so itself (killed, crashed), and ends quietly when told that they are
+// back.
+struct Guard {
+  int pipe = -1;  // our end; closing it without a word means "put them back"
+  XSaver original{};
+};
+
+Guard& TheGuard() {
+  static Guard g;
+  return g;
+}
+
+[[noreturn]] void GuardMain(int fd, const char* display, XSaver original) {
+  // Its own session, deaf to the signals that end a terminal's jobs, holding no descriptor of
+  // ours (the X connection in particular must close with us).
+  setsid();
+  for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE}) signal(sig, SIG_IGN);
+  if (fd != 3) {
+    dup2(fd, 3);
+    close(fd);
+  }
+  for (int other = 0; other < 1024; ++other) {
+    if (other != 3) close(other);
+  }
+  char word = 0;
+  ssize_t n;
+  do {
+    n = read(3, &word, 1);
+  } while (n < 0 && errno == EINTR);
+  if (n == 1 && word == 'R') _exit(0);
+  if (Display* d = XOpenDisplay(display)) {
+    XSetScreenSaver(d, original.timeout, original.interval, original.preferBlanking,
+                    original.allowExposures);
+    XSync(d, False);
+    XCloseDisplay(d);
+  }
+  _exit(0);
+}
+
+void StartGuard(const XSaver& original) {
+  Guard& g = TheGuard();
+  if (g.pipe >= 0) return;
+  const char* name = std::getenv("DISPLAY");
+  if (!name) return;
+  char display[256];
+  std::strncpy(display, name, sizeof display - 1);
+  display[sizeof display - 1] = 0;
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return;
+  // Twice forked, so the guard belongs to init and never lingers as our child.
+  const pid_t child = fork();
+  if (child == 0) {
+    if (fork() == 0) GuardMain(fds[0], display, original);
+    _exit(0);
+  }
+  close(fds[0]);
+  if (child < 0) {
+    close(fds[1]);
+    return;
+  }
+  while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  g.pipe = fds[1];
+  g.original = original;
+}
+
+void ReleaseGuard() {
+  Guard& g = TheGuard();
+  if (g.pipe < 0) return;
+  const char word = 'R';
+  while (write(g.pipe, &word, 1) < 0 && errno == EINTR) {
+  }
+  close(g.pipe);
+  g.pipe = -1;
+}
+
 void Write(Display* d, const XSaver& s, int timeout) {
+  if (timeout == s.timeout) return;
+  StartGuard(s);
   XSetScreenSaver(d, timeout, s.interval, s.preferBlanking, s.allowExposures);
   XSync(d, False);
+  if (timeout == TheGuard().original.timeout) ReleaseGuard();
 }
 
 }  // namespace

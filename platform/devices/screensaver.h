@@ -3,7 +3,9 @@
 // On an X11 display (DISPLAY set and reachable) they are the X server's screen-saver settings:
 // "inactive" is an X time-out of 0, and the time-out last seen or set is remembered meanwhile so
 // that switching back on restores it. Without X11 the values are only remembered in the process
-// (at first: inactive, time-out 0). Nothing is made permanent.
+// (at first: inactive, time-out 0). Nothing is made permanent: the X server keeps what a client
+// set after it has gone, so from the first change on a small guard process holds the settings
+// found then and puts them back should this process end (even killed) before it has done so.
 
 // 1 when the screen saver is on, else 0.
 bool ScreenSaverGetActive(int* active);

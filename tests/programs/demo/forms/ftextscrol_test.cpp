@@ -3,6 +3,9 @@
 
 #include "programs/demo/forms/ftextscrol.h"
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -10,6 +13,7 @@
 
 #include "platform/devices/screensaver.h"
 #include "programs/demo/assets.h"
+#include "tests/library/controls/orvanebits/xserver.h"
 #include "tests/platform/devices/devices_fixture.h"
 #include "tests/programs/demo/demo_fixture.h"
 
@@ -190,6 +194,129 @@ TEST_F(TextScrollDemoTest, ScreenSaverFollowsTheFormAndComesBackAfterIt) {
   EXPECT_EQ(Saver().first, 0);
   demo.reset();
   EXPECT_EQ(Saver(), std::make_pair(1, 300));
+}
+
+// --- The sample text missing beside the program ---
+
+// Runs in a copy of this program in a folder of its own, without the sample beside it (see the
+// next test); beside the built program, where the sample lies, it has nothing to do.
+TEST_F(DemoTest, TextScrollDemoAloneReportsAMissingSampleOnceAndStillWorks) {
+  if (access(AssetPath(TextScrollSample).c_str(), F_OK) == 0) {
+    GTEST_SKIP() << "the sample lies beside the program";
+  }
+  dialogs.Answer(mrAbort);
+  auto demo = OpenDemoForm("TextScrollBtn");
+  auto* f = static_cast<TTextSrcollDemo*>(demo.get());
+  ASSERT_EQ(dialogs.Asked().size(), 1u);
+  EXPECT_EQ(dialogs.Asked()[0].Kind, "MessageBox");
+  EXPECT_EQ(dialogs.Asked()[0].Text, "File\r" + AssetPath(TextScrollSample) + "\r not found");
+  TTextScroller* v = f->TextScroll;
+  EXPECT_FALSE(v->IsOpen());
+  // The form goes on working: its groups, a double click and the pop-up on an empty viewer.
+  f->FontSize->SetItemIndex(3);
+  EXPECT_EQ(v->FontSize(), 11);
+  f->TextMode->SetItemIndex(1);
+  EXPECT_TRUE(v->HexMode());
+  f->TextMode->SetItemIndex(0);
+  DoubleClick(v, 40, 40);
+  Pause();
+  DoubleClick(v, 2, 40);
+  EXPECT_EQ(v->Bookmark(0).Line, -1);
+  TPoint pos{};
+  std::string info;
+  bool show = false;
+  f->BitWinShow(pos, info, show);
+  EXPECT_FALSE(show);
+  demo.reset();
+  EXPECT_EQ(dialogs.Asked().size(), 1u);
+}
+
+TEST(TextScrollDemo, WithoutItsSampleTextTheFormReportsItOnce) {
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  ASSERT_GT(n, 0);
+  self[n] = 0;
+  char dir[] = "/tmp/orvane-textscroll-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  // A link to this program in a folder without the sample (a copy where no link can be made).
+  const std::string copy = std::string(dir) + "/test_demo";
+  if (link(self, copy.c_str()) != 0) {
+    RunCommand("cp '" + std::string(self) + "' '" + copy + "'");
+  }
+  const std::string out =
+      RunCommand("env -u DISPLAY '" + copy +
+                 "' --gtest_filter='DemoTest.TextScrollDemoAlone*' 2>&1; echo exit=$?");
+  RunCommand("rm -rf '" + std::string(dir) + "'");
+  EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+  EXPECT_EQ(out.find("SKIPPED"), std::string::npos) << out;
+  EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
+}
+
+// --- The X server's screen-saver settings ---
+
+// Polls until the server's time-out is Seconds, for at most 20 s.
+bool ServerTimeoutBecomes(int Seconds) {
+  for (int i = 0; i < 2000; ++i) {
+    if (XServerTimeout() == Seconds) return true;
+    usleep(10000);
+  }
+  return false;
+}
+
+// Runs inside a virtual X server (see the last test): what the form changes comes back when it
+// closes.
+TEST_F(DemoTest, TextScrollDemoXSettingsComeBackWhenTheFormCloses) {
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  ASSERT_TRUE(XServerOpen());
+  XServerSetTimeout(600);
+  auto demo = OpenDemoForm("TextScrollBtn");
+  auto* f = static_cast<TTextSrcollDemo*>(demo.get());
+  EXPECT_EQ(XServerTimeout(), 0);  // opened with the screen saver off
+  Click(f->MultiBmp, 20, 20);
+  EXPECT_EQ(XServerTimeout(), 5);
+  demo.reset();
+  EXPECT_EQ(XServerTimeout(), 600);
+  XServerClose();
+}
+
+// Started by the next test: holds the form open with the screen saver on until it is killed.
+TEST_F(DemoTest, TextScrollDemoXHeldUntilKilled) {
+  if (!std::getenv("ORVANE_HOLD_TEXTSCROLL")) GTEST_SKIP() << "started by the kill test only";
+  auto demo = OpenDemoForm("TextScrollBtn");
+  Click(static_cast<TTextSrcollDemo*>(demo.get())->MultiBmp, 20, 20);
+  for (;;) pause();
+}
+
+// The same after the program is killed: nothing it changed stays with the server.
+TEST(TextScrollDemoX, SettingsComeBackAfterTheProgramIsKilled) {
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  ASSERT_TRUE(XServerOpen());
+  XServerSetTimeout(600);
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  ASSERT_GT(n, 0);
+  self[n] = 0;
+  std::string filter = "--gtest_filter=DemoTest.TextScrollDemoXHeldUntilKilled";
+  char* argv[] = {self, filter.data(), nullptr};
+  std::vector<std::string> env{"ORVANE_HOLD_TEXTSCROLL=1"};
+  for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  pid_t child = -1;
+  ASSERT_EQ(posix_spawn(&child, self, nullptr, nullptr, argv, envp.data()), 0);
+  EXPECT_TRUE(ServerTimeoutBecomes(5)) << "the held form did not switch the screen saver on";
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  EXPECT_TRUE(ServerTimeoutBecomes(600)) << "the server kept " << XServerTimeout();
+  XServerClose();
+}
+
+TEST(TextScrollDemo, ScreenSaverSettingsUnderAVirtualXServer) {
+  const std::string out = RunUnderXvfb("*TextScrollDemoX*-*HeldUntilKilled");
+  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no xvfb-run";
+  EXPECT_NE(out.find("[  PASSED  ] 2 tests"), std::string::npos) << out;
+  EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }
 
 }  // namespace
