@@ -6,7 +6,7 @@ BUILD_ODR  ?= build-odr
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build demo wavorine pulsaric test asan test-asan fuzz odr bench clean
+.PHONY: deps build demo wavorine pulsaric test asan test-asan fuzz odr bench format-check clean
 
 deps:
 	@scripts/install-deps.sh
@@ -55,6 +55,10 @@ fuzz: deps
 odr: deps
 	cmake -S . -B $(BUILD_ODR) -G Ninja -DCMAKE_BUILD_TYPE=None -DORVANE_ODR_CHECK=ON
 	cmake --build $(BUILD_ODR) -j $(JOBS) --target orvane_whole_link
+
+# Every C++ source under version control laid out by .clang-format.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -34,8 +34,8 @@ double MemcpySeconds(size_t Bytes) {
       benchmark::DoNotOptimize(to.data());
       benchmark::ClobberMemory();
     }
-    batches.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-                      kRounds);
+    batches.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / kRounds);
   }
   std::sort(batches.begin(), batches.end());
   return batches[batches.size() / 2];
@@ -46,7 +46,8 @@ template <class F>
 void RunAgainstCopy(benchmark::State& State, int Width, int Height, F&& Body) {
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : State) Body();
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (State.iterations() == 0) return;
   State.counters["x_memcpy"] =
       seconds / State.iterations() / MemcpySeconds(size_t(Width) * Height * 4);
@@ -81,29 +82,23 @@ template <class T>
 void RegisterMeter(const std::string& Name, int Width, int Height,
                    std::function<void(T&)> MakeDamped, std::function<void(T&, double)> SetValue,
                    double Low, double High) {
-  benchmark::RegisterBenchmark(
-      (Name + "/update").c_str(),
-      [=](benchmark::State& state) {
-        Stage<T> stage(Width, Height);
-        MakeDamped(*stage.control);
-        bool high = false;
-        RunAgainstCopy(state, Width, Height, [&] {
-          high = !high;
-          SetValue(*stage.control, high ? High : Low);
-        });
-      })
-      ->UseRealTime();
-  benchmark::RegisterBenchmark(
-      (Name + "/paint").c_str(),
-      [=](benchmark::State& state) {
-        Stage<T> stage(Width, Height);
-        MakeDamped(*stage.control);
-        RunAgainstCopy(state, Width, Height, [&] {
-          stage.control->Invalidate();
-          stage.control->Update();
-        });
-      })
-      ->UseRealTime();
+  benchmark::RegisterBenchmark((Name + "/update").c_str(), [=](benchmark::State& state) {
+    Stage<T> stage(Width, Height);
+    MakeDamped(*stage.control);
+    bool high = false;
+    RunAgainstCopy(state, Width, Height, [&] {
+      high = !high;
+      SetValue(*stage.control, high ? High : Low);
+    });
+  })->UseRealTime();
+  benchmark::RegisterBenchmark((Name + "/paint").c_str(), [=](benchmark::State& state) {
+    Stage<T> stage(Width, Height);
+    MakeDamped(*stage.control);
+    RunAgainstCopy(state, Width, Height, [&] {
+      stage.control->Invalidate();
+      stage.control->Update();
+    });
+  })->UseRealTime();
 }
 
 void BM_Memcpy(benchmark::State& state) {
@@ -201,8 +196,7 @@ const bool registered = [] {
       [](TGaugeGp& g, double v) { g.SetValue(v); }, -10, 100);
   // The level indicator at its default size; an update moves the band's end.
   RegisterMeter<TMagicEye>(
-      "MagicEye", 150, 30, [](TMagicEye&) {},
-      [](TMagicEye& e, double v) { e.SetEndPos(v); }, 3, 7);
+      "MagicEye", 150, 30, [](TMagicEye&) {}, [](TMagicEye& e, double v) { e.SetEndPos(v); }, 3, 7);
   return true;
 }();
 

@@ -93,7 +93,8 @@ double WcSeconds(const std::string& file) {
   for (int i = 0; i < 3; ++i) {
     const auto t0 = std::chrono::steady_clock::now();
     RunWc(file);
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+    best = std::min(best,
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
   }
   return best;
 }

@@ -20,7 +20,6 @@
 #include "platform/forms/stdctrls/types.h"
 #include "platform/graphics/bitmap.h"
 
-
 // When the framed buttons report their click. The component demo's rule: OnClick at every
 // mouse-up, whatever the style. The curve and logic programs' rule: a toggle button reports its
 // click at the press (and nothing at the release), and a control without a button style that is

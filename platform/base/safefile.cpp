@@ -42,7 +42,8 @@ void RemoveStaleTemps(const std::string& dir, const std::string& base) {
   const std::string suffix = ".tmp";
   while (dirent* e = readdir(d)) {
     const std::string name = e->d_name;
-    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+    if (name.size() <= prefix.size() + suffix.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
       continue;
     const std::string middle =
@@ -80,8 +81,8 @@ bool SafeWriteFile(const std::string& path, const std::string& data) {
   if (base.empty()) return false;
   RemoveStaleTemps(dir, base);
   static std::atomic<unsigned> counter{0};
-  const std::string tmp = dir + TempPrefix(base) + std::to_string(getpid()) + "." +
-                          std::to_string(counter++) + ".tmp";
+  const std::string tmp =
+      dir + TempPrefix(base) + std::to_string(getpid()) + "." + std::to_string(counter++) + ".tmp";
   const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, data);

@@ -120,8 +120,7 @@ void TApplication::HandleException(TObject*) {
   }
 }
 
-int TApplication::MessageBox(const std::string& Text, const std::string& Caption,
-                             unsigned Flags) {
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) {
   return ::MessageBox(0, Text, Caption.empty() ? FTitle : Caption, Flags);
 }
 

@@ -281,7 +281,8 @@ void TControl::MouseMessage(TMessage& Message) {
       MouseDown(button, shift + ssDouble, x, y);
       return;
     default: {  // the releases
-      if (capture_control == this && (Message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+      if (capture_control == this &&
+          (Message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
         SetCaptureControl(nullptr);
       }
       if (button == mbLeft) {

@@ -43,8 +43,8 @@ enum TControlStyleItem {
   csClickEvents,   // Click on a left release inside after a left press; DblClick
   csFramed,
   csSetCaption,
-  csOpaque,        // Paint covers everything: no erase with Color before it
-  csDoubleClicks   // the second press of a double click comes as a double click
+  csOpaque,       // Paint covers everything: no erase with Color before it
+  csDoubleClicks  // the second press of a double click comes as a double click
 };
 using TControlStyle = TSet<TControlStyleItem>;
 enum TControlStateItem { csLButtonDown, csClicked };

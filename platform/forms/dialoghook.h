@@ -9,10 +9,10 @@
 #include <vector>
 
 struct TDialogRequest {
-  std::string Kind;     // "MessageBox", or the dialog's class name ("TOpenDialog", ...)
-  std::string Caption;  // window title
-  std::string Text;     // the message, or the dialog's starting value (file name, ...)
-  int Icon = 0;         // message boxes: MB_ICON* value
+  std::string Kind;          // "MessageBox", or the dialog's class name ("TOpenDialog", ...)
+  std::string Caption;       // window title
+  std::string Text;          // the message, or the dialog's starting value (file name, ...)
+  int Icon = 0;              // message boxes: MB_ICON* value
   std::vector<int> Buttons;  // message boxes: the offered results (mrOk, mrYes, ...)
 };
 

@@ -93,8 +93,8 @@ std::unique_ptr<TBitmap> TCustomForm::GetFormImage() const {
       if (child == nullptr || !child->Visible() || child->PopupWindow()) continue;
       TPoint child_at{client_at.X + child->Left(), client_at.Y + child->Top()};
       TRect child_clip;
-      if (!IntersectRect(child_clip, clip, Bounds(child_at.X, child_at.Y, child->Width(),
-                                                  child->Height()))) {
+      if (!IntersectRect(child_clip, clip,
+                         Bounds(child_at.X, child_at.Y, child->Width(), child->Height()))) {
         continue;
       }
       put(child, child_at, child_clip);
@@ -138,14 +138,17 @@ void TCustomForm::ApplyWindowFlags() {
       break;
   }
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (FBorderIcons.Contains(biSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
-  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMaximize)) flags |= Qt::WindowMaximizeButtonHint;
+  if (FBorderIcons.Contains(biSystemMenu))
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMinimize))
+    flags |= Qt::WindowMinimizeButtonHint;
+  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMaximize))
+    flags |= Qt::WindowMaximizeButtonHint;
   if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
   const bool shown = w->isVisible();
   w->setWindowFlags(flags);
-  const bool fixed = FBorderStyle == bsDialog || FBorderStyle == bsSingle || FBorderStyle == bsNone ||
-                     FBorderStyle == bsToolWindow;
+  const bool fixed = FBorderStyle == bsDialog || FBorderStyle == bsSingle ||
+                     FBorderStyle == bsNone || FBorderStyle == bsToolWindow;
   if (fixed) {
     w->setFixedSize(Width(), Height());
   } else {
@@ -315,8 +318,10 @@ void TCustomForm::CloseModal() {
   }
   switch (action) {
     case caNone:
-      if (!Application->Terminated()) FModalResult = mrNone;
-      else Hide();
+      if (!Application->Terminated())
+        FModalResult = mrNone;
+      else
+        Hide();
       break;
     case caFree:
       Hide();

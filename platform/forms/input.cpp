@@ -63,40 +63,76 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return uint16_t(key);
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return uint16_t(VK_F1 + (key - Qt::Key_F1));
   switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Backspace:
+      return VK_BACK;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Clear: return VK_CLEAR;
+    case Qt::Key_Backtab:
+      return VK_TAB;
+    case Qt::Key_Clear:
+      return VK_CLEAR;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Enter:
+      return VK_RETURN;
+    case Qt::Key_Shift:
+      return VK_SHIFT;
+    case Qt::Key_Control:
+      return VK_CONTROL;
     case Qt::Key_Alt:
-    case Qt::Key_AltGr: return VK_MENU;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_CapsLock: return VK_CAPITAL;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Print: return VK_SNAPSHOT;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Help: return VK_HELP;
-    case Qt::Key_NumLock: return VK_NUMLOCK;
-    case Qt::Key_ScrollLock: return VK_SCROLL;
-    case Qt::Key_Asterisk: if (keypad) return VK_MULTIPLY; break;
-    case Qt::Key_Plus: if (keypad) return VK_ADD; break;
-    case Qt::Key_Minus: if (keypad) return VK_SUBTRACT; break;
-    case Qt::Key_Period: if (keypad) return VK_DECIMAL; break;
-    case Qt::Key_Slash: if (keypad) return VK_DIVIDE; break;
-    default: break;
+    case Qt::Key_AltGr:
+      return VK_MENU;
+    case Qt::Key_Pause:
+      return VK_PAUSE;
+    case Qt::Key_CapsLock:
+      return VK_CAPITAL;
+    case Qt::Key_Escape:
+      return VK_ESCAPE;
+    case Qt::Key_Space:
+      return VK_SPACE;
+    case Qt::Key_PageUp:
+      return VK_PRIOR;
+    case Qt::Key_PageDown:
+      return VK_NEXT;
+    case Qt::Key_End:
+      return VK_END;
+    case Qt::Key_Home:
+      return VK_HOME;
+    case Qt::Key_Left:
+      return VK_LEFT;
+    case Qt::Key_Up:
+      return VK_UP;
+    case Qt::Key_Right:
+      return VK_RIGHT;
+    case Qt::Key_Down:
+      return VK_DOWN;
+    case Qt::Key_Print:
+      return VK_SNAPSHOT;
+    case Qt::Key_Insert:
+      return VK_INSERT;
+    case Qt::Key_Delete:
+      return VK_DELETE;
+    case Qt::Key_Help:
+      return VK_HELP;
+    case Qt::Key_NumLock:
+      return VK_NUMLOCK;
+    case Qt::Key_ScrollLock:
+      return VK_SCROLL;
+    case Qt::Key_Asterisk:
+      if (keypad) return VK_MULTIPLY;
+      break;
+    case Qt::Key_Plus:
+      if (keypad) return VK_ADD;
+      break;
+    case Qt::Key_Minus:
+      if (keypad) return VK_SUBTRACT;
+      break;
+    case Qt::Key_Period:
+      if (keypad) return VK_DECIMAL;
+      break;
+    case Qt::Key_Slash:
+      if (keypad) return VK_DIVIDE;
+      break;
+    default:
+      break;
   }
   // A shifted symbol: the key's place on the keyboard (X11 key codes of the main block) says
   // which key it is.
@@ -105,9 +141,9 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
   static const struct {
     quint32 code;
     uint16_t vk;
-  } kBlock[] = {{19, '0'},           {20, VK_OEM_MINUS}, {21, VK_OEM_PLUS},   {34, VK_OEM_4},
-                {35, VK_OEM_6},      {47, VK_OEM_1},     {48, VK_OEM_7},      {49, VK_OEM_3},
-                {51, VK_OEM_5},      {59, VK_OEM_COMMA}, {60, VK_OEM_PERIOD}, {61, VK_OEM_2}};
+  } kBlock[] = {{19, '0'},      {20, VK_OEM_MINUS}, {21, VK_OEM_PLUS},   {34, VK_OEM_4},
+                {35, VK_OEM_6}, {47, VK_OEM_1},     {48, VK_OEM_7},      {49, VK_OEM_3},
+                {51, VK_OEM_5}, {59, VK_OEM_COMMA}, {60, VK_OEM_PERIOD}, {61, VK_OEM_2}};
   for (const auto& k : kBlock) {
     if (k.code == code) return k.vk;
   }
@@ -115,22 +151,38 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
   static const struct {
     int key;
     uint16_t vk;
-  } kSymbols[] = {{Qt::Key_Exclam, '1'},       {Qt::Key_At, '2'},
-                  {Qt::Key_NumberSign, '3'},   {Qt::Key_Dollar, '4'},
-                  {Qt::Key_Percent, '5'},      {Qt::Key_AsciiCircum, '6'},
-                  {Qt::Key_Ampersand, '7'},    {Qt::Key_Asterisk, '8'},
-                  {Qt::Key_ParenLeft, '9'},    {Qt::Key_ParenRight, '0'},
-                  {Qt::Key_Minus, VK_OEM_MINUS}, {Qt::Key_Underscore, VK_OEM_MINUS},
-                  {Qt::Key_Equal, VK_OEM_PLUS}, {Qt::Key_Plus, VK_OEM_PLUS},
-                  {Qt::Key_Comma, VK_OEM_COMMA}, {Qt::Key_Less, VK_OEM_COMMA},
-                  {Qt::Key_Period, VK_OEM_PERIOD}, {Qt::Key_Greater, VK_OEM_PERIOD},
-                  {Qt::Key_Slash, VK_OEM_2},   {Qt::Key_Question, VK_OEM_2},
-                  {Qt::Key_Semicolon, VK_OEM_1}, {Qt::Key_Colon, VK_OEM_1},
-                  {Qt::Key_Apostrophe, VK_OEM_7}, {Qt::Key_QuoteDbl, VK_OEM_7},
-                  {Qt::Key_BracketLeft, VK_OEM_4}, {Qt::Key_BraceLeft, VK_OEM_4},
-                  {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_BraceRight, VK_OEM_6},
-                  {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_Bar, VK_OEM_5},
-                  {Qt::Key_QuoteLeft, VK_OEM_3}, {Qt::Key_AsciiTilde, VK_OEM_3}};
+  } kSymbols[] = {{Qt::Key_Exclam, '1'},
+                  {Qt::Key_At, '2'},
+                  {Qt::Key_NumberSign, '3'},
+                  {Qt::Key_Dollar, '4'},
+                  {Qt::Key_Percent, '5'},
+                  {Qt::Key_AsciiCircum, '6'},
+                  {Qt::Key_Ampersand, '7'},
+                  {Qt::Key_Asterisk, '8'},
+                  {Qt::Key_ParenLeft, '9'},
+                  {Qt::Key_ParenRight, '0'},
+                  {Qt::Key_Minus, VK_OEM_MINUS},
+                  {Qt::Key_Underscore, VK_OEM_MINUS},
+                  {Qt::Key_Equal, VK_OEM_PLUS},
+                  {Qt::Key_Plus, VK_OEM_PLUS},
+                  {Qt::Key_Comma, VK_OEM_COMMA},
+                  {Qt::Key_Less, VK_OEM_COMMA},
+                  {Qt::Key_Period, VK_OEM_PERIOD},
+                  {Qt::Key_Greater, VK_OEM_PERIOD},
+                  {Qt::Key_Slash, VK_OEM_2},
+                  {Qt::Key_Question, VK_OEM_2},
+                  {Qt::Key_Semicolon, VK_OEM_1},
+                  {Qt::Key_Colon, VK_OEM_1},
+                  {Qt::Key_Apostrophe, VK_OEM_7},
+                  {Qt::Key_QuoteDbl, VK_OEM_7},
+                  {Qt::Key_BracketLeft, VK_OEM_4},
+                  {Qt::Key_BraceLeft, VK_OEM_4},
+                  {Qt::Key_BracketRight, VK_OEM_6},
+                  {Qt::Key_BraceRight, VK_OEM_6},
+                  {Qt::Key_Backslash, VK_OEM_5},
+                  {Qt::Key_Bar, VK_OEM_5},
+                  {Qt::Key_QuoteLeft, VK_OEM_3},
+                  {Qt::Key_AsciiTilde, VK_OEM_3}};
   for (const auto& s : kSymbols) {
     if (s.key == key) return s.vk;
   }
@@ -142,13 +194,18 @@ int CharOf(const QKeyEvent& event) {
   const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
   if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) return 1 + (key - Qt::Key_A);
   switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+      return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab:
+      return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    default: break;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    default:
+      break;
   }
   const QString text = event.text();
   if (text.size() != 1) return -1;
@@ -162,25 +219,43 @@ int CharOf(const QKeyEvent& event) {
 
 QCursor QtCursor(TCursor cursor) {
   switch (cursor) {
-    case crNone: return QCursor(Qt::BlankCursor);
-    case crCross: return QCursor(Qt::CrossCursor);
-    case crIBeam: return QCursor(Qt::IBeamCursor);
-    case crSizeNESW: return QCursor(Qt::SizeBDiagCursor);
-    case crSizeNS: return QCursor(Qt::SizeVerCursor);
-    case crSizeNWSE: return QCursor(Qt::SizeFDiagCursor);
-    case crSizeWE: return QCursor(Qt::SizeHorCursor);
-    case crUpArrow: return QCursor(Qt::UpArrowCursor);
-    case crHourGlass: return QCursor(Qt::WaitCursor);
-    case crDrag: return QCursor(Qt::DragCopyCursor);
+    case crNone:
+      return QCursor(Qt::BlankCursor);
+    case crCross:
+      return QCursor(Qt::CrossCursor);
+    case crIBeam:
+      return QCursor(Qt::IBeamCursor);
+    case crSizeNESW:
+      return QCursor(Qt::SizeBDiagCursor);
+    case crSizeNS:
+      return QCursor(Qt::SizeVerCursor);
+    case crSizeNWSE:
+      return QCursor(Qt::SizeFDiagCursor);
+    case crSizeWE:
+      return QCursor(Qt::SizeHorCursor);
+    case crUpArrow:
+      return QCursor(Qt::UpArrowCursor);
+    case crHourGlass:
+      return QCursor(Qt::WaitCursor);
+    case crDrag:
+      return QCursor(Qt::DragCopyCursor);
     case crNoDrop:
-    case crNo: return QCursor(Qt::ForbiddenCursor);
-    case crHSplit: return QCursor(Qt::SplitHCursor);
-    case crVSplit: return QCursor(Qt::SplitVCursor);
-    case crAppStart: return QCursor(Qt::BusyCursor);
-    case crHelp: return QCursor(Qt::WhatsThisCursor);
-    case crHandPoint: return QCursor(Qt::PointingHandCursor);
-    case crSizeAll: return QCursor(Qt::SizeAllCursor);
-    default: return QCursor(Qt::ArrowCursor);
+    case crNo:
+      return QCursor(Qt::ForbiddenCursor);
+    case crHSplit:
+      return QCursor(Qt::SplitHCursor);
+    case crVSplit:
+      return QCursor(Qt::SplitVCursor);
+    case crAppStart:
+      return QCursor(Qt::BusyCursor);
+    case crHelp:
+      return QCursor(Qt::WhatsThisCursor);
+    case crHandPoint:
+      return QCursor(Qt::PointingHandCursor);
+    case crSizeAll:
+      return QCursor(Qt::SizeAllCursor);
+    default:
+      return QCursor(Qt::ArrowCursor);
   }
 }
 

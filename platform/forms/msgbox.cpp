@@ -129,14 +129,12 @@ int MessageBox(HWND, const std::string& Text, const std::string& Caption, unsign
   return ShowBox(Text, Caption, Flags & 0xF0, ButtonsForFlags(Flags));
 }
 
-void ShowMessage(const std::string& Msg) {
-  ShowBox(Msg, Application->Title(), 0, {{mrOk, "OK"}});
-}
+void ShowMessage(const std::string& Msg) { ShowBox(Msg, Application->Title(), 0, {{mrOk, "OK"}}); }
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int) {
-  static const ButtonInfo kAll[] = {{mrYes, "&Yes"},     {mrNo, "&No"},         {mrOk, "OK"},
-                                    {mrCancel, "Cancel"}, {mrAbort, "&Abort"},   {mrRetry, "&Retry"},
-                                    {mrIgnore, "&Ignore"}, {mrAll, "&All"},      {mrNone, "&Help"}};
+  static const ButtonInfo kAll[] = {{mrYes, "&Yes"},       {mrNo, "&No"},       {mrOk, "OK"},
+                                    {mrCancel, "Cancel"},  {mrAbort, "&Abort"}, {mrRetry, "&Retry"},
+                                    {mrIgnore, "&Ignore"}, {mrAll, "&All"},     {mrNone, "&Help"}};
   std::vector<ButtonInfo> buttons;
   for (int b = mbYes; b <= mbHelp; ++b) {
     if (Buttons.Contains(TMsgDlgBtn(b))) buttons.push_back(kAll[b]);

@@ -1,12 +1,11 @@
 #include "platform/forms/qtglue.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
+#include <vector>
 
 #include "platform/base/strings.h"
 #include "platform/forms/messages.h"
-
-#include <QApplication>
-#include <vector>
 
 namespace forms_internal {
 

@@ -97,12 +97,12 @@ bool RouteMouse(TWinControl* window, QMouseEvent* e) {
   if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
     const QPoint global = e->globalPosition().toPoint();
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    const bool twice =
-        last_press.control == target && last_press.button == e->button() && !last_press.was_double &&
-        e->timestamp() >= last_press.time && e->timestamp() - last_press.time <= quint64(interval) &&
-        std::abs(global.x() - last_press.global.x()) <= 2 &&
-        std::abs(global.y() - last_press.global.y()) <= 2 &&
-        target->ControlStyle().Contains(csDoubleClicks);
+    const bool twice = last_press.control == target && last_press.button == e->button() &&
+                       !last_press.was_double && e->timestamp() >= last_press.time &&
+                       e->timestamp() - last_press.time <= quint64(interval) &&
+                       std::abs(global.x() - last_press.global.x()) <= 2 &&
+                       std::abs(global.y() - last_press.global.y()) <= 2 &&
+                       target->ControlStyle().Contains(csDoubleClicks);
     last_press = LastPress{target, e->button(), e->timestamp(), global, twice};
     msg = ButtonBase(e->button()) + (twice ? 2 : 0);
   } else if (e->type() == QEvent::MouseButtonRelease) {
@@ -135,8 +135,8 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
   if (!press && e->isAutoRepeat()) return true;  // held keys repeat only their key-down
   NoteKey(vk, press);
   if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) NoteKey(vk, press);
-  const bool alt = e->modifiers().testFlag(Qt::AltModifier) &&
-                   !e->modifiers().testFlag(Qt::ControlModifier);
+  const bool alt =
+      e->modifiers().testFlag(Qt::AltModifier) && !e->modifiers().testFlag(Qt::ControlModifier);
   const HWND wnd = window->Handle();
   if (!press) {
     TMsg msg{wnd, alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0};
@@ -147,14 +147,14 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
     TMsg msg{wnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0};
     if (Application->ProcessMessageHooks(msg)) return true;
     TCustomForm* form = GetParentForm(window);
-    const bool navigation = vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE ||
-                            (vk >= VK_LEFT && vk <= VK_DOWN);
+    const bool navigation =
+        vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE || (vk >= VK_LEFT && vk <= VK_DOWN);
     if (form != nullptr && navigation && !alt) {
       // Tab needs DLGC_WANTTAB, the arrows DLGC_WANTARROWS, Enter and Escape DLGC_WANTALLKEYS.
       const int64_t wants = SendMessage(wnd, WM_GETDLGCODE, 0, 0);
-      const int64_t mask = vk == VK_TAB                      ? DLGC_WANTTAB
+      const int64_t mask = vk == VK_TAB                       ? DLGC_WANTTAB
                            : (vk >= VK_LEFT && vk <= VK_DOWN) ? DLGC_WANTARROWS
-                                                               : DLGC_WANTALLKEYS;
+                                                              : DLGC_WANTALLKEYS;
       const bool wanted = (wants & mask) != 0;
       if (!wanted && form->Perform(CM_DIALOGKEY, vk, 0) != 0) return true;
     }
@@ -194,7 +194,8 @@ void ForgetControl(TControl* control) {
   if (last_press.control == control) last_press = LastPress{};
   if (GetCaptureControl() == control) SetCaptureControl(nullptr);
   if (TWinControl* parent = control->Parent()) {
-    if (WinControlAccess::Of(parent).hovered == control) WinControlAccess::Of(parent).hovered = nullptr;
+    if (WinControlAccess::Of(parent).hovered == control)
+      WinControlAccess::Of(parent).hovered = nullptr;
   }
   if (auto* win = dynamic_cast<TWinControl*>(control)) WinControlAccess::Of(win).hovered = nullptr;
 }

@@ -73,8 +73,8 @@ TWinControl::~TWinControl() {
   if (Parent() != nullptr) Parent()->RemoveControl(this);
   DestroyComponents();
   while (!FWinControls.empty() || !FControls.empty()) {
-    TControl* last = !FWinControls.empty() ? static_cast<TControl*>(FWinControls.back())
-                                           : FControls.back();
+    TControl* last =
+        !FWinControls.empty() ? static_cast<TControl*>(FWinControls.back()) : FControls.back();
     RemoveControl(last);
     delete last;
   }

@@ -17,10 +17,10 @@ struct TWinControl::Window {
   bool surface = false;       // keeps an image (TCustomControl, forms)
   std::unique_ptr<TBitmap> image;
   std::unique_ptr<TCanvas> canvas;
-  uint64_t stamp = 0;         // changes whenever the image's pixels move or resize
+  uint64_t stamp = 0;  // changes whenever the image's pixels move or resize
   bool paint_pending = false;
   bool in_paint = false;
-  TRect invalid;              // client rectangle waiting for Paint
+  TRect invalid;  // client rectangle waiting for Paint
   // Pixels drawn outside Paint since the window was last told: handed to it in one piece on the
   // next pass of the event loop, not once per line or shape.
   TRect changed;

@@ -48,8 +48,8 @@ void TBitmap::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
   if (width > kMaxDimension || height > kMaxDimension ||
       static_cast<long long>(width) * height > kMaxPixels) {
-    throw EInvalidGraphic("Bitmap size " + std::to_string(width) + " x " +
-                          std::to_string(height) + " is too large");
+    throw EInvalidGraphic("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
+                          " is too large");
   }
   const TBrush* brush = canvas_->Brush();
   const uint32_t fill = ToPixel(brush->Style() == bsClear ? clWhite : brush->Color());

@@ -15,9 +15,7 @@ constexpr uint32_t kBiAlphaBitfields = 6;
 class Reader {
  public:
   Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  bool Has(size_t offset, size_t count) const {
-    return offset <= size_ && count <= size_ - offset;
-  }
+  bool Has(size_t offset, size_t count) const { return offset <= size_ && count <= size_ - offset; }
   uint32_t U8(size_t o) const { return Need(o, 1), data_[o]; }
   uint32_t U16(size_t o) const { return Need(o, 2), data_[o] | (data_[o + 1] << 8); }
   uint32_t U32(size_t o) const {
@@ -133,9 +131,16 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     for (int64_t x = 0; x < width; ++x) {
       uint32_t p;
       switch (bpp) {
-        case 1: p = palette[std::min<size_t>((src[x >> 3] >> (7 - (x & 7))) & 1, palette.size() - 1)]; break;
-        case 4: p = palette[std::min<size_t>((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15, palette.size() - 1)]; break;
-        case 8: p = palette[std::min<size_t>(src[x], palette.size() - 1)]; break;
+        case 1:
+          p = palette[std::min<size_t>((src[x >> 3] >> (7 - (x & 7))) & 1, palette.size() - 1)];
+          break;
+        case 4:
+          p = palette[std::min<size_t>((src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15,
+                                       palette.size() - 1)];
+          break;
+        case 8:
+          p = palette[std::min<size_t>(src[x], palette.size() - 1)];
+          break;
         case 16: {
           const uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
           p = 0xFF000000u | (Channel(v, masks[0]) << 16) | (Channel(v, masks[1]) << 8) |
@@ -148,7 +153,8 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
         default: {
           const uint8_t* q = src + 4 * x;
           if (fields) {
-            const uint32_t v = q[0] | (q[1] << 8) | (q[2] << 16) | (static_cast<uint32_t>(q[3]) << 24);
+            const uint32_t v =
+                q[0] | (q[1] << 8) | (q[2] << 16) | (static_cast<uint32_t>(q[3]) << 24);
             p = 0xFF000000u | (Channel(v, masks[0]) << 16) | (Channel(v, masks[1]) << 8) |
                 Channel(v, masks[2]);
           } else {

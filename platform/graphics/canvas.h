@@ -4,7 +4,8 @@
 // - shapes have a pen outline and a brush interior; with a clear pen the filled area is one pixel
 //   smaller at the right and the bottom; a clear brush leaves the interior alone;
 // - LineTo leaves out its end pixel; pens wider than 1 are centred with round caps and joins;
-// - the pen mode applies to lines, outlines and shape interiors (each pixel once per call), never to
+// - the pen mode applies to lines, outlines and shape interiors (each pixel once per call), never
+// to
 //   FillRect, FrameRect, text or bitmap copies;
 // - Arc, Pie and Chord run counter-clockwise from the first radial point to the second; equal rays
 //   give the full ellipse; polygons fill by the alternate rule (pixel centres, top-left rule);
@@ -159,8 +160,7 @@ class TCanvas : public TObject {
   void BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect, TColor color);
   void BitBlt(int x, int y, int width, int height, const TCanvas* source, int sx, int sy,
               TCopyMode rop);
-  void StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect,
-                  TCopyMode rop);
+  void StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect, TCopyMode rop);
 
   // --- Text (8-bit Windows-1252; control characters are ordinary characters) ---
   void TextOut(int x, int y, const std::string& text);
@@ -191,9 +191,9 @@ class TCanvas : public TObject {
   TCopyMode copyMode_ = cmSrcCopy;
   TSurface surface_;
   TPoint origin_;
-  TRect bounds_;            // logical; empty = whole surface
+  TRect bounds_;  // logical; empty = whole surface
   bool hasClip_ = false;
-  TRegion clip_;            // logical, when hasClip_
+  TRegion clip_;                   // logical, when hasClip_
   std::vector<TRect> deviceClip_;  // surface coordinates, disjoint, non-empty
   TRect deviceClipBox_;
   std::shared_ptr<const TLogPalette> palette_;

@@ -42,8 +42,7 @@ void ForEachInk(const RealizedFont& f, const std::string& text, Ink ink) {
 }
 
 // The ink as spans (rows of the cell), for unturned text.
-void TextSpans(const RealizedFont& f, const std::string& text, int x, int y,
-               raster::Spans& out) {
+void TextSpans(const RealizedFont& f, const std::string& text, int x, int y, raster::Spans& out) {
   ForEachInk(f, text, [&](int px, int py) { out.push_back({y + py, x + px, x + px + 1}); });
 }
 
@@ -79,14 +78,19 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
   });
   const int mw = maxX - minX, mh = maxY - minY;
   std::vector<uint8_t> mask(static_cast<size_t>(mw) * mh, 0);
-  ForEachInk(f, text, [&](int px, int py) {
-    mask[static_cast<size_t>(py - minY) * mw + (px - minX)] = 1;
-  });
+  ForEachInk(f, text,
+             [&](int px, int py) { mask[static_cast<size_t>(py - minY) * mw + (px - minX)] = 1; });
   double c, s;
   switch (tenths) {
-    case 900: c = 0, s = 1; break;
-    case 1800: c = -1, s = 0; break;
-    case 2700: c = 0, s = -1; break;
+    case 900:
+      c = 0, s = 1;
+      break;
+    case 1800:
+      c = -1, s = 0;
+      break;
+    case 2700:
+      c = 0, s = -1;
+      break;
     default: {
       const double a = tenths * std::numbers::pi / 1800;
       c = std::cos(a);
@@ -102,8 +106,9 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
     bx1 = std::max(bx1, dx);
     by1 = std::max(by1, dy);
   }
-  const TRect area{x + static_cast<int>(std::floor(bx0)) - 1, y + static_cast<int>(std::floor(by0)) - 1,
-                   x + static_cast<int>(std::ceil(bx1)) + 1, y + static_cast<int>(std::ceil(by1)) + 1};
+  const TRect area{
+      x + static_cast<int>(std::floor(bx0)) - 1, y + static_cast<int>(std::floor(by0)) - 1,
+      x + static_cast<int>(std::ceil(bx1)) + 1, y + static_cast<int>(std::ceil(by1)) + 1};
   painter.ForEachPixel(area, [&](uint32_t& d, int px, int py) {
     const double dx = px - x + 0.5, dy = py - y + 0.5;
     const int u = static_cast<int>(std::floor(dx * c - dy * s));
@@ -147,9 +152,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
   UpdateDeviceClip();
 }
 
-int TCanvas::TextWidth(const std::string& text) const {
-  return Width(RealizeFont(*font_), text);
-}
+int TCanvas::TextWidth(const std::string& text) const { return Width(RealizeFont(*font_), text); }
 
 int TCanvas::TextHeight(const std::string&) const { return RealizeFont(*font_).Metric().tmHeight; }
 
@@ -164,8 +167,10 @@ namespace {
 std::string StripPrefixes(const std::string& s) {
   std::string out;
   for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&' && i + 1 < s.size()) ++i;
-    else if (s[i] == '&') continue;
+    if (s[i] == '&' && i + 1 < s.size())
+      ++i;
+    else if (s[i] == '&')
+      continue;
     out += s[i];
   }
   return out;
@@ -257,8 +262,10 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
   }
   int y = r.Top;
   if (flags & DT_SINGLELINE) {
-    if (flags & DT_VCENTER) y = r.Top + (r.Height() - lineHeight) / 2;
-    else if (flags & DT_BOTTOM) y = r.Bottom - lineHeight;
+    if (flags & DT_VCENTER)
+      y = r.Top + (r.Height() - lineHeight) / 2;
+    else if (flags & DT_BOTTOM)
+      y = r.Bottom - lineHeight;
   }
   const bool hadClip = hasClip_;
   const TRegion saved = clip_;
@@ -268,8 +275,10 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
     for (const std::string& line : lines) {
       int x = r.Left;
       const int w = Width(f, line);
-      if (flags & DT_CENTER) x = r.Left + (r.Width() - w) / 2;
-      else if (flags & DT_RIGHT) x = r.Right - w;
+      if (flags & DT_CENTER)
+        x = r.Left + (r.Width() - w) / 2;
+      else if (flags & DT_RIGHT)
+        x = r.Right - w;
       PaintText(*this, painter, x, y, line, brush_->Style() != bsClear);
       y += lineHeight;
     }

@@ -208,8 +208,10 @@ void TCustomBitWin::Place() {
   width = std::max(width, 10);
   const int height = FLineHeight * int(lines.size());
   const int x = FAnchor.X + FOffSetX, y = FAnchor.Y - FOffSetY;
-  const int left = FOriginHor == bwhLeft ? x : (FOriginHor == bwhCenter ? x - width / 2 : x - width);
-  const int top = FOriginVert == bwvTop ? y : (FOriginVert == bwvCenter ? y - height / 2 : y - height);
+  const int left =
+      FOriginHor == bwhLeft ? x : (FOriginHor == bwhCenter ? x - width / 2 : x - width);
+  const int top =
+      FOriginVert == bwvTop ? y : (FOriginVert == bwvCenter ? y - height / 2 : y - height);
   if (left != Left() || top != Top() || width != Width() || height != Height()) {
     SetBounds(left, top, width, height);
   }

@@ -16,29 +16,49 @@ std::array<TPoint, 7> ArrowPoints(TPadArrow Arrow, const TRect& r, int a, int b,
   const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
   switch (Arrow) {
     case TPadArrow::UpLeft:
-      return {{{L, T}, {R - c, T}, {R - a, T + c}, {R, B - c}, {R - c, B}, {L + c, T + a},
-               {L, B - c}}};
+      return {
+          {{L, T}, {R - c, T}, {R - a, T + c}, {R, B - c}, {R - c, B}, {L + c, T + a}, {L, B - c}}};
     case TPadArrow::Up:
-      return {{{L + a, T}, {R, T + a}, {R - b, T + a}, {R - b, B}, {L + b, B}, {L + b, T + a},
+      return {{{L + a, T},
+               {R, T + a},
+               {R - b, T + a},
+               {R - b, B},
+               {L + b, B},
+               {L + b, T + a},
                {L, T + a}}};
     case TPadArrow::UpRight:
-      return {{{R, T}, {L + c, T}, {R - a, T + c}, {L, B - c}, {L + c, B}, {R - c, T + a},
-               {R, B - c}}};
+      return {
+          {{R, T}, {L + c, T}, {R - a, T + c}, {L, B - c}, {L + c, B}, {R - c, T + a}, {R, B - c}}};
     case TPadArrow::Left:
-      return {{{L, T + a}, {L + a, B}, {L + a, B - b}, {R, B - b}, {R, T + b}, {L + a, T + b},
+      return {{{L, T + a},
+               {L + a, B},
+               {L + a, B - b},
+               {R, B - b},
+               {R, T + b},
+               {L + a, T + b},
                {L + a, T}}};
     case TPadArrow::Right:
-      return {{{R, T + a}, {L + a, B}, {L + a, B - b}, {L, B - b}, {L, T + b}, {L + a, T + b},
+      return {{{R, T + a},
+               {L + a, B},
+               {L + a, B - b},
+               {L, B - b},
+               {L, T + b},
+               {L + a, T + b},
                {L + a, T}}};
     case TPadArrow::DownLeft:
-      return {{{L, B}, {R - c, B}, {R - a, B - c}, {R, T + c}, {R - c, T}, {L + c, T + a},
-               {L, T + c}}};
+      return {
+          {{L, B}, {R - c, B}, {R - a, B - c}, {R, T + c}, {R - c, T}, {L + c, T + a}, {L, T + c}}};
     case TPadArrow::Down:
-      return {{{L + a, B}, {R, T + a}, {R - b, T + a}, {R - b, T}, {L + b, T}, {L + b, T + a},
+      return {{{L + a, B},
+               {R, T + a},
+               {R - b, T + a},
+               {R - b, T},
+               {L + b, T},
+               {L + b, T + a},
                {L, T + a}}};
     case TPadArrow::DownRight:
-      return {{{R, B}, {L + c, B}, {R - a, B - c}, {L, T + c}, {L + c, T}, {R - c, T + a},
-               {R, T + c}}};
+      return {
+          {{R, B}, {L + c, B}, {R - a, B - c}, {L, T + c}, {L + c, T}, {R - c, T + a}, {R, T + c}}};
     case TPadArrow::Centre:
       break;
   }

@@ -70,7 +70,6 @@ class TCustomSpy : public TGraphicControl {
 
 class TSpy : public TCustomSpy {
  public:
-  using TCustomSpy::TCustomSpy;
   using TCustomSpy::Active;
   using TCustomSpy::BordColor;
   using TCustomSpy::EyeColor;
@@ -79,4 +78,5 @@ class TSpy : public TCustomSpy {
   using TCustomSpy::SetBordColor;
   using TCustomSpy::SetEyeColor;
   using TCustomSpy::SetPupilColor;
+  using TCustomSpy::TCustomSpy;
 };

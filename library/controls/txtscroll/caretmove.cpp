@@ -80,8 +80,8 @@ bool TTextScroller::CaretInView() const {
 }
 
 void TTextScroller::UpdateCaretPos() {
-  FCaretVisCol =
-      FExpandTabs ? IndexToColumn(LineText(FCaretPos.Line), FCaretPos.Col, FTabSize) : FCaretPos.Col;
+  FCaretVisCol = FExpandTabs ? IndexToColumn(LineText(FCaretPos.Line), FCaretPos.Col, FTabSize)
+                             : FCaretPos.Col;
   if (CaretInView())
     FCaret.SetPosition({FLeftMargin + (FCaretVisCol - FFirstCol) * FCharWidth,
                         FTopMargin + (FCaretPos.Line - FTopLine) * FLineHeight});
@@ -117,8 +117,8 @@ void TTextScroller::SelectRange(int StartLine, int StartCol, int EndLine, int En
                                 bool CaretAtEnd) {
   CollapseSelection(true);
   if (FLineCount <= 0) return;
-  const TtsPos far = CaretAtEnd ? TtsPos{ClampLine(StartLine), StartCol}
-                                : TtsPos{ClampLine(EndLine), EndCol};
+  const TtsPos far =
+      CaretAtEnd ? TtsPos{ClampLine(StartLine), StartCol} : TtsPos{ClampLine(EndLine), EndCol};
   if (!(far == FSel.Start) && !(far == FAnchor)) {
     FCaretPos = far;
     CollapseSelection(false);

@@ -5,8 +5,8 @@ namespace {
 
 struct HexLayout {
   int bytes_per_group;
-  int group_cols;    // hex digits and the blank after them
-  int digit_cols;    // width of the whole hex area
+  int group_cols;  // hex digits and the blank after them
+  int digit_cols;  // width of the whole hex area
 };
 
 HexLayout Layout(tsHexSize Size) {

@@ -100,8 +100,8 @@ void TTextScroller::PaintLeftMarginCell(int Line, int Row) {
   }
 }
 
-void TTextScroller::PaintPart(int X0, int X1, int Y, int Bottom, const std::string& Text,
-                              TColor Fg, TColor Bg) {
+void TTextScroller::PaintPart(int X0, int X1, int Y, int Bottom, const std::string& Text, TColor Fg,
+                              TColor Bg) {
   if (X1 <= X0) return;
   TCanvas* canvas = Canvas();
   canvas->Brush()->SetColor(Bg);
@@ -128,8 +128,8 @@ void TTextScroller::PaintRow(int Line, int Row, const TRect& Clip) {
   std::string copy;
   if (FExpandTabs && !text.empty() && HasTab(text, int(text.size()))) {
     const int need = ColumnToIndex(text, FFirstCol + FVisCols, FTabSize);
-    copy = ExpandTabsTo(text.substr(0, size_t(std::min<int>(need + 1, int(text.size())))),
-                        FTabSize);
+    copy =
+        ExpandTabsTo(text.substr(0, size_t(std::min<int>(need + 1, int(text.size())))), FTabSize);
   } else {
     copy.assign(text);
   }

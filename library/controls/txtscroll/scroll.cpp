@@ -29,8 +29,8 @@ void TTextScroller::ScrollHorz(int DCol) {
 }
 
 void TTextScroller::SetTopLine(int Line) {
-  if (Line != FTopLine) ScrollBy(0, int(std::clamp<int64_t>(int64_t(Line) - FTopLine, INT32_MIN,
-                                                            INT32_MAX)));
+  if (Line != FTopLine)
+    ScrollBy(0, int(std::clamp<int64_t>(int64_t(Line) - FTopLine, INT32_MIN, INT32_MAX)));
 }
 
 void TTextScroller::UpdateMousePos() {

@@ -159,10 +159,10 @@ void TtsSingleCaret::SetCreated(bool Value) {
   TWinControl* wnd = FWindow ? FWindow() : nullptr;
   if (!wnd) return;
   FSavedBlinkTime = uint16_t(std::min(GetCaretBlinkTime(), 0xFFFFu));
-  const bool made = FCaret->Shape() == csBitmap
-                        ? CreateCaret(wnd, *FCaret->Bitmap())
-                        : CreateCaret(wnd, FCaret->IsGray() ? 1 : 0, FCaret->CaretWidth(),
-                                      FCaret->CaretHeight());
+  const bool made =
+      FCaret->Shape() == csBitmap
+          ? CreateCaret(wnd, *FCaret->Bitmap())
+          : CreateCaret(wnd, FCaret->IsGray() ? 1 : 0, FCaret->CaretWidth(), FCaret->CaretHeight());
   if (!made) return;
   FCreated = true;
   FWnd = wnd;

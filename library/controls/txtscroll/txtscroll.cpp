@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace {
 
 constexpr char kWidthSample[] = "abcdefghijklmnopqrstutsxyzABCDEFGHIJKLMNOPQRSTUtsXYZ";
@@ -10,7 +9,8 @@ constexpr char kWidthSample[] = "abcdefghijklmnopqrstutsxyzABCDEFGHIJKLMNOPQRSTU
 }  // namespace
 
 TTextScroller::TTextScroller(TComponent* AOwner)
-    : TCustomControl(AOwner), FCaret([this]() -> TWinControl* { return HandleAllocated() ? this : nullptr; }) {
+    : TCustomControl(AOwner),
+      FCaret([this]() -> TWinControl* { return HandleAllocated() ? this : nullptr; }) {
   SetColor(FColorBack);
   SetParentColor(false);
   SetBounds(Left(), Top(), 200, 150);

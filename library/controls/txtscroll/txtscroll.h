@@ -14,8 +14,8 @@
 #include "library/controls/txtscroll/textlines.h"
 #include "library/controls/txtscroll/tscaret.h"
 #include "platform/forms/controls.h"
-#include "platform/forms/stdctrls/types.h"
 #include "platform/forms/forms.h"
+#include "platform/forms/stdctrls/types.h"
 #include "platform/graphics/bitmap.h"
 
 // bsNone or bsSingle.

@@ -19,13 +19,13 @@ void DrawDialBand(TCanvas& Canvas, const TRect& Box, TPoint Pivot, TPoint R0, do
 
 struct TDialScaleLayout {
   TPoint Pivot;
-  TPoint T1;        // inner end of a tick
-  TPoint T2;        // outer end of a major tick (and of a linear minor tick)
-  TPoint LogMinor;  // outer end of a logarithmic minor tick
-  TPoint L0;        // top-left of a label box
-  TPoint C;         // the point L0 turns about, so that the box centre turns about the pivot
-  int LabelWidth = 0;        // width of a label box
-  double AngleOffset = 0;    // added to every value angle
+  TPoint T1;               // inner end of a tick
+  TPoint T2;               // outer end of a major tick (and of a linear minor tick)
+  TPoint LogMinor;         // outer end of a logarithmic minor tick
+  TPoint L0;               // top-left of a label box
+  TPoint C;                // the point L0 turns about, so that the box centre turns about the pivot
+  int LabelWidth = 0;      // width of a label box
+  double AngleOffset = 0;  // added to every value angle
   double SignedSweep = 120;  // angle of the whole scale; negative when it runs counter-clockwise
   bool LastTick = true;      // false on a full circle, where the last division meets the first
 };

@@ -60,9 +60,8 @@ int TScaleRange::Pixel(double V, bool FromEnd, int P0, int L) const {
     const double span = LogEnd - LogStart;
     if (!(span > 0)) return P0;
     const double origin = FromEnd ? LogEnd : LogStart;
-    return static_cast<int>(
-        std::clamp<int64_t>(Round(std::fabs(Log10Safe(V) - origin) * L / span) + P0, INT32_MIN,
-                            INT32_MAX));
+    return static_cast<int>(std::clamp<int64_t>(
+        Round(std::fabs(Log10Safe(V) - origin) * L / span) + P0, INT32_MIN, INT32_MAX));
   }
   // Hundredths of the value unit, as the scale was laid out; 64 bits because a wide range on a
   // long scale overflows 32.

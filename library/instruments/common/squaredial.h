@@ -22,8 +22,8 @@ struct TFaceSides {
 // The face in the canvas's pen and brush: the plane's rectangle (pushed out by Overhang on each
 // switched-off side), the dial square, either with corners of Overhang / 2, or the circle of the
 // square.
-void DrawSquareDialFace(TCanvas& Canvas, const TDialMapping& Map, TShapeTypeT Shape,
-                        int Overhang, TFaceSides Sides);
+void DrawSquareDialFace(TCanvas& Canvas, const TDialMapping& Map, TShapeTypeT Shape, int Overhang,
+                        TFaceSides Sides);
 
 // The box of a circle of Radius dial units round the pivot.
 TRect SquareDialCircle(const TDialMapping& Map, int Radius);

@@ -108,8 +108,8 @@ void TMagicEye::DrawEye() {
   const auto offset = [&](double v) {
     v = std::clamp(v, std::min(start_value_, end_value_), std::max(start_value_, end_value_));
     if (!(span > 0)) return 0;
-    return static_cast<int>(std::clamp<int64_t>(Round((v - start_value_) * length / span), 0,
-                                                  length));
+    return static_cast<int>(
+        std::clamp<int64_t>(Round((v - start_value_) * length / span), 0, length));
   };
   int p1 = offset(start_pos_), p2 = offset(end_pos_);
   const TColor band = p1 <= p2 ? color_eye_ : color_eye_inv_;

@@ -71,8 +71,9 @@ void TMeterPanelH::Paint() {
   }
 
   // Labels reach past the scale ends by about half their width.
-  const int inset = scale_.NonLinear ? (c.TextWidth("103") * 8) / 10
-                                     : (ScaleTextWidth(*Canvas(), scale_.Start, scale_.End) * 7) / 10;
+  const int inset = scale_.NonLinear
+                        ? (c.TextWidth("103") * 8) / 10
+                        : (ScaleTextWidth(*Canvas(), scale_.Start, scale_.End) * 7) / 10;
   TRect s = inner;
   s.Left += inset;
   s.Right -= inset;

@@ -178,12 +178,24 @@ void StoreThen(T& Field, T V, F&& Action) {
 
 }  // namespace
 
-void TPanelMeter::SetShape(TmShapeType V) { StoreThen(shape_, V, [&] { RepaintNow(); }); }
-void TPanelMeter::SetColShape(TColor V) { StoreThen(col_shape_, V, [&] { RepaintNow(); }); }
-void TPanelMeter::SetColScala(TColor V) { StoreThen(col_scala_, V, [&] { RepaintNow(); }); }
-void TPanelMeter::SetColPointer(TColor V) { StoreThen(col_pointer_, V, [&] { RepaintNow(); }); }
-void TPanelMeter::SetColPeakPtr(TColor V) { StoreThen(col_peak_ptr_, V, [&] { RepaintNow(); }); }
-void TPanelMeter::SetLedEnable(bool V) { StoreThen(led_enable_, V, [&] { RepaintNow(); }); }
+void TPanelMeter::SetShape(TmShapeType V) {
+  StoreThen(shape_, V, [&] { RepaintNow(); });
+}
+void TPanelMeter::SetColShape(TColor V) {
+  StoreThen(col_shape_, V, [&] { RepaintNow(); });
+}
+void TPanelMeter::SetColScala(TColor V) {
+  StoreThen(col_scala_, V, [&] { RepaintNow(); });
+}
+void TPanelMeter::SetColPointer(TColor V) {
+  StoreThen(col_pointer_, V, [&] { RepaintNow(); });
+}
+void TPanelMeter::SetColPeakPtr(TColor V) {
+  StoreThen(col_peak_ptr_, V, [&] { RepaintNow(); });
+}
+void TPanelMeter::SetLedEnable(bool V) {
+  StoreThen(led_enable_, V, [&] { RepaintNow(); });
+}
 
 void TPanelMeter::SetFontCapt(const TFont* V) {
   if (V) font_capt_->Assign(*V);
@@ -290,8 +302,7 @@ void TPanelMeter::Compose() {
   DrawMovingParts(work);
   if (led_enable_) {
     for (int i = 0; i < 2; ++i) {
-      DrawRoundLed(work, led_centre_[i], led_radius_,
-                   LedColour(leds_[i].Colour, leds_[i].Shows()));
+      DrawRoundLed(work, led_centre_[i], led_radius_, LedColour(leds_[i].Colour, leds_[i].Shows()));
     }
   }
   TCanvas& screen = *Canvas();

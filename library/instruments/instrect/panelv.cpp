@@ -97,7 +97,9 @@ void TMeterPanelV::SetValueMid(double V) {
   StoreThen(value_mid_, V, [&] { RepaintNow(); });
 }
 
-void TMeterPanelV::SetMeterStyle(TMeterStyle V) { StoreThen(meter_style_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetMeterStyle(TMeterStyle V) {
+  StoreThen(meter_style_, V, [&] { RepaintNow(); });
+}
 
 void TMeterPanelV::SetLedZahl(int V) {
   if (meter_style_ != TMeterStyle::LedBar) return;
@@ -105,16 +107,34 @@ void TMeterPanelV::SetLedZahl(int V) {
   StoreThen(led_zahl_, V, [&] { RepaintNow(); });
 }
 
-void TMeterPanelV::SetColMin(TColor V) { StoreThen(col_min_, V, [&] { UpdatePointer(true); }); }
-void TMeterPanelV::SetColMid(TColor V) { StoreThen(col_mid_, V, [&] { UpdatePointer(true); }); }
-void TMeterPanelV::SetColMax(TColor V) { StoreThen(col_max_, V, [&] { UpdatePointer(true); }); }
-void TMeterPanelV::SetColAnd(TColor V) { StoreThen(col_and_, V, [&] { UpdatePointer(true); }); }
+void TMeterPanelV::SetColMin(TColor V) {
+  StoreThen(col_min_, V, [&] { UpdatePointer(true); });
+}
+void TMeterPanelV::SetColMid(TColor V) {
+  StoreThen(col_mid_, V, [&] { UpdatePointer(true); });
+}
+void TMeterPanelV::SetColMax(TColor V) {
+  StoreThen(col_max_, V, [&] { UpdatePointer(true); });
+}
+void TMeterPanelV::SetColAnd(TColor V) {
+  StoreThen(col_and_, V, [&] { UpdatePointer(true); });
+}
 
-void TMeterPanelV::SetDispEnable(bool V) { StoreThen(disp_enable_, V, [&] { RepaintNow(); }); }
-void TMeterPanelV::SetColDBack(TColor V) { StoreThen(col_dback_, V, [&] { RepaintNow(); }); }
-void TMeterPanelV::SetColDRand(TColor V) { StoreThen(col_drand_, V, [&] { RepaintNow(); }); }
-void TMeterPanelV::SetColDisplay(TColor V) { StoreThen(col_display_, V, [&] { RepaintNow(); }); }
-void TMeterPanelV::SetCaption(const std::string& V) { StoreThen(caption_, V, [&] { RepaintNow(); }); }
+void TMeterPanelV::SetDispEnable(bool V) {
+  StoreThen(disp_enable_, V, [&] { RepaintNow(); });
+}
+void TMeterPanelV::SetColDBack(TColor V) {
+  StoreThen(col_dback_, V, [&] { RepaintNow(); });
+}
+void TMeterPanelV::SetColDRand(TColor V) {
+  StoreThen(col_drand_, V, [&] { RepaintNow(); });
+}
+void TMeterPanelV::SetColDisplay(TColor V) {
+  StoreThen(col_display_, V, [&] { RepaintNow(); });
+}
+void TMeterPanelV::SetCaption(const std::string& V) {
+  StoreThen(caption_, V, [&] { RepaintNow(); });
+}
 void TMeterPanelV::SetTextName(const std::string& V) {
   StoreThen(text_name_, V, [&] { RepaintNow(); });
 }
@@ -182,10 +202,9 @@ TRect TMeterPanelV::LayoutFrame(TCanvas& c) {
   TRect inner = InnerRect;
   readout_rect_.Left = inner.Left + a;
   readout_rect_.Top = inner.Top + a;
-  readout_rect_.Right =
-      std::min(readout_rect_.Left + (RangeReaches1000(scale_.Start, scale_.End) ? 3 * d
-                                                                                : (24 * d) / 10),
-               inner.Right - a);
+  readout_rect_.Right = std::min(
+      readout_rect_.Left + (RangeReaches1000(scale_.Start, scale_.End) ? 3 * d : (24 * d) / 10),
+      inner.Right - a);
   readout_rect_.Bottom = inner.Top + d;
 
   const int readout_room = disp_enable_ ? d : 0;
@@ -445,9 +464,8 @@ void TMeterPanelV::DrawZoneBar(TCanvas& Work) const {
   const struct {
     int top, bottom;
     TColor colour;
-  } zones[3] = {{y_min_, bar_.Bottom, col_min_},
-                {y_mid_, y_min_, col_mid_},
-                {bar_.Top, y_mid_, col_max_}};
+  } zones[3] = {
+      {y_min_, bar_.Bottom, col_min_}, {y_mid_, y_min_, col_mid_}, {bar_.Top, y_mid_, col_max_}};
   for (const auto& z : zones) {
     if (z.bottom <= z.top) continue;
     const int lit_top = std::clamp(pointer_pos_, z.top, z.bottom);

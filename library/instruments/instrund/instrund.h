@@ -179,9 +179,9 @@ class TRoundMeter : public TOrvaneBase {
   // pie over the scale or (FullCircle) a whole circle, leaving a ring.
   void DrawBandRing(TCanvas& Canvas, const TRect& Outer, const TRect& Inner, bool FullCircle);
   struct TScaleGeometry {
-    TPoint T1, T2, LogMinor;  // tick ends at value angle 0 before BaseTurn
-    double BaseTurn = 0;      // turns them onto the reference ray
-    bool LabelsBelow = false;  // labels beside the inner tick end instead of beyond the outer
+    TPoint T1, T2, LogMinor;      // tick ends at value angle 0 before BaseTurn
+    double BaseTurn = 0;          // turns them onto the reference ray
+    bool LabelsBelow = false;     // labels beside the inner tick end instead of beyond the outer
     bool WidthOnControl = false;  // linear label width measured in the control's own font
   };
   void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
@@ -309,7 +309,7 @@ class TMeter180 : public TRoundMeter {
   void SetShape(TmShapeType V);
   TOrientType Orientation() const { return OrientationValue(); }
   void SetOrientation(TOrientType V) { StoreOrientation(V); }  // invalidates
-  TColor ColCircle() const { return ColCircleValue(); }  // hub fill
+  TColor ColCircle() const { return ColCircleValue(); }        // hub fill
   void SetColCircle(TColor V) { StoreColCircle(V); }
 
  protected:

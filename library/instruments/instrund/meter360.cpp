@@ -169,7 +169,9 @@ void TMeter360::SetDamping(int Index, int V) {
                pointers_[1 - Index].Damping == 0);
 }
 
-void TMeter360::SetDampPeak(int V) { ApplyDampPeak(pointers_[1].DampPeak, V, ticks_.DampTimerId()); }
+void TMeter360::SetDampPeak(int V) {
+  ApplyDampPeak(pointers_[1].DampPeak, V, ticks_.DampTimerId());
+}
 
 void TMeter360::SetPeakMode(TPeakPtrMode V) {
   if (V == pointers_[1].PeakMode) return;
@@ -419,8 +421,8 @@ void TMeter360::UpdatePointer(bool Force) {
                             ScaleAngle(1, inner.ShownValue)};
   const double peak_angle = ScaleAngle(1, inner.PeakValue);
   if (!Force) {
-    bool moved = peak && RotatePoint(pivot_, peak_shape_.base[0], peak_angle) !=
-                             peak_shape_.poly[0];
+    bool moved =
+        peak && RotatePoint(pivot_, peak_shape_.base[0], peak_angle) != peak_shape_.poly[0];
     for (int i = 0; i < 2; ++i) {
       const TPointerShape& s = pointer_shapes_[i];
       moved = moved || RotatePoint(pivot_, s.base[0], angles[i]) != s.poly[0];

@@ -96,8 +96,7 @@ void TRoundMeter::PrepareFacePen(TCanvas& c) {
   c.Brush()->SetColor(ColBack());
 }
 
-void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
-                               bool FullCircle) {
+void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner, bool FullCircle) {
   c.Pen()->SetWidth(2);
   const double sweep = direction_ * sweep_;
   c.Pen()->SetStyle(psClear);
@@ -139,7 +138,7 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   const int th = std::abs(c.Font()->Height());
   const TPoint t2 = Geometry.T2;
   const TPoint l0 = Geometry.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
-                                     : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
+                                         : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
   TDialScaleLayout layout;
   layout.Pivot = pivot_;
   layout.C = {pivot_.X - label_width / 2, pivot_.Y - th / 2};

@@ -75,18 +75,36 @@ void SetColour(TColor& Field, TColor V, F&& Action) {
 
 }  // namespace
 
-void TRoundMeter::SetColMin(TColor V) { SetColour(col_min_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColMid(TColor V) { SetColour(col_mid_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColMax(TColor V) { SetColour(col_max_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColPointer(TColor V) { SetColour(col_pointer_, V, [&] { UpdatePointer(true); }); }
+void TRoundMeter::SetColMin(TColor V) {
+  SetColour(col_min_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColMid(TColor V) {
+  SetColour(col_mid_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColMax(TColor V) {
+  SetColour(col_max_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColPointer(TColor V) {
+  SetColour(col_pointer_, V, [&] { UpdatePointer(true); });
+}
 void TRoundMeter::SetColPeakPtr(TColor V) {
   SetColour(col_peak_ptr_, V, [&] { UpdatePointer(true); });
 }
-void TRoundMeter::SetColDBack(TColor V) { SetColour(col_dback_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColDRand(TColor V) { SetColour(col_drand_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColDisplay(TColor V) { SetColour(col_display_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColScala(TColor V) { SetColour(col_scala_, V, [&] { RepaintNow(); }); }
-void TRoundMeter::SetColShape(TColor V) { SetColour(col_shape_, V, [&] { RepaintNow(); }); }
+void TRoundMeter::SetColDBack(TColor V) {
+  SetColour(col_dback_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColDRand(TColor V) {
+  SetColour(col_drand_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColDisplay(TColor V) {
+  SetColour(col_display_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColScala(TColor V) {
+  SetColour(col_scala_, V, [&] { RepaintNow(); });
+}
+void TRoundMeter::SetColShape(TColor V) {
+  SetColour(col_shape_, V, [&] { RepaintNow(); });
+}
 
 void TRoundMeter::ResetBands() {
   const double r = (scale_.End - scale_.Start) * 0.1;

@@ -11,7 +11,7 @@
 
 class DialogScript {
  public:
-  DialogScript();  // installs itself as the dialog hook and counts beeps
+  DialogScript();   // installs itself as the dialog hook and counts beeps
   ~DialogScript();  // restores the previous hooks; unused answers fail the test
   DialogScript(const DialogScript&) = delete;
   DialogScript& operator=(const DialogScript&) = delete;

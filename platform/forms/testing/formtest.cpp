@@ -40,25 +40,44 @@ int QtKey(uint16_t vk) {
   if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return vk;
   if (vk >= VK_F1 && vk <= VK_F12) return Qt::Key_F1 + (vk - VK_F1);
   switch (vk) {
-    case VK_BACK: return Qt::Key_Backspace;
-    case VK_TAB: return Qt::Key_Tab;
-    case VK_RETURN: return Qt::Key_Return;
-    case VK_SHIFT: return Qt::Key_Shift;
-    case VK_CONTROL: return Qt::Key_Control;
-    case VK_MENU: return Qt::Key_Alt;
-    case VK_ESCAPE: return Qt::Key_Escape;
-    case VK_SPACE: return Qt::Key_Space;
-    case VK_PRIOR: return Qt::Key_PageUp;
-    case VK_NEXT: return Qt::Key_PageDown;
-    case VK_END: return Qt::Key_End;
-    case VK_HOME: return Qt::Key_Home;
-    case VK_LEFT: return Qt::Key_Left;
-    case VK_UP: return Qt::Key_Up;
-    case VK_RIGHT: return Qt::Key_Right;
-    case VK_DOWN: return Qt::Key_Down;
-    case VK_INSERT: return Qt::Key_Insert;
-    case VK_DELETE: return Qt::Key_Delete;
-    default: return Qt::Key_unknown;
+    case VK_BACK:
+      return Qt::Key_Backspace;
+    case VK_TAB:
+      return Qt::Key_Tab;
+    case VK_RETURN:
+      return Qt::Key_Return;
+    case VK_SHIFT:
+      return Qt::Key_Shift;
+    case VK_CONTROL:
+      return Qt::Key_Control;
+    case VK_MENU:
+      return Qt::Key_Alt;
+    case VK_ESCAPE:
+      return Qt::Key_Escape;
+    case VK_SPACE:
+      return Qt::Key_Space;
+    case VK_PRIOR:
+      return Qt::Key_PageUp;
+    case VK_NEXT:
+      return Qt::Key_PageDown;
+    case VK_END:
+      return Qt::Key_End;
+    case VK_HOME:
+      return Qt::Key_Home;
+    case VK_LEFT:
+      return Qt::Key_Left;
+    case VK_UP:
+      return Qt::Key_Up;
+    case VK_RIGHT:
+      return Qt::Key_Right;
+    case VK_DOWN:
+      return Qt::Key_Down;
+    case VK_INSERT:
+      return Qt::Key_Insert;
+    case VK_DELETE:
+      return Qt::Key_Delete;
+    default:
+      return Qt::Key_unknown;
   }
 }
 
@@ -156,10 +175,20 @@ void FormTest::Activate(TCustomForm* other) {
   PumpMessages();
 }
 
-TColor FormTest::ScreenPixel(TControl* control, int x, int y) {
+FormTest::Shot::Shot(std::unique_ptr<TBitmap> image, TPoint offset)
+    : image_(std::move(image)), offset_(offset) {}
+
+TColor FormTest::Shot::Pixel(int x, int y) const {
+  return image_->Canvas()->Pixels(x + offset_.X, y + offset_.Y);
+}
+
+FormTest::Shot FormTest::ScreenShot(TControl* control) {
   TCustomForm* owner_form = GetParentForm(control);
-  std::unique_ptr<TBitmap> image = owner_form->GetFormImage();
-  const TPoint screen = control->ClientToScreen(TPoint{x, y});
+  const TPoint screen = control->ClientToScreen(TPoint{0, 0});
   const TPoint origin = owner_form->ClientOrigin();
-  return image->Canvas()->Pixels(screen.X - origin.X, screen.Y - origin.Y);
+  return Shot(owner_form->GetFormImage(), TPoint{screen.X - origin.X, screen.Y - origin.Y});
+}
+
+TColor FormTest::ScreenPixel(TControl* control, int x, int y) {
+  return ScreenShot(control).Pixel(x, y);
 }

@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/dialogscript.h"
+#include "platform/graphics/bitmap.h"
 
 class FormTest : public ::testing::Test {
  protected:
@@ -30,8 +32,7 @@ class FormTest : public ::testing::Test {
 
   // Mouse through the window system, at client point (x, y) of the control (windowless ones
   // included). Keys held are given as a shift state (ssShift, ssCtrl, ssAlt).
-  void Press(TControl* control, int x, int y, TMouseButton button = mbLeft,
-             TShiftState keys = {});
+  void Press(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState keys = {});
   void Release(TControl* control, int x, int y, TMouseButton button = mbLeft,
                TShiftState keys = {});
   void Move(TControl* control, int x, int y, TShiftState keys = {});
@@ -52,12 +53,24 @@ class FormTest : public ::testing::Test {
   // controls on top), as $00BBGGRR.
   TColor ScreenPixel(TControl* control, int x, int y);
 
+  // What the form shows, taken once, read in a control's client coordinates: for tests that
+  // look at many pixels of one picture.
+  class Shot {
+   public:
+    Shot(std::unique_ptr<TBitmap> image, TPoint offset);
+    TColor Pixel(int x, int y) const;
+
+   private:
+    std::unique_ptr<TBitmap> image_;
+    TPoint offset_;
+  };
+  Shot ScreenShot(TControl* control);
+
   DialogScript dialogs;
   TForm* form = nullptr;
 
  private:
-  void SendMouse(TControl* control, int x, int y, int type, TMouseButton button,
-                 TShiftState keys);
+  void SendMouse(TControl* control, int x, int y, int type, TMouseButton button, TShiftState keys);
   unsigned buttons_ = 0;
   uint64_t clock_ = 100000;
 };

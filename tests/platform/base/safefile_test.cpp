@@ -33,7 +33,8 @@ class SafeFile : public ::testing::Test {
     return s.str();
   }
   size_t Entries() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
   }
   fs::path dir_;
 };
@@ -56,10 +57,10 @@ TEST_F(SafeFile, WritesAndReplacesKeepingModeAndLinks) {
 TEST_F(SafeFile, RefusesWhatItCannotReplaceAndLeavesTheOldFile) {
   const fs::path file = dir_ / "keep.dat";
   ASSERT_TRUE(SafeWriteFile(file, "old"));
-  EXPECT_FALSE(SafeWriteFile(dir_, "x"));                   // a directory
-  EXPECT_FALSE(SafeWriteFile("", "x"));                     // no name
-  EXPECT_FALSE(SafeWriteFile(dir_ / "no" / "such", "x"));   // missing folder
-  if (geteuid() != 0) {  // root writes anywhere
+  EXPECT_FALSE(SafeWriteFile(dir_, "x"));                  // a directory
+  EXPECT_FALSE(SafeWriteFile("", "x"));                    // no name
+  EXPECT_FALSE(SafeWriteFile(dir_ / "no" / "such", "x"));  // missing folder
+  if (geteuid() != 0) {                                    // root writes anywhere
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(SafeWriteFile(file, "new"));
     fs::permissions(dir_, fs::perms::owner_all);

@@ -1,9 +1,10 @@
+#include "platform/forms/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/forms/controls.h"
 #include "platform/forms/systimer.h"
 #include "platform/forms/testing/formtest.h"
 
@@ -39,8 +40,9 @@ class Probe : public TCustomControl {
       return;
     }
     if (m.Msg == CM_BUTTONPRESSED) Note(Name() + ":pressed");
-    if (m.Msg == WM_SIZE) Note(Name() + ":size " + std::to_string(LoWord(m.LParam)) + "x" +
-                               std::to_string(HiWord(m.LParam)));
+    if (m.Msg == WM_SIZE)
+      Note(Name() + ":size " + std::to_string(LoWord(m.LParam)) + "x" +
+           std::to_string(HiWord(m.LParam)));
     TCustomControl::WndProc(m);
   }
 
@@ -51,8 +53,8 @@ class Probe : public TCustomControl {
     Canvas()->FillRect(ClientRect());
   }
   void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
-    Note(Name() + ":down " + std::to_string(int(b)) + " " + ShiftText(s) + " " +
-         std::to_string(x) + "," + std::to_string(y));
+    Note(Name() + ":down " + std::to_string(int(b)) + " " + ShiftText(s) + " " + std::to_string(x) +
+         "," + std::to_string(y));
   }
   void MouseMove(TShiftState s, int x, int y) override {
     if (s.Contains(ssLeft)) Note(Name() + ":move " + std::to_string(x) + "," + std::to_string(y));
@@ -303,8 +305,8 @@ TEST_F(ControlsTest, KeysReachTheFocusedControlWithLayoutFreeCodes) {
   KeyPress('3', "#", {ssShift});  // Shift+3 on a US keyboard
   KeyPress(VK_TAB, "\t");         // moves the focus, never typed
   EXPECT_EQ(events, (std::vector<std::string>{"a:keydown 65 ", "a:char 97", "a:keyup 65",
-                                              "a:keydown 51 S", "a:char 35", "a:keyup 51",
-                                              "a:exit", "b:enter", "b:keyup 9"}));
+                                              "a:keydown 51 S", "a:char 35", "a:keyup 51", "a:exit",
+                                              "b:enter", "b:keyup 9"}));
 }
 
 TEST_F(ControlsTest, SizeMessageIsSynchronousAndMayNest) {
@@ -360,8 +362,7 @@ class LoadProbe : public Probe {
  public:
   explicit LoadProbe(TComponent* owner) : Probe(owner, clRed) {}
   void Loaded() override {
-    Note(Name() + std::string(ComponentState().Contains(csReading) ? ":reading" : "") +
-         ":loaded");
+    Note(Name() + std::string(ComponentState().Contains(csReading) ? ":reading" : "") + ":loaded");
     Probe::Loaded();
   }
   void SetValue(int) {

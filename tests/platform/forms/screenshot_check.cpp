@@ -19,8 +19,8 @@ namespace {
 
 class Pattern : public TCustomControl {
  public:
-  using TCustomControl::TCustomControl;
   using TCustomControl::Canvas;
+  using TCustomControl::TCustomControl;
 
  protected:
   void Paint() override {

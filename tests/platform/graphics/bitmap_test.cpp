@@ -1,3 +1,5 @@
+#include "platform/graphics/bitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-#include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_error.h"
 #include "tests/platform/graphics/pixel_grid.h"
 
@@ -18,8 +19,8 @@ class BitmapFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = fs::temp_directory_path() /
-          ("orvane_bmp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+          ("orvane_bmp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
   }
   void TearDown() override { fs::remove_all(dir); }

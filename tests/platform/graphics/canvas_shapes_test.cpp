@@ -33,55 +33,30 @@ class Shapes : public ::testing::Test {
 
 TEST_F(Shapes, RectangleOutlineOnEdgePixelsInteriorWithBrush) {
   c->Rectangle(1, 1, 6, 5);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".#####..",
-                         ".#ooo#..",
-                         ".#ooo#..",
-                         ".#####..",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}));
 }
 
 TEST_F(Shapes, ClearPenFillsOnePixelLessAtRightAndBottom) {
   c->Pen()->SetStyle(psClear);
   c->Rectangle(1, 1, 6, 5);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".oooo...",
-                         ".oooo...",
-                         ".oooo...",
-                         "........",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".oooo...", ".oooo...", ".oooo...", "........", "........"}));
 }
 
 TEST_F(Shapes, ClearBrushLeavesInterior) {
   c->Brush()->SetStyle(bsClear);
   c->Rectangle(1, 1, 6, 5);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".#####..",
-                         ".#...#..",
-                         ".#...#..",
-                         ".#####..",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".#####..", ".#...#..", ".#...#..", ".#####..", "........"}));
 }
 
 TEST_F(Shapes, FillRectExclusiveEdgesNormalisedAndIgnoresPenMode) {
   c->Pen()->SetMode(pmXor);
   c->FillRect({6, 4, 2, 1});
-  EXPECT_EQ(Pic(), Rows({"........",
-                         "..oooo..",
-                         "..oooo..",
-                         "..oooo..",
-                         "........",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", "..oooo..", "..oooo..", "..oooo..", "........", "........"}));
 }
 
 TEST_F(Shapes, FrameRectUsesBrush) {
   c->FrameRect({1, 1, 5, 4});
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".oooo...",
-                         ".o..o...",
-                         ".oooo...",
-                         "........",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".oooo...", ".o..o...", ".oooo...", "........", "........"}));
 }
 
 struct LineCase {
@@ -104,26 +79,30 @@ TEST_P(Lines, LineToLeavesOutEndPixelAndMovesPen) {
 INSTANTIATE_TEST_SUITE_P(
     Table, Lines,
     ::testing::Values(
-        LineCase{{1, 1}, {6, 1}, {"........", ".#####..", "........", "........", "........", "........"}},
-        LineCase{{6, 1}, {1, 1}, {"........", "..#####.", "........", "........", "........", "........"}},
-        LineCase{{2, 0}, {2, 4}, {"..#.....", "..#.....", "..#.....", "..#.....", "........", "........"}},
-        LineCase{{0, 0}, {4, 4}, {"#.......", ".#......", "..#.....", "...#....", "........", "........"}},
-        LineCase{{3, 3}, {3, 3}, {"........", "........", "........", "........", "........", "........"}}));
+        LineCase{{1, 1},
+                 {6, 1},
+                 {"........", ".#####..", "........", "........", "........", "........"}},
+        LineCase{{6, 1},
+                 {1, 1},
+                 {"........", "..#####.", "........", "........", "........", "........"}},
+        LineCase{{2, 0},
+                 {2, 4},
+                 {"..#.....", "..#.....", "..#.....", "..#.....", "........", "........"}},
+        LineCase{{0, 0},
+                 {4, 4},
+                 {"#.......", ".#......", "..#.....", "...#....", "........", "........"}},
+        LineCase{{3, 3},
+                 {3, 3},
+                 {"........", "........", "........", "........", "........", "........"}}));
 
 TEST_F(Shapes, WidePenIsCentredWithRoundCaps) {
   MakeWhite(bmp, 12, 9);
   c->Pen()->SetWidth(3);
   c->MoveTo(3, 4);
   c->LineTo(8, 4);
-  EXPECT_EQ(Picture(bmp, clBlack), Rows({"............",
-                                         "............",
-                                         "............",
-                                         "..########..",
-                                         "..########..",
-                                         "..########..",
-                                         "............",
-                                         "............",
-                                         "............"}));
+  EXPECT_EQ(Picture(bmp, clBlack),
+            Rows({"............", "............", "............", "..########..", "..########..",
+                  "..########..", "............", "............", "............"}));
 }
 
 TEST_F(Shapes, EvenWidthCoversThatManyRows) {
@@ -200,34 +179,20 @@ TEST_F(Shapes, PolygonAlternateRuleAndTopLeftRule) {
   c->Pen()->SetStyle(psClear);
   const TPoint square[] = {{1, 1}, {5, 1}, {5, 4}, {1, 4}};
   c->Polygon(square);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".oooo...",
-                         ".oooo...",
-                         ".oooo...",
-                         "........",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".oooo...", ".oooo...", ".oooo...", "........", "........"}));
   // Two overlapping squares in one outline: the overlap is outside by the alternate rule.
   MakeWhite(bmp, 8, 6);
-  const TPoint twice[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {2, 2}, {6, 2}, {6, 6}, {2, 6}, {2, 2}};
+  const TPoint twice[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0},
+                          {2, 2}, {6, 2}, {6, 6}, {2, 6}, {2, 2}};
   c->Polygon(twice);
-  EXPECT_EQ(Pic(), Rows({"oooo....",
-                         "oooo....",
-                         "oo..oo..",
-                         "oo..oo..",
-                         "..oooo..",
-                         "..oooo.."}));
+  EXPECT_EQ(Pic(), Rows({"oooo....", "oooo....", "oo..oo..", "oo..oo..", "..oooo..", "..oooo.."}));
 }
 
 TEST_F(Shapes, PolygonWithPenCoversVertices) {
   MakeWhite(bmp, 8, 6);
   const TPoint square[] = {{1, 1}, {5, 1}, {5, 4}, {1, 4}};
   c->Polygon(square);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         ".#####..",
-                         ".#ooo#..",
-                         ".#ooo#..",
-                         ".#####..",
-                         "........"}));
+  EXPECT_EQ(Pic(), Rows({"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}));
 }
 
 TEST_F(Shapes, EllipseInscribedInBoxAndClearPenOneSmaller) {
@@ -360,21 +325,40 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, HugeSweeps,
     ::testing::Values(
         // Without a pen, as the meters draw their bands: the upper right quarter, and the rest.
-        HugeSweepCase{"Pie", 'P', false, kAround, kRight, kUp,
-                      {{{30, 5}, clRed}, {{10, 5}, clWhite}, {{10, 25}, clWhite},
-                       {{30, 25}, clWhite}}},
-        HugeSweepCase{"PieTheOtherWay", 'P', false, kAround, kUp, kRight,
-                      {{{30, 5}, clWhite}, {{10, 5}, clRed}, {{10, 25}, clRed},
-                       {{30, 25}, clRed}}},
+        HugeSweepCase{
+            "Pie",
+            'P',
+            false,
+            kAround,
+            kRight,
+            kUp,
+            {{{30, 5}, clRed}, {{10, 5}, clWhite}, {{10, 25}, clWhite}, {{30, 25}, clWhite}}},
+        HugeSweepCase{"PieTheOtherWay",
+                      'P',
+                      false,
+                      kAround,
+                      kUp,
+                      kRight,
+                      {{{30, 5}, clWhite}, {{10, 5}, clRed}, {{10, 25}, clRed}, {{30, 25}, clRed}}},
         // The upper half, cut along the middle row.
-        HugeSweepCase{"Chord", 'C', false, kAround, kRight, kLeft,
-                      {{{20, 5}, clRed}, {{20, 25}, clWhite}}},
+        HugeSweepCase{
+            "Chord", 'C', false, kAround, kRight, kLeft, {{{20, 5}, clRed}, {{20, 25}, clWhite}}},
         // With a pen: the left half of the rim runs straight down the canvas.
-        HugeSweepCase{"Arc", 'A', true, kRimAt5, kRimTop, kRimBottom,
-                      {{{5, 0}, clBlack}, {{5, 29}, clBlack}, {{4, 15}, clWhite},
-                       {{6, 15}, clWhite}}},
+        HugeSweepCase{
+            "Arc",
+            'A',
+            true,
+            kRimAt5,
+            kRimTop,
+            kRimBottom,
+            {{{5, 0}, clBlack}, {{5, 29}, clBlack}, {{4, 15}, clWhite}, {{6, 15}, clWhite}}},
         // Its right half stays off the canvas.
-        HugeSweepCase{"ArcOtherHalf", 'A', true, kRimAt5, kRimBottom, kRimTop,
+        HugeSweepCase{"ArcOtherHalf",
+                      'A',
+                      true,
+                      kRimAt5,
+                      kRimBottom,
+                      kRimTop,
                       {{{5, 0}, clWhite}, {{5, 15}, clWhite}, {{5, 29}, clWhite}}}),
     [](const ::testing::TestParamInfo<HugeSweepCase>& info) { return info.param.name; });
 
@@ -395,23 +379,13 @@ TEST_F(Shapes, ClipLimitsDrawingAndCanBeRemoved) {
   c->Pen()->SetColor(clBlack);
   c->MoveTo(0, 5);
   c->LineTo(8, 5);
-  EXPECT_EQ(Pic(), Rows({"........",
-                         "..ooo...",
-                         "..ooo...",
-                         "........",
-                         "........",
-                         "########"}));
+  EXPECT_EQ(Pic(), Rows({"........", "..ooo...", "..ooo...", "........", "........", "########"}));
   TRegion region({0, 0, 2, 2});
   region.Add({6, 3, 8, 5});
   c->SelectClipRgn(&region);
   c->Brush()->SetColor(clBlack);
   c->FillRect({0, 0, 8, 6});
-  EXPECT_EQ(Pic(), Rows({"##......",
-                         "##ooo...",
-                         "..ooo...",
-                         "......##",
-                         "......##",
-                         "########"}));
+  EXPECT_EQ(Pic(), Rows({"##......", "##ooo...", "..ooo...", "......##", "......##", "########"}));
 }
 
 TEST(CanvasSurface, EmptyBitmapAndForeignSurfaceWithOrigin) {

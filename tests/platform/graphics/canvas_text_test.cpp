@@ -114,9 +114,11 @@ TEST_F(Text, DrawTextWrapsAtBlanks) {
   EXPECT_EQ(h, 2 * c->TextHeight("x"));
   EXPECT_EQ(calc.Right - calc.Left, c->TextWidth("one two"));
   TRect two = r;
-  EXPECT_EQ(c->DrawText("one\r\ntwo\nthree", two, DT_NOPREFIX | DT_CALCRECT), 3 * c->TextHeight("x"));
+  EXPECT_EQ(c->DrawText("one\r\ntwo\nthree", two, DT_NOPREFIX | DT_CALCRECT),
+            3 * c->TextHeight("x"));
   TRect wide = {0, 0, 5, 100};
-  EXPECT_EQ(c->DrawText("unbreakable word", wide, DT_WORDBREAK | DT_CALCRECT), 2 * c->TextHeight("x"));
+  EXPECT_EQ(c->DrawText("unbreakable word", wide, DT_WORDBREAK | DT_CALCRECT),
+            2 * c->TextHeight("x"));
   c->Brush()->SetStyle(bsClear);
   TRect clip{10, 10, 30, 50};
   c->DrawText("unbreakable", clip, DT_WORDBREAK | DT_NOPREFIX);

@@ -1,6 +1,7 @@
+#include "platform/graphics/draw_helpers.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/graphics/draw_helpers.h"
 #include "tests/platform/graphics/pixel_grid.h"
 
 namespace {

@@ -1,7 +1,8 @@
+#include "platform/graphics/font.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/font.h"
 
 namespace {
 

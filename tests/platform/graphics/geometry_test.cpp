@@ -1,6 +1,7 @@
+#include "platform/graphics/geometry.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/graphics/geometry.h"
 #include "platform/graphics/region.h"
 
 namespace {

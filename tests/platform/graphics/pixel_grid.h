@@ -41,7 +41,8 @@ inline void MakeWhite(TBitmap& bmp, int w, int h) {
 inline int CountInk(const TBitmap& bmp, TColor ink) {
   int n = 0;
   for (int y = 0; y < bmp.Height(); ++y) {
-    for (int x = 0; x < bmp.Width(); ++x) n += const_cast<TBitmap&>(bmp).Canvas()->Pixels(x, y) == ink;
+    for (int x = 0; x < bmp.Width(); ++x)
+      n += const_cast<TBitmap&>(bmp).Canvas()->Pixels(x, y) == ink;
   }
   return n;
 }

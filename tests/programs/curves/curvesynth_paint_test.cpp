@@ -76,11 +76,12 @@ TEST_F(CurveSynthScreen, ScaleLabelsSitWhereTheLayoutPutsThem) {
   // Some ink of every x label in the cell the layout gives it, and none in the gaps between.
   const int w = curve->AxisX().Pixels;
   const int label_top = plot.Bottom + l.Tick;
+  const Shot shot = ScreenShot(curve);
   for (int i = 0; i <= 10; ++i) {
     const int px = w * i / 10 + plot.Left;
     int ink = 0;
     for (int y = label_top; y < label_top + 10; ++y) {
-      for (int x = px - 6; x <= px + 6; ++x) ink += ScreenPixel(curve, x, y) == clBlack;
+      for (int x = px - 6; x <= px + 6; ++x) ink += shot.Pixel(x, y) == clBlack;
     }
     EXPECT_GT(ink, 3) << "label " << i;
     if (i > 0 && i < 10) {

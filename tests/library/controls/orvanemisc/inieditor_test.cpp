@@ -314,7 +314,8 @@ TEST_F(IniEditorTest, TheComponentReadsWhatPythonWrites) {
     listing += Hex(sk.first) + " " + Hex(sk.second) + " " + Hex(v) + "\n";
   WriteFile(Path("listing.txt"), listing);
   std::string out;
-  ASSERT_TRUE(Python("write '" + Path("test.ini") + "' '" + Path("listing.txt") + "'", &out)) << out;
+  ASSERT_TRUE(Python("write '" + Path("test.ini") + "' '" + Path("listing.txt") + "'", &out))
+      << out;
   for (const auto& [sk, v] : entries) {
     EXPECT_EQ(ini_.ReadStr(sk.first, sk.second, "missing"), v) << sk.second;
   }

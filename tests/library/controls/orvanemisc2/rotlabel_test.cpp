@@ -32,9 +32,10 @@ class RotLabelTest : public FormTest {
   // The smallest rectangle holding every pixel of the colour within the label.
   TRect InkBounds(TControl* c, TColor color) {
     TRect r{1000, 1000, -1, -1};
+    const Shot shot = ScreenShot(c);
     for (int y = 0; y < c->Height(); ++y) {
       for (int x = 0; x < c->Width(); ++x) {
-        if (ScreenPixel(c, x, y) != color) continue;
+        if (shot.Pixel(x, y) != color) continue;
         r.Left = std::min(r.Left, x);
         r.Top = std::min(r.Top, y);
         r.Right = std::max(r.Right, x + 1);
@@ -58,10 +59,18 @@ TEST_F(RotLabelTest, TextLiesInTheTurnedCellForEachQuarter) {
     // The cell the text occupies once turned about its top-left corner.
     TRect cell;
     switch (angle) {
-      case 0: cell = Rect(o.X, o.Y, o.X + w, o.Y + h); break;
-      case 90: cell = Rect(o.X, o.Y - w, o.X + h, o.Y); break;
-      case 180: cell = Rect(o.X - w, o.Y - h, o.X, o.Y); break;
-      default: cell = Rect(o.X - h, o.Y, o.X, o.Y + w); break;
+      case 0:
+        cell = Rect(o.X, o.Y, o.X + w, o.Y + h);
+        break;
+      case 90:
+        cell = Rect(o.X, o.Y - w, o.X + h, o.Y);
+        break;
+      case 180:
+        cell = Rect(o.X - w, o.Y - h, o.X, o.Y);
+        break;
+      default:
+        cell = Rect(o.X - h, o.Y, o.X, o.Y + w);
+        break;
     }
     const TRect ink = InkBounds(label, clRed);
     ASSERT_LT(ink.Left, ink.Right) << angle;
@@ -111,7 +120,7 @@ TEST_F(RotLabelTest, TheParentShowsAroundTheTextAndTheBoxWhenOpaque) {
   label->SetColor(clYellow);
   label->SetrlTransparent(false);
   Pump();
-  EXPECT_EQ(ScreenPixel(label, 2, 2), clNavy);    // outside the box
+  EXPECT_EQ(ScreenPixel(label, 2, 2), clNavy);  // outside the box
   const TRect text = InkBounds(label, clRed);
   EXPECT_EQ(ScreenPixel(label, text.Left - 3, 57), clYellow);  // in the box, left of the text
 }

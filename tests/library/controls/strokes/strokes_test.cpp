@@ -86,8 +86,14 @@ TEST(StrokeSet, LayoutThroughTheTransforms) {
       {"turned 90: upward", stLeft, stBottom, false, false, 90, {70, 90}, {70, 70}},
       {"turned -90: downward", stLeft, stBottom, false, false, -90, {130, 110}, {130, 130}},
       {"mirrored", stLeft, stBottom, true, false, 0, {90, 70}, {70, 70}},
-      {"italic: a third of the height to the right", stLeft, stBottom, false, true, 0,
-       {120, 70}, {140, 70}},
+      {"italic: a third of the height to the right",
+       stLeft,
+       stBottom,
+       false,
+       true,
+       0,
+       {120, 70},
+       {140, 70}},
       {"mirrored italic", stLeft, stBottom, true, true, 0, {80, 70}, {60, 70}},
       {"centred in both directions", stCenter, stMiddle, false, false, 0, {90, 100}, {110, 100}},
       {"right and top", stRight, stTop, false, false, 0, {70, 130}, {90, 130}},
@@ -179,9 +185,9 @@ TEST_F(StrokePlateTest, TheTwoFramesOfCode127AreNotJoined) {
   s->SetPositionX(50);
   s->SetPositionY(150);
   ShowForm();
-  EXPECT_EQ(ScreenPixel(s, 50, 149), clBlack);      // outer frame's corner (0, 0)
-  EXPECT_EQ(ScreenPixel(s, 60, 140), clBlack);      // inner frame's corner (1, 1)
-  EXPECT_NE(ScreenPixel(s, 55, 145), clBlack);      // between them: no joining line
+  EXPECT_EQ(ScreenPixel(s, 50, 149), clBlack);  // outer frame's corner (0, 0)
+  EXPECT_EQ(ScreenPixel(s, 60, 140), clBlack);  // inner frame's corner (1, 1)
+  EXPECT_NE(ScreenPixel(s, 55, 145), clBlack);  // between them: no joining line
 }
 
 TEST_F(StrokePlateTest, SettersKeepTheirRanges) {

@@ -8,11 +8,11 @@ namespace {
 
 class SpyProbe : public TSpy {
  public:
-  using TSpy::TSpy;
   using TCustomSpy::Margin;
   using TCustomSpy::PupilPos;
   using TCustomSpy::PupilRadius;
   using TCustomSpy::TimerTick;
+  using TSpy::TSpy;
   TPoint Pupil(int index) {
     TPoint p;
     PupilPos(index, p);

@@ -58,9 +58,15 @@ TEST_F(ArrowTest, ReleaseRulesByModeAloneAndInAGroup) {
     bool down1, down2;
     std::vector<std::string> events;
   } cases[] = {
-      {tbmPush, false, false, false,
+      {tbmPush,
+       false,
+       false,
+       false,
        {"a0 click", "a0 down", "a0 up", "a0 click", "a0 down", "a0 up"}},
-      {tbmPush, true, false, false,
+      {tbmPush,
+       true,
+       false,
+       false,
        {"a0 click", "a0 down", "a0 up", "a0 click", "a0 down", "a0 up"}},
       {tbmPushPull, false, true, false, {"a0 click", "a0 down", "a0 click", "a0 up"}},
       {tbmPushPull, true, true, false, {"a0 click", "a0 down", "a0 click", "a0 up"}},

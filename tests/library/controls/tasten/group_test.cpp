@@ -243,8 +243,7 @@ TEST_F(GroupTest, EveryMemberClassReleasesEveryOther) {
   for (int i = 0; i < 10; ++i) {
     ClickOn(controls[i]);
     for (int j = 0; j < 10; ++j) {
-      EXPECT_EQ(dynamic_cast<TGroupMember*>(controls[j])->GroupDown(),
-                controls[j] == controls[i])
+      EXPECT_EQ(dynamic_cast<TGroupMember*>(controls[j])->GroupDown(), controls[j] == controls[i])
           << "pressed " << i << ", member " << j;
     }
   }

@@ -1,10 +1,11 @@
 // The caret description, the window caret of one control, and the system blink time.
+#include "platform/forms/caret.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "library/controls/txtscroll/tscaret.h"
-#include "platform/forms/caret.h"
 #include "tests/library/controls/txtscroll/viewer_fixture.h"
 
 namespace {
@@ -17,9 +18,9 @@ TEST(TtsCaretTest, SizesAndOffsetsInTheCell) {
     int exp_w, exp_h, dx, dy;
   };
   const Case cases[] = {
-      {csHalfBlock, caBottom, 0, 0, 8, 8, 0, 8},  {csVertLine, caLeft, 0, 0, 2, 16, 0, 0},
-      {csBlock, caLeft, 0, 0, 8, 16, 0, 0},       {csHorzLine, caBottom, 0, 0, 8, 2, 0, 14},
-      {csCustom, caCenter, 4, 4, 4, 4, 2, 6},     {csCustom, caRight, 3, 6, 3, 6, 5, 5},
+      {csHalfBlock, caBottom, 0, 0, 8, 8, 0, 8}, {csVertLine, caLeft, 0, 0, 2, 16, 0, 0},
+      {csBlock, caLeft, 0, 0, 8, 16, 0, 0},      {csHorzLine, caBottom, 0, 0, 8, 2, 0, 14},
+      {csCustom, caCenter, 4, 4, 4, 4, 2, 6},    {csCustom, caRight, 3, 6, 3, 6, 5, 5},
       {csCustom, caTop, 4, 6, 4, 6, 2, 0}};
   for (const Case& c : cases) {
     TtsSingleCaret caret(nullptr);

@@ -35,7 +35,14 @@ TEST(ReadTextLinesTest, LineBreaksTabsAndTheTrailingEmptyLine) {
       {"lone cr", "one\rtwo\r", {"one", "two", ""}},
       {"mixed", "a\r\n\rb\n\nc", {"a", "", "b", "", "c", ""}},
       {"tabs kept", "\tx\ty\n", {"\tx\ty", ""}},
-      {"nul and ctrl-z kept", std::string("a\0b\x1A" "c\n", 6), {std::string("a\0b\x1A" "c", 5), ""}},
+      {"nul and ctrl-z kept",
+       std::string("a\0b\x1A"
+                   "c\n",
+                   6),
+       {std::string("a\0b\x1A"
+                    "c",
+                    5),
+        ""}},
       {"long line cut", long_line + "\nnext\n", {long_line.substr(0, 1023), "next", ""}},
       {"exactly 1023", std::string(1023, 'y') + "\n", {std::string(1023, 'y'), ""}},
   };
@@ -154,11 +161,11 @@ TEST(HexLinesTest, ColumnsAddressBytes) {
     THexCharKind kind;
   };
   const Case cases[] = {
-      {hsByte, 6, -1, hkNone},       {hsByte, 7, 0, hkHighNibble},  {hsByte, 8, 0, hkLowNibble},
-      {hsByte, 10, 1, hkHighNibble}, {hsByte, 55, 0, hkAscii},      {hsByte, 70, 15, hkAscii},
-      {hsByte, 71, -1, hkNone},      {hsWord, 9, 1, hkHighNibble},  {hsWord, 12, 2, hkHighNibble},
-      {hsWord, 47, 0, hkAscii},      {hsWord, 63, -1, hkNone},      {hsLong, 14, 3, hkLowNibble},
-      {hsLong, 16, 4, hkHighNibble}, {hsLong, 43, 0, hkAscii},      {hsLong, 58, 15, hkAscii}};
+      {hsByte, 6, -1, hkNone},       {hsByte, 7, 0, hkHighNibble}, {hsByte, 8, 0, hkLowNibble},
+      {hsByte, 10, 1, hkHighNibble}, {hsByte, 55, 0, hkAscii},     {hsByte, 70, 15, hkAscii},
+      {hsByte, 71, -1, hkNone},      {hsWord, 9, 1, hkHighNibble}, {hsWord, 12, 2, hkHighNibble},
+      {hsWord, 47, 0, hkAscii},      {hsWord, 63, -1, hkNone},     {hsLong, 14, 3, hkLowNibble},
+      {hsLong, 16, 4, hkHighNibble}, {hsLong, 43, 0, hkAscii},     {hsLong, 58, 15, hkAscii}};
   for (const Case& c : cases) {
     THexCharKind kind;
     EXPECT_EQ(HexByteInLine(c.col, c.size, &kind), c.byte) << c.size << " " << c.col;
@@ -185,7 +192,8 @@ std::vector<int> XxdBytes(const std::string& path) {
   std::string digits;
   for (char c : hex)
     if (std::isxdigit(uint8_t(c))) digits.push_back(c);
-  for (size_t i = 0; i + 1 < digits.size(); i += 2) bytes.push_back(std::stoi(digits.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < digits.size(); i += 2)
+    bytes.push_back(std::stoi(digits.substr(i, 2), nullptr, 16));
   return bytes;
 }
 

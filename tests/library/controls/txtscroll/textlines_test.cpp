@@ -72,9 +72,9 @@ TEST(TtsStringListTest, SetTextReplacesOnlyThatLineAndKeepsItsFlag) {
 
 TEST(AnsiUpperTest, MapsTheWindows1252Letters) {
   const std::vector<std::pair<int, int>> cases = {
-      {'a', 'A'}, {'z', 'Z'},   {'A', 'A'},   {'1', '1'},   {0xE4, 0xC4}, {0xFE, 0xDE},
-      {0xF7, 0xF7}, {0xDF, 0xDF}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F},
-      {0xB5, 0xB5}};
+      {'a', 'A'},   {'z', 'Z'},   {'A', 'A'},   {'1', '1'},   {0xE4, 0xC4},
+      {0xFE, 0xDE}, {0xF7, 0xF7}, {0xDF, 0xDF}, {0x9A, 0x8A}, {0x9C, 0x8C},
+      {0x9E, 0x8E}, {0xFF, 0x9F}, {0xB5, 0xB5}};
   for (auto [in, out] : cases) EXPECT_EQ(AnsiUpperByte(uint8_t(in)), out) << in;
 }
 
@@ -102,10 +102,10 @@ TEST(BMSearchTest, KnownCases) {
     int expected;  // -1: not found
   };
   const Case cases[] = {
-      {"xxab", "ab", false, 2},    {"xaB", "AB", true, 1},   {"xaB", "AB", false, -1},
-      {"abc", "", false, -1},      {"abc", "c", false, 2},   {"abc", "d", false, -1},
-      {"ab", "abc", false, -1},    {"aaab", "aab", false, 1}, {"\xC4\xD6\xFC", "\xD6\xDC", true, 1},
-      {"abab", "bab", false, 1},   {"abcabd", "abd", false, 3}};
+      {"xxab", "ab", false, 2},  {"xaB", "AB", true, 1},     {"xaB", "AB", false, -1},
+      {"abc", "", false, -1},    {"abc", "c", false, 2},     {"abc", "d", false, -1},
+      {"ab", "abc", false, -1},  {"aaab", "aab", false, 1},  {"\xC4\xD6\xFC", "\xD6\xDC", true, 1},
+      {"abab", "bab", false, 1}, {"abcabd", "abd", false, 3}};
   for (const Case& c : cases) {
     int pos = -1;
     const bool found = Find(c.text, c.pattern, c.no_case, pos);
@@ -172,7 +172,9 @@ TEST(ColumnsTest, CharacterClassesAndReplacement) {
   for (char c : std::string("$_09AZaz")) EXPECT_TRUE(IsIdentChar(c)) << c;
   for (char c : std::string(" .-\xE4@[`{")) EXPECT_FALSE(IsIdentChar(c)) << c;
 
-  std::string s = "a\tb\x01\xFF" "c";
+  std::string s =
+      "a\tb\x01\xFF"
+      "c";
   ReplaceNonPrintable(s, 5, 32, 254, '?');
   EXPECT_EQ(s, "a?b??c");
   EXPECT_TRUE(HasTab("ab\t", 3));

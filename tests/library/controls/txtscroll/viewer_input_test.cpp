@@ -264,7 +264,8 @@ TEST_F(ViewerInputTest, OverwriteTypingInHex) {
   Caret(0, 57);  // byte 2 in the character area
   Type("k");
   EXPECT_EQ(viewer->GetHexByte(2), 'k');
-  EXPECT_EQ(changes, (std::vector<std::pair<int, int>>{{0x100, 0xAC}, {0x101, 0x3A}, {0x102, 'k'}}));
+  EXPECT_EQ(changes,
+            (std::vector<std::pair<int, int>>{{0x100, 0xAC}, {0x101, 0x3A}, {0x102, 'k'}}));
   EXPECT_EQ(viewer->LineText(0).substr(7, 9), "AC 3A 6B ");
 }
 

@@ -217,27 +217,29 @@ TEST_F(ViewerModelTest, PaintsSelectionMarksAndScrolledRows) {
   Pump();
   const int lm = viewer->LeftMarginPixels(), cw = viewer->CharWidth(), lh = viewer->LineHeight();
   const TColor highlight = ColorToRGB(clHighlight);
-  EXPECT_EQ(ScreenPixel(viewer, lm, 0), 0xFFFFFF);                 // 'a', before the selection
-  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 0), highlight);           // 'b'
-  EXPECT_EQ(ScreenPixel(viewer, lm + 7 * cw, 0), 0xFFFFFF);        // past the line's end
-  EXPECT_EQ(ScreenPixel(viewer, lm + 1, lh + 1), 0xFFFFFF);        // the empty line
-  EXPECT_EQ(ScreenPixel(viewer, lm, 2 * lh), highlight);           // 'x'
-  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 2 * lh), 0xFFFFFF);       // 'y'
+  EXPECT_EQ(ScreenPixel(viewer, lm, 0), 0xFFFFFF);            // 'a', before the selection
+  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 0), highlight);      // 'b'
+  EXPECT_EQ(ScreenPixel(viewer, lm + 7 * cw, 0), 0xFFFFFF);   // past the line's end
+  EXPECT_EQ(ScreenPixel(viewer, lm + 1, lh + 1), 0xFFFFFF);   // the empty line
+  EXPECT_EQ(ScreenPixel(viewer, lm, 2 * lh), highlight);      // 'x'
+  EXPECT_EQ(ScreenPixel(viewer, lm + cw, 2 * lh), 0xFFFFFF);  // 'y'
   const int r = std::max(3, lh / 5);
   EXPECT_EQ(ScreenPixel(viewer, 2 + r, 2 * lh + (2 * lh) / 3), 0xFFFF00);  // the line mark
-  EXPECT_EQ(ScreenPixel(viewer, 1, 1), 0xC0C0C0);                  // the margin
+  EXPECT_EQ(ScreenPixel(viewer, 1, 1), 0xC0C0C0);                          // the margin
 
   Open(Text(100, "row"));
   viewer->ScrollBy(0, 5);
   Pump();
+  const Shot scrolled_shot = ScreenShot(viewer);
   std::vector<TColor> scrolled;
   for (int y = 0; y < 3 * lh; ++y)
-    for (int x = 0; x < 10 * cw; ++x) scrolled.push_back(ScreenPixel(viewer, x, y));
+    for (int x = 0; x < 10 * cw; ++x) scrolled.push_back(scrolled_shot.Pixel(x, y));
   viewer->Invalidate();
   Pump();
+  const Shot repainted_shot = ScreenShot(viewer);
   std::vector<TColor> repainted;
   for (int y = 0; y < 3 * lh; ++y)
-    for (int x = 0; x < 10 * cw; ++x) repainted.push_back(ScreenPixel(viewer, x, y));
+    for (int x = 0; x < 10 * cw; ++x) repainted.push_back(repainted_shot.Pixel(x, y));
   EXPECT_EQ(scrolled, repainted);
   EXPECT_EQ(viewer->LineText(viewer->TopLine()), "row5");
 }

@@ -20,7 +20,7 @@ TEST(DialMapping, ProductFirstTruncatingAndMirrored) {
   m.VirtExtent = {1920, -960};
   EXPECT_EQ(m.MapPoint(-960, 1210), (TPoint{10, 20}));
   EXPECT_EQ(m.MapPoint(960, 250), (TPoint{210, 120}));
-  EXPECT_EQ(m.MapPoint(0, 0), (TPoint{110, 146}));  // 1210 * 100 div 960 = 126
+  EXPECT_EQ(m.MapPoint(0, 0), (TPoint{110, 146}));    // 1210 * 100 div 960 = 126
   EXPECT_EQ(m.MapPoint(1, 1210), (TPoint{110, 20}));  // 961 * 200 div 1920 = 100
   // A negative extent mirrors: dial x grows to the left.
   m.VirtOrigin = {1100, 1210};
@@ -113,9 +113,9 @@ TEST_F(CanvasTest, BandOfNoWidthDrawsNothing) {
   EXPECT_EQ(Snapshot(), before);
   // A real band covers its sector only: 0..90 degrees from the left ray turns up to the top.
   DrawDialBand(c(), box, {30, 20}, {0, 20}, 90, 0);
-  EXPECT_EQ(At(15, 10), 0x00FF00);   // upper left: inside
-  EXPECT_EQ(At(45, 10), clBlack);    // upper right: outside
-  EXPECT_EQ(At(15, 30), clBlack);    // lower left: outside
+  EXPECT_EQ(At(15, 10), 0x00FF00);  // upper left: inside
+  EXPECT_EQ(At(45, 10), clBlack);   // upper right: outside
+  EXPECT_EQ(At(15, 30), clBlack);   // lower left: outside
 }
 
 class MarksTest : public CanvasTest {

@@ -17,11 +17,11 @@ struct ClampCase {
 
 TEST(RangeClamp, StartStaysBelowEndAndAboveMinusBound) {
   const ClampCase cases[] = {
-      {20, 100, 1000, false, 20},     {60, 50, 1000, false, 49},
-      {5000, 100, 1000, false, 99},   {100, 100, 1000, false, 99},
+      {20, 100, 1000, false, 20},       {60, 50, 1000, false, 49},
+      {5000, 100, 1000, false, 99},     {100, 100, 1000, false, 99},
       {-5000, 100, 1000, false, -1000}, {-10000, 50, 9999, false, -9999},
-      {20, 100, 1000, true, 10},      {0.05, 10, 1000, true, 0.01},
-      {150, 100, 1000, true, 10},     {-3, 100, 1000, true, 0.001},
+      {20, 100, 1000, true, 10},        {0.05, 10, 1000, true, 0.01},
+      {150, 100, 1000, true, 10},       {-3, 100, 1000, true, 0.001},
   };
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(ClampRangeStart(c.v, c.other, c.bound, c.log), c.expected)
@@ -31,8 +31,12 @@ TEST(RangeClamp, StartStaysBelowEndAndAboveMinusBound) {
 
 TEST(RangeClamp, EndStaysAboveStartAndAtMostBound) {
   const ClampCase cases[] = {
-      {50, 0, 1000, false, 50},     {3, 5, 1000, false, 6},        {0, 0, 1000, false, 1},
-      {2000, 0, 1000, false, 1000}, {20000, 0, 9999, false, 9999}, {50, 0.001, 1000, true, 10},
+      {50, 0, 1000, false, 50},
+      {3, 5, 1000, false, 6},
+      {0, 0, 1000, false, 1},
+      {2000, 0, 1000, false, 1000},
+      {20000, 0, 9999, false, 9999},
+      {50, 0.001, 1000, true, 10},
       {1000, 0.001, 1000, true, 1000},
       // Snapping can drop the end onto the start; the logarithmic repair mends that.
       {0.005, 0.001, 1000, true, 0.001},
@@ -59,8 +63,8 @@ TEST(LogRepair, Steps) {
     double value, start, end;
     double value_out, start_out, end_out;
   } const cases[] = {
-      {5, 2, 1, 5, 2, 200},           // end below start: a hundred times the start
-      {5, 2, 5000, 5, 2, 1000},       // capped at 1000 whatever the linear bound
+      {5, 2, 1, 5, 2, 200},      // end below start: a hundred times the start
+      {5, 2, 5000, 5, 2, 1000},  // capped at 1000 whatever the linear bound
       {-1, -4, 100, 0.001, 0.001, 100},
       {3, 1, 10, 3, 1, 10},
   };
@@ -174,9 +178,9 @@ TEST(ScaleLabel, Texts) {
     int decimals;
     const char* expected;
   } cases[] = {
-      {0, 2, "0"},       {0.5, 2, "0.5"},  {1.0, 2, "1.0"},   {1.25, 2, "1.25"}, {2.0, 2, "2.0"},
-      {10, 0, "10"},     {33.333, 1, "33.3"}, {1.25, 0, "1"}, {2.5, 0, "3"},     {3.75, 0, "4"},
-      {-20, 0, "-20"},   {1e-17, 1, "0.0"},
+      {0, 2, "0"},     {0.5, 2, "0.5"}, {1.0, 2, "1.0"},     {1.25, 2, "1.25"},
+      {2.0, 2, "2.0"}, {10, 0, "10"},   {33.333, 1, "33.3"}, {1.25, 0, "1"},
+      {2.5, 0, "3"},   {3.75, 0, "4"},  {-20, 0, "-20"},     {1e-17, 1, "0.0"},
   };
   for (const auto& c : cases) EXPECT_EQ(ScaleLabelText(c.v, c.decimals), c.expected) << c.v;
 }

@@ -68,8 +68,11 @@ TEST(PointerModel, RangeFlagsAndPinning) {
     double shown;
     bool under, over;
     double pinned;
-  } cases[] = {{-1, true, false, 0}, {0, false, false, 0}, {25, false, false, 25},
-               {50, false, false, 50}, {50.5, false, true, 50}};
+  } cases[] = {{-1, true, false, 0},
+               {0, false, false, 0},
+               {25, false, false, 25},
+               {50, false, false, 50},
+               {50.5, false, true, 50}};
   for (const auto& c : cases) {
     m.SetRangeFlags(c.shown, 0, 50);
     EXPECT_EQ(m.UnderRange, c.under) << c.shown;
@@ -86,16 +89,15 @@ TEST(PointerModel, PeakModes) {
     bool clamp;
     double expected;
   } cases[] = {
-      {ppNone, 0, 7, 30, true, 7},      // untouched
-      {ppPeak, 0, 5, 8, true, 8},       // new maximum
-      {ppPeak, 0, 8, 3, true, 8},       // holds
-      {ppDrag, 0, 8, 3, true, 3},       // no weight: sits on the pointer
-      {ppDrag, 1, 8, 4, true, 6},       // pulled half way back
-      {ppDrag, 3, 8, 4, true, 7},
-      {ppDrag, 1, 2, 4, true, 4},       // rising: on the pointer
-      {ppPeak, 0, 0, 60, true, 50},     // clamped to the end
-      {ppPeak, 0, -10, -5, true, 0},    // clamped to the start
-      {ppPeak, 0, 0, 60, false, 60},    // unclamped scale
+      {ppNone, 0, 7, 30, true, 7},                                // untouched
+      {ppPeak, 0, 5, 8, true, 8},                                 // new maximum
+      {ppPeak, 0, 8, 3, true, 8},                                 // holds
+      {ppDrag, 0, 8, 3, true, 3},                                 // no weight: sits on the pointer
+      {ppDrag, 1, 8, 4, true, 6},                                 // pulled half way back
+      {ppDrag, 3, 8, 4, true, 7},    {ppDrag, 1, 2, 4, true, 4},  // rising: on the pointer
+      {ppPeak, 0, 0, 60, true, 50},                               // clamped to the end
+      {ppPeak, 0, -10, -5, true, 0},                              // clamped to the start
+      {ppPeak, 0, 0, 60, false, 60},                              // unclamped scale
   };
   for (const auto& c : cases) {
     TPointerModel m;
@@ -123,9 +125,9 @@ TEST_F(TicksTest, DampingSetterRules) {
     int after;
     bool active;
   } cases[] = {
-      {0, 3, true, 3, true},     // any damping runs the record every tick
-      {3, 20, true, 10, true},   // clamped after comparing
-      {10, 0, true, 0, false},   // 0 stops it
+      {0, 3, true, 3, true},    // any damping runs the record every tick
+      {3, 20, true, 10, true},  // clamped after comparing
+      {10, 0, true, 0, false},  // 0 stops it
       {0, -4, true, 0, false},
   };
   for (const auto& c : cases) {

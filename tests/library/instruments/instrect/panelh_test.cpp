@@ -52,8 +52,8 @@ TEST_F(PanelHTest, PointerAtTheRangeEndsAndPinnedOutside) {
   const struct {
     double value;
     int x;
-  } cases[] = {{0, s.Left}, {50, s.Right}, {25, (s.Left + s.Right) / 2}, {-10, s.Left},
-               {80, s.Right}};
+  } cases[] = {
+      {0, s.Left}, {50, s.Right}, {25, (s.Left + s.Right) / 2}, {-10, s.Left}, {80, s.Right}};
   for (const auto& c : cases) {
     meter->SetValue(c.value);
     EXPECT_EQ(meter->PointerPos(), c.x) << c.value;
@@ -80,10 +80,14 @@ TEST_F(PanelHTest, RangeAndLimitSetters) {
     Get get;
     double v, expected;
   } cases[] = {
-      {start, get_start, 60, 49},      {start, get_start, 5, 5},
-      {end, get_end, 3, 6},            {end, get_end, 5000, 1000},
-      {start, get_start, -5000, -1000}, {lower, get_lower, 2000, -1000},
-      {upper, get_upper, -2000, 1000}, {upper, get_upper, 100, 100},
+      {start, get_start, 60, 49},
+      {start, get_start, 5, 5},
+      {end, get_end, 3, 6},
+      {end, get_end, 5000, 1000},
+      {start, get_start, -5000, -1000},
+      {lower, get_lower, 2000, -1000},
+      {upper, get_upper, -2000, 1000},
+      {upper, get_upper, 100, 100},
   };
   for (const auto& c : cases) {
     c.set(*meter, c.v);

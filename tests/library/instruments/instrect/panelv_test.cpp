@@ -75,13 +75,19 @@ TEST_F(PanelVTest, ReadoutTexts) {
     bool fix;
     const char* text;
   } cases[] = {
-      {0, 50, 3.5, false, "3.500"},     {0, 50, 12.25, false, "12.25"},
-      {0, 50, 123.4, false, "123.4"},   {0, 50, 3.5, true, " 3.50"},
-      {0, 5, 3.5, true, "3.500"},       {0, 50, 1234, false, "1234"},
-      {0, 2000, 12.5, false, "12.500"}, {0, 2000, 12.5, true, " 12.50"},
-      {-1000, 0, -5, false, "-5.000"},  {0, 50, -3.5, false, "-3.500"},
+      {0, 50, 3.5, false, "3.500"},
+      {0, 50, 12.25, false, "12.25"},
+      {0, 50, 123.4, false, "123.4"},
+      {0, 50, 3.5, true, " 3.50"},
+      {0, 5, 3.5, true, "3.500"},
+      {0, 50, 1234, false, "1234"},
+      {0, 2000, 12.5, false, "12.500"},
+      {0, 2000, 12.5, true, " 12.50"},
+      {-1000, 0, -5, false, "-5.000"},
+      {0, 50, -3.5, false, "-3.500"},
       // Digits before the point that the cells cannot hold: dashes instead of a wrong number.
-      {0, 50, -1234, false, "----"},    {0, 50, 123456, false, "----"},
+      {0, 50, -1234, false, "----"},
+      {0, 50, 123456, false, "----"},
       {0, 2000, 123456, false, "-----"},
   };
   for (const auto& c : cases) {
@@ -168,8 +174,8 @@ TEST_F(PanelVTest, PointerAtTheRangeEndsAndPinnedOutside) {
     const struct {
       double value;
       int y;
-    } cases[] = {{0, s.Bottom}, {50, s.Top}, {25, (s.Top + s.Bottom) / 2}, {-10, s.Bottom},
-                 {80, s.Top}};
+    } cases[] = {
+        {0, s.Bottom}, {50, s.Top}, {25, (s.Top + s.Bottom) / 2}, {-10, s.Bottom}, {80, s.Top}};
     for (const auto& c : cases) {
       meter->SetValue(c.value);
       EXPECT_EQ(meter->PointerPos(), c.y) << c.value;

@@ -224,11 +224,9 @@ TEST_F(Meter120Test, RangeSettersAndBandReset) {
     Get get;
     double v, expected;
   } band_cases[] = {
-      {min_a, get_min_a, -5, 0},
-      {min_a, get_min_a, 30, 7},    // MinE is 8: one below
-      {min_e, get_min_e, 2, 8},     // above MinA (7)
-      {min_e, get_min_e, 500, 80},
-      {max_e, get_max_e, 72, 72},   // equal to MaxA stays
+      {min_a, get_min_a, -5, 0},   {min_a, get_min_a, 30, 7},   // MinE is 8: one below
+      {min_e, get_min_e, 2, 8},                                 // above MinA (7)
+      {min_e, get_min_e, 500, 80}, {max_e, get_max_e, 72, 72},  // equal to MaxA stays
       {max_e, get_max_e, 10, 73},
   };
   for (const auto& c : band_cases) {

@@ -66,11 +66,10 @@ TEST_F(Meter360Test, PointersGrowClockwiseFromSixOClockAndWrap) {
   const struct {
     double value1, clock1, value2, clock2;
   } cases[] = {
-      {50, 0, 2500, 270},    // long pointer straight up, short one to 9 o'clock
-      {0, 180, 7500, 90},    // the starts at 6 o'clock
-      {25, 270, 0, 180},
-      {150, 0, 5000, 0},     // 540 degrees: straight up again
-      {-25, 90, 12500, 270}, // below and above the range they wrap round
+      {50, 0, 2500, 270},                        // long pointer straight up, short one to 9 o'clock
+      {0, 180, 7500, 90},                        // the starts at 6 o'clock
+      {25, 270, 0, 180},     {150, 0, 5000, 0},  // 540 degrees: straight up again
+      {-25, 90, 12500, 270},                     // below and above the range they wrap round
   };
   for (const auto& c : cases) {
     meter->SetValue1(c.value1);

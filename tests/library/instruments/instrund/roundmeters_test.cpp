@@ -139,8 +139,9 @@ TEST_F(RoundMetersTest, DefaultsAndOwnSetters) {
 
 TEST_F(RoundMetersTest, TinyControlsPaintWithoutDividingByZero) {
   for (int size : {0, 1, 3, 12}) {
-    std::unique_ptr<TRoundMeter> meters[] = {std::unique_ptr<TRoundMeter>(Make<TMeter180>(size, size)),
-                                             std::unique_ptr<TRoundMeter>(Make<TMeter270>(size, size))};
+    std::unique_ptr<TRoundMeter> meters[] = {
+        std::unique_ptr<TRoundMeter>(Make<TMeter180>(size, size)),
+        std::unique_ptr<TRoundMeter>(Make<TMeter270>(size, size))};
     for (auto& m : meters) {
       m->SetValue(50);
       ShowForm();
