@@ -49,7 +49,7 @@ TPlaySoundDemo::TPlaySoundDemo(TComponent* AOwner) : TDemoForm(AOwner, "TPlaySou
   DelaySelect->SetPosition(4);  // "2 sec"
   DelaySelect->onChanging = [this](TObject*) { PlaySound->SetRepDelay(DelaySelect->PosFloat()); };
 
-  // What the demo is for, in the words it has always used.
+  // What the demo is for, and what it needs.
   const std::string notes[] = {"Die Demo dient zur",   "Sprachausgabe und",
                                "zur Ausgabe von",      "Geräuschen."_ansi,
                                "Dafür wird eine"_ansi, "Soundkarte benötigt."_ansi};

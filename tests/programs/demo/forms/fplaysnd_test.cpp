@@ -12,6 +12,7 @@
 
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
+#include "platform/base/sysutils.h"
 #include "platform/devices/sound.h"
 #include "programs/demo/assets.h"
 #include "tests/programs/demo/demo_fixture.h"
@@ -120,6 +121,11 @@ TEST_F(PlaySoundDemoTest, TheDelaySpinSetsTheRepeatDelay) {
     ChooseDelay(c.position);
     EXPECT_EQ(f->PlaySound->RepDelay(), c.delay) << f->DelaySelect->PosString();
   }
+  // The German number format of the language switch reads the same delays.
+  DecimalSeparator = ',';
+  ChooseDelay(2);
+  EXPECT_EQ(f->PlaySound->RepDelay(), 0.6);
+  DecimalSeparator = '.';
   // "100 sec" repeats after 100 s, beyond what the tick service counts in one go.
   ChooseDelay(9);
   EXPECT_EQ(f->DelaySelect->PosString(), "100 sec");
