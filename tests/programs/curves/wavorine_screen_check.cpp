@@ -26,6 +26,7 @@
 using Curvinfo::AboutBox;
 using Curvinfo::TAboutBox;
 #include "programs/curves/curvmain.h"
+#include "tests/programs/xdriver.h"
 
 namespace {
 
@@ -36,23 +37,18 @@ void Fail(const std::string& what) {
   ++g_failures;
 }
 
-void Xdotool(const std::string& args) {
-  const std::string command = "xdotool " + args;
-  if (std::system(command.c_str()) != 0) Fail("xdotool: " + command);
+void Check(bool done, const std::string& what) {
+  if (!done) Fail("xdotool: " + what);
 }
 
 void ClickAt(const TControl* c) {
   const TPoint p = c->ClientOrigin();
-  Xdotool("mousemove --sync " + std::to_string(p.X + c->Width() / 2) + " " +
-          std::to_string(p.Y + c->Height() / 2) + " click 1");
+  Check(XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2), "click");
 }
 
 QImage GrabClient(const TForm* f) {
   const TPoint o = f->ClientOrigin();
-  return QGuiApplication::primaryScreen()
-      ->grabWindow(0, o.X, o.Y, f->ClientWidth(), f->ClientHeight())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
+  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
 }
 
 TColor At(const QImage& shot, int x, int y) {
@@ -129,13 +125,13 @@ int main(int argc, char** argv) {
   double x0 = 0, y0 = 0;
   int red_before = 0;
   std::vector<Step> steps = {
-      {"the splash after the first paint", [] { return AboutBox->Visible(); },
+      {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
       {
           "the splash dismissed",
           [&] {
             if (AboutBox->Visible()) return false;
-            Xdotool("mousemove --sync 1 1");
+            Check(XPointerTo(1, 1), "pointer away");
             shot = GrabClient(curvForm);
             return SameAsFormImage(shot, curvForm);
           },
@@ -158,13 +154,11 @@ int main(int argc, char** argv) {
                                           target.X - curvForm->ClientOrigin().X + 3,
                                           target.Y - curvForm->ClientOrigin().Y + 3),
                                      clRed);
-            Xdotool("mousemove --sync " + std::to_string(start.X) + " " + std::to_string(start.Y) +
-                    " mousedown 1");
+            Check(XPointerTo(start.X, start.Y) && Xdotool("mousedown 1"), "press");
             for (int i = 1; i <= 4; ++i) {
-              Xdotool("mousemove --sync " + std::to_string(start.X + 10 * i) + " " +
-                      std::to_string(start.Y - 15 * i));
+              Check(XPointerTo(start.X + 10 * i, start.Y - 15 * i), "drag");
             }
-            Xdotool("mouseup 1");
+            Check(Xdotool("mouseup 1"), "release");
           },
       },
       {"the point dragged",

@@ -27,10 +27,13 @@
 #include "programs/demo/forms/registry.h"
 #include "programs/demo/mainform.h"
 #include "programs/demo/startup.h"
+#include "tests/programs/xdriver.h"
 
 namespace {
 
 int g_failures = 0;
+// Why the last wait did not end yet; told when a wait fails.
+std::string g_waiting;
 
 void Fail(const std::string& what) {
   std::fprintf(stderr, "FAIL: %s\n", what.c_str());
@@ -40,24 +43,17 @@ void Fail(const std::string& what) {
 // A real click through the X server at the centre of a control.
 void ClickAt(const TControl* c) {
   const TPoint p = c->ClientOrigin();
-  const std::string command = "xdotool mousemove --sync " + std::to_string(p.X + c->Width() / 2) +
-                              " " + std::to_string(p.Y + c->Height() / 2) + " click 1";
-  if (std::system(command.c_str()) != 0) Fail("xdotool: " + command);
+  if (!XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2)) Fail("xdotool cannot click");
 }
 
-// Moves the pointer off the forms. A synchronous move to where the pointer already is waited
-// for a motion that never came (up to 15 s on a loaded machine), so it is asked only when needed.
+// Moves the pointer off the forms.
 void MouseAway() {
-  if (QCursor::pos() == QPoint(1, 1)) return;
-  if (std::system("xdotool mousemove --sync 1 1") != 0) Fail("xdotool cannot move the mouse");
+  if (!XPointerTo(1, 1)) Fail("xdotool cannot move the mouse");
 }
 
 QImage GrabClient(const TForm* f) {
   const TPoint o = f->ClientOrigin();
-  return QGuiApplication::primaryScreen()
-      ->grabWindow(0, o.X, o.Y, f->ClientWidth(), f->ClientHeight())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
+  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
 }
 
 TColor At(const QImage& shot, int x, int y) {
@@ -67,13 +63,25 @@ TColor At(const QImage& shot, int x, int y) {
 
 bool SameAsFormImage(const QImage& shot, const TForm* f) {
   const std::unique_ptr<TBitmap> image = f->GetFormImage();
-  if (shot.width() != f->ClientWidth() || shot.height() != f->ClientHeight()) return false;
+  if (shot.width() != f->ClientWidth() || shot.height() != f->ClientHeight()) {
+    g_waiting = "the grab of " + f->Name() + " has another size than its client area";
+    return false;
+  }
+  int differ = 0;
   for (int y = 0; y < shot.height(); ++y) {
     for (int x = 0; x < shot.width(); ++x) {
-      if (At(shot, x, y) != image->Canvas()->Pixels(x, y)) return false;
+      if (At(shot, x, y) == image->Canvas()->Pixels(x, y)) continue;
+      if (differ++ == 0) {
+        char where[128];
+        std::snprintf(where, sizeof where, " first at %d,%d: screen %06X, image %06X", x, y,
+                      static_cast<unsigned>(At(shot, x, y)),
+                      static_cast<unsigned>(image->Canvas()->Pixels(x, y)));
+        g_waiting = f->Name() + " on the screen differs from its image," + where;
+      }
     }
   }
-  return true;
+  if (differ > 0) g_waiting += " (" + std::to_string(differ) + " pixels)";
+  return differ == 0;
 }
 
 // A glyph cell is blank when its middle shows nothing but the button face.
@@ -146,7 +154,10 @@ int main(int argc, char** argv) {
        [] { ClickAt(AboutBox->OKButton); }},
       {"the splash dismissed",
        [&] {
-         if (AboutBox->Visible()) return false;
+         if (AboutBox->Visible()) {
+           g_waiting = "the box is still shown";
+           return false;
+         }
          MouseAway();
          shot = GrabClient(MainForm);
          return SameAsFormImage(shot, MainForm);
@@ -216,10 +227,12 @@ int main(int argc, char** argv) {
     if (next < steps.size() && steps[next].ready()) {
       steps[next].act();
       ++next;
+      g_waiting.clear();
       clock.restart();
     } else if (clock.elapsed() > 15000) {
-      Fail(next < steps.size() ? std::string("waited in vain for ") + steps[next].what
-                               : std::string("the program did not end"));
+      Fail(next < steps.size()
+               ? std::string("waited in vain for ") + steps[next].what + ": " + g_waiting
+               : std::string("the program did not end"));
       Application->Terminate();
     }
   });

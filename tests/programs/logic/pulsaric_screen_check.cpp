@@ -25,6 +25,7 @@
 #include "programs/logic/logini.h"
 #include "programs/logic/logmain.h"
 #include "programs/logic/scan.h"
+#include "tests/programs/xdriver.h"
 
 namespace {
 
@@ -35,25 +36,20 @@ void Fail(const std::string& what) {
   ++g_failures;
 }
 
-void Xdotool(const std::string& args) {
-  const std::string command = "xdotool " + args;
-  if (std::system(command.c_str()) != 0) Fail(command);
+void Check(bool done, const std::string& what) {
+  if (!done) Fail("xdotool: " + what);
 }
 
 // A real click at a point of a control's client area (its centre by default).
 void ClickAt(const TControl* c, int x = -1, int y = -1) {
   const TPoint p = c->ClientOrigin();
   if (x < 0) x = c->Width() / 2, y = c->Height() / 2;
-  Xdotool("mousemove --sync " + std::to_string(p.X + x) + " " + std::to_string(p.Y + y) +
-          " click 1");
+  Check(XClickAt(p.X + x, p.Y + y), "click");
 }
 
 QImage GrabClient(const TForm* f) {
   const TPoint o = f->ClientOrigin();
-  return QGuiApplication::primaryScreen()
-      ->grabWindow(0, o.X, o.Y, f->ClientWidth(), f->ClientHeight())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
+  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
 }
 
 TColor At(const QImage& shot, int x, int y) {
@@ -121,11 +117,12 @@ int main(int argc, char** argv) {
 
   QImage shot;
   std::vector<Step> steps = {
-      {"the splash after the first paint", [] { return Loginfo::AboutBox->Visible(); },
+      {"the splash after the first paint",
+       [] { return Loginfo::AboutBox->Visible() && Loginfo::AboutBox->Active(); },
        [] { ClickAt(Loginfo::AboutBox->OKButton); }},
       {"the splash dismissed", [] { return !Loginfo::AboutBox->Visible(); },
        [] {
-         Xdotool("mousemove --sync 1 1");
+         Check(XPointerTo(1, 1), "pointer away");
          const TRect& b1 = LogAna->Display->Footer().Buttons[0];
          ClickAt(LogAna->Display, (b1.Left + b1.Right) / 2, (b1.Top + b1.Bottom) / 2);
        }},
@@ -133,7 +130,7 @@ int main(int argc, char** argv) {
        [&] {
          // Enter goes to the window with the keyboard focus: wait until that is this form.
          if (LogAna->Display->ChanLast() != 31 || !LogAna->Active()) return false;
-         Xdotool("mousemove --sync 1 1");
+         Check(XPointerTo(1, 1), "pointer away");
          shot = GrabClient(LogAna);
          return DisplayAsFormImage(shot);
        },
@@ -141,11 +138,11 @@ int main(int argc, char** argv) {
          if (!shotFile.empty()) shot.save(QString::fromStdString(shotFile));
          const int rows = NameRows(shot);
          if (rows != 32) Fail("name rows on the screen: " + std::to_string(rows));
-         Xdotool("key Return");
+         Check(Xdotool("key Return"), "Enter");
        }},
       {"the about box on closing",
        [] { return Loginfo::AboutBox->Visible() && Loginfo::AboutBox->Active(); },
-       [] { Xdotool("key Return"); }},
+       [] { Check(Xdotool("key Return"), "Enter"); }},
   };
   size_t next = 0;
   QElapsedTimer clock;
