@@ -70,3 +70,5 @@ int ScaleTextWidth(TCanvas& Canvas, double V1, double V2);
 // Draws "10" at (X, Y) with the decimal exponent of Value raised and in a smaller font; the
 // canvas font's size is set back afterwards.
 void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value);
+// The width DrawPowerOfTen takes for Value.
+int PowerOfTenWidth(TCanvas& Canvas, double Value);

@@ -45,13 +45,33 @@ int ScaleTextWidth(TCanvas& Canvas, double V1, double V2) {
   return std::max(Canvas.TextWidth(ScaleLabel(V1)), Canvas.TextWidth(ScaleLabel(V2)));
 }
 
-void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value) {
-  Canvas.TextOut(X, Y, "10");
-  const int saved_size = Canvas.Font()->Size();
-  const int base_width = Canvas.TextWidth("10");
-  Canvas.Font()->SetHeight(std::abs(Canvas.Font()->Height() * 9 / 10));
+namespace {
+
+std::string DecadeExponent(double Value) {
   std::string exponent = FormatFloat("0e-", Value).substr(0, 10);
   exponent.erase(0, 2);
-  Canvas.TextOut(X + base_width, Y - 3, exponent);
+  return exponent;
+}
+
+// Runs Use with the canvas font made the exponent's, then sets the size back.
+template <class F>
+void WithExponentFont(TCanvas& Canvas, F&& Use) {
+  const int saved_size = Canvas.Font()->Size();
+  Canvas.Font()->SetHeight(std::abs(Canvas.Font()->Height() * 9 / 10));
+  Use();
   Canvas.Font()->SetSize(saved_size);
+}
+
+}  // namespace
+
+void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value) {
+  Canvas.TextOut(X, Y, "10");
+  const int base_width = Canvas.TextWidth("10");
+  WithExponentFont(Canvas, [&] { Canvas.TextOut(X + base_width, Y - 3, DecadeExponent(Value)); });
+}
+
+int PowerOfTenWidth(TCanvas& Canvas, double Value) {
+  int width = Canvas.TextWidth("10");
+  WithExponentFont(Canvas, [&] { width += Canvas.TextWidth(DecadeExponent(Value)); });
+  return width;
 }

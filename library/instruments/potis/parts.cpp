@@ -147,6 +147,11 @@ void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range
                       height, nullptr);
 }
 
+void ShrinkFontUntil(TCanvas& C, const std::function<bool()>& Fits) {
+  constexpr int kSmallest = 7;
+  while (C.Font()->Size() > kSmallest && !Fits()) C.Font()->SetSize(C.Font()->Size() - 1);
+}
+
 int SelectorLabelFontSize(const TRotaryPlane& P) { return FontSizeFor(3.5, P.Pixels(40)); }
 
 void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight, TColor ColShade,

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing pieces the controls of unit Potis share (internal to the unit).
 
+#include <functional>
 #include <string>
 
 #include "library/instruments/potis/potis.h"
@@ -57,6 +58,11 @@ inline double Within(double V, double Low, double High) {
 
 // Text of a label of at most 10 characters.
 std::string Cut10(const std::string& S);
+
+// Steps the canvas font down a point at a time, to no less than 7 points, until Fits holds:
+// labels and captions that would run over the control's edge or under its readout shrink
+// instead. A font that fits, or is at 7 points already, stays as it is.
+void ShrinkFontUntil(TCanvas& C, const std::function<bool()>& Fits);
 
 // Label font size of the rotary switch, from the radius of its position dots.
 int SelectorLabelFontSize(const TRotaryPlane& P);

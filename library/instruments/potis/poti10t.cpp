@@ -208,12 +208,6 @@ void TPoti10T::DrawFace(TCanvas& c) {
 
   c.SetFont(Font());
   DrawRotaryScale(c, plane_, TScaleRange{start_, end_}, scala_part_, col_scala_, FontAutom());
-  if (capt_enable_) {
-    c.Brush()->SetStyle(bsClear);
-    c.Font()->SetColor(col_caption_);
-    c.TextOut(area.Right - c.TextWidth(caption_),
-              preset_rect_.Bottom - std::abs(c.Font()->Height()), caption_);
-  }
   DrawKnob(c, plane_, col_button_, col_light_, col_shade_, clBlack);
   face_radius_ = plane_.Pixels(400);
 
@@ -226,9 +220,11 @@ void TPoti10T::DrawFace(TCanvas& c) {
   dot_base_ = RotatePoint(centre, {centre.X, face_top.Y + d / 2 + 1}, 180);
 
   DrawPreset(false);
+  readout_rect_ = TRect{};
   if (disp_enable_) {
     TRect box = NormalizeRect(Rect(plane_.MapPoint(-450, -700).X, plane_.MapPoint(-450, -700).Y,
                                    plane_.MapPoint(450, -1050).X, plane_.MapPoint(450, -1050).Y));
+    readout_rect_ = box;
     c.Pen()->SetMode(pmCopy);
     c.Pen()->SetStyle(psSolid);
     c.Pen()->SetWidth(1);
@@ -240,7 +236,27 @@ void TPoti10T::DrawFace(TCanvas& c) {
     InflateRect(box, -k, -k);
     readout_->Layout(box, 4, col_dback_);
   }
+  DrawCaption(c, area);
   UpdateKnob(true);
+}
+
+// Right-aligned in the bottom row, in the label font. A caption too long for the room beside the
+// readout would slip under it: its font shrinks, and what still does not fit is cut at the room's
+// edge, so the readout stays whole.
+void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
+  caption_rect_ = TRect{};
+  if (!capt_enable_) return;
+  const int top = preset_rect_.Bottom - std::abs(C.Font()->Height());
+  TRect room = Rect(Area.Left, top, Area.Right, preset_rect_.Bottom);
+  if (disp_enable_ && readout_rect_.Bottom > top) room.Left = readout_rect_.Right + 1;
+  if (room.Width() < 1) return;
+  ShrinkFontUntil(C, [&] { return C.TextWidth(caption_) <= room.Width(); });
+  const int width = C.TextWidth(caption_), height = std::abs(C.Font()->Height());
+  caption_rect_ =
+      Rect(std::max(room.Left, room.Right - width), room.Bottom - height, room.Right, room.Bottom);
+  C.Brush()->SetStyle(bsClear);
+  C.Font()->SetColor(col_caption_);
+  C.TextRect(caption_rect_, room.Right - width, caption_rect_.Top, caption_);
 }
 
 double TPoti10T::WedgeAngle() const {

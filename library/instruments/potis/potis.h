@@ -588,6 +588,9 @@ class TPoti10T : public TOrvaneBase {
   TPoint WedgeTip() const { return wedge_[0]; }
   TPoint DotCentre() const { return dot_; }
   TPoint LedCentre(int Index) const { return led_centre_[Index]; }
+  // Where the caption's text and the readout lie; empty while they are not shown.
+  const TRect& CaptionRect() const { return caption_rect_; }
+  const TRect& ReadoutRect() const { return readout_rect_; }
 
  protected:
   void Paint() override;
@@ -597,6 +600,7 @@ class TPoti10T : public TOrvaneBase {
 
  private:
   void DrawFace(TCanvas& C);
+  void DrawCaption(TCanvas& C, const TRect& Area);
   void DrawPreset(bool Down);
   void DrawLed(int Index);
   void DrawLedInto(TCanvas& C, int Index) const;
@@ -613,6 +617,8 @@ class TPoti10T : public TOrvaneBase {
   bool painted_ = false;
   TRotaryPlane plane_;
   TRect preset_rect_;
+  TRect caption_rect_;
+  TRect readout_rect_;
   TPoint wedge_base_[3];
   TPoint wedge_[3];
   TPoint dot_base_;

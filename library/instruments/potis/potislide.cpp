@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 #include "library/foundation/helpers.h"
 #include "library/instruments/potis/parts.h"
@@ -106,21 +107,36 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
 
   pen->SetColor(col_scala_);
   C.Brush()->SetStyle(bsClear);
+  // Labels start where the right-hand long ticks end. On a narrow potentiometer they would run
+  // over its right edge: their font shrinks, and what is still too wide moves left, taking its
+  // room from the right-hand ticks, which end where the labels start.
+  const int ticks_start = X0 + q + K;
+  const int label_x = X0 + q + 2 * K;
+  int x = label_x;
   auto ticks = [&](int Y, int Length) {
     C.MoveTo(X0 - q - K, Y);
     C.LineTo(X0 - q - K - Length, Y);
-    C.MoveTo(X0 + q + K, Y);
-    C.LineTo(X0 + q + K + Length, Y);
+    C.MoveTo(ticks_start, Y);
+    C.LineTo(ticks_start + std::min(Length, x - ticks_start), Y);
   };
-  const int fh = std::abs(C.Font()->Height());
-  const int label_x = X0 + q + 2 * K;
+  auto place_labels = [&](const std::function<int()>& LabelsRight) {
+    ShrinkFontUntil(C, [&] { return LabelsRight() <= InnerRect.Right; });
+    x = std::max(label_x - std::max(LabelsRight() - InnerRect.Right, 0), ticks_start + 2);
+  };
   if (scale_.NonLinear) {
     const int decades = scale_.Decades();
+    place_labels([&] {
+      int widest = 0;
+      double v = scale_.Start;
+      for (int j = 0; j <= decades; ++j, v *= 10) widest = std::max(widest, PowerOfTenWidth(C, v));
+      return label_x + 3 + widest;
+    });
+    const int fh = std::abs(C.Font()->Height());
     double v = scale_.Start;
     for (int j = 0; j <= decades; ++j) {
       const int y = scale_.Pixel(v, true, t, l);
       ticks(y, K);
-      DrawPowerOfTen(label_x + 3, y - fh * 11 / 20, C, v);
+      DrawPowerOfTen(x + 3, y - fh * 11 / 20, C, v);
       if (scala_part_ > 1 && j < decades) {
         for (int m = 1; m < scala_part_; ++m) {
           ticks(scale_.Pixel(v * m * 10 / scala_part_, true, t, l), K / 2);
@@ -132,15 +148,20 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   }
   const double range = scale_.End - scale_.Start;
   const int d = ScaleLabelDecimals(range, 2, 4);
-  const int lw = std::max(C.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, d)),
-                          C.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, d)));
+  auto label_width = [&] {
+    return std::max(C.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, d)),
+                    C.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, d)));
+  };
+  place_labels([&] { return label_x + label_width(); });
+  const int lw = label_width();
+  const int fh = std::abs(C.Font()->Height());
   const int division = l / scala_part_;
   for (int i = 0; i <= scala_part_; ++i) {
     const int y = t + l - l * i / scala_part_;
     ticks(y, K);
     if (division > 30 && i < scala_part_) ticks(y - division / 2, K / 2);
     const std::string text = Cut10(ScaleLabelText(scale_.Start + range / scala_part_ * i, d));
-    C.TextOut(label_x + lw - C.TextWidth(text), y - fh * 2 / 3, text);
+    C.TextOut(x + lw - C.TextWidth(text), y - fh * 2 / 3, text);
   }
 }
 

@@ -62,11 +62,29 @@ void TSelector270::SetPosFloat(double V) {
 void TSelector270::DrawScale(TCanvas& C) {
   const int r = plane_.Pixels(40);
   if (FontAutom()) C.Font()->SetSize(SelectorLabelFontSize(plane_));
-  const int width = C.TextWidth("123") + 1;
-  const int height = std::abs(C.Font()->Height());
-  const TPoint dot = ArcStartPoint(plane_, 710);
-  const TLabelPlace label = ArcStartLabel(plane_, 760, 0.7 * height, width, height);
   const TStringList& list = *texts_.List();
+  const int labels = std::min(list.Count(), scala_part_ + 1);
+  // Where each label's text lies in the canvas's font: centred on its place beyond the dots.
+  auto label_rect = [&](int I) {
+    const int width = C.TextWidth("123") + 1;
+    const int height = std::abs(C.Font()->Height());
+    const TLabelPlace label = ArcStartLabel(plane_, 760, 0.7 * height, width, height);
+    const TPoint corner = RotatePoint(label.Pivot, label.Corner, 270.0 * I / scala_part_);
+    const int text = C.TextWidth(Cut10(PosItemText(list.Strings(I))));
+    return Bounds(corner.X + (width - text) / 2, corner.Y, text, height);
+  };
+  // Long position texts would run over the control's edge.
+  ShrinkFontUntil(C, [&] {
+    for (int i = 0; i < labels; ++i) {
+      const TRect box = label_rect(i);
+      if (box.Left < InnerRect.Left || box.Top < InnerRect.Top || box.Right > InnerRect.Right ||
+          box.Bottom > InnerRect.Bottom) {
+        return false;
+      }
+    }
+    return true;
+  });
+  const TPoint dot = ArcStartPoint(plane_, 710);
   for (int i = 0; i <= scala_part_; ++i) {
     const double angle = 270.0 * i / scala_part_;
     const TPoint d = RotatePoint(plane_.Centre, dot, angle);
@@ -77,11 +95,10 @@ void TSelector270::DrawScale(TCanvas& C) {
     C.Brush()->SetStyle(bsSolid);
     C.Brush()->SetColor(col_scala_);
     C.Ellipse(d.X - r, d.Y - r, d.X + r, d.Y + r);
-    if (i >= list.Count()) continue;
-    const std::string text = Cut10(PosItemText(list.Strings(i)));
-    const TPoint corner = RotatePoint(label.Pivot, label.Corner, angle);
+    if (i >= labels) continue;
     C.Brush()->SetStyle(bsClear);
-    C.TextOut(corner.X + (width - C.TextWidth(text)) / 2, corner.Y, text);
+    const TRect box = label_rect(i);
+    C.TextOut(box.Left, box.Top, Cut10(PosItemText(list.Strings(i))));
   }
 }
 

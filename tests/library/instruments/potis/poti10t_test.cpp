@@ -183,4 +183,54 @@ TEST_F(Poti10TTest, PresetButton) {
   EXPECT_TRUE(events.empty());
 }
 
+// The readout's decimals follow the range's end: a range to 1000, as form data may hold it, shows
+// whole numbers.
+TEST_F(Poti10TTest, ReadoutDecimalsFollowTheRangeEnd) {
+  form->SetClientWidth(440);
+  struct Case {
+    double End;
+    const char* Text;
+  };
+  const Case cases[] = {{1000, "437"}, {999, "437.0"}};
+  TPoti10T* potis[2];
+  {
+    TFormLoader loader(form);  // the range setters only store while a form is read
+    for (int i = 0; i < 2; ++i) {
+      potis[i] = loader.Add<TPoti10T>("Poti" + std::to_string(i));
+      potis[i]->SetBounds(i * 210, 0, 200, 200);
+      potis[i]->SetValueEnd(cases[i].End);
+      potis[i]->SetValue(437);
+    }
+  }
+  ShowForm();
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(potis[i]->DisplayText(), cases[i].Text) << cases[i].End;
+}
+
+// A long caption in the bottom row stays beside the readout, whole and inside the control, at
+// the size of the report that showed it under the readout box.
+TEST_F(Poti10TTest, LongCaptionStaysBesideTheReadout) {
+  TPoti10T* p = Make();
+  p->SetBounds(10, 10, 240, 260);
+  form->SetClientHeight(280);
+  p->SetCaptEnable(true);
+  p->SetCaption("Eingang 12");
+  p->SetColCaption(clFuchsia);
+  ShowForm();
+  const TRect caption = p->CaptionRect(), readout = p->ReadoutRect();
+  ASSERT_GT(caption.Width(), 0);
+  ASSERT_GT(readout.Width(), 0);
+  EXPECT_GT(caption.Left, readout.Right - 1);
+  EXPECT_LE(caption.Right, p->Width());
+  EXPECT_LE(caption.Bottom, p->Height());
+  int caption_pixels = 0;
+  for (int y = 0; y < p->Height(); ++y) {
+    for (int x = 0; x < p->Width(); ++x) {
+      if (ScreenPixel(p, x, y) != clFuchsia) continue;
+      ++caption_pixels;
+      EXPECT_TRUE(PtInRect(caption, {x, y})) << x << "," << y;
+    }
+  }
+  EXPECT_GT(caption_pixels, 20);
+}
+
 }  // namespace

@@ -207,4 +207,29 @@ TEST_F(RotaryTest, TooSmallForAKnob) {
   EXPECT_TRUE(events.empty());
 }
 
+// Long position texts at the size of the report that showed them cut off: every label stays
+// off the frame, which looks as it does without labels.
+TEST_F(RotaryTest, LongPositionTextsStayInsideTheControl) {
+  form->SetClientWidth(470);
+  form->SetClientHeight(260);
+  TSelector270* plain = Make<TSelector270>(220, 240);
+  plain->PosText()->Clear();
+  TSelector270* labelled = Make<TSelector270>(220, 240);
+  labelled->SetLeft(240);
+  labelled->PosText()->SetText("Aus\nLangsam\nMittel\nSchnell\nMaximum");
+  ShowForm();
+  const int band = plain->BevWidth() + plain->BordWidth();  // the frame
+  int differ = 0, labels = 0;
+  for (int y = 0; y < 240; ++y) {
+    for (int x = 0; x < 220; ++x) {
+      const TColor a = plain->Canvas()->Pixels(x, y), b = labelled->Canvas()->Pixels(x, y);
+      if (a == b) continue;
+      ++labels;
+      if (x < band || y < band || x >= 220 - band || y >= 240 - band) ++differ;
+    }
+  }
+  EXPECT_GT(labels, 100);
+  EXPECT_EQ(differ, 0);
+}
+
 }  // namespace

@@ -304,4 +304,36 @@ TEST_F(SlideTest, SelectorReadsAndSelectsByPositionTexts) {
   EXPECT_EQ(s->Position(), 2);
 }
 
+// The labels of a default-sized potentiometer, logarithmic or with wide numbers, stay off its
+// frame, which looks as it does on the plain linear scale.
+TEST_F(SlideTest, LabelsStayInsideANarrowPotentiometer) {
+  form->SetClientWidth(280);
+  TPotiSlide* plain = Make<TPotiSlide>(60, 300);
+  struct Case {
+    bool NonLinear;
+    double Start, End;
+  };
+  const Case cases[] = {{true, 0, 10}, {true, 0.001, 1000}, {false, -100, 100}};
+  std::vector<TPotiSlide*> potis;
+  for (const Case& c : cases) {
+    TPotiSlide* p = Make<TPotiSlide>(60, 300);
+    p->SetLeft(10 + 66 * int(potis.size() + 1));
+    p->SetNonLinear(c.NonLinear);
+    p->SetValueStart(c.Start);
+    p->SetValueEnd(c.End);
+    potis.push_back(p);
+  }
+  ShowForm();
+  const int band = plain->BevWidth() + plain->BordWidth();  // the frame
+  for (size_t i = 0; i < potis.size(); ++i) {
+    int differ = 0;
+    for (int y = 0; y < 300; ++y) {
+      for (int x = 60 - band; x < 60; ++x) {
+        if (plain->Canvas()->Pixels(x, y) != potis[i]->Canvas()->Pixels(x, y)) ++differ;
+      }
+    }
+    EXPECT_EQ(differ, 0) << cases[i].Start << ".." << cases[i].End;
+  }
+}
+
 }  // namespace
