@@ -1,6 +1,6 @@
 // Starts the demo as the program does, on a real X server, and works it with the real mouse
 // (xdotool): dismisses the splash, compares what the server shows with the main form's image and
-// looks at every button's glyph, opens and closes the about box with its button, opens every built
+// looks at every button's glyph, opens and closes the about box with its button, opens every
 // demo form with its button and compares it with its image before closing it (a second form
 // that a demo form opens with a button likewise), and ends the program through its exit button. Run
 // under xvfb-run; exit code 0 = all held, 2 = no X server.
@@ -173,9 +173,12 @@ int main(int argc, char** argv) {
        [] { ClickAt(AboutBox->OKButton); }},
       {"the about box closed", [] { return !AboutBox->Visible(); }, [] {}},
   };
-  // Every built demo form: opened by its button, shown as its image says, closed.
+  // Every demo form: opened by its button, shown as its image says, closed.
   for (const TDemoFormInfo& info : DemoForms()) {
-    if (DemoFactory(info.Button) == nullptr) continue;
+    if (DemoFactory(info.Button) == nullptr) {
+      Fail(std::string("no demo form behind ") + info.Button);
+      continue;
+    }
     const std::string name = info.ClassName;
     steps.push_back({"the main form for " + name, [] { return ModalForm() == nullptr; },
                      [&info] {
