@@ -62,16 +62,16 @@ TDisp7sDemo::TDisp7sDemo(TComponent* AOwner) : TDemoForm(AOwner, "TDisp7sDemo") 
 
   SelLeds =
       AddGroup<std::pair<bool, bool>>(loader, "SelLeds", "Leds/Text", kLedTextItems, 3,
-                                      {336, 8, 96, 100}, [this](const std::pair<bool, bool>& v) {
+                                      {334, 8, 104, 100}, [this](const std::pair<bool, bool>& v) {
                                         Disp7s->SetLedEnable(v.first);
                                         Disp7s->SetTextEnable(v.second);
                                       });
-  SelLed1 = AddGroup<TLedSetting>(loader, "SelLed1", "Led 1", LedItems, 0, {436, 8, 70, 74},
+  SelLed1 = AddGroup<TLedSetting>(loader, "SelLed1", "Led 1", LedItems, 0, {442, 8, 66, 74},
                                   [this](const TLedSetting& v) {
                                     Disp7s->SetLedOn1(v.On);
                                     Disp7s->SetLedBlink1(v.Blink);
                                   });
-  SelLed2 = AddGroup<TLedSetting>(loader, "SelLed2", "Led 2", LedItems, 0, {436, 86, 70, 74},
+  SelLed2 = AddGroup<TLedSetting>(loader, "SelLed2", "Led 2", LedItems, 0, {442, 86, 66, 74},
                                   [this](const TLedSetting& v) {
                                     Disp7s->SetLedOn2(v.On);
                                     Disp7s->SetLedBlink2(v.Blink);
@@ -111,7 +111,7 @@ TDisp7sDemo::TDisp7sDemo(TComponent* AOwner) : TDemoForm(AOwner, "TDisp7sDemo") 
   BindTextFollower(EditVal, [this](const std::string& s) { Disp7s->SetValueStr(s); });
 
   ItalicCheck = loader.Add<TCheckBox>("ItalicCheck");
-  ItalicCheck->SetBounds(436, 166, 70, 20);
+  ItalicCheck->SetBounds(442, 166, 66, 20);
   ItalicCheck->SetCaption("Italic");
   BindCheckFollower(ItalicCheck, [this](bool on) { Disp7s->SetDispItalic(on); });
 
