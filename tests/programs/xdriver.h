@@ -2,13 +2,19 @@
 // The real mouse and keyboard of an X server, through xdotool, for the programs' screen checks.
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/forms/forms.h"
 
 // Runs xdotool with the arguments; false when it failed.
 inline bool Xdotool(const std::string& args) {
@@ -33,4 +39,44 @@ inline QImage XGrab(int x, int y, int w, int h) {
       ->grabWindow(0, x, y, w, h)
       .toImage()
       .convertToFormat(QImage::Format_RGB32);
+}
+
+// One step of a screen check: it waits until ready() holds, then acts.
+struct XStep {
+  std::string what;
+  std::function<bool()> ready;
+  std::function<void()> act;
+};
+
+// Runs the program's event loop with the steps polled from a timer (which also runs inside modal
+// loops) until the program ends; a wait of more than 15 s ends it. Returns what went wrong: the
+// step waited for in vain (with what why() tells of the wait), or the step the program ended
+// before.
+inline std::vector<std::string> RunXSteps(std::vector<XStep>& steps,
+                                          const std::function<std::string()>& why = {}) {
+  std::vector<std::string> failures;
+  size_t next = 0;
+  QElapsedTimer clock;
+  clock.start();
+  QTimer driver;
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    if (next < steps.size() && steps[next].ready()) {
+      steps[next].act();
+      ++next;
+      clock.restart();
+    } else if (clock.elapsed() > 15000) {
+      if (next < steps.size()) {
+        std::string seen = why ? why() : std::string();
+        failures.push_back("waited in vain for " + steps[next].what +
+                           (seen.empty() ? "" : ": " + seen));
+      } else {
+        failures.push_back("the program did not end");
+      }
+      Application->Terminate();
+    }
+  });
+  driver.start(100);
+  Application->Run();
+  if (next < steps.size()) failures.push_back("ended before " + steps[next].what);
+  return failures;
 }

@@ -96,12 +96,6 @@ TPoint PointOnScreen() {
   return c->ClientToScreen({p.X + plot.Left, p.Y + plot.Top});
 }
 
-struct Step {
-  const char* what;
-  std::function<bool()> ready;
-  std::function<void()> act;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,7 +118,7 @@ int main(int argc, char** argv) {
   TPoint start, target;
   double x0 = 0, y0 = 0;
   int red_before = 0;
-  std::vector<Step> steps = {
+  std::vector<XStep> steps = {
       {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
       {
@@ -189,25 +183,9 @@ int main(int argc, char** argv) {
       {"the about box on exit", [] { return AboutBox->Visible(); },
        [] { ClickAt(AboutBox->OKButton); }},
   };
-  size_t next = 0;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (next < steps.size() && steps[next].ready()) {
-      steps[next].act();
-      ++next;
-      clock.restart();
-    } else if (clock.elapsed() > 15000) {
-      Fail(next < steps.size() ? std::string("waited in vain for ") + steps[next].what
-                               : std::string("the program did not end"));
-      Application->Terminate();
-    }
-  });
-  driver.start(100);
-  Application->Run();
+  const std::vector<std::string> failures = RunXSteps(steps);
   ExitOrvaneUnit();
-  if (next < steps.size()) Fail(std::string("ended before ") + steps[next].what);
+  for (const std::string& f : failures) Fail(f);
   if (g_failures == 0) std::printf("Wavorine ran on the X server as expected\n");
   return g_failures == 0 ? 0 : 1;
 }

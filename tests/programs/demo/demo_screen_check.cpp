@@ -124,14 +124,6 @@ const TControl* ControlOf(const TForm* Form, const char* Name) {
   return control;
 }
 
-// The steps of the run, each waiting for its condition before it acts; driven by a timer that
-// keeps running inside the modal loops of the about box.
-struct Step {
-  std::string what;
-  std::function<bool()> ready;
-  std::function<void()> act;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,7 +140,7 @@ int main(int argc, char** argv) {
   const std::string shotFile = argc > 1 ? argv[1] : "";
 
   QImage shot;
-  std::vector<Step> steps = {
+  std::vector<XStep> steps = {
       // A click reaches the box only once the server has mapped it: it is then the active window.
       {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
@@ -222,27 +214,9 @@ int main(int argc, char** argv) {
   steps.push_back({"the about box on exit",
                    [] { return AboutBox->Visible() && AboutBox->Active(); },
                    [] { ClickAt(AboutBox->OKButton); }});
-  size_t next = 0;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (next < steps.size() && steps[next].ready()) {
-      steps[next].act();
-      ++next;
-      g_waiting.clear();
-      clock.restart();
-    } else if (clock.elapsed() > 15000) {
-      Fail(next < steps.size()
-               ? std::string("waited in vain for ") + steps[next].what + ": " + g_waiting
-               : std::string("the program did not end"));
-      Application->Terminate();
-    }
-  });
-  driver.start(100);
-  Application->Run();
+  const std::vector<std::string> failures = RunXSteps(steps, [] { return g_waiting; });
   StopDemoUnits();
-  if (next < steps.size()) Fail(std::string("ended before ") + steps[next].what);
+  for (const std::string& f : failures) Fail(f);
   if (g_failures == 0) std::printf("the demo ran on the X server as expected\n");
   return g_failures == 0 ? 0 : 1;
 }

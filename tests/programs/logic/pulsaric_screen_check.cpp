@@ -91,12 +91,6 @@ int NameRows(const QImage& shot) {
   return rows;
 }
 
-struct Step {
-  const char* what;
-  std::function<bool()> ready;
-  std::function<void()> act;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,7 +110,7 @@ int main(int argc, char** argv) {
   const std::string shotFile = argc > 1 ? argv[1] : "";
 
   QImage shot;
-  std::vector<Step> steps = {
+  std::vector<XStep> steps = {
       {"the splash after the first paint",
        [] { return Loginfo::AboutBox->Visible() && Loginfo::AboutBox->Active(); },
        [] { ClickAt(Loginfo::AboutBox->OKButton); }},
@@ -144,25 +138,9 @@ int main(int argc, char** argv) {
        [] { return Loginfo::AboutBox->Visible() && Loginfo::AboutBox->Active(); },
        [] { Check(Xdotool("key Return"), "Enter"); }},
   };
-  size_t next = 0;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer driver;
-  QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (next < steps.size() && steps[next].ready()) {
-      steps[next].act();
-      ++next;
-      clock.restart();
-    } else if (clock.elapsed() > 15000) {
-      Fail(next < steps.size() ? std::string("waited in vain for ") + steps[next].what
-                               : std::string("the program did not end"));
-      Application->Terminate();
-    }
-  });
-  driver.start(100);
-  Application->Run();
+  const std::vector<std::string> failures = RunXSteps(steps);
   ExitOrvaneUnit();
-  if (next < steps.size()) Fail(std::string("ended before ") + steps[next].what);
+  for (const std::string& f : failures) Fail(f);
   if (g_failures == 0) std::printf("Pulsaric ran on the X server as expected\n");
   return g_failures == 0 ? 0 : 1;
 }
