@@ -53,6 +53,21 @@ int DigitTop(int Index) { return (Index == 2 || Index == 4) ? 5 : 9; }
 
 const char* const kUnitLabels[] = {"hours", "minutes", "seconds"};
 
+const char* const kButtonLabels[] = {"RUN",    "STOP",   "RESET",  "TRIGGER",
+                                     "TRIG 1", "TRIG 2", "TRIG 3", "EXIT"};
+
+// Free pixels between a caption and its button's bevel: left and right, above and below.
+constexpr int kCaptionMarginX = 2;
+constexpr int kCaptionMarginY = 1;
+// Smaller text is no longer legible: on a lower switch the captions keep this height and are
+// clipped to their faces.
+constexpr int kSmallestCaptionHeight = 9;
+
+// The rows a capital's ink can take below the top of the text cell: from the internal leading
+// down to the base line.
+int CapitalTop(const TTextMetric& M) { return M.tmInternalLeading; }
+int CapitalRows(const TTextMetric& M) { return M.tmAscent - M.tmInternalLeading; }
+
 }  // namespace
 
 // ---- TCtlTime ----
@@ -423,14 +438,40 @@ void TCtrlTimer::DrawModeButtons() {
   }
   TCanvas& c = *Canvas();
   const TColor saved = c.Font()->Color();
+  const int saved_height = c.Font()->Height();
+  c.Font()->SetHeight(FButtonFontHeight);
+  const TTextMetric metric = c.TextMetrics();
   for (const Button& b : buttons) {
     const TRect inner = DrawButtonFace(&c, FZones[b.zone], 1, bsNew, true, b.pressed, false);
     c.Font()->SetColor(b.lit ? FModeColor : clGray);
     c.Brush()->SetStyle(bsClear);
-    c.TextRect(inner, inner.Left, inner.Top, b.label);
+    const int y = inner.Top + (inner.Height() - CapitalRows(metric)) / 2 - CapitalTop(metric);
+    c.TextRect(inner, inner.Left + kCaptionMarginX, y, b.label);
     c.Brush()->SetStyle(bsSolid);
   }
+  c.Font()->SetHeight(saved_height);
   c.Font()->SetColor(saved);
+}
+
+// The captions take the label font, made smaller where a button is too low or too narrow for it,
+// so that every caption shows whole with free pixels round it. One height serves all captions
+// of both modes: the text does not change size when the mode does.
+void TCtrlTimer::FitButtonFont(TCanvas& C) {
+  const int label_height = C.Font()->Height();
+  TRect inner = FZones[13];
+  InflateRect(inner, -2, -2);
+  const int rows = inner.Height() - 2 * kCaptionMarginY;
+  const int columns = inner.Width() - 2 * kCaptionMarginX;
+  int height = label_height;
+  for (; height > kSmallestCaptionHeight; --height) {
+    C.Font()->SetHeight(height);
+    if (CapitalRows(C.TextMetrics()) > rows) continue;
+    const bool all_fit = std::all_of(std::begin(kButtonLabels), std::end(kButtonLabels),
+                                     [&](const char* s) { return C.TextWidth(s) <= columns; });
+    if (all_fit) break;
+  }
+  FButtonFontHeight = height;
+  C.Font()->SetHeight(label_height);
 }
 
 void TCtrlTimer::Paint() {
@@ -507,6 +548,7 @@ void TCtrlTimer::Paint() {
   }
 
   FCaptionRect = Rect(col_left, plate.Top - label_height, col_right, plate.Top);
+  FitButtonFont(cv);
   FPainted = true;
   ShowTime();
   DrawCaption();

@@ -143,6 +143,7 @@ class TCtrlTimer : public TRahmen {
   void ShowTime();
   void DrawCaption();
   void DrawModeButtons();
+  void FitButtonFont(TCanvas& Canvas);
   void PressZone(int Zone);
   void PressDigit(int Zone);
   void PressButton(int Zone);
@@ -164,6 +165,8 @@ class TCtrlTimer : public TRahmen {
   std::array<TRect, 17> FZones{};
   TRect FCaptionRect;
   TRect FColumn;
+  // The captions' font height, worked out by the last paint.
+  int FButtonFontHeight = 0;
 
   bool FDispItalic = false;
   TmShapeType FShape = smtRoundrect;

@@ -226,6 +226,45 @@ TEST_F(CtrlTimerTest, ModeButtonsShareTheColumnEvenly) {
   }
 }
 
+// Every caption is drawn whole, inside its button with a free row and column all round: the
+// label font is taller than the buttons of most sizes and "TRIGGER" wider than the column.
+TEST_F(CtrlTimerTest, ButtonCaptionsKeepClearOfTheButtonEdges) {
+  const struct {
+    int width, height;
+    TCtrlTRes resolution;
+  } sizes[] = {{310, 90, tcHHMMSS}, {320, 96, tcHHMMSS}, {240, 96, tcMMSS},
+               {160, 96, tcSS},     {300, 120, tcHHMM},  {400, 160, tcHHMMSS}};
+  const TColor face = ColorToRGB(clBtnFace);
+  for (const auto& s : sizes) {
+    for (tCtrlTMode mode : {reset, trig1}) {
+      SCOPED_TRACE(testing::Message() << s.width << "x" << s.height << " mode " << int(mode));
+      timer->SetBounds(10, 10, s.width, s.height);
+      timer->SetResolution(s.resolution);
+      timer->SetMode(mode);
+      ShowForm();
+      timer->Update();
+      const Shot shot = ScreenShot(timer);
+      for (int zone : {kRun, kStop, kReset, kTrigger}) {
+        // The face inside the button's two bevel rings.
+        TRect inner = timer->ZoneRect(zone);
+        InflateRect(inner, -2, -2);
+        int ink = 0, edge_ink = 0;
+        for (int y = inner.Top; y < inner.Bottom; ++y) {
+          for (int x = inner.Left; x < inner.Right; ++x) {
+            if (shot.Pixel(x, y) == face) continue;
+            ++ink;
+            const bool edge =
+                x == inner.Left || x == inner.Right - 1 || y == inner.Top || y == inner.Bottom - 1;
+            if (edge) ++edge_ink;
+          }
+        }
+        EXPECT_GT(ink, 0) << "zone " << zone << " shows no caption";
+        EXPECT_EQ(edge_ink, 0) << "zone " << zone << " caption touches the edge";
+      }
+    }
+  }
+}
+
 TEST_F(CtrlTimerTest, TimesTakeOnlyShownUnitsInRange) {
   TCtlTime& t = *timer->StartTime();
   t.SetValueMinutes(75);
