@@ -1,13 +1,17 @@
-// Loading and searching 100 MB files in the text viewer, beside `wc -l` on the same file.
+// Loading and searching 100 MB files in the text viewer, beside `wc -l` on the same file timed in
+// the same loop, with the memory each benchmark adds as a multiple of the file's size.
 // The files are made in a temporary folder when the program starts and removed at its end.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -38,7 +42,7 @@ class Files {
 
  private:
   // Words and blanks, a tab now and then, lines of 0 to 120 characters. Written in pieces, so
-  // that making the files does not raise the peak memory reported.
+  // that making the files needs little memory.
   void MakeText() const {
     std::mt19937 rng(1);
     std::ofstream out(text(), std::ios::binary);
@@ -76,46 +80,78 @@ const Files& TheFiles() {
   return files;
 }
 
-double PeakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return double(usage.ru_maxrss) / 1024.0;
-}
-
-void RunWc(const std::string& file) {
-  const std::string command = "wc -l < '" + file + "' > /dev/null";
-  if (std::system(command.c_str()) != 0) std::abort();
-}
-
-// Seconds that `wc -l` takes on the file (best of three).
-double WcSeconds(const std::string& file) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto t0 = std::chrono::steady_clock::now();
-    RunWc(file);
-    best = std::min(best,
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+// Resident memory of the process now and its peak since the last ResetPeak, in bytes.
+size_t StatusBytes(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const size_t len = std::strlen(key);
+  while (std::getline(status, line)) {
+    if (line.compare(0, len, key) == 0)
+      return size_t(std::strtoull(line.c_str() + len, nullptr, 10)) << 10;
   }
-  return best;
+  return 0;
+}
+size_t ResidentBytes() { return StatusBytes("VmRSS:"); }
+size_t PeakBytes() { return StatusBytes("VmHWM:"); }
+// Lets the peak start again from the present resident size, so that each benchmark sees its own.
+void ResetPeak() {
+  std::ofstream clear("/proc/self/clear_refs");
+  clear << "5";
 }
 
-// Times the loop's body; reports it as a multiple of wc's time, with the peak memory so far.
+// Runs `wc -l` on the file without a shell, its output thrown away.
+void RunWc(const std::string& file) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  const char* argv[] = {"wc", "-l", file.c_str(), nullptr};
+  pid_t pid = 0;
+  int status = 0;
+  if (posix_spawnp(&pid, "wc", &actions, nullptr, const_cast<char* const*>(argv), environ) != 0 ||
+      waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::abort();
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+using Clock = std::chrono::steady_clock;
+
+// Times the body and `wc -l` on the same file in the same loop, their order picked at random
+// each time, and reports body / wc and the memory the benchmark added at its peak, as a multiple
+// of the file's size.
 class Ratio {
  public:
-  explicit Ratio(const std::string& file) : wc_(WcSeconds(file)) {}
-  void Start() { t0_ = std::chrono::steady_clock::now(); }
-  void Stop() { total_ += std::chrono::steady_clock::now() - t0_; }
-  void Report(benchmark::State& state, size_t bytes) const {
-    const double per_iteration = total_.count() / double(std::max<int64_t>(state.iterations(), 1));
-    state.counters["x_wc_l"] = per_iteration / wc_;
-    state.counters["peak_MB"] = PeakMegabytes();
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+  Ratio(const std::string& file, size_t bytes) : file_(file), bytes_(bytes) {
+    ResetPeak();
+    base_ = ResidentBytes();
+  }
+  template <typename Body>
+  void Time(Body&& body) {
+    const bool wcFirst = rng_() & 1;
+    if (wcFirst) TimeWc();
+    const auto t0 = Clock::now();
+    body();
+    total_ += Clock::now() - t0;
+    if (!wcFirst) TimeWc();
+  }
+  void Report(benchmark::State& state) const {
+    state.counters["x_wc_l"] = total_.count() / wc_.count();
+    const size_t peak = PeakBytes();
+    state.counters["mem_x_file"] = double(peak > base_ ? peak - base_ : 0) / double(bytes_);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes_));
   }
 
  private:
-  double wc_;
-  std::chrono::steady_clock::time_point t0_;
-  std::chrono::duration<double> total_{0};
+  void TimeWc() {
+    const auto t0 = Clock::now();
+    RunWc(file_);
+    wc_ += Clock::now() - t0;
+  }
+
+  std::string file_;
+  size_t bytes_, base_ = 0;
+  std::mt19937 rng_{5};
+  std::chrono::duration<double> total_{0}, wc_{0};
 };
 
 void BM_WcLines(benchmark::State& state) {
@@ -128,17 +164,15 @@ BENCHMARK(BM_WcLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTim
 // Opens the file again and again; the closing in between is not timed.
 void OpenRepeatedly(benchmark::State& state, TTextScroller& viewer, const std::string& file,
                     size_t bytes) {
-  Ratio ratio(file);
+  Ratio ratio(file, bytes);
   viewer.SetFileName(file);
   for (auto _ : state) {
     viewer.SetIsOpen(false);
-    ratio.Start();
-    viewer.SetIsOpen(true);
-    ratio.Stop();
+    ratio.Time([&] { viewer.SetIsOpen(true); });
     benchmark::DoNotOptimize(viewer.LineCount());
   }
   state.counters["lines"] = viewer.LineCount();
-  ratio.Report(state, bytes);
+  ratio.Report(state);
 }
 
 void BM_OpenText(benchmark::State& state) {
@@ -158,18 +192,18 @@ BENCHMARK(BM_OpenHex)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A search through the whole text that finds nothing: with case (0) and without (1).
 void BM_FindText(benchmark::State& state) {
-  Ratio ratio(TheFiles().text());
   TTextScroller viewer(nullptr);
   viewer.SetFileName(TheFiles().text());
   viewer.SetIsOpen(true);
+  Ratio ratio(TheFiles().text(), kFileSize);
   const uint8_t options = state.range(0) ? 0 : ftMatchCase;
   for (auto _ : state) {
     viewer.MoveCaretTo(0, 0, false);
-    ratio.Start();
-    if (viewer.FindText("gamma_3 index", options)) state.SkipWithError("found");
-    ratio.Stop();
+    ratio.Time([&] {
+      if (viewer.FindText("gamma_3 index", options)) state.SkipWithError("found");
+    });
   }
-  ratio.Report(state, kFileSize);
+  ratio.Report(state);
 }
 BENCHMARK(BM_FindText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""Runs every benchmark program under the given build folder and prints one table of the ratios
+they report: each counter named x_<baseline> (or <what>_x_<baseline>) is a measure divided by a
+baseline timed in the same run."""
+
+import json
+import os
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+# Goals by counter name, and for a few benchmarks by benchmark and counter; ratios without a
+# goal are shown for information.
+GOALS = {
+    "x_qt": 1.0,
+    "x_memcpy": 8.0,
+}
+BENCH_GOALS = {
+    ("BM_OpenText", "x_wc_l"): 3.0,
+    ("BM_OpenText", "mem_x_file"): 1.15,
+}
+RATIO = re.compile(r"^(\w+_)?x_\w+$")
+
+
+def goal_for(name, counter):
+    base = name.split("/")[0]
+    return BENCH_GOALS.get((base, counter), GOALS.get(counter))
+
+
+def run(program):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    result = subprocess.run([str(program), "--benchmark_format=json"], env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    if result.returncode != 0:
+        return None
+    return json.loads(result.stdout)
+
+
+def main():
+    build = Path(sys.argv[1] if len(sys.argv) > 1 else "build")
+    programs = sorted(p for p in build.glob("bench/*/bench_*") if os.access(p, os.X_OK))
+    if not programs:
+        sys.exit(f"no benchmark programs under {build}/bench; build first")
+    rows, failed = [], []
+    for program in programs:
+        report = run(program)
+        if report is None:
+            failed.append(program.name)
+            continue
+        for bench in report.get("benchmarks", []):
+            name = bench["name"].removesuffix("/real_time")
+            for counter, value in bench.items():
+                if isinstance(value, (int, float)) and RATIO.match(counter):
+                    rows.append((program.name, name, counter, value, goal_for(name, counter)))
+    width = max([len(f"{r[1]} {r[2]}") for r in rows] + [len("measure")])
+    print(f"{'program':<16} {'measure':<{width}} {'ratio':>8}  goal")
+    for program, name, counter, value, goal in rows:
+        mark = "" if goal is None else f"<= {goal:g}" + ("" if value <= goal else "  MISSED")
+        print(f"{program:<16} {name + ' ' + counter:<{width}} {value:>8.2f}  {mark}")
+    for name in failed:
+        print(f"{name}: failed", file=sys.stderr)
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
