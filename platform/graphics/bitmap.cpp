@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/base/safefile.h"
 #include "platform/graphics/bmp_codec.h"
 #include "platform/graphics/canvas_painter.h"
 #include "platform/graphics/graphics_error.h"
@@ -106,11 +107,9 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {
+  // Through a temporary file and a rename: a failed write leaves the old picture whole.
   const std::vector<uint8_t> bytes = SaveToBytes();
-  File f(std::fopen(fileName.c_str(), "wb"));
-  if (!f) throw EInvalidGraphic("Cannot create bitmap file " + fileName);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() ||
-      std::fflush(f.get()) != 0) {
+  if (!SafeWriteFile(fileName, std::string(bytes.begin(), bytes.end()))) {
     throw EInvalidGraphic("Cannot write bitmap file " + fileName);
   }
 }

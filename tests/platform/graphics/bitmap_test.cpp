@@ -1,11 +1,14 @@
 #include "platform/graphics/bitmap.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/graphics/graphics_error.h"
@@ -105,6 +108,29 @@ TEST_F(BitmapFiles, SaveLoadRoundTripAndTwentyFourBitLayout) {
   EXPECT_EQ(bytes[54], 255);
   EXPECT_EQ(bytes[55], 200);
   EXPECT_EQ(bytes[56], 0);
+}
+
+TEST_F(BitmapFiles, AFailedSaveLeavesTheOldPictureWhole) {
+  TBitmap small;
+  MakePattern(small);
+  small.SaveToFile(Path("keep.bmp"));
+  std::ifstream oldIn(Path("keep.bmp"), std::ios::binary);
+  const std::string old((std::istreambuf_iterator<char>(oldIn)), {});
+  // A file-size limit below the new picture: the write fails half way.
+  TBitmap big;
+  big.SetSize(400, 400);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved;
+  limit.rlim_cur = 10000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  EXPECT_THROW(big.SaveToFile(Path("keep.bmp")), EInvalidGraphic);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  std::ifstream newIn(Path("keep.bmp"), std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(newIn)), {}), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(BitmapFiles, ImageMagickReadsOurFileAndWritesOnesWeRead) {

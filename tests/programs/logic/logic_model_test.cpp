@@ -184,6 +184,13 @@ TEST_F(LogicModel, PatternSearch) {
   EXPECT_EQ(logic->NextMatch(), 6);
 
   // A new pattern sharing no bit with the old one: the old bits are gone.
+  logic->SetMatchValue("x1x");
+  EXPECT_EQ(logic->MatchMask(), 0b010u);
+  EXPECT_EQ(logic->MatchBits(), 0b010u);
+  logic->SetMatchAdr(0);
+  EXPECT_EQ(logic->NextMatch(), 2);
+
+  // One that overlaps it: only its own bits count.
   logic->SetMatchValue("01x0");
   EXPECT_EQ(logic->MatchMask(), 0b1101u);
   EXPECT_EQ(logic->MatchBits(), 0b0100u);
@@ -192,6 +199,8 @@ TEST_F(LogicModel, PatternSearch) {
 
   // No match: -1 and nothing moves.
   logic->SetMatchValue("1000");
+  EXPECT_EQ(logic->MatchMask(), 0b1111u);
+  EXPECT_EQ(logic->MatchBits(), 0b1000u);
   logic->SetMatchAdr(7);
   logic->SetPointerPos(30);
   EXPECT_EQ(logic->NextMatch(), -1);

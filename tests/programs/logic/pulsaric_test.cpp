@@ -153,6 +153,20 @@ TEST_F(Pulsaric, FileBytesBecomeBigEndianSamples) {
   EXPECT_EQ(LogAna->Caption(), "Vantreo Logic Analyzer Demo [raw.bin]");
 }
 
+TEST_F(Pulsaric, RandomSamplesReachEveryChannelOfThirtyTwoBits) {
+  display->SetLogSize(TLogSize::Size32);
+  for (int i = 0; i < display->BufferCount(); ++i) display->WriteSample(i, 0);
+  BufferFill->RandomBtnClick(nullptr);
+  uint32_t everHigh = 0, everLow = 0;
+  for (int i = 0; i < display->BufferCount(); ++i) {
+    everHigh |= display->ReadSample(i);
+    everLow |= ~display->ReadSample(i);
+  }
+  EXPECT_EQ(everHigh, 0xFFFFFFFFu);
+  EXPECT_EQ(everLow, 0xFFFFFFFFu);
+  EXPECT_EQ(LogAna->Caption(), std::string(kLogicCaption) + " [random]");
+}
+
 TEST_F(Pulsaric, SavingAsksBeforeOverwritingAndARefusedFileKeepsTheCaption) {
   const std::string file = File("old.psr", "old");
   dialogs.Answer(mrOk, file);
