@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/forms/msgbox.h"
 #include "platform/forms/qtglue.h"
@@ -60,11 +61,16 @@ void TApplication::Idle() {
       done = done && more;
     }
   });
-  if (done && !FTerminated) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  // A wake asked for before this wait counts even when its event cannot arrive here: a loop
+  // nested in a posted message's handler does not get further posted events.
+  const bool woken = std::exchange(FWakePending, false);
+  if (done && !woken && !FTerminated)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void TApplication::Wake() {
   // An empty event ends a wait for the next message, so the loops look at their end conditions.
+  FWakePending = true;
   if (QCoreApplication::instance() != nullptr) {
     QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::User));
   }

@@ -83,6 +83,7 @@ class TApplication : public TComponent {
   std::string FHint;
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
+  bool FWakePending = false;  // a loop's end condition changed since the last wait
   template <class E>
   struct Handlers {
     int next = 1;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -341,6 +342,32 @@ TEST_F(ControlsTest, TimerKeepsFiringWhileAModalFormRuns) {
   KillTimer(id);
   EXPECT_GE(ticks, 3);
   EXPECT_FALSE(dialog.Visible());
+}
+
+TEST_F(ControlsTest, AModalFormOpenedByAPostedMessageEndsOnItsOwnResult) {
+  // A modal loop inside a posted message's handler gets no further posted events, so the wake
+  // that its result sends cannot arrive; the loop must not wait for some later event anyway.
+  struct Opener : Probe {
+    using Probe::Probe;
+    TModalResult result = mrNone;
+    std::chrono::steady_clock::duration took{};
+    void WndProc(TMessage& m) override {
+      if (m.Msg != WM_USER + 50) return Probe::WndProc(m);
+      TForm dialog(nullptr);
+      dialog.OnShow = [&dialog](TObject*) { dialog.SetModalResult(mrOk); };
+      // The later event a waiting loop would need: without it, it would wait for good.
+      const uintptr_t later = SetTimer(10000, [] {});
+      const auto start = std::chrono::steady_clock::now();
+      result = dialog.ShowModal();
+      took = std::chrono::steady_clock::now() - start;
+      KillTimer(later);
+    }
+  };
+  auto* p = Put<Opener>(form, "p", Bounds(0, 0, 20, 20), clRed);
+  PostMessage(p->Handle(), WM_USER + 50, 0, 0);
+  Pump();
+  EXPECT_EQ(p->result, mrOk);
+  EXPECT_LT(p->took, std::chrono::seconds(5));
 }
 
 TEST_F(ControlsTest, ExceptionInAMouseHandlerIsShownAndInputGoesOn) {
