@@ -4,7 +4,7 @@
 // demo form with its button and compares it with its image before closing it (a second form
 // that a demo form opens with a button likewise), and ends the program through its exit button. Run
 // under xvfb-run; exit code 0 = all held, 2 = no X server.
-//   demo_screen_check [screenshot.png]
+//   demo_screen_check [screenshot.png [folder for a grab of every demo form]]
 
 #include <QApplication>
 #include <QCursor>
@@ -138,6 +138,8 @@ int main(int argc, char** argv) {
   Application->CreateForm(MainForm);
   Application->CreateForm(AboutBox);
   const std::string shotFile = argc > 1 ? argv[1] : "";
+  static std::string formShots;
+  formShots = argc > 2 ? argv[2] : "";
 
   QImage shot;
   std::vector<XStep> steps = {
@@ -184,7 +186,12 @@ int main(int argc, char** argv) {
                        // A form that animates: what its last ticks drew reaches the screen
                        // before the grab, so grab and image show one state.
                        Application->ProcessMessages();
-                       return SameAsFormImage(GrabClient(f), f);
+                       const QImage grab = GrabClient(f);
+                       if (!formShots.empty()) {
+                         grab.save(
+                             QString::fromStdString(formShots + "/" + info.ClassName + ".png"));
+                       }
+                       return SameAsFormImage(grab, f);
                      },
                      [] { ModalForm()->Close(); }});
     for (const TSecondForm& second : kSecondForms) {
