@@ -72,6 +72,13 @@ void TDigit::SetCell(const TRect& Rect, TColor BackColour) {
   character_ = 0;
   overlay_ = 0;
   seg_colour_ = 0;
+  italic_ = false;
+  drawn_ = false;
+}
+
+bool TDigit::Shows(char Ch, char Ch2, bool Italic, TColor SegColour) const {
+  return drawn_ && character_ == UpperAscii(Ch) && overlay_ == Ch2 && italic_ == Italic &&
+         seg_colour_ == SegColour;
 }
 
 void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegColour) {
@@ -79,6 +86,8 @@ void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegCol
   character_ = Ch;
   overlay_ = Ch2;
   seg_colour_ = SegColour;
+  italic_ = Italic;
+  drawn_ = true;
 
   Canvas.StretchDraw(cell_, &Glyphs().Get(Ch, Ch2, Italic, SegColour, back_colour_));
 }
@@ -110,6 +119,25 @@ void TDigDisplay::SetText(const std::string& Text, TCanvas& Canvas, TColor SegCo
     DrawDigit(ch, ch2, c, Canvas, SegColour);
     ++c;
   } while (i < text.size() && c <= Count());
+}
+
+TRect TDigDisplay::UpdateText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
+  const std::string text = Text.empty() ? std::string(8, ' ') : Text;
+  text_ = text;
+  TRect drawn{};
+  size_t i = 0;
+  int c = 1;
+  do {
+    const char ch = text[i++];
+    char ch2 = 0;
+    if (i < text.size() && IsSeparator(text[i])) ch2 = text[i++];
+    if (c <= Count() && !cells_[c - 1]->Shows(ch, ch2, Italic, SegColour)) {
+      DrawDigit(ch, ch2, c, Canvas, SegColour);
+      UnionRect(drawn, drawn, NormalizeRect(cells_[c - 1]->CellRect()));
+    }
+    ++c;
+  } while (i < text.size() && c <= Count());
+  return drawn;
 }
 
 void TDigDisplay::DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour) {

@@ -21,6 +21,9 @@ class TDigit {
   // cell. Characters outside the segment font draw nothing over the background.
   void Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegColour);
 
+  // Whether the cell holds exactly what Draw(Ch, Ch2, ..., Italic, SegColour) would put there.
+  bool Shows(char Ch, char Ch2, bool Italic, TColor SegColour) const;
+
   const TRect& CellRect() const { return cell_; }
   TColor BackColour() const { return back_colour_; }
   char Character() const { return character_; }
@@ -33,6 +36,8 @@ class TDigit {
   char character_ = 0;
   TColor seg_colour_ = 0;
   char overlay_ = 0;
+  bool italic_ = false;
+  bool drawn_ = false;
 };
 
 class TDigDisplay {
@@ -43,6 +48,10 @@ class TDigDisplay {
   // what they showed. GetText returns the first 10 characters.
   void SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour);
   std::string GetText() const { return text_; }
+  // As SetText, but cells that already show their new character (drawn since the last Layout,
+  // for an owner that keeps the cells' pixels) are left alone. Returns the area drawn, empty
+  // when no cell changed.
+  TRect UpdateText(const std::string& Text, TCanvas& Canvas, TColor SegColour);
   // Draws into cell Index (1..Count); other indices are ignored.
   void DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour);
 

@@ -33,3 +33,14 @@ bool ShowReadout(TDigDisplay& Readout, const std::string& Text, TCanvas& Canvas,
   Readout.SetText(Text, Canvas, Colour);
   return true;
 }
+
+TRect UpdateReadout(TDigDisplay& Readout, const std::string& Text, TCanvas& Canvas, TColor Colour,
+                    bool Force) {
+  if (!Force) return Readout.UpdateText(Text, Canvas, Colour);
+  Readout.SetText(Text, Canvas, Colour);
+  TRect drawn{};
+  for (int i = 1; i <= Readout.Count(); ++i) {
+    UnionRect(drawn, drawn, NormalizeRect(Readout.Cell(i)->CellRect()));
+  }
+  return drawn;
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/graphics/colors.h"
+#include "platform/graphics/geometry.h"
 
 class TCanvas;
 class TDigDisplay;
@@ -18,3 +19,9 @@ std::string RoundMeterReadoutText(double Shown, bool DispFixPnt, double ValueSta
 // Returns whether it drew.
 bool ShowReadout(TDigDisplay& Readout, const std::string& Text, TCanvas& Canvas, TColor Colour,
                  bool Force);
+
+// The same for an owner that keeps the readout's pixels between calls: only the cells whose
+// character changed are drawn (every cell with Force). Returns the area drawn, empty when nothing
+// was.
+TRect UpdateReadout(TDigDisplay& Readout, const std::string& Text, TCanvas& Canvas, TColor Colour,
+                    bool Force);

@@ -13,6 +13,7 @@
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
 #include "library/instruments/common/scale.h"
+#include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
 #include "platform/forms/messages.h"
 #include "platform/graphics/font.h"
@@ -130,10 +131,15 @@ class TPanelMeter : public TOrvaneBase {
   virtual void RangeEndChanged();
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
   void KeepLimitsInRange();
-  // The moving parts over the static image in WorkBitmap, before the LEDs.
+  // The moving parts over the static image in WorkBitmap, before the LEDs; Work is clipped to
+  // the area being recomposed.
   virtual void DrawMovingParts(TCanvas& Work) = 0;
-  // Refreshes what else follows the shown value (a readout); true when the redraw is forced.
-  virtual bool FollowShownValue(bool Force) { return Force; }
+  // The area in which the moving parts differ after the pointer moved from OldPointer to
+  // pointer_pos_ and the peak from OldPeak to peak_pos_.
+  virtual TRect MovedArea(int OldPointer, int OldPeak) const = 0;
+  // Refreshes what else follows the shown value (a readout; all of it with Force) in the static
+  // image; returns the area it redrew.
+  virtual TRect FollowShownValue(bool /*Force*/) { return TRect{}; }
   // The peak step runs after the limit events instead of before them.
   bool limits_before_peak_ = false;
   // The LEDs: centre and radius set by Paint.
@@ -167,8 +173,11 @@ class TPanelMeter : public TOrvaneBase {
   void BlinkTick();
   void DrawLed(int Index);
   void RepairLogRange();
-  void Compose();
+  // Static image, moving parts and LEDs composed in Area of the work image and copied to the
+  // screen.
+  void Compose(const TRect& Area);
 
+  TUpdateArea update_area_;
   const double bound_;
   const bool from_end_;
   TInstrumentTicks ticks_;
@@ -194,9 +203,13 @@ class TMeterPanelH : public TPanelMeter {
  protected:
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
+  TRect MovedArea(int OldPointer, int OldPeak) const override;
 
  private:
   void DrawScale(TCanvas& Canvas, int TickTop);
+  // The pointer's and the peak pointer's triangles at a place along the scale.
+  void PointerAt(int X, TPoint (&Corners)[3]) const;
+  void PeakAt(int X, TPoint (&Corners)[3]) const;
   string32 caption_ = "Panel Meter";
   TRect scale_rect_;
   int baseline_ = 0;
@@ -278,7 +291,8 @@ class TMeterPanelV : public TPanelMeter {
  protected:
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
-  bool FollowShownValue(bool Force) override;
+  TRect MovedArea(int OldPointer, int OldPeak) const override;
+  TRect FollowShownValue(bool Force) override;
   void RangeStartChanged() override;
   void RangeEndChanged() override;
 
@@ -288,6 +302,11 @@ class TMeterPanelV : public TPanelMeter {
   void DrawTextBand(TCanvas& Canvas, const TRect& Band, const std::string& Text);
   void DrawLedColumn(TCanvas& Work) const;
   void DrawZoneBar(TCanvas& Work) const;
+  // The pointer's and the peak pointer's triangles at a row of the scale.
+  void PointerAt(int Y, TPoint (&Corners)[3]) const;
+  void PeakAt(int Y, TPoint (&Corners)[3]) const;
+  // The rows of the bar from Top to Bottom (inclusive, in any order), across its width.
+  TRect BarRows(int Top, int Bottom) const;
   TColor Dimmed(TColor Colour) const;
 
   std::unique_ptr<TDigDisplay> readout_;

@@ -180,17 +180,45 @@ void TMeterPanelH::DrawScale(TCanvas& c, int TickTop) {
   }
 }
 
-void TMeterPanelH::DrawMovingParts(TCanvas& Work) {
+void TMeterPanelH::PointerAt(int X, TPoint (&Corners)[3]) const {
   const int p = half_width_;
-  const int x = pointer_pos_;
   const int bottom = scale_rect_.Bottom;
-  Work.Brush()->SetColor(col_pointer_);
-  const TPoint pointer[3] = {{x, baseline_ + 1 - 3 * p}, {x - p, bottom}, {x + p, bottom}};
-  Work.Polygon(std::span(pointer, 3));
-  if (pointer_.PeakMode == ppNone) return;
-  const int px = peak_pos_;
+  Corners[0] = {X, baseline_ + 1 - 3 * p};
+  Corners[1] = {X - p, bottom};
+  Corners[2] = {X + p, bottom};
+}
+
+void TMeterPanelH::PeakAt(int X, TPoint (&Corners)[3]) const {
+  const int p = half_width_;
   const int base = peak_top_ - (15 * p) / 10;
-  const TPoint peak[3] = {{px, peak_top_}, {px - p, base}, {px + p, base}};
+  Corners[0] = {X, peak_top_};
+  Corners[1] = {X - p, base};
+  Corners[2] = {X + p, base};
+}
+
+void TMeterPanelH::DrawMovingParts(TCanvas& Work) {
+  TPoint corners[3];
+  PointerAt(pointer_pos_, corners);
+  Work.Brush()->SetColor(col_pointer_);
+  Work.Polygon(corners);
+  if (pointer_.PeakMode == ppNone) return;
+  PeakAt(peak_pos_, corners);
   Work.Brush()->SetColor(col_peak_ptr_);
-  Work.Polygon(std::span(peak, 3));
+  Work.Polygon(corners);
+}
+
+TRect TMeterPanelH::MovedArea(int OldPointer, int OldPeak) const {
+  TRect area{};
+  TPoint corners[3];
+  PointerAt(OldPointer, corners);
+  UnionRect(area, area, PolygonBox(corners));
+  PointerAt(pointer_pos_, corners);
+  UnionRect(area, area, PolygonBox(corners));
+  if (pointer_.PeakMode != ppNone) {
+    PeakAt(OldPeak, corners);
+    UnionRect(area, area, PolygonBox(corners));
+    PeakAt(peak_pos_, corners);
+    UnionRect(area, area, PolygonBox(corners));
+  }
+  return area;
 }

@@ -247,6 +247,7 @@ void TPanelMeter::BlinkTick() {
 
 void TPanelMeter::BeginPaint() {
   painted_ = true;
+  update_area_.Reset();
   if (scale_.NonLinear) {
     RepairLogRange();
   } else if (!(scale_.End - scale_.Start >= 0.01)) {
@@ -285,28 +286,38 @@ void TPanelMeter::UpdatePointer(bool Force) {
 
   const int pointer = ValueToPixel(pointer_.Pinned(s, scale_.Start, scale_.End));
   const int peak = pointer_.PeakMode == ppNone ? peak_pos_ : ValueToPixel(pointer_.PeakValue);
-  Force = FollowShownValue(Force);
-  if (!Force && pointer == pointer_pos_ && peak == peak_pos_) return;
+  const TRect followed = FollowShownValue(Force);
+  if (!Force && IsRectEmpty(followed) && pointer == pointer_pos_ && peak == peak_pos_) return;
+  const int old_pointer = pointer_pos_, old_peak = peak_pos_;
   pointer_pos_ = pointer;
   peak_pos_ = peak;
-  Compose();
+  TRect changed = MovedArea(old_pointer, old_peak);
+  UnionRect(changed, changed, followed);
+  // A flashing mark on the screen goes into the area, so that the copy wipes it before it is
+  // drawn again.
+  if (marks_.EndVisible()) UnionRect(changed, changed, marks_.EndLabelRect);
+  if (marks_.StartVisible()) UnionRect(changed, changed, marks_.StartLabelRect);
+  Compose(update_area_.Next(ClientRect(), TRect{}, changed, Force));
 }
 
-void TPanelMeter::Compose() {
+void TPanelMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  const TRect client = ClientRect();
-  work.CopyRect(client, FrameBitmap->Canvas(), client);
+  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
+  work.SelectClipRect(Area);
   work.Pen()->SetStyle(psClear);
   work.Pen()->SetMode(pmCopy);
   work.Brush()->SetStyle(bsSolid);
   DrawMovingParts(work);
   if (led_enable_) {
     for (int i = 0; i < 2; ++i) {
+      TRect led;
+      if (!IntersectRect(led, LedCircleBox(led_centre_[i], led_radius_), Area)) continue;
       DrawRoundLed(work, led_centre_[i], led_radius_, LedColour(leds_[i].Colour, leds_[i].Shows()));
     }
   }
+  work.RemoveClip();
   TCanvas& screen = *Canvas();
-  screen.CopyRect(client, &work, client);
+  screen.CopyRect(Area, &work, Area);
   marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
                    pointer_.UnderRange);
 }

@@ -186,11 +186,11 @@ std::string TMeterPanelV::ReadoutText(double Shown, double ValueStart, double Va
 std::string TMeterPanelV::ReadoutShows() const { return readout_->GetText(); }
 int TMeterPanelV::ReadoutCells() const { return readout_->Count(); }
 
-bool TMeterPanelV::FollowShownValue(bool Force) {
-  if (!disp_enable_) return Force;
+TRect TMeterPanelV::FollowShownValue(bool Force) {
+  if (!disp_enable_) return TRect{};
   const std::string text =
       ReadoutText(pointer_.ShownValue, scale_.Start, scale_.End, disp_fix_pnt_);
-  return ShowReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force) || Force;
+  return UpdateReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force);
 }
 
 // ---- Paint ----
@@ -423,22 +423,76 @@ TColor TMeterPanelV::Dimmed(TColor Colour) const {
   return static_cast<TColor>(static_cast<uint32_t>(Colour) & static_cast<uint32_t>(col_and_));
 }
 
-void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
+void TMeterPanelV::PointerAt(int Y, TPoint (&Corners)[3]) const {
   const int hp = half_height_;
+  const int x = strip_.Left - 2;
+  Corners[0] = {strip_.Right + 8, Y};
+  Corners[1] = {x, Y - hp};
+  Corners[2] = {x, Y + hp};
+}
+
+void TMeterPanelV::PeakAt(int Y, TPoint (&Corners)[3]) const {
+  const int hp = half_height_;
+  const int x = face_.Right - 2;
+  Corners[0] = {x - hp, Y};
+  Corners[1] = {x, Y - hp};
+  Corners[2] = {x, Y + hp};
+}
+
+void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
+  TPoint corners[3];
   if (pointer_.PeakMode != ppNone && meter_style_ != TMeterStyle::LedBar) {
-    const int x = face_.Right - 2, y = peak_pos_;
-    const TPoint peak[3] = {{x - hp, y}, {x, y - hp}, {x, y + hp}};
+    PeakAt(peak_pos_, corners);
     Work.Brush()->SetColor(col_peak_ptr_);
-    Work.Polygon(std::span(peak, 3));
+    Work.Polygon(corners);
   }
   if (meter_style_ != TMeterStyle::BarGraph) {
-    const int x = strip_.Left - 2, y = pointer_pos_;
-    const TPoint pointer[3] = {{strip_.Right + 8, y}, {x, y - hp}, {x, y + hp}};
+    PointerAt(pointer_pos_, corners);
     Work.Brush()->SetColor(col_pointer_);
-    Work.Polygon(std::span(pointer, 3));
+    Work.Polygon(corners);
   }
   if (meter_style_ == TMeterStyle::LedBar) DrawLedColumn(Work);
   if (meter_style_ == TMeterStyle::BarGraph) DrawZoneBar(Work);
+}
+
+TRect TMeterPanelV::BarRows(int Top, int Bottom) const {
+  return TRect{bar_.Left - 1, std::min(Top, Bottom) - 1, bar_.Right + 1, std::max(Top, Bottom) + 2};
+}
+
+// The column's LEDs change where the pointer's row passed their lower edge and where the peak
+// left or entered one; the bar's zones change between the pointer's old and new rows.
+TRect TMeterPanelV::MovedArea(int OldPointer, int OldPeak) const {
+  TRect area{};
+  TPoint corners[3];
+  if (pointer_.PeakMode != ppNone && meter_style_ != TMeterStyle::LedBar) {
+    PeakAt(OldPeak, corners);
+    UnionRect(area, area, PolygonBox(corners));
+    PeakAt(peak_pos_, corners);
+    UnionRect(area, area, PolygonBox(corners));
+  }
+  if (meter_style_ != TMeterStyle::BarGraph) {
+    PointerAt(OldPointer, corners);
+    UnionRect(area, area, PolygonBox(corners));
+    PointerAt(pointer_pos_, corners);
+    UnionRect(area, area, PolygonBox(corners));
+  }
+  if (meter_style_ == TMeterStyle::BarGraph && OldPointer != pointer_pos_) {
+    UnionRect(area, area, BarRows(OldPointer, pointer_pos_));
+  }
+  if (meter_style_ == TMeterStyle::LedBar) {
+    // One LED's height and a row to spare.
+    const int led = (bar_.Bottom - bar_.Top) / std::max(led_zahl_, 1) + 2;
+    if (OldPointer != pointer_pos_) {
+      UnionRect(
+          area, area,
+          BarRows(std::min(OldPointer, pointer_pos_) - led, std::max(OldPointer, pointer_pos_)));
+    }
+    if (pointer_.PeakMode != ppNone && OldPeak != peak_pos_) {
+      UnionRect(area, area, BarRows(OldPeak - led, OldPeak + led));
+      UnionRect(area, area, BarRows(peak_pos_ - led, peak_pos_ + led));
+    }
+  }
+  return area;
 }
 
 void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
@@ -448,9 +502,15 @@ void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
   const int hb = bar_.Bottom - bar_.Top;
   const int count = std::max(led_zahl_, 1);
   const bool peak = pointer_.PeakMode != ppNone;
+  // Only the LEDs in the area being recomposed.
+  const TRect clip = Work.ClipRect();
   int lower = bar_.Bottom;
   for (int j = 1; j <= count; ++j) {
     const int top = bar_.Bottom - static_cast<int>(Round(double(hb) / count * j));
+    if (std::max(top, lower) <= clip.Top || std::min(top, lower) >= clip.Bottom) {
+      lower = top;
+      continue;
+    }
     const TColor colour = lower <= y_mid_ ? col_max_ : lower <= y_min_ ? col_mid_ : col_min_;
     const bool lit = pointer_pos_ <= lower || (peak && top <= peak_pos_ && peak_pos_ < lower);
     Work.Brush()->SetColor(lit ? colour : Dimmed(colour));

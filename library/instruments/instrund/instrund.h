@@ -18,6 +18,7 @@
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
 #include "library/instruments/common/scale.h"
+#include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
 #include "platform/forms/messages.h"
 
@@ -239,7 +240,10 @@ class TRoundMeter : public TOrvaneBase {
   void RepairLogRange();
   void DrawDial();
   double PointerAngle() const;
-  void Compose();
+  // Static image, pointers and LEDs composed in Area of the work image and copied to the screen.
+  void Compose(const TRect& Area);
+  // The box of the pointers as they stand now.
+  TRect PointerBox() const;
 
   const double sweep_;
   const int auto_minor_below_;
@@ -249,6 +253,7 @@ class TRoundMeter : public TOrvaneBase {
   TScaleRange scale_{0, 100};
   TLimitEvents limit_events_;
   TLimitMarks marks_;
+  TUpdateArea update_area_;
   TMeterLed leds_[2];
   Band bands_[3] = {{0, 10}, {50, 75}, {75, 100}};
 
@@ -511,7 +516,9 @@ class TMeter360 : public TOrvaneBase {
   void BlinkTick();
   void DrawRing(TCanvas& Canvas, int Index, int Inner, int Outer, bool LabelsInside);
   void DrawLedSockets(TCanvas& Canvas);
-  void Compose();
+  TRect LedBox(int Index) const;
+  // Static image, pointers and LEDs composed in Area of the work image and copied to the screen.
+  void Compose(const TRect& Area);
 
   TInstrumentTicks ticks_;
   TPointerModel pointers_[2];
@@ -531,6 +538,7 @@ class TMeter360 : public TOrvaneBase {
   int triangle_size_ = 0;
   TPointerShape pointer_shapes_[2];
   TPointerShape peak_shape_;
+  TUpdateArea update_area_;
   bool painted_ = false;
   bool layout_valid_ = false;
 };

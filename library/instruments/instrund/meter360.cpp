@@ -261,6 +261,7 @@ void TMeter360::WndProc(TMessage& Message) {
 void TMeter360::Paint() {
   TOrvaneBase::Paint();
   painted_ = true;
+  update_area_.Reset();
   for (int i = 0; i < 2; ++i) {
     TScaleRange& range = scales_[i].range;
     if (range.NonLinear) {
@@ -433,13 +434,21 @@ void TMeter360::UpdatePointer(bool Force) {
     Turn(pointer_shapes_[i].base, pointer_shapes_[i].poly, pivot_, angles[i]);
   }
   if (peak) Turn(peak_shape_.base, peak_shape_.poly, pivot_, peak_angle);
-  Compose();
+  TRect box = PolygonBox(pointer_shapes_[0].poly);
+  UnionRect(box, box, PolygonBox(pointer_shapes_[1].poly));
+  if (peak) UnionRect(box, box, PolygonBox(peak_shape_.poly));
+  Compose(update_area_.Next(ClientRect(), box, TRect{}, Force));
 }
 
-void TMeter360::Compose() {
+TRect TMeter360::LedBox(int Index) const {
+  if (Index < 2) return LedCircleBox(led_centre_[Index], led_radius_);
+  return PolygonBox(TTriangleLed(led_centre_[Index], triangle_size_, Index == 3).Corners);
+}
+
+void TMeter360::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  const TRect client = ClientRect();
-  work.CopyRect(client, FrameBitmap->Canvas(), client);
+  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
+  work.SelectClipRect(Area);
   work.Pen()->SetStyle(psClear);
   work.Pen()->SetMode(pmCopy);
   work.Brush()->SetStyle(bsSolid);
@@ -452,7 +461,9 @@ void TMeter360::Compose() {
     work.Polygon(std::span(peak_shape_.poly, 3));
   }
   for (int i = 0; i < 4; ++i) {
-    if (LedShown(i)) DrawLedInto(work, i);
+    TRect led;
+    if (LedShown(i) && IntersectRect(led, LedBox(i), Area)) DrawLedInto(work, i);
   }
-  Canvas()->CopyRect(client, &work, client);
+  work.RemoveClip();
+  Canvas()->CopyRect(Area, &work, Area);
 }

@@ -35,6 +35,7 @@ void TRoundMeter::DrawDial() {
     scale_.End = scale_.Start + 1;
   }
   c.SetFont(Font());
+  update_area_.Reset();
   layout_valid_ = DrawDialFace(c);
   c.RemoveClip();
   marks_.Reset();

@@ -363,14 +363,15 @@ void TRoundMeter::UpdatePointer(bool Force) {
 
   pointer_.StepPeak(s, scale_.Start, scale_.End);
 
+  TRect readout{};
   if (disp_enable_) {
     const std::string text = RoundMeterReadoutText(s, disp_fix_pnt_, scale_.Start, scale_.End);
-    if (ShowReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force)) Force = true;
+    readout = UpdateReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, Force);
   }
 
   const double angle = PointerAngle();
   const double peak_angle = scale_.Angle(pointer_.PeakValue, direction_ * sweep_);
-  if (!Force) {
+  if (!Force && IsRectEmpty(readout)) {
     const bool pointer_moved = RotatePoint(pivot_, pointer_base_[0], angle) != pointer_poly_[0];
     const bool peak_moved = pointer_.PeakMode != ppNone &&
                             RotatePoint(pivot_, peak_base_[0], peak_angle) != peak_poly_[0];
@@ -378,14 +379,26 @@ void TRoundMeter::UpdatePointer(bool Force) {
   }
   Turn(pointer_base_, pointer_poly_, pivot_, angle);
   if (pointer_.PeakMode != ppNone) Turn(peak_base_, peak_poly_, pivot_, peak_angle);
-  Compose();
+  // Besides the pointers' old and new places and the readout cells that changed, a flashing mark
+  // on the screen goes into the area, so that the copy wipes it before it is drawn again.
+  TRect changed = readout;
+  if (marks_.EndVisible()) UnionRect(changed, changed, marks_.EndLabelRect);
+  if (marks_.StartVisible()) UnionRect(changed, changed, marks_.StartLabelRect);
+  Compose(update_area_.Next(ClientRect(), PointerBox(), changed, Force));
 }
 
-void TRoundMeter::Compose() {
+TRect TRoundMeter::PointerBox() const {
+  TRect box = PolygonBox(pointer_poly_);
+  if (pointer_.PeakMode != ppNone) UnionRect(box, box, PolygonBox(peak_poly_));
+  return box;
+}
+
+void TRoundMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  const TRect client = ClientRect();
-  work.CopyRect(client, FrameBitmap->Canvas(), client);
-  if (clip_to_face_) work.SelectClipRect(face_clip_);
+  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
+  TRect clip = Area;
+  if (clip_to_face_) IntersectRect(clip, clip, face_clip_);
+  work.SelectClipRect(clip);
   work.Pen()->SetStyle(psClear);
   work.Pen()->SetMode(pmCopy);
   work.Brush()->SetStyle(bsSolid);
@@ -395,13 +408,16 @@ void TRoundMeter::Compose() {
     work.Brush()->SetColor(col_peak_ptr_);
     Polygon3(work, peak_poly_);
   }
-  work.RemoveClip();
   if (led_enable_) {
-    DrawLedInto(work, 0);
-    DrawLedInto(work, 1);
+    work.SelectClipRect(Area);
+    for (int i = 0; i < 2; ++i) {
+      TRect led;
+      if (IntersectRect(led, LedCircleBox(led_centre_[i], led_radius_), Area)) DrawLedInto(work, i);
+    }
   }
+  work.RemoveClip();
   TCanvas& screen = *Canvas();
-  screen.CopyRect(client, &work, client);
+  screen.CopyRect(Area, &work, Area);
   marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
                    pointer_.UnderRange);
 }

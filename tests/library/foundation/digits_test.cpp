@@ -218,4 +218,34 @@ TEST_F(DigitTest, RowDrawsLitSegmentsWhereTheTablesPutThem) {
       ASSERT_EQ(Canvas().Pixels(x, y), before.Canvas()->Pixels(x, y)) << x << "," << y;
 }
 
+// Cells whose character, overlay, style and colour stay keep their pixels: a mark put over one
+// survives an update that does not change it, and is drawn over once it changes.
+TEST_F(DigitTest, UpdateDrawsOnlyTheCellsThatChange) {
+  TDigDisplay row;
+  row.Layout(Rect(0, 0, 320, 100), 4, kBack);
+  const auto mark = [&](int cell) { Canvas().SetPixels(cell * 80 + 1, 1, kUntouched); };
+  const auto marked = [&](int cell) { return Canvas().Pixels(cell * 80 + 1, 1) == kUntouched; };
+  // After a layout every cell is drawn.
+  EXPECT_EQ(row.UpdateText("12.5", Canvas(), kSeg), Rect(0, 0, 240, 100));
+  for (int cell = 0; cell < 3; ++cell) mark(cell);
+  EXPECT_EQ(row.UpdateText("13.5", Canvas(), kSeg), Rect(80, 0, 160, 100));
+  EXPECT_EQ(row.GetText(), "13.5");
+  EXPECT_TRUE(marked(0));
+  EXPECT_FALSE(marked(1));
+  EXPECT_TRUE(marked(2));
+  EXPECT_EQ(LitMask(80, false), SegmentMaskOf('3') | SegmentMaskOf('.'));
+  EXPECT_TRUE(IsRectEmpty(row.UpdateText("13.5", Canvas(), kSeg)));
+  // A new overlay, colour or style is a change; lower case is the same character.
+  EXPECT_EQ(row.UpdateText("13,5", Canvas(), kSeg), Rect(80, 0, 160, 100));
+  EXPECT_EQ(row.UpdateText("13,5", Canvas(), clRed), Rect(0, 0, 240, 100));
+  row.Italic = true;
+  EXPECT_EQ(row.UpdateText("13,5", Canvas(), clRed), Rect(0, 0, 240, 100));
+  row.Italic = false;
+  row.UpdateText("a", Canvas(), kSeg);
+  EXPECT_TRUE(IsRectEmpty(row.UpdateText("A", Canvas(), kSeg)));
+  // A new layout forgets what the cells showed.
+  row.Layout(Rect(0, 0, 320, 100), 4, kBack);
+  EXPECT_EQ(row.UpdateText("A", Canvas(), kSeg), Rect(0, 0, 80, 100));
+}
+
 }  // namespace

@@ -119,6 +119,9 @@ std::vector<Case> Cases() {
           m.SetMeterStyle(style);
           m.SetValueMin(-4);
           m.SetValueMid(6);
+          // The readout's cells widen the area of every update; the LED column is also tried
+          // without it.
+          m.SetDispEnable(style != TMeterStyle::LedBar);
         },
         [](TMeterPanelV& m, double v) { m.SetValue(v); }, kSwing));
   }

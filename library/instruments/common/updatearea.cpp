@@ -1,0 +1,30 @@
+#include "library/instruments/common/updatearea.h"
+
+#include <algorithm>
+
+TRect PolygonBox(std::span<const TPoint> Points) {
+  if (Points.empty()) return TRect{};
+  TRect box{Points[0].X, Points[0].Y, Points[0].X, Points[0].Y};
+  for (const TPoint& p : Points) {
+    box.Left = std::min(box.Left, p.X);
+    box.Top = std::min(box.Top, p.Y);
+    box.Right = std::max(box.Right, p.X);
+    box.Bottom = std::max(box.Bottom, p.Y);
+  }
+  InflateRect(box, 1, 1);
+  ++box.Right;
+  ++box.Bottom;
+  return box;
+}
+
+TRect TUpdateArea::Next(const TRect& Client, const TRect& Now, const TRect& Changed, bool Whole) {
+  TRect area = Client;
+  if (!Whole && !whole_) {
+    UnionRect(area, before_, Now);
+    UnionRect(area, area, Changed);
+    IntersectRect(area, area, Client);
+  }
+  before_ = Now;
+  whole_ = false;
+  return area;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The area a value update recomposes. An instrument that composes its moving parts over a static
+// image redraws, after the first full composition, only where the moving parts were and where
+// they are now, plus what changed in the static image; everything else keeps its pixels on the
+// screen, and only that area is handed to the window.
+
+#include <span>
+
+#include "platform/graphics/geometry.h"
+
+// The pixels a filled polygon can cover (its corners' box, a pixel to spare on every side).
+TRect PolygonBox(std::span<const TPoint> Points);
+
+class TUpdateArea {
+ public:
+  // The static image or the layout changed: the next composition covers the whole control.
+  void Reset() { whole_ = true; }
+  // The area to recompose for moving parts now covering Now, with Changed redrawn in the static
+  // image: the whole Client after a Reset or when Whole, else Now, Changed and what the moving
+  // parts covered before, within Client. Records Now as what they cover.
+  TRect Next(const TRect& Client, const TRect& Now, const TRect& Changed, bool Whole);
+
+ private:
+  TRect before_;
+  bool whole_ = true;
+};
