@@ -222,21 +222,31 @@ void TGaugeGp::DrawSegments(bool Vertical) {
   const int lit = static_cast<int>(std::min<int64_t>(Round(double(fill) / pitch), fitting));
   if (lit == last_drawn_) return;
   TCanvas& c = *Canvas();
+  const TColor unlit_outline = segm_border_ ? col_border_ : ColBack();
+  // Each segment as its outline and its inside: the pixels a one-pixel pen's Rectangle draws,
+  // without the general shape path.
   for (int k = 0; k < fitting; ++k) {
-    if (k < lit) {
-      c.Pen()->SetColor(segm_color_);
-      c.Brush()->SetColor(segm_color_);
-    } else {
-      c.Pen()->SetColor(segm_border_ ? col_border_ : ColBack());
-      c.Brush()->SetColor(ColBack());
-    }
+    TRect r;
     if (Vertical) {
       const int top = a.Bottom - k * pitch - segm_width_;
-      c.Rectangle(a.Left, top, a.Right, top + segm_width_);
+      r = NormalizeRect(Rect(a.Left, top, a.Right, top + segm_width_));
     } else {
       const int left = a.Left + k * pitch;
-      c.Rectangle(left, a.Top, left + segm_width_, a.Bottom);
+      r = NormalizeRect(Rect(left, a.Top, left + segm_width_, a.Bottom));
     }
+    if (IsRectEmpty(r)) continue;
+    c.Brush()->SetColor(k < lit ? segm_color_ : unlit_outline);
+    c.FrameRect(r);
+    InflateRect(r, -1, -1);
+    if (IsRectEmpty(r)) continue;
+    c.Brush()->SetColor(k < lit ? segm_color_ : ColBack());
+    c.FillRect(r);
+  }
+  // The pen and brush that a Rectangle per segment leaves.
+  if (fitting > 0) {
+    const bool last_lit = fitting - 1 < lit;
+    c.Pen()->SetColor(last_lit ? segm_color_ : unlit_outline);
+    c.Brush()->SetColor(last_lit ? segm_color_ : ColBack());
   }
   last_drawn_ = lit;
 }

@@ -6,6 +6,7 @@
 #include "library/foundation/tickservice.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/forms/testing/formtest.h"
+#include "platform/graphics/bitmap.h"
 
 namespace {
 
@@ -254,6 +255,61 @@ TEST_F(GaugeTest, ZeroSpanFromAFormPaintsSafely) {
   EXPECT_DOUBLE_EQ(gauge->Percent(), 0);
   gauge->SetPercent(50);
   EXPECT_DOUBLE_EQ(gauge->Value(), 5);
+}
+
+// Every segment shows the pixels of a one-pixel pen's Rectangle: outline in the segment colour
+// (lit), the border colour or the background (unlit), inside in the segment colour or the
+// background. Narrow segments (all outline), both orientations, with and without border, and a
+// frame so wide that the bar turns inside out.
+TEST_F(GaugeTest, SegmentsAreOutlinedRectangles) {
+  const struct {
+    int w, h, width, gap, bev;
+    bool border;
+  } cases[] = {
+      {100, 18, 5, 1, 2, true}, {100, 18, 1, 0, 2, true},  {100, 18, 2, 3, 2, false},
+      {18, 100, 4, 1, 2, true}, {18, 100, 3, 0, 2, false}, {100, 12, 5, 1, 5, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + " " + std::to_string(c.width));
+    Make(c.w, c.h);
+    gauge->SetSegmWidth(c.width);
+    gauge->SetSegmGap(c.gap);
+    gauge->SetSegmBorder(c.border);
+    gauge->SetBevWidth(c.bev);
+    gauge->SetBordWidth(c.bev);
+    ShowForm();
+    gauge->SetPercent(45);
+    // The reference: the gauge's own image with every segment drawn again by Rectangle.
+    TBitmap want;
+    want.SetSize(c.w, c.h);
+    want.Canvas()->CopyRect(Rect(0, 0, c.w, c.h), gauge->Canvas(), Rect(0, 0, c.w, c.h));
+    TCanvas& r = *want.Canvas();
+    r.Pen()->SetStyle(psSolid);
+    r.Pen()->SetMode(pmCopy);
+    r.Pen()->SetWidth(1);
+    r.Brush()->SetStyle(bsSolid);
+    const TRect a = gauge->BarArea();
+    const bool vertical = gauge->Orientation() == orVertical;
+    const int pitch = c.width + c.gap;
+    for (int k = 0;; ++k) {
+      const TRect seg =
+          vertical ? Rect(a.Left, a.Bottom - k * pitch - c.width, a.Right, a.Bottom - k * pitch)
+                   : Rect(a.Left + k * pitch, a.Top, a.Left + k * pitch + c.width, a.Bottom);
+      if (vertical ? seg.Top < a.Top : seg.Right > a.Right) break;
+      const bool lit = k < gauge->LastDrawn();
+      r.Pen()->SetColor(lit        ? gauge->SegmColor()
+                        : c.border ? gauge->ColBorder()
+                                   : gauge->ColBack());
+      r.Brush()->SetColor(lit ? gauge->SegmColor() : gauge->ColBack());
+      r.Rectangle(seg);
+    }
+    int differ = 0;
+    for (int y = 0; y < c.h; ++y) {
+      for (int x = 0; x < c.w; ++x) differ += Pixel(x, y) != r.Pixels(x, y);
+    }
+    EXPECT_EQ(differ, 0);
+    delete gauge;
+  }
 }
 
 }  // namespace
