@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,10 +95,17 @@ size_t StatusBytes(const char* key) {
 size_t ResidentBytes() { return StatusBytes("VmRSS:"); }
 size_t PeakBytes() { return StatusBytes("VmHWM:"); }
 // Lets the peak start again from the present resident size, so that each benchmark sees its own.
+// Memory freed earlier is given back first: otherwise a new block could take pages that are still
+// resident and the memory it adds would not show.
 void ResetPeak() {
+  malloc_trim(0);
   std::ofstream clear("/proc/self/clear_refs");
   clear << "5";
 }
+// Blocks from 128 KiB on come straight from the kernel and go back to it when freed, however big
+// the blocks freed before were (the allocator would raise that threshold by itself and then serve
+// such blocks from pages it kept).
+const int kFixMmapThreshold = mallopt(M_MMAP_THRESHOLD, 128 << 10);
 
 // Runs `wc -l` on the file without a shell, its output thrown away.
 void RunWc(const std::string& file) {

@@ -1,23 +1,40 @@
 #include "library/controls/txtscroll/txtscroll.h"
 
+// The hex view keeps no line texts: a line takes more than four times the bytes it shows. Its
+// lines are made from the bytes when they are asked for, and the last few are kept.
 void TTextScroller::BuildHexLines() {
-  if (!FHexMode || !FLines) return;
-  FLines = std::make_unique<TtsStringList>();
+  if (!FHexMode || !FOpen) return;
   SetLineCount(0);
+  ForgetHexLines();
   int n = 0;
-  do {
-    FLines->Add(HexLineText(FHexBuf, n, FHexOffset, FHexSize, FNonHexChar));
-    ++n;
-  } while (int64_t(n) * 16 < FByteCount);
-  FLines->Add("");
+  do ++n;
+  while (int64_t(n) * 16 < FByteCount);
+  // The last line stays empty.
+  FHexFlags.assign(size_t(n) + 1, 0);
   FCaretPos = {0, kHexFirstCol};
-  SetLineCount(FLines->Count());
+  SetLineCount(n + 1);
 }
 
 void TTextScroller::RebuildHexLine(int Line) {
-  if (!FLines || Line < 0 || Line >= FLineCount - 1) return;
-  FLines->SetText(Line, HexLineText(FHexBuf, Line, FHexOffset, FHexSize, FNonHexChar));
+  if (!FOpen || Line < 0 || Line >= FLineCount - 1) return;
+  for (HexLine& kept : FHexLines)
+    if (kept.Line == Line) kept.Line = -1;
   RepaintLine(Line);
+}
+
+std::string_view TTextScroller::HexLineAt(int Line) const {
+  if (Line >= FLineCount - 1) return {};
+  for (const HexLine& kept : FHexLines)
+    if (kept.Line == Line) return kept.Text;
+  HexLine& made = FHexLines[size_t(FHexLineNext)];
+  FHexLineNext = (FHexLineNext + 1) % kHexLinesKept;
+  made.Text = HexLineText(FHexBuf, Line, FHexOffset, FHexSize, FNonHexChar);
+  made.Line = Line;
+  return made.Text;
+}
+
+void TTextScroller::ForgetHexLines() {
+  for (HexLine& kept : FHexLines) kept.Line = -1;
 }
 
 int TTextScroller::HexByteIndex(int Col, int Line) const {

@@ -1,7 +1,9 @@
 #include "library/controls/txtscroll/largeblock.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -9,24 +11,41 @@
 
 namespace {
 
+size_t PageBytes(size_t size) {
+  static const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+  return (size + page - 1) & ~(page - 1);
+}
+
+// Fresh pages for size bytes starting on a huge-page boundary: twice the alignment is asked for,
+// and the ends are cut off so that what remains starts on a boundary.
 char* MapHuge(size_t size) {
-  const size_t huge = TLargeBlock::kHugeSize;
-  // Twice the alignment, with the ends cut off so that what remains starts on a boundary.
-  const size_t span = size + huge;
+  const size_t huge = TLargeBlock::kHugeSize, length = PageBytes(size);
+  const size_t span = length + huge;
   void* p = ::mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (p == MAP_FAILED) throw std::bad_alloc();
   const uintptr_t start = uintptr_t(p), aligned = (start + huge - 1) & ~uintptr_t(huge - 1);
   if (aligned > start) ::munmap(p, aligned - start);
-  const uintptr_t tail = start + span - (aligned + size);
-  if (tail > 0) ::munmap(reinterpret_cast<void*>(aligned + size), tail);
-  ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+  const uintptr_t tail = start + span - (aligned + length);
+  if (tail > 0) ::munmap(reinterpret_cast<void*>(aligned + length), tail);
   return reinterpret_cast<char*>(aligned);
 }
 
+void AdviseHuge(char* data, size_t size) { ::madvise(data, PageBytes(size), MADV_HUGEPAGE); }
+
+// Small blocks live on the heap, where the sanitizer sees every byte beyond their end.
+bool Mapped(size_t size) { return size >= TLargeBlock::kHugeSize; }
+
 }  // namespace
 
-TLargeBlock::TLargeBlock(size_t Size)
-    : data_(Size >= kHugeSize ? MapHuge(Size) : new char[Size]), size_(Size) {}
+TLargeBlock::TLargeBlock(size_t Size) : size_(Size) {
+  if (Size == 0) return;
+  if (Mapped(Size)) {
+    data_ = MapHuge(Size);
+    AdviseHuge(data_, Size);
+  } else {
+    data_ = new char[Size];
+  }
+}
 
 TLargeBlock::~TLargeBlock() { Release(); }
 
@@ -42,17 +61,39 @@ TLargeBlock& TLargeBlock::operator=(TLargeBlock&& Other) noexcept {
   return *this;
 }
 
-void TLargeBlock::Resize(size_t NewSize, size_t Keep) {
-  TLargeBlock other(NewSize);
-  if (Keep > 0) std::memcpy(other.data_, data_, Keep);
-  *this = std::move(other);
+void TLargeBlock::Resize(size_t NewSize) {
+  if (NewSize == size_) return;
+  if (!data_ || NewSize == 0 || !Mapped(size_) || !Mapped(NewSize)) {
+    // Small blocks, and the step between heap and pages, copy what they keep.
+    TLargeBlock other(NewSize);
+    if (data_ && other.data_) std::memcpy(other.data_, data_, std::min(size_, NewSize));
+    *this = std::move(other);
+    return;
+  }
+  const size_t have = PageBytes(size_), want = PageBytes(NewSize);
+  if (want < have) {
+    ::munmap(data_ + want, have - want);
+  } else if (want > have && ::mremap(data_, have, want, 0) == MAP_FAILED) {
+    // No room after the block: its pages move to a fresh place on a huge-page boundary, which
+    // the move takes over.
+    char* target = MapHuge(NewSize);
+    void* moved = ::mremap(data_, have, want, MREMAP_MAYMOVE | MREMAP_FIXED, target);
+    if (moved == MAP_FAILED) {
+      ::munmap(target, want);
+      throw std::bad_alloc();
+    }
+    data_ = static_cast<char*>(moved);
+  }
+  size_ = NewSize;
+  if (want > have) AdviseHuge(data_, NewSize);
 }
 
 void TLargeBlock::Release() {
   if (!data_) return;
-  if (size_ >= kHugeSize)
-    ::munmap(data_, size_);
+  if (Mapped(size_))
+    ::munmap(data_, PageBytes(size_));
   else
     delete[] data_;
   data_ = nullptr;
+  size_ = 0;
 }

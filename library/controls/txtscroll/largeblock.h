@@ -1,7 +1,8 @@
 #pragma once
-// Uninitialised memory for big stores. Blocks of kHugeSize and more lie on a huge-page boundary
-// and ask the kernel for huge pages: one page fault per 2 MiB instead of 512 when a large file is
-// read in.
+// Uninitialised memory for big stores, straight from the kernel: a page costs nothing until it is
+// first written, and a block grows by moving its pages, not by copying its bytes. Blocks of
+// kHugeSize and more lie on a huge-page boundary and ask for huge pages: one page fault per 2 MiB
+// instead of 512 when a large file is read in.
 
 #include <cstddef>
 
@@ -17,8 +18,9 @@ class TLargeBlock {
 
   char* Data() const { return data_; }
   size_t Size() const { return size_; }
-  // A block of NewSize bytes holding the first Keep bytes of this one.
-  void Resize(size_t NewSize, size_t Keep);
+  // Makes the block NewSize bytes long, keeping the bytes both sizes share; Data() may change.
+  // Shrinking gives the pages beyond NewSize back.
+  void Resize(size_t NewSize);
 
  private:
   void Release();

@@ -18,17 +18,16 @@ void TTextScroller::OpenFile() {
       // Sized anew for every opening, so a changed HexBufLen always gets a buffer of its size.
       FHexBuf.assign(size_t(FHexBufLen), 0);
       FByteCount = ReadFileStart(FFileName, FHexBuf);
-      FLines = std::make_unique<TtsStringList>();
+      FOpen = true;
       BuildHexLines();
     } else {
       SetLineCount(0);
       FLines = ReadTextLines(FFileName);
+      FOpen = true;
       SetLineCount(FLines->Count());
     }
   } catch (...) {
-    FLines.reset();
-    FByteCount = 0;
-    SetLineCount(0);
+    CloseFile();
     SetWaitCursor(false);
     if (!ComponentState().Contains(csDesigning)) throw;
     return;
@@ -37,8 +36,11 @@ void TTextScroller::OpenFile() {
 }
 
 void TTextScroller::CloseFile() {
+  FOpen = false;
   FByteCount = 0;
   FLines.reset();
+  FHexFlags = {};
+  ForgetHexLines();
   SetLineCount(0);
 }
 
@@ -62,23 +64,24 @@ int TTextScroller::ClampLine(int Line) const {
 }
 
 std::string_view TTextScroller::LineText(int Line) const {
-  if (!FLines || Line < 0 || Line >= FLineCount) return {};
-  const TStringNode node = FLines->GetNode(Line);
-  return node.Text();
+  if (!FOpen || Line < 0 || Line >= FLineCount) return {};
+  if (FHexMode) return HexLineAt(Line);
+  return FLines->GetNode(Line).Text();
 }
 
 uint8_t TTextScroller::GetLineFlag(int Line) const {
-  if (!FLines || Line < 0 || Line >= FLineCount) return 0;
-  const TStringNode node = FLines->GetNode(Line);
-  return node.Flag();
+  if (!FOpen || Line < 0 || Line >= FLineCount) return 0;
+  if (FHexMode) return FHexFlags[size_t(Line)];
+  return FLines->GetNode(Line).Flag();
 }
 
 void TTextScroller::SetLineFlag(int Line, uint8_t Flag) {
-  if (!FLines || Line < 0 || Line >= FLineCount) return;
-  if (TStringNode node = FLines->GetNode(Line)) {
-    node->SetFlag(Flag);
-    RepaintLine(Line);
-  }
+  if (!FOpen || Line < 0 || Line >= FLineCount) return;
+  if (FHexMode)
+    FHexFlags[size_t(Line)] = Flag;
+  else
+    FLines->GetNode(Line).SetFlag(Flag);
+  RepaintLine(Line);
 }
 
 int TTextScroller::GetLineCol(int& Col) const {

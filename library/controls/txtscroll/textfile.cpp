@@ -11,7 +11,11 @@
 
 namespace {
 
-constexpr size_t kReadBlock = TLargeBlock::kHugeSize;
+// The file is read in pieces that stay in the cache while their line ends are looked for.
+constexpr size_t kReadPiece = size_t(256) << 10;
+// The bytes per line guessed for the first room for a file's line records: more lines move the
+// records once or twice (without copying them), fewer leave pages that are never touched.
+constexpr size_t kBytesPerLineGuess = 32;
 
 // A regular file opened for reading. Anything else (a folder, a device such as /dev/zero, a
 // FIFO) would never end or never start; it gets the open error at once.
@@ -26,10 +30,15 @@ class FileHandle {
       ::close(fd_);
       throw EInOutError("Cannot open file " + name, error);
     }
+    size_ = size_t(info.st_size);
   }
   ~FileHandle() { ::close(fd_); }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
+
+  // The size when the file was opened; it may have changed since, and some files (as in /proc)
+  // tell 0 and still have bytes to read.
+  size_t Size() const { return size_; }
 
   // Fills as much of the span as the file still has; 0 at its end.
   size_t Read(void* data, size_t size, const std::string& name) {
@@ -46,24 +55,29 @@ class FileHandle {
 
  private:
   int fd_;
+  size_t size_ = 0;
 };
 
-// Splits a byte stream into lines of at most kMaxTextLine bytes, written straight into the list.
+// Cuts the bytes read into the list's texts into lines of at most kMaxTextLine bytes: a line's
+// record points at its bytes where they were read to, line ends and cut-off rests stay unused
+// between them.
 class LineSplitter {
  public:
   explicit LineSplitter(TtsStringList& list) : list_(list) {}
 
-  void Feed(const char* p, const char* end) {
+  // The Size bytes at Data, which lie at Offset in the list's texts, right after those fed before.
+  void Feed(const char* data, size_t size, size_t offset) {
+    const char* p = data;
+    const char* end = data + size;
     if (after_cr_ && p < end) {
       after_cr_ = false;
-      if (*p == '\n') ++p;  // the LF of a CR LF split between two blocks
+      if (*p == '\n') start_ = offset + size_t(++p - data);  // a CR LF split between two pieces
     }
     TLineEndFinder ends(end);
     while (p < end) {
       const char* stop = ends.Next(p);
-      Append(p, stop);
-      if (stop == end) return;  // the line goes on in the next block
-      EndLine();
+      if (stop == end) return;  // the line goes on in the next piece
+      AddLine(offset + size_t(stop - data));
       p = stop + 1;
       if (*stop == '\r') {
         if (p == end)
@@ -71,33 +85,23 @@ class LineSplitter {
         else if (*p == '\n')
           ++p;
       }
+      start_ = offset + size_t(p - data);
     }
   }
 
   // After the file's last byte: a last line without a line break still counts.
   void Finish() {
-    if (open_) EndLine();
+    if (start_ < list_.StoredSize()) AddLine(list_.StoredSize());
     list_.Add("");
   }
 
  private:
-  void Append(const char* p, const char* stop) {
-    if (!open_) list_.BeginLine();
-    open_ = true;
-    const size_t size = std::min(size_t(kMaxTextLine) - length_, size_t(stop - p));
-    list_.AppendToLine(p, size);
-    length_ += size;
-  }
-  void EndLine() {
-    if (!open_) list_.BeginLine();
-    list_.EndLine();
-    open_ = false;
-    length_ = 0;
+  void AddLine(size_t end) {
+    list_.AddStored(start_, std::min(end - start_, size_t(kMaxTextLine)));
   }
 
   TtsStringList& list_;
-  size_t length_ = 0;
-  bool open_ = false;
+  size_t start_ = 0;  // where the line being read begins
   bool after_cr_ = false;
 };
 
@@ -120,11 +124,23 @@ const char* TLineEndFinder::Next(const char* P) {
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName) {
   FileHandle file(FileName);
   auto list = std::make_unique<TtsStringList>();
+  // The bytes are read straight into the list's texts, which have room for the whole file and
+  // one byte more, so that its end is seen without the room growing. A file that grew meanwhile
+  // is read to its new end.
+  list->Reserve(file.Size() + 1, file.Size() / kBytesPerLineGuess + 1);
   LineSplitter splitter(*list);
-  const TLargeBlock block(kReadBlock);
-  while (const size_t n = file.Read(block.Data(), kReadBlock, FileName))
-    splitter.Feed(block.Data(), block.Data() + n);
+  for (;;) {
+    const size_t room = list->RoomSize();
+    const size_t want = room > 0 ? std::min(room, kReadPiece) : kReadPiece;
+    char* data = list->Room(want);
+    const size_t n = file.Read(data, want, FileName);
+    if (n == 0) break;
+    const size_t offset = list->StoredSize();
+    list->Commit(n);
+    splitter.Feed(data, n, offset);
+  }
   splitter.Finish();
+  list->ShrinkToFit();
   return list;
 }
 

@@ -1,21 +1,15 @@
 #include "library/controls/txtscroll/textlines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
-// Texts are kept in blocks of at most this size (no line is longer); a record holds a text's
-// position across all blocks, its length and its flag.
-constexpr int kBlockBits = 21;
-constexpr size_t kBlockSize = size_t(1) << kBlockBits;
-constexpr size_t kFirstBlockSize = size_t(64) << 10;
-constexpr int kChunkBits = 18;
-constexpr int kChunkSize = 1 << kChunkBits;
-constexpr int kFirstChunkSize = 512;
+// A record holds a text's offset in the list's texts (40 bits), its length and its flag.
 constexpr int kPositionShift = 24;
-static_assert(TtsStringList::kMaxLineLength < int(kFirstBlockSize));
-static_assert(kBlockSize == TLargeBlock::kHugeSize && kChunkSize * 8 == TLargeBlock::kHugeSize);
+constexpr size_t kFirstTextSize = size_t(4) << 10;
+constexpr size_t kFirstRecords = 512;
 
 uint64_t MakeRecord(uint64_t Position, size_t Length, uint8_t Flag) {
   return Position << kPositionShift | uint64_t(Length) << 8 | Flag;
@@ -26,80 +20,55 @@ uint64_t MakeRecord(uint64_t Position, size_t Length, uint8_t Flag) {
 TtsStringList::TtsStringList() = default;
 TtsStringList::~TtsStringList() = default;
 
-void TtsStringList::Reserve(size_t Size) {
-  if (blocks_.empty()) {
-    blocks_.emplace_back(kFirstBlockSize);
-    block_used_ = line_start_ = 0;
-  }
-  // Strictly below: a line never starts at a block's end, where its position would name the next
-  // block.
-  size_t capacity = blocks_.back().Size();
-  if (block_used_ + Size < capacity) return;
-  if (blocks_.size() == 1 && capacity < kBlockSize) {
-    // Positions are offsets, so the first block may move while it grows.
-    while (block_used_ + Size >= capacity && capacity < kBlockSize) capacity *= 2;
-    blocks_.back().Resize(capacity, block_used_);
-    if (block_used_ + Size < capacity) return;
-  }
-  // The line begun so far moves along to the fresh block.
-  TLargeBlock block(kBlockSize);
-  const size_t part = block_used_ - line_start_;
-  if (part > 0) std::memcpy(block.Data(), blocks_.back().Data() + line_start_, part);
-  blocks_.push_back(std::move(block));
-  line_start_ = 0;
-  block_used_ = part;
+void TtsStringList::Reserve(size_t TextBytes, size_t Lines) {
+  if (TextBytes > RoomSize()) text_.Resize(used_ + TextBytes);
+  const size_t records = size_t(count_) + Lines;
+  if (records * 8 > records_.Size()) records_.Resize(records * 8);
 }
 
-uint64_t TtsStringList::Store(std::string_view Text) {
-  BeginLine();
-  AppendToLine(Text.data(), Text.size());
-  const uint64_t position = uint64_t(blocks_.size() - 1) << kBlockBits | line_start_;
-  return MakeRecord(position, block_used_ - line_start_, 0);
+char* TtsStringList::Room(size_t Size) {
+  // Doubling keeps texts added one by one from moving more than a few times.
+  if (Size > RoomSize()) text_.Resize(std::max({used_ + Size, 2 * text_.Size(), kFirstTextSize}));
+  return text_.Data() + used_;
 }
 
-void TtsStringList::BeginLine() {
-  Reserve(0);
-  line_start_ = block_used_;
-}
+void TtsStringList::Commit(size_t Size) { used_ += std::min(Size, RoomSize()); }
 
-void TtsStringList::AppendToLine(const char* Data, size_t Size) {
-  Size = std::min(Size, kMaxLineLength - (block_used_ - line_start_));
-  if (Size == 0) return;
-  Reserve(Size);
-  std::memcpy(blocks_.back().Data() + block_used_, Data, Size);
-  block_used_ += Size;
-}
-
-void TtsStringList::EndLine() {
-  if (count_ == capacity_) {
-    const size_t bytes = records_.empty() ? 0 : records_.back().Size();
-    if (records_.empty())
-      records_.emplace_back(size_t(kFirstChunkSize) * 8);
-    else if (records_.size() == 1 && bytes < TLargeBlock::kHugeSize)
-      records_.back().Resize(2 * bytes, bytes);
-    else
-      records_.emplace_back(TLargeBlock::kHugeSize);
-    capacity_ = int(size_t(records_.size() - 1) * kChunkSize + records_.back().Size() / 8);
-  }
-  const uint64_t position = uint64_t(blocks_.size() - 1) << kBlockBits | line_start_;
-  *Record(count_) = MakeRecord(position, block_used_ - line_start_, 0);
+void TtsStringList::AddStored(size_t Offset, size_t Length) {
+  if (size_t(count_) * 8 == records_.Size())
+    records_.Resize(std::max(2 * records_.Size(), kFirstRecords * 8));
+  *Record(count_) = MakeRecord(Offset, std::min(Length, size_t(kMaxLineLength)), 0);
   ++count_;
 }
 
-void TtsStringList::Add(std::string_view Text) {
-  BeginLine();
-  AppendToLine(Text.data(), Text.size());
-  EndLine();
+void TtsStringList::ShrinkToFit() {
+  // Less than a page is kept: giving it back could mean copying a small block.
+  const auto trim = [](TLargeBlock& block, size_t keep) {
+    if (block.Size() - keep >= kFirstTextSize) block.Resize(keep);
+  };
+  trim(text_, used_);
+  trim(records_, size_t(count_) * 8);
 }
 
-uint64_t* TtsStringList::Record(int Index) const {
-  return reinterpret_cast<uint64_t*>(records_[size_t(Index) >> kChunkBits].Data()) +
-         (size_t(Index) & (kChunkSize - 1));
+size_t TtsStringList::Store(std::string_view Text) {
+  const size_t offset = used_;
+  if (Text.empty()) return offset;
+  // A text of this list itself is found again after the room for it may have moved the texts.
+  const uintptr_t at = uintptr_t(Text.data()), base = uintptr_t(text_.Data());
+  const bool own = base != 0 && at >= base && at < base + used_;
+  char* room = Room(Text.size());
+  std::memcpy(room, own ? text_.Data() + (at - base) : Text.data(), Text.size());
+  Commit(Text.size());
+  return offset;
+}
+
+void TtsStringList::Add(std::string_view Text) {
+  Text = Text.substr(0, kMaxLineLength);
+  AddStored(Store(Text), Text.size());
 }
 
 const char* TtsStringList::TextAt(uint64_t Record) const {
-  const uint64_t position = Record >> kPositionShift;
-  return blocks_[position >> kBlockBits].Data() + (position & (kBlockSize - 1));
+  return text_.Data() + (Record >> kPositionShift);
 }
 
 TStringNode TtsStringList::GetNode(int Index) {
@@ -119,9 +88,9 @@ void TtsStringList::SetText(int Index, std::string_view Text) {
   const uint8_t flag = uint8_t(record);
   // A text that fits is written over the old one; edits keep a line's length.
   if (Text.size() <= size_t(GetNode(Index).Length())) {
-    if (!Text.empty()) std::memcpy(const_cast<char*>(TextAt(record)), Text.data(), Text.size());
+    if (!Text.empty()) std::memmove(const_cast<char*>(TextAt(record)), Text.data(), Text.size());
     record = MakeRecord(record >> kPositionShift, Text.size(), flag);
   } else {
-    record = Store(Text) | flag;
+    record = MakeRecord(Store(Text), Text.size(), flag);
   }
 }

@@ -40,9 +40,9 @@ class TStringNode {
   const char* text_ = nullptr;
 };
 
-// The lines of one view, 0 .. Count() - 1. Texts live in large blocks owned by the list and each
-// line costs one 8-byte record (where its text lies, its length and its flag), so a long file
-// takes little more memory than its own size.
+// The lines of one view, 0 .. Count() - 1. All texts lie one after the other in one large block
+// owned by the list and each line costs one 8-byte record (where its text lies, its length and
+// its flag), so a long file takes little more memory than its own size.
 class TtsStringList : public TObject {
  public:
   // Lines longer than this are cut (lengths are 16-bit).
@@ -62,28 +62,32 @@ class TtsStringList : public TObject {
   // Replaces a line's text, keeping its flag; out-of-range indices are ignored.
   void SetText(int Index, std::string_view Text);
 
-  // Building a line piece by piece, straight into the list's storage: Begin, any number of
-  // Append (bytes beyond kMaxLineLength are dropped), End adds the line.
-  void BeginLine();
-  void AppendToLine(const char* Data, size_t Size);
-  void EndLine();
+  // Reading straight into the store. Reserve makes room for that many more bytes of text and
+  // lines at once, for a reader that knows roughly what comes. Room gives space for at least
+  // Size bytes after the texts held so far; it stays valid until text is added again. Commit
+  // makes the first Size bytes written there part of the texts, at offsets from StoredSize() on,
+  // and AddStored adds a line (flag 0) whose text lies there.
+  void Reserve(size_t TextBytes, size_t Lines);
+  size_t RoomSize() const { return text_.Size() - used_; }
+  char* Room(size_t Size);
+  void Commit(size_t Size);
+  size_t StoredSize() const { return used_; }
+  void AddStored(size_t Offset, size_t Length);
+  // Gives back the room beyond the texts and lines held now.
+  void ShrinkToFit();
 
  private:
-  // Room for Size more bytes of the line begun at line_start_, moving that part to a fresh block
-  // when the current one is full.
-  void Reserve(size_t Size);
-  uint64_t Store(std::string_view Text);
-  uint64_t* Record(int Index) const;
+  // Appends Text to the texts; returns its offset.
+  size_t Store(std::string_view Text);
+  uint64_t* Record(int Index) const { return reinterpret_cast<uint64_t*>(records_.Data()) + Index; }
   const char* TextAt(uint64_t Record) const;
 
-  // Records in chunks and texts in blocks, each of which stays where it is once full; the first
-  // of each grows from small, so that a short list stays small.
-  std::vector<TLargeBlock> records_;
-  std::vector<TLargeBlock> blocks_;
-  int capacity_ = 0;
+  // The texts, and the records in the order of the lines; both grow by moving their pages, so
+  // a line's position is an offset into the texts.
+  TLargeBlock text_;
+  TLargeBlock records_;
+  size_t used_ = 0;
   int count_ = 0;
-  size_t block_used_ = 0;
-  size_t line_start_ = 0;
 };
 
 // Upper case of a Windows-1252 byte (the window system's ANSI rule).

@@ -118,7 +118,7 @@ class TTextScroller : public TCustomControl {
   void SetFileName(const std::string& Value);
   // Opening a missing file shows a message and leaves the viewer closed; a file that cannot be
   // read leaves it closed and throws EInOutError.
-  bool IsOpen() const { return FLines != nullptr; }
+  bool IsOpen() const { return FOpen; }
   void SetIsOpen(bool Value);
 
   TShowStatusEvent OnShowStatus;
@@ -130,8 +130,10 @@ class TTextScroller : public TCustomControl {
 
   // --- model ---
   int LineCount() const { return FLineCount; }
-  // The text of a line; empty out of range.
+  // The text of a line; empty out of range. The hex view makes its lines when they are asked
+  // for: such a text stays valid while fewer than kHexLinesKept other lines are asked for.
   std::string_view LineText(int Line) const;
+  static constexpr int kHexLinesKept = 4;
   // The line under the mouse; Col := its column, -1 over the left margin.
   int GetLineCol(int& Col) const;
   uint8_t GetLineFlag(int Line) const;
@@ -220,6 +222,8 @@ class TTextScroller : public TCustomControl {
   void CloseFile();
   void BuildHexLines();
   void RebuildHexLine(int Line);
+  std::string_view HexLineAt(int Line) const;
+  void ForgetHexLines();
   void UpdateMetrics();
   void ApplyFont();
   void FontChangedHandling();
@@ -297,10 +301,19 @@ class TTextScroller : public TCustomControl {
   uint8_t FTabSize = 8;
   std::string FFileName;
 
-  // model
+  // model: the text view's lines, or the hex view's bytes with a flag per line and the lines
+  // made last
+  bool FOpen = false;
   std::unique_ptr<TtsStringList> FLines;
   int FLineCount = 0;
   std::vector<uint8_t> FHexBuf;
+  std::vector<uint8_t> FHexFlags;
+  struct HexLine {
+    int Line = -1;
+    std::string Text;
+  };
+  mutable std::array<HexLine, kHexLinesKept> FHexLines;
+  mutable int FHexLineNext = 0;
   int FByteCount = 0;
   std::string FHexHeader;
   bool FChanged = false;

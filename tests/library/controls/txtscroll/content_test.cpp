@@ -69,6 +69,15 @@ TEST(ReadTextLinesTest, LinesAcrossReadBlocks) {
   EXPECT_EQ(Lines(*list), expected);
 }
 
+// Some files tell the size 0 and still have bytes to read (as in /proc): they are read to their
+// end.
+TEST(ReadTextLinesTest, FilesThatTellNoSizeAreReadToTheirEnd) {
+  const auto list = ReadTextLines("/proc/self/status");
+  ASSERT_GT(list->Count(), 5);
+  EXPECT_EQ(list->GetNode(0)->Text().substr(0, 5), "Name:");
+  EXPECT_EQ(list->GetNode(list->Count() - 1)->Text(), "");
+}
+
 TEST(ReadTextLinesTest, UnreadableFilesThrow) {
   TempFolder dir;
   EXPECT_THROW(ReadTextLines(dir.Path("missing.txt")), EInOutError);

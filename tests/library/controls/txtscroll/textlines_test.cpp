@@ -70,6 +70,22 @@ TEST(TtsStringListTest, SetTextReplacesOnlyThatLineAndKeepsItsFlag) {
   EXPECT_EQ(list.Count(), 3);
 }
 
+// A line's new text may be another line's text of the same list, also when storing it makes the
+// texts move to a bigger block (small ones are copied, large ones move their pages).
+TEST(TtsStringListTest, SetTextFromTheListItselfWhileTheTextsMove) {
+  TtsStringList list;
+  list.Add("a");
+  for (int i = 0; i < 4; ++i) list.Add(std::string(60000, char('p' + i)));
+  for (int i = 0; i < 80; ++i) {
+    const int from = 1 + i % 4;
+    list.SetText(0, "");
+    list.SetText(0, list.GetNode(from)->Text());
+    ASSERT_EQ(list.GetNode(0)->Text(), std::string(60000, char('p' + i % 4))) << i;
+  }
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(list.GetNode(1 + i)->Text(), std::string(60000, char('p' + i)));
+}
+
 TEST(AnsiUpperTest, MapsTheWindows1252Letters) {
   const std::vector<std::pair<int, int>> cases = {
       {'a', 'A'},   {'z', 'Z'},   {'A', 'A'},   {'1', '1'},   {0xE4, 0xC4},

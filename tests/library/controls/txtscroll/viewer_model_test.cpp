@@ -1,6 +1,8 @@
 // Files, hex view, properties and status of the text viewer.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/base/exceptions.h"
 #include "tests/library/controls/txtscroll/viewer_fixture.h"
 
@@ -90,6 +92,45 @@ TEST_F(ViewerModelTest, HexViewLineCountsAndAddresses) {
   viewer->SetHexSize(hsWord);
   EXPECT_EQ(viewer->LineText(0).size(), 63u);
   EXPECT_EQ(viewer->HexHeader(), HexHeaderText(hsWord));
+}
+
+// The hex view makes its lines when they are asked for: a few asked one after the other stay
+// valid together, and a line's flag stays with it across byte edits until the next opening.
+TEST_F(ViewerModelTest, HexLinesMadeWhenAskedAndTheirFlags) {
+  Open(std::string(100, 'A'), true);
+  std::vector<std::string_view> kept;
+  for (int i = 0; i < TTextScroller::kHexLinesKept; ++i) kept.push_back(viewer->LineText(i));
+  for (int i = 0; i < TTextScroller::kHexLinesKept; ++i)
+    EXPECT_EQ(kept[size_t(i)].substr(0, 12), "0000" + std::string{"0123"[i]} + "0 41 41") << i;
+
+  viewer->SetLineFlag(1, 5);
+  viewer->SetHexByte(17, 0x42);
+  EXPECT_EQ(viewer->LineText(1).substr(7, 6), "41 42 ");
+  EXPECT_EQ(viewer->GetLineFlag(1), 5);
+  EXPECT_EQ(viewer->GetLineFlag(0), 0);
+  viewer->SetLineFlag(viewer->LineCount(), 1);
+  EXPECT_EQ(viewer->GetLineFlag(viewer->LineCount()), 0);
+  viewer->SetIsOpen(false);
+  EXPECT_EQ(viewer->LineText(1), "");
+  viewer->SetIsOpen(true);
+  EXPECT_EQ(viewer->GetLineFlag(1), 0);
+  EXPECT_EQ(viewer->LineText(1).substr(7, 6), "41 41 ");
+}
+
+// What was read stays as it was read while the file on disk is rewritten, cut short or removed
+// (the viewer never looks at the file again: a view of its pages would fault on those cut off).
+TEST_F(ViewerModelTest, FileChangedOnDiskLeavesTheShownLines) {
+  for (const bool hex : {false, true}) {
+    Open(Text(3000, "line"), hex);
+    const std::vector<std::string> shown = Lines();
+    files.Write("file.txt", "x");
+    EXPECT_EQ(Lines(), shown) << hex;
+    std::filesystem::resize_file(files.Path("file.txt"), 0);
+    std::filesystem::remove(files.Path("file.txt"));
+    viewer->ScrollBy(0, 2000);
+    Pump();
+    EXPECT_EQ(Lines(), shown) << hex;
+  }
 }
 
 // A later, smaller file shows zeros after its own bytes.
