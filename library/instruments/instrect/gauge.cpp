@@ -182,6 +182,7 @@ void TGaugeGp::WndProc(TMessage& Message) {
 void TGaugeGp::Paint() {
   TRahmen::Paint();
   last_drawn_ = -1;
+  strips_valid_ = false;
   painted_ = true;
   UpdateGauge();
   if (OnRepaint) OnRepaint(this);
@@ -211,6 +212,26 @@ void TGaugeGp::UpdateGauge() {
   }
 }
 
+namespace {
+
+// One segment as its outline and its inside: the pixels a one-pixel pen's Rectangle draws.
+void DrawSegment(TCanvas& c, TRect r, TColor Outline, TColor Inside) {
+  r = NormalizeRect(r);
+  if (IsRectEmpty(r)) return;
+  c.Brush()->SetColor(Outline);
+  if (Outline == Inside) {
+    c.FillRect(r);
+    return;
+  }
+  c.FrameRect(r);
+  InflateRect(r, -1, -1);
+  if (IsRectEmpty(r)) return;
+  c.Brush()->SetColor(Inside);
+  c.FillRect(r);
+}
+
+}  // namespace
+
 // Segments of SegmWidth pixels SegmGap apart from the start; only whole segments are drawn, the
 // lit ones included, so a lit segment never reaches past the bar.
 void TGaugeGp::DrawSegments(bool Vertical) {
@@ -222,33 +243,66 @@ void TGaugeGp::DrawSegments(bool Vertical) {
   const int lit = static_cast<int>(std::min<int64_t>(Round(double(fill) / pitch), fitting));
   if (lit == last_drawn_) return;
   TCanvas& c = *Canvas();
+  if (!strips_valid_) MakeSegmentStrips(Vertical, a, fitting);
+  const int w = a.Right - a.Left, h = a.Bottom - a.Top;
   const TColor unlit_outline = segm_border_ ? col_border_ : ColBack();
-  // Each segment as its outline and its inside: the pixels a one-pixel pen's Rectangle draws,
-  // without the general shape path.
-  for (int k = 0; k < fitting; ++k) {
-    TRect r;
-    if (Vertical) {
-      const int top = a.Bottom - k * pitch - segm_width_;
-      r = NormalizeRect(Rect(a.Left, top, a.Right, top + segm_width_));
-    } else {
-      const int left = a.Left + k * pitch;
-      r = NormalizeRect(Rect(left, a.Top, left + segm_width_, a.Bottom));
+  if (fitting > 0 && (w <= 0 || h <= 0)) {
+    // A frame wider than the control turns the bar inside out; its segments are drawn as the
+    // rectangles they span.
+    for (int k = 0; k < fitting; ++k) {
+      const int at = Vertical ? a.Bottom - k * pitch - segm_width_ : a.Left + k * pitch;
+      DrawSegment(c,
+                  Vertical ? Rect(a.Left, at, a.Right, at + segm_width_)
+                           : Rect(at, a.Top, at + segm_width_, a.Bottom),
+                  k < lit ? segm_color_ : unlit_outline, k < lit ? segm_color_ : ColBack());
     }
-    if (IsRectEmpty(r)) continue;
-    c.Brush()->SetColor(k < lit ? segm_color_ : unlit_outline);
-    c.FrameRect(r);
-    InflateRect(r, -1, -1);
-    if (IsRectEmpty(r)) continue;
-    c.Brush()->SetColor(k < lit ? segm_color_ : ColBack());
-    c.FillRect(r);
-  }
-  // The pen and brush that a Rectangle per segment leaves.
-  if (fitting > 0) {
+  } else if (fitting > 0) {
+    // Both strips hold the same pixels between the segments, so the split may fall anywhere in
+    // the gap after the last lit segment.
+    const TCopyMode mode = c.CopyMode();
+    c.SetCopyMode(cmSrcCopy);
+    if (Vertical) {
+      const int split = std::clamp(h - lit * pitch, 0, h);
+      c.CopyRect(Rect(a.Left, a.Top, a.Right, a.Top + split), strips_[0].Canvas(),
+                 Rect(0, 0, w, split));
+      c.CopyRect(Rect(a.Left, a.Top + split, a.Right, a.Bottom), strips_[1].Canvas(),
+                 Rect(0, split, w, h));
+    } else {
+      const int split = std::clamp(lit * pitch, 0, w);
+      c.CopyRect(Rect(a.Left, a.Top, a.Left + split, a.Bottom), strips_[1].Canvas(),
+                 Rect(0, 0, split, h));
+      c.CopyRect(Rect(a.Left + split, a.Top, a.Right, a.Bottom), strips_[0].Canvas(),
+                 Rect(split, 0, w, h));
+    }
+    c.SetCopyMode(mode);
+    // The pen and brush that drawing the last segment leaves.
     const bool last_lit = fitting - 1 < lit;
     c.Pen()->SetColor(last_lit ? segm_color_ : unlit_outline);
     c.Brush()->SetColor(last_lit ? segm_color_ : ColBack());
   }
   last_drawn_ = lit;
+}
+
+void TGaugeGp::MakeSegmentStrips(bool Vertical, const TRect& Area, int Fitting) {
+  strips_valid_ = true;
+  const int w = Area.Right - Area.Left, h = Area.Bottom - Area.Top;
+  if (Fitting <= 0 || w <= 0 || h <= 0) return;
+  const int pitch = segm_width_ + segm_gap_;
+  const TColor unlit_outline = segm_border_ ? col_border_ : ColBack();
+  for (int lit = 0; lit < 2; ++lit) {
+    TBitmap& strip = strips_[lit];
+    strip.SetSize(w, h);
+    TCanvas& c = *strip.Canvas();
+    c.CopyRect(Rect(0, 0, w, h), Canvas(), Area);
+    const TColor outline = lit ? segm_color_ : unlit_outline;
+    const TColor inside = lit ? segm_color_ : ColBack();
+    for (int k = 0; k < Fitting; ++k) {
+      DrawSegment(c,
+                  Vertical ? Rect(0, h - k * pitch - segm_width_, w, h - k * pitch)
+                           : Rect(k * pitch, 0, k * pitch + segm_width_, h),
+                  outline, inside);
+    }
+  }
 }
 
 // A band of PntrPercent of the bar ending at the shown percent, kept inside the bar.

@@ -401,6 +401,9 @@ class TGaugeGp : public TRahmen {
   void RepaintNow();
   void UpdateGauge();
   void DrawSegments(bool Vertical);
+  // The bar area with every segment lit and with every one unlit, made from the screen after
+  // each Paint; an update copies the lit part from one and the rest from the other.
+  void MakeSegmentStrips(bool Vertical, const TRect& Area, int Fitting);
   void DrawBar(bool Vertical);
   void SettleOrientation();
   void ApplyValue(double V, bool Force);
@@ -421,6 +424,8 @@ class TGaugeGp : public TRahmen {
   TColor col_border_ = 0x808080;
   TOrientation orientation_ = orHorizontal;
   int last_drawn_ = -1;
+  TBitmap strips_[2];  // unlit, lit
+  bool strips_valid_ = false;
   bool painted_ = false;
   bool resizing_ = false;
 };
