@@ -6,6 +6,7 @@
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -105,12 +106,11 @@ void DrawSunkenFrame(TCanvas& Canvas, const TRect& R) { FramePath(Canvas, R, kGr
 void DrawRaisedFrame(TCanvas& Canvas, const TRect& R) { FramePath(Canvas, R, kWhite, kGrey); }
 
 void DrawButtonFace(TCanvas& Canvas, TRect& R) {
-  const TColor color = Canvas.Brush()->Color();
-  const TBrushStyle style = Canvas.Brush()->Style();
-  Canvas.Brush()->SetColor(clBlack);
-  Canvas.FrameRect(Rect(R.Left, R.Top, R.Right + 1, R.Bottom + 1));
-  Canvas.Brush()->SetColor(color);
-  Canvas.Brush()->SetStyle(style);
+  {
+    TCanvasSaver keep(Canvas, cpBrush);
+    Canvas.Brush()->SetColor(clBlack);
+    Canvas.FrameRect(Rect(R.Left, R.Top, R.Right + 1, R.Bottom + 1));
+  }
   InflateRect(R, -1, -1);
   DrawRaisedFrame(Canvas, R);
 }

@@ -5,6 +5,7 @@
 #include "library/controls/disp7s/plate.h"
 #include "library/foundation/tickservice.h"
 #include "platform/forms/dialoghook.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -404,7 +405,7 @@ void TCtrlTimer::ShowTime() {
 void TCtrlTimer::DrawCaption() {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
-  const TColor saved = c.Font()->Color();
+  TCanvasSaver keep(c, cpFont);
   c.Font()->SetColor(FCaptCol);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(ColBgnd());
@@ -412,7 +413,6 @@ void TCtrlTimer::DrawCaption() {
   c.Brush()->SetStyle(bsClear);
   c.TextRect(FCaptionRect, FCaptionRect.Left, FCaptionRect.Top, FCaption);
   c.Brush()->SetStyle(bsSolid);
-  c.Font()->SetColor(saved);
 }
 
 void TCtrlTimer::DrawModeButtons() {
@@ -437,8 +437,7 @@ void TCtrlTimer::DrawModeButtons() {
                 {16, "TRIGGER", false, m == tCtrlTMode::reset}}};
   }
   TCanvas& c = *Canvas();
-  const TColor saved = c.Font()->Color();
-  const int saved_height = c.Font()->Height();
+  TCanvasSaver keep(c, cpFont);
   c.Font()->SetHeight(FButtonFontHeight);
   const TTextMetric metric = c.TextMetrics();
   for (const Button& b : buttons) {
@@ -449,8 +448,6 @@ void TCtrlTimer::DrawModeButtons() {
     c.TextRect(inner, inner.Left + kCaptionMarginX, y, b.label);
     c.Brush()->SetStyle(bsSolid);
   }
-  c.Font()->SetHeight(saved_height);
-  c.Font()->SetColor(saved);
 }
 
 // The captions take the label font, made smaller where a button is too low or too narrow for it,

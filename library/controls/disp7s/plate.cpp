@@ -1,5 +1,6 @@
 #include "library/controls/disp7s/plate.h"
 
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/font.h"
 
 void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor Back) {
@@ -17,9 +18,7 @@ void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor
 }
 
 void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight) {
-  TFont saved;
-  saved.Assign(*C.Font());
-  const TBrushStyle brush = C.Brush()->Style();
+  TCanvasSaver keep(C, cpFont | cpBrush);
   C.Font()->SetName("Arial");
   C.Font()->SetHeight(-9);
   C.Font()->SetStyle({});
@@ -27,6 +26,4 @@ void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight) {
   C.Brush()->SetStyle(bsClear);
   const int x = AlignRight ? At.X - C.TextWidth(MakerMark) : At.X;
   C.TextOut(x, At.Y, MakerMark);
-  C.Brush()->SetStyle(brush);
-  C.SetFont(&saved);
 }

@@ -1,0 +1,31 @@
+#pragma once
+// Saves what a drawing routine changes of a canvas and puts it back at the end of the scope, so
+// that the routine leaves the canvas's state (which persists between paints) as it found it.
+
+#include "platform/graphics/canvas.h"
+
+enum TCanvasPart : unsigned { cpPen = 1, cpBrush = 2, cpFont = 4, cpAll = 7 };
+
+class TCanvasSaver {
+ public:
+  // Parts: the cpPen, cpBrush and cpFont bits to save (the pen holds its mode).
+  explicit TCanvasSaver(TCanvas& Canvas, unsigned Parts = cpAll) : canvas_(Canvas), parts_(Parts) {
+    if (parts_ & cpPen) pen_.Assign(*Canvas.Pen());
+    if (parts_ & cpBrush) brush_.Assign(*Canvas.Brush());
+    if (parts_ & cpFont) font_.Assign(*Canvas.Font());
+  }
+  ~TCanvasSaver() {
+    if (parts_ & cpPen) canvas_.SetPen(&pen_);
+    if (parts_ & cpBrush) canvas_.SetBrush(&brush_);
+    if (parts_ & cpFont) canvas_.SetFont(&font_);
+  }
+  TCanvasSaver(const TCanvasSaver&) = delete;
+  TCanvasSaver& operator=(const TCanvasSaver&) = delete;
+
+ private:
+  TCanvas& canvas_;
+  const unsigned parts_;
+  TPen pen_;
+  TBrush brush_;
+  TFont font_;
+};
