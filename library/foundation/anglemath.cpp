@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -11,7 +12,7 @@ constexpr long double kRadPerDeg = 0.01745329252L;
 constexpr double kDegPerRad = 57.2957795131;
 constexpr double kAxisTolerance = 1e-5;
 
-int ToInt(int64_t v) {
+int SaturateToInt(int64_t v) {
   if (v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   if (v < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   return static_cast<int>(v);
@@ -28,7 +29,8 @@ TPoint RotatePoint(TPoint C, TPoint P, double A) {
   long double c = std::cos(r);
   long double dx = static_cast<long double>(P.X) - C.X;
   long double dy = static_cast<long double>(P.Y) - C.Y;
-  return TPoint{ToInt(Round(dx * c + C.X - dy * s)), ToInt(Round(dy * c + C.Y + dx * s))};
+  return TPoint{SaturateToInt(Round(dx * c + C.X - dy * s)),
+                SaturateToInt(Round(dy * c + C.Y + dx * s))};
 }
 
 TFloatPoint RotatePointF(TFloatPoint C, TFloatPoint P, double A) {
@@ -58,3 +60,7 @@ bool PointInRadius(TPoint P, int R, TPoint C) {
   double dy = static_cast<double>(P.Y) - C.Y;
   return R > std::sqrt(dx * dx + dy * dy);
 }
+
+TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
+
+int ToInt(int64_t V) { return static_cast<int>(std::clamp<int64_t>(V, -(1 << 30), 1 << 30)); }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <utility>
 
+#include "library/foundation/store.h"
 #include "library/foundation/types.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/stdctrls/types.h"
@@ -89,9 +90,7 @@ class TFrameControl : public TCustomControl {
   // Stores a changed value and repaints.
   template <class T>
   void StoreAndRepaint(T& Field, T Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
+    if (StoreChanged(Field, Value)) Invalidate();
   }
 
   // Moves each switched-off side of InnerRect outward by W.

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
+#include "library/foundation/store.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
-
-template <class T>
-bool StoreChanged(T& Field, const T& Value) {
-  if (Field == Value) return false;
-  Field = Value;
-  return true;
-}
 
 void SetBit(uint8_t& Byte, uint8_t Mask, bool On) {
   Byte = On ? uint8_t(Byte | Mask) : uint8_t(Byte & ~Mask);
@@ -159,10 +154,9 @@ void TBoxLBox::DrawCaptions() {
   c.Font()->SetColor(clBlack);
   if (HasRoom(cell)) c.TextRect(cell, cell.Left + 2, cell.Top - 2, std::string(1, FCaptShort));
   if (!HasRoom(area)) return;
-  TFont saved;
-  saved.Assign(*c.Font());
+  TCanvasSaver keep(c, cpFont);
   if (line.FOrientation == orVertical) {
-    c.Font()->SetSize(SmallerSize(saved.Size()));
+    c.Font()->SetSize(SmallerSize(c.Font()->Size()));
     const int x = line.FCaptLeft ? area.Right - c.TextWidth(FCaptLong) : area.Left;
     c.TextRect(area, x, area.Top - 2, FCaptLong);
   } else {
@@ -170,7 +164,6 @@ void TBoxLBox::DrawCaptions() {
     const int y = line.FCaptLeft ? area.Top + c.TextWidth(FCaptLong) : area.Bottom;
     c.TextRect(area, area.Left - 2, y, FCaptLong);
   }
-  c.SetFont(&saved);
 }
 
 // --- TBoxLine ---

@@ -8,12 +8,47 @@
 
 class TCanvas;
 
+// Where the LED setters of the instruments differ.
+struct TLedRules {
+  // Switches set while the LEDs are hidden (LedEnable off) are dropped; else they are stored
+  // and show once the LEDs are shown again.
+  bool DropWhileHidden;
+  // Switching an LED on or off also sets its blink phase to the switch.
+  bool SwitchSetsPhase;
+  // A colour change sets the blink phase back to the switch.
+  bool ColourSetsPhase;
+};
+
 // One LED of a meter: switched on, blinking, and the blink phase the blink tick last gave it.
 struct TMeterLed {
   bool On = false;
   bool Blink = false;
   bool Lit = false;
   TColor Colour = clRed;
+
+  // The setters by Rules, Hidden telling that the LEDs are switched off. SetOn and SetBlink
+  // return whether the LED is to be drawn again (a colour change always is).
+  bool SetOn(bool V, bool Hidden, const TLedRules& Rules) {
+    if ((Hidden && Rules.DropWhileHidden) || V == On) return false;
+    On = V;
+    if (Rules.SwitchSetsPhase) Lit = V;
+    return true;
+  }
+  bool SetBlink(bool V, bool Hidden, const TLedRules& Rules) {
+    if ((Hidden && Rules.DropWhileHidden) || V == Blink) return false;
+    Blink = V;
+    return true;
+  }
+  void SetColour(TColor V, const TLedRules& Rules) {
+    Colour = V;
+    if (Rules.ColourSetsPhase) Lit = On;
+  }
+  // The blink tick: a blinking LED takes the phase and is to be drawn again.
+  bool Step(bool Phase) {
+    if (!Blink) return false;
+    TakePhase(Phase);
+    return true;
+  }
 
   // A blinking LED shows its blink phase, a steady one its switch.
   bool Shows() const { return Blink ? Lit : On; }

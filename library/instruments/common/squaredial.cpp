@@ -4,16 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "library/foundation/helpers.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
-
-namespace {
-
-int ToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); }
-
-TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
-
-}  // namespace
 
 int LayoutSquareDial(TDialMapping& Map, TRect& Inner, int Width, int Height) {
   const int g = std::min(Width, Height) / 40;

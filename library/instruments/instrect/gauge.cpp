@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/instruments/common/valuemodel.h"
 #include "library/instruments/instrect/instrect.h"
@@ -109,34 +110,25 @@ void TGaugeGp::SetPntrPercent(double V) {
 
 // ---- Appearance ----
 
-namespace {
-
-template <class T, class F>
-void StoreThen(T& Field, T V, F&& Action) {
-  if (V == Field) return;
-  Field = V;
-  Action();
-}
-
-}  // namespace
-
 void TGaugeGp::SetMeterMode(bool V) {
-  StoreThen(meter_mode_, V, [&] { RepaintNow(); });
+  if (StoreChanged(meter_mode_, V)) RepaintNow();
 }
 void TGaugeGp::SetSegmWidth(int V) {
-  if (V > 0) StoreThen(segm_width_, V, [&] { RepaintNow(); });
+  if (V > 0)
+    if (StoreChanged(segm_width_, V)) RepaintNow();
 }
 void TGaugeGp::SetSegmGap(int V) {
-  if (V >= 0) StoreThen(segm_gap_, V, [&] { RepaintNow(); });
+  if (V >= 0)
+    if (StoreChanged(segm_gap_, V)) RepaintNow();
 }
 void TGaugeGp::SetSegmBorder(bool V) {
-  StoreThen(segm_border_, V, [&] { RepaintNow(); });
+  if (StoreChanged(segm_border_, V)) RepaintNow();
 }
 void TGaugeGp::SetSegmColor(TColor V) {
-  StoreThen(segm_color_, V, [&] { RepaintNow(); });
+  if (StoreChanged(segm_color_, V)) RepaintNow();
 }
 void TGaugeGp::SetColBorder(TColor V) {
-  StoreThen(col_border_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_border_, V)) RepaintNow();
 }
 
 void TGaugeGp::SetOrientation(TOrientation V) {

@@ -5,6 +5,7 @@
 //
 // "Repaint" below means: store, and once painted run Paint at once.
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "library/foundation/types.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
+#include "library/instruments/common/pointerprops.h"
 #include "library/instruments/common/scale.h"
 #include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
@@ -111,12 +113,15 @@ class TPanelMeter : public TOrvaneBase {
   int PeakPos() const { return peak_pos_; }
   // Pixel of a value inside the range along the scale, by the last Paint's layout.
   int ValueToPixel(double V) const;
-  TPoint LedCentre(int Index) const { return led_centre_[Index]; }
+  TPoint LedCentre(int Index) const {  // LED 0..1
+    assert(Index >= 0 && Index < 2);
+    return led_centre_[Index];
+  }
 
  protected:
-  // Bound: the range ends' limit. FromEnd: the scale's origin end is ValueEnd (a vertical scale
-  // counting down from its top).
-  TPanelMeter(TComponent* AOwner, double Bound, bool FromEnd);
+  // Rules: the meter's row of the pointer instruments' rules. FromEnd: the scale's origin end
+  // is ValueEnd (a vertical scale counting down from its top).
+  TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd);
 
   void WndProc(TMessage& Message) override;
   void RepaintNow();
@@ -124,9 +129,9 @@ class TPanelMeter : public TOrvaneBase {
   void BeginPaint();
   // After the static image is done: marks reset, both pointers at StartPos, a forced update.
   void EndPaint(int StartPos);
-  // Store a range end without repainting; true when it changed. Resets the class's defaults.
-  bool StoreValueStart(double V);
-  bool StoreValueEnd(double V);
+  bool Reading() const;
+  // After a stored range change: the class's defaults for the moved end, limits kept inside.
+  void RangeMoved(bool Start);
   virtual void RangeStartChanged();
   virtual void RangeEndChanged();
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
@@ -178,7 +183,7 @@ class TPanelMeter : public TOrvaneBase {
   void Compose(const TRect& Area);
 
   TUpdateArea update_area_;
-  const double bound_;
+  TPointerRange range_;
   const bool from_end_;
   TInstrumentTicks ticks_;
   TLimitEvents limit_events_;

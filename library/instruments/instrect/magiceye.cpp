@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "library/foundation/store.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 
@@ -12,33 +13,22 @@ TMagicEye::TMagicEye(TComponent* AOwner) : TRahmen(AOwner) {
   SetHeight(30);
 }
 
-namespace {
-
-template <class T>
-bool Store(T& Field, T V) {
-  if (V == Field) return false;
-  Field = V;
-  return true;
-}
-
-}  // namespace
-
 void TMagicEye::SetStartPos(double V) {
   if (!std::isfinite(V)) return;
-  if (Store(start_pos_, V)) DrawEye();
+  if (StoreChanged(start_pos_, V)) DrawEye();
 }
 void TMagicEye::SetEndPos(double V) {
   if (!std::isfinite(V)) return;
-  if (Store(end_pos_, V)) DrawEye();
+  if (StoreChanged(end_pos_, V)) DrawEye();
 }
 void TMagicEye::SetColorBack(TColor V) {
-  if (Store(color_back_, V)) DrawEye();
+  if (StoreChanged(color_back_, V)) DrawEye();
 }
 void TMagicEye::SetColorEye(TColor V) {
-  if (Store(color_eye_, V)) DrawEye();
+  if (StoreChanged(color_eye_, V)) DrawEye();
 }
 void TMagicEye::SetColorEyeInv(TColor V) {
-  if (Store(color_eye_inv_, V)) DrawEye();
+  if (StoreChanged(color_eye_inv_, V)) DrawEye();
 }
 
 void TMagicEye::SetStartValue(double V) {
@@ -48,7 +38,7 @@ void TMagicEye::SetStartValue(double V) {
     return;
   }
   if (V >= end_value_) V = end_value_ - 1;
-  if (Store(start_value_, V)) DrawEye();
+  if (StoreChanged(start_value_, V)) DrawEye();
 }
 
 void TMagicEye::SetEndValue(double V) {
@@ -58,11 +48,11 @@ void TMagicEye::SetEndValue(double V) {
     return;
   }
   if (V <= start_value_) V = start_value_ + 1;
-  if (Store(end_value_, V)) DrawEye();
+  if (StoreChanged(end_value_, V)) DrawEye();
 }
 
 void TMagicEye::SetDirection(TOrientation V) {
-  if (!Store(direction_, V)) return;
+  if (!StoreChanged(direction_, V)) return;
   if (painted_) SetBounds(Left(), Top(), Height(), Width());
 }
 

@@ -7,7 +7,7 @@
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
 
-TMeterPanelH::TMeterPanelH(TComponent* AOwner) : TPanelMeter(AOwner, 1000, false) {
+TMeterPanelH::TMeterPanelH(TComponent* AOwner) : TPanelMeter(AOwner, kPanelMeterRules, false) {
   Font()->SetColor(0x00FF00);
   SetColBack(clBlack);
   SetWidth(250);

@@ -2,13 +2,14 @@
 #include <cmath>
 #include <span>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/graphics/bitmap.h"
 
-TPanelMeter::TPanelMeter(TComponent* AOwner, double Bound, bool FromEnd)
+TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TOrvaneBase(AOwner),
-      bound_(Bound),
+      range_(Rules, scale_, pointer_.Value),
       from_end_(FromEnd),
       ticks_(
           [this](TObject*) {
@@ -34,9 +35,7 @@ void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
 
 void TPanelMeter::SetValue(double V) {
   if (!std::isfinite(V)) return;
-  if (V == pointer_.Value) return;
-  pointer_.Value = V;
-  UpdatePointer(false);
+  if (StoreChanged(pointer_.Value, V)) UpdatePointer(false);
 }
 
 // ---- Range, limits and scale ----
@@ -49,84 +48,55 @@ void TPanelMeter::RangeEndChanged() {
   upper_limit_ = scale_.Start + 0.8 * (scale_.End - scale_.Start);
 }
 
-// A range change resets one limit to its share of the range; the other keeps its value unless
-// the new range leaves it outside, where the limit setters' own rule puts it back.
+// A limit that a range change left outside goes back by the limit setters' own rule.
 void TPanelMeter::KeepLimitsInRange() {
   if (lower_limit_ < scale_.Start || lower_limit_ >= scale_.End) lower_limit_ = scale_.Start;
   if (upper_limit_ < scale_.Start || upper_limit_ > scale_.End) upper_limit_ = scale_.End;
 }
 
-bool TPanelMeter::StoreValueStart(double V) {
-  V = ClampRangeStart(V, scale_.End, bound_, scale_.NonLinear);
-  if (V == scale_.Start) return false;
-  scale_.Start = V;
-  RangeStartChanged();
-  KeepLimitsInRange();
-  return true;
-}
+bool TPanelMeter::Reading() const { return ComponentState().Contains(csReading); }
 
-bool TPanelMeter::StoreValueEnd(double V) {
-  V = ClampRangeEnd(V, scale_.Start, bound_, scale_.NonLinear);
-  if (V == scale_.End) return false;
-  scale_.End = V;
-  RangeEndChanged();
+// A range change resets one limit to its share of the range; the other keeps its value unless
+// the new range leaves it outside.
+void TPanelMeter::RangeMoved(bool Start) {
+  if (Start) {
+    RangeStartChanged();
+  } else {
+    RangeEndChanged();
+  }
   KeepLimitsInRange();
-  return true;
 }
 
 void TPanelMeter::SetValueStart(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scale_.Start = V;
-    return;
-  }
-  if (StoreValueStart(V)) RepaintNow();
+  if (range_.SetStart(V, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
 }
 
 void TPanelMeter::SetValueEnd(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scale_.End = V;
-    return;
-  }
-  if (StoreValueEnd(V)) RepaintNow();
+  if (range_.SetEnd(V, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
 }
 
 // The range setters' rules without their repaint, so that the repair inside Paint cannot start
 // a second Paint.
 void TPanelMeter::RepairLogRange() {
-  double value = pointer_.Value, start = scale_.Start, end = scale_.End;
-  ::RepairLogRange(value, start, end);
-  pointer_.Value = value;
-  const bool start_changed = StoreValueStart(start);
-  bool end_changed = StoreValueEnd(end);
-  if (KeepLogSpan(scale_.Start, scale_.End)) end_changed = true;
+  const TPointerRange::TRepair r = range_.RepairLog([&](bool Start) { RangeMoved(Start); });
   // The defaults are shares of the range the ends snapped to, not of the half-repaired one.
-  if (start_changed) RangeStartChanged();
-  if (end_changed) RangeEndChanged();
+  if (r.StartChanged) RangeStartChanged();
+  if (r.EndChanged || r.SpanKept) RangeEndChanged();
   KeepLimitsInRange();
-  scale_.CacheLogs();
 }
 
 void TPanelMeter::SetNonLinear(bool V) {
-  if (V == scale_.NonLinear) return;
-  scale_.NonLinear = V;
-  if (V && !ComponentState().Contains(csReading)) RepairLogRange();
+  if (!range_.StoreNonLinear(V)) return;
+  if (V && !Reading()) RepairLogRange();
   RepaintNow();
 }
 
 void TPanelMeter::SetScalaPart(int V) {
-  V = std::clamp(V, 1, 20);
-  if (V == scala_part_) return;
-  scala_part_ = V;
-  RepaintNow();
+  if (StoreScalaPart(scala_part_, V, range_.Rules().MaxScalaPart)) RepaintNow();
 }
 
 void TPanelMeter::SetScalaPsub(int V) {
-  V = std::clamp(V, -1, 20);
-  if (V == scala_psub_) return;
-  scala_psub_ = V;
-  RepaintNow();
+  if (StoreScalaPsub(scala_psub_, V)) RepaintNow();
 }
 
 void TPanelMeter::SetLowerLimit(double V) {
@@ -155,46 +125,35 @@ int TPanelMeter::ValueToPixel(double V) const {
 
 // ---- Damping and peak ----
 
-void TPanelMeter::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
+void TPanelMeter::SetDamping(int V) {
+  ApplyDamping(pointer_.Damping, V, range_.Rules().MaxDamping, ticks_.DampTimerId());
+}
 
 void TPanelMeter::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
 
 void TPanelMeter::SetPeakMode(TPeakPtrMode V) {
-  if (V == pointer_.PeakMode) return;
-  pointer_.PeakMode = V;
-  RepaintNow();
+  if (StoreChanged(pointer_.PeakMode, V)) RepaintNow();
 }
 
 // ---- Appearance ----
 
-namespace {
-
-template <class T, class F>
-void StoreThen(T& Field, T V, F&& Action) {
-  if (V == Field) return;
-  Field = V;
-  Action();
-}
-
-}  // namespace
-
 void TPanelMeter::SetShape(TmShapeType V) {
-  StoreThen(shape_, V, [&] { RepaintNow(); });
+  if (StoreChanged(shape_, V)) RepaintNow();
 }
 void TPanelMeter::SetColShape(TColor V) {
-  StoreThen(col_shape_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_shape_, V)) RepaintNow();
 }
 void TPanelMeter::SetColScala(TColor V) {
-  StoreThen(col_scala_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_scala_, V)) RepaintNow();
 }
 void TPanelMeter::SetColPointer(TColor V) {
-  StoreThen(col_pointer_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_pointer_, V)) RepaintNow();
 }
 void TPanelMeter::SetColPeakPtr(TColor V) {
-  StoreThen(col_peak_ptr_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_peak_ptr_, V)) RepaintNow();
 }
 void TPanelMeter::SetLedEnable(bool V) {
-  StoreThen(led_enable_, V, [&] { RepaintNow(); });
+  if (StoreChanged(led_enable_, V)) RepaintNow();
 }
 
 void TPanelMeter::SetFontCapt(const TFont* V) {
@@ -205,20 +164,16 @@ void TPanelMeter::SetFontCapt(const TFont* V) {
 // ---- LEDs and blinking ----
 
 void TPanelMeter::SetColLed(int Index, TColor V) {
-  leds_[Index].Colour = V;
+  leds_[Index].SetColour(V, range_.Rules().Leds);
   DrawLed(Index);
 }
 
 void TPanelMeter::SetLedOn(int Index, bool V) {
-  if (!led_enable_ || V == leds_[Index].On) return;
-  leds_[Index].On = V;
-  DrawLed(Index);
+  if (leds_[Index].SetOn(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TPanelMeter::SetLedBlink(int Index, bool V) {
-  if (!led_enable_ || V == leds_[Index].Blink) return;
-  leds_[Index].Blink = V;
-  DrawLed(Index);
+  if (leds_[Index].SetBlink(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TPanelMeter::DrawLed(int Index) {
@@ -237,9 +192,7 @@ void TPanelMeter::BlinkTick() {
   }
   if (!led_enable_) return;
   for (int i = 0; i < 2; ++i) {
-    if (!leds_[i].Blink) continue;
-    leds_[i].TakePhase(BlinkPhase);
-    DrawLed(i);
+    if (leds_[i].Step(BlinkPhase)) DrawLed(i);
   }
 }
 

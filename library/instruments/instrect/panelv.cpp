@@ -6,6 +6,7 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/instruments/common/readout.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
@@ -13,8 +14,6 @@
 #include "platform/graphics/bitmap.h"
 
 namespace {
-
-constexpr double kBound = 9999;
 
 bool RangeReaches1000(double Start, double End) { return End >= 1000 || Start <= -1000; }
 
@@ -33,17 +32,10 @@ bool IntegerPartFits(const std::string& Text, int Cells) {
   return used <= Cells;
 }
 
-template <class T, class F>
-void StoreThen(T& Field, T V, F&& Action) {
-  if (V == Field) return;
-  Field = V;
-  Action();
-}
-
 }  // namespace
 
 TMeterPanelV::TMeterPanelV(TComponent* AOwner)
-    : TPanelMeter(AOwner, kBound, true), readout_(std::make_unique<TDigDisplay>()) {
+    : TPanelMeter(AOwner, kPanelMeterVRules, true), readout_(std::make_unique<TDigDisplay>()) {
   limits_before_peak_ = true;
   Font()->SetColor(0x00FFFF);
   SetColBack(0x800000);
@@ -80,7 +72,7 @@ void TMeterPanelV::SetValueMin(double V) {
   } else if (V < scale_.Start) {
     V = scale_.Start;
   }
-  StoreThen(value_min_, V, [&] { RepaintNow(); });
+  if (StoreChanged(value_min_, V)) RepaintNow();
 }
 
 void TMeterPanelV::SetValueMid(double V) {
@@ -94,49 +86,49 @@ void TMeterPanelV::SetValueMid(double V) {
   } else if (V > scale_.End) {
     V = scale_.End;
   }
-  StoreThen(value_mid_, V, [&] { RepaintNow(); });
+  if (StoreChanged(value_mid_, V)) RepaintNow();
 }
 
 void TMeterPanelV::SetMeterStyle(TMeterStyle V) {
-  StoreThen(meter_style_, V, [&] { RepaintNow(); });
+  if (StoreChanged(meter_style_, V)) RepaintNow();
 }
 
 void TMeterPanelV::SetLedZahl(int V) {
   if (meter_style_ != TMeterStyle::LedBar) return;
   V = std::max(1, std::min(std::max(V, 2), Height() / 10));
-  StoreThen(led_zahl_, V, [&] { RepaintNow(); });
+  if (StoreChanged(led_zahl_, V)) RepaintNow();
 }
 
 void TMeterPanelV::SetColMin(TColor V) {
-  StoreThen(col_min_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_min_, V)) UpdatePointer(true);
 }
 void TMeterPanelV::SetColMid(TColor V) {
-  StoreThen(col_mid_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_mid_, V)) UpdatePointer(true);
 }
 void TMeterPanelV::SetColMax(TColor V) {
-  StoreThen(col_max_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_max_, V)) UpdatePointer(true);
 }
 void TMeterPanelV::SetColAnd(TColor V) {
-  StoreThen(col_and_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_and_, V)) UpdatePointer(true);
 }
 
 void TMeterPanelV::SetDispEnable(bool V) {
-  StoreThen(disp_enable_, V, [&] { RepaintNow(); });
+  if (StoreChanged(disp_enable_, V)) RepaintNow();
 }
 void TMeterPanelV::SetColDBack(TColor V) {
-  StoreThen(col_dback_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_dback_, V)) RepaintNow();
 }
 void TMeterPanelV::SetColDRand(TColor V) {
-  StoreThen(col_drand_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_drand_, V)) RepaintNow();
 }
 void TMeterPanelV::SetColDisplay(TColor V) {
-  StoreThen(col_display_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_display_, V)) RepaintNow();
 }
 void TMeterPanelV::SetCaption(const std::string& V) {
-  StoreThen(caption_, V, [&] { RepaintNow(); });
+  if (StoreChanged(caption_, V)) RepaintNow();
 }
 void TMeterPanelV::SetTextName(const std::string& V) {
-  StoreThen(text_name_, V, [&] { RepaintNow(); });
+  if (StoreChanged(text_name_, V)) RepaintNow();
 }
 
 void TMeterPanelV::SetDispFixPnt(bool V) {

@@ -9,6 +9,7 @@
 //
 // "Repaint" below means: store, and once painted run Paint at once.
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "library/instruments/common/dialmap.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
+#include "library/instruments/common/pointerprops.h"
 #include "library/instruments/common/scale.h"
 #include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
@@ -73,17 +75,17 @@ class TRoundMeter : public TOrvaneBase {
   void SetValueEnd(double V);
   // The colour bands (ColMin, ColMid, ColMax), each kept inside the range with its lower bound
   // one unit below its upper one; the bands may overlap. While the form is read they only store.
-  double ValueMinA() const { return bands_[0].from; }
+  double ValueMinA() const { return bands_.Get(TColourBands::MinA); }
   void SetValueMinA(double V);
-  double ValueMinE() const { return bands_[0].to; }
+  double ValueMinE() const { return bands_.Get(TColourBands::MinE); }
   void SetValueMinE(double V);
-  double ValueMidA() const { return bands_[1].from; }
+  double ValueMidA() const { return bands_.Get(TColourBands::MidA); }
   void SetValueMidA(double V);
-  double ValueMidE() const { return bands_[1].to; }
+  double ValueMidE() const { return bands_.Get(TColourBands::MidE); }
   void SetValueMidE(double V);
-  double ValueMaxA() const { return bands_[2].from; }
+  double ValueMaxA() const { return bands_.Get(TColourBands::MaxA); }
   void SetValueMaxA(double V);
-  double ValueMaxE() const { return bands_[2].to; }
+  double ValueMaxE() const { return bands_.Get(TColourBands::MaxE); }
   void SetValueMaxE(double V);
 
   int ScalaPart() const { return scala_part_; }  // major divisions, 1..20
@@ -218,12 +220,6 @@ class TRoundMeter : public TOrvaneBase {
   std::string caption_;
 
  private:
-  struct Band {
-    double from;
-    double to;
-  };
-  enum BandBound { kMinA, kMinE, kMidA, kMidE, kMaxA, kMaxE };
-
   void SetColLed(int Index, TColor V);
   void SetLedOn(int Index, bool V);
   void SetLedBlink(int Index, bool V);
@@ -231,12 +227,8 @@ class TRoundMeter : public TOrvaneBase {
   void BlinkTick();
   void DrawLed(int Index);
   void DrawLedInto(TCanvas& Canvas, int Index) const;
-  // Stores a range end without repainting; true when it changed. Runs the band reset.
-  bool StoreValueStart(double V);
-  bool StoreValueEnd(double V);
-  void ResetBands();
-  void SetBand(BandBound Which, double V);
-  bool StoreBand(BandBound Which, double V);
+  bool Reading() const;
+  void SetBand(TColourBands::TBound Which, double V);
   void RepairLogRange();
   void DrawDial();
   double PointerAngle() const;
@@ -251,11 +243,12 @@ class TRoundMeter : public TOrvaneBase {
   std::unique_ptr<TDigDisplay> readout_;
   TPointerModel pointer_;
   TScaleRange scale_{0, 100};
+  TPointerRange range_{kRoundMeterRules, scale_, pointer_.Value, &pointer_.PeakValue};
+  TColourBands bands_;
   TLimitEvents limit_events_;
   TLimitMarks marks_;
   TUpdateArea update_area_;
   TMeterLed leds_[2];
-  Band bands_[3] = {{0, 10}, {50, 75}, {75, 100}};
 
   bool painted_ = false;
   bool layout_valid_ = false;
@@ -469,7 +462,10 @@ class TMeter360 : public TOrvaneBase {
   // Geometry of the last Paint.
   const TDialMapping& DialMapping() const { return map_; }
   TPoint Pivot() const { return pivot_; }
-  TPoint LedCentre(int Number) const { return led_centre_[Number - 1]; }  // LED 1..4
+  TPoint LedCentre(int Number) const {  // LED 1..4
+    assert(Number >= 1 && Number <= 4);
+    return led_centre_[Number - 1];
+  }
   int LedRadius() const { return led_radius_; }
   int TriangleSize() const { return triangle_size_; }
   bool Painted() const { return painted_; }
@@ -483,7 +479,6 @@ class TMeter360 : public TOrvaneBase {
  private:
   struct TRing {
     TScaleRange range;
-    double bound;
     int part = 10;
     int psub = -1;
     TColor col_font;
@@ -496,15 +491,13 @@ class TMeter360 : public TOrvaneBase {
   };
 
   void RepaintNow();
+  bool Reading() const;
   void SetValue(int Index, double V);
   void SetValueStart(int Index, double V);
   void SetValueEnd(int Index, double V);
-  bool StoreValueStart(int Index, double V);
-  bool StoreValueEnd(int Index, double V);
   void SetScalaPart(int Index, int V);
   void SetScalaPsub(int Index, int V);
   void SetNonLinear(int Index, bool V);
-  void RepairLogRange(int Index);
   void SetDamping(int Index, int V);
   void SetColour(TColor& Field, TColor V);
   void SetColLed(int Index, TColor V);
@@ -523,6 +516,10 @@ class TMeter360 : public TOrvaneBase {
   TInstrumentTicks ticks_;
   TPointerModel pointers_[2];
   TRing scales_[2];
+  // Outer and inner range: the peak pointer is on the inner scale.
+  TPointerRange ranges_[2] = {
+      {kMeter360OuterRules, scales_[0].range, pointers_[0].Value},
+      {kMeter360InnerRules, scales_[1].range, pointers_[1].Value, &pointers_[1].PeakValue}};
   TMeterLed leds_[4];
   bool led_enable_[2] = {true, true};
   TShapeTypeT shape_ = sstRoundrect;

@@ -5,6 +5,7 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/instruments/common/dialscale.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/base/numbers.h"
@@ -15,10 +16,6 @@ namespace {
 constexpr double kSweep = 120;
 
 bool Vertical(TOrientType o) { return o == orLeft || o == orRight; }
-
-TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
-
-int ToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); }
 
 }  // namespace
 
@@ -32,9 +29,7 @@ TMeter120::TMeter120(TComponent* AOwner) : TRoundMeter(AOwner, kSweep, 8) {
 }
 
 void TMeter120::SetShape(TmShapeType V) {
-  if (V == shape_) return;
-  shape_ = V;
-  RepaintNow();
+  if (StoreChanged(shape_, V)) RepaintNow();
 }
 
 bool TMeter120::DrawDialFace(TCanvas& c) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/base/numbers.h"
 
@@ -12,10 +13,6 @@ namespace {
 constexpr double kSweep = 180;
 
 bool Vertical(TOrientType o) { return o == orLeft || o == orRight; }
-
-TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
-
-int ToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 30), 1 << 30)); }
 
 }  // namespace
 
@@ -26,9 +23,7 @@ TMeter180::TMeter180(TComponent* AOwner) : TRoundMeter(AOwner, kSweep, 8) {
 }
 
 void TMeter180::SetShape(TmShapeType V) {
-  if (V == shape_) return;
-  shape_ = V;
-  RepaintNow();
+  if (StoreChanged(shape_, V)) RepaintNow();
 }
 
 bool TMeter180::LayoutDial(TCanvas& c) {

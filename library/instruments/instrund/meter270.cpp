@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 
@@ -20,9 +21,7 @@ TMeter270::TMeter270(TComponent* AOwner) : TRoundMeter(AOwner, kSweep, 11) {
 }
 
 void TMeter270::SetShape(TShapeTypeT V) {
-  if (V == shape_) return;
-  shape_ = V;
-  RepaintNow();
+  if (StoreChanged(shape_, V)) RepaintNow();
 }
 
 bool TMeter270::DrawDialFace(TCanvas& c) {

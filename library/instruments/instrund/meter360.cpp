@@ -1,11 +1,13 @@
 // TMeter360: two concentric full-circle scales on the square dial plane of the 270-degree meter.
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdlib>
 #include <span>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/instruments/common/dialscale.h"
 #include "library/instruments/common/squaredial.h"
@@ -17,6 +19,8 @@ namespace {
 constexpr double kSweep = 360;
 // The shapes are built pointing up and turned onto the scale start at 6 o'clock.
 constexpr double kStartTurn = -180;
+// All four LEDs follow the outer scale's rules.
+constexpr const TLedRules& kLedRules = kMeter360OuterRules.Leds;
 
 void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle) {
   for (int i = 0; i < 3; ++i) To[i] = RotatePoint(Centre, From[i], Angle);
@@ -32,8 +36,8 @@ TMeter360::TMeter360(TComponent* AOwner)
             TickHook();
           },
           [this](TObject*) { BlinkTick(); }) {
-  scales_[0] = {TScaleRange{0, 100}, 1000, 10, -1, 0xFF00FF, 0xFF00FF, "ALTITUDE"};
-  scales_[1] = {TScaleRange{0, 10000}, 100000, 10, -1, 0x00FFFF, 0x00FFFF, "feet"};
+  scales_[0] = {TScaleRange{0, 100}, 10, -1, 0xFF00FF, 0xFF00FF, "ALTITUDE"};
+  scales_[1] = {TScaleRange{0, 10000}, 10, -1, 0x00FFFF, 0x00FFFF, "feet"};
   const TColor led_colours[4] = {0x0000FF, 0x00FF00, 0x00FFFF, 0xFFFF00};
   for (int i = 0; i < 4; ++i) leds_[i].Colour = led_colours[i];
   Font()->SetColor(clWhite);
@@ -51,15 +55,11 @@ void TMeter360::RepaintNow() {
 }
 
 void TMeter360::SetColour(TColor& Field, TColor V) {
-  if (V == Field) return;
-  Field = V;
-  RepaintNow();
+  if (StoreChanged(Field, V)) RepaintNow();
 }
 
 void TMeter360::SetShape(TShapeTypeT V) {
-  if (V == shape_) return;
-  shape_ = V;
-  RepaintNow();
+  if (StoreChanged(shape_, V)) RepaintNow();
 }
 
 void TMeter360::SetColPointer1(TColor V) { SetColour(col_pointer_[0], V); }
@@ -77,80 +77,31 @@ void TMeter360::SetValue2(double V) { SetValue(1, V); }
 
 void TMeter360::SetValue(int Index, double V) {
   if (!std::isfinite(V)) return;
-  if (V == pointers_[Index].Value) return;
-  pointers_[Index].Value = V;
-  UpdatePointer(false);
+  if (StoreChanged(pointers_[Index].Value, V)) UpdatePointer(false);
 }
 
-bool TMeter360::StoreValueStart(int Index, double V) {
-  TRing& ring = scales_[Index];
-  V = ClampRangeStart(V, ring.range.End, ring.bound, ring.range.NonLinear);
-  if (V == ring.range.Start) return false;
-  ring.range.Start = V;
-  if (pointers_[Index].Value < V) pointers_[Index].Value = V;
-  if (Index == 1) pointers_[1].PeakValue = V;
-  return true;
-}
-
-bool TMeter360::StoreValueEnd(int Index, double V) {
-  TRing& ring = scales_[Index];
-  V = ClampRangeEnd(V, ring.range.Start, ring.bound, ring.range.NonLinear);
-  if (V == ring.range.End) return false;
-  ring.range.End = V;
-  if (pointers_[Index].Value > V) pointers_[Index].Value = V;
-  return true;
-}
+bool TMeter360::Reading() const { return ComponentState().Contains(csReading); }
 
 void TMeter360::SetValueStart(int Index, double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scales_[Index].range.Start = V;
-    if (Index == 1) pointers_[1].PeakValue = V;
-    return;
-  }
-  if (StoreValueStart(Index, V)) RepaintNow();
+  if (ranges_[Index].SetStart(V, Reading())) RepaintNow();
 }
 
 void TMeter360::SetValueEnd(int Index, double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scales_[Index].range.End = V;
-    return;
-  }
-  if (StoreValueEnd(Index, V)) RepaintNow();
+  if (ranges_[Index].SetEnd(V, Reading())) RepaintNow();
 }
 
 void TMeter360::SetScalaPart(int Index, int V) {
-  V = std::clamp(V, 1, 20);
-  if (V == scales_[Index].part) return;
-  scales_[Index].part = V;
-  RepaintNow();
+  if (StoreScalaPart(scales_[Index].part, V, ranges_[Index].Rules().MaxScalaPart)) RepaintNow();
 }
 
 void TMeter360::SetScalaPsub(int Index, int V) {
-  V = std::clamp(V, -1, 20);
-  if (V == scales_[Index].psub) return;
-  scales_[Index].psub = V;
-  RepaintNow();
-}
-
-// The range setters' rules without their repaint, so that the repair inside Paint cannot start
-// a second Paint. Both scales end at 1000 at most when logarithmic.
-void TMeter360::RepairLogRange(int Index) {
-  TScaleRange& range = scales_[Index].range;
-  double value = pointers_[Index].Value, start = range.Start, end = range.End;
-  ::RepairLogRange(value, start, end);
-  pointers_[Index].Value = value;
-  StoreValueStart(Index, start);
-  StoreValueEnd(Index, end);
-  KeepLogSpan(range.Start, range.End);
-  range.CacheLogs();
+  if (StoreScalaPsub(scales_[Index].psub, V)) RepaintNow();
 }
 
 void TMeter360::SetNonLinear(int Index, bool V) {
-  if (V == scales_[Index].range.NonLinear) return;
-  scales_[Index].range.NonLinear = V;
-  if (V && !ComponentState().Contains(csReading)) RepairLogRange(Index);
+  if (!ranges_[Index].StoreNonLinear(V)) return;
+  // The range setters' rules without their repaint.
+  if (V && !Reading()) ranges_[Index].RepairLog();
   RepaintNow();
 }
 
@@ -165,7 +116,7 @@ void TMeter360::SetCaption2(const std::string& V) {
 }
 
 void TMeter360::SetDamping(int Index, int V) {
-  ApplyDamping(pointers_[Index].Damping, V, 50, ticks_.DampTimerId(),
+  ApplyDamping(pointers_[Index].Damping, V, ranges_[Index].Rules().MaxDamping, ticks_.DampTimerId(),
                pointers_[1 - Index].Damping == 0);
 }
 
@@ -174,15 +125,11 @@ void TMeter360::SetDampPeak(int V) {
 }
 
 void TMeter360::SetPeakMode(TPeakPtrMode V) {
-  if (V == pointers_[1].PeakMode) return;
-  pointers_[1].PeakMode = V;
-  RepaintNow();
+  if (StoreChanged(pointers_[1].PeakMode, V)) RepaintNow();
 }
 
 void TMeter360::ResetPeak() {
-  if (pointers_[1].PeakValue <= scales_[1].range.Start) return;
-  pointers_[1].PeakValue = scales_[1].range.Start;
-  UpdatePointer(true);
+  if (ranges_[1].ResetPeak()) UpdatePointer(true);
 }
 
 void TMeter360::StyleChanged(TObject*) { Invalidate(); }
@@ -190,38 +137,31 @@ void TMeter360::StyleChanged(TObject*) { Invalidate(); }
 // ---- LEDs ----
 
 void TMeter360::SetLedEnable1(bool V) {
-  if (V == led_enable_[0]) return;
-  led_enable_[0] = V;
-  RepaintNow();
+  if (StoreChanged(led_enable_[0], V)) RepaintNow();
 }
 
 void TMeter360::SetLedEnable2(bool V) {
-  if (V == led_enable_[1]) return;
-  led_enable_[1] = V;
-  RepaintNow();
+  if (StoreChanged(led_enable_[1], V)) RepaintNow();
 }
 
 void TMeter360::SetColLed(int Index, TColor V) {
-  leds_[Index].Colour = V;
-  leds_[Index].Lit = leds_[Index].On;
+  leds_[Index].SetColour(V, kLedRules);
   DrawLed(Index);
 }
 
 void TMeter360::SetLedOn(int Index, bool V) {
-  if (V == leds_[Index].On) return;
-  leds_[Index].On = V;
-  leds_[Index].Lit = V;
-  DrawLed(Index);
+  if (leds_[Index].SetOn(V, !LedShown(Index), kLedRules)) DrawLed(Index);
 }
 
 void TMeter360::SetLedBlink(int Index, bool V) {
-  if (V == leds_[Index].Blink) return;
-  leds_[Index].Blink = V;
-  DrawLed(Index);
+  if (leds_[Index].SetBlink(V, !LedShown(Index), kLedRules)) DrawLed(Index);
 }
 
 // LEDs 1 and 2 are round and shown with LedEnable1, LEDs 3 and 4 triangles shown with LedEnable2.
-bool TMeter360::LedShown(int Index) const { return led_enable_[Index / 2]; }
+bool TMeter360::LedShown(int Index) const {
+  assert(Index >= 0 && Index < 4);
+  return led_enable_[Index / 2];
+}
 
 void TMeter360::DrawLedInto(TCanvas& Canvas, int Index) const {
   const TMeterLed& led = leds_[Index];
@@ -242,9 +182,7 @@ void TMeter360::DrawLed(int Index) {
 void TMeter360::BlinkTick() {
   if (!painted_) return;
   for (int i = 0; i < 4; ++i) {
-    if (!LedShown(i) || !leds_[i].Blink) continue;
-    leds_[i].TakePhase(BlinkPhase);
-    DrawLed(i);
+    if (LedShown(i) && leds_[i].Step(BlinkPhase)) DrawLed(i);
   }
 }
 
@@ -265,7 +203,7 @@ void TMeter360::Paint() {
   for (int i = 0; i < 2; ++i) {
     TScaleRange& range = scales_[i].range;
     if (range.NonLinear) {
-      RepairLogRange(i);
+      ranges_[i].RepairLog();
     } else if (range.End <= range.Start) {
       // Form data can hold a range of no width; the scale needs one before it is laid out.
       range.End = range.Start + 1;
@@ -403,6 +341,7 @@ void TMeter360::DrawLedSockets(TCanvas& c) {
 // ---- Update ----
 
 double TMeter360::ScaleAngle(int Scale, double V) const {
+  assert(Scale == 0 || Scale == 1);
   const TScaleRange& range = scales_[Scale].range;
   // A logarithmic scale has no place for values at or below its start: they point at the start,
   // instead of sending the pointer round the dial as they fall towards 0.

@@ -11,12 +11,6 @@
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
 
-namespace {
-
-TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
-
-}  // namespace
-
 void TRoundMeter::Paint() {
   TOrvaneBase::Paint();
   painted_ = true;
@@ -105,10 +99,10 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
   const TColor colours[3] = {col_min_, col_mid_, col_max_};
   for (int b = 0; b < 3; ++b) {
     // Bands of no width are left out (form data can hold inverted bounds too).
-    if (!(bands_[b].to > bands_[b].from)) continue;
+    if (!(bands_.To(b) > bands_.From(b))) continue;
     c.Brush()->SetColor(colours[b]);
-    DrawDialBand(c, box, pivot_, r0_, scale_.Angle(bands_[b].from, sweep) + angle_offset_,
-                 scale_.Angle(bands_[b].to, sweep) + angle_offset_);
+    DrawDialBand(c, box, pivot_, r0_, scale_.Angle(bands_.From(b), sweep) + angle_offset_,
+                 scale_.Angle(bands_.To(b), sweep) + angle_offset_);
   }
   // The face colour over the inside leaves the bands as a ring.
   c.Pen()->SetStyle(psSolid);

@@ -5,6 +5,7 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/instruments/common/dialscale.h"
 #include "library/instruments/common/readout.h"
@@ -13,8 +14,6 @@
 #include "platform/graphics/bitmap.h"
 
 namespace {
-
-constexpr double kBound = 1000;
 
 void Polygon3(TCanvas& Canvas, const TPoint (&P)[3]) { Canvas.Polygon(std::span(P, 3)); }
 
@@ -46,188 +45,87 @@ void TRoundMeter::RepaintNow() {
 
 void TRoundMeter::SetValue(double V) {
   if (!std::isfinite(V)) return;
-  if (V == pointer_.Value) return;
-  pointer_.Value = V;
-  UpdatePointer(false);
+  if (StoreChanged(pointer_.Value, V)) UpdatePointer(false);
 }
 
 void TRoundMeter::StoreOrientation(TOrientType V) {
-  if (V == orientation_) return;
-  orientation_ = V;
-  Invalidate();
+  if (StoreChanged(orientation_, V)) Invalidate();
 }
 
 void TRoundMeter::StoreColCircle(TColor V) {
-  if (V == col_circle_) return;
-  col_circle_ = V;
-  RepaintNow();
+  if (StoreChanged(col_circle_, V)) RepaintNow();
 }
-
-namespace {
-
-// The setters of the appearance colours: store when changed, then Action.
-template <class F>
-void SetColour(TColor& Field, TColor V, F&& Action) {
-  if (V == Field) return;
-  Field = V;
-  Action();
-}
-
-}  // namespace
 
 void TRoundMeter::SetColMin(TColor V) {
-  SetColour(col_min_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_min_, V)) RepaintNow();
 }
 void TRoundMeter::SetColMid(TColor V) {
-  SetColour(col_mid_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_mid_, V)) RepaintNow();
 }
 void TRoundMeter::SetColMax(TColor V) {
-  SetColour(col_max_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_max_, V)) RepaintNow();
 }
 void TRoundMeter::SetColPointer(TColor V) {
-  SetColour(col_pointer_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_pointer_, V)) UpdatePointer(true);
 }
 void TRoundMeter::SetColPeakPtr(TColor V) {
-  SetColour(col_peak_ptr_, V, [&] { UpdatePointer(true); });
+  if (StoreChanged(col_peak_ptr_, V)) UpdatePointer(true);
 }
 void TRoundMeter::SetColDBack(TColor V) {
-  SetColour(col_dback_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_dback_, V)) RepaintNow();
 }
 void TRoundMeter::SetColDRand(TColor V) {
-  SetColour(col_drand_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_drand_, V)) RepaintNow();
 }
 void TRoundMeter::SetColDisplay(TColor V) {
-  SetColour(col_display_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_display_, V)) RepaintNow();
 }
 void TRoundMeter::SetColScala(TColor V) {
-  SetColour(col_scala_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_scala_, V)) RepaintNow();
 }
 void TRoundMeter::SetColShape(TColor V) {
-  SetColour(col_shape_, V, [&] { RepaintNow(); });
+  if (StoreChanged(col_shape_, V)) RepaintNow();
 }
 
-void TRoundMeter::ResetBands() {
-  const double r = (scale_.End - scale_.Start) * 0.1;
-  bands_[0] = {scale_.Start, scale_.Start + r};
-  const double mid = (scale_.End + scale_.Start) * 0.5;
-  bands_[1] = {mid, mid + r};
-  bands_[2] = {scale_.End - r, scale_.End};
-}
-
-bool TRoundMeter::StoreValueStart(double V) {
-  V = ClampRangeStart(V, scale_.End, kBound, scale_.NonLinear);
-  if (V == scale_.Start) return false;
-  scale_.Start = V;
-  ResetBands();
-  if (pointer_.Value < V) pointer_.Value = V;
-  pointer_.PeakValue = scale_.Start;
-  return true;
-}
-
-bool TRoundMeter::StoreValueEnd(double V) {
-  V = ClampRangeEnd(V, scale_.Start, kBound, scale_.NonLinear);
-  if (V == scale_.End) return false;
-  scale_.End = V;
-  ResetBands();
-  if (pointer_.Value > V) pointer_.Value = V;
-  return true;
-}
+bool TRoundMeter::Reading() const { return ComponentState().Contains(csReading); }
 
 void TRoundMeter::SetValueStart(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scale_.Start = V;
-    pointer_.PeakValue = V;
-    return;
-  }
-  if (StoreValueStart(V)) RepaintNow();
+  if (range_.SetStart(V, Reading(), [&](bool) { bands_.Reset(scale_); })) RepaintNow();
 }
 
 void TRoundMeter::SetValueEnd(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    scale_.End = V;
-    return;
-  }
-  if (StoreValueEnd(V)) RepaintNow();
+  if (range_.SetEnd(V, Reading(), [&](bool) { bands_.Reset(scale_); })) RepaintNow();
 }
 
-bool TRoundMeter::StoreBand(BandBound Which, double V) {
-  Band& band = bands_[Which / 2];
-  if (Which % 2 == 0) {
-    // Lower bound: inside the range, one unit below the upper bound.
-    if (V < scale_.Start) {
-      V = scale_.Start;
-    } else if (V >= band.to) {
-      V = band.to - 1;
-    }
-    if (V == band.from) return false;
-    band.from = V;
-  } else {
-    // Upper bound. On the max band a value equal to the lower bound stays.
-    const bool max_band = Which == kMaxE;
-    if (max_band ? V < band.from : V <= band.from) {
-      V = band.from + 1;
-    } else if (V > scale_.End) {
-      V = scale_.End;
-    }
-    if (V == band.to) return false;
-    band.to = V;
-  }
-  return true;
+void TRoundMeter::SetBand(TColourBands::TBound Which, double V) {
+  if (bands_.Set(Which, V, Reading(), scale_)) RepaintNow();
 }
 
-void TRoundMeter::SetBand(BandBound Which, double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    Band& band = bands_[Which / 2];
-    (Which % 2 == 0 ? band.from : band.to) = V;
-    return;
-  }
-  if (StoreBand(Which, V)) RepaintNow();
-}
-
-void TRoundMeter::SetValueMinA(double V) { SetBand(kMinA, V); }
-void TRoundMeter::SetValueMinE(double V) { SetBand(kMinE, V); }
-void TRoundMeter::SetValueMidA(double V) { SetBand(kMidA, V); }
-void TRoundMeter::SetValueMidE(double V) { SetBand(kMidE, V); }
-void TRoundMeter::SetValueMaxA(double V) { SetBand(kMaxA, V); }
-void TRoundMeter::SetValueMaxE(double V) { SetBand(kMaxE, V); }
+void TRoundMeter::SetValueMinA(double V) { SetBand(TColourBands::MinA, V); }
+void TRoundMeter::SetValueMinE(double V) { SetBand(TColourBands::MinE, V); }
+void TRoundMeter::SetValueMidA(double V) { SetBand(TColourBands::MidA, V); }
+void TRoundMeter::SetValueMidE(double V) { SetBand(TColourBands::MidE, V); }
+void TRoundMeter::SetValueMaxA(double V) { SetBand(TColourBands::MaxA, V); }
+void TRoundMeter::SetValueMaxE(double V) { SetBand(TColourBands::MaxE, V); }
 
 void TRoundMeter::SetScalaPart(int V) {
-  V = std::clamp(V, 1, 20);
-  if (V == scala_part_) return;
-  scala_part_ = V;
-  RepaintNow();
+  if (StoreScalaPart(scala_part_, V, range_.Rules().MaxScalaPart)) RepaintNow();
 }
 
 void TRoundMeter::SetScalaPsub(int V) {
-  V = std::clamp(V, -1, 20);
-  if (V == scala_psub_) return;
-  scala_psub_ = V;
-  RepaintNow();
+  if (StoreScalaPsub(scala_psub_, V)) RepaintNow();
 }
 
+// The range setters' rules without their repaint.
 void TRoundMeter::RepairLogRange() {
-  double value = pointer_.Value, start = scale_.Start, end = scale_.End;
-  ::RepairLogRange(value, start, end);
-  pointer_.Value = value;
-  // The range setters' rules without their repaint: both ends snap to decades.
-  StoreValueStart(start);
-  StoreValueEnd(end);
-  if (KeepLogSpan(scale_.Start, scale_.End)) ResetBands();
-  scale_.CacheLogs();
+  if (range_.RepairLog([&](bool) { bands_.Reset(scale_); }).SpanKept) bands_.Reset(scale_);
 }
 
 void TRoundMeter::SetNonLinear(bool V) {
-  if (V == scale_.NonLinear) return;
-  scale_.NonLinear = V;
-  if (V && !ComponentState().Contains(csReading)) {
+  if (!range_.StoreNonLinear(V)) return;
+  if (V && !Reading()) {
     RepairLogRange();
-    for (int b = kMinA; b <= kMaxE; ++b) {
-      const Band& band = bands_[b / 2];
-      StoreBand(static_cast<BandBound>(b), b % 2 == 0 ? band.from : band.to);
-    }
+    bands_.Restore(scale_);
   }
   RepaintNow();
 }
@@ -238,34 +136,24 @@ void TRoundMeter::SetCaption(const std::string& V) {
 }
 
 void TRoundMeter::SetColLed(int Index, TColor V) {
-  leds_[Index].Colour = V;
-  leds_[Index].Lit = leds_[Index].On;
+  leds_[Index].SetColour(V, range_.Rules().Leds);
   DrawLed(Index);
 }
 
 void TRoundMeter::SetLedOn(int Index, bool V) {
-  if (V == leds_[Index].On) return;
-  leds_[Index].On = V;
-  leds_[Index].Lit = V;
-  DrawLed(Index);
+  if (leds_[Index].SetOn(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TRoundMeter::SetLedBlink(int Index, bool V) {
-  if (V == leds_[Index].Blink) return;
-  leds_[Index].Blink = V;
-  DrawLed(Index);
+  if (leds_[Index].SetBlink(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TRoundMeter::SetLedEnable(bool V) {
-  if (V == led_enable_) return;
-  led_enable_ = V;
-  RepaintNow();
+  if (StoreChanged(led_enable_, V)) RepaintNow();
 }
 
 void TRoundMeter::SetDispEnable(bool V) {
-  if (V == disp_enable_) return;
-  disp_enable_ = V;
-  RepaintNow();
+  if (StoreChanged(disp_enable_, V)) RepaintNow();
 }
 
 void TRoundMeter::SetDispItalic(bool V) {
@@ -279,20 +167,18 @@ void TRoundMeter::SetDispFixPnt(bool V) {
   RepaintNow();
 }
 
-void TRoundMeter::SetDamping(int V) { ApplyDamping(pointer_.Damping, V, 10, ticks_.DampTimerId()); }
+void TRoundMeter::SetDamping(int V) {
+  ApplyDamping(pointer_.Damping, V, range_.Rules().MaxDamping, ticks_.DampTimerId());
+}
 
 void TRoundMeter::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
 
 void TRoundMeter::SetPeakMode(TPeakPtrMode V) {
-  if (V == pointer_.PeakMode) return;
-  pointer_.PeakMode = V;
-  UpdatePointer(true);
+  if (StoreChanged(pointer_.PeakMode, V)) UpdatePointer(true);
 }
 
 void TRoundMeter::ResetPeak() {
-  if (pointer_.PeakValue <= scale_.Start) return;
-  pointer_.PeakValue = scale_.Start;
-  UpdatePointer(true);
+  if (range_.ResetPeak()) UpdatePointer(true);
 }
 
 void TRoundMeter::StyleChanged(TObject*) { Invalidate(); }
@@ -324,9 +210,7 @@ void TRoundMeter::BlinkTick() {
   }
   if (!led_enable_) return;
   for (int i = 0; i < 2; ++i) {
-    if (!leds_[i].Blink) continue;
-    leds_[i].TakePhase(BlinkPhase);
-    DrawLed(i);
+    if (leds_[i].Step(BlinkPhase)) DrawLed(i);
   }
 }
 
@@ -358,7 +242,7 @@ void TRoundMeter::UpdatePointer(bool Force) {
   // the state that crossed the limit and nothing stale is drawn over what it sets.
   pointer_.ShownValue = s;
   pointer_.SetRangeFlags(s, scale_.Start, scale_.End);
-  const TLimitCrossing crossing = LimitCrossing(previous, s, bands_[2].from, bands_[0].to);
+  const TLimitCrossing crossing = LimitCrossing(previous, s, bands_.From(2), bands_.To(0));
   if (!limit_events_.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
 
   pointer_.StepPeak(s, scale_.Start, scale_.End);

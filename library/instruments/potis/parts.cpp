@@ -15,8 +15,6 @@ namespace {
 
 constexpr double kToArcStart = -135;
 
-TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
-
 int FontSizeFor(double Factor, int Pixels) {
   return static_cast<int>(std::clamp<int64_t>(Round(Factor * Pixels) + 1, 7, 1000));
 }

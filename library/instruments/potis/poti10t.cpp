@@ -5,6 +5,7 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/instruments/common/readout.h"
 #include "library/instruments/potis/parts.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double kBound = 100;
 constexpr double kJumpLimit = 45;
 
 }  // namespace
@@ -46,39 +46,21 @@ void TPoti10T::SetValue(double V) {
     value_ = V;
     return;
   }
-  V = Within(V, start_, end_);
-  if (V == value_) return;
-  value_ = V;
-  UpdateKnob(false);
+  V = Within(V, scale_.Start, scale_.End);
+  if (StoreChanged(value_, V)) UpdateKnob(false);
 }
 
 void TPoti10T::SetValueStart(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    start_ = V;
-    return;
-  }
-  V = ClampRangeStart(V, end_, kBound, false);
-  if (V == start_) return;
-  start_ = V;
-  value_ = std::max(value_, start_);
-  Invalidate();
+  if (range_.SetStart(V, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TPoti10T::SetValueEnd(double V) {
-  if (!std::isfinite(V)) return;
-  if (ComponentState().Contains(csReading)) {
-    end_ = V;
-    return;
-  }
-  V = ClampRangeEnd(V, start_, kBound, false);
-  if (V == end_) return;
-  end_ = V;
-  value_ = std::min(value_, end_);
-  Invalidate();
+  if (range_.SetEnd(V, ComponentState().Contains(csReading))) Invalidate();
 }
 
-void TPoti10T::SetScalaPart(int V) { StoreAndRepaint(scala_part_, std::clamp(V, 1, 10)); }
+void TPoti10T::SetScalaPart(int V) {
+  if (StoreScalaPart(scala_part_, V, range_.Rules().MaxScalaPart)) Invalidate();
+}
 
 void TPoti10T::SetCaption(const std::string& V) {
   const string10 caption = V;
@@ -88,9 +70,8 @@ void TPoti10T::SetCaption(const std::string& V) {
 }
 
 void TPoti10T::SetColCaption(TColor V) {
-  if (V == col_caption_) return;
-  col_caption_ = V;
-  if (capt_enable_ && painted_) Invalidate();
+  if (StoreChanged(col_caption_, V))
+    if (capt_enable_ && painted_) Invalidate();
 }
 
 void TPoti10T::SetCaptEnable(bool V) { StoreAndRepaint(capt_enable_, V); }
@@ -126,20 +107,15 @@ void TPoti10T::StyleChanged(TObject*) { Invalidate(); }
 // ---- LEDs ----
 
 void TPoti10T::SetLedOn(int Index, bool V) {
-  if (V == leds_[Index].On) return;
-  leds_[Index].On = V;
-  leds_[Index].Lit = V;
-  DrawLed(Index);
+  if (leds_[Index].SetOn(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TPoti10T::SetLedBlink(int Index, bool V) {
-  if (V == leds_[Index].Blink) return;
-  leds_[Index].Blink = V;
-  DrawLed(Index);
+  if (leds_[Index].SetBlink(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
 }
 
 void TPoti10T::SetColLed(int Index, TColor V) {
-  leds_[Index].Colour = V;
+  leds_[Index].SetColour(V, range_.Rules().Leds);
   DrawLed(Index);
 }
 
@@ -157,9 +133,7 @@ void TPoti10T::DrawLed(int Index) {
 void TPoti10T::BlinkTick() {
   if (!painted_ || !led_enable_) return;
   for (int i = 0; i < 2; ++i) {
-    if (!leds_[i].Blink) continue;
-    leds_[i].TakePhase(BlinkPhase);
-    DrawLed(i);
+    if (leds_[i].Step(BlinkPhase)) DrawLed(i);
   }
 }
 
@@ -192,7 +166,7 @@ void TPoti10T::DrawFace(TCanvas& c) {
     return;
   }
   // Form data can hold an inverted range; the scale needs one of some width.
-  if (end_ <= start_) end_ = start_ + 1;
+  if (scale_.End <= scale_.Start) scale_.End = scale_.Start + 1;
   const TRect area = Bounds(plane_.Map.PixOrigin.X, plane_.Map.PixOrigin.Y, plane_.Map.PixExtent.cx,
                             plane_.Map.PixExtent.cy);
   const TPoint& centre = plane_.Centre;
@@ -207,7 +181,7 @@ void TPoti10T::DrawFace(TCanvas& c) {
   led_radius_ = r - 1;
 
   c.SetFont(Font());
-  DrawRotaryScale(c, plane_, TScaleRange{start_, end_}, scala_part_, col_scala_, FontAutom());
+  DrawRotaryScale(c, plane_, scale_, scala_part_, col_scala_, FontAutom());
   DrawKnob(c, plane_, col_button_, col_light_, col_shade_, clBlack);
   face_radius_ = plane_.Pixels(400);
 
@@ -260,14 +234,14 @@ void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
 }
 
 double TPoti10T::WedgeAngle() const {
-  if (!(end_ > start_)) return 0;
-  return std::clamp(270 * (value_ - start_) / (end_ - start_), 0.0, 270.0);
+  if (!(scale_.End > scale_.Start)) return 0;
+  return std::clamp(270 * (value_ - scale_.Start) / (scale_.End - scale_.Start), 0.0, 270.0);
 }
 
 void TPoti10T::UpdateKnob(bool Force) {
   if (!painted_ || !plane_.Valid()) return;
   if (disp_enable_) {
-    const std::string text = RoundMeterReadoutText(value_, disp_fix_pnt_, start_, end_);
+    const std::string text = RoundMeterReadoutText(value_, disp_fix_pnt_, scale_.Start, scale_.End);
     if (ShowReadout(*readout_, text, *FrameBitmap->Canvas(), col_display_, false)) Force = true;
   }
   const TPoint& centre = plane_.Centre;
@@ -319,7 +293,7 @@ void TPoti10T::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     drag_.PressRelative();
     return;
   }
-  drag_.Press(ArcValue(start_, end_, ArcAngle(a, true)));
+  drag_.Press(ArcValue(scale_.Start, scale_.End, ArcAngle(a, true)));
 }
 
 void TPoti10T::MouseMove(TShiftState Shift, int X, int Y) {
@@ -329,15 +303,16 @@ void TPoti10T::MouseMove(TShiftState Shift, int X, int Y) {
   last_point_ = {X, Y};
   const double a = PointAngle(plane_.Centre, X, Y);
   if (!relative_) {
-    if (!ArcMoveTaken(last, value_ == start_, value_ == end_, a, kJumpLimit)) return;
-    drag_.Move(Within(ArcValue(start_, end_, ArcAngle(a, false)), start_, end_));
+    if (!ArcMoveTaken(last, value_ == scale_.Start, value_ == scale_.End, a, kJumpLimit)) return;
+    drag_.Move(
+        Within(ArcValue(scale_.Start, scale_.End, ArcAngle(a, false)), scale_.Start, scale_.End));
     return;
   }
   // Across the seam straight below the centre the step is taken the short way round.
   if (std::fabs(a - previous_angle_) > 180) previous_angle_ += a < previous_angle_ ? -360 : 360;
-  const double delta = (end_ - start_) / 3600 * (a - previous_angle_);
+  const double delta = (scale_.End - scale_.Start) / 3600 * (a - previous_angle_);
   previous_angle_ = a;
-  drag_.MoveBy(delta, start_, end_);
+  drag_.MoveBy(delta, scale_.Start, scale_.End);
   UpdateKnob(false);  // the dot follows the mouse also where the value stays
 }
 
@@ -354,5 +329,5 @@ void TPoti10T::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TPoti10T::DragTick() {
-  if (painted_) drag_.Tick(start_, end_);
+  if (painted_) drag_.Tick(scale_.Start, scale_.End);
 }

@@ -15,6 +15,7 @@
 // a position out of range) and redraw only the moving part. "Repaints" below means the control
 // is invalidated and painted again from the event loop. Before the first paint nothing draws.
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,7 @@
 #include "library/instruments/common/dialmap.h"
 #include "library/instruments/common/dragmodel.h"
 #include "library/instruments/common/leds.h"
+#include "library/instruments/common/pointerprops.h"
 #include "library/instruments/common/scale.h"
 #include "platform/base/stringlist.h"
 #include "platform/forms/stdctrls/types.h"
@@ -509,9 +511,9 @@ class TPoti10T : public TOrvaneBase {
 
   double Value() const { return value_; }
   void SetValue(double V);
-  double ValueStart() const { return start_; }  // -100..; pulls Value into the range
+  double ValueStart() const { return scale_.Start; }  // -100..; pulls Value into the range
   void SetValueStart(double V);
-  double ValueEnd() const { return end_; }  // ..100; pulls Value into the range
+  double ValueEnd() const { return scale_.End; }  // ..100; pulls Value into the range
   void SetValueEnd(double V);
   int ScalaPart() const { return scala_part_; }  // 1..10
   void SetScalaPart(int V);
@@ -587,7 +589,10 @@ class TPoti10T : public TOrvaneBase {
   int FaceRadius() const { return face_radius_; }
   TPoint WedgeTip() const { return wedge_[0]; }
   TPoint DotCentre() const { return dot_; }
-  TPoint LedCentre(int Index) const { return led_centre_[Index]; }
+  TPoint LedCentre(int Index) const {  // LED 0..1
+    assert(Index >= 0 && Index < 2);
+    return led_centre_[Index];
+  }
   // Where the caption's text and the readout lie; empty while they are not shown.
   const TRect& CaptionRect() const { return caption_rect_; }
   const TRect& ReadoutRect() const { return readout_rect_; }
@@ -633,8 +638,8 @@ class TPoti10T : public TOrvaneBase {
   TMeterLed leds_[2];
 
   double value_ = 0;
-  double start_ = 0;
-  double end_ = 10;
+  TScaleRange scale_{0, 10};
+  TPointerRange range_{kPoti10TRules, scale_, value_};
   int scala_part_ = 5;
   string10 caption_ = "Volt";
   bool capt_enable_ = false;

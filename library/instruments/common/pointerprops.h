@@ -1,0 +1,190 @@
+#pragma once
+// The properties the pointer instruments share: the value range with its clamps and logarithmic
+// repair, the round meters' colour bands, the status LEDs, damping and the peak pointer. The
+// rules are written once here; where the instruments differ, the difference is a named field of
+// TPointerRules, and the table at the end gives every instrument its row.
+
+#include <cassert>
+
+#include "library/instruments/common/leds.h"
+#include "library/instruments/common/scale.h"
+
+struct TPointerRules {
+  // The range ends stay within -Bound..Bound.
+  double Bound;
+  // A range change pulls the target value into the new range.
+  bool PullValue;
+  // A new range start moves the peak pointer there, also while the form is read.
+  bool StartMovesPeak;
+  // Damping is clamped to 0..MaxDamping.
+  int MaxDamping;
+  // Major scale divisions are clamped to 1..MaxScalaPart.
+  int MaxScalaPart;
+  TLedRules Leds;
+};
+
+// The range of one scale, bound to the instrument's own fields: the scale, the target value and
+// (where the scale has one) the peak value.
+class TPointerRange {
+ public:
+  TPointerRange(const TPointerRules& Rules, TScaleRange& Scale, double& Value,
+                double* Peak = nullptr)
+      : rules_(Rules), scale_(Scale), value_(Value), peak_(Peak) {}
+  TPointerRange(const TPointerRange&) = delete;
+  TPointerRange& operator=(const TPointerRange&) = delete;
+
+  const TPointerRules& Rules() const { return rules_; }
+
+  // Stores V as the start (end) by the clamp rules, without redrawing; true when it changed.
+  // The target value and the peak follow as the rules say.
+  bool StoreStart(double V);
+  bool StoreEnd(double V);
+
+  // The range setters: a non-finite V is ignored, while the form is read V is stored raw, else
+  // by StoreStart (StoreEnd), and Moved(IsStart) runs after a change. True when the instrument
+  // is to redraw.
+  template <class F>
+  bool SetStart(double V, bool Reading, F&& Moved) {
+    if (!ReadOrStore(V, Reading, true)) return false;
+    Moved(true);
+    return true;
+  }
+  template <class F>
+  bool SetEnd(double V, bool Reading, F&& Moved) {
+    if (!ReadOrStore(V, Reading, false)) return false;
+    Moved(false);
+    return true;
+  }
+  bool SetStart(double V, bool Reading) { return ReadOrStore(V, Reading, true); }
+  bool SetEnd(double V, bool Reading) { return ReadOrStore(V, Reading, false); }
+
+  // Stores NonLinear; true when it changed. Switching it on outside form reading is the
+  // caller's cue to run RepairLog.
+  bool StoreNonLinear(bool V);
+
+  // The logarithmic repair: a non-positive value or start becomes 0.001, an end at or below the
+  // start 100 times the start, at most 1000; both ends are stored by StoreStart and StoreEnd
+  // (they snap to decades; Moved(IsStart) runs after each change, as in the setters), a range
+  // left without a decade gets one back, and the logarithms are cached.
+  struct TRepair {
+    bool StartChanged = false;
+    bool EndChanged = false;
+    bool SpanKept = false;  // the end was moved once more to keep one decade
+  };
+  template <class F>
+  TRepair RepairLog(F&& Moved) {
+    double start = scale_.Start, end = scale_.End;
+    ::RepairLogRange(value_, start, end);
+    TRepair r;
+    r.StartChanged = StoreStart(start);
+    if (r.StartChanged) Moved(true);
+    r.EndChanged = StoreEnd(end);
+    if (r.EndChanged) Moved(false);
+    r.SpanKept = KeepLogSpan(scale_.Start, scale_.End);
+    scale_.CacheLogs();
+    return r;
+  }
+  TRepair RepairLog() {
+    return RepairLog([](bool) {});
+  }
+
+  // Moves the peak back to the range start; false when it is there already.
+  bool ResetPeak();
+
+ private:
+  bool ReadOrStore(double V, bool Reading, bool IsStart);
+
+  const TPointerRules& rules_;
+  TScaleRange& scale_;
+  double& value_;
+  double* const peak_;
+};
+
+// Setters of the scale divisions: store when the clamped value differs; true then.
+// Major divisions 1..Max; minor ticks per division -1 (automatic), 0 (none) .. 20.
+bool StoreScalaPart(int& Part, int V, int Max);
+bool StoreScalaPsub(int& Psub, int V);
+
+// The three colour bands of the round meters (min, mid, max), each kept inside the range with
+// its lower bound one unit below its upper one; the bands may overlap.
+class TColourBands {
+ public:
+  enum TBound { MinA, MinE, MidA, MidE, MaxA, MaxE };
+
+  double Get(TBound B) const { return B % 2 == 0 ? From(B / 2) : To(B / 2); }
+  // Lower and upper bound of band 0 (min), 1 (mid) or 2 (max).
+  double From(int Band) const {
+    assert(Band >= 0 && Band < 3);
+    return bands_[Band].from;
+  }
+  double To(int Band) const {
+    assert(Band >= 0 && Band < 3);
+    return bands_[Band].to;
+  }
+  // After a range change: slices of a tenth of the range at its start, from its middle and at
+  // its end.
+  void Reset(const TScaleRange& Range);
+  // The setter's rule without redrawing; true when the bound changed.
+  bool Store(TBound B, double V, const TScaleRange& Range);
+  // The setter: non-finite V ignored, raw store while the form is read, else Store. True when
+  // the meter is to redraw.
+  bool Set(TBound B, double V, bool Reading, const TScaleRange& Range);
+  // Every bound stored again by the setter's rule (after the range was repaired).
+  void Restore(const TScaleRange& Range);
+
+ private:
+  struct Band {
+    double from;
+    double to;
+  };
+  Band bands_[3] = {{0, 10}, {50, 75}, {75, 100}};
+};
+
+// The rules of each pointer instrument, side by side.
+//
+// LEDs: the panel meters drop switches set while their LEDs are hidden and leave the blink phase
+// alone; the round meters and the 360-degree meter store them, and both a switch and a colour
+// change set the phase to the switch; the ten-turn potentiometer stores them and sets the phase
+// from a switch only.
+inline constexpr TLedRules kStoreLedsWhileHidden{
+    .DropWhileHidden = false, .SwitchSetsPhase = true, .ColourSetsPhase = true};
+inline constexpr TPointerRules kRoundMeterRules{.Bound = 1000,
+                                                .PullValue = true,
+                                                .StartMovesPeak = true,
+                                                .MaxDamping = 10,
+                                                .MaxScalaPart = 20,
+                                                .Leds = kStoreLedsWhileHidden};
+inline constexpr TPointerRules kMeter360OuterRules{.Bound = 1000,
+                                                   .PullValue = true,
+                                                   .StartMovesPeak = false,
+                                                   .MaxDamping = 50,
+                                                   .MaxScalaPart = 20,
+                                                   .Leds = kStoreLedsWhileHidden};
+inline constexpr TPointerRules kMeter360InnerRules{.Bound = 100000,
+                                                   .PullValue = true,
+                                                   .StartMovesPeak = true,
+                                                   .MaxDamping = 50,
+                                                   .MaxScalaPart = 20,
+                                                   .Leds = kStoreLedsWhileHidden};
+// A range change leaves the panel meters' target value alone; their limits and zones follow it.
+inline constexpr TPointerRules kPanelMeterRules{
+    .Bound = 1000,
+    .PullValue = false,
+    .StartMovesPeak = false,
+    .MaxDamping = 10,
+    .MaxScalaPart = 20,
+    .Leds = {.DropWhileHidden = true, .SwitchSetsPhase = false, .ColourSetsPhase = false}};
+inline constexpr TPointerRules kPanelMeterVRules{.Bound = 9999,
+                                                 .PullValue = false,
+                                                 .StartMovesPeak = false,
+                                                 .MaxDamping = 10,
+                                                 .MaxScalaPart = 20,
+                                                 .Leds = kPanelMeterRules.Leds};
+// Linear only, no damping and no peak.
+inline constexpr TPointerRules kPoti10TRules{
+    .Bound = 100,
+    .PullValue = true,
+    .StartMovesPeak = false,
+    .MaxDamping = 0,
+    .MaxScalaPart = 10,
+    .Leds = {.DropWhileHidden = false, .SwitchSetsPhase = true, .ColourSetsPhase = false}};
