@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <functional>
@@ -269,6 +270,72 @@ uint64_t Copies(bool clipped) {
   });
 }
 
+// Pies, chords and arcs as the round instruments draw them: boxes from a few pixels to larger
+// than the surface, rays through pixel centres at simple slopes and at odd angles, sweeps small and
+// reflex, without a pen and with thin ones, in every pen mode so that a pixel drawn twice or missed
+// shows.
+uint64_t Sweeps(bool clipped) {
+  return OnBitmap(149, 103, 7, [clipped](TCanvas& c) {
+    if (clipped) {
+      c.SelectClipRect({9, 6, 131, 90});
+      c.ExcludeClipRect({60, 30, 75, 70});
+    }
+    Dice d(clipped ? 13 : 12);
+    const TRect boxes[] = {{20, 15, 130, 95},     {0, 20, 149, 169}, {-60, 10, 210, 280},
+                           {30, 30, 37, 38},      {70, 10, 75, 90},  {5, 40, 145, 47},
+                           {-300, -40, 460, 720}, {41, 22, 108, 89}};
+    for (int i = 0; i < 1500; ++i) {
+      TRect b = boxes[d.In(0, 7)];
+      if (i % 3 != 0) {
+        const int w = d.In(1, 400), h = d.In(0, 3) == 0 ? w : d.In(1, 400);
+        b.Left = d.In(-150, 149 + 150) - w / 2;
+        b.Top = d.In(-100, 103 + 100) - h / 2;
+        b.Right = b.Left + w;
+        b.Bottom = b.Top + h;
+        if (d.In(0, 7) == 0) std::swap(b.Left, b.Right);
+      }
+      const int cx = (b.Left + b.Right) / 2, cy = (b.Top + b.Bottom) / 2;
+      // Ray points at simple slopes through the centre, on the box, off its side near the
+      // middle row (where the rim runs nearly straight up and down), or anywhere.
+      TPoint p[2];
+      for (TPoint& q : p) {
+        switch (d.In(0, 3)) {
+          case 0: {
+            const int m = d.In(1, 40);
+            q = {cx + m * d.In(-2, 2), cy + m * d.In(-2, 2)};
+            break;
+          }
+          case 1:
+            q = {d.In(std::min(b.Left, b.Right), std::max(b.Left, b.Right)),
+                 d.In(0, 1) != 0 ? b.Top : b.Bottom};
+            break;
+          case 2:
+            q = {d.In(0, 1) != 0 ? b.Right + d.In(0, 300) : b.Left - d.In(0, 300),
+                 cy + d.In(-40, 40)};
+            break;
+          default:
+            q = {d.In(-200, 350), d.In(-200, 300)};
+        }
+      }
+      c.Pen()->SetMode(static_cast<TPenMode>(i % 16));
+      c.Pen()->SetWidth(d.In(1, 3));
+      c.Pen()->SetStyle(d.In(0, 2) == 0 ? psSolid : psClear);
+      c.Pen()->SetColor(RandomColor(d));
+      c.Brush()->SetColor(RandomColor(d));
+      switch (d.In(0, 2)) {
+        case 0:
+          c.Pie(b.Left, b.Top, b.Right, b.Bottom, p[0].X, p[0].Y, p[1].X, p[1].Y);
+          break;
+        case 1:
+          c.Chord(b.Left, b.Top, b.Right, b.Bottom, p[0].X, p[0].Y, p[1].X, p[1].Y);
+          break;
+        default:
+          c.Arc(b.Left, b.Top, b.Right, b.Bottom, p[0].X, p[0].Y, p[1].X, p[1].Y);
+      }
+    }
+  });
+}
+
 // A foreign surface with a logical origin and bounds.
 uint64_t ForeignSurface() {
   std::vector<uint32_t> pixels(static_cast<size_t>(97) * 59);
@@ -317,6 +384,8 @@ TEST(Golden, ScenesMatchTheirFingerprints) {
       {"copies", [] { return Copies(false); }, 0x609a030c3eedf80bULL},
       {"copies, clip region", [] { return Copies(true); }, 0x3acd73ba4462ddeeULL},
       {"foreign surface with origin", ForeignSurface, 0x2197ee936a1f656fULL},
+      {"sweeps", [] { return Sweeps(false); }, 0xce453e93e9a7e36dULL},
+      {"sweeps, clip region", [] { return Sweeps(true); }, 0x78484ece961b6d0ULL},
   };
   for (const Scene& s : scenes) {
     const uint64_t got = s.draw();
