@@ -176,6 +176,10 @@ class Sweep {
   }
   // The runs of the pixels [x0, x1) of row y that Contains accepts, appended to out.
   void ContainedRuns(int y, int x0, int x1, Spans& out) const;
+  // ContainedRuns for every row of the shape within [top, bottom), on its pixels within the
+  // columns [left, right).
+  void ContainedRows(const raster::RoundRectRows& shape, int top, int bottom, int left, int right,
+                     Spans& out) const;
   // The same for BeyondChord.
   void BeyondChordRuns(int y, int x0, int x1, Spans& out) const;
   // Widens [lo, hi] to the rows of the swept part of the centred ellipse with semi-axes a, b.
@@ -267,6 +271,11 @@ class Sweep {
   int Flip(const Ray& r, double py, bool& zero) const;
   // ContainedRuns for exact_ sweeps.
   void ExactRuns(int y, double py, int x0, int x1, Spans& out) const;
+  // ExactRuns for a row with a pixel on a ray (zero1, zero2) at its flip f1, f2.
+  void ExactRunsOnRay(int y, int x0, int x1, int f1, bool zero1, int f2, bool zero2,
+                      Spans& out) const;
+  // ContainedRuns for sweeps that are not exact_.
+  void NearRuns(int y, double py, int x0, int x1, Spans& out) const;
 
   bool full_ = false, reflex_ = false, exact_ = false;
   long long c2_ = 0;  // 2 cx_
@@ -275,7 +284,7 @@ class Sweep {
 };
 
 // Appends [x0, x1) to the runs of row y, joined to the last run when they touch.
-void AddRun(Spans& out, int y, int x0, int x1) {
+inline void AddRun(Spans& out, int y, int x0, int x1) {
   if (x0 >= x1) return;
   if (!out.empty() && out.back().y == y && out.back().x1 == x0) {
     out.back().x1 = x1;
@@ -308,7 +317,7 @@ void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) 
   hi = static_cast<int>(std::floor(to));
 }
 
-int Sweep::Flip(const Ray& r, double py, bool& zero) const {
+inline int Sweep::Flip(const Ray& r, double py, bool& zero) const {
   // In units of a half pixel everything is whole: twice the side value at pixel x is
   // g RX P - |RY| (2 x - C) (g the sign of RY), so the first pixel not before the flip is the
   // ceiling of N / D with N = g RX P + C |RY| and D = 2 |RY|, and it lies on the ray when the
@@ -332,60 +341,68 @@ int Sweep::Flip(const Ray& r, double py, bool& zero) const {
   return static_cast<int>(std::clamp<long long>(row.f, -(1LL << 30), 1LL << 30));
 }
 
-void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
-  // Each ray's side test keeps one sign before its flip pixel and the other after it, so the
-  // pixels where first_ is positive and those where second_ is negative are half-rows; the flip
-  // pixel itself may lie on the ray, where the angle decides.
-  struct Half {
-    int lo, hi;  // [lo, hi)
-    int zero;    // the pixel on the ray, or INT32_MIN
-  };
-  auto half = [&](const Ray& r, bool positive, Half& h) {
-    bool zero = false;
-    const int f = Flip(r, py, zero);
-    // Before the flip the side value has the sign of r.y, from the flip on (but 0) the other.
-    const bool beforeWanted = (r.y > 0) == positive;
-    h = Half{INT32_MIN, INT32_MAX, zero ? f : INT32_MIN};
-    const bool flipWanted = !zero && (r.y < 0) == positive;
-    if (beforeWanted) {
-      h.hi = flipWanted ? f + 1 : f;
-    } else {
-      h.lo = flipWanted ? f : f + 1;
-    }
-  };
-  Half h1, h2;
-  half(first_, true, h1);
-  half(second_, false, h2);
-  // Up to two runs before the pixels on the rays are set apart.
-  int runs[2][2];
-  int n = 0;
-  if (!reflex_) {
+// Each ray's side test keeps one sign before its flip pixel and the other after it, so the
+// pixels where first_ is positive and those where second_ is negative are half-rows [lo, hi); the
+// flip pixel itself may lie on the ray, where the angle decides (ExactRunsOnRay).
+struct HalfRow {
+  int lo, hi;
+};
+
+// Up to two runs of a row before the pixels on the rays are set apart: the pixels in both halves,
+// or for a reflex sweep in either.
+inline int SweptRuns(bool reflex, const HalfRow& h1, const HalfRow& h2, int runs[2][2]) {
+  if (!reflex) {
     runs[0][0] = std::max(h1.lo, h2.lo);
     runs[0][1] = std::min(h1.hi, h2.hi);
-    n = 1;
-  } else {
-    const Half& a = h1.lo <= h2.lo ? h1 : h2;
-    const Half& b = h1.lo <= h2.lo ? h2 : h1;
-    if (b.lo <= a.hi) {
-      runs[0][0] = a.lo;
-      runs[0][1] = std::max(a.hi, b.hi);
-      n = 1;
-    } else {
-      runs[0][0] = a.lo;
-      runs[0][1] = a.hi;
-      runs[1][0] = b.lo;
-      runs[1][1] = b.hi;
-      n = 2;
-    }
+    return 1;
   }
-  const int z1 = std::min(h1.zero, h2.zero) == INT32_MIN ? std::max(h1.zero, h2.zero)
-                                                         : std::min(h1.zero, h2.zero);
-  const int z2 =
-      h1.zero != INT32_MIN && h2.zero != INT32_MIN ? std::max(h1.zero, h2.zero) : INT32_MIN;
-  if (z1 == INT32_MIN) {
-    for (int i = 0; i < n; ++i) AddRun(out, y, std::max(runs[i][0], x0), std::min(runs[i][1], x1));
+  const HalfRow& a = h1.lo <= h2.lo ? h1 : h2;
+  const HalfRow& b = h1.lo <= h2.lo ? h2 : h1;
+  if (b.lo <= a.hi) {
+    runs[0][0] = a.lo;
+    runs[0][1] = std::max(a.hi, b.hi);
+    return 1;
+  }
+  runs[0][0] = a.lo;
+  runs[0][1] = a.hi;
+  runs[1][0] = b.lo;
+  runs[1][1] = b.hi;
+  return 2;
+}
+
+// The half-row of the ray with flip pixel f whose side value has the wanted sign: before the flip
+// the side value has the sign of the ray's y, from the flip on (but 0) the other; a flip pixel on
+// the ray belongs to neither.
+inline HalfRow Half(double ry, bool positive, int f, bool zero) {
+  const bool beforeWanted = (ry > 0) == positive;
+  const bool flipWanted = !zero && (ry < 0) == positive;
+  if (beforeWanted) return {INT32_MIN, flipWanted ? f + 1 : f};
+  return {flipWanted ? f : f + 1, INT32_MAX};
+}
+
+inline void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
+  bool zero1 = false, zero2 = false;
+  const int f1 = Flip(first_, py, zero1);
+  const int f2 = Flip(second_, py, zero2);
+  if (zero1 || zero2) {
+    ExactRunsOnRay(y, x0, x1, f1, zero1, f2, zero2, out);
     return;
   }
+  int runs[2][2];
+  const int n =
+      SweptRuns(reflex_, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false), runs);
+  for (int i = 0; i < n; ++i) AddRun(out, y, std::max(runs[i][0], x0), std::min(runs[i][1], x1));
+}
+
+void Sweep::ExactRunsOnRay(int y, int x0, int x1, int f1, bool zero1, int f2, bool zero2,
+                           Spans& out) const {
+  int runs[2][2];
+  const int n =
+      SweptRuns(reflex_, Half(first_.y, true, f1, zero1), Half(second_.y, false, f2, zero2), runs);
+  const int h1zero = zero1 ? f1 : INT32_MIN, h2zero = zero2 ? f2 : INT32_MIN;
+  const int z1 =
+      std::min(h1zero, h2zero) == INT32_MIN ? std::max(h1zero, h2zero) : std::min(h1zero, h2zero);
+  const int z2 = zero1 && zero2 ? std::max(h1zero, h2zero) : INT32_MIN;
   // Pixels on a ray: walk the row's pieces between them in order.
   int cuts[8] = {x0, x1, z1, z1 + 1, z2 == INT32_MIN ? x0 : z2, z2 == INT32_MIN ? x0 : z2 + 1};
   std::sort(cuts, cuts + 6);
@@ -400,7 +417,7 @@ void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
   }
 }
 
-void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
+inline void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
   if (x0 >= x1) return;
   if (full_) {
     AddRun(out, y, x0, x1);
@@ -409,8 +426,85 @@ void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
   const double py = cy_ - y;
   if (exact_) {
     ExactRuns(y, py, x0, x1, out);
+  } else {
+    NearRuns(y, py, x0, x1, out);
+  }
+}
+
+void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int bottom, int left,
+                          int right, Spans& out) const {
+  if (full_ || !exact_ || top >= bottom) {
+    for (int y = top; y < bottom; ++y) {
+      int a, b;
+      if (shape.Row(y, a, b)) ContainedRuns(y, std::max(a, left), std::min(b, right), out);
+    }
     return;
   }
+  // Flip for one row after the other: the first row's flip pixel from the division, each next
+  // one by the fixed step, all in registers.
+  struct Stepper {
+    long long f, rest;
+    const long long d, stepWhole, stepRest;
+    Stepper(const Ray& r, long long c2, long long p)
+        : d(r.d), stepWhole(r.stepWhole), stepRest(r.stepRest) {
+      const long long n = r.g * r.rx * p + c2 * (r.d / 2);
+      f = n >= 0 ? (n + r.d - 1) / r.d : -((-n) / r.d);
+      rest = f * r.d - n;
+    }
+    void Next() {
+      const long long t = stepRest - rest;
+      f += stepWhole + (t > 0 ? 1 : 0);
+      rest = t > 0 ? d - t : -t;
+    }
+    int Pixel() const {
+      return static_cast<int>(std::clamp<long long>(f, -(1LL << 30), 1LL << 30));
+    }
+  };
+  Stepper s1(first_, c2_, static_cast<long long>(2 * (cy_ - top)));
+  Stepper s2(second_, c2_, static_cast<long long>(2 * (cy_ - top)));
+  // The ellipse's extent only narrows as a row lies deeper in its top or bottom, so the exact
+  // extent of one row holds within any row that lies no deeper: where the sweep's runs fit inside
+  // it, the row's own extent cannot cut them and is not needed.
+  double knownDepth = -1;
+  int knownA = 0, knownB = 0;
+  for (int y = top; y < bottom; ++y, s1.Next(), s2.Next()) {
+    const double depth = shape.Depth(y + 0.5);
+    if (depth < 0) continue;
+    const int f1 = s1.Pixel(), f2 = s2.Pixel();
+    const bool zero1 = s1.rest == 0, zero2 = s2.rest == 0;
+    int runs[2][2];
+    int n = 0;
+    bool fits = false;
+    if (!zero1 && !zero2) {
+      n = SweptRuns(reflex_, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false),
+                    runs);
+      fits = depth <= knownDepth;
+      for (int i = 0; i < n; ++i) fits = fits && runs[i][0] >= knownA && runs[i][1] <= knownB;
+    }
+    int x0 = left, x1 = right;
+    if (!fits) {
+      int a, b;
+      if (!shape.Extent(depth, a, b)) continue;
+      knownDepth = depth;
+      knownA = a;
+      knownB = b;
+      x0 = std::max(a, left);
+      x1 = std::min(b, right);
+      if (x0 >= x1) continue;
+      if (zero1 || zero2) {
+        ExactRunsOnRay(y, x0, x1, f1, zero1, f2, zero2, out);
+        continue;
+      }
+    }
+    // Runs of a row never touch one another, nor those of the row before.
+    for (int i = 0; i < n; ++i) {
+      const int r0 = std::max(runs[i][0], x0), r1 = std::min(runs[i][1], x1);
+      if (r0 < r1) out.push_back({y, r0, r1});
+    }
+  }
+}
+
+void Sweep::NearRuns(int y, double py, int x0, int x1, Spans& out) const {
   int bands[2][2];
   NearBand(first_, py, x0, x1, bands[0][0], bands[0][1]);
   NearBand(second_, py, x0, x1, bands[1][0], bands[1][1]);
@@ -631,9 +725,21 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
   const bool filled = kind != ArcKind::Arc && HasBrush(brush);
   if (!HasPen(pen)) {
     if (filled) {
-      raster::RoundRectSpans(box.Left, box.Top, box.Right - 1, box.Bottom - 1, ra - 0.5, rb - 0.5,
-                             top, bottom, interior);
-      interior = Filter(interior, left, right, inside);
+      // Each row of the ellipse straight through the sweep's test, without a list in between.
+      const raster::RoundRectRows shape(box.Left, box.Top, box.Right - 1, box.Bottom - 1, ra - 0.5,
+                                        rb - 0.5);
+      int from, to;
+      shape.Rows(top, bottom, from, to);
+      if (from < to) interior.reserve(static_cast<size_t>(to - from) + 8);
+      if (kind == ArcKind::Chord) {
+        for (int y = from; y < to; ++y) {
+          int a, b;
+          if (shape.Row(y, a, b))
+            sweep.BeyondChordRuns(y, std::max(a, left), std::min(b, right), interior);
+        }
+      } else {
+        sweep.ContainedRows(shape, from, to, left, right, interior);
+      }
     }
     PaintShape(painter, pen, brush, interior, outline, true);
     return;

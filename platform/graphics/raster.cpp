@@ -9,63 +9,6 @@
 namespace raster {
 namespace {
 
-constexpr double kEps = 1e-7;
-
-// floor and ceil to int without a library call, saturating far outside any surface.
-inline int FloorInt(double v) {
-  if (!(v > -1e9)) return -1000000000;
-  if (v > 1e9) return 1000000000;
-  const int i = static_cast<int>(v);
-  return i - (v < i ? 1 : 0);
-}
-inline int CeilInt(double v) { return -FloorInt(-v); }
-
-// Pixels whose centres lie in [lo, hi].
-bool CentresIn(double lo, double hi, int& x0, int& x1) {
-  const int a = CeilInt(lo - 0.5 - kEps);
-  const int b = FloorInt(hi - 0.5 + kEps);
-  if (b < a) return false;
-  x0 = a;
-  x1 = b + 1;
-  return true;
-}
-
-// A rounded rectangle row by row. Rows that lie the same depth inside a corner have the same
-// extent, which lets the shapes compute one half and mirror it.
-class RoundRectRows {
- public:
-  RoundRectRows(double x0, double y0, double x1, double y1, double ra, double rb)
-      : x0_(x0), y0_(y0), x1_(x1), y1_(y1) {
-    valid_ = !(x1 < x0 - kEps || y1 < y0 - kEps);
-    if (!valid_) return;
-    ra_ = std::clamp(ra, 0.0, std::max(0.0, (x1 - x0) / 2));
-    rb_ = std::clamp(rb, 0.0, std::max(0.0, (y1 - y0) / 2));
-  }
-  // How far the horizontal line through yc lies inside a corner (0 between the corners); negative
-  // when the line misses the shape.
-  double Depth(double yc) const {
-    if (!valid_ || yc < y0_ - kEps || yc > y1_ + kEps) return -1;
-    if (rb_ <= kEps) return 0;
-    if (yc < y0_ + rb_) return y0_ + rb_ - yc;
-    if (yc > y1_ - rb_) return yc - (y1_ - rb_);
-    return 0;
-  }
-  // The pixels [a, b) whose centres lie inside on a line of the given depth.
-  bool Extent(double depth, int& a, int& b) const {
-    if (depth < 0) return false;
-    double hw = ra_;
-    if (rb_ > kEps) {
-      const double t = depth / rb_;
-      hw = ra_ * std::sqrt(std::max(0.0, 1 - t * t));
-    }
-    return CentresIn(x0_ + ra_ - hw, x1_ - ra_ + hw, a, b);
-  }
-
- private:
-  double x0_, y0_, x1_, y1_, ra_ = 0, rb_ = 0;
-  bool valid_ = false;
-};
-
 // Visits the rows [top, bottom) of a shape symmetric about the row centre `mid2` / 2 (twice the
 // centre, so that it stays whole) with row(y, mirror): row y is computed, and `mirror` is the row
 // that looks the same, or INT32_MIN when there is none in range.
@@ -93,9 +36,6 @@ void MakeRoom(Spans& spans, int more) {
   const size_t need = spans.size() + static_cast<size_t>(more);
   if (need > spans.capacity()) spans.reserve(std::max(need, 2 * spans.capacity()));
 }
-
-int RowFrom(double y0) { return CeilInt(y0 - 0.5 - kEps); }
-int RowTo(double y1) { return FloorInt(y1 - 0.5 + kEps) + 1; }
 
 }  // namespace
 
