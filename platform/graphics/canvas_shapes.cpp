@@ -465,6 +465,8 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
   // The ellipse's extent only narrows as a row lies deeper in its top or bottom, so the exact
   // extent of one row holds within any row that lies no deeper: where the sweep's runs fit inside
   // it, the row's own extent cannot cut them and is not needed.
+  // Whether each ray's half-row lies before its flip pixel.
+  const bool before1 = first_.y > 0, before2 = second_.y < 0;
   double knownDepth = -1;
   int knownA = 0, knownB = 0;
   for (int y = top; y < bottom; ++y, s1.Next(), s2.Next()) {
@@ -476,8 +478,15 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
     int n = 0;
     bool fits = false;
     if (!zero1 && !zero2) {
-      n = SweptRuns(reflex_, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false),
-                    runs);
+      if (!reflex_) {
+        // Half(first_.y, true, f1, false) and Half(second_.y, false, f2, false) met.
+        runs[0][0] = std::max(before1 ? INT32_MIN : f1, before2 ? INT32_MIN : f2);
+        runs[0][1] = std::min(before1 ? f1 : INT32_MAX, before2 ? f2 : INT32_MAX);
+        n = 1;
+      } else {
+        n = SweptRuns(true, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false),
+                      runs);
+      }
       fits = depth <= knownDepth;
       for (int i = 0; i < n; ++i) fits = fits && runs[i][0] >= knownA && runs[i][1] <= knownB;
     }
