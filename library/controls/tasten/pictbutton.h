@@ -12,8 +12,8 @@
 
 #include "library/controls/tasten/groupbutton.h"
 #include "library/controls/tasten/tickrecord.h"
+#include "library/foundation/dialmap.h"
 #include "library/foundation/types.h"
-#include "library/instruments/common/dialmap.h"
 #include "platform/graphics/bitmap.h"
 
 class TPictButton : public TGroupButton {

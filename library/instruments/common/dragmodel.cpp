@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "library/foundation/helpers.h"
-#include "library/instruments/common/scale.h"
 #include "platform/base/numbers.h"
 
 namespace {
@@ -47,19 +46,6 @@ bool ArcMoveTaken(double LastPointAngle, bool AtStart, bool AtEnd, double PointA
     u0 = 0;
   }
   return std::fabs(u0 - ArcAngle(PointAngle, false)) <= Limit;
-}
-
-double TravelValue(const TScaleRange& Range, int Distance, int Length) {
-  if (Length <= 0) return Range.Start;
-  if (Range.NonLinear) {
-    return PowerOfTen(Range.LogStart + (Range.LogEnd - Range.LogStart) * Distance / Length);
-  }
-  return Range.Start + (Range.End - Range.Start) / Length * Distance;
-}
-
-int TravelPosition(int ScalaPart, int Distance, int Length) {
-  if (Length <= 0) return 0;
-  return RoundToInt(double(Distance) / Length * ScalaPart);
 }
 
 // ---- TDragModel ----

@@ -14,8 +14,6 @@
 #include "platform/forms/input.h"
 #include "platform/graphics/geometry.h"
 
-struct TScaleRange;
-
 // Presses and moves act only with exactly the left button: no Shift, Ctrl or Alt, no other
 // button, not the second press of a double click.
 bool DragsWith(TShiftState Shift);
@@ -32,12 +30,6 @@ double ArcAngle(double PointAngle, bool Clamp);
 double ArcValue(double Start, double End, double U);
 // Position at arc angle U: the nearest of ScalaPart + 1 positions (not limited).
 int ArcPosition(int ScalaPart, double U);
-
-// Value of a point at Distance pixels from the low end of a straight travel of Length pixels, on
-// the scale's linear or logarithmic mapping. A travel of no length gives the scale's start.
-double TravelValue(const TScaleRange& Range, int Distance, int Length);
-// Position of such a point among ScalaPart + 1 positions (not limited); 0 on a travel of no length.
-int TravelPosition(int ScalaPart, int Distance, int Length);
 
 class TDragModel {
  public:

@@ -6,17 +6,15 @@
 // explicit "on screen" state. A mark that is still on screen once its flag is clear is removed at
 // the next blink cycle, never left behind.
 
+#include "library/foundation/scaledraw.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
 
-class TLimitMarks {
+// The label rectangles are recorded by the owner's paint.
+class TLimitMarks : public TScaleLabelRects {
  public:
-  // Label rectangles, recorded by the owner's paint.
-  TRect EndLabelRect;
-  TRect StartLabelRect;
-
   // The mark colour: white on a black face, else the pointer colour.
   static TColor MarkColour(TColor ColBack, TColor ColPointer);
 

@@ -6,8 +6,8 @@
 
 #include <cassert>
 
+#include "library/foundation/scalemap.h"
 #include "library/instruments/common/leds.h"
-#include "library/instruments/common/scale.h"
 
 struct TPointerRules {
   // The range ends stay within -Bound..Bound.

@@ -72,3 +72,30 @@ void DrawDialHub(TCanvas& c, TPoint Pivot, int Radius, TColor Outline, TColor Fi
   c.Brush()->SetColor(Fill);
   c.Ellipse(Pivot.X - Radius, Pivot.Y - Radius, Pivot.X + Radius, Pivot.Y + Radius);
 }
+
+TRect LayOutFace(TRect& Inner, TFaceSides Sides, int Gap, int Overhang, TFaceRoom Room) {
+  TRect face;
+  const auto side = [&](bool Bordered, int& In, int& Out, int Inward, int Kept) {
+    if (Bordered) {
+      In += Inward * (Kept + Gap);
+      Out = In;
+    } else {
+      Out = In - Inward * Overhang;
+      In += Inward * Kept;
+    }
+  };
+  side(Sides.Left, Inner.Left, face.Left, 1, Room.Left);
+  side(Sides.Top, Inner.Top, face.Top, 1, Room.Top);
+  side(Sides.Right, Inner.Right, face.Right, -1, Room.Right);
+  side(Sides.Bottom, Inner.Bottom, face.Bottom, -1, Room.Bottom);
+  return face;
+}
+
+void SetFacePen(TCanvas& Canvas, TColor Outline, TColor Fill) {
+  Canvas.Pen()->SetStyle(psSolid);
+  Canvas.Pen()->SetMode(pmCopy);
+  Canvas.Pen()->SetWidth(1);
+  Canvas.Pen()->SetColor(Outline);
+  Canvas.Brush()->SetStyle(bsSolid);
+  Canvas.Brush()->SetColor(Fill);
+}

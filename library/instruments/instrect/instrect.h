@@ -10,17 +10,19 @@
 #include <string>
 
 #include "library/foundation/frame.h"
+#include "library/foundation/scaledraw.h"
+#include "library/foundation/scalemap.h"
 #include "library/foundation/types.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
 #include "library/instruments/common/pointerprops.h"
-#include "library/instruments/common/scale.h"
 #include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
 #include "platform/forms/messages.h"
 #include "platform/graphics/font.h"
 
 class TDigDisplay;
+struct TFaceRoom;
 
 // What the two panel meters share: one pointer on a straight scale, damping, a peak pointer, two
 // limit events, flashing scale ends and two LEDs. A value update composes the static image,
@@ -117,6 +119,8 @@ class TPanelMeter : public TOrvaneBase {
     assert(Index >= 0 && Index < 2);
     return led_centre_[Index];
   }
+  // The scale's ticks and labels as the last Paint laid them out.
+  const TScaleLayout& ScaleLayout() const { return scale_layout_; }
 
  protected:
   // Rules: the meter's row of the pointer instruments' rules. FromEnd: the scale's origin end
@@ -136,6 +140,23 @@ class TPanelMeter : public TOrvaneBase {
   virtual void RangeEndChanged();
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
   void KeepLimitsInRange();
+  // The face round the inner rectangle (see LayOutFace) drawn in the shape's colours, with
+  // corners of Corner unless the shape is a rectangle.
+  TRect DrawFace(TCanvas& Canvas, TRect& Inner, int Gap, int Overhang, TFaceRoom Room, int Corner);
+  // The scale along its axis: Origin is the pixel of the scale start (the scale runs
+  // scale_length_ pixels to the right, or up on the tall meter), the ticks run across from Base
+  // to TickEnd, and the tall meter's labels are LabelWidth wide.
+  struct TScaleGeometry {
+    int Origin = 0;
+    int Base = 0;
+    int TickEnd = 0;
+    int LabelWidth = 0;
+  };
+  // Draws the axis line, ticks and labels with the scale colour and records the end labels'
+  // rectangles.
+  void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
+  // The maker's mark in its small grey font, centred on CentreX.
+  void DrawMakerMark(TCanvas& Canvas, int CentreX, int Y);
   // The moving parts over the static image in WorkBitmap, before the LEDs; Work is clipped to
   // the area being recomposed.
   virtual void DrawMovingParts(TCanvas& Work) = 0;
@@ -181,6 +202,7 @@ class TPanelMeter : public TOrvaneBase {
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
   // screen.
   void Compose(const TRect& Area);
+  TScaleLayout LayOutScale(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
 
   TUpdateArea update_area_;
   TPointerRange range_;
@@ -188,6 +210,7 @@ class TPanelMeter : public TOrvaneBase {
   TInstrumentTicks ticks_;
   TLimitEvents limit_events_;
   std::unique_ptr<TFont> font_capt_;
+  TScaleLayout scale_layout_;
 };
 
 // Wide panel meter: a horizontal scale with its labels above the baseline, a caption below it,
@@ -211,7 +234,6 @@ class TMeterPanelH : public TPanelMeter {
   TRect MovedArea(int OldPointer, int OldPeak) const override;
 
  private:
-  void DrawScale(TCanvas& Canvas, int TickTop);
   // The pointer's and the peak pointer's triangles at a place along the scale.
   void PointerAt(int X, TPoint (&Corners)[3]) const;
   void PeakAt(int X, TPoint (&Corners)[3]) const;
@@ -303,7 +325,6 @@ class TMeterPanelV : public TPanelMeter {
 
  private:
   TRect LayoutFrame(TCanvas& Canvas);
-  void DrawScale(TCanvas& Canvas, int LabelWidth);
   void DrawTextBand(TCanvas& Canvas, const TRect& Band, const std::string& Text);
   void DrawLedColumn(TCanvas& Work) const;
   void DrawZoneBar(TCanvas& Work) const;

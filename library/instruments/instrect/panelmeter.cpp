@@ -4,7 +4,9 @@
 
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
+#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrect/instrect.h"
+#include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
@@ -121,6 +123,110 @@ void TPanelMeter::SetUpperLimit(double V) {
 
 int TPanelMeter::ValueToPixel(double V) const {
   return scale_.Pixel(V, from_end_, scale_p0_, scale_length_);
+}
+
+// ---- Face and scale ----
+
+TRect TPanelMeter::DrawFace(TCanvas& c, TRect& Inner, int Gap, int Overhang, TFaceRoom Room,
+                            int Corner) {
+  const TRect face =
+      LayOutFace(Inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, Gap, Overhang, Room);
+  SetFacePen(c, col_shape_, ColBack());
+  if (shape_ == smtRectangle) {
+    c.Rectangle(face);
+  } else {
+    c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, Corner, Corner);
+  }
+  return face;
+}
+
+// The two panel meters lay out one scale along either axis; what really differs between them is
+// stated here. The wide meter counts from the left: major ticks round to their pixels and thin
+// ones round from there, labels sit centred above the ticks with decimals below a range of 3
+// and 5, logarithmic ones drawn transparent. The tall meter counts up from the bottom: major
+// ticks truncate and thin ones round from the whole length, labels sit right-aligned to the
+// right of the ticks with decimals below a range of 2 and 4, all on the face colour.
+TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const {
+  const bool tall = from_end_;
+  const int l = scale_length_;
+  const int parts = scala_part_;
+  const int fh = c.Font()->Height();
+  const TStraightTicks ticks{tall, G.Base, G.TickEnd, G.TickEnd + (G.Base - G.TickEnd) / 3};
+  // Wide labels stand on a line above the ticks; tall ones beside them.
+  const int label_top = G.TickEnd - std::abs((fh * 15) / 10);
+  if (scale_.NonLinear) {
+    const auto at = [&](const TScaleTick& t) { return ValueToPixel(t.Value); };
+    const TScaleDivision division = LogDivision(scale_, parts);
+    if (tall) {
+      return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int y) {
+        const int left = G.TickEnd + 3, top = y + (2 * fh) / 3;
+        return TPlacedLabel{{{left, y + (11 * fh) / 20}, {}, true, t.Value},
+                            {left, top, left + G.LabelWidth + 1, top + std::abs(fh) + 3}};
+      });
+    }
+    const int q = c.TextWidth("103") / 2;
+    return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int x) {
+      return TPlacedLabel{{{x - q - 1, label_top}, {}, true, t.Value},
+                          {x - q - 3, label_top - 1, x - q - 3 + (24 * q) / 10, G.TickEnd - 4}};
+    });
+  }
+  const int minors = scala_psub_ == -1 ? (l / parts > 30 ? 1 : 0) : scala_psub_;
+  const TScaleDivision division = LinearDivision(scale_, parts, minors);
+  const double range = scale_.End - scale_.Start;
+  const int decimals = tall ? ScaleLabelDecimals(range, 2, 4) : ScaleLabelDecimals(range, 3, 5);
+  const auto label_text = [&](const TScaleTick& t) { return ScaleLabelText(t.Value, decimals); };
+  if (tall) {
+    const auto at = [&](const TScaleTick& t) {
+      const int major = G.Origin - (l * t.Index) / parts;
+      return major - static_cast<int>(Round(double(t.Sub) * l / (parts * (minors + 1))));
+    };
+    return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int y) {
+      const std::string text = label_text(t);
+      const int tw = c.TextWidth(text);
+      const int left = G.TickEnd + G.LabelWidth - tw, top = y + (2 * fh) / 3;
+      return TPlacedLabel{{{left, top}, text},
+                          {left - 2, top, left + tw + 5, top + std::abs(fh) + 3}};
+    });
+  }
+  const double step = double(l) / parts;
+  const auto at = [&](const TScaleTick& t) {
+    const int major = static_cast<int>(Round(double(l) * t.Index / parts + G.Origin));
+    return major + static_cast<int>(Round(t.Sub * step / (minors + 1)));
+  };
+  return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int) {
+    const std::string text = label_text(t);
+    const int tw = c.TextWidth(text);
+    const int left = G.Origin + (l * t.Index) / parts - tw / 2;
+    return TPlacedLabel{{{left, label_top}, text},
+                        {left - 2, label_top, left - 2 + 2 * (tw / 2) + 5, G.TickEnd - 3}};
+  });
+}
+
+void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G) {
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetWidth(2);
+  c.Brush()->SetColor(ColBack());
+  if (from_end_) {
+    c.MoveTo(G.Base, G.Origin);
+    c.LineTo(G.Base, G.Origin - scale_length_);
+  } else {
+    c.MoveTo(G.Origin, G.Base);
+    c.LineTo(G.Origin + scale_length_, G.Base);
+  }
+  scale_layout_ = LayOutScale(c, G);
+  c.Brush()->SetStyle(scale_.NonLinear && !from_end_ ? bsClear : bsSolid);
+  DrawScaleLayout(c, scale_layout_);
+  marks_.StartLabelRect = scale_layout_.Ends.StartLabelRect;
+  marks_.EndLabelRect = scale_layout_.Ends.EndLabelRect;
+}
+
+void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
+  c.Font()->SetName("Arial");
+  c.Font()->SetHeight(-9);
+  c.Font()->SetStyle({});
+  DrawMeterMakerMark(c, CentreX - c.TextWidth(MakerMark) / 2, Y);
 }
 
 // ---- Damping and peak ----

@@ -8,6 +8,7 @@
 #include "library/foundation/helpers.h"
 #include "library/foundation/store.h"
 #include "library/instruments/common/readout.h"
+#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
@@ -201,49 +202,12 @@ TRect TMeterPanelV::LayoutFrame(TCanvas& c) {
 
   const int readout_room = disp_enable_ ? d : 0;
   const int led_room = led_enable_ ? led_row : 0;
-  if (BordRight()) {
-    inner.Right -= a;
-    face_.Right = inner.Right;
-  } else {
-    face_.Right = inner.Right + b;
-  }
-  if (BordLeft()) {
-    inner.Left += a;
-    face_.Left = inner.Left;
-  } else {
-    face_.Left = inner.Left - b;
-  }
-  if (BordTop()) {
-    inner.Top += readout_room + a;
-    face_.Top = inner.Top;
-  } else {
-    face_.Top = inner.Top - b;
-    inner.Top += readout_room;
-  }
-  if (BordBottom()) {
-    inner.Bottom -= led_room + a;
-    face_.Bottom = inner.Bottom;
-  } else {
-    face_.Bottom = inner.Bottom + b;
-    inner.Bottom -= led_room;
-  }
+  const int corner = std::min(w / 6, 18);
+  face_ = DrawFace(c, inner, a, b, {0, readout_room, 0, led_room}, corner);
   const int led_y = inner.Bottom + (2 * led_row) / 3;
   led_centre_[0] = {(7 * w) / 10, led_y};
   led_centre_[1] = {(3 * w) / 10, led_y};
   led_radius_ = led_row / 3;
-
-  const int corner = std::min(w / 6, 18);
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(col_shape_);
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(ColBack());
-  if (shape_ == smtRectangle) {
-    c.Rectangle(face_);
-  } else {
-    c.RoundRect(face_.Left, face_.Top, face_.Right, face_.Bottom, corner, corner);
-  }
   if (disp_enable_) {
     c.Brush()->SetColor(col_dback_);
     c.Pen()->SetColor(col_drand_);
@@ -300,7 +264,7 @@ void TMeterPanelV::Paint() {
   strip_ = inner;
   scale_p0_ = inner.Top;
   scale_length_ = inner.Bottom - inner.Top;
-  DrawScale(c, label_width);
+  DrawScale(c, {inner.Bottom, inner.Left, inner.Right, label_width});
 
   c.SetFont(FontCapt());
   DrawTextBand(c, unit_band, caption_);
@@ -324,11 +288,8 @@ void TMeterPanelV::Paint() {
   y_mid_ = std::clamp(ValueToPixel(value_mid_), bar_.Top, y_min_);
 
   if (led_enable_) {
-    c.Font()->SetName("Arial");
-    c.Font()->SetHeight(-9);
-    c.Font()->SetStyle({});
     const int centre = (led_centre_[0].X - led_centre_[1].X) / 2 + led_centre_[1].X;
-    DrawMeterMakerMark(c, centre - c.TextWidth(MakerMark) / 2, led_centre_[0].Y - 2);
+    DrawMakerMark(c, centre, led_centre_[0].Y - 2);
   }
   EndPaint(inner.Bottom + 1);
 }
@@ -342,71 +303,6 @@ void TMeterPanelV::DrawTextBand(TCanvas& c, const TRect& Band, const std::string
   const int height = Band.Bottom - Band.Top;
   c.TextRect(Band, Band.Left + (Band.Right - Band.Left - c.TextWidth(Text)) / 2,
              Band.Top + (c.Font()->Height() + height) / 3, Text);
-}
-
-void TMeterPanelV::DrawScale(TCanvas& c, int LabelWidth) {
-  const TRect& s = strip_;
-  const int l = scale_length_;
-  const int fh = c.Font()->Height();
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetColor(col_scala_);
-  c.Pen()->SetWidth(2);
-  c.Brush()->SetColor(ColBack());
-  c.MoveTo(s.Left, s.Bottom);
-  c.LineTo(s.Left, s.Top);
-  const int minor_right = s.Right - (s.Right - s.Left) / 3;
-  const auto tick = [&](int y, int right) {
-    c.MoveTo(s.Left, y);
-    c.LineTo(right, y);
-  };
-  const auto minor = [&](int y) {
-    c.Pen()->SetWidth(1);
-    tick(y, minor_right);
-    c.Pen()->SetWidth(2);
-  };
-  if (scale_.NonLinear) {
-    const int decades = scale_.Decades();
-    double v = scale_.Start;
-    for (int i = 0; i <= decades; ++i) {
-      const int y = ValueToPixel(v);
-      tick(y, s.Right);
-      c.Brush()->SetStyle(bsSolid);
-      DrawPowerOfTen(s.Right + 3, y + (11 * fh) / 20, c, v);
-      const int top = y + (2 * fh) / 3;
-      const TRect box{s.Right + 3, top, s.Right + 3 + LabelWidth + 1, top + std::abs(fh) + 3};
-      if (i == 0) marks_.StartLabelRect = box;
-      if (i == decades) marks_.EndLabelRect = box;
-      if (scala_part_ > 1 && i < decades) {
-        for (int k = 1; k < scala_part_; ++k) minor(ValueToPixel(10.0 / scala_part_ * v * k));
-      }
-      v *= 10;
-    }
-    return;
-  }
-  const int parts = scala_part_;
-  const int minors = scala_psub_ == -1 ? (l / parts > 30 ? 1 : 0) : scala_psub_;
-  const int decimals = ScaleLabelDecimals(scale_.End - scale_.Start, 2, 4);
-  for (int i = 0; i <= parts; ++i) {
-    const int y = s.Bottom - (l * i) / parts;
-    tick(y, s.Right);
-    if (i < parts) {
-      for (int k = 1; k <= minors; ++k) {
-        minor(y - static_cast<int>(Round(double(k) * l / (parts * (minors + 1)))));
-      }
-    }
-    const std::string text =
-        ScaleLabelText((scale_.End - scale_.Start) / parts * i + scale_.Start, decimals);
-    const int tw = c.TextWidth(text);
-    const int left = s.Right + LabelWidth - tw;
-    const int top = y + (2 * fh) / 3;
-    c.Brush()->SetStyle(bsSolid);
-    c.Brush()->SetColor(ColBack());
-    c.TextOut(left, top, text);
-    const TRect box{left - 2, top, left + tw + 5, top + std::abs(fh) + 3};
-    if (i == 0) marks_.StartLabelRect = box;
-    if (i == parts) marks_.EndLabelRect = box;
-  }
 }
 
 // ---- Moving parts ----

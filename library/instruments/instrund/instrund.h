@@ -13,13 +13,13 @@
 #include <memory>
 #include <string>
 
+#include "library/foundation/dialmap.h"
 #include "library/foundation/frame.h"
+#include "library/foundation/scalemap.h"
 #include "library/foundation/types.h"
-#include "library/instruments/common/dialmap.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
 #include "library/instruments/common/pointerprops.h"
-#include "library/instruments/common/scale.h"
 #include "library/instruments/common/updatearea.h"
 #include "library/instruments/common/valuemodel.h"
 #include "platform/forms/messages.h"

@@ -5,8 +5,8 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/scaledraw.h"
 #include "library/foundation/store.h"
-#include "library/instruments/common/dialscale.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"

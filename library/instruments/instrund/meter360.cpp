@@ -7,9 +7,9 @@
 #include <span>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/scaledraw.h"
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/dialscale.h"
 #include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
@@ -222,12 +222,7 @@ void TMeter360::Paint() {
     return;
   }
   const auto at = [this](int X, int Y) { return map_.MapDistance(X, Y); };
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(col_shape_);
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(ColBack());
+  SetFacePen(c, col_shape_, ColBack());
   DrawSquareDialFace(c, map_, shape_, p, {BordLeft(), BordTop(), BordRight(), BordBottom()});
   pivot_ = at(0, 0);
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (at(0, 760).Y - at(0, 670).Y)) / 2));
@@ -300,27 +295,14 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
   // Outer labels beyond the ticks, inner labels inside them.
   const TPoint l0 = LabelsInside ? TPoint{t2.X - width / 2, t1.Y + th / 3}
                                  : TPoint{t2.X - width / 2, t2.Y - (3 * th) / 2};
-  TDialScaleLayout layout;
-  layout.Pivot = pivot_;
-  layout.C = {pivot_.X - width / 2, pivot_.Y - th / 2};
-  layout.T1 = RotatePoint(pivot_, t1, kStartTurn);
-  layout.T2 = RotatePoint(pivot_, t2, kStartTurn);
-  layout.LogMinor = layout.T2;
-  layout.L0 = RotatePoint(layout.C, l0, kStartTurn);
-  layout.LabelWidth = width;
+  TDialScaleLayout layout = DialScaleOnRay(pivot_, t1, t2, t2, l0, width, th, kStartTurn);
   layout.SignedSweep = kSweep;
   layout.LastTick = false;  // the last division meets the first
   if (ring.range.NonLinear) {
     DrawLogDialScale(c, layout, ring.range, ring.part, nullptr);
     return;
   }
-  int minor = 0;
-  if (ring.psub == -1) {
-    minor = ring.part < 11 ? 2 : 0;
-  } else if (ring.psub > 0) {
-    minor = ring.psub + 1;
-  }
-  DrawLinearDialScale(c, layout, ring.range, ring.part, minor,
+  DrawLinearDialScale(c, layout, ring.range, ring.part, DialMinorCount(ring.psub, ring.part, 11),
                       ScaleLabelDecimals(ring.range.End - ring.range.Start, 3, 5), th, nullptr);
 }
 

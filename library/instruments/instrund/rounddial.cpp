@@ -6,7 +6,7 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
-#include "library/instruments/common/dialscale.h"
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
@@ -46,31 +46,7 @@ TRect TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
   const int m = std::min(Width(), Height());
   const int g = m / 40, p = m / 5;
   TRect inner = InnerRect;
-  TRect face;
-  if (BordLeft()) {
-    inner.Left += g;
-    face.Left = inner.Left;
-  } else {
-    face.Left = inner.Left - p;
-  }
-  if (BordTop()) {
-    inner.Top += g;
-    face.Top = inner.Top;
-  } else {
-    face.Top = inner.Top - p;
-  }
-  if (BordRight()) {
-    inner.Right -= g;
-    face.Right = inner.Right;
-  } else {
-    face.Right = inner.Right + p;
-  }
-  if (BordBottom()) {
-    inner.Bottom -= g;
-    face.Bottom = inner.Bottom;
-  } else {
-    face.Bottom = inner.Bottom + p;
-  }
+  const TRect face = LayOutFace(inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, g, p);
   PrepareFacePen(c);
   if (RoundCorners) {
     c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, p / 2, p / 2);
@@ -82,14 +58,7 @@ TRect TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
   return face;
 }
 
-void TRoundMeter::PrepareFacePen(TCanvas& c) {
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(col_shape_);
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(ColBack());
-}
+void TRoundMeter::PrepareFacePen(TCanvas& c) { SetFacePen(c, col_shape_, ColBack()); }
 
 void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner, bool FullCircle) {
   c.Pen()->SetWidth(2);
@@ -134,27 +103,16 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   const TPoint t2 = Geometry.T2;
   const TPoint l0 = Geometry.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
                                          : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
-  TDialScaleLayout layout;
-  layout.Pivot = pivot_;
-  layout.C = {pivot_.X - label_width / 2, pivot_.Y - th / 2};
-  layout.T1 = RotatePoint(pivot_, Geometry.T1, Geometry.BaseTurn);
-  layout.T2 = RotatePoint(pivot_, Geometry.T2, Geometry.BaseTurn);
-  layout.LogMinor = RotatePoint(pivot_, Geometry.LogMinor, Geometry.BaseTurn);
-  layout.L0 = RotatePoint(layout.C, l0, Geometry.BaseTurn);
-  layout.LabelWidth = label_width;
+  TDialScaleLayout layout = DialScaleOnRay(pivot_, Geometry.T1, Geometry.T2, Geometry.LogMinor, l0,
+                                           label_width, th, Geometry.BaseTurn);
   layout.AngleOffset = angle_offset_;
   layout.SignedSweep = direction_ * sweep_;
   if (scale_.NonLinear) {
     DrawLogDialScale(c, layout, scale_, scala_part_, &marks_);
     return;
   }
-  int minor = 0;
-  if (scala_psub_ == -1) {
-    minor = scala_part_ < auto_minor_below_ ? 2 : 0;
-  } else if (scala_psub_ > 0) {
-    minor = scala_psub_ + 1;
-  }
-  DrawLinearDialScale(c, layout, scale_, scala_part_, minor,
+  DrawLinearDialScale(c, layout, scale_, scala_part_,
+                      DialMinorCount(scala_psub_, scala_part_, auto_minor_below_),
                       ScaleLabelDecimals(scale_.End - scale_.Start, 3, 5), th, &marks_);
 }
 

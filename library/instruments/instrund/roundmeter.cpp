@@ -5,9 +5,9 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/scaledraw.h"
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/dialscale.h"
 #include "library/instruments/common/readout.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/base/numbers.h"

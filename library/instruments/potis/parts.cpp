@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
-#include "library/instruments/common/dialscale.h"
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/common/squaredial.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
@@ -60,9 +60,7 @@ void DrawPotiMakerMark(TCanvas& C, int X, int Y) {
   C.TextOut(X, Y, MakerMark);
 }
 
-void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
-  TRect inner = DrawButtonFace(&C, R, 1, bsNew, false, Down, false);
-  InflateRect(inner, -2, -2);
+void FillOutlined(TCanvas& C, const TRect& R, TColor Colour) {
   TPen* pen = C.Pen();
   pen->SetMode(pmCopy);
   pen->SetStyle(psSolid);
@@ -70,7 +68,13 @@ void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
   pen->SetColor(clBlack);
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(Colour);
-  C.Rectangle(inner);
+  C.Rectangle(R);
+}
+
+void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
+  TRect inner = DrawButtonFace(&C, R, 1, bsNew, false, Down, false);
+  InflateRect(inner, -2, -2);
+  FillOutlined(C, inner, Colour);
 }
 
 void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std::string& Caption,

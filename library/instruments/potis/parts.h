@@ -17,6 +17,9 @@ int PotiMakerMarkWidth(TCanvas& C);
 // rectangle in Colour and a black outline inside it.
 void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down);
 
+// R filled in Colour inside a thin black outline; the pen and brush stay so.
+void FillOutlined(TCanvas& C, const TRect& R, TColor Colour);
+
 // The caption text in Colour, its font fitted to Box, over a silver fill, centred at the box's
 // top and clipped to it. The canvas takes Font first.
 void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std::string& Caption,

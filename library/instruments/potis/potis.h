@@ -19,13 +19,13 @@
 #include <memory>
 #include <string>
 
+#include "library/foundation/dialmap.h"
 #include "library/foundation/frame.h"
+#include "library/foundation/scalemap.h"
 #include "library/foundation/types.h"
-#include "library/instruments/common/dialmap.h"
 #include "library/instruments/common/dragmodel.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/pointerprops.h"
-#include "library/instruments/common/scale.h"
 #include "platform/base/stringlist.h"
 #include "platform/forms/stdctrls/types.h"
 #include "platform/graphics/draw_helpers.h"

@@ -2,8 +2,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/sysutils.h"
@@ -96,16 +98,9 @@ int TPotiSlide::AutoFontSize(int K) const {
 void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
   const int t = travel_top_, l = travel_length_;
-  TPen* pen = C.Pen();
-  pen->SetMode(pmCopy);
-  pen->SetStyle(psSolid);
-  pen->SetWidth(1);
-  pen->SetColor(clBlack);
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(clBlack);
-  C.Rectangle(X0 - q, t, X0 + q, t + l);
-
-  pen->SetColor(col_scala_);
+  // The trench, then the scale's thin pen.
+  FillOutlined(C, Rect(X0 - q, t, X0 + q, t + l), clBlack);
+  C.Pen()->SetColor(col_scala_);
   C.Brush()->SetStyle(bsClear);
   // Labels start where the right-hand long ticks end. On a narrow potentiometer they would run
   // over its right edge: their font shrinks, and what is still too wide moves left, taking its
@@ -113,56 +108,55 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int ticks_start = X0 + q + K;
   const int label_x = X0 + q + 2 * K;
   int x = label_x;
-  auto ticks = [&](int Y, int Length) {
-    C.MoveTo(X0 - q - K, Y);
-    C.LineTo(X0 - q - K - Length, Y);
-    C.MoveTo(ticks_start, Y);
-    C.LineTo(ticks_start + std::min(Length, x - ticks_start), Y);
-  };
-  auto place_labels = [&](const std::function<int()>& LabelsRight) {
+  const auto place_labels = [&](const std::function<int()>& LabelsRight) {
     ShrinkFontUntil(C, [&] { return LabelsRight() <= InnerRect.Right; });
     x = std::max(label_x - std::max(LabelsRight() - InnerRect.Right, 0), ticks_start + 2);
   };
+  // Ticks on both sides of the trench, the right-hand ones ending where the labels start.
+  const auto ticks = [&]() -> std::vector<TStraightTicks> {
+    const int left = X0 - q - K;
+    return {{true, left, left - K, left - K / 2, 1, 1},
+            {true, ticks_start, ticks_start + std::min(K, x - ticks_start),
+             ticks_start + std::min(K / 2, x - ticks_start), 1, 1}};
+  };
+  TScaleLayout layout;
   if (scale_.NonLinear) {
-    const int decades = scale_.Decades();
+    const TScaleDivision division = LogDivision(scale_, scala_part_);
     place_labels([&] {
       int widest = 0;
-      double v = scale_.Start;
-      for (int j = 0; j <= decades; ++j, v *= 10) widest = std::max(widest, PowerOfTenWidth(C, v));
+      for (const TScaleTick& tick : division.Ticks) {
+        if (tick.Major()) widest = std::max(widest, PowerOfTenWidth(C, tick.Value));
+      }
       return label_x + 3 + widest;
     });
     const int fh = std::abs(C.Font()->Height());
-    double v = scale_.Start;
-    for (int j = 0; j <= decades; ++j) {
-      const int y = scale_.Pixel(v, true, t, l);
-      ticks(y, K);
-      DrawPowerOfTen(x + 3, y - fh * 11 / 20, C, v);
-      if (scala_part_ > 1 && j < decades) {
-        for (int m = 1; m < scala_part_; ++m) {
-          ticks(scale_.Pixel(v * m * 10 / scala_part_, true, t, l), K / 2);
-        }
-      }
-      v *= 10;
-    }
-    return;
+    layout = StraightScaleLayout(
+        division, ticks(), [&](const TScaleTick& T) { return scale_.Pixel(T.Value, true, t, l); },
+        [&](const TScaleTick& T, int Y) {
+          return TPlacedLabel{{{x + 3, Y - fh * 11 / 20}, {}, true, T.Value}, {}};
+        });
+  } else {
+    const int d = ScaleLabelDecimals(scale_.End - scale_.Start, 2, 4);
+    const auto label_width = [&] {
+      return std::max(C.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, d)),
+                      C.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, d)));
+    };
+    place_labels([&] { return label_x + label_width(); });
+    const int lw = label_width();
+    const int fh = std::abs(C.Font()->Height());
+    // A division over 30 pixels gets a thin tick in its middle.
+    const int division = l / scala_part_;
+    layout = StraightScaleLayout(
+        LinearDivision(scale_, scala_part_, division > 30 ? 1 : 0), ticks(),
+        [&](const TScaleTick& T) {
+          return t + l - l * T.Index / scala_part_ - (T.Major() ? 0 : division / 2);
+        },
+        [&](const TScaleTick& T, int Y) {
+          const std::string text = Cut10(ScaleLabelText(T.Value, d));
+          return TPlacedLabel{{{x + lw - C.TextWidth(text), Y - fh * 2 / 3}, text}, {}};
+        });
   }
-  const double range = scale_.End - scale_.Start;
-  const int d = ScaleLabelDecimals(range, 2, 4);
-  auto label_width = [&] {
-    return std::max(C.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, d)),
-                    C.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, d)));
-  };
-  place_labels([&] { return label_x + label_width(); });
-  const int lw = label_width();
-  const int fh = std::abs(C.Font()->Height());
-  const int division = l / scala_part_;
-  for (int i = 0; i <= scala_part_; ++i) {
-    const int y = t + l - l * i / scala_part_;
-    ticks(y, K);
-    if (division > 30 && i < scala_part_) ticks(y - division / 2, K / 2);
-    const std::string text = Cut10(ScaleLabelText(scale_.Start + range / scala_part_ * i, d));
-    C.TextOut(x + lw - C.TextWidth(text), y - fh * 2 / 3, text);
-  }
+  DrawScaleLayout(C, layout);
 }
 
 int TPotiSlide::KnobCentreY() {
@@ -172,12 +166,12 @@ int TPotiSlide::KnobCentreY() {
 
 void TPotiSlide::PressAt(int, int Y) {
   if (travel_length_ < 1) return;
-  drag_.Press(TravelValue(scale_, TravelDistance(Y), travel_length_));
+  drag_.Press(scale_.TravelValue(TravelDistance(Y), travel_length_));
 }
 
 void TPotiSlide::DragTo(int, int Y) {
   if (travel_length_ < 1) return;
-  const double v = TravelValue(scale_, TravelDistance(Y), travel_length_);
+  const double v = scale_.TravelValue(TravelDistance(Y), travel_length_);
   drag_.Move(Within(v, scale_.Start, scale_.End));
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/numbers.h"
@@ -58,26 +59,22 @@ void TSelectorSlide::SetPosFloat(double V) {
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
   const int t = travel_top_, l = travel_length_;
-  TPen* pen = C.Pen();
-  pen->SetMode(pmCopy);
-  pen->SetStyle(psSolid);
-  pen->SetWidth(1);
-  pen->SetColor(clBlack);
-  C.Brush()->SetStyle(bsSolid);
-  C.Brush()->SetColor(clBlack);
-  C.Rectangle(X0 - 6 * q, t, X0 - 4 * q, t + l);
-
-  pen->SetColor(col_scala_);
+  // The trench, then the scale's thin pen.
+  FillOutlined(C, Rect(X0 - 6 * q, t, X0 - 4 * q, t + l), clBlack);
+  C.Pen()->SetColor(col_scala_);
   C.Brush()->SetStyle(bsClear);
   const int fh = std::abs(C.Font()->Height());
   const int x = X0 - 2 * q;
   const TStringList& list = *texts_.List();
-  for (int i = 0; i <= scala_part_; ++i) {
-    const int y = t + l - l * i / scala_part_;
-    C.MoveTo(x, y);
-    C.LineTo(x + K, y);
-    if (i < list.Count()) C.TextOut(x + K, y - fh * 2 / 3, PosItemText(list.Strings(i)));
-  }
+  // A position without a text keeps its tick and has no label.
+  DrawScaleLayout(C, StraightScaleLayout(
+                         LinearDivision({}, scala_part_, 0), {{true, x, x + K, x + K, 1, 1}},
+                         [&](const TScaleTick& T) { return t + l - l * T.Index / scala_part_; },
+                         [&](const TScaleTick& T, int Y) {
+                           const std::string text =
+                               T.Index < list.Count() ? PosItemText(list.Strings(T.Index)) : "";
+                           return TPlacedLabel{{{x + K, Y - fh * 2 / 3}, text}, {}};
+                         }));
 }
 
 int TSelectorSlide::KnobCentreX(int X0, int K) const { return X0 - 4 * (K / 3); }

@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/numbers.h"
@@ -14,12 +16,6 @@ constexpr double kBound = 10000;
 
 int RoundToInt(double V) {
   return static_cast<int>(std::clamp<int64_t>(Round(V), -(1 << 30), 1 << 30));
-}
-
-void Line(TCanvas& C, TColor Colour, int X1, int Y1, int X2, int Y2) {
-  C.Pen()->SetColor(Colour);
-  C.MoveTo(X1, Y1);
-  C.LineTo(X2, Y2);
 }
 
 }  // namespace
@@ -210,22 +206,21 @@ void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
   const bool vertical = Vertical();
   const int from = vertical ? trench_.Top : trench_.Left;
   const int length = vertical ? trench_.Height() : trench_.Width();
-  for (int i = 0; i <= scala_part_; ++i) {
-    int p = from + RoundToInt(double(length) / scala_part_ * i);
-    if (i == 0) ++p;
-    if (i == scala_part_) --p;
-    if (vertical) {
-      const int x = trench_.Left - 1;
-      Line(C, Upper, x, p - 1, x - 6, p - 1);
-      Line(C, scala_color_, x, p, x - 6, p);
-      Line(C, Lower, x, p + 1, x - 6, p + 1);
-    } else {
-      const int y = trench_.Top - 1;
-      Line(C, Upper, p - 1, y, p - 1, y - 6);
-      Line(C, scala_color_, p, y, p, y - 6);
-      Line(C, Lower, p + 1, y, p + 1, y - 6);
-    }
+  // Embossed ticks: the scale colour between the trench's two edge colours. The end ticks move
+  // one pixel inwards.
+  const int base = vertical ? trench_.Left - 1 : trench_.Top - 1;
+  std::vector<TStraightTicks> ticks;
+  const TColor colours[3] = {Upper, scala_color_, Lower};
+  for (int shift = -1; shift <= 1; ++shift) {
+    ticks.push_back({vertical, base, base - 6, base - 6, 1, 1, shift, colours[shift + 1]});
   }
+  DrawScaleLayout(C, StraightScaleLayout(
+                         LinearDivision(range_, scala_part_, 0), ticks,
+                         [&](const TScaleTick& T) {
+                           const int p = from + RoundToInt(double(length) / scala_part_ * T.Index);
+                           return T.Index == 0 ? p + 1 : T.Index == scala_part_ ? p - 1 : p;
+                         },
+                         [](const TScaleTick&, int) { return TPlacedLabel{}; }));
 }
 
 void TSlider::DrawCaption() {
@@ -318,8 +313,8 @@ void TSlider::MoveButton(bool Force) {
 // ---- Mouse ----
 
 double TSlider::PointValue(int X, int Y) const {
-  if (Vertical()) return TravelValue(range_, trench_.Bottom - Y, trench_.Height());
-  return TravelValue(range_, X - trench_.Left, trench_.Width());
+  if (Vertical()) return range_.TravelValue(trench_.Bottom - Y, trench_.Height());
+  return range_.TravelValue(X - trench_.Left, trench_.Width());
 }
 
 void TSlider::TakePoint(double V, bool AtPress) {

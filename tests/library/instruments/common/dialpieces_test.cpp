@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "library/instruments/common/dialmap.h"
-#include "library/instruments/common/dialscale.h"
+#include "library/foundation/dialmap.h"
+#include "library/foundation/scaledraw.h"
 #include "library/instruments/common/leds.h"
 #include "library/instruments/common/limitmarks.h"
 #include "library/instruments/common/readout.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "library/foundation/scalemap.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/scale.h"
 
 namespace {
 
@@ -37,12 +37,12 @@ TEST(DragModelTest, TravelValueOnLinearAndLogScales) {
       {&log, 0, 0.001}, {&log, 50, 1}, {&log, 100, 1000},
   };
   for (const auto& c : cases) {
-    EXPECT_NEAR(TravelValue(*c.range, c.distance, 100), c.value, std::fabs(c.value) * 1e-5 + 1e-9)
+    EXPECT_NEAR(c.range->TravelValue(c.distance, 100), c.value, std::fabs(c.value) * 1e-5 + 1e-9)
         << c.distance;
   }
   // A travel of no length (a control too small for one) gives the start, never a division by 0.
-  EXPECT_EQ(TravelValue(lin, 5, 0), -10);
-  EXPECT_EQ(TravelValue(log, 5, -3), 0.001);
+  EXPECT_EQ(lin.TravelValue(5, 0), -10);
+  EXPECT_EQ(log.TravelValue(5, -3), 0.001);
   EXPECT_EQ(TravelPosition(4, 5, 0), 0);
   EXPECT_EQ(TravelPosition(4, 60, 100), 2);
   EXPECT_EQ(TravelPosition(4, 70, 100), 3);

@@ -1,4 +1,4 @@
-#include "library/instruments/common/dialmap.h"
+#include "library/foundation/dialmap.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
-// The value scale every instrument and input control shares: the clamps of the range setters,
-// the repair of a logarithmic range, and the mapping of a value onto a straight scale (pixels) or
-// a round one (degrees). Pure arithmetic: nothing here draws or knows a component.
+// The scale map: the value scale every instrument and input control shares: the clamps of the range
+// setters, the repair of a logarithmic range, and the mapping of a value onto a straight scale
+// (pixels) or a round one (degrees). Pure arithmetic: nothing here draws or knows a component.
 //
 // Divisors that stored data can make zero (a range of no width, a logarithmic range inside one
 // decade) are guarded: such a scale maps every value onto its start.
@@ -45,9 +45,17 @@ struct TScaleRange {
   // range are meant to be mapped; others give pixels beyond the scale.
   int Pixel(double V, bool FromEnd, int P0, int L) const;
 
+  // The inverse on a straight travel: the value of a point at Distance pixels from the low end
+  // of a travel of Length pixels. A travel of no length gives the scale's start.
+  double TravelValue(int Distance, int Length) const;
+
   // Number of decades of a logarithmic scale, at least 1.
   int Decades() const;
 };
+
+// Position of a point Distance pixels from the low end of a travel of Length pixels among
+// ScalaPart + 1 positions (not limited); 0 on a travel of no length.
+int TravelPosition(int ScalaPart, int Distance, int Length);
 
 // Text of a scale label: "0" for exactly zero, else fixed-point with 4 significant digits and
 // Decimals decimals, of which a second decimal '0' is dropped ("2.50" -> "2.5", "1.25" stays).

@@ -1,4 +1,4 @@
-#include "library/instruments/common/scale.h"
+#include "library/foundation/scalemap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +73,18 @@ int TScaleRange::Pixel(double V, bool FromEnd, int P0, int L) const {
   // A distance beyond any pixel range is capped so that the product cannot overflow either.
   const int64_t pixel = std::min<int64_t>(distance, int64_t{1} << 31) * L / span + P0;
   return static_cast<int>(std::clamp<int64_t>(pixel, INT32_MIN, INT32_MAX));
+}
+
+double TScaleRange::TravelValue(int Distance, int Length) const {
+  if (Length <= 0) return Start;
+  if (NonLinear) return PowerOfTen(LogStart + (LogEnd - LogStart) * Distance / Length);
+  return Start + (End - Start) / Length * Distance;
+}
+
+int TravelPosition(int ScalaPart, int Distance, int Length) {
+  if (Length <= 0) return 0;
+  return static_cast<int>(
+      std::clamp<int64_t>(Round(double(Distance) / Length * ScalaPart), INT32_MIN, INT32_MAX));
 }
 
 int TScaleRange::Decades() const {

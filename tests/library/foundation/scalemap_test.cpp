@@ -1,4 +1,4 @@
-#include "library/instruments/common/scale.h"
+#include "library/foundation/scalemap.h"
 
 #include <gtest/gtest.h>
 
