@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,35 @@ TEST_F(PanelHTest, LayoutOfTheDefaultSize) {
   EXPECT_EQ(meter->ScaleRect().Right, with_leds + 20);
   meter->SetLedOn2(true);  // ignored while the LEDs are off
   EXPECT_FALSE(meter->LedOn2());
+}
+
+// The scale's layout is a plain record of what the paint drew: every tick line in the scale
+// colour, a label per major tick, and the end labels' boxes where the limit marks flash.
+TEST_F(PanelHTest, ScaleLayoutIsWhatThePaintDrew) {
+  Make();
+  ShowForm();
+  meter->SetValue(7);  // the pointer between two ticks
+  for (const bool log : {false, true}) {
+    meter->SetNonLinear(log);
+    const TScaleLayout& layout = meter->ScaleLayout();
+    int majors = 0, labels = 0;
+    for (const TScaleLayout::TItem& item : layout.Items) {
+      if (item.IsLabel) {
+        ++labels;
+        continue;
+      }
+      const TScaleLine& l = item.Line;
+      if (l.Width == 2) ++majors;
+      EXPECT_EQ(Pixel(l.From.X, (l.From.Y + l.To.Y) / 2), meter->ColScala()) << l.From.X;
+    }
+    // A logarithmic scale has a major tick per decade, after the repair of the range.
+    const int decades =
+        static_cast<int>(std::lround(std::log10(meter->ValueEnd() / meter->ValueStart())));
+    EXPECT_EQ(majors, (log ? decades : meter->ScalaPart()) + 1);
+    EXPECT_EQ(labels, majors);
+    EXPECT_EQ(layout.Ends.StartLabelRect, meter->LimitMarks().StartLabelRect);
+    EXPECT_EQ(layout.Ends.EndLabelRect, meter->LimitMarks().EndLabelRect);
+  }
 }
 
 TEST_F(PanelHTest, PointerAtTheRangeEndsAndPinnedOutside) {
