@@ -91,12 +91,13 @@ QSoundEffect* Effect() {
 // The multimedia library's sound-service engine ends in that library's own exit handler, where
 // its event thread can still read from the connection being torn down and crash the process
 // after main has returned (seen with PulseAudio 16 under Qt 6.4, in about one exit of twenty).
-// So a program that played a sound ends here, before that handler: the channel goes, output is
-// flushed, the leak check of a sanitizer build runs, and the exit status stays. What is skipped
-// are destructors of objects that live to the end of the program; files are written and closed
-// by the time they are saved.
+// So a program that played a sound ends here, before that handler: output is flushed, the leak
+// check of a sanitizer build runs, and the exit status stays. The channel is not torn down here:
+// its stream's teardown races the engine's event thread as well (an assertion in the client
+// library, about one exit in fifty on a loaded machine), and ending the process closes the
+// connection without either. What is skipped are destructors of objects that live to the end of
+// the program; files are written and closed by the time they are saved.
 void EndBeforeTheSoundEngine(int status, void*) {
-  TearDownChannel();
   std::fflush(nullptr);
 #if ORVANE_LEAK_CHECK
   __lsan_do_leak_check();
@@ -104,12 +105,22 @@ void EndBeforeTheSoundEngine(int status, void*) {
   _exit(status);
 }
 
-// Called once something has played: by then the sound service and the sample store behind the
-// channel are set up, and since exit handlers run in the reverse order of their registration,
-// this one runs before theirs.
-void TearDownAtExit() {
-  static const bool registered = on_exit(EndBeforeTheSoundEngine, nullptr) == 0;
-  (void)registered;
+// Exit handlers run in the reverse order of their registration, and ours must come before the
+// multimedia library's. That library sets up its engine and the stream's parts only after play()
+// has returned, as the stream goes live and again as it ends, so ours is registered once at the
+// first play and again at the first start and end of a stream, each time coming first.
+void TearDownAtExit(QSoundEffect* effect) {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  on_exit(EndBeforeTheSoundEngine, nullptr);
+  QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
+    static bool started = false, ended = false;
+    bool& first = effect->isPlaying() ? started : ended;
+    if (first) return;
+    first = true;
+    on_exit(EndBeforeTheSoundEngine, nullptr);
+  });
 }
 
 }  // namespace
@@ -194,7 +205,7 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
   effect->play();
-  TearDownAtExit();
+  TearDownAtExit(effect);
   if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
 
   const uint64_t bytesPerSecond =

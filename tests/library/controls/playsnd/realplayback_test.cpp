@@ -19,6 +19,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -170,6 +171,10 @@ class RealPlayback : public ::testing::Test {
     return env;
   }
   // Runs the program that plays File and quits; its wait status.
+  std::string ProbeLog() const {
+    std::ifstream in(dir_ + "/probe.log");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
   int PlayAndQuit(const std::string& File) {
     const pid_t pid = Spawn({SOUNDEXIT_PROBE, File}, Environment(), dir_ + "/probe.log");
     return Finish(pid, 10);
@@ -234,7 +239,9 @@ TEST_F(RealPlayback, AProgramThatPlaysAndQuitsEndsCleanlyEveryTime) {
   for (int run = 0; run < 8; ++run) {
     const int status = PlayAndQuit(file);
     ASSERT_TRUE(WIFEXITED(status))
-        << "run " << run << " ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+        << "run " << run << " ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0)
+        << "; it wrote:\n"
+        << ProbeLog();
     ASSERT_EQ(WEXITSTATUS(status), 0) << "run " << run << ": the sound did not play";
   }
 }
