@@ -63,4 +63,6 @@ bool PointInRadius(TPoint P, int R, TPoint C) {
 
 TRect Box(TPoint A, TPoint B) { return NormalizeRect(Rect(A.X, A.Y, B.X, B.Y)); }
 
-int ToInt(int64_t V) { return static_cast<int>(std::clamp<int64_t>(V, -(1 << 30), 1 << 30)); }
+int ToInt(int64_t Value) {
+  return static_cast<int>(std::clamp<int64_t>(Value, -(1 << 30), 1 << 30));
+}

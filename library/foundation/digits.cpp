@@ -34,10 +34,10 @@ class GlyphCache {
  public:
   const TBitmap& Get(char Ch, char Ch2, bool Italic, TColor SegColour, TColor BackColour) {
     const Key key{Ch, Ch2, Italic, SegColour, BackColour};
-    auto it = glyphs_.find(key);
-    if (it != glyphs_.end()) return *it->second;
+    auto it = FGlyphs.find(key);
+    if (it != FGlyphs.end()) return *it->second;
     // Colours vary per control; a bound keeps a program that keeps changing them from growing.
-    if (glyphs_.size() >= kMaxGlyphs) glyphs_.clear();
+    if (FGlyphs.size() >= kMaxGlyphs) FGlyphs.clear();
     auto glyph = std::make_unique<TBitmap>();
     glyph->SetSize(kSegmentGridWidth, kSegmentGridHeight);
     TCanvas& c = *glyph->Canvas();
@@ -50,13 +50,13 @@ class GlyphCache {
     const TSegmentStyle& style = SegmentTables[Italic ? 1 : 0];
     FillSegments(c, style, Ch);
     FillSegments(c, style, Ch2);
-    return *glyphs_.emplace(key, std::move(glyph)).first->second;
+    return *FGlyphs.emplace(key, std::move(glyph)).first->second;
   }
 
  private:
   static constexpr size_t kMaxGlyphs = 256;
   using Key = std::tuple<char, char, bool, TColor, TColor>;
-  std::map<Key, std::unique_ptr<TBitmap>> glyphs_;
+  std::map<Key, std::unique_ptr<TBitmap>> FGlyphs;
 };
 
 GlyphCache& Glyphs() {
@@ -67,35 +67,35 @@ GlyphCache& Glyphs() {
 }  // namespace
 
 void TDigit::SetCell(const TRect& Rect, TColor BackColour) {
-  cell_ = Rect;
-  back_colour_ = BackColour;
-  character_ = 0;
-  overlay_ = 0;
-  seg_colour_ = 0;
-  italic_ = false;
-  drawn_ = false;
+  FCell = Rect;
+  FBackColour = BackColour;
+  FCharacter = 0;
+  FOverlay = 0;
+  FSegColour = 0;
+  FItalic = false;
+  FDrawn = false;
 }
 
 bool TDigit::Shows(char Ch, char Ch2, bool Italic, TColor SegColour) const {
-  return drawn_ && character_ == UpperAscii(Ch) && overlay_ == Ch2 && italic_ == Italic &&
-         seg_colour_ == SegColour;
+  return FDrawn && FCharacter == UpperAscii(Ch) && FOverlay == Ch2 && FItalic == Italic &&
+         FSegColour == SegColour;
 }
 
 void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegColour) {
   Ch = UpperAscii(Ch);
-  character_ = Ch;
-  overlay_ = Ch2;
-  seg_colour_ = SegColour;
-  italic_ = Italic;
-  drawn_ = true;
+  FCharacter = Ch;
+  FOverlay = Ch2;
+  FSegColour = SegColour;
+  FItalic = Italic;
+  FDrawn = true;
 
-  Canvas.StretchDraw(cell_, &Glyphs().Get(Ch, Ch2, Italic, SegColour, back_colour_));
+  Canvas.StretchDraw(FCell, &Glyphs().Get(Ch, Ch2, Italic, SegColour, FBackColour));
 }
 
 void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
-  text_ = "";
+  FText = "";
   Count = std::clamp(Count, 1, kMaxCells);
-  cells_.clear();
+  FCells.clear();
   const int64_t w = static_cast<int64_t>(Rect.Right) - Rect.Left;
   for (int i = 1; i <= Count; ++i) {
     auto cell = std::make_unique<TDigit>();
@@ -103,13 +103,13 @@ void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
     r.Left = static_cast<int>(Rect.Left + w * (i - 1) / Count);
     r.Right = static_cast<int>(Rect.Left + w * i / Count);
     cell->SetCell(r, BackColour);
-    cells_.push_back(std::move(cell));
+    FCells.push_back(std::move(cell));
   }
 }
 
 void TDigDisplay::SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
   const std::string text = Text.empty() ? std::string(8, ' ') : Text;
-  text_ = text;
+  FText = text;
   size_t i = 0;
   int c = 1;
   do {
@@ -123,7 +123,7 @@ void TDigDisplay::SetText(const std::string& Text, TCanvas& Canvas, TColor SegCo
 
 TRect TDigDisplay::UpdateText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
   const std::string text = Text.empty() ? std::string(8, ' ') : Text;
-  text_ = text;
+  FText = text;
   TRect drawn{};
   size_t i = 0;
   int c = 1;
@@ -131,9 +131,9 @@ TRect TDigDisplay::UpdateText(const std::string& Text, TCanvas& Canvas, TColor S
     const char ch = text[i++];
     char ch2 = 0;
     if (i < text.size() && IsSeparator(text[i])) ch2 = text[i++];
-    if (c <= Count() && !cells_[c - 1]->Shows(ch, ch2, Italic, SegColour)) {
+    if (c <= Count() && !FCells[c - 1]->Shows(ch, ch2, Italic, SegColour)) {
       DrawDigit(ch, ch2, c, Canvas, SegColour);
-      UnionRect(drawn, drawn, NormalizeRect(cells_[c - 1]->CellRect()));
+      UnionRect(drawn, drawn, NormalizeRect(FCells[c - 1]->CellRect()));
     }
     ++c;
   } while (i < text.size() && c <= Count());
@@ -142,10 +142,10 @@ TRect TDigDisplay::UpdateText(const std::string& Text, TCanvas& Canvas, TColor S
 
 void TDigDisplay::DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour) {
   if (Index < 1 || Index > Count()) return;
-  cells_[Index - 1]->Draw(Ch, Ch2, Canvas, Italic, SegColour);
+  FCells[Index - 1]->Draw(Ch, Ch2, Canvas, Italic, SegColour);
 }
 
 const TDigit* TDigDisplay::Cell(int Index) const {
   if (Index < 1 || Index > Count()) return nullptr;
-  return cells_[Index - 1].get();
+  return FCells[Index - 1].get();
 }

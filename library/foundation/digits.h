@@ -24,20 +24,20 @@ class TDigit {
   // Whether the cell holds exactly what Draw(Ch, Ch2, ..., Italic, SegColour) would put there.
   bool Shows(char Ch, char Ch2, bool Italic, TColor SegColour) const;
 
-  const TRect& CellRect() const { return cell_; }
-  TColor BackColour() const { return back_colour_; }
-  char Character() const { return character_; }
-  char Overlay() const { return overlay_; }
-  TColor SegColour() const { return seg_colour_; }
+  const TRect& CellRect() const { return FCell; }
+  TColor BackColour() const { return FBackColour; }
+  char Character() const { return FCharacter; }
+  char Overlay() const { return FOverlay; }
+  TColor SegColour() const { return FSegColour; }
 
  private:
-  TRect cell_;
-  TColor back_colour_ = 0;
-  char character_ = 0;
-  TColor seg_colour_ = 0;
-  char overlay_ = 0;
-  bool italic_ = false;
-  bool drawn_ = false;
+  TRect FCell;
+  TColor FBackColour = 0;
+  char FCharacter = 0;
+  TColor FSegColour = 0;
+  char FOverlay = 0;
+  bool FItalic = false;
+  bool FDrawn = false;
 };
 
 class TDigDisplay {
@@ -47,7 +47,7 @@ class TDigDisplay {
   // Draws Text from the first cell on; an empty text draws blanks. Cells beyond the text keep
   // what they showed. GetText returns the first 10 characters.
   void SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour);
-  std::string GetText() const { return text_; }
+  std::string GetText() const { return FText; }
   // As SetText, but cells that already show their new character (drawn since the last Layout,
   // for an owner that keeps the cells' pixels) are left alone. Returns the area drawn, empty
   // when no cell changed.
@@ -55,7 +55,7 @@ class TDigDisplay {
   // Draws into cell Index (1..Count); other indices are ignored.
   void DrawDigit(char Ch, char Ch2, int Index, TCanvas& Canvas, TColor SegColour);
 
-  int Count() const { return static_cast<int>(cells_.size()); }
+  int Count() const { return static_cast<int>(FCells.size()); }
   // Cell Index (1..Count), nullptr outside.
   const TDigit* Cell(int Index) const;
 
@@ -63,6 +63,6 @@ class TDigDisplay {
   bool Italic = false;
 
  private:
-  std::vector<std::unique_ptr<TDigit>> cells_;
-  string10 text_;
+  std::vector<std::unique_ptr<TDigit>> FCells;
+  string10 FText;
 };

@@ -59,7 +59,7 @@ bool PointInRadius(TPoint P, int R, TPoint C);
 // The rectangle with the corners A and B, in any order.
 TRect Box(TPoint A, TPoint B);
 // V held to -2^30..2^30, so that sums and differences of two such values stay in range.
-int ToInt(int64_t V);
+int ToInt(int64_t Value);
 
 // Logarithmic scales.
 // The power of ten at or below X, limited to 0.001 .. 100000.

@@ -11,8 +11,8 @@ namespace {
 constexpr double kLog10E = 0.4342944;
 constexpr double kLn10 = 2.302585;
 
-std::string ScaleLabel(double V) {
-  return FloatToStrF(V, ffFixed, 4, DecimalsFor(V)).substr(0, 10);
+std::string ScaleLabel(double Value) {
+  return FloatToStrF(Value, ffFixed, 4, DecimalsFor(Value)).substr(0, 10);
 }
 
 }  // namespace

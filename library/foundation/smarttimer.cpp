@@ -11,49 +11,49 @@ constexpr uint16_t kMinTime = 50;
 TSmartTimer::TSmartTimer(TComponent* AOwner) : TComponent(AOwner) {}
 
 TSmartTimer::~TSmartTimer() {
-  *alive_ = false;
-  TimerRemove(timer_id_);
+  *FAlive = false;
+  TimerRemove(FTimerId);
 }
 
 void TSmartTimer::SetTime(uint16_t Value) {
   if (Value < kMinTime) Value = kMinTime;
-  if (Value == time_) return;
-  time_ = Value;
-  if (timer_id_ != -1 && mode_ == tmTicking) TimerSetInterval(timer_id_, time_);
+  if (Value == FTime) return;
+  FTime = Value;
+  if (FTimerId != -1 && FMode == tmTicking) TimerSetInterval(FTimerId, FTime);
 }
 
 void TSmartTimer::SetTimerMode(TTimerMode Value) {
-  if (Value == mode_) return;
-  mode_ = Value;
-  switch (mode_) {
+  if (Value == FMode) return;
+  FMode = Value;
+  switch (FMode) {
     case tmStopped:
-      TimerStop(timer_id_);
+      TimerStop(FTimerId);
       break;
     case tmTicking:
     case tmIterate:
       ReleaseRecord();
-      timer_id_ = TimerRegister([this](TObject*) { Tick(); });
-      TimerSetInterval(timer_id_, time_);
+      FTimerId = TimerRegister([this](TObject*) { Tick(); });
+      TimerSetInterval(FTimerId, FTime);
       break;
     case tmBlinking:
       ReleaseRecord();
-      timer_id_ = TimerRegisterSync([this](TObject*) { Tick(); });
+      FTimerId = TimerRegisterSync([this](TObject*) { Tick(); });
       break;
   }
 }
 
 void TSmartTimer::ReleaseRecord() {
-  if (timer_id_ == -1) return;
-  TimerStop(timer_id_);
-  TimerRemove(timer_id_);
-  timer_id_ = -1;
+  if (FTimerId == -1) return;
+  TimerStop(FTimerId);
+  TimerRemove(FTimerId);
+  FTimerId = -1;
 }
 
 void TSmartTimer::Tick() {
-  if (mode_ == tmIterate && cycles_ > INT32_MIN) --cycles_;
+  if (FMode == tmIterate && FCycles > INT32_MIN) --FCycles;
   if (TimerEvent) {
     // The handler may destroy this timer (and with it TimerEvent) while it runs.
-    std::shared_ptr<bool> alive = alive_;
+    std::shared_ptr<bool> alive = FAlive;
     TTimerEvent event = TimerEvent;
     try {
       event(this, BlinkPhase);
@@ -68,8 +68,8 @@ void TSmartTimer::Tick() {
 }
 
 void TSmartTimer::StopWhenCyclesRunOut() {
-  if (mode_ != tmIterate || cycles_ > 0) return;
-  cycles_ = 0;
-  TimerStop(timer_id_);
-  mode_ = tmStopped;
+  if (FMode != tmIterate || FCycles > 0) return;
+  FCycles = 0;
+  TimerStop(FTimerId);
+  FMode = tmStopped;
 }

@@ -24,27 +24,27 @@ class TSmartTimer : public TComponent {
   // Interval in milliseconds for ticking and iterating, at least 50. A change retimes a ticking
   // timer at once (the next event one full new interval later); otherwise it applies from the
   // next start.
-  uint16_t Time() const { return time_; }
+  uint16_t Time() const { return FTime; }
   void SetTime(uint16_t Value);
 
   // Ticking and iterating start with a new record and a full interval; setting the current mode
   // again changes nothing. An iterating timer sets itself to tmStopped when its cycles run out.
-  TTimerMode TimerMode() const { return mode_; }
+  TTimerMode TimerMode() const { return FMode; }
   void SetTimerMode(TTimerMode Value);
 
   // Events left in tmIterate; it fires max(Cycles, 1) events and ends with Cycles 0.
-  int32_t Cycles() const { return cycles_; }
-  void SetCycles(int32_t Value) { cycles_ = Value; }
+  int32_t Cycles() const { return FCycles; }
+  void SetCycles(int32_t Value) { FCycles = Value; }
 
  private:
   void ReleaseRecord();
   void Tick();
   void StopWhenCyclesRunOut();
 
-  int32_t timer_id_ = -1;
-  uint16_t time_ = 50;
-  int32_t cycles_ = 1;
-  TTimerMode mode_ = tmStopped;
+  int32_t FTimerId = -1;
+  uint16_t FTime = 50;
+  int32_t FCycles = 1;
+  TTimerMode FMode = tmStopped;
   // Cleared by the destructor, so a tick whose handler destroys the timer stops touching it.
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -25,20 +25,20 @@ template <size_t N>
 class TShortString {
  public:
   TShortString() = default;
-  TShortString(std::string_view s) : s_(s.substr(0, N)) {}
+  TShortString(std::string_view s) : FS(s.substr(0, N)) {}
   TShortString(const std::string& s) : TShortString(std::string_view(s)) {}
   TShortString(const char* s) : TShortString(std::string_view(s)) {}
 
-  const std::string& str() const { return s_; }
-  operator const std::string&() const { return s_; }
-  size_t size() const { return s_.size(); }
-  bool empty() const { return s_.empty(); }
-  char operator[](size_t i) const { return s_[i]; }
+  const std::string& str() const { return FS; }
+  operator const std::string&() const { return FS; }
+  size_t size() const { return FS.size(); }
+  bool empty() const { return FS.empty(); }
+  char operator[](size_t i) const { return FS[i]; }
   bool operator==(const TShortString&) const = default;
-  bool operator==(std::string_view s) const { return s_ == s; }
+  bool operator==(std::string_view s) const { return FS == s; }
 
  private:
-  std::string s_;
+  std::string FS;
 };
 
 using string10 = TShortString<10>;

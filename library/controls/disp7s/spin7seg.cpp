@@ -19,7 +19,7 @@ int HexValue(char C) {
   return 0;
 }
 
-char HexChar(int V) { return "0123456789ABCDEF"[V & 15]; }
+char HexChar(int Value) { return "0123456789ABCDEF"[Value & 15]; }
 
 bool Fits(TDispType Type, char C) {
   switch (Type) {

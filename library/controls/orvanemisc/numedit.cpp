@@ -40,8 +40,8 @@ std::string EntryMessage(Entry E) {
 }
 
 // Rounded and kept within the 32-bit range.
-int32_t ToLongint(double V) {
-  return int32_t(std::clamp<int64_t>(Round(V), std::numeric_limits<int32_t>::min(),
+int32_t ToLongint(double Value) {
+  return int32_t(std::clamp<int64_t>(Round(Value), std::numeric_limits<int32_t>::min(),
                                      std::numeric_limits<int32_t>::max()));
 }
 

@@ -22,18 +22,18 @@ std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName);
 // the two, however the ends are mixed; Scanned() counts the bytes looked at.
 class TLineEndFinder {
  public:
-  explicit TLineEndFinder(const char* End) : end_(End) {}
+  explicit TLineEndFinder(const char* End) : FEnd(End) {}
   // The first CR or LF at or after P, or End; P never goes back before an earlier result.
   const char* Next(const char* P);
-  size_t Scanned() const { return scanned_; }
+  size_t Scanned() const { return FScanned; }
 
  private:
   const char* Find(const char* P, char C);
 
-  const char* end_;
-  const char* cr_ = nullptr;
-  const char* lf_ = nullptr;
-  size_t scanned_ = 0;
+  const char* FEnd;
+  const char* FCr = nullptr;
+  const char* FLf = nullptr;
+  size_t FScanned = 0;
 };
 
 // Reads the file's first Buffer.size() bytes into Buffer and zeroes the rest; returns the number

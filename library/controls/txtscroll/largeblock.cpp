@@ -37,63 +37,63 @@ bool Mapped(size_t size) { return size >= TLargeBlock::kHugeSize; }
 
 }  // namespace
 
-TLargeBlock::TLargeBlock(size_t Size) : size_(Size) {
+TLargeBlock::TLargeBlock(size_t Size) : FSize(Size) {
   if (Size == 0) return;
   if (Mapped(Size)) {
-    data_ = MapHuge(Size);
-    AdviseHuge(data_, Size);
+    FData = MapHuge(Size);
+    AdviseHuge(FData, Size);
   } else {
-    data_ = new char[Size];
+    FData = new char[Size];
   }
 }
 
 TLargeBlock::~TLargeBlock() { Release(); }
 
 TLargeBlock::TLargeBlock(TLargeBlock&& Other) noexcept
-    : data_(std::exchange(Other.data_, nullptr)), size_(std::exchange(Other.size_, 0)) {}
+    : FData(std::exchange(Other.FData, nullptr)), FSize(std::exchange(Other.FSize, 0)) {}
 
 TLargeBlock& TLargeBlock::operator=(TLargeBlock&& Other) noexcept {
   if (this != &Other) {
     Release();
-    data_ = std::exchange(Other.data_, nullptr);
-    size_ = std::exchange(Other.size_, 0);
+    FData = std::exchange(Other.FData, nullptr);
+    FSize = std::exchange(Other.FSize, 0);
   }
   return *this;
 }
 
 void TLargeBlock::Resize(size_t NewSize) {
-  if (NewSize == size_) return;
-  if (!data_ || NewSize == 0 || !Mapped(size_) || !Mapped(NewSize)) {
+  if (NewSize == FSize) return;
+  if (!FData || NewSize == 0 || !Mapped(FSize) || !Mapped(NewSize)) {
     // Small blocks, and the step between heap and pages, copy what they keep.
     TLargeBlock other(NewSize);
-    if (data_ && other.data_) std::memcpy(other.data_, data_, std::min(size_, NewSize));
+    if (FData && other.FData) std::memcpy(other.FData, FData, std::min(FSize, NewSize));
     *this = std::move(other);
     return;
   }
-  const size_t have = PageBytes(size_), want = PageBytes(NewSize);
+  const size_t have = PageBytes(FSize), want = PageBytes(NewSize);
   if (want < have) {
-    ::munmap(data_ + want, have - want);
-  } else if (want > have && ::mremap(data_, have, want, 0) == MAP_FAILED) {
+    ::munmap(FData + want, have - want);
+  } else if (want > have && ::mremap(FData, have, want, 0) == MAP_FAILED) {
     // No room after the block: its pages move to a fresh place on a huge-page boundary, which
     // the move takes over.
     char* target = MapHuge(NewSize);
-    void* moved = ::mremap(data_, have, want, MREMAP_MAYMOVE | MREMAP_FIXED, target);
+    void* moved = ::mremap(FData, have, want, MREMAP_MAYMOVE | MREMAP_FIXED, target);
     if (moved == MAP_FAILED) {
       ::munmap(target, want);
       throw std::bad_alloc();
     }
-    data_ = static_cast<char*>(moved);
+    FData = static_cast<char*>(moved);
   }
-  size_ = NewSize;
-  if (want > have) AdviseHuge(data_, NewSize);
+  FSize = NewSize;
+  if (want > have) AdviseHuge(FData, NewSize);
 }
 
 void TLargeBlock::Release() {
-  if (!data_) return;
-  if (Mapped(size_))
-    ::munmap(data_, PageBytes(size_));
+  if (!FData) return;
+  if (Mapped(FSize))
+    ::munmap(FData, PageBytes(FSize));
   else
-    delete[] data_;
-  data_ = nullptr;
-  size_ = 0;
+    delete[] FData;
+  FData = nullptr;
+  FSize = 0;
 }

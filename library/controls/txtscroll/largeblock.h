@@ -16,8 +16,8 @@ class TLargeBlock {
   TLargeBlock(TLargeBlock&& Other) noexcept;
   TLargeBlock& operator=(TLargeBlock&& Other) noexcept;
 
-  char* Data() const { return data_; }
-  size_t Size() const { return size_; }
+  char* Data() const { return FData; }
+  size_t Size() const { return FSize; }
   // Makes the block NewSize bytes long, keeping the bytes both sizes share; Data() may change.
   // Shrinking gives the pages beyond NewSize back.
   void Resize(size_t NewSize);
@@ -25,6 +25,6 @@ class TLargeBlock {
  private:
   void Release();
 
-  char* data_ = nullptr;
-  size_t size_ = 0;
+  char* FData = nullptr;
+  size_t FSize = 0;
 };

@@ -22,29 +22,29 @@ constexpr size_t kBytesPerLineGuess = 32;
 class FileHandle {
  public:
   explicit FileHandle(const std::string& name)
-      : fd_(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
-    if (fd_ < 0) throw EInOutError("Cannot open file " + name, errno);
+      : FFd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
+    if (FFd < 0) throw EInOutError("Cannot open file " + name, errno);
     struct stat info {};
-    const int error = ::fstat(fd_, &info) != 0 ? errno : S_ISREG(info.st_mode) ? 0 : ENODEV;
+    const int error = ::fstat(FFd, &info) != 0 ? errno : S_ISREG(info.st_mode) ? 0 : ENODEV;
     if (error != 0) {
-      ::close(fd_);
+      ::close(FFd);
       throw EInOutError("Cannot open file " + name, error);
     }
-    size_ = size_t(info.st_size);
+    FSize = size_t(info.st_size);
   }
-  ~FileHandle() { ::close(fd_); }
+  ~FileHandle() { ::close(FFd); }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
 
   // The size when the file was opened; it may have changed since, and some files (as in /proc)
   // tell 0 and still have bytes to read.
-  size_t Size() const { return size_; }
+  size_t Size() const { return FSize; }
 
   // Fills as much of the span as the file still has; 0 at its end.
   size_t Read(void* data, size_t size, const std::string& name) {
     size_t done = 0;
     while (done < size) {
-      const ssize_t n = ::read(fd_, static_cast<char*>(data) + done, size - done);
+      const ssize_t n = ::read(FFd, static_cast<char*>(data) + done, size - done);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) throw EInOutError("Cannot read file " + name, errno);
       if (n == 0) break;
@@ -54,8 +54,8 @@ class FileHandle {
   }
 
  private:
-  int fd_;
-  size_t size_ = 0;
+  int FFd;
+  size_t FSize = 0;
 };
 
 // Cuts the bytes read into the list's texts into lines of at most kMaxTextLine bytes: a line's
@@ -63,15 +63,15 @@ class FileHandle {
 // between them.
 class LineSplitter {
  public:
-  explicit LineSplitter(TtsStringList& list) : list_(list) {}
+  explicit LineSplitter(TtsStringList& list) : FList(list) {}
 
   // The Size bytes at Data, which lie at Offset in the list's texts, right after those fed before.
   void Feed(const char* data, size_t size, size_t offset) {
     const char* p = data;
     const char* end = data + size;
-    if (after_cr_ && p < end) {
-      after_cr_ = false;
-      if (*p == '\n') start_ = offset + size_t(++p - data);  // a CR LF split between two pieces
+    if (FAfterCr && p < end) {
+      FAfterCr = false;
+      if (*p == '\n') FStart = offset + size_t(++p - data);  // a CR LF split between two pieces
     }
     TLineEndFinder ends(end);
     while (p < end) {
@@ -81,44 +81,44 @@ class LineSplitter {
       p = stop + 1;
       if (*stop == '\r') {
         if (p == end)
-          after_cr_ = true;
+          FAfterCr = true;
         else if (*p == '\n')
           ++p;
       }
-      start_ = offset + size_t(p - data);
+      FStart = offset + size_t(p - data);
     }
   }
 
   // After the file's last byte: a last line without a line break still counts.
   void Finish() {
-    if (start_ < list_.StoredSize()) AddLine(list_.StoredSize());
-    list_.Add("");
+    if (FStart < FList.StoredSize()) AddLine(FList.StoredSize());
+    FList.Add("");
   }
 
  private:
   void AddLine(size_t end) {
-    list_.AddStored(start_, std::min(end - start_, size_t(kMaxTextLine)));
+    FList.AddStored(FStart, std::min(end - FStart, size_t(kMaxTextLine)));
   }
 
-  TtsStringList& list_;
-  size_t start_ = 0;  // where the line being read begins
-  bool after_cr_ = false;
+  TtsStringList& FList;
+  size_t FStart = 0;  // where the line being read begins
+  bool FAfterCr = false;
 };
 
 }  // namespace
 
 const char* TLineEndFinder::Find(const char* P, char C) {
-  const void* hit = std::memchr(P, C, size_t(end_ - P));
-  const char* at = hit ? static_cast<const char*>(hit) : end_;
-  scanned_ += size_t(at - P) + (hit ? 1 : 0);
+  const void* hit = std::memchr(P, C, size_t(FEnd - P));
+  const char* at = hit ? static_cast<const char*>(hit) : FEnd;
+  FScanned += size_t(at - P) + (hit ? 1 : 0);
   return at;
 }
 
 const char* TLineEndFinder::Next(const char* P) {
   // An end found earlier and not passed yet is still the next of its kind.
-  if (!cr_ || cr_ < P) cr_ = Find(P, '\r');
-  if (!lf_ || lf_ < P) lf_ = Find(P, '\n');
-  return std::min(cr_, lf_);
+  if (!FCr || FCr < P) FCr = Find(P, '\r');
+  if (!FLf || FLf < P) FLf = Find(P, '\n');
+  return std::min(FCr, FLf);
 }
 
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName) {

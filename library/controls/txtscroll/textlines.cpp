@@ -21,24 +21,24 @@ TtsStringList::TtsStringList() = default;
 TtsStringList::~TtsStringList() = default;
 
 void TtsStringList::Reserve(size_t TextBytes, size_t Lines) {
-  if (TextBytes > RoomSize()) text_.Resize(used_ + TextBytes);
-  const size_t records = size_t(count_) + Lines;
-  if (records * 8 > records_.Size()) records_.Resize(records * 8);
+  if (TextBytes > RoomSize()) FText.Resize(FUsed + TextBytes);
+  const size_t records = size_t(FCount) + Lines;
+  if (records * 8 > FRecords.Size()) FRecords.Resize(records * 8);
 }
 
 char* TtsStringList::Room(size_t Size) {
   // Doubling keeps texts added one by one from moving more than a few times.
-  if (Size > RoomSize()) text_.Resize(std::max({used_ + Size, 2 * text_.Size(), kFirstTextSize}));
-  return text_.Data() + used_;
+  if (Size > RoomSize()) FText.Resize(std::max({FUsed + Size, 2 * FText.Size(), kFirstTextSize}));
+  return FText.Data() + FUsed;
 }
 
-void TtsStringList::Commit(size_t Size) { used_ += std::min(Size, RoomSize()); }
+void TtsStringList::Commit(size_t Size) { FUsed += std::min(Size, RoomSize()); }
 
 void TtsStringList::AddStored(size_t Offset, size_t Length) {
-  if (size_t(count_) * 8 == records_.Size())
-    records_.Resize(std::max(2 * records_.Size(), kFirstRecords * 8));
-  *Record(count_) = MakeRecord(Offset, std::min(Length, size_t(kMaxLineLength)), 0);
-  ++count_;
+  if (size_t(FCount) * 8 == FRecords.Size())
+    FRecords.Resize(std::max(2 * FRecords.Size(), kFirstRecords * 8));
+  *Record(FCount) = MakeRecord(Offset, std::min(Length, size_t(kMaxLineLength)), 0);
+  ++FCount;
 }
 
 void TtsStringList::ShrinkToFit() {
@@ -46,18 +46,18 @@ void TtsStringList::ShrinkToFit() {
   const auto trim = [](TLargeBlock& block, size_t keep) {
     if (block.Size() - keep >= kFirstTextSize) block.Resize(keep);
   };
-  trim(text_, used_);
-  trim(records_, size_t(count_) * 8);
+  trim(FText, FUsed);
+  trim(FRecords, size_t(FCount) * 8);
 }
 
 size_t TtsStringList::Store(std::string_view Text) {
-  const size_t offset = used_;
+  const size_t offset = FUsed;
   if (Text.empty()) return offset;
   // A text of this list itself is found again after the room for it may have moved the texts.
-  const uintptr_t at = uintptr_t(Text.data()), base = uintptr_t(text_.Data());
-  const bool own = base != 0 && at >= base && at < base + used_;
+  const uintptr_t at = uintptr_t(Text.data()), base = uintptr_t(FText.Data());
+  const bool own = base != 0 && at >= base && at < base + FUsed;
   char* room = Room(Text.size());
-  std::memcpy(room, own ? text_.Data() + (at - base) : Text.data(), Text.size());
+  std::memcpy(room, own ? FText.Data() + (at - base) : Text.data(), Text.size());
   Commit(Text.size());
   return offset;
 }
@@ -68,11 +68,11 @@ void TtsStringList::Add(std::string_view Text) {
 }
 
 const char* TtsStringList::TextAt(uint64_t Record) const {
-  return text_.Data() + (Record >> kPositionShift);
+  return FText.Data() + (Record >> kPositionShift);
 }
 
 TStringNode TtsStringList::GetNode(int Index) {
-  if (Index < 0 || Index >= count_) return {};
+  if (Index < 0 || Index >= FCount) return {};
   uint64_t* record = Record(Index);
   return {record, TextAt(*record)};
 }
@@ -82,7 +82,7 @@ const TStringNode TtsStringList::GetNode(int Index) const {
 }
 
 void TtsStringList::SetText(int Index, std::string_view Text) {
-  if (Index < 0 || Index >= count_) return;
+  if (Index < 0 || Index >= FCount) return;
   uint64_t& record = *Record(Index);
   Text = Text.substr(0, kMaxLineLength);
   const uint8_t flag = uint8_t(record);

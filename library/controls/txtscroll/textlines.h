@@ -19,25 +19,25 @@
 class TStringNode {
  public:
   TStringNode() = default;
-  std::string_view Text() const { return {text_, size_t(Length())}; }
-  int Length() const { return record_ ? int((*record_ >> kLengthShift) & 0xFFFF) : 0; }
-  uint8_t Flag() const { return record_ ? uint8_t(*record_) : 0; }
+  std::string_view Text() const { return {FText, size_t(Length())}; }
+  int Length() const { return FRecord ? int((*FRecord >> kLengthShift) & 0xFFFF) : 0; }
+  uint8_t Flag() const { return FRecord ? uint8_t(*FRecord) : 0; }
   void SetFlag(uint8_t Flag) {
-    if (record_) *record_ = (*record_ & ~uint64_t(0xFF)) | Flag;
+    if (FRecord) *FRecord = (*FRecord & ~uint64_t(0xFF)) | Flag;
   }
 
   TStringNode* operator->() { return this; }
   const TStringNode* operator->() const { return this; }
-  explicit operator bool() const { return record_ != nullptr; }
-  friend bool operator==(const TStringNode& Node, std::nullptr_t) { return !Node.record_; }
+  explicit operator bool() const { return FRecord != nullptr; }
+  friend bool operator==(const TStringNode& Node, std::nullptr_t) { return !Node.FRecord; }
 
  private:
   friend class TtsStringList;
   static constexpr int kLengthShift = 8;
-  TStringNode(uint64_t* Record, const char* Text) : record_(Record), text_(Text) {}
+  TStringNode(uint64_t* Record, const char* Text) : FRecord(Record), FText(Text) {}
 
-  uint64_t* record_ = nullptr;
-  const char* text_ = nullptr;
+  uint64_t* FRecord = nullptr;
+  const char* FText = nullptr;
 };
 
 // The lines of one view, 0 .. Count() - 1. All texts lie one after the other in one large block
@@ -55,7 +55,7 @@ class TtsStringList : public TObject {
 
   // Appends a line (flag 0).
   void Add(std::string_view Text);
-  int Count() const { return count_; }
+  int Count() const { return FCount; }
   // An empty node (== nullptr) when Index < 0 or Index >= Count().
   TStringNode GetNode(int Index);
   const TStringNode GetNode(int Index) const;
@@ -68,10 +68,10 @@ class TtsStringList : public TObject {
   // makes the first Size bytes written there part of the texts, at offsets from StoredSize() on,
   // and AddStored adds a line (flag 0) whose text lies there.
   void Reserve(size_t TextBytes, size_t Lines);
-  size_t RoomSize() const { return text_.Size() - used_; }
+  size_t RoomSize() const { return FText.Size() - FUsed; }
   char* Room(size_t Size);
   void Commit(size_t Size);
-  size_t StoredSize() const { return used_; }
+  size_t StoredSize() const { return FUsed; }
   void AddStored(size_t Offset, size_t Length);
   // Gives back the room beyond the texts and lines held now.
   void ShrinkToFit();
@@ -79,15 +79,15 @@ class TtsStringList : public TObject {
  private:
   // Appends Text to the texts; returns its offset.
   size_t Store(std::string_view Text);
-  uint64_t* Record(int Index) const { return reinterpret_cast<uint64_t*>(records_.Data()) + Index; }
+  uint64_t* Record(int Index) const { return reinterpret_cast<uint64_t*>(FRecords.Data()) + Index; }
   const char* TextAt(uint64_t Record) const;
 
   // The texts, and the records in the order of the lines; both grow by moving their pages, so
   // a line's position is an offset into the texts.
-  TLargeBlock text_;
-  TLargeBlock records_;
-  size_t used_ = 0;
-  int count_ = 0;
+  TLargeBlock FText;
+  TLargeBlock FRecords;
+  size_t FUsed = 0;
+  int FCount = 0;
 };
 
 // Upper case of a Windows-1252 byte (the window system's ANSI rule).

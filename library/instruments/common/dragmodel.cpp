@@ -12,8 +12,8 @@ constexpr double kArcStart = 45;
 constexpr double kArcEnd = 315;
 constexpr double kArcSweep = 270;
 
-int RoundToInt(double V) {
-  return static_cast<int>(std::clamp<int64_t>(Round(V), INT32_MIN, INT32_MAX));
+int RoundToInt(double Value) {
+  return static_cast<int>(std::clamp<int64_t>(Round(Value), INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -51,86 +51,86 @@ bool ArcMoveTaken(double LastPointAngle, bool AtStart, bool AtEnd, double PointA
 // ---- TDragModel ----
 
 TDragModel::TDragModel(TTickProc DragTick) {
-  if (DragTick) drag_id_ = TimerRegister(std::move(DragTick));
+  if (DragTick) FDragId = TimerRegister(std::move(DragTick));
 }
 
-TDragModel::~TDragModel() { TimerRemove(drag_id_); }
+TDragModel::~TDragModel() { TimerRemove(FDragId); }
 
-void TDragModel::SetDragDelay(int V) { drag_delay_ = std::clamp(V, 0, 20); }
+void TDragModel::SetDragDelay(int Value) { FDragDelay = std::clamp(Value, 0, 20); }
 
 bool TDragModel::BeginPress(TShiftState Shift) {
-  changed_ = false;
+  FChanged = false;
   return DragsWith(Shift);
 }
 
 void TDragModel::StartRecord() {
   // 50 ms: the tick service runs the record on every tick.
-  TimerSetInterval(drag_id_, 50);
+  TimerSetInterval(FDragId, 50);
 }
 
-bool TDragModel::Delayed() const { return drag_delay_ > 0 && drag_id_ >= 0; }
+bool TDragModel::Delayed() const { return FDragDelay > 0 && FDragId >= 0; }
 
-void TDragModel::Take(double V) {
-  if (V == GetValue()) return;
-  SetValue(V);
+void TDragModel::Take(double Value) {
+  if (Value == GetValue()) return;
+  SetValue(Value);
   NoteChange();
 }
 
-void TDragModel::Press(double V) {
+void TDragModel::Press(double Value) {
   if (Delayed()) {
     StartRecord();
-    target_ = V;
+    FTarget = Value;
     return;
   }
-  Take(V);
+  Take(Value);
 }
 
 void TDragModel::PressRelative() {
   if (!Delayed()) return;
   StartRecord();
-  target_ = GetValue();
+  FTarget = GetValue();
 }
 
-void TDragModel::Move(double V) {
+void TDragModel::Move(double Value) {
   if (Delayed()) {
-    target_ = V;
+    FTarget = Value;
     return;
   }
-  Take(V);
+  Take(Value);
 }
 
 void TDragModel::MoveBy(double Delta, double Low, double High) {
   if (Delayed()) {
-    target_ = std::clamp(target_ + Delta, Low, High);
+    FTarget = std::clamp(FTarget + Delta, Low, High);
     return;
   }
   Take(std::clamp(GetValue() + Delta, Low, High));
 }
 
 void TDragModel::NoteChange() {
-  changed_ = true;
+  FChanged = true;
   if (Changing) Changing();
 }
 
 TDragModel::TRelease TDragModel::Release() {
-  TimerStop(drag_id_);
-  const TRelease r{changed_, preset_pressed_};
+  TimerStop(FDragId);
+  const TRelease r{FChanged, FPresetPressed};
   // Both belong to this press: a later release without a press fires nothing.
-  changed_ = false;
-  preset_pressed_ = false;
+  FChanged = false;
+  FPresetPressed = false;
   return r;
 }
 
 void TDragModel::Tick(double Start, double End) {
-  if (drag_delay_ <= 0) return;
-  const double step = (End - Start) / (drag_delay_ * 15);
-  target_ = std::clamp(target_, std::min(Start, End), std::max(Start, End));
+  if (FDragDelay <= 0) return;
+  const double step = (End - Start) / (FDragDelay * 15);
+  FTarget = std::clamp(FTarget, std::min(Start, End), std::max(Start, End));
   const double value = GetValue();
   double next;
-  if (target_ < value) {
-    next = std::max(value - step, target_);
-  } else if (target_ > value) {
-    next = std::min(value + step, target_);
+  if (FTarget < value) {
+    next = std::max(value - step, FTarget);
+  } else if (FTarget > value) {
+    next = std::min(value + step, FTarget);
   } else {
     return;
   }

@@ -46,30 +46,30 @@ class TDragModel {
   std::function<void()> Changing;
 
   // 0..20; only stored, the next press uses it.
-  int DragDelay() const { return drag_delay_; }
-  void SetDragDelay(int V);
+  int DragDelay() const { return FDragDelay; }
+  void SetDragDelay(int Value);
 
   // Start of every press: the changed flag is cleared (also for presses that do not drag).
   // Returns whether the press drags.
   bool BeginPress(TShiftState Shift);
   // A dragging press on the preset button; moves are ignored until the release.
-  void PressPreset() { preset_pressed_ = true; }
+  void PressPreset() { FPresetPressed = true; }
   // A dragging press elsewhere, which ends a preset press's effect.
-  void PressElsewhere() { preset_pressed_ = false; }
-  bool PresetPressed() const { return preset_pressed_; }
+  void PressElsewhere() { FPresetPressed = false; }
+  bool PresetPressed() const { return FPresetPressed; }
   // Whether a move acts: the shift rule holds and no preset press is running.
-  bool MoveDrags(TShiftState Shift) const { return DragsWith(Shift) && !preset_pressed_; }
+  bool MoveDrags(TShiftState Shift) const { return DragsWith(Shift) && !FPresetPressed; }
 
   // The value a press points at. With a drag delay the record starts and the value becomes the
   // target (also when it equals the current value, so no earlier target survives the press);
   // without one a different value is set at once.
-  void Press(double V);
+  void Press(double Value);
   // A press that turns the value relatively: with a drag delay the record starts with the current
   // value as its target.
   void PressRelative();
   // The value a move points at: the new target with a drag delay, else set at once when it
   // differs.
-  void Move(double V);
+  void Move(double Value);
   // A relative move by Delta, kept within Low..High. With a drag delay the turning adds up in
   // the target, so moves between two ticks are not lost.
   void MoveBy(double Delta, double Low, double High);
@@ -88,21 +88,21 @@ class TDragModel {
   // in the value, not past the target. Nothing without a drag delay or once the target is reached.
   void Tick(double Start, double End);
 
-  bool Changed() const { return changed_; }
-  double Target() const { return target_; }
-  int32_t DragTimerId() const { return drag_id_; }
+  bool Changed() const { return FChanged; }
+  double Target() const { return FTarget; }
+  int32_t DragTimerId() const { return FDragId; }
 
  private:
   // A drag delay is set and the model has a drag record.
   bool Delayed() const;
-  void Take(double V);
+  void Take(double Value);
   void StartRecord();
 
-  int32_t drag_id_ = -1;
-  int drag_delay_ = 0;
-  bool changed_ = false;
-  bool preset_pressed_ = false;
-  double target_ = 0;
+  int32_t FDragId = -1;
+  int FDragDelay = 0;
+  bool FChanged = false;
+  bool FPresetPressed = false;
+  double FTarget = 0;
 };
 
 // The jump limit of a drag on the arc: the move from the last point to the current one is taken

@@ -7,8 +7,8 @@ TColor TLimitMarks::MarkColour(TColor ColBack, TColor ColPointer) {
 }
 
 void TLimitMarks::Reset() {
-  end_ = Mark{};
-  start_ = Mark{};
+  FEnd = Mark{};
+  FStart = Mark{};
 }
 
 void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag) {
@@ -26,19 +26,19 @@ void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& 
 }
 
 void TLimitMarks::AfterCopy(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange) {
-  end_.visible = false;
-  start_.visible = false;
-  Sync(Screen, Colour, EndLabelRect, end_, OverRange);
-  Sync(Screen, Colour, StartLabelRect, start_, UnderRange);
+  FEnd.visible = false;
+  FStart.visible = false;
+  Sync(Screen, Colour, EndLabelRect, FEnd, OverRange);
+  Sync(Screen, Colour, StartLabelRect, FStart, UnderRange);
 }
 
 void TLimitMarks::BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange) {
-  end_.hidden_phase = OverRange && !end_.hidden_phase;
-  start_.hidden_phase = UnderRange && !start_.hidden_phase;
-  Sync(Screen, Colour, EndLabelRect, end_, OverRange);
-  Sync(Screen, Colour, StartLabelRect, start_, UnderRange);
+  FEnd.hidden_phase = OverRange && !FEnd.hidden_phase;
+  FStart.hidden_phase = UnderRange && !FStart.hidden_phase;
+  Sync(Screen, Colour, EndLabelRect, FEnd, OverRange);
+  Sync(Screen, Colour, StartLabelRect, FStart, UnderRange);
 }
 
 bool TLimitMarks::Busy(bool OverRange, bool UnderRange) const {
-  return OverRange || UnderRange || end_.visible || start_.visible;
+  return OverRange || UnderRange || FEnd.visible || FStart.visible;
 }

@@ -31,8 +31,8 @@ class TLimitMarks : public TScaleLabelRects {
   // Whether BlinkTick has anything to do: a flag is set or a mark is still on the screen.
   bool Busy(bool OverRange, bool UnderRange) const;
 
-  bool EndVisible() const { return end_.visible; }
-  bool StartVisible() const { return start_.visible; }
+  bool EndVisible() const { return FEnd.visible; }
+  bool StartVisible() const { return FStart.visible; }
 
  private:
   struct Mark {
@@ -41,6 +41,6 @@ class TLimitMarks : public TScaleLabelRects {
   };
   static void Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag);
 
-  Mark end_;
-  Mark start_;
+  Mark FEnd;
+  Mark FStart;
 };

@@ -3,42 +3,42 @@
 #include <algorithm>
 #include <cmath>
 
-bool TPointerRange::StoreStart(double V) {
-  V = ClampRangeStart(V, scale_.End, rules_.Bound, scale_.NonLinear);
-  if (V == scale_.Start) return false;
-  scale_.Start = V;
-  if (rules_.PullValue && value_ < V) value_ = V;
-  if (rules_.StartMovesPeak && peak_) *peak_ = V;
+bool TPointerRange::StoreStart(double Value) {
+  Value = ClampRangeStart(Value, FScale.End, FRules.Bound, FScale.NonLinear);
+  if (Value == FScale.Start) return false;
+  FScale.Start = Value;
+  if (FRules.PullValue && FValue < Value) FValue = Value;
+  if (FRules.StartMovesPeak && FPeak) *FPeak = Value;
   return true;
 }
 
-bool TPointerRange::StoreEnd(double V) {
-  V = ClampRangeEnd(V, scale_.Start, rules_.Bound, scale_.NonLinear);
-  if (V == scale_.End) return false;
-  scale_.End = V;
-  if (rules_.PullValue && value_ > V) value_ = V;
+bool TPointerRange::StoreEnd(double Value) {
+  Value = ClampRangeEnd(Value, FScale.Start, FRules.Bound, FScale.NonLinear);
+  if (Value == FScale.End) return false;
+  FScale.End = Value;
+  if (FRules.PullValue && FValue > Value) FValue = Value;
   return true;
 }
 
 bool TPointerRange::ReadOrStore(double V, bool Reading, bool IsStart) {
   if (!std::isfinite(V)) return false;
   if (Reading) {
-    (IsStart ? scale_.Start : scale_.End) = V;
-    if (IsStart && rules_.StartMovesPeak && peak_) *peak_ = V;
+    (IsStart ? FScale.Start : FScale.End) = V;
+    if (IsStart && FRules.StartMovesPeak && FPeak) *FPeak = V;
     return false;
   }
   return IsStart ? StoreStart(V) : StoreEnd(V);
 }
 
-bool TPointerRange::StoreNonLinear(bool V) {
-  if (V == scale_.NonLinear) return false;
-  scale_.NonLinear = V;
+bool TPointerRange::StoreNonLinear(bool Value) {
+  if (Value == FScale.NonLinear) return false;
+  FScale.NonLinear = Value;
   return true;
 }
 
 bool TPointerRange::ResetPeak() {
-  if (!peak_ || *peak_ <= scale_.Start) return false;
-  *peak_ = scale_.Start;
+  if (!FPeak || *FPeak <= FScale.Start) return false;
+  *FPeak = FScale.Start;
   return true;
 }
 
@@ -49,23 +49,23 @@ bool StoreScalaPart(int& Part, int V, int Max) {
   return true;
 }
 
-bool StoreScalaPsub(int& Psub, int V) {
-  V = std::clamp(V, -1, 20);
-  if (V == Psub) return false;
-  Psub = V;
+bool StoreScalaPsub(int& Psub, int Value) {
+  Value = std::clamp(Value, -1, 20);
+  if (Value == Psub) return false;
+  Psub = Value;
   return true;
 }
 
 void TColourBands::Reset(const TScaleRange& Range) {
   const double r = (Range.End - Range.Start) * 0.1;
-  bands_[0] = {Range.Start, Range.Start + r};
+  FBands[0] = {Range.Start, Range.Start + r};
   const double mid = (Range.End + Range.Start) * 0.5;
-  bands_[1] = {mid, mid + r};
-  bands_[2] = {Range.End - r, Range.End};
+  FBands[1] = {mid, mid + r};
+  FBands[2] = {Range.End - r, Range.End};
 }
 
 bool TColourBands::Store(TBound B, double V, const TScaleRange& Range) {
-  Band& band = bands_[B / 2];
+  Band& band = FBands[B / 2];
   if (B % 2 == 0) {
     // Lower bound: inside the range, one unit below the upper bound.
     if (V < Range.Start) {
@@ -92,7 +92,7 @@ bool TColourBands::Store(TBound B, double V, const TScaleRange& Range) {
 bool TColourBands::Set(TBound B, double V, bool Reading, const TScaleRange& Range) {
   if (!std::isfinite(V)) return false;
   if (Reading) {
-    Band& band = bands_[B / 2];
+    Band& band = FBands[B / 2];
     (B % 2 == 0 ? band.from : band.to) = V;
     return false;
   }

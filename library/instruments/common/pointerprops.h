@@ -29,16 +29,16 @@ class TPointerRange {
  public:
   TPointerRange(const TPointerRules& Rules, TScaleRange& Scale, double& Value,
                 double* Peak = nullptr)
-      : rules_(Rules), scale_(Scale), value_(Value), peak_(Peak) {}
+      : FRules(Rules), FScale(Scale), FValue(Value), FPeak(Peak) {}
   TPointerRange(const TPointerRange&) = delete;
   TPointerRange& operator=(const TPointerRange&) = delete;
 
-  const TPointerRules& Rules() const { return rules_; }
+  const TPointerRules& Rules() const { return FRules; }
 
   // Stores V as the start (end) by the clamp rules, without redrawing; true when it changed.
   // The target value and the peak follow as the rules say.
-  bool StoreStart(double V);
-  bool StoreEnd(double V);
+  bool StoreStart(double Value);
+  bool StoreEnd(double Value);
 
   // The range setters: a non-finite V is ignored, while the form is read V is stored raw, else
   // by StoreStart (StoreEnd), and Moved(IsStart) runs after a change. True when the instrument
@@ -60,7 +60,7 @@ class TPointerRange {
 
   // Stores NonLinear; true when it changed. Switching it on outside form reading is the
   // caller's cue to run RepairLog.
-  bool StoreNonLinear(bool V);
+  bool StoreNonLinear(bool Value);
 
   // The logarithmic repair: a non-positive value or start becomes 0.001, an end at or below the
   // start 100 times the start, at most 1000; both ends are stored by StoreStart and StoreEnd
@@ -73,15 +73,15 @@ class TPointerRange {
   };
   template <class F>
   TRepair RepairLog(F&& Moved) {
-    double start = scale_.Start, end = scale_.End;
-    ::RepairLogRange(value_, start, end);
+    double start = FScale.Start, end = FScale.End;
+    ::RepairLogRange(FValue, start, end);
     TRepair r;
     r.StartChanged = StoreStart(start);
     if (r.StartChanged) Moved(true);
     r.EndChanged = StoreEnd(end);
     if (r.EndChanged) Moved(false);
-    r.SpanKept = KeepLogSpan(scale_.Start, scale_.End);
-    scale_.CacheLogs();
+    r.SpanKept = KeepLogSpan(FScale.Start, FScale.End);
+    FScale.CacheLogs();
     return r;
   }
   TRepair RepairLog() {
@@ -94,16 +94,16 @@ class TPointerRange {
  private:
   bool ReadOrStore(double V, bool Reading, bool IsStart);
 
-  const TPointerRules& rules_;
-  TScaleRange& scale_;
-  double& value_;
-  double* const peak_;
+  const TPointerRules& FRules;
+  TScaleRange& FScale;
+  double& FValue;
+  double* const FPeak;
 };
 
 // Setters of the scale divisions: store when the clamped value differs; true then.
 // Major divisions 1..Max; minor ticks per division -1 (automatic), 0 (none) .. 20.
 bool StoreScalaPart(int& Part, int V, int Max);
-bool StoreScalaPsub(int& Psub, int V);
+bool StoreScalaPsub(int& Psub, int Value);
 
 // The three colour bands of the round meters (min, mid, max), each kept inside the range with
 // its lower bound one unit below its upper one; the bands may overlap.
@@ -115,11 +115,11 @@ class TColourBands {
   // Lower and upper bound of band 0 (min), 1 (mid) or 2 (max).
   double From(int Band) const {
     assert(Band >= 0 && Band < 3);
-    return bands_[Band].from;
+    return FBands[Band].from;
   }
   double To(int Band) const {
     assert(Band >= 0 && Band < 3);
-    return bands_[Band].to;
+    return FBands[Band].to;
   }
   // After a range change: slices of a tenth of the range at its start, from its middle and at
   // its end.
@@ -137,7 +137,7 @@ class TColourBands {
     double from;
     double to;
   };
-  Band bands_[3] = {{0, 10}, {50, 75}, {75, 100}};
+  Band FBands[3] = {{0, 10}, {50, 75}, {75, 100}};
 };
 
 // The rules of each pointer instrument, side by side.

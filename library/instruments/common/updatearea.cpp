@@ -19,12 +19,12 @@ TRect PolygonBox(std::span<const TPoint> Points) {
 
 TRect TUpdateArea::Next(const TRect& Client, const TRect& Now, const TRect& Changed, bool Whole) {
   TRect area = Client;
-  if (!Whole && !whole_) {
-    UnionRect(area, before_, Now);
+  if (!Whole && !FWhole) {
+    UnionRect(area, FBefore, Now);
     UnionRect(area, area, Changed);
     IntersectRect(area, area, Client);
   }
-  before_ = Now;
-  whole_ = false;
+  FBefore = Now;
+  FWhole = false;
   return area;
 }

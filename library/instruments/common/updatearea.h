@@ -14,13 +14,13 @@ TRect PolygonBox(std::span<const TPoint> Points);
 class TUpdateArea {
  public:
   // The static image or the layout changed: the next composition covers the whole control.
-  void Reset() { whole_ = true; }
+  void Reset() { FWhole = true; }
   // The area to recompose for moving parts now covering Now, with Changed redrawn in the static
   // image: the whole Client after a Reset or when Whole, else Now, Changed and what the moving
   // parts covered before, within Client. Records Now as what they cover.
   TRect Next(const TRect& Client, const TRect& Now, const TRect& Changed, bool Whole);
 
  private:
-  TRect before_;
-  bool whole_ = true;
+  TRect FBefore;
+  bool FWhole = true;
 };

@@ -57,26 +57,26 @@ bool ApplyDampPeak(int& DampPeak, int V, int32_t DampTimerId) {
 }
 
 TInstrumentTicks::TInstrumentTicks(TTickProc DampTick, TTickProc BlinkTick) {
-  blink_id_ = TimerRegisterSync(std::move(BlinkTick));
-  damp_id_ = TimerRegister(std::move(DampTick));
+  FBlinkId = TimerRegisterSync(std::move(BlinkTick));
+  FDampId = TimerRegister(std::move(DampTick));
 }
 
 TInstrumentTicks::~TInstrumentTicks() {
-  TimerRemove(blink_id_);
-  TimerRemove(damp_id_);
+  TimerRemove(FBlinkId);
+  TimerRemove(FDampId);
 }
 
 bool TLimitEvents::Fire(TLimitCrossing Crossing, const TNotifyEvent& OnUpper,
                         const TNotifyEvent& OnLower, TObject* Sender) {
-  if (Crossing == TLimitCrossing::None || firing_) return true;
+  if (Crossing == TLimitCrossing::None || FFiring) return true;
   const TNotifyEvent& event = Crossing == TLimitCrossing::Upper ? OnUpper : OnLower;
   if (!event) return true;
-  const uint32_t step = generation_;
-  firing_ = true;
+  const uint32_t step = FGeneration;
+  FFiring = true;
   struct Reset {
     bool& flag;
     ~Reset() { flag = false; }
-  } reset{firing_};
+  } reset{FFiring};
   event(Sender);
-  return generation_ == step;
+  return FGeneration == step;
 }

@@ -63,12 +63,12 @@ class TInstrumentTicks {
   TInstrumentTicks(const TInstrumentTicks&) = delete;
   TInstrumentTicks& operator=(const TInstrumentTicks&) = delete;
 
-  int32_t DampTimerId() const { return damp_id_; }
-  int32_t BlinkTimerId() const { return blink_id_; }
+  int32_t DampTimerId() const { return FDampId; }
+  int32_t BlinkTimerId() const { return FBlinkId; }
 
  private:
-  int32_t damp_id_ = -1;
-  int32_t blink_id_ = -1;
+  int32_t FDampId = -1;
+  int32_t FBlinkId = -1;
 };
 
 // Fires the limit event of one update step. The shown value is stored before the event, so a
@@ -79,12 +79,12 @@ class TInstrumentTicks {
 class TLimitEvents {
  public:
   // Called at the start of every update step.
-  void BeginStep() { ++generation_; }
+  void BeginStep() { ++FGeneration; }
   // Fires OnUpper or OnLower (when set) for Crossing; false when a newer step ran meanwhile.
   bool Fire(TLimitCrossing Crossing, const TNotifyEvent& OnUpper, const TNotifyEvent& OnLower,
             TObject* Sender);
 
  private:
-  uint32_t generation_ = 0;
-  bool firing_ = false;
+  uint32_t FGeneration = 0;
+  bool FFiring = false;
 };

@@ -11,16 +11,16 @@ TGaugeGp::TGaugeGp(TComponent* AOwner) : TRahmen(AOwner) {
   SetColBack(clBtnFace);
   SetWidth(100);
   SetHeight(18);
-  damp_timer_id_ = TimerRegister([this](TObject*) {
+  FDampTimerId = TimerRegister([this](TObject*) {
     Perform(WM_USER, 0, 0);
     TickHook();
   });
 }
 
-TGaugeGp::~TGaugeGp() { TimerRemove(damp_timer_id_); }
+TGaugeGp::~TGaugeGp() { TimerRemove(FDampTimerId); }
 
 void TGaugeGp::RepaintNow() {
-  if (painted_) Paint();
+  if (FPainted) Paint();
 }
 
 // ---- Value and range ----
@@ -28,29 +28,29 @@ void TGaugeGp::RepaintNow() {
 // Clamps V into the range; when it differs from the stored value (or Force) it is stored and
 // Percent follows. A range of no width (only form data can hold one) reads as 0 %.
 void TGaugeGp::ApplyValue(double V, bool Force) {
-  if (V < value_min_) V = value_min_;
-  if (V > value_max_) V = value_max_;
-  if (V == value_ && !Force) return;
-  value_ = V;
-  const double span = value_max_ - value_min_;
-  const double p = span > 0 ? (value_ - value_min_) / span * 100 : 0;
-  if (p == percent_) return;
-  percent_ = p;
+  if (V < FValueMin) V = FValueMin;
+  if (V > FValueMax) V = FValueMax;
+  if (V == FValue && !Force) return;
+  FValue = V;
+  const double span = FValueMax - FValueMin;
+  const double p = span > 0 ? (FValue - FValueMin) / span * 100 : 0;
+  if (p == FPercent) return;
+  FPercent = p;
   UpdateGauge();
 }
 
-void TGaugeGp::SetValue(double V) {
-  if (!std::isfinite(V)) return;
+void TGaugeGp::SetValue(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    value_ = V;
+    FValue = Value;
     return;
   }
-  ApplyValue(V, false);
+  ApplyValue(Value, false);
 }
 
 void TGaugeGp::Loaded() {
   TRahmen::Loaded();
-  ApplyValue(value_, true);
+  ApplyValue(FValue, true);
 }
 
 void TGaugeGp::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -63,78 +63,78 @@ void TGaugeGp::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TControl::MouseUp(Button, Shift, X, Y);
 }
 
-void TGaugeGp::SetPercent(double V) {
-  if (!std::isfinite(V)) return;
-  if (V == percent_) return;
-  percent_ = std::clamp(V, 0.0, 100.0);
-  value_ = value_min_ + 0.01 * percent_ * (value_max_ - value_min_);
+void TGaugeGp::SetPercent(double Value) {
+  if (!std::isfinite(Value)) return;
+  if (Value == FPercent) return;
+  FPercent = std::clamp(Value, 0.0, 100.0);
+  FValue = FValueMin + 0.01 * FPercent * (FValueMax - FValueMin);
   UpdateGauge();
 }
 
 // A range change keeps Value inside the new range and recomputes Percent even when Value itself
 // stays, so the bar shows the value's share of the new range.
-void TGaugeGp::SetValueMin(double V) {
-  if (!std::isfinite(V)) return;
+void TGaugeGp::SetValueMin(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    value_min_ = V;
+    FValueMin = Value;
     return;
   }
-  if (V >= value_max_) V = value_max_ - 1;
-  if (V == value_min_) return;
-  value_min_ = V;
-  ApplyValue(value_, true);
+  if (Value >= FValueMax) Value = FValueMax - 1;
+  if (Value == FValueMin) return;
+  FValueMin = Value;
+  ApplyValue(FValue, true);
 }
 
-void TGaugeGp::SetValueMax(double V) {
-  if (!std::isfinite(V)) return;
+void TGaugeGp::SetValueMax(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    value_max_ = V;
+    FValueMax = Value;
     return;
   }
-  if (V <= value_min_) V = value_min_ + 1;
-  if (V == value_max_) return;
-  value_max_ = V;
-  ApplyValue(value_, true);
+  if (Value <= FValueMin) Value = FValueMin + 1;
+  if (Value == FValueMax) return;
+  FValueMax = Value;
+  ApplyValue(FValue, true);
 }
 
-void TGaugeGp::SetDamping(int V) { ApplyDamping(damping_, V, 10, damp_timer_id_); }
+void TGaugeGp::SetDamping(int Value) { ApplyDamping(FDamping, Value, 10, FDampTimerId); }
 
-void TGaugeGp::SetPntrPercent(double V) {
-  if (!std::isfinite(V)) return;
-  V = std::clamp(V, 0.0, 100.0);
-  if (V == pntr_percent_) return;
-  pntr_percent_ = V;
-  last_drawn_ = -1;
+void TGaugeGp::SetPntrPercent(double Value) {
+  if (!std::isfinite(Value)) return;
+  Value = std::clamp(Value, 0.0, 100.0);
+  if (Value == FPntrPercent) return;
+  FPntrPercent = Value;
+  FLastDrawn = -1;
   UpdateGauge();
 }
 
 // ---- Appearance ----
 
-void TGaugeGp::SetMeterMode(bool V) {
-  if (StoreChanged(meter_mode_, V)) RepaintNow();
+void TGaugeGp::SetMeterMode(bool Value) {
+  if (StoreChanged(FMeterMode, Value)) RepaintNow();
 }
-void TGaugeGp::SetSegmWidth(int V) {
-  if (V > 0)
-    if (StoreChanged(segm_width_, V)) RepaintNow();
+void TGaugeGp::SetSegmWidth(int Value) {
+  if (Value > 0)
+    if (StoreChanged(FSegmWidth, Value)) RepaintNow();
 }
-void TGaugeGp::SetSegmGap(int V) {
-  if (V >= 0)
-    if (StoreChanged(segm_gap_, V)) RepaintNow();
+void TGaugeGp::SetSegmGap(int Value) {
+  if (Value >= 0)
+    if (StoreChanged(FSegmGap, Value)) RepaintNow();
 }
-void TGaugeGp::SetSegmBorder(bool V) {
-  if (StoreChanged(segm_border_, V)) RepaintNow();
+void TGaugeGp::SetSegmBorder(bool Value) {
+  if (StoreChanged(FSegmBorder, Value)) RepaintNow();
 }
-void TGaugeGp::SetSegmColor(TColor V) {
-  if (StoreChanged(segm_color_, V)) RepaintNow();
+void TGaugeGp::SetSegmColor(TColor Value) {
+  if (StoreChanged(FSegmColor, Value)) RepaintNow();
 }
-void TGaugeGp::SetColBorder(TColor V) {
-  if (StoreChanged(col_border_, V)) RepaintNow();
+void TGaugeGp::SetColBorder(TColor Value) {
+  if (StoreChanged(FColBorder, Value)) RepaintNow();
 }
 
-void TGaugeGp::SetOrientation(TOrientation V) {
-  if (V == orientation_) return;
-  orientation_ = V;
-  if (painted_) SetBounds(Left(), Top(), Height(), Width());
+void TGaugeGp::SetOrientation(TOrientation Value) {
+  if (Value == FOrientation) return;
+  FOrientation = Value;
+  if (FPainted) SetBounds(Left(), Top(), Height(), Width());
 }
 
 // ---- Size and messages ----
@@ -143,18 +143,18 @@ void TGaugeGp::SetOrientation(TOrientation V) {
 // 12..100 pixels. The size changes made here come back as nested size messages, which the guard
 // ignores; when one of them turned the aspect round, the rule runs once more on the final size.
 void TGaugeGp::SettleOrientation() {
-  for (int pass = 0; pass < 3 && !resizing_; ++pass) {
-    resizing_ = true;
+  for (int pass = 0; pass < 3 && !FResizing; ++pass) {
+    FResizing = true;
     const int w = Width(), h = Height();
-    orientation_ = h > w ? orVertical : orHorizontal;
-    if (orientation_ == orHorizontal) {
+    FOrientation = h > w ? orVertical : orHorizontal;
+    if (FOrientation == orHorizontal) {
       SetHeight(std::clamp(h, 12, 100));
     } else {
       SetWidth(std::clamp(w, 12, 100));
     }
     SetOrientation(Height() > Width() ? orVertical : orHorizontal);
-    resizing_ = false;
-    const bool settled = (Height() > Width() ? orVertical : orHorizontal) == orientation_ &&
+    FResizing = false;
+    const bool settled = (Height() > Width() ? orVertical : orHorizontal) == FOrientation &&
                          std::min(Width(), Height()) >= 12 && std::min(Width(), Height()) <= 100;
     if (settled || (Width() == w && Height() == h)) break;
   }
@@ -173,9 +173,9 @@ void TGaugeGp::WndProc(TMessage& Message) {
 
 void TGaugeGp::Paint() {
   TRahmen::Paint();
-  last_drawn_ = -1;
-  strips_valid_ = false;
-  painted_ = true;
+  FLastDrawn = -1;
+  FStripsValid = false;
+  FPainted = true;
   UpdateGauge();
   if (OnRepaint) OnRepaint(this);
 }
@@ -187,17 +187,17 @@ TRect TGaugeGp::BarArea() const {
 }
 
 void TGaugeGp::UpdateGauge() {
-  if (!painted_) return;
-  shown_percent_ = DampStep(shown_percent_, percent_, damping_);
+  if (!FPainted) return;
+  FShownPercent = DampStep(FShownPercent, FPercent, FDamping);
   TCanvas& c = *Canvas();
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
   c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(segm_color_);
+  c.Pen()->SetColor(FSegmColor);
   c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(segm_color_);
-  const bool vertical = orientation_ == orVertical;
-  if (meter_mode_) {
+  c.Brush()->SetColor(FSegmColor);
+  const bool vertical = FOrientation == orVertical;
+  if (FMeterMode) {
     DrawBar(vertical);
   } else {
     DrawSegments(vertical);
@@ -229,24 +229,24 @@ void DrawSegment(TCanvas& c, TRect r, TColor Outline, TColor Inside) {
 void TGaugeGp::DrawSegments(bool Vertical) {
   const TRect a = BarArea();
   const int length = Vertical ? a.Bottom - a.Top : a.Right - a.Left;
-  const int pitch = segm_width_ + segm_gap_;
-  const int64_t fill = Round(0.01 * shown_percent_ * length);
-  const int fitting = length >= segm_width_ ? (length - segm_width_) / pitch + 1 : 0;
+  const int pitch = FSegmWidth + FSegmGap;
+  const int64_t fill = Round(0.01 * FShownPercent * length);
+  const int fitting = length >= FSegmWidth ? (length - FSegmWidth) / pitch + 1 : 0;
   const int lit = static_cast<int>(std::min<int64_t>(Round(double(fill) / pitch), fitting));
-  if (lit == last_drawn_) return;
+  if (lit == FLastDrawn) return;
   TCanvas& c = *Canvas();
-  if (!strips_valid_) MakeSegmentStrips(Vertical, a, fitting);
+  if (!FStripsValid) MakeSegmentStrips(Vertical, a, fitting);
   const int w = a.Right - a.Left, h = a.Bottom - a.Top;
-  const TColor unlit_outline = segm_border_ ? col_border_ : ColBack();
+  const TColor unlit_outline = FSegmBorder ? FColBorder : ColBack();
   if (fitting > 0 && (w <= 0 || h <= 0)) {
     // A frame wider than the control turns the bar inside out; its segments are drawn as the
     // rectangles they span.
     for (int k = 0; k < fitting; ++k) {
-      const int at = Vertical ? a.Bottom - k * pitch - segm_width_ : a.Left + k * pitch;
+      const int at = Vertical ? a.Bottom - k * pitch - FSegmWidth : a.Left + k * pitch;
       DrawSegment(c,
-                  Vertical ? Rect(a.Left, at, a.Right, at + segm_width_)
-                           : Rect(at, a.Top, at + segm_width_, a.Bottom),
-                  k < lit ? segm_color_ : unlit_outline, k < lit ? segm_color_ : ColBack());
+                  Vertical ? Rect(a.Left, at, a.Right, at + FSegmWidth)
+                           : Rect(at, a.Top, at + FSegmWidth, a.Bottom),
+                  k < lit ? FSegmColor : unlit_outline, k < lit ? FSegmColor : ColBack());
     }
   } else if (fitting > 0) {
     // Both strips hold the same pixels between the segments, so the split may fall anywhere in
@@ -255,43 +255,43 @@ void TGaugeGp::DrawSegments(bool Vertical) {
     c.SetCopyMode(cmSrcCopy);
     if (Vertical) {
       const int split = std::clamp(h - lit * pitch, 0, h);
-      c.CopyRect(Rect(a.Left, a.Top, a.Right, a.Top + split), strips_[0].Canvas(),
+      c.CopyRect(Rect(a.Left, a.Top, a.Right, a.Top + split), FStrips[0].Canvas(),
                  Rect(0, 0, w, split));
-      c.CopyRect(Rect(a.Left, a.Top + split, a.Right, a.Bottom), strips_[1].Canvas(),
+      c.CopyRect(Rect(a.Left, a.Top + split, a.Right, a.Bottom), FStrips[1].Canvas(),
                  Rect(0, split, w, h));
     } else {
       const int split = std::clamp(lit * pitch, 0, w);
-      c.CopyRect(Rect(a.Left, a.Top, a.Left + split, a.Bottom), strips_[1].Canvas(),
+      c.CopyRect(Rect(a.Left, a.Top, a.Left + split, a.Bottom), FStrips[1].Canvas(),
                  Rect(0, 0, split, h));
-      c.CopyRect(Rect(a.Left + split, a.Top, a.Right, a.Bottom), strips_[0].Canvas(),
+      c.CopyRect(Rect(a.Left + split, a.Top, a.Right, a.Bottom), FStrips[0].Canvas(),
                  Rect(split, 0, w, h));
     }
     c.SetCopyMode(mode);
     // The pen and brush that drawing the last segment leaves.
     const bool last_lit = fitting - 1 < lit;
-    c.Pen()->SetColor(last_lit ? segm_color_ : unlit_outline);
-    c.Brush()->SetColor(last_lit ? segm_color_ : ColBack());
+    c.Pen()->SetColor(last_lit ? FSegmColor : unlit_outline);
+    c.Brush()->SetColor(last_lit ? FSegmColor : ColBack());
   }
-  last_drawn_ = lit;
+  FLastDrawn = lit;
 }
 
 void TGaugeGp::MakeSegmentStrips(bool Vertical, const TRect& Area, int Fitting) {
-  strips_valid_ = true;
+  FStripsValid = true;
   const int w = Area.Right - Area.Left, h = Area.Bottom - Area.Top;
   if (Fitting <= 0 || w <= 0 || h <= 0) return;
-  const int pitch = segm_width_ + segm_gap_;
-  const TColor unlit_outline = segm_border_ ? col_border_ : ColBack();
+  const int pitch = FSegmWidth + FSegmGap;
+  const TColor unlit_outline = FSegmBorder ? FColBorder : ColBack();
   for (int lit = 0; lit < 2; ++lit) {
-    TBitmap& strip = strips_[lit];
+    TBitmap& strip = FStrips[lit];
     strip.SetSize(w, h);
     TCanvas& c = *strip.Canvas();
     c.CopyRect(Rect(0, 0, w, h), Canvas(), Area);
-    const TColor outline = lit ? segm_color_ : unlit_outline;
-    const TColor inside = lit ? segm_color_ : ColBack();
+    const TColor outline = lit ? FSegmColor : unlit_outline;
+    const TColor inside = lit ? FSegmColor : ColBack();
     for (int k = 0; k < Fitting; ++k) {
       DrawSegment(c,
-                  Vertical ? Rect(0, h - k * pitch - segm_width_, w, h - k * pitch)
-                           : Rect(k * pitch, 0, k * pitch + segm_width_, h),
+                  Vertical ? Rect(0, h - k * pitch - FSegmWidth, w, h - k * pitch)
+                           : Rect(k * pitch, 0, k * pitch + FSegmWidth, h),
                   outline, inside);
     }
   }
@@ -303,17 +303,17 @@ void TGaugeGp::DrawBar(bool Vertical) {
   TCanvas& c = *Canvas();
   const int length = Vertical ? r.Bottom - r.Top - 2 : r.Right - r.Left - 2;
   const int offset = static_cast<int>(
-      std::clamp<int64_t>(Round(0.01 * shown_percent_ * length), -(1 << 30), 1 << 30));
+      std::clamp<int64_t>(Round(0.01 * FShownPercent * length), -(1 << 30), 1 << 30));
   const int p = Vertical ? r.Bottom - 1 - offset : r.Left + 1 + offset;
-  if (p == last_drawn_) return;
-  last_drawn_ = p;
-  if (segm_border_) {
-    c.Brush()->SetColor(col_border_);
+  if (p == FLastDrawn) return;
+  FLastDrawn = p;
+  if (FSegmBorder) {
+    c.Brush()->SetColor(FColBorder);
     c.FrameRect(r);
   }
   InflateRect(r, -1, -1);
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
-  const int w = std::max<int>(1, static_cast<int>(Round(0.01 * pntr_percent_ * length)));
+  const int w = std::max<int>(1, static_cast<int>(Round(0.01 * FPntrPercent * length)));
   c.Pen()->SetStyle(psClear);
   if (Vertical) {
     const int end = std::clamp(p, r.Top, r.Bottom - 1);
@@ -321,7 +321,7 @@ void TGaugeGp::DrawBar(bool Vertical) {
     c.Brush()->SetColor(ColBack());
     c.FillRect(Rect(r.Left, r.Top, r.Right, end));
     c.FillRect(Rect(r.Left, band_bottom, r.Right, r.Bottom));
-    c.Brush()->SetColor(segm_color_);
+    c.Brush()->SetColor(FSegmColor);
     c.FillRect(Rect(r.Left, end, r.Right, band_bottom));
   } else {
     const int end = std::clamp(p, r.Left + 1, r.Right);
@@ -329,7 +329,7 @@ void TGaugeGp::DrawBar(bool Vertical) {
     c.Brush()->SetColor(ColBack());
     c.FillRect(Rect(r.Left, r.Top, band_left, r.Bottom));
     c.FillRect(Rect(end, r.Top, r.Right, r.Bottom));
-    c.Brush()->SetColor(segm_color_);
+    c.Brush()->SetColor(FSegmColor);
     c.FillRect(Rect(band_left, r.Top, end, r.Bottom));
   }
   c.Pen()->SetStyle(psSolid);

@@ -34,69 +34,69 @@ class TPanelMeter : public TOrvaneBase {
 
   // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
   // that end's label flashes.
-  double Value() const { return pointer_.Value; }
-  void SetValue(double V);
-  double ShownValue() const { return pointer_.ShownValue; }
-  double PeakValue() const { return pointer_.PeakValue; }
-  bool OverRange() const { return pointer_.OverRange; }
-  bool UnderRange() const { return pointer_.UnderRange; }
+  double Value() const { return FPointer.Value; }
+  void SetValue(double Value);
+  double ShownValue() const { return FPointer.ShownValue; }
+  double PeakValue() const { return FPointer.PeakValue; }
+  bool OverRange() const { return FPointer.OverRange; }
+  bool UnderRange() const { return FPointer.UnderRange; }
 
   // Range ends within the meter's bound. Outside form reading a change resets the limits (and
   // zones) to their shares of the new range; while the form is read they only store.
-  double ValueStart() const { return scale_.Start; }
-  void SetValueStart(double V);
-  double ValueEnd() const { return scale_.End; }
-  void SetValueEnd(double V);
+  double ValueStart() const { return FScale.Start; }
+  void SetValueStart(double Value);
+  double ValueEnd() const { return FScale.End; }
+  void SetValueEnd(double Value);
   // Logarithmic scale; switching it on outside form reading repairs the range.
-  bool NonLinear() const { return scale_.NonLinear; }
-  void SetNonLinear(bool V);
-  int ScalaPart() const { return scala_part_; }  // 1..20
-  void SetScalaPart(int V);
-  int ScalaPsub() const { return scala_psub_; }  // -1 automatic, 0 none, 1..20
-  void SetScalaPsub(int V);
+  bool NonLinear() const { return FScale.NonLinear; }
+  void SetNonLinear(bool Value);
+  int ScalaPart() const { return FScalaPart; }  // 1..20
+  void SetScalaPart(int Value);
+  int ScalaPsub() const { return FScalaPsub; }  // -1 automatic, 0 none, 1..20
+  void SetScalaPsub(int Value);
   // Thresholds of the limit events: a lower limit outside the range becomes ValueStart; an
   // upper one below the range or above it becomes ValueEnd. No redraw.
-  double UpperLimit() const { return upper_limit_; }
-  void SetUpperLimit(double V);
-  double LowerLimit() const { return lower_limit_; }
-  void SetLowerLimit(double V);
+  double UpperLimit() const { return FUpperLimit; }
+  void SetUpperLimit(double Value);
+  double LowerLimit() const { return FLowerLimit; }
+  void SetLowerLimit(double Value);
 
-  int Damping() const { return pointer_.Damping; }  // 0..10
-  void SetDamping(int V);
-  int DampPeak() const { return pointer_.DampPeak; }  // 0..1000
-  void SetDampPeak(int V);
-  TPeakPtrMode PeakMode() const { return pointer_.PeakMode; }
-  void SetPeakMode(TPeakPtrMode V);
+  int Damping() const { return FPointer.Damping; }  // 0..10
+  void SetDamping(int Value);
+  int DampPeak() const { return FPointer.DampPeak; }  // 0..1000
+  void SetDampPeak(int Value);
+  TPeakPtrMode PeakMode() const { return FPointer.PeakMode; }
+  void SetPeakMode(TPeakPtrMode Value);
 
-  TmShapeType Shape() const { return shape_; }
-  void SetShape(TmShapeType V);
-  TColor ColShape() const { return col_shape_; }
-  void SetColShape(TColor V);
-  TColor ColScala() const { return col_scala_; }
-  void SetColScala(TColor V);
-  TColor ColPointer() const { return col_pointer_; }
-  void SetColPointer(TColor V);
-  TColor ColPeakPtr() const { return col_peak_ptr_; }
-  void SetColPeakPtr(TColor V);
+  TmShapeType Shape() const { return FShape; }
+  void SetShape(TmShapeType Value);
+  TColor ColShape() const { return FColShape; }
+  void SetColShape(TColor Value);
+  TColor ColScala() const { return FColScala; }
+  void SetColScala(TColor Value);
+  TColor ColPointer() const { return FColPointer; }
+  void SetColPointer(TColor Value);
+  TColor ColPeakPtr() const { return FColPeakPtr; }
+  void SetColPeakPtr(TColor Value);
   // Font of the caption texts; the setter copies it.
-  TFont* FontCapt() const { return font_capt_.get(); }
-  void SetFontCapt(const TFont* V);
+  TFont* FontCapt() const { return FFontCapt.get(); }
+  void SetFontCapt(const TFont* Value);
 
   // LEDs. While LedEnable is off the switches are ignored (not stored).
-  bool LedEnable() const { return led_enable_; }
-  void SetLedEnable(bool V);
-  TColor ColLed1() const { return leds_[0].Colour; }
-  void SetColLed1(TColor V) { SetColLed(0, V); }
-  TColor ColLed2() const { return leds_[1].Colour; }
-  void SetColLed2(TColor V) { SetColLed(1, V); }
-  bool LedOn1() const { return leds_[0].On; }
-  void SetLedOn1(bool V) { SetLedOn(0, V); }
-  bool LedOn2() const { return leds_[1].On; }
-  void SetLedOn2(bool V) { SetLedOn(1, V); }
-  bool LedBlink1() const { return leds_[0].Blink; }
-  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
-  bool LedBlink2() const { return leds_[1].Blink; }
-  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
+  bool LedEnable() const { return FLedEnable; }
+  void SetLedEnable(bool Value);
+  TColor ColLed1() const { return FLeds[0].Colour; }
+  void SetColLed1(TColor Value) { SetColLed(0, Value); }
+  TColor ColLed2() const { return FLeds[1].Colour; }
+  void SetColLed2(TColor Value) { SetColLed(1, Value); }
+  bool LedOn1() const { return FLeds[0].On; }
+  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
+  bool LedOn2() const { return FLeds[1].On; }
+  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
+  bool LedBlink1() const { return FLeds[0].Blink; }
+  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
+  bool LedBlink2() const { return FLeds[1].Blink; }
+  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
 
   // Fire when the shown value rises above UpperLimit or falls below LowerLimit, once per
   // crossing, before anything of that update is drawn.
@@ -108,19 +108,19 @@ class TPanelMeter : public TOrvaneBase {
   // One update step; Force redraws the moving parts even when nothing moved.
   void UpdatePointer(bool Force);
 
-  bool Painted() const { return painted_; }
-  const TLimitMarks& LimitMarks() const { return marks_; }
+  bool Painted() const { return FPainted; }
+  const TLimitMarks& LimitMarks() const { return FMarks; }
   // Pixel of the pointer and the peak pointer along the scale, as last drawn.
-  int PointerPos() const { return pointer_pos_; }
-  int PeakPos() const { return peak_pos_; }
+  int PointerPos() const { return FPointerPos; }
+  int PeakPos() const { return FPeakPos; }
   // Pixel of a value inside the range along the scale, by the last Paint's layout.
-  int ValueToPixel(double V) const;
+  int ValueToPixel(double Value) const;
   TPoint LedCentre(int Index) const {  // LED 0..1
     assert(Index >= 0 && Index < 2);
-    return led_centre_[Index];
+    return FLedCentre[Index];
   }
   // The scale's ticks and labels as the last Paint laid them out.
-  const TScaleLayout& ScaleLayout() const { return scale_layout_; }
+  const TScaleLayout& ScaleLayout() const { return FScaleLayout; }
 
  protected:
   // Rules: the meter's row of the pointer instruments' rules. FromEnd: the scale's origin end
@@ -144,7 +144,7 @@ class TPanelMeter : public TOrvaneBase {
   // corners of Corner unless the shape is a rectangle.
   TRect DrawFace(TCanvas& Canvas, TRect& Inner, int Gap, int Overhang, TFaceRoom Room, int Corner);
   // The scale along its axis: Origin is the pixel of the scale start (the scale runs
-  // scale_length_ pixels to the right, or up on the tall meter), the ticks run across from Base
+  // FScaleLength pixels to the right, or up on the tall meter), the ticks run across from Base
   // to TickEnd, and the tall meter's labels are LabelWidth wide.
   struct TScaleGeometry {
     int Origin = 0;
@@ -161,41 +161,41 @@ class TPanelMeter : public TOrvaneBase {
   // the area being recomposed.
   virtual void DrawMovingParts(TCanvas& Work) = 0;
   // The area in which the moving parts differ after the pointer moved from OldPointer to
-  // pointer_pos_ and the peak from OldPeak to peak_pos_.
+  // FPointerPos and the peak from OldPeak to FPeakPos.
   virtual TRect MovedArea(int OldPointer, int OldPeak) const = 0;
   // Refreshes what else follows the shown value (a readout; all of it with Force) in the static
   // image; returns the area it redrew.
   virtual TRect FollowShownValue(bool /*Force*/) { return TRect{}; }
   // The peak step runs after the limit events instead of before them.
-  bool limits_before_peak_ = false;
+  bool FLimitsBeforePeak = false;
   // The LEDs: centre and radius set by Paint.
-  TMeterLed leds_[2];
-  TPoint led_centre_[2];
-  int led_radius_ = 0;
+  TMeterLed FLeds[2];
+  TPoint FLedCentre[2];
+  int FLedRadius = 0;
   // The scale as laid out by Paint: origin pixel and length.
-  int scale_p0_ = 0;
-  int scale_length_ = 0;
-  TScaleRange scale_{0, 50};
-  TLimitMarks marks_;
-  TPointerModel pointer_;
-  int pointer_pos_ = 0;
-  int peak_pos_ = 0;
-  TmShapeType shape_ = smtRoundrect;
-  TColor col_shape_ = 0xFFFFFF;
-  TColor col_scala_ = 0xFFFFFF;
-  TColor col_pointer_ = 0x0000FF;
-  TColor col_peak_ptr_ = 0x00FFFF;
-  int scala_part_ = 5;
-  int scala_psub_ = -1;
-  double upper_limit_ = 45;
-  double lower_limit_ = 0;
-  bool led_enable_ = true;
-  bool painted_ = false;
+  int FScaleP0 = 0;
+  int FScaleLength = 0;
+  TScaleRange FScale{0, 50};
+  TLimitMarks FMarks;
+  TPointerModel FPointer;
+  int FPointerPos = 0;
+  int FPeakPos = 0;
+  TmShapeType FShape = smtRoundrect;
+  TColor FColShape = 0xFFFFFF;
+  TColor FColScala = 0xFFFFFF;
+  TColor FColPointer = 0x0000FF;
+  TColor FColPeakPtr = 0x00FFFF;
+  int FScalaPart = 5;
+  int FScalaPsub = -1;
+  double FUpperLimit = 45;
+  double FLowerLimit = 0;
+  bool FLedEnable = true;
+  bool FPainted = false;
 
  private:
-  void SetColLed(int Index, TColor V);
-  void SetLedOn(int Index, bool V);
-  void SetLedBlink(int Index, bool V);
+  void SetColLed(int Index, TColor Value);
+  void SetLedOn(int Index, bool Value);
+  void SetLedBlink(int Index, bool Value);
   void BlinkTick();
   void DrawLed(int Index);
   void RepairLogRange();
@@ -204,13 +204,13 @@ class TPanelMeter : public TOrvaneBase {
   void Compose(const TRect& Area);
   TScaleLayout LayOutScale(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
 
-  TUpdateArea update_area_;
-  TPointerRange range_;
-  const bool from_end_;
-  TInstrumentTicks ticks_;
-  TLimitEvents limit_events_;
-  std::unique_ptr<TFont> font_capt_;
-  TScaleLayout scale_layout_;
+  TUpdateArea FUpdateArea;
+  TPointerRange FRange;
+  const bool FFromEnd;
+  TInstrumentTicks FTicks;
+  TLimitEvents FLimitEvents;
+  std::unique_ptr<TFont> FFontCapt;
+  TScaleLayout FScaleLayout;
 };
 
 // Wide panel meter: a horizontal scale with its labels above the baseline, a caption below it,
@@ -221,12 +221,12 @@ class TMeterPanelH : public TPanelMeter {
   explicit TMeterPanelH(TComponent* AOwner);
 
   // At most 32 characters; every assignment repaints.
-  const std::string& Caption() const { return caption_.str(); }
-  void SetCaption(const std::string& V);
+  const std::string& Caption() const { return FCaption.str(); }
+  void SetCaption(const std::string& Value);
 
   // Geometry of the last Paint.
-  const TRect& ScaleRect() const { return scale_rect_; }
-  int Baseline() const { return baseline_; }
+  const TRect& ScaleRect() const { return FScaleRect; }
+  int Baseline() const { return FBaseline; }
 
  protected:
   void Paint() override;
@@ -237,11 +237,11 @@ class TMeterPanelH : public TPanelMeter {
   // The pointer's and the peak pointer's triangles at a place along the scale.
   void PointerAt(int X, TPoint (&Corners)[3]) const;
   void PeakAt(int X, TPoint (&Corners)[3]) const;
-  string32 caption_ = "Panel Meter";
-  TRect scale_rect_;
-  int baseline_ = 0;
-  int half_width_ = 0;
-  int peak_top_ = 0;
+  string32 FCaption = "Panel Meter";
+  TRect FScaleRect;
+  int FBaseline = 0;
+  int FHalfWidth = 0;
+  int FPeakTop = 0;
 };
 
 // Tall panel meter: a segment readout of the shown value at the top, a name above and a unit
@@ -255,49 +255,49 @@ class TMeterPanelV : public TPanelMeter {
 
   // simpleMeter: pointer only; BarGraph: zone bar, no pointer; LedBar: LED column and pointer,
   // the peak shown by keeping its LED lit instead of a peak pointer.
-  TMeterStyle MeterStyle() const { return meter_style_; }
-  void SetMeterStyle(TMeterStyle V);
+  TMeterStyle MeterStyle() const { return FMeterStyle; }
+  void SetMeterStyle(TMeterStyle Value);
   // LEDs of the column: changed only in the LedBar style, at least 2 and at most a tenth of the
   // height (never below 1).
-  int LedZahl() const { return led_zahl_; }
-  void SetLedZahl(int V);
+  int LedZahl() const { return FLedZahl; }
+  void SetLedZahl(int Value);
   // Zone bounds: ColMin below ValueMin, ColMid up to ValueMid, ColMax above. Each stays inside
   // ValueStart..ValueMid or ValueMin..ValueEnd; a range change resets them to 20 % and 80 %.
-  double ValueMin() const { return value_min_; }
-  void SetValueMin(double V);
-  double ValueMid() const { return value_mid_; }
-  void SetValueMid(double V);
+  double ValueMin() const { return FValueMin; }
+  void SetValueMin(double Value);
+  double ValueMid() const { return FValueMid; }
+  void SetValueMid(double Value);
   // Zone colours and the mask that dims the unlit part of bar and column; they redraw only the
   // moving parts.
-  TColor ColMin() const { return col_min_; }
-  void SetColMin(TColor V);
-  TColor ColMid() const { return col_mid_; }
-  void SetColMid(TColor V);
-  TColor ColMax() const { return col_max_; }
-  void SetColMax(TColor V);
-  TColor ColAnd() const { return col_and_; }
-  void SetColAnd(TColor V);
+  TColor ColMin() const { return FColMin; }
+  void SetColMin(TColor Value);
+  TColor ColMid() const { return FColMid; }
+  void SetColMid(TColor Value);
+  TColor ColMax() const { return FColMax; }
+  void SetColMax(TColor Value);
+  TColor ColAnd() const { return FColAnd; }
+  void SetColAnd(TColor Value);
 
   // The readout: shown and its room reserved; five cells when the range reaches 1000, else four.
-  bool DispEnable() const { return disp_enable_; }
-  void SetDispEnable(bool V);
+  bool DispEnable() const { return FDispEnable; }
+  void SetDispEnable(bool Value);
   // Decimals chosen so that the point jumps less while the value moves.
-  bool DispFixPnt() const { return disp_fix_pnt_; }
-  void SetDispFixPnt(bool V);
-  bool DispItalic() const { return disp_italic_; }
-  void SetDispItalic(bool V);
-  TColor ColDBack() const { return col_dback_; }
-  void SetColDBack(TColor V);
-  TColor ColDRand() const { return col_drand_; }
-  void SetColDRand(TColor V);
-  TColor ColDisplay() const { return col_display_; }
-  void SetColDisplay(TColor V);
+  bool DispFixPnt() const { return FDispFixPnt; }
+  void SetDispFixPnt(bool Value);
+  bool DispItalic() const { return FDispItalic; }
+  void SetDispItalic(bool Value);
+  TColor ColDBack() const { return FColDback; }
+  void SetColDBack(TColor Value);
+  TColor ColDRand() const { return FColDrand; }
+  void SetColDRand(TColor Value);
+  TColor ColDisplay() const { return FColDisplay; }
+  void SetColDisplay(TColor Value);
 
   // Unit text below the scale and name text above it, in FontCapt.
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& V);
-  const std::string& TextName() const { return text_name_; }
-  void SetTextName(const std::string& V);
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  const std::string& TextName() const { return FTextName; }
+  void SetTextName(const std::string& Value);
 
   // Moves the peak back to the scale start (nothing when it is there already).
   void ResetPeak();
@@ -310,10 +310,10 @@ class TMeterPanelV : public TPanelMeter {
 
   // Geometry of the last Paint: the scale strip (its Top and Bottom are the scale's ends), the
   // bar, the readout frame and the face.
-  const TRect& ScaleStrip() const { return strip_; }
-  const TRect& BarRect() const { return bar_; }
-  const TRect& ReadoutRect() const { return readout_rect_; }
-  const TRect& FaceRect() const { return face_; }
+  const TRect& ScaleStrip() const { return FStrip; }
+  const TRect& BarRect() const { return FBar; }
+  const TRect& ReadoutRect() const { return FReadoutRect; }
+  const TRect& FaceRect() const { return FFace; }
 
  protected:
   void Paint() override;
@@ -335,30 +335,30 @@ class TMeterPanelV : public TPanelMeter {
   TRect BarRows(int Top, int Bottom) const;
   TColor Dimmed(TColor Colour) const;
 
-  std::unique_ptr<TDigDisplay> readout_;
-  TMeterStyle meter_style_ = TMeterStyle::LedBar;
-  int led_zahl_ = 20;
-  double value_min_ = 10;
-  double value_mid_ = 40;
-  TColor col_min_ = 0x00FFFF;
-  TColor col_mid_ = 0x00FF00;
-  TColor col_max_ = 0x0000FF;
-  TColor col_and_ = 0x02606060;
-  bool disp_enable_ = true;
-  bool disp_fix_pnt_ = false;
-  bool disp_italic_ = false;
-  TColor col_dback_ = 0x000000;
-  TColor col_drand_ = 0xFFFFFF;
-  TColor col_display_ = 0xFFFF00;
-  std::string caption_ = "Amp";
-  std::string text_name_ = "STROM";
-  TRect strip_;
-  TRect bar_;
-  TRect readout_rect_;
-  TRect face_;
-  int half_height_ = 0;
-  int y_min_ = 0;
-  int y_mid_ = 0;
+  std::unique_ptr<TDigDisplay> FReadout;
+  TMeterStyle FMeterStyle = TMeterStyle::LedBar;
+  int FLedZahl = 20;
+  double FValueMin = 10;
+  double FValueMid = 40;
+  TColor FColMin = 0x00FFFF;
+  TColor FColMid = 0x00FF00;
+  TColor FColMax = 0x0000FF;
+  TColor FColAnd = 0x02606060;
+  bool FDispEnable = true;
+  bool FDispFixPnt = false;
+  bool FDispItalic = false;
+  TColor FColDback = 0x000000;
+  TColor FColDrand = 0xFFFFFF;
+  TColor FColDisplay = 0xFFFF00;
+  std::string FCaption = "Amp";
+  std::string FTextName = "STROM";
+  TRect FStrip;
+  TRect FBar;
+  TRect FReadoutRect;
+  TRect FFace;
+  int FHalfHeight = 0;
+  int FYMin = 0;
+  int FYMid = 0;
 };
 
 // A value shown as a share of its range: a row of segments lit from the start, or (MeterMode) a
@@ -371,48 +371,48 @@ class TGaugeGp : public TRahmen {
 
   // Range ends; each kept on its side of the other (outside form reading). A change clamps Value
   // into the new range and recomputes Percent.
-  double ValueMin() const { return value_min_; }
-  void SetValueMin(double V);
-  double ValueMax() const { return value_max_; }
-  void SetValueMax(double V);
+  double ValueMin() const { return FValueMin; }
+  void SetValueMin(double Value);
+  double ValueMax() const { return FValueMax; }
+  void SetValueMax(double Value);
   // Clamped to the range; sets Percent.
-  double Value() const { return value_; }
-  void SetValue(double V);
+  double Value() const { return FValue; }
+  void SetValue(double Value);
   // 0..100; sets Value.
-  double Percent() const { return percent_; }
-  void SetPercent(double V);
+  double Percent() const { return FPercent; }
+  void SetPercent(double Value);
   // The percent drawn now: follows Percent through the damping average.
-  double ShownPercent() const { return shown_percent_; }
+  double ShownPercent() const { return FShownPercent; }
   // 0..10: each tick moves the shown percent by 1 / (Damping + 1) of its distance.
-  int Damping() const { return damping_; }
-  void SetDamping(int V);
-  bool MeterMode() const { return meter_mode_; }
-  void SetMeterMode(bool V);
+  int Damping() const { return FDamping; }
+  void SetDamping(int Value);
+  bool MeterMode() const { return FMeterMode; }
+  void SetMeterMode(bool Value);
   // Width of the pointer band in percent of the bar (at least one pixel), 0..100.
-  double PntrPercent() const { return pntr_percent_; }
-  void SetPntrPercent(double V);
+  double PntrPercent() const { return FPntrPercent; }
+  void SetPntrPercent(double Value);
   // Segment length along the bar (values <= 0 are ignored) and gap (negative values ignored).
-  int SegmWidth() const { return segm_width_; }
-  void SetSegmWidth(int V);
-  int SegmGap() const { return segm_gap_; }
-  void SetSegmGap(int V);
+  int SegmWidth() const { return FSegmWidth; }
+  void SetSegmWidth(int Value);
+  int SegmGap() const { return FSegmGap; }
+  void SetSegmGap(int Value);
   // Outline of the unlit segments; in MeterMode a frame round the bar.
-  bool SegmBorder() const { return segm_border_; }
-  void SetSegmBorder(bool V);
-  TColor SegmColor() const { return segm_color_; }
-  void SetSegmColor(TColor V);
+  bool SegmBorder() const { return FSegmBorder; }
+  void SetSegmBorder(bool Value);
+  TColor SegmColor() const { return FSegmColor; }
+  void SetSegmColor(TColor Value);
   // ColBack (of the frame base, clBtnFace here) fills unlit segments and the bar background.
-  TColor ColBorder() const { return col_border_; }
-  void SetColBorder(TColor V);
+  TColor ColBorder() const { return FColBorder; }
+  void SetColBorder(TColor Value);
   // Once painted, a change turns the control round (width and height swap).
-  TOrientation Orientation() const { return orientation_; }
-  void SetOrientation(TOrientation V);
+  TOrientation Orientation() const { return FOrientation; }
+  void SetOrientation(TOrientation Value);
 
-  bool Painted() const { return painted_; }
+  bool Painted() const { return FPainted; }
   // The area the bar is drawn in (the frame's inner rectangle less a 2-pixel margin).
   TRect BarArea() const;
   // The lit segment count or the band end pixel drawn last; -1 before any drawing.
-  int LastDrawn() const { return last_drawn_; }
+  int LastDrawn() const { return FLastDrawn; }
 
  protected:
   void Paint() override;
@@ -434,26 +434,26 @@ class TGaugeGp : public TRahmen {
   void SettleOrientation();
   void ApplyValue(double V, bool Force);
 
-  int32_t damp_timer_id_ = -1;
-  double value_min_ = 0;
-  double value_max_ = 10;
-  double value_ = 0;
-  double percent_ = 0;
-  double shown_percent_ = 0;
-  int damping_ = 0;
-  bool meter_mode_ = false;
-  double pntr_percent_ = 0;
-  int segm_width_ = 8;
-  int segm_gap_ = 1;
-  bool segm_border_ = true;
-  TColor segm_color_ = 0x800000;
-  TColor col_border_ = 0x808080;
-  TOrientation orientation_ = orHorizontal;
-  int last_drawn_ = -1;
-  TBitmap strips_[2];  // unlit, lit
-  bool strips_valid_ = false;
-  bool painted_ = false;
-  bool resizing_ = false;
+  int32_t FDampTimerId = -1;
+  double FValueMin = 0;
+  double FValueMax = 10;
+  double FValue = 0;
+  double FPercent = 0;
+  double FShownPercent = 0;
+  int FDamping = 0;
+  bool FMeterMode = false;
+  double FPntrPercent = 0;
+  int FSegmWidth = 8;
+  int FSegmGap = 1;
+  bool FSegmBorder = true;
+  TColor FSegmColor = 0x800000;
+  TColor FColBorder = 0x808080;
+  TOrientation FOrientation = orHorizontal;
+  int FLastDrawn = -1;
+  TBitmap FStrips[2];  // unlit, lit
+  bool FStripsValid = false;
+  bool FPainted = false;
+  bool FResizing = false;
 };
 
 // A level band in a small sunken window: the stretch between StartPos and EndPos on the scale
@@ -464,43 +464,43 @@ class TMagicEye : public TRahmen {
   explicit TMagicEye(TComponent* AOwner);
 
   // Scale ends; each kept on its side of the other (outside form reading).
-  double StartValue() const { return start_value_; }
-  void SetStartValue(double V);
-  double EndValue() const { return end_value_; }
-  void SetEndValue(double V);
+  double StartValue() const { return FStartValue; }
+  void SetStartValue(double Value);
+  double EndValue() const { return FEndValue; }
+  void SetEndValue(double Value);
   // Band ends: any value, clamped to the scale when drawn.
-  double StartPos() const { return start_pos_; }
-  void SetStartPos(double V);
-  double EndPos() const { return end_pos_; }
-  void SetEndPos(double V);
+  double StartPos() const { return FStartPos; }
+  void SetStartPos(double Value);
+  double EndPos() const { return FEndPos; }
+  void SetEndPos(double Value);
   // orHorizontal measures from the left, orVertical from the bottom. Once painted, a change
   // turns the control round (width and height swap); the size never changes it.
-  TOrientation Direction() const { return direction_; }
-  void SetDirection(TOrientation V);
-  TColor ColorBack() const { return color_back_; }
-  void SetColorBack(TColor V);
-  TColor ColorEye() const { return color_eye_; }
-  void SetColorEye(TColor V);
-  TColor ColorEyeInv() const { return color_eye_inv_; }
-  void SetColorEyeInv(TColor V);
+  TOrientation Direction() const { return FDirection; }
+  void SetDirection(TOrientation Value);
+  TColor ColorBack() const { return FColorBack; }
+  void SetColorBack(TColor Value);
+  TColor ColorEye() const { return FColorEye; }
+  void SetColorEye(TColor Value);
+  TColor ColorEyeInv() const { return FColorEyeInv; }
+  void SetColorEyeInv(TColor Value);
 
   // Draws the eye area; nothing before the first Paint.
   void DrawEye();
-  const TRect& EyeRect() const { return eye_rect_; }
+  const TRect& EyeRect() const { return FEyeRect; }
 
  protected:
   void Paint() override;
   void WndProc(TMessage& Message) override;
 
  private:
-  double start_value_ = 0;
-  double end_value_ = 10;
-  double start_pos_ = 3;
-  double end_pos_ = 7;
-  TOrientation direction_ = orHorizontal;
-  TColor color_back_ = 0x000000;
-  TColor color_eye_ = 0x00FF00;
-  TColor color_eye_inv_ = 0x0000FF;
-  TRect eye_rect_;
-  bool painted_ = false;
+  double FStartValue = 0;
+  double FEndValue = 10;
+  double FStartPos = 3;
+  double FEndPos = 7;
+  TOrientation FDirection = orHorizontal;
+  TColor FColorBack = 0x000000;
+  TColor FColorEye = 0x00FF00;
+  TColor FColorEyeInv = 0x0000FF;
+  TRect FEyeRect;
+  bool FPainted = false;
 };

@@ -13,47 +13,47 @@ TMagicEye::TMagicEye(TComponent* AOwner) : TRahmen(AOwner) {
   SetHeight(30);
 }
 
-void TMagicEye::SetStartPos(double V) {
-  if (!std::isfinite(V)) return;
-  if (StoreChanged(start_pos_, V)) DrawEye();
+void TMagicEye::SetStartPos(double Value) {
+  if (!std::isfinite(Value)) return;
+  if (StoreChanged(FStartPos, Value)) DrawEye();
 }
-void TMagicEye::SetEndPos(double V) {
-  if (!std::isfinite(V)) return;
-  if (StoreChanged(end_pos_, V)) DrawEye();
+void TMagicEye::SetEndPos(double Value) {
+  if (!std::isfinite(Value)) return;
+  if (StoreChanged(FEndPos, Value)) DrawEye();
 }
-void TMagicEye::SetColorBack(TColor V) {
-  if (StoreChanged(color_back_, V)) DrawEye();
+void TMagicEye::SetColorBack(TColor Value) {
+  if (StoreChanged(FColorBack, Value)) DrawEye();
 }
-void TMagicEye::SetColorEye(TColor V) {
-  if (StoreChanged(color_eye_, V)) DrawEye();
+void TMagicEye::SetColorEye(TColor Value) {
+  if (StoreChanged(FColorEye, Value)) DrawEye();
 }
-void TMagicEye::SetColorEyeInv(TColor V) {
-  if (StoreChanged(color_eye_inv_, V)) DrawEye();
+void TMagicEye::SetColorEyeInv(TColor Value) {
+  if (StoreChanged(FColorEyeInv, Value)) DrawEye();
 }
 
-void TMagicEye::SetStartValue(double V) {
-  if (!std::isfinite(V)) return;
+void TMagicEye::SetStartValue(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    start_value_ = V;
+    FStartValue = Value;
     return;
   }
-  if (V >= end_value_) V = end_value_ - 1;
-  if (StoreChanged(start_value_, V)) DrawEye();
+  if (Value >= FEndValue) Value = FEndValue - 1;
+  if (StoreChanged(FStartValue, Value)) DrawEye();
 }
 
-void TMagicEye::SetEndValue(double V) {
-  if (!std::isfinite(V)) return;
+void TMagicEye::SetEndValue(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    end_value_ = V;
+    FEndValue = Value;
     return;
   }
-  if (V <= start_value_) V = start_value_ + 1;
-  if (StoreChanged(end_value_, V)) DrawEye();
+  if (Value <= FStartValue) Value = FStartValue + 1;
+  if (StoreChanged(FEndValue, Value)) DrawEye();
 }
 
-void TMagicEye::SetDirection(TOrientation V) {
-  if (!StoreChanged(direction_, V)) return;
-  if (painted_) SetBounds(Left(), Top(), Height(), Width());
+void TMagicEye::SetDirection(TOrientation Value) {
+  if (!StoreChanged(FDirection, Value)) return;
+  if (FPainted) SetBounds(Left(), Top(), Height(), Width());
 }
 
 void TMagicEye::WndProc(TMessage& Message) {
@@ -66,7 +66,7 @@ void TMagicEye::WndProc(TMessage& Message) {
 
 void TMagicEye::Paint() {
   TRahmen::Paint();
-  painted_ = true;
+  FPainted = true;
   TCanvas& c = *Canvas();
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(1);
@@ -81,28 +81,28 @@ void TMagicEye::Paint() {
   c.MoveTo(r.Right - 1, r.Top + 1);
   c.LineTo(r.Right - 1, r.Bottom - 1);
   c.LineTo(r.Left, r.Bottom - 1);
-  eye_rect_ = r;
-  InflateRect(eye_rect_, -1, -1);
+  FEyeRect = r;
+  InflateRect(FEyeRect, -1, -1);
   DrawEye();
   if (OnRepaint) OnRepaint(this);
 }
 
 void TMagicEye::DrawEye() {
-  if (!painted_) return;
-  const TRect e = eye_rect_;
-  const bool vertical = direction_ == orVertical;
+  if (!FPainted) return;
+  const TRect e = FEyeRect;
+  const bool vertical = FDirection == orVertical;
   const int length = vertical ? e.Bottom - e.Top : e.Right - e.Left;
   if (length <= 0) return;
   // A scale of no width (only form data can hold one) puts both ends at its start.
-  const double span = end_value_ - start_value_;
+  const double span = FEndValue - FStartValue;
   const auto offset = [&](double v) {
-    v = std::clamp(v, std::min(start_value_, end_value_), std::max(start_value_, end_value_));
+    v = std::clamp(v, std::min(FStartValue, FEndValue), std::max(FStartValue, FEndValue));
     if (!(span > 0)) return 0;
     return static_cast<int>(
-        std::clamp<int64_t>(Round((v - start_value_) * length / span), 0, length));
+        std::clamp<int64_t>(Round((v - FStartValue) * length / span), 0, length));
   };
-  int p1 = offset(start_pos_), p2 = offset(end_pos_);
-  const TColor band = p1 <= p2 ? color_eye_ : color_eye_inv_;
+  int p1 = offset(FStartPos), p2 = offset(FEndPos);
+  const TColor band = p1 <= p2 ? FColorEye : FColorEyeInv;
   // Ends on one pixel still show a one-pixel band, widened into the eye at its start.
   if (p1 == p2) {
     if (p1 > 0) {
@@ -114,7 +114,7 @@ void TMagicEye::DrawEye() {
   const int lo = std::min(p1, p2), hi = std::max(p1, p2);
   TCanvas& c = *Canvas();
   c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(color_back_);
+  c.Brush()->SetColor(FColorBack);
   if (vertical) {
     c.FillRect(Rect(e.Left, e.Bottom - lo, e.Right, e.Bottom));
     c.FillRect(Rect(e.Left, e.Top, e.Right, e.Bottom - hi));

@@ -11,49 +11,49 @@
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TOrvaneBase(AOwner),
-      range_(Rules, scale_, pointer_.Value),
-      from_end_(FromEnd),
-      ticks_(
+      FRange(Rules, FScale, FPointer.Value),
+      FFromEnd(FromEnd),
+      FTicks(
           [this](TObject*) {
             Perform(WM_USER, 0, 0);
             TickHook();
           },
           [this](TObject*) { BlinkTick(); }),
-      font_capt_(std::make_unique<TFont>()) {
-  leds_[0].Colour = 0x0000FF;
-  leds_[1].Colour = 0x00FF00;
-  font_capt_->SetColor(clWhite);
-  font_capt_->SetName("Arial");
-  font_capt_->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
+      FFontCapt(std::make_unique<TFont>()) {
+  FLeds[0].Colour = 0x0000FF;
+  FLeds[1].Colour = 0x00FF00;
+  FFontCapt->SetColor(clWhite);
+  FFontCapt->SetName("Arial");
+  FFontCapt->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
 }
 
 TPanelMeter::~TPanelMeter() = default;
 
 void TPanelMeter::RepaintNow() {
-  if (painted_) Paint();
+  if (FPainted) Paint();
 }
 
 void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
 
-void TPanelMeter::SetValue(double V) {
-  if (!std::isfinite(V)) return;
-  if (StoreChanged(pointer_.Value, V)) UpdatePointer(false);
+void TPanelMeter::SetValue(double Value) {
+  if (!std::isfinite(Value)) return;
+  if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
 }
 
 // ---- Range, limits and scale ----
 
 void TPanelMeter::RangeStartChanged() {
-  lower_limit_ = scale_.Start + 0.2 * (scale_.End - scale_.Start);
+  FLowerLimit = FScale.Start + 0.2 * (FScale.End - FScale.Start);
 }
 
 void TPanelMeter::RangeEndChanged() {
-  upper_limit_ = scale_.Start + 0.8 * (scale_.End - scale_.Start);
+  FUpperLimit = FScale.Start + 0.8 * (FScale.End - FScale.Start);
 }
 
 // A limit that a range change left outside goes back by the limit setters' own rule.
 void TPanelMeter::KeepLimitsInRange() {
-  if (lower_limit_ < scale_.Start || lower_limit_ >= scale_.End) lower_limit_ = scale_.Start;
-  if (upper_limit_ < scale_.Start || upper_limit_ > scale_.End) upper_limit_ = scale_.End;
+  if (FLowerLimit < FScale.Start || FLowerLimit >= FScale.End) FLowerLimit = FScale.Start;
+  if (FUpperLimit < FScale.Start || FUpperLimit > FScale.End) FUpperLimit = FScale.End;
 }
 
 bool TPanelMeter::Reading() const { return ComponentState().Contains(csReading); }
@@ -69,60 +69,60 @@ void TPanelMeter::RangeMoved(bool Start) {
   KeepLimitsInRange();
 }
 
-void TPanelMeter::SetValueStart(double V) {
-  if (range_.SetStart(V, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
+void TPanelMeter::SetValueStart(double Value) {
+  if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
 }
 
-void TPanelMeter::SetValueEnd(double V) {
-  if (range_.SetEnd(V, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
+void TPanelMeter::SetValueEnd(double Value) {
+  if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
 }
 
 // The range setters' rules without their repaint, so that the repair inside Paint cannot start
 // a second Paint.
 void TPanelMeter::RepairLogRange() {
-  const TPointerRange::TRepair r = range_.RepairLog([&](bool Start) { RangeMoved(Start); });
+  const TPointerRange::TRepair r = FRange.RepairLog([&](bool Start) { RangeMoved(Start); });
   // The defaults are shares of the range the ends snapped to, not of the half-repaired one.
   if (r.StartChanged) RangeStartChanged();
   if (r.EndChanged || r.SpanKept) RangeEndChanged();
   KeepLimitsInRange();
 }
 
-void TPanelMeter::SetNonLinear(bool V) {
-  if (!range_.StoreNonLinear(V)) return;
-  if (V && !Reading()) RepairLogRange();
+void TPanelMeter::SetNonLinear(bool Value) {
+  if (!FRange.StoreNonLinear(Value)) return;
+  if (Value && !Reading()) RepairLogRange();
   RepaintNow();
 }
 
-void TPanelMeter::SetScalaPart(int V) {
-  if (StoreScalaPart(scala_part_, V, range_.Rules().MaxScalaPart)) RepaintNow();
+void TPanelMeter::SetScalaPart(int Value) {
+  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) RepaintNow();
 }
 
-void TPanelMeter::SetScalaPsub(int V) {
-  if (StoreScalaPsub(scala_psub_, V)) RepaintNow();
+void TPanelMeter::SetScalaPsub(int Value) {
+  if (StoreScalaPsub(FScalaPsub, Value)) RepaintNow();
 }
 
-void TPanelMeter::SetLowerLimit(double V) {
-  if (!std::isfinite(V)) return;
+void TPanelMeter::SetLowerLimit(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    lower_limit_ = V;
+    FLowerLimit = Value;
     return;
   }
-  if (V < scale_.Start || V >= scale_.End) V = scale_.Start;
-  lower_limit_ = V;
+  if (Value < FScale.Start || Value >= FScale.End) Value = FScale.Start;
+  FLowerLimit = Value;
 }
 
-void TPanelMeter::SetUpperLimit(double V) {
-  if (!std::isfinite(V)) return;
+void TPanelMeter::SetUpperLimit(double Value) {
+  if (!std::isfinite(Value)) return;
   if (ComponentState().Contains(csReading)) {
-    upper_limit_ = V;
+    FUpperLimit = Value;
     return;
   }
-  if (V < scale_.Start || V > scale_.End) V = scale_.End;
-  upper_limit_ = V;
+  if (Value < FScale.Start || Value > FScale.End) Value = FScale.End;
+  FUpperLimit = Value;
 }
 
-int TPanelMeter::ValueToPixel(double V) const {
-  return scale_.Pixel(V, from_end_, scale_p0_, scale_length_);
+int TPanelMeter::ValueToPixel(double Value) const {
+  return FScale.Pixel(Value, FFromEnd, FScaleP0, FScaleLength);
 }
 
 // ---- Face and scale ----
@@ -131,8 +131,8 @@ TRect TPanelMeter::DrawFace(TCanvas& c, TRect& Inner, int Gap, int Overhang, TFa
                             int Corner) {
   const TRect face =
       LayOutFace(Inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, Gap, Overhang, Room);
-  SetFacePen(c, col_shape_, ColBack());
-  if (shape_ == smtRectangle) {
+  SetFacePen(c, FColShape, ColBack());
+  if (FShape == smtRectangle) {
     c.Rectangle(face);
   } else {
     c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, Corner, Corner);
@@ -147,16 +147,16 @@ TRect TPanelMeter::DrawFace(TCanvas& c, TRect& Inner, int Gap, int Overhang, TFa
 // ticks truncate and thin ones round from the whole length, labels sit right-aligned to the
 // right of the ticks with decimals below a range of 2 and 4, all on the face colour.
 TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const {
-  const bool tall = from_end_;
-  const int l = scale_length_;
-  const int parts = scala_part_;
+  const bool tall = FFromEnd;
+  const int l = FScaleLength;
+  const int parts = FScalaPart;
   const int fh = c.Font()->Height();
   const TStraightTicks ticks{tall, G.Base, G.TickEnd, G.TickEnd + (G.Base - G.TickEnd) / 3};
   // Wide labels stand on a line above the ticks; tall ones beside them.
   const int label_top = G.TickEnd - std::abs((fh * 15) / 10);
-  if (scale_.NonLinear) {
+  if (FScale.NonLinear) {
     const auto at = [&](const TScaleTick& t) { return ValueToPixel(t.Value); };
-    const TScaleDivision division = LogDivision(scale_, parts);
+    const TScaleDivision division = LogDivision(FScale, parts);
     if (tall) {
       return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int y) {
         const int left = G.TickEnd + 3, top = y + (2 * fh) / 3;
@@ -170,9 +170,9 @@ TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const
                           {x - q - 3, label_top - 1, x - q - 3 + (24 * q) / 10, G.TickEnd - 4}};
     });
   }
-  const int minors = scala_psub_ == -1 ? (l / parts > 30 ? 1 : 0) : scala_psub_;
-  const TScaleDivision division = LinearDivision(scale_, parts, minors);
-  const double range = scale_.End - scale_.Start;
+  const int minors = FScalaPsub == -1 ? (l / parts > 30 ? 1 : 0) : FScalaPsub;
+  const TScaleDivision division = LinearDivision(FScale, parts, minors);
+  const double range = FScale.End - FScale.Start;
   const int decimals = tall ? ScaleLabelDecimals(range, 2, 4) : ScaleLabelDecimals(range, 3, 5);
   const auto label_text = [&](const TScaleTick& t) { return ScaleLabelText(t.Value, decimals); };
   if (tall) {
@@ -205,21 +205,21 @@ TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const
 void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G) {
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetColor(FColScala);
   c.Pen()->SetWidth(2);
   c.Brush()->SetColor(ColBack());
-  if (from_end_) {
+  if (FFromEnd) {
     c.MoveTo(G.Base, G.Origin);
-    c.LineTo(G.Base, G.Origin - scale_length_);
+    c.LineTo(G.Base, G.Origin - FScaleLength);
   } else {
     c.MoveTo(G.Origin, G.Base);
-    c.LineTo(G.Origin + scale_length_, G.Base);
+    c.LineTo(G.Origin + FScaleLength, G.Base);
   }
-  scale_layout_ = LayOutScale(c, G);
-  c.Brush()->SetStyle(scale_.NonLinear && !from_end_ ? bsClear : bsSolid);
-  DrawScaleLayout(c, scale_layout_);
-  marks_.StartLabelRect = scale_layout_.Ends.StartLabelRect;
-  marks_.EndLabelRect = scale_layout_.Ends.EndLabelRect;
+  FScaleLayout = LayOutScale(c, G);
+  c.Brush()->SetStyle(FScale.NonLinear && !FFromEnd ? bsClear : bsSolid);
+  DrawScaleLayout(c, FScaleLayout);
+  FMarks.StartLabelRect = FScaleLayout.Ends.StartLabelRect;
+  FMarks.EndLabelRect = FScaleLayout.Ends.EndLabelRect;
 }
 
 void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
@@ -231,93 +231,95 @@ void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
 
 // ---- Damping and peak ----
 
-void TPanelMeter::SetDamping(int V) {
-  ApplyDamping(pointer_.Damping, V, range_.Rules().MaxDamping, ticks_.DampTimerId());
+void TPanelMeter::SetDamping(int Value) {
+  ApplyDamping(FPointer.Damping, Value, FRange.Rules().MaxDamping, FTicks.DampTimerId());
 }
 
-void TPanelMeter::SetDampPeak(int V) { ApplyDampPeak(pointer_.DampPeak, V, ticks_.DampTimerId()); }
+void TPanelMeter::SetDampPeak(int Value) {
+  ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId());
+}
 
-void TPanelMeter::SetPeakMode(TPeakPtrMode V) {
-  if (StoreChanged(pointer_.PeakMode, V)) RepaintNow();
+void TPanelMeter::SetPeakMode(TPeakPtrMode Value) {
+  if (StoreChanged(FPointer.PeakMode, Value)) RepaintNow();
 }
 
 // ---- Appearance ----
 
-void TPanelMeter::SetShape(TmShapeType V) {
-  if (StoreChanged(shape_, V)) RepaintNow();
+void TPanelMeter::SetShape(TmShapeType Value) {
+  if (StoreChanged(FShape, Value)) RepaintNow();
 }
-void TPanelMeter::SetColShape(TColor V) {
-  if (StoreChanged(col_shape_, V)) RepaintNow();
+void TPanelMeter::SetColShape(TColor Value) {
+  if (StoreChanged(FColShape, Value)) RepaintNow();
 }
-void TPanelMeter::SetColScala(TColor V) {
-  if (StoreChanged(col_scala_, V)) RepaintNow();
+void TPanelMeter::SetColScala(TColor Value) {
+  if (StoreChanged(FColScala, Value)) RepaintNow();
 }
-void TPanelMeter::SetColPointer(TColor V) {
-  if (StoreChanged(col_pointer_, V)) RepaintNow();
+void TPanelMeter::SetColPointer(TColor Value) {
+  if (StoreChanged(FColPointer, Value)) RepaintNow();
 }
-void TPanelMeter::SetColPeakPtr(TColor V) {
-  if (StoreChanged(col_peak_ptr_, V)) RepaintNow();
+void TPanelMeter::SetColPeakPtr(TColor Value) {
+  if (StoreChanged(FColPeakPtr, Value)) RepaintNow();
 }
-void TPanelMeter::SetLedEnable(bool V) {
-  if (StoreChanged(led_enable_, V)) RepaintNow();
+void TPanelMeter::SetLedEnable(bool Value) {
+  if (StoreChanged(FLedEnable, Value)) RepaintNow();
 }
 
-void TPanelMeter::SetFontCapt(const TFont* V) {
-  if (V) font_capt_->Assign(*V);
+void TPanelMeter::SetFontCapt(const TFont* Value) {
+  if (Value) FFontCapt->Assign(*Value);
   Invalidate();
 }
 
 // ---- LEDs and blinking ----
 
-void TPanelMeter::SetColLed(int Index, TColor V) {
-  leds_[Index].SetColour(V, range_.Rules().Leds);
+void TPanelMeter::SetColLed(int Index, TColor Value) {
+  FLeds[Index].SetColour(Value, FRange.Rules().Leds);
   DrawLed(Index);
 }
 
-void TPanelMeter::SetLedOn(int Index, bool V) {
-  if (leds_[Index].SetOn(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
+void TPanelMeter::SetLedOn(int Index, bool Value) {
+  if (FLeds[Index].SetOn(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
 }
 
-void TPanelMeter::SetLedBlink(int Index, bool V) {
-  if (leds_[Index].SetBlink(V, !led_enable_, range_.Rules().Leds)) DrawLed(Index);
+void TPanelMeter::SetLedBlink(int Index, bool Value) {
+  if (FLeds[Index].SetBlink(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
 }
 
 void TPanelMeter::DrawLed(int Index) {
-  if (!painted_ || !led_enable_) return;
-  const TMeterLed& led = leds_[Index];
+  if (!FPainted || !FLedEnable) return;
+  const TMeterLed& led = FLeds[Index];
   const TColor colour = LedColour(led.Colour, led.Shows());
-  DrawRoundLed(*Canvas(), led_centre_[Index], led_radius_, colour);
-  DrawRoundLed(*WorkBitmap->Canvas(), led_centre_[Index], led_radius_, colour);
+  DrawRoundLed(*Canvas(), FLedCentre[Index], FLedRadius, colour);
+  DrawRoundLed(*WorkBitmap->Canvas(), FLedCentre[Index], FLedRadius, colour);
 }
 
 void TPanelMeter::BlinkTick() {
-  if (!painted_) return;
-  if (marks_.Busy(pointer_.OverRange, pointer_.UnderRange)) {
-    marks_.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), col_pointer_),
-                     pointer_.OverRange, pointer_.UnderRange);
+  if (!FPainted) return;
+  if (FMarks.Busy(FPointer.OverRange, FPointer.UnderRange)) {
+    FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
+                     FPointer.UnderRange);
   }
-  if (!led_enable_) return;
+  if (!FLedEnable) return;
   for (int i = 0; i < 2; ++i) {
-    if (leds_[i].Step(BlinkPhase)) DrawLed(i);
+    if (FLeds[i].Step(BlinkPhase)) DrawLed(i);
   }
 }
 
 // ---- Paint frame and update ----
 
 void TPanelMeter::BeginPaint() {
-  painted_ = true;
-  update_area_.Reset();
-  if (scale_.NonLinear) {
+  FPainted = true;
+  FUpdateArea.Reset();
+  if (FScale.NonLinear) {
     RepairLogRange();
-  } else if (!(scale_.End - scale_.Start >= 0.01)) {
+  } else if (!(FScale.End - FScale.Start >= 0.01)) {
     // Form data can hold a range of no width; the scale needs one before it is laid out.
-    scale_.End = scale_.Start + 1;
+    FScale.End = FScale.Start + 1;
   }
 }
 
 void TPanelMeter::EndPaint(int StartPos) {
-  marks_.Reset();
-  pointer_pos_ = peak_pos_ = StartPos;
+  FMarks.Reset();
+  FPointerPos = FPeakPos = StartPos;
   UpdatePointer(true);
   if (OnRepaint) OnRepaint(this);
 }
@@ -331,32 +333,32 @@ void TPanelMeter::WndProc(TMessage& Message) {
 }
 
 void TPanelMeter::UpdatePointer(bool Force) {
-  if (!painted_) return;
-  limit_events_.BeginStep();
-  const double previous = pointer_.ShownValue;
-  const double s = pointer_.NextShown();
+  if (!FPainted) return;
+  FLimitEvents.BeginStep();
+  const double previous = FPointer.ShownValue;
+  const double s = FPointer.NextShown();
   // Stored before the limit events, so a handler sees the state that crossed the limit.
-  pointer_.ShownValue = s;
-  pointer_.SetRangeFlags(s, scale_.Start, scale_.End);
-  const TLimitCrossing crossing = LimitCrossing(previous, s, upper_limit_, lower_limit_);
-  if (!limits_before_peak_) pointer_.StepPeak(s, scale_.Start, scale_.End);
-  if (!limit_events_.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
-  if (limits_before_peak_) pointer_.StepPeak(s, scale_.Start, scale_.End);
+  FPointer.ShownValue = s;
+  FPointer.SetRangeFlags(s, FScale.Start, FScale.End);
+  const TLimitCrossing crossing = LimitCrossing(previous, s, FUpperLimit, FLowerLimit);
+  if (!FLimitsBeforePeak) FPointer.StepPeak(s, FScale.Start, FScale.End);
+  if (!FLimitEvents.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
+  if (FLimitsBeforePeak) FPointer.StepPeak(s, FScale.Start, FScale.End);
 
-  const int pointer = ValueToPixel(pointer_.Pinned(s, scale_.Start, scale_.End));
-  const int peak = pointer_.PeakMode == ppNone ? peak_pos_ : ValueToPixel(pointer_.PeakValue);
+  const int pointer = ValueToPixel(FPointer.Pinned(s, FScale.Start, FScale.End));
+  const int peak = FPointer.PeakMode == ppNone ? FPeakPos : ValueToPixel(FPointer.PeakValue);
   const TRect followed = FollowShownValue(Force);
-  if (!Force && IsRectEmpty(followed) && pointer == pointer_pos_ && peak == peak_pos_) return;
-  const int old_pointer = pointer_pos_, old_peak = peak_pos_;
-  pointer_pos_ = pointer;
-  peak_pos_ = peak;
+  if (!Force && IsRectEmpty(followed) && pointer == FPointerPos && peak == FPeakPos) return;
+  const int old_pointer = FPointerPos, old_peak = FPeakPos;
+  FPointerPos = pointer;
+  FPeakPos = peak;
   TRect changed = MovedArea(old_pointer, old_peak);
   UnionRect(changed, changed, followed);
   // A flashing mark on the screen goes into the area, so that the copy wipes it before it is
   // drawn again.
-  if (marks_.EndVisible()) UnionRect(changed, changed, marks_.EndLabelRect);
-  if (marks_.StartVisible()) UnionRect(changed, changed, marks_.StartLabelRect);
-  Compose(update_area_.Next(ClientRect(), TRect{}, changed, Force));
+  if (FMarks.EndVisible()) UnionRect(changed, changed, FMarks.EndLabelRect);
+  if (FMarks.StartVisible()) UnionRect(changed, changed, FMarks.StartLabelRect);
+  Compose(FUpdateArea.Next(ClientRect(), TRect{}, changed, Force));
 }
 
 void TPanelMeter::Compose(const TRect& Area) {
@@ -367,16 +369,16 @@ void TPanelMeter::Compose(const TRect& Area) {
   work.Pen()->SetMode(pmCopy);
   work.Brush()->SetStyle(bsSolid);
   DrawMovingParts(work);
-  if (led_enable_) {
+  if (FLedEnable) {
     for (int i = 0; i < 2; ++i) {
       TRect led;
-      if (!IntersectRect(led, LedCircleBox(led_centre_[i], led_radius_), Area)) continue;
-      DrawRoundLed(work, led_centre_[i], led_radius_, LedColour(leds_[i].Colour, leds_[i].Shows()));
+      if (!IntersectRect(led, LedCircleBox(FLedCentre[i], FLedRadius), Area)) continue;
+      DrawRoundLed(work, FLedCentre[i], FLedRadius, LedColour(FLeds[i].Colour, FLeds[i].Shows()));
     }
   }
   work.RemoveClip();
   TCanvas& screen = *Canvas();
   screen.CopyRect(Area, &work, Area);
-  marks_.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), col_pointer_), pointer_.OverRange,
-                   pointer_.UnderRange);
+  FMarks.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
+                   FPointer.UnderRange);
 }

@@ -35,107 +35,107 @@ class TRoundMeter : public TOrvaneBase {
 
   // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
   // that end's label flashes.
-  double Value() const { return pointer_.Value; }
-  void SetValue(double V);
+  double Value() const { return FPointer.Value; }
+  void SetValue(double Value);
   // Where the pointer and the peak pointer stand now.
-  double ShownValue() const { return pointer_.ShownValue; }
-  double PeakValue() const { return pointer_.PeakValue; }
+  double ShownValue() const { return FPointer.ShownValue; }
+  double PeakValue() const { return FPointer.PeakValue; }
   // The last update found the shown value above / below the scale.
-  bool OverRange() const { return pointer_.OverRange; }
-  bool UnderRange() const { return pointer_.UnderRange; }
+  bool OverRange() const { return FPointer.OverRange; }
+  bool UnderRange() const { return FPointer.UnderRange; }
 
-  TColor ColMin() const { return col_min_; }
-  void SetColMin(TColor V);
-  TColor ColMid() const { return col_mid_; }
-  void SetColMid(TColor V);
-  TColor ColMax() const { return col_max_; }
-  void SetColMax(TColor V);
+  TColor ColMin() const { return FColMin; }
+  void SetColMin(TColor Value);
+  TColor ColMid() const { return FColMid; }
+  void SetColMid(TColor Value);
+  TColor ColMax() const { return FColMax; }
+  void SetColMax(TColor Value);
   // Pointer and peak colours redraw only the moving parts.
-  TColor ColPointer() const { return col_pointer_; }
-  void SetColPointer(TColor V);
-  TColor ColPeakPtr() const { return col_peak_ptr_; }
-  void SetColPeakPtr(TColor V);
-  TColor ColDBack() const { return col_dback_; }  // readout background
-  void SetColDBack(TColor V);
-  TColor ColDRand() const { return col_drand_; }  // readout frame line
-  void SetColDRand(TColor V);
-  TColor ColDisplay() const { return col_display_; }  // readout segments
-  void SetColDisplay(TColor V);
-  TColor ColScala() const { return col_scala_; }  // ticks
-  void SetColScala(TColor V);
-  TColor ColShape() const { return col_shape_; }  // face outline
-  void SetColShape(TColor V);
+  TColor ColPointer() const { return FColPointer; }
+  void SetColPointer(TColor Value);
+  TColor ColPeakPtr() const { return FColPeakPtr; }
+  void SetColPeakPtr(TColor Value);
+  TColor ColDBack() const { return FColDback; }  // readout background
+  void SetColDBack(TColor Value);
+  TColor ColDRand() const { return FColDrand; }  // readout frame line
+  void SetColDRand(TColor Value);
+  TColor ColDisplay() const { return FColDisplay; }  // readout segments
+  void SetColDisplay(TColor Value);
+  TColor ColScala() const { return FColScala; }  // ticks
+  void SetColScala(TColor Value);
+  TColor ColShape() const { return FColShape; }  // face outline
+  void SetColShape(TColor Value);
 
   // Range ends, -1000..1000. Outside form reading a change resets the three bands to slices of
   // a tenth of the range and pulls Value into the new range (ValueStart also moves the peak to
   // the start). While the form is read they only store.
-  double ValueStart() const { return scale_.Start; }
-  void SetValueStart(double V);
-  double ValueEnd() const { return scale_.End; }
-  void SetValueEnd(double V);
+  double ValueStart() const { return FScale.Start; }
+  void SetValueStart(double Value);
+  double ValueEnd() const { return FScale.End; }
+  void SetValueEnd(double Value);
   // The colour bands (ColMin, ColMid, ColMax), each kept inside the range with its lower bound
   // one unit below its upper one; the bands may overlap. While the form is read they only store.
-  double ValueMinA() const { return bands_.Get(TColourBands::MinA); }
-  void SetValueMinA(double V);
-  double ValueMinE() const { return bands_.Get(TColourBands::MinE); }
-  void SetValueMinE(double V);
-  double ValueMidA() const { return bands_.Get(TColourBands::MidA); }
-  void SetValueMidA(double V);
-  double ValueMidE() const { return bands_.Get(TColourBands::MidE); }
-  void SetValueMidE(double V);
-  double ValueMaxA() const { return bands_.Get(TColourBands::MaxA); }
-  void SetValueMaxA(double V);
-  double ValueMaxE() const { return bands_.Get(TColourBands::MaxE); }
-  void SetValueMaxE(double V);
+  double ValueMinA() const { return FBands.Get(TColourBands::MinA); }
+  void SetValueMinA(double Value);
+  double ValueMinE() const { return FBands.Get(TColourBands::MinE); }
+  void SetValueMinE(double Value);
+  double ValueMidA() const { return FBands.Get(TColourBands::MidA); }
+  void SetValueMidA(double Value);
+  double ValueMidE() const { return FBands.Get(TColourBands::MidE); }
+  void SetValueMidE(double Value);
+  double ValueMaxA() const { return FBands.Get(TColourBands::MaxA); }
+  void SetValueMaxA(double Value);
+  double ValueMaxE() const { return FBands.Get(TColourBands::MaxE); }
+  void SetValueMaxE(double Value);
 
-  int ScalaPart() const { return scala_part_; }  // major divisions, 1..20
-  void SetScalaPart(int V);
+  int ScalaPart() const { return FScalaPart; }  // major divisions, 1..20
+  void SetScalaPart(int Value);
   // Minor ticks per division: -1 automatic (one in the middle for fewer divisions than the
   // meter's threshold), 0 none.
-  int ScalaPsub() const { return scala_psub_; }
-  void SetScalaPsub(int V);
+  int ScalaPsub() const { return FScalaPsub; }
+  void SetScalaPsub(int Value);
   // Logarithmic scale. Switching it on outside form reading repairs the range (non-positive
   // values become 0.001, ends snap to decades, at most 1000).
-  bool NonLinear() const { return scale_.NonLinear; }
-  void SetNonLinear(bool V);
+  bool NonLinear() const { return FScale.NonLinear; }
+  void SetNonLinear(bool Value);
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& V);  // repaints on every assignment
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);  // repaints on every assignment
 
   // LEDs. The switches store also while LedEnable is off; the LEDs are drawn only while it is on.
-  TColor ColLed1() const { return leds_[0].Colour; }
-  void SetColLed1(TColor V) { SetColLed(0, V); }
-  TColor ColLed2() const { return leds_[1].Colour; }
-  void SetColLed2(TColor V) { SetColLed(1, V); }
-  bool LedEnable() const { return led_enable_; }
-  void SetLedEnable(bool V);
-  bool LedOn1() const { return leds_[0].On; }
-  void SetLedOn1(bool V) { SetLedOn(0, V); }
-  bool LedOn2() const { return leds_[1].On; }
-  void SetLedOn2(bool V) { SetLedOn(1, V); }
-  bool LedBlink1() const { return leds_[0].Blink; }
-  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
-  bool LedBlink2() const { return leds_[1].Blink; }
-  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
+  TColor ColLed1() const { return FLeds[0].Colour; }
+  void SetColLed1(TColor Value) { SetColLed(0, Value); }
+  TColor ColLed2() const { return FLeds[1].Colour; }
+  void SetColLed2(TColor Value) { SetColLed(1, Value); }
+  bool LedEnable() const { return FLedEnable; }
+  void SetLedEnable(bool Value);
+  bool LedOn1() const { return FLeds[0].On; }
+  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
+  bool LedOn2() const { return FLeds[1].On; }
+  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
+  bool LedBlink1() const { return FLeds[0].Blink; }
+  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
+  bool LedBlink2() const { return FLeds[1].Blink; }
+  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
 
   // The four-cell readout of the shown value.
-  bool DispEnable() const { return disp_enable_; }
-  void SetDispEnable(bool V);
-  bool DispItalic() const { return disp_italic_; }
-  void SetDispItalic(bool V);
+  bool DispEnable() const { return FDispEnable; }
+  void SetDispEnable(bool Value);
+  bool DispItalic() const { return FDispItalic; }
+  void SetDispItalic(bool Value);
   // Decimals by the range instead of by the value, so the point stays put.
-  bool DispFixPnt() const { return disp_fix_pnt_; }
-  void SetDispFixPnt(bool V);
+  bool DispFixPnt() const { return FDispFixPnt; }
+  void SetDispFixPnt(bool Value);
 
   // Damping 0..10: each tick moves the shown value by 1 / (Damping + 1) of its distance to
   // Value. Any value above 0 runs the damping record on every tick; 0 stops it.
-  int Damping() const { return pointer_.Damping; }
-  void SetDamping(int V);
+  int Damping() const { return FPointer.Damping; }
+  void SetDamping(int Value);
   // Weight 0..1000 of the old peak in the dragged peak pointer.
-  int DampPeak() const { return pointer_.DampPeak; }
-  void SetDampPeak(int V);
-  TPeakPtrMode PeakMode() const { return pointer_.PeakMode; }
-  void SetPeakMode(TPeakPtrMode V);
+  int DampPeak() const { return FPointer.DampPeak; }
+  void SetDampPeak(int Value);
+  TPeakPtrMode PeakMode() const { return FPointer.PeakMode; }
+  void SetPeakMode(TPeakPtrMode Value);
 
   // Fire when the shown value rises above ValueMaxA or falls below ValueMinE, once per
   // crossing, before anything of that update is drawn (ShownValue already holds the new value).
@@ -150,11 +150,11 @@ class TRoundMeter : public TOrvaneBase {
   void UpdatePointer(bool Force);
 
   // Geometry of the last Paint, for callers that place things over the dial.
-  const TDialMapping& DialMapping() const { return map_; }
-  TPoint Pivot() const { return pivot_; }
-  const TRect& DispRect() const { return disp_rect_; }
-  const TLimitMarks& LimitMarks() const { return marks_; }
-  bool Painted() const { return painted_; }
+  const TDialMapping& DialMapping() const { return FMap; }
+  TPoint Pivot() const { return FPivot; }
+  const TRect& DispRect() const { return FDispRect; }
+  const TLimitMarks& LimitMarks() const { return FMarks; }
+  bool Painted() const { return FPainted; }
 
  protected:
   // Sweep: the scale's angle in degrees. AutoMinorBelow: with ScalaPsub -1, one minor tick per
@@ -176,8 +176,8 @@ class TRoundMeter : public TOrvaneBase {
   TRect DrawBorderedFace(TCanvas& Canvas, bool RoundCorners);
   // Solid one-pixel pen in ColShape, solid brush in ColBack.
   void PrepareFacePen(TCanvas& Canvas);
-  // Pieces of a dial, for DrawDialFace, given mapped points; the mapping, pivot_, r0_ (the
-  // reference ray), direction_ and angle_offset_ are set first.
+  // Pieces of a dial, for DrawDialFace, given mapped points; the mapping, FPivot, FR0 (the
+  // reference ray), FDirection and FAngleOffset are set first.
   // The colour bands as pies in Outer, then the inside (Inner) erased in the face colour, by a
   // pie over the scale or (FullCircle) a whole circle, leaving a ring.
   void DrawBandRing(TCanvas& Canvas, const TRect& Outer, const TRect& Inner, bool FullCircle);
@@ -193,42 +193,42 @@ class TRoundMeter : public TOrvaneBase {
   void DrawHub(TCanvas& Canvas, int Radius);
   // Pointer and peak triangles built pointing up at the pivot, turned onto the scale start.
   void SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3], double Turn);
-  // Sockets of both LEDs at led_centre_ with led_radius_ (one pixel less afterwards) and the
+  // Sockets of both LEDs at FLedCentre with FLedRadius (one pixel less afterwards) and the
   // LEDs themselves, when LedEnable is on.
   void DrawLedSockets(TCanvas& Canvas);
   // The maker mark with its top at Y, starting at X (or ending there, with RightAligned).
   void DrawMark(TCanvas& Canvas, int X, int Y, bool RightAligned);
 
   // The hub fill of the meters that have one.
-  TColor ColCircleValue() const { return col_circle_; }
-  void StoreColCircle(TColor V);
+  TColor ColCircleValue() const { return FColCircle; }
+  void StoreColCircle(TColor Value);
   // The orientation of the meters that turn.
-  TOrientType OrientationValue() const { return orientation_; }
-  void StoreOrientation(TOrientType V);
+  TOrientType OrientationValue() const { return FOrientation; }
+  void StoreOrientation(TOrientType Value);
 
-  TDialMapping map_;
-  TRect face_clip_;
-  bool clip_to_face_ = false;
-  bool update_after_tick_ = false;
-  int led_radius_ = 0;
-  TPoint led_centre_[2];
-  TRect disp_rect_;
-  TPoint pivot_;
-  TPoint r0_;
-  int direction_ = 1;
-  double angle_offset_ = 0;
-  std::string caption_;
+  TDialMapping FMap;
+  TRect FFaceClip;
+  bool FClipToFace = false;
+  bool FUpdateAfterTick = false;
+  int FLedRadius = 0;
+  TPoint FLedCentre[2];
+  TRect FDispRect;
+  TPoint FPivot;
+  TPoint FR0;
+  int FDirection = 1;
+  double FAngleOffset = 0;
+  std::string FCaption;
 
  private:
-  void SetColLed(int Index, TColor V);
-  void SetLedOn(int Index, bool V);
-  void SetLedBlink(int Index, bool V);
+  void SetColLed(int Index, TColor Value);
+  void SetLedOn(int Index, bool Value);
+  void SetLedBlink(int Index, bool Value);
   void DampTick();
   void BlinkTick();
   void DrawLed(int Index);
   void DrawLedInto(TCanvas& Canvas, int Index) const;
   bool Reading() const;
-  void SetBand(TColourBands::TBound Which, double V);
+  void SetBand(TColourBands::TBound Which, double Value);
   void RepairLogRange();
   void DrawDial();
   double PointerAngle() const;
@@ -237,44 +237,44 @@ class TRoundMeter : public TOrvaneBase {
   // The box of the pointers as they stand now.
   TRect PointerBox() const;
 
-  const double sweep_;
-  const int auto_minor_below_;
-  TInstrumentTicks ticks_;
-  std::unique_ptr<TDigDisplay> readout_;
-  TPointerModel pointer_;
-  TScaleRange scale_{0, 100};
-  TPointerRange range_{kRoundMeterRules, scale_, pointer_.Value, &pointer_.PeakValue};
-  TColourBands bands_;
-  TLimitEvents limit_events_;
-  TLimitMarks marks_;
-  TUpdateArea update_area_;
-  TMeterLed leds_[2];
+  const double FSweep;
+  const int FAutoMinorBelow;
+  TInstrumentTicks FTicks;
+  std::unique_ptr<TDigDisplay> FReadout;
+  TPointerModel FPointer;
+  TScaleRange FScale{0, 100};
+  TPointerRange FRange{kRoundMeterRules, FScale, FPointer.Value, &FPointer.PeakValue};
+  TColourBands FBands;
+  TLimitEvents FLimitEvents;
+  TLimitMarks FMarks;
+  TUpdateArea FUpdateArea;
+  TMeterLed FLeds[2];
 
-  bool painted_ = false;
-  bool layout_valid_ = false;
-  TPoint peak_poly_[3];
-  TPoint peak_base_[3];
-  TPoint pointer_poly_[3];
-  TPoint pointer_base_[3];
+  bool FPainted = false;
+  bool FLayoutValid = false;
+  TPoint FPeakPoly[3];
+  TPoint FPeakBase[3];
+  TPoint FPointerPoly[3];
+  TPoint FPointerBase[3];
 
-  TOrientType orientation_ = orTop;
-  TColor col_min_ = 0x00FFFF;
-  TColor col_mid_ = 0x00FF00;
-  TColor col_max_ = 0x0000FF;
-  TColor col_pointer_ = 0x0000FF;
-  TColor col_peak_ptr_ = 0x00FFFF;
-  TColor col_dback_ = 0x000000;
-  TColor col_drand_ = 0xFFFFFF;
-  TColor col_display_ = 0xFFFF00;
-  TColor col_scala_ = 0xFFFFFF;
-  TColor col_shape_ = 0xFFFFFF;
-  TColor col_circle_ = 0x808080;
-  int scala_part_ = 10;
-  int scala_psub_ = -1;
-  bool led_enable_ = true;
-  bool disp_enable_ = true;
-  bool disp_italic_ = false;
-  bool disp_fix_pnt_ = false;
+  TOrientType FOrientation = orTop;
+  TColor FColMin = 0x00FFFF;
+  TColor FColMid = 0x00FF00;
+  TColor FColMax = 0x0000FF;
+  TColor FColPointer = 0x0000FF;
+  TColor FColPeakPtr = 0x00FFFF;
+  TColor FColDback = 0x000000;
+  TColor FColDrand = 0xFFFFFF;
+  TColor FColDisplay = 0xFFFF00;
+  TColor FColScala = 0xFFFFFF;
+  TColor FColShape = 0xFFFFFF;
+  TColor FColCircle = 0x808080;
+  int FScalaPart = 10;
+  int FScalaPsub = -1;
+  bool FLedEnable = true;
+  bool FDispEnable = true;
+  bool FDispItalic = false;
+  bool FDispFixPnt = false;
 };
 
 // Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
@@ -284,17 +284,17 @@ class TMeter120 : public TRoundMeter {
  public:
   explicit TMeter120(TComponent* AOwner);
 
-  TmShapeType Shape() const { return shape_; }
-  void SetShape(TmShapeType V);
+  TmShapeType Shape() const { return FShape; }
+  void SetShape(TmShapeType Value);
   TOrientType Orientation() const { return OrientationValue(); }
-  void SetOrientation(TOrientType V) { StoreOrientation(V); }  // invalidates
+  void SetOrientation(TOrientType Value) { StoreOrientation(Value); }  // invalidates
 
  protected:
   bool DrawDialFace(TCanvas& Canvas) override;
 
  private:
   bool LayoutDial(TCanvas& Canvas);
-  TmShapeType shape_ = smtRoundrect;
+  TmShapeType FShape = smtRoundrect;
 };
 
 // Half-circle meter with the pivot inside the face on a hub. orTop runs from 9 over 12 to
@@ -303,19 +303,19 @@ class TMeter180 : public TRoundMeter {
  public:
   explicit TMeter180(TComponent* AOwner);
 
-  TmShapeType Shape() const { return shape_; }
-  void SetShape(TmShapeType V);
+  TmShapeType Shape() const { return FShape; }
+  void SetShape(TmShapeType Value);
   TOrientType Orientation() const { return OrientationValue(); }
-  void SetOrientation(TOrientType V) { StoreOrientation(V); }  // invalidates
-  TColor ColCircle() const { return ColCircleValue(); }        // hub fill
-  void SetColCircle(TColor V) { StoreColCircle(V); }
+  void SetOrientation(TOrientType Value) { StoreOrientation(Value); }  // invalidates
+  TColor ColCircle() const { return ColCircleValue(); }                // hub fill
+  void SetColCircle(TColor Value) { StoreColCircle(Value); }
 
  protected:
   bool DrawDialFace(TCanvas& Canvas) override;
 
  private:
   bool LayoutDial(TCanvas& Canvas);
-  TmShapeType shape_ = smtRoundrect;
+  TmShapeType FShape = smtRoundrect;
 };
 
 // Meter with a 270-degree scale round a centred pivot: from the lower left clockwise over the top
@@ -324,16 +324,16 @@ class TMeter270 : public TRoundMeter {
  public:
   explicit TMeter270(TComponent* AOwner);
 
-  TShapeTypeT Shape() const { return shape_; }
-  void SetShape(TShapeTypeT V);
+  TShapeTypeT Shape() const { return FShape; }
+  void SetShape(TShapeTypeT Value);
   TColor ColCircle() const { return ColCircleValue(); }  // hub fill
-  void SetColCircle(TColor V) { StoreColCircle(V); }
+  void SetColCircle(TColor Value) { StoreColCircle(Value); }
 
  protected:
   bool DrawDialFace(TCanvas& Canvas) override;
 
  private:
-  TShapeTypeT shape_ = sstRoundrect;
+  TShapeTypeT FShape = sstRoundrect;
 };
 
 // Full-circle meter with two concentric scales, like an altimeter: a long pointer on the outer
@@ -347,110 +347,110 @@ class TMeter360 : public TOrvaneBase {
   explicit TMeter360(TComponent* AOwner);
   ~TMeter360() override;
 
-  TShapeTypeT Shape() const { return shape_; }
-  void SetShape(TShapeTypeT V);
-  TColor ColPointer1() const { return col_pointer_[0]; }
-  void SetColPointer1(TColor V);
-  TColor ColPointer2() const { return col_pointer_[1]; }
-  void SetColPointer2(TColor V);
-  TColor ColPeakPtr() const { return col_peak_ptr_; }
-  void SetColPeakPtr(TColor V);
+  TShapeTypeT Shape() const { return FShape; }
+  void SetShape(TShapeTypeT Value);
+  TColor ColPointer1() const { return FColPointer[0]; }
+  void SetColPointer1(TColor Value);
+  TColor ColPointer2() const { return FColPointer[1]; }
+  void SetColPointer2(TColor Value);
+  TColor ColPeakPtr() const { return FColPeakPtr; }
+  void SetColPeakPtr(TColor Value);
   // Label colours of the outer and inner scale.
-  TColor ColFont1() const { return scales_[0].col_font; }
-  void SetColFont1(TColor V);
-  TColor ColFont2() const { return scales_[1].col_font; }
-  void SetColFont2(TColor V);
+  TColor ColFont1() const { return FScales[0].col_font; }
+  void SetColFont1(TColor Value);
+  TColor ColFont2() const { return FScales[1].col_font; }
+  void SetColFont2(TColor Value);
   // Tick and ring colours of the outer and inner scale.
-  TColor ColScala1() const { return scales_[0].col_scala; }
-  void SetColScala1(TColor V);
-  TColor ColScala2() const { return scales_[1].col_scala; }
-  void SetColScala2(TColor V);
-  TColor ColShape() const { return col_shape_; }  // face and hub outline
-  void SetColShape(TColor V);
-  TColor ColCircle() const { return col_circle_; }  // hub fill
-  void SetColCircle(TColor V);
+  TColor ColScala1() const { return FScales[0].col_scala; }
+  void SetColScala1(TColor Value);
+  TColor ColScala2() const { return FScales[1].col_scala; }
+  void SetColScala2(TColor Value);
+  TColor ColShape() const { return FColShape; }  // face and hub outline
+  void SetColShape(TColor Value);
+  TColor ColCircle() const { return FColCircle; }  // hub fill
+  void SetColCircle(TColor Value);
 
   // Target values; never clamped.
-  double Value1() const { return pointers_[0].Value; }
-  void SetValue1(double V);
-  double Value2() const { return pointers_[1].Value; }
-  void SetValue2(double V);
-  double ShownValue1() const { return pointers_[0].ShownValue; }
-  double ShownValue2() const { return pointers_[1].ShownValue; }
+  double Value1() const { return FPointers[0].Value; }
+  void SetValue1(double Value);
+  double Value2() const { return FPointers[1].Value; }
+  void SetValue2(double Value);
+  double ShownValue1() const { return FPointers[0].ShownValue; }
+  double ShownValue2() const { return FPointers[1].ShownValue; }
   // The peak of the inner pointer; not held to the scale.
-  double PeakValue() const { return pointers_[1].PeakValue; }
+  double PeakValue() const { return FPointers[1].PeakValue; }
 
   // Outer range within -1000..1000, inner within -100000..100000. A change pulls the scale's
   // value into the new range; ValueStart2 also moves the peak to the start. While the form is
   // read they only store.
-  double ValueStart1() const { return scales_[0].range.Start; }
-  void SetValueStart1(double V) { SetValueStart(0, V); }
-  double ValueEnd1() const { return scales_[0].range.End; }
-  void SetValueEnd1(double V) { SetValueEnd(0, V); }
-  double ValueStart2() const { return scales_[1].range.Start; }
-  void SetValueStart2(double V) { SetValueStart(1, V); }
-  double ValueEnd2() const { return scales_[1].range.End; }
-  void SetValueEnd2(double V) { SetValueEnd(1, V); }
-  int ScalaPart1() const { return scales_[0].part; }  // 1..20
-  void SetScalaPart1(int V) { SetScalaPart(0, V); }
-  int ScalaPart2() const { return scales_[1].part; }
-  void SetScalaPart2(int V) { SetScalaPart(1, V); }
-  int ScalaPsub1() const { return scales_[0].psub; }  // -1 automatic, 0 none, 1..20
-  void SetScalaPsub1(int V) { SetScalaPsub(0, V); }
-  int ScalaPsub2() const { return scales_[1].psub; }
-  void SetScalaPsub2(int V) { SetScalaPsub(1, V); }
+  double ValueStart1() const { return FScales[0].range.Start; }
+  void SetValueStart1(double Value) { SetValueStart(0, Value); }
+  double ValueEnd1() const { return FScales[0].range.End; }
+  void SetValueEnd1(double Value) { SetValueEnd(0, Value); }
+  double ValueStart2() const { return FScales[1].range.Start; }
+  void SetValueStart2(double Value) { SetValueStart(1, Value); }
+  double ValueEnd2() const { return FScales[1].range.End; }
+  void SetValueEnd2(double Value) { SetValueEnd(1, Value); }
+  int ScalaPart1() const { return FScales[0].part; }  // 1..20
+  void SetScalaPart1(int Value) { SetScalaPart(0, Value); }
+  int ScalaPart2() const { return FScales[1].part; }
+  void SetScalaPart2(int Value) { SetScalaPart(1, Value); }
+  int ScalaPsub1() const { return FScales[0].psub; }  // -1 automatic, 0 none, 1..20
+  void SetScalaPsub1(int Value) { SetScalaPsub(0, Value); }
+  int ScalaPsub2() const { return FScales[1].psub; }
+  void SetScalaPsub2(int Value) { SetScalaPsub(1, Value); }
   // Logarithmic scales; switching one on outside form reading repairs its range (non-positive
   // values become 0.001, ends snap to decades, at most 1000).
-  bool NonLinear1() const { return scales_[0].range.NonLinear; }
-  void SetNonLinear1(bool V) { SetNonLinear(0, V); }
-  bool NonLinear2() const { return scales_[1].range.NonLinear; }
-  void SetNonLinear2(bool V) { SetNonLinear(1, V); }
+  bool NonLinear1() const { return FScales[0].range.NonLinear; }
+  void SetNonLinear1(bool Value) { SetNonLinear(0, Value); }
+  bool NonLinear2() const { return FScales[1].range.NonLinear; }
+  void SetNonLinear2(bool Value) { SetNonLinear(1, Value); }
   // Outer caption above the pivot, inner caption below it; every assignment repaints.
-  const std::string& Caption1() const { return scales_[0].caption; }
-  void SetCaption1(const std::string& V);
-  const std::string& Caption2() const { return scales_[1].caption; }
-  void SetCaption2(const std::string& V);
+  const std::string& Caption1() const { return FScales[0].caption; }
+  void SetCaption1(const std::string& Value);
+  const std::string& Caption2() const { return FScales[1].caption; }
+  void SetCaption2(const std::string& Value);
 
   // LEDs 1 and 2 (round, lower corners) are shown with LedEnable1, LEDs 3 and 4 (triangles,
   // upper corners) with LedEnable2. The switches store also while their LEDs are hidden.
-  bool LedEnable1() const { return led_enable_[0]; }
-  void SetLedEnable1(bool V);
-  bool LedEnable2() const { return led_enable_[1]; }
-  void SetLedEnable2(bool V);
-  TColor ColLed1() const { return leds_[0].Colour; }
-  void SetColLed1(TColor V) { SetColLed(0, V); }
-  bool LedOn1() const { return leds_[0].On; }
-  void SetLedOn1(bool V) { SetLedOn(0, V); }
-  bool LedBlink1() const { return leds_[0].Blink; }
-  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
-  TColor ColLed2() const { return leds_[1].Colour; }
-  void SetColLed2(TColor V) { SetColLed(1, V); }
-  bool LedOn2() const { return leds_[1].On; }
-  void SetLedOn2(bool V) { SetLedOn(1, V); }
-  bool LedBlink2() const { return leds_[1].Blink; }
-  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
-  TColor ColLed3() const { return leds_[2].Colour; }
-  void SetColLed3(TColor V) { SetColLed(2, V); }
-  bool LedOn3() const { return leds_[2].On; }
-  void SetLedOn3(bool V) { SetLedOn(2, V); }
-  bool LedBlink3() const { return leds_[2].Blink; }
-  void SetLedBlink3(bool V) { SetLedBlink(2, V); }
-  TColor ColLed4() const { return leds_[3].Colour; }
-  void SetColLed4(TColor V) { SetColLed(3, V); }
-  bool LedOn4() const { return leds_[3].On; }
-  void SetLedOn4(bool V) { SetLedOn(3, V); }
-  bool LedBlink4() const { return leds_[3].Blink; }
-  void SetLedBlink4(bool V) { SetLedBlink(3, V); }
+  bool LedEnable1() const { return FLedEnable[0]; }
+  void SetLedEnable1(bool Value);
+  bool LedEnable2() const { return FLedEnable[1]; }
+  void SetLedEnable2(bool Value);
+  TColor ColLed1() const { return FLeds[0].Colour; }
+  void SetColLed1(TColor Value) { SetColLed(0, Value); }
+  bool LedOn1() const { return FLeds[0].On; }
+  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
+  bool LedBlink1() const { return FLeds[0].Blink; }
+  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
+  TColor ColLed2() const { return FLeds[1].Colour; }
+  void SetColLed2(TColor Value) { SetColLed(1, Value); }
+  bool LedOn2() const { return FLeds[1].On; }
+  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
+  bool LedBlink2() const { return FLeds[1].Blink; }
+  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
+  TColor ColLed3() const { return FLeds[2].Colour; }
+  void SetColLed3(TColor Value) { SetColLed(2, Value); }
+  bool LedOn3() const { return FLeds[2].On; }
+  void SetLedOn3(bool Value) { SetLedOn(2, Value); }
+  bool LedBlink3() const { return FLeds[2].Blink; }
+  void SetLedBlink3(bool Value) { SetLedBlink(2, Value); }
+  TColor ColLed4() const { return FLeds[3].Colour; }
+  void SetColLed4(TColor Value) { SetColLed(3, Value); }
+  bool LedOn4() const { return FLeds[3].On; }
+  void SetLedOn4(bool Value) { SetLedOn(3, Value); }
+  bool LedBlink4() const { return FLeds[3].Blink; }
+  void SetLedBlink4(bool Value) { SetLedBlink(3, Value); }
 
   // Damping of each pointer, 0..50. The damping record runs while either is above 0.
-  int Damping1() const { return pointers_[0].Damping; }
-  void SetDamping1(int V) { SetDamping(0, V); }
-  int Damping2() const { return pointers_[1].Damping; }
-  void SetDamping2(int V) { SetDamping(1, V); }
-  int DampPeak() const { return pointers_[1].DampPeak; }  // 0..1000
-  void SetDampPeak(int V);
-  TPeakPtrMode PeakMode() const { return pointers_[1].PeakMode; }
-  void SetPeakMode(TPeakPtrMode V);
+  int Damping1() const { return FPointers[0].Damping; }
+  void SetDamping1(int Value) { SetDamping(0, Value); }
+  int Damping2() const { return FPointers[1].Damping; }
+  void SetDamping2(int Value) { SetDamping(1, Value); }
+  int DampPeak() const { return FPointers[1].DampPeak; }  // 0..1000
+  void SetDampPeak(int Value);
+  TPeakPtrMode PeakMode() const { return FPointers[1].PeakMode; }
+  void SetPeakMode(TPeakPtrMode Value);
 
   // Moves the peak back to the inner scale's start (nothing when it is there already).
   void ResetPeak();
@@ -460,17 +460,17 @@ class TMeter360 : public TOrvaneBase {
   void UpdatePointer(bool Force);
 
   // Geometry of the last Paint.
-  const TDialMapping& DialMapping() const { return map_; }
-  TPoint Pivot() const { return pivot_; }
+  const TDialMapping& DialMapping() const { return FMap; }
+  TPoint Pivot() const { return FPivot; }
   TPoint LedCentre(int Number) const {  // LED 1..4
     assert(Number >= 1 && Number <= 4);
-    return led_centre_[Number - 1];
+    return FLedCentre[Number - 1];
   }
-  int LedRadius() const { return led_radius_; }
-  int TriangleSize() const { return triangle_size_; }
-  bool Painted() const { return painted_; }
+  int LedRadius() const { return FLedRadius; }
+  int TriangleSize() const { return FTriangleSize; }
+  bool Painted() const { return FPainted; }
   // Degrees clockwise from 6 o'clock at which a value of a scale (0 outer, 1 inner) points.
-  double ScaleAngle(int Scale, double V) const;
+  double ScaleAngle(int Scale, double Value) const;
 
  protected:
   void Paint() override;
@@ -492,17 +492,17 @@ class TMeter360 : public TOrvaneBase {
 
   void RepaintNow();
   bool Reading() const;
-  void SetValue(int Index, double V);
-  void SetValueStart(int Index, double V);
-  void SetValueEnd(int Index, double V);
-  void SetScalaPart(int Index, int V);
-  void SetScalaPsub(int Index, int V);
-  void SetNonLinear(int Index, bool V);
-  void SetDamping(int Index, int V);
-  void SetColour(TColor& Field, TColor V);
-  void SetColLed(int Index, TColor V);
-  void SetLedOn(int Index, bool V);
-  void SetLedBlink(int Index, bool V);
+  void SetValue(int Index, double Value);
+  void SetValueStart(int Index, double Value);
+  void SetValueEnd(int Index, double Value);
+  void SetScalaPart(int Index, int Value);
+  void SetScalaPsub(int Index, int Value);
+  void SetNonLinear(int Index, bool Value);
+  void SetDamping(int Index, int Value);
+  void SetColour(TColor& Field, TColor Value);
+  void SetColLed(int Index, TColor Value);
+  void SetLedOn(int Index, bool Value);
+  void SetLedBlink(int Index, bool Value);
   bool LedShown(int Index) const;
   void DrawLed(int Index);
   void DrawLedInto(TCanvas& Canvas, int Index) const;
@@ -513,29 +513,29 @@ class TMeter360 : public TOrvaneBase {
   // Static image, pointers and LEDs composed in Area of the work image and copied to the screen.
   void Compose(const TRect& Area);
 
-  TInstrumentTicks ticks_;
-  TPointerModel pointers_[2];
-  TRing scales_[2];
+  TInstrumentTicks FTicks;
+  TPointerModel FPointers[2];
+  TRing FScales[2];
   // Outer and inner range: the peak pointer is on the inner scale.
-  TPointerRange ranges_[2] = {
-      {kMeter360OuterRules, scales_[0].range, pointers_[0].Value},
-      {kMeter360InnerRules, scales_[1].range, pointers_[1].Value, &pointers_[1].PeakValue}};
-  TMeterLed leds_[4];
-  bool led_enable_[2] = {true, true};
-  TShapeTypeT shape_ = sstRoundrect;
-  TColor col_pointer_[2] = {0x0000FF, 0x0000FF};
-  TColor col_peak_ptr_ = 0x00FF00;
-  TColor col_shape_ = 0xFFFFFF;
-  TColor col_circle_ = 0x808080;
+  TPointerRange FRanges[2] = {
+      {kMeter360OuterRules, FScales[0].range, FPointers[0].Value},
+      {kMeter360InnerRules, FScales[1].range, FPointers[1].Value, &FPointers[1].PeakValue}};
+  TMeterLed FLeds[4];
+  bool FLedEnable[2] = {true, true};
+  TShapeTypeT FShape = sstRoundrect;
+  TColor FColPointer[2] = {0x0000FF, 0x0000FF};
+  TColor FColPeakPtr = 0x00FF00;
+  TColor FColShape = 0xFFFFFF;
+  TColor FColCircle = 0x808080;
 
-  TDialMapping map_;
-  TPoint pivot_;
-  TPoint led_centre_[4];
-  int led_radius_ = 0;
-  int triangle_size_ = 0;
-  TPointerShape pointer_shapes_[2];
-  TPointerShape peak_shape_;
-  TUpdateArea update_area_;
-  bool painted_ = false;
-  bool layout_valid_ = false;
+  TDialMapping FMap;
+  TPoint FPivot;
+  TPoint FLedCentre[4];
+  int FLedRadius = 0;
+  int FTriangleSize = 0;
+  TPointerShape FPointerShapes[2];
+  TPointerShape FPeakShape;
+  TUpdateArea FUpdateArea;
+  bool FPainted = false;
+  bool FLayoutValid = false;
 };

@@ -13,7 +13,7 @@
 
 void TRoundMeter::Paint() {
   TOrvaneBase::Paint();
-  painted_ = true;
+  FPainted = true;
   DrawDial();
   DrawLed(0);
   DrawLed(1);
@@ -23,17 +23,17 @@ void TRoundMeter::Paint() {
 void TRoundMeter::DrawDial() {
   TCanvas& c = *FrameBitmap->Canvas();
   // Form data can hold any range; the scale needs a valid one before anything is laid out.
-  if (scale_.NonLinear) {
+  if (FScale.NonLinear) {
     RepairLogRange();
-  } else if (scale_.End <= scale_.Start) {
-    scale_.End = scale_.Start + 1;
+  } else if (FScale.End <= FScale.Start) {
+    FScale.End = FScale.Start + 1;
   }
   c.SetFont(Font());
-  update_area_.Reset();
-  layout_valid_ = DrawDialFace(c);
+  FUpdateArea.Reset();
+  FLayoutValid = DrawDialFace(c);
   c.RemoveClip();
-  marks_.Reset();
-  if (layout_valid_) {
+  FMarks.Reset();
+  if (FLayoutValid) {
     UpdatePointer(true);
   } else {
     // Too small for a dial: show the frame alone.
@@ -53,25 +53,25 @@ TRect TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
   } else {
     c.Rectangle(face);
   }
-  map_.PixOrigin = inner.TopLeft();
-  map_.PixExtent = {inner.Width(), inner.Height()};
+  FMap.PixOrigin = inner.TopLeft();
+  FMap.PixExtent = {inner.Width(), inner.Height()};
   return face;
 }
 
-void TRoundMeter::PrepareFacePen(TCanvas& c) { SetFacePen(c, col_shape_, ColBack()); }
+void TRoundMeter::PrepareFacePen(TCanvas& c) { SetFacePen(c, FColShape, ColBack()); }
 
 void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner, bool FullCircle) {
   c.Pen()->SetWidth(2);
-  const double sweep = direction_ * sweep_;
+  const double sweep = FDirection * FSweep;
   c.Pen()->SetStyle(psClear);
   c.Brush()->SetStyle(bsSolid);
-  const TColor colours[3] = {col_min_, col_mid_, col_max_};
+  const TColor colours[3] = {FColMin, FColMid, FColMax};
   for (int b = 0; b < 3; ++b) {
     // Bands of no width are left out (form data can hold inverted bounds too).
-    if (!(bands_.To(b) > bands_.From(b))) continue;
+    if (!(FBands.To(b) > FBands.From(b))) continue;
     c.Brush()->SetColor(colours[b]);
-    DrawDialBand(c, box, pivot_, r0_, scale_.Angle(bands_.From(b), sweep) + angle_offset_,
-                 scale_.Angle(bands_.To(b), sweep) + angle_offset_);
+    DrawDialBand(c, box, FPivot, FR0, FScale.Angle(FBands.From(b), sweep) + FAngleOffset,
+                 FScale.Angle(FBands.To(b), sweep) + FAngleOffset);
   }
   // The face colour over the inside leaves the bands as a ring.
   c.Pen()->SetStyle(psSolid);
@@ -80,78 +80,78 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
   if (FullCircle) {
     c.Ellipse(inner);
   } else {
-    DrawDialBand(c, inner, pivot_, r0_, angle_offset_, sweep + angle_offset_);
+    DrawDialBand(c, inner, FPivot, FR0, FAngleOffset, sweep + FAngleOffset);
   }
 }
 
 void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetColor(col_scala_);
+  c.Pen()->SetColor(FColScala);
   c.Pen()->SetWidth(2);
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Geometry.T2.Y - Geometry.T1.Y)) / 2));
   int label_width;
-  if (scale_.NonLinear) {
+  if (FScale.NonLinear) {
     label_width = c.TextWidth("103");
   } else if (Geometry.WidthOnControl) {
-    label_width = ScaleTextWidth(*Canvas(), scale_.Start, scale_.End);
+    label_width = ScaleTextWidth(*Canvas(), FScale.Start, FScale.End);
   } else {
-    label_width = ScaleTextWidth(c, scale_.Start, scale_.End);
+    label_width = ScaleTextWidth(c, FScale.Start, FScale.End);
   }
   ++label_width;
   const int th = std::abs(c.Font()->Height());
   const TPoint t2 = Geometry.T2;
   const TPoint l0 = Geometry.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
                                          : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
-  TDialScaleLayout layout = DialScaleOnRay(pivot_, Geometry.T1, Geometry.T2, Geometry.LogMinor, l0,
+  TDialScaleLayout layout = DialScaleOnRay(FPivot, Geometry.T1, Geometry.T2, Geometry.LogMinor, l0,
                                            label_width, th, Geometry.BaseTurn);
-  layout.AngleOffset = angle_offset_;
-  layout.SignedSweep = direction_ * sweep_;
-  if (scale_.NonLinear) {
-    DrawLogDialScale(c, layout, scale_, scala_part_, &marks_);
+  layout.AngleOffset = FAngleOffset;
+  layout.SignedSweep = FDirection * FSweep;
+  if (FScale.NonLinear) {
+    DrawLogDialScale(c, layout, FScale, FScalaPart, &FMarks);
     return;
   }
-  DrawLinearDialScale(c, layout, scale_, scala_part_,
-                      DialMinorCount(scala_psub_, scala_part_, auto_minor_below_),
-                      ScaleLabelDecimals(scale_.End - scale_.Start, 3, 5), th, &marks_);
+  DrawLinearDialScale(c, layout, FScale, FScalaPart,
+                      DialMinorCount(FScalaPsub, FScalaPart, FAutoMinorBelow),
+                      ScaleLabelDecimals(FScale.End - FScale.Start, 3, 5), th, &FMarks);
 }
 
 void TRoundMeter::DrawReadoutFrame(TCanvas& c, TPoint A, TPoint B) {
   c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(col_dback_);
+  c.Brush()->SetColor(FColDback);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(col_drand_);
-  disp_rect_ = Box(A, B);
-  if (!disp_enable_) return;
-  c.Rectangle(disp_rect_);
-  const int k = ((std::abs(disp_rect_.Height()) * 8) / 10) / 8;
-  TRect cells = disp_rect_;
+  c.Pen()->SetColor(FColDrand);
+  FDispRect = Box(A, B);
+  if (!FDispEnable) return;
+  c.Rectangle(FDispRect);
+  const int k = ((std::abs(FDispRect.Height()) * 8) / 10) / 8;
+  TRect cells = FDispRect;
   InflateRect(cells, -k, -k);
-  readout_->Layout(cells, 4, col_dback_);
+  FReadout->Layout(cells, 4, FColDback);
 }
 
 void TRoundMeter::DrawHub(TCanvas& c, int Radius) {
-  DrawDialHub(c, pivot_, Radius, col_shape_, col_circle_);
+  DrawDialHub(c, FPivot, Radius, FColShape, FColCircle);
 }
 
 void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
                                    double Turn) {
   for (int i = 0; i < 3; ++i) {
-    pointer_base_[i] = RotatePoint(pivot_, Pointer[i], Turn);
-    peak_base_[i] = RotatePoint(pivot_, Peak[i], Turn);
+    FPointerBase[i] = RotatePoint(FPivot, Pointer[i], Turn);
+    FPeakBase[i] = RotatePoint(FPivot, Peak[i], Turn);
   }
 }
 
 void TRoundMeter::DrawLedSockets(TCanvas& c) {
-  led_radius_ = std::abs(led_radius_);
-  if (!led_enable_) return;
-  DrawLedSocket(c, led_centre_[0], led_radius_);
-  DrawLedSocket(c, led_centre_[1], led_radius_);
+  FLedRadius = std::abs(FLedRadius);
+  if (!FLedEnable) return;
+  DrawLedSocket(c, FLedCentre[0], FLedRadius);
+  DrawLedSocket(c, FLedCentre[1], FLedRadius);
   // One pixel less, so the grey ring stays round every LED drawn later.
-  --led_radius_;
-  SetColLed1(leds_[0].Colour);
-  SetColLed2(leds_[1].Colour);
+  --FLedRadius;
+  SetColLed1(FLeds[0].Colour);
+  SetColLed2(FLeds[1].Colour);
 }
 
 void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {

@@ -22,19 +22,19 @@ std::string Entry(const TStringList& L, int Position) {
 
 }  // namespace
 
-std::string TPositionTexts::Text(int Position) const { return PosItemText(Entry(list_, Position)); }
+std::string TPositionTexts::Text(int Position) const { return PosItemText(Entry(FList, Position)); }
 int32_t TPositionTexts::Integer(int Position) const {
-  return PosItemInteger(Entry(list_, Position));
+  return PosItemInteger(Entry(FList, Position));
 }
-TColor TPositionTexts::Color(int Position) const { return PosItemColor(Entry(list_, Position)); }
-double TPositionTexts::Float(int Position) const { return PosItemFloat(Entry(list_, Position)); }
+TColor TPositionTexts::Color(int Position) const { return PosItemColor(Entry(FList, Position)); }
+double TPositionTexts::Float(int Position) const { return PosItemFloat(Entry(FList, Position)); }
 
 template <class F>
 int TPositionTexts::Find(int Last, F&& Matches) const {
   // Only real positions: an entry beyond the last position cannot be selected.
-  const int n = std::min(Last + 1, list_.Count());
+  const int n = std::min(Last + 1, FList.Count());
   for (int i = 0; i < n; ++i) {
-    if (Matches(list_.Strings(i))) return i;
+    if (Matches(FList.Strings(i))) return i;
   }
   return -1;
 }
@@ -55,65 +55,65 @@ int TPositionTexts::FindFloat(double V, int Last) const {
 // ---- TInputFrame ----
 
 TInputFrame::TInputFrame(TComponent* AOwner, TTickProc DragTick)
-    : TRahmen(AOwner), drag_(std::move(DragTick)) {
-  drag_.Changing = [this] {
+    : TRahmen(AOwner), FDrag(std::move(DragTick)) {
+  FDrag.Changing = [this] {
     if (onChanging) onChanging(this);
   };
 }
 
-void TInputFrame::SetCaption(const std::string& V) {
-  caption_ = V;
+void TInputFrame::SetCaption(const std::string& Value) {
+  FCaption = Value;
   DrawCaption();
 }
 
-void TInputFrame::SetCaptEnable(bool V) { StoreAndRepaint(capt_enable_, V); }
-void TInputFrame::SetCaptBevel(TPanelBevel V) { StoreAndRepaint(capt_bevel_, V); }
+void TInputFrame::SetCaptEnable(bool Value) { StoreAndRepaint(FCaptEnable, Value); }
+void TInputFrame::SetCaptBevel(TPanelBevel Value) { StoreAndRepaint(FCaptBevel, Value); }
 
-void TInputFrame::SetColCaption(TColor V) {
-  col_caption_ = V;
+void TInputFrame::SetColCaption(TColor Value) {
+  FColCaption = Value;
   DrawCaption();
 }
 
-void TInputFrame::SetPresEnable(bool V) { StoreAndRepaint(pres_enable_, V); }
-void TInputFrame::SetColPreset(TColor V) { StoreAndRepaint(col_preset_, V); }
-void TInputFrame::SetColScala(TColor V) { StoreAndRepaint(col_scala_, V); }
-void TInputFrame::SetColButton(TColor V) { StoreAndRepaint(col_button_, V); }
+void TInputFrame::SetPresEnable(bool Value) { StoreAndRepaint(FPresEnable, Value); }
+void TInputFrame::SetColPreset(TColor Value) { StoreAndRepaint(FColPreset, Value); }
+void TInputFrame::SetColScala(TColor Value) { StoreAndRepaint(FColScala, Value); }
+void TInputFrame::SetColButton(TColor Value) { StoreAndRepaint(FColButton, Value); }
 
 void TInputFrame::StyleChanged(TObject*) { Invalidate(); }
 
 void TInputFrame::DrawCaption() {
-  if (!painted_ || !capt_enable_) return;
-  DrawCaptionText(*Canvas(), caption_rect_, Font(), caption_, col_caption_);
+  if (!FPainted || !FCaptEnable) return;
+  DrawCaptionText(*Canvas(), FCaptionRect, Font(), FCaption, FColCaption);
 }
 
 void TInputFrame::DrawCaptionBevel(TCanvas& C, TRect& Box) const {
-  DrawBevelFrame(C, Box, capt_bevel_);
+  DrawBevelFrame(C, Box, FCaptBevel);
 }
 
 void TInputFrame::DrawPresetButton(bool Down) {
-  if (!painted_ || !pres_enable_) return;
-  DrawPresetFace(*Canvas(), preset_rect_, col_preset_, Down);
+  if (!FPainted || !FPresEnable) return;
+  DrawPresetFace(*Canvas(), FPresetRect, FColPreset, Down);
 }
 
 void TInputFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TRahmen::MouseDown(Button, Shift, X, Y);
-  if (!drag_.BeginPress(Shift) || !painted_) return;
-  if (pres_enable_ && PtInRect(preset_rect_, {X, Y})) {
-    drag_.PressPreset();
+  if (!FDrag.BeginPress(Shift) || !FPainted) return;
+  if (FPresEnable && PtInRect(FPresetRect, {X, Y})) {
+    FDrag.PressPreset();
     DrawPresetButton(true);
     return;
   }
-  drag_.PressElsewhere();
+  FDrag.PressElsewhere();
   PressAt(X, Y);
 }
 
 void TInputFrame::MouseMove(TShiftState Shift, int X, int Y) {
   TRahmen::MouseMove(Shift, X, Y);
-  if (painted_ && drag_.MoveDrags(Shift)) DragTo(X, Y);
+  if (FPainted && FDrag.MoveDrags(Shift)) DragTo(X, Y);
 }
 
 void TInputFrame::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const TDragModel::TRelease r = drag_.Release();
+  const TDragModel::TRelease r = FDrag.Release();
   if (r.Changed && onChanged) onChanged(this);
   if (r.Preset) {
     DrawPresetButton(false);

@@ -15,69 +15,69 @@ constexpr double kJumpLimit = 45;
 TPoti270::TPoti270(TComponent* AOwner) : TRotaryInput(AOwner, [this](TObject*) { DragTick(); }) {
   Font()->SetColor(clBlack);
   SetCaption("Volt");
-  drag_.GetValue = [this] { return value_; };
-  drag_.SetValue = [this](double V) { SetValue(V); };
+  FDrag.GetValue = [this] { return FValue; };
+  FDrag.SetValue = [this](double V) { SetValue(V); };
 }
 
-void TPoti270::SetValue(double V) {
-  if (!std::isfinite(V)) return;
+void TPoti270::SetValue(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    value_ = V;
+    FValue = Value;
     return;
   }
-  V = Within(V, start_, end_);
-  if (V == value_) return;
-  value_ = V;
+  Value = Within(Value, FStart, FEnd);
+  if (Value == FValue) return;
+  FValue = Value;
   DrawPointer();
 }
 
-void TPoti270::SetValueStart(double V) {
-  if (!std::isfinite(V)) return;
+void TPoti270::SetValueStart(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    start_ = V;
+    FStart = Value;
     return;
   }
-  V = ClampRangeStart(V, end_, kBound, false);
-  if (V == start_) return;
-  start_ = V;
-  value_ = std::max(value_, start_);
+  Value = ClampRangeStart(Value, FEnd, kBound, false);
+  if (Value == FStart) return;
+  FStart = Value;
+  FValue = std::max(FValue, FStart);
   Invalidate();
 }
 
-void TPoti270::SetValueEnd(double V) {
-  if (!std::isfinite(V)) return;
+void TPoti270::SetValueEnd(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    end_ = V;
+    FEnd = Value;
     return;
   }
-  V = ClampRangeEnd(V, start_, kBound, false);
-  if (V == end_) return;
-  end_ = V;
-  value_ = std::min(value_, end_);
+  Value = ClampRangeEnd(Value, FStart, kBound, false);
+  if (Value == FEnd) return;
+  FEnd = Value;
+  FValue = std::min(FValue, FEnd);
   Invalidate();
 }
 
-void TPoti270::SetScalaPart(int V) { StoreAndRepaint(scala_part_, std::clamp(V, 1, 10)); }
+void TPoti270::SetScalaPart(int Value) { StoreAndRepaint(FScalaPart, std::clamp(Value, 1, 10)); }
 
 void TPoti270::DrawScale(TCanvas& C) {
   // Form data can hold an inverted range; the scale needs one of some width.
-  if (end_ <= start_) end_ = start_ + 1;
-  TScaleRange range{start_, end_};
-  DrawRotaryScale(C, plane_, range, scala_part_, col_scala_, FontAutom());
+  if (FEnd <= FStart) FEnd = FStart + 1;
+  TScaleRange range{FStart, FEnd};
+  DrawRotaryScale(C, FPlane, range, FScalaPart, FColScala, FontAutom());
 }
 
 double TPoti270::PointerAngle() const {
-  if (!(end_ > start_)) return 0;
-  return std::clamp(270 * (value_ - start_) / (end_ - start_), 0.0, 270.0);
+  if (!(FEnd > FStart)) return 0;
+  return std::clamp(270 * (FValue - FStart) / (FEnd - FStart), 0.0, 270.0);
 }
 
-void TPoti270::PressArc(double U) { drag_.Press(ArcValue(start_, end_, U)); }
+void TPoti270::PressArc(double U) { FDrag.Press(ArcValue(FStart, FEnd, U)); }
 
 void TPoti270::DragArc(double LastAngle, double Angle) {
-  if (!ArcMoveTaken(LastAngle, value_ == start_, value_ == end_, Angle, kJumpLimit)) return;
-  drag_.Move(Within(ArcValue(start_, end_, ArcAngle(Angle, false)), start_, end_));
+  if (!ArcMoveTaken(LastAngle, FValue == FStart, FValue == FEnd, Angle, kJumpLimit)) return;
+  FDrag.Move(Within(ArcValue(FStart, FEnd, ArcAngle(Angle, false)), FStart, FEnd));
 }
 
 void TPoti270::DragTick() {
-  if (painted_) drag_.Tick(start_, end_);
+  if (FPainted) FDrag.Tick(FStart, FEnd);
 }

@@ -57,8 +57,8 @@ struct TRotaryPlane {
 class TPositionTexts {
  public:
   TPositionTexts();
-  TStringList* List() { return &list_; }
-  const TStringList* List() const { return &list_; }
+  TStringList* List() { return &FList; }
+  const TStringList* List() const { return &FList; }
 
   std::string Text(int Position) const;
   int32_t Integer(int Position) const;
@@ -74,7 +74,7 @@ class TPositionTexts {
  private:
   template <class F>
   int Find(int Last, F&& Matches) const;
-  TStringList list_;
+  TStringList FList;
 };
 
 // ---- The frame controls: caption box, preset button and mouse handling ----
@@ -83,23 +83,23 @@ class TInputFrame : public TRahmen {
  public:
   // The caption box under the scale; at most 10 characters are kept. A new caption or caption
   // colour redraws the box at once.
-  const string10& Caption() const { return caption_; }
-  void SetCaption(const std::string& V);
-  bool CaptEnable() const { return capt_enable_; }
-  void SetCaptEnable(bool V);
-  TPanelBevel CaptBevel() const { return capt_bevel_; }
-  void SetCaptBevel(TPanelBevel V);
-  TColor ColCaption() const { return col_caption_; }
-  void SetColCaption(TColor V);
+  const string10& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  bool CaptEnable() const { return FCaptEnable; }
+  void SetCaptEnable(bool Value);
+  TPanelBevel CaptBevel() const { return FCaptBevel; }
+  void SetCaptBevel(TPanelBevel Value);
+  TColor ColCaption() const { return FColCaption; }
+  void SetColCaption(TColor Value);
   // The preset button and the fill of its inner rectangle.
-  bool PresEnable() const { return pres_enable_; }
-  void SetPresEnable(bool V);
-  TColor ColPreset() const { return col_preset_; }
-  void SetColPreset(TColor V);
-  TColor ColScala() const { return col_scala_; }
-  void SetColScala(TColor V);
-  TColor ColButton() const { return col_button_; }
-  void SetColButton(TColor V);
+  bool PresEnable() const { return FPresEnable; }
+  void SetPresEnable(bool Value);
+  TColor ColPreset() const { return FColPreset; }
+  void SetColPreset(TColor Value);
+  TColor ColScala() const { return FColScala; }
+  void SetColScala(TColor Value);
+  TColor ColButton() const { return FColButton; }
+  void SetColButton(TColor Value);
 
   TNotifyEvent onChanging;
   TNotifyEvent onChanged;
@@ -107,9 +107,9 @@ class TInputFrame : public TRahmen {
 
   // Repaints; bound to the change notifications of owned lists.
   void StyleChanged(TObject* Sender);
-  bool Painted() const { return painted_; }
-  const TRect& PresetRect() const { return preset_rect_; }
-  const TRect& CaptionRect() const { return caption_rect_; }
+  bool Painted() const { return FPainted; }
+  const TRect& PresetRect() const { return FPresetRect; }
+  const TRect& CaptionRect() const { return FCaptionRect; }
 
  protected:
   // DragTick: the drag record's callback of a control with a drag delay, else empty.
@@ -122,48 +122,48 @@ class TInputFrame : public TRahmen {
   virtual void PressAt(int X, int Y) = 0;
   virtual void DragTo(int X, int Y) = 0;
 
-  // The caption box at caption_rect_ (only once painted and with CaptEnable).
+  // The caption box at FCaptionRect (only once painted and with CaptEnable).
   void DrawCaption();
   // The bevel round the caption box; shrinks the rectangle by the bevel.
   void DrawCaptionBevel(TCanvas& C, TRect& Box) const;
   void DrawPresetButton(bool Down);
   bool Reading() const { return ComponentState().Contains(csReading); }
 
-  TDragModel drag_;
-  bool painted_ = false;
-  TRect preset_rect_;
-  TRect caption_rect_;
-  TColor col_scala_ = clBlack;
-  TColor col_button_ = 0xBFBF00;
+  TDragModel FDrag;
+  bool FPainted = false;
+  TRect FPresetRect;
+  TRect FCaptionRect;
+  TColor FColScala = clBlack;
+  TColor FColButton = 0xBFBF00;
 
  private:
-  string10 caption_;
-  bool capt_enable_ = false;
-  TPanelBevel capt_bevel_ = bvNone;
-  TColor col_caption_ = clBlack;
-  bool pres_enable_ = false;
-  TColor col_preset_ = clBlack;
+  string10 FCaption;
+  bool FCaptEnable = false;
+  TPanelBevel FCaptBevel = bvNone;
+  TColor FColCaption = clBlack;
+  bool FPresEnable = false;
+  TColor FColPreset = clBlack;
 };
 
 // A round knob with a pointer line over a 270-degree scale.
 class TRotaryInput : public TInputFrame {
  public:
   // Pointer colour; the pointer is drawn in exclusive-or mode.
-  TColor ColPointer() const { return col_pointer_; }
-  void SetColPointer(TColor V);
-  TColor ColLight() const { return col_light_; }  // lit upper-left half of the rim
-  void SetColLight(TColor V);
-  TColor ColShade() const { return col_shade_; }  // shadow at the lower right of the rim
-  void SetColShade(TColor V);
+  TColor ColPointer() const { return FColPointer; }
+  void SetColPointer(TColor Value);
+  TColor ColLight() const { return FColLight; }  // lit upper-left half of the rim
+  void SetColLight(TColor Value);
+  TColor ColShade() const { return FColShade; }  // shadow at the lower right of the rim
+  void SetColShade(TColor Value);
   // Stored only; the drawing does not depend on it.
-  bool ButtonSmall() const { return button_small_; }
-  void SetButtonSmall(bool V);
+  bool ButtonSmall() const { return FButtonSmall; }
+  void SetButtonSmall(bool Value);
 
   // Moves the pointer to the current value or position (draws nothing when it stays).
   void DrawPointer();
-  const TRotaryPlane& Plane() const { return plane_; }
+  const TRotaryPlane& Plane() const { return FPlane; }
   // Pixel tip of the pointer now.
-  TPoint PointerTip() const { return tip_; }
+  TPoint PointerTip() const { return FTip; }
 
  protected:
   TRotaryInput(TComponent* AOwner, TTickProc DragTick);
@@ -178,36 +178,36 @@ class TRotaryInput : public TInputFrame {
   virtual void PressArc(double U) = 0;
   virtual void DragArc(double LastAngle, double PointAngle) = 0;
 
-  TRotaryPlane plane_;
-  TPoint last_point_;
+  TRotaryPlane FPlane;
+  TPoint FLastPoint;
 
  private:
   void DrawPointerLine(TCanvas& C);
-  TColor col_pointer_ = clSilver;
-  TColor col_light_ = 0xF0F0B0;
-  TColor col_shade_ = clGray;
-  bool button_small_ = false;
-  TPoint start_tip_;
-  TPoint tip_;
+  TColor FColPointer = clSilver;
+  TColor FColLight = 0xF0F0B0;
+  TColor FColShade = clGray;
+  bool FButtonSmall = false;
+  TPoint FStartTip;
+  TPoint FTip;
 };
 
 class TPoti270 : public TRotaryInput {
  public:
   explicit TPoti270(TComponent* AOwner);
 
-  double Value() const { return value_; }
-  void SetValue(double V);
+  double Value() const { return FValue; }
+  void SetValue(double Value);
   // Range ends within -100..100; a change pulls Value into the new range.
-  double ValueStart() const { return start_; }
-  void SetValueStart(double V);
-  double ValueEnd() const { return end_; }
-  void SetValueEnd(double V);
+  double ValueStart() const { return FStart; }
+  void SetValueStart(double Value);
+  double ValueEnd() const { return FEnd; }
+  void SetValueEnd(double Value);
   // Scale divisions, 1..10.
-  int ScalaPart() const { return scala_part_; }
-  void SetScalaPart(int V);
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value);
   // 0 sets the value at once; n > 0 lets it follow the mouse across the range in n * 15 ticks.
-  int DragDelay() const { return drag_.DragDelay(); }
-  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+  int DragDelay() const { return FDrag.DragDelay(); }
+  void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
 
  protected:
   void DrawScale(TCanvas& C) override;
@@ -217,10 +217,10 @@ class TPoti270 : public TRotaryInput {
 
  private:
   void DragTick();
-  double value_ = 0;
-  double start_ = 0;
-  double end_ = 10;
-  int scala_part_ = 5;
+  double FValue = 0;
+  double FStart = 0;
+  double FEnd = 10;
+  int FScalaPart = 5;
 };
 
 class TSelector270 : public TRotaryInput {
@@ -228,26 +228,26 @@ class TSelector270 : public TRotaryInput {
   explicit TSelector270(TComponent* AOwner);
 
   // 0..ScalaPart; other positions are ignored.
-  int Position() const { return position_; }
-  void SetPosition(int V);
+  int Position() const { return FPosition; }
+  void SetPosition(int Value);
   // The highest position, 1..20; Position is lowered to it when higher.
-  int ScalaPart() const { return scala_part_; }
-  void SetScalaPart(int V);
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value);
 
   // One entry per position, copied in by SetPosText; any change repaints.
-  TStringList* PosText() { return texts_.List(); }
-  void SetPosText(const TStringList* V);
+  TStringList* PosText() { return FTexts.List(); }
+  void SetPosText(const TStringList* Value);
   // The fields of the entry at Position. Writing one selects the first position up to
   // ScalaPart whose entry holds that value (nothing happens without a match, or while the form
   // is loaded).
-  std::string PosString() const { return texts_.Text(position_); }
-  void SetPosString(const std::string& V);
-  int32_t Posinteger() const { return texts_.Integer(position_); }
-  void SetPosinteger(int32_t V);
-  TColor PosColor() const { return texts_.Color(position_); }
-  void SetPosColor(TColor V);
-  double PosFloat() const { return texts_.Float(position_); }
-  void SetPosFloat(double V);
+  std::string PosString() const { return FTexts.Text(FPosition); }
+  void SetPosString(const std::string& Value);
+  int32_t Posinteger() const { return FTexts.Integer(FPosition); }
+  void SetPosinteger(int32_t Value);
+  TColor PosColor() const { return FTexts.Color(FPosition); }
+  void SetPosColor(TColor Value);
+  double PosFloat() const { return FTexts.Float(FPosition); }
+  void SetPosFloat(double Value);
 
  protected:
   void DrawScale(TCanvas& C) override;
@@ -257,9 +257,9 @@ class TSelector270 : public TRotaryInput {
 
  private:
   void Select(int Found);
-  TPositionTexts texts_;
-  int position_ = 0;
-  int scala_part_ = 4;
+  TPositionTexts FTexts;
+  int FPosition = 0;
+  int FScalaPart = 4;
 };
 
 // A knob bitmap moving in a vertical trench over a saved copy of the background under it.
@@ -267,10 +267,10 @@ class TSlideInput : public TInputFrame {
  public:
   // Moves the knob to the current value or position (draws nothing when it stays).
   void MoveKnob();
-  const TRect& KnobRect() const { return knob_rect_; }
+  const TRect& KnobRect() const { return FKnobRect; }
   // The travel: its top pixel row and its length.
-  int TravelTop() const { return travel_top_; }
-  int TravelLength() const { return travel_length_; }
+  int TravelTop() const { return FTravelTop; }
+  int TravelLength() const { return FTravelLength; }
 
  protected:
   TSlideInput(TComponent* AOwner, TTickProc DragTick);
@@ -288,40 +288,40 @@ class TSlideInput : public TInputFrame {
   // Before the layout (the logarithmic guards).
   virtual void PrepareScale() {}
   // Distance of a row from the low end of the travel.
-  int TravelDistance(int Y) const { return travel_top_ + travel_length_ - Y; }
+  int TravelDistance(int Y) const { return FTravelTop + FTravelLength - Y; }
 
-  int travel_top_ = 0;
-  int travel_length_ = 0;
+  int FTravelTop = 0;
+  int FTravelLength = 0;
 
  private:
   void DrawKnobImage();
-  std::unique_ptr<TBitmap> knob_;
-  std::unique_ptr<TBitmap> background_;
-  TRect knob_rect_;
-  int knob_half_ = 0;
+  std::unique_ptr<TBitmap> FKnob;
+  std::unique_ptr<TBitmap> FBackground;
+  TRect FKnobRect;
+  int FKnobHalf = 0;
 };
 
 class TPotiSlide : public TSlideInput {
  public:
   explicit TPotiSlide(TComponent* AOwner);
 
-  double Value() const { return value_; }
-  void SetValue(double V);
+  double Value() const { return FValue; }
+  void SetValue(double Value);
   // Range ends within -1000..1000, snapped to decades on a logarithmic scale. Value is pulled
   // into a new range when the knob is drawn next.
-  double ValueStart() const { return scale_.Start; }
-  void SetValueStart(double V);
-  double ValueEnd() const { return scale_.End; }
-  void SetValueEnd(double V);
+  double ValueStart() const { return FScale.Start; }
+  void SetValueStart(double Value);
+  double ValueEnd() const { return FScale.End; }
+  void SetValueEnd(double Value);
   // Logarithmic scale: switching it on repairs the range (non-positive values become 0.001, the
   // ends snap to decades, at most 1000).
-  bool NonLinear() const { return scale_.NonLinear; }
-  void SetNonLinear(bool V);
+  bool NonLinear() const { return FScale.NonLinear; }
+  void SetNonLinear(bool Value);
   // Divisions of the linear scale; on the logarithmic one ScalaPart - 1 short ticks per decade.
-  int ScalaPart() const { return scala_part_; }
-  void SetScalaPart(int V);
-  int DragDelay() const { return drag_.DragDelay(); }
-  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value);
+  int DragDelay() const { return FDrag.DragDelay(); }
+  void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
 
  protected:
   int AutoFontSize(int K) const override;
@@ -335,29 +335,29 @@ class TPotiSlide : public TSlideInput {
  private:
   void DragTick();
   void RepairLogRange();
-  double value_ = 0;
-  TScaleRange scale_{0, 10};
-  int scala_part_ = 5;
+  double FValue = 0;
+  TScaleRange FScale{0, 10};
+  int FScalaPart = 5;
 };
 
 class TSelectorSlide : public TSlideInput {
  public:
   explicit TSelectorSlide(TComponent* AOwner);
 
-  int Position() const { return position_; }
-  void SetPosition(int V);
-  int ScalaPart() const { return scala_part_; }
-  void SetScalaPart(int V);
-  TStringList* PosText() { return texts_.List(); }
-  void SetPosText(const TStringList* V);
-  std::string PosString() const { return texts_.Text(position_); }
-  void SetPosString(const std::string& V);
-  int32_t Posinteger() const { return texts_.Integer(position_); }
-  void SetPosinteger(int32_t V);
-  TColor PosColor() const { return texts_.Color(position_); }
-  void SetPosColor(TColor V);
-  double PosFloat() const { return texts_.Float(position_); }
-  void SetPosFloat(double V);
+  int Position() const { return FPosition; }
+  void SetPosition(int Value);
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value);
+  TStringList* PosText() { return FTexts.List(); }
+  void SetPosText(const TStringList* Value);
+  std::string PosString() const { return FTexts.Text(FPosition); }
+  void SetPosString(const std::string& Value);
+  int32_t Posinteger() const { return FTexts.Integer(FPosition); }
+  void SetPosinteger(int32_t Value);
+  TColor PosColor() const { return FTexts.Color(FPosition); }
+  void SetPosColor(TColor Value);
+  double PosFloat() const { return FTexts.Float(FPosition); }
+  void SetPosFloat(double Value);
 
  protected:
   void DrawScale(TCanvas& C, int X0, int K) override;
@@ -369,10 +369,10 @@ class TSelectorSlide : public TSlideInput {
 
  private:
   void Select(int Found);
-  TPositionTexts texts_;
-  int position_ = 0;
-  int scala_part_ = 3;
-  TPoint last_point_{-1, -1};
+  TPositionTexts FTexts;
+  int FPosition = 0;
+  int FScalaPart = 3;
+  TPoint FLastPoint{-1, -1};
 };
 
 // A flat slider: a button in a trench with a row of ticks and a caption. It is vertical while it
@@ -384,69 +384,69 @@ class TSlider : public TOrvaneBase {
   explicit TSlider(TComponent* AOwner);
   ~TSlider() override;
 
-  double Value() const { return value_; }
-  void SetValue(double V);
+  double Value() const { return FValue; }
+  void SetValue(double Value);
   // Range within -10000..10000; ValueMin lies at the left or bottom end.
-  double ValueMin() const { return range_.Start; }
-  void SetValueMin(double V);
-  double ValueMax() const { return range_.End; }
-  void SetValueMax(double V);
+  double ValueMin() const { return FRange.Start; }
+  void SetValueMin(double Value);
+  double ValueMax() const { return FRange.End; }
+  void SetValueMax(double Value);
   // 0..ScalaPart; a change sets Value to the position's step.
-  int Position() const { return position_; }
-  void SetPosition(int V);
-  bool Selector() const { return selector_; }
-  void SetSelector(bool V);
+  int Position() const { return FPosition; }
+  void SetPosition(int Value);
+  bool Selector() const { return FSelector; }
+  void SetSelector(bool Value);
   // Tick intervals (the highest position), 1..100.
-  int ScalaPart() const { return scala_part_; }
-  void SetScalaPart(int V);
-  bool ScalaShow() const { return scala_show_; }
-  void SetScalaShow(bool V);
-  TColor ScalaColor() const { return scala_color_; }  // middle line of each tick
-  void SetScalaColor(TColor V);
-  int DragDelay() const { return drag_.DragDelay(); }
-  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value);
+  bool ScalaShow() const { return FScalaShow; }
+  void SetScalaShow(bool Value);
+  TColor ScalaColor() const { return FScalaColor; }  // middle line of each tick
+  void SetScalaColor(TColor Value);
+  int DragDelay() const { return FDrag.DragDelay(); }
+  void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
   // Assigned by the program after the first paint, it turns the slider (width and height swap).
-  TOrientation Orientation() const { return orientation_; }
-  void SetOrientation(TOrientation V);
+  TOrientation Orientation() const { return FOrientation; }
+  void SetOrientation(TOrientation Value);
   // Half the trench's thickness, 1..6.
-  int TrenchWidth() const { return trench_width_; }
-  void SetTrenchWidth(int V);
-  TPanelBevel TrenchStyle() const { return trench_style_; }
-  void SetTrenchStyle(TPanelBevel V);
-  TColor TrenchColor() const { return trench_color_; }
-  void SetTrenchColor(TColor V);
+  int TrenchWidth() const { return FTrenchWidth; }
+  void SetTrenchWidth(int Value);
+  TPanelBevel TrenchStyle() const { return FTrenchStyle; }
+  void SetTrenchStyle(TPanelBevel Value);
+  TColor TrenchColor() const { return FTrenchColor; }
+  void SetTrenchColor(TColor Value);
   // Half the button's long side, 6..30.
-  int ButtonSize() const { return button_size_; }
-  void SetButtonSize(int V);
-  TButtonDir ButtonDir() const { return button_dir_; }
-  void SetButtonDir(TButtonDir V);
-  TButtonStyle BtnStyle() const { return btn_style_; }
-  void SetBtnStyle(TButtonStyle V);
+  int ButtonSize() const { return FButtonSize; }
+  void SetButtonSize(int Value);
+  TButtonDir ButtonDir() const { return FButtonDir; }
+  void SetButtonDir(TButtonDir Value);
+  TButtonStyle BtnStyle() const { return FBtnStyle; }
+  void SetBtnStyle(TButtonStyle Value);
   // Redraws only the button.
-  TColor ButtonColor() const { return button_color_; }
-  void SetButtonColor(TColor V);
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& V);
-  bool CaptEna() const { return capt_ena_; }
-  void SetCaptEna(bool V);
-  TColor CaptColor() const { return capt_color_; }
-  void SetCaptColor(TColor V);
+  TColor ButtonColor() const { return FButtonColor; }
+  void SetButtonColor(TColor Value);
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  bool CaptEna() const { return FCaptEna; }
+  void SetCaptEna(bool Value);
+  TColor CaptColor() const { return FCaptColor; }
+  void SetCaptColor(TColor Value);
   // Position of the caption across the trench from its middle line; the paint keeps it within
   // half the thickness.
-  int CaptOffset() const { return capt_offset_; }
-  void SetCaptOffset(int V);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment V);
+  int CaptOffset() const { return FCaptOffset; }
+  void SetCaptOffset(int Value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
 
   TNotifyEvent OnChanging;
   TNotifyEvent OnChanged;
 
   // Centre of the button for a value.
-  TPoint ButtonPos(double V) const;
-  bool Painted() const { return painted_; }
-  const TRect& TrenchRect() const { return trench_; }
-  const TRect& ButtonRect() const { return button_rect_; }
-  const TRect& CaptionRect() const { return caption_rect_; }
+  TPoint ButtonPos(double Value) const;
+  bool Painted() const { return FPainted; }
+  const TRect& TrenchRect() const { return FTrench; }
+  const TRect& ButtonRect() const { return FButtonRect; }
+  const TRect& CaptionRect() const { return FCaptionRect; }
 
  protected:
   void Paint() override;
@@ -456,7 +456,7 @@ class TSlider : public TOrvaneBase {
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
  private:
-  bool Vertical() const { return orientation_ == orVertical; }
+  bool Vertical() const { return FOrientation == orVertical; }
   int Thickness() const { return Vertical() ? Width() : Height(); }
   void Resized();
   void DrawButton();
@@ -466,38 +466,38 @@ class TSlider : public TOrvaneBase {
   // The value of a point on the travel, and what a press or move does with it.
   double PointValue(int X, int Y) const;
   void TakePoint(double V, bool AtPress);
-  int PositionOf(double V) const;
+  int PositionOf(double Value) const;
   void DragTick();
 
-  TDragModel drag_;
-  std::unique_ptr<TBitmap> button_;
-  std::unique_ptr<TFont> turned_font_;
-  bool painted_ = false;
-  TRect trench_;
-  TRect button_rect_;
-  TRect caption_rect_;
-  int half_along_ = 0;
+  TDragModel FDrag;
+  std::unique_ptr<TBitmap> FButton;
+  std::unique_ptr<TFont> FTurnedFont;
+  bool FPainted = false;
+  TRect FTrench;
+  TRect FButtonRect;
+  TRect FCaptionRect;
+  int FHalfAlong = 0;
 
-  double value_ = 0;
-  TScaleRange range_{0, 100};
-  int position_ = 0;
-  bool selector_ = false;
-  int scala_part_ = 10;
-  bool scala_show_ = true;
-  TColor scala_color_ = clRed;
-  TOrientation orientation_ = orHorizontal;
-  int trench_width_ = 2;
-  TPanelBevel trench_style_ = bvLowered;
-  TColor trench_color_ = 0x8080;
-  int button_size_ = 10;
-  TButtonDir button_dir_ = btLengthWise;
-  TButtonStyle btn_style_ = bsAutoDetect;
-  TColor button_color_ = clLime;
-  std::string caption_;
-  bool capt_ena_ = false;
-  TColor capt_color_ = clBlack;
-  int capt_offset_ = 0;
-  TAlignment alignment_ = taCenter;
+  double FValue = 0;
+  TScaleRange FRange{0, 100};
+  int FPosition = 0;
+  bool FSelector = false;
+  int FScalaPart = 10;
+  bool FScalaShow = true;
+  TColor FScalaColor = clRed;
+  TOrientation FOrientation = orHorizontal;
+  int FTrenchWidth = 2;
+  TPanelBevel FTrenchStyle = bvLowered;
+  TColor FTrenchColor = 0x8080;
+  int FButtonSize = 10;
+  TButtonDir FButtonDir = btLengthWise;
+  TButtonStyle FBtnStyle = bsAutoDetect;
+  TColor FButtonColor = clLime;
+  std::string FCaption;
+  bool FCaptEna = false;
+  TColor FCaptColor = clBlack;
+  int FCaptOffset = 0;
+  TAlignment FAlignment = taCenter;
 };
 
 // A ten-turn rotary potentiometer: the rotary scale and knob with a wedge on the rim pointing at
@@ -509,70 +509,70 @@ class TPoti10T : public TOrvaneBase {
   explicit TPoti10T(TComponent* AOwner);
   ~TPoti10T() override;
 
-  double Value() const { return value_; }
-  void SetValue(double V);
-  double ValueStart() const { return scale_.Start; }  // -100..; pulls Value into the range
-  void SetValueStart(double V);
-  double ValueEnd() const { return scale_.End; }  // ..100; pulls Value into the range
-  void SetValueEnd(double V);
-  int ScalaPart() const { return scala_part_; }  // 1..10
-  void SetScalaPart(int V);
-  int DragDelay() const { return drag_.DragDelay(); }
-  void SetDragDelay(int V) { drag_.SetDragDelay(V); }
+  double Value() const { return FValue; }
+  void SetValue(double Value);
+  double ValueStart() const { return FScale.Start; }  // -100..; pulls Value into the range
+  void SetValueStart(double Value);
+  double ValueEnd() const { return FScale.End; }  // ..100; pulls Value into the range
+  void SetValueEnd(double Value);
+  int ScalaPart() const { return FScalaPart; }  // 1..10
+  void SetScalaPart(int Value);
+  int DragDelay() const { return FDrag.DragDelay(); }
+  void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
 
-  const string10& Caption() const { return caption_; }
-  void SetCaption(const std::string& V);
-  bool CaptEnable() const { return capt_enable_; }
-  void SetCaptEnable(bool V);
-  TColor ColCaption() const { return col_caption_; }
-  void SetColCaption(TColor V);
-  bool PresEnable() const { return pres_enable_; }
-  void SetPresEnable(bool V);
-  TColor ColPreset() const { return col_preset_; }
-  void SetColPreset(TColor V);
-  TColor ColPointer1() const { return col_pointer1_; }  // the value wedge
-  void SetColPointer1(TColor V);
-  TColor ColPointer2() const { return col_pointer2_; }  // the turning dot
-  void SetColPointer2(TColor V);
-  TColor ColScala() const { return col_scala_; }
-  void SetColScala(TColor V);
-  TColor ColButton() const { return col_button_; }
-  void SetColButton(TColor V);
-  TColor ColLight() const { return col_light_; }
-  void SetColLight(TColor V);
-  TColor ColShade() const { return col_shade_; }
-  void SetColShade(TColor V);
+  const string10& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  bool CaptEnable() const { return FCaptEnable; }
+  void SetCaptEnable(bool Value);
+  TColor ColCaption() const { return FColCaption; }
+  void SetColCaption(TColor Value);
+  bool PresEnable() const { return FPresEnable; }
+  void SetPresEnable(bool Value);
+  TColor ColPreset() const { return FColPreset; }
+  void SetColPreset(TColor Value);
+  TColor ColPointer1() const { return FColPointer1; }  // the value wedge
+  void SetColPointer1(TColor Value);
+  TColor ColPointer2() const { return FColPointer2; }  // the turning dot
+  void SetColPointer2(TColor Value);
+  TColor ColScala() const { return FColScala; }
+  void SetColScala(TColor Value);
+  TColor ColButton() const { return FColButton; }
+  void SetColButton(TColor Value);
+  TColor ColLight() const { return FColLight; }
+  void SetColLight(TColor Value);
+  TColor ColShade() const { return FColShade; }
+  void SetColShade(TColor Value);
 
-  bool DispEnable() const { return disp_enable_; }
-  void SetDispEnable(bool V);
-  TColor ColDBack() const { return col_dback_; }
-  void SetColDBack(TColor V);
-  TColor ColDRand() const { return col_drand_; }
-  void SetColDRand(TColor V);
-  TColor ColDisplay() const { return col_display_; }
-  void SetColDisplay(TColor V);
-  bool DispItalic() const { return disp_italic_; }
-  void SetDispItalic(bool V);
+  bool DispEnable() const { return FDispEnable; }
+  void SetDispEnable(bool Value);
+  TColor ColDBack() const { return FColDback; }
+  void SetColDBack(TColor Value);
+  TColor ColDRand() const { return FColDrand; }
+  void SetColDRand(TColor Value);
+  TColor ColDisplay() const { return FColDisplay; }
+  void SetColDisplay(TColor Value);
+  bool DispItalic() const { return FDispItalic; }
+  void SetDispItalic(bool Value);
   // Decimals of the readout by the range instead of by the value.
-  bool DispFixPnt() const { return disp_fix_pnt_; }
-  void SetDispFixPnt(bool V);
+  bool DispFixPnt() const { return FDispFixPnt; }
+  void SetDispFixPnt(bool Value);
   // The readout's text now.
   std::string DisplayText() const;
 
-  bool LedEnable() const { return led_enable_; }
-  void SetLedEnable(bool V);
-  bool LedOn1() const { return leds_[0].On; }
-  void SetLedOn1(bool V) { SetLedOn(0, V); }
-  bool LedOn2() const { return leds_[1].On; }
-  void SetLedOn2(bool V) { SetLedOn(1, V); }
-  bool LedBlink1() const { return leds_[0].Blink; }
-  void SetLedBlink1(bool V) { SetLedBlink(0, V); }
-  bool LedBlink2() const { return leds_[1].Blink; }
-  void SetLedBlink2(bool V) { SetLedBlink(1, V); }
-  TColor ColLed1() const { return leds_[0].Colour; }
-  void SetColLed1(TColor V) { SetColLed(0, V); }
-  TColor ColLed2() const { return leds_[1].Colour; }
-  void SetColLed2(TColor V) { SetColLed(1, V); }
+  bool LedEnable() const { return FLedEnable; }
+  void SetLedEnable(bool Value);
+  bool LedOn1() const { return FLeds[0].On; }
+  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
+  bool LedOn2() const { return FLeds[1].On; }
+  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
+  bool LedBlink1() const { return FLeds[0].Blink; }
+  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
+  bool LedBlink2() const { return FLeds[1].Blink; }
+  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
+  TColor ColLed1() const { return FLeds[0].Colour; }
+  void SetColLed1(TColor Value) { SetColLed(0, Value); }
+  TColor ColLed2() const { return FLeds[1].Colour; }
+  void SetColLed2(TColor Value) { SetColLed(1, Value); }
 
   TNotifyEvent onChanging;
   TNotifyEvent onChanged;
@@ -583,19 +583,19 @@ class TPoti10T : public TOrvaneBase {
   // Composes the moving parts and shows them; without Force only when something moved.
   void UpdateKnob(bool Force);
 
-  bool Painted() const { return painted_; }
-  const TRotaryPlane& Plane() const { return plane_; }
-  const TRect& PresetRect() const { return preset_rect_; }
-  int FaceRadius() const { return face_radius_; }
-  TPoint WedgeTip() const { return wedge_[0]; }
-  TPoint DotCentre() const { return dot_; }
+  bool Painted() const { return FPainted; }
+  const TRotaryPlane& Plane() const { return FPlane; }
+  const TRect& PresetRect() const { return FPresetRect; }
+  int FaceRadius() const { return FFaceRadius; }
+  TPoint WedgeTip() const { return FWedge[0]; }
+  TPoint DotCentre() const { return FDot; }
   TPoint LedCentre(int Index) const {  // LED 0..1
     assert(Index >= 0 && Index < 2);
-    return led_centre_[Index];
+    return FLedCentre[Index];
   }
   // Where the caption's text and the readout lie; empty while they are not shown.
-  const TRect& CaptionRect() const { return caption_rect_; }
-  const TRect& ReadoutRect() const { return readout_rect_; }
+  const TRect& CaptionRect() const { return FCaptionRect; }
+  const TRect& ReadoutRect() const { return FReadoutRect; }
 
  protected:
   void Paint() override;
@@ -609,54 +609,54 @@ class TPoti10T : public TOrvaneBase {
   void DrawPreset(bool Down);
   void DrawLed(int Index);
   void DrawLedInto(TCanvas& C, int Index) const;
-  void SetLedOn(int Index, bool V);
-  void SetLedBlink(int Index, bool V);
-  void SetColLed(int Index, TColor V);
+  void SetLedOn(int Index, bool Value);
+  void SetLedBlink(int Index, bool Value);
+  void SetColLed(int Index, TColor Value);
   void BlinkTick();
   void DragTick();
   double WedgeAngle() const;
 
-  TDragModel drag_;
-  int32_t blink_id_ = -1;
-  std::unique_ptr<TDigDisplay> readout_;
-  bool painted_ = false;
-  TRotaryPlane plane_;
-  TRect preset_rect_;
-  TRect caption_rect_;
-  TRect readout_rect_;
-  TPoint wedge_base_[3];
-  TPoint wedge_[3];
-  TPoint dot_base_;
-  TPoint dot_;
-  int dot_radius_ = 0;
-  int face_radius_ = 0;
-  bool relative_ = false;
-  double previous_angle_ = 0;
-  TPoint last_point_;
-  int led_radius_ = 0;
-  TPoint led_centre_[2];
-  TMeterLed leds_[2];
+  TDragModel FDrag;
+  int32_t FBlinkId = -1;
+  std::unique_ptr<TDigDisplay> FReadout;
+  bool FPainted = false;
+  TRotaryPlane FPlane;
+  TRect FPresetRect;
+  TRect FCaptionRect;
+  TRect FReadoutRect;
+  TPoint FWedgeBase[3];
+  TPoint FWedge[3];
+  TPoint FDotBase;
+  TPoint FDot;
+  int FDotRadius = 0;
+  int FFaceRadius = 0;
+  bool FRelative = false;
+  double FPreviousAngle = 0;
+  TPoint FLastPoint;
+  int FLedRadius = 0;
+  TPoint FLedCentre[2];
+  TMeterLed FLeds[2];
 
-  double value_ = 0;
-  TScaleRange scale_{0, 10};
-  TPointerRange range_{kPoti10TRules, scale_, value_};
-  int scala_part_ = 5;
-  string10 caption_ = "Volt";
-  bool capt_enable_ = false;
-  TColor col_caption_ = clBlack;
-  bool pres_enable_ = false;
-  TColor col_preset_ = clBlack;
-  TColor col_pointer1_ = clRed;
-  TColor col_pointer2_ = clBlue;
-  TColor col_scala_ = clBlack;
-  TColor col_button_ = 0xBFBF00;
-  TColor col_light_ = 0xF0F0B0;
-  TColor col_shade_ = clGray;
-  bool disp_enable_ = true;
-  TColor col_dback_ = clBlack;
-  TColor col_drand_ = clWhite;
-  TColor col_display_ = clLime;
-  bool disp_italic_ = false;
-  bool disp_fix_pnt_ = true;
-  bool led_enable_ = true;
+  double FValue = 0;
+  TScaleRange FScale{0, 10};
+  TPointerRange FRange{kPoti10TRules, FScale, FValue};
+  int FScalaPart = 5;
+  string10 FCaption = "Volt";
+  bool FCaptEnable = false;
+  TColor FColCaption = clBlack;
+  bool FPresEnable = false;
+  TColor FColPreset = clBlack;
+  TColor FColPointer1 = clRed;
+  TColor FColPointer2 = clBlue;
+  TColor FColScala = clBlack;
+  TColor FColButton = 0xBFBF00;
+  TColor FColLight = 0xF0F0B0;
+  TColor FColShade = clGray;
+  bool FDispEnable = true;
+  TColor FColDback = clBlack;
+  TColor FColDrand = clWhite;
+  TColor FColDisplay = clLime;
+  bool FDispItalic = false;
+  bool FDispFixPnt = true;
+  bool FLedEnable = true;
 };

@@ -21,86 +21,86 @@ TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*
   SetWidth(60);
   SetHeight(300);
   SetCaption("Volt");
-  drag_.GetValue = [this] { return value_; };
-  drag_.SetValue = [this](double V) { SetValue(V); };
+  FDrag.GetValue = [this] { return FValue; };
+  FDrag.SetValue = [this](double V) { SetValue(V); };
 }
 
-void TPotiSlide::SetValue(double V) {
-  if (!std::isfinite(V)) return;
+void TPotiSlide::SetValue(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    value_ = V;
+    FValue = Value;
     return;
   }
-  V = Within(V, scale_.Start, scale_.End);
-  if (V == value_) return;
-  value_ = V;
+  Value = Within(Value, FScale.Start, FScale.End);
+  if (Value == FValue) return;
+  FValue = Value;
   MoveKnob();
 }
 
-void TPotiSlide::SetValueStart(double V) {
-  if (!std::isfinite(V)) return;
+void TPotiSlide::SetValueStart(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    scale_.Start = V;
+    FScale.Start = Value;
     return;
   }
-  V = ClampRangeStart(V, scale_.End, kBound, scale_.NonLinear);
-  if (V == scale_.Start) return;
-  scale_.Start = V;
-  if (scale_.NonLinear) scale_.CacheLogs();
+  Value = ClampRangeStart(Value, FScale.End, kBound, FScale.NonLinear);
+  if (Value == FScale.Start) return;
+  FScale.Start = Value;
+  if (FScale.NonLinear) FScale.CacheLogs();
   Invalidate();
 }
 
-void TPotiSlide::SetValueEnd(double V) {
-  if (!std::isfinite(V)) return;
+void TPotiSlide::SetValueEnd(double Value) {
+  if (!std::isfinite(Value)) return;
   if (Reading()) {
-    scale_.End = V;
+    FScale.End = Value;
     return;
   }
-  V = ClampRangeEnd(V, scale_.Start, kBound, scale_.NonLinear);
-  if (V == scale_.End) return;
-  scale_.End = V;
-  if (scale_.NonLinear) scale_.CacheLogs();
+  Value = ClampRangeEnd(Value, FScale.Start, kBound, FScale.NonLinear);
+  if (Value == FScale.End) return;
+  FScale.End = Value;
+  if (FScale.NonLinear) FScale.CacheLogs();
   Invalidate();
 }
 
 void TPotiSlide::RepairLogRange() {
-  double start = scale_.Start, end = scale_.End;
-  ::RepairLogRange(value_, start, end);
+  double start = FScale.Start, end = FScale.End;
+  ::RepairLogRange(FValue, start, end);
   // The range setters' rules: both ends snap to decades.
-  scale_.Start = ClampRangeStart(start, scale_.End, kBound, true);
-  scale_.End = ClampRangeEnd(end, scale_.Start, kBound, true);
-  KeepLogSpan(scale_.Start, scale_.End);
-  scale_.CacheLogs();
+  FScale.Start = ClampRangeStart(start, FScale.End, kBound, true);
+  FScale.End = ClampRangeEnd(end, FScale.Start, kBound, true);
+  KeepLogSpan(FScale.Start, FScale.End);
+  FScale.CacheLogs();
 }
 
-void TPotiSlide::SetNonLinear(bool V) {
-  if (V == scale_.NonLinear) return;
-  scale_.NonLinear = V;
-  if (V && !Reading()) RepairLogRange();
+void TPotiSlide::SetNonLinear(bool Value) {
+  if (Value == FScale.NonLinear) return;
+  FScale.NonLinear = Value;
+  if (Value && !Reading()) RepairLogRange();
   Invalidate();
 }
 
-void TPotiSlide::SetScalaPart(int V) { StoreAndRepaint(scala_part_, std::clamp(V, 1, 20)); }
+void TPotiSlide::SetScalaPart(int Value) { StoreAndRepaint(FScalaPart, std::clamp(Value, 1, 20)); }
 
 void TPotiSlide::PrepareScale() {
-  if (scale_.NonLinear) {
+  if (FScale.NonLinear) {
     RepairLogRange();
-  } else if (scale_.End <= scale_.Start) {
+  } else if (FScale.End <= FScale.Start) {
     // Form data can hold an inverted range; the scale needs one of some width.
-    scale_.End = scale_.Start + 1;
+    FScale.End = FScale.Start + 1;
   }
 }
 
 int TPotiSlide::AutoFontSize(int K) const {
-  return scale_.NonLinear ? K : TSlideInput::AutoFontSize(K);
+  return FScale.NonLinear ? K : TSlideInput::AutoFontSize(K);
 }
 
 void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
-  const int t = travel_top_, l = travel_length_;
+  const int t = FTravelTop, l = FTravelLength;
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - q, t, X0 + q, t + l), clBlack);
-  C.Pen()->SetColor(col_scala_);
+  C.Pen()->SetColor(FColScala);
   C.Brush()->SetStyle(bsClear);
   // Labels start where the right-hand long ticks end. On a narrow potentiometer they would run
   // over its right edge: their font shrinks, and what is still too wide moves left, taking its
@@ -120,8 +120,8 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
              ticks_start + std::min(K / 2, x - ticks_start), 1, 1}};
   };
   TScaleLayout layout;
-  if (scale_.NonLinear) {
-    const TScaleDivision division = LogDivision(scale_, scala_part_);
+  if (FScale.NonLinear) {
+    const TScaleDivision division = LogDivision(FScale, FScalaPart);
     place_labels([&] {
       int widest = 0;
       for (const TScaleTick& tick : division.Ticks) {
@@ -131,25 +131,25 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
     });
     const int fh = std::abs(C.Font()->Height());
     layout = StraightScaleLayout(
-        division, ticks(), [&](const TScaleTick& T) { return scale_.Pixel(T.Value, true, t, l); },
+        division, ticks(), [&](const TScaleTick& T) { return FScale.Pixel(T.Value, true, t, l); },
         [&](const TScaleTick& T, int Y) {
           return TPlacedLabel{{{x + 3, Y - fh * 11 / 20}, {}, true, T.Value}, {}};
         });
   } else {
-    const int d = ScaleLabelDecimals(scale_.End - scale_.Start, 2, 4);
+    const int d = ScaleLabelDecimals(FScale.End - FScale.Start, 2, 4);
     const auto label_width = [&] {
-      return std::max(C.TextWidth(FloatToStrF(scale_.End, ffFixed, 4, d)),
-                      C.TextWidth(FloatToStrF(scale_.Start, ffFixed, 4, d)));
+      return std::max(C.TextWidth(FloatToStrF(FScale.End, ffFixed, 4, d)),
+                      C.TextWidth(FloatToStrF(FScale.Start, ffFixed, 4, d)));
     };
     place_labels([&] { return label_x + label_width(); });
     const int lw = label_width();
     const int fh = std::abs(C.Font()->Height());
     // A division over 30 pixels gets a thin tick in its middle.
-    const int division = l / scala_part_;
+    const int division = l / FScalaPart;
     layout = StraightScaleLayout(
-        LinearDivision(scale_, scala_part_, division > 30 ? 1 : 0), ticks(),
+        LinearDivision(FScale, FScalaPart, division > 30 ? 1 : 0), ticks(),
         [&](const TScaleTick& T) {
-          return t + l - l * T.Index / scala_part_ - (T.Major() ? 0 : division / 2);
+          return t + l - l * T.Index / FScalaPart - (T.Major() ? 0 : division / 2);
         },
         [&](const TScaleTick& T, int Y) {
           const std::string text = Cut10(ScaleLabelText(T.Value, d));
@@ -160,21 +160,21 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
 }
 
 int TPotiSlide::KnobCentreY() {
-  value_ = Within(value_, scale_.Start, scale_.End);
-  return scale_.Pixel(value_, true, travel_top_, travel_length_);
+  FValue = Within(FValue, FScale.Start, FScale.End);
+  return FScale.Pixel(FValue, true, FTravelTop, FTravelLength);
 }
 
 void TPotiSlide::PressAt(int, int Y) {
-  if (travel_length_ < 1) return;
-  drag_.Press(scale_.TravelValue(TravelDistance(Y), travel_length_));
+  if (FTravelLength < 1) return;
+  FDrag.Press(FScale.TravelValue(TravelDistance(Y), FTravelLength));
 }
 
 void TPotiSlide::DragTo(int, int Y) {
-  if (travel_length_ < 1) return;
-  const double v = scale_.TravelValue(TravelDistance(Y), travel_length_);
-  drag_.Move(Within(v, scale_.Start, scale_.End));
+  if (FTravelLength < 1) return;
+  const double v = FScale.TravelValue(TravelDistance(Y), FTravelLength);
+  FDrag.Move(Within(v, FScale.Start, FScale.End));
 }
 
 void TPotiSlide::DragTick() {
-  if (painted_) drag_.Tick(scale_.Start, scale_.End);
+  if (FPainted) FDrag.Tick(FScale.Start, FScale.End);
 }

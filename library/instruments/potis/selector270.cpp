@@ -15,34 +15,34 @@ constexpr double kJumpLimit = 90;
 TSelector270::TSelector270(TComponent* AOwner) : TRotaryInput(AOwner, {}) {
   Font()->SetColor(0x800000);
   SetCaption("Eingang");
-  col_scala_ = 0x80;
-  TStringList* list = texts_.List();
+  FColScala = 0x80;
+  TStringList* list = FTexts.List();
   for (const char* t : {"1", "2", "3", "4", "5"}) list->Add(t);
   list->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-  drag_.GetValue = [this] { return double(position_); };
-  drag_.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
+  FDrag.GetValue = [this] { return double(FPosition); };
+  FDrag.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
 }
 
-void TSelector270::SetPosition(int V) {
+void TSelector270::SetPosition(int Value) {
   if (Reading()) {
-    position_ = V;
+    FPosition = Value;
     return;
   }
-  if (V < 0 || V > scala_part_ || V == position_) return;
-  position_ = V;
+  if (Value < 0 || Value > FScalaPart || Value == FPosition) return;
+  FPosition = Value;
   DrawPointer();
 }
 
-void TSelector270::SetScalaPart(int V) {
-  V = std::clamp(V, 1, 20);
-  if (V == scala_part_) return;
-  scala_part_ = V;
-  position_ = std::min(position_, scala_part_);
+void TSelector270::SetScalaPart(int Value) {
+  Value = std::clamp(Value, 1, 20);
+  if (Value == FScalaPart) return;
+  FScalaPart = Value;
+  FPosition = std::min(FPosition, FScalaPart);
   Invalidate();
 }
 
-void TSelector270::SetPosText(const TStringList* V) {
-  if (V) texts_.List()->Assign(*V);
+void TSelector270::SetPosText(const TStringList* Value) {
+  if (Value) FTexts.List()->Assign(*Value);
   Invalidate();
 }
 
@@ -52,24 +52,26 @@ void TSelector270::Select(int Found) {
   SetPosition(Found);
 }
 
-void TSelector270::SetPosString(const std::string& V) { Select(texts_.FindText(V, scala_part_)); }
-void TSelector270::SetPosinteger(int32_t V) { Select(texts_.FindInteger(V, scala_part_)); }
-void TSelector270::SetPosColor(TColor V) { Select(texts_.FindColor(V, scala_part_)); }
-void TSelector270::SetPosFloat(double V) {
-  if (std::isfinite(V)) Select(texts_.FindFloat(V, scala_part_));
+void TSelector270::SetPosString(const std::string& Value) {
+  Select(FTexts.FindText(Value, FScalaPart));
+}
+void TSelector270::SetPosinteger(int32_t Value) { Select(FTexts.FindInteger(Value, FScalaPart)); }
+void TSelector270::SetPosColor(TColor Value) { Select(FTexts.FindColor(Value, FScalaPart)); }
+void TSelector270::SetPosFloat(double Value) {
+  if (std::isfinite(Value)) Select(FTexts.FindFloat(Value, FScalaPart));
 }
 
 void TSelector270::DrawScale(TCanvas& C) {
-  const int r = plane_.Pixels(40);
-  if (FontAutom()) C.Font()->SetSize(SelectorLabelFontSize(plane_));
-  const TStringList& list = *texts_.List();
-  const int labels = std::min(list.Count(), scala_part_ + 1);
+  const int r = FPlane.Pixels(40);
+  if (FontAutom()) C.Font()->SetSize(SelectorLabelFontSize(FPlane));
+  const TStringList& list = *FTexts.List();
+  const int labels = std::min(list.Count(), FScalaPart + 1);
   // Where each label's text lies in the canvas's font: centred on its place beyond the dots.
   auto label_rect = [&](int I) {
     const int width = C.TextWidth("123") + 1;
     const int height = std::abs(C.Font()->Height());
-    const TLabelPlace label = ArcStartLabel(plane_, 760, 0.7 * height, width, height);
-    const TPoint corner = RotatePoint(label.Pivot, label.Corner, 270.0 * I / scala_part_);
+    const TLabelPlace label = ArcStartLabel(FPlane, 760, 0.7 * height, width, height);
+    const TPoint corner = RotatePoint(label.Pivot, label.Corner, 270.0 * I / FScalaPart);
     const int text = C.TextWidth(Cut10(PosItemText(list.Strings(I))));
     return Bounds(corner.X + (width - text) / 2, corner.Y, text, height);
   };
@@ -84,16 +86,16 @@ void TSelector270::DrawScale(TCanvas& C) {
     }
     return true;
   });
-  const TPoint dot = ArcStartPoint(plane_, 710);
-  for (int i = 0; i <= scala_part_; ++i) {
-    const double angle = 270.0 * i / scala_part_;
-    const TPoint d = RotatePoint(plane_.Centre, dot, angle);
+  const TPoint dot = ArcStartPoint(FPlane, 710);
+  for (int i = 0; i <= FScalaPart; ++i) {
+    const double angle = 270.0 * i / FScalaPart;
+    const TPoint d = RotatePoint(FPlane.Centre, dot, angle);
     C.Pen()->SetMode(pmCopy);
     C.Pen()->SetStyle(psSolid);
     C.Pen()->SetWidth(1);
-    C.Pen()->SetColor(col_scala_);
+    C.Pen()->SetColor(FColScala);
     C.Brush()->SetStyle(bsSolid);
-    C.Brush()->SetColor(col_scala_);
+    C.Brush()->SetColor(FColScala);
     C.Ellipse(d.X - r, d.Y - r, d.X + r, d.Y + r);
     if (i >= labels) continue;
     C.Brush()->SetStyle(bsClear);
@@ -103,15 +105,15 @@ void TSelector270::DrawScale(TCanvas& C) {
 }
 
 double TSelector270::PointerAngle() const {
-  return 270.0 / scala_part_ * std::clamp(position_, 0, scala_part_);
+  return 270.0 / FScalaPart * std::clamp(FPosition, 0, FScalaPart);
 }
 
-void TSelector270::PressArc(double U) { drag_.Press(ArcPosition(scala_part_, U)); }
+void TSelector270::PressArc(double U) { FDrag.Press(ArcPosition(FScalaPart, U)); }
 
 void TSelector270::DragArc(double LastAngle, double Angle) {
-  if (!ArcMoveTaken(LastAngle, position_ == 0, position_ == scala_part_, Angle, kJumpLimit)) {
+  if (!ArcMoveTaken(LastAngle, FPosition == 0, FPosition == FScalaPart, Angle, kJumpLimit)) {
     return;
   }
-  const int p = ArcPosition(scala_part_, ArcAngle(Angle, false));
-  if (p >= 0 && p <= scala_part_) drag_.Move(p);
+  const int p = ArcPosition(FScalaPart, ArcAngle(Angle, false));
+  if (p >= 0 && p <= FScalaPart) FDrag.Move(p);
 }

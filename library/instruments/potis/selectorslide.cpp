@@ -13,33 +13,33 @@ TSelectorSlide::TSelectorSlide(TComponent* AOwner) : TSlideInput(AOwner, {}) {
   SetWidth(58);
   SetHeight(98);
   SetCaption("Select");
-  TStringList* list = texts_.List();
+  TStringList* list = FTexts.List();
   for (const char* t : {"Ch 1", "Ch 2", "Ext 1", "Ext 2"}) list->Add(t);
   list->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-  drag_.GetValue = [this] { return double(position_); };
-  drag_.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
+  FDrag.GetValue = [this] { return double(FPosition); };
+  FDrag.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
 }
 
-void TSelectorSlide::SetPosition(int V) {
+void TSelectorSlide::SetPosition(int Value) {
   if (Reading()) {
-    position_ = V;
+    FPosition = Value;
     return;
   }
-  if (V < 0 || V > scala_part_ || V == position_) return;
-  position_ = V;
+  if (Value < 0 || Value > FScalaPart || Value == FPosition) return;
+  FPosition = Value;
   MoveKnob();
 }
 
-void TSelectorSlide::SetScalaPart(int V) {
-  V = std::clamp(V, 1, 20);
-  if (V == scala_part_) return;
-  scala_part_ = V;
-  position_ = std::min(position_, scala_part_);
+void TSelectorSlide::SetScalaPart(int Value) {
+  Value = std::clamp(Value, 1, 20);
+  if (Value == FScalaPart) return;
+  FScalaPart = Value;
+  FPosition = std::min(FPosition, FScalaPart);
   Invalidate();
 }
 
-void TSelectorSlide::SetPosText(const TStringList* V) {
-  if (V) texts_.List()->Assign(*V);
+void TSelectorSlide::SetPosText(const TStringList* Value) {
+  if (Value) FTexts.List()->Assign(*Value);
   Invalidate();
 }
 
@@ -49,27 +49,29 @@ void TSelectorSlide::Select(int Found) {
   SetPosition(Found);
 }
 
-void TSelectorSlide::SetPosString(const std::string& V) { Select(texts_.FindText(V, scala_part_)); }
-void TSelectorSlide::SetPosinteger(int32_t V) { Select(texts_.FindInteger(V, scala_part_)); }
-void TSelectorSlide::SetPosColor(TColor V) { Select(texts_.FindColor(V, scala_part_)); }
-void TSelectorSlide::SetPosFloat(double V) {
-  if (std::isfinite(V)) Select(texts_.FindFloat(V, scala_part_));
+void TSelectorSlide::SetPosString(const std::string& Value) {
+  Select(FTexts.FindText(Value, FScalaPart));
+}
+void TSelectorSlide::SetPosinteger(int32_t Value) { Select(FTexts.FindInteger(Value, FScalaPart)); }
+void TSelectorSlide::SetPosColor(TColor Value) { Select(FTexts.FindColor(Value, FScalaPart)); }
+void TSelectorSlide::SetPosFloat(double Value) {
+  if (std::isfinite(Value)) Select(FTexts.FindFloat(Value, FScalaPart));
 }
 
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
-  const int t = travel_top_, l = travel_length_;
+  const int t = FTravelTop, l = FTravelLength;
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - 6 * q, t, X0 - 4 * q, t + l), clBlack);
-  C.Pen()->SetColor(col_scala_);
+  C.Pen()->SetColor(FColScala);
   C.Brush()->SetStyle(bsClear);
   const int fh = std::abs(C.Font()->Height());
   const int x = X0 - 2 * q;
-  const TStringList& list = *texts_.List();
+  const TStringList& list = *FTexts.List();
   // A position without a text keeps its tick and has no label.
   DrawScaleLayout(C, StraightScaleLayout(
-                         LinearDivision({}, scala_part_, 0), {{true, x, x + K, x + K, 1, 1}},
-                         [&](const TScaleTick& T) { return t + l - l * T.Index / scala_part_; },
+                         LinearDivision({}, FScalaPart, 0), {{true, x, x + K, x + K, 1, 1}},
+                         [&](const TScaleTick& T) { return t + l - l * T.Index / FScalaPart; },
                          [&](const TScaleTick& T, int Y) {
                            const std::string text =
                                T.Index < list.Count() ? PosItemText(list.Strings(T.Index)) : "";
@@ -80,22 +82,22 @@ void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
 int TSelectorSlide::KnobCentreX(int X0, int K) const { return X0 - 4 * (K / 3); }
 
 int TSelectorSlide::KnobCentreY() {
-  position_ = std::clamp(position_, 0, scala_part_);
-  return travel_top_ + travel_length_ -
-         static_cast<int>(Round(double(travel_length_) / scala_part_ * position_));
+  FPosition = std::clamp(FPosition, 0, FScalaPart);
+  return FTravelTop + FTravelLength -
+         static_cast<int>(Round(double(FTravelLength) / FScalaPart * FPosition));
 }
 
 void TSelectorSlide::PressAt(int X, int Y) {
-  if (travel_length_ < 1 || Y == last_point_.Y) return;
-  last_point_ = {X, Y};
-  const int p = TravelPosition(scala_part_, TravelDistance(Y), travel_length_);
+  if (FTravelLength < 1 || Y == FLastPoint.Y) return;
+  FLastPoint = {X, Y};
+  const int p = TravelPosition(FScalaPart, TravelDistance(Y), FTravelLength);
   // A position beyond the ends selects nothing (and so fires nothing).
-  if (p >= 0 && p <= scala_part_) drag_.Press(p);
+  if (p >= 0 && p <= FScalaPart) FDrag.Press(p);
 }
 
 void TSelectorSlide::DragTo(int, int Y) {
-  if (travel_length_ < 1 || Y == last_point_.Y) return;
-  last_point_.Y = Y;
-  const int p = TravelPosition(scala_part_, TravelDistance(Y), travel_length_);
-  if (p >= 0 && p <= scala_part_) drag_.Move(p);
+  if (FTravelLength < 1 || Y == FLastPoint.Y) return;
+  FLastPoint.Y = Y;
+  const int p = TravelPosition(FScalaPart, TravelDistance(Y), FTravelLength);
+  if (p >= 0 && p <= FScalaPart) FDrag.Move(p);
 }

@@ -11,8 +11,8 @@
 
 TSlideInput::TSlideInput(TComponent* AOwner, TTickProc DragTick)
     : TInputFrame(AOwner, std::move(DragTick)),
-      knob_(std::make_unique<TBitmap>()),
-      background_(std::make_unique<TBitmap>()) {
+      FKnob(std::make_unique<TBitmap>()),
+      FBackground(std::make_unique<TBitmap>()) {
   Font()->SetColor(clBlack);
   SetCursor(crSizeNS);
 }
@@ -21,13 +21,13 @@ TSlideInput::~TSlideInput() = default;
 
 void TSlideInput::Paint() {
   TRahmen::Paint();
-  painted_ = true;
+  FPainted = true;
   TCanvas& c = *Canvas();
   TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Left + 1, inner.Bottom - 9);
   const int preset_right = inner.Right - 1;
-  preset_rect_ = Rect(preset_right - std::max(inner.Width() / 3, 12), inner.Bottom - 13,
-                      preset_right, inner.Bottom);
+  FPresetRect = Rect(preset_right - std::max(inner.Width() / 3, 12), inner.Bottom - 13,
+                     preset_right, inner.Bottom);
   if (PresEnable()) inner.Bottom -= 13 * 7 / 10;
   PrepareScale();
 
@@ -37,29 +37,29 @@ void TSlideInput::Paint() {
   c.SetFont(Font());
   if (FontAutom()) c.Font()->SetSize(AutoFontSize(k));
   const int fh = std::abs(c.Font()->Height());
-  caption_rect_ = Rect(inner.Left, inner.Top, inner.Right, inner.Top + fh * 12 / 10);
+  FCaptionRect = Rect(inner.Left, inner.Top, inner.Right, inner.Top + fh * 12 / 10);
   if (CaptEnable()) {
-    DrawCaptionBevel(c, caption_rect_);
-    travel_top_ = caption_rect_.Bottom + fh;
+    DrawCaptionBevel(c, FCaptionRect);
+    FTravelTop = FCaptionRect.Bottom + fh;
   } else {
-    travel_top_ = inner.Top + k;
+    FTravelTop = inner.Top + k;
   }
-  travel_length_ = inner.Bottom - k - travel_top_;
+  FTravelLength = inner.Bottom - k - FTravelTop;
   const int x0 = inner.Left + 2 * k;
   // Too small for a travel: the control shows its frame and ignores the mouse.
-  if (travel_length_ >= 1) {
+  if (FTravelLength >= 1) {
     DrawScale(c, x0, k);
     const int centre_x = KnobCentreX(x0, k);
-    knob_half_ = k * 7 / 10;
-    const int bottom = travel_top_ + travel_length_;
-    knob_rect_ = Rect(centre_x - 2 * knob_half_, bottom - knob_half_, centre_x + 2 * knob_half_,
-                      bottom + knob_half_);
-    knob_->SetSize(knob_rect_.Width(), knob_rect_.Height());
-    background_->SetSize(knob_rect_.Width(), knob_rect_.Height());
-    const TRect image = Rect(0, 0, knob_rect_.Width(), knob_rect_.Height());
-    background_->Canvas()->CopyRect(image, &c, knob_rect_);
+    FKnobHalf = k * 7 / 10;
+    const int bottom = FTravelTop + FTravelLength;
+    FKnobRect = Rect(centre_x - 2 * FKnobHalf, bottom - FKnobHalf, centre_x + 2 * FKnobHalf,
+                     bottom + FKnobHalf);
+    FKnob->SetSize(FKnobRect.Width(), FKnobRect.Height());
+    FBackground->SetSize(FKnobRect.Width(), FKnobRect.Height());
+    const TRect image = Rect(0, 0, FKnobRect.Width(), FKnobRect.Height());
+    FBackground->Canvas()->CopyRect(image, &c, FKnobRect);
     DrawKnobImage();
-    c.Draw(knob_rect_.Left, knob_rect_.Top, knob_.get());
+    c.Draw(FKnobRect.Left, FKnobRect.Top, FKnob.get());
   }
   DrawCaption();
   DrawPresetButton(false);
@@ -68,15 +68,15 @@ void TSlideInput::Paint() {
 }
 
 void TSlideInput::DrawKnobImage() {
-  TCanvas& k = *knob_->Canvas();
-  const int w = knob_->Width(), h = knob_->Height();
+  TCanvas& k = *FKnob->Canvas();
+  const int w = FKnob->Width(), h = FKnob->Height();
   TPen* pen = k.Pen();
   pen->SetMode(pmCopy);
   pen->SetStyle(psSolid);
   pen->SetWidth(2);
-  pen->SetColor(col_button_);
+  pen->SetColor(FColButton);
   k.Brush()->SetStyle(bsSolid);
-  k.Brush()->SetColor(col_button_);
+  k.Brush()->SetColor(FColButton);
   k.FillRect(Rect(0, 0, w, h));
   const int middle = (h - 1) / 2;
   auto line = [&](TColor Colour, int X1, int Y1, int X2, int Y2) {
@@ -93,14 +93,13 @@ void TSlideInput::DrawKnobImage() {
 }
 
 void TSlideInput::MoveKnob() {
-  if (!painted_ || travel_length_ < 1) return;
+  if (!FPainted || FTravelLength < 1) return;
   const int y = KnobCentreY();
-  if (y - knob_half_ == knob_rect_.Top) return;
+  if (y - FKnobHalf == FKnobRect.Top) return;
   TCanvas& c = *Canvas();
-  c.Draw(knob_rect_.Left, knob_rect_.Top, background_.get());
-  knob_rect_.Top = y - knob_half_;
-  knob_rect_.Bottom = y + knob_half_;
-  background_->Canvas()->CopyRect(Rect(0, 0, knob_rect_.Width(), knob_rect_.Height()), &c,
-                                  knob_rect_);
-  c.Draw(knob_rect_.Left, knob_rect_.Top, knob_.get());
+  c.Draw(FKnobRect.Left, FKnobRect.Top, FBackground.get());
+  FKnobRect.Top = y - FKnobHalf;
+  FKnobRect.Bottom = y + FKnobHalf;
+  FBackground->Canvas()->CopyRect(Rect(0, 0, FKnobRect.Width(), FKnobRect.Height()), &c, FKnobRect);
+  c.Draw(FKnobRect.Left, FKnobRect.Top, FKnob.get());
 }
