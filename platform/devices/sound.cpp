@@ -69,8 +69,8 @@ QSoundEffect* channel = nullptr;  // the process's one channel
 
 // Ends the channel while the sound service it plays through is still there: the service's
 // client library asserts, or touches freed memory, when its connection is torn down under a
-// live stream. Runs before the application object goes, or at the end of the program where that
-// object lives to the end.
+// live stream. Runs as the application object goes; a program that keeps that object to its end
+// leaves through EndBeforeTheSoundEngine instead.
 void TearDownChannel() {
   QSoundEffect* gone = channel;
   if (!gone) return;
@@ -109,7 +109,7 @@ void EndBeforeTheSoundEngine(int status, void*) {
 // multimedia library's. That library sets up its engine and the stream's parts only after play()
 // has returned, as the stream goes live and again as it ends, so ours is registered once at the
 // first play and again at the first start and end of a stream, each time coming first.
-void TearDownAtExit(QSoundEffect* effect) {
+void EndFirstAtExit(QSoundEffect* effect) {
   static bool registered = false;
   if (registered) return;
   registered = true;
@@ -205,7 +205,7 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
   effect->play();
-  TearDownAtExit(effect);
+  EndFirstAtExit(effect);
   if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
 
   const uint64_t bytesPerSecond =
