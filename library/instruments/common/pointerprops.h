@@ -180,7 +180,8 @@ inline constexpr TPointerRules kPanelMeterVRules{.Bound = 9999,
                                                  .MaxDamping = 10,
                                                  .MaxScalaPart = 20,
                                                  .Leds = kPanelMeterRules.Leds};
-// Linear only, no damping and no peak.
+// The potentiometers and the slider: no damping and no peak; only the ten-turn potentiometer has
+// LEDs, only the slide potentiometer a logarithmic scale.
 inline constexpr TPointerRules kPoti10TRules{
     .Bound = 100,
     .PullValue = true,
@@ -188,3 +189,22 @@ inline constexpr TPointerRules kPoti10TRules{
     .MaxDamping = 0,
     .MaxScalaPart = 10,
     .Leds = {.DropWhileHidden = false, .SwitchSetsPhase = true, .ColourSetsPhase = false}};
+inline constexpr TPointerRules kPoti270Rules{.Bound = 100,
+                                             .PullValue = true,
+                                             .StartMovesPeak = false,
+                                             .MaxDamping = 0,
+                                             .MaxScalaPart = 10,
+                                             .Leds = {}};
+// The slides leave their value alone on a range change: it is pulled in when the knob moves next.
+inline constexpr TPointerRules kPotiSlideRules{.Bound = 1000,
+                                               .PullValue = false,
+                                               .StartMovesPeak = false,
+                                               .MaxDamping = 0,
+                                               .MaxScalaPart = 20,
+                                               .Leds = {}};
+inline constexpr TPointerRules kSliderRules{.Bound = 10000,
+                                            .PullValue = false,
+                                            .StartMovesPeak = false,
+                                            .MaxDamping = 0,
+                                            .MaxScalaPart = 100,
+                                            .Leds = {}};

@@ -6,6 +6,7 @@
 
 #include "library/foundation/helpers.h"
 #include "library/foundation/scaledraw.h"
+#include "library/instruments/common/dragmodel.h"
 #include "library/instruments/common/squaredial.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
@@ -95,6 +96,44 @@ void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel) {
 }
 
 std::string Cut10(const std::string& S) { return S.substr(0, 10); }
+
+bool StoreValue(double& Value, double V, bool Reading, const TScaleRange& Range) {
+  if (!std::isfinite(V)) return false;
+  if (Reading) {
+    Value = V;
+    return false;
+  }
+  V = Within(V, Range.Start, Range.End);
+  if (V == Value) return false;
+  Value = V;
+  return true;
+}
+
+// ---- The value on the arc ----
+
+namespace {
+
+// A drag may turn the value by at most this much between two points.
+constexpr double kArcJumpLimit = 45;
+
+}  // namespace
+
+double ArcPointerAngle(const TScaleRange& Range, double Value) {
+  if (!(Range.End > Range.Start)) return 0;
+  return std::clamp(270 * (Value - Range.Start) / (Range.End - Range.Start), 0.0, 270.0);
+}
+
+void PressArcValue(TDragModel& Drag, const TScaleRange& Range, double U) {
+  Drag.Press(ArcValue(Range.Start, Range.End, U));
+}
+
+void DragArcValue(TDragModel& Drag, const TScaleRange& Range, double Value, double LastAngle,
+                  double Angle) {
+  const bool at_start = Value == Range.Start, at_end = Value == Range.End;
+  if (!ArcMoveTaken(LastAngle, at_start, at_end, Angle, kArcJumpLimit)) return;
+  Drag.Move(
+      Within(ArcValue(Range.Start, Range.End, ArcAngle(Angle, false)), Range.Start, Range.End));
+}
 
 int RotaryLabelDecimals(double Start, double End) {
   const double r = End - Start;

@@ -7,6 +7,7 @@
 #include "library/instruments/potis/potis.h"
 
 class TCanvas;
+class TDragModel;
 struct TScaleRange;
 
 // The maker word in 9-pixel grey Arial, transparent, at (X, Y).
@@ -58,6 +59,18 @@ void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel);
 inline double Within(double V, double Low, double High) {
   return V > High ? (High < Low ? Low : High) : (V < Low ? Low : V);
 }
+
+// The potentiometers' value setter: a non-finite V is ignored, while the form is read V is
+// stored raw, else within the range. True when Value changed (the control moves its pointer).
+bool StoreValue(double& Value, double V, bool Reading, const TScaleRange& Range);
+
+// The rotary potentiometers' value on the 270-degree arc: the pointer's angle from the arc's
+// start (0..270, 0 on a range of no width); a press at arc angle U sets the value there; a drag
+// to a point angle moves it there, within the range, when the jump rules take the move.
+double ArcPointerAngle(const TScaleRange& Range, double Value);
+void PressArcValue(TDragModel& Drag, const TScaleRange& Range, double U);
+void DragArcValue(TDragModel& Drag, const TScaleRange& Range, double Value, double LastAngle,
+                  double Angle);
 
 // Text of a label of at most 10 characters.
 std::string Cut10(const std::string& S);

@@ -13,12 +13,6 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 
-namespace {
-
-constexpr double kJumpLimit = 45;
-
-}  // namespace
-
 TPoti10T::TPoti10T(TComponent* AOwner)
     : TOrvaneBase(AOwner),
       FDrag([this](TObject*) { DragTick(); }),
@@ -41,13 +35,7 @@ TPoti10T::~TPoti10T() { TimerRemove(FBlinkId); }
 // ---- Setters ----
 
 void TPoti10T::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValue = Value;
-    return;
-  }
-  Value = Within(Value, FScale.Start, FScale.End);
-  if (StoreChanged(FValue, Value)) UpdateKnob(false);
+  if (StoreValue(FValue, Value, ComponentState().Contains(csReading), FScale)) UpdateKnob(false);
 }
 
 void TPoti10T::SetValueStart(double Value) {
@@ -233,11 +221,6 @@ void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
   C.TextRect(FCaptionRect, room.Right - width, FCaptionRect.Top, FCaption);
 }
 
-double TPoti10T::WedgeAngle() const {
-  if (!(FScale.End > FScale.Start)) return 0;
-  return std::clamp(270 * (FValue - FScale.Start) / (FScale.End - FScale.Start), 0.0, 270.0);
-}
-
 void TPoti10T::UpdateKnob(bool Force) {
   if (!FPainted || !FPlane.Valid()) return;
   if (FDispEnable) {
@@ -245,7 +228,7 @@ void TPoti10T::UpdateKnob(bool Force) {
     if (ShowReadout(*FReadout, text, *FrameBitmap->Canvas(), FColDisplay, false)) Force = true;
   }
   const TPoint& centre = FPlane.Centre;
-  const double angle = WedgeAngle();
+  const double angle = ArcPointerAngle(FScale, FValue);
   const TPoint tip = RotatePoint(centre, FWedgeBase[0], angle);
   const TPoint dot = RotatePoint(centre, FDotBase, FPreviousAngle);
   if (!Force && tip == FWedge[0] && dot == FDot) return;
@@ -292,7 +275,7 @@ void TPoti10T::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     FDrag.PressRelative();
     return;
   }
-  FDrag.Press(ArcValue(FScale.Start, FScale.End, ArcAngle(a, true)));
+  PressArcValue(FDrag, FScale, ArcAngle(a, true));
 }
 
 void TPoti10T::MouseMove(TShiftState Shift, int X, int Y) {
@@ -302,9 +285,7 @@ void TPoti10T::MouseMove(TShiftState Shift, int X, int Y) {
   FLastPoint = {X, Y};
   const double a = PointAngle(FPlane.Centre, X, Y);
   if (!FRelative) {
-    if (!ArcMoveTaken(last, FValue == FScale.Start, FValue == FScale.End, a, kJumpLimit)) return;
-    FDrag.Move(
-        Within(ArcValue(FScale.Start, FScale.End, ArcAngle(a, false)), FScale.Start, FScale.End));
+    DragArcValue(FDrag, FScale, FValue, last, a);
     return;
   }
   // Across the seam straight below the centre the step is taken the short way round.

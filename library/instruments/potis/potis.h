@@ -198,9 +198,9 @@ class TPoti270 : public TRotaryInput {
   double Value() const { return FValue; }
   void SetValue(double Value);
   // Range ends within -100..100; a change pulls Value into the new range.
-  double ValueStart() const { return FStart; }
+  double ValueStart() const { return FScale.Start; }
   void SetValueStart(double Value);
-  double ValueEnd() const { return FEnd; }
+  double ValueEnd() const { return FScale.End; }
   void SetValueEnd(double Value);
   // Scale divisions, 1..10.
   int ScalaPart() const { return FScalaPart; }
@@ -218,8 +218,8 @@ class TPoti270 : public TRotaryInput {
  private:
   void DragTick();
   double FValue = 0;
-  double FStart = 0;
-  double FEnd = 10;
+  TScaleRange FScale{0, 10};
+  TPointerRange FRange{kPoti270Rules, FScale, FValue};
   int FScalaPart = 5;
 };
 
@@ -334,9 +334,11 @@ class TPotiSlide : public TSlideInput {
 
  private:
   void DragTick();
-  void RepairLogRange();
+  // The logarithms of a logarithmic scale, again after a range change.
+  void CacheLogs();
   double FValue = 0;
   TScaleRange FScale{0, 10};
+  TPointerRange FRange{kPotiSlideRules, FScale, FValue};
   int FScalaPart = 5;
 };
 
@@ -387,9 +389,9 @@ class TSlider : public TOrvaneBase {
   double Value() const { return FValue; }
   void SetValue(double Value);
   // Range within -10000..10000; ValueMin lies at the left or bottom end.
-  double ValueMin() const { return FRange.Start; }
+  double ValueMin() const { return FScale.Start; }
   void SetValueMin(double Value);
-  double ValueMax() const { return FRange.End; }
+  double ValueMax() const { return FScale.End; }
   void SetValueMax(double Value);
   // 0..ScalaPart; a change sets Value to the position's step.
   int Position() const { return FPosition; }
@@ -479,7 +481,8 @@ class TSlider : public TOrvaneBase {
   int FHalfAlong = 0;
 
   double FValue = 0;
-  TScaleRange FRange{0, 100};
+  TScaleRange FScale{0, 100};
+  TPointerRange FRange{kSliderRules, FScale, FValue};
   int FPosition = 0;
   bool FSelector = false;
   int FScalaPart = 10;
@@ -614,7 +617,6 @@ class TPoti10T : public TOrvaneBase {
   void SetColLed(int Index, TColor Value);
   void BlinkTick();
   void DragTick();
-  double WedgeAngle() const;
 
   TDragModel FDrag;
   int32_t FBlinkId = -1;

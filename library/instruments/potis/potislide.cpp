@@ -11,12 +11,6 @@
 #include "platform/base/sysutils.h"
 #include "platform/graphics/canvas.h"
 
-namespace {
-
-constexpr double kBound = 1000;
-
-}  // namespace
-
 TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*) { DragTick(); }) {
   SetWidth(60);
   SetHeight(300);
@@ -26,65 +20,34 @@ TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*
 }
 
 void TPotiSlide::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (Reading()) {
-    FValue = Value;
-    return;
-  }
-  Value = Within(Value, FScale.Start, FScale.End);
-  if (Value == FValue) return;
-  FValue = Value;
-  MoveKnob();
+  if (StoreValue(FValue, Value, Reading(), FScale)) MoveKnob();
 }
 
 void TPotiSlide::SetValueStart(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (Reading()) {
-    FScale.Start = Value;
-    return;
-  }
-  Value = ClampRangeStart(Value, FScale.End, kBound, FScale.NonLinear);
-  if (Value == FScale.Start) return;
-  FScale.Start = Value;
-  if (FScale.NonLinear) FScale.CacheLogs();
-  Invalidate();
+  if (FRange.SetStart(Value, Reading(), [&](bool) { CacheLogs(); })) Invalidate();
 }
 
 void TPotiSlide::SetValueEnd(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (Reading()) {
-    FScale.End = Value;
-    return;
-  }
-  Value = ClampRangeEnd(Value, FScale.Start, kBound, FScale.NonLinear);
-  if (Value == FScale.End) return;
-  FScale.End = Value;
-  if (FScale.NonLinear) FScale.CacheLogs();
-  Invalidate();
+  if (FRange.SetEnd(Value, Reading(), [&](bool) { CacheLogs(); })) Invalidate();
 }
 
-void TPotiSlide::RepairLogRange() {
-  double start = FScale.Start, end = FScale.End;
-  ::RepairLogRange(FValue, start, end);
-  // The range setters' rules: both ends snap to decades.
-  FScale.Start = ClampRangeStart(start, FScale.End, kBound, true);
-  FScale.End = ClampRangeEnd(end, FScale.Start, kBound, true);
-  KeepLogSpan(FScale.Start, FScale.End);
-  FScale.CacheLogs();
+void TPotiSlide::CacheLogs() {
+  if (FScale.NonLinear) FScale.CacheLogs();
 }
 
 void TPotiSlide::SetNonLinear(bool Value) {
-  if (Value == FScale.NonLinear) return;
-  FScale.NonLinear = Value;
-  if (Value && !Reading()) RepairLogRange();
+  if (!FRange.StoreNonLinear(Value)) return;
+  if (Value && !Reading()) FRange.RepairLog();
   Invalidate();
 }
 
-void TPotiSlide::SetScalaPart(int Value) { StoreAndRepaint(FScalaPart, std::clamp(Value, 1, 20)); }
+void TPotiSlide::SetScalaPart(int Value) {
+  StoreAndRepaint(FScalaPart, std::clamp(Value, 1, FRange.Rules().MaxScalaPart));
+}
 
 void TPotiSlide::PrepareScale() {
   if (FScale.NonLinear) {
-    RepairLogRange();
+    FRange.RepairLog();
   } else if (FScale.End <= FScale.Start) {
     // Form data can hold an inverted range; the scale needs one of some width.
     FScale.End = FScale.Start + 1;

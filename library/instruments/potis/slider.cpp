@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr double kBound = 10000;
-
 int RoundToInt(double Value) {
   return static_cast<int>(std::clamp<int64_t>(Round(Value), -(1 << 30), 1 << 30));
 }
@@ -50,7 +48,7 @@ void TSlider::SetValue(double Value) {
     FValue = Value;
     return;
   }
-  Value = Within(Value, FRange.Start, FRange.End);
+  Value = Within(Value, FScale.Start, FScale.End);
   if (Value == FValue) return;
   if (FSelector) {
     // The value follows the position when the button moves.
@@ -62,21 +60,11 @@ void TSlider::SetValue(double Value) {
 }
 
 void TSlider::SetValueMin(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FRange.Start = Value;
-    return;
-  }
-  StoreAndRepaint(FRange.Start, ClampRangeStart(Value, FRange.End, kBound, false));
+  if (FRange.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TSlider::SetValueMax(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FRange.End = Value;
-    return;
-  }
-  StoreAndRepaint(FRange.End, ClampRangeEnd(Value, FRange.Start, kBound, false));
+  if (FRange.SetEnd(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TSlider::SetPosition(int Value) {
@@ -87,12 +75,14 @@ void TSlider::SetPosition(int Value) {
   Value = std::clamp(Value, 0, FScalaPart);
   if (Value == FPosition) return;
   FPosition = Value;
-  FValue = FRange.Start + (FRange.End - FRange.Start) / FScalaPart * FPosition;
+  FValue = FScale.Start + (FScale.End - FScale.Start) / FScalaPart * FPosition;
   MoveButton(false);
 }
 
 void TSlider::SetSelector(bool Value) { StoreAndRepaint(FSelector, Value); }
-void TSlider::SetScalaPart(int Value) { StoreAndRepaint(FScalaPart, std::clamp(Value, 1, 100)); }
+void TSlider::SetScalaPart(int Value) {
+  StoreAndRepaint(FScalaPart, std::clamp(Value, 1, FRange.Rules().MaxScalaPart));
+}
 void TSlider::SetScalaShow(bool Value) { StoreAndRepaint(FScalaShow, Value); }
 void TSlider::SetScalaColor(TColor Value) { StoreAndRepaint(FScalaColor, Value); }
 void TSlider::SetTrenchWidth(int Value) { StoreAndRepaint(FTrenchWidth, std::clamp(Value, 1, 6)); }
@@ -150,7 +140,7 @@ void TSlider::Paint() {
   FCaptOffset = std::clamp(FCaptOffset, -h, h);
   FPainted = true;
   // Form data can hold an inverted range; the button needs one of some width.
-  if (FRange.End <= FRange.Start) FRange.End = FRange.Start + 1;
+  if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
 
   const int s = FButtonSize * 10 / 25;
   const int along = FButtonDir == btCrossWise ? s : FButtonSize;
@@ -215,7 +205,7 @@ void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
     ticks.push_back({vertical, base, base - 6, base - 6, 1, 1, shift, colours[shift + 1]});
   }
   DrawScaleLayout(C, StraightScaleLayout(
-                         LinearDivision(FRange, FScalaPart, 0), ticks,
+                         LinearDivision(FScale, FScalaPart, 0), ticks,
                          [&](const TScaleTick& T) {
                            const int p = from + RoundToInt(double(length) / FScalaPart * T.Index);
                            return T.Index == 0 ? p + 1 : T.Index == FScalaPart ? p - 1 : p;
@@ -270,14 +260,14 @@ void TSlider::DrawButton() {
 }
 
 int TSlider::PositionOf(double Value) const {
-  const double span = FRange.End - FRange.Start;
+  const double span = FScale.End - FScale.Start;
   if (!(span > 0)) return 0;
-  return RoundToInt((Value - FRange.Start) * FScalaPart / span);
+  return RoundToInt((Value - FScale.Start) * FScalaPart / span);
 }
 
 TPoint TSlider::ButtonPos(double Value) const {
-  const double span = FRange.End - FRange.Start;
-  const double f = span > 0 ? (Value - FRange.Start) / span : 0;
+  const double span = FScale.End - FScale.Start;
+  const double f = span > 0 ? (Value - FScale.Start) / span : 0;
   const int w = FTrench.Width(), h = FTrench.Height();
   return {RoundToInt(f * w) + FTrench.Left, FTrench.Top - RoundToInt(f * h) + h};
 }
@@ -285,13 +275,13 @@ TPoint TSlider::ButtonPos(double Value) const {
 void TSlider::MoveButton(bool Force) {
   if (!FPainted) return;
   FPosition = std::clamp(FPosition, 0, FScalaPart);
-  FValue = Within(FValue, FRange.Start, FRange.End);
+  FValue = Within(FValue, FScale.Start, FScale.End);
   if (FSelector) {
-    FValue = FRange.Start + (FRange.End - FRange.Start) / FScalaPart * FPosition;
+    FValue = FScale.Start + (FScale.End - FScale.Start) / FScalaPart * FPosition;
   } else {
     FPosition = PositionOf(FValue);
   }
-  FValue = Within(FValue, FRange.Start, FRange.End);
+  FValue = Within(FValue, FScale.Start, FScale.End);
   const TPoint centre = ButtonPos(FValue);
   TRect r = FButtonRect;
   if (Vertical()) {
@@ -313,8 +303,8 @@ void TSlider::MoveButton(bool Force) {
 // ---- Mouse ----
 
 double TSlider::PointValue(int X, int Y) const {
-  if (Vertical()) return FRange.TravelValue(FTrench.Bottom - Y, FTrench.Height());
-  return FRange.TravelValue(X - FTrench.Left, FTrench.Width());
+  if (Vertical()) return FScale.TravelValue(FTrench.Bottom - Y, FTrench.Height());
+  return FScale.TravelValue(X - FTrench.Left, FTrench.Width());
 }
 
 void TSlider::TakePoint(double V, bool AtPress) {
@@ -342,7 +332,7 @@ void TSlider::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 void TSlider::MouseMove(TShiftState Shift, int X, int Y) {
   TOrvaneBase::MouseMove(Shift, X, Y);
   if (!FPainted || !FDrag.MoveDrags(Shift)) return;
-  TakePoint(Within(PointValue(X, Y), FRange.Start, FRange.End), false);
+  TakePoint(Within(PointValue(X, Y), FScale.Start, FScale.End), false);
 }
 
 void TSlider::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -351,5 +341,5 @@ void TSlider::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TSlider::DragTick() {
-  if (FPainted && !FSelector) FDrag.Tick(FRange.Start, FRange.End);
+  if (FPainted && !FSelector) FDrag.Tick(FScale.Start, FScale.End);
 }
