@@ -277,45 +277,86 @@ class TRoundMeter : public TOrvaneBase {
   bool FDispFixPnt = false;
 };
 
-// Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
-// arc: orTop runs from 10 to 2 o'clock, orBottom from 8 over 6 to 4, orLeft from 5 up to 1,
-// orRight from 7 up to 11 o'clock.
-class TMeter120 : public TRoundMeter {
- public:
-  explicit TMeter120(TComponent* AOwner);
+// The meters whose arc lies beside a pivot near one edge of a bordered face (120 and 180
+// degrees) share one layout of the dial plane, turned by Orientation, and one dial. What sets
+// them apart are these numbers, in dial units: the scale radius is 750, the pivot at 0, 0 and the
+// arc above it before the turn.
+struct TArcDial {
+  double Sweep;
+  // The plane's edge behind the pivot (its lower edge while the arc lies above).
+  int Back;
+  // Lying (orTop, orBottom): a control of width below 2 H + H * LyingTall / 20 gets a plane
+  // of 2 HalfWidth units across; else its width follows from a height of 1050 - Back units:
+  // WideShare of WideSpan units turned into pixels (rounded first with RoundWideSpan).
+  int LyingTall;
+  int HalfWidth;
+  int WideSpan;
+  double WideShare;
+  bool RoundWideSpan;
+  // Standing (orLeft, orRight): a control of height above 2 W + W * StandingTall / 20 gets a
+  // plane Depth units deep; else 2 HalfHeight units high, its depth following plus DepthExtra.
+  int StandingTall;
+  int Depth;
+  int HalfHeight;
+  int DepthExtra;
+  // The angle offset orTop / orLeft give the dial (the other side the negated one).
+  int LyingTurn;
+  int StandingTurn;
+  // The pointers are clipped to the face (a pivot outside it).
+  bool ClipToFace;
+  // The scale's start ray from straight up while lying; standing it turns 90 degrees more.
+  int ScaleTurn;
+  int LogMinorRadius;
+  bool LabelWidthOnControl;
+  // The readout's corners and the caption's centre; the caption lies under the readout while
+  // lying (over it on orBottom).
+  TPoint LyingReadout[2];
+  TPoint StandingReadout[2];
+  TPoint StandingCaption;
+  bool Hub;
+  // The pointer's half width at its base in tenths of a fortieth of the smaller side, the peak
+  // pointer's in tenths of the pointer's.
+  int PointerHalf;
+  int PeakHalf;
+  // LED radius as a share of 75 units; LED 1's centre (LED 2 mirrored across the arc's axis).
+  int LedShare[2];
+  TPoint LyingLed;
+  TPoint StandingLed;
+};
 
+class TArcMeter : public TRoundMeter {
+ public:
   TmShapeType Shape() const { return FShape; }
   void SetShape(TmShapeType Value);
   TOrientType Orientation() const { return OrientationValue(); }
   void SetOrientation(TOrientType Value) { StoreOrientation(Value); }  // invalidates
 
  protected:
+  TArcMeter(TComponent* AOwner, const TArcDial& Dial);
   bool DrawDialFace(TCanvas& Canvas) override;
 
  private:
   bool LayoutDial(TCanvas& Canvas);
+  const TArcDial& FDial;
   TmShapeType FShape = smtRoundrect;
+};
+
+// Pointer meter with a 120-degree arc whose pivot lies outside the face. Orientation turns the
+// arc: orTop runs from 10 to 2 o'clock, orBottom from 8 over 6 to 4, orLeft from 5 up to 1,
+// orRight from 7 up to 11 o'clock.
+class TMeter120 : public TArcMeter {
+ public:
+  explicit TMeter120(TComponent* AOwner);
 };
 
 // Half-circle meter with the pivot inside the face on a hub. orTop runs from 9 over 12 to
 // 3 o'clock, orBottom from 9 over 6 to 3, orLeft from 6 over 3 to 12, orRight from 6 over 9 to 12.
-class TMeter180 : public TRoundMeter {
+class TMeter180 : public TArcMeter {
  public:
   explicit TMeter180(TComponent* AOwner);
 
-  TmShapeType Shape() const { return FShape; }
-  void SetShape(TmShapeType Value);
-  TOrientType Orientation() const { return OrientationValue(); }
-  void SetOrientation(TOrientType Value) { StoreOrientation(Value); }  // invalidates
-  TColor ColCircle() const { return ColCircleValue(); }                // hub fill
+  TColor ColCircle() const { return ColCircleValue(); }  // hub fill
   void SetColCircle(TColor Value) { StoreColCircle(Value); }
-
- protected:
-  bool DrawDialFace(TCanvas& Canvas) override;
-
- private:
-  bool LayoutDial(TCanvas& Canvas);
-  TmShapeType FShape = smtRoundrect;
 };
 
 // Meter with a 270-degree scale round a centred pivot: from the lower left clockwise over the top
