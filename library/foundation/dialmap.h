@@ -10,6 +10,8 @@ struct TDialMapping {
   TPoint VirtOrigin;  // dial point at PixOrigin
   TSize VirtExtent;   // dial units over PixExtent; a negative component mirrors that axis
 
+  bool operator==(const TDialMapping&) const = default;
+
   // False while an extent is zero (a control too small for its face): nothing may be laid out.
   bool Valid() const;
 

@@ -109,6 +109,23 @@ void TFrameControl::Paint() {
   c.FillRect(InnerRect);
 }
 
+TRect TFrameControl::FrameInnerRect() const {
+  TRect r = Rect(0, 0, Width(), Height());
+  if (HasOutline()) InflateRect(r, -1, -1);
+  // Each ring reaches over the switched-off sides, then the area shrinks by its width.
+  const auto ring = [&](int W) {
+    if (!FBordRight) r.Right += W;
+    if (!FBordLeft) r.Left -= W;
+    if (!FBordTop) r.Top -= W;
+    if (!FBordBottom) r.Bottom += W;
+    InflateRect(r, -W, -W);
+  };
+  if (FBevelOut != bvNone) ring(FBevWidth);
+  if (FBordWidth > 0) ring(FBordWidth);
+  if (FBevelIn != bvNone) ring(FBevWidth);
+  return r;
+}
+
 void TFrameControl::DrawDown(bool D) {
   InnerRect = Rect(0, 0, Width(), Height());
   FDown = D;

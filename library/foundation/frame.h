@@ -63,6 +63,10 @@ class TFrameControl : public TCustomControl {
   bool FontAutom() const { return FFontAutom; }
   void SetFontAutom(bool Value);
 
+  // The area inside the frame that Paint leaves in InnerRect, from the size and the frame
+  // properties alone: descendants lay out their faces from it without painting.
+  TRect FrameInnerRect() const;
+
   // Sets the button state and redraws one bevel ring (the outer one, else the inner one) in the
   // pressed or released look.
   void DrawDown(bool D);

@@ -97,8 +97,10 @@ void TInputFrame::DrawPresetButton(bool Down) {
 
 void TInputFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TRahmen::MouseDown(Button, Shift, X, Y);
-  if (!FDrag.BeginPress(Shift) || !FPainted) return;
-  if (FPresEnable && PtInRect(FPresetRect, {X, Y})) {
+  if (!FDrag.BeginPress(Shift)) return;
+  // The places come from the layout, so a press before the first paint lands where the paint
+  // will draw them.
+  if (FPresEnable && PtInRect(PresetRect(), {X, Y})) {
     FDrag.PressPreset();
     DrawPresetButton(true);
     return;
@@ -109,7 +111,7 @@ void TInputFrame::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 
 void TInputFrame::MouseMove(TShiftState Shift, int X, int Y) {
   TRahmen::MouseMove(Shift, X, Y);
-  if (FPainted && FDrag.MoveDrags(Shift)) DragTo(X, Y);
+  if (FDrag.MoveDrags(Shift)) DragTo(X, Y);
 }
 
 void TInputFrame::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -36,6 +36,11 @@ bool TRotaryPlane::Setup(TRect Area, int Width, int Height) {
 
 int TRotaryPlane::Pixels(int Units) const { return std::abs(MapPoint(0, Units).Y - Centre.Y); }
 
+TRect RotaryPresetRect(const TRect& Inner) {
+  return Rect(Inner.Left, Inner.Bottom - std::max(Inner.Height() / 10, 11),
+              Inner.Left + std::max(Inner.Width() / 6, 12), Inner.Bottom);
+}
+
 // ---- Drawing pieces ----
 
 namespace {

@@ -10,6 +10,10 @@ class TCanvas;
 class TDragModel;
 struct TScaleRange;
 
+// The preset button of the rotary controls: the lower left corner of the frame's inner
+// rectangle.
+TRect RotaryPresetRect(const TRect& Inner);
+
 // The maker word in 9-pixel grey Arial, transparent, at (X, Y).
 void DrawPotiMakerMark(TCanvas& C, int X, int Y);
 int PotiMakerMarkWidth(TCanvas& C);

@@ -109,11 +109,11 @@ void TPoti10T::SetColLed(int Index, TColor Value) {
 
 void TPoti10T::DrawLedInto(TCanvas& C, int Index) const {
   const TMeterLed& led = FLeds[Index];
-  DrawRoundLed(C, FLedCentre[Index], FLedRadius, LedColour(led.Colour, led.Shows()));
+  DrawRoundLed(C, FDrawn.LedCentre[Index], FDrawn.LedRadius, LedColour(led.Colour, led.Shows()));
 }
 
 void TPoti10T::DrawLed(int Index) {
-  if (!FPainted || !FLedEnable || !FPlane.Valid()) return;
+  if (!FPainted || !FLedEnable || !FDrawn.Plane.Valid()) return;
   DrawLedInto(*Canvas(), Index);
   DrawLedInto(*WorkBitmap->Canvas(), Index);
 }
@@ -140,40 +140,57 @@ void TPoti10T::Paint() {
 
 void TPoti10T::DrawPreset(bool Down) {
   if (FPainted && FPresEnable)
-    DrawPresetFace(*FrameBitmap->Canvas(), FPresetRect, FColPreset, Down);
+    DrawPresetFace(*FrameBitmap->Canvas(), FDrawn.Preset, FColPreset, Down);
+}
+
+TPoti10T::TLayout TPoti10T::Layout() const {
+  const TRect inner = FrameInnerRect();
+  TLayout l;
+  l.Preset = RotaryPresetRect(inner);
+  if (!l.Plane.Setup(inner, Width(), Height())) return l;
+  const TRotaryPlane& p = l.Plane;
+  const TRect area =
+      Bounds(p.Map.PixOrigin.X, p.Map.PixOrigin.Y, p.Map.PixExtent.cx, p.Map.PixExtent.cy);
+  // The sockets' radius: about 100 units; the LEDs inside them one pixel smaller.
+  const int r = p.MapPoint(100, 0).X - Width() / 2;
+  l.LedCentre[0] = {area.Left + 3 * r / 2, area.Top + 3 * r / 2};
+  l.LedCentre[1] = {area.Right - 3 * r / 2, area.Top + 3 * r / 2};
+  l.LedRadius = r - 1;
+  l.FaceRadius = p.Pixels(400);
+  if (FDispEnable) {
+    l.Readout = NormalizeRect(Rect(p.MapPoint(-450, -700).X, p.MapPoint(-450, -700).Y,
+                                   p.MapPoint(450, -1050).X, p.MapPoint(450, -1050).Y));
+  }
+  return l;
 }
 
 void TPoti10T::DrawFace(TCanvas& c) {
   const TRect inner = InnerRect;
-  FPresetRect = Rect(inner.Left, inner.Bottom - std::max(inner.Height() / 10, 11),
-                     inner.Left + std::max(inner.Width() / 6, 12), inner.Bottom);
-  DrawPotiMakerMark(c, inner.Left + 2, (FPresEnable ? FPresetRect.Top : inner.Bottom) - 12);
-  if (!FPlane.Setup(inner, Width(), Height())) {
+  FDrawn = Layout();
+  const TLayout& l = FDrawn;
+  DrawPotiMakerMark(c, inner.Left + 2, (FPresEnable ? l.Preset.Top : inner.Bottom) - 12);
+  if (!l.Plane.Valid()) {
     const TRect client = ClientRect();
     Canvas()->CopyRect(client, &c, client);
     return;
   }
   // Form data can hold an inverted range; the scale needs one of some width.
   if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
-  const TRect area = Bounds(FPlane.Map.PixOrigin.X, FPlane.Map.PixOrigin.Y, FPlane.Map.PixExtent.cx,
-                            FPlane.Map.PixExtent.cy);
-  const TPoint& centre = FPlane.Centre;
+  const TRotaryPlane& plane = l.Plane;
+  const TRect area = Bounds(plane.Map.PixOrigin.X, plane.Map.PixOrigin.Y, plane.Map.PixExtent.cx,
+                            plane.Map.PixExtent.cy);
+  const TPoint& centre = plane.Centre;
 
-  int r = FPlane.MapPoint(100, 0).X - Width() / 2;
-  FLedCentre[0] = {area.Left + 3 * r / 2, area.Top + 3 * r / 2};
-  FLedCentre[1] = {area.Right - 3 * r / 2, area.Top + 3 * r / 2};
   if (FLedEnable) {
-    DrawLedSocket(c, FLedCentre[0], r);
-    DrawLedSocket(c, FLedCentre[1], r);
+    DrawLedSocket(c, l.LedCentre[0], l.LedRadius + 1);
+    DrawLedSocket(c, l.LedCentre[1], l.LedRadius + 1);
   }
-  FLedRadius = r - 1;
 
   c.SetFont(Font());
-  DrawRotaryScale(c, FPlane, FScale, FScalaPart, FColScala, FontAutom());
-  DrawKnob(c, FPlane, FColButton, FColLight, FColShade, clBlack);
-  FFaceRadius = FPlane.Pixels(400);
+  DrawRotaryScale(c, plane, FScale, FScalaPart, FColScala, FontAutom());
+  DrawKnob(c, plane, FColButton, FColLight, FColShade, clBlack);
 
-  const TPoint face_top = FPlane.MapPoint(0, 400), rim_top = FPlane.MapPoint(0, 600);
+  const TPoint face_top = plane.MapPoint(0, 400), rim_top = plane.MapPoint(0, 600);
   const int d = face_top.Y - rim_top.Y;
   const TPoint wedge[3] = {
       rim_top, {face_top.X - d / 2, face_top.Y}, {face_top.X + d / 2, face_top.Y}};
@@ -182,11 +199,8 @@ void TPoti10T::DrawFace(TCanvas& c) {
   FDotBase = RotatePoint(centre, {centre.X, face_top.Y + d / 2 + 1}, 180);
 
   DrawPreset(false);
-  FReadoutRect = TRect{};
   if (FDispEnable) {
-    TRect box = NormalizeRect(Rect(FPlane.MapPoint(-450, -700).X, FPlane.MapPoint(-450, -700).Y,
-                                   FPlane.MapPoint(450, -1050).X, FPlane.MapPoint(450, -1050).Y));
-    FReadoutRect = box;
+    TRect box = l.Readout;
     c.Pen()->SetMode(pmCopy);
     c.Pen()->SetStyle(psSolid);
     c.Pen()->SetWidth(1);
@@ -208,9 +222,11 @@ void TPoti10T::DrawFace(TCanvas& c) {
 void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
   FCaptionRect = TRect{};
   if (!FCaptEnable) return;
-  const int top = FPresetRect.Bottom - std::abs(C.Font()->Height());
-  TRect room = Rect(Area.Left, top, Area.Right, FPresetRect.Bottom);
-  if (FDispEnable && FReadoutRect.Bottom > top) room.Left = FReadoutRect.Right + 1;
+  const TRect& preset = FDrawn.Preset;
+  const TRect& readout = FDrawn.Readout;
+  const int top = preset.Bottom - std::abs(C.Font()->Height());
+  TRect room = Rect(Area.Left, top, Area.Right, preset.Bottom);
+  if (FDispEnable && readout.Bottom > top) room.Left = readout.Right + 1;
   if (room.Width() < 1) return;
   ShrinkFontUntil(C, [&] { return C.TextWidth(FCaption) <= room.Width(); });
   const int width = C.TextWidth(FCaption), height = std::abs(C.Font()->Height());
@@ -222,12 +238,12 @@ void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
 }
 
 void TPoti10T::UpdateKnob(bool Force) {
-  if (!FPainted || !FPlane.Valid()) return;
+  if (!FPainted || !FDrawn.Plane.Valid()) return;
   if (FDispEnable) {
     const std::string text = RoundMeterReadoutText(FValue, FDispFixPnt, FScale.Start, FScale.End);
     if (ShowReadout(*FReadout, text, *FrameBitmap->Canvas(), FColDisplay, false)) Force = true;
   }
-  const TPoint& centre = FPlane.Centre;
+  const TPoint& centre = FDrawn.Plane.Centre;
   const double angle = ArcPointerAngle(FScale, FValue);
   const TPoint tip = RotatePoint(centre, FWedgeBase[0], angle);
   const TPoint dot = RotatePoint(centre, FDotBase, FPreviousAngle);
@@ -258,8 +274,12 @@ void TPoti10T::UpdateKnob(bool Force) {
 
 void TPoti10T::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TOrvaneBase::MouseDown(Button, Shift, X, Y);
-  if (!FDrag.BeginPress(Shift) || !FPainted || !FPlane.Valid()) return;
-  if (FPresEnable && PtInRect(FPresetRect, {X, Y})) {
+  if (!FDrag.BeginPress(Shift)) return;
+  // The places come from the layout, so a press before the first paint lands where the paint
+  // will draw them.
+  const TLayout l = Layout();
+  if (!l.Plane.Valid()) return;
+  if (FPresEnable && PtInRect(l.Preset, {X, Y})) {
     FDrag.PressPreset();
     DrawPreset(true);
     UpdateKnob(true);
@@ -267,8 +287,8 @@ void TPoti10T::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   }
   FDrag.PressElsewhere();
   FLastPoint = {X, Y};
-  const double a = PointAngle(FPlane.Centre, X, Y);
-  FRelative = PointInRadius({X, Y}, FFaceRadius, FPlane.Centre);
+  const double a = PointAngle(l.Plane.Centre, X, Y);
+  FRelative = PointInRadius({X, Y}, l.FaceRadius, l.Plane.Centre);
   if (FRelative) {
     FPreviousAngle = a;
     UpdateKnob(true);
@@ -280,10 +300,12 @@ void TPoti10T::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 
 void TPoti10T::MouseMove(TShiftState Shift, int X, int Y) {
   TOrvaneBase::MouseMove(Shift, X, Y);
-  if (!FPainted || !FPlane.Valid() || !FDrag.MoveDrags(Shift)) return;
-  const double last = PointAngle(FPlane.Centre, FLastPoint.X, FLastPoint.Y);
+  if (!FDrag.MoveDrags(Shift)) return;
+  const TRotaryPlane plane = Layout().Plane;
+  if (!plane.Valid()) return;
+  const double last = PointAngle(plane.Centre, FLastPoint.X, FLastPoint.Y);
   FLastPoint = {X, Y};
-  const double a = PointAngle(FPlane.Centre, X, Y);
+  const double a = PointAngle(plane.Centre, X, Y);
   if (!FRelative) {
     DragArcValue(FDrag, FScale, FValue, last, a);
     return;

@@ -50,6 +50,8 @@ struct TRotaryPlane {
   TPoint MapPoint(int X, int Y) const { return Map.MapDistance(X, Y); }
   // Pixel length of Units logical units, measured vertically.
   int Pixels(int Units) const;
+
+  bool operator==(const TRotaryPlane&) const = default;
 };
 
 // The entries of a selector's PosText, one per position: "text | integer or colour | float".
@@ -108,7 +110,9 @@ class TInputFrame : public TRahmen {
   // Repaints; bound to the change notifications of owned lists.
   void StyleChanged(TObject* Sender);
   bool Painted() const { return FPainted; }
-  const TRect& PresetRect() const { return FPresetRect; }
+  // Where a press counts as one on the preset button, by the current size and properties.
+  virtual TRect PresetRect() const = 0;
+  // The caption box as the last paint drew it.
   const TRect& CaptionRect() const { return FCaptionRect; }
 
  protected:
@@ -118,7 +122,8 @@ class TInputFrame : public TRahmen {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // A dragging press away from the preset button, and a dragging move.
+  // A dragging press away from the preset button, and a dragging move; also before the first
+  // paint, at the place the layout gives.
   virtual void PressAt(int X, int Y) = 0;
   virtual void DragTo(int X, int Y) = 0;
 
@@ -131,6 +136,7 @@ class TInputFrame : public TRahmen {
 
   TDragModel FDrag;
   bool FPainted = false;
+  // Where the last paint drew the preset button and the caption.
   TRect FPresetRect;
   TRect FCaptionRect;
   TColor FColScala = clBlack;
@@ -148,6 +154,17 @@ class TInputFrame : public TRahmen {
 // A round knob with a pointer line over a 270-degree scale.
 class TRotaryInput : public TInputFrame {
  public:
+  // What a paint draws and a press reads, from the size and the frame properties alone.
+  struct TLayout {
+    TRect Preset;
+    TRotaryPlane Plane;
+    bool operator==(const TLayout&) const = default;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew.
+  TLayout PaintedLayout() const { return {FPresetRect, FPlane}; }
+  TRect PresetRect() const override { return Layout().Preset; }
+
   // Pointer colour; the pointer is drawn in exclusive-or mode.
   TColor ColPointer() const { return FColPointer; }
   void SetColPointer(TColor Value);
@@ -161,7 +178,7 @@ class TRotaryInput : public TInputFrame {
 
   // Moves the pointer to the current value or position (draws nothing when it stays).
   void DrawPointer();
-  const TRotaryPlane& Plane() const { return FPlane; }
+  TRotaryPlane Plane() const { return Layout().Plane; }
   // Pixel tip of the pointer now.
   TPoint PointerTip() const { return FTip; }
 
@@ -178,6 +195,7 @@ class TRotaryInput : public TInputFrame {
   virtual void PressArc(double U) = 0;
   virtual void DragArc(double LastAngle, double PointAngle) = 0;
 
+  // The plane of the last paint, which the pointer is drawn on.
   TRotaryPlane FPlane;
   TPoint FLastPoint;
 
@@ -265,12 +283,40 @@ class TSelector270 : public TRotaryInput {
 // A knob bitmap moving in a vertical trench over a saved copy of the background under it.
 class TSlideInput : public TInputFrame {
  public:
+  // What a paint draws and a press reads, from the size, the font and the frame properties.
+  struct TLayout {
+    TRect Preset;
+    // The caption box, and inside its bevel the caption.
+    TRect CaptionBox;
+    TRect Caption;
+    // Height of the label and caption font.
+    int FontHeight = 0;
+    // The travel: its top pixel row and its length; too short below 1 (the control then shows
+    // its frame and ignores the mouse).
+    int TravelTop = 0;
+    int TravelLength = 0;
+    // Trench centre, and the knob's half height before it is reduced for the knob itself.
+    int TrenchX = 0;
+    int K = 0;
+    // The knob at the low end of the travel.
+    TRect Knob;
+    int KnobHalf = 0;
+    // Distance of a row from the low end of the travel.
+    int Distance(int Y) const { return TravelTop + TravelLength - Y; }
+    bool operator==(const TLayout&) const = default;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew, on which the knob moves.
+  const TLayout& PaintedLayout() const { return FDrawn; }
+  TRect PresetRect() const override { return Layout().Preset; }
+
   // Moves the knob to the current value or position (draws nothing when it stays).
   void MoveKnob();
+  // Where the knob is drawn now.
   const TRect& KnobRect() const { return FKnobRect; }
   // The travel: its top pixel row and its length.
-  int TravelTop() const { return FTravelTop; }
-  int TravelLength() const { return FTravelLength; }
+  int TravelTop() const { return Layout().TravelTop; }
+  int TravelLength() const { return Layout().TravelLength; }
 
  protected:
   TSlideInput(TComponent* AOwner, TTickProc DragTick);
@@ -287,18 +333,14 @@ class TSlideInput : public TInputFrame {
   virtual int KnobCentreY() = 0;
   // Before the layout (the logarithmic guards).
   virtual void PrepareScale() {}
-  // Distance of a row from the low end of the travel.
-  int TravelDistance(int Y) const { return FTravelTop + FTravelLength - Y; }
 
-  int FTravelTop = 0;
-  int FTravelLength = 0;
+  TLayout FDrawn;
 
  private:
   void DrawKnobImage();
   std::unique_ptr<TBitmap> FKnob;
   std::unique_ptr<TBitmap> FBackground;
   TRect FKnobRect;
-  int FKnobHalf = 0;
 };
 
 class TPotiSlide : public TSlideInput {
@@ -443,12 +485,27 @@ class TSlider : public TOrvaneBase {
   TNotifyEvent OnChanging;
   TNotifyEvent OnChanged;
 
+  // What a paint draws and a press reads, from the size and the properties alone.
+  struct TLayout {
+    // The trench, which is also the travel.
+    TRect Trench;
+    // The button at the low end, and its half extent along the trench.
+    TRect Button;
+    int HalfAlong = 0;
+    TRect Caption;
+    bool operator==(const TLayout&) const = default;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew, on which the button moves.
+  const TLayout& PaintedLayout() const { return FDrawn; }
+
   // Centre of the button for a value.
-  TPoint ButtonPos(double Value) const;
+  TPoint ButtonPos(double Value) const { return ButtonPosOn(Layout().Trench, Value); }
   bool Painted() const { return FPainted; }
-  const TRect& TrenchRect() const { return FTrench; }
+  TRect TrenchRect() const { return Layout().Trench; }
+  // Where the button is drawn now.
   const TRect& ButtonRect() const { return FButtonRect; }
-  const TRect& CaptionRect() const { return FCaptionRect; }
+  TRect CaptionRect() const { return Layout().Caption; }
 
  protected:
   void Paint() override;
@@ -465,6 +522,7 @@ class TSlider : public TOrvaneBase {
   void MoveButton(bool Force);
   void DrawCaption();
   void DrawTicks(TCanvas& C, TColor Upper, TColor Lower);
+  TPoint ButtonPosOn(const TRect& Trench, double Value) const;
   // The value of a point on the travel, and what a press or move does with it.
   double PointValue(int X, int Y) const;
   void TakePoint(double V, bool AtPress);
@@ -475,10 +533,9 @@ class TSlider : public TOrvaneBase {
   std::unique_ptr<TBitmap> FButton;
   std::unique_ptr<TFont> FTurnedFont;
   bool FPainted = false;
-  TRect FTrench;
+  TLayout FDrawn;
+  // Where the button is drawn now.
   TRect FButtonRect;
-  TRect FCaptionRect;
-  int FHalfAlong = 0;
 
   double FValue = 0;
   TScaleRange FScale{0, 100};
@@ -586,19 +643,37 @@ class TPoti10T : public TOrvaneBase {
   // Composes the moving parts and shows them; without Force only when something moved.
   void UpdateKnob(bool Force);
 
+  // What a paint draws and a press reads, from the size and the properties alone.
+  struct TLayout {
+    TRect Preset;
+    // Without room for the plane only the frame is drawn and the mouse is ignored; the rest is
+    // then left empty.
+    TRotaryPlane Plane;
+    // The knob face, inside which a press turns the knob relatively.
+    int FaceRadius = 0;
+    TPoint LedCentre[2];
+    int LedRadius = 0;
+    // The readout's box; empty while it is not shown.
+    TRect Readout;
+    bool operator==(const TLayout&) const = default;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew, on which the moving parts and LEDs are drawn.
+  const TLayout& PaintedLayout() const { return FDrawn; }
+
   bool Painted() const { return FPainted; }
-  const TRotaryPlane& Plane() const { return FPlane; }
-  const TRect& PresetRect() const { return FPresetRect; }
-  int FaceRadius() const { return FFaceRadius; }
+  TRotaryPlane Plane() const { return Layout().Plane; }
+  TRect PresetRect() const { return Layout().Preset; }
+  int FaceRadius() const { return Layout().FaceRadius; }
   TPoint WedgeTip() const { return FWedge[0]; }
   TPoint DotCentre() const { return FDot; }
   TPoint LedCentre(int Index) const {  // LED 0..1
     assert(Index >= 0 && Index < 2);
-    return FLedCentre[Index];
+    return Layout().LedCentre[Index];
   }
-  // Where the caption's text and the readout lie; empty while they are not shown.
+  // Where the caption's text was drawn; empty while it is not shown.
   const TRect& CaptionRect() const { return FCaptionRect; }
-  const TRect& ReadoutRect() const { return FReadoutRect; }
+  TRect ReadoutRect() const { return Layout().Readout; }
 
  protected:
   void Paint() override;
@@ -622,21 +697,16 @@ class TPoti10T : public TOrvaneBase {
   int32_t FBlinkId = -1;
   std::unique_ptr<TDigDisplay> FReadout;
   bool FPainted = false;
-  TRotaryPlane FPlane;
-  TRect FPresetRect;
+  TLayout FDrawn;
   TRect FCaptionRect;
-  TRect FReadoutRect;
   TPoint FWedgeBase[3];
   TPoint FWedge[3];
   TPoint FDotBase;
   TPoint FDot;
   int FDotRadius = 0;
-  int FFaceRadius = 0;
   bool FRelative = false;
   double FPreviousAngle = 0;
   TPoint FLastPoint;
-  int FLedRadius = 0;
-  TPoint FLedCentre[2];
   TMeterLed FLeds[2];
 
   double FValue = 0;

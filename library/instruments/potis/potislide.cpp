@@ -60,7 +60,7 @@ int TPotiSlide::AutoFontSize(int K) const {
 
 void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
-  const int t = FTravelTop, l = FTravelLength;
+  const int t = FDrawn.TravelTop, l = FDrawn.TravelLength;
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - q, t, X0 + q, t + l), clBlack);
   C.Pen()->SetColor(FColScala);
@@ -124,17 +124,19 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
 
 int TPotiSlide::KnobCentreY() {
   FValue = Within(FValue, FScale.Start, FScale.End);
-  return FScale.Pixel(FValue, true, FTravelTop, FTravelLength);
+  return FScale.Pixel(FValue, true, FDrawn.TravelTop, FDrawn.TravelLength);
 }
 
 void TPotiSlide::PressAt(int, int Y) {
-  if (FTravelLength < 1) return;
-  FDrag.Press(FScale.TravelValue(TravelDistance(Y), FTravelLength));
+  const TLayout l = Layout();
+  if (l.TravelLength < 1) return;
+  FDrag.Press(FScale.TravelValue(l.Distance(Y), l.TravelLength));
 }
 
 void TPotiSlide::DragTo(int, int Y) {
-  if (FTravelLength < 1) return;
-  const double v = FScale.TravelValue(TravelDistance(Y), FTravelLength);
+  const TLayout l = Layout();
+  if (l.TravelLength < 1) return;
+  const double v = FScale.TravelValue(l.Distance(Y), l.TravelLength);
   FDrag.Move(Within(v, FScale.Start, FScale.End));
 }
 

@@ -18,15 +18,24 @@ void TRotaryInput::SetColLight(TColor Value) { StoreAndRepaint(FColLight, Value)
 void TRotaryInput::SetColShade(TColor Value) { StoreAndRepaint(FColShade, Value); }
 void TRotaryInput::SetButtonSmall(bool Value) { StoreAndRepaint(FButtonSmall, Value); }
 
+TRotaryInput::TLayout TRotaryInput::Layout() const {
+  const TRect inner = FrameInnerRect();
+  TLayout l;
+  l.Preset = RotaryPresetRect(inner);
+  l.Plane.Setup(inner, Width(), Height());
+  return l;
+}
+
 void TRotaryInput::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
   const TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Right - PotiMakerMarkWidth(c) - 1, inner.Bottom - 9);
-  FPresetRect = Rect(inner.Left, inner.Bottom - std::max(inner.Height() / 10, 11),
-                     inner.Left + std::max(inner.Width() / 6, 12), inner.Bottom);
-  if (FPlane.Setup(inner, Width(), Height())) {
+  const TLayout layout = Layout();
+  FPresetRect = layout.Preset;
+  FPlane = layout.Plane;
+  if (FPlane.Valid()) {
     c.SetFont(Font());
     DrawScale(c);
     const TPoint corner = FPlane.MapPoint(-500, -750);
@@ -67,14 +76,16 @@ void TRotaryInput::DrawPointer() {
 }
 
 void TRotaryInput::PressAt(int X, int Y) {
-  if (!FPlane.Valid()) return;
+  const TRotaryPlane plane = Layout().Plane;
+  if (!plane.Valid()) return;
   FLastPoint = {X, Y};
-  PressArc(ArcAngle(PointAngle(FPlane.Centre, X, Y), true));
+  PressArc(ArcAngle(PointAngle(plane.Centre, X, Y), true));
 }
 
 void TRotaryInput::DragTo(int X, int Y) {
-  if (!FPlane.Valid()) return;
-  const double last = PointAngle(FPlane.Centre, FLastPoint.X, FLastPoint.Y);
+  const TRotaryPlane plane = Layout().Plane;
+  if (!plane.Valid()) return;
+  const double last = PointAngle(plane.Centre, FLastPoint.X, FLastPoint.Y);
   FLastPoint = {X, Y};
-  DragArc(last, PointAngle(FPlane.Centre, X, Y));
+  DragArc(last, PointAngle(plane.Centre, X, Y));
 }

@@ -60,7 +60,7 @@ void TSelectorSlide::SetPosFloat(double Value) {
 
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
-  const int t = FTravelTop, l = FTravelLength;
+  const int t = FDrawn.TravelTop, l = FDrawn.TravelLength;
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - 6 * q, t, X0 - 4 * q, t + l), clBlack);
   C.Pen()->SetColor(FColScala);
@@ -83,21 +83,23 @@ int TSelectorSlide::KnobCentreX(int X0, int K) const { return X0 - 4 * (K / 3); 
 
 int TSelectorSlide::KnobCentreY() {
   FPosition = std::clamp(FPosition, 0, FScalaPart);
-  return FTravelTop + FTravelLength -
-         static_cast<int>(Round(double(FTravelLength) / FScalaPart * FPosition));
+  return FDrawn.TravelTop + FDrawn.TravelLength -
+         static_cast<int>(Round(double(FDrawn.TravelLength) / FScalaPart * FPosition));
 }
 
 void TSelectorSlide::PressAt(int X, int Y) {
-  if (FTravelLength < 1 || Y == FLastPoint.Y) return;
+  const TLayout l = Layout();
+  if (l.TravelLength < 1 || Y == FLastPoint.Y) return;
   FLastPoint = {X, Y};
-  const int p = TravelPosition(FScalaPart, TravelDistance(Y), FTravelLength);
+  const int p = TravelPosition(FScalaPart, l.Distance(Y), l.TravelLength);
   // A position beyond the ends selects nothing (and so fires nothing).
   if (p >= 0 && p <= FScalaPart) FDrag.Press(p);
 }
 
 void TSelectorSlide::DragTo(int, int Y) {
-  if (FTravelLength < 1 || Y == FLastPoint.Y) return;
+  const TLayout l = Layout();
+  if (l.TravelLength < 1 || Y == FLastPoint.Y) return;
   FLastPoint.Y = Y;
-  const int p = TravelPosition(FScalaPart, TravelDistance(Y), FTravelLength);
+  const int p = TravelPosition(FScalaPart, l.Distance(Y), l.TravelLength);
   if (p >= 0 && p <= FScalaPart) FDrag.Move(p);
 }

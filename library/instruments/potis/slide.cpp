@@ -2,12 +2,14 @@
 // the background under it.
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/font.h"
 
 TSlideInput::TSlideInput(TComponent* AOwner, TTickProc DragTick)
     : TInputFrame(AOwner, std::move(DragTick)),
@@ -19,41 +21,66 @@ TSlideInput::TSlideInput(TComponent* AOwner, TTickProc DragTick)
 
 TSlideInput::~TSlideInput() = default;
 
+TSlideInput::TLayout TSlideInput::Layout() const {
+  TLayout l;
+  TRect inner = FrameInnerRect();
+  const int preset_right = inner.Right - 1;
+  l.Preset = Rect(preset_right - std::max(inner.Width() / 3, 12), inner.Bottom - 13, preset_right,
+                  inner.Bottom);
+  if (PresEnable()) inner.Bottom -= 13 * 7 / 10;
+  const int margin = std::clamp(Width() / 20, 3, 10);
+  InflateRect(inner, -margin, -margin);
+  const int k = std::clamp((Height() / 25) * Width() / 115, 8, 13);
+  l.K = k;
+  // The font's height follows from its size alone: no text needs measuring.
+  if (FontAutom()) {
+    TFont font;
+    font.SetSize(AutoFontSize(k));
+    l.FontHeight = std::abs(font.Height());
+  } else {
+    l.FontHeight = std::abs(Font()->Height());
+  }
+  const int fh = l.FontHeight;
+  l.CaptionBox = Rect(inner.Left, inner.Top, inner.Right, inner.Top + fh * 12 / 10);
+  l.Caption = l.CaptionBox;
+  if (CaptEnable()) {
+    // Inside the bevel, which only a raised or lowered box has.
+    if (CaptBevel() == bvRaised || CaptBevel() == bvLowered) InflateRect(l.Caption, -1, -1);
+    l.TravelTop = l.Caption.Bottom + fh;
+  } else {
+    l.TravelTop = inner.Top + k;
+  }
+  l.TravelLength = inner.Bottom - k - l.TravelTop;
+  l.TrenchX = inner.Left + 2 * k;
+  l.KnobHalf = k * 7 / 10;
+  const int centre_x = KnobCentreX(l.TrenchX, k);
+  const int bottom = l.TravelTop + l.TravelLength;
+  l.Knob = Rect(centre_x - 2 * l.KnobHalf, bottom - l.KnobHalf, centre_x + 2 * l.KnobHalf,
+                bottom + l.KnobHalf);
+  return l;
+}
+
 void TSlideInput::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
-  TRect inner = InnerRect;
+  const TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Left + 1, inner.Bottom - 9);
-  const int preset_right = inner.Right - 1;
-  FPresetRect = Rect(preset_right - std::max(inner.Width() / 3, 12), inner.Bottom - 13,
-                     preset_right, inner.Bottom);
-  if (PresEnable()) inner.Bottom -= 13 * 7 / 10;
   PrepareScale();
-
-  const int margin = std::clamp(Width() / 20, 3, 10);
-  InflateRect(inner, -margin, -margin);
-  int k = std::clamp((Height() / 25) * Width() / 115, 8, 13);
+  FDrawn = Layout();
+  const TLayout& l = FDrawn;
+  FPresetRect = l.Preset;
   c.SetFont(Font());
-  if (FontAutom()) c.Font()->SetSize(AutoFontSize(k));
-  const int fh = std::abs(c.Font()->Height());
-  FCaptionRect = Rect(inner.Left, inner.Top, inner.Right, inner.Top + fh * 12 / 10);
+  if (FontAutom()) c.Font()->SetSize(AutoFontSize(l.K));
+  FCaptionRect = l.CaptionBox;
   if (CaptEnable()) {
     DrawCaptionBevel(c, FCaptionRect);
-    FTravelTop = FCaptionRect.Bottom + fh;
-  } else {
-    FTravelTop = inner.Top + k;
+    assert(FCaptionRect == l.Caption);
   }
-  FTravelLength = inner.Bottom - k - FTravelTop;
-  const int x0 = inner.Left + 2 * k;
   // Too small for a travel: the control shows its frame and ignores the mouse.
-  if (FTravelLength >= 1) {
-    DrawScale(c, x0, k);
-    const int centre_x = KnobCentreX(x0, k);
-    FKnobHalf = k * 7 / 10;
-    const int bottom = FTravelTop + FTravelLength;
-    FKnobRect = Rect(centre_x - 2 * FKnobHalf, bottom - FKnobHalf, centre_x + 2 * FKnobHalf,
-                     bottom + FKnobHalf);
+  if (l.TravelLength >= 1) {
+    DrawScale(c, l.TrenchX, l.K);
+    FKnobRect = l.Knob;
     FKnob->SetSize(FKnobRect.Width(), FKnobRect.Height());
     FBackground->SetSize(FKnobRect.Width(), FKnobRect.Height());
     const TRect image = Rect(0, 0, FKnobRect.Width(), FKnobRect.Height());
@@ -93,13 +120,14 @@ void TSlideInput::DrawKnobImage() {
 }
 
 void TSlideInput::MoveKnob() {
-  if (!FPainted || FTravelLength < 1) return;
+  if (!FPainted || FDrawn.TravelLength < 1) return;
   const int y = KnobCentreY();
-  if (y - FKnobHalf == FKnobRect.Top) return;
+  const int half = FDrawn.KnobHalf;
+  if (y - half == FKnobRect.Top) return;
   TCanvas& c = *Canvas();
   c.Draw(FKnobRect.Left, FKnobRect.Top, FBackground.get());
-  FKnobRect.Top = y - FKnobHalf;
-  FKnobRect.Bottom = y + FKnobHalf;
+  FKnobRect.Top = y - half;
+  FKnobRect.Bottom = y + half;
   FBackground->Canvas()->CopyRect(Rect(0, 0, FKnobRect.Width(), FKnobRect.Height()), &c, FKnobRect);
   c.Draw(FKnobRect.Left, FKnobRect.Top, FKnob.get());
 }

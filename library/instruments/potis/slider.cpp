@@ -134,6 +134,34 @@ void TSlider::Resized() {
 
 // ---- Painting ----
 
+TSlider::TLayout TSlider::Layout() const {
+  const int s = FButtonSize * 10 / 25;
+  const int along = FButtonDir == btCrossWise ? s : FButtonSize;
+  const int across = FButtonDir == btLengthWise ? s : FButtonSize;
+  // The paint keeps the caption within half the thickness.
+  const int h = Thickness() / 2;
+  const int offset = std::clamp(FCaptOffset, -h, h);
+  TLayout l;
+  l.HalfAlong = along;
+  const TRect inner = FrameInnerRect();
+  const int mx = Width() / 2, my = Height() / 2;
+  if (Vertical()) {
+    l.Trench = Rect(mx - FTrenchWidth, inner.Top + along, mx + FTrenchWidth, inner.Bottom - along);
+    l.Button =
+        Rect(mx - across, l.Trench.Bottom - along - 1, mx + across, l.Trench.Bottom + along - 1);
+    const int left = mx + offset;
+    l.Caption =
+        Rect(left, inner.Top + 1, left + (inner.Right - l.Trench.Right - 1), inner.Bottom - 1);
+  } else {
+    l.Trench = Rect(inner.Left + along, my - FTrenchWidth, inner.Right - along, my + FTrenchWidth);
+    l.Button = Rect(l.Trench.Left - along, my - across, l.Trench.Left + along, my + across);
+    const int top = my + offset;
+    l.Caption =
+        Rect(inner.Left + 1, top, inner.Right - 1, top + (inner.Bottom - l.Trench.Bottom - 1));
+  }
+  return l;
+}
+
 void TSlider::Paint() {
   TOrvaneBase::Paint();
   const int h = Thickness() / 2;
@@ -141,27 +169,8 @@ void TSlider::Paint() {
   FPainted = true;
   // Form data can hold an inverted range; the button needs one of some width.
   if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
-
-  const int s = FButtonSize * 10 / 25;
-  const int along = FButtonDir == btCrossWise ? s : FButtonSize;
-  const int across = FButtonDir == btLengthWise ? s : FButtonSize;
-  FHalfAlong = along;
-  const TRect inner = InnerRect;
-  const int mx = Width() / 2, my = Height() / 2;
-  if (Vertical()) {
-    FTrench = Rect(mx - FTrenchWidth, inner.Top + along, mx + FTrenchWidth, inner.Bottom - along);
-    FButtonRect =
-        Rect(mx - across, FTrench.Bottom - along - 1, mx + across, FTrench.Bottom + along - 1);
-    const int left = mx + FCaptOffset;
-    FCaptionRect =
-        Rect(left, inner.Top + 1, left + (inner.Right - FTrench.Right - 1), inner.Bottom - 1);
-  } else {
-    FTrench = Rect(inner.Left + along, my - FTrenchWidth, inner.Right - along, my + FTrenchWidth);
-    FButtonRect = Rect(FTrench.Left - along, my - across, FTrench.Left + along, my + across);
-    const int top = my + FCaptOffset;
-    FCaptionRect =
-        Rect(inner.Left + 1, top, inner.Right - 1, top + (inner.Bottom - FTrench.Bottom - 1));
-  }
+  FDrawn = Layout();
+  FButtonRect = FDrawn.Button;
 
   TColor upper = clSilver, lower = clSilver;
   if (FTrenchStyle == bvLowered) {
@@ -172,18 +181,14 @@ void TSlider::Paint() {
     lower = clGray;
   }
   TCanvas& c = *FrameBitmap->Canvas();
-  TRect fill = FTrench;
+  TRect fill = FDrawn.Trench;
   if (FTrenchStyle != bvNone) Frame3D(&c, fill, upper, lower, 1);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FTrenchColor);
   c.FillRect(fill);
   if (FScalaShow) DrawTicks(c, upper, lower);
 
-  if (Vertical()) {
-    FButton->SetSize(2 * across, 2 * along);
-  } else {
-    FButton->SetSize(2 * along, 2 * across);
-  }
+  FButton->SetSize(FDrawn.Button.Width(), FDrawn.Button.Height());
   DrawCaption();
   DrawButton();
   if (OnRepaint) OnRepaint(this);
@@ -194,11 +199,12 @@ void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
   C.Pen()->SetStyle(psSolid);
   C.Pen()->SetWidth(1);
   const bool vertical = Vertical();
-  const int from = vertical ? FTrench.Top : FTrench.Left;
-  const int length = vertical ? FTrench.Height() : FTrench.Width();
+  const TRect& trench = FDrawn.Trench;
+  const int from = vertical ? trench.Top : trench.Left;
+  const int length = vertical ? trench.Height() : trench.Width();
   // Embossed ticks: the scale colour between the trench's two edge colours. The end ticks move
   // one pixel inwards.
-  const int base = vertical ? FTrench.Left - 1 : FTrench.Top - 1;
+  const int base = vertical ? trench.Left - 1 : trench.Top - 1;
   std::vector<TStraightTicks> ticks;
   const TColor colours[3] = {Upper, FScalaColor, Lower};
   for (int shift = -1; shift <= 1; ++shift) {
@@ -223,7 +229,7 @@ void TSlider::DrawCaption() {
   font->SetOrientation(0);
   font->SetColor(FCaptColor);
   const int tw = c.TextWidth(FCaption);
-  const TRect& r = FCaptionRect;
+  const TRect& r = FDrawn.Caption;
   if (!Vertical()) {
     int x = r.Left - tw / 2 + r.Width() / 2;
     if (FAlignment == taLeftJustify) x = r.Left;
@@ -265,11 +271,11 @@ int TSlider::PositionOf(double Value) const {
   return RoundToInt((Value - FScale.Start) * FScalaPart / span);
 }
 
-TPoint TSlider::ButtonPos(double Value) const {
+TPoint TSlider::ButtonPosOn(const TRect& Trench, double Value) const {
   const double span = FScale.End - FScale.Start;
   const double f = span > 0 ? (Value - FScale.Start) / span : 0;
-  const int w = FTrench.Width(), h = FTrench.Height();
-  return {RoundToInt(f * w) + FTrench.Left, FTrench.Top - RoundToInt(f * h) + h};
+  const int w = Trench.Width(), h = Trench.Height();
+  return {RoundToInt(f * w) + Trench.Left, Trench.Top - RoundToInt(f * h) + h};
 }
 
 void TSlider::MoveButton(bool Force) {
@@ -282,14 +288,15 @@ void TSlider::MoveButton(bool Force) {
     FPosition = PositionOf(FValue);
   }
   FValue = Within(FValue, FScale.Start, FScale.End);
-  const TPoint centre = ButtonPos(FValue);
+  const TPoint centre = ButtonPosOn(FDrawn.Trench, FValue);
+  const int half = FDrawn.HalfAlong;
   TRect r = FButtonRect;
   if (Vertical()) {
-    r.Top = centre.Y - FHalfAlong;
-    r.Bottom = centre.Y + FHalfAlong;
+    r.Top = centre.Y - half;
+    r.Bottom = centre.Y + half;
   } else {
-    r.Left = centre.X - FHalfAlong;
-    r.Right = centre.X + FHalfAlong;
+    r.Left = centre.X - half;
+    r.Right = centre.X + half;
   }
   if (r == FButtonRect && !Force) return;
   FButtonRect = r;
@@ -303,8 +310,9 @@ void TSlider::MoveButton(bool Force) {
 // ---- Mouse ----
 
 double TSlider::PointValue(int X, int Y) const {
-  if (Vertical()) return FScale.TravelValue(FTrench.Bottom - Y, FTrench.Height());
-  return FScale.TravelValue(X - FTrench.Left, FTrench.Width());
+  const TRect trench = Layout().Trench;
+  if (Vertical()) return FScale.TravelValue(trench.Bottom - Y, trench.Height());
+  return FScale.TravelValue(X - trench.Left, trench.Width());
 }
 
 void TSlider::TakePoint(double V, bool AtPress) {
@@ -324,14 +332,14 @@ void TSlider::TakePoint(double V, bool AtPress) {
 
 void TSlider::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TOrvaneBase::MouseDown(Button, Shift, X, Y);
-  if (!FDrag.BeginPress(Shift) || !FPainted) return;
+  if (!FDrag.BeginPress(Shift)) return;
   FDrag.PressElsewhere();
   TakePoint(PointValue(X, Y), true);
 }
 
 void TSlider::MouseMove(TShiftState Shift, int X, int Y) {
   TOrvaneBase::MouseMove(Shift, X, Y);
-  if (!FPainted || !FDrag.MoveDrags(Shift)) return;
+  if (!FDrag.MoveDrags(Shift)) return;
   TakePoint(Within(PointValue(X, Y), FScale.Start, FScale.End), false);
 }
 

@@ -172,6 +172,7 @@ TEST_F(FrameTest, FramePixels) {
     tc.setup(c);
     Pump();
     EXPECT_EQ(Edges(*c->Canvas()), tc.edges) << tc.name;
+    EXPECT_EQ(c->FrameInnerRect(), c->Inner()) << tc.name;
     delete c;
   }
 }
@@ -181,6 +182,8 @@ TEST_F(FrameTest, InnerRectIsTheAreaInsideTheFrame) {
   c->SetBevelIn(bvRaised);
   c->SetButtonStyle(tsPush);
   c->SetBordRight(false);
+  // Known before any paint, from the size and the frame properties.
+  EXPECT_EQ(c->FrameInnerRect(), Rect(7, 7, 199, 93));
   ShowForm();
   EXPECT_EQ(c->Inner(), Rect(7, 7, 199, 93));  // the outline stays on the right
 }
