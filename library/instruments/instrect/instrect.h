@@ -115,12 +115,34 @@ class TPanelMeter : public TOrvaneBase {
   int PeakPos() const { return FPeakPos; }
   // Pixel of a value inside the range along the scale, by the last Paint's layout.
   int ValueToPixel(double Value) const;
+
+  // The scale along its axis: Origin is the pixel of the scale start (the scale runs Length
+  // pixels from Start, to the right, or up from Origin on the tall meter), the ticks run across
+  // from Base to TickEnd, and the tall meter's labels are LabelWidth wide.
+  struct TScaleGeometry {
+    int Origin = 0;
+    int Base = 0;
+    int TickEnd = 0;
+    int LabelWidth = 0;
+    int Start = 0;
+    int Length = 0;
+    bool operator==(const TScaleGeometry&) const = default;
+  };
+  // What both meters lay out before they draw, from the size, the properties and the fonts'
+  // metrics (measured on a canvas, not drawn on), so it is known before the first paint.
+  struct TLayout {
+    TRect Face;
+    TPoint LedCentre[2];
+    int LedRadius = 0;
+    TScaleGeometry Geometry;
+    TScaleLayout Scale;
+  };
   TPoint LedCentre(int Index) const {  // LED 0..1
     assert(Index >= 0 && Index < 2);
-    return FLedCentre[Index];
+    return CurrentLayout().LedCentre[Index];
   }
-  // The scale's ticks and labels as the last Paint laid them out.
-  const TScaleLayout& ScaleLayout() const { return FScaleLayout; }
+  // The scale's ticks and labels, as a paint lays them out now.
+  TScaleLayout ScaleLayout() const { return CurrentLayout().Scale; }
 
  protected:
   // Rules: the meter's row of the pointer instruments' rules. FromEnd: the scale's origin end
@@ -140,21 +162,22 @@ class TPanelMeter : public TOrvaneBase {
   virtual void RangeEndChanged();
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
   void KeepLimitsInRange();
-  // The face round the inner rectangle (see LayOutFace) drawn in the shape's colours, with
-  // corners of Corner unless the shape is a rectangle.
-  TRect DrawFace(TCanvas& Canvas, TRect& Inner, int Gap, int Overhang, TFaceRoom Room, int Corner);
-  // The scale along its axis: Origin is the pixel of the scale start (the scale runs
-  // FScaleLength pixels to the right, or up on the tall meter), the ticks run across from Base
-  // to TickEnd, and the tall meter's labels are LabelWidth wide.
-  struct TScaleGeometry {
-    int Origin = 0;
-    int Base = 0;
-    int TickEnd = 0;
-    int LabelWidth = 0;
-  };
+  // The base part of the subclass's current layout.
+  virtual TLayout CurrentLayout() const = 0;
+  // A canvas with the meter's font, to measure texts on.
+  std::unique_ptr<TCanvas> MeasuringCanvas() const;
+  // The face round the inner rectangle (see LayOutFace); Inner is left with what is inside.
+  TRect FaceAround(TRect& Inner, int Gap, int Overhang, TFaceRoom Room) const;
+  // The face drawn in the shape's colours, with corners of Corner unless the shape is a
+  // rectangle.
+  void DrawFace(TCanvas& Canvas, const TRect& Face, int Corner);
+  // The scale's ticks and labels, measured in the canvas's font.
+  TScaleLayout LayOutScale(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
   // Draws the axis line, ticks and labels with the scale colour and records the end labels'
   // rectangles.
-  void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
+  void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry, const TScaleLayout& Layout);
+  // Takes the LED places and the scale's axis of the layout a paint draws.
+  void TakeLayout(const TLayout& Layout);
   // The maker's mark in its small grey font, centred on CentreX.
   void DrawMakerMark(TCanvas& Canvas, int CentreX, int Y);
   // The moving parts over the static image in WorkBitmap, before the LEDs; Work is clipped to
@@ -168,7 +191,7 @@ class TPanelMeter : public TOrvaneBase {
   virtual TRect FollowShownValue(bool /*Force*/) { return TRect{}; }
   // The peak step runs after the limit events instead of before them.
   bool FLimitsBeforePeak = false;
-  // The LEDs: centre and radius set by Paint.
+  // The LEDs: centre and radius of the last Paint.
   TMeterLed FLeds[2];
   TPoint FLedCentre[2];
   int FLedRadius = 0;
@@ -202,7 +225,6 @@ class TPanelMeter : public TOrvaneBase {
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
   // screen.
   void Compose(const TRect& Area);
-  TScaleLayout LayOutScale(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
 
   TUpdateArea FUpdateArea;
   TPointerRange FRange;
@@ -210,7 +232,6 @@ class TPanelMeter : public TOrvaneBase {
   TInstrumentTicks FTicks;
   TLimitEvents FLimitEvents;
   std::unique_ptr<TFont> FFontCapt;
-  TScaleLayout FScaleLayout;
 };
 
 // Wide panel meter: a horizontal scale with its labels above the baseline, a caption below it,
@@ -224,11 +245,19 @@ class TMeterPanelH : public TPanelMeter {
   const std::string& Caption() const { return FCaption.str(); }
   void SetCaption(const std::string& Value);
 
-  // Geometry of the last Paint.
-  const TRect& ScaleRect() const { return FScaleRect; }
-  int Baseline() const { return FBaseline; }
+  // What a paint draws: the scale's rectangle and baseline besides the common parts.
+  struct TLayout : TPanelMeter::TLayout {
+    TRect ScaleRect;
+    int Baseline = 0;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew, on which the pointers move.
+  const TLayout& PaintedLayout() const { return FDrawn; }
+  TRect ScaleRect() const { return Layout().ScaleRect; }
+  int Baseline() const { return Layout().Baseline; }
 
  protected:
+  TPanelMeter::TLayout CurrentLayout() const override { return Layout(); }
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
   TRect MovedArea(int OldPointer, int OldPeak) const override;
@@ -237,9 +266,10 @@ class TMeterPanelH : public TPanelMeter {
   // The pointer's and the peak pointer's triangles at a place along the scale.
   void PointerAt(int X, TPoint (&Corners)[3]) const;
   void PeakAt(int X, TPoint (&Corners)[3]) const;
+  // The layout in the canvas's font.
+  TLayout LayOut(TCanvas& Canvas) const;
   string32 FCaption = "Panel Meter";
-  TRect FScaleRect;
-  int FBaseline = 0;
+  TLayout FDrawn;
   int FHalfWidth = 0;
   int FPeakTop = 0;
 };
@@ -308,14 +338,29 @@ class TMeterPanelV : public TPanelMeter {
   std::string ReadoutShows() const;
   int ReadoutCells() const;
 
-  // Geometry of the last Paint: the scale strip (its Top and Bottom are the scale's ends), the
-  // bar, the readout frame and the face.
-  const TRect& ScaleStrip() const { return FStrip; }
-  const TRect& BarRect() const { return FBar; }
-  const TRect& ReadoutRect() const { return FReadoutRect; }
-  const TRect& FaceRect() const { return FFace; }
+  // What a paint draws besides the common parts: the scale strip (its Top and Bottom are the
+  // scale's ends), the bar inside its frame, the readout frame and its digit cells, the bands of
+  // the name and unit texts, and the zone bounds' rows in the bar.
+  struct TLayout : TPanelMeter::TLayout {
+    TRect Strip;
+    TRect Bar;
+    TRect Readout;
+    TRect ReadoutCells;
+    TRect NameBand;
+    TRect UnitBand;
+    int YMin = 0;
+    int YMid = 0;
+  };
+  TLayout Layout() const;
+  // The layout the last paint drew, on which the pointers and bars move.
+  const TLayout& PaintedLayout() const { return FDrawn; }
+  TRect ScaleStrip() const { return Layout().Strip; }
+  TRect BarRect() const { return Layout().Bar; }
+  TRect ReadoutRect() const { return Layout().Readout; }
+  TRect FaceRect() const { return Layout().Face; }
 
  protected:
+  TPanelMeter::TLayout CurrentLayout() const override { return Layout(); }
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
   TRect MovedArea(int OldPointer, int OldPeak) const override;
@@ -324,7 +369,8 @@ class TMeterPanelV : public TPanelMeter {
   void RangeEndChanged() override;
 
  private:
-  TRect LayoutFrame(TCanvas& Canvas);
+  // The layout in the canvas's font.
+  TLayout LayOut(TCanvas& Canvas) const;
   void DrawTextBand(TCanvas& Canvas, const TRect& Band, const std::string& Text);
   void DrawLedColumn(TCanvas& Work) const;
   void DrawZoneBar(TCanvas& Work) const;
@@ -352,13 +398,8 @@ class TMeterPanelV : public TPanelMeter {
   TColor FColDisplay = 0xFFFF00;
   std::string FCaption = "Amp";
   std::string FTextName = "STROM";
-  TRect FStrip;
-  TRect FBar;
-  TRect FReadoutRect;
-  TRect FFace;
+  TLayout FDrawn;
   int FHalfHeight = 0;
-  int FYMin = 0;
-  int FYMid = 0;
 };
 
 // A value shown as a share of its range: a row of segments lit from the start, or (MeterMode) a

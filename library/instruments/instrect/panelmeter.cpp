@@ -8,6 +8,7 @@
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TOrvaneBase(AOwner),
@@ -125,19 +126,34 @@ int TPanelMeter::ValueToPixel(double Value) const {
   return FScale.Pixel(Value, FFromEnd, FScaleP0, FScaleLength);
 }
 
+// ---- Layout ----
+
+std::unique_ptr<TCanvas> TPanelMeter::MeasuringCanvas() const {
+  auto c = std::make_unique<TCanvas>();
+  c->SetFont(Font());
+  return c;
+}
+
+void TPanelMeter::TakeLayout(const TLayout& Layout) {
+  for (int i = 0; i < 2; ++i) FLedCentre[i] = Layout.LedCentre[i];
+  FLedRadius = Layout.LedRadius;
+  FScaleP0 = Layout.Geometry.Start;
+  FScaleLength = Layout.Geometry.Length;
+}
+
 // ---- Face and scale ----
 
-TRect TPanelMeter::DrawFace(TCanvas& c, TRect& Inner, int Gap, int Overhang, TFaceRoom Room,
-                            int Corner) {
-  const TRect face =
-      LayOutFace(Inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, Gap, Overhang, Room);
+TRect TPanelMeter::FaceAround(TRect& Inner, int Gap, int Overhang, TFaceRoom Room) const {
+  return LayOutFace(Inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, Gap, Overhang, Room);
+}
+
+void TPanelMeter::DrawFace(TCanvas& c, const TRect& Face, int Corner) {
   SetFacePen(c, FColShape, ColBack());
   if (FShape == smtRectangle) {
-    c.Rectangle(face);
+    c.Rectangle(Face);
   } else {
-    c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, Corner, Corner);
+    c.RoundRect(Face.Left, Face.Top, Face.Right, Face.Bottom, Corner, Corner);
   }
-  return face;
 }
 
 // The two panel meters lay out one scale along either axis; what really differs between them is
@@ -148,14 +164,16 @@ TRect TPanelMeter::DrawFace(TCanvas& c, TRect& Inner, int Gap, int Overhang, TFa
 // right of the ticks with decimals below a range of 2 and 4, all on the face colour.
 TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const {
   const bool tall = FFromEnd;
-  const int l = FScaleLength;
+  const int l = G.Length;
   const int parts = FScalaPart;
   const int fh = c.Font()->Height();
   const TStraightTicks ticks{tall, G.Base, G.TickEnd, G.TickEnd + (G.Base - G.TickEnd) / 3};
   // Wide labels stand on a line above the ticks; tall ones beside them.
   const int label_top = G.TickEnd - std::abs((fh * 15) / 10);
   if (FScale.NonLinear) {
-    const auto at = [&](const TScaleTick& t) { return ValueToPixel(t.Value); };
+    const auto at = [&](const TScaleTick& t) {
+      return FScale.Pixel(t.Value, FFromEnd, G.Start, G.Length);
+    };
     const TScaleDivision division = LogDivision(FScale, parts);
     if (tall) {
       return StraightScaleLayout(division, {ticks}, at, [&](const TScaleTick& t, int y) {
@@ -202,7 +220,7 @@ TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const
   });
 }
 
-void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G) {
+void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G, const TScaleLayout& Layout) {
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
   c.Pen()->SetColor(FColScala);
@@ -210,16 +228,15 @@ void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G) {
   c.Brush()->SetColor(ColBack());
   if (FFromEnd) {
     c.MoveTo(G.Base, G.Origin);
-    c.LineTo(G.Base, G.Origin - FScaleLength);
+    c.LineTo(G.Base, G.Origin - G.Length);
   } else {
     c.MoveTo(G.Origin, G.Base);
-    c.LineTo(G.Origin + FScaleLength, G.Base);
+    c.LineTo(G.Origin + G.Length, G.Base);
   }
-  FScaleLayout = LayOutScale(c, G);
   c.Brush()->SetStyle(FScale.NonLinear && !FFromEnd ? bsClear : bsSolid);
-  DrawScaleLayout(c, FScaleLayout);
-  FMarks.StartLabelRect = FScaleLayout.Ends.StartLabelRect;
-  FMarks.EndLabelRect = FScaleLayout.Ends.EndLabelRect;
+  DrawScaleLayout(c, Layout);
+  FMarks.StartLabelRect = Layout.Ends.StartLabelRect;
+  FMarks.EndLabelRect = Layout.Ends.EndLabelRect;
 }
 
 void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {

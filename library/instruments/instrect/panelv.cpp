@@ -13,6 +13,7 @@
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
 
 namespace {
 
@@ -187,56 +188,36 @@ TRect TMeterPanelV::FollowShownValue(bool Force) {
 
 // ---- Paint ----
 
-TRect TMeterPanelV::LayoutFrame(TCanvas& c) {
+TMeterPanelV::TLayout TMeterPanelV::Layout() const { return LayOut(*MeasuringCanvas()); }
+
+TMeterPanelV::TLayout TMeterPanelV::LayOut(TCanvas& c) const {
   const int w = Width(), h = Height();
+  const int fh = Font()->Height();
   const int a = h / 86, b = std::min(h / 16, 20), led_row = std::min(2 * b, 20);
   const int d = std::clamp(h / 14, 22, 35);
-  TRect inner = InnerRect;
-  FReadoutRect.Left = inner.Left + a;
-  FReadoutRect.Top = inner.Top + a;
-  FReadoutRect.Right = std::min(
-      FReadoutRect.Left + (RangeReaches1000(FScale.Start, FScale.End) ? 3 * d : (24 * d) / 10),
-      inner.Right - a);
-  FReadoutRect.Bottom = inner.Top + d;
+  const bool five = RangeReaches1000(FScale.Start, FScale.End);
+  TLayout l;
+  TRect inner = FrameInnerRect();
+  TRect& r = l.Readout;
+  r.Left = inner.Left + a;
+  r.Top = inner.Top + a;
+  r.Right = std::min(r.Left + (five ? 3 * d : (24 * d) / 10), inner.Right - a);
+  r.Bottom = inner.Top + d;
+  const int e = ((8 * (r.Bottom - r.Top)) / 10) / 8;
+  l.ReadoutCells = r;
+  InflateRect(l.ReadoutCells, -(e + 1), -(e + 1));
 
   const int readout_room = FDispEnable ? d : 0;
   const int led_room = FLedEnable ? led_row : 0;
-  const int corner = std::min(w / 6, 18);
-  FFace = DrawFace(c, inner, a, b, {0, readout_room, 0, led_room}, corner);
+  l.Face = FaceAround(inner, a, b, {0, readout_room, 0, led_room});
   const int led_y = inner.Bottom + (2 * led_row) / 3;
-  FLedCentre[0] = {(7 * w) / 10, led_y};
-  FLedCentre[1] = {(3 * w) / 10, led_y};
-  FLedRadius = led_row / 3;
-  if (FDispEnable) {
-    c.Brush()->SetColor(FColDback);
-    c.Pen()->SetColor(FColDrand);
-    const TRect& r = FReadoutRect;
-    if (FShape == smtRectangle) {
-      c.Rectangle(r);
-    } else {
-      c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, (2 * corner) / 4, (2 * corner) / 4);
-    }
-    const int e = ((8 * (r.Bottom - r.Top)) / 10) / 8;
-    TRect cells = r;
-    InflateRect(cells, -(e + 1), -(e + 1));
-    FReadout->Layout(cells, RangeReaches1000(FScale.Start, FScale.End) ? 5 : 4, FColDback);
-  }
-  return inner;
-}
+  l.LedCentre[0] = {(7 * w) / 10, led_y};
+  l.LedCentre[1] = {(3 * w) / 10, led_y};
+  l.LedRadius = led_row / 3;
 
-void TMeterPanelV::Paint() {
-  TOrvaneBase::Paint();
-  BeginPaint();
-  TCanvas& c = *FrameBitmap->Canvas();
-  c.SetFont(Font());
-  const int w = Width(), h = Height();
-  const int fh = Font()->Height();
-  if (FMeterStyle == TMeterStyle::LedBar && FLedZahl > h / 10) FLedZahl = std::max(1, h / 10);
-
-  TRect inner = LayoutFrame(c);
-  TRect name_band = inner;
-  InflateRect(name_band, -3, -3);
-  TRect unit_band = name_band;
+  l.NameBand = inner;
+  InflateRect(l.NameBand, -3, -3);
+  l.UnitBand = l.NameBand;
   inner.Left += 7;
   inner.Right -= 7;
   inner.Top -= 2 * fh;
@@ -252,24 +233,61 @@ void TMeterPanelV::Paint() {
   }
   ++label_width;
   inner.Right = inner.Left + std::clamp(h / 30, 10, 15);
-  name_band.Bottom = inner.Top + (6 * fh) / 10;
-  unit_band.Top = inner.Bottom - fh / 2;
-  FBar = inner;
+  l.NameBand.Bottom = inner.Top + (6 * fh) / 10;
+  l.UnitBand.Top = inner.Bottom - fh / 2;
+  l.Bar = inner;
   if (FMeterStyle != TMeterStyle::simpleMeter) {
-    FBar.Right = FBar.Left + std::max(w / 3 - 10, 10);
-    inner.Left = FBar.Right + 5;
+    l.Bar.Right = l.Bar.Left + std::max(w / 3 - 10, 10);
+    inner.Left = l.Bar.Right + 5;
     inner.Right = inner.Left + std::clamp(w / 8, 4, 15);
+    // Inside the frame's right and bottom lines, so neither style paints over them.
+    --l.Bar.Right;
+    --l.Bar.Bottom;
   }
-  FStrip = inner;
-  FScaleP0 = inner.Top;
-  FScaleLength = inner.Bottom - inner.Top;
-  DrawScale(c, {inner.Bottom, inner.Left, inner.Right, label_width});
+  l.Strip = inner;
+  l.Geometry = {inner.Bottom, inner.Left, inner.Right,
+                label_width,  inner.Top,  inner.Bottom - inner.Top};
+  l.Scale = LayOutScale(c, l.Geometry);
+  // Zone rows inside the bar, the middle one never below the lower one, whatever a form held.
+  const auto row = [&](double Value) {
+    return FScale.Pixel(Value, true, l.Geometry.Start, l.Geometry.Length);
+  };
+  l.YMin = std::clamp(row(FValueMin), l.Bar.Top, std::max(l.Bar.Top, l.Bar.Bottom));
+  l.YMid = std::clamp(row(FValueMid), l.Bar.Top, l.YMin);
+  return l;
+}
+
+void TMeterPanelV::Paint() {
+  TOrvaneBase::Paint();
+  BeginPaint();
+  TCanvas& c = *FrameBitmap->Canvas();
+  c.SetFont(Font());
+  const int w = Width(), h = Height();
+  if (FMeterStyle == TMeterStyle::LedBar && FLedZahl > h / 10) FLedZahl = std::max(1, h / 10);
+
+  FDrawn = LayOut(c);
+  const TLayout& l = FDrawn;
+  TakeLayout(l);
+  const int corner = std::min(w / 6, 18);
+  DrawFace(c, l.Face, corner);
+  if (FDispEnable) {
+    c.Brush()->SetColor(FColDback);
+    c.Pen()->SetColor(FColDrand);
+    const TRect& r = l.Readout;
+    if (FShape == smtRectangle) {
+      c.Rectangle(r);
+    } else {
+      c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, (2 * corner) / 4, (2 * corner) / 4);
+    }
+    FReadout->Layout(l.ReadoutCells, RangeReaches1000(FScale.Start, FScale.End) ? 5 : 4, FColDback);
+  }
+  DrawScale(c, l.Geometry, l.Scale);
 
   c.SetFont(FontCapt());
-  DrawTextBand(c, unit_band, FCaption);
-  DrawTextBand(c, name_band, FTextName);
+  DrawTextBand(c, l.UnitBand, FCaption);
+  DrawTextBand(c, l.NameBand, FTextName);
 
-  FHalfHeight = ((inner.Right - inner.Left + 10) * 4) / 10;
+  FHalfHeight = ((l.Strip.Right - l.Strip.Left + 10) * 4) / 10;
   c.Pen()->SetColor(FColScala);
   c.Pen()->SetWidth(1);
   c.Pen()->SetStyle(psSolid);
@@ -277,20 +295,14 @@ void TMeterPanelV::Paint() {
   c.Brush()->SetStyle(bsSolid);
   if (FMeterStyle != TMeterStyle::simpleMeter) {
     c.Brush()->SetColor(ColBack());
-    c.Rectangle(FBar.Left - 1, FBar.Top - 1, FBar.Right, FBar.Bottom);
-    // Inside the frame's right and bottom lines, so neither style paints over them.
-    --FBar.Right;
-    --FBar.Bottom;
+    c.Rectangle(l.Bar.Left - 1, l.Bar.Top - 1, l.Bar.Right + 1, l.Bar.Bottom + 1);
   }
-  // Zone rows inside the bar, the middle one never below the lower one, whatever a form held.
-  FYMin = std::clamp(ValueToPixel(FValueMin), FBar.Top, std::max(FBar.Top, FBar.Bottom));
-  FYMid = std::clamp(ValueToPixel(FValueMid), FBar.Top, FYMin);
 
   if (FLedEnable) {
     const int centre = (FLedCentre[0].X - FLedCentre[1].X) / 2 + FLedCentre[1].X;
     DrawMakerMark(c, centre, FLedCentre[0].Y - 2);
   }
-  EndPaint(inner.Bottom + 1);
+  EndPaint(l.Strip.Bottom + 1);
 }
 
 void TMeterPanelV::DrawTextBand(TCanvas& c, const TRect& Band, const std::string& Text) {
@@ -312,15 +324,15 @@ TColor TMeterPanelV::Dimmed(TColor Colour) const {
 
 void TMeterPanelV::PointerAt(int Y, TPoint (&Corners)[3]) const {
   const int hp = FHalfHeight;
-  const int x = FStrip.Left - 2;
-  Corners[0] = {FStrip.Right + 8, Y};
+  const int x = FDrawn.Strip.Left - 2;
+  Corners[0] = {FDrawn.Strip.Right + 8, Y};
   Corners[1] = {x, Y - hp};
   Corners[2] = {x, Y + hp};
 }
 
 void TMeterPanelV::PeakAt(int Y, TPoint (&Corners)[3]) const {
   const int hp = FHalfHeight;
-  const int x = FFace.Right - 2;
+  const int x = FDrawn.Face.Right - 2;
   Corners[0] = {x - hp, Y};
   Corners[1] = {x, Y - hp};
   Corners[2] = {x, Y + hp};
@@ -343,7 +355,8 @@ void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
 }
 
 TRect TMeterPanelV::BarRows(int Top, int Bottom) const {
-  return TRect{FBar.Left - 1, std::min(Top, Bottom) - 1, FBar.Right + 1, std::max(Top, Bottom) + 2};
+  return TRect{FDrawn.Bar.Left - 1, std::min(Top, Bottom) - 1, FDrawn.Bar.Right + 1,
+               std::max(Top, Bottom) + 2};
 }
 
 // The column's LEDs change where the pointer's row passed their lower edge and where the peak
@@ -368,7 +381,7 @@ TRect TMeterPanelV::MovedArea(int OldPointer, int OldPeak) const {
   }
   if (FMeterStyle == TMeterStyle::LedBar) {
     // One LED's height and a row to spare.
-    const int led = (FBar.Bottom - FBar.Top) / std::max(FLedZahl, 1) + 2;
+    const int led = (FDrawn.Bar.Bottom - FDrawn.Bar.Top) / std::max(FLedZahl, 1) + 2;
     if (OldPointer != FPointerPos) {
       UnionRect(
           area, area,
@@ -386,22 +399,22 @@ void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
   Work.Pen()->SetStyle(psSolid);
   Work.Pen()->SetWidth(1);
   Work.Pen()->SetColor(0x808080);
-  const int hb = FBar.Bottom - FBar.Top;
+  const int hb = FDrawn.Bar.Bottom - FDrawn.Bar.Top;
   const int count = std::max(FLedZahl, 1);
   const bool peak = FPointer.PeakMode != ppNone;
   // Only the LEDs in the area being recomposed.
   const TRect clip = Work.ClipRect();
-  int lower = FBar.Bottom;
+  int lower = FDrawn.Bar.Bottom;
   for (int j = 1; j <= count; ++j) {
-    const int top = FBar.Bottom - static_cast<int>(Round(double(hb) / count * j));
+    const int top = FDrawn.Bar.Bottom - static_cast<int>(Round(double(hb) / count * j));
     if (std::max(top, lower) <= clip.Top || std::min(top, lower) >= clip.Bottom) {
       lower = top;
       continue;
     }
-    const TColor colour = lower <= FYMid ? FColMax : lower <= FYMin ? FColMid : FColMin;
+    const TColor colour = lower <= FDrawn.YMid ? FColMax : lower <= FDrawn.YMin ? FColMid : FColMin;
     const bool lit = FPointerPos <= lower || (peak && top <= FPeakPos && FPeakPos < lower);
     Work.Brush()->SetColor(lit ? colour : Dimmed(colour));
-    Work.Rectangle(FBar.Left, top, FBar.Right, lower);
+    Work.Rectangle(FDrawn.Bar.Left, top, FDrawn.Bar.Right, lower);
     lower = top;
   }
   Work.Pen()->SetStyle(psClear);
@@ -411,13 +424,15 @@ void TMeterPanelV::DrawZoneBar(TCanvas& Work) const {
   const struct {
     int top, bottom;
     TColor colour;
-  } zones[3] = {{FYMin, FBar.Bottom, FColMin}, {FYMid, FYMin, FColMid}, {FBar.Top, FYMid, FColMax}};
+  } zones[3] = {{FDrawn.YMin, FDrawn.Bar.Bottom, FColMin},
+                {FDrawn.YMid, FDrawn.YMin, FColMid},
+                {FDrawn.Bar.Top, FDrawn.YMid, FColMax}};
   for (const auto& z : zones) {
     if (z.bottom <= z.top) continue;
     const int lit_top = std::clamp(FPointerPos, z.top, z.bottom);
     Work.Brush()->SetColor(Dimmed(z.colour));
-    Work.FillRect(Rect(FBar.Left, z.top, FBar.Right, lit_top));
+    Work.FillRect(Rect(FDrawn.Bar.Left, z.top, FDrawn.Bar.Right, lit_top));
     Work.Brush()->SetColor(z.colour);
-    Work.FillRect(Rect(FBar.Left, lit_top, FBar.Right, z.bottom));
+    Work.FillRect(Rect(FDrawn.Bar.Left, lit_top, FDrawn.Bar.Right, z.bottom));
   }
 }
