@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/graphics/canvas.h"
+
 TRect PolygonBox(std::span<const TPoint> Points) {
   if (Points.empty()) return TRect{};
   TRect box{Points[0].X, Points[0].Y, Points[0].X, Points[0].Y};
@@ -15,6 +17,19 @@ TRect PolygonBox(std::span<const TPoint> Points) {
   ++box.Right;
   ++box.Bottom;
   return box;
+}
+
+void BeginCompose(TCanvas& Work, TCanvas* Static, const TRect& Area) {
+  Work.CopyRect(Area, Static, Area);
+  Work.SelectClipRect(Area);
+  Work.Pen()->SetStyle(psClear);
+  Work.Pen()->SetMode(pmCopy);
+  Work.Brush()->SetStyle(bsSolid);
+}
+
+void EndCompose(TCanvas& Work, TCanvas& Screen, const TRect& Area) {
+  Work.RemoveClip();
+  Screen.CopyRect(Area, &Work, Area);
 }
 
 TRect TUpdateArea::Next(const TRect& Client, const TRect& Now, const TRect& Changed, bool Whole) {

@@ -8,8 +8,16 @@
 
 #include "platform/graphics/geometry.h"
 
+class TCanvas;
+
 // The pixels a filled polygon can cover (its corners' box, a pixel to spare on every side).
 TRect PolygonBox(std::span<const TPoint> Points);
+
+// Starts composing Area of the work image Work: the static image copied in, the clip set to
+// Area, a clear pen in copy mode and a solid brush for the moving parts' fills.
+void BeginCompose(TCanvas& Work, TCanvas* Static, const TRect& Area);
+// Ends it: the clip removed and Area copied to the screen.
+void EndCompose(TCanvas& Work, TCanvas& Screen, const TRect& Area);
 
 class TUpdateArea {
  public:

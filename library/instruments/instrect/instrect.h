@@ -25,10 +25,11 @@ class TDigDisplay;
 struct TFaceRoom;
 
 // What the two panel meters share: one pointer on a straight scale, damping, a peak pointer, two
-// limit events, flashing scale ends and two LEDs. A value update composes the static image,
+// limit events, flashing scale ends and two LEDs (while LedEnable is off their switches are
+// ignored, not stored). A value update composes the static image,
 // the pointers and the LEDs off screen and copies them to the screen in one block; it draws
 // nothing when neither pointer moved by a pixel.
-class TPanelMeter : public TOrvaneBase {
+class TPanelMeter : public TOrvaneBase, public TLedPair {
  public:
   ~TPanelMeter() override;
 
@@ -81,22 +82,6 @@ class TPanelMeter : public TOrvaneBase {
   // Font of the caption texts; the setter copies it.
   TFont* FontCapt() const { return FFontCapt.get(); }
   void SetFontCapt(const TFont* Value);
-
-  // LEDs. While LedEnable is off the switches are ignored (not stored).
-  bool LedEnable() const { return FLedEnable; }
-  void SetLedEnable(bool Value);
-  TColor ColLed1() const { return FLeds[0].Colour; }
-  void SetColLed1(TColor Value) { SetColLed(0, Value); }
-  TColor ColLed2() const { return FLeds[1].Colour; }
-  void SetColLed2(TColor Value) { SetColLed(1, Value); }
-  bool LedOn1() const { return FLeds[0].On; }
-  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
-  bool LedOn2() const { return FLeds[1].On; }
-  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
-  bool LedBlink1() const { return FLeds[0].Blink; }
-  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
-  bool LedBlink2() const { return FLeds[1].Blink; }
-  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
 
   // Fire when the shown value rises above UpperLimit or falls below LowerLimit, once per
   // crossing, before anything of that update is drawn.
@@ -191,10 +176,6 @@ class TPanelMeter : public TOrvaneBase {
   virtual TRect FollowShownValue(bool /*Force*/) { return TRect{}; }
   // The peak step runs after the limit events instead of before them.
   bool FLimitsBeforePeak = false;
-  // The LEDs: centre and radius of the last Paint.
-  TMeterLed FLeds[2];
-  TPoint FLedCentre[2];
-  int FLedRadius = 0;
   // The scale as laid out by Paint: origin pixel and length.
   int FScaleP0 = 0;
   int FScaleLength = 0;
@@ -212,15 +193,12 @@ class TPanelMeter : public TOrvaneBase {
   int FScalaPsub = -1;
   double FUpperLimit = 45;
   double FLowerLimit = 0;
-  bool FLedEnable = true;
   bool FPainted = false;
 
  private:
-  void SetColLed(int Index, TColor Value);
-  void SetLedOn(int Index, bool Value);
-  void SetLedBlink(int Index, bool Value);
   void BlinkTick();
-  void DrawLed(int Index);
+  void DrawLed(int Index) override;
+  void LedEnableChanged() override { RepaintNow(); }
   void RepairLogRange();
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
   // screen.

@@ -12,6 +12,7 @@
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TOrvaneBase(AOwner),
+      TLedPair(Rules.Leds),
       FRange(Rules, FScale, FPointer.Value),
       FFromEnd(FromEnd),
       FTicks(
@@ -21,8 +22,6 @@ TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool Fr
           },
           [this](TObject*) { BlinkTick(); }),
       FFontCapt(std::make_unique<TFont>()) {
-  FLeds[0].Colour = 0x0000FF;
-  FLeds[1].Colour = 0x00FF00;
   FFontCapt->SetColor(clWhite);
   FFontCapt->SetName("Arial");
   FFontCapt->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
@@ -277,9 +276,6 @@ void TPanelMeter::SetColPointer(TColor Value) {
 void TPanelMeter::SetColPeakPtr(TColor Value) {
   if (StoreChanged(FColPeakPtr, Value)) RepaintNow();
 }
-void TPanelMeter::SetLedEnable(bool Value) {
-  if (StoreChanged(FLedEnable, Value)) RepaintNow();
-}
 
 void TPanelMeter::SetFontCapt(const TFont* Value) {
   if (Value) FFontCapt->Assign(*Value);
@@ -288,25 +284,10 @@ void TPanelMeter::SetFontCapt(const TFont* Value) {
 
 // ---- LEDs and blinking ----
 
-void TPanelMeter::SetColLed(int Index, TColor Value) {
-  FLeds[Index].SetColour(Value, FRange.Rules().Leds);
-  DrawLed(Index);
-}
-
-void TPanelMeter::SetLedOn(int Index, bool Value) {
-  if (FLeds[Index].SetOn(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
-void TPanelMeter::SetLedBlink(int Index, bool Value) {
-  if (FLeds[Index].SetBlink(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
 void TPanelMeter::DrawLed(int Index) {
   if (!FPainted || !FLedEnable) return;
-  const TMeterLed& led = FLeds[Index];
-  const TColor colour = LedColour(led.Colour, led.Shows());
-  DrawRoundLed(*Canvas(), FLedCentre[Index], FLedRadius, colour);
-  DrawRoundLed(*WorkBitmap->Canvas(), FLedCentre[Index], FLedRadius, colour);
+  DrawLedInto(*Canvas(), Index);
+  DrawLedInto(*WorkBitmap->Canvas(), Index);
 }
 
 void TPanelMeter::BlinkTick() {
@@ -315,10 +296,7 @@ void TPanelMeter::BlinkTick() {
     FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
                      FPointer.UnderRange);
   }
-  if (!FLedEnable) return;
-  for (int i = 0; i < 2; ++i) {
-    if (FLeds[i].Step(BlinkPhase)) DrawLed(i);
-  }
+  StepLeds(BlinkPhase);
 }
 
 // ---- Paint frame and update ----
@@ -380,22 +358,11 @@ void TPanelMeter::UpdatePointer(bool Force) {
 
 void TPanelMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
-  work.SelectClipRect(Area);
-  work.Pen()->SetStyle(psClear);
-  work.Pen()->SetMode(pmCopy);
-  work.Brush()->SetStyle(bsSolid);
+  BeginCompose(work, FrameBitmap->Canvas(), Area);
   DrawMovingParts(work);
-  if (FLedEnable) {
-    for (int i = 0; i < 2; ++i) {
-      TRect led;
-      if (!IntersectRect(led, LedCircleBox(FLedCentre[i], FLedRadius), Area)) continue;
-      DrawRoundLed(work, FLedCentre[i], FLedRadius, LedColour(FLeds[i].Colour, FLeds[i].Shows()));
-    }
-  }
-  work.RemoveClip();
+  DrawLedsIn(work, Area);
   TCanvas& screen = *Canvas();
-  screen.CopyRect(Area, &work, Area);
+  EndCompose(work, screen, Area);
   FMarks.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
                    FPointer.UnderRange);
 }

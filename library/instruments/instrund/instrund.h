@@ -27,9 +27,10 @@
 class TDigDisplay;
 
 // What the 120, 180 and 270-degree meters share: one pointer on one scale with three colour
-// bands, a peak pointer, a four-cell readout, two LEDs, flashing scale ends and two limit events.
-// Each meter lays out its own dial (DrawDialFace) in its logical plane.
-class TRoundMeter : public TOrvaneBase {
+// bands, a peak pointer, a four-cell readout, two LEDs (their switches store also while LedEnable
+// is off; they are drawn only while it is on), flashing scale ends and two limit events. Each
+// meter lays out its own dial (DrawDialFace) in its logical plane.
+class TRoundMeter : public TOrvaneBase, public TLedPair {
  public:
   ~TRoundMeter() override;
 
@@ -101,22 +102,6 @@ class TRoundMeter : public TOrvaneBase {
 
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& Value);  // repaints on every assignment
-
-  // LEDs. The switches store also while LedEnable is off; the LEDs are drawn only while it is on.
-  TColor ColLed1() const { return FLeds[0].Colour; }
-  void SetColLed1(TColor Value) { SetColLed(0, Value); }
-  TColor ColLed2() const { return FLeds[1].Colour; }
-  void SetColLed2(TColor Value) { SetColLed(1, Value); }
-  bool LedEnable() const { return FLedEnable; }
-  void SetLedEnable(bool Value);
-  bool LedOn1() const { return FLeds[0].On; }
-  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
-  bool LedOn2() const { return FLeds[1].On; }
-  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
-  bool LedBlink1() const { return FLeds[0].Blink; }
-  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
-  bool LedBlink2() const { return FLeds[1].Blink; }
-  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
 
   // The four-cell readout of the shown value.
   bool DispEnable() const { return FDispEnable; }
@@ -210,8 +195,6 @@ class TRoundMeter : public TOrvaneBase {
   TRect FFaceClip;
   bool FClipToFace = false;
   bool FUpdateAfterTick = false;
-  int FLedRadius = 0;
-  TPoint FLedCentre[2];
   TRect FDispRect;
   TPoint FPivot;
   TPoint FR0;
@@ -220,13 +203,10 @@ class TRoundMeter : public TOrvaneBase {
   std::string FCaption;
 
  private:
-  void SetColLed(int Index, TColor Value);
-  void SetLedOn(int Index, bool Value);
-  void SetLedBlink(int Index, bool Value);
   void DampTick();
   void BlinkTick();
-  void DrawLed(int Index);
-  void DrawLedInto(TCanvas& Canvas, int Index) const;
+  void DrawLed(int Index) override;
+  void LedEnableChanged() override { RepaintNow(); }
   bool Reading() const;
   void SetBand(TColourBands::TBound Which, double Value);
   void RepairLogRange();
@@ -248,7 +228,6 @@ class TRoundMeter : public TOrvaneBase {
   TLimitEvents FLimitEvents;
   TLimitMarks FMarks;
   TUpdateArea FUpdateArea;
-  TMeterLed FLeds[2];
 
   bool FPainted = false;
   bool FLayoutValid = false;
@@ -271,7 +250,6 @@ class TRoundMeter : public TOrvaneBase {
   TColor FColCircle = 0x808080;
   int FScalaPart = 10;
   int FScalaPsub = -1;
-  bool FLedEnable = true;
   bool FDispEnable = true;
   bool FDispItalic = false;
   bool FDispFixPnt = false;
@@ -383,7 +361,7 @@ class TMeter270 : public TRoundMeter {
 // upper corners, and two captions. Values grow clockwise from 6 o'clock and wrap round the dial
 // beyond the range; on a logarithmic scale values at or below its start point at the start.
 // No readout, colour bands, range flags or limit events. Face shapes as TMeter270.
-class TMeter360 : public TOrvaneBase {
+class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
  public:
   explicit TMeter360(TComponent* AOwner);
   ~TMeter360() override;
@@ -458,18 +436,6 @@ class TMeter360 : public TOrvaneBase {
   void SetLedEnable1(bool Value);
   bool LedEnable2() const { return FLedEnable[1]; }
   void SetLedEnable2(bool Value);
-  TColor ColLed1() const { return FLeds[0].Colour; }
-  void SetColLed1(TColor Value) { SetColLed(0, Value); }
-  bool LedOn1() const { return FLeds[0].On; }
-  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
-  bool LedBlink1() const { return FLeds[0].Blink; }
-  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
-  TColor ColLed2() const { return FLeds[1].Colour; }
-  void SetColLed2(TColor Value) { SetColLed(1, Value); }
-  bool LedOn2() const { return FLeds[1].On; }
-  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
-  bool LedBlink2() const { return FLeds[1].Blink; }
-  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
   TColor ColLed3() const { return FLeds[2].Colour; }
   void SetColLed3(TColor Value) { SetColLed(2, Value); }
   bool LedOn3() const { return FLeds[2].On; }
@@ -541,16 +507,14 @@ class TMeter360 : public TOrvaneBase {
   void SetNonLinear(int Index, bool Value);
   void SetDamping(int Index, int Value);
   void SetColour(TColor& Field, TColor Value);
-  void SetColLed(int Index, TColor Value);
-  void SetLedOn(int Index, bool Value);
-  void SetLedBlink(int Index, bool Value);
   bool LedShown(int Index) const;
-  void DrawLed(int Index);
-  void DrawLedInto(TCanvas& Canvas, int Index) const;
+  bool LedHidden(int Index) const override { return !LedShown(Index); }
+  void DrawLed(int Index) override;
+  void DrawLedInto(TCanvas& Canvas, int Index) const override;
   void BlinkTick();
   void DrawRing(TCanvas& Canvas, int Index, int Inner, int Outer, bool LabelsInside);
   void DrawLedSockets(TCanvas& Canvas);
-  TRect LedBox(int Index) const;
+  TRect LedBox(int Index) const override;
   // Static image, pointers and LEDs composed in Area of the work image and copied to the screen.
   void Compose(const TRect& Area);
 
@@ -561,7 +525,6 @@ class TMeter360 : public TOrvaneBase {
   TPointerRange FRanges[2] = {
       {kMeter360OuterRules, FScales[0].range, FPointers[0].Value},
       {kMeter360InnerRules, FScales[1].range, FPointers[1].Value, &FPointers[1].PeakValue}};
-  TMeterLed FLeds[4];
   bool FLedEnable[2] = {true, true};
   TShapeTypeT FShape = sstRoundrect;
   TColor FColPointer[2] = {0x0000FF, 0x0000FF};
@@ -571,8 +534,6 @@ class TMeter360 : public TOrvaneBase {
 
   TDialMapping FMap;
   TPoint FPivot;
-  TPoint FLedCentre[4];
-  int FLedRadius = 0;
   int FTriangleSize = 0;
   TPointerShape FPointerShapes[2];
   TPointerShape FPeakShape;

@@ -19,8 +19,6 @@ namespace {
 constexpr double kSweep = 360;
 // The shapes are built pointing up and turned onto the scale start at 6 o'clock.
 constexpr double kStartTurn = -180;
-// All four LEDs follow the outer scale's rules.
-constexpr const TLedRules& kLedRules = kMeter360OuterRules.Leds;
 
 void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle) {
   for (int i = 0; i < 3; ++i) To[i] = RotatePoint(Centre, From[i], Angle);
@@ -30,6 +28,8 @@ void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle)
 
 TMeter360::TMeter360(TComponent* AOwner)
     : TOrvaneBase(AOwner),
+      // All four LEDs follow the outer scale's rules.
+      TMeterLeds(kMeter360OuterRules.Leds),
       FTicks(
           [this](TObject*) {
             Perform(WM_USER, 0, 0);
@@ -144,19 +144,6 @@ void TMeter360::SetLedEnable2(bool Value) {
   if (StoreChanged(FLedEnable[1], Value)) RepaintNow();
 }
 
-void TMeter360::SetColLed(int Index, TColor Value) {
-  FLeds[Index].SetColour(Value, kLedRules);
-  DrawLed(Index);
-}
-
-void TMeter360::SetLedOn(int Index, bool Value) {
-  if (FLeds[Index].SetOn(Value, !LedShown(Index), kLedRules)) DrawLed(Index);
-}
-
-void TMeter360::SetLedBlink(int Index, bool Value) {
-  if (FLeds[Index].SetBlink(Value, !LedShown(Index), kLedRules)) DrawLed(Index);
-}
-
 // LEDs 1 and 2 are round and shown with LedEnable1, LEDs 3 and 4 triangles shown with LedEnable2.
 bool TMeter360::LedShown(int Index) const {
   assert(Index >= 0 && Index < 4);
@@ -180,10 +167,7 @@ void TMeter360::DrawLed(int Index) {
 }
 
 void TMeter360::BlinkTick() {
-  if (!FPainted) return;
-  for (int i = 0; i < 4; ++i) {
-    if (LedShown(i) && FLeds[i].Step(BlinkPhase)) DrawLed(i);
-  }
+  if (FPainted) StepLeds(BlinkPhase);
 }
 
 void TMeter360::WndProc(TMessage& Message) {
@@ -367,11 +351,7 @@ TRect TMeter360::LedBox(int Index) const {
 
 void TMeter360::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
-  work.SelectClipRect(Area);
-  work.Pen()->SetStyle(psClear);
-  work.Pen()->SetMode(pmCopy);
-  work.Brush()->SetStyle(bsSolid);
+  BeginCompose(work, FrameBitmap->Canvas(), Area);
   for (int i = 0; i < 2; ++i) {
     work.Brush()->SetColor(FColPointer[i]);
     work.Polygon(std::span(FPointerShapes[i].poly, 3));
@@ -380,10 +360,6 @@ void TMeter360::Compose(const TRect& Area) {
     work.Brush()->SetColor(FColPeakPtr);
     work.Polygon(std::span(FPeakShape.poly, 3));
   }
-  for (int i = 0; i < 4; ++i) {
-    TRect led;
-    if (LedShown(i) && IntersectRect(led, LedBox(i), Area)) DrawLedInto(work, i);
-  }
-  work.RemoveClip();
-  Canvas()->CopyRect(Area, &work, Area);
+  DrawLedsIn(work, Area);
+  EndCompose(work, *Canvas(), Area);
 }

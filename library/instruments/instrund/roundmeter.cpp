@@ -25,12 +25,11 @@ void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle)
 
 TRoundMeter::TRoundMeter(TComponent* AOwner, double Sweep, int AutoMinorBelow)
     : TOrvaneBase(AOwner),
+      TLedPair(kRoundMeterRules.Leds),
       FSweep(Sweep),
       FAutoMinorBelow(AutoMinorBelow),
       FTicks([this](TObject*) { DampTick(); }, [this](TObject*) { BlinkTick(); }),
       FReadout(std::make_unique<TDigDisplay>()) {
-  FLeds[0].Colour = 0x0000FF;
-  FLeds[1].Colour = 0x00FF00;
   Font()->SetColor(clWhite);
   SetColBack(0x800000);
 }
@@ -135,23 +134,6 @@ void TRoundMeter::SetCaption(const std::string& Value) {
   RepaintNow();
 }
 
-void TRoundMeter::SetColLed(int Index, TColor Value) {
-  FLeds[Index].SetColour(Value, FRange.Rules().Leds);
-  DrawLed(Index);
-}
-
-void TRoundMeter::SetLedOn(int Index, bool Value) {
-  if (FLeds[Index].SetOn(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
-void TRoundMeter::SetLedBlink(int Index, bool Value) {
-  if (FLeds[Index].SetBlink(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
-void TRoundMeter::SetLedEnable(bool Value) {
-  if (StoreChanged(FLedEnable, Value)) RepaintNow();
-}
-
 void TRoundMeter::SetDispEnable(bool Value) {
   if (StoreChanged(FDispEnable, Value)) RepaintNow();
 }
@@ -210,15 +192,7 @@ void TRoundMeter::BlinkTick() {
     FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
                      FPointer.UnderRange);
   }
-  if (!FLedEnable) return;
-  for (int i = 0; i < 2; ++i) {
-    if (FLeds[i].Step(BlinkPhase)) DrawLed(i);
-  }
-}
-
-void TRoundMeter::DrawLedInto(TCanvas& Canvas, int Index) const {
-  const TMeterLed& led = FLeds[Index];
-  DrawRoundLed(Canvas, FLedCentre[Index], FLedRadius, LedColour(led.Colour, led.Shows()));
+  StepLeds(BlinkPhase);
 }
 
 void TRoundMeter::DrawLed(int Index) {
@@ -281,29 +255,23 @@ TRect TRoundMeter::PointerBox() const {
 
 void TRoundMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
-  work.CopyRect(Area, FrameBitmap->Canvas(), Area);
-  TRect clip = Area;
-  if (FClipToFace) IntersectRect(clip, clip, FFaceClip);
-  work.SelectClipRect(clip);
-  work.Pen()->SetStyle(psClear);
-  work.Pen()->SetMode(pmCopy);
-  work.Brush()->SetStyle(bsSolid);
+  BeginCompose(work, FrameBitmap->Canvas(), Area);
+  if (FClipToFace) {
+    TRect clip;
+    IntersectRect(clip, Area, FFaceClip);
+    work.SelectClipRect(clip);
+  }
   work.Brush()->SetColor(FColPointer);
   Polygon3(work, FPointerPoly);
   if (FPointer.PeakMode != ppNone) {
     work.Brush()->SetColor(FColPeakPtr);
     Polygon3(work, FPeakPoly);
   }
-  if (FLedEnable) {
-    work.SelectClipRect(Area);
-    for (int i = 0; i < 2; ++i) {
-      TRect led;
-      if (IntersectRect(led, LedCircleBox(FLedCentre[i], FLedRadius), Area)) DrawLedInto(work, i);
-    }
-  }
-  work.RemoveClip();
+  // The LEDs are not held to the face.
+  if (FClipToFace) work.SelectClipRect(Area);
+  DrawLedsIn(work, Area);
   TCanvas& screen = *Canvas();
-  screen.CopyRect(Area, &work, Area);
+  EndCompose(work, screen, Area);
   FMarks.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
                    FPointer.UnderRange);
 }

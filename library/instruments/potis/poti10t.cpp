@@ -15,13 +15,12 @@
 
 TPoti10T::TPoti10T(TComponent* AOwner)
     : TOrvaneBase(AOwner),
+      TLedPair(kPoti10TRules.Leds),
       FDrag([this](TObject*) { DragTick(); }),
       FReadout(std::make_unique<TDigDisplay>()) {
   SetWidth(200);
   SetHeight(200);
   Font()->SetColor(clBlack);
-  FLeds[0].Colour = clRed;
-  FLeds[1].Colour = clLime;
   FBlinkId = TimerRegisterSync([this](TObject*) { BlinkTick(); });
   FDrag.GetValue = [this] { return FValue; };
   FDrag.SetValue = [this](double V) { SetValue(V); };
@@ -75,7 +74,6 @@ void TPoti10T::SetDispEnable(bool Value) { StoreAndRepaint(FDispEnable, Value); 
 void TPoti10T::SetColDBack(TColor Value) { StoreAndRepaint(FColDback, Value); }
 void TPoti10T::SetColDRand(TColor Value) { StoreAndRepaint(FColDrand, Value); }
 void TPoti10T::SetColDisplay(TColor Value) { StoreAndRepaint(FColDisplay, Value); }
-void TPoti10T::SetLedEnable(bool Value) { StoreAndRepaint(FLedEnable, Value); }
 
 void TPoti10T::SetDispItalic(bool Value) {
   FDispItalic = Value;
@@ -94,19 +92,7 @@ void TPoti10T::StyleChanged(TObject*) { Invalidate(); }
 
 // ---- LEDs ----
 
-void TPoti10T::SetLedOn(int Index, bool Value) {
-  if (FLeds[Index].SetOn(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
-void TPoti10T::SetLedBlink(int Index, bool Value) {
-  if (FLeds[Index].SetBlink(Value, !FLedEnable, FRange.Rules().Leds)) DrawLed(Index);
-}
-
-void TPoti10T::SetColLed(int Index, TColor Value) {
-  FLeds[Index].SetColour(Value, FRange.Rules().Leds);
-  DrawLed(Index);
-}
-
+// The LEDs lie where the layout put them.
 void TPoti10T::DrawLedInto(TCanvas& C, int Index) const {
   const TMeterLed& led = FLeds[Index];
   DrawRoundLed(C, FDrawn.LedCentre[Index], FDrawn.LedRadius, LedColour(led.Colour, led.Shows()));
@@ -119,10 +105,7 @@ void TPoti10T::DrawLed(int Index) {
 }
 
 void TPoti10T::BlinkTick() {
-  if (!FPainted || !FLedEnable) return;
-  for (int i = 0; i < 2; ++i) {
-    if (FLeds[i].Step(BlinkPhase)) DrawLed(i);
-  }
+  if (FPainted) StepLeds(BlinkPhase);
 }
 
 // ---- Painting ----

@@ -16,6 +16,7 @@
 // is invalidated and painted again from the event loop. Before the first paint nothing draws.
 
 #include <cassert>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -241,45 +242,6 @@ class TPoti270 : public TRotaryInput {
   int FScalaPart = 5;
 };
 
-class TSelector270 : public TRotaryInput {
- public:
-  explicit TSelector270(TComponent* AOwner);
-
-  // 0..ScalaPart; other positions are ignored.
-  int Position() const { return FPosition; }
-  void SetPosition(int Value);
-  // The highest position, 1..20; Position is lowered to it when higher.
-  int ScalaPart() const { return FScalaPart; }
-  void SetScalaPart(int Value);
-
-  // One entry per position, copied in by SetPosText; any change repaints.
-  TStringList* PosText() { return FTexts.List(); }
-  void SetPosText(const TStringList* Value);
-  // The fields of the entry at Position. Writing one selects the first position up to
-  // ScalaPart whose entry holds that value (nothing happens without a match, or while the form
-  // is loaded).
-  std::string PosString() const { return FTexts.Text(FPosition); }
-  void SetPosString(const std::string& Value);
-  int32_t Posinteger() const { return FTexts.Integer(FPosition); }
-  void SetPosinteger(int32_t Value);
-  TColor PosColor() const { return FTexts.Color(FPosition); }
-  void SetPosColor(TColor Value);
-  double PosFloat() const { return FTexts.Float(FPosition); }
-  void SetPosFloat(double Value);
-
- protected:
-  void DrawScale(TCanvas& C) override;
-  double PointerAngle() const override;
-  void PressArc(double U) override;
-  void DragArc(double LastAngle, double PointAngle) override;
-
- private:
-  void Select(int Found);
-  TPositionTexts FTexts;
-  int FPosition = 0;
-  int FScalaPart = 4;
-};
-
 // A knob bitmap moving in a vertical trench over a saved copy of the background under it.
 class TSlideInput : public TInputFrame {
  public:
@@ -384,16 +346,24 @@ class TPotiSlide : public TSlideInput {
   int FScalaPart = 5;
 };
 
-class TSelectorSlide : public TSlideInput {
+// A switch among the positions 0..ScalaPart, each with an entry of PosText, on a rotary or a
+// slide frame (Base). A new position is shown by ShowPosition; other changes repaint.
+template <class Base>
+class TPositionSwitch : public Base {
  public:
-  explicit TSelectorSlide(TComponent* AOwner);
-
+  // 0..ScalaPart; other positions are ignored.
   int Position() const { return FPosition; }
   void SetPosition(int Value);
+  // The highest position, 1..20; Position is lowered to it when higher.
   int ScalaPart() const { return FScalaPart; }
   void SetScalaPart(int Value);
+
+  // One entry per position, copied in by SetPosText; any change repaints.
   TStringList* PosText() { return FTexts.List(); }
   void SetPosText(const TStringList* Value);
+  // The fields of the entry at Position. Writing one selects the first position up to
+  // ScalaPart whose entry holds that value (nothing happens without a match, or while the form
+  // is loaded).
   std::string PosString() const { return FTexts.Text(FPosition); }
   void SetPosString(const std::string& Value);
   int32_t Posinteger() const { return FTexts.Integer(FPosition); }
@@ -404,6 +374,37 @@ class TSelectorSlide : public TSlideInput {
   void SetPosFloat(double Value);
 
  protected:
+  // ScalaPart and the entries of a new switch; the drag moves the position.
+  TPositionSwitch(TComponent* AOwner, int ScalaPart, std::initializer_list<const char*> Texts);
+  // Draws the pointer or moves the knob to the position now.
+  virtual void ShowPosition() = 0;
+
+  TPositionTexts FTexts;
+  int FPosition = 0;
+  int FScalaPart;
+
+ private:
+  void Select(int Found);
+};
+
+class TSelector270 : public TPositionSwitch<TRotaryInput> {
+ public:
+  explicit TSelector270(TComponent* AOwner);
+
+ protected:
+  void ShowPosition() override { DrawPointer(); }
+  void DrawScale(TCanvas& C) override;
+  double PointerAngle() const override;
+  void PressArc(double U) override;
+  void DragArc(double LastAngle, double PointAngle) override;
+};
+
+class TSelectorSlide : public TPositionSwitch<TSlideInput> {
+ public:
+  explicit TSelectorSlide(TComponent* AOwner);
+
+ protected:
+  void ShowPosition() override { MoveKnob(); }
   void DrawScale(TCanvas& C, int X0, int K) override;
   int KnobCentreX(int X0, int K) const override;
   int KnobCentreY() override;
@@ -412,10 +413,6 @@ class TSelectorSlide : public TSlideInput {
   void DragTo(int X, int Y) override;
 
  private:
-  void Select(int Found);
-  TPositionTexts FTexts;
-  int FPosition = 0;
-  int FScalaPart = 3;
   TPoint FLastPoint{-1, -1};
 };
 
@@ -562,9 +559,10 @@ class TSlider : public TOrvaneBase {
 
 // A ten-turn rotary potentiometer: the rotary scale and knob with a wedge on the rim pointing at
 // the value, a dot on the face showing the knob's own turning, a four-digit readout and two
-// LEDs. A drag that starts on the knob face turns the knob relatively (ten clockwise turns cross
-// the whole range); elsewhere a press sets the value absolutely, as on TPoti270.
-class TPoti10T : public TOrvaneBase {
+// LEDs (their switches store also while LedEnable is off). A drag that starts on the knob face
+// turns the knob relatively (ten clockwise turns cross the whole range); elsewhere a press sets
+// the value absolutely, as on TPoti270.
+class TPoti10T : public TOrvaneBase, public TLedPair {
  public:
   explicit TPoti10T(TComponent* AOwner);
   ~TPoti10T() override;
@@ -619,21 +617,6 @@ class TPoti10T : public TOrvaneBase {
   // The readout's text now.
   std::string DisplayText() const;
 
-  bool LedEnable() const { return FLedEnable; }
-  void SetLedEnable(bool Value);
-  bool LedOn1() const { return FLeds[0].On; }
-  void SetLedOn1(bool Value) { SetLedOn(0, Value); }
-  bool LedOn2() const { return FLeds[1].On; }
-  void SetLedOn2(bool Value) { SetLedOn(1, Value); }
-  bool LedBlink1() const { return FLeds[0].Blink; }
-  void SetLedBlink1(bool Value) { SetLedBlink(0, Value); }
-  bool LedBlink2() const { return FLeds[1].Blink; }
-  void SetLedBlink2(bool Value) { SetLedBlink(1, Value); }
-  TColor ColLed1() const { return FLeds[0].Colour; }
-  void SetColLed1(TColor Value) { SetColLed(0, Value); }
-  TColor ColLed2() const { return FLeds[1].Colour; }
-  void SetColLed2(TColor Value) { SetColLed(1, Value); }
-
   TNotifyEvent onChanging;
   TNotifyEvent onChanged;
   TNotifyEvent onPreset;
@@ -685,11 +668,9 @@ class TPoti10T : public TOrvaneBase {
   void DrawFace(TCanvas& C);
   void DrawCaption(TCanvas& C, const TRect& Area);
   void DrawPreset(bool Down);
-  void DrawLed(int Index);
-  void DrawLedInto(TCanvas& C, int Index) const;
-  void SetLedOn(int Index, bool Value);
-  void SetLedBlink(int Index, bool Value);
-  void SetColLed(int Index, TColor Value);
+  void DrawLed(int Index) override;
+  void DrawLedInto(TCanvas& C, int Index) const override;
+  void LedEnableChanged() override { Invalidate(); }
   void BlinkTick();
   void DragTick();
 
@@ -707,7 +688,6 @@ class TPoti10T : public TOrvaneBase {
   bool FRelative = false;
   double FPreviousAngle = 0;
   TPoint FLastPoint;
-  TMeterLed FLeds[2];
 
   double FValue = 0;
   TScaleRange FScale{0, 10};
@@ -730,5 +710,4 @@ class TPoti10T : public TOrvaneBase {
   TColor FColDisplay = clLime;
   bool FDispItalic = false;
   bool FDispFixPnt = true;
-  bool FLedEnable = true;
 };

@@ -12,53 +12,11 @@ constexpr double kJumpLimit = 90;
 
 }  // namespace
 
-TSelector270::TSelector270(TComponent* AOwner) : TRotaryInput(AOwner, {}) {
+TSelector270::TSelector270(TComponent* AOwner)
+    : TPositionSwitch(AOwner, 4, {"1", "2", "3", "4", "5"}) {
   Font()->SetColor(0x800000);
   SetCaption("Eingang");
   FColScala = 0x80;
-  TStringList* list = FTexts.List();
-  for (const char* t : {"1", "2", "3", "4", "5"}) list->Add(t);
-  list->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-  FDrag.GetValue = [this] { return double(FPosition); };
-  FDrag.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
-}
-
-void TSelector270::SetPosition(int Value) {
-  if (Reading()) {
-    FPosition = Value;
-    return;
-  }
-  if (Value < 0 || Value > FScalaPart || Value == FPosition) return;
-  FPosition = Value;
-  DrawPointer();
-}
-
-void TSelector270::SetScalaPart(int Value) {
-  Value = std::clamp(Value, 1, 20);
-  if (Value == FScalaPart) return;
-  FScalaPart = Value;
-  FPosition = std::min(FPosition, FScalaPart);
-  Invalidate();
-}
-
-void TSelector270::SetPosText(const TStringList* Value) {
-  if (Value) FTexts.List()->Assign(*Value);
-  Invalidate();
-}
-
-void TSelector270::Select(int Found) {
-  const TComponentState state = ComponentState();
-  if (state.Contains(csLoading) || state.Contains(csReading) || Found < 0) return;
-  SetPosition(Found);
-}
-
-void TSelector270::SetPosString(const std::string& Value) {
-  Select(FTexts.FindText(Value, FScalaPart));
-}
-void TSelector270::SetPosinteger(int32_t Value) { Select(FTexts.FindInteger(Value, FScalaPart)); }
-void TSelector270::SetPosColor(TColor Value) { Select(FTexts.FindColor(Value, FScalaPart)); }
-void TSelector270::SetPosFloat(double Value) {
-  if (std::isfinite(Value)) Select(FTexts.FindFloat(Value, FScalaPart));
 }
 
 void TSelector270::DrawScale(TCanvas& C) {

@@ -9,53 +9,11 @@
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
 
-TSelectorSlide::TSelectorSlide(TComponent* AOwner) : TSlideInput(AOwner, {}) {
+TSelectorSlide::TSelectorSlide(TComponent* AOwner)
+    : TPositionSwitch(AOwner, 3, {"Ch 1", "Ch 2", "Ext 1", "Ext 2"}) {
   SetWidth(58);
   SetHeight(98);
   SetCaption("Select");
-  TStringList* list = FTexts.List();
-  for (const char* t : {"Ch 1", "Ch 2", "Ext 1", "Ext 2"}) list->Add(t);
-  list->OnChange = [this](TObject* Sender) { StyleChanged(Sender); };
-  FDrag.GetValue = [this] { return double(FPosition); };
-  FDrag.SetValue = [this](double V) { SetPosition(static_cast<int>(V)); };
-}
-
-void TSelectorSlide::SetPosition(int Value) {
-  if (Reading()) {
-    FPosition = Value;
-    return;
-  }
-  if (Value < 0 || Value > FScalaPart || Value == FPosition) return;
-  FPosition = Value;
-  MoveKnob();
-}
-
-void TSelectorSlide::SetScalaPart(int Value) {
-  Value = std::clamp(Value, 1, 20);
-  if (Value == FScalaPart) return;
-  FScalaPart = Value;
-  FPosition = std::min(FPosition, FScalaPart);
-  Invalidate();
-}
-
-void TSelectorSlide::SetPosText(const TStringList* Value) {
-  if (Value) FTexts.List()->Assign(*Value);
-  Invalidate();
-}
-
-void TSelectorSlide::Select(int Found) {
-  const TComponentState state = ComponentState();
-  if (state.Contains(csLoading) || state.Contains(csReading) || Found < 0) return;
-  SetPosition(Found);
-}
-
-void TSelectorSlide::SetPosString(const std::string& Value) {
-  Select(FTexts.FindText(Value, FScalaPart));
-}
-void TSelectorSlide::SetPosinteger(int32_t Value) { Select(FTexts.FindInteger(Value, FScalaPart)); }
-void TSelectorSlide::SetPosColor(TColor Value) { Select(FTexts.FindColor(Value, FScalaPart)); }
-void TSelectorSlide::SetPosFloat(double Value) {
-  if (std::isfinite(Value)) Select(FTexts.FindFloat(Value, FScalaPart));
 }
 
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
