@@ -22,16 +22,23 @@ int SaturateToInt(int64_t v) {
 
 double SinDeg(double A) { return static_cast<double>(std::sin(A * kRadPerDeg)); }
 
-TPoint RotatePoint(TPoint C, TPoint P, double A) {
-  if (A == 0) return P;
-  long double r = A * kRadPerDeg;
-  long double s = std::sin(r);
-  long double c = std::cos(r);
+TPointTurn::TPointTurn(TPoint C, double A) : FCentre(C), FNone(A == 0) {
+  if (FNone) return;
+  const long double r = A * kRadPerDeg;
+  FSin = std::sin(r);
+  FCos = std::cos(r);
+}
+
+TPoint TPointTurn::operator()(TPoint P) const {
+  if (FNone) return P;
+  const TPoint C = FCentre;
   long double dx = static_cast<long double>(P.X) - C.X;
   long double dy = static_cast<long double>(P.Y) - C.Y;
-  return TPoint{SaturateToInt(Round(dx * c + C.X - dy * s)),
-                SaturateToInt(Round(dy * c + C.Y + dx * s))};
+  return TPoint{SaturateToInt(Round(dx * FCos + C.X - dy * FSin)),
+                SaturateToInt(Round(dy * FCos + C.Y + dx * FSin))};
 }
+
+TPoint RotatePoint(TPoint C, TPoint P, double A) { return TPointTurn(C, A)(P); }
 
 TFloatPoint RotatePointF(TFloatPoint C, TFloatPoint P, double A) {
   if (A == 0) return P;

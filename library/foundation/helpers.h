@@ -51,6 +51,19 @@ struct TFloatPoint {
 double SinDeg(double A);
 // P turned about C by A degrees, rounded half to even; A = 0 returns P unchanged.
 TPoint RotatePoint(TPoint C, TPoint P, double A);
+// One turn about C by A degrees for several points: the sine and cosine are worked out once, and
+// each point comes out exactly as RotatePoint(C, P, A) gives it.
+class TPointTurn {
+ public:
+  TPointTurn(TPoint C, double A);
+  TPoint operator()(TPoint P) const;
+
+ private:
+  TPoint FCentre;
+  long double FSin = 0;
+  long double FCos = 1;
+  bool FNone;
+};
 TFloatPoint RotatePointF(TFloatPoint C, TFloatPoint P, double A);
 // Direction of the vector (A, B) in [0, 360), from the A axis towards the B axis.
 double VectorAngleDeg(double A, double B);

@@ -20,8 +20,8 @@ constexpr double kSweep = 360;
 // The shapes are built pointing up and turned onto the scale start at 6 o'clock.
 constexpr double kStartTurn = -180;
 
-void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle) {
-  for (int i = 0; i < 3; ++i) To[i] = RotatePoint(Centre, From[i], Angle);
+void Turn(const TPoint (&From)[3], TPoint (&To)[3], const TPointTurn& By) {
+  for (int i = 0; i < 3; ++i) To[i] = By(From[i]);
 }
 
 }  // namespace
@@ -239,15 +239,16 @@ void TMeter360::Paint() {
   const int g = std::min(Width(), Height()) / 40;
   const int x = FPivot.X, base_y = FPivot.Y - d;
   const int tips[2] = {at(0, 850).Y, at(0, 620).Y};
+  const TPointTurn to_start(FPivot, kStartTurn);
   for (int i = 0; i < 2; ++i) {
     const TPoint shape[3] = {{x, tips[i]}, {x - g, base_y}, {x + g, base_y}};
-    Turn(shape, FPointerShapes[i].base, FPivot, kStartTurn);
+    Turn(shape, FPointerShapes[i].base, to_start);
   }
   const int y680 = at(0, 680).Y;
   const int apex = y680 + (at(0, 620).Y - y680) / 2;
   const int h = (17 * g) / 10;
   const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
-  Turn(peak, FPeakShape.base, FPivot, kStartTurn);
+  Turn(peak, FPeakShape.base, to_start);
 
   FLedRadius = std::abs(d) / 2;
   FTriangleSize = std::abs(d) / 2;
@@ -325,19 +326,20 @@ void TMeter360::UpdatePointer(bool Force) {
   const bool peak = inner.PeakMode != ppNone;
   const double angles[2] = {ScaleAngle(0, FPointers[0].ShownValue),
                             ScaleAngle(1, inner.ShownValue)};
-  const double peak_angle = ScaleAngle(1, inner.PeakValue);
+  const double peak_angle = peak ? ScaleAngle(1, inner.PeakValue) : 0;
+  // Each angle's sine and cosine once for all the corners it turns.
+  const TPointTurn turns[2] = {{FPivot, angles[0]}, {FPivot, angles[1]}};
+  const TPointTurn peak_turn = peak_angle == angles[1] ? turns[1] : TPointTurn(FPivot, peak_angle);
   if (!Force) {
-    bool moved = peak && RotatePoint(FPivot, FPeakShape.base[0], peak_angle) != FPeakShape.poly[0];
+    bool moved = peak && peak_turn(FPeakShape.base[0]) != FPeakShape.poly[0];
     for (int i = 0; i < 2; ++i) {
       const TPointerShape& s = FPointerShapes[i];
-      moved = moved || RotatePoint(FPivot, s.base[0], angles[i]) != s.poly[0];
+      moved = moved || turns[i](s.base[0]) != s.poly[0];
     }
     if (!moved) return;
   }
-  for (int i = 0; i < 2; ++i) {
-    Turn(FPointerShapes[i].base, FPointerShapes[i].poly, FPivot, angles[i]);
-  }
-  if (peak) Turn(FPeakShape.base, FPeakShape.poly, FPivot, peak_angle);
+  for (int i = 0; i < 2; ++i) Turn(FPointerShapes[i].base, FPointerShapes[i].poly, turns[i]);
+  if (peak) Turn(FPeakShape.base, FPeakShape.poly, peak_turn);
   TRect box = PolygonBox(FPointerShapes[0].poly);
   UnionRect(box, box, PolygonBox(FPointerShapes[1].poly));
   if (peak) UnionRect(box, box, PolygonBox(FPeakShape.poly));
