@@ -49,6 +49,72 @@ TEST(Copy, CopyRectOutsideSourceDrawsNothingAndOverlapsReadOldPixels) {
   EXPECT_EQ(src.Canvas()->Pixels(3, 0), clBlue);
 }
 
+// Plain one-to-one copies of sources whose every pixel differs, at widths around the sizes a
+// row copy handles in different ways, into destinations the copy fills whole rows of, partly
+// covers or is clipped by.
+TEST(Copy, PlainCopyMovesEveryPixel) {
+  const struct {
+    int srcW, srcH, dstW, dstH, x, y;
+    TRect clip;  // empty: none
+    TRect hole;  // empty: none
+  } cases[] = {
+      {37, 5, 37, 5, 0, 0, {}, {}},    // whole rows, one block
+      {700, 3, 700, 3, 0, 0, {}, {}},  // whole long rows
+      {700, 3, 710, 5, 4, 1, {}, {}},  // long rows inside wider ones
+      {1, 3, 9, 6, 2, 1, {}, {}},      // rows shorter than a vector
+      {3, 3, 9, 6, 2, 1, {}, {}},
+      {4, 3, 9, 6, 2, 1, {}, {}},
+      {7, 3, 12, 6, 2, 1, {}, {}},
+      {16, 3, 20, 6, 2, 1, {}, {}},
+      {21, 4, 30, 6, 5, 2, {}, {}},
+      {200, 9, 300, 12, 20, 3, {}, {}},
+      {40, 6, 30, 5, -3, -2, {}, {}},            // cut by every edge; as wide as the destination
+      {30, 4, 30, 4, 0, 0, {5, 1, 25, 3}, {}},   // whole rows of the source, clipped
+      {30, 4, 30, 4, 0, 0, {}, {10, 0, 13, 4}},  // a clip of two parts
+  };
+  auto pixel = [](int x, int y) {
+    return 0xFF000000u |
+           ((static_cast<uint32_t>(x) * 7919u + static_cast<uint32_t>(y) * 104729u + 1u) &
+            0xFFFFFFu);
+  };
+  for (const auto& c : cases) {
+    TBitmap src, dst;
+    src.SetSize(c.srcW, c.srcH);
+    for (int y = 0; y < c.srcH; ++y) {
+      for (int x = 0; x < c.srcW; ++x) src.ScanLine(y)[x] = pixel(x, y);
+    }
+    MakeWhite(dst, c.dstW, c.dstH);
+    const uint32_t white = dst.ScanLine(0)[0];
+    if (!IsRectEmpty(c.clip)) dst.Canvas()->SelectClipRect(c.clip);
+    if (!IsRectEmpty(c.hole)) dst.Canvas()->ExcludeClipRect(c.hole);
+    dst.Canvas()->Draw(c.x, c.y, &src);
+    int wrong = 0;
+    for (int y = 0; y < c.dstH; ++y) {
+      for (int x = 0; x < c.dstW; ++x) {
+        const int sx = x - c.x, sy = y - c.y;
+        const bool inSource = sx >= 0 && sy >= 0 && sx < c.srcW && sy < c.srcH;
+        const bool inClip = (IsRectEmpty(c.clip) || PtInRect(c.clip, TPoint{x, y})) &&
+                            (IsRectEmpty(c.hole) || !PtInRect(c.hole, TPoint{x, y}));
+        const uint32_t want = inSource && inClip ? pixel(sx, sy) : white;
+        if (dst.ScanLine(y)[x] != want && wrong++ == 0) {
+          ADD_FAILURE() << c.srcW << " x " << c.srcH << " at " << c.x << "," << c.y
+                        << ": first wrong pixel at " << x << "," << y;
+        }
+      }
+    }
+  }
+  // Moved down a row within itself, whole rows: each row takes the old one above it.
+  TBitmap self;
+  self.SetSize(50, 6);
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 50; ++x) self.ScanLine(y)[x] = pixel(x, y);
+  }
+  self.Canvas()->CopyRect({0, 1, 50, 6}, self.Canvas(), {0, 0, 50, 5});
+  for (int y = 1; y < 6; ++y) {
+    for (int x = 0; x < 50; ++x) ASSERT_EQ(self.ScanLine(y)[x], pixel(x, y - 1)) << x << "," << y;
+  }
+}
+
 TEST(Copy, RasterOperations) {
   const struct {
     TCopyMode rop;
