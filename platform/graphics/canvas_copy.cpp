@@ -4,12 +4,55 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/canvas_painter.h"
 
 namespace {
+
+// Rows up to this many pixels are copied with vector moves in place: the library's copy costs a
+// call and a size dispatch per row, which for rows of a few hundred pixels takes a third of the
+// time. Longer runs go to the library's copy, which is faster there.
+constexpr size_t kShortRun = 512;
+
+// Copies n pixels between buffers that do not overlap.
+void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
+#if defined(__SSE2__)
+  if (n <= kShortRun) {
+    if (n < 4) {
+      for (size_t i = 0; i < n; ++i) d[i] = s[i];
+      return;
+    }
+    const uint32_t* const end = s + n;
+    uint32_t* const dEnd = d + n;
+    for (; n >= 16; n -= 16, s += 16, d += 16) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 4));
+      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 8));
+      const __m128i e = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 12));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d), a);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 4), b);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 8), c);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 12), e);
+    }
+    for (; n >= 4; n -= 4, s += 4, d += 4) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(s)));
+    }
+    // The last one to three pixels as the run's last four, again where they overlap.
+    if (n > 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(dEnd - 4),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 4)));
+    }
+    return;
+  }
+#endif
+  std::memcpy(d, s, n * sizeof(uint32_t));
+}
 
 // Result bit for pattern P, source S and destination D: bit (P * 4 + S * 2 + D) of `code`.
 uint32_t Rop3(uint32_t code, uint32_t p, uint32_t s, uint32_t d) {
@@ -126,9 +169,13 @@ void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
       d += (top - y0) * stride + (left - x0);
       const uint32_t* s = source->At(static_cast<int>(left + dx), static_cast<int>(top + dy));
       const ptrdiff_t sstride = source->Stride();
-      for (int y = top; y < bottom; ++y, d += stride, s += sstride) {
-        std::memcpy(d, s, (right - left) * sizeof(uint32_t));
+      const int width = right - left;
+      if (width == stride && width == sstride) {
+        // Whole rows on both sides lie end to end: one run.
+        CopyPixels(d, s, static_cast<size_t>(width) * (bottom - top));
+        return;
       }
+      for (int y = top; y < bottom; ++y, d += stride, s += sstride) CopyPixels(d, s, width);
     });
     return;
   }
