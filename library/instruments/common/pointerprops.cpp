@@ -42,28 +42,6 @@ bool TPointerRange::ResetPeak() {
   return true;
 }
 
-void TPointerScale::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
-}
-
-void TPointerScale::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
-}
-
-void TPointerScale::SetNonLinear(bool Value) {
-  if (!FRange.StoreNonLinear(Value)) return;
-  if (Value && !Reading()) LogSwitchedOn();
-  ScaleChanged();
-}
-
-void TPointerScale::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) ScaleChanged();
-}
-
-void TPointerScale::SetScalaPsub(int Value) {
-  if (StoreScalaPsub(FScalaPsub, Value)) ScaleChanged();
-}
-
 bool StoreScalaPart(int& Part, int V, int Max) {
   V = std::clamp(V, 1, Max);
   if (V == Part) return false;

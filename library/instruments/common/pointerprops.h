@@ -100,46 +100,6 @@ class TPointerRange {
   double* const FPeak;
 };
 
-// The scale of a meter with one pointer as its properties show it: the range ends by the
-// meter's rules, the logarithmic switch and the divisions. While the form is read the setters
-// only store; otherwise a range change lets what follows the range move (RangeMoved) and any
-// change repaints (ScaleChanged).
-class TPointerScale {
- public:
-  double ValueStart() const { return FScale.Start; }
-  void SetValueStart(double Value);
-  double ValueEnd() const { return FScale.End; }
-  void SetValueEnd(double Value);
-  // Logarithmic scale. Switching it on outside form reading repairs the range (LogSwitchedOn):
-  // non-positive values become 0.001, ends snap to decades, at most 1000.
-  bool NonLinear() const { return FScale.NonLinear; }
-  void SetNonLinear(bool Value);
-  // Major divisions, 1..the rules' maximum.
-  int ScalaPart() const { return FScalaPart; }
-  void SetScalaPart(int Value);
-  // Minor ticks per division: -1 automatic (by the meter's own threshold), 0 none, 1..20.
-  int ScalaPsub() const { return FScalaPsub; }
-  void SetScalaPsub(int Value);
-
- protected:
-  // The range starts as Scale with ScalaPart divisions; it moves Value and Peak by Rules.
-  TPointerScale(const TPointerRules& Rules, TScaleRange Scale, int ScalaPart, double& Value,
-                double* Peak = nullptr)
-      : FScale(Scale), FRange(Rules, FScale, Value, Peak), FScalaPart(ScalaPart) {}
-  virtual ~TPointerScale() = default;
-  virtual bool Reading() const = 0;
-  // After a stored change of the start (Start) or the end.
-  virtual void RangeMoved(bool Start) = 0;
-  // NonLinear was switched on outside form reading: the range is to be repaired.
-  virtual void LogSwitchedOn() = 0;
-  virtual void ScaleChanged() = 0;
-
-  TScaleRange FScale;
-  TPointerRange FRange;
-  int FScalaPart;
-  int FScalaPsub = -1;
-};
-
 // Setters of the scale divisions: store when the clamped value differs; true then.
 // Major divisions 1..Max; minor ticks per division -1 (automatic), 0 (none) .. 20.
 bool StoreScalaPart(int& Part, int V, int Max);

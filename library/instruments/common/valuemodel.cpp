@@ -1,9 +1,6 @@
 #include "library/instruments/common/valuemodel.h"
 
 #include <algorithm>
-#include <cmath>
-
-#include "library/foundation/store.h"
 
 double DampStep(double Shown, double Target, int Damping) {
   if (Damping == 0) return Target;
@@ -50,23 +47,6 @@ bool ApplyDamping(int& Damping, int V, int Max, int32_t DampTimerId, bool Others
     TimerSetInterval(DampTimerId, 10);
   }
   return true;
-}
-
-void TDampedPointer::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
-}
-
-void TDampedPointer::SetDamping(int Value) {
-  ApplyDamping(FPointer.Damping, Value, FMaxDamping, FTicks.DampTimerId());
-}
-
-void TDampedPointer::SetDampPeak(int Value) {
-  ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId());
-}
-
-void TDampedPointer::SetPeakMode(TPeakPtrMode Value) {
-  if (StoreChanged(FPointer.PeakMode, Value)) PeakModeChanged();
 }
 
 bool ApplyDampPeak(int& DampPeak, int V, int32_t DampTimerId) {

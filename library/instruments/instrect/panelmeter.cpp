@@ -12,16 +12,15 @@
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TOrvaneBase(AOwner),
-      TDampedPointer(
-          Rules.MaxDamping,
+      TLedPair(Rules.Leds),
+      FRange(Rules, FScale, FPointer.Value),
+      FFromEnd(FromEnd),
+      FTicks(
           [this](TObject*) {
             Perform(WM_USER, 0, 0);
             TickHook();
           },
           [this](TObject*) { BlinkTick(); }),
-      TPointerScale(Rules, {0, 50}, 5, FPointer.Value),
-      TLedPair(Rules.Leds),
-      FFromEnd(FromEnd),
       FFontCapt(std::make_unique<TFont>()) {
   FFontCapt->SetColor(clWhite);
   FFontCapt->SetName("Arial");
@@ -35,6 +34,11 @@ void TPanelMeter::RepaintNow() {
 }
 
 void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
+
+void TPanelMeter::SetValue(double Value) {
+  if (!std::isfinite(Value)) return;
+  if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
+}
 
 // ---- Range, limits and scale ----
 
@@ -65,6 +69,14 @@ void TPanelMeter::RangeMoved(bool Start) {
   KeepLimitsInRange();
 }
 
+void TPanelMeter::SetValueStart(double Value) {
+  if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
+}
+
+void TPanelMeter::SetValueEnd(double Value) {
+  if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
+}
+
 // The range setters' rules without their repaint, so that the repair inside Paint cannot start
 // a second Paint.
 void TPanelMeter::RepairLogRange() {
@@ -73,6 +85,20 @@ void TPanelMeter::RepairLogRange() {
   if (r.StartChanged) RangeStartChanged();
   if (r.EndChanged || r.SpanKept) RangeEndChanged();
   KeepLimitsInRange();
+}
+
+void TPanelMeter::SetNonLinear(bool Value) {
+  if (!FRange.StoreNonLinear(Value)) return;
+  if (Value && !Reading()) RepairLogRange();
+  RepaintNow();
+}
+
+void TPanelMeter::SetScalaPart(int Value) {
+  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) RepaintNow();
+}
+
+void TPanelMeter::SetScalaPsub(int Value) {
+  if (StoreScalaPsub(FScalaPsub, Value)) RepaintNow();
 }
 
 void TPanelMeter::SetLowerLimit(double Value) {
@@ -220,6 +246,18 @@ void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
 }
 
 // ---- Damping and peak ----
+
+void TPanelMeter::SetDamping(int Value) {
+  ApplyDamping(FPointer.Damping, Value, FRange.Rules().MaxDamping, FTicks.DampTimerId());
+}
+
+void TPanelMeter::SetDampPeak(int Value) {
+  ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId());
+}
+
+void TPanelMeter::SetPeakMode(TPeakPtrMode Value) {
+  if (StoreChanged(FPointer.PeakMode, Value)) RepaintNow();
+}
 
 // ---- Appearance ----
 
