@@ -5,6 +5,7 @@
 // TPointerRules, and the table at the end gives every instrument its row.
 
 #include <cassert>
+#include <utility>
 
 #include "library/foundation/scalemap.h"
 #include "library/instruments/common/leds.h"
@@ -104,6 +105,65 @@ class TPointerRange {
 // Major divisions 1..Max; minor ticks per division -1 (automatic), 0 (none) .. 20.
 bool StoreScalaPart(int& Part, int V, int Max);
 bool StoreScalaPsub(int& Psub, int Value);
+
+// The scale of a meter with one pointer as its properties show it: the range ends by the
+// meter's rules, the logarithmic switch and the divisions. While the form is read the setters
+// only store; otherwise a range change lets what follows the range move (RangeMoved) and any
+// change repaints (ScaleChanged). Like TDampedPointer it sits in the meter's chain of single
+// bases; Base is that pointer (the range moves its value).
+template <class Base>
+class TPointerScale : public Base {
+ public:
+  double ValueStart() const { return FScale.Start; }
+  void SetValueStart(double Value) {
+    if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
+  }
+  double ValueEnd() const { return FScale.End; }
+  void SetValueEnd(double Value) {
+    if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
+  }
+  // Logarithmic scale. Switching it on outside form reading repairs the range (LogSwitchedOn):
+  // non-positive values become 0.001, ends snap to decades, at most 1000.
+  bool NonLinear() const { return FScale.NonLinear; }
+  void SetNonLinear(bool Value) {
+    if (!FRange.StoreNonLinear(Value)) return;
+    if (Value && !Reading()) LogSwitchedOn();
+    ScaleChanged();
+  }
+  // Major divisions, 1..the rules' maximum.
+  int ScalaPart() const { return FScalaPart; }
+  void SetScalaPart(int Value) {
+    if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) ScaleChanged();
+  }
+  // Minor ticks per division: -1 automatic (by the meter's own threshold), 0 none, 1..20.
+  int ScalaPsub() const { return FScalaPsub; }
+  void SetScalaPsub(int Value) {
+    if (StoreScalaPsub(FScalaPsub, Value)) ScaleChanged();
+  }
+
+ protected:
+  // The range starts as Scale with ScalaPart divisions and moves the pointer's value by Rules,
+  // with MovesPeak also its peak; BaseArgs construct Base.
+  template <class... BaseArgs>
+  TPointerScale(const TPointerRules& Rules, TScaleRange Scale, int ScalaPart, bool MovesPeak,
+                BaseArgs&&... Args)
+      : Base(std::forward<BaseArgs>(Args)...),
+        FScale(Scale),
+        FRange(Rules, FScale, this->FPointer.Value,
+               MovesPeak ? &this->FPointer.PeakValue : nullptr),
+        FScalaPart(ScalaPart) {}
+  virtual bool Reading() const = 0;
+  // After a stored change of the start (Start) or the end.
+  virtual void RangeMoved(bool Start) = 0;
+  // NonLinear was switched on outside form reading: the range is to be repaired.
+  virtual void LogSwitchedOn() = 0;
+  virtual void ScaleChanged() = 0;
+
+  TScaleRange FScale;
+  TPointerRange FRange;
+  int FScalaPart;
+  int FScalaPsub = -1;
+};
 
 // The three colour bands of the round meters (min, mid, max), each kept inside the range with
 // its lower bound one unit below its upper one; the bands may overlap.

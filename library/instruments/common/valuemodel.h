@@ -4,8 +4,11 @@
 // Each meter holds one TPointerModel per pointer and runs the steps in its own update order;
 // nothing here draws or fires events.
 
+#include <cmath>
 #include <cstdint>
+#include <utility>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "library/foundation/types.h"
 #include "platform/base/object.h"
@@ -69,6 +72,61 @@ class TInstrumentTicks {
  private:
   int32_t FDampId = -1;
   int32_t FBlinkId = -1;
+};
+
+// The one pointer of a meter as its properties show it: the target value, where the pointer and
+// the peak pointer stand, and damping and peak on the meter's tick records. A new target value
+// runs an update; the damping setters follow ApplyDamping and ApplyDampPeak. It sits in the
+// meter's chain of single bases (Base is the component below it), so that a pointer to one of
+// these setters taken through the meter calls it on the same address.
+template <class Base>
+class TDampedPointer : public Base {
+ public:
+  // The target value; never clamped, a non-finite one is ignored.
+  double Value() const { return FPointer.Value; }
+  void SetValue(double Value) {
+    if (!std::isfinite(Value)) return;
+    if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
+  }
+  // Where the pointer and the peak pointer stand now.
+  double ShownValue() const { return FPointer.ShownValue; }
+  double PeakValue() const { return FPointer.PeakValue; }
+  // The last update found the shown value above / below the scale.
+  bool OverRange() const { return FPointer.OverRange; }
+  bool UnderRange() const { return FPointer.UnderRange; }
+
+  // Damping 0..the meter's maximum: each tick moves the shown value by 1 / (Damping + 1) of its
+  // distance to Value. Any value above 0 runs the damping record on every tick; 0 stops it.
+  int Damping() const { return FPointer.Damping; }
+  void SetDamping(int Value) {
+    ApplyDamping(FPointer.Damping, Value, FMaxDamping, FTicks.DampTimerId());
+  }
+  // Weight 0..1000 of the old peak in the dragged peak pointer.
+  int DampPeak() const { return FPointer.DampPeak; }
+  void SetDampPeak(int Value) { ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId()); }
+  TPeakPtrMode PeakMode() const { return FPointer.PeakMode; }
+  void SetPeakMode(TPeakPtrMode Value) {
+    if (StoreChanged(FPointer.PeakMode, Value)) PeakModeChanged();
+  }
+
+  // One update step; Force redraws the moving parts even when nothing moved.
+  virtual void UpdatePointer(bool Force) = 0;
+
+ protected:
+  // BaseArgs construct Base.
+  template <class... BaseArgs>
+  TDampedPointer(int MaxDamping, TTickProc DampTick, TTickProc BlinkTick, BaseArgs&&... Args)
+      : Base(std::forward<BaseArgs>(Args)...),
+        FTicks(std::move(DampTick), std::move(BlinkTick)),
+        FMaxDamping(MaxDamping) {}
+  // A new peak mode is to be shown.
+  virtual void PeakModeChanged() = 0;
+
+  TPointerModel FPointer;
+  TInstrumentTicks FTicks;
+
+ private:
+  const int FMaxDamping;
 };
 
 // Fires the limit event of one update step. The shown value is stored before the event, so a

@@ -26,48 +26,20 @@ struct TFaceRoom;
 
 // What the two panel meters share: one pointer on a straight scale, damping, a peak pointer, two
 // limit events, flashing scale ends and two LEDs (while LedEnable is off their switches are
-// ignored, not stored). A value update composes the static image,
-// the pointers and the LEDs off screen and copies them to the screen in one block; it draws
-// nothing when neither pointer moved by a pixel.
-class TPanelMeter : public TOrvaneBase, public TLedPair {
+// ignored, not stored). The range ends stay within the meter's bound; outside form reading a
+// change resets the limits (and zones) to their shares of the new range. A value update composes
+// the static image, the pointers and the LEDs off screen and copies them to the screen in one
+// block; it draws nothing when neither pointer moved by a pixel.
+class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TLedPair {
  public:
   ~TPanelMeter() override;
 
-  // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
-  // that end's label flashes.
-  double Value() const { return FPointer.Value; }
-  void SetValue(double Value);
-  double ShownValue() const { return FPointer.ShownValue; }
-  double PeakValue() const { return FPointer.PeakValue; }
-  bool OverRange() const { return FPointer.OverRange; }
-  bool UnderRange() const { return FPointer.UnderRange; }
-
-  // Range ends within the meter's bound. Outside form reading a change resets the limits (and
-  // zones) to their shares of the new range; while the form is read they only store.
-  double ValueStart() const { return FScale.Start; }
-  void SetValueStart(double Value);
-  double ValueEnd() const { return FScale.End; }
-  void SetValueEnd(double Value);
-  // Logarithmic scale; switching it on outside form reading repairs the range.
-  bool NonLinear() const { return FScale.NonLinear; }
-  void SetNonLinear(bool Value);
-  int ScalaPart() const { return FScalaPart; }  // 1..20
-  void SetScalaPart(int Value);
-  int ScalaPsub() const { return FScalaPsub; }  // -1 automatic, 0 none, 1..20
-  void SetScalaPsub(int Value);
   // Thresholds of the limit events: a lower limit outside the range becomes ValueStart; an
   // upper one below the range or above it becomes ValueEnd. No redraw.
   double UpperLimit() const { return FUpperLimit; }
   void SetUpperLimit(double Value);
   double LowerLimit() const { return FLowerLimit; }
   void SetLowerLimit(double Value);
-
-  int Damping() const { return FPointer.Damping; }  // 0..10
-  void SetDamping(int Value);
-  int DampPeak() const { return FPointer.DampPeak; }  // 0..1000
-  void SetDampPeak(int Value);
-  TPeakPtrMode PeakMode() const { return FPointer.PeakMode; }
-  void SetPeakMode(TPeakPtrMode Value);
 
   TmShapeType Shape() const { return FShape; }
   void SetShape(TmShapeType Value);
@@ -90,8 +62,7 @@ class TPanelMeter : public TOrvaneBase, public TLedPair {
 
   // Invalidates; the caption font's change handler.
   void StyleChanged(TObject* Sender);
-  // One update step; Force redraws the moving parts even when nothing moved.
-  void UpdatePointer(bool Force);
+  void UpdatePointer(bool Force) override;
 
   bool Painted() const { return FPainted; }
   const TLimitMarks& LimitMarks() const { return FMarks; }
@@ -140,9 +111,9 @@ class TPanelMeter : public TOrvaneBase, public TLedPair {
   void BeginPaint();
   // After the static image is done: marks reset, both pointers at StartPos, a forced update.
   void EndPaint(int StartPos);
-  bool Reading() const;
+  bool Reading() const override;
   // After a stored range change: the class's defaults for the moved end, limits kept inside.
-  void RangeMoved(bool Start);
+  void RangeMoved(bool Start) override;
   virtual void RangeStartChanged();
   virtual void RangeEndChanged();
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
@@ -179,9 +150,7 @@ class TPanelMeter : public TOrvaneBase, public TLedPair {
   // The scale as laid out by Paint: origin pixel and length.
   int FScaleP0 = 0;
   int FScaleLength = 0;
-  TScaleRange FScale{0, 50};
   TLimitMarks FMarks;
-  TPointerModel FPointer;
   int FPointerPos = 0;
   int FPeakPos = 0;
   TmShapeType FShape = smtRoundrect;
@@ -189,25 +158,24 @@ class TPanelMeter : public TOrvaneBase, public TLedPair {
   TColor FColScala = 0xFFFFFF;
   TColor FColPointer = 0x0000FF;
   TColor FColPeakPtr = 0x00FFFF;
-  int FScalaPart = 5;
-  int FScalaPsub = -1;
   double FUpperLimit = 45;
   double FLowerLimit = 0;
   bool FPainted = false;
 
  private:
   void BlinkTick();
+  void PeakModeChanged() override { RepaintNow(); }
   void DrawLed(int Index) override;
   void LedEnableChanged() override { RepaintNow(); }
   void RepairLogRange();
+  void LogSwitchedOn() override { RepairLogRange(); }
+  void ScaleChanged() override { RepaintNow(); }
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
   // screen.
   void Compose(const TRect& Area);
 
   TUpdateArea FUpdateArea;
-  TPointerRange FRange;
   const bool FFromEnd;
-  TInstrumentTicks FTicks;
   TLimitEvents FLimitEvents;
   std::unique_ptr<TFont> FFontCapt;
 };

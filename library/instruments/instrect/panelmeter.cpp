@@ -11,16 +11,15 @@
 #include "platform/graphics/canvas.h"
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
-    : TOrvaneBase(AOwner),
-      TLedPair(Rules.Leds),
-      FRange(Rules, FScale, FPointer.Value),
-      FFromEnd(FromEnd),
-      FTicks(
+    : TPointerScale(
+          Rules, {0, 50}, 5, false, Rules.MaxDamping,
           [this](TObject*) {
             Perform(WM_USER, 0, 0);
             TickHook();
           },
-          [this](TObject*) { BlinkTick(); }),
+          [this](TObject*) { BlinkTick(); }, AOwner),
+      TLedPair(Rules.Leds),
+      FFromEnd(FromEnd),
       FFontCapt(std::make_unique<TFont>()) {
   FFontCapt->SetColor(clWhite);
   FFontCapt->SetName("Arial");
@@ -34,11 +33,6 @@ void TPanelMeter::RepaintNow() {
 }
 
 void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
-
-void TPanelMeter::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
-}
 
 // ---- Range, limits and scale ----
 
@@ -69,14 +63,6 @@ void TPanelMeter::RangeMoved(bool Start) {
   KeepLimitsInRange();
 }
 
-void TPanelMeter::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
-}
-
-void TPanelMeter::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) RepaintNow();
-}
-
 // The range setters' rules without their repaint, so that the repair inside Paint cannot start
 // a second Paint.
 void TPanelMeter::RepairLogRange() {
@@ -85,20 +71,6 @@ void TPanelMeter::RepairLogRange() {
   if (r.StartChanged) RangeStartChanged();
   if (r.EndChanged || r.SpanKept) RangeEndChanged();
   KeepLimitsInRange();
-}
-
-void TPanelMeter::SetNonLinear(bool Value) {
-  if (!FRange.StoreNonLinear(Value)) return;
-  if (Value && !Reading()) RepairLogRange();
-  RepaintNow();
-}
-
-void TPanelMeter::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) RepaintNow();
-}
-
-void TPanelMeter::SetScalaPsub(int Value) {
-  if (StoreScalaPsub(FScalaPsub, Value)) RepaintNow();
 }
 
 void TPanelMeter::SetLowerLimit(double Value) {
@@ -246,18 +218,6 @@ void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
 }
 
 // ---- Damping and peak ----
-
-void TPanelMeter::SetDamping(int Value) {
-  ApplyDamping(FPointer.Damping, Value, FRange.Rules().MaxDamping, FTicks.DampTimerId());
-}
-
-void TPanelMeter::SetDampPeak(int Value) {
-  ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId());
-}
-
-void TPanelMeter::SetPeakMode(TPeakPtrMode Value) {
-  if (StoreChanged(FPointer.PeakMode, Value)) RepaintNow();
-}
 
 // ---- Appearance ----
 

@@ -30,20 +30,9 @@ class TDigDisplay;
 // bands, a peak pointer, a four-cell readout, two LEDs (their switches store also while LedEnable
 // is off; they are drawn only while it is on), flashing scale ends and two limit events. Each
 // meter lays out its own dial (DrawDialFace) in its logical plane.
-class TRoundMeter : public TOrvaneBase, public TLedPair {
+class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TLedPair {
  public:
   ~TRoundMeter() override;
-
-  // The target value; never clamped. Outside the scale the pointer rests at the nearer end and
-  // that end's label flashes.
-  double Value() const { return FPointer.Value; }
-  void SetValue(double Value);
-  // Where the pointer and the peak pointer stand now.
-  double ShownValue() const { return FPointer.ShownValue; }
-  double PeakValue() const { return FPointer.PeakValue; }
-  // The last update found the shown value above / below the scale.
-  bool OverRange() const { return FPointer.OverRange; }
-  bool UnderRange() const { return FPointer.UnderRange; }
 
   TColor ColMin() const { return FColMin; }
   void SetColMin(TColor Value);
@@ -67,13 +56,9 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
   TColor ColShape() const { return FColShape; }  // face outline
   void SetColShape(TColor Value);
 
-  // Range ends, -1000..1000. Outside form reading a change resets the three bands to slices of
-  // a tenth of the range and pulls Value into the new range (ValueStart also moves the peak to
-  // the start). While the form is read they only store.
-  double ValueStart() const { return FScale.Start; }
-  void SetValueStart(double Value);
-  double ValueEnd() const { return FScale.End; }
-  void SetValueEnd(double Value);
+  // Range ends (TPointerScale) within -1000..1000. Outside form reading a change resets the three
+  // bands to slices of a tenth of the range and pulls Value into the new range (ValueStart also
+  // moves the peak to the start).
   // The colour bands (ColMin, ColMid, ColMax), each kept inside the range with its lower bound
   // one unit below its upper one; the bands may overlap. While the form is read they only store.
   double ValueMinA() const { return FBands.Get(TColourBands::MinA); }
@@ -89,16 +74,8 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
   double ValueMaxE() const { return FBands.Get(TColourBands::MaxE); }
   void SetValueMaxE(double Value);
 
-  int ScalaPart() const { return FScalaPart; }  // major divisions, 1..20
-  void SetScalaPart(int Value);
-  // Minor ticks per division: -1 automatic (one in the middle for fewer divisions than the
-  // meter's threshold), 0 none.
-  int ScalaPsub() const { return FScalaPsub; }
-  void SetScalaPsub(int Value);
-  // Logarithmic scale. Switching it on outside form reading repairs the range (non-positive
-  // values become 0.001, ends snap to decades, at most 1000).
-  bool NonLinear() const { return FScale.NonLinear; }
-  void SetNonLinear(bool Value);
+  // With ScalaPsub -1 one minor tick lies in the middle of each division for fewer divisions
+  // than the meter's threshold.
 
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& Value);  // repaints on every assignment
@@ -112,16 +89,6 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
   bool DispFixPnt() const { return FDispFixPnt; }
   void SetDispFixPnt(bool Value);
 
-  // Damping 0..10: each tick moves the shown value by 1 / (Damping + 1) of its distance to
-  // Value. Any value above 0 runs the damping record on every tick; 0 stops it.
-  int Damping() const { return FPointer.Damping; }
-  void SetDamping(int Value);
-  // Weight 0..1000 of the old peak in the dragged peak pointer.
-  int DampPeak() const { return FPointer.DampPeak; }
-  void SetDampPeak(int Value);
-  TPeakPtrMode PeakMode() const { return FPointer.PeakMode; }
-  void SetPeakMode(TPeakPtrMode Value);
-
   // Fire when the shown value rises above ValueMaxA or falls below ValueMinE, once per
   // crossing, before anything of that update is drawn (ShownValue already holds the new value).
   TNotifyEvent OnUpperLim;
@@ -131,8 +98,7 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
   void ResetPeak();
   // Invalidates; for binding to change notifications.
   void StyleChanged(TObject* Sender);
-  // One update step; Force redraws the moving parts even when nothing moved.
-  void UpdatePointer(bool Force);
+  void UpdatePointer(bool Force) override;
 
   // Geometry of the last Paint, for callers that place things over the dial.
   const TDialMapping& DialMapping() const { return FMap; }
@@ -205,9 +171,13 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
  private:
   void DampTick();
   void BlinkTick();
+  void PeakModeChanged() override { UpdatePointer(true); }
   void DrawLed(int Index) override;
   void LedEnableChanged() override { RepaintNow(); }
-  bool Reading() const;
+  bool Reading() const override;
+  void RangeMoved(bool) override { FBands.Reset(FScale); }
+  void LogSwitchedOn() override;
+  void ScaleChanged() override { RepaintNow(); }
   void SetBand(TColourBands::TBound Which, double Value);
   void RepairLogRange();
   void DrawDial();
@@ -219,11 +189,7 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
 
   const double FSweep;
   const int FAutoMinorBelow;
-  TInstrumentTicks FTicks;
   std::unique_ptr<TDigDisplay> FReadout;
-  TPointerModel FPointer;
-  TScaleRange FScale{0, 100};
-  TPointerRange FRange{kRoundMeterRules, FScale, FPointer.Value, &FPointer.PeakValue};
   TColourBands FBands;
   TLimitEvents FLimitEvents;
   TLimitMarks FMarks;
@@ -248,8 +214,6 @@ class TRoundMeter : public TOrvaneBase, public TLedPair {
   TColor FColScala = 0xFFFFFF;
   TColor FColShape = 0xFFFFFF;
   TColor FColCircle = 0x808080;
-  int FScalaPart = 10;
-  int FScalaPsub = -1;
   bool FDispEnable = true;
   bool FDispItalic = false;
   bool FDispFixPnt = false;

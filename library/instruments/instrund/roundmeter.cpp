@@ -24,11 +24,12 @@ void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle)
 }  // namespace
 
 TRoundMeter::TRoundMeter(TComponent* AOwner, double Sweep, int AutoMinorBelow)
-    : TOrvaneBase(AOwner),
+    : TPointerScale(
+          kRoundMeterRules, {0, 100}, 10, true, kRoundMeterRules.MaxDamping,
+          [this](TObject*) { DampTick(); }, [this](TObject*) { BlinkTick(); }, AOwner),
       TLedPair(kRoundMeterRules.Leds),
       FSweep(Sweep),
       FAutoMinorBelow(AutoMinorBelow),
-      FTicks([this](TObject*) { DampTick(); }, [this](TObject*) { BlinkTick(); }),
       FReadout(std::make_unique<TDigDisplay>()) {
   Font()->SetColor(clWhite);
   SetColBack(0x800000);
@@ -40,11 +41,6 @@ TRoundMeter::~TRoundMeter() = default;
 
 void TRoundMeter::RepaintNow() {
   if (FPainted) Paint();
-}
-
-void TRoundMeter::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (StoreChanged(FPointer.Value, Value)) UpdatePointer(false);
 }
 
 void TRoundMeter::StoreOrientation(TOrientType Value) {
@@ -88,14 +84,6 @@ void TRoundMeter::SetColShape(TColor Value) {
 
 bool TRoundMeter::Reading() const { return ComponentState().Contains(csReading); }
 
-void TRoundMeter::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, Reading(), [&](bool) { FBands.Reset(FScale); })) RepaintNow();
-}
-
-void TRoundMeter::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, Reading(), [&](bool) { FBands.Reset(FScale); })) RepaintNow();
-}
-
 void TRoundMeter::SetBand(TColourBands::TBound Which, double Value) {
   if (FBands.Set(Which, Value, Reading(), FScale)) RepaintNow();
 }
@@ -107,26 +95,14 @@ void TRoundMeter::SetValueMidE(double Value) { SetBand(TColourBands::MidE, Value
 void TRoundMeter::SetValueMaxA(double Value) { SetBand(TColourBands::MaxA, Value); }
 void TRoundMeter::SetValueMaxE(double Value) { SetBand(TColourBands::MaxE, Value); }
 
-void TRoundMeter::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) RepaintNow();
-}
-
-void TRoundMeter::SetScalaPsub(int Value) {
-  if (StoreScalaPsub(FScalaPsub, Value)) RepaintNow();
-}
-
 // The range setters' rules without their repaint.
 void TRoundMeter::RepairLogRange() {
   if (FRange.RepairLog([&](bool) { FBands.Reset(FScale); }).SpanKept) FBands.Reset(FScale);
 }
 
-void TRoundMeter::SetNonLinear(bool Value) {
-  if (!FRange.StoreNonLinear(Value)) return;
-  if (Value && !Reading()) {
-    RepairLogRange();
-    FBands.Restore(FScale);
-  }
-  RepaintNow();
+void TRoundMeter::LogSwitchedOn() {
+  RepairLogRange();
+  FBands.Restore(FScale);
 }
 
 void TRoundMeter::SetCaption(const std::string& Value) {
@@ -147,18 +123,6 @@ void TRoundMeter::SetDispItalic(bool Value) {
 void TRoundMeter::SetDispFixPnt(bool Value) {
   FDispFixPnt = Value;
   RepaintNow();
-}
-
-void TRoundMeter::SetDamping(int Value) {
-  ApplyDamping(FPointer.Damping, Value, FRange.Rules().MaxDamping, FTicks.DampTimerId());
-}
-
-void TRoundMeter::SetDampPeak(int Value) {
-  ApplyDampPeak(FPointer.DampPeak, Value, FTicks.DampTimerId());
-}
-
-void TRoundMeter::SetPeakMode(TPeakPtrMode Value) {
-  if (StoreChanged(FPointer.PeakMode, Value)) UpdatePointer(true);
 }
 
 void TRoundMeter::ResetPeak() {
