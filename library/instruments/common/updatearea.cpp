@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "library/foundation/helpers.h"
 #include "platform/graphics/canvas.h"
 
 TRect PolygonBox(std::span<const TPoint> Points) {
@@ -17,6 +18,10 @@ TRect PolygonBox(std::span<const TPoint> Points) {
   ++box.Right;
   ++box.Bottom;
   return box;
+}
+
+void TurnCorners(const TPoint (&From)[3], TPoint (&To)[3], const TPointTurn& By) {
+  for (int i = 0; i < 3; ++i) To[i] = By(From[i]);
 }
 
 void BeginCompose(TCanvas& Work, TCanvas* Static, const TRect& Area) {

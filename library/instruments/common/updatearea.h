@@ -9,9 +9,13 @@
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
+class TPointTurn;
 
 // The pixels a filled polygon can cover (its corners' box, a pixel to spare on every side).
 TRect PolygonBox(std::span<const TPoint> Points);
+
+// The three corners of a pointer as it stands at its base place (From), turned by By into To.
+void TurnCorners(const TPoint (&From)[3], TPoint (&To)[3], const TPointTurn& By);
 
 // Starts composing Area of the work image Work: the static image copied in, the clip set to
 // Area, a clear pen in copy mode and a solid brush for the moving parts' fills.

@@ -20,10 +20,6 @@ constexpr double kSweep = 360;
 // The shapes are built pointing up and turned onto the scale start at 6 o'clock.
 constexpr double kStartTurn = -180;
 
-void Turn(const TPoint (&From)[3], TPoint (&To)[3], const TPointTurn& By) {
-  for (int i = 0; i < 3; ++i) To[i] = By(From[i]);
-}
-
 }  // namespace
 
 TMeter360::TMeter360(TComponent* AOwner)
@@ -242,13 +238,13 @@ void TMeter360::Paint() {
   const TPointTurn to_start(FPivot, kStartTurn);
   for (int i = 0; i < 2; ++i) {
     const TPoint shape[3] = {{x, tips[i]}, {x - g, base_y}, {x + g, base_y}};
-    Turn(shape, FPointerShapes[i].base, to_start);
+    TurnCorners(shape, FPointerShapes[i].base, to_start);
   }
   const int y680 = at(0, 680).Y;
   const int apex = y680 + (at(0, 620).Y - y680) / 2;
   const int h = (17 * g) / 10;
   const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
-  Turn(peak, FPeakShape.base, to_start);
+  TurnCorners(peak, FPeakShape.base, to_start);
 
   FLedRadius = std::abs(d) / 2;
   FTriangleSize = std::abs(d) / 2;
@@ -338,8 +334,8 @@ void TMeter360::UpdatePointer(bool Force) {
     }
     if (!moved) return;
   }
-  for (int i = 0; i < 2; ++i) Turn(FPointerShapes[i].base, FPointerShapes[i].poly, turns[i]);
-  if (peak) Turn(FPeakShape.base, FPeakShape.poly, peak_turn);
+  for (int i = 0; i < 2; ++i) TurnCorners(FPointerShapes[i].base, FPointerShapes[i].poly, turns[i]);
+  if (peak) TurnCorners(FPeakShape.base, FPeakShape.poly, peak_turn);
   TRect box = PolygonBox(FPointerShapes[0].poly);
   UnionRect(box, box, PolygonBox(FPointerShapes[1].poly));
   if (peak) UnionRect(box, box, PolygonBox(FPeakShape.poly));

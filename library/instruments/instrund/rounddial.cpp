@@ -137,10 +137,9 @@ void TRoundMeter::DrawHub(TCanvas& c, int Radius) {
 
 void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
                                    double Turn) {
-  for (int i = 0; i < 3; ++i) {
-    FPointerBase[i] = RotatePoint(FPivot, Pointer[i], Turn);
-    FPeakBase[i] = RotatePoint(FPivot, Peak[i], Turn);
-  }
+  const TPointTurn to_start(FPivot, Turn);
+  TurnCorners(Pointer, FPointerBase, to_start);
+  TurnCorners(Peak, FPeakBase, to_start);
 }
 
 void TRoundMeter::DrawLedSockets(TCanvas& c) {

@@ -17,10 +17,6 @@ namespace {
 
 void Polygon3(TCanvas& Canvas, const TPoint (&P)[3]) { Canvas.Polygon(std::span(P, 3)); }
 
-void Turn(const TPoint (&From)[3], TPoint (&To)[3], TPoint Centre, double Angle) {
-  for (int i = 0; i < 3; ++i) To[i] = RotatePoint(Centre, From[i], Angle);
-}
-
 }  // namespace
 
 TRoundMeter::TRoundMeter(TComponent* AOwner, double Sweep, int AutoMinorBelow)
@@ -193,16 +189,18 @@ void TRoundMeter::UpdatePointer(bool Force) {
     readout = UpdateReadout(*FReadout, text, *FrameBitmap->Canvas(), FColDisplay, Force);
   }
 
-  const double angle = PointerAngle();
-  const double peak_angle = FScale.Angle(FPointer.PeakValue, FDirection * FSweep);
+  // Each angle's sine and cosine once for all the corners it turns.
+  const bool peak = FPointer.PeakMode != ppNone;
+  const TPointTurn pointer_turn(FPivot, PointerAngle());
+  const TPointTurn peak_turn(FPivot,
+                             peak ? FScale.Angle(FPointer.PeakValue, FDirection * FSweep) : 0);
   if (!Force && IsRectEmpty(readout)) {
-    const bool pointer_moved = RotatePoint(FPivot, FPointerBase[0], angle) != FPointerPoly[0];
-    const bool peak_moved = FPointer.PeakMode != ppNone &&
-                            RotatePoint(FPivot, FPeakBase[0], peak_angle) != FPeakPoly[0];
+    const bool pointer_moved = pointer_turn(FPointerBase[0]) != FPointerPoly[0];
+    const bool peak_moved = peak && peak_turn(FPeakBase[0]) != FPeakPoly[0];
     if (!pointer_moved && !peak_moved) return;
   }
-  Turn(FPointerBase, FPointerPoly, FPivot, angle);
-  if (FPointer.PeakMode != ppNone) Turn(FPeakBase, FPeakPoly, FPivot, peak_angle);
+  TurnCorners(FPointerBase, FPointerPoly, pointer_turn);
+  if (peak) TurnCorners(FPeakBase, FPeakPoly, peak_turn);
   // Besides the pointers' old and new places and the readout cells that changed, a flashing mark
   // on the screen goes into the area, so that the copy wipes it before it is drawn again.
   TRect changed = readout;
