@@ -217,8 +217,6 @@ void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
   DrawMeterMakerMark(c, CentreX - c.TextWidth(MakerMark) / 2, Y);
 }
 
-// ---- Damping and peak ----
-
 // ---- Appearance ----
 
 void TPanelMeter::SetShape(TmShapeType Value) {
