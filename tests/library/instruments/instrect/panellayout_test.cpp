@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -13,21 +14,6 @@
 #include "platform/forms/testing/formtest.h"
 
 namespace {
-
-class PanelLayoutTest : public FormTest {
- protected:
-  PanelLayoutTest() { TickServiceStartup(); }
-  ~PanelLayoutTest() override { TickServiceShutdown(); }
-
-  // A meter on the form, painted once it is shown, or one that never gets a window.
-  template <class T>
-  T* Make(bool OnForm, int W, int H) {
-    auto* m = new T(form);
-    if (OnForm) m->SetParent(form);
-    m->SetBounds(10, 10, W, H);
-    return m;
-  }
-};
 
 std::string Text(const TRect& R) {
   std::ostringstream s;
@@ -67,12 +53,51 @@ std::string Text(const TMeterPanelV::TLayout& L) {
          std::to_string(L.YMid);
 }
 
+// A named setup applied to a meter of type T.
+template <class T>
+struct TSetupCase {
+  const char* name;
+  std::function<void(T&)> setup;
+};
+
+class PanelLayoutTest : public FormTest {
+ protected:
+  PanelLayoutTest() { TickServiceStartup(); }
+  ~PanelLayoutTest() override { TickServiceShutdown(); }
+
+  // A meter on the form, painted once it is shown, or one that never gets a window.
+  template <class T>
+  T* Make(bool OnForm, int W, int H) {
+    auto* m = new T(form);
+    if (OnForm) m->SetParent(form);
+    m->SetBounds(10, 10, W, H);
+    return m;
+  }
+
+  // Each case set up alike on a meter that is painted and on one that never gets a window: both
+  // report the layout the paint drew; More checks what the meter records besides.
+  template <class T, class F>
+  void ExpectLayoutsOfPaint(int W, int H, std::span<const TSetupCase<T>> Cases, F More) {
+    for (const TSetupCase<T>& c : Cases) {
+      SCOPED_TRACE(c.name);
+      auto* painted = Make<T>(true, W, H);
+      auto* bare = Make<T>(false, W, H);
+      c.setup(*painted);
+      c.setup(*bare);
+      Pump();
+      ASSERT_TRUE(painted->Painted());
+      EXPECT_EQ(Text(bare->Layout()), Text(painted->PaintedLayout()));
+      EXPECT_EQ(Text(painted->Layout()), Text(painted->PaintedLayout()));
+      More(*painted, *bare);
+      delete painted;
+      delete bare;
+    }
+  }
+};
+
 TEST_F(PanelLayoutTest, NeverPaintedMetersReportWhatAPaintDraws) {
   ShowForm();
-  const struct {
-    const char* name;
-    std::function<void(TMeterPanelH&)> setup;
-  } wide[] = {
+  const TSetupCase<TMeterPanelH> wide[] = {
       {"default", [](TMeterPanelH&) {}},
       {"logarithmic, no LEDs",
        [](TMeterPanelH& m) {
@@ -89,25 +114,11 @@ TEST_F(PanelLayoutTest, NeverPaintedMetersReportWhatAPaintDraws) {
          m.SetScalaPsub(3);
        }},
   };
-  for (const auto& c : wide) {
-    SCOPED_TRACE(c.name);
-    auto* painted = Make<TMeterPanelH>(true, 300, 90);
-    auto* bare = Make<TMeterPanelH>(false, 300, 90);
-    c.setup(*painted);
-    c.setup(*bare);
-    Pump();
-    ASSERT_TRUE(painted->Painted());
-    EXPECT_EQ(Text(bare->Layout()), Text(painted->PaintedLayout()));
-    EXPECT_EQ(Text(painted->Layout()), Text(painted->PaintedLayout()));
+  ExpectLayoutsOfPaint<TMeterPanelH>(300, 90, wide, [](TMeterPanelH& Painted, TMeterPanelH& Bare) {
     // The limit marks flash over the end labels the paint recorded.
-    EXPECT_EQ(bare->Layout().Scale.Ends.EndLabelRect, painted->LimitMarks().EndLabelRect);
-    delete painted;
-    delete bare;
-  }
-  const struct {
-    const char* name;
-    std::function<void(TMeterPanelV&)> setup;
-  } tall[] = {
+    EXPECT_EQ(Bare.Layout().Scale.Ends.EndLabelRect, Painted.LimitMarks().EndLabelRect);
+  });
+  const TSetupCase<TMeterPanelV> tall[] = {
       {"LED column", [](TMeterPanelV&) {}},
       {"zone bar, five cells",
        [](TMeterPanelV& m) {
@@ -128,20 +139,9 @@ TEST_F(PanelLayoutTest, NeverPaintedMetersReportWhatAPaintDraws) {
          m.SetNonLinear(true);
        }},
   };
-  for (const auto& c : tall) {
-    SCOPED_TRACE(c.name);
-    auto* painted = Make<TMeterPanelV>(true, 90, 280);
-    auto* bare = Make<TMeterPanelV>(false, 90, 280);
-    c.setup(*painted);
-    c.setup(*bare);
-    Pump();
-    ASSERT_TRUE(painted->Painted());
-    EXPECT_EQ(Text(bare->Layout()), Text(painted->PaintedLayout()));
-    EXPECT_EQ(Text(painted->Layout()), Text(painted->PaintedLayout()));
-    EXPECT_EQ(bare->ReadoutRect(), painted->PaintedLayout().Readout);
-    delete painted;
-    delete bare;
-  }
+  ExpectLayoutsOfPaint<TMeterPanelV>(90, 280, tall, [](TMeterPanelV& Painted, TMeterPanelV& Bare) {
+    EXPECT_EQ(Bare.ReadoutRect(), Painted.PaintedLayout().Readout);
+  });
 }
 
 // A resize shows in the layout at once; the paint that follows draws that layout.
