@@ -28,8 +28,12 @@ class TDigDisplay;
 
 // What the 120, 180 and 270-degree meters share: one pointer on one scale with three colour
 // bands, a peak pointer, a four-cell readout, two LEDs (their switches store also while LedEnable
-// is off; they are drawn only while it is on), flashing scale ends and two limit events. Each
-// meter lays out its own dial (DrawDialFace) in its logical plane.
+// is off; they are drawn only while it is on), flashing scale ends and two limit events. The range
+// ends stay within -1000..1000; outside form reading a change resets the three bands to slices of
+// a tenth of the range and pulls Value into the new range (ValueStart also moves the peak to the
+// start). With ScalaPsub -1 one minor tick lies in the middle of each division for fewer
+// divisions than the meter's threshold. Each meter lays out its own dial (DrawDialFace) in its
+// logical plane.
 class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TLedPair {
  public:
   ~TRoundMeter() override;
@@ -56,9 +60,6 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   TColor ColShape() const { return FColShape; }  // face outline
   void SetColShape(TColor Value);
 
-  // Range ends (TPointerScale) within -1000..1000. Outside form reading a change resets the three
-  // bands to slices of a tenth of the range and pulls Value into the new range (ValueStart also
-  // moves the peak to the start).
   // The colour bands (ColMin, ColMid, ColMax), each kept inside the range with its lower bound
   // one unit below its upper one; the bands may overlap. While the form is read they only store.
   double ValueMinA() const { return FBands.Get(TColourBands::MinA); }
@@ -73,9 +74,6 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void SetValueMaxA(double Value);
   double ValueMaxE() const { return FBands.Get(TColourBands::MaxE); }
   void SetValueMaxE(double Value);
-
-  // With ScalaPsub -1 one minor tick lies in the middle of each division for fewer divisions
-  // than the meter's threshold.
 
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& Value);  // repaints on every assignment
