@@ -63,12 +63,14 @@ void TFrameControl::SetDrawingState(TCanvas& C) {
   C.Pen()->SetMode(pmCopy);
 }
 
-void TFrameControl::AdjustSides(int W) {
-  if (!FBordRight) InnerRect.Right += W;
-  if (!FBordLeft) InnerRect.Left -= W;
-  if (!FBordTop) InnerRect.Top -= W;
-  if (!FBordBottom) InnerRect.Bottom += W;
+void TFrameControl::PushOutSides(TRect& R, int W) const {
+  if (!FBordRight) R.Right += W;
+  if (!FBordLeft) R.Left -= W;
+  if (!FBordTop) R.Top -= W;
+  if (!FBordBottom) R.Bottom += W;
 }
+
+void TFrameControl::AdjustSides(int W) { PushOutSides(InnerRect, W); }
 
 void TFrameControl::DrawBevel(int W, TColor C1, TColor C2) {
   TCanvas& c = *FrameCanvas();
@@ -114,10 +116,7 @@ TRect TFrameControl::FrameInnerRect() const {
   if (HasOutline()) InflateRect(r, -1, -1);
   // Each ring reaches over the switched-off sides, then the area shrinks by its width.
   const auto ring = [&](int W) {
-    if (!FBordRight) r.Right += W;
-    if (!FBordLeft) r.Left -= W;
-    if (!FBordTop) r.Top -= W;
-    if (!FBordBottom) r.Bottom += W;
+    PushOutSides(r, W);
     InflateRect(r, -W, -W);
   };
   if (FBevelOut != bvNone) ring(FBevWidth);

@@ -114,6 +114,8 @@ class TFrameControl : public TCustomControl {
 
  private:
   bool HasOutline() const;
+  // Moves each switched-off side of R outward by W.
+  void PushOutSides(TRect& R, int W) const;
   // One ring inside InnerRect (pushed out over switched-off sides), then InnerRect shrinks by W.
   void DrawRing(int W, std::pair<TColor, TColor> Colours);
   void SetDrawingState(TCanvas& C);
