@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/graphics/canvas.h"
@@ -24,7 +22,7 @@ void TPoti270::SetValueEnd(double Value) {
 }
 
 void TPoti270::SetScalaPart(int Value) {
-  StoreAndRepaint(FScalaPart, std::clamp(Value, 1, FRange.Rules().MaxScalaPart));
+  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
 }
 
 void TPoti270::DrawScale(TCanvas& C) {

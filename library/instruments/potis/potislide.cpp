@@ -42,7 +42,7 @@ void TPotiSlide::SetNonLinear(bool Value) {
 }
 
 void TPotiSlide::SetScalaPart(int Value) {
-  StoreAndRepaint(FScalaPart, std::clamp(Value, 1, FRange.Rules().MaxScalaPart));
+  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
 }
 
 void TPotiSlide::PrepareScale() {

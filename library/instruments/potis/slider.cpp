@@ -81,7 +81,7 @@ void TSlider::SetPosition(int Value) {
 
 void TSlider::SetSelector(bool Value) { StoreAndRepaint(FSelector, Value); }
 void TSlider::SetScalaPart(int Value) {
-  StoreAndRepaint(FScalaPart, std::clamp(Value, 1, FRange.Rules().MaxScalaPart));
+  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
 }
 void TSlider::SetScalaShow(bool Value) { StoreAndRepaint(FScalaShow, Value); }
 void TSlider::SetScalaColor(TColor Value) { StoreAndRepaint(FScalaColor, Value); }
