@@ -251,8 +251,6 @@ class TSlideInput : public TInputFrame {
     // The caption box, and inside its bevel the caption.
     TRect CaptionBox;
     TRect Caption;
-    // Height of the label and caption font.
-    int FontHeight = 0;
     // The travel: its top pixel row and its length; too short below 1 (the control then shows
     // its frame and ignores the mouse).
     int TravelTop = 0;

@@ -32,15 +32,14 @@ TSlideInput::TLayout TSlideInput::Layout() const {
   InflateRect(inner, -margin, -margin);
   const int k = std::clamp((Height() / 25) * Width() / 115, 8, 13);
   l.K = k;
-  // The font's height follows from its size alone: no text needs measuring.
+  // Height of the label and caption font, which follows from its size alone: no text needs
+  // measuring.
+  int fh = std::abs(Font()->Height());
   if (FontAutom()) {
     TFont font;
     font.SetSize(AutoFontSize(k));
-    l.FontHeight = std::abs(font.Height());
-  } else {
-    l.FontHeight = std::abs(Font()->Height());
+    fh = std::abs(font.Height());
   }
-  const int fh = l.FontHeight;
   l.CaptionBox = Rect(inner.Left, inner.Top, inner.Right, inner.Top + fh * 12 / 10);
   l.Caption = l.CaptionBox;
   if (CaptEnable()) {
