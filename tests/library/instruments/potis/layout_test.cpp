@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,26 +54,49 @@ class LayoutTest : public FormTest {
     return c;
   }
 
+  // Two controls of one size: one on the form and one that never gets a window.
+  template <class T>
+  struct TPair {
+    std::unique_ptr<TOpen<T>> Painted;
+    std::unique_ptr<TOpen<T>> Bare;
+  };
+  template <class T>
+  TPair<T> MakePair(int W, int H) {
+    return {std::unique_ptr<TOpen<T>>(Make<T>(true, W, H)),
+            std::unique_ptr<TOpen<T>>(Make<T>(false, W, H))};
+  }
+
   // A never painted control of the same size and properties lays out what the painted one
   // drew, and every press sets it to the same value as the same press on the painted control.
   template <class T, class Setup, class Points, class Reading>
-  void ExpectSameAnswers(TOpen<T>* Painted, TOpen<T>* Bare, Setup Configure, Points PointsOf,
-                         Reading Value) {
-    Configure(*Painted);
-    Configure(*Bare);
+  void ExpectSameAnswers(const TPair<T>& C, Setup Configure, Points PointsOf, Reading Value) {
+    TOpen<T>& painted = *C.Painted;
+    TOpen<T>& bare = *C.Bare;
+    Configure(painted);
+    Configure(bare);
     Pump();
-    ASSERT_TRUE(Painted->Painted());
-    ASSERT_FALSE(Bare->Painted());
-    EXPECT_EQ(Painted->PaintedLayout(), Painted->Layout());
-    EXPECT_EQ(Bare->Layout(), Painted->PaintedLayout());
-    for (const TPoint& p : PointsOf(*Painted)) {
+    ASSERT_TRUE(painted.Painted());
+    ASSERT_FALSE(bare.Painted());
+    EXPECT_EQ(painted.PaintedLayout(), painted.Layout());
+    EXPECT_EQ(bare.Layout(), painted.PaintedLayout());
+    for (const TPoint& p : PointsOf(painted)) {
       SCOPED_TRACE(testing::Message() << p.X << "," << p.Y);
-      Painted->ClickAt(p);
-      Bare->ClickAt(p);
-      EXPECT_EQ(Value(*Bare), Value(*Painted));
+      painted.ClickAt(p);
+      bare.ClickAt(p);
+      EXPECT_EQ(Value(bare), Value(painted));
     }
   }
 };
+
+// What a test reads back from a control.
+template <class T>
+double ValueOf(const T& C) {
+  return C.Value();
+}
+template <class T>
+int PositionOf(const T& C) {
+  return C.Position();
+}
 
 // The points a test presses: spread over the travel or the arc, by the control's own layout.
 std::vector<TPoint> SlidePoints(const TSlideInput& C) {
@@ -85,11 +109,13 @@ std::vector<TPoint> SlidePoints(const TSlideInput& C) {
   return points;
 }
 
-std::vector<TPoint> ArcPoints(const TRotaryPlane& P) {
+template <class T>
+std::vector<TPoint> ArcPoints(const T& C) {
+  const TRotaryPlane p = C.Plane();
   std::vector<TPoint> points;
   // Past the knob face, so that the ten-turn potentiometer sets its value absolutely.
   const TPoint units[] = {{-700, -300}, {-700, 200}, {-450, 450}, {0, 700}, {450, 450}, {700, 200}};
-  for (const TPoint& u : units) points.push_back(P.MapPoint(u.X, u.Y));
+  for (const TPoint& u : units) points.push_back(p.MapPoint(u.X, u.Y));
   return points;
 }
 
@@ -107,101 +133,77 @@ std::vector<TPoint> TrenchPoints(const TSlider& C) {
 TEST_F(LayoutTest, NeverPaintedControlsAnswerPressesWhereAPaintPutsTheirParts) {
   {
     SCOPED_TRACE("slide potentiometer");
-    auto* painted = Make<TPotiSlide>(true, 60, 300);
-    auto* bare = Make<TPotiSlide>(false, 60, 300);
+    const auto slide = MakePair<TPotiSlide>(60, 300);
     ShowForm();
     ExpectSameAnswers(
-        painted, bare,
+        slide,
         [](TPotiSlide& c) {
           c.SetCaptEnable(true);
           c.SetCaptBevel(bvLowered);
           c.SetPresEnable(true);
         },
-        SlidePoints, [](const TPotiSlide& c) { return c.Value(); });
-    EXPECT_GT(bare->Value(), 9);
-    delete painted;
-    delete bare;
+        SlidePoints, ValueOf<TPotiSlide>);
+    EXPECT_GT(slide.Bare->Value(), 9);
   }
   {
     SCOPED_TRACE("slide switch, font sized by the layout");
-    auto* painted = Make<TSelectorSlide>(true, 58, 98);
-    auto* bare = Make<TSelectorSlide>(false, 58, 98);
+    const auto slide = MakePair<TSelectorSlide>(58, 98);
     ExpectSameAnswers(
-        painted, bare,
+        slide,
         [](TSelectorSlide& c) {
           c.SetFontAutom(false);
           c.Font()->SetSize(11);
           c.SetCaptEnable(true);
         },
-        SlidePoints, [](const TSelectorSlide& c) { return c.Position(); });
-    EXPECT_EQ(bare->Position(), 3);
-    delete painted;
-    delete bare;
+        SlidePoints, PositionOf<TSelectorSlide>);
+    EXPECT_EQ(slide.Bare->Position(), 3);
   }
   for (const bool vertical : {false, true}) {
     SCOPED_TRACE(vertical ? "vertical slider" : "horizontal slider");
-    auto* painted = Make<TSlider>(true, 200, 30);
-    auto* bare = Make<TSlider>(false, 200, 30);
+    const auto slider = MakePair<TSlider>(200, 30);
     if (vertical) {
       // On the form the shape turns it (a step at a time, as the thickness is kept to 50); a
       // control without a window gets no size messages and is turned by the program.
-      painted->SetBounds(10, 10, 30, 40);
-      painted->SetBounds(10, 10, 30, 200);
-      bare->SetOrientation(orVertical);
-      bare->SetBounds(10, 10, 30, 200);
+      slider.Painted->SetBounds(10, 10, 30, 40);
+      slider.Painted->SetBounds(10, 10, 30, 200);
+      slider.Bare->SetOrientation(orVertical);
+      slider.Bare->SetBounds(10, 10, 30, 200);
     }
     ExpectSameAnswers(
-        painted, bare,
+        slider,
         [](TSlider& c) {
           c.SetButtonDir(btSquare);
           c.SetCaptOffset(40);  // kept within half the thickness by the paint and the layout
         },
-        TrenchPoints, [](const TSlider& c) { return c.Value(); });
-    EXPECT_EQ(bare->Value(), 100);
-    delete painted;
-    delete bare;
+        TrenchPoints, ValueOf<TSlider>);
+    EXPECT_EQ(slider.Bare->Value(), 100);
   }
   {
     SCOPED_TRACE("rotary potentiometer");
-    auto* painted = Make<TPoti270>(true, 240, 180);
-    auto* bare = Make<TPoti270>(false, 240, 180);
     ExpectSameAnswers(
-        painted, bare, [](TPoti270& c) { c.SetBevWidth(4); },
-        [](const TPoti270& c) { return ArcPoints(c.Plane()); },
-        [](const TPoti270& c) { return c.Value(); });
-    delete painted;
-    delete bare;
+        MakePair<TPoti270>(240, 180), [](TPoti270& c) { c.SetBevWidth(4); }, ArcPoints<TPoti270>,
+        ValueOf<TPoti270>);
   }
   {
     SCOPED_TRACE("rotary switch");
-    auto* painted = Make<TSelector270>(true, 160, 220);
-    auto* bare = Make<TSelector270>(false, 160, 220);
     ExpectSameAnswers(
-        painted, bare, [](TSelector270& c) { c.SetBordLeft(false); },
-        [](const TSelector270& c) { return ArcPoints(c.Plane()); },
-        [](const TSelector270& c) { return c.Position(); });
-    delete painted;
-    delete bare;
+        MakePair<TSelector270>(160, 220), [](TSelector270& c) { c.SetBordLeft(false); },
+        ArcPoints<TSelector270>, PositionOf<TSelector270>);
   }
   {
     SCOPED_TRACE("ten-turn potentiometer");
-    auto* painted = Make<TPoti10T>(true, 200, 200);
-    auto* bare = Make<TPoti10T>(false, 200, 200);
+    const auto ten = MakePair<TPoti10T>(200, 200);
     ExpectSameAnswers(
-        painted, bare, [](TPoti10T& c) { c.SetDispEnable(false); },
-        [](const TPoti10T& c) { return ArcPoints(c.Plane()); },
-        [](const TPoti10T& c) { return c.Value(); });
+        ten, [](TPoti10T& c) { c.SetDispEnable(false); }, ArcPoints<TPoti10T>, ValueOf<TPoti10T>);
     // A press on the knob face turns it relatively: a quarter turn clockwise moves both by the
     // same fortieth of the range.
-    for (TOpen<TPoti10T>* c : {painted, bare}) {
+    for (TOpen<TPoti10T>* c : {ten.Painted.get(), ten.Bare.get()}) {
       c->SetValue(5);
       const TRotaryPlane p = c->Plane();
       c->DragAlong(p.MapPoint(0, -200), p.MapPoint(-200, 0));
     }
-    EXPECT_EQ(bare->Value(), painted->Value());
-    EXPECT_NEAR(bare->Value(), 5.25, 0.01);
-    delete painted;
-    delete bare;
+    EXPECT_EQ(ten.Bare->Value(), ten.Painted->Value());
+    EXPECT_NEAR(ten.Bare->Value(), 5.25, 0.01);
   }
 }
 
@@ -258,17 +260,13 @@ TEST_F(LayoutTest, PressAfterAResizeBeforeTheRepaint) {
     delete Fresh;
   };
   check(Make<TPotiSlide>(true, 60, 300), Make<TPotiSlide>(false, 50, 200), SlidePoints,
-        [](const TPotiSlide& c) { return c.Value(); });
+        ValueOf<TPotiSlide>);
   check(Make<TSlider>(true, 200, 30), Make<TSlider>(false, 120, 30), TrenchPoints,
-        [](const TSlider& c) { return c.Value(); });
-  check(
-      Make<TSelector270>(true, 200, 200), Make<TSelector270>(false, 150, 240),
-      [](const TSelector270& c) { return ArcPoints(c.Plane()); },
-      [](const TSelector270& c) { return c.Position(); });
-  check(
-      Make<TPoti10T>(true, 200, 200), Make<TPoti10T>(false, 260, 180),
-      [](const TPoti10T& c) { return ArcPoints(c.Plane()); },
-      [](const TPoti10T& c) { return c.Value(); });
+        ValueOf<TSlider>);
+  check(Make<TSelector270>(true, 200, 200), Make<TSelector270>(false, 150, 240),
+        ArcPoints<TSelector270>, PositionOf<TSelector270>);
+  check(Make<TPoti10T>(true, 200, 200), Make<TPoti10T>(false, 260, 180), ArcPoints<TPoti10T>,
+        ValueOf<TPoti10T>);
 }
 
 }  // namespace
