@@ -128,6 +128,9 @@ int TPotiSlide::KnobCentreY() {
 }
 
 void TPotiSlide::PressAt(int, int Y) {
+  // A range read from a form waits for the first paint's repair; a press before it acts on the
+  // scale that paint will draw. The drag that follows keeps this scale.
+  PrepareScale();
   const TLayout l = Layout();
   if (l.TravelLength < 1) return;
   FDrag.Press(FScale.TravelValue(l.Distance(Y), l.TravelLength));

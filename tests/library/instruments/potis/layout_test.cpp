@@ -270,3 +270,36 @@ TEST_F(LayoutTest, PressAfterAResizeBeforeTheRepaint) {
 }
 
 }  // namespace
+
+// A logarithmic range read from a form is stored as it stands and repaired by the first paint; a
+// press before that paint acts on the scale the paint will draw.
+TEST_F(LayoutTest, ALogarithmicSlideReadFromAFormTakesPressesBeforeItsFirstPaint) {
+  TOpen<TPotiSlide>* early = nullptr;
+  TOpen<TPotiSlide>* late = nullptr;
+  {
+    TFormLoader loader(form);
+    early = loader.Add<TOpen<TPotiSlide>>("Early");
+    late = loader.Add<TOpen<TPotiSlide>>("Late");
+    for (TOpen<TPotiSlide>* c : {early, late}) {
+      c->SetBounds(c == early ? 10 : 90, 10, 60, 300);
+      c->SetNonLinear(true);
+      c->SetValueStart(1);
+      c->SetValueEnd(1000);
+    }
+  }
+  ASSERT_FALSE(early->Painted());
+  const std::vector<TPoint> points = SlidePoints(*early);
+  std::vector<double> before;
+  for (const TPoint& p : points) {
+    early->ClickAt(p);
+    before.push_back(early->Value());
+  }
+  ShowForm();
+  ASSERT_TRUE(late->Painted());
+  for (size_t i = 0; i < points.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << points[i].X << "," << points[i].Y);
+    late->ClickAt(points[i]);
+    EXPECT_EQ(before[i], late->Value());
+  }
+  EXPECT_GT(before.back(), 100);
+}
