@@ -94,25 +94,30 @@ std::string WriteCurveFile(const TCurveChannels& Channels) {
   return out;
 }
 
-bool ReadCurveFile(std::string_view Bytes, TCurveFileContent& Content) {
-  if (Bytes.empty()) return false;
-  const size_t length = static_cast<unsigned char>(Bytes[0]);
-  if (Bytes.size() < 1 + length) return false;
+bool ReadCurveFile(const TNextBytes& Next, TCurveFileContent& Content) {
+  const std::string length = Next(1);
+  if (length.empty()) return false;
+  const std::string header = Next(static_cast<unsigned char>(length[0]));
+  if (header.size() < static_cast<unsigned char>(length[0])) return false;
   TCurveFileContent read;
-  if (!ParseHeader(Bytes.substr(1, length), read.Counts)) return false;
-  std::string_view records = Bytes.substr(1 + length);
+  if (!ParseHeader(header, read.Counts)) return false;
   for (int c = 0; c < kCurveChannels; ++c) {
-    for (int i = 0; i < read.Counts[c]; ++i) {
-      if (records.size() < kCurveRecordSize) return false;
-      const double x = GetDouble(records);
-      const double y = GetDouble(records.substr(8));
+    if (read.Counts[c] <= 0) continue;
+    const std::string records = Next(size_t(read.Counts[c]) * kCurveRecordSize);
+    if (records.size() < size_t(read.Counts[c]) * kCurveRecordSize) return false;
+    for (size_t at = 0; at < records.size(); at += kCurveRecordSize) {
+      const double x = GetDouble(std::string_view(records).substr(at));
+      const double y = GetDouble(std::string_view(records).substr(at + 8));
       if (!std::isfinite(x) || !std::isfinite(y)) return false;
       read.Points[c].push_back(TCurvePoint{x, y, {}});
-      records.remove_prefix(kCurveRecordSize);
     }
   }
   Content = std::move(read);
   return true;
+}
+
+bool ReadCurveFile(std::string_view Bytes, TCurveFileContent& Content) {
+  return ReadCurveFile(NextBytesOf(Bytes), Content);
 }
 
 void ApplyCurveFile(const TCurveFileContent& Content, TCurveChannels& Channels,

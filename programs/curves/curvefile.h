@@ -11,11 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/bytesource.h"
 #include "programs/curves/curvemodel.h"
 
 constexpr int kCurveRecordSize = 28;
-// No file holds more that a reader looks at: the longest header and 30 records per channel.
-constexpr size_t kCurveFileMaxUsed = 1 + 255 + kCurveChannels * kMaxCurvePoints * kCurveRecordSize;
 
 // What a curve file holds. A count of 0 or below leaves its channel as it is (no points).
 struct TCurveFileContent {
@@ -26,9 +25,12 @@ struct TCurveFileContent {
 // The file of the channels' counts and control points; reserved bytes are written as zeros.
 std::string WriteCurveFile(const TCurveChannels& Channels);
 
-// Parses a whole file. False for a format error: a short or malformed header, a word other than
-// "CurveSynth", a count that is no decimal integer or above 30, a file that ends inside the
-// records, or a coordinate that is no finite number. Content is only written on success.
+// Reads the header and the records its counts name, and nothing beyond them. False for a format
+// error: a short or malformed header, a word other than "CurveSynth", a count that is no decimal
+// integer or above 30, a file that ends inside the records, or a coordinate that is no finite
+// number. Content is only written on success.
+bool ReadCurveFile(const TNextBytes& Next, TCurveFileContent& Content);
+// The same over a whole file in memory (bytes beyond the records are ignored).
 bool ReadCurveFile(std::string_view Bytes, TCurveFileContent& Content);
 
 // Stores the content's points raw and sets the counts of the channels it holds (counts 1..3 are

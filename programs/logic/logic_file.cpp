@@ -1,10 +1,10 @@
 // Saving and loading the logic data file.
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "library/foundation/tickservice.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 #include "platform/base/safefile.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/forms/msgbox.h"
@@ -18,15 +18,10 @@ std::string WithoutFolder(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The whole file; a file that cannot be opened or read raises EInOutError.
-std::string ReadWholeFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file " + name, errno);
-  std::string bytes;
-  char block[65536];
-  while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, size_t(in.gcount()));
-  if (in.bad()) throw EInOutError("Cannot read file " + name, errno);
-  return bytes;
+// The file is closed again before a format error is reported.
+bool ReadPsrFile(const std::string& name, TPsrContent& content) {
+  TRegularFile file(name);
+  return ReadPsr([&file](size_t n) { return file.Read(n); }, content);
 }
 
 }  // namespace
@@ -46,7 +41,7 @@ bool TLogic::SaveToFile(const std::string& FileName) {
 
 bool TLogic::LoadFromFile(const std::string& FileName) {
   TPsrContent c;
-  if (!ParsePsr(ReadWholeFile(FileName), c)) {
+  if (!ReadPsrFile(FileName, c)) {
     ReportCorruptFile(FileName);
     return false;
   }

@@ -14,13 +14,12 @@ constexpr std::string_view kWord = "Pulsaric";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads a length byte and that many bytes at pos.
-std::optional<std::string_view> ReadCounted(std::string_view bytes, size_t& pos) {
-  if (pos >= bytes.size()) return std::nullopt;
-  const size_t n = static_cast<unsigned char>(bytes[pos]);
-  if (bytes.size() - pos - 1 < n) return std::nullopt;
-  std::string_view text = bytes.substr(pos + 1, n);
-  pos += 1 + n;
+// A length byte and that many bytes.
+std::optional<std::string> ReadCounted(const TNextBytes& next) {
+  const std::string length = next(1);
+  if (length.empty()) return std::nullopt;
+  std::string text = next(static_cast<unsigned char>(length[0]));
+  if (text.size() < static_cast<unsigned char>(length[0])) return std::nullopt;
   return text;
 }
 
@@ -110,9 +109,8 @@ std::string BuildPsr(const TPsrContent& c) {
   return out;
 }
 
-bool ParsePsr(std::string_view bytes, TPsrContent& Content) {
-  size_t pos = 0;
-  const auto header = ReadCounted(bytes, pos);
+bool ReadPsr(const TNextBytes& Next, TPsrContent& Content) {
+  const auto header = ReadCounted(Next);
   if (!header) return false;
   std::string_view rest = *header;
   std::array<std::string_view, 5> field;
@@ -130,13 +128,17 @@ bool ParsePsr(std::string_view bytes, TPsrContent& Content) {
   }
   c.LogSize = size;
   for (auto& name : c.Names) {
-    const auto n = ReadCounted(bytes, pos);
+    auto n = ReadCounted(Next);
     if (!n) return false;
-    name = *n;
+    name = std::move(*n);
   }
   const size_t need = static_cast<size_t>(ClampBufferSize(c.BufferSize));
-  if (bytes.size() - pos < need) return false;
-  c.Samples = bytes.substr(pos, need);
+  c.Samples = Next(need);
+  if (c.Samples.size() < need) return false;
   Content = std::move(c);
   return true;
+}
+
+bool ParsePsr(std::string_view Bytes, TPsrContent& Content) {
+  return ReadPsr(NextBytesOf(Bytes), Content);
 }

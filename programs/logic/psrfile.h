@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/base/bytesource.h"
+
 constexpr int kPsrChannels = 32;
 constexpr int32_t kMinBufferSize = 100;
 constexpr int32_t kMaxBufferSize = 64000;
@@ -30,9 +32,10 @@ int32_t ClampBufferSize(int32_t Size);
 // "Chan <n>", names longer than 255 bytes are cut.
 std::string BuildPsr(const TPsrContent& Content);
 
-// Checks the whole file: the header, all 32 names and a sample area of at least the clamped
-// buffer size (bytes beyond it are ignored). False for a file that is not complete and well-formed;
-// Content is then unchanged.
+// Reads the header, the 32 names and the clamped buffer size of sample bytes, and nothing beyond
+// them. False for a file that is shorter or not well-formed; Content is then unchanged.
+bool ReadPsr(const TNextBytes& Next, TPsrContent& Content);
+// The same over a whole file in memory (bytes beyond the samples are ignored).
 bool ParsePsr(std::string_view Bytes, TPsrContent& Content);
 
 // The time base as the header writes it: general format, 15 significant digits, '.'.

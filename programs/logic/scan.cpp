@@ -1,28 +1,16 @@
 #include "programs/logic/scan.h"
 
-#include <cerrno>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
-#include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 #include "platform/base/strings.h"
 #include "programs/logic/logmain.h"
 
 TBufferFill* BufferFill = nullptr;
 
 namespace {
-
-std::string ReadAll(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file " + name, errno);
-  std::string bytes;
-  char block[65536];
-  while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, size_t(in.gcount()));
-  if (in.bad()) throw EInOutError("Cannot read file " + name, errno);
-  return bytes;
-}
 
 int BytesPerSample(TLogSize size) {
   switch (size) {
@@ -52,6 +40,11 @@ int32_t FillSamplesFromBytes(TLogic& Display, const std::string& Bytes) {
   // No sample keeps what an earlier fill left there.
   for (; i < count; ++i) Display.WriteSample(i, 0);
   return filled;
+}
+
+int32_t FillSamplesFromFile(TLogic& Display, const std::string& FileName) {
+  const size_t used = size_t(Display.BufferCount()) * BytesPerSample(Display.LogSize());
+  return FillSamplesFromBytes(Display, TRegularFile(FileName).Read(used));
 }
 
 TBufferFill::TBufferFill(TComponent* AOwner, TLogic* Target) : TForm(AOwner), FDisplay(Target) {
@@ -111,7 +104,7 @@ void TBufferFill::FileLoadClick(TObject*) {
   if (!OpenDialog1->Execute()) return;
   CloseFirst();
   const std::string name = OpenDialog1->FileName();
-  FillSamplesFromBytes(*FDisplay, ReadAll(name));
+  FillSamplesFromFile(*FDisplay, name);
   NameInCaption(name);
   FDisplay->RefreshDisplay();
 }

@@ -13,6 +13,9 @@
 // sample, the first byte most significant; bytes left over at the end are dropped, samples
 // beyond the file's end become 0. Returns the number of samples filled.
 int32_t FillSamplesFromBytes(TLogic& Display, const std::string& Bytes);
+// The same from the start of a file, of which no more is read than the samples take.
+// EInOutError when it cannot be opened or read, or is not a regular file.
+int32_t FillSamplesFromFile(TLogic& Display, const std::string& FileName);
 
 class TBufferFill : public TForm {
  public:

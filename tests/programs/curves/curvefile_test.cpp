@@ -145,3 +145,29 @@ TEST(CurveFile, CorruptMessageNamesTheFileWithoutItsFolder) {
   EXPECT_EQ(CorruptFileMessage("/tmp/x/a.wvr", true), "File  a.wvr corrupted!");
   EXPECT_EQ(CorruptFileMessage("a.wvr", false), "File  a.wvr korrupt!");
 }
+
+// What a reader asks for is what it reads from a file: the header and the records it counts.
+TEST(CurveFile, AsksForNoByteBeyondTheRecords) {
+  const struct {
+    const char* header;
+    int records;
+  } cases[] = {
+      {"CurveSynth|4|4|4|4@\x1A", 16},
+      {"CurveSynth|0|30|-2|5@\x1A", 35},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header);
+    const std::string file = Header(c.header) + Records(c.records);
+    const std::string withTail = file + std::string(5000, 'x');
+    TNextBytes next = NextBytesOf(withTail);
+    size_t asked = 0;
+    TCurveFileContent content;
+    EXPECT_TRUE(ReadCurveFile(
+        [&](size_t n) {
+          asked += n;
+          return next(n);
+        },
+        content));
+    EXPECT_EQ(asked, file.size());
+  }
+}

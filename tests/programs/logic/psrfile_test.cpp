@@ -96,4 +96,27 @@ TEST(PsrFile, AHeaderBufferSizeIsReadWithinTheDisplaysLimits) {
   EXPECT_FALSE(ParsePsr(BuildPsr(c), back));
 }
 
+// What a reader asks for is what it reads from a file: the header, the names and the samples.
+TEST(PsrFile, AsksForNoByteBeyondTheSamples) {
+  for (const int32_t size : {50, 4000}) {
+    SCOPED_TRACE(size);
+    TPsrContent c;
+    c.BufferSize = size;
+    c.Names[7] = "CLK";
+    c.Samples = std::string(size_t(ClampBufferSize(size)), '\7');
+    const std::string file = BuildPsr(c);
+    const std::string withTail = file + std::string(5000, 'x');
+    TNextBytes next = NextBytesOf(withTail);
+    size_t asked = 0;
+    TPsrContent back;
+    EXPECT_TRUE(ReadPsr(
+        [&](size_t n) {
+          asked += n;
+          return next(n);
+        },
+        back));
+    EXPECT_EQ(asked, file.size());
+  }
+}
+
 }  // namespace
