@@ -1,10 +1,12 @@
 #include "platform/devices/sysinfo.h"
 
+#include <sched.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -103,6 +105,24 @@ bool DiskBytes(uint8_t drive, int64_t* freeBytes, int64_t* totalBytes) {
   return true;
 }
 
+// The processors this thread may run on (its affinity mask, as nproc counts them): on a CPU set
+// of a larger machine that is fewer than are online. The mask grows until it holds every
+// processor number the kernel knows.
+uint32_t UsableProcessors() {
+  for (size_t count = 1024; count <= (size_t{1} << 20); count *= 2) {
+    cpu_set_t* set = CPU_ALLOC(count);
+    if (!set) break;
+    const size_t bytes = CPU_ALLOC_SIZE(count);
+    const int got = sched_getaffinity(0, bytes, set);
+    const int usable = got == 0 ? CPU_COUNT_S(bytes, set) : 0;
+    CPU_FREE(set);
+    if (got == 0) return usable > 0 ? static_cast<uint32_t>(usable) : 1;
+    if (errno != EINVAL) break;
+  }
+  const long online = sysconf(_SC_NPROCESSORS_ONLN);
+  return online > 0 ? static_cast<uint32_t>(online) : 1;
+}
+
 // "MemTotal:  16318412 kB" -> bytes; 0 when missing.
 uint64_t MemInfoBytes(const std::string& text, const std::string& key) {
   std::istringstream in(text);
@@ -130,8 +150,7 @@ uint32_t GetVersion() {
 
 SYSTEM_INFO GetSystemInfo() {
   SYSTEM_INFO info;
-  const long n = sysconf(_SC_NPROCESSORS_ONLN);
-  info.dwNumberOfProcessors = n > 0 ? static_cast<uint32_t>(n) : 1;
+  info.dwNumberOfProcessors = UsableProcessors();
   std::istringstream cpu(ReadText("/proc/cpuinfo"));
   std::string line;
   while (std::getline(cpu, line)) {

@@ -12,7 +12,7 @@
 uint32_t GetVersion();
 
 struct SYSTEM_INFO {
-  uint32_t dwNumberOfProcessors = 0;  // online processors
+  uint32_t dwNumberOfProcessors = 0;  // processors this thread may run on (affinity)
   uint32_t dwProcessorType = 0;       // 386, 486, 586 or 686 on x86 by CPU family; 0 elsewhere
   uint16_t wProcessorLevel = 0;       // the CPU family (x86), else 0
 };

@@ -1,10 +1,12 @@
 #include "platform/devices/sysinfo.h"
 
+#include <sched.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <sstream>
+#include <thread>
 
 #include "platform/devices/profile.h"
 #include "platform/devices/registry.h"
@@ -28,6 +30,41 @@ std::vector<int64_t> LastLineNumbers(const std::string& output) {
     if (end && *end == 0) out.push_back(v);
   }
   return out;
+}
+
+// The processor numbers in this thread's affinity mask.
+std::vector<int> AllowedProcessors() {
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  std::vector<int> cpus;
+  if (sched_getaffinity(0, sizeof set, &set) != 0) return cpus;
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+    if (CPU_ISSET(cpu, &set)) cpus.push_back(cpu);
+  }
+  return cpus;
+}
+
+TEST(SystemInformation, ProcessorCountIsWhatTheProgramMayRunOn) {
+  const std::vector<int> allowed = AllowedProcessors();
+  ASSERT_FALSE(allowed.empty());
+  // Narrowed the way a CPU set or taskset narrows a program; a gap in the mask included.
+  std::vector<std::vector<int>> cases = {{allowed.front()}, allowed};
+  if (allowed.size() > 2) cases.push_back({allowed.front(), allowed.back()});
+  for (const std::vector<int>& narrowed : cases) {
+    uint32_t counted = 0;
+    std::string nproc;
+    // A thread of its own, so the narrowing ends with it; nproc started there inherits it.
+    std::thread([&] {
+      cpu_set_t set;
+      CPU_ZERO(&set);
+      for (int cpu : narrowed) CPU_SET(cpu, &set);
+      if (sched_setaffinity(0, sizeof set, &set) != 0) return;
+      counted = GetSystemInfo().dwNumberOfProcessors;
+      nproc = RunCommand("nproc");
+    }).join();
+    EXPECT_EQ(counted, narrowed.size()) << narrowed.size() << " processors allowed";
+    EXPECT_EQ(nproc, std::to_string(narrowed.size()) + "\n");
+  }
 }
 
 TEST(SystemInformation, VersionAgreesWithUname) {
@@ -89,28 +126,41 @@ TEST(SystemInformation, CurrentDriveAgreesWithDf) {
 class Drives : public DevicesTest {};
 
 TEST_F(Drives, MountTablesGiveDriveLetters) {
-  const std::string table =
+  // Mount points of our own, so the letters do not hang on this machine's folders; the device
+  // names are ones no kernel lists, so no removable flag of a real disk is read.
+  for (const char* dir : {"/usr", "/ram", "/home", "/cd", "/opt", "/local bin"}) {
+    std::filesystem::create_directory(root_ + dir);
+  }
+  WriteFile(root_ + "/hostname", "a file mounted alone");
+  // '@' stands for our folder.
+  std::string table =
       "sysfs /sys sysfs rw 0 0\n"
       "proc /proc proc rw 0 0\n"
-      "/dev/vdb1 /usr ext4 rw 0 0\n"
-      "/dev/vda / ext4 rw 0 0\n"
-      "tmpfs /tmp tmpfs rw 0 0\n"
+      "/dev/orvane-b1 @/usr ext4 rw 0 0\n"
+      "/dev/orvane-a / ext4 rw 0 0\n"
+      "tmpfs @/ram tmpfs rw 0 0\n"
       "tmpfs /run tmpfs rw 0 0\n"
-      "server:/export /home nfs4 rw 0 0\n"
-      "/dev/sr0 /var iso9660 ro 0 0\n"
-      "/dev/vda /etc/hostname ext4 rw 0 0\n"
-      "/dev/vdc /usr ext4 rw 0 0\n"
-      "overlay /opt overlay rw 0 0\n"
-      "/dev/vdd /no/such/dir ext4 rw 0 0\n"
-      "/dev/vde /usr/local\\040bin ext4 rw 0 0\n";
+      "server:/export @/home nfs4 rw 0 0\n"
+      "/dev/orvane-sr0 @/cd iso9660 ro 0 0\n"
+      "/dev/orvane-a @/hostname ext4 rw 0 0\n"
+      "/dev/orvane-c @/usr ext4 rw 0 0\n"
+      "overlay @/opt overlay rw 0 0\n"
+      "/dev/orvane-d @/no/such/dir ext4 rw 0 0\n"
+      "/dev/orvane-e @/local\\040bin ext4 rw 0 0\n";
+  for (size_t at; (at = table.find('@')) != std::string::npos;) table.replace(at, 1, root_);
+  const std::string r = root_;
   const std::vector<TDriveEntry> d = DrivesOfMountTable(table);
   const struct {
     char letter;
     uint32_t type;
-    const char* dir;
+    std::string dir;
   } want[] = {
-      {'C', DRIVE_FIXED, "/"},      {'D', DRIVE_FIXED, "/usr"}, {'E', DRIVE_RAMDISK, "/tmp"},
-      {'F', DRIVE_REMOTE, "/home"}, {'G', DRIVE_CDROM, "/var"},
+      {'C', DRIVE_FIXED, "/"},
+      {'D', DRIVE_FIXED, r + "/usr"},
+      {'E', DRIVE_RAMDISK, r + "/ram"},  // a RAM file system under /tmp
+      {'F', DRIVE_REMOTE, r + "/home"},
+      {'G', DRIVE_CDROM, r + "/cd"},
+      {'H', DRIVE_FIXED, r + "/local bin"},
   };
   ASSERT_EQ(d.size(), std::size(want));
   for (size_t i = 0; i < d.size(); ++i) {
