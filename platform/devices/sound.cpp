@@ -13,9 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <vector>
 
+#include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 #include "platform/base/strings.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -149,37 +150,40 @@ std::string FindSoundFile(const std::string& name) {
 }
 
 bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
-  std::ifstream in(path, std::ios::binary);
-  unsigned char head[12];
-  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return false;
-  if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) return false;
   TWaveInfo w;
-  bool haveFormat = false;
-  for (int chunks = 0; chunks < 1000; ++chunks) {
-    unsigned char ch[8];
-    if (!in.read(reinterpret_cast<char*>(ch), sizeof ch)) return false;
-    const uint32_t size = Le32(ch + 4);
-    if (std::memcmp(ch, "fmt ", 4) == 0) {
-      unsigned char f[16];
-      if (size < sizeof f || !in.read(reinterpret_cast<char*>(f), sizeof f)) return false;
-      w.FormatTag = Le16(f);
-      w.Channels = Le16(f + 2);
-      w.SampleRate = Le32(f + 4);
-      w.BitsPerSample = Le16(f + 14);
-      haveFormat = true;
-      in.seekg(size - sizeof f + (size & 1), std::ios::cur);
-    } else if (std::memcmp(ch, "data", 4) == 0) {
-      if (!haveFormat) return false;
-      // A file cut short still plays what it holds.
-      const std::streamoff start = in.tellg();
-      in.seekg(0, std::ios::end);
-      const std::streamoff left = in.tellg() - start;
-      w.DataBytes = static_cast<uint32_t>(std::min<std::streamoff>(size, left));
-      break;
-    } else {
-      in.seekg(size + (size & 1), std::ios::cur);
+  try {
+    TRegularFile file(path);
+    unsigned char head[12];
+    if (file.Read(head, sizeof head) < sizeof head) return false;
+    if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) return false;
+    // The chunks' headers are read at their offsets; what lies between them is never read.
+    uint64_t at = sizeof head;
+    bool haveFormat = false;
+    for (int chunks = 0;; ++chunks) {
+      unsigned char ch[8];
+      if (chunks == 1000 || file.ReadAt(at, ch, sizeof ch) < sizeof ch) return false;
+      const uint32_t size = Le32(ch + 4);
+      at += sizeof ch;
+      if (std::memcmp(ch, "data", 4) == 0) {
+        if (!haveFormat) return false;
+        // A file cut short still plays what it holds.
+        w.DataBytes = static_cast<uint32_t>(
+            std::min<uint64_t>(size, file.Size() - std::min(at, file.Size())));
+        break;
+      }
+      if (std::memcmp(ch, "fmt ", 4) == 0) {
+        unsigned char f[16];
+        if (size < sizeof f || file.ReadAt(at, f, sizeof f) < sizeof f) return false;
+        w.FormatTag = Le16(f);
+        w.Channels = Le16(f + 2);
+        w.SampleRate = Le32(f + 4);
+        w.BitsPerSample = Le16(f + 14);
+        haveFormat = true;
+      }
+      at += size + (size & 1);
     }
-    if (!in) return false;
+  } catch (const EInOutError&) {
+    return false;
   }
   const bool formatOk = w.FormatTag == 1 || w.FormatTag == 3 || w.FormatTag == 0xFFFE;
   const bool bitsOk = w.BitsPerSample == 8 || w.BitsPerSample == 16 || w.BitsPerSample == 24 ||

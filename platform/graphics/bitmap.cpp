@@ -1,25 +1,14 @@
 #include "platform/graphics/bitmap.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
+#include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 #include "platform/base/safefile.h"
 #include "platform/graphics/bmp_codec.h"
 #include "platform/graphics/canvas_painter.h"
 #include "platform/graphics/graphics_error.h"
-
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// Bitmap files beyond this are refused before they are read.
-constexpr long kMaxFileSize = 512L * 1024 * 1024;
-
-}  // namespace
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>()) {}
 
@@ -93,17 +82,17 @@ std::vector<uint8_t> TBitmap::SaveToBytes() const {
 }
 
 void TBitmap::LoadFromFile(const std::string& fileName) {
-  File f(std::fopen(fileName.c_str(), "rb"));
-  if (!f) throw EInvalidGraphic("Cannot open bitmap file " + fileName);
-  if (std::fseek(f.get(), 0, SEEK_END) != 0) throw EInvalidGraphic("Cannot read " + fileName);
-  const long size = std::ftell(f.get());
-  if (size < 0 || size > kMaxFileSize) throw EInvalidGraphic("Cannot read " + fileName);
-  std::rewind(f.get());
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (!bytes.empty() && std::fread(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) {
-    throw EInvalidGraphic("Cannot read " + fileName);
+  DecodedImage image;
+  try {
+    TRegularFile file(fileName);
+    image = DecodeBmp([&file](uint64_t offset, uint8_t* data, size_t count) {
+      return file.ReadAt(offset, data, count);
+    });
+  } catch (const EInOutError& e) {
+    throw EInvalidGraphic(e.Message());
   }
-  LoadFromBytes(bytes);
+  Replace(image.width, image.height, std::move(image.pixels));
+  Changed();
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {

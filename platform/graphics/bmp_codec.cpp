@@ -12,26 +12,52 @@ constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kBiAlphaBitfields = 6;
 
+// The file's head (headers and colour table) is read in order as far as it is looked at; the
+// pixel rows are read as one block at their offset, so a gap before them is never read.
 class Reader {
  public:
-  Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  bool Has(size_t offset, size_t count) const { return offset <= size_ && count <= size_ - offset; }
-  uint32_t U8(size_t o) const { return Need(o, 1), data_[o]; }
-  uint32_t U16(size_t o) const { return Need(o, 2), data_[o] | (data_[o + 1] << 8); }
-  uint32_t U32(size_t o) const {
-    Need(o, 4);
-    return data_[o] | (data_[o + 1] << 8) | (data_[o + 2] << 16) |
-           (static_cast<uint32_t>(data_[o + 3]) << 24);
+  explicit Reader(const TBmpFetch& fetch) : fetch_(fetch) {}
+  bool Has(size_t offset, size_t count) {
+    return offset <= kMaxHead && count <= kMaxHead - offset && Extend(offset + count);
   }
-  int32_t I32(size_t o) const { return static_cast<int32_t>(U32(o)); }
-  const uint8_t* At(size_t o) const { return data_ + o; }
+  uint32_t U8(size_t o) { return Need(o, 1), head_[o]; }
+  uint32_t U16(size_t o) { return Need(o, 2), head_[o] | (head_[o + 1] << 8); }
+  uint32_t U32(size_t o) {
+    Need(o, 4);
+    return head_[o] | (head_[o + 1] << 8) | (head_[o + 2] << 16) |
+           (static_cast<uint32_t>(head_[o + 3]) << 24);
+  }
+  int32_t I32(size_t o) { return static_cast<int32_t>(U32(o)); }
+  // Taken in growing pieces, so that a header promising more than the file has costs no more
+  // memory than the file's bytes.
+  std::vector<uint8_t> Block(uint64_t offset, size_t count) {
+    std::vector<uint8_t> block;
+    while (block.size() < count) {
+      const size_t had = block.size();
+      block.resize(had + std::min(count - had, std::max<size_t>(had, 1 << 16)));
+      if (fetch_(offset + had, block.data() + had, block.size() - had) < block.size() - had) {
+        Truncated();
+      }
+    }
+    return block;
+  }
 
  private:
-  void Need(size_t o, size_t n) const {
-    if (!Has(o, n)) throw EInvalidGraphic("Bitmap file is truncated");
+  // The longest head: file header, the largest info header, its masks, 256 colours.
+  static constexpr size_t kMaxHead = 14 + 124 + 12 + 256 * 4;
+  [[noreturn]] static void Truncated() { throw EInvalidGraphic("Bitmap file is truncated"); }
+  bool Extend(size_t end) {
+    if (end <= head_.size()) return true;
+    const size_t had = head_.size();
+    head_.resize(end);
+    head_.resize(had + fetch_(had, head_.data() + had, end - had));
+    return head_.size() == end;
   }
-  const uint8_t* data_;
-  size_t size_;
+  void Need(size_t o, size_t n) {
+    if (!Has(o, n)) Truncated();
+  }
+  const TBmpFetch& fetch_;
+  std::vector<uint8_t> head_;
 };
 
 // Scales a masked channel to 8 bits.
@@ -54,8 +80,17 @@ void Put(uint8_t* p, uint32_t v, int bytes) {
 }  // namespace
 
 DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
-  Reader in(data, size);
-  if (size < 26 || data[0] != 'B' || data[1] != 'M') {
+  return DecodeBmp([data, size](uint64_t offset, uint8_t* to, size_t count) {
+    if (offset >= size) return size_t(0);
+    count = std::min<uint64_t>(count, size - offset);
+    std::copy_n(data + offset, count, to);
+    return count;
+  });
+}
+
+DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
+  Reader in(Fetch);
+  if (!in.Has(0, 26) || in.U8(0) != 'B' || in.U8(1) != 'M') {
     throw EInvalidGraphic("Not a bitmap file");
   }
   const uint32_t offBits = in.U32(10);
@@ -110,22 +145,21 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     const size_t at = info + headerSize;
     for (uint32_t i = 0; i < count; ++i) {
       const size_t o = at + i * paletteEntrySize;
-      if (!in.Has(o, paletteEntrySize) || o + paletteEntrySize > offBits) break;
+      if (o + paletteEntrySize > offBits || !in.Has(o, paletteEntrySize)) break;
       palette.push_back(0xFF000000u | (in.U8(o + 2) << 16) | (in.U8(o + 1) << 8) | in.U8(o));
     }
     if (palette.empty()) throw EInvalidGraphic("Bitmap file has no colour table");
   }
 
   const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
-  if (!in.Has(offBits, stride * (height - 1) + (static_cast<size_t>(width) * bpp + 7) / 8)) {
-    throw EInvalidGraphic("Bitmap file is truncated");
-  }
+  const std::vector<uint8_t> rows =
+      in.Block(offBits, stride * (height - 1) + (static_cast<size_t>(width) * bpp + 7) / 8);
   DecodedImage image;
   image.width = static_cast<int>(width);
   image.height = static_cast<int>(height);
   image.pixels.resize(static_cast<size_t>(width) * height);
   for (int64_t row = 0; row < height; ++row) {
-    const uint8_t* src = in.At(offBits + stride * row);
+    const uint8_t* src = rows.data() + stride * row;
     const int64_t y = topDown ? row : height - 1 - row;
     uint32_t* dst = image.pixels.data() + y * width;
     for (int64_t x = 0; x < width; ++x) {

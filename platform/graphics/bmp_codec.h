@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct DecodedImage {
@@ -11,7 +12,12 @@ struct DecodedImage {
   std::vector<uint32_t> pixels;  // 0xFFRRGGBB, rows top-down
 };
 
-// Throws EInvalidGraphic on anything it cannot read safely.
+// Copies up to Count bytes of a file from Offset to Data; fewer only where the file ends.
+using TBmpFetch = std::function<size_t(uint64_t Offset, uint8_t* Data, size_t Count)>;
+
+// Throws EInvalidGraphic on anything it cannot read safely. Asks for no byte that it does not
+// use: the headers, the colour table and the pixel rows.
+DecodedImage DecodeBmp(const TBmpFetch& Fetch);
 DecodedImage DecodeBmp(const uint8_t* data, size_t size);
 // 24 bits per pixel, uncompressed, bottom-up.
 std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels);
