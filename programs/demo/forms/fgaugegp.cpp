@@ -58,9 +58,11 @@ TSpeedButton* AddColorButton(TFormLoader& Loader, const std::string& Name,
 TGaugeDemo::TGaugeDemo(TComponent* AOwner) : TDemoForm(AOwner, "TGaugeDemo") {
   TFormLoader loader(this);
 
+  // 16 pixels leave the band two pixels inside the frame, its margin and the band's own frame
+  // line; fifteen of them fill the row above the slider.
   for (int i = 0; i < 15; ++i) {
     auto* gauge = loader.Add<TGaugeGp>("GaugeGp" + std::to_string(i + 1));
-    gauge->SetBounds(8 + i * 18, 8, 14, 104);
+    gauge->SetBounds(8 + i * 18, 8, 16, 104);
     gauge->SetValueMin(-1);
     gauge->SetValueMax(1);
     gauge->SetValue(-0.6);

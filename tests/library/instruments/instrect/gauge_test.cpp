@@ -191,6 +191,47 @@ TEST_F(GaugeTest, PointerBandStaysInsideTheBar) {
   }
 }
 
+// Narrow upright gauges in meter mode: the band needs the bar area less its frame line on each
+// side. Where that leaves no room the frame line still shows; without it, the bar stays empty.
+// Nothing is drawn outside the bar area, whatever its width.
+TEST_F(GaugeTest, TheBandOfNarrowGauges) {
+  const struct {
+    int w;
+    bool border;
+    bool band, frame;
+  } cases[] = {
+      {12, true, false, false},  // the frame and margins take the whole width
+      {13, true, false, true},  {14, true, false, true}, {14, false, false, false},
+      {15, true, true, true},   {16, true, true, true},  {16, false, true, false},
+      {20, true, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.w << (c.border ? " with" : " without") << " border");
+    Make(c.w, 100);
+    gauge->SetMeterMode(true);
+    gauge->SetSegmBorder(c.border);
+    gauge->SetPntrPercent(5);
+    gauge->SetPercent(50);
+    ShowForm();
+    const TRect a = gauge->BarArea();
+    int band = 0, frame = 0, outside = 0;
+    for (int y = 0; y < gauge->Height(); ++y) {
+      for (int x = 0; x < gauge->Width(); ++x) {
+        const TColor p = Pixel(x, y);
+        const bool inside = x >= a.Left && x < a.Right && y >= a.Top && y < a.Bottom;
+        if (p == gauge->SegmColor() || p == gauge->ColBorder()) {
+          (p == gauge->SegmColor() ? band : frame) += inside;
+          outside += !inside && p == gauge->SegmColor();
+        }
+      }
+    }
+    EXPECT_EQ(band > 0, c.band) << band;
+    EXPECT_EQ(frame > 0, c.frame) << frame;
+    EXPECT_EQ(outside, 0);
+    delete gauge;
+  }
+}
+
 TEST_F(GaugeTest, DampingMovesTheShownPercentPerTick) {
   Make();
   gauge->SetDamping(1);

@@ -37,6 +37,31 @@ TEST_F(GaugeDemoTest, TheSliderMovesASineWaveAcrossTheGauges) {
   }
 }
 
+// The fifteen upright gauges are wide enough for what they show: segments, and in meter mode the
+// band, with its frame line or without.
+TEST_F(GaugeDemoTest, EverySmallGaugeShowsItsBarInBothModes) {
+  TGaugeDemo* f = Open();
+  const struct { bool meter, border; } cases[] = {{false, true}, {true, true}, {true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.meter ? "meter mode" : "segments")
+                                    << (c.border ? " with" : " without") << " border");
+    f->MeterModeCheck->SetChecked(c.meter);
+    f->BorderCheck->SetChecked(c.border);
+    Pump();
+    const Shot shot = ScreenShot(f);
+    for (TGaugeGp* g : f->Gauges) {
+      const TRect a = g->BarArea();
+      int lit = 0;
+      for (int y = a.Top; y < a.Bottom; ++y) {
+        for (int x = a.Left; x < a.Right; ++x) {
+          lit += shot.Pixel(g->Left() + x, g->Top() + y) == g->SegmColor();
+        }
+      }
+      EXPECT_GT(lit, 0) << g->Name();
+    }
+  }
+}
+
 TEST_F(GaugeDemoTest, ThePercentSliderSetsWholePercents) {
   TGaugeDemo* f = Open();
   Slide(f->Percent, 33.6);
