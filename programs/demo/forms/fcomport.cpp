@@ -212,8 +212,6 @@ std::string TComPortDemo::ChannelPort(int Channel) const { return Chan[Channel]-
 void TComPortDemo::CheckAll() {
   const bool avail[5] = {false, ComPort->COM1Avail(), ComPort->COM2Avail(), ComPort->COM3Avail(),
                          ComPort->COM4Avail()};
-  const bool inUse[5] = {false, ComPort->COM1InUse(), ComPort->COM2InUse(), ComPort->COM3InUse(),
-                         ComPort->COM4InUse()};
   const int bauds[5] = {0, ComPort->BaudRate1(), ComPort->BaudRate2(), ComPort->BaudRate3(),
                         ComPort->BaudRate4()};
   const bool xonoff[5] = {false, ComPort->XOnOff1(), ComPort->XOnOff2(), ComPort->XOnOff3(),
@@ -222,17 +220,18 @@ void TComPortDemo::CheckAll() {
     BaudEdit[n]->SetText(IntToStr(bauds[n]));
     XOnOff[n]->SetChecked(xonoff[n]);
     if (!avail[n]) continue;
-    // A port a channel names is not offered to either channel, also while the form is inactive
-    // and its ports are closed: the labels, not the open handles, say who holds it.
-    const bool held = inUse[n] || SameText(ChannelPort(1), kPortNames[n]) ||
-                      SameText(ChannelPort(2), kPortNames[n]);
+    // A port one channel holds is not offered to the other, also while the form is inactive and
+    // its ports are closed: the labels, not the open handles, say who holds it. The holder's own
+    // choice stays enabled, so its lit LED keeps showing the port in use.
+    const bool xmitHolds = SameText(ChannelPort(1), kPortNames[n]);
+    const bool rcvHolds = SameText(ChannelPort(2), kPortNames[n]);
     for (TLedCheck* led : {ComDlg[n], XmitP[n], RcvP[n]}) {
       led->SetCaptionCol(kAvailableCaption);
       led->SetLedCol(kAvailableLed);
     }
     ComDlg[n]->SetEnabled(true);
-    XmitP[n]->SetEnabled(!held);
-    RcvP[n]->SetEnabled(!held);
+    XmitP[n]->SetEnabled(!rcvHolds);
+    RcvP[n]->SetEnabled(!xmitHolds);
   }
 }
 

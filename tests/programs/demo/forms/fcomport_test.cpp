@@ -187,6 +187,8 @@ TEST_F(ComPortDemoTest, ChoicesFollowThePortsAndNeverOfferOnePortTwice) {
   EXPECT_EQ(f->BaudEdit[1]->Text(), "9600 ");
   EXPECT_FALSE(f->XOnOff[1]->Checked());
 
+  // A chosen port stays enabled in its own group, where its lit LED shows it in use, and is
+  // disabled in the other.
   const struct {
     TLedCheck* click;
     const char* chan1;
@@ -195,13 +197,13 @@ TEST_F(ComPortDemoTest, ChoicesFollowThePortsAndNeverOfferOnePortTwice) {
     const char* rcv;
     const char* open;  // COM1..COM4 held by the component
   } steps[] = {
-      {f->XmitP[2], "COM2", "Off", "gdg-", "gdg-", "0100"},
+      {f->XmitP[2], "COM2", "Off", "ggg-", "gdg-", "0100"},
       {f->XmitOff, "Off", "Off", "ggg-", "ggg-", "0000"},
-      {f->XmitP[1], "COM1", "Off", "dgg-", "dgg-", "1000"},
-      {f->RcvP[2], "COM1", "COM2", "ddg-", "ddg-", "1100"},
-      {f->XmitP[3], "COM3", "COM2", "gdd-", "gdd-", "0110"},
-      {f->RcvOff, "COM3", "Off", "ggd-", "ggd-", "0010"},
-      {f->RcvP[1], "COM3", "COM1", "dgd-", "dgd-", "1010"},
+      {f->XmitP[1], "COM1", "Off", "ggg-", "dgg-", "1000"},
+      {f->RcvP[2], "COM1", "COM2", "gdg-", "dgg-", "1100"},
+      {f->XmitP[3], "COM3", "COM2", "gdg-", "ggd-", "0110"},
+      {f->RcvOff, "COM3", "Off", "ggg-", "ggd-", "0010"},
+      {f->RcvP[1], "COM3", "COM1", "dgg-", "ggd-", "1010"},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.click->Name());
@@ -227,13 +229,13 @@ TEST_F(ComPortDemoTest, ChoicesFollowThePortsAndNeverOfferOnePortTwice) {
   EXPECT_LE(f->ComPort->PortStatus(3), 0);
   EXPECT_TRUE(SerialPortPresent("COM1"));
   f->CheckAll();
-  EXPECT_EQ(Offered(f->XmitP), "dgd-");
-  EXPECT_EQ(Offered(f->RcvP), "dgd-");
+  EXPECT_EQ(Offered(f->XmitP), "dgg-");
+  EXPECT_EQ(Offered(f->RcvP), "ggd-");
   Activate(f);
   EXPECT_GT(f->ComPort->PortStatus(1), 0);
   EXPECT_GT(f->ComPort->PortStatus(3), 0);
-  EXPECT_EQ(Offered(f->XmitP), "dgd-");
-  EXPECT_EQ(Offered(f->RcvP), "dgd-");
+  EXPECT_EQ(Offered(f->XmitP), "dgg-");
+  EXPECT_EQ(Offered(f->RcvP), "ggd-");
 
   // Closing the form lets the ports go.
   f->Close();
