@@ -185,7 +185,9 @@ class TLogic : public TDisplay {
   void DrawDiagram();
   void DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End);
   void DrawTextView();
-  void DrawTextRow(int32_t Sample);
+  // One row of the text view; an opaque row paints its text background (pointer, marker or
+  // plain), a transparent one leaves what lies under it.
+  void DrawTextRow(int32_t Sample, bool Opaque = true);
   void UpdatePointer();
   void UpdateMarker();
   void DrawMarkLine(int X, TColor Color);

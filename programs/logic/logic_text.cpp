@@ -54,11 +54,12 @@ void TLogic::DrawTextView() {
   c.Brush()->SetStyle(bsSolid);
   c.FillRect(d);
   const int32_t last = std::min(FDispStartPos + FRows, FBufferCount - 1);
-  for (int32_t j = FDispStartPos; j <= last; ++j) DrawTextRow(j);
+  for (int32_t j = FDispStartPos; j <= last; ++j) DrawTextRow(j, false);
+  c.Brush()->SetStyle(bsSolid);
   c.Font()->SetName("Arial");
 }
 
-void TLogic::DrawTextRow(int32_t Sample) {
+void TLogic::DrawTextRow(int32_t Sample, bool Opaque) {
   if (Sample < FDispStartPos || Sample > FDispEndPos || Sample >= FBufferCount) return;
   TCanvas& c = *Canvas();
   const TRect& d = FLayout.Disp;
@@ -75,21 +76,26 @@ void TLogic::DrawTextRow(int32_t Sample) {
   std::string a, b, t;
   TextRowTexts(Sample, a, b, t);
   c.SelectClipRect(d);
-  if (Sample == FTriggerPos) {
+  const auto trigger = [&] {
+    if (Sample != FTriggerPos) return;
     c.Pen()->SetColor(FColTrigger);
     c.Pen()->SetMode(pmCopy);
     c.Pen()->SetStyle(psSolid);
     c.Pen()->SetWidth(1);
     c.Brush()->SetColor(FColTrigger);
+    c.Brush()->SetStyle(bsSolid);
     const std::array<TPoint, 3> corners{Point(d.Left, y), Point(d.Left, y + 14),
                                         Point(d.Left + 9, y + 6)};
     c.Polygon(corners);
-  }
+  };
+  // Transparent texts go over the triangle; opaque ones would hide it, so it comes after them.
+  if (!Opaque) trigger();
   c.Brush()->SetColor(back);
-  c.Brush()->SetStyle(bsSolid);
+  c.Brush()->SetStyle(Opaque ? bsSolid : bsClear);
   const int wa = c.TextWidth(a), wb = c.TextWidth(b);
   c.TextOut(d.Left, y, a);
   c.TextOut(d.Left + wa, y, b);
   if (wa + wb + c.TextWidth("        ") <= FLayout.DispWidth) c.TextOut(d.Left + wa + wb, y, t);
+  if (Opaque) trigger();
   c.RemoveClip();
 }

@@ -186,6 +186,45 @@ TEST_F(LogicPaint, TextRows) {
   EXPECT_EQ(c, "  'D'");
 }
 
+// The trigger triangle at the left end of the trigger's row, however that row was drawn: in the
+// full redraw (transparent texts), as the pointer's or marker's row (opaque texts), or as the row
+// a step brings in.
+TEST_F(LogicPaint, TheTriggerTriangleShowsInItsRow) {
+  enum How { Plain, PointerRow, MarkerRow, SteppedIn };
+  const struct {
+    const char* name;
+    How how;
+  } cases[] = {{"full redraw", Plain},
+               {"pointer row", PointerRow},
+               {"marker row", MarkerRow},
+               {"stepped in", SteppedIn}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    delete form;
+    form = new TForm(nullptr);
+    MakeLogic(400, 300, false);
+    logic->SetPointerPos(300);
+    logic->SetMarkerPos(0);
+    logic->SetModus(TModus::TextDisp);
+    ShowForm();
+    const TRect& d = logic->GetDisplayRect();
+    const int32_t start = logic->DispStartPos();
+    const int32_t trigger = k.how == SteppedIn ? start - 1 : start + 3;
+    logic->SetTriggerPos(trigger);
+    Pump();
+    if (k.how == PointerRow) logic->SetPointerPos(trigger);
+    if (k.how == MarkerRow) logic->SetMarkerPos(trigger);
+    if (k.how == SteppedIn) logic->StepBack();
+    ASSERT_EQ(logic->DispStartPos(), k.how == SteppedIn ? trigger : start);
+    // The triangle's left part, before the first character (the row starts with a blank).
+    const int y = d.Top + 13 * (trigger - logic->DispStartPos());
+    const TRect mark = Rect(d.Left, y + 4, d.Left + 4, y + 10);
+    EXPECT_EQ(Count(*logic->Canvas(), mark, logic->ColTrigger()), mark.Width() * mark.Height());
+    const TRect other = Rect(mark.Left, mark.Top + 13 * 2, mark.Right, mark.Bottom + 13 * 2);
+    EXPECT_EQ(Count(*logic->Canvas(), other, logic->ColTrigger()), 0);
+  }
+}
+
 TEST_F(LogicPaint, TheCharacterColumnGoesWhenTheRowIsTooNarrow) {
   for (int width : {700, 470}) {
     delete form;
