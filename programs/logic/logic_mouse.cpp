@@ -1,6 +1,7 @@
 // The mouse: footer buttons, pointer and marker placement, the zoom rectangle; scrolling by
 // page and by single sample, with auto-repeat on the tick service.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "library/foundation/tickservice.h"
@@ -21,6 +22,24 @@ bool ZoomGesture(TShiftState s) {
 // The face of a button as DrawButtonFace leaves it: where the raised or sunken frame goes.
 TRect Face(const TRect& r) { return Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1); }
 
+// Button Index's frame drawn raised or sunken on what is left of its face: a button drawn later
+// may start on its last column (B2 on B1's), and that black line belongs to both.
+void DrawButtonFrame(TCanvas& c, const std::array<TRect, 8>& Buttons, int Index, bool Sunken) {
+  const TRect face = Face(Buttons[Index]);
+  TRect own = Rect(face.Left, face.Top, face.Right + 1, face.Bottom + 1);
+  for (int j = Index + 1; j < 8; ++j) {
+    const TRect& later = Buttons[j];
+    const bool rowsMeet = later.Top < own.Bottom && later.Bottom >= own.Top;
+    if (rowsMeet && later.Left > own.Left && later.Left < own.Right) own.Right = later.Left;
+  }
+  c.SelectClipRect(own);
+  if (Sunken)
+    DrawSunkenFrame(c, face);
+  else
+    DrawRaisedFrame(c, face);
+  c.RemoveClip();
+}
+
 }  // namespace
 
 int TLogic::HitButton(int X, int Y) const {
@@ -32,7 +51,7 @@ int TLogic::HitButton(int X, int Y) const {
 }
 
 void TLogic::PressButton(int Index, TShiftState Shift) {
-  DrawSunkenFrame(*Canvas(), Face(FFooter.Buttons[Index]));
+  DrawButtonFrame(*Canvas(), FFooter.Buttons, Index, true);
   FHeld[Index] = true;
   const bool diagram = FModus == TModus::Diagram;
   const int32_t highest = HighestChannel();
@@ -153,7 +172,7 @@ void TLogic::MouseUp(TMouseButton, TShiftState, int, int) {
   for (int i : {B1, B2, B3, B4, B5, B7, B6, B8}) {
     if (!FHeld[i]) continue;
     FHeld[i] = false;
-    DrawRaisedFrame(*Canvas(), Face(FFooter.Buttons[i]));
+    DrawButtonFrame(*Canvas(), FFooter.Buttons, i, false);
     break;
   }
   if (ZoomEnable && FZoomActive) FinishZoom();

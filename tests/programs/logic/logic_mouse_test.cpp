@@ -145,6 +145,31 @@ TEST_F(LogicMouse, TheViewButtonSwitchesBetweenTheWholeBufferAndTheZoom) {
   EXPECT_EQ(logic->Modus(), TModus::Diagram);
 }
 
+// Neighbouring buttons share their black outlines (B2 starts on B1's last column): a held button
+// draws its sunken frame on its own face only, and its release gives the footer back as painted.
+TEST_F(LogicMouse, AHeldButtonLeavesTheBlackLinesBetweenButtonsAlone) {
+  Make();
+  logic->SetModus(TModus::TextDisp);
+  Pump();
+  const auto& b = logic->Footer().Buttons;
+  const TRect strip = Rect(b[0].Left, b[0].Top, b[7].Right + 1, b[7].Bottom + 1);
+  for (int i = 0; i < 8; ++i) {
+    SCOPED_TRACE("button " + std::to_string(i + 1));
+    const auto painted = Pixels(strip);
+    Pause();
+    PressButton(i);
+    const auto held = Pixels(strip);
+    EXPECT_NE(held, painted);
+    for (size_t k = 0; k < painted.size(); ++k) {
+      if (painted[k] != clBlack) continue;
+      const int x = strip.Left + int(k) % strip.Width(), y = strip.Top + int(k) / strip.Width();
+      EXPECT_EQ(held[k], clBlack) << x << "," << y;
+    }
+    ReleaseButton(i);
+    EXPECT_EQ(Pixels(strip), painted);
+  }
+}
+
 TEST_F(LogicMouse, PointerAndMarkerFollowTheMouseAndTheReadouts) {
   Make();
   const TRect p = logic->Footer().BoxUpper[0], m = logic->Footer().BoxUpper[1];
