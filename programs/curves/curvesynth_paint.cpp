@@ -222,11 +222,14 @@ bool TCurveSynth::ComputeCurve(int ch) {
   const std::span<TCurvePoint> out(p.Computed);
   if (Chan(ch).Typ == ipSpline) {
     SplineCurve(points, 1, n, kSplinePoints, out);
-    if (MathError == 0) p.ComputedCount = kSplinePoints;
+    p.ComputedCount = kSplinePoints;
   } else {
     BezierCurve(points, n, kBezierPoints, out);
-    if (MathError == 0) p.ComputedCount = kBezierPoints;
+    p.ComputedCount = kBezierPoints;
   }
+  // A failed curve is drawn as none until its points change: the one computed before belongs to
+  // other points.
+  if (MathError != 0) p.ComputedCount = 0;
   return MathError == 0;
 }
 

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <vector>
 
 #include "platform/forms/testing/formtest.h"
+#include "programs/curves/curvefile.h"
 #include "programs/curves/curvesynth.h"
 
 namespace {
@@ -43,6 +46,31 @@ class CurveSynthScreen : public FormTest {
   }
 
   TColor PlotPixel(int x, int y) { return curve->PlotBitmap()->Canvas()->Pixels(x, y); }
+
+  // Pixels of channel c's colour on the plot, inside and outside the squares of its points.
+  struct Ink {
+    int squares = 0;
+    int curve = 0;
+  };
+  Ink ChannelInk(int c) {
+    std::vector<TPoint> squares;
+    for (int i = 1; i <= curve->ChanCurvPts(c); ++i) {
+      double x, y;
+      curve->GetChanPoint(c, i, x, y);
+      squares.push_back(curve->ValueToPixel(x, y));
+    }
+    const TBitmap* b = curve->PlotBitmap();
+    Ink ink;
+    for (int y = 0; y < b->Height(); ++y) {
+      for (int x = 0; x < b->Width(); ++x) {
+        if (PlotPixel(x, y) != curve->ChanCol(c)) continue;
+        bool in_square = false;
+        for (TPoint s : squares) in_square |= std::abs(x - s.X) < 3 && std::abs(y - s.Y) < 3;
+        ++(in_square ? ink.squares : ink.curve);
+      }
+    }
+    return ink;
+  }
 
   TCurveSynth* curve = nullptr;
   TRect plot;
@@ -117,24 +145,9 @@ TEST_F(CurveSynthScreen, FailedCurveReportsAndDrawsOnlyItsSquares) {
   curve->SetChan3Point(2, 20, 40);  // the same place as point 1: no chord between them
   Show();
   EXPECT_EQ(errors, 1);
-  std::vector<TPoint> squares;
-  for (int i = 1; i <= 4; ++i) {
-    double x, y;
-    curve->GetChan3Point(i, x, y);
-    squares.push_back(curve->ValueToPixel(x, y));
-  }
-  const TBitmap* b = curve->PlotBitmap();
-  int fuchsia = 0;
-  for (int y = 0; y < b->Height(); ++y) {
-    for (int x = 0; x < b->Width(); ++x) {
-      if (PlotPixel(x, y) != clFuchsia) continue;
-      ++fuchsia;
-      bool in_square = false;
-      for (TPoint s : squares) in_square |= std::abs(x - s.X) < 3 && std::abs(y - s.Y) < 3;
-      EXPECT_TRUE(in_square) << x << "," << y;
-    }
-  }
-  EXPECT_GT(fuchsia, 0);
+  const Ink ink = ChannelInk(3);
+  EXPECT_GT(ink.squares, 0);
+  EXPECT_EQ(ink.curve, 0);
 
   // Without an error event the message comes after the paint, as a posted message.
   curve->onChan3Err = nullptr;
@@ -148,6 +161,59 @@ TEST_F(CurveSynthScreen, FailedCurveReportsAndDrawsOnlyItsSquares) {
   Pump();
   ASSERT_EQ(dialogs.Asked().size(), 1u);
   EXPECT_EQ(dialogs.Asked()[0].Text, "Chan3: illegaler Punkt");
+}
+
+// The curve computed before a failure belongs to other points: later redraws, a resize among them,
+// must not bring it back.
+TEST_F(CurveSynthScreen, AFailedCurveStaysUndrawnAfterAResize) {
+  const std::string file = testing::TempDir() + "/two-points.wvr";
+  const struct {
+    const char* name;
+    TCurveTyp typ;
+    std::function<void()> spoil;
+  } cases[] = {
+      // Only a file gives a channel fewer than four points.
+      {"Bezier of two points from a file", ipBezier,
+       [&] {
+         TCurveChannels two = curve->Channels();
+         two[3].Count = 2;
+         std::ofstream(file, std::ios::binary) << WriteCurveFile(two);
+         ASSERT_TRUE(curve->LoadFromFile(file));
+         curve->RedrawPlot();
+       }},
+      {"spline through one place twice", ipSpline,
+       [&] {
+         curve->SetChan3Point(2, 10, 20);
+         curve->RedrawPlot();
+       }},
+  };
+  int errors = 0;
+  curve->onChan3Err = [&](TObject*) { ++errors; };
+  for (int c : {1, 2, 4}) curve->SetChanVis(c, false);
+  Show();
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    curve->SetBounds(0, 0, 380, 280);
+    curve->SetChan3CurvPts(5);
+    curve->SetChan3CurvPts(4);
+    const double points[4][2] = {{10, 20}, {30, 80}, {60, 90}, {90, 30}};
+    for (int i = 0; i < 4; ++i) curve->SetChan3Point(i + 1, points[i][0], points[i][1]);
+    curve->SetChan3CurvTyp(k.typ);
+    Pump();
+    ASSERT_GT(ChannelInk(3).curve, 0);
+    const int before = errors;
+    k.spoil();
+    Pump();
+    EXPECT_EQ(errors, before + 1);
+    EXPECT_EQ(ChannelInk(3).curve, 0);
+    curve->SetBounds(0, 0, 360, 260);
+    Pump();
+    EXPECT_EQ(ChannelInk(3).curve, 0);
+    EXPECT_GT(ChannelInk(3).squares, 0);
+    double y;
+    EXPECT_FALSE(curve->GetChan3CurveY(50, y));
+    EXPECT_EQ(errors, before + 1);
+  }
 }
 
 TEST_F(CurveSynthScreen, UnchangedSettingsDoNotRedraw) {
