@@ -1,12 +1,14 @@
 #include "platform/forms/stdctrls/dialogs.h"
 
 #include <QColorDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -209,12 +211,33 @@ bool TFontDialog::Execute() {
 // --- Printing dialogs ---
 
 bool TPrintDialog::Execute() {
+  QPrinter& printer = forms_internal::QtPrinter();
+  const std::string planned = forms_internal::PlannedPrinterOutput();
   TDialogAnswer answer;
-  if (Scripted("TPrintDialog", "Print", "", answer)) return answer.Result == mrOk;
+  if (Scripted("TPrintDialog", "Print", planned, answer)) {
+    if (answer.Result != mrOk) return false;
+    if (answer.Value > 0) printer.setCopyCount(int(std::min<int64_t>(answer.Value, 999)));
+    if (answer.Text.find('/') != std::string::npos) {
+      forms_internal::PrinterChosen("", answer.Text);
+    } else if (!answer.Text.empty()) {
+      forms_internal::PrinterChosen(answer.Text, "");
+    }
+    return true;
+  }
   if (!CanShow("TPrintDialog")) return false;
-  QPrintDialog dialog(&forms_internal::QtPrinter());
+  // A file is offered under a name no earlier print has.
+  if (printer.outputFormat() == QPrinter::PdfFormat && planned.find('/') != std::string::npos) {
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(planned)));
+  }
+  QPrintDialog dialog(&printer);
   const bool ok = dialog.exec() == QDialog::Accepted;
-  forms_internal::PrinterPageChanged();
+  if (ok && printer.outputFormat() == QPrinter::PdfFormat) {
+    forms_internal::PrinterChosen("", QFile::encodeName(printer.outputFileName()).toStdString());
+  } else if (ok) {
+    forms_internal::PrinterChosen(printer.printerName().toStdString(), "");
+  } else {
+    forms_internal::PrinterPageChanged();
+  }
   return ok;
 }
 

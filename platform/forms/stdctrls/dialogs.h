@@ -9,7 +9,10 @@
 //              index when not 0;
 //   colour:    Value = the colour (the request's Text is the current one as "$00BBGGRR");
 //   font:      Text = the font's name (empty keeps it), Value = its size in points (0 keeps it);
-//   print, printer setup: Result only.
+//   print:     the request's Text is the queue or file the next document would go to; the
+//              answer's Text chooses a queue, or a file when it holds a '/' (empty: no choice),
+//              Value the number of copies (0 keeps it);
+//   printer setup: Result only.
 // The file dialogs' checks (file must exist, overwrite and create prompts) ask through message
 // boxes, which the hook answers too; a refusal asks for the file again.
 
@@ -137,7 +140,8 @@ class TFontDialog : public TCommonDialog {
   std::unique_ptr<TFont> FFont;
 };
 
-// Chooses the printer (and copies, pages) for Printer().
+// Chooses the printer or output file, the copies and the orientation for Printer()'s next
+// document; a file is offered under a name that no earlier print has.
 class TPrintDialog : public TCommonDialog {
  public:
   using TCommonDialog::TCommonDialog;

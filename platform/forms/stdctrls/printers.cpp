@@ -1,55 +1,92 @@
 #include "platform/forms/stdctrls/printers.h"
 
-#include <QDir>
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "platform/base/numbers.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/qtglue.h"
+#include "platform/forms/stdctrls/printjob.h"
 #include "platform/forms/stdctrls/wrapped.h"
 #include "platform/forms/window.h"
 #include "platform/graphics/bitmap.h"
 
 namespace {
 
-constexpr int kDpi = 96;
+using print_internal::TPrintTarget;
 
-// The PDF file for a document without printer: "<documents>/<title>.pdf".
-QString DefaultPdfPath(const std::string& title) {
-  QString name = forms_internal::ToQt(title.empty() ? std::string("print") : title);
-  for (QChar& c : name) {
-    if (c == '/' || c == '\\' || c == ':' || c.unicode() < 32) c = '_';
-  }
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dir.isEmpty()) dir = QDir::homePath();
-  QDir().mkpath(dir);
-  return dir + "/" + name + ".pdf";
+constexpr int kScreenDpi = 96;
+
+// The name a new file of the document starts with: its title, else the program's.
+std::string NewFileName(const std::string& title) {
+  return QFile::encodeName(title.empty() ? QCoreApplication::applicationName()
+                                         : forms_internal::ToQt(title))
+      .toStdString();
 }
 
 }  // namespace
 
 struct TPrinter::State {
+  // The settings the print and page setup dialogs edit.
   QPrinter printer{QPrinter::HighResolution};
+  // The last print dialog's choice: a file serves the next document only, a queue stays.
+  bool fileChosen = false;
+  std::string chosenFile;
+  std::string chosenQueue;
+
+  // The document: made as a PDF in memory, sent at the end.
+  TPrintTarget target;
+  QByteArray pdf;
+  std::unique_ptr<QBuffer> buffer;
+  std::unique_ptr<QPdfWriter> writer;
   std::unique_ptr<QPainter> painter;
+  int copies = 1;
+  bool collate = true;
+  // The pages sent, kept for copies made here: where on the paper and what.
+  std::vector<std::pair<QPoint, QImage>> pages;
+
+  // The page: the printable area in dots, its corner on the paper, what was drawn on it.
   TBitmap page;
+  QPoint corner;
+  int dpi = 300;
+  QPageLayout layout;
+  TRect inked;
   bool printing = false;
+
+  TPrintTarget Planned() const {
+    TPrintTarget t;
+    if (fileChosen) {
+      t.File = chosenFile;
+      return t;
+    }
+    if (const char* env = std::getenv("ORVANE_PRINT_PDF"); env != nullptr && *env != '\0') {
+      t.File = env;
+      return t;
+    }
+    t.Queue = chosenQueue.empty() ? print_internal::DefaultQueue() : chosenQueue;
+    return t;
+  }
 };
 
 TPrinter::TPrinter() {
   forms_internal::EnsureQtApplication();
   FState = std::make_unique<State>();
   QPrinter& p = FState->printer;
-  p.setResolution(kDpi);
   p.setPageSize(QPageSize(QPageSize::A4));
   p.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  FState->page.Canvas()->OnPixelsChanged = [this](TCanvas*, const TRect& area) {
+    UnionRect(FState->inked, FState->inked, area);
+  };
   ClearPage();
 }
 
@@ -65,6 +102,8 @@ int TPrinter::PageWidth() const { return FState->page.Width(); }
 
 int TPrinter::PageHeight() const { return FState->page.Height(); }
 
+int TPrinter::XDpi() const { return FState->dpi; }
+
 void TPrinter::SetOrientation(TPrinterOrientation Value) {
   if (FState->printing) throw EPrinter("Printing in progress");
   FOrientation = Value;
@@ -74,80 +113,132 @@ void TPrinter::SetOrientation(TPrinterOrientation Value) {
 }
 
 void TPrinter::ClearPage() {
-  const QRect area = FState->printer.pageLayout().paintRectPixels(kDpi);
-  TBitmap& page = FState->page;
-  page.Canvas()->Brush()->SetColor(clWhite);
-  page.SetSize(std::max(area.width(), 1), std::max(area.height(), 1));
-  page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
-  page.Canvas()->RemoveClip();
+  State& s = *FState;
+  if (!s.printing) {
+    const TPrintTarget t = s.Planned();
+    const auto orientation =
+        FOrientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!t.Queue.empty()) {
+      const print_internal::TQueuePage q = print_internal::QueuePage(t.Queue, orientation);
+      s.layout = q.Layout;
+      s.dpi = q.Dpi;
+    } else {
+      s.layout = s.printer.pageLayout();
+      s.layout.setOrientation(orientation);
+      s.dpi = print_internal::PdfResolution(s.layout);
+    }
+  }
+  const QRect area = s.layout.paintRectPixels(s.dpi);
+  s.corner = area.topLeft();
+  TCanvas* canvas = s.page.Canvas();
+  canvas->Brush()->SetColor(clWhite);
+  s.page.SetSize(std::max(area.width(), 1), std::max(area.height(), 1));
+  canvas->FillRect(Rect(0, 0, s.page.Width(), s.page.Height()));
+  canvas->RemoveClip();
+  s.inked = TRect();
 }
 
 void TPrinter::BeginDoc() {
-  if (FState->printing) throw EPrinter("Printing in progress");
-  QPrinter& p = FState->printer;
-  p.setDocName(forms_internal::ToQt(FTitle));
-  const char* env = std::getenv("ORVANE_PRINT_PDF");
-  FOutputFileName.clear();
-  if (env != nullptr && *env != '\0') {
-    p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(QString::fromLocal8Bit(env));
-  } else if (p.outputFormat() == QPrinter::NativeFormat &&
-             !QPrinterInfo::defaultPrinter().isNull()) {
-    // Keeps the printer chosen in a print dialog.
-  } else {
-    p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(DefaultPdfPath(FTitle));
-  }
-  if (p.outputFormat() == QPrinter::PdfFormat) {
-    FOutputFileName = forms_internal::FromQt(p.outputFileName());
-  }
-  p.setResolution(kDpi);
+  State& s = *FState;
+  if (s.printing) throw EPrinter("Printing in progress");
+  ClearPage();
+  s.target = s.Planned();
+  s.fileChosen = false;
+  FOutputFileName = s.target.Queue.empty() ? s.target.File : std::string();
+  s.copies = std::max(s.printer.copyCount(), 1);
+  s.collate = s.printer.collateCopies();
+  s.pages.clear();
+  s.pdf.clear();
+  s.buffer = std::make_unique<QBuffer>(&s.pdf);
+  s.buffer->open(QIODevice::WriteOnly);
+  s.writer = std::make_unique<QPdfWriter>(s.buffer.get());
+  s.writer->setTitle(forms_internal::ToQt(FTitle));
+  s.writer->setCreator(QCoreApplication::applicationName());
+  s.writer->setResolution(s.dpi);
+  // The whole paper; the page is placed on its printable area in whole dots, so that every dot
+  // of the canvas is one dot of the printer.
+  s.writer->setPageLayout(QPageLayout(s.layout.pageSize(), s.layout.orientation(), QMarginsF()));
   auto painter = std::make_unique<QPainter>();
-  if (!painter->begin(&p)) {
-    throw EPrinter("Printing failed: the output cannot be opened" +
-                   (FOutputFileName.empty() ? std::string() : " (" + FOutputFileName + ")"));
+  if (!painter->begin(s.writer.get())) {
+    s.writer.reset();
+    s.buffer.reset();
+    throw EPrinter("Printing failed: the document cannot be begun");
   }
-  // The page keeps its exact pixels (no lossy compression in a PDF).
+  // The page keeps its exact pixels (no lossy compression, no smoothing).
   painter->setRenderHint(QPainter::LosslessImageRendering);
-  FState->painter = std::move(painter);
-  FState->printing = true;
+  painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  s.painter = std::move(painter);
+  s.printing = true;
   FAborted = false;
   FPageNumber = 1;
-  ClearPage();
 }
 
 void TPrinter::SendPage() {
-  const TSurface s = FState->page.Surface();
-  const QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
-                    QImage::Format_RGB32);
-  FState->painter->drawImage(QPoint(0, 0), view);
+  State& s = *FState;
+  QPoint at;
+  QImage part;
+  if (!IsRectEmpty(s.inked)) {
+    const TSurface f = s.page.Surface();
+    const QImage view(reinterpret_cast<const uchar*>(f.Bits), f.Width, f.Height, f.Stride * 4,
+                      QImage::Format_RGB32);
+    part = view.copy(s.inked.Left, s.inked.Top, s.inked.Width(), s.inked.Height());
+    at = s.corner + QPoint(s.inked.Left, s.inked.Top);
+    s.painter->drawImage(at, part);
+  }
+  // A queue makes its copies itself; a file gets them as pages.
+  if (s.copies == 1 || !s.target.Queue.empty()) return;
+  if (s.collate) {
+    s.pages.emplace_back(at, std::move(part));
+    return;
+  }
+  for (int i = 1; i < s.copies; ++i) {
+    s.writer->newPage();
+    if (!part.isNull()) s.painter->drawImage(at, part);
+  }
 }
 
 void TPrinter::NewPage() {
   if (!FState->printing) throw EPrinter("Printer is not currently printing");
   SendPage();
-  FState->printer.newPage();
+  FState->writer->newPage();
   ++FPageNumber;
   ClearPage();
 }
 
+void TPrinter::Finish() {
+  State& s = *FState;
+  if (s.painter->isActive()) s.painter->end();
+  s.painter.reset();
+  s.writer.reset();
+  s.buffer.reset();
+  s.pages.clear();
+  s.printing = false;
+}
+
 void TPrinter::EndDoc() {
-  if (!FState->printing) throw EPrinter("Printer is not currently printing");
+  State& s = *FState;
+  if (!s.printing) throw EPrinter("Printer is not currently printing");
   SendPage();
-  FState->painter->end();
-  FState->painter.reset();
-  FState->printing = false;
+  for (int i = 1; i < s.copies && !s.pages.empty(); ++i) {
+    for (const auto& [at, part] : s.pages) {
+      s.writer->newPage();
+      if (!part.isNull()) s.painter->drawImage(at, part);
+    }
+  }
+  Finish();
+  const QByteArray pdf = std::move(s.pdf);
+  s.pdf = QByteArray();
   ClearPage();
+  FOutputFileName =
+      print_internal::Deliver(s.target, NewFileName(FTitle),
+                              forms_internal::ToQt(FTitle).toStdString(), pdf, s.copies, s.collate);
 }
 
 void TPrinter::Abort() {
   if (!FState->printing) return;
-  FState->printer.abort();
-  if (FState->painter->isActive()) FState->painter->end();
-  FState->painter.reset();
-  FState->printing = false;
+  Finish();
+  FState->pdf = QByteArray();
   FAborted = true;
-  if (!FOutputFileName.empty()) QFile::remove(forms_internal::ToQt(FOutputFileName));
   ClearPage();
 }
 
@@ -158,6 +249,22 @@ struct TPrinterAccess {
     const auto o = p.FState->printer.pageLayout().orientation();
     p.FOrientation = o == QPageLayout::Landscape ? poLandscape : poPortrait;
     p.ClearPage();
+  }
+  static void Chosen(TPrinter& p, const std::string& queue, const std::string& file) {
+    TPrinter::State& s = *p.FState;
+    s.fileChosen = queue.empty();
+    s.chosenFile = file;
+    s.chosenQueue = queue;
+    PageChanged(p);
+  }
+  static std::string Planned(TPrinter& p) {
+    const TPrintTarget t = p.FState->Planned();
+    if (!t.Queue.empty() || !t.File.empty()) return t.Queue + t.File;
+    try {
+      return print_internal::FreeFileName(NewFileName(p.FTitle));
+    } catch (const EPrinter&) {
+      return std::string();  // the folder cannot be made: printing will say so
+    }
   }
 };
 
@@ -172,13 +279,20 @@ QPrinter& QtPrinter() { return TPrinterAccess::Of(*Printer()); }
 
 void PrinterPageChanged() { TPrinterAccess::PageChanged(*Printer()); }
 
+void PrinterChosen(const std::string& queue, const std::string& file) {
+  TPrinterAccess::Chosen(*Printer(), queue, file);
+}
+
+std::string PlannedPrinterOutput() { return TPrinterAccess::Planned(*Printer()); }
+
 void PrintForm(TCustomForm& form) {
   std::unique_ptr<TBitmap> image = form.GetFormImage();
   TPrinter* printer = Printer();
   printer->BeginDoc();
-  // 1:1 at the top left; smaller, in proportion, where the page is too small.
-  int w = image->Width();
-  int h = image->Height();
+  // As large as on the screen at the top left; smaller, in proportion, where the page is too
+  // small.
+  int w = MulDiv(image->Width(), printer->XDpi(), kScreenDpi);
+  int h = MulDiv(image->Height(), printer->YDpi(), kScreenDpi);
   if (w > printer->PageWidth() || h > printer->PageHeight()) {
     const double scale = std::min(double(printer->PageWidth()) / std::max(w, 1),
                                   double(printer->PageHeight()) / std::max(h, 1));

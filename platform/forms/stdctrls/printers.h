@@ -1,12 +1,15 @@
 #pragma once
-// The printer: a document of pages drawn on a canvas, sent to the desktop's default printer, or
-// written as a PDF file where there is none.
+// The printer: a document of pages drawn on a canvas at the printer's own resolution, sent to a
+// CUPS queue or written as a PDF file.
 //
-// Where the output goes is decided at BeginDoc: the file named by the environment variable
-// ORVANE_PRINT_PDF when it is set (tests use it), else the default printer, else
-// "<documents folder>/<Title>.pdf". Nothing here shows a dialog or waits for the printer.
-// Pages are A4 at 96 pixels per inch (the screen's), so a form prints 1:1; the canvas covers the
-// printable area.
+// Where the document goes is decided at BeginDoc: the printer or file chosen in the last print
+// dialog, else the file named by the environment variable ORVANE_PRINT_PDF (for scripted runs),
+// else the printer chosen earlier or the desktop's default printer, else a new file
+// "<documents folder>/<Title or program>-<n>.pdf" that replaces no earlier print. Nothing is sent
+// before EndDoc; a failure there (a full disk, a folder that cannot be written, a queue that
+// refuses the job) throws EPrinter with the system's reason and leaves any earlier file whole.
+// The canvas's pixels are the printer's dots (a queue's own resolution, at least 300 per inch for
+// a PDF) and cover the printable area. Nothing here shows a dialog or waits for the printer.
 
 #include <memory>
 #include <string>
@@ -18,7 +21,7 @@ class TCustomForm;
 
 enum TPrinterOrientation { poPortrait, poLandscape };
 
-// A print job could not be started or was misused (BeginDoc while printing, ...).
+// A print job could not be started or sent, or was misused (BeginDoc while printing, ...).
 class EPrinter : public Exception {
  public:
   using Exception::Exception;
@@ -31,42 +34,45 @@ class TPrinter : public TObject {
   TPrinter(const TPrinter&) = delete;
   TPrinter& operator=(const TPrinter&) = delete;
 
-  // Starts a document with an empty first page; EPrinter when already printing or when the
-  // output cannot be opened.
+  // Starts a document with an empty first page; EPrinter when already printing.
   void BeginDoc();
-  // Sends the last page and ends the document.
+  // Ends the document and sends it; EPrinter when it cannot be sent (the document is over
+  // either way).
   void EndDoc();
-  // Sends the page and starts an empty one.
+  // Ends the page and starts an empty one.
   void NewPage();
-  // Drops the document (a PDF file is removed).
+  // Drops the document; nothing is sent.
   void Abort();
   bool Printing() const;
   bool Aborted() const { return FAborted; }
   // 1 for the first page of the document.
   int PageNumber() const { return FPageNumber; }
 
-  // Draws on the current page; its ClipRect is the whole printable area.
+  // Draws on the current page; its ClipRect is the whole printable area, in the printer's dots.
   TCanvas* Canvas() const;
   int PageWidth() const;
   int PageHeight() const;
-  // Pixels per inch of the canvas, across and down.
-  int XDpi() const { return 96; }
-  int YDpi() const { return 96; }
+  // Dots per inch of the canvas, across and down.
+  int XDpi() const;
+  int YDpi() const { return XDpi(); }
 
   // Not while printing (EPrinter).
   TPrinterOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TPrinterOrientation Value);
-  // The document's name in the print queue or the PDF.
+  // The document's name in the print queue, in the PDF and in a new file's name.
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& Value) { FTitle = Value; }
-  // The PDF file of the last document begun; empty when it went to a printer.
+  // The PDF file of the last document: while printing the file it goes to (empty for a new file
+  // not yet made), after EndDoc the file written; empty when it went to a printer.
   const std::string& OutputFileName() const { return FOutputFileName; }
 
  private:
   friend struct TPrinterAccess;
   struct State;
+  // The page's size and resolution for the output BeginDoc would choose now, or the one chosen.
   void ClearPage();
   void SendPage();
+  void Finish();
 
   std::unique_ptr<State> FState;
   TPrinterOrientation FOrientation = poPortrait;

@@ -39,5 +39,9 @@ void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole bac
 // changed the page.
 QPrinter& QtPrinter();
 void PrinterPageChanged();
+// A print dialog's choice for the next document: a queue, or else a file (empty: a new file).
+void PrinterChosen(const std::string& queue, const std::string& file);
+// What the next document would go to without a choice: a queue, or the file it would make.
+std::string PlannedPrinterOutput();
 
 }  // namespace forms_internal

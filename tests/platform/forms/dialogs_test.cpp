@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QImage>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +12,6 @@
 #include "platform/forms/clipboard.h"
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/filectrl.h"
-#include "platform/forms/stdctrls/printers.h"
 #include "platform/forms/testing/formtest.h"
 
 namespace fs = std::filesystem;
@@ -138,106 +136,6 @@ TEST_F(DialogsTest, ColourFontAndPrintDialogsTakeTheirAnswers) {
   EXPECT_TRUE(print.Execute());
   EXPECT_FALSE(setup.Execute());
   EXPECT_EQ(dialogs.Asked()[4].Kind, "TPrinterSetupDialog");
-}
-
-// --- Printer ---
-
-class PrinterTest : public FormTest {
- protected:
-  PrinterTest() { setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1); }
-  ~PrinterTest() override { unsetenv("ORVANE_PRINT_PDF"); }
-
-  // The PDF's pages as images at 96 pixels per inch (pdftoppm), or none without pdftoppm.
-  std::vector<QImage> Pages() {
-    std::vector<QImage> pages;
-    const std::string prefix = dir / "page";
-    const std::string command =
-        "LC_ALL=C pdftoppm -r 96 -png '" + pdf + "' '" + prefix + "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) return pages;
-    for (int n = 1; n < 10; ++n) {
-      QImage page(QString::fromStdString(prefix + "-" + std::to_string(n) + ".png"));
-      if (page.isNull()) break;
-      pages.push_back(page.convertToFormat(QImage::Format_RGB32));
-    }
-    return pages;
-  }
-
-  TempDir dir;
-  std::string pdf = dir / "out.pdf";
-};
-
-// The bounding box of the pixels of one colour.
-QRect Find(const QImage& image, QRgb color) {
-  QRect box;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) box |= QRect(x, y, 1, 1);
-    }
-  }
-  return box;
-}
-
-TEST_F(PrinterTest, PrintingAFormWritesItsPictureIntoThePdf) {
-  if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftoppm";
-  form->SetColor(clSilver);
-  auto* panel = new TPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(20, 30, 100, 40);
-  panel->SetColor(clRed);
-  auto* shape = new TShape(form);
-  shape->SetParent(form);
-  shape->SetBounds(150, 30, 50, 50);
-  shape->Brush()->SetColor(clBlue);
-  ShowForm();
-  form->Print();
-  EXPECT_EQ(Printer()->OutputFileName(), pdf);
-  const std::vector<QImage> pages = Pages();
-  ASSERT_EQ(pages.size(), 1u);
-  // The panel's face (inside its one-pixel bevel) and the shape keep size and distance 1:1.
-  const QRect red = Find(pages[0], qRgb(255, 0, 0));
-  const QRect blue = Find(pages[0], qRgb(0, 0, 255));
-  EXPECT_NEAR(red.width(), 98, 1);
-  EXPECT_NEAR(red.height(), 38, 1);
-  EXPECT_NEAR(blue.left() - red.left(), 130, 2);
-  EXPECT_NEAR(blue.top() - red.top(), 0, 2);
-  // Around them the form's face.
-  const QRgb face = pages[0].pixel(red.left() - 5, red.top());
-  EXPECT_EQ(face & 0xFFFFFF, qRgb(0xC0, 0xC0, 0xC0) & 0xFFFFFF);
-}
-
-TEST_F(PrinterTest, DocumentsPagesOrientationAndAbort) {
-  TPrinter* p = Printer();
-  const int portrait_width = p->PageWidth();
-  EXPECT_GT(p->PageHeight(), portrait_width);
-  p->SetOrientation(poLandscape);
-  EXPECT_GT(p->PageWidth(), p->PageHeight());
-  p->SetTitle("HardCopy");
-  p->BeginDoc();
-  EXPECT_TRUE(p->Printing());
-  EXPECT_THROW(p->BeginDoc(), EPrinter);
-  EXPECT_THROW(p->SetOrientation(poPortrait), EPrinter);
-  const TRect clip = p->Canvas()->ClipRect();
-  EXPECT_EQ(clip.Right, p->PageWidth());
-  p->Canvas()->Brush()->SetColor(clGreen);
-  p->Canvas()->FillRect(Rect(0, 0, 50, 50));
-  p->NewPage();
-  EXPECT_EQ(p->PageNumber(), 2);
-  EXPECT_EQ(p->Canvas()->Pixels(10, 10), clWhite);  // a fresh page
-  p->EndDoc();
-  EXPECT_FALSE(p->Printing());
-  p->SetOrientation(poPortrait);
-  EXPECT_EQ(p->PageWidth(), portrait_width);
-  if (std::system("command -v pdftoppm >/dev/null 2>&1") == 0) {
-    const std::vector<QImage> pages = Pages();
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_GT(pages[0].width(), pages[0].height());
-    EXPECT_EQ(Find(pages[0], qRgb(0, 0x80, 0)).width(), 50);
-  }
-  p->BeginDoc();
-  p->Abort();
-  EXPECT_TRUE(p->Aborted());
-  EXPECT_FALSE(fs::exists(pdf));
-  EXPECT_THROW(p->EndDoc(), EPrinter);
 }
 
 // --- Clipboard ---

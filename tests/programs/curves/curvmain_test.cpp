@@ -170,11 +170,11 @@ TEST_F(CurvFormTest, FailedLoadAndSaveKeepCaptionAndFileName) {
 
 namespace {
 
-// The bounding box of what is not white on the first page of a PDF, at 96 pixels per inch.
+// The bounding box of what is not white on the first page of a PDF, one pixel per printer dot.
 TRect InkOfPdf(const fs::path& pdf, TSize& page) {
   const fs::path png = pdf.parent_path() / pdf.stem();
-  const std::string command =
-      "pdftoppm -r 96 -png -singlefile '" + pdf.string() + "' '" + png.string() + "'";
+  const std::string command = "pdftoppm -r " + std::to_string(Printer()->XDpi()) +
+                              " -png -singlefile '" + pdf.string() + "' '" + png.string() + "'";
   if (std::system(command.c_str()) != 0) return {};
   QImage image(QString::fromStdString(png.string() + ".png"));
   page = {image.width(), image.height()};

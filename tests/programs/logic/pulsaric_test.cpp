@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <vector>
 
 #include "library/foundation/tickservice.h"
 #include "platform/forms/stdctrls/printers.h"
 #include "platform/forms/testing/formtest.h"
+#include "platform/forms/testing/printout.h"
 #include "programs/logic/loginfo.h"
 #include "programs/logic/logini.h"
 #include "programs/logic/logmain.h"
@@ -251,6 +256,95 @@ TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
   dialogs.Answer(mrYes);
   EXPECT_THROW(LogAna->PrintBtnClick(nullptr), EPrinter);
   EXPECT_EQ(Printer()->Orientation(), poPortrait);
+}
+
+// The runs of pixels of one kind along one row: their middles.
+std::vector<double> Runs(const std::function<bool(int)>& in, int width) {
+  std::vector<double> middles;
+  for (int x = 0; x < width;) {
+    if (!in(x)) {
+      ++x;
+      continue;
+    }
+    const int start = x;
+    while (x < width && in(x)) ++x;
+    middles.push_back((start + x) / 2.0);
+  }
+  return middles;
+}
+
+// The curve's colour (aqua) on the display, and on a rendered page, where pdftoppm smooths a
+// picture that it enlarges by less than four times: a line of one dot may share its colour
+// with the next dot.
+bool Aqua(QRgb p) { return (p & 0xFFFFFF) == 0x00FFFF; }
+bool Aquaish(QRgb p) { return qGreen(p) > 0x50 && qBlue(p) > 0x50 && qRed(p) < qGreen(p) / 2; }
+
+TEST_F(Pulsaric, HardCopyShowsEveryEdgeOfChannelZeroAtThePrintersResolution) {
+  // A counter: channel 0 toggles with every sample. Without pointer and marker lines, which
+  // would hide an edge each.
+  for (int i = 0; i < display->BufferCount(); ++i) display->WriteSample(i, uint32_t(i));
+  display->SetPointerEnable(false);
+  display->SetMarkerEnable(false);
+  const struct {
+    const char* what;
+    int select, zoom;
+  } cases[] = {{"display 1:1", 0, 0},
+               {"display on the page", 0, 1},
+               {"all 1:1", 1, 0},
+               {"all on the page", 1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ::Setup->PrSelect->SetItemIndex(c.select);
+    ::Setup->PrZoom->SetItemIndex(c.zoom);
+    const std::string pdf = (dir_ / (std::string(c.what) + ".pdf")).string();
+    setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1);
+    dialogs.Answer(mrYes);
+    LogAna->PrintBtnClick(nullptr);
+    const int dpi = Printer()->XDpi();
+    const std::vector<QImage> pages = printout::RenderPages(pdf, dpi);
+    ASSERT_EQ(pages.size(), 1u);
+    const QImage& page = pages[0];
+    ASSERT_GT(page.width(), page.height());
+    for (int ppi : printout::ImagePpi(pdf)) EXPECT_GE(ppi, 300);
+
+    // The snapshot that was printed, and where on the page it went: the target rectangle in
+    // the printer's dots, from the corner of the printable area (the page's margins are even).
+    TBitmap shot;
+    const TBitmap* taken = c.select == 1 ? display->PrintAll() : display->PrintDisp();
+    shot.SetSize(taken->Width(), taken->Height());
+    shot.Canvas()->Draw(0, 0, taken);
+    display->ReleasePrint();
+    const int pageWidth = std::max(Printer()->PageWidth(), Printer()->PageHeight());
+    const int pageHeight = std::min(Printer()->PageWidth(), Printer()->PageHeight());
+    const int left = (page.width() - pageWidth) / 2, top = (page.height() - pageHeight) / 2;
+    const TRect target = c.zoom == 1 ? Rect(0, 0, pageWidth, pageHeight)
+                                     : Rect(100, 100, shot.Width() + 110, shot.Height() + 110);
+    ASSERT_GE(target.Width(), shot.Width());
+    ASSERT_GE(target.Height(), shot.Height());
+
+    // Channel 0's edges cross the row of the snapshot with the most runs of the curve's colour.
+    int row = 0;
+    std::vector<double> edges;
+    for (int y = 0; y < shot.Height(); ++y) {
+      std::vector<double> runs =
+          Runs([&](int x) { return Aqua(shot.ScanLine(y)[x]); }, shot.Width());
+      if (runs.size() > edges.size()) {
+        edges = std::move(runs);
+        row = y;
+      }
+    }
+    ASSERT_GE(edges.size(), 20u);
+    // Each of them on paper, in the dots that its pixel column became.
+    const double sx = double(target.Width()) / shot.Width();
+    const double sy = double(target.Height()) / shot.Height();
+    const int y = top + target.Top + int((row + 0.5) * sy);
+    const auto* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    const std::vector<double> printed = Runs([&](int x) { return Aquaish(line[x]); }, page.width());
+    ASSERT_EQ(printed.size(), edges.size());
+    for (size_t i = 0; i < edges.size(); ++i) {
+      EXPECT_NEAR(printed[i], left + target.Left + edges[i] * sx, sx + 1) << "edge " << i;
+    }
+  }
 }
 
 TEST_F(Pulsaric, AboutBoxShowsItsHelpOnRequest) {

@@ -1,5 +1,5 @@
 // The print button of every instrument form: without a printer the form goes into a PDF file,
-// and its page shows the form's picture at its own size.
+// and its page shows the form's picture as large as on the screen, every pixel of it.
 
 #include <unistd.h>
 
@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/base/numbers.h"
+#include "platform/forms/stdctrls/printers.h"
 #include "tests/programs/demo/demo_fixture.h"
 
 namespace fs = std::filesystem;
@@ -26,11 +28,11 @@ class InstrumentPrintTest : public DemoTest {
     fs::remove_all(dir);
   }
 
-  // The first page at 96 pixels per inch, as pdftoppm draws it.
+  // The first page, one pixel per printer dot.
   QImage Page() {
     const std::string prefix = (dir / "page").string();
-    const std::string command =
-        "pdftoppm -r 96 -singlefile -png '" + pdf + "' '" + prefix + "' 2>/dev/null";
+    const std::string command = "pdftoppm -r " + std::to_string(Printer()->XDpi()) +
+                                " -singlefile -png '" + pdf + "' '" + prefix + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0) return QImage();
     return QImage(QString::fromStdString(prefix + ".png")).convertToFormat(QImage::Format_RGB32);
   }
@@ -50,29 +52,6 @@ QRect Printed(const QImage& page) {
   return box;
 }
 
-constexpr int kBlock = 8;
-
-// The mean colour of block (BX, BY) of kBlock x kBlock pixels.
-template <class Pixel>
-QRgb Average(Pixel At, int BX, int BY) {
-  int r = 0, g = 0, b = 0;
-  for (int y = BY * kBlock; y < (BY + 1) * kBlock; ++y) {
-    for (int x = BX * kBlock; x < (BX + 1) * kBlock; ++x) {
-      const QRgb p = At(x, y);
-      r += qRed(p);
-      g += qGreen(p);
-      b += qBlue(p);
-    }
-  }
-  const int n = kBlock * kBlock;
-  return qRgb(r / n, g / n, b / n);
-}
-
-bool Near(QRgb a, QRgb b) {
-  return std::abs(qRed(a) - qRed(b)) <= 12 && std::abs(qGreen(a) - qGreen(b)) <= 12 &&
-         std::abs(qBlue(a) - qBlue(b)) <= 12;
-}
-
 TEST_F(InstrumentPrintTest, PrintWritesThePictureOfTheFormIntoAPdf) {
   if (std::system("command -v pdftoppm >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftoppm";
   for (const char* button : {"MeterHBtn", "MeterVBtn", "Meter120Btn", "Meter180Btn", "Meter270Btn",
@@ -86,25 +65,25 @@ TEST_F(InstrumentPrintTest, PrintWritesThePictureOfTheFormIntoAPdf) {
     ASSERT_TRUE(fs::exists(pdf));
     const QImage page = Page();
     ASSERT_FALSE(page.isNull());
-    // The page may place the picture at a fraction of a pixel, which shows as one more row and
-    // column; beyond that it is the form's picture.
+    // As large as on the screen: a screen pixel is XDpi / 96 dots (pdftoppm draws a picture
+    // one dot wider and higher).
+    const int w = MulDiv(demo->ClientWidth(), Printer()->XDpi(), 96);
+    const int h = MulDiv(demo->ClientHeight(), Printer()->YDpi(), 96);
     const QRect printed = Printed(page);
-    EXPECT_NEAR(printed.width(), demo->ClientWidth(), 1);
-    EXPECT_NEAR(printed.height(), demo->ClientHeight(), 1);
-    // Block by block, as the page smooths the picture a little where it places it.
+    EXPECT_NEAR(printed.width(), w, 1);
+    EXPECT_NEAR(printed.height(), h, 1);
+    // Every pixel of the form in the middle of the dots it became.
     const std::unique_ptr<TBitmap> picture = demo->GetFormImage();
-    const int cols = picture->Width() / kBlock, rows = picture->Height() / kBlock;
     int alike = 0;
-    for (int by = 0; by < rows; ++by) {
-      for (int bx = 0; bx < cols; ++bx) {
-        const QRgb form = Average([&](int x, int y) { return picture->ScanLine(y)[x]; }, bx, by);
-        const QRgb paper =
-            Average([&](int x, int y) { return page.pixel(printed.left() + x, printed.top() + y); },
-                    bx, by);
-        alike += Near(form, paper);
+    for (int y = 0; y < picture->Height(); ++y) {
+      for (int x = 0; x < picture->Width(); ++x) {
+        const QRgb paper = page.pixel(printed.left() + (2 * x + 1) * w / (2 * picture->Width()),
+                                      printed.top() + (2 * y + 1) * h / (2 * picture->Height()));
+        alike += (paper & 0xFFFFFF) == (picture->ScanLine(y)[x] & 0xFFFFFF);
       }
     }
-    EXPECT_GT(alike, cols * rows * 97 / 100) << alike << " of " << cols * rows << " blocks";
+    const int all = picture->Width() * picture->Height();
+    EXPECT_GT(alike, all * 99 / 100) << alike << " of " << all << " pixels";
   }
 }
 

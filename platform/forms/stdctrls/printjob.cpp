@@ -1,0 +1,197 @@
+#include "platform/forms/stdctrls/printjob.h"
+
+#include <cups/cups.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/base/safefile.h"
+#include "platform/forms/stdctrls/printers.h"
+
+namespace print_internal {
+
+namespace {
+
+constexpr int kPdfDpi = 300;
+// Pages beyond this would take hundreds of megabytes of memory each.
+constexpr int kMostPdfDpi = 600;
+
+[[noreturn]] void Fail(const std::string& what, int error) {
+  throw EPrinter("Printing failed: " + what + ": " + std::strerror(error));
+}
+
+bool WriteAll(int fd, const QByteArray& data) {
+  const char* p = data.constData();
+  qsizetype left = data.size();
+  while (left > 0) {
+    const ssize_t n = write(fd, p, size_t(left));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    p += n;
+    left -= n;
+  }
+  return true;
+}
+
+QString DocumentsFolder() {
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return dir.isEmpty() ? QDir::homePath() : dir;
+}
+
+// A name that is one file name: no folders, no control characters.
+std::string FileNamePart(const std::string& name) {
+  std::string part = name.empty() ? std::string("print") : name;
+  for (char& c : part) {
+    if (c == '/' || static_cast<unsigned char>(c) < 32) c = '_';
+  }
+  return part;
+}
+
+std::string NewFilePath(const std::string& name, int n) {
+  return QFile::encodeName(DocumentsFolder()).toStdString() + "/" + FileNamePart(name) + "-" +
+         std::to_string(n) + ".pdf";
+}
+
+// "<documents>/<name>-<n>.pdf" with the first n that names no file yet, made and written
+// exclusively, so that no earlier print is ever replaced.
+std::string WriteNewFile(const std::string& name, const QByteArray& pdf) {
+  const QString folder = DocumentsFolder();
+  errno = 0;
+  if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+    Fail("cannot make the folder " + QFile::encodeName(folder).toStdString(),
+         errno != 0 ? errno : ENOTDIR);
+  }
+  for (int n = 1;; ++n) {
+    const std::string path = NewFilePath(name, n);
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      Fail("cannot make " + path, errno);
+    }
+    bool ok = WriteAll(fd, pdf) && fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+      ok = false;
+      error = errno;
+    }
+    if (!ok) {
+      unlink(path.c_str());
+      Fail("cannot write " + path, error);
+    }
+    return path;
+  }
+}
+
+std::string WriteChosenFile(const std::string& path, const QByteArray& pdf) {
+  errno = 0;
+  if (!SafeWriteFile(path, pdf.toStdString())) {
+    Fail("cannot write " + path, errno != 0 ? errno : EACCES);
+  }
+  return path;
+}
+
+void SendToQueue(const std::string& queue, const std::string& title, const QByteArray& pdf,
+                 int copies, bool collate) {
+  const char* tmpdir = std::getenv("TMPDIR");
+  std::string file =
+      std::string(tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp") + "/orvane-print-XXXXXX";
+  const int fd = mkostemp(file.data(), O_CLOEXEC);
+  if (fd < 0) Fail("cannot make a spool file", errno);
+  const bool written = WriteAll(fd, pdf);
+  const int error = errno;
+  close(fd);
+  if (!written) {
+    unlink(file.c_str());
+    Fail("cannot write the spool file " + file, error);
+  }
+  cups_option_t* options = nullptr;
+  int count = cupsAddOption("copies", std::to_string(std::max(copies, 1)).c_str(), 0, &options);
+  if (copies > 1) {
+    count = cupsAddOption(
+        "multiple-document-handling",
+        collate ? "separate-documents-collated-copies" : "separate-documents-uncollated-copies",
+        count, &options);
+  }
+  // A queue's instance ("queue/instance") prints on the queue itself.
+  const std::string name = queue.substr(0, queue.find('/'));
+  const int job =
+      cupsPrintFile2(CUPS_HTTP_DEFAULT, name.c_str(), file.c_str(), title.c_str(), count, options);
+  cupsFreeOptions(count, options);
+  unlink(file.c_str());
+  if (job == 0) {
+    throw EPrinter("Printing on " + queue + " failed: " + cupsLastErrorString());
+  }
+}
+
+}  // namespace
+
+int PdfResolution(const QPageLayout& layout) {
+  int longest = 0, shortest = 0;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QSize size = screen->geometry().size() * screen->devicePixelRatio();
+    longest = std::max(longest, std::max(size.width(), size.height()));
+    shortest = std::max(shortest, std::min(size.width(), size.height()));
+  }
+  int dpi = kPdfDpi;
+  for (; dpi < kMostPdfDpi; dpi += kPdfDpi) {
+    const QRect area = layout.paintRectPixels(dpi);
+    if (std::max(area.width(), area.height()) >= longest &&
+        std::min(area.width(), area.height()) >= shortest) {
+      break;
+    }
+  }
+  return dpi;
+}
+
+std::string DefaultQueue() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  return info.isNull() ? std::string() : info.printerName().toStdString();
+}
+
+TQueuePage QueuePage(const std::string& queue, QPageLayout::Orientation orientation) {
+  QPrinter probe(QPrinter::HighResolution);
+  probe.setPrinterName(QString::fromStdString(queue));
+  TQueuePage page;
+  page.Layout = probe.pageLayout();
+  page.Layout.setOrientation(orientation);
+  const int dpi = probe.resolution();
+  page.Dpi = dpi >= 72 ? dpi : kPdfDpi;
+  return page;
+}
+
+std::string FreeFileName(const std::string& name) {
+  for (int n = 1;; ++n) {
+    const std::string path = NewFilePath(name, n);
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return path;
+  }
+}
+
+std::string Deliver(const TPrintTarget& target, const std::string& name, const std::string& title,
+                    const QByteArray& pdf, int copies, bool collate) {
+  if (!target.Queue.empty()) {
+    SendToQueue(target.Queue, title, pdf, copies, collate);
+    return std::string();
+  }
+  if (!target.File.empty()) return WriteChosenFile(target.File, pdf);
+  return WriteNewFile(name, pdf);
+}
+
+}  // namespace print_internal

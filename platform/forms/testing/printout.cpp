@@ -1,0 +1,79 @@
+#include "platform/forms/testing/printout.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <QDir>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+namespace printout {
+
+namespace {
+
+std::string Quoted(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+}  // namespace
+
+std::vector<QImage> RenderPages(const std::string& pdf, int dpi) {
+  std::vector<QImage> pages;
+  char dir[] = "/tmp/orvane-printout-XXXXXX";
+  if (mkdtemp(dir) == nullptr) return pages;
+  const std::string prefix = std::string(dir) + "/page";
+  const std::string command = "pdftoppm -r " + std::to_string(dpi) + " -png " + Quoted(pdf) + " " +
+                              Quoted(prefix) + " 2>/dev/null";
+  if (std::system(command.c_str()) == 0) {
+    QDir folder(dir);
+    const QStringList files = folder.entryList({"page-*.png"}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+      pages.push_back(QImage(folder.filePath(file)).convertToFormat(QImage::Format_RGB32));
+    }
+  }
+  QDir(dir).removeRecursively();
+  return pages;
+}
+
+std::vector<int> ImagePpi(const std::string& pdf) {
+  std::vector<int> ppi;
+  FILE* out = popen(("pdfimages -list " + Quoted(pdf) + " 2>/dev/null").c_str(), "r");
+  if (out == nullptr) return ppi;
+  std::string text;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, n);
+  if (pclose(out) != 0) return ppi;
+  // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+  std::istringstream lines(text);
+  std::string line;
+  for (int row = 0; std::getline(lines, line); ++row) {
+    if (row < 2) continue;  // the heading and its rule
+    std::istringstream fields(line);
+    std::vector<std::string> f;
+    for (std::string w; fields >> w;) f.push_back(w);
+    if (f.size() < 14) continue;
+    ppi.push_back(std::min(std::atoi(f[12].c_str()), std::atoi(f[13].c_str())));
+  }
+  return ppi;
+}
+
+QRect Inked(const QImage& page) {
+  int left = page.width(), top = page.height(), right = -1, bottom = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < page.width(); ++x) {
+      if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace printout
