@@ -189,7 +189,8 @@ bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
   const bool bitsOk = w.BitsPerSample == 8 || w.BitsPerSample == 16 || w.BitsPerSample == 24 ||
                       w.BitsPerSample == 32;
   if (!formatOk || !bitsOk || w.Channels < 1 || w.Channels > 8 || w.SampleRate < 1000 ||
-      w.SampleRate > 192000 || w.DataBytes < w.Channels * w.BitsPerSample / 8u) {
+      w.SampleRate > 192000 || w.DataBytes < w.Channels * w.BitsPerSample / 8u ||
+      w.DataBytes > kMaxWaveDataBytes) {
     return false;
   }
   if (info) *info = w;

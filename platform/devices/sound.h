@@ -22,9 +22,14 @@ struct TWaveInfo {
 // The path a sound name finds, or empty when there is no such file.
 std::string FindSoundFile(const std::string& name);
 
+// The most sample bytes a sound may have: a sound is held whole in memory while it plays, and a
+// larger one (about 25 minutes of CD-quality stereo) is refused rather than read.
+constexpr uint32_t kMaxWaveDataBytes = 256u << 20;
+
 // Reads and checks the RIFF/WAVE header: a format chunk with PCM or float samples of 8 to 32
-// bits, 1 to 8 channels and 1000 to 192000 samples per second, and a data chunk with samples.
-// False for anything else (missing, truncated or corrupt files).
+// bits, 1 to 8 channels and 1000 to 192000 samples per second, and a data chunk with samples,
+// at most kMaxWaveDataBytes of them. False for anything else (missing, truncated or corrupt
+// files, and anything but a regular file). Only the chunk headers are read.
 bool ReadWaveInfo(const std::string& path, TWaveInfo* info);
 
 // Plays the named wave file once (SND_SYNC: returns when it has ended, SND_ASYNC: returns at

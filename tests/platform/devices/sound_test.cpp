@@ -114,6 +114,10 @@ TEST_F(Sound, WaveHeadersAreChecked) {
   ASSERT_TRUE(ReadWaveInfo(root_ + "/cut.wav", &info));
   EXPECT_EQ(info.DataBytes, 54u);
   EXPECT_FALSE(ReadWaveInfo(root_ + "/missing.wav", &info));
+  // Samples beyond what the player holds in memory: the file (sparse) is refused, not read.
+  WriteFile(root_ + "/long.wav", MakeWave({.dataBytes = 64}).replace(40, 4, "\x01\x00\x00\x10"));
+  ASSERT_EQ(truncate((root_ + "/long.wav").c_str(), 44 + 0x10000001), 0);
+  EXPECT_FALSE(ReadWaveInfo(root_ + "/long.wav", &info));
 }
 
 TEST_F(Sound, PlayFailsCleanlyWithoutFileOrDevice) {
