@@ -14,14 +14,34 @@ constexpr std::string_view kWord = "Pulsaric";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A length byte and that many bytes.
-std::optional<std::string> ReadCounted(const TNextBytes& next) {
-  const std::string length = next(1);
-  if (length.empty()) return std::nullopt;
-  std::string text = next(static_cast<unsigned char>(length[0]));
-  if (text.size() < static_cast<unsigned char>(length[0])) return std::nullopt;
-  return text;
-}
+// The file's bytes in order. Bytes the file is known to use can be asked for ahead in one piece,
+// so that a file is read in a few calls and still no byte beyond its used part is read.
+class Cursor {
+ public:
+  explicit Cursor(const TNextBytes& next) : next_(next) {}
+  // Only for bytes that are certain to be used.
+  void ReadAhead(size_t count) { buffer_ += next_(count); }
+  // The next count bytes; nullopt where the file ends first.
+  std::optional<std::string_view> Take(size_t count) {
+    if (buffer_.size() - pos_ < count) buffer_ += next_(count - (buffer_.size() - pos_));
+    if (buffer_.size() - pos_ < count) return std::nullopt;
+    pos_ += count;
+    return std::string_view(buffer_).substr(pos_ - count, count);
+  }
+  // A length byte and that many bytes.
+  std::optional<std::string> TakeCounted() {
+    const auto length = Take(1);
+    if (!length) return std::nullopt;
+    const auto text = Take(static_cast<unsigned char>((*length)[0]));
+    if (!text) return std::nullopt;
+    return std::string(*text);
+  }
+
+ private:
+  const TNextBytes& next_;
+  std::string buffer_;
+  size_t pos_ = 0;
+};
 
 // The next field, ending at `delimiter`: it must not be empty and text must follow the delimiter.
 std::optional<std::string_view> NextField(std::string_view& rest, char delimiter) {
@@ -110,7 +130,8 @@ std::string BuildPsr(const TPsrContent& c) {
 }
 
 bool ReadPsr(const TNextBytes& Next, TPsrContent& Content) {
-  const auto header = ReadCounted(Next);
+  Cursor in(Next);
+  const auto header = in.TakeCounted();
   if (!header) return false;
   std::string_view rest = *header;
   std::array<std::string_view, 5> field;
@@ -127,14 +148,17 @@ bool ReadPsr(const TNextBytes& Next, TPsrContent& Content) {
     return false;
   }
   c.LogSize = size;
+  const size_t need = static_cast<size_t>(ClampBufferSize(c.BufferSize));
+  // At the least the names' length bytes and the samples follow.
+  in.ReadAhead(kPsrChannels + need);
   for (auto& name : c.Names) {
-    auto n = ReadCounted(Next);
+    auto n = in.TakeCounted();
     if (!n) return false;
     name = std::move(*n);
   }
-  const size_t need = static_cast<size_t>(ClampBufferSize(c.BufferSize));
-  c.Samples = Next(need);
-  if (c.Samples.size() < need) return false;
+  const auto samples = in.Take(need);
+  if (!samples) return false;
+  c.Samples = *samples;
   Content = std::move(c);
   return true;
 }
