@@ -58,9 +58,9 @@ inline long AddressSpaceBytes() {
 }
 
 // Runs Body (returning an int exit code below 120) in a forked child. The child is stopped by
-// SIGALRM after Seconds, and may grow by at most ExtraMb: by an address-space limit, and (where
-// the sanitizers' reserved address space rules that out) by its peak resident size measured after
-// Body.
+// SIGALRM after Seconds, and may grow by at most ExtraMb: an address-space limit stops it (not
+// under the sanitizers, whose reserved address space rules such a limit out), and its peak
+// resident size is checked after Body.
 template <class Body>
 TEnd Run(Body body, unsigned seconds = 20, long extraMb = 256) {
   std::fflush(nullptr);
@@ -69,8 +69,8 @@ TEnd Run(Body body, unsigned seconds = 20, long extraMb = 256) {
     alarm(seconds);
     const long residentAtStart = ResidentKb();
 #ifndef ORVANE_TEST_ASAN
-    const rlimit limit{rlim_t(AddressSpaceBytes() + extraMb * 1024 * 1024),
-                       rlim_t(AddressSpaceBytes() + extraMb * 1024 * 1024)};
+    const rlim_t most = rlim_t(AddressSpaceBytes() + extraMb * 1024 * 1024);
+    const rlimit limit{most, most};
     setrlimit(RLIMIT_AS, &limit);
 #endif
     int code = kThrew;
