@@ -18,24 +18,6 @@ constexpr int kMaxTextLine = 1023;
 // Throws EInOutError when the file cannot be opened or read, or is no regular file.
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName);
 
-// Finds the line ends (CR or LF) in a byte range, looking at each byte at most once for each of
-// the two, however the ends are mixed; Scanned() counts the bytes looked at.
-class TLineEndFinder {
- public:
-  explicit TLineEndFinder(const char* End) : FEnd(End) {}
-  // The first CR or LF at or after P, or End; P never goes back before an earlier result.
-  const char* Next(const char* P);
-  size_t Scanned() const { return FScanned; }
-
- private:
-  const char* Find(const char* P, char C);
-
-  const char* FEnd;
-  const char* FCr = nullptr;
-  const char* FLf = nullptr;
-  size_t FScanned = 0;
-};
-
 // Reads the file's first Buffer.size() bytes into Buffer and zeroes the rest; returns the number
 // read. Throws EInOutError when the file cannot be opened or read, or is no regular file.
 int ReadFileStart(const std::string& FileName, std::vector<uint8_t>& Buffer);

@@ -5,16 +5,19 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
+#ifdef __SSE2__
+#include <immintrin.h>
+#endif
 
 #include "library/controls/txtscroll/content.h"
+#include "library/controls/txtscroll/fileimage.h"
 #include "platform/base/exceptions.h"
 
 namespace {
 
-// The file is read in pieces that stay in the cache while their line ends are looked for.
-constexpr size_t kReadPiece = size_t(256) << 10;
-// The bytes per line guessed for the first room for a file's line records: more lines move the
-// records once or twice (without copying them), fewer leave pages that are never touched.
+// A guess of the bytes per line for the first room for a file's line records: more lines move
+// the records once or twice (without copying them), fewer leave pages that are never touched.
 constexpr size_t kBytesPerLineGuess = 32;
 
 // A regular file opened for reading. Anything else (a folder, a device such as /dev/zero, a
@@ -30,15 +33,12 @@ class FileHandle {
       ::close(FFd);
       throw EInOutError("Cannot open file " + name, error);
     }
-    FSize = size_t(info.st_size);
   }
   ~FileHandle() { ::close(FFd); }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
 
-  // The size when the file was opened; it may have changed since, and some files (as in /proc)
-  // tell 0 and still have bytes to read.
-  size_t Size() const { return FSize; }
+  int Fd() const { return FFd; }
 
   // Fills as much of the span as the file still has; 0 at its end.
   size_t Read(void* data, size_t size, const std::string& name) {
@@ -55,91 +55,121 @@ class FileHandle {
 
  private:
   int FFd;
-  size_t FSize = 0;
 };
 
-// Cuts the bytes read into the list's texts into lines of at most kMaxTextLine bytes: a line's
-// record points at its bytes where they were read to, line ends and cut-off rests stay unused
-// between them.
-class LineSplitter {
- public:
-  explicit LineSplitter(TtsStringList& list) : FList(list) {}
-
-  // The Size bytes at Data, which lie at Offset in the list's texts, right after those fed before.
-  void Feed(const char* data, size_t size, size_t offset) {
-    const char* p = data;
-    const char* end = data + size;
-    if (FAfterCr && p < end) {
-      FAfterCr = false;
-      if (*p == '\n') FStart = offset + size_t(++p - data);  // a CR LF split between two pieces
+// The CRs and LFs among the 64 bytes at p, one bit each.
+struct PlainBits {
+  static uint64_t At(const char* p) {
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    uint64_t bits = 0;
+    for (int i = 0; i < 4; ++i) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * i));
+      const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf));
+      bits |= uint64_t(uint32_t(_mm_movemask_epi8(hit))) << (16 * i);
     }
-    TLineEndFinder ends(end);
-    while (p < end) {
-      const char* stop = ends.Next(p);
-      if (stop == end) return;  // the line goes on in the next piece
-      AddLine(offset + size_t(stop - data));
-      p = stop + 1;
-      if (*stop == '\r') {
-        if (p == end)
-          FAfterCr = true;
-        else if (*p == '\n')
-          ++p;
+    return bits;
+#else
+    uint64_t bits = 0;
+    for (int i = 0; i < 64; ++i) bits |= uint64_t(p[i] == '\r' || p[i] == '\n') << i;
+    return bits;
+#endif
+  }
+};
+
+#ifdef __x86_64__
+#define ORVANE_WIDE_LINE_ENDS 1
+// The same, 32 bytes at a time, where the processor can.
+struct WideBits {
+  __attribute__((target("avx2"))) static uint64_t At(const char* p) {
+    const __m256i cr = _mm256_set1_epi8('\r'), lf = _mm256_set1_epi8('\n');
+    uint64_t bits = 0;
+    for (int i = 0; i < 2; ++i) {
+      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * i));
+      const __m256i hit = _mm256_or_si256(_mm256_cmpeq_epi8(v, cr), _mm256_cmpeq_epi8(v, lf));
+      bits |= uint64_t(uint32_t(_mm256_movemask_epi8(hit))) << (32 * i);
+    }
+    return bits;
+  }
+};
+#endif
+
+// Adds the lines of the bytes to the list: a line ends at CR LF, LF or a lone CR, and the last
+// one also without an end; lines are cut to kMaxTextLine bytes. The bytes are looked at once, 64
+// at a time, a chunk that stays in the cache at a time: first the positions of all line ends of
+// the chunk are written out without a branch per end (a branch whose way depends on the lines
+// is guessed wrong about once a line), then the lines are made from them.
+template <typename Bits>
+__attribute__((always_inline)) inline void AddLines(const char* data, size_t size,
+                                                    TtsStringList& list) {
+  constexpr size_t kChunk = 16 << 10;
+  // Room for a chunk of nothing but line ends, and for the unconditional writes past the last.
+  std::vector<uint32_t> ends(kChunk + 8);
+  size_t start = 0;
+  const auto end = [&](size_t at) {
+    // The LF of a CR LF ends no line of its own.
+    if (at == start && at > 0 && data[at] == '\n' && data[at - 1] == '\r') {
+      start = at + 1;
+      return;
+    }
+    list.AddFileLine(start, std::min(at - start, size_t(kMaxTextLine)));
+    start = at + 1;
+  };
+  size_t block = 0;
+  while (block + 64 <= size) {
+    const size_t chunk = block, chunkEnd = std::min(size & ~size_t(63), chunk + kChunk);
+    uint32_t* out = ends.data();
+    for (; block < chunkEnd; block += 64) {
+      uint64_t bits = Bits::At(data + block);
+      const int count = __builtin_popcountll(bits);
+      const uint32_t offset = uint32_t(block - chunk);
+      // Most blocks hold up to four ends; the writes beyond the count are overwritten later.
+      for (int i = 0; i < 4; ++i) {
+        out[i] = offset + uint32_t(__builtin_ctzll(bits | (uint64_t(1) << 63)));
+        bits &= bits - 1;
       }
-      FStart = offset + size_t(p - data);
+      for (int i = 4; i < count; ++i) {
+        out[i] = offset + uint32_t(__builtin_ctzll(bits));
+        bits &= bits - 1;
+      }
+      out += count;
     }
+    for (const uint32_t* at = ends.data(); at < out; ++at) end(chunk + *at);
   }
+  for (size_t at = block; at < size; ++at)
+    if (data[at] == '\r' || data[at] == '\n') end(at);
+  if (start < size) list.AddFileLine(start, std::min(size - start, size_t(kMaxTextLine)));
+}
 
-  // After the file's last byte: a last line without a line break still counts.
-  void Finish() {
-    if (FStart < FList.StoredSize()) AddLine(FList.StoredSize());
-    FList.Add("");
-  }
+void AddPlainLines(const char* data, size_t size, TtsStringList& list) {
+  AddLines<PlainBits>(data, size, list);
+}
+#ifdef ORVANE_WIDE_LINE_ENDS
+__attribute__((target("avx2"))) void AddWideLines(const char* data, size_t size,
+                                                  TtsStringList& list) {
+  AddLines<WideBits>(data, size, list);
+}
+#endif
 
- private:
-  void AddLine(size_t end) {
-    FList.AddStored(FStart, std::min(end - FStart, size_t(kMaxTextLine)));
-  }
-
-  TtsStringList& FList;
-  size_t FStart = 0;  // where the line being read begins
-  bool FAfterCr = false;
-};
+void AddFileLines(const char* data, size_t size, TtsStringList& list) {
+#ifdef ORVANE_WIDE_LINE_ENDS
+  if (__builtin_cpu_supports("avx2")) return AddWideLines(data, size, list);
+#endif
+  AddPlainLines(data, size, list);
+}
 
 }  // namespace
 
-const char* TLineEndFinder::Find(const char* P, char C) {
-  const void* hit = std::memchr(P, C, size_t(FEnd - P));
-  const char* at = hit ? static_cast<const char*>(hit) : FEnd;
-  FScanned += size_t(at - P) + (hit ? 1 : 0);
-  return at;
-}
-
-const char* TLineEndFinder::Next(const char* P) {
-  // An end found earlier and not passed yet is still the next of its kind.
-  if (!FCr || FCr < P) FCr = Find(P, '\r');
-  if (!FLf || FLf < P) FLf = Find(P, '\n');
-  return std::min(FCr, FLf);
-}
-
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName) {
   FileHandle file(FileName);
+  TFileImage image(file.Fd(), FileName);
+  const char* data = image.Data();
+  const size_t size = image.Size();
   auto list = std::make_unique<TtsStringList>();
-  // The bytes are read straight into the list's texts, which have room for the whole file and
-  // one byte more, so that its end is seen without the room growing. A file that grew meanwhile
-  // is read to its new end.
-  list->Reserve(file.Size() + 1, file.Size() / kBytesPerLineGuess + 1);
-  LineSplitter splitter(*list);
-  for (;;) {
-    const size_t room = list->RoomSize();
-    const size_t want = room > 0 ? std::min(room, kReadPiece) : kReadPiece;
-    char* data = list->Room(want);
-    const size_t n = file.Read(data, want, FileName);
-    if (n == 0) break;
-    const size_t offset = list->StoredSize();
-    list->Commit(n);
-    splitter.Feed(data, n, offset);
-  }
-  splitter.Finish();
+  list->TakeFile(std::move(image));
+  list->ReserveLines(size / kBytesPerLineGuess + 1);
+  AddFileLines(data, size, *list);
+  list->Add("");
   list->ShrinkToFit();
   return list;
 }

@@ -6,35 +6,29 @@
 
 namespace {
 
-// A record holds a text's offset in the list's texts (40 bits), its length and its flag.
-constexpr int kPositionShift = 24;
 constexpr size_t kFirstTextSize = size_t(4) << 10;
 constexpr size_t kFirstRecords = 512;
-
-uint64_t MakeRecord(uint64_t Position, size_t Length, uint8_t Flag) {
-  return Position << kPositionShift | uint64_t(Length) << 8 | Flag;
-}
 
 }  // namespace
 
 TtsStringList::TtsStringList() = default;
 TtsStringList::~TtsStringList() = default;
 
-void TtsStringList::Reserve(size_t TextBytes, size_t Lines) {
-  if (TextBytes > RoomSize()) FText.Resize(FUsed + TextBytes);
+void TtsStringList::TakeFile(TFileImage File) {
+  if (FUsed == 0 && FFile.Size() == 0) FFile = std::move(File);
+}
+
+void TtsStringList::ReserveLines(size_t Lines) {
   const size_t records = size_t(FCount) + Lines;
   if (records * 8 > FRecords.Size()) FRecords.Resize(records * 8);
 }
 
-char* TtsStringList::Room(size_t Size) {
-  // Doubling keeps texts added one by one from moving more than a few times.
-  if (Size > RoomSize()) FText.Resize(std::max({FUsed + Size, 2 * FText.Size(), kFirstTextSize}));
-  return FText.Data() + FUsed;
+void TtsStringList::AddOddFileLine(size_t Offset, size_t Length) {
+  if (Offset > FFile.Size()) return;
+  AddRecord(Offset, std::min(Length, FFile.Size() - Offset));
 }
 
-void TtsStringList::Commit(size_t Size) { FUsed += std::min(Size, RoomSize()); }
-
-void TtsStringList::AddStored(size_t Offset, size_t Length) {
+void TtsStringList::AddRecord(size_t Offset, size_t Length) {
   if (size_t(FCount) * 8 == FRecords.Size())
     FRecords.Resize(std::max(2 * FRecords.Size(), kFirstRecords * 8));
   *Record(FCount) = MakeRecord(Offset, std::min(Length, size_t(kMaxLineLength)), 0);
@@ -51,24 +45,28 @@ void TtsStringList::ShrinkToFit() {
 }
 
 size_t TtsStringList::Store(std::string_view Text) {
-  const size_t offset = FUsed;
+  const size_t offset = FFile.Size() + FUsed;
   if (Text.empty()) return offset;
-  // A text of this list itself is found again after the room for it may have moved the texts.
+  // A text of this list itself is found again after growing may have moved the texts.
   const uintptr_t at = uintptr_t(Text.data()), base = uintptr_t(FText.Data());
   const bool own = base != 0 && at >= base && at < base + FUsed;
-  char* room = Room(Text.size());
-  std::memcpy(room, own ? FText.Data() + (at - base) : Text.data(), Text.size());
-  Commit(Text.size());
+  // Doubling keeps texts added one by one from moving more than a few times.
+  if (Text.size() > FText.Size() - FUsed)
+    FText.Resize(std::max({FUsed + Text.size(), 2 * FText.Size(), kFirstTextSize}));
+  std::memcpy(FText.Data() + FUsed, own ? FText.Data() + (at - base) : Text.data(), Text.size());
+  FUsed += Text.size();
   return offset;
 }
 
 void TtsStringList::Add(std::string_view Text) {
   Text = Text.substr(0, kMaxLineLength);
-  AddStored(Store(Text), Text.size());
+  AddRecord(Store(Text), Text.size());
 }
 
 const char* TtsStringList::TextAt(uint64_t Record) const {
-  return FText.Data() + (Record >> kPositionShift);
+  const size_t position = size_t(Record >> kPositionShift);
+  return position < FFile.Size() ? FFile.Data() + position
+                                 : FText.Data() + (position - FFile.Size());
 }
 
 TStringNode TtsStringList::GetNode(int Index) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/controls/txtscroll/fileimage.h"
 #include "library/controls/txtscroll/largeblock.h"
 #include "platform/base/object.h"
 
@@ -40,9 +41,10 @@ class TStringNode {
   const char* FText = nullptr;
 };
 
-// The lines of one view, 0 .. Count() - 1. All texts lie one after the other in one large block
-// owned by the list and each line costs one 8-byte record (where its text lies, its length and
-// its flag), so a long file takes little more memory than its own size.
+// The lines of one view, 0 .. Count() - 1. A file's lines stay where they lie in its bytes, other
+// texts lie one after the other in one large block owned by the list, and each line costs one
+// 8-byte record (where its text lies, its length and its flag), so a long file takes little more
+// memory than its own size.
 class TtsStringList : public TObject {
  public:
   // Lines longer than this are cut (lengths are 16-bit).
@@ -62,28 +64,39 @@ class TtsStringList : public TObject {
   // Replaces a line's text, keeping its flag; out-of-range indices are ignored.
   void SetText(int Index, std::string_view Text);
 
-  // Reading straight into the store. Reserve makes room for that many more bytes of text and
-  // lines at once, for a reader that knows roughly what comes. Room gives space for at least
-  // Size bytes after the texts held so far; it stays valid until text is added again. Commit
-  // makes the first Size bytes written there part of the texts, at offsets from StoredSize() on,
-  // and AddStored adds a line (flag 0) whose text lies there.
-  void Reserve(size_t TextBytes, size_t Lines);
-  size_t RoomSize() const { return FText.Size() - FUsed; }
-  char* Room(size_t Size);
-  void Commit(size_t Size);
-  size_t StoredSize() const { return FUsed; }
-  void AddStored(size_t Offset, size_t Length);
+  // Lines straight from a file. TakeFile hands the list a file's bytes (only while it has no
+  // texts); AddFileLine adds a line (flag 0) whose text lies at Offset in them. ReserveLines makes
+  // room for that many more lines at once, for a reader that knows roughly how many come.
+  void TakeFile(TFileImage File);
+  void AddFileLine(size_t Offset, size_t Length) {
+    // Called for every line of a file: the common case stays inline.
+    if (Length <= size_t(kMaxLineLength) && Offset + Length <= FFile.Size() &&
+        size_t(FCount) * 8 < FRecords.Size())
+      *Record(FCount++) = MakeRecord(Offset, Length, 0);
+    else
+      AddOddFileLine(Offset, Length);
+  }
+  void ReserveLines(size_t Lines);
   // Gives back the room beyond the texts and lines held now.
   void ShrinkToFit();
 
  private:
   // Appends Text to the texts; returns its offset.
   size_t Store(std::string_view Text);
+  void AddRecord(size_t Offset, size_t Length);
+  void AddOddFileLine(size_t Offset, size_t Length);
+  // A record holds a text's position (40 bits), its length and its flag.
+  static constexpr int kPositionShift = 24;
+  static uint64_t MakeRecord(uint64_t Position, size_t Length, uint8_t Flag) {
+    return Position << kPositionShift | uint64_t(Length) << TStringNode::kLengthShift | Flag;
+  }
   uint64_t* Record(int Index) const { return reinterpret_cast<uint64_t*>(FRecords.Data()) + Index; }
   const char* TextAt(uint64_t Record) const;
 
-  // The texts, and the records in the order of the lines; both grow by moving their pages, so
-  // a line's position is an offset into the texts.
+  // The file's bytes, then the texts added or changed later, and the records in the order of
+  // the lines. A line's position is an offset into the file's bytes followed by the texts; the
+  // texts and records grow by moving their pages.
+  TFileImage FFile;
   TLargeBlock FText;
   TLargeBlock FRecords;
   size_t FUsed = 0;

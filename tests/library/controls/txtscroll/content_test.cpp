@@ -1,10 +1,14 @@
 #include "library/controls/txtscroll/content.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cstdio>
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +73,78 @@ TEST(ReadTextLinesTest, LinesAcrossReadBlocks) {
   EXPECT_EQ(Lines(*list), expected);
 }
 
+// The lines of the bytes by the plain rule, byte by byte: a line ends at CR LF, LF or a lone CR,
+// is cut to 1023 bytes, and one empty line follows the last.
+std::vector<std::string> SplitPlainly(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line.substr(0, 1023));
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) lines.push_back(line.substr(0, 1023));
+  lines.push_back("");
+  return lines;
+}
+
+// The reader looks at 64 bytes at a time and writes out the line ends of 16 KiB before making
+// lines of them: line ends and CR LF pairs on both sides of those edges, blocks full of ends, and
+// a cut line that runs over them.
+TEST(ReadTextLinesTest, LineEndsAroundTheReadersBlocks) {
+  const std::string ends[] = {"\n", "\r", "\r\n", "\n\r", "\r\r\n", "\n\n"};
+  TempFolder dir;
+  for (const size_t edge : {size_t(64), size_t(128), size_t(16) << 10, size_t(32) << 10}) {
+    for (size_t before = edge - 3; before <= edge + 1; ++before) {
+      for (const std::string& e : ends) {
+        const std::string bytes = std::string(before, 'a') + e + "b" + e;
+        const auto list = ReadTextLines(dir.Write("f.txt", bytes));
+        EXPECT_EQ(Lines(*list), SplitPlainly(bytes)) << before << " " << int(e[0]) << e.size();
+      }
+    }
+  }
+  std::string dense;  // every other byte a line end, some blocks of nothing else
+  for (int i = 0; dense.size() < (40u << 10); ++i)
+    dense += i % 500 < 100 ? std::string("\n") : i % 3 ? std::string("x\r\n") : std::string("y\n");
+  const auto list = ReadTextLines(dir.Write("dense.txt", dense));
+  EXPECT_EQ(Lines(*list), SplitPlainly(dense));
+}
+
+// The view keeps what the file held when it was opened, whatever is done to the file while it is
+// open: written anew, cut short (which would take mapped pages away), or already open for writing
+// when it is read.
+TEST(ReadTextLinesTest, AFileChangedWhileOpenKeepsItsLines) {
+  TempFolder dir;
+  std::string bytes;
+  for (int i = 0; i < 20000; ++i) bytes += "line " + std::to_string(i) + (i % 2 ? "\r\n" : "\n");
+  const auto expected = SplitPlainly(bytes);
+  const std::string name = dir.Write("f.txt", bytes);
+  const auto rewrite = [&] { std::ofstream(name, std::ios::binary) << "other\n"; };
+  const auto cut = [&] { ASSERT_EQ(::truncate(name.c_str(), 0), 0); };
+  for (const auto& change : {std::function<void()>(rewrite), std::function<void()>(cut)}) {
+    dir.Write("f.txt", bytes);
+    const auto list = ReadTextLines(name);
+    change();
+    EXPECT_EQ(Lines(*list), expected);
+  }
+  dir.Write("f.txt", bytes);
+  const int writer = ::open(name.c_str(), O_WRONLY);
+  ASSERT_GE(writer, 0);
+  const auto list = ReadTextLines(name);
+  ASSERT_EQ(::ftruncate(writer, 0), 0);
+  ASSERT_EQ(::write(writer, "x\n", 2), 2);
+  ::close(writer);
+  EXPECT_EQ(Lines(*list), expected);
+}
+
 // Some files tell the size 0 and still have bytes to read (as in /proc): they are read to their
 // end.
 TEST(ReadTextLinesTest, FilesThatTellNoSizeAreReadToTheirEnd) {
@@ -100,37 +176,6 @@ TEST(ReadTextLinesTest, OnlyRegularFilesOpen) {
       EXPECT_NE(e.ErrorCode(), 0) << name;
     }
     EXPECT_THROW(ReadFileStart(name, buf), EInOutError) << name;
-  }
-}
-
-// Each byte is looked at no more than once per kind of line end, whatever the mix of ends: a file
-// of bare CRs once went through its read block again for every line.
-TEST(LineEndFinderTest, FindsEveryEndWithoutLookingTwice) {
-  const std::string text = "one\ntwo\r\nthree\rfour";
-  const std::string cases[] = {std::string(100000, '\r'),
-                               std::string(100000, '\n'),
-                               [] {
-                                 std::string s;
-                                 while (s.size() < 100000) s += "ab\r\ncd\re\n\n\r";
-                                 return s;
-                               }(),
-                               text,
-                               "",
-                               "no ends at all"};
-  for (const std::string& bytes : cases) {
-    const char* end = bytes.data() + bytes.size();
-    TLineEndFinder finder(end);
-    std::vector<size_t> found, expected;
-    for (const char* p = bytes.data(); p < end;) {
-      const char* stop = finder.Next(p);
-      if (stop == end) break;
-      found.push_back(size_t(stop - bytes.data()));
-      p = stop + 1;
-    }
-    for (size_t i = 0; i < bytes.size(); ++i)
-      if (bytes[i] == '\r' || bytes[i] == '\n') expected.push_back(i);
-    EXPECT_EQ(found, expected) << bytes.substr(0, 20);
-    EXPECT_LE(finder.Scanned(), 2 * bytes.size()) << bytes.substr(0, 20);
   }
 }
 
