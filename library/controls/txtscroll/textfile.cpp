@@ -1,10 +1,4 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <vector>
 #ifdef __SSE2__
 #include <immintrin.h>
@@ -12,50 +6,13 @@
 
 #include "library/controls/txtscroll/content.h"
 #include "library/controls/txtscroll/fileimage.h"
-#include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 
 namespace {
 
 // A guess of the bytes per line for the first room for a file's line records: more lines move
 // the records once or twice (without copying them), fewer leave pages that are never touched.
 constexpr size_t kBytesPerLineGuess = 32;
-
-// A regular file opened for reading. Anything else (a folder, a device such as /dev/zero, a
-// FIFO) would never end or never start; it gets the open error at once.
-class FileHandle {
- public:
-  explicit FileHandle(const std::string& name)
-      : FFd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)) {
-    if (FFd < 0) throw EInOutError("Cannot open file " + name, errno);
-    struct stat info {};
-    const int error = ::fstat(FFd, &info) != 0 ? errno : S_ISREG(info.st_mode) ? 0 : ENODEV;
-    if (error != 0) {
-      ::close(FFd);
-      throw EInOutError("Cannot open file " + name, error);
-    }
-  }
-  ~FileHandle() { ::close(FFd); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  int Fd() const { return FFd; }
-
-  // Fills as much of the span as the file still has; 0 at its end.
-  size_t Read(void* data, size_t size, const std::string& name) {
-    size_t done = 0;
-    while (done < size) {
-      const ssize_t n = ::read(FFd, static_cast<char*>(data) + done, size - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw EInOutError("Cannot read file " + name, errno);
-      if (n == 0) break;
-      done += size_t(n);
-    }
-    return done;
-  }
-
- private:
-  int FFd;
-};
 
 // The CRs and LFs among the 64 bytes at p, one bit each.
 struct PlainBits {
@@ -161,8 +118,8 @@ void AddFileLines(const char* data, size_t size, TtsStringList& list) {
 }  // namespace
 
 std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName) {
-  FileHandle file(FileName);
-  TFileImage image(file.Fd(), FileName);
+  TRegularFile file(FileName);
+  TFileImage image(file.Handle(), FileName);
   const char* data = image.Data();
   const size_t size = image.Size();
   auto list = std::make_unique<TtsStringList>();
@@ -175,8 +132,8 @@ std::unique_ptr<TtsStringList> ReadTextLines(const std::string& FileName) {
 }
 
 int ReadFileStart(const std::string& FileName, std::vector<uint8_t>& Buffer) {
-  FileHandle file(FileName);
-  const size_t n = file.Read(Buffer.data(), Buffer.size(), FileName);
+  TRegularFile file(FileName);
+  const size_t n = file.Read(Buffer.data(), Buffer.size());
   std::fill(Buffer.begin() + ptrdiff_t(n), Buffer.end(), uint8_t(0));
   return int(n);
 }
