@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/graphics/graphics_error.h"
+#include "tests/bounded_child.h"
 #include "tests/platform/graphics/pixel_grid.h"
 
 namespace {
@@ -108,6 +109,34 @@ TEST_F(BitmapFiles, SaveLoadRoundTripAndTwentyFourBitLayout) {
   EXPECT_EQ(bytes[54], 255);
   EXPECT_EQ(bytes[55], 200);
   EXPECT_EQ(bytes[56], 0);
+}
+
+// Pixel rows may lie far behind the headers; the gap between them is never read. The file is
+// sparse with its rows 3 GB in, and the load runs in a child that may grow by 256 MB at most.
+TEST_F(BitmapFiles, PixelRowsFarBehindTheHeadersAreReadWithoutTheGap) {
+  TBitmap bmp;
+  MakePattern(bmp);
+  std::vector<uint8_t> bytes = bmp.SaveToBytes();
+  const uint32_t offBits = 3u << 30;
+  for (int i = 0; i < 4; ++i) bytes[10 + i] = static_cast<uint8_t>(offBits >> (8 * i));
+  {
+    std::ofstream out(Path("far.bmp"), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), 54);
+    out.seekp(offBits);
+    out.write(reinterpret_cast<const char*>(bytes.data()) + 54, std::streamsize(bytes.size() - 54));
+  }
+  const bounded_child::TEnd end = bounded_child::Run([&] {
+    TBitmap back;
+    back.LoadFromFile(Path("far.bmp"));
+    if (back.Width() != bmp.Width() || back.Height() != bmp.Height()) return 1;
+    for (int y = 0; y < bmp.Height(); ++y) {
+      for (int x = 0; x < bmp.Width(); ++x) {
+        if (back.Canvas()->Pixels(x, y) != bmp.Canvas()->Pixels(x, y)) return 1;
+      }
+    }
+    return 0;
+  });
+  EXPECT_TRUE(end.Exited && end.Code == 0) << bounded_child::Describe(end);
 }
 
 TEST_F(BitmapFiles, AFailedSaveLeavesTheOldPictureWhole) {
