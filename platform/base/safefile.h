@@ -8,5 +8,7 @@
 // symbolic link keeps pointing at the file it names, which is the one replaced. Refuses (False) a
 // target that exists but is not a regular writable file. On any failure the old file is untouched
 // and no temporary file is left behind. Temporary files that an earlier, killed writer left beside
-// the same target are removed first.
+// the same target are removed first. While it is written the temporary file is open to its owner
+// alone (and never to more than the final file will be); it gets the final permission bits, those
+// of the old file or for a new file 0666 less the umask, just before the rename.
 bool SafeWriteFile(const std::string& path, const std::string& data);

@@ -1,13 +1,20 @@
 #include "platform/base/safefile.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -54,19 +61,105 @@ TEST_F(SafeFile, WritesAndReplacesKeepingModeAndLinks) {
   EXPECT_EQ(Entries(), 2u);  // no temporary file left
 }
 
+// Runs `write` in a child process; whether it succeeded there.
+bool WritesInChild(const std::function<bool()>& write) {
+  const pid_t child = fork();
+  if (child == 0) _exit(write() ? 0 : 1);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST_F(SafeFile, RefusesWhatItCannotReplaceAndLeavesTheOldFile) {
   const fs::path file = dir_ / "keep.dat";
   ASSERT_TRUE(SafeWriteFile(file, "old"));
   EXPECT_FALSE(SafeWriteFile(dir_, "x"));                  // a directory
   EXPECT_FALSE(SafeWriteFile("", "x"));                    // no name
   EXPECT_FALSE(SafeWriteFile(dir_ / "no" / "such", "x"));  // missing folder
-  if (geteuid() != 0) {                                    // root writes anywhere
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(SafeWriteFile(file, "new"));
-    fs::permissions(dir_, fs::perms::owner_all);
-  }
+  EXPECT_FALSE(SafeWriteFile(file / "x", "x"));            // a path through a regular file
   EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(Entries(), 1u);
+
+  // The user's own file in the user's own folder, which is read-only. Root writes into any
+  // folder, so then the write runs as an unprivileged owner of both.
+  constexpr uid_t kNobody = 65534;
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(dir_.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(chown(file.c_str(), kNobody, kNobody), 0);
+  }
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(WritesInChild([&] {
+    if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) return true;
+    return SafeWriteFile(file, "new");
+  }));
+  fs::permissions(dir_, fs::perms::owner_all);
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(Entries(), 1u);
+
+  // The disk fills (a file-size limit, which holds for root too) after the temporary was made.
+  EXPECT_FALSE(WritesInChild([&] {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1024, 1024};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0 && SafeWriteFile(file, std::string(4096, 'n'));
+  }));
+  EXPECT_EQ(Read(file), "old");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+// Whoever watches the folder while a large file is written never sees its new content in a
+// temporary that others may read sooner than the renamed file lets them: while it is written it
+// is open to its owner alone, and it never gets more than the final file's permission bits.
+TEST_F(SafeFile, TemporaryIsNeverReadableBeyondWhatTheFileAllows) {
+  const mode_t umaskBits = umask(022);
+  umask(umaskBits);
+  const struct {
+    const char* name;
+    mode_t existing;  // 0: a new file
+  } cases[] = {{"private.dat", 0600}, {"group.dat", 0640}, {"new.dat", 0}};
+  const std::string data(16 << 20, 'd');
+  for (const auto& c : cases) {
+    const fs::path file = dir_ / c.name;
+    if (c.existing) {
+      ASSERT_TRUE(SafeWriteFile(file, "old"));
+      ASSERT_EQ(chmod(file.c_str(), c.existing), 0);
+    }
+    const mode_t final = c.existing ? c.existing : 0666 & ~umaskBits;
+    std::atomic<bool> done{false};
+    std::atomic<int> seenWhileWritten{0};
+    std::vector<std::string> wrong;
+    std::thread watcher([&] {
+      while (!done) {
+        DIR* d = opendir(dir_.c_str());
+        if (!d) continue;
+        while (dirent* e = readdir(d)) {
+          const std::string name = e->d_name;
+          if (name.size() < 4 || name.compare(name.size() - 4, 4, ".tmp") != 0) continue;
+          struct stat st {};
+          if (lstat((dir_ / name).c_str(), &st) != 0) continue;  // renamed meanwhile
+          const mode_t mode = st.st_mode & 0777;
+          const bool written = static_cast<size_t>(st.st_size) < data.size();
+          if (written) ++seenWhileWritten;
+          if (((mode & ~final) != 0 || (written && (mode & 077) != 0)) && wrong.size() < 3) {
+            char text[64];
+            std::snprintf(text, sizeof text, "mode %03o at %lld bytes", static_cast<unsigned>(mode),
+                          static_cast<long long>(st.st_size));
+            wrong.push_back(text);
+          }
+        }
+        closedir(d);
+      }
+    });
+    bool wrote = true;
+    for (int i = 0; i < 50 && wrote && seenWhileWritten < 3; ++i) wrote = SafeWriteFile(file, data);
+    done = true;
+    watcher.join();
+    EXPECT_TRUE(wrote) << c.name;
+    EXPECT_GT(seenWhileWritten, 0) << c.name << ": the watcher never saw a temporary";
+    EXPECT_EQ(wrong, std::vector<std::string>{}) << c.name;
+    struct stat st {};
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, final) << c.name;
+  }
 }
 
 TEST_F(SafeFile, ClearsTemporariesOfKilledWritersOnly) {
