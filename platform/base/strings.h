@@ -13,6 +13,11 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Characters outside Windows-1252 and bytes that are no valid UTF-8 become '?'.
 std::string Utf8ToCp1252(std::string_view text);
 
+// One step through UTF-8: the character of the sequence at text[i] and the sequence's length; 0
+// where the byte starts no valid sequence (cut short, overlong, a surrogate, above U+10FFFF).
+size_t DecodeUtf8(std::string_view text, size_t i, char32_t& cp);
+void AppendUtf8(std::string& out, char32_t cp);
+
 namespace cp1252_literal {
 
 // Code points of the bytes $80..$9F.

@@ -10,12 +10,14 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 #include "platform/base/regularfile.h"
 #include "platform/base/strings.h"
 
@@ -48,16 +50,35 @@ std::string ProgramDirectory() {
   return exe.substr(0, exe.rfind('/'));
 }
 
+// A file name with its letters in upper case: the characters that Windows-1252 has are mapped as
+// there, every other character and byte stays. (Mapping the UTF-8 bytes themselves would change
+// lead and continuation bytes and make different names equal.)
+std::string UpperCaseName(std::string_view name) {
+  std::string out;
+  for (size_t i = 0; i < name.size();) {
+    char32_t cp = 0;
+    const size_t len = DecodeUtf8(name, i, cp);
+    const int byte = len == 0 ? -1 : cp1252_literal::ByteOf(cp);
+    if (byte < 0) {
+      out.append(name.substr(i, std::max<size_t>(len, 1)));
+    } else {
+      out += TextToPath(std::string(1, AnsiUpCase(static_cast<char>(byte))));
+    }
+    i += std::max<size_t>(len, 1);
+  }
+  return out;
+}
+
 // The entry of `dir` named `file` without regard to case; the exact name wins.
 std::string FindInDirectory(const std::string& dir, const std::string& file) {
   const std::string exact = dir + "/" + file;
   if (access(exact.c_str(), R_OK) == 0) return exact;
   DIR* d = opendir(dir.c_str());
   if (!d) return "";
-  const std::string want = AnsiUpperCase(file);
+  const std::string want = UpperCaseName(file);
   std::string found;
   while (const dirent* e = readdir(d)) {
-    if (AnsiUpperCase(e->d_name) == want) {
+    if (UpperCaseName(e->d_name) == want) {
       found = dir + "/" + e->d_name;
       break;
     }
@@ -206,7 +227,7 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   TWaveInfo info;
   if (path.empty() || !ReadWaveInfo(path, &info)) return false;
   if (QMediaDevices::audioOutputs().isEmpty()) return false;
-  effect->setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(path.c_str())));
+  effect->setSource(QUrl::fromLocalFile(QString::fromStdU16String(PathToUtf16(path))));
   const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
   effect->play();

@@ -2,9 +2,10 @@
 // Wave sounds through one channel per process, in the manner of the Windows simple sound
 // function: every call first stops what is playing.
 //
-// Names: backslashes count as '/'; ".wav" is added when the file name has no extension; the
-// file name is matched without regard to case, in the name's own directory, or for a bare name
-// in the current directory and then in the program's directory.
+// Names are file names (platform/base/paths.h): backslashes count as '/'; ".wav" is added when
+// the file name has no extension; the file name is matched without regard to the case of the
+// letters Windows-1252 has, in the name's own directory, or for a bare name in the current
+// directory and then in the program's directory.
 
 #include <cstdint>
 #include <string>

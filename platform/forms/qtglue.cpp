@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <vector>
 
+#include "platform/base/paths.h"
 #include "platform/base/strings.h"
 #include "platform/forms/messages.h"
 
@@ -22,6 +23,10 @@ void EnsureQtApplication() {
 QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
 
 std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+
+QString PathToQt(const std::string& path) { return QString::fromStdU16String(PathToUtf16(path)); }
+
+std::string PathFromQt(const QString& path) { return PathFromUtf16(path.toStdU16String()); }
 
 std::string LfLineBreaks(const std::string& text) {
   std::string out;

@@ -17,9 +17,12 @@ namespace forms_internal {
 // The process's Qt application, made on first need (tests and programs never make their own).
 void EnsureQtApplication();
 
-// Windows-1252 bytes <-> Unicode, at the edge to Qt.
+// Text: Windows-1252 bytes <-> Unicode, at the edge to Qt.
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
+// File names: the file system's bytes <-> Qt's names, without loss (platform/base/paths.h).
+QString PathToQt(const std::string& path);
+std::string PathFromQt(const QString& path);
 
 // CR LF and lone CRs as LF, the line breaks of Qt's texts.
 std::string LfLineBreaks(const std::string& text);

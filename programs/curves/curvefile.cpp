@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/base/paths.h"
+
 namespace {
 
 constexpr std::string_view kHeaderWord = "CurveSynth";
@@ -137,5 +139,5 @@ void ApplyCurveFile(const TCurveFileContent& Content, TCurveChannels& Channels,
 std::string CorruptFileMessage(const std::string& FileName, bool English) {
   const size_t slash = FileName.find_last_of('/');
   const std::string name = slash == std::string::npos ? FileName : FileName.substr(slash + 1);
-  return "File  " + name + (English ? " corrupted!" : " korrupt!");
+  return "File  " + PathToText(name) + (English ? " corrupted!" : " korrupt!");
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 #include "platform/base/safefile.h"
 #include "platform/base/stringlist.h"
 #include "platform/base/strings.h"
@@ -329,7 +330,9 @@ void TcurvForm::ShowPointCount(int c) {
   spin->SetPosition(count - first);
 }
 
-void TcurvForm::ShowFileName() { SetCaption(kCaption + WithoutFolder(FFileName) + "]"); }
+void TcurvForm::ShowFileName() {
+  SetCaption(kCaption + PathToText(WithoutFolder(FFileName)) + "]");
+}
 
 void TcurvForm::PrintCurves(bool FullPage) {
   if (!PrintDialog->Execute()) return;

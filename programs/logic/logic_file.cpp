@@ -4,6 +4,7 @@
 
 #include "library/foundation/tickservice.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 #include "platform/base/regularfile.h"
 #include "platform/base/safefile.h"
 #include "platform/forms/dialoghook.h"
@@ -62,5 +63,6 @@ bool TLogic::LoadFromFile(const std::string& FileName) {
 
 void TLogic::ReportCorruptFile(const std::string& FileName) {
   MessageBeep(1);
-  ShowMessage("File  " + WithoutFolder(FileName) + (EnglishTexts ? " corrupted!" : " korrupt!"));
+  ShowMessage("File  " + PathToText(WithoutFolder(FileName)) +
+              (EnglishTexts ? " corrupted!" : " korrupt!"));
 }

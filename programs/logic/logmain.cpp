@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/paths.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/forms/stdctrls/printers.h"
 #include "programs/logic/loginfo.h"
@@ -171,7 +172,7 @@ void TLogAna::DisplayZoomSet(TObject*) { Display->ApplyZoom(); }
 void TLogAna::ShowFileInCaption(const std::string& FileName) {
   const size_t slash = FileName.find_last_of('/');
   SetCaption(std::string(kLogicCaption) + " [" +
-             (slash == std::string::npos ? FileName : FileName.substr(slash + 1)) + "]");
+             PathToText(slash == std::string::npos ? FileName : FileName.substr(slash + 1)) + "]");
 }
 
 void TLogAna::PrintBtnClick(TObject*) {

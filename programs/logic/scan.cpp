@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/base/paths.h"
 #include "platform/base/regularfile.h"
 #include "platform/base/strings.h"
 #include "programs/logic/logmain.h"
@@ -124,8 +125,8 @@ void TBufferFill::SaveBtnClick(TObject*) {
   const std::string name = SaveDialog1->FileName();
   std::error_code ec;
   if (std::filesystem::exists(name, ec) &&
-      MessageDlg(name + Utf8ToCp1252(" existiert bereits.\nÜberschreiben?"), mtConfirmation,
-                 {mbYes, mbNo}, 0) != mrYes) {
+      MessageDlg(PathToText(name) + Utf8ToCp1252(" existiert bereits.\nÜberschreiben?"),
+                 mtConfirmation, {mbYes, mbNo}, 0) != mrYes) {
     return;
   }
   CloseFirst();

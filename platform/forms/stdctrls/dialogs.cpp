@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "platform/base/numbers.h"
+#include "platform/base/paths.h"
 #include "platform/base/sysutils.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/qtglue.h"
@@ -99,7 +100,8 @@ bool TOpenDialog::Ask(std::string& File) {
     if (answer.Value > 0) FFilterIndex = int(answer.Value);
   } else {
     if (!CanShow(KindName())) return false;
-    QFileDialog dialog(nullptr, forms_internal::ToQt(caption), forms_internal::ToQt(FInitialDir));
+    QFileDialog dialog(nullptr, forms_internal::ToQt(caption),
+                       forms_internal::PathToQt(FInitialDir));
     dialog.setAcceptMode(Saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!Saving() && FOptions.Contains(ofFileMustExist) ? QFileDialog::ExistingFile
                                                                        : QFileDialog::AnyFile);
@@ -111,9 +113,9 @@ bool TOpenDialog::Ask(std::string& File) {
         dialog.selectNameFilter(filters[FFilterIndex - 1]);
       }
     }
-    if (!FFileName.empty()) dialog.selectFile(forms_internal::ToQt(FFileName));
+    if (!FFileName.empty()) dialog.selectFile(forms_internal::PathToQt(FFileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    chosen = forms_internal::FromQt(dialog.selectedFiles().front());
+    chosen = forms_internal::PathFromQt(dialog.selectedFiles().front());
     const int index = int(filters.indexOf(dialog.selectedNameFilter()));
     if (index >= 0) FFilterIndex = index + 1;
   }
@@ -132,26 +134,27 @@ bool TOpenDialog::Ask(std::string& File) {
 
 bool TOpenDialog::Acceptable(const std::string& File) const {
   const std::string caption = !FTitle.empty() ? FTitle : Saving() ? "Save As" : "Open";
+  const std::string name = PathToText(File);
   std::error_code ec;
   const bool exists = fs::is_regular_file(File, ec);
   const fs::path dir = fs::path(File).parent_path();
   if (FOptions.Contains(ofPathMustExist) && !fs::is_directory(dir, ec)) {
-    MessageBox(0, File + "\rPath does not exist.\rCheck the path and try again.", caption,
+    MessageBox(0, name + "\rPath does not exist.\rCheck the path and try again.", caption,
                MB_OK | MB_ICONWARNING);
     return false;
   }
   if (!Saving() && FOptions.Contains(ofFileMustExist) && !exists) {
-    MessageBox(0, File + "\rFile not found.\rPlease verify the correct file name was given.",
+    MessageBox(0, name + "\rFile not found.\rPlease verify the correct file name was given.",
                caption, MB_OK | MB_ICONWARNING);
     return false;
   }
   if (Saving() && FOptions.Contains(ofOverwritePrompt) && exists &&
-      MessageBox(0, File + " already exists.\rDo you want to replace it?", caption,
+      MessageBox(0, name + " already exists.\rDo you want to replace it?", caption,
                  MB_YESNO | MB_ICONWARNING) != IDYES) {
     return false;
   }
   if (FOptions.Contains(ofCreatePrompt) && !exists &&
-      MessageBox(0, File + "\rThis file does not exist.\rDo you want to create it?", caption,
+      MessageBox(0, name + "\rThis file does not exist.\rDo you want to create it?", caption,
                  MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return false;
   }

@@ -5,8 +5,8 @@
 // With a dialog hook set (tests), no dialog shows: the hook gets a request with Kind = the class
 // name ("TOpenDialog", ...), Caption = Title and Text = the starting value, and answers with
 // Result (mrOk = OK) and the chosen value:
-//   open/save: Text = the file name (relative names are taken in InitialDir), Value = the filter
-//              index when not 0;
+//   open/save: Text = the file name as the file system's bytes (relative names are taken in
+//              InitialDir), Value = the filter index when not 0;
 //   colour:    Value = the colour (the request's Text is the current one as "$00BBGGRR");
 //   font:      Text = the font's name (empty keeps it), Value = its size in points (0 keeps it);
 //   print:     the request's Text is the queue or file the next document would go to; the
@@ -67,7 +67,8 @@ class TOpenDialog : public TCommonDialog {
 
   bool Execute() override;
 
-  // The chosen file with its full path.
+  // The chosen file with its full path. FileName and InitialDir are file names, the file system's
+  // bytes (platform/base/paths.h); Title and Filter are text.
   const std::string& FileName() const { return FFileName; }
   void SetFileName(const std::string& Value) { FFileName = Value; }
   // "Description|pattern[;pattern]|Description|pattern..."

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/base/paths.h"
 #include "platform/base/strings.h"
 
 namespace {
@@ -102,7 +103,7 @@ void TFileListBox::ReadFileNames() {
   FNames = names;
   FLastIndex = -1;
   Items()->Clear();
-  for (const std::string& n : names) Items()->Add(Utf8ToCp1252(n));
+  for (const std::string& n : names) Items()->Add(PathToText(n));
   const auto it = std::find(FNames.begin(), FNames.end(), fs::path(chosen).filename().string());
   const int keep = chosen.empty() || it == FNames.end() ? -1 : int(it - FNames.begin());
   TCustomListBox::SetItemIndex(keep);
@@ -189,7 +190,7 @@ void TDirectoryListBox::ReadDirectoryNames() {
   for (const fs::path& p : chain) {
     const std::string name = p == p.root_path() ? p.string() : p.filename().string();
     FPaths.push_back(p.string());
-    Items()->Add(std::string(size_t(depth) * 2, ' ') + Utf8ToCp1252(name));
+    Items()->Add(std::string(size_t(depth) * 2, ' ') + PathToText(name));
     ++depth;
   }
   const int open_index = int(FPaths.size()) - 1;
@@ -202,7 +203,7 @@ void TDirectoryListBox::ReadDirectoryNames() {
   std::sort(subs.begin(), subs.end(), NameLess);
   for (const std::string& s : subs) {
     FPaths.push_back((fs::path(FDirectory) / s).string());
-    Items()->Add(std::string(size_t(depth) * 2, ' ') + Utf8ToCp1252(s));
+    Items()->Add(std::string(size_t(depth) * 2, ' ') + PathToText(s));
   }
   SetItemIndex(open_index);
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "library/foundation/tickservice.h"
+#include "platform/base/paths.h"
 #include "platform/base/safefile.h"
 #include "platform/base/strings.h"
 
@@ -61,7 +62,7 @@ TIniFileDemo::TIniFileDemo(TComponent* AOwner) : TDemoForm(AOwner, "TIniFileDemo
   // closed to us. A file that cannot be made there leaves the form usable all the same: the
   // component's writes then fail as quietly as they always do.
   FIniPath = IniEditor->FullFileName();
-  IniFnameFld->SetText(FIniPath);
+  IniFnameFld->SetText(PathToText(FIniPath));
   if (!FileExists(FIniPath)) CreateEmptyFile(FIniPath);
 }
 
@@ -74,15 +75,16 @@ bool TIniFileDemo::Named(bool NeedKey) const {
 }
 
 void TIniFileDemo::NewClick() {
+  const std::string shown = PathToText(FIniPath);
   if (FileExists(FIniPath)) {
-    const std::string question = EnglishTexts ? "Delete " + FIniPath + " and start an empty file?"
-                                              : FIniPath + " löschen und leer neu anlegen?"_ansi;
+    const std::string question = EnglishTexts ? "Delete " + shown + " and start an empty file?"
+                                              : shown + " löschen und leer neu anlegen?"_ansi;
     if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}, 0) != mrYes) return;
   }
   // The empty file takes the old one's place in one step, so a failure keeps the old one.
   if (!CreateEmptyFile(FIniPath)) {
-    MessageDlg((EnglishTexts ? "Cannot create " : "Kann nicht angelegt werden: ") + FIniPath,
-               mtError, {mbOK}, 0);
+    MessageDlg((EnglishTexts ? "Cannot create " : "Kann nicht angelegt werden: ") + shown, mtError,
+               {mbOK}, 0);
   }
 }
 

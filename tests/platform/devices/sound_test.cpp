@@ -52,6 +52,14 @@ TEST_F(Sound, NamesAreFoundWithoutRegardToCaseAndGetWav) {
   EXPECT_EQ(FindSoundFile(dir + "/demo.wav"), dir + "/Demo.Wav");
   EXPECT_EQ(FindSoundFile(dir + "\\DEMO"), dir + "/Demo.Wav");
   EXPECT_EQ(FindSoundFile(dir + "/Rooster"), dir + "/rooster.wav");
+  // Names are the file system's UTF-8: the case of a letter outside ASCII is matched by the
+  // letter, never by its bytes (U+011A's bytes, upper-cased as Windows-1252, are U+010A's).
+  WriteFile(dir + "/grün.wav", MakeWave({}));
+  WriteFile(dir + "/Ċ.wav", MakeWave({}));
+  WriteFile(dir + "/日本語.wav", MakeWave({}));
+  EXPECT_EQ(FindSoundFile(dir + "/GRÜN"), dir + "/grün.wav");
+  EXPECT_EQ(FindSoundFile(dir + "/Ě.wav"), "");
+  EXPECT_EQ(FindSoundFile(dir + "/日本語"), dir + "/日本語.wav");
   EXPECT_EQ(FindSoundFile(dir + "/missing"), "");
   EXPECT_EQ(FindSoundFile(dir + "/"), "");
   EXPECT_EQ(FindSoundFile(root_ + "/nodir/Demo.wav"), "");

@@ -7,8 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
+#include "platform/base/paths.h"
+#include "platform/base/strings.h"
 #include "platform/forms/clipboard.h"
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/filectrl.h"
@@ -98,6 +101,20 @@ TEST_F(DialogsTest, FileChecksAskThroughMessageBoxesAndAskForTheFileAgain) {
   EXPECT_EQ(dialogs.Asked()[1].Buttons, (std::vector<int>{IDYES, IDNO}));
   EXPECT_NE(dialogs.Asked()[1].Text.find("already exists"), std::string::npos);
   EXPECT_NE(dialogs.Asked()[3].Text.find("does not exist"), std::string::npos);
+}
+
+TEST_F(DialogsTest, FileNamesAreTheFileSystemsBytesAndShowAsText) {
+  dir.Touch("Grün.wvr");
+  TOpenDialog open(form);
+  open.SetInitialDir(dir.str());
+  open.SetOptions(TOpenOptions{ofFileMustExist});
+  dialogs.Answer(mrOk, "日本語.wvr");
+  dialogs.Answer(mrOk);  // "File not found"
+  dialogs.Answer(mrOk, "Grün.wvr");
+  EXPECT_TRUE(open.Execute());
+  EXPECT_EQ(open.FileName(), dir / "Grün.wvr");
+  ASSERT_EQ(dialogs.Asked().size(), 3u);
+  EXPECT_EQ(dialogs.Asked()[1].Text.find(PathToText(dir / "日本語.wvr") + "\rFile not found"), 0u);
 }
 
 TEST_F(DialogsTest, AnUnansweredDialogFailsTheTestAndCancels) {
@@ -212,6 +229,31 @@ TEST_F(FileControlsTest, FileListShowsTheWaveFilesOfTheLinkedFolder) {
   delete files;  // the directory list forgets it
   dirs->SetDirectory(dir.str());
   EXPECT_EQ(dirs->FileList(), nullptr);
+}
+
+TEST_F(FileControlsTest, ListsShowNamesAsTextAndGiveBackTheStoredBytes) {
+  for (const char* name : {"Süd.wav", "日本語.wav", "\xFF.wav"}) dir.Touch(name);
+  fs::create_directories(dir / "Töne");
+  auto* dirs = new TDirectoryListBox(form);
+  dirs->SetParent(form);
+  auto* files = new TFileListBox(form);
+  files->SetParent(form);
+  files->SetMask("*.wav");
+  dirs->SetFileList(files);
+  dirs->SetDirectory(dir.str());
+  std::map<std::string, std::string> shown;
+  for (int i = 0; i < files->Items()->Count(); ++i) {
+    files->SetItemIndex(i);
+    shown[files->Items()->Strings(i)] = files->FileName();
+  }
+  EXPECT_EQ(shown, (std::map<std::string, std::string>{{"S\xFC"
+                                                        "d.wav",
+                                                        dir / "Süd.wav"},
+                                                       {"???.wav", dir / "日本語.wav"},
+                                                       {"?.wav", dir / "\xFF.wav"}}));
+  const int last = dirs->Items()->Count() - 1;
+  EXPECT_EQ(Trim(dirs->Items()->Strings(last)), "T\xF6ne");
+  EXPECT_EQ(dirs->GetItemPath(last), dir / "Töne");
 }
 
 }  // namespace
