@@ -1,6 +1,7 @@
 #pragma once
 // The real mouse and keyboard of an X server, through xdotool, for the programs' screen checks.
 
+#include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <QPoint>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -49,22 +51,27 @@ struct XStep {
 };
 
 // Runs the program's event loop with the steps polled from a timer (which also runs inside modal
-// loops) until the program ends; a wait of more than 15 s ends it. Returns what went wrong: the
-// step waited for in vain (with what why() tells of the wait), or the step the program ended
-// before.
+// loops) until the program ends; a wait of more than 15 s ends it, closing any modal window.
+// Returns what went wrong: the step waited for in vain (with what why() tells of the wait), or the
+// step the program ended before.
 inline std::vector<std::string> RunXSteps(std::vector<XStep>& steps,
                                           const std::function<std::string()>& why = {}) {
   std::vector<std::string> failures;
   size_t next = 0;
   QElapsedTimer clock;
   clock.start();
+  bool ending = false;
   QTimer driver;
   QObject::connect(&driver, &QTimer::timeout, [&] {
-    if (next < steps.size() && steps[next].ready()) {
+    if (ending) {
+      // A modal window's own loop outlasts Terminate: close it, then the one under it.
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    } else if (next < steps.size() && steps[next].ready()) {
       steps[next].act();
       ++next;
       clock.restart();
     } else if (clock.elapsed() > 15000) {
+      ending = true;
       if (next < steps.size()) {
         std::string seen = why ? why() : std::string();
         failures.push_back("waited in vain for " + steps[next].what +

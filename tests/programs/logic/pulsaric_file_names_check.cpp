@@ -1,0 +1,145 @@
+// Saves and restores a logic data file named "日本語.psr" through Pulsaric's real file dialogs on
+// an X server with a window manager, the name typed with the real keyboard (xdotool), and finds
+// that exact UTF-8 name on disk and the name, as Windows-1252 text, in the caption (its letters,
+// which that code page lacks, shown as '?').
+// Run under xvfb-run and tests/programs/under_openbox.sh; exit code 0 = all held, 2 = no X
+// server.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "library/foundation/frame.h"
+#include "library/foundation/tickservice.h"
+#include "platform/forms/forms.h"
+#include "programs/logic/loginfo.h"
+#include "programs/logic/logini.h"
+#include "programs/logic/logmain.h"
+#include "programs/logic/scan.h"
+#include "tests/programs/xdriver.h"
+#include "tests/programs/xfiledialog.h"
+
+using Loginfo::AboutBox;
+
+namespace {
+
+int g_failures = 0;
+
+void Fail(const std::string& what) {
+  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+  ++g_failures;
+}
+
+void Check(bool done, const std::string& what) {
+  if (!done) Fail("xdotool: " + what);
+}
+
+void ClickAt(const TControl* c) {
+  const TPoint p = c->ClientOrigin();
+  Check(XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2), "click");
+}
+
+// What the screen shows while a step waits in vain.
+std::string Seen() {
+  QWidget* modal = QApplication::activeModalWidget();
+  std::string seen = modal != nullptr ? modal->metaObject()->className() : "no modal window";
+  if (const QLineEdit* field = ActiveFileNameField()) {
+    seen += ", name field \"" + field->text().toStdString() + "\"";
+  }
+  return seen + ", caption \"" + LogAna->Caption() + "\"";
+}
+
+}  // namespace
+
+int main() {
+  Application->Initialize();
+  if (QGuiApplication::platformName() != "xcb") {
+    std::fprintf(stderr, "needs an X server (platform is %s)\n",
+                 qPrintable(QGuiApplication::platformName()));
+    return 2;
+  }
+  // A folder of its own, where the dialogs start.
+  char folder[] = "/tmp/orvane-names-XXXXXX";
+  if (mkdtemp(folder) == nullptr || chdir(folder) != 0) {
+    std::perror("temporary folder");
+    return 1;
+  }
+  const std::string dir = folder;
+  const std::string name = "日本語.psr";  // UTF-8, as on disk
+  if (!XGiveKeysTo(name)) {
+    std::fprintf(stderr, "no keys for the name\n");
+    return 1;
+  }
+  InitOrvaneUnit();
+  FrameClickRule = TFrameClickRule::ClickAtToggle;
+  Application->SetTitle(kLogicCaption);
+  Application->CreateForm(LogAna);
+  Setup = new TSetup(Application, LogAna->Display);
+  Application->CreateForm(AboutBox);
+  BufferFill = new TBufferFill(Application, LogAna->Display);
+
+  const std::string caption = std::string(kLogicCaption) + " [???.psr]";
+  const uint32_t sample = 0x12345678;
+  bool answered = false;
+  const auto typed = [&] {
+    const QLineEdit* field = ActiveFileNameField();
+    return field != nullptr && field->text() == QString::fromUtf8(name);
+  };
+  std::vector<XStep> steps = {
+      {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
+       [] { ClickAt(AboutBox->OKButton); }},
+      {"the main form active", [] { return !AboutBox->Visible() && LogAna->Active(); },
+       [&] {
+         LogAna->Display->WriteSample(0, sample);
+         ClickAt(LogAna->ScanBtn);
+       }},
+      {"the data dialog", [] { return BufferFill->Visible() && BufferFill->Active(); },
+       [] { ClickAt(BufferFill->SaveBtn); }},
+      {"the save dialog", [] { return ActiveFileNameField() != nullptr; },
+       [&] { Check(XType(name), "typing"); }},
+      {"the name typed into the save dialog", typed, [] { Check(Xdotool("key Return"), "Enter"); }},
+      {"the file saved",
+       [&] {
+         // The save dialog may ask first whether to create the file: yes, once.
+         if (MessageBoxActive() && !answered) {
+           answered = true;
+           Check(Xdotool("key Return"), "Enter");
+         }
+         return !FileDialogShown() && LogAna->Caption() == caption && LogAna->Active();
+       },
+       [&] {
+         if (NamesIn(dir) != std::set<std::string>{name}) Fail("the folder does not hold the file");
+         LogAna->Display->WriteSample(0, 0);
+         LogAna->SetCaption("before restoring");
+         ClickAt(LogAna->ScanBtn);
+       }},
+      {"the data dialog again", [] { return BufferFill->Visible() && BufferFill->Active(); },
+       [] { ClickAt(BufferFill->RestoreBtn); }},
+      {"the open dialog", [] { return ActiveFileNameField() != nullptr; },
+       [&] { Check(XType(name), "typing"); }},
+      {"the name typed into the open dialog", typed, [] { Check(Xdotool("key Return"), "Enter"); }},
+      {"the file restored",
+       [&] {
+         return !FileDialogShown() && LogAna->Display->ReadSample(0) == sample && LogAna->Active();
+       },
+       [&] {
+         if (LogAna->Caption() != caption) Fail("caption after restoring: " + LogAna->Caption());
+         ClickAt(LogAna->CloseBtn);
+       }},
+      {"the about box on closing", [] { return AboutBox->Visible() && AboutBox->Active(); },
+       [] { Check(Xdotool("key Return"), "Enter"); }},
+  };
+  const std::vector<std::string> failures = RunXSteps(steps, Seen);
+  ExitOrvaneUnit();
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  for (const std::string& f : failures) Fail(f);
+  if (g_failures == 0)
+    std::printf("%s saved and restored through the real dialogs\n", name.c_str());
+  return g_failures == 0 ? 0 : 1;
+}
