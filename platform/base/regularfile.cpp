@@ -7,15 +7,16 @@
 #include <cerrno>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 
 namespace {
 
 [[noreturn]] void Refuse(const std::string& path, int error) {
-  throw EInOutError("Cannot open file " + path, error);
+  throw EInOutError("Cannot open file " + PathToText(path), error);
 }
 
 [[noreturn]] void RefuseKind(const std::string& path, mode_t mode) {
-  throw EInOutError("Cannot open file " + path + ": not a regular file",
+  throw EInOutError("Cannot open file " + PathToText(path) + ": not a regular file",
                     S_ISDIR(mode) ? EISDIR : ENODEV);
 }
 
@@ -26,7 +27,7 @@ size_t Fill(const std::string& path, char* data, size_t count, ReadCall readCall
   while (done < count) {
     const ssize_t n = readCall(data + done, count - done, done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw EInOutError("Cannot read file " + path, errno);
+    if (n < 0) throw EInOutError("Cannot read file " + PathToText(path), errno);
     if (n == 0) break;
     done += size_t(n);
   }

@@ -4,6 +4,7 @@
 
 #include "library/foundation/tickservice.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 #include "platform/base/regularfile.h"
 #include "platform/base/safefile.h"
 #include "platform/forms/dialoghook.h"
@@ -36,7 +37,7 @@ bool TCurveSynth::LoadFromFile(const std::string& FileName) {
 
 bool TCurveSynth::SaveToFile(const std::string& FileName) {
   if (!SafeWriteFile(FileName, WriteCurveFile(FPoints))) {
-    throw EInOutError("Cannot write file " + FileName, errno);
+    throw EInOutError("Cannot write file " + PathToText(FileName), errno);
   }
   return true;
 }

@@ -383,7 +383,7 @@ void TcurvForm::SaveBtnClick(TObject*) {
     TSnapshot snapshot(*CurveSynth);
     const std::vector<uint8_t> bytes = snapshot.Bitmap()->SaveToBytes();
     if (!SafeWriteFile(name, std::string(bytes.begin(), bytes.end()))) {
-      throw EInOutError("Cannot write file " + name, errno);
+      throw EInOutError("Cannot write file " + PathToText(name), errno);
     }
     return;
   }

@@ -36,7 +36,7 @@ bool TLogic::SaveToFile(const std::string& FileName) {
   for (int i = 0; i < kPsrChannels; ++i) c.Names[i] = FChanNamen.Strings(i);
   c.Samples.assign(FBuffer.begin(), FBuffer.end());
   if (!SafeWriteFile(FileName, BuildPsr(c)))
-    throw EInOutError("Cannot write file " + FileName, errno);
+    throw EInOutError("Cannot write file " + PathToText(FileName), errno);
   return true;
 }
 

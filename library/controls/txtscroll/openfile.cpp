@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "library/controls/txtscroll/txtscroll.h"
+#include "platform/base/paths.h"
 #include "platform/forms/msgbox.h"
 
 void TTextScroller::OpenFile() {
@@ -9,7 +10,7 @@ void TTextScroller::OpenFile() {
   if (FFileName.empty()) return;
   std::error_code ec;
   if (!std::filesystem::exists(FFileName, ec)) {
-    MessageDlg("File\r" + FFileName + "\r not found", mtError, {mbAbort}, 0);
+    MessageDlg("File\r" + PathToText(FFileName) + "\r not found", mtError, {mbAbort}, 0);
     return;
   }
   SetWaitCursor(true);

@@ -1,7 +1,6 @@
 #include "platform/forms/stdctrls/dialogs.h"
 
 #include <QColorDialog>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -230,12 +229,12 @@ bool TPrintDialog::Execute() {
   if (!CanShow("TPrintDialog")) return false;
   // A file is offered under a name no earlier print has.
   if (printer.outputFormat() == QPrinter::PdfFormat && planned.find('/') != std::string::npos) {
-    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(planned)));
+    printer.setOutputFileName(forms_internal::PathToQt(planned));
   }
   QPrintDialog dialog(&printer);
   const bool ok = dialog.exec() == QDialog::Accepted;
   if (ok && printer.outputFormat() == QPrinter::PdfFormat) {
-    forms_internal::PrinterChosen("", QFile::encodeName(printer.outputFileName()).toStdString());
+    forms_internal::PrinterChosen("", forms_internal::PathFromQt(printer.outputFileName()));
   } else if (ok) {
     forms_internal::PrinterChosen(printer.printerName().toStdString(), "");
   } else {

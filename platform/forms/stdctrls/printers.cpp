@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "platform/base/numbers.h"
+#include "platform/base/paths.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/printjob.h"
@@ -29,9 +29,8 @@ constexpr int kScreenDpi = 96;
 
 // The name a new file of the document starts with: its title, else the program's.
 std::string NewFileName(const std::string& title) {
-  return QFile::encodeName(title.empty() ? QCoreApplication::applicationName()
-                                         : forms_internal::ToQt(title))
-      .toStdString();
+  return title.empty() ? forms_internal::PathFromQt(QCoreApplication::applicationName())
+                       : TextToPath(title);
 }
 
 }  // namespace

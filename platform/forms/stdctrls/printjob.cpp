@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -19,7 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/paths.h"
 #include "platform/base/safefile.h"
+#include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/printers.h"
 
 namespace print_internal {
@@ -65,7 +66,7 @@ std::string FileNamePart(const std::string& name) {
 }
 
 std::string NewFilePath(const std::string& name, int n) {
-  return QFile::encodeName(DocumentsFolder()).toStdString() + "/" + FileNamePart(name) + "-" +
+  return forms_internal::PathFromQt(DocumentsFolder()) + "/" + FileNamePart(name) + "-" +
          std::to_string(n) + ".pdf";
 }
 
@@ -75,15 +76,14 @@ std::string WriteNewFile(const std::string& name, const QByteArray& pdf) {
   const QString folder = DocumentsFolder();
   errno = 0;
   if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-    Fail("cannot make the folder " + QFile::encodeName(folder).toStdString(),
-         errno != 0 ? errno : ENOTDIR);
+    Fail("cannot make the folder " + forms_internal::FromQt(folder), errno != 0 ? errno : ENOTDIR);
   }
   for (int n = 1;; ++n) {
     const std::string path = NewFilePath(name, n);
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
       if (errno == EEXIST) continue;
-      Fail("cannot make " + path, errno);
+      Fail("cannot make " + PathToText(path), errno);
     }
     bool ok = WriteAll(fd, pdf) && fsync(fd) == 0;
     int error = ok ? 0 : errno;
@@ -93,7 +93,7 @@ std::string WriteNewFile(const std::string& name, const QByteArray& pdf) {
     }
     if (!ok) {
       unlink(path.c_str());
-      Fail("cannot write " + path, error);
+      Fail("cannot write " + PathToText(path), error);
     }
     return path;
   }
@@ -102,7 +102,7 @@ std::string WriteNewFile(const std::string& name, const QByteArray& pdf) {
 std::string WriteChosenFile(const std::string& path, const QByteArray& pdf) {
   errno = 0;
   if (!SafeWriteFile(path, pdf.toStdString())) {
-    Fail("cannot write " + path, errno != 0 ? errno : EACCES);
+    Fail("cannot write " + PathToText(path), errno != 0 ? errno : EACCES);
   }
   return path;
 }
@@ -119,7 +119,7 @@ void SendToQueue(const std::string& queue, const std::string& title, const QByte
   close(fd);
   if (!written) {
     unlink(file.c_str());
-    Fail("cannot write the spool file " + file, error);
+    Fail("cannot write the spool file " + PathToText(file), error);
   }
   cups_option_t* options = nullptr;
   int count = cupsAddOption("copies", std::to_string(std::max(copies, 1)).c_str(), 0, &options);
