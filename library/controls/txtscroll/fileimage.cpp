@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/paths.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ TFileImage::TFileImage(int Fd, const std::string& FileName) {
     if (used == FCopy.Size()) FCopy.Resize(std::max(2 * used, size_t(64) << 10));
     const ssize_t n = ::pread(Fd, FCopy.Data() + used, FCopy.Size() - used, off_t(used));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw EInOutError("Cannot read file " + FileName, errno);
+    if (n < 0) throw EInOutError("Cannot read file " + PathToText(FileName), errno);
     if (n == 0) break;
     used += size_t(n);
   }
