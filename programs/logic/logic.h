@@ -249,6 +249,19 @@ class TLogic : public TDisplay {
   // Diagram: the column of the line now on screen (-1: none); TextDisp: the row's sample.
   int FPointerDrawn = -1;
   int FMarkerDrawn = -1;
+  // The level changes of one pixel column of the traces, for all channels at once: which bits
+  // rise, which fall, and the levels after the column.
+  struct TColumnFlips {
+    int X;
+    uint32_t Exit, Rise, Fall;
+  };
+  // Working memory of the redraw and the scroll step, kept from one to the next: fetched anew
+  // each time, their pages went back to the system and came back zero-filled on every redraw.
+  std::vector<uint32_t> FTraceSamples;
+  std::vector<int> FTraceColumns;
+  std::vector<TColumnFlips> FTraceFlips;
+  std::vector<TPoint> FTracePath;
+  std::unique_ptr<TBitmap> FShiftPicture;
 
   // Mouse state.
   std::array<bool, 8> FHeld{};

@@ -276,10 +276,12 @@ void TLogic::ShiftDiagram(bool Back) {
   const int px = static_cast<int>(std::clamp<int64_t>(Round(exact), 0, d.Width()));
   FRemainder = exact - px;
   TCanvas& c = *Canvas();
-  TBitmap picture;
-  picture.SetSize(d.Width(), d.Height());
-  TCanvas& p = *picture.Canvas();
+  // One picture of the display's size serves every step: the step overwrites all of it.
+  if (!FShiftPicture) FShiftPicture = std::make_unique<TBitmap>();
+  TBitmap& picture = *FShiftPicture;
   const int w = d.Width(), h = d.Height();
+  if (picture.Width() != w || picture.Height() != h) picture.SetSize(w, h);
+  TCanvas& p = *picture.Canvas();
   if (Back)
     p.CopyRect(Rect(px, 0, w, h), &c, Rect(d.Left, d.Top, d.Right - px, d.Bottom));
   else

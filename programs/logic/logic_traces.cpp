@@ -117,7 +117,7 @@ void TLogic::DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End) 
     C.LineTo(D.Left, base[size_t(k)]);
   }
 
-  std::vector<uint32_t> samples;
+  std::vector<uint32_t>& samples = FTraceSamples;
   const uint8_t* p = FBuffer.data();
   switch (FLogSize) {
     case TLogSize::Size8:
@@ -132,17 +132,14 @@ void TLogic::DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End) 
   }
   // Column where each sample's run begins; the last entry is where the last run ends.
   const double step = double(FLayout.DispWidth) / (End - Start);
-  std::vector<int> columns(size_t(End - Start) + 1);
+  std::vector<int>& columns = FTraceColumns;
+  columns.resize(size_t(End - Start) + 1);
   for (size_t i = 0; i < columns.size(); ++i)
     columns[i] = static_cast<int>(std::lrint(double(i) * step)) + D.Left;  // halves to even
 
-  // The level changes, gathered per pixel column for all channels at once: which bits rise,
-  // which fall, and their levels before and after the column.
-  struct Flips {
-    int x;
-    uint32_t exit, rise, fall;
-  };
-  std::vector<Flips> flips;
+  // The level changes, gathered per pixel column for all channels at once.
+  std::vector<TColumnFlips>& flips = FTraceFlips;
+  flips.clear();
   const int32_t count = End - Start;
   uint32_t previous = samples[0];
   for (int32_t i = 1; i < count;) {
@@ -160,22 +157,22 @@ void TLogic::DrawTraces(TCanvas& C, const TRect& D, int32_t Start, int32_t End) 
   // Per channel one chain of lines: a run at each level and, where the level changes, the
   // vertical span the changes in that column cover.
   AxisLines lines(C, D, FColCurve);
-  std::vector<TPoint> path;
+  std::vector<TPoint>& path = FTracePath;
   for (int k = 0; k < n; ++k) {
     const uint32_t bit = 1u << (FChanFirst + k);
     const int hi = base[size_t(k)] - high, lo = base[size_t(k)] - low;
     path.clear();
     path.push_back(Point(D.Left, (samples[0] & bit) ? hi : lo));
     bool level = (samples[0] & bit) != 0;
-    for (const Flips& f : flips) {
-      if (((f.rise | f.fall) & bit) == 0) continue;
+    for (const TColumnFlips& f : flips) {
+      if (((f.Rise | f.Fall) & bit) == 0) continue;
       const int same = level ? hi : lo, other = level ? lo : hi;
-      const bool exit = (f.exit & bit) != 0;
-      path.push_back(Point(f.x, same));
-      path.push_back(Point(f.x, other));
-      if (f.rise & f.fall & bit) {
-        path.push_back(Point(f.x, same));
-        if (exit != level) path.push_back(Point(f.x, other));
+      const bool exit = (f.Exit & bit) != 0;
+      path.push_back(Point(f.X, same));
+      path.push_back(Point(f.X, other));
+      if (f.Rise & f.Fall & bit) {
+        path.push_back(Point(f.X, same));
+        if (exit != level) path.push_back(Point(f.X, other));
       }
       level = exit;
     }
