@@ -72,7 +72,9 @@ struct TPrinter::State {
       t.File = env;
       return t;
     }
-    t.Queue = chosenQueue.empty() ? print_internal::DefaultQueue() : chosenQueue;
+    // A queue chosen earlier that is gone leaves the choice to the desktop again.
+    t.Queue =
+        print_internal::QueueExists(chosenQueue) ? chosenQueue : print_internal::DefaultQueue();
     return t;
   }
 };
@@ -127,7 +129,13 @@ void TPrinter::ClearPage() {
       s.dpi = print_internal::PdfResolution(s.layout);
     }
   }
-  const QRect area = s.layout.paintRectPixels(s.dpi);
+  // A printer finer than a page in memory can hold draws at a whole fraction of its resolution.
+  const int device = s.dpi;
+  QRect area = s.layout.paintRectPixels(s.dpi);
+  for (int k = 2; qint64(area.width()) * area.height() > TBitmap::kMaxPixels; ++k) {
+    s.dpi = device / k;
+    area = s.layout.paintRectPixels(s.dpi);
+  }
   s.corner = area.topLeft();
   TCanvas* canvas = s.page.Canvas();
   canvas->Brush()->SetColor(clWhite);

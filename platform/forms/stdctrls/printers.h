@@ -49,6 +49,8 @@ class TPrinter : public TObject {
   int PageNumber() const { return FPageNumber; }
 
   // Draws on the current page; its ClipRect is the whole printable area, in the printer's dots.
+  // The page's size and resolution are those of the document's output from BeginDoc on; before,
+  // of the output as last seen (at creation, after a dialog or an orientation change).
   TCanvas* Canvas() const;
   int PageWidth() const;
   int PageHeight() const;

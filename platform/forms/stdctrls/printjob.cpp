@@ -165,14 +165,32 @@ std::string DefaultQueue() {
   return info.isNull() ? std::string() : info.printerName().toStdString();
 }
 
+bool QueueExists(const std::string& queue) {
+  return !queue.empty() && !QPrinterInfo::printerInfo(QString::fromStdString(queue)).isNull();
+}
+
 TQueuePage QueuePage(const std::string& queue, QPageLayout::Orientation orientation) {
   QPrinter probe(QPrinter::HighResolution);
   probe.setPrinterName(QString::fromStdString(queue));
   TQueuePage page;
   page.Layout = probe.pageLayout();
   page.Layout.setOrientation(orientation);
-  const int dpi = probe.resolution();
-  page.Dpi = dpi >= 72 ? dpi : kPdfDpi;
+  // Qt's printer reports a resolution of its own; the queue's is among its attributes.
+  const std::string name = queue.substr(0, queue.find('/'));
+  cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
+  cups_dinfo_t* info = dest != nullptr ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest) : nullptr;
+  ipp_attribute_t* resolution =
+      info != nullptr ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")
+                      : nullptr;
+  if (resolution != nullptr) {
+    int ydpi = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    int dpi = ippGetResolution(resolution, 0, &ydpi, &units);
+    if (units == IPP_RES_PER_CM) dpi = (dpi * 254 + 50) / 100;
+    if (dpi >= 72) page.Dpi = dpi;
+  }
+  cupsFreeDestInfo(info);
+  if (dest != nullptr) cupsFreeDests(1, dest);
   return page;
 }
 

@@ -19,6 +19,7 @@ struct TPrintTarget {
 int PdfResolution(const QPageLayout& layout);
 // The desktop's default queue; empty where there is none.
 std::string DefaultQueue();
+bool QueueExists(const std::string& queue);
 
 // A queue's page: its paper and printable area in the given orientation, and the dots per inch
 // it prints at (its own default resolution, 300 when it names none).

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <QDir>
+#include <QImageReader>
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
@@ -29,6 +30,8 @@ std::vector<QImage> RenderPages(const std::string& pdf, int dpi) {
   const std::string command = "pdftoppm -r " + std::to_string(dpi) + " -png " + Quoted(pdf) + " " +
                               Quoted(prefix) + " 2>/dev/null";
   if (std::system(command.c_str()) == 0) {
+    // A page at a printer's resolution is larger than Qt reads by default.
+    QImageReader::setAllocationLimit(0);
     QDir folder(dir);
     const QStringList files = folder.entryList({"page-*.png"}, QDir::Files, QDir::Name);
     for (const QString& file : files) {

@@ -1,6 +1,7 @@
 // The printer on PDF files: pages at the printer's resolution, the file the user chose or a new
 // one per document, and failures that say why and lose nothing.
 
+#include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -62,7 +63,7 @@ QRect Find(const QImage& image, QRgb color) {
   return box;
 }
 
-// A home of the test's own, so that new files land in its documents folder.
+// A home of the test's own, so that new files land in its documents folder, and no printers.
 class PrinterTest : public FormTest {
  protected:
   PrinterTest()
@@ -70,12 +71,15 @@ class PrinterTest : public FormTest {
              ("orvane-printer-" + std::to_string(getpid()) + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name())),
         home_("HOME", (dir_ / "home").string()),
-        config_("XDG_CONFIG_HOME", (dir_ / "config").string()) {
+        config_("XDG_CONFIG_HOME", (dir_ / "config").string()),
+        noPrinters_("CUPS_SERVER", (dir_ / "no-cups.sock").string()) {
     unsetenv("ORVANE_PRINT_PDF");
+    cupsSetServer(nullptr);  // reads CUPS_SERVER again
     fs::create_directories(dir_ / "home");
     Printer()->SetTitle("");
   }
   ~PrinterTest() override {
+    cupsSetServer(nullptr);
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
@@ -95,7 +99,8 @@ class PrinterTest : public FormTest {
   }
 
   fs::path dir_;
-  EnvVar home_, config_;
+  // Without printers, whatever the machine has.
+  EnvVar home_, config_, noPrinters_;
 };
 
 TEST_F(PrinterTest, AFormPrintsAtItsScreenSizeInThePrintersDots) {
