@@ -69,9 +69,38 @@ Parsed Parse(const std::string& line) {
   return p;
 }
 
-using Lines = std::vector<std::string>;
+// A line of the file and the line end that followed it, kept as it was so that a rewrite leaves
+// every line it does not change byte for byte. New and changed lines end in CRLF.
+struct Line {
+  std::string text;
+  std::string end = "\r\n";
+};
+using Lines = std::vector<Line>;
 
-// The file's lines without their CR/LF ends; nullopt when the file cannot be read.
+// Lines end at LF, CRLF or a lone CR; CRs straight before a LF belong to its line end (a stray CR
+// before a CRLF is no part of the value). The last line may have no end.
+Lines SplitLines(const std::string& data) {
+  Lines lines;
+  size_t pos = 0;
+  while (pos < data.size()) {
+    const size_t at = data.find_first_of("\r\n", pos);
+    if (at == std::string::npos) {
+      lines.push_back({data.substr(pos), ""});
+      break;
+    }
+    size_t next = at + 1;
+    if (data[at] == '\r') {
+      size_t lf = at;
+      while (lf < data.size() && data[lf] == '\r') ++lf;
+      if (lf < data.size() && data[lf] == '\n') next = lf + 1;
+    }
+    lines.push_back({data.substr(pos, at - pos), data.substr(at, next - at)});
+    pos = next;
+  }
+  return lines;
+}
+
+// The file's lines; nullopt when the file cannot be read.
 std::optional<Lines> ReadLines(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
@@ -79,25 +108,20 @@ std::optional<Lines> ReadLines(const std::string& path) {
   if (!in) return std::nullopt;
   std::stringstream ss;
   ss << in.rdbuf();
-  const std::string data = ss.str();
-  Lines lines;
-  size_t pos = 0;
-  while (pos < data.size()) {
-    size_t nl = data.find('\n', pos);
-    if (nl == std::string::npos) nl = data.size();
-    std::string line = data.substr(pos, nl - pos);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    pos = nl + 1;
-  }
-  return lines;
+  return SplitLines(ss.str());
 }
 
 // Replaces the file by the lines, never leaving it half written.
 bool WriteLines(const std::string& path, const Lines& lines) {
   std::string data;
-  for (const std::string& line : lines) data += line + "\r\n";
+  for (const Line& line : lines) data += line.text + line.end;
   return SafeWriteFile(path, data);
+}
+
+// Puts a new line before `at` (lines.size() for the end); a last line without an end gets one.
+void InsertLine(Lines& lines, size_t at, const std::string& text) {
+  if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = "\r\n";
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text});
 }
 
 // Index range of the first matching section: its header and the index after its last line.
@@ -107,10 +131,10 @@ struct SectionRange {
 
 std::optional<SectionRange> FindSection(const Lines& lines, const std::string& section) {
   for (size_t i = 0; i < lines.size(); ++i) {
-    const Parsed p = Parse(lines[i]);
+    const Parsed p = Parse(lines[i].text);
     if (p.kind != Kind::kSection || !SameName(p.name, section)) continue;
     size_t end = i + 1;
-    while (end < lines.size() && Parse(lines[end]).kind != Kind::kSection) ++end;
+    while (end < lines.size() && Parse(lines[end].text).kind != Kind::kSection) ++end;
     return SectionRange{i, end};
   }
   return std::nullopt;
@@ -118,7 +142,7 @@ std::optional<SectionRange> FindSection(const Lines& lines, const std::string& s
 
 std::optional<size_t> FindEntry(const Lines& lines, const SectionRange& r, const std::string& key) {
   for (size_t i = r.header + 1; i < r.end; ++i) {
-    const Parsed p = Parse(lines[i]);
+    const Parsed p = Parse(lines[i].text);
     if (p.kind == Kind::kEntry && SameName(p.name, key)) return i;
   }
   return std::nullopt;
@@ -164,7 +188,7 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
   if (!range) return TrimBlanksRight(def);
   const std::optional<size_t> entry = FindEntry(*lines, *range, key);
   if (!entry) return TrimBlanksRight(def);
-  return Unquote(Parse((*lines)[*entry]).value);
+  return Unquote(Parse((*lines)[*entry].text).value);
 }
 
 bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
@@ -178,17 +202,16 @@ bool ProfileWrite(const std::string& section, const std::string& key, const std:
   const std::string entry = key + "=" + value;
   const std::optional<SectionRange> range = FindSection(lines, section);
   if (!range) {
-    if (!lines.empty() && !TrimBlanks(lines.back()).empty()) lines.emplace_back();
-    lines.push_back("[" + section + "]");
-    lines.push_back(entry);
+    InsertLine(lines, lines.size(), "[" + section + "]");
+    InsertLine(lines, lines.size(), entry);
   } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {
-    lines[*at] = entry;
+    lines[*at].text = entry;
   } else {
     size_t after = range->header;
     for (size_t i = range->header + 1; i < range->end; ++i) {
-      if (Parse(lines[i]).kind == Kind::kEntry) after = i;
+      if (Parse(lines[i].text).kind == Kind::kEntry) after = i;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after + 1), entry);
+    InsertLine(lines, after + 1, entry);
   }
   return WriteLines(path, lines);
 }

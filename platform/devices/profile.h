@@ -9,7 +9,9 @@
 // with ';' or '#' are comments, a non-blank line without '=' is an entry with an empty value.
 // Lines before the first section belong to no section. Section and key names match without regard
 // to case (Windows-1252 letters) and to blanks around them; the first matching section and the
-// first matching key in it win. CRLF or LF line ends are read; CRLF is written.
+// first matching key in it win. Lines end at CRLF, LF or a lone CR (CRs straight before a LF are
+// part of the line end). A rewrite keeps every line it does not change as it was, line end
+// included; new lines end in CRLF.
 //
 // Every call reads the file anew and writes it back at once: nothing is cached, nothing held open.
 // Writes go to a temporary file in the same directory that is then renamed over the file, so a
@@ -28,7 +30,8 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
 
 // Writes key=value (no blanks added around '='; an empty key or value is written as it is).
 // An existing entry's line is replaced where it stands; a new entry goes after the last entry of
-// its section; a missing section is added at the end of the file; a missing file is created.
+// its section; a missing section is added at the end of the file, with no blank line before it;
+// a missing file is created.
 // False when the file cannot be written (missing or unwritable directory, read-only file, full
 // disk), and for texts that would not read back as written (a line break anywhere, ']' in the
 // section, '=' in the key or a key starting with '[', ';' or '#'); the file is then unchanged.

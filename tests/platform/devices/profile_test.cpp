@@ -92,8 +92,8 @@ TEST_F(Profile, WritesChangeOnlyTheirLine) {
   ASSERT_TRUE(ProfileWrite("C", "", "empty key", file));  // a new section at the end
   ASSERT_TRUE(ProfileWrite("B", "d", "", file));          // an empty value is written
   EXPECT_EQ(ReadFile(file),
-            "; header comment\r\n[A]\r\na=1\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
-            "[B]\r\nc=3\r\nd=\r\n\r\n[C]\r\n=empty key\r\n");
+            "; header comment\n[A]\na=1\n; inside A\nB=two\nnew=n\r\n\n"
+            "[B]\nc=3\nd=\r\n[C]\r\n=empty key\r\n");
   EXPECT_EQ(ProfileRead("C", "", "x", file), "empty key");
 
   ASSERT_TRUE(ProfileEraseEntry("A", "A", file));
@@ -101,11 +101,104 @@ TEST_F(Profile, WritesChangeOnlyTheirLine) {
   ASSERT_TRUE(ProfileEraseEntry("A", "nothing", file));
   ASSERT_TRUE(ProfileEraseSection("nothing", file));
   EXPECT_EQ(ReadFile(file),
-            "; header comment\r\n[A]\r\n; inside A\r\nB=two\r\nnew=n\r\n\r\n"
+            "; header comment\n[A]\n; inside A\nB=two\nnew=n\r\n\n"
             "[C]\r\n=empty key\r\n");
   ASSERT_TRUE(ProfileEraseSection("C", file));
   ASSERT_TRUE(ProfileEraseSection("A", file));
-  EXPECT_EQ(ReadFile(file), "; header comment\r\n");
+  EXPECT_EQ(ReadFile(file), "; header comment\n");
+}
+
+// Files with other line ends, read and changed step by step; after each step the whole file is
+// what it must be: lines end at CRLF, LF or a lone CR, every line a change does not touch keeps
+// its bytes and its end, new lines end in CRLF, and a new section gets no blank line before it.
+TEST_F(Profile, LineEndsOfEveryKindAreReadAndKeptThroughChanges) {
+  enum class Op { kRead, kWrite, kEraseEntry, kEraseSection };
+  struct Step {
+    Op op;
+    const char *section, *key;
+    const char* value;  // written, or the read's result
+    const char* file;   // the whole file afterwards; nullptr: unchanged
+  };
+  const struct {
+    const char* name;
+    const char* before;
+    std::vector<Step> steps;
+  } files[] = {
+      {"lone CRs",
+       "[section1]\rname1=val1\rname2=\"val2\"\r\r[section2]\rk2=v2\r",
+       {
+           {Op::kRead, "section1", "name1", "val1", nullptr},
+           {Op::kRead, "section1", "name2", "val2", nullptr},
+           {Op::kRead, "section2", "k2", "v2", nullptr},
+           {Op::kWrite, "section1", "name1", "new",
+            "[section1]\rname1=new\rname2=\"val2\"\r\r[section2]\rk2=v2\r"},
+           {Op::kWrite, "section1", "name3", "x",
+            "[section1]\rname1=new\rname2=\"val2\"\rname3=x\r\n\r[section2]\rk2=v2\r"},
+           {Op::kWrite, "SECTION2", "k2", "w",
+            "[section1]\rname1=new\rname2=\"val2\"\rname3=x\r\n\r[section2]\rk2=w\r"},
+           {Op::kWrite, "section3", "a", "b",
+            "[section1]\rname1=new\rname2=\"val2\"\rname3=x\r\n\r[section2]\rk2=w\r"
+            "[section3]\r\na=b\r\n"},
+           {Op::kEraseEntry, "section1", "name1", nullptr,
+            "[section1]\rname2=\"val2\"\rname3=x\r\n\r[section2]\rk2=w\r[section3]\r\na=b\r\n"},
+           {Op::kEraseSection, "section1", nullptr, nullptr,
+            "[section2]\rk2=w\r[section3]\r\na=b\r\n"},
+           {Op::kEraseSection, "section3", nullptr, nullptr, "[section2]\rk2=w\r"},
+           {Op::kRead, "section2", "k2", "w", nullptr},
+       }},
+      {"mixed ends, none after the last line",
+       "; top\r\n[A]\nk=1\r\n\r[B]\rb=2",
+       {
+           {Op::kRead, "A", "k", "1", nullptr},
+           {Op::kRead, "B", "b", "2", nullptr},
+           {Op::kWrite, "B", "c", "3", "; top\r\n[A]\nk=1\r\n\r[B]\rb=2\r\nc=3\r\n"},
+           {Op::kWrite, "A", "j", "0", "; top\r\n[A]\nk=1\r\nj=0\r\n\r[B]\rb=2\r\nc=3\r\n"},
+           {Op::kEraseSection, "A", nullptr, nullptr, "; top\r\n[B]\rb=2\r\nc=3\r\n"},
+           {Op::kEraseEntry, "B", "b", nullptr, "; top\r\n[B]\rc=3\r\n"},
+       }},
+      {"a stray CR before CRLF",
+       "[S]\r\nk=True\r\r\nx=1\r\r\n",
+       {
+           {Op::kRead, "S", "k", "True", nullptr},
+           {Op::kRead, "S", "x", "1", nullptr},
+           {Op::kWrite, "S", "k", "False", "[S]\r\nk=False\r\r\nx=1\r\r\n"},
+           {Op::kWrite, "T", "n", "1", "[S]\r\nk=False\r\r\nx=1\r\r\n[T]\r\nn=1\r\n"},
+           {Op::kEraseEntry, "S", "k", nullptr, "[S]\r\nx=1\r\r\n[T]\r\nn=1\r\n"},
+       }},
+      {"an empty file",
+       "",
+       {
+           {Op::kWrite, "App1", "key1", "string1", "[App1]\r\nkey1=string1\r\n"},
+           {Op::kWrite, "App2", "key4", "string4",
+            "[App1]\r\nkey1=string1\r\n[App2]\r\nkey4=string4\r\n"},
+           {Op::kEraseSection, "App1", nullptr, nullptr, "[App2]\r\nkey4=string4\r\n"},
+       }},
+  };
+  const std::string file = Path("ends.ini");
+  for (const auto& f : files) {
+    WriteFile(file, f.before);
+    std::string want = f.before;
+    for (size_t i = 0; i < f.steps.size(); ++i) {
+      const Step& s = f.steps[i];
+      SCOPED_TRACE(std::string(f.name) + ", step " + std::to_string(i + 1));
+      switch (s.op) {
+        case Op::kRead:
+          EXPECT_EQ(ProfileRead(s.section, s.key, "<default>", file), s.value);
+          break;
+        case Op::kWrite:
+          EXPECT_TRUE(ProfileWrite(s.section, s.key, s.value, file));
+          break;
+        case Op::kEraseEntry:
+          EXPECT_TRUE(ProfileEraseEntry(s.section, s.key, file));
+          break;
+        case Op::kEraseSection:
+          EXPECT_TRUE(ProfileEraseSection(s.section, file));
+          break;
+      }
+      if (s.file) want = s.file;
+      EXPECT_EQ(ReadFile(file), want);
+    }
+  }
 }
 
 TEST_F(Profile, TextsThatWouldNotReadBackAreRefusedAndNothingIsWritten) {

@@ -227,9 +227,9 @@ TEST_F(IniEditorTest, EmptyValuesEraseAndInitWritesTheEmptyEntry) {
   ini_.WriteStr("A", "two", "2");
   ini_.WriteStr("B", "three", "3");
   ini_.WriteStr("A", "one", "");  // erases, writes nothing empty
-  EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\n\r\n[B]\r\nthree=3\r\n");
+  EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\n[B]\r\nthree=3\r\n");
   ini_.InitEntry("A", "blank");
-  EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\nblank=\r\n\r\n[B]\r\nthree=3\r\n");
+  EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\nblank=\r\n[B]\r\nthree=3\r\n");
   EXPECT_EQ(ini_.ReadStr("A", "blank", "dflt"), "");
   ini_.EraseEntry("A", "");  // an empty key takes the whole section
   EXPECT_EQ(ReadFile(Path("test.ini")), "[B]\r\nthree=3\r\n");
