@@ -199,13 +199,13 @@ TEST_F(CurvFormTest, PrintsOneToOneAndPageFillingToPdf) {
     bool full;
   } cases[] = {{"1:1", false}, {"full", true}};
   for (const auto& c : cases) {
+    // The file chosen in the print dialog is the one written.
     const fs::path pdf = dir / (std::string(c.full ? "full" : "one") + ".pdf");
-    setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1);
     dialogs.Clear();
-    dialogs.Answer(mrOk);  // the print dialog
+    dialogs.Answer(mrOk, pdf.string());
     ClickButton(c.full ? curvForm->PrintFullBtn : curvForm->Print11Btn);
-    unsetenv("ORVANE_PRINT_PDF");
     ASSERT_TRUE(fs::exists(pdf)) << c.what;
+    EXPECT_EQ(Printer()->OutputFileName(), pdf.string());
     EXPECT_EQ(dialogs.Beeps(), std::vector<unsigned>{0xFFFF});
     TSize page;
     const TRect ink = InkOfPdf(pdf, page);

@@ -51,6 +51,8 @@ class Pulsaric : public FormTest {
     ::Setup = nullptr;
     LogAna = nullptr;
     unsetenv("ORVANE_PRINT_PDF");
+    unsetenv("CUPS_SERVER");
+    setenv("HOME", home_.c_str(), 1);
     fs::remove_all(dir_);
     TickServiceShutdown();
   }
@@ -72,6 +74,7 @@ class Pulsaric : public FormTest {
   }
 
   fs::path dir_;
+  const std::string home_ = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/";
   TLogic* display = nullptr;
 };
 
@@ -250,6 +253,20 @@ TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
     aqua += uint8_t(page.rgb[i]) < 60 && uint8_t(page.rgb[i + 1]) > 200 &&
             uint8_t(page.rgb[i + 2]) > 200;
   EXPECT_GT(aqua, 100) << "the traces on the page";
+
+  // Without a printer and a file: a new file in the documents folder for every hard copy.
+  unsetenv("ORVANE_PRINT_PDF");
+  setenv("HOME", dir_.c_str(), 1);
+  setenv("CUPS_SERVER", (dir_ / "no-cups.sock").c_str(), 1);
+  std::vector<std::string> files;
+  for (int i = 0; i < 2; ++i) {
+    dialogs.Answer(mrYes);
+    LogAna->PrintBtnClick(nullptr);
+    files.push_back(Printer()->OutputFileName());
+    EXPECT_EQ(fs::path(files.back()).parent_path(), dir_ / "Documents");
+    EXPECT_TRUE(fs::exists(files.back()));
+  }
+  EXPECT_NE(files[0], files[1]);
 
   // A printer that cannot be had: the error reaches the user, the orientation is put back.
   setenv("ORVANE_PRINT_PDF", (dir_ / "no" / "such" / "dir.pdf").c_str(), 1);
