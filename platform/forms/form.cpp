@@ -8,6 +8,7 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/window.h"
+#include "platform/forms/wmhints.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ constexpr uint32_t CM_RELEASE = CM_BASE + 33;
 
 struct FormAccess {
   static void Activated(TCustomForm* f) { f->WindowActivated(); }
+  static void Follow(TCustomForm* f) { f->FollowWindow(); }
+  static void StateChanged(TCustomForm* f) { f->WindowStateChanged(); }
 };
 
 void SetFormPrintHandler(std::function<void(TCustomForm& Form)> Handler) {
@@ -122,6 +125,17 @@ void TCustomForm::SetFormStyle(TFormStyle Value) {
 void TCustomForm::ApplyWindowFlags() {
   QWidget* w = Widget();
   if (w == nullptr) return;
+  // The boxes belong to the system menu: without it a window has none. Dialog and tool frames
+  // never have minimise and maximise boxes.
+  const bool menu = FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu);
+  const bool boxes = menu && FBorderStyle != bsDialog && FBorderStyle != bsToolWindow &&
+                     FBorderStyle != bsSizeToolWin;
+  forms_internal::FrameHints hints;
+  hints.title = FBorderStyle != bsNone;
+  hints.close = menu;
+  hints.minimize = boxes && FBorderIcons.Contains(biMinimize);
+  hints.maximize = boxes && FBorderIcons.Contains(biMaximize);
+  hints.resize = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
   Qt::WindowFlags flags = Qt::Window;
   switch (FBorderStyle) {
     case bsNone:
@@ -138,33 +152,78 @@ void TCustomForm::ApplyWindowFlags() {
       break;
   }
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-  if (FBorderIcons.Contains(biSystemMenu))
-    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMinimize))
-    flags |= Qt::WindowMinimizeButtonHint;
-  if (FBorderStyle != bsDialog && FBorderIcons.Contains(biMaximize))
-    flags |= Qt::WindowMaximizeButtonHint;
+  if (hints.close) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (hints.minimize) flags |= Qt::WindowMinimizeButtonHint;
+  if (hints.maximize) flags |= Qt::WindowMaximizeButtonHint;
   if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
   const bool shown = w->isVisible();
   w->setWindowFlags(flags);
-  const bool fixed = FBorderStyle == bsDialog || FBorderStyle == bsSingle ||
-                     FBorderStyle == bsNone || FBorderStyle == bsToolWindow;
-  if (fixed) {
+  // Qt's own hints cannot say "a title bar without boxes"; these replace them.
+  forms_internal::SetFrameHints(w, hints);
+  if (!hints.resize) {
     w->setFixedSize(Width(), Height());
   } else {
     w->setMinimumSize(0, 0);
     w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   }
-  if (shown) w->show();
+  if (shown) {
+    if (FWindowState == wsNormal)
+      w->show();
+    else
+      ApplyWindowState();
+  }
 }
 
 void TCustomForm::SetWindowState(TWindowState Value) {
   FWindowState = Value;
   QWidget* w = Widget();
-  if (w == nullptr || !w->isVisible()) return;
-  if (Value == wsMaximized) w->showMaximized();
-  if (Value == wsMinimized) w->showMinimized();
-  if (Value == wsNormal) w->showNormal();
+  if (w != nullptr && w->isVisible()) ApplyWindowState();
+}
+
+void TCustomForm::ApplyWindowState() {
+  QWidget* w = Widget();
+  switch (FWindowState) {
+    case wsMaximized:
+      w->showMaximized();
+      // With no window manager to do it, the window takes the screen's free area itself.
+      if (!forms_internal::WindowManagerRunning()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+          w->setGeometry(screen->availableGeometry());
+      }
+      break;
+    case wsMinimized:
+      w->showMinimized();
+      break;
+    case wsNormal: {
+      const bool restore = (w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != 0;
+      w->showNormal();
+      if (restore && !IsRectEmpty(FNormalBounds)) {
+        SetBounds(FNormalBounds.Left, FNormalBounds.Top, FNormalBounds.Width(),
+                  FNormalBounds.Height());
+      }
+      break;
+    }
+  }
+}
+
+void TCustomForm::WindowStateChanged() {
+  QWidget* w = Widget();
+  if (w == nullptr) return;
+  const Qt::WindowStates state = w->windowState();
+  FWindowState = (state & Qt::WindowMinimized) != 0   ? wsMinimized
+                 : (state & Qt::WindowMaximized) != 0 ? wsMaximized
+                                                      : wsNormal;
+}
+
+void TCustomForm::FollowWindow() {
+  QWidget* w = Widget();
+  if (w == nullptr) return;
+  FFollowingWindow = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{FFollowingWindow};
+  SetBounds(w->x(), w->y(), w->width(), w->height());
 }
 
 QWidget* TCustomForm::CreateWidget(QWidget*) {
@@ -177,14 +236,16 @@ QWidget* TCustomForm::CreateWidget(QWidget*) {
 
 void TCustomForm::BoundsChanged(const TRect& OldBounds) {
   QWidget* w = Widget();
-  if (w != nullptr) {
+  if (w != nullptr && !FFollowingWindow) {
     if (w->x() != Left() || w->y() != Top()) w->move(Left(), Top());
     if (w->width() != Width() || w->height() != Height()) {
-      w->resize(std::max(Width(), 1), std::max(Height(), 1));
-      const bool fixed = FBorderStyle == bsDialog || FBorderStyle == bsSingle;
+      const bool fixed = w->minimumSize() == w->maximumSize();
       if (fixed) w->setFixedSize(std::max(Width(), 1), std::max(Height(), 1));
+      w->resize(std::max(Width(), 1), std::max(Height(), 1));
     }
   }
+  if (w == nullptr || (w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == 0)
+    FNormalBounds = BoundsRect();
   TWinControl::BoundsChanged(OldBounds);
   if ((OldBounds.Width() != Width() || OldBounds.Height() != Height()) && OnResize) OnResize(this);
 }
@@ -196,12 +257,10 @@ void TCustomForm::VisibleChanged() {
     w = Widget();
     ApplyWindowFlags();
     PlaceWindow();
-    if (FWindowState == wsMaximized) {
-      w->showMaximized();
-    } else if (FWindowState == wsMinimized) {
-      w->showMinimized();
-    } else {
+    if (FWindowState == wsNormal) {
       w->show();
+    } else {
+      ApplyWindowState();
     }
     w->raise();
     w->activateWindow();
@@ -520,15 +579,15 @@ void TApplication::Run() {
 
 namespace forms_internal {
 
-void FormWindowMoved(TCustomForm* form, int x, int y) {
-  if (x == form->Left() && y == form->Top()) return;
-  DispatchGuarded([&] { form->SetBounds(x, y, form->Width(), form->Height()); });
+void FormWindowMoved(TCustomForm* form) {
+  DispatchGuarded([&] { FormAccess::Follow(form); });
 }
 
-void FormWindowResized(TCustomForm* form, int w, int h) {
-  if (w == form->Width() && h == form->Height()) return;
-  DispatchGuarded([&] { form->SetBounds(form->Left(), form->Top(), w, h); });
+void FormWindowResized(TCustomForm* form) {
+  DispatchGuarded([&] { FormAccess::Follow(form); });
 }
+
+void FormWindowStateChanged(TCustomForm* form) { FormAccess::StateChanged(form); }
 
 void FormWindowClose(TCustomForm* form, QCloseEvent* e) {
   e->ignore();  // the form decides whether it hides, goes or stays

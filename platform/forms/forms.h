@@ -118,7 +118,10 @@ class TCustomForm : public TWinControl {
   void CloseModal();
   void PlaceWindow();
   void ApplyWindowFlags();
+  void ApplyWindowState();
   void WindowActivated();
+  void FollowWindow();
+  void WindowStateChanged();
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -131,6 +134,11 @@ class TCustomForm : public TWinControl {
   bool FChangingFocus = false;
   bool FCreated = false;
   bool FPlaced = false;
+  // While the form takes its bounds from what the window system did to its window, they are not
+  // handed back to the window (that would undo a maximise).
+  bool FFollowingWindow = false;
+  // Where the window goes when it is restored from maximised or minimised.
+  TRect FNormalBounds;
   bool FModal = false;
   TModalResult FModalResult = mrNone;
 };

@@ -130,17 +130,18 @@ void ControlWidget::closeEvent(QCloseEvent* e) {
 
 void ControlWidget::resizeEvent(QResizeEvent*) {
   auto* form = dynamic_cast<TCustomForm*>(control_);
-  if (form != nullptr && isWindow()) FormWindowResized(form, width(), height());
+  if (form != nullptr && isWindow()) FormWindowResized(form);
 }
 
 void ControlWidget::moveEvent(QMoveEvent*) {
   auto* form = dynamic_cast<TCustomForm*>(control_);
-  if (form != nullptr && isWindow()) FormWindowMoved(form, x(), y());
+  if (form != nullptr && isWindow()) FormWindowMoved(form);
 }
 
 void ControlWidget::changeEvent(QEvent* e) {
   auto* form = dynamic_cast<TCustomForm*>(control_);
   if (form != nullptr && e->type() == QEvent::ActivationChange) FormWindowActivation(form);
+  if (form != nullptr && e->type() == QEvent::WindowStateChange) FormWindowStateChanged(form);
   QWidget::changeEvent(e);
 }
 

@@ -97,9 +97,11 @@ void RouteMouseLeave(TWinControl* window);
 bool RouteKey(TWinControl* window, QKeyEvent* e);
 void RouteToolTip(TWinControl* window, QHelpEvent* e);
 
-// The top-level form sees its window resized or moved by the user.
-void FormWindowMoved(TCustomForm* form, int x, int y);
-void FormWindowResized(TCustomForm* form, int w, int h);
+// The top-level form sees its window resized, moved, maximised or restored by the user or the
+// window manager.
+void FormWindowMoved(TCustomForm* form);
+void FormWindowResized(TCustomForm* form);
+void FormWindowStateChanged(TCustomForm* form);
 void FormWindowClose(TCustomForm* form, QCloseEvent* e);
 void FormWindowActivation(TCustomForm* form);
 
