@@ -117,7 +117,7 @@ int main() {
          if (curvForm->FileName() != dir + "/" + name) Fail("file name " + curvForm->FileName());
          ClickAt(curvForm->CloseBtn);
        }},
-      {"the about box on exit", [] { return AboutBox->Visible(); },
+      {"the about box on exit", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
   };
   const std::vector<std::string> failures = RunXSteps(steps, Seen);
