@@ -1,16 +1,19 @@
 #include "platform/devices/profile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "platform/base/safefile.h"
@@ -124,6 +127,81 @@ void InsertLine(Lines& lines, size_t at, const std::string& text) {
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text});
 }
 
+// Writers of one file take turns: each holds an advisory lock on a lock file beside it, "." +
+// name + ".lock", from reading the file to renaming its new version into place, so no writer
+// replaces the file with a copy that lacks another's change. The lock file stays: removing it
+// could hand two writers two different locks. Readers need no lock, since the rename replaces the
+// file whole. A lock not had within kLockWait fails the write.
+constexpr std::chrono::seconds kLockWait{10};
+
+class WriterLock {
+ public:
+  explicit WriterLock(const std::string& path) {
+    std::string target = path;
+    // Writers reaching the file through a symbolic link lock beside the file itself.
+    if (char* real = realpath(path.c_str(), nullptr)) {
+      target = real;
+      std::free(real);
+    }
+    const size_t slash = target.rfind('/');
+    const std::string lockPath =
+        slash == std::string::npos
+            ? "." + target + ".lock"
+            : target.substr(0, slash + 1) + "." + target.substr(slash + 1) + ".lock";
+    fd_ = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd_ < 0) return;
+    // flock, not fcntl: its locks belong to the open file, so threads of one process take turns
+    // as well. Polled, since a blocking flock cannot be given a time limit.
+    const auto end = std::chrono::steady_clock::now() + kLockWait;
+    while (!held_) {
+      if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        held_ = true;
+      } else if (errno == EINTR) {
+        continue;
+      } else if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > end) {
+        break;
+      } else {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+    }
+  }
+  ~WriterLock() {
+    if (fd_ >= 0) close(fd_);  // releases the lock
+  }
+  WriterLock(const WriterLock&) = delete;
+  WriterLock& operator=(const WriterLock&) = delete;
+
+  bool Held() const { return held_; }
+
+ private:
+  int fd_ = -1;
+  bool held_ = false;
+};
+
+// Reads the file, lets `change` edit its lines and writes them back when it changed them (it
+// returns whether it did), all under the writers' lock. A missing file is changed as an empty one
+// when `create` is set, and left missing otherwise. False when the file cannot be read or written
+// or the lock cannot be had; the file is then unchanged.
+bool Rewrite(const std::string& path, bool create, const std::function<bool(Lines&)>& change) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) {
+    if (!create) return true;
+  } else if (!S_ISREG(st.st_mode)) {
+    return false;
+  }
+  const WriterLock lock(path);
+  if (!lock.Held()) return false;
+  std::optional<Lines> read = ReadLines(path);
+  if (!read) {
+    // A file that exists but cannot be read must not be replaced by one holding only this entry.
+    if (access(path.c_str(), F_OK) == 0) return false;
+    if (!create) return true;
+  }
+  Lines lines = read.value_or(Lines{});
+  if (!change(lines)) return true;
+  return WriteLines(path, lines);
+}
+
 // Index range of the first matching section: its header and the index after its last line.
 struct SectionRange {
   size_t header, end;
@@ -194,48 +272,43 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
 bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& fileName) {
   if (!ReadsBackAsWritten(section, key, value)) return false;
-  const std::string path = ProfilePath(fileName);
-  std::optional<Lines> read = ReadLines(path);
-  // A file that exists but cannot be read must not be replaced by one holding only this entry.
-  if (!read && access(path.c_str(), F_OK) == 0) return false;
-  Lines lines = read.value_or(Lines{});
-  const std::string entry = key + "=" + value;
-  const std::optional<SectionRange> range = FindSection(lines, section);
-  if (!range) {
-    InsertLine(lines, lines.size(), "[" + section + "]");
-    InsertLine(lines, lines.size(), entry);
-  } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {
-    lines[*at].text = entry;
-  } else {
-    size_t after = range->header;
-    for (size_t i = range->header + 1; i < range->end; ++i) {
-      if (Parse(lines[i].text).kind == Kind::kEntry) after = i;
+  return Rewrite(ProfilePath(fileName), true, [&](Lines& lines) {
+    const std::string entry = key + "=" + value;
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) {
+      InsertLine(lines, lines.size(), "[" + section + "]");
+      InsertLine(lines, lines.size(), entry);
+    } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {
+      lines[*at].text = entry;
+    } else {
+      size_t after = range->header;
+      for (size_t i = range->header + 1; i < range->end; ++i) {
+        if (Parse(lines[i].text).kind == Kind::kEntry) after = i;
+      }
+      InsertLine(lines, after + 1, entry);
     }
-    InsertLine(lines, after + 1, entry);
-  }
-  return WriteLines(path, lines);
+    return true;
+  });
 }
 
 bool ProfileEraseEntry(const std::string& section, const std::string& key,
                        const std::string& fileName) {
-  const std::string path = ProfilePath(fileName);
-  std::optional<Lines> lines = ReadLines(path);
-  if (!lines) return access(path.c_str(), F_OK) != 0;
-  const std::optional<SectionRange> range = FindSection(*lines, section);
-  if (!range) return true;
-  const std::optional<size_t> at = FindEntry(*lines, *range, key);
-  if (!at) return true;
-  lines->erase(lines->begin() + static_cast<std::ptrdiff_t>(*at));
-  return WriteLines(path, *lines);
+  return Rewrite(ProfilePath(fileName), false, [&](Lines& lines) {
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) return false;
+    const std::optional<size_t> at = FindEntry(lines, *range, key);
+    if (!at) return false;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
+    return true;
+  });
 }
 
 bool ProfileEraseSection(const std::string& section, const std::string& fileName) {
-  const std::string path = ProfilePath(fileName);
-  std::optional<Lines> lines = ReadLines(path);
-  if (!lines) return access(path.c_str(), F_OK) != 0;
-  const std::optional<SectionRange> range = FindSection(*lines, section);
-  if (!range) return true;
-  lines->erase(lines->begin() + static_cast<std::ptrdiff_t>(range->header),
-               lines->begin() + static_cast<std::ptrdiff_t>(range->end));
-  return WriteLines(path, *lines);
+  return Rewrite(ProfilePath(fileName), false, [&](Lines& lines) {
+    const std::optional<SectionRange> range = FindSection(lines, section);
+    if (!range) return false;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+    return true;
+  });
 }

@@ -15,7 +15,10 @@
 //
 // Every call reads the file anew and writes it back at once: nothing is cached, nothing held open.
 // Writes go to a temporary file in the same directory that is then renamed over the file, so a
-// failed write leaves the old file whole.
+// failed write leaves the old file whole and a reader never sees a half-written one. Writers, in
+// this process or others, take turns through a lock on the file ".<name>.lock" beside it, held from
+// reading to renaming, so none loses another's change; one that cannot have it within seconds
+// fails.
 
 #include <string>
 

@@ -1,6 +1,8 @@
 #include "platform/devices/profile.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/devices/config.h"
 #include "tests/platform/devices/devices_fixture.h"
@@ -269,6 +271,55 @@ TEST_F(Profile, KeepsTheModeOfAnExistingFile) {
   struct stat st {};
   ASSERT_EQ(stat(file.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// Two processes write 200 entries each into one file at the same time while a third reads it:
+// every entry is there at the end, and no read ever finds the file without its first entry.
+TEST_F(Profile, WritersInSeveralProcessesLoseNothing) {
+  const std::string file = Path("shared.ini");
+  ASSERT_TRUE(ProfileWrite("Keep", "marker", "yes", file));
+  constexpr int kWriters = 2, kEntries = 200;
+  auto key = [](int writer, int i) {
+    return "w" + std::to_string(writer) + "k" + std::to_string(i);
+  };
+  auto section = [](int i) { return i % 2 ? "Odd" : "Even"; };
+  int start[2];
+  ASSERT_EQ(pipe(start), 0);
+  std::vector<pid_t> writers;
+  for (int w = 0; w < kWriters; ++w) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      close(start[1]);
+      char c;
+      (void)!read(start[0], &c, 1);  // returns once the parent closes its end
+      bool ok = true;
+      for (int i = 0; i < kEntries; ++i) {
+        ok = ProfileWrite(section(i), key(w, i), std::to_string(i), file) && ok;
+      }
+      _exit(ok ? 0 : 1);
+    }
+    ASSERT_GT(pid, 0);
+    writers.push_back(pid);
+  }
+  close(start[0]);
+  close(start[1]);  // both start now
+  int reads = 0, missed = 0;
+  for (pid_t& pid : writers) {
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+      ++reads;
+      if (ProfileRead("Keep", "marker", "", file) != "yes") ++missed;
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed";
+  }
+  EXPECT_EQ(missed, 0) << "of " << reads << " reads";
+  int found = 0;
+  for (int w = 0; w < kWriters; ++w) {
+    for (int i = 0; i < kEntries; ++i) {
+      found += ProfileRead(section(i), key(w, i), "", file) == std::to_string(i);
+    }
+  }
+  EXPECT_EQ(found, kWriters * kEntries);
 }
 
 // --- Interchange with Python's configparser -------------------------------------------------
