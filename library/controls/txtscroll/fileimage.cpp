@@ -118,10 +118,10 @@ TFileImage::TFileImage(int Fd, const std::string& FileName) {
     // The size is taken under the lease: nobody can change it from then on without our leave.
     if (fd >= 0 && slot && TakeLease(fd) && ::fstat(fd, &info) == 0 && info.st_size > 0) {
       const size_t size = size_t(info.st_size), length = PageBytes(size);
-      // Mapped for reading first, so that filling in all pages at once does not copy them;
-      // edits then copy only the pages they write.
-      void* data = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-      if (data != MAP_FAILED && ::mprotect(data, length, PROT_READ | PROT_WRITE) == 0) {
+      // Pages come in as the lines are looked for, many at a time; edits copy only the pages
+      // they write.
+      void* data = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE, fd, 0);
+      if (data != MAP_FAILED) {
         FData = static_cast<char*>(data);
         FSize = size;
         FFd = fd;
@@ -131,7 +131,6 @@ TFileImage::TFileImage(int Fd, const std::string& FileName) {
         slot->Fd.store(fd);
         return;
       }
-      if (data != MAP_FAILED) ::munmap(data, length);
     }
     if (fd >= 0) ::close(fd);  // gives up a lease taken
   }
