@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
@@ -265,6 +266,32 @@ void TLogic::StepForward() {
   ShiftDiagram(false);
 }
 
+namespace {
+
+// Moves the pixels of D px columns right (Back) or left on the canvas's surface; false, with
+// nothing moved, where the canvas clips part of D or D is not wholly on the surface.
+bool ShiftInPlace(TCanvas& C, const TRect& D, int Px, bool Back) {
+  TRect visible;
+  IntersectRect(visible, D, C.ClipRect());
+  const TSurface& s = C.Surface();
+  const TPoint o = C.Origin();
+  const TRect device = Rect(D.Left + o.X, D.Top + o.Y, D.Right + o.X, D.Bottom + o.Y);
+  if (!(visible == D) || s.Bits == nullptr || device.Left < 0 || device.Top < 0 ||
+      device.Right > s.Width || device.Bottom > s.Height)
+    return false;
+  const int kept = D.Width() - Px;
+  if (kept > 0) {
+    for (int y = device.Top; y < device.Bottom; ++y) {
+      uint32_t* row = s.Bits + ptrdiff_t(y) * s.Stride + device.Left;
+      std::memmove(Back ? row + Px : row, Back ? row : row + Px, size_t(kept) * sizeof(uint32_t));
+    }
+    if (C.OnPixelsChanged) C.OnPixelsChanged(&C, device);
+  }
+  return true;
+}
+
+}  // namespace
+
 void TLogic::ShiftDiagram(bool Back) {
   // The lines of pointer and marker go before the picture moves; they are drawn anew after.
   if (FPointerDrawn >= 0) DrawMarkLine(FPointerDrawn, FColPointer);
@@ -276,16 +303,21 @@ void TLogic::ShiftDiagram(bool Back) {
   const int px = static_cast<int>(std::clamp<int64_t>(Round(exact), 0, d.Width()));
   FRemainder = exact - px;
   TCanvas& c = *Canvas();
-  // One picture of the display's size serves every step: the step overwrites all of it.
+  // The new strip is drawn in a picture of the display's size, kept for every step; the rest of
+  // the display moves in place. Where the canvas clips part of the display the whole picture
+  // is made and copied back, as a copy through the canvas would respect the clip.
   if (!FShiftPicture) FShiftPicture = std::make_unique<TBitmap>();
   TBitmap& picture = *FShiftPicture;
   const int w = d.Width(), h = d.Height();
   if (picture.Width() != w || picture.Height() != h) picture.SetSize(w, h);
   TCanvas& p = *picture.Canvas();
-  if (Back)
+  const bool inPlace = ShiftInPlace(c, d, px, Back);
+  if (!inPlace && Back)
     p.CopyRect(Rect(px, 0, w, h), &c, Rect(d.Left, d.Top, d.Right - px, d.Bottom));
-  else
+  else if (!inPlace)
     p.CopyRect(Rect(0, 0, w - px, h), &c, Rect(d.Left + px, d.Top, d.Right, d.Bottom));
+  else if (Back && px < w)  // the first moved column, which the step draws on as well
+    p.CopyRect(Rect(px, 0, px + 1, h), &c, Rect(d.Left + px, d.Top, d.Left + px + 1, d.Bottom));
   // The new strip: background, baselines, and the run of the sample that came in.
   const int stripLeft = Back ? 0 : dw - px;
   const int stripRight = Back ? px : w;
@@ -319,7 +351,11 @@ void TLogic::ShiftDiagram(bool Back) {
       p.LineTo(dw, outerLevel);
     }
   }
-  c.CopyRect(d, &p, Rect(0, 0, w, h));
+  // What the step drew: the strip and, stepping back, the first moved column.
+  const int drawnLeft = inPlace ? stripLeft : 0;
+  const int drawnRight = inPlace ? std::min(Back ? px + 1 : w, w) : w;
+  c.CopyRect(Rect(d.Left + drawnLeft, d.Top, d.Left + drawnRight, d.Bottom), &p,
+             Rect(drawnLeft, 0, drawnRight, h));
   const int step = Back ? -1 : 1;
   FDispStartPos += step;
   FDispEndPos += step;
