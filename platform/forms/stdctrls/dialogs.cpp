@@ -125,7 +125,7 @@ bool TOpenDialog::Ask(std::string& File) {
     const fs::path base = !FInitialDir.empty() ? fs::path(FInitialDir) : fs::current_path(ec);
     path = base / path;
   }
-  const std::string ext = CleanExtension(FDefaultExt);
+  const std::string ext = TextToPath(CleanExtension(FDefaultExt));
   if (!ext.empty() && path.extension().empty()) path += "." + ext;
   File = path.lexically_normal().string();
   return true;

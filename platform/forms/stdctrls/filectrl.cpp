@@ -10,13 +10,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char16_t Lower(char16_t c) { return c >= 'A' && c <= 'Z' ? char16_t(c - 'A' + 'a') : c; }
 
 // '*' any run, '?' one character; letters without regard to case.
-bool WildMatch(const char* pattern, const char* name) {
+bool WildMatch(const char16_t* pattern, const char16_t* name) {
   if (*pattern == '\0') return *name == '\0';
   if (*pattern == '*') {
-    for (const char* n = name;; ++n) {
+    for (const char16_t* n = name;; ++n) {
       if (WildMatch(pattern + 1, n)) return true;
       if (*n == '\0') return false;
     }
@@ -26,14 +26,19 @@ bool WildMatch(const char* pattern, const char* name) {
   return WildMatch(pattern + 1, name + 1);
 }
 
+// The mask is text and the name a file name: both are compared as characters (UTF-16 here, which
+// has every Windows-1252 letter as one unit), so that '?' is one letter and "Grü*" finds
+// "Grün.wav".
 bool MatchesMask(const std::string& mask, const std::string& name) {
+  const std::u16string chars = PathToUtf16(name);
   size_t start = 0;
   while (start <= mask.size()) {
     size_t end = mask.find(';', start);
     if (end == std::string::npos) end = mask.size();
     std::string pattern = Trim(mask.substr(start, end - start));
     if (pattern == "*.*") pattern = "*";
-    if (!pattern.empty() && WildMatch(pattern.c_str(), name.c_str())) return true;
+    const std::u16string wild = PathToUtf16(TextToPath(pattern));
+    if (!wild.empty() && WildMatch(wild.c_str(), chars.c_str())) return true;
     start = end + 1;
   }
   return false;

@@ -18,8 +18,9 @@ class TFileListBox : public TCustomListBox {
   explicit TFileListBox(TComponent* AOwner);
   ~TFileListBox() override;
 
-  // Patterns with '*' and '?', several separated by ';', matched without regard to case
-  // ("*.wav" finds "dog1.Wav"); "*.*" is every file.
+  // Patterns (text) with '*' and '?' (one character of the name, whatever its bytes), several
+  // separated by ';', matched without regard to the case of ASCII letters ("*.wav" finds
+  // "dog1.Wav"); "*.*" is every file.
   const std::string& Mask() const { return FMask; }
   void SetMask(const std::string& Value);
   // The folder listed; the current folder at first. A folder that does not exist is refused.

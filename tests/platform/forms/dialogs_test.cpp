@@ -251,6 +251,14 @@ TEST_F(FileControlsTest, ListsShowNamesAsTextAndGiveBackTheStoredBytes) {
                                                         dir / "Süd.wav"},
                                                        {"???.wav", dir / "日本語.wav"},
                                                        {"?.wav", dir / "\xFF.wav"}}));
+  // A mask is text; '?' is one character of a name, however many bytes it has.
+  for (const char* name : {"Grün.wav", "ü.wav", "ab.wav"}) dir.Touch(name);
+  files->SetMask("Gr\xFC*.wav; ?.wav");
+  std::vector<std::string> matched;
+  for (int i = 0; i < files->Items()->Count(); ++i) matched.push_back(files->Items()->Strings(i));
+  std::sort(matched.begin(), matched.end());
+  // "?.wav" is the name whose one byte is no UTF-8.
+  EXPECT_EQ(matched, (std::vector<std::string>{"?.wav", "Gr\xFCn.wav", "\xFC.wav"}));
   const int last = dirs->Items()->Count() - 1;
   EXPECT_EQ(Trim(dirs->Items()->Strings(last)), "T\xF6ne");
   EXPECT_EQ(dirs->GetItemPath(last), dir / "Töne");
