@@ -1,7 +1,9 @@
 #include "platform/forms/stdctrls/dialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QPageSetupDialog>
@@ -227,9 +229,12 @@ bool TPrintDialog::Execute() {
     return true;
   }
   if (!CanShow("TPrintDialog")) return false;
-  // A file is offered under a name no earlier print has.
+  // A file is offered under a name no earlier print has, in a folder that exists (the dialog
+  // refuses a file in a missing one).
   if (printer.outputFormat() == QPrinter::PdfFormat && planned.find('/') != std::string::npos) {
-    printer.setOutputFileName(forms_internal::PathToQt(planned));
+    const QString file = forms_internal::PathToQt(planned);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    printer.setOutputFileName(file);
   }
   QPrintDialog dialog(&printer);
   const bool ok = dialog.exec() == QDialog::Accepted;

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -13,7 +14,6 @@
 #include <vector>
 
 #include "platform/base/numbers.h"
-#include "platform/base/paths.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/qtglue.h"
 #include "platform/forms/stdctrls/printjob.h"
@@ -27,10 +27,9 @@ using print_internal::TPrintTarget;
 
 constexpr int kScreenDpi = 96;
 
-// The name a new file of the document starts with: its title, else the program's.
-std::string NewFileName(const std::string& title) {
-  return title.empty() ? forms_internal::PathFromQt(QCoreApplication::applicationName())
-                       : TextToPath(title);
+// The name new files of documents start with: the program's file name.
+std::string NewFileName() {
+  return forms_internal::PathFromQt(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 }
 
 }  // namespace
@@ -237,8 +236,8 @@ void TPrinter::EndDoc() {
   s.pdf = QByteArray();
   ClearPage();
   FOutputFileName =
-      print_internal::Deliver(s.target, NewFileName(FTitle),
-                              forms_internal::ToQt(FTitle).toStdString(), pdf, s.copies, s.collate);
+      print_internal::Deliver(s.target, NewFileName(), forms_internal::ToQt(FTitle).toStdString(),
+                              pdf, s.copies, s.collate);
 }
 
 void TPrinter::Abort() {
@@ -268,7 +267,7 @@ struct TPrinterAccess {
     const TPrintTarget t = p.FState->Planned();
     if (!t.Queue.empty() || !t.File.empty()) return t.Queue + t.File;
     try {
-      return print_internal::FreeFileName(NewFileName(p.FTitle));
+      return print_internal::FreeFileName(NewFileName());
     } catch (const EPrinter&) {
       return std::string();  // the folder cannot be made: printing will say so
     }

@@ -5,7 +5,7 @@
 // Where the document goes is decided at BeginDoc: the printer or file chosen in the last print
 // dialog, else the file named by the environment variable ORVANE_PRINT_PDF (for scripted runs),
 // else the printer chosen earlier or the desktop's default printer, else a new file
-// "<documents folder>/<Title or program>-<n>.pdf" that replaces no earlier print. Nothing is sent
+// "<documents folder>/<program>-<n>.pdf" that replaces no earlier print. Nothing is sent
 // before EndDoc; a failure there (a full disk, a folder that cannot be written, a queue that
 // refuses the job) throws EPrinter with the system's reason and leaves any earlier file whole.
 // The canvas's pixels are the printer's dots (a queue's own resolution, at least 300 per inch for
@@ -61,7 +61,7 @@ class TPrinter : public TObject {
   // Not while printing (EPrinter).
   TPrinterOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TPrinterOrientation Value);
-  // The document's name in the print queue, in the PDF and in a new file's name.
+  // The document's name in the print queue and in the PDF.
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& Value) { FTitle = Value; }
   // The PDF file of the last document: while printing the file it goes to (empty for a new file
