@@ -171,11 +171,6 @@ TFileImage& TFileImage::operator=(TFileImage&& Other) noexcept {
   return *this;
 }
 
-bool TFileImage::SharesFilePages() const {
-  const Slot* slot = FFd >= 0 ? SlotOf(FFd) : nullptr;
-  return slot && slot->Shared.load();
-}
-
 void TFileImage::Release() {
   if (FFd >= 0) {
     // The slot goes first: a notice from here on finds nothing, and closing ends the lease.

@@ -27,8 +27,6 @@ class TFileImage {
   // The bytes may be written (edits); they never reach the file.
   char* Data() const { return FData; }
   size_t Size() const { return FSize; }
-  // True while the bytes are still the file's pages, false once they are a private copy.
-  bool SharesFilePages() const;
 
  private:
   void Release();
