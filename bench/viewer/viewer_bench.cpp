@@ -149,9 +149,14 @@ void RunWc(const std::string& file) {
 
 using Clock = std::chrono::steady_clock;
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
 // Times the body and `wc -l` on a file of the same size in the same loop, their order picked at
-// random each time, and reports body / wc and the memory the benchmark added at its peak, as a
-// multiple of the file's size.
+// random each time, and reports the median body / the median wc and the memory the benchmark added
+// at its peak, as a multiple of the file's size.
 class Ratio {
  public:
   Ratio(const std::string& file, size_t bytes) : file_(file), bytes_(bytes) {
@@ -171,13 +176,13 @@ class Ratio {
   void Measure(Body&& body) {
     const bool wcFirst = rng_() & 1;
     if (wcFirst) TimeWc();
-    total_ += std::chrono::duration<double>(body());
+    bodies_.push_back(body());
     if (!wcFirst) TimeWc();
   }
   // Memory measured elsewhere (in another process), in bytes above that process's start.
   void NoteMemory(size_t bytes) { other_ = std::max(other_, bytes); }
   void Report(benchmark::State& state) const {
-    state.counters["x_wc_l"] = total_.count() / wc_.count();
+    state.counters["x_wc_l"] = Median(bodies_) / Median(wcs_);
     const size_t peak = PeakBytes();
     const size_t added = std::max(peak > base_ ? peak - base_ : 0, other_);
     state.counters["mem_x_file"] = double(added) / double(bytes_);
@@ -188,13 +193,15 @@ class Ratio {
   void TimeWc() {
     const auto t0 = Clock::now();
     RunWc(file_);
-    wc_ += Clock::now() - t0;
+    wcs_.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
   }
 
   std::string file_;
   size_t bytes_, base_ = 0, other_ = 0;
   std::mt19937 rng_{5};
-  std::chrono::duration<double> total_{0}, wc_{0};
+  // Seconds of each timing; their medians are compared, so that a run hit by load elsewhere
+  // moves neither side.
+  std::vector<double> bodies_, wcs_;
 };
 
 void BM_WcLines(benchmark::State& state) {
@@ -227,7 +234,7 @@ void BM_OpenText(benchmark::State& state) {
   OpenRepeatedly(state, viewer, TheFiles().text(bytes), TheFiles().text(bytes), bytes);
 }
 BENCHMARK(BM_OpenText)->Arg(100)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_OpenText)->Arg(1024)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenText)->Arg(1024)->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // In a child process started with kOpenOnce: opens the file once and prints the seconds it took
 // and the memory it added.
@@ -282,7 +289,7 @@ void BM_OpenTextFirst(benchmark::State& state) {
   ratio.Report(state);
 }
 BENCHMARK(BM_OpenTextFirst)->Arg(100)->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_OpenTextFirst)->Arg(1024)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenTextFirst)->Arg(1024)->Iterations(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Hex mode shows the file's first bytes (at most $FFFFF of them), whatever its size: the 100 MB
 // file beside `wc -l` on a file of those first bytes.
