@@ -1,6 +1,7 @@
 #include "platform/graphics/canvas.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "platform/graphics/canvas_painter.h"
 
@@ -49,6 +50,16 @@ void TCanvas::UpdateDeviceClip() {
     }
   }
   for (const TRect& r : deviceClip_) UnionRect(deviceClipBox_, deviceClipBox_, r);
+#ifndef NDEBUG
+  // Spans are clipped against these rectangles one after the other: each pixel in one at most.
+  for (size_t i = 0; i < deviceClip_.size(); ++i) {
+    TRect common;
+    assert(!IsRectEmpty(deviceClip_[i]) && deviceClip_[i].Left >= 0 && deviceClip_[i].Top >= 0 &&
+           deviceClip_[i].Right <= surface_.Width && deviceClip_[i].Bottom <= surface_.Height);
+    for (size_t j = i + 1; j < deviceClip_.size(); ++j)
+      assert(!IntersectRect(common, deviceClip_[i], deviceClip_[j]));
+  }
+#endif
 }
 
 void TCanvas::Changed(const TRect& deviceArea) {
@@ -73,29 +84,25 @@ void TCanvas::SelectClipRgn(const TRegion* region) {
   UpdateDeviceClip();
 }
 
-void TCanvas::IntersectClipRect(const TRect& r) {
-  if (!hasClip_) {
-    // Everything drawable so far, in logical coordinates.
-    clip_ = TRegion{};
-    for (TRect d : deviceClip_) {
-      OffsetRect(d, -origin_.X, -origin_.Y);
-      clip_.Add(d);
-    }
-    hasClip_ = true;
+void TCanvas::ClipToRegion() {
+  if (hasClip_) return;
+  // Everything drawable so far, in logical coordinates.
+  clip_ = TRegion{};
+  for (TRect d : deviceClip_) {
+    OffsetRect(d, -origin_.X, -origin_.Y);
+    clip_.Add(d);
   }
+  hasClip_ = true;
+}
+
+void TCanvas::IntersectClipRect(const TRect& r) {
+  ClipToRegion();
   clip_.Intersect(r);
   UpdateDeviceClip();
 }
 
 void TCanvas::ExcludeClipRect(const TRect& r) {
-  if (!hasClip_) {
-    clip_ = TRegion{};
-    for (TRect d : deviceClip_) {
-      OffsetRect(d, -origin_.X, -origin_.Y);
-      clip_.Add(d);
-    }
-    hasClip_ = true;
-  }
+  ClipToRegion();
   clip_.Subtract(r);
   UpdateDeviceClip();
 }

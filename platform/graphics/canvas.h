@@ -182,6 +182,8 @@ class TCanvas : public TObject {
  private:
   friend class CanvasPainter;
   void UpdateDeviceClip();
+  // Turns "no clip" into a clip region of everything drawable now, ready to be narrowed.
+  void ClipToRegion();
   void Changed(const TRect& deviceArea);
 
   std::unique_ptr<TPen> pen_;

@@ -1,6 +1,7 @@
 #include "platform/graphics/canvas_painter.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -118,6 +119,7 @@ void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op)
   const uint32_t solid = color | 0xFF000000u;
   int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
   for (const raster::Span& s : spans) {
+    assert(s.x0 < s.x1);
     const long long dy = s.y + oy;
     if (dy < box.Top || dy >= box.Bottom) continue;
     const int x0 = static_cast<int>(std::max<long long>(s.x0 + ox, box.Left));

@@ -1,6 +1,7 @@
 // Lines and shapes: pen outline, brush interior, pen mode on both, each pixel once per call.
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <cmath>
 #include <numbers>
@@ -121,6 +122,39 @@ PenShapes ShapesFor(const TRect& box, double ra, double rb, const TPen& pen) {
                    box.Bottom - in,  std::max(0.0, ra - in), std::max(0.0, rb - in)};
 }
 
+// Where a ray's side test flips sign along one row, stepped from row to row. In units of a half
+// pixel everything is whole: twice the side value at pixel x is g RX P - |RY| (2 x - C) (g the
+// sign of RY), so the first pixel not before the flip is the ceiling of N / D with
+// N = g RX P + C |RY| and D = 2 |RY|, and it lies on the ray when the division leaves no rest.
+// The next row lowers P by 2, which moves N by a fixed step, whole and rest of its division by D.
+class FlipStepper {
+ public:
+  FlipStepper() = default;
+  FlipStepper(long long n, long long d, long long stepWhole, long long stepRest)
+      : f_(n >= 0 ? (n + d - 1) / d : -((-n) / d)),
+        rest_(f_ * d - n),
+        d_(d),
+        stepWhole_(stepWhole),
+        stepRest_(stepRest) {
+    assert(d_ > 0 && rest_ >= 0 && rest_ < d_);
+  }
+  // Moves to the row below.
+  void Next() {
+    const long long t = stepRest_ - rest_;
+    f_ += stepWhole_ + (t > 0 ? 1 : 0);
+    rest_ = t > 0 ? d_ - t : -t;
+    assert(rest_ >= 0 && rest_ < d_);
+  }
+  // The first pixel of the row from which the side test has its other sign (or is 0 there).
+  int Pixel() const { return static_cast<int>(std::clamp<long long>(f_, -(1LL << 30), 1LL << 30)); }
+  // True when that pixel lies on the ray.
+  bool OnRay() const { return rest_ == 0; }
+  bool operator==(const FlipStepper& o) const { return f_ == o.f_ && rest_ == o.rest_; }
+
+ private:
+  long long f_ = 0, rest_ = 0, d_ = 1, stepWhole_ = 0, stepRest_ = 0;
+};
+
 // Counter-clockwise sweep on screen from the ray through (x3, y3) to the ray through (x4, y4),
 // about the centre of the box.
 class Sweep {
@@ -158,6 +192,7 @@ class Sweep {
         const long long step = -2 * r->g * r->rx;
         r->stepWhole = step >= 0 ? step / r->d : -((-step + r->d - 1) / r->d);
         r->stepRest = step - r->stepWhole * r->d;
+        assert(r->d > 0 && r->stepRest >= 0 && r->stepRest < r->d);
       }
     }
   }
@@ -207,20 +242,26 @@ class Sweep {
   TPoint End() const { return Rounded(end_.first, end_.second); }
 
  private:
-  // A ray from the centre, x to the right and y upwards as in Angle.
-  // The flip pixel of the row last asked for (see Flip), to step from row to row.
+  // The flip pixel of a ray on the row 2 py = p.
   struct FlipRow {
-    long long p = 0, f = 0, rest = 0;
+    long long p = 0;
     bool valid = false;
+    FlipStepper at;
   };
+  // A ray from the centre, x to the right and y upwards as in Angle.
   struct Ray {
     double x, y, len2;
     // In half pixels for exact_ sweeps: 2 x, the sign of y, 4 |y|, and the flip's step per row
     // as whole and rest of the division by that.
     long long rx = 0, g = 1, d = 1, stepWhole = 0, stepRest = 0;
-    mutable FlipRow row;
+    // The flip pixel of the row last asked for (see Flip), to step from row to row.
+    mutable FlipRow row{};
     // Positive when p lies counter-clockwise of the ray (by less than half a turn).
     double Side(double px, double py) const { return x * py - y * px; }
+    // The flip pixel on the row 2 py = p of a sweep about 2 cx = c2.
+    FlipStepper FlipAt(long long c2, long long p) const {
+      return FlipStepper(g * rx * p + c2 * (d / 2), d, stepWhole, stepRest);
+    }
   };
   // Pixels whose direction is further than this (as a sine) from both rays' lines are on the
   // same side of both as the exact angles say, far beyond the rounding of the angles and the
@@ -318,27 +359,20 @@ void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) 
 }
 
 inline int Sweep::Flip(const Ray& r, double py, bool& zero) const {
-  // In units of a half pixel everything is whole: twice the side value at pixel x is
-  // g RX P - |RY| (2 x - C) (g the sign of RY), so the first pixel not before the flip is the
-  // ceiling of N / D with N = g RX P + C |RY| and D = 2 |RY|, and it lies on the ray when the
-  // division leaves no rest. The next row lowers P by 2, which moves N by a fixed step.
-  FlipRow& row = r.row;
+  auto& row = r.row;
   const long long p = static_cast<long long>(2 * py);  // whole: py is a multiple of 0.5
   if (!(row.valid && row.p == p)) {
     if (row.valid && row.p - 2 == p) {
-      const long long t = r.stepRest - row.rest;
-      row.f += r.stepWhole + (t > 0 ? 1 : 0);
-      row.rest = t > 0 ? r.d - t : -t;
+      row.at.Next();
+      assert(row.at == r.FlipAt(c2_, p));
     } else {
-      const long long n = r.g * r.rx * p + c2_ * (r.d / 2);
-      row.f = n >= 0 ? (n + r.d - 1) / r.d : -((-n) / r.d);
-      row.rest = row.f * r.d - n;
+      row.at = r.FlipAt(c2_, p);
     }
     row.p = p;
     row.valid = true;
   }
-  zero = row.rest == 0;
-  return static_cast<int>(std::clamp<long long>(row.f, -(1LL << 30), 1LL << 30));
+  zero = row.at.OnRay();
+  return row.at.Pixel();
 }
 
 // Each ray's side test keeps one sign before its flip pixel and the other after it, so the
@@ -440,28 +474,11 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
     }
     return;
   }
+  [[maybe_unused]] const size_t from = out.size();
   // Flip for one row after the other: the first row's flip pixel from the division, each next
   // one by the fixed step, all in registers.
-  struct Stepper {
-    long long f, rest;
-    const long long d, stepWhole, stepRest;
-    Stepper(const Ray& r, long long c2, long long p)
-        : d(r.d), stepWhole(r.stepWhole), stepRest(r.stepRest) {
-      const long long n = r.g * r.rx * p + c2 * (r.d / 2);
-      f = n >= 0 ? (n + r.d - 1) / r.d : -((-n) / r.d);
-      rest = f * r.d - n;
-    }
-    void Next() {
-      const long long t = stepRest - rest;
-      f += stepWhole + (t > 0 ? 1 : 0);
-      rest = t > 0 ? d - t : -t;
-    }
-    int Pixel() const {
-      return static_cast<int>(std::clamp<long long>(f, -(1LL << 30), 1LL << 30));
-    }
-  };
-  Stepper s1(first_, c2_, static_cast<long long>(2 * (cy_ - top)));
-  Stepper s2(second_, c2_, static_cast<long long>(2 * (cy_ - top)));
+  const long long p0 = static_cast<long long>(2 * (cy_ - top));
+  FlipStepper s1 = first_.FlipAt(c2_, p0), s2 = second_.FlipAt(c2_, p0);
   // The ellipse's extent only narrows as a row lies deeper in its top or bottom, so the exact
   // extent of one row holds within any row that lies no deeper: where the sweep's runs fit inside
   // it, the row's own extent cannot cut them and is not needed.
@@ -472,8 +489,10 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
   for (int y = top; y < bottom; ++y, s1.Next(), s2.Next()) {
     const double depth = shape.Depth(y + 0.5);
     if (depth < 0) continue;
+    assert(s1 == first_.FlipAt(c2_, p0 - 2LL * (y - top)) &&
+           s2 == second_.FlipAt(c2_, p0 - 2LL * (y - top)));
     const int f1 = s1.Pixel(), f2 = s2.Pixel();
-    const bool zero1 = s1.rest == 0, zero2 = s2.rest == 0;
+    const bool zero1 = s1.OnRay(), zero2 = s2.OnRay();
     int runs[2][2];
     int n = 0;
     bool fits = false;
@@ -511,6 +530,7 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
       if (r0 < r1) out.push_back({y, r0, r1});
     }
   }
+  assert(raster::Normalized(std::span(out).subspan(from)));
 }
 
 void Sweep::NearRuns(int y, double py, int x0, int x1, Spans& out) const {

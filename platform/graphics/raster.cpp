@@ -1,6 +1,7 @@
 #include "platform/graphics/raster.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -39,6 +40,16 @@ void MakeRoom(Spans& spans, int more) {
 
 }  // namespace
 
+bool Normalized(std::span<const Span> spans) {
+  for (size_t i = 0; i < spans.size(); ++i) {
+    if (spans[i].x0 >= spans[i].x1) return false;
+    if (i > 0 && (spans[i - 1].y > spans[i].y ||
+                  (spans[i - 1].y == spans[i].y && spans[i - 1].x1 >= spans[i].x0)))
+      return false;
+  }
+  return true;
+}
+
 void Normalize(Spans& spans) {
   std::sort(spans.begin(), spans.end(),
             [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
@@ -52,9 +63,11 @@ void Normalize(Spans& spans) {
     }
   }
   spans.resize(out);
+  assert(Normalized(spans));
 }
 
 Spans Subtract(const Spans& a, const Spans& b) {
+  assert(Normalized(a) && Normalized(b));
   Spans out;
   out.reserve(a.size());
   size_t j = 0;
@@ -67,6 +80,7 @@ Spans Subtract(const Spans& a, const Spans& b) {
     }
     if (x < s.x1) out.push_back({s.y, x, s.x1});
   }
+  assert(Normalized(out));
   return out;
 }
 
@@ -200,6 +214,8 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
       }
       continue;
     }
+    // Every row crosses a closed outline an even number of times.
+    assert(count % 2 == 0);
     std::sort(xs, xs + count);
     for (size_t i = 0; i + 1 < count; i += 2) span(y, xs[i], xs[i + 1]);
   }

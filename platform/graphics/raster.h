@@ -91,6 +91,8 @@ class RoundRectRows {
 
 // Sorts by row and merges overlapping and touching spans.
 void Normalize(Spans& spans);
+// True when sorted by row and column, each span non-empty and apart from the next on its row.
+bool Normalized(std::span<const Span> spans);
 // a minus b; both normalised; the result is normalised.
 Spans Subtract(const Spans& a, const Spans& b);
 

@@ -1,6 +1,22 @@
 #include "platform/graphics/region.h"
 
+#include <cassert>
+#include <cstddef>
+
 namespace {
+
+// The region's rectangles are non-empty and share no pixel, so that drawing through them touches
+// each pixel once.
+[[maybe_unused]] bool Disjoint(const std::vector<TRect>& rects) {
+  for (size_t i = 0; i < rects.size(); ++i) {
+    if (IsRectEmpty(rects[i])) return false;
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      TRect common;
+      if (IntersectRect(common, rects[i], rects[j])) return false;
+    }
+  }
+  return true;
+}
 
 // Appends the parts of a that lie outside b (at most four rectangles).
 void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out) {
@@ -27,6 +43,7 @@ void TRegion::Add(const TRect& r) {
     if (pieces.empty()) return;
   }
   rects_.insert(rects_.end(), pieces.begin(), pieces.end());
+  assert(Disjoint(rects_));
 }
 
 void TRegion::Intersect(const TRect& r) {
@@ -36,12 +53,14 @@ void TRegion::Intersect(const TRect& r) {
     if (IntersectRect(common, existing, r)) kept.push_back(common);
   }
   rects_.swap(kept);
+  assert(Disjoint(rects_));
 }
 
 void TRegion::Subtract(const TRect& r) {
   std::vector<TRect> kept;
   for (const TRect& existing : rects_) AppendDifference(existing, r, kept);
   rects_.swap(kept);
+  assert(Disjoint(rects_));
 }
 
 void TRegion::Offset(int dx, int dy) {
