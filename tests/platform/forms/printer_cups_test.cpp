@@ -216,6 +216,26 @@ TEST_F(CupsPrinterTest, TheDefaultQueuePrintsAtItsOwnResolutionAndTheJobComesOut
   EXPECT_NEAR(green.height(), 150, 3);
 }
 
+TEST_F(CupsPrinterTest, TheQueueChosenInTheDialogMakesTheCopies) {
+  TPrintDialog dialog(form);
+  dialogs.Answer(mrOk, queue_, 2);
+  ASSERT_TRUE(dialog.Execute());
+  TPrinter* p = Printer();
+  p->BeginDoc();
+  p->Canvas()->Brush()->SetColor(clGreen);
+  p->Canvas()->FillRect(Rect(600, 600, 900, 750));
+  p->EndDoc();
+  // Back to one copy for whatever prints next.
+  dialogs.Answer(mrOk, "", 1);
+  ASSERT_TRUE(dialog.Execute());
+
+  const fs::path job = Output();
+  ASSERT_FALSE(job.empty()) << "no output from the queue: " << Read(dir_ / "log/error_log");
+  const std::vector<QImage> pages = printout::RenderPages(job.string(), 75);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_FALSE(Find(pages[1], qRgb(0, 0x80, 0)).isEmpty());
+}
+
 TEST_F(CupsPrinterTest, AQueueThatRefusesTheJobSaysSo) {
   TPrintDialog dialog(form);
   dialogs.Answer(mrOk, refusing_);
