@@ -34,6 +34,8 @@ class Pulsaric : public FormTest {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    // No printers, whatever the machine has (set before the printer asks CUPS for them).
+    setenv("CUPS_SERVER", (dir_ / "no-cups.sock").c_str(), 1);
     LogAna = new TLogAna(nullptr);
     LogAna->SetWindowState(wsNormal);
     LogAna->SetBounds(0, 0, 900, 600);
@@ -257,7 +259,6 @@ TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
   // Without a printer and a file: a new file in the documents folder for every hard copy.
   unsetenv("ORVANE_PRINT_PDF");
   setenv("HOME", dir_.c_str(), 1);
-  setenv("CUPS_SERVER", (dir_ / "no-cups.sock").c_str(), 1);
   std::vector<std::string> files;
   for (int i = 0; i < 2; ++i) {
     dialogs.Answer(mrYes);
