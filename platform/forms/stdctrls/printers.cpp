@@ -55,6 +55,7 @@ struct TPrinter::State {
 
   // The page: the printable area in dots, its corner on the paper, what was drawn on it.
   TBitmap page;
+  QSize size;
   QPoint corner;
   int dpi = 300;
   QPageLayout layout;
@@ -98,9 +99,9 @@ bool TPrinter::Printing() const { return FState->printing; }
 
 TCanvas* TPrinter::Canvas() const { return FState->page.Canvas(); }
 
-int TPrinter::PageWidth() const { return FState->page.Width(); }
+int TPrinter::PageWidth() const { return FState->size.width(); }
 
-int TPrinter::PageHeight() const { return FState->page.Height(); }
+int TPrinter::PageHeight() const { return FState->size.height(); }
 
 int TPrinter::XDpi() const { return FState->dpi; }
 
@@ -136,9 +137,11 @@ void TPrinter::ClearPage() {
     area = s.layout.paintRectPixels(s.dpi);
   }
   s.corner = area.topLeft();
+  s.size = QSize(std::max(area.width(), 1), std::max(area.height(), 1));
+  // The page's pixels (tens of megabytes) are held only while printing.
   TCanvas* canvas = s.page.Canvas();
   canvas->Brush()->SetColor(clWhite);
-  s.page.SetSize(std::max(area.width(), 1), std::max(area.height(), 1));
+  s.page.SetSize(s.printing ? s.size.width() : 0, s.printing ? s.size.height() : 0);
   canvas->FillRect(Rect(0, 0, s.page.Width(), s.page.Height()));
   canvas->RemoveClip();
   s.inked = TRect();
@@ -175,6 +178,7 @@ void TPrinter::BeginDoc() {
   painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
   s.painter = std::move(painter);
   s.printing = true;
+  ClearPage();
   FAborted = false;
   FPageNumber = 1;
 }

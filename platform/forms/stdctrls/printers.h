@@ -48,7 +48,8 @@ class TPrinter : public TObject {
   // 1 for the first page of the document.
   int PageNumber() const { return FPageNumber; }
 
-  // Draws on the current page; its ClipRect is the whole printable area, in the printer's dots.
+  // Draws on the current page while printing (a page of no pixels otherwise); its ClipRect is
+  // the whole printable area, in the printer's dots.
   // The page's size and resolution are those of the document's output from BeginDoc on; before,
   // of the output as last seen (at creation, after a dialog or an orientation change).
   TCanvas* Canvas() const;
