@@ -208,6 +208,9 @@ class TLogic : public TDisplay {
   void FinishZoom();
   void ShiftDiagram(bool Back);
   void ShiftText(bool Down);
+  // The picture a scroll step works in, of that size; kept from one step to the next, as every
+  // step writes all of it that it reads.
+  TBitmap& ShiftPicture(int Width, int Height);
 
   std::vector<uint8_t> FBuffer;
   int32_t FBufferCount = 1000;

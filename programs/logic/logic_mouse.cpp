@@ -221,12 +221,18 @@ void TLogic::PageForward() {
   RefreshDisplay();
 }
 
+TBitmap& TLogic::ShiftPicture(int Width, int Height) {
+  if (!FShiftPicture) FShiftPicture = std::make_unique<TBitmap>();
+  if (FShiftPicture->Width() != Width || FShiftPicture->Height() != Height)
+    FShiftPicture->SetSize(Width, Height);
+  return *FShiftPicture;
+}
+
 void TLogic::ShiftText(bool Down) {
   TCanvas& c = *Canvas();
   const TRect& d = FLayout.Disp;
   const int h = kRowHeight * FRows;
-  TBitmap rows;
-  rows.SetSize(d.Width(), h);
+  TBitmap& rows = ShiftPicture(d.Width(), h);
   const int from = Down ? d.Top : d.Top + kRowHeight;
   const int to = Down ? d.Top + kRowHeight : d.Top;
   rows.Canvas()->CopyRect(Rect(0, 0, d.Width(), h), &c, Rect(d.Left, from, d.Right, from + h));
@@ -303,14 +309,11 @@ void TLogic::ShiftDiagram(bool Back) {
   const int px = static_cast<int>(std::clamp<int64_t>(Round(exact), 0, d.Width()));
   FRemainder = exact - px;
   TCanvas& c = *Canvas();
-  // The new strip is drawn in a picture of the display's size, kept for every step; the rest of
-  // the display moves in place. Where the canvas clips part of the display the whole picture
-  // is made and copied back, as a copy through the canvas would respect the clip.
-  if (!FShiftPicture) FShiftPicture = std::make_unique<TBitmap>();
-  TBitmap& picture = *FShiftPicture;
+  // The new strip is drawn in a picture of the display's size; the rest of the display moves in
+  // place. Where the canvas clips part of the display the whole picture is made and copied back,
+  // as a copy through the canvas would respect the clip.
   const int w = d.Width(), h = d.Height();
-  if (picture.Width() != w || picture.Height() != h) picture.SetSize(w, h);
-  TCanvas& p = *picture.Canvas();
+  TCanvas& p = *ShiftPicture(w, h).Canvas();
   const bool inPlace = ShiftInPlace(c, d, px, Back);
   if (!inPlace && Back)
     p.CopyRect(Rect(px, 0, w, h), &c, Rect(d.Left, d.Top, d.Right - px, d.Bottom));
