@@ -9,13 +9,13 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <thread>
 #include <vector>
 
+#include "platform/base/exceptions.h"
+#include "platform/base/regularfile.h"
 #include "platform/base/safefile.h"
 #include "platform/base/strings.h"
 #include "platform/devices/config.h"
@@ -103,15 +103,18 @@ Lines SplitLines(const std::string& data) {
   return lines;
 }
 
-// The file's lines; nullopt when the file cannot be read.
+// The file's lines; nullopt when the file cannot be read or is no regular file (a FIFO or a
+// device is refused by a look at what was opened, never waited for).
 std::optional<Lines> ReadLines(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return SplitLines(ss.str());
+  try {
+    TRegularFile file(path);
+    std::string data;
+    char chunk[65536];
+    while (const size_t n = file.Read(chunk, sizeof chunk)) data.append(chunk, n);
+    return SplitLines(data);
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
 }
 
 // Replaces the file by the lines, never leaving it half written.

@@ -250,12 +250,15 @@ TEST_F(Profile, ErasingInAMissingFileCreatesNothing) {
 TEST_F(Profile, UnwritablePlacesReportFailureAndKeepTheFile) {
   WriteFile(Path("plain"), "not a directory");
   mkdir(Path("dir.ini").c_str(), 0777);
-  const std::string targets[] = {Path("missing/x.ini"), Path("plain/x.ini"), Path("dir.ini")};
+  mkfifo(Path("fifo.ini").c_str(), 0600);  // nobody writes into it: a read would wait for ever
+  const std::string targets[] = {Path("missing/x.ini"), Path("plain/x.ini"), Path("dir.ini"),
+                                 Path("fifo.ini")};
   for (const std::string& t : targets) {
     EXPECT_FALSE(ProfileWrite("S", "k", "v", t)) << t;
     EXPECT_EQ(ProfileRead("S", "k", "def", t), "def") << t;
   }
   EXPECT_FALSE(ProfileEraseSection("S", Path("dir.ini")));
+  EXPECT_FALSE(ProfileEraseEntry("S", "k", Path("fifo.ini")));
   EXPECT_EQ(ReadFile(Path("plain")), "not a directory");
   // No temporary files are left behind.
   for (const auto& e : std::filesystem::recursive_directory_iterator(root_)) {
