@@ -7,6 +7,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -19,8 +22,47 @@ namespace {
 // time. Longer runs go to the library's copy, which is faster there.
 constexpr size_t kShortRun = 512;
 
+#if defined(__x86_64__) && defined(__GNUC__)
+// CopyPixels with the wide registers, for n >= kWideRun: aligned stores after the first eight.
+__attribute__((target("avx2"))) void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
+  uint32_t* const dEnd = d + n;
+  const uint32_t* const sEnd = s + n;
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
+                      _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
+  const size_t skip = 8 - (reinterpret_cast<uintptr_t>(d) & 31) / 4;
+  d += skip;
+  s += skip;
+  for (; dEnd - d >= 32; d += 32, s += 32) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 8));
+    const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 16));
+    const __m256i e = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 24));
+    _mm256_store_si256(reinterpret_cast<__m256i*>(d), a);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 8), b);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 16), c);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 24), e);
+  }
+  for (; dEnd - d >= 8; d += 8, s += 8) {
+    _mm256_store_si256(reinterpret_cast<__m256i*>(d),
+                       _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
+  }
+  if (dEnd > d) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dEnd - 8),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(sEnd - 8)));
+  }
+}
+#else
+void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
+  std::memcpy(d, s, n * sizeof(uint32_t));
+}
+#endif
+
 // Copies n pixels between buffers that do not overlap.
 void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
+  if (n >= static_cast<size_t>(kWideRun) && n <= kShortRun && hasWideVectors) {
+    CopyPixelsWide(d, s, n);
+    return;
+  }
 #if defined(__SSE2__)
   if (n <= kShortRun) {
     if (n < 4) {

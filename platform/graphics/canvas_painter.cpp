@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -92,6 +95,36 @@ void ClearUpperVectorHalves() {
 }
 
 }  // namespace
+
+#if defined(__x86_64__) && defined(__GNUC__)
+const bool hasWideVectors = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") != 0;
+}();
+
+__attribute__((target("avx2"))) void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
+  uint32_t* const end = p + n;
+  // The first eight where they fall, then whole aligned blocks: stores that straddle two cache
+  // lines cost twice.
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
+  p = reinterpret_cast<uint32_t*>((reinterpret_cast<uintptr_t>(p) + 32) & ~uintptr_t{31});
+  for (; end - p >= 32; p += 32) {
+    _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 8), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 16), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 24), v);
+  }
+  for (; end - p >= 8; p += 8) _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
+  // The run's last eight, overlapping what is done.
+  if (end > p) _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 8), v);
+}
+#else
+const bool hasWideVectors = false;
+void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
+  for (; n > 0; --n) *p++ = value;
+}
+#endif
 
 CanvasPainter::CanvasPainter(TCanvas& canvas)
     : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {

@@ -33,14 +33,15 @@ std::span<const int> StylePattern(TPenStyle style) {
   }
 }
 
-// Collects the pixels of one pen stroke (a chain of segments) as spans.
+// Collects the pixels of one pen stroke (a chain of segments) as spans, appended to `out`.
 class Stroke {
  public:
-  Stroke(const TPen& pen, int clipTop, int clipBottom)
+  Stroke(const TPen& pen, int clipTop, int clipBottom, Spans& out)
       : width_(pen.Width()),
         pattern_(width_ > 1 ? std::span<const int>{} : StylePattern(pen.Style())),
         top_(clipTop),
-        bottom_(clipBottom) {}
+        bottom_(clipBottom),
+        spans_(out) {}
 
   // The segment from a to b; b itself only for wide pens (its round cap) or when includeEnd.
   void Segment(TPoint a, TPoint b, bool includeEnd) {
@@ -48,26 +49,36 @@ class Stroke {
       raster::CapsuleSpans(a, b, width_, top_, bottom_, spans_);
       return;
     }
+    if (pattern_.empty()) {
+      // At most one span per pixel.
+      const long long dx = std::abs(0LL + b.X - a.X), dy = std::abs(0LL + b.Y - a.Y);
+      const long long most = std::min<long long>(std::max(dx, dy), bottom_ - top_) + 1;
+      const size_t need = spans_.size() + static_cast<size_t>(std::max(0LL, most));
+      if (need > spans_.capacity()) spans_.reserve(std::max(need, 2 * spans_.capacity()));
+      raster::ThinLine(a, b, includeEnd, [this](int x, int y) { Add(x, y); });
+      return;
+    }
     raster::ThinLine(a, b, includeEnd, [this](int x, int y) {
-      if (!Visible() || y < top_ || y >= bottom_) return;
-      // Runs along a row become one span.
-      if (!spans_.empty()) {
-        raster::Span& last = spans_.back();
-        if (last.y == y && (last.x1 == x || last.x0 == x + 1)) {
-          last.x0 = std::min(last.x0, x);
-          last.x1 = std::max(last.x1, x + 1);
-          return;
-        }
-      }
-      spans_.push_back({y, x, x + 1});
+      if (Visible()) Add(x, y);
     });
   }
-  Spans& spans() { return spans_; }
 
  private:
+  // Runs along a row become one span.
+  void Add(int x, int y) {
+    if (y < top_ || y >= bottom_) return;
+    if (!spans_.empty()) {
+      raster::Span& last = spans_.back();
+      if (last.y == y && (last.x1 == x || last.x0 == x + 1)) {
+        last.x0 = std::min(last.x0, x);
+        last.x1 = std::max(last.x1, x + 1);
+        return;
+      }
+    }
+    spans_.push_back({y, x, x + 1});
+  }
   // Advances the style pattern by one pixel; true when that pixel is drawn.
   bool Visible() {
-    if (pattern_.empty()) return true;
     const bool on = (phase_ % 2) == 0;
     if (++count_ >= pattern_[phase_]) {
       count_ = 0;
@@ -80,7 +91,7 @@ class Stroke {
   size_t phase_ = 0;
   int count_ = 0;
   int top_, bottom_;
-  Spans spans_;
+  Spans& spans_;
 };
 
 bool HasPen(const TPen& pen) { return pen.Style() != psClear; }
@@ -583,12 +594,12 @@ void Sweep::BeyondChordRuns(int y, int x0, int x1, Spans& out) const {
   }
 }
 
-// The pixels of the spans within the columns [left, right) that runs(y, x0, x1, out) keeps.
+// Keeps the pixels of the spans within the columns [left, right) that runs(y, x0, x1, out) keeps.
 template <typename Runs>
-Spans Filter(const Spans& spans, int left, int right, Runs runs) {
-  Spans out;
-  for (const raster::Span& s : spans) runs(s.y, std::max(s.x0, left), std::min(s.x1, right), out);
-  return out;
+void Filter(Spans& spans, int left, int right, Runs runs) {
+  raster::ScratchSpans kept;
+  for (const raster::Span& s : spans) runs(s.y, std::max(s.x0, left), std::min(s.x1, right), *kept);
+  spans.swap(*kept);
 }
 
 enum class ArcKind { Arc, Pie, Chord };
@@ -601,35 +612,36 @@ void TCanvas::LineTo(int x, int y) {
   if (!HasPen(*pen_)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
-  Stroke stroke(*pen_, painter.Top(), painter.Bottom());
+  raster::ScratchSpans spans;
+  Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *spans);
   stroke.Segment(from, {x, y}, false);
-  painter.Spans(stroke.spans(), ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
+  painter.Spans(*spans, ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2 || !HasPen(*pen_)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
-  Stroke stroke(*pen_, painter.Top(), painter.Bottom());
+  raster::ScratchSpans spans;
+  Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *spans);
   for (size_t i = 0; i + 1 < points.size(); ++i) stroke.Segment(points[i], points[i + 1], false);
-  if (pen_->Width() > 1 && !PenModeIdempotent(pen_->Mode())) raster::Normalize(stroke.spans());
-  painter.Spans(stroke.spans(), ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
+  if (pen_->Width() > 1 && !PenModeIdempotent(pen_->Mode())) raster::Normalize(*spans);
+  painter.Spans(*spans, ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
   if (points.empty()) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
-  Spans interior, outline;
-  if (HasBrush(*brush_)) raster::PolygonSpans(points, painter.Top(), painter.Bottom(), interior);
+  raster::ScratchSpans interior, outline;
+  if (HasBrush(*brush_)) raster::PolygonSpans(points, painter.Top(), painter.Bottom(), *interior);
   if (HasPen(*pen_)) {
-    Stroke stroke(*pen_, painter.Top(), painter.Bottom());
+    Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *outline);
     for (size_t i = 0; i < points.size(); ++i) {
       stroke.Segment(points[i], points[(i + 1) % points.size()], points.size() == 1);
     }
-    outline.swap(stroke.spans());
   }
-  PaintShape(painter, *pen_, *brush_, interior, outline, false);
+  PaintShape(painter, *pen_, *brush_, *interior, *outline, false);
 }
 
 namespace {
@@ -684,14 +696,14 @@ void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const 
     PlainRectangle(painter, pen, brush, box);
     return;
   }
-  Spans interior, outline;
+  raster::ScratchSpans interior, outline;
   if (!HasPen(pen)) {
     // Without a pen the filled area is one pixel smaller at the right and the bottom.
     if (HasBrush(brush)) {
       raster::RoundRectSpans(box.Left, box.Top, box.Right - 1, box.Bottom - 1, ra, rb,
-                             painter.Top(), painter.Bottom(), interior);
+                             painter.Top(), painter.Bottom(), *interior);
     }
-    PaintShape(painter, pen, brush, interior, outline, true);
+    PaintShape(painter, pen, brush, *interior, *outline, true);
     return;
   }
   if (IsRectEmpty(box)) return;
@@ -700,23 +712,22 @@ void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const 
   if (styled && ra == 0 && rb == 0) {
     if (HasBrush(brush)) {
       raster::RoundRectSpans(s.ix0, s.iy0, s.ix1, s.iy1, 0, 0, painter.Top(), painter.Bottom(),
-                             interior);
+                             *interior);
     }
     // A styled frame follows its path like a closed polyline.
-    Stroke stroke(pen, painter.Top(), painter.Bottom());
+    Stroke stroke(pen, painter.Top(), painter.Bottom(), *outline);
     const TPoint corners[] = {{box.Left, box.Top},
                               {box.Right - 1, box.Top},
                               {box.Right - 1, box.Bottom - 1},
                               {box.Left, box.Bottom - 1}};
     for (int i = 0; i < 4; ++i) stroke.Segment(corners[i], corners[(i + 1) % 4], false);
-    outline.swap(stroke.spans());
-    PaintShape(painter, pen, brush, interior, outline, false);
+    PaintShape(painter, pen, brush, *interior, *outline, false);
     return;
   }
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
-                    s.irb, painter.Top(), painter.Bottom(), outline,
-                    HasBrush(brush) ? &interior : nullptr);
-  PaintShape(painter, pen, brush, interior, outline, true);
+                    s.irb, painter.Top(), painter.Bottom(), *outline,
+                    HasBrush(brush) ? &*interior : nullptr);
+  PaintShape(painter, pen, brush, *interior, *outline, true);
   (void)canvas;
 }
 
@@ -750,7 +761,7 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
       sweep.ContainedRuns(y, x0, x1, out);
     }
   };
-  Spans interior, outline;
+  raster::ScratchSpans interior, outline;
   const bool filled = kind != ArcKind::Arc && HasBrush(brush);
   if (!HasPen(pen)) {
     if (filled) {
@@ -759,39 +770,40 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
                                         rb - 0.5);
       int from, to;
       shape.Rows(top, bottom, from, to);
-      if (from < to) interior.reserve(static_cast<size_t>(to - from) + 8);
+      if (from < to) interior->reserve(static_cast<size_t>(to - from) + 8);
       if (kind == ArcKind::Chord) {
         for (int y = from; y < to; ++y) {
           int a, b;
           if (shape.Row(y, a, b))
-            sweep.BeyondChordRuns(y, std::max(a, left), std::min(b, right), interior);
+            sweep.BeyondChordRuns(y, std::max(a, left), std::min(b, right), *interior);
         }
       } else {
-        sweep.ContainedRows(shape, from, to, left, right, interior);
+        sweep.ContainedRows(shape, from, to, left, right, *interior);
       }
     }
-    PaintShape(painter, pen, brush, interior, outline, true);
+    PaintShape(painter, pen, brush, *interior, *outline, true);
     return;
   }
   const PenShapes s = ShapesFor(box, ra, rb, pen);
   raster::RingSpans(s.ox0, s.oy0, s.ox1, s.oy1, s.ora, s.orb, s.ix0, s.iy0, s.ix1, s.iy1, s.ira,
-                    s.irb, top, bottom, outline, filled ? &interior : nullptr);
-  if (filled) interior = Filter(interior, left, right, inside);
-  outline = Filter(outline, left, right,
-                   [&](int y, int x0, int x1, Spans& out) { sweep.ContainedRuns(y, x0, x1, out); });
+                    s.irb, top, bottom, *outline, filled ? &*interior : nullptr);
+  if (filled) Filter(*interior, left, right, inside);
+  Filter(*outline, left, right,
+         [&](int y, int x0, int x1, Spans& out) { sweep.ContainedRuns(y, x0, x1, out); });
   if (!sweep.Full() && kind != ArcKind::Arc) {
     TPen solid;
     solid.SetWidth(pen.Width());
-    Stroke stroke(solid, top, bottom);
+    raster::ScratchSpans lines;
+    Stroke stroke(solid, top, bottom, *lines);
     if (kind == ArcKind::Pie) {
       stroke.Segment(sweep.Centre(), sweep.Start(), true);
       stroke.Segment(sweep.Centre(), sweep.End(), true);
     } else {
       stroke.Segment(sweep.Start(), sweep.End(), true);
     }
-    outline.insert(outline.end(), stroke.spans().begin(), stroke.spans().end());
+    outline->insert(outline->end(), lines->begin(), lines->end());
   }
-  PaintShape(painter, pen, brush, interior, outline, false);
+  PaintShape(painter, pen, brush, *interior, *outline, false);
 }
 
 }  // namespace

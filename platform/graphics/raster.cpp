@@ -38,7 +38,30 @@ void MakeRoom(Spans& spans, int more) {
   if (need > spans.capacity()) spans.reserve(std::max(need, 2 * spans.capacity()));
 }
 
+// Lists given back by ScratchSpans. A few are enough for the deepest drawing call; lists grown
+// far beyond what a surface needs are not kept.
+constexpr size_t kKeptLists = 8;
+constexpr size_t kKeptSpans = 1 << 16;
+std::vector<Spans>& KeptLists() {
+  thread_local std::vector<Spans> lists;
+  return lists;
+}
+
 }  // namespace
+
+ScratchSpans::ScratchSpans() {
+  std::vector<Spans>& kept = KeptLists();
+  if (kept.empty()) return;
+  spans_.swap(kept.back());
+  kept.pop_back();
+}
+
+ScratchSpans::~ScratchSpans() {
+  std::vector<Spans>& kept = KeptLists();
+  if (kept.size() >= kKeptLists || spans_.capacity() > kKeptSpans) return;
+  spans_.clear();
+  kept.push_back(std::move(spans_));
+}
 
 bool Normalized(std::span<const Span> spans) {
   for (size_t i = 0; i < spans.size(); ++i) {
@@ -173,8 +196,20 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
   struct Edge {
     double ya, yb, xa, slope;
   };
-  std::vector<Edge> edges;
-  edges.reserve(n);
+  // Edges and the crossings of one row; on the stack for all but very large polygons.
+  Edge localEdges[32];
+  double local[32];
+  std::vector<Edge> heapEdges;
+  std::vector<double> heap;
+  Edge* edges = localEdges;
+  double* xs = local;
+  if (n > std::size(local)) {
+    heapEdges.resize(n);
+    heap.resize(n);
+    edges = heapEdges.data();
+    xs = heap.data();
+  }
+  size_t edgeCount = 0;
   for (size_t i = 0; i < n; ++i) {
     const TPoint& a = points[i];
     const TPoint& b = points[i + 1 < n ? i + 1 : 0];
@@ -182,15 +217,7 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
     const bool down = a.Y < b.Y;
     const TPoint& u = down ? a : b;
     const TPoint& v = down ? b : a;
-    edges.push_back({double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)});
-  }
-  // Crossings of one row; on the stack for all but very large polygons.
-  double local[32];
-  std::vector<double> heap;
-  double* xs = local;
-  if (edges.size() > std::size(local)) {
-    heap.resize(edges.size());
-    xs = heap.data();
+    edges[edgeCount++] = {double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)};
   }
   if (top < bottom) MakeRoom(out, bottom - top);
   // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
@@ -202,7 +229,8 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
     size_t count = 0;
-    for (const Edge& e : edges) {
+    for (size_t i = 0; i < edgeCount; ++i) {
+      const Edge& e = edges[i];
       if (yc >= e.ya && yc < e.yb) xs[count++] = e.xa + (yc - e.ya) * e.slope;
     }
     if (count == 2) {

@@ -19,6 +19,22 @@ struct Span {
 };
 using Spans = std::vector<Span>;
 
+// A span list for the length of one drawing call whose storage is kept for the next call on the
+// same thread, so that shapes do not allocate once the lists have grown to their size. Calls may
+// nest (a change handler that draws): each takes a list of its own.
+class ScratchSpans {
+ public:
+  ScratchSpans();
+  ~ScratchSpans();
+  ScratchSpans(const ScratchSpans&) = delete;
+  ScratchSpans& operator=(const ScratchSpans&) = delete;
+  Spans& operator*() { return spans_; }
+  Spans* operator->() { return &spans_; }
+
+ private:
+  Spans spans_;
+};
+
 // Pixel centres on the edge of a shape count as inside within this tolerance.
 constexpr double kEps = 1e-7;
 
