@@ -9,11 +9,60 @@ function(orvane_add_subdirs)
   endforeach()
 endfunction()
 
-# A library target; sources relative to the calling directory; the repository root is the include root.
+# Include roots. Sources name every header from the repository root ("platform/graphics/canvas.h"),
+# but no target of the platform, the library or the programs has the root itself on its path: each
+# gets trees of links to the headers it may use, so a header of a higher layer, of a unit it does not
+# link, or another unit's internals is not found and the build fails.
+#   include/<target>/public     headers in the folders of the target's sources, for the target and
+#                               every target that links it
+#   include/<target>/internal   the target's INTERNAL headers, for its own sources only
+#   include/layer-<layer>       LAYER headers: for every target of the same top folder (platform, ...)
+set(ORVANE_INCLUDE_STAGE ${CMAKE_BINARY_DIR}/include)
+file(REMOVE_RECURSE ${ORVANE_INCLUDE_STAGE})
+
+function(orvane_link_headers stage)
+  foreach(h IN LISTS ARGN)
+    file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${h})
+    get_filename_component(dir ${stage}/${rel} DIRECTORY)
+    file(MAKE_DIRECTORY ${dir})
+    file(CREATE_LINK ${h} ${stage}/${rel} SYMBOLIC)
+  endforeach()
+endfunction()
+
+# Gives target its include roots (above). Headers are those of the folders its sources lie in;
+# INTERNAL and LAYER name some of them relative to the calling directory.
+function(orvane_include_roots target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;INTERNAL;LAYER" ${ARGN})
+  set(dirs "")
+  foreach(src IN LISTS ARG_SOURCES)
+    get_filename_component(dir ${CMAKE_CURRENT_SOURCE_DIR}/${src} DIRECTORY)
+    list(APPEND dirs ${dir})
+  endforeach()
+  list(REMOVE_DUPLICATES dirs)
+  set(headers "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.h)
+    list(APPEND headers ${found})
+  endforeach()
+  list(TRANSFORM ARG_INTERNAL PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(TRANSFORM ARG_LAYER PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(REMOVE_ITEM headers ${ARG_INTERNAL} ${ARG_LAYER})
+  file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" layer ${rel})
+  set(stage ${ORVANE_INCLUDE_STAGE}/${target})
+  orvane_link_headers(${stage}/public ${headers})
+  orvane_link_headers(${stage}/internal ${ARG_INTERNAL})
+  orvane_link_headers(${ORVANE_INCLUDE_STAGE}/layer-${layer} ${ARG_LAYER})
+  file(MAKE_DIRECTORY ${stage}/internal ${ORVANE_INCLUDE_STAGE}/layer-${layer})
+  target_include_directories(${target} PUBLIC ${stage}/public
+                             PRIVATE ${stage}/internal ${ORVANE_INCLUDE_STAGE}/layer-${layer})
+endfunction()
+
+# A library target; sources relative to the calling directory; include roots as above.
 function(orvane_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;INTERNAL;LAYER" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  orvane_include_roots(${name} SOURCES ${ARG_SOURCES} INTERNAL ${ARG_INTERNAL} LAYER ${ARG_LAYER})
   if(ARG_LIBS)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   endif()

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/squaredial.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/squaredial.h"
 
 namespace {
 

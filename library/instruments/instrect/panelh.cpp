@@ -3,7 +3,7 @@
 #include <span>
 
 #include "library/foundation/helpers.h"
-#include "library/instruments/common/squaredial.h"
+#include "library/foundation/squaredial.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"

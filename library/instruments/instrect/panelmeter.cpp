@@ -2,9 +2,9 @@
 #include <cmath>
 #include <span>
 
+#include "library/foundation/squaredial.h"
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"

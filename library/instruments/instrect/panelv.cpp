@@ -6,9 +6,9 @@
 
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/squaredial.h"
 #include "library/foundation/store.h"
 #include "library/instruments/common/readout.h"
-#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"

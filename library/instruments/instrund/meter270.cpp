@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/squaredial.h"
 #include "library/foundation/store.h"
-#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 
 namespace {

@@ -8,9 +8,9 @@
 
 #include "library/foundation/helpers.h"
 #include "library/foundation/scaledraw.h"
+#include "library/foundation/squaredial.h"
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
-#include "library/instruments/common/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
 

@@ -7,7 +7,7 @@
 #include "library/foundation/digits.h"
 #include "library/foundation/helpers.h"
 #include "library/foundation/scaledraw.h"
-#include "library/instruments/common/squaredial.h"
+#include "library/foundation/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
 

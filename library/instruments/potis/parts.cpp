@@ -6,8 +6,8 @@
 
 #include "library/foundation/helpers.h"
 #include "library/foundation/scaledraw.h"
+#include "library/foundation/squaredial.h"
 #include "library/instruments/common/dragmodel.h"
-#include "library/instruments/common/squaredial.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_helpers.h"

@@ -1,4 +1,4 @@
-#include "library/instruments/common/squaredial.h"
+#include "library/foundation/squaredial.h"
 
 #include <algorithm>
 #include <cstdint>
