@@ -26,9 +26,11 @@ double ClampRangeEnd(double V, double Start, double Bound, bool NonLinear) {
   return NonLinear ? DecadeStep(V) : V;
 }
 
+double LogScaleValue(double V) { return V <= 0 ? 0.001 : V; }
+
 void RepairLogRange(double& Value, double& Start, double& End) {
-  if (Value <= 0) Value = 0.001;
-  if (Start <= 0) Start = 0.001;
+  Value = LogScaleValue(Value);
+  Start = LogScaleValue(Start);
   if (End <= Start) End = 100 * Start;
   if (End > 1000) End = 1000;
 }

@@ -15,6 +15,9 @@
 double ClampRangeStart(double V, double End, double Bound, bool NonLinear);
 double ClampRangeEnd(double V, double Start, double Bound, bool NonLinear);
 
+// What a logarithmic scale keeps of a value or a range start V: one at or below 0 becomes 0.001.
+double LogScaleValue(double V);
+
 // Steps 1 to 4 of the logarithmic repair, applied in place: a non-positive Value or Start becomes
 // 0.001, an End at or below Start becomes 100 * Start, an End above 1000 becomes 1000. The caller
 // then runs its own range setters (they snap both ends to decades) and calls FinishLogRange.

@@ -42,8 +42,10 @@ struct TMeterLed {
   }
   void SetColour(TColor V, const TLedRules& Rules) {
     Colour = V;
-    if (Rules.ColourSetsPhase) Lit = On;
+    if (Rules.ColourSetsPhase) ResetPhase();
   }
+  // The blink phase back at the switch.
+  void ResetPhase() { Lit = On; }
   // The blink tick: a blinking LED takes the phase and is to be drawn again.
   bool Step(bool Phase) {
     if (!Blink) return false;

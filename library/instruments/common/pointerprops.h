@@ -22,6 +22,9 @@ struct TPointerRules {
   // Major scale divisions are clamped to 1..MaxScalaPart.
   int MaxScalaPart;
   TLedRules Leds;
+  // The linear scale maps whole hundredths of the value unit: a range narrower than 0.01 has no
+  // width (elsewhere only an end at or below the start).
+  bool HundredthSpan = false;
 };
 
 // The range of one scale, bound to the instrument's own fields: the scale, the target value and
@@ -71,6 +74,7 @@ class TPointerRange {
     bool StartChanged = false;
     bool EndChanged = false;
     bool SpanKept = false;  // the end was moved once more to keep one decade
+    bool Widened = false;   // a linear range of no width was given one (see Repair)
   };
   template <class F>
   TRepair RepairLog(F&& Moved) {
@@ -89,11 +93,38 @@ class TPointerRange {
     return RepairLog([](bool) {});
   }
 
+  // Makes a range that stored data left unfit for a scale fit, once, where it is stored: a
+  // form's raw values when loading ends, a setter's result on a logarithmic scale (an end can
+  // snap onto the other). A logarithmic range gets RepairLog (with Moved); a linear one of no
+  // width ends at Start + 1 without Moved (nothing follows that end).
+  template <class F>
+  TRepair Repair(F&& Moved) {
+    if (FScale.NonLinear) return RepairLog(std::forward<F>(Moved));
+    TRepair r;
+    if (HasWidth()) return r;
+    FScale.End = FScale.Start + 1;
+    r.Widened = true;
+    return r;
+  }
+  TRepair Repair() {
+    return Repair([](bool) {});
+  }
+
+  // The target value to store for V: on a logarithmic scale, outside form reading, what the
+  // scale keeps of it (LogScaleValue), so that no later repair has to change it.
+  double StoredValue(double V, bool Reading) const {
+    return FScale.NonLinear && !Reading ? LogScaleValue(V) : V;
+  }
+
   // Moves the peak back to the range start; false when it is there already.
   bool ResetPeak();
 
  private:
   bool ReadOrStore(double V, bool Reading, bool IsStart);
+  bool HasWidth() const {
+    const double w = FScale.End - FScale.Start;
+    return FRules.HundredthSpan ? w >= 0.01 : w > 0;
+  }
 
   const TPointerRules& FRules;
   TScaleRange& FScale;
@@ -114,20 +145,28 @@ bool StoreScalaPsub(int& Psub, int Value);
 template <class Base>
 class TPointerScale : public Base {
  public:
+  void SetValue(double Value) { Base::SetValue(FRange.StoredValue(Value, Reading())); }
   double ValueStart() const { return FScale.Start; }
   void SetValueStart(double Value) {
-    if (FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
+    if (!FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
+    RepairRange();
+    ScaleChanged();
   }
   double ValueEnd() const { return FScale.End; }
   void SetValueEnd(double Value) {
-    if (FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) ScaleChanged();
+    if (!FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
+    RepairRange();
+    ScaleChanged();
   }
-  // Logarithmic scale. Switching it on outside form reading repairs the range (LogSwitchedOn):
-  // non-positive values become 0.001, ends snap to decades, at most 1000.
+  // Logarithmic scale. Switching it on outside form reading repairs the range: non-positive
+  // values become 0.001, ends snap to decades, at most 1000.
   bool NonLinear() const { return FScale.NonLinear; }
   void SetNonLinear(bool Value) {
     if (!FRange.StoreNonLinear(Value)) return;
-    if (Value && !Reading()) LogSwitchedOn();
+    if (!Reading()) {
+      RepairRange();
+      if (Value) LogSwitchedOn();
+    }
     ScaleChanged();
   }
   // Major divisions, 1..the rules' maximum.
@@ -152,11 +191,18 @@ class TPointerScale : public Base {
         FRange(Rules, FScale, this->FPointer.Value,
                MovesPeak ? &this->FPointer.PeakValue : nullptr),
         FScalaPart(ScalaPart) {}
+  // The range as read from a form is repaired once reading is done.
+  void Loaded() override {
+    Base::Loaded();
+    RepairRange();
+  }
   virtual bool Reading() const = 0;
   // After a stored change of the start (Start) or the end.
   virtual void RangeMoved(bool Start) = 0;
-  // NonLinear was switched on outside form reading: the range is to be repaired.
-  virtual void LogSwitchedOn() = 0;
+  // FRange.Repair with what follows the range's ends; runs without a repaint.
+  virtual void RepairRange() = 0;
+  // NonLinear was switched on outside form reading and the range repaired.
+  virtual void LogSwitchedOn() {}
   virtual void ScaleChanged() = 0;
 
   TScaleRange FScale;
@@ -233,13 +279,15 @@ inline constexpr TPointerRules kPanelMeterRules{
     .StartMovesPeak = false,
     .MaxDamping = 10,
     .MaxScalaPart = 20,
-    .Leds = {.DropWhileHidden = true, .SwitchSetsPhase = false, .ColourSetsPhase = false}};
+    .Leds = {.DropWhileHidden = true, .SwitchSetsPhase = false, .ColourSetsPhase = false},
+    .HundredthSpan = true};
 inline constexpr TPointerRules kPanelMeterVRules{.Bound = 9999,
                                                  .PullValue = false,
                                                  .StartMovesPeak = false,
                                                  .MaxDamping = 10,
                                                  .MaxScalaPart = 20,
-                                                 .Leds = kPanelMeterRules.Leds};
+                                                 .Leds = kPanelMeterRules.Leds,
+                                                 .HundredthSpan = true};
 // The potentiometers and the slider: no damping and no peak; only the ten-turn potentiometer has
 // LEDs, only the slide potentiometer a logarithmic scale.
 inline constexpr TPointerRules kPoti10TRules{

@@ -107,7 +107,7 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
 
   void WndProc(TMessage& Message) override;
   void RepaintNow();
-  // The log repair and a valid range before anything is laid out; sets the painted flag.
+  // Sets the painted flag and forgets the areas of the last update.
   void BeginPaint();
   // After the static image is done: marks reset, both pointers at StartPos, a forced update.
   void EndPaint(int StartPos);
@@ -167,8 +167,7 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void PeakModeChanged() override { RepaintNow(); }
   void DrawLed(int Index) override;
   void LedEnableChanged() override { RepaintNow(); }
-  void RepairLogRange();
-  void LogSwitchedOn() override { RepairLogRange(); }
+  void RepairRange() override;
   void ScaleChanged() override { RepaintNow(); }
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
   // screen.

@@ -63,10 +63,10 @@ void TPanelMeter::RangeMoved(bool Start) {
   KeepLimitsInRange();
 }
 
-// The range setters' rules without their repaint, so that the repair inside Paint cannot start
-// a second Paint.
-void TPanelMeter::RepairLogRange() {
-  const TPointerRange::TRepair r = FRange.RepairLog([&](bool Start) { RangeMoved(Start); });
+void TPanelMeter::RepairRange() {
+  const TPointerRange::TRepair r = FRange.Repair([&](bool Start) { RangeMoved(Start); });
+  // A linear range read without width only gets one; its limits stay as read.
+  if (!FScale.NonLinear) return;
   // The defaults are shares of the range the ends snapped to, not of the half-repaired one.
   if (r.StartChanged) RangeStartChanged();
   if (r.EndChanged || r.SpanKept) RangeEndChanged();
@@ -262,12 +262,6 @@ void TPanelMeter::BlinkTick() {
 void TPanelMeter::BeginPaint() {
   FPainted = true;
   FUpdateArea.Reset();
-  if (FScale.NonLinear) {
-    RepairLogRange();
-  } else if (!(FScale.End - FScale.Start >= 0.01)) {
-    // Form data can hold a range of no width; the scale needs one before it is laid out.
-    FScale.End = FScale.Start + 1;
-  }
 }
 
 void TPanelMeter::EndPaint(int StartPos) {

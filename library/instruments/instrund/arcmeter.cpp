@@ -143,7 +143,7 @@ bool TArcMeter::DrawDialFace(TCanvas& c) {
                    {tip, {FPivot.X - h2, tip.Y + back}, {FPivot.X + h2, tip.Y + back}},
                    FDirection * -90.0 + FAngleOffset);
 
-  FLedRadius = (d.LedShare[0] * dx) / d.LedShare[1];
+  FLedRadius = LedRadiusIn((d.LedShare[0] * dx) / d.LedShare[1]);
   if (vertical) {
     FLedCentre[0] = at(d.StandingLed);
     FLedCentre[1] = FMap.MapPoint(d.StandingLed.X, -d.StandingLed.Y);

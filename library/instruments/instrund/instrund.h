@@ -142,8 +142,10 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void DrawHub(TCanvas& Canvas, int Radius);
   // Pointer and peak triangles built pointing up at the pivot, turned onto the scale start.
   void SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3], double Turn);
-  // Sockets of both LEDs at FLedCentre with FLedRadius (one pixel less afterwards) and the
-  // LEDs themselves, when LedEnable is on.
+  // The LEDs' radius in sockets of Socket pixels (either sign): a pixel less while LedEnable is
+  // on, so that the grey ring stays round every LED drawn later.
+  int LedRadiusIn(int Socket) const;
+  // Sockets of both LEDs round FLedCentre, a pixel wider than FLedRadius, when LedEnable is on.
   void DrawLedSockets(TCanvas& Canvas);
   // The maker mark with its top at Y, starting at X (or ending there, with RightAligned).
   void DrawMark(TCanvas& Canvas, int X, int Y, bool RightAligned);
@@ -174,10 +176,10 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void LedEnableChanged() override { RepaintNow(); }
   bool Reading() const override;
   void RangeMoved(bool) override { FBands.Reset(FScale); }
-  void LogSwitchedOn() override;
+  void RepairRange() override;
+  void LogSwitchedOn() override { FBands.Restore(FScale); }
   void ScaleChanged() override { RepaintNow(); }
   void SetBand(TColourBands::TBound Which, double Value);
-  void RepairLogRange();
   void DrawDial();
   double PointerAngle() const;
   // Static image, pointers and LEDs composed in Area of the work image and copied to the screen.
@@ -442,6 +444,7 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   double ScaleAngle(int Scale, double Value) const;
 
  protected:
+  void Loaded() override;
   void Paint() override;
   void WndProc(TMessage& Message) override;
 

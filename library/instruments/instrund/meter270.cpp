@@ -66,8 +66,8 @@ bool TMeter270::DrawDialFace(TCanvas& c) {
   SetPointerShapes({{FPivot.X, tip_y}, {FPivot.X - g, FPivot.Y - d}, {FPivot.X + g, FPivot.Y - d}},
                    {{FPivot.X, ya}, {FPivot.X - h, ya - h}, {FPivot.X + h, ya - h}}, -135);
 
-  FLedRadius = d / 2;
-  const int q = (5 * FLedRadius) / 2;
+  FLedRadius = LedRadiusIn(d / 2);
+  const int q = (5 * (d / 2)) / 2;
   FLedCentre[0] = {inner.Left + q, inner.Bottom - q};
   FLedCentre[1] = {inner.Right - q, inner.Bottom - q};
   DrawLedSockets(c);

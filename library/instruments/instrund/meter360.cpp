@@ -73,17 +73,27 @@ void TMeter360::SetValue2(double Value) { SetValue(1, Value); }
 
 void TMeter360::SetValue(int Index, double Value) {
   if (!std::isfinite(Value)) return;
-  if (StoreChanged(FPointers[Index].Value, Value)) UpdatePointer(false);
+  if (StoreChanged(FPointers[Index].Value, FRanges[Index].StoredValue(Value, Reading())))
+    UpdatePointer(false);
 }
 
 bool TMeter360::Reading() const { return ComponentState().Contains(csReading); }
 
+void TMeter360::Loaded() {
+  TOrvaneBase::Loaded();
+  for (TPointerRange& range : FRanges) range.Repair();
+}
+
 void TMeter360::SetValueStart(int Index, double Value) {
-  if (FRanges[Index].SetStart(Value, Reading())) RepaintNow();
+  if (!FRanges[Index].SetStart(Value, Reading())) return;
+  FRanges[Index].Repair();
+  RepaintNow();
 }
 
 void TMeter360::SetValueEnd(int Index, double Value) {
-  if (FRanges[Index].SetEnd(Value, Reading())) RepaintNow();
+  if (!FRanges[Index].SetEnd(Value, Reading())) return;
+  FRanges[Index].Repair();
+  RepaintNow();
 }
 
 void TMeter360::SetScalaPart(int Index, int Value) {
@@ -96,8 +106,7 @@ void TMeter360::SetScalaPsub(int Index, int Value) {
 
 void TMeter360::SetNonLinear(int Index, bool Value) {
   if (!FRanges[Index].StoreNonLinear(Value)) return;
-  // The range setters' rules without their repaint.
-  if (Value && !Reading()) FRanges[Index].RepairLog();
+  if (!Reading()) FRanges[Index].Repair();
   RepaintNow();
 }
 
@@ -180,15 +189,6 @@ void TMeter360::Paint() {
   TOrvaneBase::Paint();
   FPainted = true;
   FUpdateArea.Reset();
-  for (int i = 0; i < 2; ++i) {
-    TScaleRange& range = FScales[i].range;
-    if (range.NonLinear) {
-      FRanges[i].RepairLog();
-    } else if (range.End <= range.Start) {
-      // Form data can hold a range of no width; the scale needs one before it is laid out.
-      range.End = range.Start + 1;
-    }
-  }
   TCanvas& c = *FrameBitmap->Canvas();
   c.SetFont(Font());
   TRect inner = InnerRect;
@@ -246,9 +246,12 @@ void TMeter360::Paint() {
   const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
   TurnCorners(peak, FPeakShape.base, to_start);
 
-  FLedRadius = std::abs(d) / 2;
-  FTriangleSize = std::abs(d) / 2;
-  const int q = (5 * FLedRadius) / 2;
+  // The LEDs a pixel smaller than their sockets while shown, so the grey ring stays round every
+  // LED drawn later.
+  const int socket = std::abs(d) / 2;
+  FLedRadius = socket - (FLedEnable[0] ? 1 : 0);
+  FTriangleSize = socket - (FLedEnable[1] ? 1 : 0);
+  const int q = (5 * socket) / 2;
   FLedCentre[0] = {inner.Left + q, inner.Bottom - q};
   FLedCentre[1] = {inner.Right - q, inner.Bottom - q};
   FLedCentre[2] = {inner.Left + q, inner.Top + q};
@@ -289,15 +292,12 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
 
 void TMeter360::DrawLedSockets(TCanvas& c) {
   if (FLedEnable[0]) {
-    DrawLedSocket(c, FLedCentre[0], FLedRadius);
-    DrawLedSocket(c, FLedCentre[1], FLedRadius);
-    // One pixel less, so the grey ring stays round every LED drawn later.
-    --FLedRadius;
+    DrawLedSocket(c, FLedCentre[0], FLedRadius + 1);
+    DrawLedSocket(c, FLedCentre[1], FLedRadius + 1);
   }
   if (FLedEnable[1]) {
-    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[2], FTriangleSize, false));
-    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[3], FTriangleSize, true));
-    --FTriangleSize;
+    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[2], FTriangleSize + 1, false));
+    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[3], FTriangleSize + 1, true));
   }
 }
 

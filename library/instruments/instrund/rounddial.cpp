@@ -22,12 +22,6 @@ void TRoundMeter::Paint() {
 
 void TRoundMeter::DrawDial() {
   TCanvas& c = *FrameBitmap->Canvas();
-  // Form data can hold any range; the scale needs a valid one before anything is laid out.
-  if (FScale.NonLinear) {
-    RepairLogRange();
-  } else if (FScale.End <= FScale.Start) {
-    FScale.End = FScale.Start + 1;
-  }
   c.SetFont(Font());
   FUpdateArea.Reset();
   FLayoutValid = DrawDialFace(c);
@@ -142,15 +136,15 @@ void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Pe
   TurnCorners(Peak, FPeakBase, to_start);
 }
 
+int TRoundMeter::LedRadiusIn(int Socket) const { return std::abs(Socket) - (FLedEnable ? 1 : 0); }
+
 void TRoundMeter::DrawLedSockets(TCanvas& c) {
-  FLedRadius = std::abs(FLedRadius);
   if (!FLedEnable) return;
-  DrawLedSocket(c, FLedCentre[0], FLedRadius);
-  DrawLedSocket(c, FLedCentre[1], FLedRadius);
-  // One pixel less, so the grey ring stays round every LED drawn later.
-  --FLedRadius;
-  SetColLed1(FLeds[0].Colour);
-  SetColLed2(FLeds[1].Colour);
+  DrawLedSocket(c, FLedCentre[0], FLedRadius + 1);
+  DrawLedSocket(c, FLedCentre[1], FLedRadius + 1);
+  // A paint starts the blink phases at the switches.
+  FLeds[0].ResetPhase();
+  FLeds[1].ResetPhase();
 }
 
 void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {

@@ -91,14 +91,8 @@ void TRoundMeter::SetValueMidE(double Value) { SetBand(TColourBands::MidE, Value
 void TRoundMeter::SetValueMaxA(double Value) { SetBand(TColourBands::MaxA, Value); }
 void TRoundMeter::SetValueMaxE(double Value) { SetBand(TColourBands::MaxE, Value); }
 
-// The range setters' rules without their repaint.
-void TRoundMeter::RepairLogRange() {
-  if (FRange.RepairLog([&](bool) { FBands.Reset(FScale); }).SpanKept) FBands.Reset(FScale);
-}
-
-void TRoundMeter::LogSwitchedOn() {
-  RepairLogRange();
-  FBands.Restore(FScale);
+void TRoundMeter::RepairRange() {
+  if (FRange.Repair([&](bool) { FBands.Reset(FScale); }).SpanKept) FBands.Reset(FScale);
 }
 
 void TRoundMeter::SetCaption(const std::string& Value) {

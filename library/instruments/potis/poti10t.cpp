@@ -37,6 +37,11 @@ void TPoti10T::SetValue(double Value) {
   if (StoreValue(FValue, Value, ComponentState().Contains(csReading), FScale)) UpdateKnob(false);
 }
 
+void TPoti10T::Loaded() {
+  TOrvaneBase::Loaded();
+  FRange.Repair();
+}
+
 void TPoti10T::SetValueStart(double Value) {
   if (FRange.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
 }
@@ -157,8 +162,6 @@ void TPoti10T::DrawFace(TCanvas& c) {
     Canvas()->CopyRect(client, &c, client);
     return;
   }
-  // Form data can hold an inverted range; the scale needs one of some width.
-  if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
   const TRotaryPlane& plane = l.Plane;
   const TRect area = Bounds(plane.Map.PixOrigin.X, plane.Map.PixOrigin.Y, plane.Map.PixExtent.cx,
                             plane.Map.PixExtent.cy);

@@ -25,9 +25,12 @@ void TPoti270::SetScalaPart(int Value) {
   if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
 }
 
+void TPoti270::Loaded() {
+  TRotaryInput::Loaded();
+  FRange.Repair();
+}
+
 void TPoti270::DrawScale(TCanvas& C) {
-  // Form data can hold an inverted range; the scale needs one of some width.
-  if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
   DrawRotaryScale(C, FPlane, FScale, FScalaPart, FColScala, FontAutom());
 }
 

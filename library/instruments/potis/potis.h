@@ -229,6 +229,7 @@ class TPoti270 : public TRotaryInput {
   void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
 
  protected:
+  void Loaded() override;
   void DrawScale(TCanvas& C) override;
   double PointerAngle() const override;
   void PressArc(double U) override;
@@ -291,8 +292,6 @@ class TSlideInput : public TInputFrame {
   virtual int KnobCentreX(int X0, int K) const = 0;
   // Clamps the value or position and returns the knob's centre row.
   virtual int KnobCentreY() = 0;
-  // Before the layout (the logarithmic guards).
-  virtual void PrepareScale() {}
 
   TLayout FDrawn;
 
@@ -326,11 +325,11 @@ class TPotiSlide : public TSlideInput {
   void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
 
  protected:
+  void Loaded() override;
   int AutoFontSize(int K) const override;
   void DrawScale(TCanvas& C, int X0, int K) override;
   int KnobCentreX(int X0, int) const override { return X0; }
   int KnobCentreY() override;
-  void PrepareScale() override;
   void PressAt(int X, int Y) override;
   void DragTo(int X, int Y) override;
 
@@ -503,6 +502,7 @@ class TSlider : public TOrvaneBase {
   TRect CaptionRect() const { return Layout().Caption; }
 
  protected:
+  void Loaded() override;
   void Paint() override;
   void WndProc(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -657,6 +657,7 @@ class TPoti10T : public TOrvaneBase, public TLedPair {
   TRect ReadoutRect() const { return Layout().Readout; }
 
  protected:
+  void Loaded() override;
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;

@@ -23,12 +23,21 @@ void TPotiSlide::SetValue(double Value) {
   if (StoreValue(FValue, Value, Reading(), FScale)) MoveKnob();
 }
 
+void TPotiSlide::Loaded() {
+  TSlideInput::Loaded();
+  FRange.Repair();
+}
+
 void TPotiSlide::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, Reading(), [&](bool) { CacheLogs(); })) Invalidate();
+  if (!FRange.SetStart(Value, Reading(), [&](bool) { CacheLogs(); })) return;
+  FRange.Repair();
+  Invalidate();
 }
 
 void TPotiSlide::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, Reading(), [&](bool) { CacheLogs(); })) Invalidate();
+  if (!FRange.SetEnd(Value, Reading(), [&](bool) { CacheLogs(); })) return;
+  FRange.Repair();
+  Invalidate();
 }
 
 void TPotiSlide::CacheLogs() {
@@ -37,21 +46,12 @@ void TPotiSlide::CacheLogs() {
 
 void TPotiSlide::SetNonLinear(bool Value) {
   if (!FRange.StoreNonLinear(Value)) return;
-  if (Value && !Reading()) FRange.RepairLog();
+  if (!Reading()) FRange.Repair();
   Invalidate();
 }
 
 void TPotiSlide::SetScalaPart(int Value) {
   if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
-}
-
-void TPotiSlide::PrepareScale() {
-  if (FScale.NonLinear) {
-    FRange.RepairLog();
-  } else if (FScale.End <= FScale.Start) {
-    // Form data can hold an inverted range; the scale needs one of some width.
-    FScale.End = FScale.Start + 1;
-  }
 }
 
 int TPotiSlide::AutoFontSize(int K) const {
@@ -128,9 +128,6 @@ int TPotiSlide::KnobCentreY() {
 }
 
 void TPotiSlide::PressAt(int, int Y) {
-  // A range read from a form waits for the first paint's repair; a press before it acts on the
-  // scale that paint will draw. The drag that follows keeps this scale.
-  PrepareScale();
   const TLayout l = Layout();
   if (l.TravelLength < 1) return;
   FDrag.Press(FScale.TravelValue(l.Distance(Y), l.TravelLength));

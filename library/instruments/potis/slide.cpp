@@ -65,7 +65,6 @@ void TSlideInput::Paint() {
   TCanvas& c = *Canvas();
   const TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Left + 1, inner.Bottom - 9);
-  PrepareScale();
   FDrawn = Layout();
   const TLayout& l = FDrawn;
   FPresetRect = l.Preset;

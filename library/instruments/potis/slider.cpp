@@ -59,6 +59,11 @@ void TSlider::SetValue(double Value) {
   MoveButton(false);
 }
 
+void TSlider::Loaded() {
+  TOrvaneBase::Loaded();
+  FRange.Repair();
+}
+
 void TSlider::SetValueMin(double Value) {
   if (FRange.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
 }
@@ -167,8 +172,6 @@ void TSlider::Paint() {
   const int h = Thickness() / 2;
   FCaptOffset = std::clamp(FCaptOffset, -h, h);
   FPainted = true;
-  // Form data can hold an inverted range; the button needs one of some width.
-  if (FScale.End <= FScale.Start) FScale.End = FScale.Start + 1;
   FDrawn = Layout();
   FButtonRect = FDrawn.Button;
 

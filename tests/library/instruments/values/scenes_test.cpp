@@ -162,8 +162,8 @@ TEST_F(InstrumentScenesTest, ArcMeters) {
   };
   const uint64_t m120 = Scenes<TMeter120>(setup, NewValue<TMeter120>);
   const uint64_t m180 = Scenes<TMeter180>(setup, NewValue<TMeter180>);
-  EXPECT_EQ(m120, 0x001a45a92d6db8b8ULL);
-  EXPECT_EQ(m180, 0x3f5dd1a2bfbc2314ULL);
+  EXPECT_EQ(m120, 0x13ba614087a68bc8ULL);
+  EXPECT_EQ(m180, 0x5003b11cae0ae693ULL);
 }
 
 TEST_F(InstrumentScenesTest, Meter270) {
@@ -173,7 +173,7 @@ TEST_F(InstrumentScenesTest, Meter270) {
         c.SetShape(static_cast<TShapeTypeT>(d.In(0, 4)));
       },
       NewValue<TMeter270>);
-  EXPECT_EQ(m270, 0x1c72cb72fceaf380ULL);
+  EXPECT_EQ(m270, 0x2b42044278324a14ULL);
 }
 
 TEST_F(InstrumentScenesTest, Meter360) {
@@ -214,7 +214,7 @@ TEST_F(InstrumentScenesTest, Meter360) {
         c.SetValue1(d.Value(c.ValueStart1() - 5, c.ValueEnd1() * 2));
         c.SetValue2(d.Value(c.ValueStart2() - 5, c.ValueEnd2() + 5));
       });
-  EXPECT_EQ(m360, 0xa830dfc20a9dd415ULL);
+  EXPECT_EQ(m360, 0x6197ddf8be4ec82aULL);
 }
 
 TEST_F(InstrumentScenesTest, PanelMeters) {
@@ -241,7 +241,7 @@ TEST_F(InstrumentScenesTest, PanelMeters) {
       },
       NewValue<TMeterPanelV>);
   EXPECT_EQ(h, 0x2559a3a06683aba2ULL);
-  EXPECT_EQ(v, 0x97b2c672f4573a5fULL);
+  EXPECT_EQ(v, 0x2c648dae318e8e31ULL);
 }
 
 TEST_F(InstrumentScenesTest, Potentiometers) {
