@@ -21,30 +21,20 @@ int Across(int Side, int K) { return 2 * Side + (Side * K) / 20; }
 }  // namespace
 
 TArcMeter::TArcMeter(TComponent* AOwner, const TArcDial& Dial)
-    : TRoundMeter(AOwner, Dial.Sweep, 8), FDial(Dial) {
-  FClipToFace = Dial.ClipToFace;
-  FAngleOffset = Dial.LyingTurn;
-}
+    : TRoundMeter(AOwner, Dial.Sweep, 8), FDial(Dial) {}
 
 void TArcMeter::SetShape(TmShapeType Value) {
   if (StoreChanged(FShape, Value)) RepaintNow();
 }
 
-bool TArcMeter::LayoutDial(TCanvas& c) {
+bool TArcMeter::LayOutPlane(TDialLayout& L) const {
   const TArcDial& d = FDial;
   const TOrientType orientation = Orientation();
   const int w = Width(), h = Height();
-  const TRect face = DrawBorderedFace(c, FShape == smtRoundrect);
-  if (d.ClipToFace) {
-    FFaceClip = face;
-    InflateRect(FFaceClip, -1, -1);
-    c.SelectClipRect(FFaceClip);
-  }
-
-  const double pw = FMap.PixExtent.cx, ph = FMap.PixExtent.cy;
+  const double pw = L.Map.PixExtent.cx, ph = L.Map.PixExtent.cy;
   if (pw <= 0 || ph <= 0) return false;
-  TPoint& vo = FMap.VirtOrigin;
-  TSize& ve = FMap.VirtExtent;
+  TPoint& vo = L.Map.VirtOrigin;
+  TSize& ve = L.Map.VirtExtent;
   if (!Vertical(orientation)) {
     if (Across(h, d.LyingTall) > w) {
       vo.X = -d.HalfWidth;
@@ -60,13 +50,13 @@ bool TArcMeter::LayoutDial(TCanvas& c) {
       ve.cy = -(kTop - d.Back);
     }
     if (orientation == orTop) {
-      FAngleOffset = d.LyingTurn;
-      FDirection = 1;
+      L.AngleOffset = d.LyingTurn;
+      L.Direction = 1;
     } else {
       vo.Y = d.Back;
       ve.cy = -ve.cy;
-      FAngleOffset = -d.LyingTurn;
-      FDirection = -1;
+      L.AngleOffset = -d.LyingTurn;
+      L.Direction = -1;
     }
   } else {
     vo.X = d.Back;
@@ -80,42 +70,85 @@ bool TArcMeter::LayoutDial(TCanvas& c) {
       ve.cy = -(2 * d.HalfHeight);
     }
     if (orientation == orLeft) {
-      FAngleOffset = d.StandingTurn;
-      FDirection = -1;
+      L.AngleOffset = d.StandingTurn;
+      L.Direction = -1;
     } else {
       vo.X += ve.cx;
       ve.cx = -ve.cx;
-      FAngleOffset = -d.StandingTurn;
-      FDirection = 1;
+      L.AngleOffset = -d.StandingTurn;
+      L.Direction = 1;
     }
   }
-  if (!FMap.Valid()) return false;
-  FPivot = FMap.MapPoint(0, 0);
-  FR0 = FMap.MapPoint(-750, 0);
-  if (Vertical(orientation)) FR0 = RotatePoint(FPivot, FR0, 180);
-  return true;
+  return L.Map.Valid();
 }
 
-bool TArcMeter::DrawDialFace(TCanvas& c) {
-  if (!LayoutDial(c)) return false;
+TRoundMeter::TDialLayout TArcMeter::Layout() const {
   const TArcDial& d = FDial;
   const TOrientType orientation = Orientation();
   const bool vertical = Vertical(orientation);
-  const auto at = [this](TPoint P) { return FMap.MapPoint(P.X, P.Y); };
-  DrawBandRing(c, Box(FMap.MapPoint(-750, 750), FMap.MapPoint(750, -750)),
-               Box(FMap.MapPoint(-680, 680), FMap.MapPoint(680, -680)), false);
+  TDialLayout l;
+  LayOutBorderedFace(l);
+  l.ClipToFace = d.ClipToFace;
+  if (d.ClipToFace) {
+    l.FaceClip = l.Face;
+    InflateRect(l.FaceClip, -1, -1);
+  }
+  l.AngleOffset = d.LyingTurn;
+  if (!LayOutPlane(l)) return l;
+  l.Valid = true;
+  const auto at = [&l](TPoint P) { return l.Map.MapPoint(P.X, P.Y); };
+  l.Pivot = at({0, 0});
+  l.R0 = at({-750, 0});
+  if (vertical) l.R0 = RotatePoint(l.Pivot, l.R0, 180);
+  const TPoint(&readout)[2] = vertical ? d.StandingReadout : d.LyingReadout;
+  l.DispRect = Box(at(readout[0]), at(readout[1]));
+
+  // The pointer runs from radius 75 (the hub's rim) to 825, the peak pointer just beyond its
+  // tip; both are built on the scale's middle and turned to its start.
+  const TPoint p75 = at({75, 75});
+  const int dx = p75.X - l.Pivot.X, dy = p75.Y - l.Pivot.Y;
+  l.HubRadius = dx;
+  const int g = std::min(Width(), Height()) / 40;
+  const int hw = (d.PointerHalf * g) / 10, h2 = (d.PeakHalf * hw) / 10;
+  const TPoint tip{l.Pivot.X, at({0, 750}).Y + dy};
+  const int back = orientation == orBottom ? h2 : -h2;
+  SetPointerShapes(l, {tip, {l.Pivot.X - hw, l.Pivot.Y + dy}, {l.Pivot.X + hw, l.Pivot.Y + dy}},
+                   {tip, {l.Pivot.X - h2, tip.Y + back}, {l.Pivot.X + h2, tip.Y + back}},
+                   l.Direction * -90.0 + l.AngleOffset);
+
+  l.LedRadius = LedRadiusIn((d.LedShare[0] * dx) / d.LedShare[1]);
+  if (vertical) {
+    l.LedCentre[0] = at(d.StandingLed);
+    l.LedCentre[1] = at({d.StandingLed.X, -d.StandingLed.Y});
+  } else {
+    l.LedCentre[0] = at(d.LyingLed);
+    l.LedCentre[1] = at({-d.LyingLed.X, d.LyingLed.Y});
+  }
+  return l;
+}
+
+bool TArcMeter::DrawDialFace(TCanvas& c) {
+  const TDialLayout& l = FDrawn;
+  DrawBorderedFace(c, FShape == smtRoundrect);
+  if (l.ClipToFace) c.SelectClipRect(l.FaceClip);
+  if (!l.Valid) return false;
+  const TArcDial& d = FDial;
+  const TOrientType orientation = Orientation();
+  const bool vertical = Vertical(orientation);
+  const auto at = [&l](TPoint P) { return l.Map.MapPoint(P.X, P.Y); };
+  DrawBandRing(c, Box(at({-750, 750}), at({750, -750})), Box(at({-680, 680}), at({680, -680})),
+               false);
 
   TScaleGeometry scale;
-  scale.T1 = FMap.MapPoint(0, 760);
-  scale.T2 = FMap.MapPoint(0, 840);
-  scale.LogMinor = FMap.MapPoint(0, d.LogMinorRadius);
-  scale.BaseTurn = FDirection * (d.ScaleTurn + (vertical ? 90.0 : 0.0)) + FAngleOffset;
+  scale.T1 = at({0, 760});
+  scale.T2 = at({0, 840});
+  scale.LogMinor = at({0, d.LogMinorRadius});
+  scale.BaseTurn = l.Direction * (d.ScaleTurn + (vertical ? 90.0 : 0.0)) + l.AngleOffset;
   scale.LabelsBelow = orientation == orBottom;
   scale.WidthOnControl = d.LabelWidthOnControl;
   DrawScale(c, scale);
 
-  const TPoint(&readout)[2] = vertical ? d.StandingReadout : d.LyingReadout;
-  DrawReadoutFrame(c, at(readout[0]), at(readout[1]));
+  DrawReadoutFrame(c);
   c.Brush()->SetStyle(bsClear);
   const int tw = c.TextWidth(FCaption);
   const int fh = c.Font()->Height();
@@ -125,37 +158,18 @@ bool TArcMeter::DrawDialFace(TCanvas& c) {
     x = centre.X - tw / 2;
     y = centre.Y - std::abs(fh / 2);
   } else {
-    x = FDispRect.Left + (FDispRect.Width() - tw) / 2;
-    y = orientation == orTop ? FDispRect.Bottom + 2 : FDispRect.Top - 2 - std::abs(fh);
+    const TRect& r = l.DispRect;
+    x = r.Left + (r.Width() - tw) / 2;
+    y = orientation == orTop ? r.Bottom + 2 : r.Top - 2 - std::abs(fh);
   }
   c.TextOut(x, y, FCaption);
 
-  // The pointer runs from radius 75 (the hub's rim) to 825, the peak pointer just beyond its
-  // tip; both are built on the scale's middle and turned to its start.
-  const TPoint p75 = FMap.MapPoint(75, 75);
-  const int dx = p75.X - FPivot.X, dy = p75.Y - FPivot.Y;
-  if (d.Hub) DrawHub(c, dx);
-  const int g = std::min(Width(), Height()) / 40;
-  const int hw = (d.PointerHalf * g) / 10, h2 = (d.PeakHalf * hw) / 10;
-  const TPoint tip{FPivot.X, FMap.MapPoint(0, 750).Y + dy};
-  const int back = orientation == orBottom ? h2 : -h2;
-  SetPointerShapes({tip, {FPivot.X - hw, FPivot.Y + dy}, {FPivot.X + hw, FPivot.Y + dy}},
-                   {tip, {FPivot.X - h2, tip.Y + back}, {FPivot.X + h2, tip.Y + back}},
-                   FDirection * -90.0 + FAngleOffset);
-
-  FLedRadius = LedRadiusIn((d.LedShare[0] * dx) / d.LedShare[1]);
-  if (vertical) {
-    FLedCentre[0] = at(d.StandingLed);
-    FLedCentre[1] = FMap.MapPoint(d.StandingLed.X, -d.StandingLed.Y);
-  } else {
-    FLedCentre[0] = at(d.LyingLed);
-    FLedCentre[1] = FMap.MapPoint(-d.LyingLed.X, d.LyingLed.Y);
-  }
+  if (d.Hub) DrawHub(c);
   DrawLedSockets(c);
   if (orientation == orLeft) {
-    DrawMark(c, FLedCentre[0].X - FLedRadius - 4, FLedCentre[0].Y - 8, true);
+    DrawMark(c, l.LedCentre[0].X - l.LedRadius - 4, l.LedCentre[0].Y - 8, true);
   } else {
-    DrawMark(c, FLedCentre[0].X + FLedRadius + 4, FLedCentre[0].Y - 8, false);
+    DrawMark(c, l.LedCentre[0].X + l.LedRadius + 4, l.LedCentre[0].Y - 8, false);
   }
   return true;
 }

@@ -32,8 +32,8 @@ class TDigDisplay;
 // ends stay within -1000..1000; outside form reading a change resets the three bands to slices of
 // a tenth of the range and pulls Value into the new range (ValueStart also moves the peak to the
 // start). With ScalaPsub -1 one minor tick lies in the middle of each division for fewer
-// divisions than the meter's threshold. Each meter lays out its own dial (DrawDialFace) in its
-// logical plane.
+// divisions than the meter's threshold. Each meter lays out its own dial in its logical plane
+// (Layout), which a paint takes and then draws (DrawDialFace).
 class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TLedPair {
  public:
   ~TRoundMeter() override;
@@ -98,10 +98,43 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void StyleChanged(TObject* Sender);
   void UpdatePointer(bool Force) override;
 
-  // Geometry of the last Paint, for callers that place things over the dial.
-  const TDialMapping& DialMapping() const { return FMap; }
-  TPoint Pivot() const { return FPivot; }
-  const TRect& DispRect() const { return FDispRect; }
+  // Where a paint puts the dial and its pieces, worked out from the size, the frame and the
+  // properties alone: plain data, the same before the first paint as in it.
+  struct TDialLayout {
+    // False when the control is too small for a dial: a paint shows the frame (and an arc
+    // meter's face) alone.
+    bool Valid = false;
+    TDialMapping Map;
+    // The face of the arc meters; the reach of a face beyond a switched-off side (round corners
+    // are half of it).
+    TRect Face;
+    int Overhang = 0;
+    // The pointers are held to FaceClip (the meters whose pivot lies outside the face).
+    bool ClipToFace = false;
+    TRect FaceClip;
+    TPoint Pivot;
+    // The reference ray: towards the scale start before AngleOffset.
+    TPoint R0;
+    int Direction = 1;
+    double AngleOffset = 0;
+    int HubRadius = 0;  // pixels, either sign
+    TRect DispRect;     // the readout frame
+    // Pointer and peak pointer at the scale start.
+    TPoint PointerBase[3];
+    TPoint PeakBase[3];
+    TPoint LedCentre[2];
+    int LedRadius = 0;
+    bool operator==(const TDialLayout&) const = default;
+  };
+  virtual TDialLayout Layout() const = 0;
+  // The layout the last paint drew.
+  const TDialLayout& PaintedLayout() const { return FDrawn; }
+
+  // Geometry for callers that place things over the dial, as a paint puts it now.
+  TDialMapping DialMapping() const { return Layout().Map; }
+  TPoint Pivot() const { return Layout().Pivot; }
+  TRect DispRect() const { return Layout().DispRect; }
+  // The flashing end labels of the last paint.
   const TLimitMarks& LimitMarks() const { return FMarks; }
   bool Painted() const { return FPainted; }
 
@@ -114,19 +147,27 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void WndProc(TMessage& Message) override;
   void RepaintNow();
 
-  // Draws the meter's own dial into the static image: face, mapping, bands, scale, readout
-  // frame, caption, hub, pointer shapes, LED sockets and maker mark. False when the control is
-  // too small for a dial (only the frame is shown then).
+  // Pieces of the layouts.
+  // The face of the meters with border-dependent faces: inside the frame by a fortieth of the
+  // smaller side, or a fifth of it (Overhang) beyond a switched-off side. The mapping's pixel
+  // origin and extent are the inner rectangle.
+  void LayOutBorderedFace(TDialLayout& L) const;
+  // The LEDs' radius in sockets of Socket pixels (either sign): a pixel less while LedEnable is
+  // on, so that the grey ring stays round every LED drawn later.
+  int LedRadiusIn(int Socket) const;
+  // Pointer and peak triangles built pointing up at the pivot, turned onto the scale start.
+  static void SetPointerShapes(TDialLayout& L, const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
+                               double Turn);
+
+  // Draws the meter's own dial into the static image by FDrawn: face, bands, scale, readout
+  // frame, caption, hub, LED sockets and maker mark. False when the layout is not valid.
   virtual bool DrawDialFace(TCanvas& Canvas) = 0;
 
-  // The face of the meters with border-dependent faces: inside the frame by a fortieth of the
-  // smaller side, or a fifth of it beyond a switched-off side. Sets the mapping's pixel origin
-  // and extent to the inner rectangle and returns the face rectangle.
-  TRect DrawBorderedFace(TCanvas& Canvas, bool RoundCorners);
+  // Pieces of a dial, for DrawDialFace, drawn by FDrawn.
+  // The bordered face, with round corners or without.
+  void DrawBorderedFace(TCanvas& Canvas, bool RoundCorners);
   // Solid one-pixel pen in ColShape, solid brush in ColBack.
   void PrepareFacePen(TCanvas& Canvas);
-  // Pieces of a dial, for DrawDialFace, given mapped points; the mapping, FPivot, FR0 (the
-  // reference ray), FDirection and FAngleOffset are set first.
   // The colour bands as pies in Outer, then the inside (Inner) erased in the face colour, by a
   // pie over the scale or (FullCircle) a whole circle, leaving a ring.
   void DrawBandRing(TCanvas& Canvas, const TRect& Outer, const TRect& Inner, bool FullCircle);
@@ -137,15 +178,10 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
     bool WidthOnControl = false;  // linear label width measured in the control's own font
   };
   void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
-  // The readout frame at Rect (corners in any order) with its cells; returns the ordered rect.
-  void DrawReadoutFrame(TCanvas& Canvas, TPoint A, TPoint B);
-  void DrawHub(TCanvas& Canvas, int Radius);
-  // Pointer and peak triangles built pointing up at the pivot, turned onto the scale start.
-  void SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3], double Turn);
-  // The LEDs' radius in sockets of Socket pixels (either sign): a pixel less while LedEnable is
-  // on, so that the grey ring stays round every LED drawn later.
-  int LedRadiusIn(int Socket) const;
-  // Sockets of both LEDs round FLedCentre, a pixel wider than FLedRadius, when LedEnable is on.
+  // The readout frame with its cells.
+  void DrawReadoutFrame(TCanvas& Canvas);
+  void DrawHub(TCanvas& Canvas);
+  // Sockets of both LEDs, a pixel wider than the LEDs, when LedEnable is on.
   void DrawLedSockets(TCanvas& Canvas);
   // The maker mark with its top at Y, starting at X (or ending there, with RightAligned).
   void DrawMark(TCanvas& Canvas, int X, int Y, bool RightAligned);
@@ -157,15 +193,8 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   TOrientType OrientationValue() const { return FOrientation; }
   void StoreOrientation(TOrientType Value);
 
-  TDialMapping FMap;
-  TRect FFaceClip;
-  bool FClipToFace = false;
+  TDialLayout FDrawn;
   bool FUpdateAfterTick = false;
-  TRect FDispRect;
-  TPoint FPivot;
-  TPoint FR0;
-  int FDirection = 1;
-  double FAngleOffset = 0;
   std::string FCaption;
 
  private:
@@ -196,11 +225,8 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   TUpdateArea FUpdateArea;
 
   bool FPainted = false;
-  bool FLayoutValid = false;
   TPoint FPeakPoly[3];
-  TPoint FPeakBase[3];
   TPoint FPointerPoly[3];
-  TPoint FPointerBase[3];
 
   TOrientType FOrientation = orTop;
   TColor FColMin = 0x00FFFF;
@@ -273,12 +299,15 @@ class TArcMeter : public TRoundMeter {
   TOrientType Orientation() const { return OrientationValue(); }
   void SetOrientation(TOrientType Value) { StoreOrientation(Value); }  // invalidates
 
+  TDialLayout Layout() const override;
+
  protected:
   TArcMeter(TComponent* AOwner, const TArcDial& Dial);
   bool DrawDialFace(TCanvas& Canvas) override;
 
  private:
-  bool LayoutDial(TCanvas& Canvas);
+  // The plane turned by the orientation; false when it has no extent.
+  bool LayOutPlane(TDialLayout& L) const;
   const TArcDial& FDial;
   TmShapeType FShape = smtRoundrect;
 };
@@ -311,6 +340,8 @@ class TMeter270 : public TRoundMeter {
   void SetShape(TShapeTypeT Value);
   TColor ColCircle() const { return ColCircleValue(); }  // hub fill
   void SetColCircle(TColor Value) { StoreColCircle(Value); }
+
+  TDialLayout Layout() const override;
 
  protected:
   bool DrawDialFace(TCanvas& Canvas) override;
@@ -430,15 +461,37 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   // One update step of both pointers; Force redraws even when no tip moved.
   void UpdatePointer(bool Force);
 
-  // Geometry of the last Paint.
-  const TDialMapping& DialMapping() const { return FMap; }
-  TPoint Pivot() const { return FPivot; }
+  // Where a paint puts the dial and its pieces, worked out from the size, the frame and the
+  // properties alone: plain data, the same before the first paint as in it.
+  struct TDialLayout {
+    bool Valid = false;  // false when the control is too small for a dial
+    TDialMapping Map;
+    int Overhang = 0;  // the face's reach beyond a switched-off side
+    TPoint Pivot;
+    int HubRadius = 0;  // pixels, either sign
+    // The outer and inner pointer and the peak pointer at the scale start.
+    TPoint PointerBase[2][3];
+    TPoint PeakBase[3];
+    // Round LEDs 1 and 2 of LedRadius, triangles 3 and 4 of TriangleSize: a pixel smaller than
+    // their sockets while shown, so that the grey ring stays round every LED drawn later.
+    TPoint LedCentre[4];
+    int LedRadius = 0;
+    int TriangleSize = 0;
+    bool operator==(const TDialLayout&) const = default;
+  };
+  TDialLayout Layout() const;
+  // The layout the last paint drew.
+  const TDialLayout& PaintedLayout() const { return FDrawn; }
+
+  // Geometry for callers that place things over the dial, as a paint puts it now.
+  TDialMapping DialMapping() const { return Layout().Map; }
+  TPoint Pivot() const { return Layout().Pivot; }
   TPoint LedCentre(int Number) const {  // LED 1..4
     assert(Number >= 1 && Number <= 4);
-    return FLedCentre[Number - 1];
+    return Layout().LedCentre[Number - 1];
   }
-  int LedRadius() const { return FLedRadius; }
-  int TriangleSize() const { return FTriangleSize; }
+  int LedRadius() const { return Layout().LedRadius; }
+  int TriangleSize() const { return Layout().TriangleSize; }
   bool Painted() const { return FPainted; }
   // Degrees clockwise from 6 o'clock at which a value of a scale (0 outer, 1 inner) points.
   double ScaleAngle(int Scale, double Value) const;
@@ -457,10 +510,6 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
     TColor col_scala;
     std::string caption;
   };
-  struct TPointerShape {
-    TPoint base[3];  // at the scale start
-    TPoint poly[3];  // as drawn
-  };
 
   void RepaintNow();
   bool Reading() const;
@@ -477,6 +526,8 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   void DrawLed(int Index) override;
   void DrawLedInto(TCanvas& Canvas, int Index) const override;
   void BlinkTick();
+  // The static image by FDrawn: face, rings, captions, hub, LED sockets and maker mark.
+  void DrawDial(TCanvas& Canvas);
   void DrawRing(TCanvas& Canvas, int Index, int Inner, int Outer, bool LabelsInside);
   void DrawLedSockets(TCanvas& Canvas);
   TRect LedBox(int Index) const override;
@@ -497,12 +548,10 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   TColor FColShape = 0xFFFFFF;
   TColor FColCircle = 0x808080;
 
-  TDialMapping FMap;
-  TPoint FPivot;
-  int FTriangleSize = 0;
-  TPointerShape FPointerShapes[2];
-  TPointerShape FPeakShape;
+  TDialLayout FDrawn;
+  // The pointers as drawn.
+  TPoint FPointerPoly[2][3];
+  TPoint FPeakPoly[3];
   TUpdateArea FUpdateArea;
   bool FPainted = false;
-  bool FLayoutValid = false;
 };

@@ -13,6 +13,7 @@
 #include "library/foundation/tickservice.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -161,12 +162,13 @@ void TMeter360::DrawLedInto(TCanvas& Canvas, int Index) const {
   if (Index < 2) {
     DrawRoundLed(Canvas, FLedCentre[Index], FLedRadius, colour);
   } else {
-    DrawTriangleLed(Canvas, TTriangleLed(FLedCentre[Index], FTriangleSize, Index == 3), colour);
+    DrawTriangleLed(Canvas, TTriangleLed(FLedCentre[Index], FDrawn.TriangleSize, Index == 3),
+                    colour);
   }
 }
 
 void TMeter360::DrawLed(int Index) {
-  if (!FPainted || !FLayoutValid || !LedShown(Index)) return;
+  if (!FPainted || !FDrawn.Valid || !LedShown(Index)) return;
   DrawLedInto(*Canvas(), Index);
   DrawLedInto(*WorkBitmap->Canvas(), Index);
 }
@@ -185,42 +187,86 @@ void TMeter360::WndProc(TMessage& Message) {
 
 // ---- Paint ----
 
+TMeter360::TDialLayout TMeter360::Layout() const {
+  TDialLayout l;
+  TRect inner = FrameInnerRect();
+  l.Overhang = LayoutSquareDial(l.Map, inner, Width(), Height());
+  if (l.Overhang == 0) return l;
+  l.Valid = true;
+  const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
+  l.Pivot = at(0, 0);
+  const int d = at(150, 0).X - l.Pivot.X;
+  l.HubRadius = d;
+
+  const int g = std::min(Width(), Height()) / 40;
+  const int x = l.Pivot.X, base_y = l.Pivot.Y - d;
+  const int tips[2] = {at(0, 850).Y, at(0, 620).Y};
+  const TPointTurn to_start(l.Pivot, kStartTurn);
+  for (int i = 0; i < 2; ++i) {
+    const TPoint shape[3] = {{x, tips[i]}, {x - g, base_y}, {x + g, base_y}};
+    TurnCorners(shape, l.PointerBase[i], to_start);
+  }
+  const int y680 = at(0, 680).Y;
+  const int apex = y680 + (at(0, 620).Y - y680) / 2;
+  const int h = (17 * g) / 10;
+  const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
+  TurnCorners(peak, l.PeakBase, to_start);
+
+  const int socket = std::abs(d) / 2;
+  l.LedRadius = socket - (FLedEnable[0] ? 1 : 0);
+  l.TriangleSize = socket - (FLedEnable[1] ? 1 : 0);
+  const int q = (5 * socket) / 2;
+  l.LedCentre[0] = {inner.Left + q, inner.Bottom - q};
+  l.LedCentre[1] = {inner.Right - q, inner.Bottom - q};
+  l.LedCentre[2] = {inner.Left + q, inner.Top + q};
+  l.LedCentre[3] = {inner.Right - q, inner.Top + q};
+  return l;
+}
+
 void TMeter360::Paint() {
   TOrvaneBase::Paint();
   FPainted = true;
   FUpdateArea.Reset();
   TCanvas& c = *FrameBitmap->Canvas();
   c.SetFont(Font());
-  TRect inner = InnerRect;
-  const int p = LayoutSquareDial(FMap, inner, Width(), Height());
-  FLayoutValid = p > 0;
-  if (!FLayoutValid) {
+  FDrawn = Layout();
+  if (FDrawn.Valid) {
+    std::copy_n(FDrawn.LedCentre, 4, FLedCentre);
+    FLedRadius = FDrawn.LedRadius;
+    DrawDial(c);
+    UpdatePointer(true);
+  } else {
     // Too small for a dial: the frame alone.
     const TRect client = ClientRect();
     Canvas()->CopyRect(client, &c, client);
-    if (OnRepaint) OnRepaint(this);
-    return;
   }
-  const auto at = [this](int X, int Y) { return FMap.MapDistance(X, Y); };
+  if (OnRepaint) OnRepaint(this);
+}
+
+void TMeter360::DrawDial(TCanvas& c) {
+  const TDialLayout& l = FDrawn;
+  const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
   SetFacePen(c, FColShape, ColBack());
-  DrawSquareDialFace(c, FMap, FShape, p, {BordLeft(), BordTop(), BordRight(), BordBottom()});
-  FPivot = at(0, 0);
+  DrawSquareDialFace(c, l.Map, FShape, l.Overhang,
+                     {BordLeft(), BordTop(), BordRight(), BordBottom()});
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (at(0, 760).Y - at(0, 670).Y)) / 2));
 
   // The double ring between the scales.
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetWidth(2);
   c.Pen()->SetColor(FScales[0].col_scala);
-  TRect ring = SquareDialCircle(FMap, 710);
+  TRect ring = SquareDialCircle(l.Map, 710);
   c.Ellipse(ring);
   InflateRect(ring, -2, -2);
   c.Pen()->SetColor(FScales[1].col_scala);
   c.Ellipse(ring);
 
-  const TColor font_colour = c.Font()->Color();
-  DrawRing(c, 0, 700, 760, false);
-  DrawRing(c, 1, 620, 680, true);
-  c.Font()->SetColor(font_colour);
+  {
+    // The scales write their labels in their own colours.
+    const TCanvasSaver font(c, cpFont);
+    DrawRing(c, 0, 700, 760, false);
+    DrawRing(c, 1, 620, 680, true);
+  }
 
   const int e = ((at(0, -190).Y - at(0, 100).Y) * 8) / 10;
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * e) / 4));
@@ -229,38 +275,9 @@ void TMeter360::Paint() {
   c.TextOut(middle - c.TextWidth(FScales[1].caption) / 2, at(0, -190).Y, FScales[1].caption);
   c.TextOut(middle - c.TextWidth(FScales[0].caption) / 2, at(0, 300).Y, FScales[0].caption);
 
-  const int d = at(150, 0).X - FPivot.X;
-  DrawDialHub(c, FPivot, d, FColShape, FColCircle);
-
-  const int g = std::min(Width(), Height()) / 40;
-  const int x = FPivot.X, base_y = FPivot.Y - d;
-  const int tips[2] = {at(0, 850).Y, at(0, 620).Y};
-  const TPointTurn to_start(FPivot, kStartTurn);
-  for (int i = 0; i < 2; ++i) {
-    const TPoint shape[3] = {{x, tips[i]}, {x - g, base_y}, {x + g, base_y}};
-    TurnCorners(shape, FPointerShapes[i].base, to_start);
-  }
-  const int y680 = at(0, 680).Y;
-  const int apex = y680 + (at(0, 620).Y - y680) / 2;
-  const int h = (17 * g) / 10;
-  const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
-  TurnCorners(peak, FPeakShape.base, to_start);
-
-  // The LEDs a pixel smaller than their sockets while shown, so the grey ring stays round every
-  // LED drawn later.
-  const int socket = std::abs(d) / 2;
-  FLedRadius = socket - (FLedEnable[0] ? 1 : 0);
-  FTriangleSize = socket - (FLedEnable[1] ? 1 : 0);
-  const int q = (5 * socket) / 2;
-  FLedCentre[0] = {inner.Left + q, inner.Bottom - q};
-  FLedCentre[1] = {inner.Right - q, inner.Bottom - q};
-  FLedCentre[2] = {inner.Left + q, inner.Top + q};
-  FLedCentre[3] = {inner.Right - q, inner.Top + q};
+  DrawDialHub(c, l.Pivot, l.HubRadius, FColShape, FColCircle);
   DrawLedSockets(c);
-  DrawMeterMakerMark(c, FLedCentre[0].X + FLedRadius + 4, FLedCentre[0].Y);
-
-  UpdatePointer(true);
-  if (OnRepaint) OnRepaint(this);
+  DrawMeterMakerMark(c, l.LedCentre[0].X + l.LedRadius + 4, l.LedCentre[0].Y);
 }
 
 void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool LabelsInside) {
@@ -275,11 +292,11 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
                             : ScaleTextWidth(*Canvas(), ring.range.Start, ring.range.End)) +
       1;
   const int th = std::abs(c.Font()->Height());
-  const TPoint t1 = FMap.MapDistance(0, Inner), t2 = FMap.MapDistance(0, Outer);
+  const TPoint t1 = FDrawn.Map.MapDistance(0, Inner), t2 = FDrawn.Map.MapDistance(0, Outer);
   // Outer labels beyond the ticks, inner labels inside them.
   const TPoint l0 = LabelsInside ? TPoint{t2.X - width / 2, t1.Y + th / 3}
                                  : TPoint{t2.X - width / 2, t2.Y - (3 * th) / 2};
-  TDialScaleLayout layout = DialScaleOnRay(FPivot, t1, t2, t2, l0, width, th, kStartTurn);
+  TDialScaleLayout layout = DialScaleOnRay(FDrawn.Pivot, t1, t2, t2, l0, width, th, kStartTurn);
   layout.SignedSweep = kSweep;
   layout.LastTick = false;  // the last division meets the first
   if (ring.range.NonLinear) {
@@ -291,13 +308,14 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
 }
 
 void TMeter360::DrawLedSockets(TCanvas& c) {
+  const TDialLayout& l = FDrawn;
   if (FLedEnable[0]) {
-    DrawLedSocket(c, FLedCentre[0], FLedRadius + 1);
-    DrawLedSocket(c, FLedCentre[1], FLedRadius + 1);
+    DrawLedSocket(c, l.LedCentre[0], l.LedRadius + 1);
+    DrawLedSocket(c, l.LedCentre[1], l.LedRadius + 1);
   }
   if (FLedEnable[1]) {
-    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[2], FTriangleSize + 1, false));
-    DrawTriangleLedSocket(c, TTriangleLed(FLedCentre[3], FTriangleSize + 1, true));
+    DrawTriangleLedSocket(c, TTriangleLed(l.LedCentre[2], l.TriangleSize + 1, false));
+    DrawTriangleLedSocket(c, TTriangleLed(l.LedCentre[3], l.TriangleSize + 1, true));
   }
 }
 
@@ -315,7 +333,7 @@ double TMeter360::ScaleAngle(int Scale, double Value) const {
 }
 
 void TMeter360::UpdatePointer(bool Force) {
-  if (!FPainted || !FLayoutValid) return;
+  if (!FPainted || !FDrawn.Valid) return;
   for (TPointerModel& p : FPointers) p.ShownValue = p.NextShown();
   TPointerModel& inner = FPointers[1];
   inner.StepPeak(inner.ShownValue, 0, 0, false);
@@ -324,27 +342,27 @@ void TMeter360::UpdatePointer(bool Force) {
                             ScaleAngle(1, inner.ShownValue)};
   const double peak_angle = peak ? ScaleAngle(1, inner.PeakValue) : 0;
   // Each angle's sine and cosine once for all the corners it turns.
-  const TPointTurn turns[2] = {{FPivot, angles[0]}, {FPivot, angles[1]}};
-  const TPointTurn peak_turn = peak_angle == angles[1] ? turns[1] : TPointTurn(FPivot, peak_angle);
+  const TPoint pivot = FDrawn.Pivot;
+  const TPointTurn turns[2] = {{pivot, angles[0]}, {pivot, angles[1]}};
+  const TPointTurn peak_turn = peak_angle == angles[1] ? turns[1] : TPointTurn(pivot, peak_angle);
   if (!Force) {
-    bool moved = peak && peak_turn(FPeakShape.base[0]) != FPeakShape.poly[0];
+    bool moved = peak && peak_turn(FDrawn.PeakBase[0]) != FPeakPoly[0];
     for (int i = 0; i < 2; ++i) {
-      const TPointerShape& s = FPointerShapes[i];
-      moved = moved || turns[i](s.base[0]) != s.poly[0];
+      moved = moved || turns[i](FDrawn.PointerBase[i][0]) != FPointerPoly[i][0];
     }
     if (!moved) return;
   }
-  for (int i = 0; i < 2; ++i) TurnCorners(FPointerShapes[i].base, FPointerShapes[i].poly, turns[i]);
-  if (peak) TurnCorners(FPeakShape.base, FPeakShape.poly, peak_turn);
-  TRect box = PolygonBox(FPointerShapes[0].poly);
-  UnionRect(box, box, PolygonBox(FPointerShapes[1].poly));
-  if (peak) UnionRect(box, box, PolygonBox(FPeakShape.poly));
+  for (int i = 0; i < 2; ++i) TurnCorners(FDrawn.PointerBase[i], FPointerPoly[i], turns[i]);
+  if (peak) TurnCorners(FDrawn.PeakBase, FPeakPoly, peak_turn);
+  TRect box = PolygonBox(FPointerPoly[0]);
+  UnionRect(box, box, PolygonBox(FPointerPoly[1]));
+  if (peak) UnionRect(box, box, PolygonBox(FPeakPoly));
   Compose(FUpdateArea.Next(ClientRect(), box, TRect{}, Force));
 }
 
 TRect TMeter360::LedBox(int Index) const {
   if (Index < 2) return LedCircleBox(FLedCentre[Index], FLedRadius);
-  return PolygonBox(TTriangleLed(FLedCentre[Index], FTriangleSize, Index == 3).Corners);
+  return PolygonBox(TTriangleLed(FLedCentre[Index], FDrawn.TriangleSize, Index == 3).Corners);
 }
 
 void TMeter360::Compose(const TRect& Area) {
@@ -352,11 +370,11 @@ void TMeter360::Compose(const TRect& Area) {
   BeginCompose(work, FrameBitmap->Canvas(), Area);
   for (int i = 0; i < 2; ++i) {
     work.Brush()->SetColor(FColPointer[i]);
-    work.Polygon(std::span(FPointerShapes[i].poly, 3));
+    work.Polygon(std::span(FPointerPoly[i], 3));
   }
   if (FPointers[1].PeakMode != ppNone) {
     work.Brush()->SetColor(FColPeakPtr);
-    work.Polygon(std::span(FPeakShape.poly, 3));
+    work.Polygon(std::span(FPeakPoly, 3));
   }
   DrawLedsIn(work, Area);
   EndCompose(work, *Canvas(), Area);

@@ -1,5 +1,5 @@
-// The dial pieces the round meters share, drawn by Paint into the static image, and the paint
-// sequence round the meter's own DrawDialFace.
+// The dial pieces the round meters share, laid out and drawn by Paint into the static image,
+// and the paint sequence round the meter's own layout and DrawDialFace.
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,10 +24,16 @@ void TRoundMeter::DrawDial() {
   TCanvas& c = *FrameBitmap->Canvas();
   c.SetFont(Font());
   FUpdateArea.Reset();
-  FLayoutValid = DrawDialFace(c);
+  FDrawn = Layout();
+  if (FDrawn.Valid) {
+    FLedCentre[0] = FDrawn.LedCentre[0];
+    FLedCentre[1] = FDrawn.LedCentre[1];
+    FLedRadius = FDrawn.LedRadius;
+  }
+  DrawDialFace(c);
   c.RemoveClip();
   FMarks.Reset();
-  if (FLayoutValid) {
+  if (FDrawn.Valid) {
     UpdatePointer(true);
   } else {
     // Too small for a dial: show the frame alone.
@@ -36,27 +42,42 @@ void TRoundMeter::DrawDial() {
   }
 }
 
-TRect TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
+void TRoundMeter::LayOutBorderedFace(TDialLayout& L) const {
   const int m = std::min(Width(), Height());
-  const int g = m / 40, p = m / 5;
-  TRect inner = InnerRect;
-  const TRect face = LayOutFace(inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, g, p);
+  const int g = m / 40;
+  L.Overhang = m / 5;
+  TRect inner = FrameInnerRect();
+  L.Face = LayOutFace(inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, g, L.Overhang);
+  L.Map.PixOrigin = inner.TopLeft();
+  L.Map.PixExtent = {inner.Width(), inner.Height()};
+}
+
+int TRoundMeter::LedRadiusIn(int Socket) const { return std::abs(Socket) - (FLedEnable ? 1 : 0); }
+
+void TRoundMeter::SetPointerShapes(TDialLayout& L, const TPoint (&Pointer)[3],
+                                   const TPoint (&Peak)[3], double Turn) {
+  const TPointTurn to_start(L.Pivot, Turn);
+  TurnCorners(Pointer, L.PointerBase, to_start);
+  TurnCorners(Peak, L.PeakBase, to_start);
+}
+
+void TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
+  const TRect& face = FDrawn.Face;
+  const int corner = FDrawn.Overhang / 2;
   PrepareFacePen(c);
   if (RoundCorners) {
-    c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, p / 2, p / 2);
+    c.RoundRect(face.Left, face.Top, face.Right, face.Bottom, corner, corner);
   } else {
     c.Rectangle(face);
   }
-  FMap.PixOrigin = inner.TopLeft();
-  FMap.PixExtent = {inner.Width(), inner.Height()};
-  return face;
 }
 
 void TRoundMeter::PrepareFacePen(TCanvas& c) { SetFacePen(c, FColShape, ColBack()); }
 
 void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner, bool FullCircle) {
   c.Pen()->SetWidth(2);
-  const double sweep = FDirection * FSweep;
+  const TDialLayout& l = FDrawn;
+  const double sweep = l.Direction * FSweep;
   c.Pen()->SetStyle(psClear);
   c.Brush()->SetStyle(bsSolid);
   const TColor colours[3] = {FColMin, FColMid, FColMax};
@@ -64,8 +85,8 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
     // Bands of no width are left out (form data can hold inverted bounds too).
     if (!(FBands.To(b) > FBands.From(b))) continue;
     c.Brush()->SetColor(colours[b]);
-    DrawDialBand(c, box, FPivot, FR0, FScale.Angle(FBands.From(b), sweep) + FAngleOffset,
-                 FScale.Angle(FBands.To(b), sweep) + FAngleOffset);
+    DrawDialBand(c, box, l.Pivot, l.R0, FScale.Angle(FBands.From(b), sweep) + l.AngleOffset,
+                 FScale.Angle(FBands.To(b), sweep) + l.AngleOffset);
   }
   // The face colour over the inside leaves the bands as a ring.
   c.Pen()->SetStyle(psSolid);
@@ -74,7 +95,7 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
   if (FullCircle) {
     c.Ellipse(inner);
   } else {
-    DrawDialBand(c, inner, FPivot, FR0, FAngleOffset, sweep + FAngleOffset);
+    DrawDialBand(c, inner, l.Pivot, l.R0, l.AngleOffset, sweep + l.AngleOffset);
   }
 }
 
@@ -97,10 +118,11 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   const TPoint t2 = Geometry.T2;
   const TPoint l0 = Geometry.LabelsBelow ? TPoint{t2.X - label_width / 2, t2.Y + th / 2}
                                          : TPoint{t2.X - label_width / 2, t2.Y - (3 * th) / 2};
-  TDialScaleLayout layout = DialScaleOnRay(FPivot, Geometry.T1, Geometry.T2, Geometry.LogMinor, l0,
-                                           label_width, th, Geometry.BaseTurn);
-  layout.AngleOffset = FAngleOffset;
-  layout.SignedSweep = FDirection * FSweep;
+  TDialScaleLayout layout =
+      DialScaleOnRay(FDrawn.Pivot, Geometry.T1, Geometry.T2, Geometry.LogMinor, l0, label_width, th,
+                     Geometry.BaseTurn);
+  layout.AngleOffset = FDrawn.AngleOffset;
+  layout.SignedSweep = FDrawn.Direction * FSweep;
   if (FScale.NonLinear) {
     DrawLogDialScale(c, layout, FScale, FScalaPart, &FMarks);
     return;
@@ -110,33 +132,24 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
                       ScaleLabelDecimals(FScale.End - FScale.Start, 3, 5), th, &FMarks);
 }
 
-void TRoundMeter::DrawReadoutFrame(TCanvas& c, TPoint A, TPoint B) {
+void TRoundMeter::DrawReadoutFrame(TCanvas& c) {
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColDback);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(1);
   c.Pen()->SetColor(FColDrand);
-  FDispRect = Box(A, B);
   if (!FDispEnable) return;
-  c.Rectangle(FDispRect);
-  const int k = ((std::abs(FDispRect.Height()) * 8) / 10) / 8;
-  TRect cells = FDispRect;
+  const TRect& frame = FDrawn.DispRect;
+  c.Rectangle(frame);
+  const int k = ((std::abs(frame.Height()) * 8) / 10) / 8;
+  TRect cells = frame;
   InflateRect(cells, -k, -k);
   FReadout->Layout(cells, 4, FColDback);
 }
 
-void TRoundMeter::DrawHub(TCanvas& c, int Radius) {
-  DrawDialHub(c, FPivot, Radius, FColShape, FColCircle);
+void TRoundMeter::DrawHub(TCanvas& c) {
+  DrawDialHub(c, FDrawn.Pivot, FDrawn.HubRadius, FColShape, FColCircle);
 }
-
-void TRoundMeter::SetPointerShapes(const TPoint (&Pointer)[3], const TPoint (&Peak)[3],
-                                   double Turn) {
-  const TPointTurn to_start(FPivot, Turn);
-  TurnCorners(Pointer, FPointerBase, to_start);
-  TurnCorners(Peak, FPeakBase, to_start);
-}
-
-int TRoundMeter::LedRadiusIn(int Socket) const { return std::abs(Socket) - (FLedEnable ? 1 : 0); }
 
 void TRoundMeter::DrawLedSockets(TCanvas& c) {
   if (!FLedEnable) return;

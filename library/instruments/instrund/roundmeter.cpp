@@ -150,7 +150,7 @@ void TRoundMeter::BlinkTick() {
 }
 
 void TRoundMeter::DrawLed(int Index) {
-  if (!FPainted || !FLedEnable || !FLayoutValid) return;
+  if (!FPainted || !FLedEnable || !FDrawn.Valid) return;
   DrawLedInto(*Canvas(), Index);
   DrawLedInto(*WorkBitmap->Canvas(), Index);
 }
@@ -159,12 +159,12 @@ void TRoundMeter::DrawLed(int Index) {
 
 double TRoundMeter::PointerAngle() const {
   if (FPointer.UnderRange) return 0;
-  if (FPointer.OverRange) return FDirection * FSweep;
-  return FScale.Angle(FPointer.ShownValue, FDirection * FSweep);
+  if (FPointer.OverRange) return FDrawn.Direction * FSweep;
+  return FScale.Angle(FPointer.ShownValue, FDrawn.Direction * FSweep);
 }
 
 void TRoundMeter::UpdatePointer(bool Force) {
-  if (!FPainted || !FLayoutValid) return;
+  if (!FPainted || !FDrawn.Valid) return;
   FLimitEvents.BeginStep();
   const double previous = FPointer.ShownValue;
   const double s = FPointer.NextShown();
@@ -185,16 +185,16 @@ void TRoundMeter::UpdatePointer(bool Force) {
 
   // Each angle's sine and cosine once for all the corners it turns.
   const bool peak = FPointer.PeakMode != ppNone;
-  const TPointTurn pointer_turn(FPivot, PointerAngle());
-  const TPointTurn peak_turn(FPivot,
-                             peak ? FScale.Angle(FPointer.PeakValue, FDirection * FSweep) : 0);
+  const TPointTurn pointer_turn(FDrawn.Pivot, PointerAngle());
+  const TPointTurn peak_turn(
+      FDrawn.Pivot, peak ? FScale.Angle(FPointer.PeakValue, FDrawn.Direction * FSweep) : 0);
   if (!Force && IsRectEmpty(readout)) {
-    const bool pointer_moved = pointer_turn(FPointerBase[0]) != FPointerPoly[0];
-    const bool peak_moved = peak && peak_turn(FPeakBase[0]) != FPeakPoly[0];
+    const bool pointer_moved = pointer_turn(FDrawn.PointerBase[0]) != FPointerPoly[0];
+    const bool peak_moved = peak && peak_turn(FDrawn.PeakBase[0]) != FPeakPoly[0];
     if (!pointer_moved && !peak_moved) return;
   }
-  TurnCorners(FPointerBase, FPointerPoly, pointer_turn);
-  if (peak) TurnCorners(FPeakBase, FPeakPoly, peak_turn);
+  TurnCorners(FDrawn.PointerBase, FPointerPoly, pointer_turn);
+  if (peak) TurnCorners(FDrawn.PeakBase, FPeakPoly, peak_turn);
   // Besides the pointers' old and new places and the readout cells that changed, a flashing mark
   // on the screen goes into the area, so that the copy wipes it before it is drawn again.
   TRect changed = readout;
@@ -212,9 +212,9 @@ TRect TRoundMeter::PointerBox() const {
 void TRoundMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
   BeginCompose(work, FrameBitmap->Canvas(), Area);
-  if (FClipToFace) {
+  if (FDrawn.ClipToFace) {
     TRect clip;
-    IntersectRect(clip, Area, FFaceClip);
+    IntersectRect(clip, Area, FDrawn.FaceClip);
     work.SelectClipRect(clip);
   }
   work.Brush()->SetColor(FColPointer);
@@ -224,7 +224,7 @@ void TRoundMeter::Compose(const TRect& Area) {
     Polygon3(work, FPeakPoly);
   }
   // The LEDs are not held to the face.
-  if (FClipToFace) work.SelectClipRect(Area);
+  if (FDrawn.ClipToFace) work.SelectClipRect(Area);
   DrawLedsIn(work, Area);
   TCanvas& screen = *Canvas();
   EndCompose(work, screen, Area);
