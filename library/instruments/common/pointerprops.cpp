@@ -3,56 +3,56 @@
 #include <algorithm>
 #include <cmath>
 
-bool TPointerRange::StoreStart(double Value) {
-  Value = ClampRangeStart(Value, FScale.End, FRules.Bound, FScale.NonLinear);
-  if (Value == FScale.Start) return false;
-  FScale.Start = Value;
+bool TValueScale::StoreStart(double Value) {
+  Value = ClampRangeStart(Value, End, FRules.Bound, NonLinear);
+  if (Value == Start) return false;
+  Start = Value;
   if (FRules.PullValue && FValue < Value) FValue = Value;
   if (FRules.StartMovesPeak && FPeak) *FPeak = Value;
   return true;
 }
 
-bool TPointerRange::StoreEnd(double Value) {
-  Value = ClampRangeEnd(Value, FScale.Start, FRules.Bound, FScale.NonLinear);
-  if (Value == FScale.End) return false;
-  FScale.End = Value;
+bool TValueScale::StoreEnd(double Value) {
+  Value = ClampRangeEnd(Value, Start, FRules.Bound, NonLinear);
+  if (Value == End) return false;
+  End = Value;
   if (FRules.PullValue && FValue > Value) FValue = Value;
   return true;
 }
 
-bool TPointerRange::ReadOrStore(double V, bool Reading, bool IsStart) {
+bool TValueScale::ReadOrStore(double V, bool Reading, bool IsStart) {
   if (!std::isfinite(V)) return false;
   if (Reading) {
-    (IsStart ? FScale.Start : FScale.End) = V;
+    (IsStart ? Start : End) = V;
     if (IsStart && FRules.StartMovesPeak && FPeak) *FPeak = V;
     return false;
   }
   return IsStart ? StoreStart(V) : StoreEnd(V);
 }
 
-bool TPointerRange::StoreNonLinear(bool Value) {
-  if (Value == FScale.NonLinear) return false;
-  FScale.NonLinear = Value;
+bool TValueScale::StoreNonLinear(bool Value) {
+  if (Value == NonLinear) return false;
+  NonLinear = Value;
   return true;
 }
 
-bool TPointerRange::ResetPeak() {
-  if (!FPeak || *FPeak <= FScale.Start) return false;
-  *FPeak = FScale.Start;
+bool TValueScale::ResetPeak() {
+  if (!FPeak || *FPeak <= Start) return false;
+  *FPeak = Start;
   return true;
 }
 
-bool StoreScalaPart(int& Part, int V, int Max) {
-  V = std::clamp(V, 1, Max);
-  if (V == Part) return false;
-  Part = V;
+bool TValueScale::SetPart(int V) {
+  V = std::clamp(V, 1, FRules.MaxScalaPart);
+  if (V == FPart) return false;
+  FPart = V;
   return true;
 }
 
-bool StoreScalaPsub(int& Psub, int Value) {
-  Value = std::clamp(Value, -1, 20);
-  if (Value == Psub) return false;
-  Psub = Value;
+bool TValueScale::SetPsub(int V) {
+  V = std::clamp(V, -1, 20);
+  if (V == FPsub) return false;
+  FPsub = V;
   return true;
 }
 

@@ -27,15 +27,18 @@ struct TPointerRules {
   bool HundredthSpan = false;
 };
 
-// The range of one scale, bound to the instrument's own fields: the scale, the target value and
-// (where the scale has one) the peak value.
-class TPointerRange {
+// The scale of one pointer, held as a member by every pointer instrument and value control: the
+// range ends (the scale range it is) with the setter clamps and the repairs by the instrument's
+// rules, the logarithmic switch and the divisions. It moves the instrument's target value (and,
+// where the scale has one, the peak), which it is bound to.
+class TValueScale : public TScaleRange {
  public:
-  TPointerRange(const TPointerRules& Rules, TScaleRange& Scale, double& Value,
-                double* Peak = nullptr)
-      : FRules(Rules), FScale(Scale), FValue(Value), FPeak(Peak) {}
-  TPointerRange(const TPointerRange&) = delete;
-  TPointerRange& operator=(const TPointerRange&) = delete;
+  // Range and Part: the scale as constructed.
+  TValueScale(const TPointerRules& Rules, TScaleRange Range, int Part, double& Value,
+              double* Peak = nullptr)
+      : TScaleRange(Range), FRules(Rules), FValue(Value), FPeak(Peak), FPart(Part) {}
+  TValueScale(const TValueScale&) = delete;
+  TValueScale& operator=(const TValueScale&) = delete;
 
   const TPointerRules& Rules() const { return FRules; }
 
@@ -62,9 +65,15 @@ class TPointerRange {
   bool SetStart(double V, bool Reading) { return ReadOrStore(V, Reading, true); }
   bool SetEnd(double V, bool Reading) { return ReadOrStore(V, Reading, false); }
 
-  // Stores NonLinear; true when it changed. Switching it on outside form reading is the
-  // caller's cue to run RepairLog.
+  // Stores NonLinear; true when it changed. Outside form reading the caller then runs Repair.
   bool StoreNonLinear(bool Value);
+
+  // Major divisions, 1..the rules' maximum; minor ticks per division -1 (automatic), 0 (none)
+  // .. 20. The setters store when the clamped value differs; true then.
+  int Part() const { return FPart; }
+  bool SetPart(int V);
+  int Psub() const { return FPsub; }
+  bool SetPsub(int V);
 
   // The logarithmic repair: a non-positive value or start becomes 0.001, an end at or below the
   // start 100 times the start, at most 1000; both ends are stored by StoreStart and StoreEnd
@@ -78,15 +87,15 @@ class TPointerRange {
   };
   template <class F>
   TRepair RepairLog(F&& Moved) {
-    double start = FScale.Start, end = FScale.End;
+    double start = Start, end = End;
     ::RepairLogRange(FValue, start, end);
     TRepair r;
     r.StartChanged = StoreStart(start);
     if (r.StartChanged) Moved(true);
     r.EndChanged = StoreEnd(end);
     if (r.EndChanged) Moved(false);
-    r.SpanKept = KeepLogSpan(FScale.Start, FScale.End);
-    FScale.CacheLogs();
+    r.SpanKept = KeepLogSpan(Start, End);
+    CacheLogs();
     return r;
   }
   TRepair RepairLog() {
@@ -99,10 +108,10 @@ class TPointerRange {
   // width ends at Start + 1 without Moved (nothing follows that end).
   template <class F>
   TRepair Repair(F&& Moved) {
-    if (FScale.NonLinear) return RepairLog(std::forward<F>(Moved));
+    if (NonLinear) return RepairLog(std::forward<F>(Moved));
     TRepair r;
     if (HasWidth()) return r;
-    FScale.End = FScale.Start + 1;
+    End = Start + 1;
     r.Widened = true;
     return r;
   }
@@ -113,7 +122,7 @@ class TPointerRange {
   // The target value to store for V: on a logarithmic scale, outside form reading, what the
   // scale keeps of it (LogScaleValue), so that no later repair has to change it.
   double StoredValue(double V, bool Reading) const {
-    return FScale.NonLinear && !Reading ? LogScaleValue(V) : V;
+    return NonLinear && !Reading ? LogScaleValue(V) : V;
   }
 
   // Moves the peak back to the range start; false when it is there already.
@@ -122,20 +131,16 @@ class TPointerRange {
  private:
   bool ReadOrStore(double V, bool Reading, bool IsStart);
   bool HasWidth() const {
-    const double w = FScale.End - FScale.Start;
+    const double w = End - Start;
     return FRules.HundredthSpan ? w >= 0.01 : w > 0;
   }
 
   const TPointerRules& FRules;
-  TScaleRange& FScale;
   double& FValue;
   double* const FPeak;
+  int FPart;
+  int FPsub = -1;
 };
-
-// Setters of the scale divisions: store when the clamped value differs; true then.
-// Major divisions 1..Max; minor ticks per division -1 (automatic), 0 (none) .. 20.
-bool StoreScalaPart(int& Part, int V, int Max);
-bool StoreScalaPsub(int& Psub, int Value);
 
 // The scale of a meter with one pointer as its properties show it: the range ends by the
 // meter's rules, the logarithmic switch and the divisions. While the form is read the setters
@@ -145,16 +150,16 @@ bool StoreScalaPsub(int& Psub, int Value);
 template <class Base>
 class TPointerScale : public Base {
  public:
-  void SetValue(double Value) { Base::SetValue(FRange.StoredValue(Value, Reading())); }
+  void SetValue(double Value) { Base::SetValue(FScale.StoredValue(Value, Reading())); }
   double ValueStart() const { return FScale.Start; }
   void SetValueStart(double Value) {
-    if (!FRange.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
+    if (!FScale.SetStart(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
     RepairRange();
     ScaleChanged();
   }
   double ValueEnd() const { return FScale.End; }
   void SetValueEnd(double Value) {
-    if (!FRange.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
+    if (!FScale.SetEnd(Value, Reading(), [&](bool Start) { RangeMoved(Start); })) return;
     RepairRange();
     ScaleChanged();
   }
@@ -162,7 +167,7 @@ class TPointerScale : public Base {
   // values become 0.001, ends snap to decades, at most 1000.
   bool NonLinear() const { return FScale.NonLinear; }
   void SetNonLinear(bool Value) {
-    if (!FRange.StoreNonLinear(Value)) return;
+    if (!FScale.StoreNonLinear(Value)) return;
     if (!Reading()) {
       RepairRange();
       if (Value) LogSwitchedOn();
@@ -170,27 +175,25 @@ class TPointerScale : public Base {
     ScaleChanged();
   }
   // Major divisions, 1..the rules' maximum.
-  int ScalaPart() const { return FScalaPart; }
+  int ScalaPart() const { return FScale.Part(); }
   void SetScalaPart(int Value) {
-    if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) ScaleChanged();
+    if (FScale.SetPart(Value)) ScaleChanged();
   }
   // Minor ticks per division: -1 automatic (by the meter's own threshold), 0 none, 1..20.
-  int ScalaPsub() const { return FScalaPsub; }
+  int ScalaPsub() const { return FScale.Psub(); }
   void SetScalaPsub(int Value) {
-    if (StoreScalaPsub(FScalaPsub, Value)) ScaleChanged();
+    if (FScale.SetPsub(Value)) ScaleChanged();
   }
 
  protected:
-  // The range starts as Scale with ScalaPart divisions and moves the pointer's value by Rules,
+  // The scale starts as Scale with ScalaPart divisions and moves the pointer's value by Rules,
   // with MovesPeak also its peak; BaseArgs construct Base.
   template <class... BaseArgs>
   TPointerScale(const TPointerRules& Rules, TScaleRange Scale, int ScalaPart, bool MovesPeak,
                 BaseArgs&&... Args)
       : Base(std::forward<BaseArgs>(Args)...),
-        FScale(Scale),
-        FRange(Rules, FScale, this->FPointer.Value,
-               MovesPeak ? &this->FPointer.PeakValue : nullptr),
-        FScalaPart(ScalaPart) {}
+        FScale(Rules, Scale, ScalaPart, this->FPointer.Value,
+               MovesPeak ? &this->FPointer.PeakValue : nullptr) {}
   // The range as read from a form is repaired once reading is done.
   void Loaded() override {
     Base::Loaded();
@@ -199,16 +202,13 @@ class TPointerScale : public Base {
   virtual bool Reading() const = 0;
   // After a stored change of the start (Start) or the end.
   virtual void RangeMoved(bool Start) = 0;
-  // FRange.Repair with what follows the range's ends; runs without a repaint.
+  // FScale.Repair with what follows the range's ends; runs without a repaint.
   virtual void RepairRange() = 0;
   // NonLinear was switched on outside form reading and the range repaired.
   virtual void LogSwitchedOn() {}
   virtual void ScaleChanged() = 0;
 
-  TScaleRange FScale;
-  TPointerRange FRange;
-  int FScalaPart;
-  int FScalaPsub = -1;
+  TValueScale FScale;
 };
 
 // The three colour bands of the round meters (min, mid, max), each kept inside the range with

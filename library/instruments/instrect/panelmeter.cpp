@@ -64,7 +64,7 @@ void TPanelMeter::RangeMoved(bool Start) {
 }
 
 void TPanelMeter::RepairRange() {
-  const TPointerRange::TRepair r = FRange.Repair([&](bool Start) { RangeMoved(Start); });
+  const TValueScale::TRepair r = FScale.Repair([&](bool Start) { RangeMoved(Start); });
   // A linear range read without width only gets one; its limits stay as read.
   if (!FScale.NonLinear) return;
   // The defaults are shares of the range the ends snapped to, not of the half-repaired one.
@@ -136,7 +136,7 @@ void TPanelMeter::DrawFace(TCanvas& c, const TRect& Face, int Corner) {
 TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const {
   const bool tall = FFromEnd;
   const int l = G.Length;
-  const int parts = FScalaPart;
+  const int parts = FScale.Part();
   const int fh = c.Font()->Height();
   const TStraightTicks ticks{tall, G.Base, G.TickEnd, G.TickEnd + (G.Base - G.TickEnd) / 3};
   // Wide labels stand on a line above the ticks; tall ones beside them.
@@ -159,7 +159,7 @@ TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const
                           {x - q - 3, label_top - 1, x - q - 3 + (24 * q) / 10, G.TickEnd - 4}};
     });
   }
-  const int minors = FScalaPsub == -1 ? (l / parts > 30 ? 1 : 0) : FScalaPsub;
+  const int minors = FScale.Psub() == -1 ? (l / parts > 30 ? 1 : 0) : FScale.Psub();
   const TScaleDivision division = LinearDivision(FScale, parts, minors);
   const double range = FScale.End - FScale.Start;
   const int decimals = tall ? ScaleLabelDecimals(range, 2, 4) : ScaleLabelDecimals(range, 3, 5);

@@ -370,14 +370,14 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   TColor ColPeakPtr() const { return FColPeakPtr; }
   void SetColPeakPtr(TColor Value);
   // Label colours of the outer and inner scale.
-  TColor ColFont1() const { return FScales[0].col_font; }
+  TColor ColFont1() const { return FRings[0].col_font; }
   void SetColFont1(TColor Value);
-  TColor ColFont2() const { return FScales[1].col_font; }
+  TColor ColFont2() const { return FRings[1].col_font; }
   void SetColFont2(TColor Value);
   // Tick and ring colours of the outer and inner scale.
-  TColor ColScala1() const { return FScales[0].col_scala; }
+  TColor ColScala1() const { return FRings[0].col_scala; }
   void SetColScala1(TColor Value);
-  TColor ColScala2() const { return FScales[1].col_scala; }
+  TColor ColScala2() const { return FRings[1].col_scala; }
   void SetColScala2(TColor Value);
   TColor ColShape() const { return FColShape; }  // face and hub outline
   void SetColShape(TColor Value);
@@ -397,32 +397,32 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   // Outer range within -1000..1000, inner within -100000..100000. A change pulls the scale's
   // value into the new range; ValueStart2 also moves the peak to the start. While the form is
   // read they only store.
-  double ValueStart1() const { return FScales[0].range.Start; }
+  double ValueStart1() const { return FScales[0].Start; }
   void SetValueStart1(double Value) { SetValueStart(0, Value); }
-  double ValueEnd1() const { return FScales[0].range.End; }
+  double ValueEnd1() const { return FScales[0].End; }
   void SetValueEnd1(double Value) { SetValueEnd(0, Value); }
-  double ValueStart2() const { return FScales[1].range.Start; }
+  double ValueStart2() const { return FScales[1].Start; }
   void SetValueStart2(double Value) { SetValueStart(1, Value); }
-  double ValueEnd2() const { return FScales[1].range.End; }
+  double ValueEnd2() const { return FScales[1].End; }
   void SetValueEnd2(double Value) { SetValueEnd(1, Value); }
-  int ScalaPart1() const { return FScales[0].part; }  // 1..20
+  int ScalaPart1() const { return FScales[0].Part(); }  // 1..20
   void SetScalaPart1(int Value) { SetScalaPart(0, Value); }
-  int ScalaPart2() const { return FScales[1].part; }
+  int ScalaPart2() const { return FScales[1].Part(); }
   void SetScalaPart2(int Value) { SetScalaPart(1, Value); }
-  int ScalaPsub1() const { return FScales[0].psub; }  // -1 automatic, 0 none, 1..20
+  int ScalaPsub1() const { return FScales[0].Psub(); }  // -1 automatic, 0 none, 1..20
   void SetScalaPsub1(int Value) { SetScalaPsub(0, Value); }
-  int ScalaPsub2() const { return FScales[1].psub; }
+  int ScalaPsub2() const { return FScales[1].Psub(); }
   void SetScalaPsub2(int Value) { SetScalaPsub(1, Value); }
   // Logarithmic scales; switching one on outside form reading repairs its range (non-positive
   // values become 0.001, ends snap to decades, at most 1000).
-  bool NonLinear1() const { return FScales[0].range.NonLinear; }
+  bool NonLinear1() const { return FScales[0].NonLinear; }
   void SetNonLinear1(bool Value) { SetNonLinear(0, Value); }
-  bool NonLinear2() const { return FScales[1].range.NonLinear; }
+  bool NonLinear2() const { return FScales[1].NonLinear; }
   void SetNonLinear2(bool Value) { SetNonLinear(1, Value); }
   // Outer caption above the pivot, inner caption below it; every assignment repaints.
-  const std::string& Caption1() const { return FScales[0].caption; }
+  const std::string& Caption1() const { return FRings[0].caption; }
   void SetCaption1(const std::string& Value);
-  const std::string& Caption2() const { return FScales[1].caption; }
+  const std::string& Caption2() const { return FRings[1].caption; }
   void SetCaption2(const std::string& Value);
 
   // LEDs 1 and 2 (round, lower corners) are shown with LedEnable1, LEDs 3 and 4 (triangles,
@@ -502,10 +502,8 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   void WndProc(TMessage& Message) override;
 
  private:
+  // The look of a scale.
   struct TRing {
-    TScaleRange range;
-    int part = 10;
-    int psub = -1;
     TColor col_font;
     TColor col_scala;
     std::string caption;
@@ -536,11 +534,11 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
 
   TInstrumentTicks FTicks;
   TPointerModel FPointers[2];
-  TRing FScales[2];
-  // Outer and inner range: the peak pointer is on the inner scale.
-  TPointerRange FRanges[2] = {
-      {kMeter360OuterRules, FScales[0].range, FPointers[0].Value},
-      {kMeter360InnerRules, FScales[1].range, FPointers[1].Value, &FPointers[1].PeakValue}};
+  // Outer and inner scale: the peak pointer is on the inner one.
+  TValueScale FScales[2] = {
+      {kMeter360OuterRules, {0, 100}, 10, FPointers[0].Value},
+      {kMeter360InnerRules, {0, 10000}, 10, FPointers[1].Value, &FPointers[1].PeakValue}};
+  TRing FRings[2] = {{0xFF00FF, 0xFF00FF, "ALTITUDE"}, {0x00FFFF, 0x00FFFF, "feet"}};
   bool FLedEnable[2] = {true, true};
   TShapeTypeT FShape = sstRoundrect;
   TColor FColPointer[2] = {0x0000FF, 0x0000FF};

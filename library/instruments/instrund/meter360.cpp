@@ -33,8 +33,6 @@ TMeter360::TMeter360(TComponent* AOwner)
             TickHook();
           },
           [this](TObject*) { BlinkTick(); }) {
-  FScales[0] = {TScaleRange{0, 100}, 10, -1, 0xFF00FF, 0xFF00FF, "ALTITUDE"};
-  FScales[1] = {TScaleRange{0, 10000}, 10, -1, 0x00FFFF, 0x00FFFF, "feet"};
   const TColor led_colours[4] = {0x0000FF, 0x00FF00, 0x00FFFF, 0xFFFF00};
   for (int i = 0; i < 4; ++i) FLeds[i].Colour = led_colours[i];
   Font()->SetColor(clWhite);
@@ -62,10 +60,10 @@ void TMeter360::SetShape(TShapeTypeT Value) {
 void TMeter360::SetColPointer1(TColor Value) { SetColour(FColPointer[0], Value); }
 void TMeter360::SetColPointer2(TColor Value) { SetColour(FColPointer[1], Value); }
 void TMeter360::SetColPeakPtr(TColor Value) { SetColour(FColPeakPtr, Value); }
-void TMeter360::SetColFont1(TColor Value) { SetColour(FScales[0].col_font, Value); }
-void TMeter360::SetColFont2(TColor Value) { SetColour(FScales[1].col_font, Value); }
-void TMeter360::SetColScala1(TColor Value) { SetColour(FScales[0].col_scala, Value); }
-void TMeter360::SetColScala2(TColor Value) { SetColour(FScales[1].col_scala, Value); }
+void TMeter360::SetColFont1(TColor Value) { SetColour(FRings[0].col_font, Value); }
+void TMeter360::SetColFont2(TColor Value) { SetColour(FRings[1].col_font, Value); }
+void TMeter360::SetColScala1(TColor Value) { SetColour(FRings[0].col_scala, Value); }
+void TMeter360::SetColScala2(TColor Value) { SetColour(FRings[1].col_scala, Value); }
 void TMeter360::SetColShape(TColor Value) { SetColour(FColShape, Value); }
 void TMeter360::SetColCircle(TColor Value) { SetColour(FColCircle, Value); }
 
@@ -74,7 +72,7 @@ void TMeter360::SetValue2(double Value) { SetValue(1, Value); }
 
 void TMeter360::SetValue(int Index, double Value) {
   if (!std::isfinite(Value)) return;
-  if (StoreChanged(FPointers[Index].Value, FRanges[Index].StoredValue(Value, Reading())))
+  if (StoreChanged(FPointers[Index].Value, FScales[Index].StoredValue(Value, Reading())))
     UpdatePointer(false);
 }
 
@@ -82,47 +80,47 @@ bool TMeter360::Reading() const { return ComponentState().Contains(csReading); }
 
 void TMeter360::Loaded() {
   TOrvaneBase::Loaded();
-  for (TPointerRange& range : FRanges) range.Repair();
+  for (TValueScale& scale : FScales) scale.Repair();
 }
 
 void TMeter360::SetValueStart(int Index, double Value) {
-  if (!FRanges[Index].SetStart(Value, Reading())) return;
-  FRanges[Index].Repair();
+  if (!FScales[Index].SetStart(Value, Reading())) return;
+  FScales[Index].Repair();
   RepaintNow();
 }
 
 void TMeter360::SetValueEnd(int Index, double Value) {
-  if (!FRanges[Index].SetEnd(Value, Reading())) return;
-  FRanges[Index].Repair();
+  if (!FScales[Index].SetEnd(Value, Reading())) return;
+  FScales[Index].Repair();
   RepaintNow();
 }
 
 void TMeter360::SetScalaPart(int Index, int Value) {
-  if (StoreScalaPart(FScales[Index].part, Value, FRanges[Index].Rules().MaxScalaPart)) RepaintNow();
+  if (FScales[Index].SetPart(Value)) RepaintNow();
 }
 
 void TMeter360::SetScalaPsub(int Index, int Value) {
-  if (StoreScalaPsub(FScales[Index].psub, Value)) RepaintNow();
+  if (FScales[Index].SetPsub(Value)) RepaintNow();
 }
 
 void TMeter360::SetNonLinear(int Index, bool Value) {
-  if (!FRanges[Index].StoreNonLinear(Value)) return;
-  if (!Reading()) FRanges[Index].Repair();
+  if (!FScales[Index].StoreNonLinear(Value)) return;
+  if (!Reading()) FScales[Index].Repair();
   RepaintNow();
 }
 
 void TMeter360::SetCaption1(const std::string& Value) {
-  FScales[0].caption = Value;
+  FRings[0].caption = Value;
   RepaintNow();
 }
 
 void TMeter360::SetCaption2(const std::string& Value) {
-  FScales[1].caption = Value;
+  FRings[1].caption = Value;
   RepaintNow();
 }
 
 void TMeter360::SetDamping(int Index, int Value) {
-  ApplyDamping(FPointers[Index].Damping, Value, FRanges[Index].Rules().MaxDamping,
+  ApplyDamping(FPointers[Index].Damping, Value, FScales[Index].Rules().MaxDamping,
                FTicks.DampTimerId(), FPointers[1 - Index].Damping == 0);
 }
 
@@ -135,7 +133,7 @@ void TMeter360::SetPeakMode(TPeakPtrMode Value) {
 }
 
 void TMeter360::ResetPeak() {
-  if (FRanges[1].ResetPeak()) UpdatePointer(true);
+  if (FScales[1].ResetPeak()) UpdatePointer(true);
 }
 
 void TMeter360::StyleChanged(TObject*) { Invalidate(); }
@@ -254,11 +252,11 @@ void TMeter360::DrawDial(TCanvas& c) {
   // The double ring between the scales.
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetWidth(2);
-  c.Pen()->SetColor(FScales[0].col_scala);
+  c.Pen()->SetColor(FRings[0].col_scala);
   TRect ring = SquareDialCircle(l.Map, 710);
   c.Ellipse(ring);
   InflateRect(ring, -2, -2);
-  c.Pen()->SetColor(FScales[1].col_scala);
+  c.Pen()->SetColor(FRings[1].col_scala);
   c.Ellipse(ring);
 
   {
@@ -272,8 +270,8 @@ void TMeter360::DrawDial(TCanvas& c) {
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * e) / 4));
   c.Brush()->SetStyle(bsClear);
   const int middle = Width() / 2;
-  c.TextOut(middle - c.TextWidth(FScales[1].caption) / 2, at(0, -190).Y, FScales[1].caption);
-  c.TextOut(middle - c.TextWidth(FScales[0].caption) / 2, at(0, 300).Y, FScales[0].caption);
+  c.TextOut(middle - c.TextWidth(FRings[1].caption) / 2, at(0, -190).Y, FRings[1].caption);
+  c.TextOut(middle - c.TextWidth(FRings[0].caption) / 2, at(0, 300).Y, FRings[0].caption);
 
   DrawDialHub(c, l.Pivot, l.HubRadius, FColShape, FColCircle);
   DrawLedSockets(c);
@@ -281,15 +279,15 @@ void TMeter360::DrawDial(TCanvas& c) {
 }
 
 void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool LabelsInside) {
-  const TRing& ring = FScales[Index];
+  const TValueScale& scale = FScales[Index];
+  const TRing& ring = FRings[Index];
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(2);
   c.Pen()->SetColor(ring.col_scala);
   c.Font()->SetColor(ring.col_font);
   const int width =
-      (ring.range.NonLinear ? c.TextWidth("103")
-                            : ScaleTextWidth(*Canvas(), ring.range.Start, ring.range.End)) +
+      (scale.NonLinear ? c.TextWidth("103") : ScaleTextWidth(*Canvas(), scale.Start, scale.End)) +
       1;
   const int th = std::abs(c.Font()->Height());
   const TPoint t1 = FDrawn.Map.MapDistance(0, Inner), t2 = FDrawn.Map.MapDistance(0, Outer);
@@ -299,12 +297,13 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
   TDialScaleLayout layout = DialScaleOnRay(FDrawn.Pivot, t1, t2, t2, l0, width, th, kStartTurn);
   layout.SignedSweep = kSweep;
   layout.LastTick = false;  // the last division meets the first
-  if (ring.range.NonLinear) {
-    DrawLogDialScale(c, layout, ring.range, ring.part, nullptr);
+  if (scale.NonLinear) {
+    DrawLogDialScale(c, layout, scale, scale.Part(), nullptr);
     return;
   }
-  DrawLinearDialScale(c, layout, ring.range, ring.part, DialMinorCount(ring.psub, ring.part, 11),
-                      ScaleLabelDecimals(ring.range.End - ring.range.Start, 3, 5), th, nullptr);
+  DrawLinearDialScale(c, layout, scale, scale.Part(),
+                      DialMinorCount(scale.Psub(), scale.Part(), 11),
+                      ScaleLabelDecimals(scale.End - scale.Start, 3, 5), th, nullptr);
 }
 
 void TMeter360::DrawLedSockets(TCanvas& c) {
@@ -323,7 +322,7 @@ void TMeter360::DrawLedSockets(TCanvas& c) {
 
 double TMeter360::ScaleAngle(int Scale, double Value) const {
   assert(Scale == 0 || Scale == 1);
-  const TScaleRange& range = FScales[Scale].range;
+  const TScaleRange& range = FScales[Scale];
   // A logarithmic scale has no place for values at or below its start: they point at the start,
   // instead of sending the pointer round the dial as they fall towards 0.
   if (range.NonLinear && !(Value > range.Start)) return 0;

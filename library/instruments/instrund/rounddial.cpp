@@ -124,11 +124,11 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
   layout.AngleOffset = FDrawn.AngleOffset;
   layout.SignedSweep = FDrawn.Direction * FSweep;
   if (FScale.NonLinear) {
-    DrawLogDialScale(c, layout, FScale, FScalaPart, &FMarks);
+    DrawLogDialScale(c, layout, FScale, FScale.Part(), &FMarks);
     return;
   }
-  DrawLinearDialScale(c, layout, FScale, FScalaPart,
-                      DialMinorCount(FScalaPsub, FScalaPart, FAutoMinorBelow),
+  DrawLinearDialScale(c, layout, FScale, FScale.Part(),
+                      DialMinorCount(FScale.Psub(), FScale.Part(), FAutoMinorBelow),
                       ScaleLabelDecimals(FScale.End - FScale.Start, 3, 5), th, &FMarks);
 }
 

@@ -92,7 +92,7 @@ void TRoundMeter::SetValueMaxA(double Value) { SetBand(TColourBands::MaxA, Value
 void TRoundMeter::SetValueMaxE(double Value) { SetBand(TColourBands::MaxE, Value); }
 
 void TRoundMeter::RepairRange() {
-  if (FRange.Repair([&](bool) { FBands.Reset(FScale); }).SpanKept) FBands.Reset(FScale);
+  if (FScale.Repair([&](bool) { FBands.Reset(FScale); }).SpanKept) FBands.Reset(FScale);
 }
 
 void TRoundMeter::SetCaption(const std::string& Value) {
@@ -116,7 +116,7 @@ void TRoundMeter::SetDispFixPnt(bool Value) {
 }
 
 void TRoundMeter::ResetPeak() {
-  if (FRange.ResetPeak()) UpdatePointer(true);
+  if (FScale.ResetPeak()) UpdatePointer(true);
 }
 
 void TRoundMeter::StyleChanged(TObject*) { Invalidate(); }

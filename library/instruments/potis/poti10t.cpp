@@ -39,19 +39,19 @@ void TPoti10T::SetValue(double Value) {
 
 void TPoti10T::Loaded() {
   TOrvaneBase::Loaded();
-  FRange.Repair();
+  FScale.Repair();
 }
 
 void TPoti10T::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
+  if (FScale.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TPoti10T::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, ComponentState().Contains(csReading))) Invalidate();
+  if (FScale.SetEnd(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TPoti10T::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
+  if (FScale.SetPart(Value)) Invalidate();
 }
 
 void TPoti10T::SetCaption(const std::string& Value) {
@@ -173,7 +173,7 @@ void TPoti10T::DrawFace(TCanvas& c) {
   }
 
   c.SetFont(Font());
-  DrawRotaryScale(c, plane, FScale, FScalaPart, FColScala, FontAutom());
+  DrawRotaryScale(c, plane, FScale, FScale.Part(), FColScala, FontAutom());
   DrawKnob(c, plane, FColButton, FColLight, FColShade, clBlack);
 
   const TPoint face_top = plane.MapPoint(0, 400), rim_top = plane.MapPoint(0, 600);

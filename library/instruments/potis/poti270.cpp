@@ -14,24 +14,24 @@ void TPoti270::SetValue(double Value) {
 }
 
 void TPoti270::SetValueStart(double Value) {
-  if (FRange.SetStart(Value, Reading())) Invalidate();
+  if (FScale.SetStart(Value, Reading())) Invalidate();
 }
 
 void TPoti270::SetValueEnd(double Value) {
-  if (FRange.SetEnd(Value, Reading())) Invalidate();
+  if (FScale.SetEnd(Value, Reading())) Invalidate();
 }
 
 void TPoti270::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
+  if (FScale.SetPart(Value)) Invalidate();
 }
 
 void TPoti270::Loaded() {
   TRotaryInput::Loaded();
-  FRange.Repair();
+  FScale.Repair();
 }
 
 void TPoti270::DrawScale(TCanvas& C) {
-  DrawRotaryScale(C, FPlane, FScale, FScalaPart, FColScala, FontAutom());
+  DrawRotaryScale(C, FPlane, FScale, FScale.Part(), FColScala, FontAutom());
 }
 
 double TPoti270::PointerAngle() const { return ArcPointerAngle(FScale, FValue); }

@@ -222,7 +222,7 @@ class TPoti270 : public TRotaryInput {
   double ValueEnd() const { return FScale.End; }
   void SetValueEnd(double Value);
   // Scale divisions, 1..10.
-  int ScalaPart() const { return FScalaPart; }
+  int ScalaPart() const { return FScale.Part(); }
   void SetScalaPart(int Value);
   // 0 sets the value at once; n > 0 lets it follow the mouse across the range in n * 15 ticks.
   int DragDelay() const { return FDrag.DragDelay(); }
@@ -238,9 +238,7 @@ class TPoti270 : public TRotaryInput {
  private:
   void DragTick();
   double FValue = 0;
-  TScaleRange FScale{0, 10};
-  TPointerRange FRange{kPoti270Rules, FScale, FValue};
-  int FScalaPart = 5;
+  TValueScale FScale{kPoti270Rules, {0, 10}, 5, FValue};
 };
 
 // A knob bitmap moving in a vertical trench over a saved copy of the background under it.
@@ -319,7 +317,7 @@ class TPotiSlide : public TSlideInput {
   bool NonLinear() const { return FScale.NonLinear; }
   void SetNonLinear(bool Value);
   // Divisions of the linear scale; on the logarithmic one ScalaPart - 1 short ticks per decade.
-  int ScalaPart() const { return FScalaPart; }
+  int ScalaPart() const { return FScale.Part(); }
   void SetScalaPart(int Value);
   int DragDelay() const { return FDrag.DragDelay(); }
   void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
@@ -338,9 +336,7 @@ class TPotiSlide : public TSlideInput {
   // The logarithms of a logarithmic scale, again after a range change.
   void CacheLogs();
   double FValue = 0;
-  TScaleRange FScale{0, 10};
-  TPointerRange FRange{kPotiSlideRules, FScale, FValue};
-  int FScalaPart = 5;
+  TValueScale FScale{kPotiSlideRules, {0, 10}, 5, FValue};
 };
 
 // A switch among the positions 0..ScalaPart, each with an entry of PosText, on a rotary or a
@@ -435,7 +431,7 @@ class TSlider : public TOrvaneBase {
   bool Selector() const { return FSelector; }
   void SetSelector(bool Value);
   // Tick intervals (the highest position), 1..100.
-  int ScalaPart() const { return FScalaPart; }
+  int ScalaPart() const { return FScale.Part(); }
   void SetScalaPart(int Value);
   bool ScalaShow() const { return FScalaShow; }
   void SetScalaShow(bool Value);
@@ -533,11 +529,9 @@ class TSlider : public TOrvaneBase {
   TRect FButtonRect;
 
   double FValue = 0;
-  TScaleRange FScale{0, 100};
-  TPointerRange FRange{kSliderRules, FScale, FValue};
+  TValueScale FScale{kSliderRules, {0, 100}, 10, FValue};
   int FPosition = 0;
   bool FSelector = false;
-  int FScalaPart = 10;
   bool FScalaShow = true;
   TColor FScalaColor = clRed;
   TOrientation FOrientation = orHorizontal;
@@ -571,7 +565,7 @@ class TPoti10T : public TOrvaneBase, public TLedPair {
   void SetValueStart(double Value);
   double ValueEnd() const { return FScale.End; }  // ..100; pulls Value into the range
   void SetValueEnd(double Value);
-  int ScalaPart() const { return FScalaPart; }  // 1..10
+  int ScalaPart() const { return FScale.Part(); }  // 1..10
   void SetScalaPart(int Value);
   int DragDelay() const { return FDrag.DragDelay(); }
   void SetDragDelay(int Value) { FDrag.SetDragDelay(Value); }
@@ -689,9 +683,7 @@ class TPoti10T : public TOrvaneBase, public TLedPair {
   TPoint FLastPoint;
 
   double FValue = 0;
-  TScaleRange FScale{0, 10};
-  TPointerRange FRange{kPoti10TRules, FScale, FValue};
-  int FScalaPart = 5;
+  TValueScale FScale{kPoti10TRules, {0, 10}, 5, FValue};
   string10 FCaption = "Volt";
   bool FCaptEnable = false;
   TColor FColCaption = clBlack;

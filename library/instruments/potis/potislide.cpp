@@ -25,18 +25,18 @@ void TPotiSlide::SetValue(double Value) {
 
 void TPotiSlide::Loaded() {
   TSlideInput::Loaded();
-  FRange.Repair();
+  FScale.Repair();
 }
 
 void TPotiSlide::SetValueStart(double Value) {
-  if (!FRange.SetStart(Value, Reading(), [&](bool) { CacheLogs(); })) return;
-  FRange.Repair();
+  if (!FScale.SetStart(Value, Reading(), [&](bool) { CacheLogs(); })) return;
+  FScale.Repair();
   Invalidate();
 }
 
 void TPotiSlide::SetValueEnd(double Value) {
-  if (!FRange.SetEnd(Value, Reading(), [&](bool) { CacheLogs(); })) return;
-  FRange.Repair();
+  if (!FScale.SetEnd(Value, Reading(), [&](bool) { CacheLogs(); })) return;
+  FScale.Repair();
   Invalidate();
 }
 
@@ -45,13 +45,13 @@ void TPotiSlide::CacheLogs() {
 }
 
 void TPotiSlide::SetNonLinear(bool Value) {
-  if (!FRange.StoreNonLinear(Value)) return;
-  if (!Reading()) FRange.Repair();
+  if (!FScale.StoreNonLinear(Value)) return;
+  if (!Reading()) FScale.Repair();
   Invalidate();
 }
 
 void TPotiSlide::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
+  if (FScale.SetPart(Value)) Invalidate();
 }
 
 int TPotiSlide::AutoFontSize(int K) const {
@@ -84,7 +84,7 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   };
   TScaleLayout layout;
   if (FScale.NonLinear) {
-    const TScaleDivision division = LogDivision(FScale, FScalaPart);
+    const TScaleDivision division = LogDivision(FScale, FScale.Part());
     place_labels([&] {
       int widest = 0;
       for (const TScaleTick& tick : division.Ticks) {
@@ -108,11 +108,11 @@ void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
     const int lw = label_width();
     const int fh = std::abs(C.Font()->Height());
     // A division over 30 pixels gets a thin tick in its middle.
-    const int division = l / FScalaPart;
+    const int division = l / FScale.Part();
     layout = StraightScaleLayout(
-        LinearDivision(FScale, FScalaPart, division > 30 ? 1 : 0), ticks(),
+        LinearDivision(FScale, FScale.Part(), division > 30 ? 1 : 0), ticks(),
         [&](const TScaleTick& T) {
-          return t + l - l * T.Index / FScalaPart - (T.Major() ? 0 : division / 2);
+          return t + l - l * T.Index / FScale.Part() - (T.Major() ? 0 : division / 2);
         },
         [&](const TScaleTick& T, int Y) {
           const std::string text = Cut10(ScaleLabelText(T.Value, d));

@@ -61,15 +61,15 @@ void TSlider::SetValue(double Value) {
 
 void TSlider::Loaded() {
   TOrvaneBase::Loaded();
-  FRange.Repair();
+  FScale.Repair();
 }
 
 void TSlider::SetValueMin(double Value) {
-  if (FRange.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
+  if (FScale.SetStart(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TSlider::SetValueMax(double Value) {
-  if (FRange.SetEnd(Value, ComponentState().Contains(csReading))) Invalidate();
+  if (FScale.SetEnd(Value, ComponentState().Contains(csReading))) Invalidate();
 }
 
 void TSlider::SetPosition(int Value) {
@@ -77,16 +77,16 @@ void TSlider::SetPosition(int Value) {
     FPosition = Value;
     return;
   }
-  Value = std::clamp(Value, 0, FScalaPart);
+  Value = std::clamp(Value, 0, FScale.Part());
   if (Value == FPosition) return;
   FPosition = Value;
-  FValue = FScale.Start + (FScale.End - FScale.Start) / FScalaPart * FPosition;
+  FValue = FScale.Start + (FScale.End - FScale.Start) / FScale.Part() * FPosition;
   MoveButton(false);
 }
 
 void TSlider::SetSelector(bool Value) { StoreAndRepaint(FSelector, Value); }
 void TSlider::SetScalaPart(int Value) {
-  if (StoreScalaPart(FScalaPart, Value, FRange.Rules().MaxScalaPart)) Invalidate();
+  if (FScale.SetPart(Value)) Invalidate();
 }
 void TSlider::SetScalaShow(bool Value) { StoreAndRepaint(FScalaShow, Value); }
 void TSlider::SetScalaColor(TColor Value) { StoreAndRepaint(FScalaColor, Value); }
@@ -214,10 +214,11 @@ void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
     ticks.push_back({vertical, base, base - 6, base - 6, 1, 1, shift, colours[shift + 1]});
   }
   DrawScaleLayout(C, StraightScaleLayout(
-                         LinearDivision(FScale, FScalaPart, 0), ticks,
+                         LinearDivision(FScale, FScale.Part(), 0), ticks,
                          [&](const TScaleTick& T) {
-                           const int p = from + RoundToInt(double(length) / FScalaPart * T.Index);
-                           return T.Index == 0 ? p + 1 : T.Index == FScalaPart ? p - 1 : p;
+                           const int p =
+                               from + RoundToInt(double(length) / FScale.Part() * T.Index);
+                           return T.Index == 0 ? p + 1 : T.Index == FScale.Part() ? p - 1 : p;
                          },
                          [](const TScaleTick&, int) { return TPlacedLabel{}; }));
 }
@@ -271,7 +272,7 @@ void TSlider::DrawButton() {
 int TSlider::PositionOf(double Value) const {
   const double span = FScale.End - FScale.Start;
   if (!(span > 0)) return 0;
-  return RoundToInt((Value - FScale.Start) * FScalaPart / span);
+  return RoundToInt((Value - FScale.Start) * FScale.Part() / span);
 }
 
 TPoint TSlider::ButtonPosOn(const TRect& Trench, double Value) const {
@@ -283,10 +284,10 @@ TPoint TSlider::ButtonPosOn(const TRect& Trench, double Value) const {
 
 void TSlider::MoveButton(bool Force) {
   if (!FPainted) return;
-  FPosition = std::clamp(FPosition, 0, FScalaPart);
+  FPosition = std::clamp(FPosition, 0, FScale.Part());
   FValue = Within(FValue, FScale.Start, FScale.End);
   if (FSelector) {
-    FValue = FScale.Start + (FScale.End - FScale.Start) / FScalaPart * FPosition;
+    FValue = FScale.Start + (FScale.End - FScale.Start) / FScale.Part() * FPosition;
   } else {
     FPosition = PositionOf(FValue);
   }

@@ -51,52 +51,51 @@ TEST(PointerRules, BlinkStepTakesThePhaseOnlyWhileBlinking) {
 }
 
 struct RangeFixture {
-  TScaleRange scale{0, 100};
   double value = 50;
   double peak = 80;
-  TPointerRange range;
-  explicit RangeFixture(const TPointerRules& Rules) : range(Rules, scale, value, &peak) {}
+  TValueScale scale;
+  explicit RangeFixture(const TPointerRules& Rules) : scale(Rules, {0, 100}, 10, value, &peak) {}
 };
 
-TEST(PointerRange, ValueAndPeakFollowARangeChangeByTheRules) {
+TEST(ValueScale, ValueAndPeakFollowARangeChangeByTheRules) {
   RangeFixture round(kRoundMeterRules);
-  EXPECT_TRUE(round.range.SetStart(60, false));
+  EXPECT_TRUE(round.scale.SetStart(60, false));
   EXPECT_EQ(round.value, 60);
   EXPECT_EQ(round.peak, 60);
-  EXPECT_TRUE(round.range.SetEnd(70, false));
+  EXPECT_TRUE(round.scale.SetEnd(70, false));
   EXPECT_EQ(round.value, 60);
-  EXPECT_TRUE(round.range.SetEnd(2000, false));
+  EXPECT_TRUE(round.scale.SetEnd(2000, false));
   EXPECT_EQ(round.scale.End, 1000);  // the bound
 
   RangeFixture panel(kPanelMeterRules);
-  EXPECT_TRUE(panel.range.SetStart(60, false));
-  EXPECT_TRUE(panel.range.SetEnd(55, false));  // at or below the start: one above it
+  EXPECT_TRUE(panel.scale.SetStart(60, false));
+  EXPECT_TRUE(panel.scale.SetEnd(55, false));  // at or below the start: one above it
   EXPECT_EQ(panel.scale.End, 61);
   EXPECT_EQ(panel.value, 50);  // left alone
   EXPECT_EQ(panel.peak, 80);
 }
 
-TEST(PointerRange, FormReadingStoresRawValues) {
+TEST(ValueScale, FormReadingStoresRawValues) {
   RangeFixture round(kRoundMeterRules);
   int moved = 0;
-  EXPECT_FALSE(round.range.SetStart(5000, true, [&](bool) { ++moved; }));
-  EXPECT_FALSE(round.range.SetEnd(-5, true, [&](bool) { ++moved; }));
+  EXPECT_FALSE(round.scale.SetStart(5000, true, [&](bool) { ++moved; }));
+  EXPECT_FALSE(round.scale.SetEnd(-5, true, [&](bool) { ++moved; }));
   EXPECT_EQ(round.scale.Start, 5000);
   EXPECT_EQ(round.scale.End, -5);
   EXPECT_EQ(round.peak, 5000);
   EXPECT_EQ(moved, 0);
-  EXPECT_FALSE(round.range.SetStart(NAN, false));
+  EXPECT_FALSE(round.scale.SetStart(NAN, false));
   EXPECT_EQ(round.scale.Start, 5000);
 }
 
-TEST(PointerRange, LogRepairSnapsToDecadesAndReportsEachEnd) {
+TEST(ValueScale, LogRepairSnapsToDecadesAndReportsEachEnd) {
   RangeFixture m(kMeter360InnerRules);
-  m.scale = {-5, 5};
+  m.scale.Start = -5;
+  m.scale.End = 5;
   m.value = -1;
   m.scale.NonLinear = true;
   int starts = 0, ends = 0;
-  const TPointerRange::TRepair r =
-      m.range.RepairLog([&](bool Start) { ++(Start ? starts : ends); });
+  const TValueScale::TRepair r = m.scale.RepairLog([&](bool Start) { ++(Start ? starts : ends); });
   EXPECT_EQ(m.value, 0.001);
   EXPECT_DOUBLE_EQ(m.scale.Start, 0.001);
   EXPECT_DOUBLE_EQ(m.scale.End, 1);
