@@ -12,8 +12,8 @@ void TLimitMarks::Reset() {
 }
 
 void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag) {
-  const bool want = Flag && !M.hidden_phase;
-  if (want == M.visible) return;
+  const bool want = Flag && !M.HiddenPhase;
+  if (want == M.Visible) return;
   // An XOR fill: a clear pen leaves the interior only, and the pen mode applies to it.
   Screen.Brush()->SetStyle(bsSolid);
   Screen.Brush()->SetColor(Colour);
@@ -22,23 +22,23 @@ void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& 
   Screen.Rectangle(Rect);
   Screen.Pen()->SetMode(pmCopy);
   Screen.Pen()->SetStyle(psSolid);
-  M.visible = want;
+  M.Visible = want;
 }
 
 void TLimitMarks::AfterCopy(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange) {
-  FEnd.visible = false;
-  FStart.visible = false;
+  FEnd.Visible = false;
+  FStart.Visible = false;
   Sync(Screen, Colour, EndLabelRect, FEnd, OverRange);
   Sync(Screen, Colour, StartLabelRect, FStart, UnderRange);
 }
 
 void TLimitMarks::BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange) {
-  FEnd.hidden_phase = OverRange && !FEnd.hidden_phase;
-  FStart.hidden_phase = UnderRange && !FStart.hidden_phase;
+  FEnd.HiddenPhase = OverRange && !FEnd.HiddenPhase;
+  FStart.HiddenPhase = UnderRange && !FStart.HiddenPhase;
   Sync(Screen, Colour, EndLabelRect, FEnd, OverRange);
   Sync(Screen, Colour, StartLabelRect, FStart, UnderRange);
 }
 
 bool TLimitMarks::Busy(bool OverRange, bool UnderRange) const {
-  return OverRange || UnderRange || FEnd.visible || FStart.visible;
+  return OverRange || UnderRange || FEnd.Visible || FStart.Visible;
 }

@@ -31,13 +31,13 @@ class TLimitMarks : public TScaleLabelRects {
   // Whether BlinkTick has anything to do: a flag is set or a mark is still on the screen.
   bool Busy(bool OverRange, bool UnderRange) const;
 
-  bool EndVisible() const { return FEnd.visible; }
-  bool StartVisible() const { return FStart.visible; }
+  bool EndVisible() const { return FEnd.Visible; }
+  bool StartVisible() const { return FStart.Visible; }
 
  private:
   struct Mark {
-    bool hidden_phase = false;  // the half-cycle in which a flagged mark is not shown
-    bool visible = false;       // the XOR mark is on the screen now
+    bool HiddenPhase = false;  // the half-cycle in which a flagged mark is not shown
+    bool Visible = false;      // the XOR mark is on the screen now
   };
   static void Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag);
 

@@ -70,21 +70,21 @@ bool TColourBands::Store(TBound B, double V, const TScaleRange& Range) {
     // Lower bound: inside the range, one unit below the upper bound.
     if (V < Range.Start) {
       V = Range.Start;
-    } else if (V >= band.to) {
-      V = band.to - 1;
+    } else if (V >= band.To) {
+      V = band.To - 1;
     }
-    if (V == band.from) return false;
-    band.from = V;
+    if (V == band.From) return false;
+    band.From = V;
   } else {
     // Upper bound. On the max band a value equal to the lower bound stays.
     const bool max_band = B == MaxE;
-    if (max_band ? V < band.from : V <= band.from) {
-      V = band.from + 1;
+    if (max_band ? V < band.From : V <= band.From) {
+      V = band.From + 1;
     } else if (V > Range.End) {
       V = Range.End;
     }
-    if (V == band.to) return false;
-    band.to = V;
+    if (V == band.To) return false;
+    band.To = V;
   }
   return true;
 }
@@ -93,7 +93,7 @@ bool TColourBands::Set(TBound B, double V, bool Reading, const TScaleRange& Rang
   if (!std::isfinite(V)) return false;
   if (Reading) {
     Band& band = FBands[B / 2];
-    (B % 2 == 0 ? band.from : band.to) = V;
+    (B % 2 == 0 ? band.From : band.To) = V;
     return false;
   }
   return Store(B, V, Range);

@@ -221,11 +221,11 @@ class TColourBands {
   // Lower and upper bound of band 0 (min), 1 (mid) or 2 (max).
   double From(int Band) const {
     assert(Band >= 0 && Band < 3);
-    return FBands[Band].from;
+    return FBands[Band].From;
   }
   double To(int Band) const {
     assert(Band >= 0 && Band < 3);
-    return FBands[Band].to;
+    return FBands[Band].To;
   }
   // After a range change: slices of a tenth of the range at its start, from its middle and at
   // its end.
@@ -240,8 +240,8 @@ class TColourBands {
 
  private:
   struct Band {
-    double from;
-    double to;
+    double From;
+    double To;
   };
   Band FBands[3] = {{0, 10}, {50, 75}, {75, 100}};
 };

@@ -370,14 +370,14 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   TColor ColPeakPtr() const { return FColPeakPtr; }
   void SetColPeakPtr(TColor Value);
   // Label colours of the outer and inner scale.
-  TColor ColFont1() const { return FRings[0].col_font; }
+  TColor ColFont1() const { return FRings[0].ColFont; }
   void SetColFont1(TColor Value);
-  TColor ColFont2() const { return FRings[1].col_font; }
+  TColor ColFont2() const { return FRings[1].ColFont; }
   void SetColFont2(TColor Value);
   // Tick and ring colours of the outer and inner scale.
-  TColor ColScala1() const { return FRings[0].col_scala; }
+  TColor ColScala1() const { return FRings[0].ColScala; }
   void SetColScala1(TColor Value);
-  TColor ColScala2() const { return FRings[1].col_scala; }
+  TColor ColScala2() const { return FRings[1].ColScala; }
   void SetColScala2(TColor Value);
   TColor ColShape() const { return FColShape; }  // face and hub outline
   void SetColShape(TColor Value);
@@ -420,9 +420,9 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
   bool NonLinear2() const { return FScales[1].NonLinear; }
   void SetNonLinear2(bool Value) { SetNonLinear(1, Value); }
   // Outer caption above the pivot, inner caption below it; every assignment repaints.
-  const std::string& Caption1() const { return FRings[0].caption; }
+  const std::string& Caption1() const { return FRings[0].Caption; }
   void SetCaption1(const std::string& Value);
-  const std::string& Caption2() const { return FRings[1].caption; }
+  const std::string& Caption2() const { return FRings[1].Caption; }
   void SetCaption2(const std::string& Value);
 
   // LEDs 1 and 2 (round, lower corners) are shown with LedEnable1, LEDs 3 and 4 (triangles,
@@ -504,9 +504,9 @@ class TMeter360 : public TOrvaneBase, public TMeterLeds<4> {
  private:
   // The look of a scale.
   struct TRing {
-    TColor col_font;
-    TColor col_scala;
-    std::string caption;
+    TColor ColFont;
+    TColor ColScala;
+    std::string Caption;
   };
 
   void RepaintNow();

@@ -60,10 +60,10 @@ void TMeter360::SetShape(TShapeTypeT Value) {
 void TMeter360::SetColPointer1(TColor Value) { SetColour(FColPointer[0], Value); }
 void TMeter360::SetColPointer2(TColor Value) { SetColour(FColPointer[1], Value); }
 void TMeter360::SetColPeakPtr(TColor Value) { SetColour(FColPeakPtr, Value); }
-void TMeter360::SetColFont1(TColor Value) { SetColour(FRings[0].col_font, Value); }
-void TMeter360::SetColFont2(TColor Value) { SetColour(FRings[1].col_font, Value); }
-void TMeter360::SetColScala1(TColor Value) { SetColour(FRings[0].col_scala, Value); }
-void TMeter360::SetColScala2(TColor Value) { SetColour(FRings[1].col_scala, Value); }
+void TMeter360::SetColFont1(TColor Value) { SetColour(FRings[0].ColFont, Value); }
+void TMeter360::SetColFont2(TColor Value) { SetColour(FRings[1].ColFont, Value); }
+void TMeter360::SetColScala1(TColor Value) { SetColour(FRings[0].ColScala, Value); }
+void TMeter360::SetColScala2(TColor Value) { SetColour(FRings[1].ColScala, Value); }
 void TMeter360::SetColShape(TColor Value) { SetColour(FColShape, Value); }
 void TMeter360::SetColCircle(TColor Value) { SetColour(FColCircle, Value); }
 
@@ -110,12 +110,12 @@ void TMeter360::SetNonLinear(int Index, bool Value) {
 }
 
 void TMeter360::SetCaption1(const std::string& Value) {
-  FRings[0].caption = Value;
+  FRings[0].Caption = Value;
   RepaintNow();
 }
 
 void TMeter360::SetCaption2(const std::string& Value) {
-  FRings[1].caption = Value;
+  FRings[1].Caption = Value;
   RepaintNow();
 }
 
@@ -252,11 +252,11 @@ void TMeter360::DrawDial(TCanvas& c) {
   // The double ring between the scales.
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetWidth(2);
-  c.Pen()->SetColor(FRings[0].col_scala);
+  c.Pen()->SetColor(FRings[0].ColScala);
   TRect ring = SquareDialCircle(l.Map, 710);
   c.Ellipse(ring);
   InflateRect(ring, -2, -2);
-  c.Pen()->SetColor(FRings[1].col_scala);
+  c.Pen()->SetColor(FRings[1].ColScala);
   c.Ellipse(ring);
 
   {
@@ -270,8 +270,8 @@ void TMeter360::DrawDial(TCanvas& c) {
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * e) / 4));
   c.Brush()->SetStyle(bsClear);
   const int middle = Width() / 2;
-  c.TextOut(middle - c.TextWidth(FRings[1].caption) / 2, at(0, -190).Y, FRings[1].caption);
-  c.TextOut(middle - c.TextWidth(FRings[0].caption) / 2, at(0, 300).Y, FRings[0].caption);
+  c.TextOut(middle - c.TextWidth(FRings[1].Caption) / 2, at(0, -190).Y, FRings[1].Caption);
+  c.TextOut(middle - c.TextWidth(FRings[0].Caption) / 2, at(0, 300).Y, FRings[0].Caption);
 
   DrawDialHub(c, l.Pivot, l.HubRadius, FColShape, FColCircle);
   DrawLedSockets(c);
@@ -284,8 +284,8 @@ void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool Label
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(2);
-  c.Pen()->SetColor(ring.col_scala);
-  c.Font()->SetColor(ring.col_font);
+  c.Pen()->SetColor(ring.ColScala);
+  c.Font()->SetColor(ring.ColFont);
   const int width =
       (scale.NonLinear ? c.TextWidth("103") : ScaleTextWidth(*Canvas(), scale.Start, scale.End)) +
       1;
