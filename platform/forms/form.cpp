@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/base/strings.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/qtglue.h"
@@ -30,6 +31,19 @@ struct FormAccess {
   static void Follow(TCustomForm* f) { f->FollowWindow(); }
   static void StateChanged(TCustomForm* f) { f->WindowStateChanged(); }
 };
+
+bool IsAccel(unsigned Char, const std::string& Caption) {
+  for (size_t i = 0; i + 1 < Caption.size(); ++i) {
+    if (Caption[i] != '&') continue;
+    if (Caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return Char <= 0xFF && AnsiUpperCase(std::string(1, char(Char))) ==
+                               AnsiUpperCase(std::string(1, Caption[i + 1]));
+  }
+  return false;
+}
 
 void SetFormPrintHandler(std::function<void(TCustomForm& Form)> Handler) {
   PrintHandler() = std::move(Handler);
@@ -155,7 +169,7 @@ void TCustomForm::ApplyWindowFlags() {
   if (hints.close) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (hints.minimize) flags |= Qt::WindowMinimizeButtonHint;
   if (hints.maximize) flags |= Qt::WindowMaximizeButtonHint;
-  if (FFormStyle == fsStayOnTop) flags |= Qt::WindowStaysOnTopHint;
+  if (FFormStyle == fsStayOnTop || FAboveOpener) flags |= Qt::WindowStaysOnTopHint;
   const bool shown = w->isVisible();
   w->setWindowFlags(flags);
   // Qt's own hints cannot say "a title bar without boxes"; these replace them.
@@ -197,7 +211,8 @@ void TCustomForm::ApplyWindowState() {
     case wsNormal: {
       const bool restore = (w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != 0;
       w->showNormal();
-      if (restore && !IsRectEmpty(FNormalBounds)) {
+      // A window manager puts the window back where it was by itself.
+      if (restore && !IsRectEmpty(FNormalBounds) && !forms_internal::WindowManagerRunning()) {
         SetBounds(FNormalBounds.Left, FNormalBounds.Top, FNormalBounds.Width(),
                   FNormalBounds.Height());
       }
@@ -348,12 +363,16 @@ TModalResult TCustomForm::ShowModal() {
   if (FModal || Visible()) return mrCancel;  // a window already on screen cannot become modal
   HandleNeeded();
   Widget()->setWindowModality(Qt::ApplicationModal);
+  const QWidget* opener = forms_internal::DialogParent();
+  FAboveOpener = opener != nullptr && opener != Widget() &&
+                 opener->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
   FModal = true;
   FModalResult = mrNone;
   struct Restore {
     TCustomForm* form;
     ~Restore() {
       form->FModal = false;
+      form->FAboveOpener = false;
       if (QWidget* w = form->Widget()) w->setWindowModality(Qt::NonModal);
     }
   } restore{this};

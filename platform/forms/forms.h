@@ -140,6 +140,8 @@ class TCustomForm : public TWinControl {
   // Where the window goes when it is restored from maximised or minimised.
   TRect FNormalBounds;
   bool FModal = false;
+  // Shown modally from a window that stays on top: this one must come above it.
+  bool FAboveOpener = false;
   TModalResult FModalResult = mrNone;
 };
 
@@ -147,6 +149,10 @@ class TForm : public TCustomForm {
  public:
   using TCustomForm::TCustomForm;
 };
+
+// True when the caption's accelerator (the character after a single '&'; "&&" is a plain '&')
+// is Char, in either case: the letter that Alt presses the control by.
+bool IsAccel(unsigned Char, const std::string& Caption);
 
 // Replaces what Print does with the form; an empty handler makes Print beep.
 void SetFormPrintHandler(std::function<void(TCustomForm& Form)> Handler);

@@ -72,7 +72,7 @@ int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
     std::fprintf(stderr, "unanswered message box: %s\n", text.c_str());
     return EscapeResult(buttons);
   }
-  QMessageBox box;
+  QMessageBox box(forms_internal::DialogParent());
   box.setWindowTitle(forms_internal::ToQt(caption));
   box.setText(forms_internal::ToQt(forms_internal::LfLineBreaks(text)));
   switch (icon & 0xF0) {

@@ -85,4 +85,11 @@ int ScrollCodeOfStep(int sliderAction) {
   }
 }
 
+QWidget* DialogParent() {
+  if (QCoreApplication::instance() == nullptr) return nullptr;
+  QWidget* window = QApplication::activeModalWidget();
+  if (window == nullptr) window = QApplication::activeWindow();
+  return window;
+}
+
 }  // namespace forms_internal

@@ -52,6 +52,10 @@ int CharOf(const QKeyEvent& event);
 
 QCursor QtCursor(TCursor cursor);
 
+// The window a dialog opens from (the modal one, else the active one), so that the window
+// manager keeps the dialog above it; nullptr when none of ours is active.
+QWidget* DialogParent();
+
 // The scroll code (SB_LINEUP .. SB_BOTTOM) of a scroll bar's step action; -1 for any other action.
 int ScrollCodeOfStep(int sliderAction);
 

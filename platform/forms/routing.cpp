@@ -160,11 +160,16 @@ bool RouteKey(TWinControl* window, QKeyEvent* e) {
     }
     if (SendMessage(wnd, msg.message, vk, 0) != 0) return true;
   }
-  const int c = CharOf(*e);
+  int c = CharOf(*e);
+  // Alt with a letter types nothing in some keyboard set-ups; the key names the letter then.
+  if (c < 0 && alt && ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))) c = vk;
   if (c >= 0) {
     TMsg msg{wnd, alt ? WM_SYSCHAR : WM_CHAR, c, 0};
     if (Application->ProcessMessageHooks(msg)) return true;
     if (SendMessage(wnd, msg.message, c, 0) != 0) return true;
+    // Alt with a character presses the form's control whose caption has it as accelerator.
+    TCustomForm* form = GetParentForm(window);
+    if (alt && form != nullptr && form->Perform(CM_DIALOGCHAR, c, 0) != 0) return true;
   }
   return false;
 }

@@ -58,10 +58,12 @@ class OpenboxSession:
         self.env = dict(os.environ, DISPLAY=":" + number, QT_QPA_PLATFORM="xcb")
         self._wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # The window manager is there once it has named its check window on the root.
+        # The window manager is there once it has named its check window on the root, and
+        # ready once it has worked out the screen's free area (late in its start).
         wait_for("the window manager",
                  lambda: "window id" in (xprop(self.env, "-root",
-                                               "_NET_SUPPORTING_WM_CHECK") or ""))
+                                               "_NET_SUPPORTING_WM_CHECK") or "") and
+                 "=" in (xprop(self.env, "-root", "_NET_WORKAREA") or ""))
         return self
 
     def _read_display(self, fd):

@@ -59,6 +59,13 @@ void TButton::WndProc(TMessage& Message) {
     }
     return;
   }
+  if (Message.Msg == CM_DIALOGCHAR) {
+    if (IsAccel(unsigned(Message.WParam), Caption()) && CanFocus()) {
+      Click();
+      Message.Result = 1;
+    }
+    return;
+  }
   TWidgetControl::WndProc(Message);
 }
 
@@ -88,6 +95,18 @@ void TCheckBox::SetChecked(bool Value) {
   FChecked = Value;
   Sync();
   if (!Loading()) Click();
+}
+
+void TCheckBox::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR) {
+    if (IsAccel(unsigned(Message.WParam), Caption()) && CanFocus()) {
+      SetFocus();
+      if (Focused()) SetChecked(!FChecked);
+      Message.Result = 1;
+    }
+    return;
+  }
+  TWidgetControl::WndProc(Message);
 }
 
 // --- TRadioButton ---
@@ -124,4 +143,16 @@ void TRadioButton::SetChecked(bool Value) {
     }
   }
   if (!Loading()) Click();
+}
+
+void TRadioButton::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGCHAR) {
+    if (IsAccel(unsigned(Message.WParam), Caption()) && CanFocus()) {
+      SetFocus();
+      if (Focused()) SetChecked(true);
+      Message.Result = 1;
+    }
+    return;
+  }
+  TWidgetControl::WndProc(Message);
 }

@@ -101,7 +101,7 @@ bool TOpenDialog::Ask(std::string& File) {
     if (answer.Value > 0) FFilterIndex = int(answer.Value);
   } else {
     if (!CanShow(KindName())) return false;
-    QFileDialog dialog(nullptr, forms_internal::ToQt(caption),
+    QFileDialog dialog(forms_internal::DialogParent(), forms_internal::ToQt(caption),
                        forms_internal::PathToQt(FInitialDir));
     dialog.setAcceptMode(Saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!Saving() && FOptions.Contains(ofFileMustExist) ? QFileDialog::ExistingFile
@@ -172,7 +172,8 @@ bool TColorDialog::Execute() {
     return true;
   }
   if (!CanShow("TColorDialog")) return false;
-  const QColor chosen = QColorDialog::getColor(forms_internal::QtColor(FColor));
+  const QColor chosen =
+      QColorDialog::getColor(forms_internal::QtColor(FColor), forms_internal::DialogParent());
   if (!chosen.isValid()) return false;
   FColor = TColor(chosen.red() | chosen.green() << 8 | chosen.blue() << 16);
   return true;
@@ -195,7 +196,8 @@ bool TFontDialog::Execute() {
   }
   if (!CanShow("TFontDialog")) return false;
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, forms_internal::QtFont(*FFont));
+  const QFont chosen =
+      QFontDialog::getFont(&ok, forms_internal::QtFont(*FFont), forms_internal::DialogParent());
   if (!ok) return false;
   FFont->SetName(forms_internal::FromQt(chosen.family()));
   if (chosen.pointSize() > 0) {
@@ -236,7 +238,7 @@ bool TPrintDialog::Execute() {
     QDir().mkpath(QFileInfo(file).absolutePath());
     printer.setOutputFileName(file);
   }
-  QPrintDialog dialog(&printer);
+  QPrintDialog dialog(&printer, forms_internal::DialogParent());
   const bool ok = dialog.exec() == QDialog::Accepted;
   if (ok && printer.outputFormat() == QPrinter::PdfFormat) {
     forms_internal::PrinterChosen("", forms_internal::PathFromQt(printer.outputFileName()));
@@ -252,7 +254,7 @@ bool TPrinterSetupDialog::Execute() {
   TDialogAnswer answer;
   if (Scripted("TPrinterSetupDialog", "Print Setup", "", answer)) return answer.Result == mrOk;
   if (!CanShow("TPrinterSetupDialog")) return false;
-  QPageSetupDialog dialog(&forms_internal::QtPrinter());
+  QPageSetupDialog dialog(&forms_internal::QtPrinter(), forms_internal::DialogParent());
   const bool ok = dialog.exec() == QDialog::Accepted;
   forms_internal::PrinterPageChanged();
   return ok;

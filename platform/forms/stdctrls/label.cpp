@@ -1,3 +1,4 @@
+#include "platform/forms/forms.h"
 #include "platform/forms/stdctrls/stdctrls.h"
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -50,6 +51,13 @@ void TCustomLabel::Loaded() {
 }
 
 void TCustomLabel::WndProc(TMessage& Message) {
+  // Alt with the accelerator moves the focus to the control the label names.
+  if (Message.Msg == CM_DIALOGCHAR && FFocusControl != nullptr && Enabled() && FShowAccelChar &&
+      IsAccel(unsigned(Message.WParam), Caption()) && FFocusControl->CanFocus()) {
+    FFocusControl->SetFocus();
+    Message.Result = 1;
+    return;
+  }
   TGraphicControl::WndProc(Message);
   if (Message.Msg == CM_TEXTCHANGED || Message.Msg == CM_FONTCHANGED) AdjustBounds();
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/forms/forms.h"
 #include "platform/forms/stdctrls/buttons.h"
 #include "platform/graphics/draw_helpers.h"
 
@@ -168,6 +169,14 @@ void TSpeedButton::WndProc(TMessage& Message) {
       FAllowAllUp = sender->AllowAllUp();
       break;
     }
+    case CM_DIALOGCHAR:
+      if (IsAccel(unsigned(Message.WParam), Caption()) && Enabled() && Visible() &&
+          Parent() != nullptr && Parent()->Showing()) {
+        Click();
+        Message.Result = 1;
+        return;
+      }
+      break;
     case CM_MOUSEENTER:
       FMouseInControl = true;
       if (FFlat && Enabled()) Invalidate();

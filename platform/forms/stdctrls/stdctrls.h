@@ -109,6 +109,8 @@ class TCheckBox : public TWidgetControl {
   bool Checked() const { return FChecked; }
   // A change fires OnClick (not while loading).
   void SetChecked(bool Value);
+  // Alt with the caption's accelerator focuses and toggles the box.
+  void WndProc(TMessage& Message) override;
 
  protected:
   QWidget* MakeWidget(QWidget* parent) override;
@@ -125,6 +127,8 @@ class TRadioButton : public TWidgetControl {
   // True unchecks the radio buttons beside it (same parent) and fires OnClick (not while
   // loading); false only unchecks.
   void SetChecked(bool Value);
+  // Alt with the caption's accelerator focuses and checks the button.
+  void WndProc(TMessage& Message) override;
 
  protected:
   QWidget* MakeWidget(QWidget* parent) override;
@@ -170,7 +174,7 @@ class TCustomLabel : public TGraphicControl {
   void SetShowAccelChar(bool Value);
   TTextLayout Layout() const { return FLayout; }
   void SetLayout(TTextLayout Value);
-  // The control the label names (kept for the forms that set it).
+  // The control the label names: Alt with the label's accelerator gives it the focus.
   TWinControl* FocusControl() const { return FFocusControl; }
   void SetFocusControl(TWinControl* Value) { FFocusControl = Value; }
 

@@ -34,6 +34,11 @@ class InputWatcher : public QObject {
         DispatchGuarded([&] { used = RouteKey(control, static_cast<QKeyEvent*>(e)); });
         return used;
       }
+      case QEvent::ShortcutOverride:
+        // Every key reaches the control, as on our own windows: an accelerator is pressed by
+        // the form's rules, not by Qt's mnemonic shortcut besides them.
+        e->accept();
+        return true;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
