@@ -10,28 +10,6 @@
 namespace raster {
 namespace {
 
-// Visits the rows [top, bottom) of a shape symmetric about the row centre `mid2` / 2 (twice the
-// centre, so that it stays whole) with row(y, mirror): row y is computed, and `mirror` is the row
-// that looks the same, or INT32_MIN when there is none in range.
-template <typename Row>
-void MirroredRows(int top, int bottom, long long mid2, Row row) {
-  for (int y = top; y < bottom; ++y) {
-    const long long m = mid2 - 1 - y;
-    if (m < y && m >= top) continue;  // drawn as the mirror of m
-    row(y, m > y && m < bottom ? static_cast<int>(m) : INT32_MIN);
-  }
-}
-
-// Twice the centre row of a shape spanning [y0, y1] when that is a whole number; otherwise a value
-// that makes no row its own mirror.
-long long Mid2(double y0, double y1) {
-  const double s = y0 + y1;
-  if (!(std::abs(s) < 1e15) || s != static_cast<double>(static_cast<long long>(s))) {
-    return LLONG_MIN / 2;
-  }
-  return static_cast<long long>(s);
-}
-
 // Room for `more` spans without giving up the vector's doubling when called again and again.
 void MakeRoom(Spans& spans, int more) {
   const size_t need = spans.size() + static_cast<size_t>(more);
@@ -145,42 +123,19 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
   if (top >= bottom) return;
   MakeRoom(out, 2 * (bottom - top));
   if (interior) MakeRoom(*interior, bottom - top);
-  const RoundRectRows outer(ox0, oy0, ox1, oy1, ora, orb);
-  const RoundRectRows inner(ix0, iy0, ix1, iy1, ira, irb);
-  // The ring on one row from the depths of that row in the outer and the inner shape.
-  auto ring = [&](int y, double outerDepth, double innerDepth) {
-    int a, b;
-    if (!outer.Extent(outerDepth, a, b)) return;
-    int ia, ib;
-    if (inner.Extent(innerDepth, ia, ib) && ia < ib) {
-      if (interior) interior->push_back({y, ia, ib});
-      ia = std::max(ia, a);
-      ib = std::min(ib, b);
-      if (a < ia) out.push_back({y, a, ia});
-      if (ib < b) out.push_back({y, ib, b});
-      if (ia >= ib) out.push_back({y, a, b});
-    } else {
-      out.push_back({y, a, b});
-    }
-  };
-  const long long mid2 = Mid2(oy0, oy1) == Mid2(iy0, iy1) ? Mid2(oy0, oy1) : LLONG_MIN / 2;
-  MirroredRows(top, bottom, mid2, [&](int y, int mirror) {
-    const double od = outer.Depth(y + 0.5), id = inner.Depth(y + 0.5);
-    const size_t from = out.size(), interiorFrom = interior ? interior->size() : 0;
-    ring(y, od, id);
-    if (mirror == INT32_MIN) return;
-    const double mod = outer.Depth(mirror + 0.5), mid = inner.Depth(mirror + 0.5);
-    if (mod != od || mid != id) {
-      ring(mirror, mod, mid);
-      return;
-    }
-    // The same extents again on the mirror row.
-    for (size_t i = from, n = out.size(); i < n; ++i) out.push_back({mirror, out[i].x0, out[i].x1});
-    if (!interior) return;
-    for (size_t i = interiorFrom, n = interior->size(); i < n; ++i) {
-      interior->push_back({mirror, (*interior)[i].x0, (*interior)[i].x1});
-    }
-  });
+  RingRows(ox0, oy0, ox1, oy1, ora, orb, ix0, iy0, ix1, iy1, ira, irb, clipTop, clipBottom,
+           [&](int y, int a, int b, int ia, int ib, bool inner) {
+             if (!inner) {
+               out.push_back({y, a, b});
+               return;
+             }
+             if (interior) interior->push_back({y, ia, ib});
+             ia = std::max(ia, a);
+             ib = std::min(ib, b);
+             if (a < ia) out.push_back({y, a, ia});
+             if (ib < b) out.push_back({y, ib, b});
+             if (ia >= ib) out.push_back({y, a, b});
+           });
 }
 
 void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, Spans& out) {

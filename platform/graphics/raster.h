@@ -3,6 +3,7 @@
 // coordinates. A pixel (x, y) has its centre at (x + 0.5, y + 0.5).
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -120,6 +121,65 @@ void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, doubl
 // The pixels of RoundRectSpans with square corners as one rectangle [left, right) x [top, bottom),
 // rows not limited; false when there are none.
 bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels);
+// Visits the rows [top, bottom) of a shape symmetric about the row centre `mid2` / 2 (twice the
+// centre, so that it stays whole) with row(y, mirror): row y is computed, and `mirror` is the row
+// that looks the same, or INT32_MIN when there is none in range.
+template <typename Row>
+void MirroredRows(int top, int bottom, long long mid2, Row row) {
+  for (int y = top; y < bottom; ++y) {
+    const long long m = mid2 - 1 - y;
+    if (m < y && m >= top) continue;  // drawn as the mirror of m
+    row(y, m > y && m < bottom ? static_cast<int>(m) : INT32_MIN);
+  }
+}
+
+// Twice the centre row of a shape spanning [y0, y1] when that is a whole number; otherwise a value
+// that makes no row its own mirror.
+inline long long Mid2(double y0, double y1) {
+  const double s = y0 + y1;
+  if (!(std::abs(s) < 1e15) || s != static_cast<double>(static_cast<long long>(s))) {
+    return LLONG_MIN / 2;
+  }
+  return static_cast<long long>(s);
+}
+
+// The rows of the ring between an outer and an inner rounded rectangle, limited to
+// [clipTop, clipBottom): row(y, a, b, ia, ib, inner) for each row with pixels of the outer shape
+// [a, b); `inner` tells whether the inner shape has pixels [ia, ib) on that row (not limited to
+// [a, b)). Rows that look the same above and below the middle are computed once.
+template <typename Row>
+void RingRows(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
+              double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
+              int clipBottom, Row row) {
+  const int top = std::max(RowFrom(oy0), clipTop);
+  const int bottom = std::min(RowTo(oy1), clipBottom);
+  if (top >= bottom) return;
+  const RoundRectRows outer(ox0, oy0, ox1, oy1, ora, orb);
+  const RoundRectRows inner(ix0, iy0, ix1, iy1, ira, irb);
+  struct Extents {
+    bool any = false, inner = false;
+    int a = 0, b = 0, ia = 0, ib = 0;
+  };
+  auto extents = [&](double outerDepth, double innerDepth) {
+    Extents e;
+    e.any = outer.Extent(outerDepth, e.a, e.b);
+    if (e.any) e.inner = inner.Extent(innerDepth, e.ia, e.ib) && e.ia < e.ib;
+    return e;
+  };
+  auto deliver = [&](int y, const Extents& e) {
+    if (e.any) row(y, e.a, e.b, e.ia, e.ib, e.inner);
+  };
+  const long long mid2 = Mid2(oy0, oy1) == Mid2(iy0, iy1) ? Mid2(oy0, oy1) : LLONG_MIN / 2;
+  MirroredRows(top, bottom, mid2, [&](int y, int mirror) {
+    const double od = outer.Depth(y + 0.5), id = inner.Depth(y + 0.5);
+    const Extents e = extents(od, id);
+    deliver(y, e);
+    if (mirror == INT32_MIN) return;
+    const double mod = outer.Depth(mirror + 0.5), mid = inner.Depth(mirror + 0.5);
+    deliver(mirror, mod == od && mid == id ? e : extents(mod, mid));
+  });
+}
+
 // The pixels of the outer rounded rectangle that are not in the inner one go to `ring`; those of
 // the inner one to `interior` when given.
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
