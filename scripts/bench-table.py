@@ -14,7 +14,8 @@ from pathlib import Path
 # Goals by counter name, and for a few benchmarks by benchmark and counter; ratios without a
 # goal are shown for information.
 GOALS = {
-    "x_qt": 1.0,
+    # Our rasteriser against Qt's painter on the same shapes and pixels.
+    "x_qt": 0.8,
     "above_floor_x_memcpy": 4.0,
     # The logic display's worst full redraw and its scroll step against the time a user may wait.
     "x_5ms": 1.0,
