@@ -1,5 +1,7 @@
 #include "platform/devices/sysinfo.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sched.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <set>
 #include <sstream>
 
@@ -85,8 +88,32 @@ const TDriveEntry* FindDrive(const std::vector<TDriveEntry>& drives, char letter
   return nullptr;
 }
 
+// The machine's drives, worked out again only when the kernel says the mount table changed: a
+// scan of all letters asks for every letter's drive, once a second in the demo's readout.
 std::vector<TDriveEntry> MachineDrives() {
-  return DrivesOfMountTable(ReadText("/proc/self/mounts"));
+  static std::mutex lock;
+  static int watch = -1;
+  static bool known = false;
+  static std::vector<TDriveEntry> drives;
+  const std::lock_guard<std::mutex> hold(lock);
+  if (watch < 0) watch = open("/proc/self/mounts", O_RDONLY | O_CLOEXEC);
+  bool changed = !known || watch < 0;
+  if (!changed) {
+    pollfd p{watch, POLLPRI, 0};
+    changed = poll(&p, 1, 0) != 0;  // a change (or an error) is told as POLLPRI | POLLERR
+  }
+  if (changed) {
+    drives = DrivesOfMountTable(ReadText("/proc/self/mounts"));
+    known = true;
+    // Reading the table to its end through the watching descriptor clears the change.
+    if (watch >= 0) {
+      char buffer[4096];
+      lseek(watch, 0, SEEK_SET);
+      while (read(watch, buffer, sizeof buffer) > 0) {
+      }
+    }
+  }
+  return drives;
 }
 
 bool DiskBytes(uint8_t drive, int64_t* freeBytes, int64_t* totalBytes) {
