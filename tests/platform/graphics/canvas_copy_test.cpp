@@ -68,6 +68,11 @@ TEST(Copy, PlainCopyMovesEveryPixel) {
       {16, 3, 20, 6, 2, 1, {}, {}},
       {21, 4, 30, 6, 5, 2, {}, {}},
       {200, 9, 300, 12, 20, 3, {}, {}},
+      {32, 3, 40, 5, 1, 1, {}, {}},  // rows around the length copied with wide registers,
+      {33, 3, 45, 5, 3, 1, {}, {}},  // at starts of every alignment
+      {39, 2, 50, 4, 7, 1, {}, {}},
+      {41, 2, 60, 3, 5, 0, {}, {}},
+      {71, 3, 80, 4, 2, 1, {}, {}},
       {40, 6, 30, 5, -3, -2, {}, {}},            // cut by every edge; as wide as the destination
       {30, 4, 30, 4, 0, 0, {5, 1, 25, 3}, {}},   // whole rows of the source, clipped
       {30, 4, 30, 4, 0, 0, {}, {10, 0, 13, 4}},  // a clip of two parts

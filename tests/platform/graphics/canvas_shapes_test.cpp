@@ -54,6 +54,24 @@ TEST_F(Shapes, FillRectExclusiveEdgesNormalisedAndIgnoresPenMode) {
   EXPECT_EQ(Pic(), Rows({"........", "..oooo..", "..oooo..", "..oooo..", "........", "........"}));
 }
 
+// Spans are filled several pixels at a time, long ones with aligned wide stores and all of them
+// ending with stores that overlap: every length and start must still set exactly its pixels.
+TEST(Spans, EveryLengthAndStartFillsExactlyItsPixels) {
+  TBitmap bmp;
+  for (int start = 0; start < 9; ++start) {
+    for (int length = 1; length <= 80; ++length) {
+      MakeWhite(bmp, 96, 1);
+      bmp.Canvas()->Brush()->SetColor(clRed);
+      bmp.Canvas()->FillRect({start, 0, start + length, 1});
+      for (int x = 0; x < 96; ++x) {
+        const bool inside = x >= start && x < start + length;
+        ASSERT_EQ(bmp.Canvas()->Pixels(x, 0), inside ? clRed : clWhite)
+            << "span " << start << " + " << length << ", pixel " << x;
+      }
+    }
+  }
+}
+
 TEST_F(Shapes, FrameRectUsesBrush) {
   c->FrameRect({1, 1, 5, 4});
   EXPECT_EQ(Pic(), Rows({"........", ".oooo...", ".o..o...", ".oooo...", "........", "........"}));
