@@ -170,7 +170,8 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void RepairRange() override;
   void ScaleChanged() override { RepaintNow(); }
   // Static image, moving parts and LEDs composed in Area of the work image and copied to the
-  // screen.
+  // screen (nothing for an empty Area); the limit marks are redrawn by the caller after all
+  // copies.
   void Compose(const TRect& Area);
 
   TUpdateArea FUpdateArea;

@@ -300,21 +300,31 @@ void TPanelMeter::UpdatePointer(bool Force) {
   FPointerPos = pointer;
   FPeakPos = peak;
   TRect changed = MovedArea(old_pointer, old_peak);
-  UnionRect(changed, changed, followed);
   // A flashing mark on the screen goes into the area, so that the copy wipes it before it is
   // drawn again.
   if (FMarks.EndVisible()) UnionRect(changed, changed, FMarks.EndLabelRect);
   if (FMarks.StartVisible()) UnionRect(changed, changed, FMarks.StartLabelRect);
-  Compose(FUpdateArea.Next(ClientRect(), TRect{}, changed, Force));
+  const TRect moved = FUpdateArea.Next(ClientRect(), TRect{}, changed, Force);
+  // The readout lies apart from the moving parts: their union would copy and recompose all
+  // that lies between, the LEDs of a column included, though none of it changed.
+  TRect readout{}, overlap{};
+  IntersectRect(readout, followed, ClientRect());
+  if (IntersectRect(overlap, moved, readout)) {
+    UnionRect(changed, moved, readout);
+    Compose(changed);
+  } else {
+    Compose(moved);
+    Compose(readout);
+  }
+  FMarks.AfterCopy(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
+                   FPointer.UnderRange);
 }
 
 void TPanelMeter::Compose(const TRect& Area) {
+  if (IsRectEmpty(Area)) return;
   TCanvas& work = *WorkBitmap->Canvas();
   BeginCompose(work, FrameBitmap->Canvas(), Area);
   DrawMovingParts(work);
   DrawLedsIn(work, Area);
-  TCanvas& screen = *Canvas();
-  EndCompose(work, screen, Area);
-  FMarks.AfterCopy(screen, TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
-                   FPointer.UnderRange);
+  EndCompose(work, *Canvas(), Area);
 }

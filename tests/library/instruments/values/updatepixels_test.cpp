@@ -111,17 +111,24 @@ std::vector<Case> Cases() {
   };
   cases.push_back(Make<TMeterPanelH>(
       "MeterPanelH", 250, 73, panel, [](TMeterPanelH& m, double v) { m.SetValue(v); }, kSwing));
-  for (TMeterStyle style : {TMeterStyle::LedBar, TMeterStyle::BarGraph, TMeterStyle::simpleMeter}) {
+  // The readout's cells are recomposed apart from the moving parts unless the two touch; the
+  // LED column is tried with and without it.
+  const struct {
+    TMeterStyle style;
+    bool readout;
+  } panels_v[] = {{TMeterStyle::LedBar, false},
+                  {TMeterStyle::LedBar, true},
+                  {TMeterStyle::BarGraph, true},
+                  {TMeterStyle::simpleMeter, true}};
+  for (const auto& p : panels_v) {
     cases.push_back(Make<TMeterPanelV>(
-        "MeterPanelV" + std::to_string(int(style)), 80, 360,
+        "MeterPanelV" + std::to_string(int(p.style)) + (p.readout ? "Readout" : ""), 80, 360,
         [=](TMeterPanelV& m) {
           panel(m);
-          m.SetMeterStyle(style);
+          m.SetMeterStyle(p.style);
           m.SetValueMin(-4);
           m.SetValueMid(6);
-          // The readout's cells widen the area of every update; the LED column is also tried
-          // without it.
-          m.SetDispEnable(style != TMeterStyle::LedBar);
+          m.SetDispEnable(p.readout);
         },
         [](TMeterPanelV& m, double v) { m.SetValue(v); }, kSwing));
   }
