@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kMaxCells = 8;
+// Cells larger than this are stretched every time rather than kept at their size.
+constexpr int64_t kMaxSizedPixels = 256 * 256;
 
 bool IsSeparator(char ch) { return ch == '.' || ch == ',' || ch == ':' || ch == ';'; }
 
@@ -28,8 +30,10 @@ void FillSegments(TCanvas& canvas, const TSegmentStyle& style, char ch) {
 }
 
 // The drawn 80 x 100 grids of the characters lately shown, by character, overlay, style and
-// colours. A readout redraws its cells at every change of its text, and filling the grid costs
-// more than stretching it into the cell, so each grid is drawn once and then reused.
+// colours, and the same stretched to the cell sizes they were shown in. A readout redraws its
+// cells at every change of its text; filling the grid costs more than stretching it into the
+// cell, and stretching more than copying the stretched cell, so each is made once and then
+// reused.
 class GlyphCache {
  public:
   const TBitmap& Get(char Ch, char Ch2, bool Italic, TColor SegColour, TColor BackColour) {
@@ -53,10 +57,26 @@ class GlyphCache {
     return *FGlyphs.emplace(key, std::move(glyph)).first->second;
   }
 
+  // The grid stretched to Width x Height (both above 0).
+  const TBitmap& Sized(char Ch, char Ch2, bool Italic, TColor SegColour, TColor BackColour,
+                       int Width, int Height) {
+    const SizedKey key{Ch, Ch2, Italic, SegColour, BackColour, Width, Height};
+    auto it = FSized.find(key);
+    if (it != FSized.end()) return *it->second;
+    if (FSized.size() >= kMaxGlyphs) FSized.clear();
+    auto sized = std::make_unique<TBitmap>();
+    sized->SetSize(Width, Height);
+    sized->Canvas()->StretchDraw(Rect(0, 0, Width, Height),
+                                 &Get(Ch, Ch2, Italic, SegColour, BackColour));
+    return *FSized.emplace(key, std::move(sized)).first->second;
+  }
+
  private:
   static constexpr size_t kMaxGlyphs = 256;
   using Key = std::tuple<char, char, bool, TColor, TColor>;
+  using SizedKey = std::tuple<char, char, bool, TColor, TColor, int, int>;
   std::map<Key, std::unique_ptr<TBitmap>> FGlyphs;
+  std::map<SizedKey, std::unique_ptr<TBitmap>> FSized;
 };
 
 GlyphCache& Glyphs() {
@@ -89,7 +109,14 @@ void TDigit::Draw(char Ch, char Ch2, TCanvas& Canvas, bool Italic, TColor SegCol
   FItalic = Italic;
   FDrawn = true;
 
-  Canvas.StretchDraw(FCell, &Glyphs().Get(Ch, Ch2, Italic, SegColour, FBackColour));
+  const int64_t w = int64_t{FCell.Right} - FCell.Left, h = int64_t{FCell.Bottom} - FCell.Top;
+  // A mirrored cell (sides swapped) or a huge one is stretched every time.
+  if (w <= 0 || h <= 0 || w * h > kMaxSizedPixels) {
+    Canvas.StretchDraw(FCell, &Glyphs().Get(Ch, Ch2, Italic, SegColour, FBackColour));
+    return;
+  }
+  Canvas.Draw(FCell.Left, FCell.Top,
+              &Glyphs().Sized(Ch, Ch2, Italic, SegColour, FBackColour, int(w), int(h)));
 }
 
 void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
