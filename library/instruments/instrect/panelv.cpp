@@ -339,16 +339,23 @@ void TMeterPanelV::PeakAt(int Y, TPoint (&Corners)[3]) const {
 }
 
 void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
+  // A readout's cells are often recomposed on their own, away from every moving part.
+  const TRect clip = Work.ClipRect();
+  TRect overlap;
   TPoint corners[3];
   if (FPointer.PeakMode != ppNone && FMeterStyle != TMeterStyle::LedBar) {
     PeakAt(FPeakPos, corners);
-    Work.Brush()->SetColor(FColPeakPtr);
-    Work.Polygon(corners);
+    if (IntersectRect(overlap, PolygonBox(corners), clip)) {
+      Work.Brush()->SetColor(FColPeakPtr);
+      Work.Polygon(corners);
+    }
   }
   if (FMeterStyle != TMeterStyle::BarGraph) {
     PointerAt(FPointerPos, corners);
-    Work.Brush()->SetColor(FColPointer);
-    Work.Polygon(corners);
+    if (IntersectRect(overlap, PolygonBox(corners), clip)) {
+      Work.Brush()->SetColor(FColPointer);
+      Work.Polygon(corners);
+    }
   }
   if (FMeterStyle == TMeterStyle::LedBar) DrawLedColumn(Work);
   if (FMeterStyle == TMeterStyle::BarGraph) DrawZoneBar(Work);
@@ -396,16 +403,19 @@ TRect TMeterPanelV::MovedArea(int OldPointer, int OldPeak) const {
 }
 
 void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
+  const int hb = FDrawn.Bar.Bottom - FDrawn.Bar.Top;
+  // Only the LEDs in the area being recomposed: none when it lies above or below the column,
+  // else from the bottom up to the first one above it.
+  const TRect clip = Work.ClipRect();
+  if (hb >= 0 && (clip.Bottom <= FDrawn.Bar.Top || clip.Top >= FDrawn.Bar.Bottom)) return;
   Work.Pen()->SetStyle(psSolid);
   Work.Pen()->SetWidth(1);
   Work.Pen()->SetColor(0x808080);
-  const int hb = FDrawn.Bar.Bottom - FDrawn.Bar.Top;
   const int count = std::max(FLedZahl, 1);
   const bool peak = FPointer.PeakMode != ppNone;
-  // Only the LEDs in the area being recomposed.
-  const TRect clip = Work.ClipRect();
   int lower = FDrawn.Bar.Bottom;
   for (int j = 1; j <= count; ++j) {
+    if (hb >= 0 && lower <= clip.Top) break;
     const int top = FDrawn.Bar.Bottom - static_cast<int>(Round(double(hb) / count * j));
     if (std::max(top, lower) <= clip.Top || std::min(top, lower) >= clip.Bottom) {
       lower = top;
