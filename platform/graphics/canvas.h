@@ -126,6 +126,8 @@ class TCanvas : public TObject {
   void SelectClipRect(const TRect& r);
   // nullptr removes every clip.
   void SelectClipRgn(const TRegion* region);
+  // The selected clip region; nullptr when there is none.
+  const TRegion* ClipRgn() const { return hasClip_ ? &clip_ : nullptr; }
   void IntersectClipRect(const TRect& r);
   void ExcludeClipRect(const TRect& r);
   void RemoveClip() { SelectClipRgn(nullptr); }

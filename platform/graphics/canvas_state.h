@@ -4,20 +4,27 @@
 
 #include "platform/graphics/canvas.h"
 
-enum TCanvasPart : unsigned { cpPen = 1, cpBrush = 2, cpFont = 4, cpAll = 7 };
+enum TCanvasPart : unsigned { cpPen = 1, cpBrush = 2, cpFont = 4, cpClip = 8, cpAll = 15 };
 
 class TCanvasSaver {
  public:
-  // Parts: the cpPen, cpBrush and cpFont bits to save (the pen holds its mode).
+  // Parts: the cpPen, cpBrush, cpFont and cpClip bits to save (the pen holds its mode; the clip
+  // is the selected region or none).
   explicit TCanvasSaver(TCanvas& Canvas, unsigned Parts = cpAll) : canvas_(Canvas), parts_(Parts) {
     if (parts_ & cpPen) pen_.Assign(*Canvas.Pen());
     if (parts_ & cpBrush) brush_.Assign(*Canvas.Brush());
     if (parts_ & cpFont) font_.Assign(*Canvas.Font());
+    if (parts_ & cpClip) {
+      const TRegion* clip = Canvas.ClipRgn();
+      hadClip_ = clip != nullptr;
+      if (hadClip_) clip_ = *clip;
+    }
   }
   ~TCanvasSaver() {
     if (parts_ & cpPen) canvas_.SetPen(&pen_);
     if (parts_ & cpBrush) canvas_.SetBrush(&brush_);
     if (parts_ & cpFont) canvas_.SetFont(&font_);
+    if (parts_ & cpClip) canvas_.SelectClipRgn(hadClip_ ? &clip_ : nullptr);
   }
   TCanvasSaver(const TCanvasSaver&) = delete;
   TCanvasSaver& operator=(const TCanvasSaver&) = delete;
@@ -28,4 +35,6 @@ class TCanvasSaver {
   TPen pen_;
   TBrush brush_;
   TFont font_;
+  bool hadClip_ = false;
+  TRegion clip_;
 };

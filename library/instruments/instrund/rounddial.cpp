@@ -10,6 +10,7 @@
 #include "library/foundation/squaredial.h"
 #include "library/instruments/instrund/instrund.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas_state.h"
 
 void TRoundMeter::Paint() {
   TOrvaneBase::Paint();
@@ -30,8 +31,11 @@ void TRoundMeter::DrawDial() {
     FLedCentre[1] = FDrawn.LedCentre[1];
     FLedRadius = FDrawn.LedRadius;
   }
-  DrawDialFace(c);
-  c.RemoveClip();
+  {
+    // The face clip of the meters whose pivot lies outside the face holds for the dial alone.
+    const TCanvasSaver clip(c, cpClip);
+    DrawDialFace(c);
+  }
   FMarks.Reset();
   if (FDrawn.Valid) {
     UpdatePointer(true);

@@ -12,6 +12,7 @@
 #include "library/instruments/instrund/instrund.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -212,19 +213,17 @@ TRect TRoundMeter::PointerBox() const {
 void TRoundMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
   BeginCompose(work, FrameBitmap->Canvas(), Area);
-  if (FDrawn.ClipToFace) {
-    TRect clip;
-    IntersectRect(clip, Area, FDrawn.FaceClip);
-    work.SelectClipRect(clip);
+  {
+    // The pointers are held to the face, the LEDs are not.
+    const TCanvasSaver clip(work, cpClip);
+    if (FDrawn.ClipToFace) work.IntersectClipRect(FDrawn.FaceClip);
+    work.Brush()->SetColor(FColPointer);
+    Polygon3(work, FPointerPoly);
+    if (FPointer.PeakMode != ppNone) {
+      work.Brush()->SetColor(FColPeakPtr);
+      Polygon3(work, FPeakPoly);
+    }
   }
-  work.Brush()->SetColor(FColPointer);
-  Polygon3(work, FPointerPoly);
-  if (FPointer.PeakMode != ppNone) {
-    work.Brush()->SetColor(FColPeakPtr);
-    Polygon3(work, FPeakPoly);
-  }
-  // The LEDs are not held to the face.
-  if (FDrawn.ClipToFace) work.SelectClipRect(Area);
   DrawLedsIn(work, Area);
   TCanvas& screen = *Canvas();
   EndCompose(work, screen, Area);
