@@ -139,6 +139,50 @@ TEST_F(DigitTest, CellIsStretchedIntoItsRectangle) {
   EXPECT_EQ(Canvas().Pixels(116, 50), kUntouched);
 }
 
+// A cell shows its character's 80 x 100 grid stretched into it. Drawn cells are kept for reuse,
+// so a cell must look so whatever cells of other sizes, styles and colours were drawn before it;
+// a cell with its sides swapped is drawn mirrored.
+TEST_F(DigitTest, EveryCellIsItsGridStretchedWhateverWasDrawnBefore) {
+  const struct {
+    int width, height;
+    bool italic;
+    TColor seg, back;
+  } looks[] = {{17, 23, false, kSeg, kBack},    {23, 17, false, kSeg, kBack},
+               {17, 23, true, kSeg, kBack},     {17, 23, false, clRed, kBack},
+               {17, 23, false, kSeg, clMaroon}, {18, 23, false, kSeg, kBack},
+               {-17, 23, false, kSeg, kBack},   {80, 100, false, kSeg, kBack}};
+  // Twice through, so that the second time every cell was drawn before.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const auto& l : looks) {
+      for (char ch : {'8', '3'}) {
+        SCOPED_TRACE(std::to_string(l.width) + " x " + std::to_string(l.height) + " " + ch);
+        TBitmap grid;
+        grid.SetSize(80, 100);
+        grid.Canvas()->Brush()->SetColor(l.back);
+        grid.Canvas()->FillRect(Rect(0, 0, 80, 100));
+        grid.Canvas()->Pen()->SetStyle(psClear);
+        grid.Canvas()->Brush()->SetColor(l.seg);
+        for (char c : {ch, ','}) {
+          const uint16_t mask = SegmentMaskOf(c);
+          for (int p = 0; p < kSegmentPolygons; ++p)
+            if (mask & (1u << p)) grid.Canvas()->Polygon(SegmentTables[l.italic ? 1 : 0][p]);
+        }
+        const TRect cell = Rect(100, 0, 100 + l.width, l.height);
+        TBitmap expected;
+        expected.SetSize(400, 100);
+        expected.Canvas()->StretchDraw(cell, &grid);
+        TDigit digit;
+        digit.SetCell(cell, l.back);
+        digit.Draw(ch, ',', Canvas(), l.italic, l.seg);
+        const TRect box = NormalizeRect(cell);
+        for (int y = box.Top; y < box.Bottom; ++y)
+          for (int x = box.Left; x < box.Right; ++x)
+            ASSERT_EQ(Canvas().Pixels(x, y), expected.Canvas()->Pixels(x, y)) << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST(DigDisplay, LayoutSpreadsCellsByIntegerDivision) {
   TDigDisplay row;
   row.Layout(Rect(0, 5, 100, 45), 3, kBack);
