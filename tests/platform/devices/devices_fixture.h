@@ -51,17 +51,18 @@ inline std::string RunCommand(const std::string& command) {
   return out;
 }
 
-// Runs the tests of this executable that match the filter again inside a virtual X server
-// (ORVANE_UNDER_XVFB set there); their output, ending in "exit=" and the status. Empty when
-// this already runs inside one or there is no xvfb-run.
+// Runs the tests of this executable that match the filter again inside a virtual X server of
+// their own, started by tests/x_session.sh (ORVANE_UNDER_XVFB set there); their output, ending
+// in "exit=" and the status. Empty when this already runs inside one or there is no Xvfb.
 inline std::string RunUnderXvfb(const std::string& filter) {
-  if (std::getenv("ORVANE_UNDER_XVFB") || access("/usr/bin/xvfb-run", X_OK) != 0) return "";
+  if (std::getenv("ORVANE_UNDER_XVFB") || access("/usr/bin/Xvfb", X_OK) != 0) return "";
   char self[4096];
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
   if (n <= 0) return "";
   self[n] = 0;
-  return RunCommand("ORVANE_UNDER_XVFB=1 /usr/bin/xvfb-run -a '" + std::string(self) +
-                    "' --gtest_filter='" + filter + "' 2>&1; echo exit=$?");
+  return RunCommand("ORVANE_UNDER_XVFB=1 sh '" ORVANE_SOURCE_DIR
+                    "/tests/x_session.sh' 1280x1024 '" +
+                    std::string(self) + "' --gtest_filter='" + filter + "' 2>&1; echo exit=$?");
 }
 
 // The Qt application object the event-driven devices need; made once, lives for the run.

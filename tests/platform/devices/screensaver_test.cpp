@@ -47,7 +47,7 @@ TEST(ScreenSaver, WithoutX11TheValuesAreRemembered) {
 // Runs inside a virtual X server (see the next test): the server's own settings change and come
 // back, as seen through a connection of the test's own.
 TEST(ScreenSaverX, ServerSettingsChangeAndComeBack) {
-  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   Display* own = XOpenDisplay(nullptr);
   ASSERT_NE(own, nullptr);
   auto serverTimeout = [own] {
@@ -83,7 +83,7 @@ TEST(ScreenSaverX, ServerSettingsChangeAndComeBack) {
 
 TEST(ScreenSaver, UnderAVirtualXServer) {
   const std::string out = RunUnderXvfb("ScreenSaverX.*");
-  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no xvfb-run";
+  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no Xvfb";
   EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
   EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }

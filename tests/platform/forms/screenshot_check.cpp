@@ -1,5 +1,5 @@
 // Shows a real window with a custom control on an X server and checks that what the server
-// shows is exactly the control's screen image. Run under xvfb-run; exit code 0 = match.
+// shows is exactly the control's screen image. Run through tests/x_session.sh; exit code 0 = match.
 
 #include <QApplication>
 #include <QElapsedTimer>

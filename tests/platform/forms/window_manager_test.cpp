@@ -1,6 +1,7 @@
 // Forms on a real X server with a window manager (openbox): maximising and restoring, the
 // frame hints of each border style, dialogs over a form that stays on top, and Alt with a
-// caption's accelerator pressed on the real keyboard (xdotool). Run through openbox_session.py.
+// caption's accelerator pressed on the real keyboard (xdotool). Run through tests/x_session.sh
+// --openbox.
 
 #include <gtest/gtest.h>
 

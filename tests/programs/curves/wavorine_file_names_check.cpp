@@ -1,7 +1,7 @@
 // Saves and loads a curve file named "Süd.wvr" through Wavorine's real file dialogs on an X
 // server with a window manager, the name typed with the real keyboard (xdotool), and finds that
 // exact UTF-8 name on disk and the name, as text, in the caption.
-// Run through tests/programs/x_with_openbox.sh; exit code 0 = all held, 2 = no X server.
+// Run through tests/x_session.sh --openbox; exit code 0 = all held, 2 = no X server.
 
 #include <stdlib.h>
 #include <unistd.h>

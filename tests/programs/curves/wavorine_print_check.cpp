@@ -2,7 +2,7 @@
 // no printer and a home of its own whose documents folder does not exist yet: the dialog offers
 // a new file there named after the program, Enter prints into it, and a second print is offered
 // and written as a second file beside the first, which stays as it was.
-// Run through tests/programs/x_with_openbox.sh; exit code 0 = all held, 2 = no X server.
+// Run through tests/x_session.sh --openbox; exit code 0 = all held, 2 = no X server.
 
 #include <stdlib.h>
 

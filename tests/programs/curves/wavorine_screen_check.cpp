@@ -2,7 +2,7 @@
 // (xdotool): dismisses the splash, compares what the server shows with the main form's image and
 // finds the four channel colours in the plot, drags channel 1's point 2 and sees its values and
 // the curve's pixels move, then ends the program with its close button.
-// Run under xvfb-run; exit code 0 = all held, 2 = no X server.
+// Run through tests/x_session.sh; exit code 0 = all held, 2 = no X server.
 //   wavorine_screen_check [before.png [after.png]]
 
 #include <QElapsedTimer>

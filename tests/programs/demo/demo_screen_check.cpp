@@ -3,7 +3,7 @@
 // looks at every button's glyph, opens and closes the about box with its button, opens every
 // demo form with its button and compares it with its image before closing it (a second form
 // that a demo form opens with a button likewise), and ends the program through its exit button. Run
-// under xvfb-run; exit code 0 = all held, 2 = no X server.
+// through tests/x_session.sh; exit code 0 = all held, 2 = no X server.
 //   demo_screen_check [screenshot.png [folder for a grab of every demo form]]
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // an X server with a window manager, the name typed with the real keyboard (xdotool), and finds
 // that exact UTF-8 name on disk and the name, as Windows-1252 text, in the caption (its letters,
 // which that code page lacks, shown as '?').
-// Run through tests/programs/x_with_openbox.sh; exit code 0 = all held, 2 = no X server.
+// Run through tests/x_session.sh --openbox; exit code 0 = all held, 2 = no X server.
 
 #include <stdlib.h>
 #include <unistd.h>

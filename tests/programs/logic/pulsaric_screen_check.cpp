@@ -3,7 +3,7 @@
 // compares what the server shows of the display with the main form's image and counts the 32
 // name rows on it, then ends the program with Enter (the default button) and the about box that
 // closing shows.
-// Run under xvfb-run; exit code 0 = all held, 2 = no X server.
+// Run through tests/x_session.sh; exit code 0 = all held, 2 = no X server.
 //   pulsaric_screen_check [screenshot.png]
 
 #include <QElapsedTimer>

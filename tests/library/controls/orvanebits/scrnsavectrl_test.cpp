@@ -91,7 +91,7 @@ TEST(ScrnSaveCtrl, FreedOutOfOrderTheFirstOnesSettingsComeBack) {
 // Runs inside a virtual X server (see the next test): the server's settings, seen through a
 // connection of the test's own, change while the form lives and come back when it is freed.
 TEST(ScrnSaveCtrlX, ServerSettingsComeBackWhenTheFormIsFreed) {
-  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   ASSERT_TRUE(XServerOpen());
   auto serverTimeout = XServerTimeout;
   XServerSetTimeout(600);
@@ -117,7 +117,7 @@ TEST(ScrnSaveCtrlX, ServerSettingsComeBackWhenTheFormIsFreed) {
 
 TEST(ScrnSaveCtrl, UnderAVirtualXServer) {
   const std::string out = RunUnderXvfb("ScrnSaveCtrlX.*");
-  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no xvfb-run";
+  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no Xvfb";
   EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
   EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }

@@ -1,6 +1,6 @@
 // Shows a turned label over a gradient background in a real window on an X server and checks
 // on the server's own picture that the background shows through the label around its text.
-// Run under xvfb-run; exit code 0 = as expected, 2 = no X server.
+// Run through tests/x_session.sh; exit code 0 = as expected, 2 = no X server.
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

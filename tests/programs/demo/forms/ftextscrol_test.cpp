@@ -266,7 +266,7 @@ bool ServerTimeoutBecomes(int Seconds) {
 // Runs inside a virtual X server (see the last test): what the form changes comes back when it
 // closes.
 TEST_F(DemoTest, TextScrollDemoXSettingsComeBackWhenTheFormCloses) {
-  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   ASSERT_TRUE(XServerOpen());
   XServerSetTimeout(600);
   auto demo = OpenDemoForm("TextScrollBtn");
@@ -289,7 +289,7 @@ TEST_F(DemoTest, TextScrollDemoXHeldUntilKilled) {
 
 // The same after the program is killed: nothing it changed stays with the server.
 TEST(TextScrollDemoX, SettingsComeBackAfterTheProgramIsKilled) {
-  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under xvfb-run only";
+  if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   ASSERT_TRUE(XServerOpen());
   XServerSetTimeout(600);
   char self[4096];
@@ -314,7 +314,7 @@ TEST(TextScrollDemoX, SettingsComeBackAfterTheProgramIsKilled) {
 
 TEST(TextScrollDemo, ScreenSaverSettingsUnderAVirtualXServer) {
   const std::string out = RunUnderXvfb("*TextScrollDemoX*-*HeldUntilKilled");
-  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no xvfb-run";
+  if (out.empty()) GTEST_SKIP() << "inside the virtual X server already, or no Xvfb";
   EXPECT_NE(out.find("[  PASSED  ] 2 tests"), std::string::npos) << out;
   EXPECT_NE(out.find("exit=0"), std::string::npos) << out;
 }
