@@ -11,12 +11,30 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/forms/forms.h"
+
+// The failures of a screen check so far; each is told on stderr as it comes.
+inline int g_failures = 0;
+
+inline void Fail(const std::string& what) {
+  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+  ++g_failures;
+}
+
+// Whether the program runs on an X server; says on which platform it runs otherwise (the checks
+// end with 2 then).
+inline bool OnXServer() {
+  if (QGuiApplication::platformName() == "xcb") return true;
+  std::fprintf(stderr, "needs an X server (platform is %s)\n",
+               qPrintable(QGuiApplication::platformName()));
+  return false;
+}
 
 // Runs xdotool with the arguments; false when it failed.
 inline bool Xdotool(const std::string& args) {
@@ -35,12 +53,36 @@ inline bool XPointerTo(int x, int y) {
 // A click of the left button at a screen point.
 inline bool XClickAt(int x, int y) { return XPointerTo(x, y) && Xdotool("click 1"); }
 
+// A failure when an xdotool action did not succeed.
+inline void Check(bool done, const std::string& what) {
+  if (!done) Fail("xdotool: " + what);
+}
+
+// A real click at a point of a control's client area (its centre by default).
+inline void ClickAt(const TControl* c, int x = -1, int y = -1) {
+  const TPoint p = c->ClientOrigin();
+  if (x < 0) x = c->Width() / 2, y = c->Height() / 2;
+  Check(XClickAt(p.X + x, p.Y + y), "click");
+}
+
 // What the server shows of a screen rectangle.
 inline QImage XGrab(int x, int y, int w, int h) {
   return QGuiApplication::primaryScreen()
       ->grabWindow(0, x, y, w, h)
       .toImage()
       .convertToFormat(QImage::Format_RGB32);
+}
+
+// What the server shows of a form's client area.
+inline QImage GrabClient(const TForm* f) {
+  const TPoint o = f->ClientOrigin();
+  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
+}
+
+// A pixel of a grab as a colour of the library.
+inline TColor At(const QImage& shot, int x, int y) {
+  const QRgb p = shot.pixel(x, y);
+  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
 }
 
 // One step of a screen check: it waits until ready() holds, then acts.

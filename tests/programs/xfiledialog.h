@@ -3,11 +3,14 @@
 // keyboard (xdotool), for the screen checks that save and load files by name.
 
 #include <dirent.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -51,4 +54,30 @@ inline std::set<std::string> NamesIn(const std::string& dir) {
     closedir(d);
   }
   return names;
+}
+
+// What the screen shows while a step waits in vain: the modal window, the dialog's name field
+// and the main form's caption.
+inline std::string FileDialogSeen(const std::string& caption) {
+  QWidget* modal = QApplication::activeModalWidget();
+  std::string seen = modal != nullptr ? modal->metaObject()->className() : "no modal window";
+  if (const QLineEdit* field = ActiveFileNameField()) {
+    seen += ", name field \"" + field->text().toStdString() + "\"";
+  }
+  return seen + ", caption \"" + caption + "\"";
+}
+
+// A folder of the check's own, made the current one (where the dialogs start), and keys on the
+// keyboard for every letter of the name to type there; empty, said on stderr, when either fails.
+inline std::string FolderToNameIn(const std::string& name) {
+  char folder[] = "/tmp/orvane-names-XXXXXX";
+  if (mkdtemp(folder) == nullptr || chdir(folder) != 0) {
+    std::perror("temporary folder");
+    return "";
+  }
+  if (!XGiveKeysTo(name)) {
+    std::fprintf(stderr, "no keys for the name\n");
+    return "";
+  }
+  return folder;
 }

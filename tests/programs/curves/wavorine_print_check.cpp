@@ -29,18 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int g_failures = 0;
-
-void Fail(const std::string& what) {
-  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-  ++g_failures;
-}
-
-void ClickAt(const TControl* c) {
-  const TPoint p = c->ClientOrigin();
-  if (!XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2)) Fail("xdotool: click");
-}
-
 bool PrintDialogActive() {
   const QWidget* modal = QApplication::activeModalWidget();
   return modal != nullptr && modal->inherits("QPrintDialog") && modal->isActiveWindow();
@@ -90,11 +78,7 @@ int main() {
 
   FrameClickRule = TFrameClickRule::ClickAtToggle;
   Application->Initialize();
-  if (QGuiApplication::platformName() != "xcb") {
-    std::fprintf(stderr, "needs an X server (platform is %s)\n",
-                 qPrintable(QGuiApplication::platformName()));
-    return 2;
-  }
+  if (!OnXServer()) return 2;
   // New files are named after the program.
   const std::string program =
       QCoreApplication::applicationFilePath().section('/', -1).toStdString();

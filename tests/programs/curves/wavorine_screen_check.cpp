@@ -30,32 +30,6 @@ using Curvinfo::TAboutBox;
 
 namespace {
 
-int g_failures = 0;
-
-void Fail(const std::string& what) {
-  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-  ++g_failures;
-}
-
-void Check(bool done, const std::string& what) {
-  if (!done) Fail("xdotool: " + what);
-}
-
-void ClickAt(const TControl* c) {
-  const TPoint p = c->ClientOrigin();
-  Check(XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2), "click");
-}
-
-QImage GrabClient(const TForm* f) {
-  const TPoint o = f->ClientOrigin();
-  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
-}
-
-TColor At(const QImage& shot, int x, int y) {
-  const QRgb p = shot.pixel(x, y);
-  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
-}
-
 bool SameAsFormImage(const QImage& shot, const TForm* f) {
   const std::unique_ptr<TBitmap> image = f->GetFormImage();
   if (shot.width() != f->ClientWidth() || shot.height() != f->ClientHeight()) return false;
@@ -101,11 +75,7 @@ TPoint PointOnScreen() {
 int main(int argc, char** argv) {
   FrameClickRule = TFrameClickRule::ClickAtToggle;
   Application->Initialize();
-  if (QGuiApplication::platformName() != "xcb") {
-    std::fprintf(stderr, "needs an X server (platform is %s)\n",
-                 qPrintable(QGuiApplication::platformName()));
-    return 2;
-  }
+  if (!OnXServer()) return 2;
   InitOrvaneUnit();
   SysCtrlInit();
   Application->SetTitle("Wavorine Demo");

@@ -31,34 +31,12 @@
 
 namespace {
 
-int g_failures = 0;
 // Why the last wait did not end yet; told when a wait fails.
 std::string g_waiting;
-
-void Fail(const std::string& what) {
-  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-  ++g_failures;
-}
-
-// A real click through the X server at the centre of a control.
-void ClickAt(const TControl* c) {
-  const TPoint p = c->ClientOrigin();
-  if (!XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2)) Fail("xdotool cannot click");
-}
 
 // Moves the pointer off the forms.
 void MouseAway() {
   if (!XPointerTo(1, 1)) Fail("xdotool cannot move the mouse");
-}
-
-QImage GrabClient(const TForm* f) {
-  const TPoint o = f->ClientOrigin();
-  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
-}
-
-TColor At(const QImage& shot, int x, int y) {
-  const QRgb p = shot.pixel(x, y);
-  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
 }
 
 bool SameAsFormImage(const QImage& shot, const TForm* f) {
@@ -128,11 +106,7 @@ const TControl* ControlOf(const TForm* Form, const char* Name) {
 
 int main(int argc, char** argv) {
   Application->Initialize();
-  if (QGuiApplication::platformName() != "xcb") {
-    std::fprintf(stderr, "needs an X server (platform is %s)\n",
-                 qPrintable(QGuiApplication::platformName()));
-    return 2;
-  }
+  if (!OnXServer()) return 2;
   StartDemoUnits();
   Application->SetTitle("Orvane Demo");
   Application->CreateForm(MainForm);

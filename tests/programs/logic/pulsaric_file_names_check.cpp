@@ -25,55 +25,12 @@
 
 using Loginfo::AboutBox;
 
-namespace {
-
-int g_failures = 0;
-
-void Fail(const std::string& what) {
-  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-  ++g_failures;
-}
-
-void Check(bool done, const std::string& what) {
-  if (!done) Fail("xdotool: " + what);
-}
-
-void ClickAt(const TControl* c) {
-  const TPoint p = c->ClientOrigin();
-  Check(XClickAt(p.X + c->Width() / 2, p.Y + c->Height() / 2), "click");
-}
-
-// What the screen shows while a step waits in vain.
-std::string Seen() {
-  QWidget* modal = QApplication::activeModalWidget();
-  std::string seen = modal != nullptr ? modal->metaObject()->className() : "no modal window";
-  if (const QLineEdit* field = ActiveFileNameField()) {
-    seen += ", name field \"" + field->text().toStdString() + "\"";
-  }
-  return seen + ", caption \"" + LogAna->Caption() + "\"";
-}
-
-}  // namespace
-
 int main() {
   Application->Initialize();
-  if (QGuiApplication::platformName() != "xcb") {
-    std::fprintf(stderr, "needs an X server (platform is %s)\n",
-                 qPrintable(QGuiApplication::platformName()));
-    return 2;
-  }
-  // A folder of its own, where the dialogs start.
-  char folder[] = "/tmp/orvane-names-XXXXXX";
-  if (mkdtemp(folder) == nullptr || chdir(folder) != 0) {
-    std::perror("temporary folder");
-    return 1;
-  }
-  const std::string dir = folder;
+  if (!OnXServer()) return 2;
   const std::string name = "日本語.psr";  // UTF-8, as on disk
-  if (!XGiveKeysTo(name)) {
-    std::fprintf(stderr, "no keys for the name\n");
-    return 1;
-  }
+  const std::string dir = FolderToNameIn(name);
+  if (dir.empty()) return 1;
   InitOrvaneUnit();
   FrameClickRule = TFrameClickRule::ClickAtToggle;
   Application->SetTitle(kLogicCaption);
@@ -133,7 +90,8 @@ int main() {
       {"the about box on closing", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { Check(Xdotool("key Return"), "Enter"); }},
   };
-  const std::vector<std::string> failures = RunXSteps(steps, Seen);
+  const std::vector<std::string> failures =
+      RunXSteps(steps, [] { return FileDialogSeen(LogAna->Caption()); });
   ExitOrvaneUnit();
   std::error_code ec;
   std::filesystem::remove_all(dir, ec);

@@ -29,34 +29,6 @@
 
 namespace {
 
-int g_failures = 0;
-
-void Fail(const std::string& what) {
-  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-  ++g_failures;
-}
-
-void Check(bool done, const std::string& what) {
-  if (!done) Fail("xdotool: " + what);
-}
-
-// A real click at a point of a control's client area (its centre by default).
-void ClickAt(const TControl* c, int x = -1, int y = -1) {
-  const TPoint p = c->ClientOrigin();
-  if (x < 0) x = c->Width() / 2, y = c->Height() / 2;
-  Check(XClickAt(p.X + x, p.Y + y), "click");
-}
-
-QImage GrabClient(const TForm* f) {
-  const TPoint o = f->ClientOrigin();
-  return XGrab(o.X, o.Y, f->ClientWidth(), f->ClientHeight());
-}
-
-TColor At(const QImage& shot, int x, int y) {
-  const QRgb p = shot.pixel(x, y);
-  return TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
-}
-
 // The logic display as the server shows it equals the form's image there. (The panel's
 // buttons are drawn by the toolkit's style, whose edges differ in a pixel here and there between
 // a window and an image.)
@@ -95,11 +67,7 @@ int NameRows(const QImage& shot) {
 
 int main(int argc, char** argv) {
   Application->Initialize();
-  if (QGuiApplication::platformName() != "xcb") {
-    std::fprintf(stderr, "needs an X server (platform is %s)\n",
-                 qPrintable(QGuiApplication::platformName()));
-    return 2;
-  }
+  if (!OnXServer()) return 2;
   InitOrvaneUnit();
   FrameClickRule = TFrameClickRule::ClickAtToggle;
   Application->SetTitle(kLogicCaption);
