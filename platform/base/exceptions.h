@@ -7,14 +7,14 @@
 
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : message_(std::move(message)) {}
+  explicit Exception(std::string message) : FMessage(std::move(message)) {}
 
-  const std::string& Message() const { return message_; }
-  void SetMessage(std::string message) { message_ = std::move(message); }
-  const char* what() const noexcept override { return message_.c_str(); }
+  const std::string& Message() const { return FMessage; }
+  void SetMessage(std::string message) { FMessage = std::move(message); }
+  const char* what() const noexcept override { return FMessage.c_str(); }
 
  private:
-  std::string message_;
+  std::string FMessage;
 };
 
 // Text that is no number, or a value that does not fit; also an impossible assignment.
@@ -38,12 +38,12 @@ class EOutOfResources : public EOutOfMemory {
 class EInOutError : public Exception {
  public:
   EInOutError(std::string message, int error_code)
-      : Exception(std::move(message)), error_code_(error_code) {}
+      : Exception(std::move(message)), FErrorCode(error_code) {}
 
-  int ErrorCode() const { return error_code_; }
+  int ErrorCode() const { return FErrorCode; }
 
  private:
-  int error_code_;
+  int FErrorCode;
 };
 
 // An index outside a string list.

@@ -10,31 +10,31 @@ class TSet {
  public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> items) {
-    for (E e : items) bits_ |= Bit(e);
+    for (E e : items) FBits |= Bit(e);
   }
 
-  constexpr bool Contains(E e) const { return (bits_ & Bit(e)) != 0; }
-  constexpr bool Empty() const { return bits_ == 0; }
+  constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
+  constexpr bool Empty() const { return FBits == 0; }
   constexpr TSet& Include(E e) {
-    bits_ |= Bit(e);
+    FBits |= Bit(e);
     return *this;
   }
   constexpr TSet& Exclude(E e) {
-    bits_ &= ~Bit(e);
+    FBits &= ~Bit(e);
     return *this;
   }
-  constexpr uint64_t Bits() const { return bits_; }
+  constexpr uint64_t Bits() const { return FBits; }
   static constexpr TSet FromBits(uint64_t bits) {
     TSet s;
-    s.bits_ = bits;
+    s.FBits = bits;
     return s;
   }
 
-  constexpr TSet operator+(TSet o) const { return FromBits(bits_ | o.bits_); }
-  constexpr TSet operator-(TSet o) const { return FromBits(bits_ & ~o.bits_); }
-  constexpr TSet operator*(TSet o) const { return FromBits(bits_ & o.bits_); }
-  constexpr TSet operator+(E e) const { return FromBits(bits_ | Bit(e)); }
-  constexpr TSet operator-(E e) const { return FromBits(bits_ & ~Bit(e)); }
+  constexpr TSet operator+(TSet o) const { return FromBits(FBits | o.FBits); }
+  constexpr TSet operator-(TSet o) const { return FromBits(FBits & ~o.FBits); }
+  constexpr TSet operator*(TSet o) const { return FromBits(FBits & o.FBits); }
+  constexpr TSet operator+(E e) const { return FromBits(FBits | Bit(e)); }
+  constexpr TSet operator-(E e) const { return FromBits(FBits & ~Bit(e)); }
   constexpr TSet& operator+=(TSet o) { return *this = *this + o; }
   constexpr TSet& operator-=(TSet o) { return *this = *this - o; }
   constexpr TSet& operator*=(TSet o) { return *this = *this * o; }
@@ -44,5 +44,5 @@ class TSet {
 
  private:
   static constexpr uint64_t Bit(E e) { return uint64_t{1} << static_cast<unsigned>(e); }
-  uint64_t bits_ = 0;
+  uint64_t FBits = 0;
 };

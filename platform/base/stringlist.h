@@ -17,7 +17,7 @@ class TStringList : public TObject {
   // Fired once after every change of the lines.
   TNotifyEvent OnChange;
 
-  int Count() const { return static_cast<int>(lines_.size()); }
+  int Count() const { return static_cast<int>(FLines.size()); }
   // An index outside 0..Count-1 raises EStringListError.
   const std::string& Strings(int index) const;
   void SetStrings(int index, const std::string& text);
@@ -43,5 +43,5 @@ class TStringList : public TObject {
   void CheckIndex(int index, int limit) const;
   void Changed();
 
-  std::vector<std::string> lines_;
+  std::vector<std::string> FLines;
 };
