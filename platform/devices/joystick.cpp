@@ -77,7 +77,7 @@ struct Capture {
 };
 
 std::unique_ptr<Capture> captures[2];
-uint64_t nextSerial = 1;
+uint64_t next_serial = 1;
 
 bool Current(uint32_t id, uint64_t serial) {
   return captures[id] && captures[id]->serial == serial;
@@ -182,7 +182,7 @@ uint32_t JoySetCapture(uint32_t id, TJoyReceiver receiver) {
   const int fd = OpenDevice(id);
   if (fd < 0) return JOYERR_UNPLUGGED;
   auto c = std::make_unique<Capture>();
-  c->serial = nextSerial++;
+  c->serial = next_serial++;
   c->fd = fd;
   c->receiver = std::move(receiver);
   c->notifier = new QSocketNotifier(fd, QSocketNotifier::Read);

@@ -147,18 +147,18 @@ class WriterLock {
       std::free(real);
     }
     const size_t slash = target.rfind('/');
-    const std::string lockPath =
+    const std::string lock_path =
         slash == std::string::npos
             ? "." + target + ".lock"
             : target.substr(0, slash + 1) + "." + target.substr(slash + 1) + ".lock";
-    fd_ = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ < 0) return;
+    FFd = open(lock_path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (FFd < 0) return;
     // flock, not fcntl: its locks belong to the open file, so threads of one process take turns
     // as well. Polled, since a blocking flock cannot be given a time limit.
     const auto end = std::chrono::steady_clock::now() + kLockWait;
-    while (!held_) {
-      if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-        held_ = true;
+    while (!FHeld) {
+      if (flock(FFd, LOCK_EX | LOCK_NB) == 0) {
+        FHeld = true;
       } else if (errno == EINTR) {
         continue;
       } else if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > end) {
@@ -169,16 +169,16 @@ class WriterLock {
     }
   }
   ~WriterLock() {
-    if (fd_ >= 0) close(fd_);  // releases the lock
+    if (FFd >= 0) close(FFd);  // releases the lock
   }
   WriterLock(const WriterLock&) = delete;
   WriterLock& operator=(const WriterLock&) = delete;
 
-  bool Held() const { return held_; }
+  bool Held() const { return FHeld; }
 
  private:
-  int fd_ = -1;
-  bool held_ = false;
+  int FFd = -1;
+  bool FHeld = false;
 };
 
 // Reads the file, lets `change` edit its lines and writes them back when it changed them (it

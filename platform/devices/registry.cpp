@@ -34,10 +34,10 @@ std::string Canonical(const std::string& path) {
 }
 
 // Keys that exist: the one key with values and every key above it.
-bool KeyExists(const std::string& canonicalPath) {
+bool KeyExists(const std::string& canonical_path) {
   const std::string known = Canonical(kCurrentVersion);
-  return known == canonicalPath ||
-         known.compare(0, canonicalPath.size() + 1, canonicalPath + "\\") == 0;
+  return known == canonical_path ||
+         known.compare(0, canonical_path.size() + 1, canonical_path + "\\") == 0;
 }
 
 std::string AccountFullName() {
@@ -79,11 +79,11 @@ bool PathOf(HKEY key, std::string* path) {
 
 }  // namespace
 
-long RegOpenKey(HKEY key, const std::string& subKey, HKEY* result) {
+long RegOpenKey(HKEY key, const std::string& sub_key, HKEY* result) {
   std::lock_guard lock(Lock());
   std::string base;
   if (!result || !PathOf(key, &base)) return ERROR_INVALID_HANDLE;
-  const std::string path = Canonical(base + "\\" + subKey);
+  const std::string path = Canonical(base + "\\" + sub_key);
   if (!KeyExists(path)) return ERROR_FILE_NOT_FOUND;
   static HKEY next = 0x1000;
   *result = next++;
@@ -104,7 +104,7 @@ void TRegistry::SetRootKey(HKEY key) {
   RootKey_ = key;
 }
 
-bool TRegistry::OpenKey(const std::string& key, bool /*canCreate*/) {
+bool TRegistry::OpenKey(const std::string& key, bool /*can_create*/) {
   CloseKey();
   HKEY opened = 0;
   if (RegOpenKey(RootKey_, key, &opened) != ERROR_SUCCESS) return false;

@@ -15,7 +15,7 @@ constexpr long ERROR_SUCCESS = 0, ERROR_FILE_NOT_FOUND = 2, ERROR_INVALID_HANDLE
 
 // Opens a sub-key of an open key (an empty sub-key opens the key again). ERROR_FILE_NOT_FOUND for
 // keys that do not exist. Every key opened must be closed with RegCloseKey.
-long RegOpenKey(HKEY key, const std::string& subKey, HKEY* result);
+long RegOpenKey(HKEY key, const std::string& sub_key, HKEY* result);
 long RegCloseKey(HKEY key);
 
 // The class library's registry object, as far as reading string values goes. Its own open key is
@@ -33,7 +33,7 @@ class TRegistry {
 
   // Opens a key relative to RootKey (an empty path: RootKey itself; a leading '\' also counts
   // from RootKey). Keys cannot be created here: a missing key gives False whatever CanCreate says.
-  bool OpenKey(const std::string& key, bool canCreate);
+  bool OpenKey(const std::string& key, bool can_create);
   void CloseKey();
 
   // The string value of the open key; empty when there is no open key or no such value.

@@ -92,8 +92,8 @@ bool Query(TSerialHandle h, uint32_t* errors, COMSTAT* stat, bool clear) {
   return true;
 }
 
-int OpenDevice(const std::string& portName) {
-  const std::string path = SerialDevicePath(portName);
+int OpenDevice(const std::string& port_name) {
+  const std::string path = SerialDevicePath(port_name);
   if (path.empty()) return -1;
   const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -109,17 +109,17 @@ int OpenDevice(const std::string& portName) {
 
 }  // namespace
 
-std::string SerialDevicePath(const std::string& portName) {
-  if (portName.size() != 4) return "";
-  const char c0 = portName[0] | 0x20, c1 = portName[1] | 0x20, c2 = portName[2] | 0x20;
-  if (c0 != 'c' || c1 != 'o' || c2 != 'm' || portName[3] < '1' || portName[3] > '4') return "";
-  const int n = portName[3] - '1';
-  const std::string key = "COM" + std::string(1, portName[3]);
+std::string SerialDevicePath(const std::string& port_name) {
+  if (port_name.size() != 4) return "";
+  const char c0 = port_name[0] | 0x20, c1 = port_name[1] | 0x20, c2 = port_name[2] | 0x20;
+  if (c0 != 'c' || c1 != 'o' || c2 != 'm' || port_name[3] < '1' || port_name[3] > '4') return "";
+  const int n = port_name[3] - '1';
+  const std::string key = "COM" + std::string(1, port_name[3]);
   return SystemSetting("Serial", key, "/dev/ttyS" + std::to_string(n));
 }
 
-TSerialHandle SerialOpen(const std::string& portName) {
-  const int fd = OpenDevice(portName);
+TSerialHandle SerialOpen(const std::string& port_name) {
+  const int fd = OpenDevice(port_name);
   if (fd < 0) return -1;
   SetModemLine(fd, TIOCM_DTR, false);
   SetModemLine(fd, TIOCM_RTS, false);
@@ -132,8 +132,8 @@ TSerialHandle SerialOpen(const std::string& portName) {
   return h;
 }
 
-bool SerialPortPresent(const std::string& portName) {
-  const int fd = OpenDevice(portName);
+bool SerialPortPresent(const std::string& port_name) {
+  const int fd = OpenDevice(port_name);
   if (fd < 0) return false;
   close(fd);
   return true;

@@ -76,17 +76,17 @@ constexpr uint32_t SETRTS = 3, CLRRTS = 4, SETDTR = 5, CLRDTR = 6;
 using TSerialHandle = int32_t;
 
 // The device path of "COM1".."COM4" (any case); empty for any other name.
-std::string SerialDevicePath(const std::string& portName);
+std::string SerialDevicePath(const std::string& port_name);
 
 // Opens the port for reading and writing, exclusively (no other process or handle can open it
 // while it is held), existing devices only, without becoming the controlling terminal. DTR and
 // RTS are lowered at once. -1 when the name is unknown, the device is missing, not a terminal,
 // not accessible (permissions) or held elsewhere. A failure has no lasting effect: a later call
 // can succeed.
-TSerialHandle SerialOpen(const std::string& portName);
+TSerialHandle SerialOpen(const std::string& port_name);
 
 // True when the port exists and can be opened now (it is opened and closed again).
-bool SerialPortPresent(const std::string& portName);
+bool SerialPortPresent(const std::string& port_name);
 
 // Closes the port and releases it. False for a handle that is not open.
 bool SerialClose(TSerialHandle h);

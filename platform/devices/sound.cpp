@@ -179,14 +179,14 @@ bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
     if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) return false;
     // The chunks' headers are read at their offsets; what lies between them is never read.
     uint64_t at = sizeof head;
-    bool haveFormat = false;
+    bool have_format = false;
     for (int chunks = 0;; ++chunks) {
       unsigned char ch[8];
       if (chunks == 1000 || file.ReadAt(at, ch, sizeof ch) < sizeof ch) return false;
       const uint32_t size = Le32(ch + 4);
       at += sizeof ch;
       if (std::memcmp(ch, "data", 4) == 0) {
-        if (!haveFormat) return false;
+        if (!have_format) return false;
         // A file cut short still plays what it holds.
         w.DataBytes = static_cast<uint32_t>(
             std::min<uint64_t>(size, file.Size() - std::min(at, file.Size())));
@@ -199,17 +199,17 @@ bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
         w.Channels = Le16(f + 2);
         w.SampleRate = Le32(f + 4);
         w.BitsPerSample = Le16(f + 14);
-        haveFormat = true;
+        have_format = true;
       }
       at += size + (size & 1);
     }
   } catch (const EInOutError&) {
     return false;
   }
-  const bool formatOk = w.FormatTag == 1 || w.FormatTag == 3 || w.FormatTag == 0xFFFE;
-  const bool bitsOk = w.BitsPerSample == 8 || w.BitsPerSample == 16 || w.BitsPerSample == 24 ||
-                      w.BitsPerSample == 32;
-  if (!formatOk || !bitsOk || w.Channels < 1 || w.Channels > 8 || w.SampleRate < 1000 ||
+  const bool format_ok = w.FormatTag == 1 || w.FormatTag == 3 || w.FormatTag == 0xFFFE;
+  const bool bits_ok = w.BitsPerSample == 8 || w.BitsPerSample == 16 || w.BitsPerSample == 24 ||
+                       w.BitsPerSample == 32;
+  if (!format_ok || !bits_ok || w.Channels < 1 || w.Channels > 8 || w.SampleRate < 1000 ||
       w.SampleRate > 192000 || w.DataBytes < w.Channels * w.BitsPerSample / 8u ||
       w.DataBytes > kMaxWaveDataBytes) {
     return false;
@@ -234,9 +234,9 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   EndFirstAtExit(effect);
   if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
 
-  const uint64_t bytesPerSecond =
+  const uint64_t bytes_per_second =
       uint64_t{info.SampleRate} * info.Channels * info.BitsPerSample / 8;
-  const int waitMs = static_cast<int>(uint64_t{info.DataBytes} * 1000 / bytesPerSecond) + 2000;
+  const int wait_ms = static_cast<int>(uint64_t{info.DataBytes} * 1000 / bytes_per_second) + 2000;
   QEventLoop wait;
   bool failed = false;
   auto done = [&] {
@@ -245,7 +245,7 @@ bool SndPlaySound(const std::string& name, uint32_t flags) {
   };
   const auto c1 = QObject::connect(effect, &QSoundEffect::playingChanged, &wait, done);
   const auto c2 = QObject::connect(effect, &QSoundEffect::statusChanged, &wait, done);
-  QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
+  QTimer::singleShot(wait_ms, &wait, &QEventLoop::quit);
   wait.exec(QEventLoop::ExcludeUserInputEvents);
   QObject::disconnect(c1);
   QObject::disconnect(c2);

@@ -116,7 +116,7 @@ std::vector<TDriveEntry> MachineDrives() {
   return drives;
 }
 
-bool DiskBytes(uint8_t drive, int64_t* freeBytes, int64_t* totalBytes) {
+bool DiskBytes(uint8_t drive, int64_t* free_bytes, int64_t* total_bytes) {
   std::string path = ".";
   if (drive != 0) {
     if (drive > 26) return false;
@@ -127,8 +127,8 @@ bool DiskBytes(uint8_t drive, int64_t* freeBytes, int64_t* totalBytes) {
   }
   struct statvfs s {};
   if (statvfs(path.c_str(), &s) != 0) return false;
-  *freeBytes = static_cast<int64_t>(s.f_bavail) * static_cast<int64_t>(s.f_frsize);
-  *totalBytes = static_cast<int64_t>(s.f_blocks) * static_cast<int64_t>(s.f_frsize);
+  *free_bytes = static_cast<int64_t>(s.f_bavail) * static_cast<int64_t>(s.f_frsize);
+  *total_bytes = static_cast<int64_t>(s.f_blocks) * static_cast<int64_t>(s.f_frsize);
   return true;
 }
 
@@ -207,12 +207,12 @@ MEMORYSTATUS GlobalMemoryStatus() {
   return m;
 }
 
-std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mountTable) {
+std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mount_table) {
   std::vector<TDriveEntry> drives;
   std::set<std::string> seen;
-  std::istringstream in(mountTable);
+  std::istringstream in(mount_table);
   std::string line;
-  bool haveRoot = false;
+  bool have_root = false;
   std::vector<TDriveEntry> others;
   while (std::getline(in, line)) {
     std::istringstream fields(line);
@@ -222,7 +222,7 @@ std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mountTable) {
     dir = Unescape(dir);
     if (!seen.insert(dir).second) continue;
     if (dir == "/") {
-      haveRoot = true;
+      have_root = true;
       continue;
     }
     const uint32_t t = Classify(source, dir, type);
@@ -230,7 +230,7 @@ std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mountTable) {
   }
   // C stays the root's letter even when the table lacks it.
   char letter = 'D';
-  if (haveRoot) drives.push_back({'C', DRIVE_FIXED, "/"});
+  if (have_root) drives.push_back({'C', DRIVE_FIXED, "/"});
   for (TDriveEntry& d : others) {
     if (letter > 'Z') break;
     d.Letter = letter++;
@@ -239,10 +239,11 @@ std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mountTable) {
   return drives;
 }
 
-uint32_t GetDriveType(const std::string& rootPath) {
-  if (rootPath.size() < 2 || rootPath[1] != ':' || rootPath.size() > 3) return DRIVE_NO_ROOT_DIR;
-  if (rootPath.size() == 3 && rootPath[2] != '\\' && rootPath[2] != '/') return DRIVE_NO_ROOT_DIR;
-  const char letter = static_cast<char>(rootPath[0] & ~0x20);
+uint32_t GetDriveType(const std::string& root_path) {
+  if (root_path.size() < 2 || root_path[1] != ':' || root_path.size() > 3) return DRIVE_NO_ROOT_DIR;
+  if (root_path.size() == 3 && root_path[2] != '\\' && root_path[2] != '/')
+    return DRIVE_NO_ROOT_DIR;
+  const char letter = static_cast<char>(root_path[0] & ~0x20);
   if (letter < 'A' || letter > 'Z') return DRIVE_NO_ROOT_DIR;
   const std::vector<TDriveEntry> drives = MachineDrives();
   const TDriveEntry* d = FindDrive(drives, letter);
