@@ -47,17 +47,17 @@ TCommConfigForm::TCommConfigForm(TComponent* AOwner, const std::string& PortName
   ParityBox = AddRow(loader, 2, "ParityBox", "Parity:", kParities, csDropDownList);
   StopBitsBox = AddRow(loader, 3, "StopBitsBox", "Stop bits:", kStopBits, csDropDownList);
   FlowBox = AddRow(loader, 4, "FlowBox", "Flow control:", kFlows, csDropDownList);
-  const int buttonTop = kRowTop + 5 * kRowStep + 8;
+  const int button_top = kRowTop + 5 * kRowStep + 8;
   OkButton = loader.Add<TButton>("OkButton");
   OkButton->SetCaption("OK");
   OkButton->SetModalResult(mrOk);
   OkButton->SetDefault(true);
-  OkButton->SetBounds(ClientWidth() - 2 * 84, buttonTop, 76, 26);
+  OkButton->SetBounds(ClientWidth() - 2 * 84, button_top, 76, 26);
   CancelButton = loader.Add<TButton>("CancelButton");
   CancelButton->SetCaption("Cancel");
   CancelButton->SetModalResult(mrCancel);
   CancelButton->SetCancel(true);
-  CancelButton->SetBounds(ClientWidth() - 84, buttonTop, 76, 26);
+  CancelButton->SetBounds(ClientWidth() - 84, button_top, 76, 26);
   loader.Finish();
 }
 

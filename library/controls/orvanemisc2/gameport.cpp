@@ -42,17 +42,17 @@ void TGamePort::SetEnabled(bool Value) {
     };
     const bool designing = ComponentState().Contains(csDesigning);
     const struct {
-      TUseDeviceItem item;
-      uint32_t id;
-      bool* ok;
-      bool* captured;
+      TUseDeviceItem Item;
+      uint32_t Id;
+      bool* Ok;
+      bool* Captured;
     } sticks[] = {{udJoystick1, JOYSTICKID1, &FStickOk1, &FCaptured[0]},
                   {udJoystick2, JOYSTICKID2, &FStickOk2, &FCaptured[1]}};
     for (const auto& s : sticks) {
-      if (!FUseDevice.Contains(s.item)) continue;
-      *s.ok = JoySetCapture(s.id, receiver) == JOYERR_NOERROR;
-      *s.captured = *s.ok && !designing;
-      if (designing) JoyReleaseCapture(s.id);
+      if (!FUseDevice.Contains(s.Item)) continue;
+      *s.Ok = JoySetCapture(s.Id, receiver) == JOYERR_NOERROR;
+      *s.Captured = *s.Ok && !designing;
+      if (designing) JoyReleaseCapture(s.Id);
     }
   } else {
     JoyReleaseCapture(JOYSTICKID1);
@@ -126,7 +126,7 @@ void TGamePort::WndProc(TMessage& Message) {
       Message.Result = DefWindowProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
       return;
   }
-  Stick& s = FStick[stick];
+  TStick& s = FStick[stick];
   const uint32_t flags = static_cast<uint32_t>(Message.WParam);
   const TJoyButton button = flags & 0xF;
   int changed = -1;  // the highest button whose change flag is set
@@ -135,26 +135,26 @@ void TGamePort::WndProc(TMessage& Message) {
   }
   if (changed < 0) {
     // No change flag: the lowest button that differs from the last known state.
-    const int diff = (button ^ s.buttons) & 0xF;
+    const int diff = (button ^ s.Buttons) & 0xF;
     for (int b = 0; b < 4 && changed < 0; ++b) {
       if (diff & (1 << b)) changed = b;
     }
   }
   if (kind == kZMove) {
-    s.z = LoWord(Message.LParam);
+    s.Z = LoWord(Message.LParam);
   } else {
-    s.x = LoWord(Message.LParam);
-    s.y = HiWord(Message.LParam);
+    s.X = LoWord(Message.LParam);
+    s.Y = HiWord(Message.LParam);
   }
-  s.buttons = button;
+  s.Buttons = button;
   if (kind == kMove || kind == kZMove) {
     const TJoyMoveEvent& event = stick == 0 ? OnJoy1Move : OnJoy2Move;
-    if (event) event(this, s.x, s.y, s.z, button);
+    if (event) event(this, s.X, s.Y, s.Z, button);
     return;
   }
   // A button message that names no changed button, and shows none, carries no news.
   if (changed < 0) return;
   const TJoyButtonEvent& event = kind == kDown ? (stick == 0 ? OnJoy1ButtonDown : OnJoy2ButtonDown)
                                                : (stick == 0 ? OnJoy1ButtonUp : OnJoy2ButtonUp);
-  if (event) event(this, s.x, s.y, s.z, button, static_cast<TJoyButtonChanged>(changed));
+  if (event) event(this, s.X, s.Y, s.Z, button, static_cast<TJoyButtonChanged>(changed));
 }

@@ -64,9 +64,9 @@ class TGamePort : public TComponent {
   void Loaded() override;
 
  private:
-  struct Stick {
-    int x = 0, y = 0, z = 0;
-    TJoyButton buttons = 0;
+  struct TStick {
+    int X = 0, Y = 0, Z = 0;
+    TJoyButton Buttons = 0;
   };
 
   // The stick was captured by this component and its capture ended without a release.
@@ -76,7 +76,7 @@ class TGamePort : public TComponent {
 
   HWND FHandle = 0;
   bool FCaptured[2] = {false, false};
-  Stick FStick[2];
+  TStick FStick[2];
   bool FEnabled = false;
   bool FLoadedEnabled = false;  // Enabled as read while the form is loading
   TUseDevice FUseDevice;

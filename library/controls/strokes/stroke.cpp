@@ -43,14 +43,14 @@ void TStroke::Paint() {
   for (int k = 0; k < FStrokeSet->LayoutCount(); ++k) {
     bool move = true;
     for (const TStrokePoint& p : FStrokeSet->LayoutRow(k)) {
-      if (p.mark == -1) break;
-      const int x = FPositionX + int(Round(p.x)), y = FPositionY - int(Round(p.y));
+      if (p.Mark == -1) break;
+      const int x = FPositionX + int(Round(p.X)), y = FPositionY - int(Round(p.Y));
       if (move) {
         c->MoveTo(x, y);
       } else {
         c->LineTo(x, y);
       }
-      move = p.mark == 0;
+      move = p.Mark == 0;
     }
   }
   c->RemoveClip();

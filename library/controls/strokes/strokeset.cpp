@@ -44,19 +44,19 @@ void TStrokeSet::StrokeLayoutText(const std::string& Text, TJustHor Hor, bool It
   const double hx = Hor == stLeft ? 0 : (Hor == stCenter ? FCount * 0.5 : FCount) * SizeX * m;
   const double vy = Vert == stBottom ? 0 : (Vert == stMiddle ? 0.5 * SizeY : SizeY);
   const TFloatPoint offset = RotatePointF({0, 0}, {hx, vy}, Angle);
-  double penX = -offset.X, penY = -offset.Y;
+  double pen_x = -offset.X, pen_y = -offset.Y;
   for (int k = 0; k < FCount; ++k) {
     StrokeCharPoints(Text[k], Italic, Mirror, Vert, SizeY, SizeX, Angle);
     for (int i = 0; i < kStrokeGlyphBytes; ++i) {
       TStrokePoint p = FChar[i];
-      if (p.mark != -1) {
-        p.x += penX;
-        p.y += penY;
+      if (p.Mark != -1) {
+        p.X += pen_x;
+        p.Y += pen_y;
       }
       FBuffer[k][i] = p;
     }
-    penX += FAdvanceX;
-    penY += FAdvanceY;
+    pen_x += FAdvanceX;
+    pen_y += FAdvanceY;
   }
   for (int k = FCount; k <= kStrokeMaxChars; ++k) FBuffer[k].fill(TStrokePoint{});
 }

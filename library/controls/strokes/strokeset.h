@@ -28,9 +28,9 @@ const std::array<uint8_t, 256 * kStrokeGlyphBytes>& StrokeGlyphTable();
 // One point of a laid-out glyph. Mark: 1 the line continues to the next point, 0 the stroke ends
 // here, -1 no point (the glyph has ended).
 struct TStrokePoint {
-  double x = 0;
-  double y = 0;
-  int mark = -1;
+  double X = 0;
+  double Y = 0;
+  int Mark = -1;
 };
 
 class TStrokeSet : public TComponent {

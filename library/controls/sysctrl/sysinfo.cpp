@@ -33,10 +33,10 @@ std::string ReadCurrentVersionValue(const std::string& Name) {
 std::string ReadRegString(HKEY Key, const std::string& Path) {
   TRegistry registry;
   registry.SetRootKey(Key);
-  std::string keyPath = Path, valueName;
-  SplitRegPath(keyPath, valueName);
-  if (!registry.OpenKey(keyPath, true)) return "";
-  return registry.ReadString(valueName);
+  std::string key_path = Path, value_name;
+  SplitRegPath(key_path, value_name);
+  if (!registry.OpenKey(key_path, true)) return "";
+  return registry.ReadString(value_name);
 }
 
 void SplitRegPath(std::string& Path, std::string& ValueName) {

@@ -44,7 +44,7 @@ Slot* SlotOf(int fd) {
 // in the same place, and the lease goes, which lets the writer on. Should no copy be possible,
 // the lease stays until the kernel takes it after its time-out.
 void OnLeaseBreak(int, siginfo_t* info, void*) {
-  const int savedErrno = errno;
+  const int saved_errno = errno;
   Slot* slot = info->si_fd >= 0 ? SlotOf(info->si_fd) : nullptr;
   if (slot && slot->Shared.load()) {
     void* copy =
@@ -60,7 +60,7 @@ void OnLeaseBreak(int, siginfo_t* info, void*) {
       }
     }
   }
-  errno = savedErrno;
+  errno = saved_errno;
 }
 
 // True when the notice is ours; a signal that someone else handles already is left alone.

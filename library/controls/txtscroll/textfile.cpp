@@ -74,9 +74,9 @@ __attribute__((always_inline)) inline void AddLines(const char* data, size_t siz
   };
   size_t block = 0;
   while (block + 64 <= size) {
-    const size_t chunk = block, chunkEnd = std::min(size & ~size_t(63), chunk + kChunk);
+    const size_t chunk = block, chunk_end = std::min(size & ~size_t(63), chunk + kChunk);
     uint32_t* out = ends.data();
-    for (; block < chunkEnd; block += 64) {
+    for (; block < chunk_end; block += 64) {
       uint64_t bits = Bits::At(data + block);
       const int count = __builtin_popcountll(bits);
       const uint32_t offset = uint32_t(block - chunk);

@@ -7,11 +7,11 @@ TColor TLimitMarks::MarkColour(TColor ColBack, TColor ColPointer) {
 }
 
 void TLimitMarks::Reset() {
-  FEnd = Mark{};
-  FStart = Mark{};
+  FEnd = TMark{};
+  FStart = TMark{};
 }
 
-void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag) {
+void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, TMark& M, bool Flag) {
   const bool want = Flag && !M.HiddenPhase;
   if (want == M.Visible) return;
   // An XOR fill: a clear pen leaves the interior only, and the pen mode applies to it.

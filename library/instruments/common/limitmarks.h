@@ -35,12 +35,12 @@ class TLimitMarks : public TScaleLabelRects {
   bool StartVisible() const { return FStart.Visible; }
 
  private:
-  struct Mark {
+  struct TMark {
     bool HiddenPhase = false;  // the half-cycle in which a flagged mark is not shown
     bool Visible = false;      // the XOR mark is on the screen now
   };
-  static void Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, Mark& M, bool Flag);
+  static void Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, TMark& M, bool Flag);
 
-  Mark FEnd;
-  Mark FStart;
+  TMark FEnd;
+  TMark FStart;
 };

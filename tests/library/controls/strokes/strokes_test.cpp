@@ -67,7 +67,7 @@ TEST(StrokeSet, FileAbcCannotBeSwitchedOn) {
 
 // The screen point of a laid-out point, as the plate draws it.
 TPoint Screen(const TStrokePoint& p, int px, int py) {
-  return {px + int(Round(p.x)), py - int(Round(p.y))};
+  return {px + int(Round(p.X)), py - int(Round(p.Y))};
 }
 
 TEST(StrokeSet, LayoutThroughTheTransforms) {
@@ -104,9 +104,9 @@ TEST(StrokeSet, LayoutThroughTheTransforms) {
     set.StrokeLayoutText("-", c.hor, c.italic, c.mirror, c.vert, 60, 40, c.angle);
     ASSERT_EQ(set.LayoutCount(), 1);
     const auto& row = set.LayoutRow(0);
-    EXPECT_EQ(row[0].mark, 1) << c.name;
-    EXPECT_EQ(row[1].mark, 0) << c.name;
-    EXPECT_EQ(row[2].mark, -1) << c.name;
+    EXPECT_EQ(row[0].Mark, 1) << c.name;
+    EXPECT_EQ(row[1].Mark, 0) << c.name;
+    EXPECT_EQ(row[2].Mark, -1) << c.name;
     EXPECT_EQ(Screen(row[0], 100, 100), c.from) << c.name;
     EXPECT_EQ(Screen(row[1], 100, 100), c.to) << c.name;
   }
@@ -128,8 +128,8 @@ TEST(StrokeSet, LongTextsKeepSixtyThreeCharactersAndStayCentred) {
   set.StrokeLayoutText(text, stCenter, false, false, stBottom, 12, 8, 0);
   EXPECT_EQ(set.LayoutCount(), 63);
   // The first '-' starts 2/8 of a character in from the left end at -63/2 characters.
-  EXPECT_DOUBLE_EQ(set.LayoutRow(0)[0].x, -31.5 * 8 + 2);
-  EXPECT_DOUBLE_EQ(set.LayoutRow(62)[1].x, 31.5 * 8 - 2);
+  EXPECT_DOUBLE_EQ(set.LayoutRow(0)[0].X, -31.5 * 8 + 2);
+  EXPECT_DOUBLE_EQ(set.LayoutRow(62)[1].X, 31.5 * 8 - 2);
 }
 
 class StrokePlateTest : public FormTest {
