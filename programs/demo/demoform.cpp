@@ -109,16 +109,16 @@ TReadoutBlock AddReadoutBlock(TFormLoader& Loader, int Left, int Top, int Width,
   block.Box = Loader.Add<TGroupBox>("ReadoutBox");
   block.Box->SetBounds(Left, Top, Width, 124);
   block.Box->SetCaption("Werte");
-  const int valueLeft = 66;
+  const int value_left = 66;
   const char* captions[] = {"Position", "Int", "Float", "Color"};
   for (int row = 0; row < 4; ++row) {
     auto* caption = Loader.Add<TLabel>(std::string("Caption") + captions[row], block.Box);
-    caption->SetBounds(8, 20 + row * 20, valueLeft - 12, 16);
+    caption->SetBounds(8, 20 + row * 20, value_left - 12, 16);
     caption->SetCaption(captions[row]);
   }
   auto addValue = [&](const char* Name, int Row) {
     auto* label = Loader.Add<TLabel>(Name, block.Box);
-    label->SetBounds(valueLeft, 20 + Row * 20, Width - valueLeft - 8, 16);
+    label->SetBounds(value_left, 20 + Row * 20, Width - value_left - 8, 16);
     label->SetCaption("");
     return label;
   };
@@ -126,7 +126,7 @@ TReadoutBlock AddReadoutBlock(TFormLoader& Loader, int Left, int Top, int Width,
   block.Readout.Int = addValue("ValInt", 1);
   block.Readout.Float = addValue("ValFloat", 2);
   block.Readout.Color = Loader.Add<TShape>("ValColor", block.Box);
-  block.Readout.Color->SetBounds(valueLeft, 80, 40, 16);
+  block.Readout.Color->SetBounds(value_left, 80, 40, 16);
   block.Readout.HexDigits = HexDigits;
   block.EventSel = Loader.Add<TCheckBox>("EventSel", block.Box);
   block.EventSel->SetBounds(8, 100, Width - 16, 20);

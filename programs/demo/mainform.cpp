@@ -95,14 +95,14 @@ void TMainForm::Build() {
   Panel1->SetBounds(4, 453 - 19 - 47 - 4, 125, 47);
   const char* const names[] = {"SysMem  :", "FreeMem :", "MemUsed:"};
   TLabel** values[] = {&MemTot, &MemFree, &MemUsed};
-  const char* const valueNames[] = {"MemTot", "MemFree", "MemUsed"};
+  const char* const value_names[] = {"MemTot", "MemFree", "MemUsed"};
   for (int i = 0; i < 3; ++i) {
     // A smaller face than the form's: a value of ten digits and its unit must fit.
     auto* label = loader.Add<TLabel>(std::string("Label") + char('1' + i), Panel1);
     label->Font()->SetHeight(-11);
     label->SetBounds(4, 2 + 14 * i, 50, 14);
     label->SetCaption(names[i]);
-    auto* value = loader.Add<TLabel>(valueNames[i], Panel1);
+    auto* value = loader.Add<TLabel>(value_names[i], Panel1);
     value->Font()->SetHeight(-11);
     value->SetAutoSize(false);
     value->SetAlignment(taRightJustify);

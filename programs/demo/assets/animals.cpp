@@ -35,16 +35,16 @@ void DogFrame(Sketch& s, int frame) {
   const double bob = -1.6 * std::sin(2 * p);
   // Gallop: front and rear pairs swing against each other, the far leg of a pair a little later.
   const double swing = 38;
-  const double frontNear = swing * std::sin(p), frontFar = swing * std::sin(p + 0.7);
-  const double rearNear = swing * std::sin(p + kPi), rearFar = swing * std::sin(p + kPi + 0.7);
+  const double front_near = swing * std::sin(p), front_far = swing * std::sin(p + 0.7);
+  const double rear_near = swing * std::sin(p + kPi), rear_far = swing * std::sin(p + kPi + 0.7);
   const double y = 20 + bob;
   s.Place(0, 0, -4 * std::cos(p), 32, y);
-  Leg(s, 42, y + 2, frontFar, -std::max(0.0, frontFar) * 0.9, kFurFar);
-  Leg(s, 20, y + 2, rearFar, 35 - std::max(0.0, -rearFar) * 0.4, kFurFar);
+  Leg(s, 42, y + 2, front_far, -std::max(0.0, front_far) * 0.9, kFurFar);
+  Leg(s, 20, y + 2, rear_far, 35 - std::max(0.0, -rear_far) * 0.4, kFurFar);
   // Tail, wagging with the stride.
-  const double tailTip = y - 8 + 2 * std::sin(p);
-  s.Line(17, y - 3, 10, tailTip, kFur, 2.6);
-  s.Line(10, tailTip, 7, tailTip - 2, kFur, 2);
+  const double tail_tip = y - 8 + 2 * std::sin(p);
+  s.Line(17, y - 3, 10, tail_tip, kFur, 2.6);
+  s.Line(10, tail_tip, 7, tail_tip - 2, kFur, 2);
   // Body, neck and head.
   s.Oval(30, y, 14, 6.6, kFur);
   s.Oval(33, y + 3, 8, 3, RGB(196, 140, 84));
@@ -55,8 +55,8 @@ void DogFrame(Sketch& s, int frame) {
   s.Line(53, y - 7.6, 57.5, y - 8.2, kFurDark, 0.7);
   s.Oval(49.5, y - 12.5, 1.1, 1.1, kBlack);
   s.TurnedOval(44.5, y - 10, 2.4, 5, 25 + 10 * std::sin(p), kFurDark);
-  Leg(s, 42, y + 2, frontNear, -std::max(0.0, frontNear) * 0.9, kFur);
-  Leg(s, 20, y + 2, rearNear, 35 - std::max(0.0, -rearNear) * 0.4, kFur);
+  Leg(s, 42, y + 2, front_near, -std::max(0.0, front_near) * 0.9, kFur);
+  Leg(s, 20, y + 2, rear_near, 35 - std::max(0.0, -rear_near) * 0.4, kFur);
   s.Line(38, y - 3, 41, y - 5, RGB(200, 30, 30), 1.4);  // collar
 }
 

@@ -25,45 +25,45 @@ uint32_t BlockAverage(const TBitmap& big, int x, int y, int fine) {
 }  // namespace
 
 Sketch::Sketch(int width, int height, int fineness)
-    : width_(width), height_(height), fine_(fineness), big_(std::make_unique<TBitmap>()) {
-  big_->SetSize(width * fine_, height * fine_);
+    : FWidth(width), FHeight(height), FFine(fineness), FBig(std::make_unique<TBitmap>()) {
+  FBig->SetSize(width * FFine, height * FFine);
   Fill(clWhite);
 }
 
 void Sketch::Place(double dx, double dy, double degrees, double cx, double cy) {
-  dx_ = dx;
-  dy_ = dy;
+  FDx = dx;
+  FDy = dy;
   const double a = degrees * std::numbers::pi / 180;
-  cos_ = std::cos(a);
-  sin_ = std::sin(a);
-  cx_ = cx;
-  cy_ = cy;
+  FCos = std::cos(a);
+  FSin = std::sin(a);
+  FCx = cx;
+  FCy = cy;
 }
 
 SketchPoint Sketch::Map(SketchPoint p) const {
-  const double x = p.X - cx_, y = p.Y - cy_;
-  return {cx_ + x * cos_ - y * sin_ + dx_, cy_ + x * sin_ + y * cos_ + dy_};
+  const double x = p.X - FCx, y = p.Y - FCy;
+  return {FCx + x * FCos - y * FSin + FDx, FCy + x * FSin + y * FCos + FDy};
 }
 
-int Sketch::Px(double v) const { return int(std::lround(v * fine_)); }
+int Sketch::Px(double v) const { return int(std::lround(v * FFine)); }
 TPoint Sketch::Pt(SketchPoint p) const {
   const SketchPoint m = Map(p);
   return {Px(m.X), Px(m.Y)};
 }
 
-void Sketch::SetPen(TColor outline, double lineWidth) {
-  TPen& pen = *big_->Canvas()->Pen();
+void Sketch::SetPen(TColor outline, double line_width) {
+  TPen& pen = *FBig->Canvas()->Pen();
   if (outline == clNone) {
     pen.SetStyle(psClear);
     return;
   }
   pen.SetStyle(psSolid);
   pen.SetColor(outline);
-  pen.SetWidth(std::max(1, Px(lineWidth)));
+  pen.SetWidth(std::max(1, Px(line_width)));
 }
 
 void Sketch::SetBrush(TColor fill) {
-  TBrush& brush = *big_->Canvas()->Brush();
+  TBrush& brush = *FBig->Canvas()->Brush();
   if (fill == clNone) {
     brush.SetStyle(bsClear);
   } else {
@@ -74,21 +74,21 @@ void Sketch::SetBrush(TColor fill) {
 
 void Sketch::Fill(TColor color) {
   SetBrush(color);
-  big_->Canvas()->FillRect(Rect(0, 0, big_->Width(), big_->Height()));
+  FBig->Canvas()->FillRect(Rect(0, 0, FBig->Width(), FBig->Height()));
 }
 
 void Sketch::Box(double left, double top, double right, double bottom, TColor fill, TColor outline,
-                 double lineWidth) {
-  Shape({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, fill, outline, lineWidth);
+                 double line_width) {
+  Shape({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, fill, outline, line_width);
 }
 
 void Sketch::Oval(double cx, double cy, double rx, double ry, TColor fill, TColor outline,
-                  double lineWidth) {
-  TurnedOval(cx, cy, rx, ry, 0, fill, outline, lineWidth);
+                  double line_width) {
+  TurnedOval(cx, cy, rx, ry, 0, fill, outline, line_width);
 }
 
 void Sketch::TurnedOval(double cx, double cy, double rx, double ry, double degrees, TColor fill,
-                        TColor outline, double lineWidth) {
+                        TColor outline, double line_width) {
   // As a polygon, so that it turns with the placement.
   constexpr int kSteps = 48;
   const double a = degrees * std::numbers::pi / 180;
@@ -101,31 +101,31 @@ void Sketch::TurnedOval(double cx, double cy, double rx, double ry, double degre
   }
   SetBrush(fill);
   SetPen(clNone, 1);
-  if (fill != clNone) big_->Canvas()->Polygon(pts);
+  if (fill != clNone) FBig->Canvas()->Polygon(pts);
   if (outline != clNone) {
-    SetPen(outline, lineWidth);
+    SetPen(outline, line_width);
     pts.push_back(pts.front());
-    big_->Canvas()->Polyline(pts);
+    FBig->Canvas()->Polyline(pts);
   }
 }
 
 void Sketch::Shape(std::initializer_list<SketchPoint> points, TColor fill, TColor outline,
-                   double lineWidth) {
+                   double line_width) {
   std::vector<TPoint> pts;
   for (const SketchPoint& p : points) pts.push_back(Pt(p));
   SetBrush(fill);
   SetPen(clNone, 1);
-  if (fill != clNone) big_->Canvas()->Polygon(pts);
+  if (fill != clNone) FBig->Canvas()->Polygon(pts);
   if (outline != clNone) {
-    SetPen(outline, lineWidth);
+    SetPen(outline, line_width);
     pts.push_back(pts.front());
-    big_->Canvas()->Polyline(pts);
+    FBig->Canvas()->Polyline(pts);
   }
 }
 
-void Sketch::Line(double x1, double y1, double x2, double y2, TColor color, double lineWidth) {
-  SetPen(color, lineWidth);
-  TCanvas& c = *big_->Canvas();
+void Sketch::Line(double x1, double y1, double x2, double y2, TColor color, double line_width) {
+  SetPen(color, line_width);
+  TCanvas& c = *FBig->Canvas();
   const TPoint a = Pt({x1, y1}), b = Pt({x2, y2});
   c.MoveTo(a.X, a.Y);
   c.LineTo(b.X, b.Y);
@@ -133,7 +133,7 @@ void Sketch::Line(double x1, double y1, double x2, double y2, TColor color, doub
 
 void Sketch::Text(double cx, double cy, const std::string& text, double size, TColor color,
                   bool bold) {
-  TCanvas& c = *big_->Canvas();
+  TCanvas& c = *FBig->Canvas();
   TFont& font = *c.Font();
   font.SetName("Arial");
   font.SetHeight(-std::max(1, Px(size)));
@@ -147,10 +147,10 @@ void Sketch::Text(double cx, double cy, const std::string& text, double size, TC
 
 std::unique_ptr<TBitmap> Sketch::Shrink() const {
   auto out = std::make_unique<TBitmap>();
-  out->SetSize(width_, height_);
-  for (int y = 0; y < height_; ++y) {
+  out->SetSize(FWidth, FHeight);
+  for (int y = 0; y < FHeight; ++y) {
     uint32_t* row = out->ScanLine(y);
-    for (int x = 0; x < width_; ++x) row[x] = BlockAverage(*big_, x, y, fine_);
+    for (int x = 0; x < FWidth; ++x) row[x] = BlockAverage(*FBig, x, y, FFine);
   }
   return out;
 }

@@ -18,8 +18,8 @@ class Sketch {
  public:
   Sketch(int width, int height, int fineness = 4);
 
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
 
   // Everything drawn later is shifted by (dx, dy) and turned by `degrees` (clockwise on screen)
   // about (cx, cy); Reset() removes it.
@@ -30,15 +30,15 @@ class Sketch {
   // clNone as fill or outline leaves that part out.
   void Fill(TColor color);
   void Box(double left, double top, double right, double bottom, TColor fill,
-           TColor outline = clNone, double lineWidth = 1);
+           TColor outline = clNone, double line_width = 1);
   void Oval(double cx, double cy, double rx, double ry, TColor fill, TColor outline = clNone,
-            double lineWidth = 1);
+            double line_width = 1);
   // An oval whose axes are turned by `degrees` with the placement's turn added.
   void TurnedOval(double cx, double cy, double rx, double ry, double degrees, TColor fill,
-                  TColor outline = clNone, double lineWidth = 1);
+                  TColor outline = clNone, double line_width = 1);
   void Shape(std::initializer_list<SketchPoint> points, TColor fill, TColor outline = clNone,
-             double lineWidth = 1);
-  void Line(double x1, double y1, double x2, double y2, TColor color, double lineWidth = 1);
+             double line_width = 1);
+  void Line(double x1, double y1, double x2, double y2, TColor color, double line_width = 1);
   // Text centred on (cx, cy); size is the character height in frame units.
   void Text(double cx, double cy, const std::string& text, double size, TColor color,
             bool bold = true);
@@ -49,14 +49,14 @@ class Sketch {
  private:
   int Px(double v) const;
   TPoint Pt(SketchPoint p) const;
-  void SetPen(TColor outline, double lineWidth);
+  void SetPen(TColor outline, double line_width);
   void SetBrush(TColor fill);
 
-  int width_;
-  int height_;
-  int fine_;
-  std::unique_ptr<TBitmap> big_;
-  double dx_ = 0, dy_ = 0, cos_ = 1, sin_ = 0, cx_ = 0, cy_ = 0;
+  int FWidth;
+  int FHeight;
+  int FFine;
+  std::unique_ptr<TBitmap> FBig;
+  double FDx = 0, FDy = 0, FCos = 1, FSin = 0, FCx = 0, FCy = 0;
 };
 
 // A strip of `frames` pictures, each width x height, side by side; draw(sketch, i) draws frame i

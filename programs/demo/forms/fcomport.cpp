@@ -129,11 +129,11 @@ TComPortDemo::TComPortDemo(TComponent* AOwner) : TDemoForm(AOwner, "TComPortDemo
         AddLed(loader, "Com" + number + "Dlg", caption, lcButton, 0, ModeBox, 5, row - 1, 60, 26);
     ComDlg[n]->SetEnabled(false);
     ComDlg[n]->OnClick = [this, n](TObject*) { ComDlgClick(n); };
-    const int radioRow = 18 + (n - 1) * 23;
+    const int radio_row = 18 + (n - 1) * 23;
     XmitP[n] =
-        AddLed(loader, "XmitP" + number, caption, lcRadioBtn, 5, GroupBox5, 5, radioRow, 66, 22);
+        AddLed(loader, "XmitP" + number, caption, lcRadioBtn, 5, GroupBox5, 5, radio_row, 66, 22);
     RcvP[n] =
-        AddLed(loader, "RcvP" + number, caption, lcRadioBtn, 6, GroupBox6, 5, radioRow, 66, 22);
+        AddLed(loader, "RcvP" + number, caption, lcRadioBtn, 6, GroupBox6, 5, radio_row, 66, 22);
     for (TLedCheck* choice : {XmitP[n], RcvP[n]}) choice->SetEnabled(false);
     XmitP[n]->OnClick = [this, n](TObject*) { PortChosen(1, n); };
     RcvP[n]->OnClick = [this, n](TObject*) { PortChosen(2, n); };
@@ -223,15 +223,15 @@ void TComPortDemo::CheckAll() {
     // A port one channel holds is not offered to the other, also while the form is inactive and
     // its ports are closed: the labels, not the open handles, say who holds it. The holder's own
     // choice stays enabled, so its lit LED keeps showing the port in use.
-    const bool xmitHolds = SameText(ChannelPort(1), kPortNames[n]);
-    const bool rcvHolds = SameText(ChannelPort(2), kPortNames[n]);
+    const bool xmit_holds = SameText(ChannelPort(1), kPortNames[n]);
+    const bool rcv_holds = SameText(ChannelPort(2), kPortNames[n]);
     for (TLedCheck* led : {ComDlg[n], XmitP[n], RcvP[n]}) {
       led->SetCaptionCol(kAvailableCaption);
       led->SetLedCol(kAvailableLed);
     }
     ComDlg[n]->SetEnabled(true);
-    XmitP[n]->SetEnabled(!rcvHolds);
-    RcvP[n]->SetEnabled(!xmitHolds);
+    XmitP[n]->SetEnabled(!rcv_holds);
+    RcvP[n]->SetEnabled(!xmit_holds);
   }
 }
 

@@ -79,12 +79,12 @@ TMeter120Demo::TMeter120Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter120D
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = -11;
+  FTestValue = -11;
 }
 
 void TMeter120Demo::SmartTimerTimerEvent(TObject*, bool) {
-  test_value_ = test_value_ == -11 ? 11 : -11;
-  Meter2->SetValue(test_value_);
+  FTestValue = FTestValue == -11 ? 11 : -11;
+  Meter2->SetValue(FTestValue);
 }
 
 // The colour zones follow the scale: on the logarithmic one they move to its lower decades.

@@ -33,5 +33,5 @@ class TMeter120Demo : public TDemoForm {
   void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
   void SelModusClick(bool Log);
 
-  int test_value_ = -11;
+  int FTestValue = -11;
 };

@@ -73,12 +73,12 @@ TMeter180Demo::TMeter180Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter180D
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = -11;
+  FTestValue = -11;
 }
 
 void TMeter180Demo::SmartTimerTimerEvent(TObject*, bool) {
-  test_value_ = test_value_ == -11 ? 11 : -11;
-  Meter2->SetValue(test_value_);
+  FTestValue = FTestValue == -11 ? 11 : -11;
+  Meter2->SetValue(FTestValue);
 }
 
 // As on the 120-degree form: the scale and with it the colour zones, which keep this form's

@@ -34,5 +34,5 @@ class TMeter180Demo : public TDemoForm {
   void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
   void SelModusClick(bool Log);
 
-  int test_value_ = -11;
+  int FTestValue = -11;
 };

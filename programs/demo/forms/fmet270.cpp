@@ -69,10 +69,10 @@ TMeter270Demo::TMeter270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter270D
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = -11;
+  FTestValue = -11;
 }
 
 void TMeter270Demo::SmartTimerTimerEvent(TObject*, bool) {
-  test_value_ = test_value_ == -11 ? 11 : -11;
-  Meter2->SetValue(test_value_);
+  FTestValue = FTestValue == -11 ? 11 : -11;
+  Meter2->SetValue(FTestValue);
 }

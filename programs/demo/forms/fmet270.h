@@ -31,5 +31,5 @@ class TMeter270Demo : public TDemoForm {
  private:
   void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
 
-  int test_value_ = -11;
+  int FTestValue = -11;
 };

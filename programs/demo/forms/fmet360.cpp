@@ -106,7 +106,7 @@ TMeter360Demo::TMeter360Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter360D
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = 1000;
+  FTestValue = 1000;
 }
 
 // 0..100 on the potentiometer covers the inner scale's 0..10000; the outer one is driven past
@@ -118,17 +118,17 @@ void TMeter360Demo::PotiToMeter() {
 
 // The blinking LED changes sides with the value.
 void TMeter360Demo::SmartTimerTimerEvent(TObject*, bool) {
-  if (test_value_ == 0) {
-    test_value_ = 1000;
+  if (FTestValue == 0) {
+    FTestValue = 1000;
     Meter2->SetLedBlink4(true);
     Meter2->SetLedBlink3(false);
     Meter2->SetLedOn3(false);
   } else {
-    test_value_ = 0;
+    FTestValue = 0;
     Meter2->SetLedBlink3(true);
     Meter2->SetLedBlink4(false);
     Meter2->SetLedOn4(false);
   }
-  Meter2->SetValue2(test_value_);
-  Meter2->SetValue1(test_value_);
+  Meter2->SetValue2(FTestValue);
+  Meter2->SetValue1(FTestValue);
 }

@@ -34,5 +34,5 @@ class TMeter360Demo : public TDemoForm {
   void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
   void PotiToMeter();
 
-  int test_value_ = 1000;
+  int FTestValue = 1000;
 };

@@ -33,15 +33,15 @@ TBevelDemo::TBevelDemo(TComponent* AOwner) : TDemoForm(AOwner, "TBevelDemo") {
   Bevel3D2->SetColCaption1(clGreen);
   Bevel3D2->SetColCaptBack(clSilver);
 
-  auto* captionLabel = loader.Add<TLabel>("Label1");
-  captionLabel->SetBounds(12, 220, 60, 15);
-  captionLabel->SetCaption("Caption:");
+  auto* caption_label = loader.Add<TLabel>("Label1");
+  caption_label->SetBounds(12, 220, 60, 15);
+  caption_label->SetCaption("Caption:");
   Edit1 = loader.Add<TEdit>("Edit1");
   Edit1->SetBounds(80, 217, 96, 21);
   Edit1->SetText("Bevel 3D");
-  auto* caption1Label = loader.Add<TLabel>("Label2");
-  caption1Label->SetBounds(12, 248, 60, 15);
-  caption1Label->SetCaption("Caption1:");
+  auto* caption1_label = loader.Add<TLabel>("Label2");
+  caption1_label->SetBounds(12, 248, 60, 15);
+  caption1_label->SetCaption("Caption1:");
   Edit2 = loader.Add<TEdit>("Edit2");
   Edit2->SetBounds(80, 245, 96, 21);
   Edit2->SetText("Text 2");

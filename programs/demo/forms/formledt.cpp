@@ -52,15 +52,15 @@ TLedTastDemo::TLedTastDemo(TComponent* AOwner) : TDemoForm(AOwner, "TLedTastDemo
     LedBar[i]->SetCaptType(ctNone);
   }
 
-  auto* upLabel = loader.Add<TLabel>("Label1");
-  upLabel->SetBounds(266, 16, 60, 16);
-  upLabel->SetCaption("Caption");
+  auto* up_label = loader.Add<TLabel>("Label1");
+  up_label->SetBounds(266, 16, 60, 16);
+  up_label->SetCaption("Caption");
   Edit1 = loader.Add<TEdit>("Edit1");
   Edit1->SetBounds(332, 12, 126, 22);
   Edit1->SetText("Tu");
-  auto* downLabel = loader.Add<TLabel>("Label2");
-  downLabel->SetBounds(266, 48, 60, 16);
-  downLabel->SetCaption("Caption1");
+  auto* down_label = loader.Add<TLabel>("Label2");
+  down_label->SetBounds(266, 48, 60, 16);
+  down_label->SetCaption("Caption1");
   Edit2 = loader.Add<TEdit>("Edit2");
   Edit2->SetBounds(332, 44, 126, 22);
   Edit2->SetText("Td");

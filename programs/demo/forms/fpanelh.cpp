@@ -115,13 +115,13 @@ TMeterHDemo::TMeterHDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterHDemo") 
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = -10;
+  FTestValue = -10;
 }
 
 void TMeterHDemo::SmartTimerTimerEvent(TObject*, bool) {
-  test_value_ = test_value_ == -10 ? 60 : -10;
-  Meter2->SetValue(test_value_);
-  BevWert->SetCaption(FloatToStrF(test_value_, ffFixed, 4, 1));
+  FTestValue = FTestValue == -10 ? 60 : -10;
+  Meter2->SetValue(FTestValue);
+  BevWert->SetCaption(FloatToStrF(FTestValue, ffFixed, 4, 1));
 }
 
 // This meter has no peak reset of its own. A drag step without weight puts the peak where the

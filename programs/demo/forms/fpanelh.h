@@ -40,5 +40,5 @@ class TMeterHDemo : public TDemoForm {
   void PeakResetClick();
 
   // The value the timer gives Meter2 next but one: it toggles between -10 and 60.
-  double test_value_ = -10;
+  double FTestValue = -10;
 };

@@ -93,10 +93,10 @@ TMeterVDemo::TMeterVDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterVDemo") 
     SmartTimerTimerEvent(Sender, High);
   };
   loader.Finish();
-  test_value_ = -10;
+  FTestValue = -10;
 }
 
 void TMeterVDemo::SmartTimerTimerEvent(TObject*, bool) {
-  test_value_ = test_value_ == -60 ? 60 : -60;
-  Meter2->SetValue(test_value_);
+  FTestValue = FTestValue == -60 ? 60 : -60;
+  Meter2->SetValue(FTestValue);
 }

@@ -33,5 +33,5 @@ class TMeterVDemo : public TDemoForm {
  private:
   void SmartTimerTimerEvent(TObject* Sender, bool BlinkHigh);
 
-  double test_value_ = -10;
+  double FTestValue = -10;
 };

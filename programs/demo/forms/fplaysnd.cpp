@@ -33,9 +33,9 @@ TPlaySoundDemo::TPlaySoundDemo(TComponent* AOwner) : TDemoForm(AOwner, "TPlaySou
   PlayType->SetItemIndex(0);
   PlayType->OnClick = [this](TObject*) { PlayTypeClick(); };
 
-  auto* delayLabel = loader.Add<TLabel>("DelayLabel");
-  delayLabel->SetBounds(176, 98, 120, 16);
-  delayLabel->SetCaption("Delay");
+  auto* delay_label = loader.Add<TLabel>("DelayLabel");
+  delay_label->SetBounds(176, 98, 120, 16);
+  delay_label->SetCaption("Delay");
   DelaySelect = loader.Add<TTextSpin>("DelaySelect");
   DelaySelect->SetBounds(176, 114, 120, 26);
   TStringList delays;

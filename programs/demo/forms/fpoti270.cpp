@@ -44,9 +44,9 @@ TPoti270Demo::TPoti270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TPoti270Demo
                          "0|0\n1|1\n2|2\n3|3\n4|4\n5|5\n10|10\n15|15\n20|20", 80, 236);
   DragDelaySel->onChanged = [this](TObject*) { Poti->SetDragDelay(DragDelaySel->PosInteger()); };
 
-  auto* valueLabel = loader.Add<TLabel>("ValueLabel");
-  valueLabel->SetBounds(152, 236, 76, 16);
-  valueLabel->SetCaption("Wert");
+  auto* value_label = loader.Add<TLabel>("ValueLabel");
+  value_label->SetBounds(152, 236, 76, 16);
+  value_label->SetCaption("Wert");
   ValueOut = loader.Add<TEdit>("ValueOut");
   ValueOut->SetBounds(152, 256, 76, 22);
   ValueOut->SetReadOnly(true);

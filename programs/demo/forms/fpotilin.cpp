@@ -88,18 +88,18 @@ TPotiLinDemo::TPotiLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TPotiLinDemo
                                            }
                                          });
 
-  auto* captionLabel = loader.Add<TLabel>("CaptionLabel");
-  captionLabel->SetBounds(86, 272, 70, 16);
-  captionLabel->SetCaption("Caption");
+  auto* caption_label = loader.Add<TLabel>("CaptionLabel");
+  caption_label->SetBounds(86, 272, 70, 16);
+  caption_label->SetCaption("Caption");
   Edit1 = loader.Add<TEdit>("Edit1");
   Edit1->SetBounds(86, 290, 70, 22);
   Edit1->SetMaxLength(7);
   Edit1->SetText(Poti->Caption());
   BindTextFollower(Edit1, [this](const std::string& s) { Poti->SetCaption(s); });
 
-  auto* delayLabel = loader.Add<TLabel>("DelayLabel");
-  delayLabel->SetBounds(164, 272, 70, 16);
-  delayLabel->SetCaption("DragDelay");
+  auto* delay_label = loader.Add<TLabel>("DelayLabel");
+  delay_label->SetBounds(164, 272, 70, 16);
+  delay_label->SetCaption("DragDelay");
   DragDelaySel = loader.Add<TTextSpin>("DragDelaySel");
   DragDelaySel->SetBounds(164, 290, 70, 26);
   DragDelaySel->PosText()->SetText("0|0\n1|1\n2|2\n3|3\n4|4\n5|5\n10|10\n15|15\n20|20");

@@ -23,9 +23,9 @@ TSchalt270Demo::TSchalt270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TSchalt2
   Schalter->SetCaption("Eingang");
   Schalter->SetCaptEnable(false);
 
-  auto* partsLabel = loader.Add<TLabel>("PartsLabel");
-  partsLabel->SetBounds(8, 240, 110, 16);
-  partsLabel->SetCaption("Teilung");
+  auto* parts_label = loader.Add<TLabel>("PartsLabel");
+  parts_label->SetBounds(8, 240, 110, 16);
+  parts_label->SetCaption("Teilung");
   TextSpin = loader.Add<TTextSpin>("TextSpin");
   TextSpin->SetBounds(8, 258, 110, 30);
   std::string parts;

@@ -23,15 +23,15 @@ TSchalterDemo::TSchalterDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchalterD
     SchalterS[i]->SetTextPos2(text);
   }
 
-  auto* onLabel = loader.Add<TLabel>("Label1");
-  onLabel->SetBounds(16, 148, 62, 16);
-  onLabel->SetCaption("TextPos1");
+  auto* on_label = loader.Add<TLabel>("Label1");
+  on_label->SetBounds(16, 148, 62, 16);
+  on_label->SetCaption("TextPos1");
   Edit1 = loader.Add<TEdit>("Edit1");
   Edit1->SetBounds(80, 144, 72, 22);
   Edit1->SetText("ON");
-  auto* offLabel = loader.Add<TLabel>("Label2");
-  offLabel->SetBounds(16, 178, 62, 16);
-  offLabel->SetCaption("TextPos2");
+  auto* off_label = loader.Add<TLabel>("Label2");
+  off_label->SetBounds(16, 178, 62, 16);
+  off_label->SetCaption("TextPos2");
   Edit2 = loader.Add<TEdit>("Edit2");
   Edit2->SetBounds(80, 174, 72, 22);
   Edit2->SetText("OFF");

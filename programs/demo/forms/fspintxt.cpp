@@ -34,9 +34,9 @@ TTextSpinDemo::TTextSpinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextSpinD
   UpdateBtn->SetCaption("Update");
   UpdateBtn->OnClick = [this](TObject*) { UpdateList(); };
 
-  auto* speedLabel = loader.Add<TLabel>("SpeedLabel");
-  speedLabel->SetBounds(346, 8, 128, 16);
-  speedLabel->SetCaption("Repeat");
+  auto* speed_label = loader.Add<TLabel>("SpeedLabel");
+  speed_label->SetBounds(346, 8, 128, 16);
+  speed_label->SetCaption("Repeat");
   SelSpeed = loader.Add<TTextSpin>("SelSpeed");
   SelSpeed->SetBounds(346, 26, 128, 30);
   SelSpeed->PosText()->SetText("off\n1/sec |1000\n2/sec |500\n3/sec |333\n4/sec |250\n5/sec |200");

@@ -44,13 +44,13 @@ TPadInputs AddPadInputs(TFormLoader& Loader, TDirectionPad* Pad, int Left, int T
   in.Status->SetCaption("Status");
   in.StatusChar = AddReadout(Loader, "StatusChar", in.Status, 18, 28);
   in.StatusWord = AddReadout(Loader, "StatusWord", in.Status, 42, 62);
-  const TNotifyEvent downUp = [Pad, in](TObject*) {
+  const TNotifyEvent down_up = [Pad, in](TObject*) {
     DemoBeep();
     in.StatusChar->SetText(std::string(1, Pad->Button()));
     in.StatusWord->SetText(PadStatusWord(Pad->ButtonStatus()));
   };
-  Pad->OnDown = downUp;
-  Pad->OnUp = downUp;
+  Pad->OnDown = down_up;
+  Pad->OnUp = down_up;
 
   if (OffText == "off") {  // "off" alone does not say what is off
     auto* label = Loader.Add<TLabel>("RepeatLabel");

@@ -47,9 +47,9 @@ TStrokeTextDlg::TStrokeTextDlg(TComponent* AOwner) : TDemoForm(AOwner, "TStrokeT
   StrokeBevel->SetPositionY(100);
   StrokeBevel->SetColor(clBlack);
 
-  auto* textLabel = loader.Add<TLabel>("LabelText");
-  textLabel->SetBounds(220, 11, 56, 16);
-  textLabel->SetCaption("Text");
+  auto* text_label = loader.Add<TLabel>("LabelText");
+  text_label->SetBounds(220, 11, 56, 16);
+  text_label->SetCaption("Text");
   EditFeld = loader.Add<TEdit>("EditFeld");
   EditFeld->SetBounds(278, 8, 114, 22);
   EditFeld->SetMaxLength(16);
@@ -65,9 +65,9 @@ TStrokeTextDlg::TStrokeTextDlg(TComponent* AOwner) : TDemoForm(AOwner, "TStrokeT
   Pen = AddNumber(loader, "Pen", "Strich", 1, 20, 6, " pix", 136,
                   [this](int v) { StrokeBevel->SetBold(v); });
 
-  auto* colourLabel = loader.Add<TLabel>("LabelColor");
-  colourLabel->SetBounds(406, 11, 100, 16);
-  colourLabel->SetCaption("Farbe");
+  auto* colour_label = loader.Add<TLabel>("LabelColor");
+  colour_label->SetBounds(406, 11, 100, 16);
+  colour_label->SetCaption("Farbe");
   TextColor = loader.Add<TColorGrid>("TextColor");
   TextColor->SetBounds(406, 32, 100, 100);
   TextColor->SetBackgroundEnabled(false);
