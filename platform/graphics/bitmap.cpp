@@ -10,7 +10,7 @@
 #include "platform/graphics/canvas_painter.h"
 #include "platform/graphics/graphics_error.h"
 
-TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>()) {}
+TBitmap::TBitmap() : FCanvas(std::make_unique<TCanvas>()) {}
 
 TBitmap::~TBitmap() = default;
 
@@ -18,35 +18,35 @@ void TBitmap::Changed() {
   if (OnChange) OnChange(this);
 }
 
-void TBitmap::AttachCanvas() { canvas_->SetSurface(Surface()); }
+void TBitmap::AttachCanvas() { FCanvas->SetSurface(Surface()); }
 
 TSurface TBitmap::Surface() const {
   if (Empty()) return TSurface{};
-  return TSurface{const_cast<uint32_t*>(pixels_.data()), width_, height_, width_};
+  return TSurface{const_cast<uint32_t*>(FPixels.data()), FWidth, FHeight, FWidth};
 }
 
 void TBitmap::Replace(int width, int height, std::vector<uint32_t>&& pixels) {
-  width_ = width;
-  height_ = height;
-  pixels_ = std::move(pixels);
+  FWidth = width;
+  FHeight = height;
+  FPixels = std::move(pixels);
   AttachCanvas();
 }
 
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (width == width_ && height == height_) return;
+  if (width == FWidth && height == FHeight) return;
   if (width > kMaxDimension || height > kMaxDimension ||
       static_cast<long long>(width) * height > kMaxPixels) {
     throw EInvalidGraphic("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
                           " is too large");
   }
-  const TBrush* brush = canvas_->Brush();
+  const TBrush* brush = FCanvas->Brush();
   const uint32_t fill = ToPixel(brush->Style() == bsClear ? clWhite : brush->Color());
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
-  const int w = std::min(width, width_), h = std::min(height, height_);
+  const int w = std::min(width, FWidth), h = std::min(height, FHeight);
   for (int y = 0; y < h; ++y) {
-    std::copy_n(pixels_.data() + static_cast<size_t>(y) * width_, w,
+    std::copy_n(FPixels.data() + static_cast<size_t>(y) * FWidth, w,
                 pixels.data() + static_cast<size_t>(y) * width);
   }
   if (width == 0 || height == 0) {
@@ -62,11 +62,11 @@ void TBitmap::Assign(const TBitmap* source) {
   if (!source) {
     Replace(0, 0, {});
   } else {
-    std::vector<uint32_t> copy = source->pixels_;
-    Replace(source->width_, source->height_, std::move(copy));
-    transparent_ = source->transparent_;
-    transparentMode_ = source->transparentMode_;
-    transparentColor_ = source->transparentColor_;
+    std::vector<uint32_t> copy = source->FPixels;
+    Replace(source->FWidth, source->FHeight, std::move(copy));
+    FTransparent = source->FTransparent;
+    FTransparentMode = source->FTransparentMode;
+    FTransparentColor = source->FTransparentColor;
   }
   Changed();
 }
@@ -78,7 +78,7 @@ void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> TBitmap::SaveToBytes() const {
-  return EncodeBmp24(width_, height_, pixels_.data());
+  return EncodeBmp24(FWidth, FHeight, FPixels.data());
 }
 
 void TBitmap::LoadFromFile(const std::string& fileName) {
@@ -104,35 +104,35 @@ void TBitmap::SaveToFile(const std::string& fileName) const {
 }
 
 void TBitmap::SetTransparent(bool v) {
-  if (v == transparent_) return;
-  transparent_ = v;
+  if (v == FTransparent) return;
+  FTransparent = v;
   Changed();
 }
 
 TColor TBitmap::TransparentColor() const {
-  if (transparentMode_ == tmFixed && transparentColor_ != clDefault) return transparentColor_;
+  if (FTransparentMode == tmFixed && FTransparentColor != clDefault) return FTransparentColor;
   if (Empty()) return clDefault;
-  return FromPixel(pixels_[static_cast<size_t>(height_ - 1) * width_]);
+  return FromPixel(FPixels[static_cast<size_t>(FHeight - 1) * FWidth]);
 }
 
 void TBitmap::SetTransparentColor(TColor v) {
-  transparentColor_ = v;
-  transparentMode_ = v == clDefault ? tmAuto : tmFixed;
+  FTransparentColor = v;
+  FTransparentMode = v == clDefault ? tmAuto : tmFixed;
   Changed();
 }
 
 void TBitmap::SetTransparentMode(TTransparentMode v) {
-  if (v == transparentMode_) return;
-  transparentMode_ = v;
+  if (v == FTransparentMode) return;
+  FTransparentMode = v;
   Changed();
 }
 
 uint32_t* TBitmap::ScanLine(int y) {
-  if (y < 0 || y >= height_) return nullptr;
-  return pixels_.data() + static_cast<size_t>(y) * width_;
+  if (y < 0 || y >= FHeight) return nullptr;
+  return FPixels.data() + static_cast<size_t>(y) * FWidth;
 }
 
 const uint32_t* TBitmap::ScanLine(int y) const {
-  if (y < 0 || y >= height_) return nullptr;
-  return pixels_.data() + static_cast<size_t>(y) * width_;
+  if (y < 0 || y >= FHeight) return nullptr;
+  return FPixels.data() + static_cast<size_t>(y) * FWidth;
 }

@@ -25,18 +25,18 @@ class TBitmap : public TObject {
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
   // Keeps the overlapping top-left content; new pixels take the canvas's brush colour (white
   // when the brush is clear). Negative values count as 0; sizes beyond the limits throw
   // EInvalidGraphic and leave the bitmap unchanged.
-  void SetWidth(int v) { SetSize(v, height_); }
-  void SetHeight(int v) { SetSize(width_, v); }
+  void SetWidth(int v) { SetSize(v, FHeight); }
+  void SetHeight(int v) { SetSize(FWidth, v); }
   void SetSize(int width, int height);
-  bool Empty() const { return width_ == 0 || height_ == 0; }
+  bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
-  TCanvas* Canvas() { return canvas_.get(); }
-  const TCanvas* Canvas() const { return canvas_.get(); }
+  TCanvas* Canvas() { return FCanvas.get(); }
+  const TCanvas* Canvas() const { return FCanvas.get(); }
 
   // A deep copy of the pixels and the transparency settings; nullptr empties the bitmap.
   void Assign(const TBitmap* source);
@@ -49,11 +49,11 @@ class TBitmap : public TObject {
 
   // When Transparent, Draw and StretchDraw leave out the pixels of TransparentColor: the
   // bottom-left pixel in tmAuto mode, the colour set by SetTransparentColor in tmFixed mode.
-  bool Transparent() const { return transparent_; }
+  bool Transparent() const { return FTransparent; }
   void SetTransparent(bool v);
   TColor TransparentColor() const;
   void SetTransparentColor(TColor v);
-  TTransparentMode TransparentMode() const { return transparentMode_; }
+  TTransparentMode TransparentMode() const { return FTransparentMode; }
   void SetTransparentMode(TTransparentMode v);
 
   // Row y, Width() pixels of 0xFFRRGGBB; nullptr outside.
@@ -69,11 +69,11 @@ class TBitmap : public TObject {
   void AttachCanvas();
   void Replace(int width, int height, std::vector<uint32_t>&& pixels);
 
-  int width_ = 0;
-  int height_ = 0;
-  std::vector<uint32_t> pixels_;
-  std::unique_ptr<TCanvas> canvas_;
-  bool transparent_ = false;
-  TTransparentMode transparentMode_ = tmAuto;
-  TColor transparentColor_ = clDefault;
+  int FWidth = 0;
+  int FHeight = 0;
+  std::vector<uint32_t> FPixels;
+  std::unique_ptr<TCanvas> FCanvas;
+  bool FTransparent = false;
+  TTransparentMode FTransparentMode = tmAuto;
+  TColor FTransparentColor = clDefault;
 };

@@ -16,16 +16,16 @@ constexpr uint32_t kBiAlphaBitfields = 6;
 // pixel rows are read as one block at their offset, so a gap before them is never read.
 class Reader {
  public:
-  explicit Reader(const TBmpFetch& fetch) : fetch_(fetch) {}
+  explicit Reader(const TBmpFetch& fetch) : FFetch(fetch) {}
   bool Has(size_t offset, size_t count) {
     return offset <= kMaxHead && count <= kMaxHead - offset && Extend(offset + count);
   }
-  uint32_t U8(size_t o) { return Need(o, 1), head_[o]; }
-  uint32_t U16(size_t o) { return Need(o, 2), head_[o] | (head_[o + 1] << 8); }
+  uint32_t U8(size_t o) { return Need(o, 1), FHead[o]; }
+  uint32_t U16(size_t o) { return Need(o, 2), FHead[o] | (FHead[o + 1] << 8); }
   uint32_t U32(size_t o) {
     Need(o, 4);
-    return head_[o] | (head_[o + 1] << 8) | (head_[o + 2] << 16) |
-           (static_cast<uint32_t>(head_[o + 3]) << 24);
+    return FHead[o] | (FHead[o + 1] << 8) | (FHead[o + 2] << 16) |
+           (static_cast<uint32_t>(FHead[o + 3]) << 24);
   }
   int32_t I32(size_t o) { return static_cast<int32_t>(U32(o)); }
   // Taken in growing pieces, so that a header promising more than the file has costs no more
@@ -35,7 +35,7 @@ class Reader {
     while (block.size() < count) {
       const size_t had = block.size();
       block.resize(had + std::min(count - had, std::max<size_t>(had, 1 << 16)));
-      if (fetch_(offset + had, block.data() + had, block.size() - had) < block.size() - had) {
+      if (FFetch(offset + had, block.data() + had, block.size() - had) < block.size() - had) {
         Truncated();
       }
     }
@@ -47,17 +47,17 @@ class Reader {
   static constexpr size_t kMaxHead = 14 + 124 + 12 + 256 * 4;
   [[noreturn]] static void Truncated() { throw EInvalidGraphic("Bitmap file is truncated"); }
   bool Extend(size_t end) {
-    if (end <= head_.size()) return true;
-    const size_t had = head_.size();
-    head_.resize(end);
-    head_.resize(had + fetch_(had, head_.data() + had, end - had));
-    return head_.size() == end;
+    if (end <= FHead.size()) return true;
+    const size_t had = FHead.size();
+    FHead.resize(end);
+    FHead.resize(had + FFetch(had, FHead.data() + had, end - had));
+    return FHead.size() == end;
   }
   void Need(size_t o, size_t n) {
     if (!Has(o, n)) Truncated();
   }
-  const TBmpFetch& fetch_;
-  std::vector<uint8_t> head_;
+  const TBmpFetch& FFetch;
+  std::vector<uint8_t> FHead;
 };
 
 // Scales a masked channel to 8 bits.
@@ -93,27 +93,27 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
   if (!in.Has(0, 26) || in.U8(0) != 'B' || in.U8(1) != 'M') {
     throw EInvalidGraphic("Not a bitmap file");
   }
-  const uint32_t offBits = in.U32(10);
-  const uint32_t headerSize = in.U32(14);
+  const uint32_t off_bits = in.U32(10);
+  const uint32_t header_size = in.U32(14);
   const size_t info = 14;
   int64_t width, height;
-  uint32_t bpp, compression = kBiRgb, colorsUsed = 0;
-  size_t paletteEntrySize = 4;
+  uint32_t bpp, compression = kBiRgb, colors_used = 0;
+  size_t palette_entry_size = 4;
   uint32_t masks[3] = {0, 0, 0};
-  if (headerSize == 12) {
+  if (header_size == 12) {
     width = in.U16(info + 4);
     height = static_cast<int16_t>(in.U16(info + 6));
     if (in.U16(info + 8) != 1) throw EInvalidGraphic("Bitmap file has a bad plane count");
     bpp = in.U16(info + 10);
-    paletteEntrySize = 3;
-  } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 ||
-             headerSize == 108 || headerSize == 124) {
+    palette_entry_size = 3;
+  } else if (header_size == 40 || header_size == 52 || header_size == 56 || header_size == 64 ||
+             header_size == 108 || header_size == 124) {
     width = in.I32(info + 4);
     height = in.I32(info + 8);
     if (in.U16(info + 12) != 1) throw EInvalidGraphic("Bitmap file has a bad plane count");
     bpp = in.U16(info + 14);
     compression = in.U32(info + 16);
-    colorsUsed = in.U32(info + 32);
+    colors_used = in.U32(info + 32);
     if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
       // The masks follow a plain info header, or are part of a larger one.
       for (int i = 0; i < 3; ++i) masks[i] = in.U32(info + 40 + 4 * i);
@@ -121,8 +121,8 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
   } else {
     throw EInvalidGraphic("Bitmap file has an unknown header");
   }
-  const bool topDown = height < 0;
-  if (topDown) height = -height;
+  const bool top_down = height < 0;
+  if (top_down) height = -height;
   if (width <= 0 || height <= 0 || width > TBitmap::kMaxDimension ||
       height > TBitmap::kMaxDimension || width * height > TBitmap::kMaxPixels) {
     throw EInvalidGraphic("Bitmap file has a bad size");
@@ -140,12 +140,12 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
 
   std::vector<uint32_t> palette;
   if (bpp <= 8) {
-    const uint32_t maxColors = 1u << bpp;
-    const uint32_t count = colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
-    const size_t at = info + headerSize;
+    const uint32_t max_colors = 1u << bpp;
+    const uint32_t count = colors_used == 0 || colors_used > max_colors ? max_colors : colors_used;
+    const size_t at = info + header_size;
     for (uint32_t i = 0; i < count; ++i) {
-      const size_t o = at + i * paletteEntrySize;
-      if (o + paletteEntrySize > offBits || !in.Has(o, paletteEntrySize)) break;
+      const size_t o = at + i * palette_entry_size;
+      if (o + palette_entry_size > off_bits || !in.Has(o, palette_entry_size)) break;
       palette.push_back(0xFF000000u | (in.U8(o + 2) << 16) | (in.U8(o + 1) << 8) | in.U8(o));
     }
     if (palette.empty()) throw EInvalidGraphic("Bitmap file has no colour table");
@@ -153,14 +153,14 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
 
   const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4;
   const std::vector<uint8_t> rows =
-      in.Block(offBits, stride * (height - 1) + (static_cast<size_t>(width) * bpp + 7) / 8);
+      in.Block(off_bits, stride * (height - 1) + (static_cast<size_t>(width) * bpp + 7) / 8);
   DecodedImage image;
   image.width = static_cast<int>(width);
   image.height = static_cast<int>(height);
   image.pixels.resize(static_cast<size_t>(width) * height);
   for (int64_t row = 0; row < height; ++row) {
     const uint8_t* src = rows.data() + stride * row;
-    const int64_t y = topDown ? row : height - 1 - row;
+    const int64_t y = top_down ? row : height - 1 - row;
     uint32_t* dst = image.pixels.data() + y * width;
     for (int64_t x = 0; x < width; ++x) {
       uint32_t p;
@@ -204,8 +204,8 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
 
 std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels) {
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  const size_t imageSize = stride * height;
-  std::vector<uint8_t> out(54 + imageSize, 0);
+  const size_t image_size = stride * height;
+  std::vector<uint8_t> out(54 + image_size, 0);
   uint8_t* h = out.data();
   h[0] = 'B';
   h[1] = 'M';
@@ -216,7 +216,7 @@ std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels) 
   Put(h + 22, static_cast<uint32_t>(height), 4);
   Put(h + 26, 1, 2);
   Put(h + 28, 24, 2);
-  Put(h + 34, static_cast<uint32_t>(imageSize), 4);
+  Put(h + 34, static_cast<uint32_t>(image_size), 4);
   Put(h + 38, 3780, 4);  // 96 dpi
   Put(h + 42, 3780, 4);
   for (int y = 0; y < height; ++y) {

@@ -6,70 +6,70 @@
 #include "platform/graphics/canvas_painter.h"
 
 TCanvas::TCanvas()
-    : pen_(std::make_unique<TPen>()),
-      brush_(std::make_unique<TBrush>()),
-      font_(std::make_unique<TFont>()) {}
+    : FPen(std::make_unique<TPen>()),
+      FBrush(std::make_unique<TBrush>()),
+      FFont(std::make_unique<TFont>()) {}
 
 TCanvas::~TCanvas() = default;
 
 void TCanvas::SetPen(const TPen* v) {
-  if (v) pen_->Assign(*v);
+  if (v) FPen->Assign(*v);
 }
 void TCanvas::SetBrush(const TBrush* v) {
-  if (v) brush_->Assign(*v);
+  if (v) FBrush->Assign(*v);
 }
 void TCanvas::SetFont(const TFont* v) {
-  if (v) font_->Assign(*v);
+  if (v) FFont->Assign(*v);
 }
 
 void TCanvas::SetSurface(const TSurface& surface, TPoint origin, TRect bounds) {
-  surface_ = surface;
-  if (!surface_.Bits || surface_.Width <= 0 || surface_.Height <= 0) surface_ = TSurface{};
-  if (surface_.Stride < surface_.Width) surface_.Stride = surface_.Width;
-  origin_ = origin;
-  bounds_ = bounds;
+  FSurface = surface;
+  if (!FSurface.Bits || FSurface.Width <= 0 || FSurface.Height <= 0) FSurface = TSurface{};
+  if (FSurface.Stride < FSurface.Width) FSurface.Stride = FSurface.Width;
+  FOrigin = origin;
+  FBounds = bounds;
   UpdateDeviceClip();
 }
 
 void TCanvas::UpdateDeviceClip() {
-  deviceClip_.clear();
-  deviceClipBox_ = TRect{};
-  TRect limit{0, 0, surface_.Width, surface_.Height};
-  if (!IsRectEmpty(bounds_)) {
-    TRect b = bounds_;
-    OffsetRect(b, origin_.X, origin_.Y);
+  FDeviceClip.clear();
+  FDeviceClipBox = TRect{};
+  TRect limit{0, 0, FSurface.Width, FSurface.Height};
+  if (!IsRectEmpty(FBounds)) {
+    TRect b = FBounds;
+    OffsetRect(b, FOrigin.X, FOrigin.Y);
     IntersectRect(limit, limit, b);
   }
   if (IsRectEmpty(limit)) return;
-  if (!hasClip_) {
-    deviceClip_.push_back(limit);
+  if (!FHasClip) {
+    FDeviceClip.push_back(limit);
   } else {
-    for (TRect r : clip_.Rects()) {
-      OffsetRect(r, origin_.X, origin_.Y);
-      if (IntersectRect(r, r, limit)) deviceClip_.push_back(r);
+    for (TRect r : FClip.Rects()) {
+      OffsetRect(r, FOrigin.X, FOrigin.Y);
+      if (IntersectRect(r, r, limit)) FDeviceClip.push_back(r);
     }
   }
-  for (const TRect& r : deviceClip_) UnionRect(deviceClipBox_, deviceClipBox_, r);
+  for (const TRect& r : FDeviceClip) UnionRect(FDeviceClipBox, FDeviceClipBox, r);
 #ifndef NDEBUG
   // Spans are clipped against these rectangles one after the other: each pixel in one at most.
-  for (size_t i = 0; i < deviceClip_.size(); ++i) {
+  for (size_t i = 0; i < FDeviceClip.size(); ++i) {
     TRect common;
-    assert(!IsRectEmpty(deviceClip_[i]) && deviceClip_[i].Left >= 0 && deviceClip_[i].Top >= 0 &&
-           deviceClip_[i].Right <= surface_.Width && deviceClip_[i].Bottom <= surface_.Height);
-    for (size_t j = i + 1; j < deviceClip_.size(); ++j)
-      assert(!IntersectRect(common, deviceClip_[i], deviceClip_[j]));
+    assert(!IsRectEmpty(FDeviceClip[i]) && FDeviceClip[i].Left >= 0 && FDeviceClip[i].Top >= 0 &&
+           FDeviceClip[i].Right <= FSurface.Width && FDeviceClip[i].Bottom <= FSurface.Height);
+    for (size_t j = i + 1; j < FDeviceClip.size(); ++j)
+      assert(!IntersectRect(common, FDeviceClip[i], FDeviceClip[j]));
   }
 #endif
 }
 
-void TCanvas::Changed(const TRect& deviceArea) {
-  if (OnPixelsChanged) OnPixelsChanged(this, deviceArea);
+void TCanvas::Changed(const TRect& device_area) {
+  if (OnPixelsChanged) OnPixelsChanged(this, device_area);
 }
 
 TRect TCanvas::ClipRect() const {
-  TRect r = deviceClipBox_;
+  TRect r = FDeviceClipBox;
   if (IsRectEmpty(r)) return TRect{};
-  OffsetRect(r, -origin_.X, -origin_.Y);
+  OffsetRect(r, -FOrigin.X, -FOrigin.Y);
   return r;
 }
 
@@ -79,52 +79,52 @@ void TCanvas::SelectClipRect(const TRect& r) {
 }
 
 void TCanvas::SelectClipRgn(const TRegion* region) {
-  hasClip_ = region != nullptr;
-  clip_ = region ? *region : TRegion{};
+  FHasClip = region != nullptr;
+  FClip = region ? *region : TRegion{};
   UpdateDeviceClip();
 }
 
 void TCanvas::ClipToRegion() {
-  if (hasClip_) return;
+  if (FHasClip) return;
   // Everything drawable so far, in logical coordinates.
-  clip_ = TRegion{};
-  for (TRect d : deviceClip_) {
-    OffsetRect(d, -origin_.X, -origin_.Y);
-    clip_.Add(d);
+  FClip = TRegion{};
+  for (TRect d : FDeviceClip) {
+    OffsetRect(d, -FOrigin.X, -FOrigin.Y);
+    FClip.Add(d);
   }
-  hasClip_ = true;
+  FHasClip = true;
 }
 
 void TCanvas::IntersectClipRect(const TRect& r) {
   ClipToRegion();
-  clip_.Intersect(r);
+  FClip.Intersect(r);
   UpdateDeviceClip();
 }
 
 void TCanvas::ExcludeClipRect(const TRect& r) {
   ClipToRegion();
-  clip_.Subtract(r);
+  FClip.Subtract(r);
   UpdateDeviceClip();
 }
 
 void TCanvas::FillRect(const TRect& rect) {
-  if (brush_->Style() == bsClear) return;
+  if (FBrush->Style() == bsClear) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
   const TRect r = NormalizeRect(rect);
-  const uint32_t color = ToPixel(brush_->Color());
+  const uint32_t color = ToPixel(FBrush->Color());
   const int top = std::max(r.Top, painter.Top());
   const int bottom = std::min(r.Bottom, painter.Bottom());
   for (int y = top; y < bottom; ++y) painter.Span(y, r.Left, r.Right, color, CopyOp());
 }
 
 void TCanvas::FrameRect(const TRect& rect) {
-  if (brush_->Style() == bsClear) return;
+  if (FBrush->Style() == bsClear) return;
   const TRect r = NormalizeRect(rect);
   if (IsRectEmpty(r)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
-  const uint32_t color = ToPixel(brush_->Color());
+  const uint32_t color = ToPixel(FBrush->Color());
   painter.Span(r.Top, r.Left, r.Right, color, CopyOp());
   if (r.Bottom - 1 > r.Top) painter.Span(r.Bottom - 1, r.Left, r.Right, color, CopyOp());
   for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
@@ -134,13 +134,13 @@ void TCanvas::FrameRect(const TRect& rect) {
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
-  const long long dx = static_cast<long long>(x) + origin_.X;
-  const long long dy = static_cast<long long>(y) + origin_.Y;
-  if (!surface_.Bits || dx < 0 || dy < 0 || dx >= surface_.Width || dy >= surface_.Height) {
+  const long long dx = static_cast<long long>(x) + FOrigin.X;
+  const long long dy = static_cast<long long>(y) + FOrigin.Y;
+  if (!FSurface.Bits || dx < 0 || dy < 0 || dx >= FSurface.Width || dy >= FSurface.Height) {
     return -1;
   }
-  if (!IsRectEmpty(bounds_) && !PtInRect(bounds_, TPoint{x, y})) return -1;
-  return FromPixel(surface_.Bits[dy * surface_.Stride + dx]);
+  if (!IsRectEmpty(FBounds) && !PtInRect(FBounds, TPoint{x, y})) return -1;
+  return FromPixel(FSurface.Bits[dy * FSurface.Stride + dx]);
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {

@@ -98,27 +98,27 @@ class TCanvas : public TObject {
   // drawn outside `bounds` (logical coordinates; an empty TRect means the whole surface). The
   // surface must outlive its use by the canvas; call again after the owner reallocates it.
   void SetSurface(const TSurface& surface, TPoint origin = {}, TRect bounds = {});
-  const TSurface& Surface() const { return surface_; }
-  TPoint Origin() const { return origin_; }
+  const TSurface& Surface() const { return FSurface; }
+  TPoint Origin() const { return FOrigin; }
   // Called after every drawing call that may have changed pixels, with the changed area in
   // surface coordinates (already clipped).
   std::function<void(TCanvas* Sender, const TRect& area)> OnPixelsChanged;
 
   // --- Drawing state ---
-  TPen* Pen() { return pen_.get(); }
-  TBrush* Brush() { return brush_.get(); }
-  TFont* Font() { return font_.get(); }
-  const TPen* Pen() const { return pen_.get(); }
-  const TBrush* Brush() const { return brush_.get(); }
-  const TFont* Font() const { return font_.get(); }
+  TPen* Pen() { return FPen.get(); }
+  TBrush* Brush() { return FBrush.get(); }
+  TFont* Font() { return FFont.get(); }
+  const TPen* Pen() const { return FPen.get(); }
+  const TBrush* Brush() const { return FBrush.get(); }
+  const TFont* Font() const { return FFont.get(); }
   // Copy the attributes (the canvas keeps its own objects).
   void SetPen(const TPen* v);
   void SetBrush(const TBrush* v);
   void SetFont(const TFont* v);
-  TPoint PenPos() const { return penPos_; }
-  void SetPenPos(TPoint p) { penPos_ = p; }
-  TCopyMode CopyMode() const { return copyMode_; }
-  void SetCopyMode(TCopyMode v) { copyMode_ = v; }
+  TPoint PenPos() const { return FPenPos; }
+  void SetPenPos(TPoint p) { FPenPos = p; }
+  TCopyMode CopyMode() const { return FCopyMode; }
+  void SetCopyMode(TCopyMode v) { FCopyMode = v; }
 
   // --- Clipping (logical coordinates; never beyond the bounds given with the surface) ---
   // The bounding box of what may be drawn now.
@@ -127,20 +127,20 @@ class TCanvas : public TObject {
   // nullptr removes every clip.
   void SelectClipRgn(const TRegion* region);
   // The selected clip region; nullptr when there is none.
-  const TRegion* ClipRgn() const { return hasClip_ ? &clip_ : nullptr; }
+  const TRegion* ClipRgn() const { return FHasClip ? &FClip : nullptr; }
   void IntersectClipRect(const TRect& r);
   void ExcludeClipRect(const TRect& r);
   void RemoveClip() { SelectClipRgn(nullptr); }
 
   // --- Lines and shapes ---
-  void MoveTo(int x, int y) { penPos_ = {x, y}; }
+  void MoveTo(int x, int y) { FPenPos = {x, y}; }
   void LineTo(int x, int y);
   // Thin pens leave out the last point, like a chain of LineTo calls.
   void Polyline(std::span<const TPoint> points);
   void Polygon(std::span<const TPoint> points);
   void Rectangle(int left, int top, int right, int bottom);
   void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
-  void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+  void RoundRect(int left, int top, int right, int bottom, int corner_width, int corner_height);
   void Ellipse(int left, int top, int right, int bottom);
   void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
   void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
@@ -178,27 +178,27 @@ class TCanvas : public TObject {
   int DrawText(const std::string& text, TRect& r, unsigned flags);
 
   // The palette selected with SelectPalette (no effect on true-colour drawing).
-  const std::shared_ptr<const TLogPalette>& Palette() const { return palette_; }
-  void SetPalette(std::shared_ptr<const TLogPalette> p) { palette_ = std::move(p); }
+  const std::shared_ptr<const TLogPalette>& Palette() const { return FPalette; }
+  void SetPalette(std::shared_ptr<const TLogPalette> p) { FPalette = std::move(p); }
 
  private:
   friend class CanvasPainter;
   void UpdateDeviceClip();
   // Turns "no clip" into a clip region of everything drawable now, ready to be narrowed.
   void ClipToRegion();
-  void Changed(const TRect& deviceArea);
+  void Changed(const TRect& device_area);
 
-  std::unique_ptr<TPen> pen_;
-  std::unique_ptr<TBrush> brush_;
-  std::unique_ptr<TFont> font_;
-  TPoint penPos_;
-  TCopyMode copyMode_ = cmSrcCopy;
-  TSurface surface_;
-  TPoint origin_;
-  TRect bounds_;  // logical; empty = whole surface
-  bool hasClip_ = false;
-  TRegion clip_;                   // logical, when hasClip_
-  std::vector<TRect> deviceClip_;  // surface coordinates, disjoint, non-empty
-  TRect deviceClipBox_;
-  std::shared_ptr<const TLogPalette> palette_;
+  std::unique_ptr<TPen> FPen;
+  std::unique_ptr<TBrush> FBrush;
+  std::unique_ptr<TFont> FFont;
+  TPoint FPenPos;
+  TCopyMode FCopyMode = cmSrcCopy;
+  TSurface FSurface;
+  TPoint FOrigin;
+  TRect FBounds;  // logical; empty = whole surface
+  bool FHasClip = false;
+  TRegion FClip;                   // logical, when FHasClip
+  std::vector<TRect> FDeviceClip;  // surface coordinates, disjoint, non-empty
+  TRect FDeviceClipBox;
+  std::shared_ptr<const TLogPalette> FPalette;
 };

@@ -25,14 +25,14 @@ constexpr size_t kShortRun = 512;
 #if defined(__x86_64__) && defined(__GNUC__)
 // CopyPixels with the wide registers, for n >= kWideRun: aligned stores after the first eight.
 __attribute__((target("avx2"))) void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
-  uint32_t* const dEnd = d + n;
-  const uint32_t* const sEnd = s + n;
+  uint32_t* const d_end = d + n;
+  const uint32_t* const s_end = s + n;
   _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
                       _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
   const size_t skip = 8 - (reinterpret_cast<uintptr_t>(d) & 31) / 4;
   d += skip;
   s += skip;
-  for (; dEnd - d >= 32; d += 32, s += 32) {
+  for (; d_end - d >= 32; d += 32, s += 32) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
     const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 8));
     const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 16));
@@ -42,13 +42,13 @@ __attribute__((target("avx2"))) void CopyPixelsWide(uint32_t* d, const uint32_t*
     _mm256_store_si256(reinterpret_cast<__m256i*>(d + 16), c);
     _mm256_store_si256(reinterpret_cast<__m256i*>(d + 24), e);
   }
-  for (; dEnd - d >= 8; d += 8, s += 8) {
+  for (; d_end - d >= 8; d += 8, s += 8) {
     _mm256_store_si256(reinterpret_cast<__m256i*>(d),
                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
   }
-  if (dEnd > d) {
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dEnd - 8),
-                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(sEnd - 8)));
+  if (d_end > d) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d_end - 8),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s_end - 8)));
   }
 }
 #else
@@ -70,7 +70,7 @@ void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
       return;
     }
     const uint32_t* const end = s + n;
-    uint32_t* const dEnd = d + n;
+    uint32_t* const d_end = d + n;
     for (; n >= 16; n -= 16, s += 16, d += 16) {
       const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
       const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 4));
@@ -87,7 +87,7 @@ void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
     }
     // The last one to three pixels as the run's last four, again where they overlap.
     if (n > 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(dEnd - 4),
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(d_end - 4),
                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 4)));
     }
     return;
@@ -110,56 +110,56 @@ uint32_t Rop3(uint32_t code, uint32_t p, uint32_t s, uint32_t d) {
 class Source {
  public:
   Source(const TSurface& surface, TPoint origin, const TSurface& dest, const TRect& want)
-      : surface_(surface), origin_(origin) {
+      : FSurface(surface), FOrigin(origin) {
     if (surface.Bits && surface.Bits == dest.Bits) {
       // Copy the wanted part so that overlapping copies read the old pixels.
       TRect r = want;
       OffsetRect(r, origin.X, origin.Y);
       IntersectRect(r, r, TRect{0, 0, surface.Width, surface.Height});
-      snapshot_.resize(static_cast<size_t>(std::max(0, r.Width())) * std::max(0, r.Height()));
+      FSnapshot.resize(static_cast<size_t>(std::max(0, r.Width())) * std::max(0, r.Height()));
       for (int y = r.Top; y < r.Bottom; ++y) {
         std::copy_n(surface.Bits + static_cast<ptrdiff_t>(y) * surface.Stride + r.Left, r.Width(),
-                    snapshot_.data() + static_cast<size_t>(y - r.Top) * r.Width());
+                    FSnapshot.data() + static_cast<size_t>(y - r.Top) * r.Width());
       }
-      surface_ = TSurface{snapshot_.data(), r.Width(), r.Height(), r.Width()};
-      origin_ = TPoint{origin.X - r.Left, origin.Y - r.Top};
+      FSurface = TSurface{FSnapshot.data(), r.Width(), r.Height(), r.Width()};
+      FOrigin = TPoint{origin.X - r.Left, origin.Y - r.Top};
     }
   }
   // Row y of the source and the logical x range it holds; nullptr when the row does not exist.
-  const uint32_t* Row(int y, int& xFrom, int& xTo) const {
-    const long long sy = static_cast<long long>(y) + origin_.Y;
-    if (!surface_.Bits || sy < 0 || sy >= surface_.Height) return nullptr;
-    xFrom = -origin_.X;
-    xTo = surface_.Width - origin_.X;
-    return surface_.Bits + sy * surface_.Stride + origin_.X;
+  const uint32_t* Row(int y, int& x_from, int& x_to) const {
+    const long long sy = static_cast<long long>(y) + FOrigin.Y;
+    if (!FSurface.Bits || sy < 0 || sy >= FSurface.Height) return nullptr;
+    x_from = -FOrigin.X;
+    x_to = FSurface.Width - FOrigin.X;
+    return FSurface.Bits + sy * FSurface.Stride + FOrigin.X;
   }
   // The logical rectangle the source holds; false when it holds nothing.
   bool Bounds(TRect& r) const {
-    if (!surface_.Bits) return false;
-    r = TRect{-origin_.X, -origin_.Y, surface_.Width - origin_.X, surface_.Height - origin_.Y};
+    if (!FSurface.Bits) return false;
+    r = TRect{-FOrigin.X, -FOrigin.Y, FSurface.Width - FOrigin.X, FSurface.Height - FOrigin.Y};
     return !IsRectEmpty(r);
   }
   // The pixel at logical (x, y), which must lie within Bounds().
   const uint32_t* At(int x, int y) const {
-    return surface_.Bits + (static_cast<ptrdiff_t>(y) + origin_.Y) * surface_.Stride + x +
-           origin_.X;
+    return FSurface.Bits + (static_cast<ptrdiff_t>(y) + FOrigin.Y) * FSurface.Stride + x +
+           FOrigin.X;
   }
-  ptrdiff_t Stride() const { return surface_.Stride; }
+  ptrdiff_t Stride() const { return FSurface.Stride; }
   // The pixel at logical (x, y) of the source, if it exists.
   bool Get(int x, int y, uint32_t& p) const {
-    const long long sx = static_cast<long long>(x) + origin_.X;
-    const long long sy = static_cast<long long>(y) + origin_.Y;
-    if (!surface_.Bits || sx < 0 || sy < 0 || sx >= surface_.Width || sy >= surface_.Height) {
+    const long long sx = static_cast<long long>(x) + FOrigin.X;
+    const long long sy = static_cast<long long>(y) + FOrigin.Y;
+    if (!FSurface.Bits || sx < 0 || sy < 0 || sx >= FSurface.Width || sy >= FSurface.Height) {
       return false;
     }
-    p = surface_.Bits[sy * surface_.Stride + sx];
+    p = FSurface.Bits[sy * FSurface.Stride + sx];
     return true;
   }
 
  private:
-  TSurface surface_;
-  TPoint origin_;
-  std::vector<uint32_t> snapshot_;
+  TSurface FSurface;
+  TPoint FOrigin;
+  std::vector<uint32_t> FSnapshot;
 };
 
 // Nearest-neighbour map from destination offset i in [0, |dn|) to a source offset in [0, |sn|).
@@ -245,8 +245,8 @@ void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
 void CopyFrom(TCanvas& canvas, const TSurface& surface, TPoint origin, CopyJob job) {
   CanvasPainter painter(canvas);
   if (painter.Empty()) return;
-  const TRect srcBox = NormalizeRect(job.sourceRect);
-  const Source source(surface, origin, canvas.Surface(), srcBox);
+  const TRect src_box = NormalizeRect(job.sourceRect);
+  const Source source(surface, origin, canvas.Surface(), src_box);
   RunCopy(painter, &source, job);
 }
 
@@ -263,14 +263,14 @@ void TCanvas::StretchDraw(const TRect& r, const TBitmap* bitmap) {
   CopyJob job;
   job.dest = r;
   job.sourceRect = TRect{0, 0, bitmap->Width(), bitmap->Height()};
-  job.rop = copyMode_;
-  job.pattern = ToPixel(brush_->Color());
+  job.rop = FCopyMode;
+  job.pattern = ToPixel(FBrush->Color());
   if (bitmap->Transparent()) job.skipColor = ToPixel(bitmap->TransparentColor()) & 0xFFFFFF;
   CopyFrom(*this, bitmap->Surface(), {}, job);
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas* source, const TRect& sourceRect) {
-  StretchBlt(dest, source, sourceRect, copyMode_);
+  StretchBlt(dest, source, sourceRect, FCopyMode);
 }
 
 void TCanvas::BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect,
@@ -280,7 +280,7 @@ void TCanvas::BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& s
   job.dest = dest;
   job.sourceRect = sourceRect;
   job.replaceColor = ToPixel(color) & 0xFFFFFF;
-  job.replaceWith = ToPixel(brush_->Color());
+  job.replaceWith = ToPixel(FBrush->Color());
   CopyFrom(*this, bitmap->Surface(), {}, job);
 }
 
@@ -295,10 +295,10 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas* source, const TRect& 
   job.dest = dest;
   job.sourceRect = sourceRect;
   job.rop = rop;
-  job.pattern = ToPixel(brush_->Color());
+  job.pattern = ToPixel(FBrush->Color());
   const int code = (rop >> 16) & 0xFF;
-  const bool usesSource = ((code >> 2) & 0x33) != (code & 0x33);
-  if (!usesSource) {
+  const bool uses_source = ((code >> 2) & 0x33) != (code & 0x33);
+  if (!uses_source) {
     CanvasPainter painter(*this);
     if (!painter.Empty()) RunCopy(painter, nullptr, job);
     return;

@@ -127,27 +127,27 @@ void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
 #endif
 
 CanvasPainter::CanvasPainter(TCanvas& canvas)
-    : canvas_(canvas), ox_(canvas.origin_.X), oy_(canvas.origin_.Y) {
+    : FCanvas(canvas), FOx(canvas.FOrigin.X), FOy(canvas.FOrigin.Y) {
   ClearUpperVectorHalves();
 }
 
 CanvasPainter::~CanvasPainter() {
-  if (dirtyLeft_ < dirtyRight_ && dirtyTop_ < dirtyBottom_) {
-    canvas_.Changed(TRect{dirtyLeft_, dirtyTop_, dirtyRight_, dirtyBottom_});
+  if (FDirtyLeft < FDirtyRight && FDirtyTop < FDirtyBottom) {
+    FCanvas.Changed(TRect{FDirtyLeft, FDirtyTop, FDirtyRight, FDirtyBottom});
   }
 }
 
 void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op) {
   if (spans.empty()) return;
-  if (canvas_.deviceClip_.size() != 1) {
+  if (FCanvas.FDeviceClip.size() != 1) {
     for (const raster::Span& s : spans) Span(s.y, s.x0, s.x1, color, op);
     return;
   }
   // One clip rectangle: everything the loop needs in locals, plain copies written in place.
-  const TRect box = canvas_.deviceClipBox_;
-  uint32_t* const bits = canvas_.surface_.Bits;
-  const ptrdiff_t stride = canvas_.surface_.Stride;
-  const long long ox = ox_, oy = oy_;
+  const TRect box = FCanvas.FDeviceClipBox;
+  uint32_t* const bits = FCanvas.FSurface.Bits;
+  const ptrdiff_t stride = FCanvas.FSurface.Stride;
+  const long long ox = FOx, oy = FOy;
   const bool copy = op == CopySpan;
   const uint32_t solid = color | 0xFF000000u;
   int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;

@@ -75,52 +75,52 @@ class CanvasPainter {
   CanvasPainter(const CanvasPainter&) = delete;
   CanvasPainter& operator=(const CanvasPainter&) = delete;
 
-  bool Empty() const { return canvas_.deviceClip_.empty(); }
+  bool Empty() const { return FCanvas.FDeviceClip.empty(); }
   // The drawable rows in logical coordinates, for limiting shape generation.
-  int Top() const { return canvas_.deviceClipBox_.Top - oy_; }
-  int Bottom() const { return canvas_.deviceClipBox_.Bottom - oy_; }
-  int Left() const { return canvas_.deviceClipBox_.Left - ox_; }
-  int Right() const { return canvas_.deviceClipBox_.Right - ox_; }
+  int Top() const { return FCanvas.FDeviceClipBox.Top - FOy; }
+  int Bottom() const { return FCanvas.FDeviceClipBox.Bottom - FOy; }
+  int Left() const { return FCanvas.FDeviceClipBox.Left - FOx; }
+  int Right() const { return FCanvas.FDeviceClipBox.Right - FOx; }
 
   // Logical coordinates, x1 exclusive.
   void Span(int y, int x0, int x1, uint32_t color, SpanOp op);
   void Spans(const raster::Spans& spans, uint32_t color, SpanOp op);
   void Pixel(int x, int y, uint32_t color, SpanOp op) { Span(y, x, x + 1, color, op); }
-  // Per-pixel access through the clip: fn(uint32_t& pixel, int logicalX, int logicalY).
+  // Per-pixel access through the clip: fn(uint32_t& pixel, int logical_x, int logical_y).
   template <typename Fn>
   void ForEachPixel(const TRect& logical, Fn fn);
-  // Row access through the clip: fn(uint32_t* pixelAtLogicalX0, int x0, int x1, int y), logical.
+  // Row access through the clip: fn(uint32_t* pixel_at_logical_x0, int x0, int x1, int y), logical.
   template <typename Fn>
   void ForEachRun(const TRect& logical, Fn fn);
   // Block access through the clip, one call per visible rectangle:
-  // fn(uint32_t* topLeftPixel, ptrdiff_t stride, int x0, int y0, int width, int height), logical.
+  // fn(uint32_t* top_left_pixel, ptrdiff_t stride, int x0, int y0, int width, int height), logical.
   template <typename Fn>
   void ForEachBlock(const TRect& logical, Fn fn);
 
  private:
   void Touch(int x0, int y0, int x1, int y1) {
-    dirtyLeft_ = std::min(dirtyLeft_, x0);
-    dirtyTop_ = std::min(dirtyTop_, y0);
-    dirtyRight_ = std::max(dirtyRight_, x1);
-    dirtyBottom_ = std::max(dirtyBottom_, y1);
+    FDirtyLeft = std::min(FDirtyLeft, x0);
+    FDirtyTop = std::min(FDirtyTop, y0);
+    FDirtyRight = std::max(FDirtyRight, x1);
+    FDirtyBottom = std::max(FDirtyBottom, y1);
   }
-  TCanvas& canvas_;
-  int ox_, oy_;
-  int dirtyLeft_ = INT32_MAX, dirtyTop_ = INT32_MAX, dirtyRight_ = INT32_MIN,
-      dirtyBottom_ = INT32_MIN;
+  TCanvas& FCanvas;
+  int FOx, FOy;
+  int FDirtyLeft = INT32_MAX, FDirtyTop = INT32_MAX, FDirtyRight = INT32_MIN,
+      FDirtyBottom = INT32_MIN;
 };
 
 template <typename Fn>
 void CanvasPainter::ForEachPixel(const TRect& logical, Fn fn) {
   TRect want = logical;
-  OffsetRect(want, ox_, oy_);
-  const TSurface& s = canvas_.surface_;
-  for (const TRect& c : canvas_.deviceClip_) {
+  OffsetRect(want, FOx, FOy);
+  const TSurface& s = FCanvas.FSurface;
+  for (const TRect& c : FCanvas.FDeviceClip) {
     TRect r;
     if (!IntersectRect(r, want, c)) continue;
     for (int y = r.Top; y < r.Bottom; ++y) {
       uint32_t* row = s.Bits + static_cast<ptrdiff_t>(y) * s.Stride;
-      for (int x = r.Left; x < r.Right; ++x) fn(row[x], x - ox_, y - oy_);
+      for (int x = r.Left; x < r.Right; ++x) fn(row[x], x - FOx, y - FOy);
     }
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
@@ -129,14 +129,14 @@ void CanvasPainter::ForEachPixel(const TRect& logical, Fn fn) {
 template <typename Fn>
 void CanvasPainter::ForEachRun(const TRect& logical, Fn fn) {
   TRect want = logical;
-  OffsetRect(want, ox_, oy_);
-  const TSurface& s = canvas_.surface_;
-  for (const TRect& c : canvas_.deviceClip_) {
+  OffsetRect(want, FOx, FOy);
+  const TSurface& s = FCanvas.FSurface;
+  for (const TRect& c : FCanvas.FDeviceClip) {
     TRect r;
     if (!IntersectRect(r, want, c)) continue;
     for (int y = r.Top; y < r.Bottom; ++y) {
-      fn(s.Bits + static_cast<ptrdiff_t>(y) * s.Stride + r.Left, r.Left - ox_, r.Right - ox_,
-         y - oy_);
+      fn(s.Bits + static_cast<ptrdiff_t>(y) * s.Stride + r.Left, r.Left - FOx, r.Right - FOx,
+         y - FOy);
     }
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
@@ -145,34 +145,34 @@ void CanvasPainter::ForEachRun(const TRect& logical, Fn fn) {
 template <typename Fn>
 void CanvasPainter::ForEachBlock(const TRect& logical, Fn fn) {
   TRect want = logical;
-  OffsetRect(want, ox_, oy_);
-  const TSurface& s = canvas_.surface_;
-  for (const TRect& c : canvas_.deviceClip_) {
+  OffsetRect(want, FOx, FOy);
+  const TSurface& s = FCanvas.FSurface;
+  for (const TRect& c : FCanvas.FDeviceClip) {
     TRect r;
     if (!IntersectRect(r, want, c)) continue;
     fn(s.Bits + static_cast<ptrdiff_t>(r.Top) * s.Stride + r.Left, ptrdiff_t{s.Stride},
-       r.Left - ox_, r.Top - oy_, r.Width(), r.Height());
+       r.Left - FOx, r.Top - FOy, r.Width(), r.Height());
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
 }
 
 inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
-  const long long dy = static_cast<long long>(y) + oy_;
-  const TRect& box = canvas_.deviceClipBox_;
+  const long long dy = static_cast<long long>(y) + FOy;
+  const TRect& box = FCanvas.FDeviceClipBox;
   if (dy < box.Top || dy >= box.Bottom) return;
-  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + ox_, box.Left);
-  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + ox_, box.Right);
+  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + FOx, box.Left);
+  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + FOx, box.Right);
   if (dx0 >= dx1) return;
-  const TSurface& s = canvas_.surface_;
+  const TSurface& s = FCanvas.FSurface;
   uint32_t* row = s.Bits + static_cast<ptrdiff_t>(dy) * s.Stride;
   const int iy = static_cast<int>(dy);
-  if (canvas_.deviceClip_.size() == 1) {
+  if (FCanvas.FDeviceClip.size() == 1) {
     // The clip box is the only rectangle.
     op(row + dx0, static_cast<int>(dx1 - dx0), color);
     Touch(static_cast<int>(dx0), iy, static_cast<int>(dx1), iy + 1);
     return;
   }
-  for (const TRect& c : canvas_.deviceClip_) {
+  for (const TRect& c : FCanvas.FDeviceClip) {
     if (dy < c.Top || dy >= c.Bottom) continue;
     const int a = static_cast<int>(std::max<long long>(dx0, c.Left));
     const int b = static_cast<int>(std::min<long long>(dx1, c.Right));

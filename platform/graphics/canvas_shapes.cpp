@@ -36,29 +36,29 @@ std::span<const int> StylePattern(TPenStyle style) {
 // Collects the pixels of one pen stroke (a chain of segments) as spans, appended to `out`.
 class Stroke {
  public:
-  Stroke(const TPen& pen, int clipTop, int clipBottom, Spans& out)
-      : width_(pen.Width()),
-        pattern_(width_ > 1 ? std::span<const int>{} : StylePattern(pen.Style())),
-        top_(clipTop),
-        bottom_(clipBottom),
-        spans_(out) {}
+  Stroke(const TPen& pen, int clip_top, int clip_bottom, Spans& out)
+      : FWidth(pen.Width()),
+        FPattern(FWidth > 1 ? std::span<const int>{} : StylePattern(pen.Style())),
+        FTop(clip_top),
+        FBottom(clip_bottom),
+        FSpans(out) {}
 
-  // The segment from a to b; b itself only for wide pens (its round cap) or when includeEnd.
-  void Segment(TPoint a, TPoint b, bool includeEnd) {
-    if (width_ > 1) {
-      raster::CapsuleSpans(a, b, width_, top_, bottom_, spans_);
+  // The segment from a to b; b itself only for wide pens (its round cap) or when include_end.
+  void Segment(TPoint a, TPoint b, bool include_end) {
+    if (FWidth > 1) {
+      raster::CapsuleSpans(a, b, FWidth, FTop, FBottom, FSpans);
       return;
     }
-    if (pattern_.empty()) {
+    if (FPattern.empty()) {
       // At most one span per pixel.
       const long long dx = std::abs(0LL + b.X - a.X), dy = std::abs(0LL + b.Y - a.Y);
-      const long long most = std::min<long long>(std::max(dx, dy), bottom_ - top_) + 1;
-      const size_t need = spans_.size() + static_cast<size_t>(std::max(0LL, most));
-      if (need > spans_.capacity()) spans_.reserve(std::max(need, 2 * spans_.capacity()));
-      raster::ThinLine(a, b, includeEnd, [this](int x, int y) { Add(x, y); });
+      const long long most = std::min<long long>(std::max(dx, dy), FBottom - FTop) + 1;
+      const size_t need = FSpans.size() + static_cast<size_t>(std::max(0LL, most));
+      if (need > FSpans.capacity()) FSpans.reserve(std::max(need, 2 * FSpans.capacity()));
+      raster::ThinLine(a, b, include_end, [this](int x, int y) { Add(x, y); });
       return;
     }
-    raster::ThinLine(a, b, includeEnd, [this](int x, int y) {
+    raster::ThinLine(a, b, include_end, [this](int x, int y) {
       if (Visible()) Add(x, y);
     });
   }
@@ -66,32 +66,32 @@ class Stroke {
  private:
   // Runs along a row become one span.
   void Add(int x, int y) {
-    if (y < top_ || y >= bottom_) return;
-    if (!spans_.empty()) {
-      raster::Span& last = spans_.back();
+    if (y < FTop || y >= FBottom) return;
+    if (!FSpans.empty()) {
+      raster::Span& last = FSpans.back();
       if (last.y == y && (last.x1 == x || last.x0 == x + 1)) {
         last.x0 = std::min(last.x0, x);
         last.x1 = std::max(last.x1, x + 1);
         return;
       }
     }
-    spans_.push_back({y, x, x + 1});
+    FSpans.push_back({y, x, x + 1});
   }
   // Advances the style pattern by one pixel; true when that pixel is drawn.
   bool Visible() {
-    const bool on = (phase_ % 2) == 0;
-    if (++count_ >= pattern_[phase_]) {
-      count_ = 0;
-      phase_ = (phase_ + 1) % pattern_.size();
+    const bool on = (FPhase % 2) == 0;
+    if (++FCount >= FPattern[FPhase]) {
+      FCount = 0;
+      FPhase = (FPhase + 1) % FPattern.size();
     }
     return on;
   }
-  int width_;
-  std::span<const int> pattern_;
-  size_t phase_ = 0;
-  int count_ = 0;
-  int top_, bottom_;
-  Spans& spans_;
+  int FWidth;
+  std::span<const int> FPattern;
+  size_t FPhase = 0;
+  int FCount = 0;
+  int FTop, FBottom;
+  Spans& FSpans;
 };
 
 bool HasPen(const TPen& pen) { return pen.Style() != psClear; }
@@ -99,9 +99,9 @@ bool HasBrush(const TBrush& brush) { return brush.Style() != bsClear; }
 
 // Paints interior and outline so that no pixel is touched twice.
 void PaintShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, Spans& interior,
-                Spans& outline, bool outlineDisjoint) {
+                Spans& outline, bool outline_disjoint) {
   const SpanOp op = PenModeOp(pen.Mode());
-  if (!outlineDisjoint && !PenModeIdempotent(pen.Mode())) {
+  if (!outline_disjoint && !PenModeIdempotent(pen.Mode())) {
     raster::Normalize(outline);
     if (!interior.empty()) {
       raster::Normalize(interior);
@@ -143,27 +143,27 @@ class FlipStepper {
   FlipStepper() = default;
   FlipStepper(long long n, long long d, long long stepWhole, long long stepRest)
       : f_(n >= 0 ? (n + d - 1) / d : -((-n) / d)),
-        rest_(f_ * d - n),
+        FRest(f_ * d - n),
         d_(d),
-        stepWhole_(stepWhole),
-        stepRest_(stepRest) {
-    assert(d_ > 0 && rest_ >= 0 && rest_ < d_);
+        FStepWhole(stepWhole),
+        FStepRest(stepRest) {
+    assert(d_ > 0 && FRest >= 0 && FRest < d_);
   }
   // Moves to the row below.
   void Next() {
-    const long long t = stepRest_ - rest_;
-    f_ += stepWhole_ + (t > 0 ? 1 : 0);
-    rest_ = t > 0 ? d_ - t : -t;
-    assert(rest_ >= 0 && rest_ < d_);
+    const long long t = FStepRest - FRest;
+    f_ += FStepWhole + (t > 0 ? 1 : 0);
+    FRest = t > 0 ? d_ - t : -t;
+    assert(FRest >= 0 && FRest < d_);
   }
   // The first pixel of the row from which the side test has its other sign (or is 0 there).
   int Pixel() const { return static_cast<int>(std::clamp<long long>(f_, -(1LL << 30), 1LL << 30)); }
   // True when that pixel lies on the ray.
-  bool OnRay() const { return rest_ == 0; }
-  bool operator==(const FlipStepper& o) const { return f_ == o.f_ && rest_ == o.rest_; }
+  bool OnRay() const { return FRest == 0; }
+  bool operator==(const FlipStepper& o) const { return f_ == o.f_ && FRest == o.FRest; }
 
  private:
-  long long f_ = 0, rest_ = 0, d_ = 1, stepWhole_ = 0, stepRest_ = 0;
+  long long f_ = 0, FRest = 0, d_ = 1, FStepWhole = 0, FStepRest = 0;
 };
 
 // Counter-clockwise sweep on screen from the ray through (x3, y3) to the ray through (x4, y4),
@@ -171,32 +171,32 @@ class FlipStepper {
 class Sweep {
  public:
   Sweep(const TRect& box, int x3, int y3, int x4, int y4)
-      : cx_((box.Left + box.Right - 1) / 2.0), cy_((box.Top + box.Bottom - 1) / 2.0) {
-    a1_ = Angle(x3, y3);
+      : FCx((box.Left + box.Right - 1) / 2.0), FCy((box.Top + box.Bottom - 1) / 2.0) {
+    FA1 = Angle(x3, y3);
     const double a2 = Angle(x4, y4);
-    sweep_ = std::fmod(a2 - a1_ + 4 * std::numbers::pi, 2 * std::numbers::pi);
-    full_ = sweep_ < 1e-12;
-    reflex_ = sweep_ > std::numbers::pi;
-    first_ = RayTo(x3, y3);
-    second_ = RayTo(x4, y4);
+    FSweep = std::fmod(a2 - FA1 + 4 * std::numbers::pi, 2 * std::numbers::pi);
+    FFull = FSweep < 1e-12;
+    FReflex = FSweep > std::numbers::pi;
+    FFirst = RayTo(x3, y3);
+    FSecond = RayTo(x4, y4);
     // The ends on the ellipse through the centres of the box's edge pixels.
     const double a = (box.Right - box.Left - 1) / 2.0, b = (box.Bottom - box.Top - 1) / 2.0;
-    start_ = OnEllipse(x3, y3, a, b);
-    end_ = OnEllipse(x4, y4, a, b);
+    FStart = OnEllipse(x3, y3, a, b);
+    FEnd = OnEllipse(x4, y4, a, b);
     // Coordinates are multiples of one half, so side values are exact multiples of a quarter as
     // long as the products stay below 2^48; none but 0 then comes near a ray in the sense of
     // NearRay when the box is no larger than this (pixels tested lie within the box and its pen).
     const double reach2 = (a + 64) * (a + 64) + (b + 64) * (b + 64);
     const double small = double(1 << 23);
-    exact_ = std::max({std::abs(cx_) + a, std::abs(cy_) + b, std::abs(first_.x), std::abs(first_.y),
-                       std::abs(second_.x), std::abs(second_.y)}) +
+    FExact = std::max({std::abs(FCx) + a, std::abs(FCy) + b, std::abs(FFirst.x), std::abs(FFirst.y),
+                       std::abs(FSecond.x), std::abs(FSecond.y)}) +
                      64 <
                  small &&
-             kNear * kNear * std::max(first_.len2, second_.len2) * reach2 < 0.01 && first_.y != 0 &&
-             second_.y != 0;
-    if (exact_) {
-      c2_ = std::llround(2 * cx_);
-      for (Ray* r : {&first_, &second_}) {
+             kNear * kNear * std::max(FFirst.len2, FSecond.len2) * reach2 < 0.01 && FFirst.y != 0 &&
+             FSecond.y != 0;
+    if (FExact) {
+      FC2 = std::llround(2 * FCx);
+      for (Ray* r : {&FFirst, &FSecond}) {
         r->rx = std::llround(2 * r->x);
         r->g = r->y > 0 ? 1 : -1;
         r->d = 2 * std::llround(2 * std::abs(r->y));
@@ -207,17 +207,17 @@ class Sweep {
       }
     }
   }
-  bool Full() const { return full_; }
+  bool Full() const { return FFull; }
   bool Contains(double x, double y) const {
-    if (full_ || (x == cx_ && y == cy_)) return true;
-    const double d = std::fmod(Angle(x, y) - a1_ + 4 * std::numbers::pi, 2 * std::numbers::pi);
-    return d <= sweep_ + 1e-9;
+    if (FFull || (x == FCx && y == FCy)) return true;
+    const double d = std::fmod(Angle(x, y) - FA1 + 4 * std::numbers::pi, 2 * std::numbers::pi);
+    return d <= FSweep + 1e-9;
   }
   // True when (x, y) lies on the arc's side of the chord from the start to the end.
   bool BeyondChord(double x, double y) const {
-    if (full_) return true;
-    const double ex = end_.first - start_.first, ey = -(end_.second - start_.second);
-    const double px = x - start_.first, py = -(y - start_.second);
+    if (FFull) return true;
+    const double ex = FEnd.first - FStart.first, ey = -(FEnd.second - FStart.second);
+    const double px = x - FStart.first, py = -(y - FStart.second);
     return ex * py - ey * px <= 1e-9;
   }
   // The runs of the pixels [x0, x1) of row y that Contains accepts, appended to out.
@@ -233,24 +233,24 @@ class Sweep {
     auto y = [&](double angle) {
       const double c = std::cos(angle), s = std::sin(angle);
       const double d = std::sqrt((b * c) * (b * c) + (a * s) * (a * s));
-      return d > 0 ? cy_ - a * b * s / d : cy_;
+      return d > 0 ? FCy - a * b * s / d : FCy;
     };
     auto swept = [&](double angle) {
-      return std::fmod(angle - a1_ + 4 * std::numbers::pi, 2 * std::numbers::pi) <= sweep_;
+      return std::fmod(angle - FA1 + 4 * std::numbers::pi, 2 * std::numbers::pi) <= FSweep;
     };
     // Along the ellipse y only turns at its top and its bottom.
-    for (double v : {y(a1_), y(a1_ + sweep_)}) {
+    for (double v : {y(FA1), y(FA1 + FSweep)}) {
       lo = std::min(lo, v);
       hi = std::max(hi, v);
     }
-    if (swept(std::numbers::pi / 2)) lo = std::min(lo, cy_ - b);
-    if (swept(3 * std::numbers::pi / 2)) hi = std::max(hi, cy_ + b);
+    if (swept(std::numbers::pi / 2)) lo = std::min(lo, FCy - b);
+    if (swept(3 * std::numbers::pi / 2)) hi = std::max(hi, FCy + b);
   }
-  bool Reflex() const { return reflex_; }
-  double CentreY() const { return cy_; }
-  TPoint Centre() const { return Rounded(cx_, cy_); }
-  TPoint Start() const { return Rounded(start_.first, start_.second); }
-  TPoint End() const { return Rounded(end_.first, end_.second); }
+  bool Reflex() const { return FReflex; }
+  double CentreY() const { return FCy; }
+  TPoint Centre() const { return Rounded(FCx, FCy); }
+  TPoint Start() const { return Rounded(FStart.first, FStart.second); }
+  TPoint End() const { return Rounded(FEnd.first, FEnd.second); }
 
  private:
   // The flip pixel of a ray on the row 2 py = p.
@@ -262,7 +262,7 @@ class Sweep {
   // A ray from the centre, x to the right and y upwards as in Angle.
   struct Ray {
     double x, y, len2;
-    // In half pixels for exact_ sweeps: 2 x, the sign of y, 4 |y|, and the flip's step per row
+    // In half pixels for FExact sweeps: 2 x, the sign of y, 4 |y|, and the flip's step per row
     // as whole and rest of the division by that.
     long long rx = 0, g = 1, d = 1, stepWhole = 0, stepRest = 0;
     // The flip pixel of the row last asked for (see Flip), to step from row to row.
@@ -279,9 +279,9 @@ class Sweep {
   // tolerance of Contains, so that side tests decide them.
   static constexpr double kNear = 1e-8;
 
-  double Angle(double x, double y) const { return std::atan2(cy_ - y, x - cx_); }
+  double Angle(double x, double y) const { return std::atan2(FCy - y, x - FCx); }
   Ray RayTo(int x, int y) const {
-    const double ux = x - cx_, uy = cy_ - y;
+    const double ux = x - FCx, uy = FCy - y;
     // A ray of no length has the angle 0.
     if (ux == 0 && uy == 0) return {1, 0, 1};
     return {ux, uy, ux * ux + uy * uy};
@@ -291,48 +291,48 @@ class Sweep {
   }
   // Contains for one pixel: side tests, or the angles close to a ray.
   bool Inside(int x, int y) const {
-    const double px = x - cx_, py = cy_ - y;
-    const double s1 = first_.Side(px, py), s2 = second_.Side(px, py);
+    const double px = x - FCx, py = FCy - y;
+    const double s1 = FFirst.Side(px, py), s2 = FSecond.Side(px, py);
     const double p2 = px * px + py * py;
-    if (NearRay(first_, s1, p2) || NearRay(second_, s2, p2)) return Contains(x, y);
-    return reflex_ ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
+    if (NearRay(FFirst, s1, p2) || NearRay(FSecond, s2, p2)) return Contains(x, y);
+    return FReflex ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
   }
-  // Inside for exact_ sweeps, where only a side value of 0 lies near a ray.
+  // Inside for FExact sweeps, where only a side value of 0 lies near a ray.
   bool InsideExact(int x, int y) const {
-    const double px = x - cx_, py = cy_ - y;
-    const double s1 = first_.Side(px, py), s2 = second_.Side(px, py);
+    const double px = x - FCx, py = FCy - y;
+    const double s1 = FFirst.Side(px, py), s2 = FSecond.Side(px, py);
     if (s1 == 0 || s2 == 0) return Contains(x, y);
-    return reflex_ ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
+    return FReflex ? (s1 > 0 || s2 < 0) : (s1 > 0 && s2 < 0);
   }
   // The pixels [lo, hi] of the row [x0, x1) (py up from the centre) that may lie close to the
   // ray's line; everything else is clear of it. Empty when lo > hi.
   void NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) const;
 
   std::pair<double, double> OnEllipse(double x, double y, double a, double b) const {
-    const double ux = x - cx_, uy = y - cy_;
-    if ((ux == 0 && uy == 0) || a <= 0 || b <= 0) return {cx_, cy_};
+    const double ux = x - FCx, uy = y - FCy;
+    if ((ux == 0 && uy == 0) || a <= 0 || b <= 0) return {FCx, FCy};
     const double s = 1 / std::sqrt((ux / a) * (ux / a) + (uy / b) * (uy / b));
-    return {cx_ + s * ux, cy_ + s * uy};
+    return {FCx + s * ux, FCy + s * uy};
   }
   static TPoint Rounded(double x, double y) {
     return TPoint{static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5))};
   }
-  double cx_, cy_, a1_ = 0, sweep_ = 0;
+  double FCx, FCy, FA1 = 0, FSweep = 0;
   // The first pixel of the row from which the ray's side test has its other sign (or is 0 there):
-  // every pixel before it has one sign, every one after it the other. For exact_ sweeps.
+  // every pixel before it has one sign, every one after it the other. For FExact sweeps.
   int Flip(const Ray& r, double py, bool& zero) const;
-  // ContainedRuns for exact_ sweeps.
+  // ContainedRuns for FExact sweeps.
   void ExactRuns(int y, double py, int x0, int x1, Spans& out) const;
   // ExactRuns for a row with a pixel on a ray (zero1, zero2) at its flip f1, f2.
   void ExactRunsOnRay(int y, int x0, int x1, int f1, bool zero1, int f2, bool zero2,
                       Spans& out) const;
-  // ContainedRuns for sweeps that are not exact_.
+  // ContainedRuns for sweeps that are not FExact.
   void NearRuns(int y, double py, int x0, int x1, Spans& out) const;
 
-  bool full_ = false, reflex_ = false, exact_ = false;
-  long long c2_ = 0;  // 2 cx_
-  Ray first_{}, second_{};
-  std::pair<double, double> start_, end_;
+  bool FFull = false, FReflex = false, FExact = false;
+  long long FC2 = 0;  // 2 FCx
+  Ray FFirst{}, FSecond{};
+  std::pair<double, double> FStart, FEnd;
 };
 
 // Appends [x0, x1) to the runs of row y, joined to the last run when they touch.
@@ -348,7 +348,7 @@ inline void AddRun(Spans& out, int y, int x0, int x1) {
 void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) const {
   lo = x0;
   hi = x1 - 1;
-  const double far = std::max(std::abs(x0 - cx_), std::abs(x1 - 1 - cx_));
+  const double far = std::max(std::abs(x0 - FCx), std::abs(x1 - 1 - FCx));
   // Bounds |Side| near the ray's line over the whole row.
   const double limit = kNear * std::sqrt(r.len2 * (py * py + far * far));
   if (r.y == 0) {
@@ -357,7 +357,7 @@ void Sweep::NearBand(const Ray& r, double py, int x0, int x1, int& lo, int& hi) 
     return;
   }
   // Side changes by |r.y| per pixel; a pixel of margin covers the rounding.
-  const double cross = cx_ + r.x * py / r.y;
+  const double cross = FCx + r.x * py / r.y;
   const double reach = limit / std::abs(r.y) + 1;
   const double from = std::max(cross - reach, double(x0));
   const double to = std::min(cross + reach, double(x1 - 1));
@@ -375,9 +375,9 @@ inline int Sweep::Flip(const Ray& r, double py, bool& zero) const {
   if (!(row.valid && row.p == p)) {
     if (row.valid && row.p - 2 == p) {
       row.at.Next();
-      assert(row.at == r.FlipAt(c2_, p));
+      assert(row.at == r.FlipAt(FC2, p));
     } else {
-      row.at = r.FlipAt(c2_, p);
+      row.at = r.FlipAt(FC2, p);
     }
     row.p = p;
     row.valid = true;
@@ -387,7 +387,7 @@ inline int Sweep::Flip(const Ray& r, double py, bool& zero) const {
 }
 
 // Each ray's side test keeps one sign before its flip pixel and the other after it, so the
-// pixels where first_ is positive and those where second_ is negative are half-rows [lo, hi); the
+// pixels where FFirst is positive and those where FSecond is negative are half-rows [lo, hi); the
 // flip pixel itself may lie on the ray, where the angle decides (ExactRunsOnRay).
 struct HalfRow {
   int lo, hi;
@@ -419,23 +419,23 @@ inline int SweptRuns(bool reflex, const HalfRow& h1, const HalfRow& h2, int runs
 // the side value has the sign of the ray's y, from the flip on (but 0) the other; a flip pixel on
 // the ray belongs to neither.
 inline HalfRow Half(double ry, bool positive, int f, bool zero) {
-  const bool beforeWanted = (ry > 0) == positive;
-  const bool flipWanted = !zero && (ry < 0) == positive;
-  if (beforeWanted) return {INT32_MIN, flipWanted ? f + 1 : f};
-  return {flipWanted ? f : f + 1, INT32_MAX};
+  const bool before_wanted = (ry > 0) == positive;
+  const bool flip_wanted = !zero && (ry < 0) == positive;
+  if (before_wanted) return {INT32_MIN, flip_wanted ? f + 1 : f};
+  return {flip_wanted ? f : f + 1, INT32_MAX};
 }
 
 inline void Sweep::ExactRuns(int y, double py, int x0, int x1, Spans& out) const {
   bool zero1 = false, zero2 = false;
-  const int f1 = Flip(first_, py, zero1);
-  const int f2 = Flip(second_, py, zero2);
+  const int f1 = Flip(FFirst, py, zero1);
+  const int f2 = Flip(FSecond, py, zero2);
   if (zero1 || zero2) {
     ExactRunsOnRay(y, x0, x1, f1, zero1, f2, zero2, out);
     return;
   }
   int runs[2][2];
   const int n =
-      SweptRuns(reflex_, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false), runs);
+      SweptRuns(FReflex, Half(FFirst.y, true, f1, false), Half(FSecond.y, false, f2, false), runs);
   for (int i = 0; i < n; ++i) AddRun(out, y, std::max(runs[i][0], x0), std::min(runs[i][1], x1));
 }
 
@@ -443,7 +443,7 @@ void Sweep::ExactRunsOnRay(int y, int x0, int x1, int f1, bool zero1, int f2, bo
                            Spans& out) const {
   int runs[2][2];
   const int n =
-      SweptRuns(reflex_, Half(first_.y, true, f1, zero1), Half(second_.y, false, f2, zero2), runs);
+      SweptRuns(FReflex, Half(FFirst.y, true, f1, zero1), Half(FSecond.y, false, f2, zero2), runs);
   const int h1zero = zero1 ? f1 : INT32_MIN, h2zero = zero2 ? f2 : INT32_MIN;
   const int z1 =
       std::min(h1zero, h2zero) == INT32_MIN ? std::max(h1zero, h2zero) : std::min(h1zero, h2zero);
@@ -464,12 +464,12 @@ void Sweep::ExactRunsOnRay(int y, int x0, int x1, int f1, bool zero1, int f2, bo
 
 inline void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
   if (x0 >= x1) return;
-  if (full_) {
+  if (FFull) {
     AddRun(out, y, x0, x1);
     return;
   }
-  const double py = cy_ - y;
-  if (exact_) {
+  const double py = FCy - y;
+  if (FExact) {
     ExactRuns(y, py, x0, x1, out);
   } else {
     NearRuns(y, py, x0, x1, out);
@@ -478,7 +478,7 @@ inline void Sweep::ContainedRuns(int y, int x0, int x1, Spans& out) const {
 
 void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int bottom, int left,
                           int right, Spans& out) const {
-  if (full_ || !exact_ || top >= bottom) {
+  if (FFull || !FExact || top >= bottom) {
     for (int y = top; y < bottom; ++y) {
       int a, b;
       if (shape.Row(y, a, b)) ContainedRuns(y, std::max(a, left), std::min(b, right), out);
@@ -488,45 +488,45 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
   [[maybe_unused]] const size_t from = out.size();
   // Flip for one row after the other: the first row's flip pixel from the division, each next
   // one by the fixed step, all in registers.
-  const long long p0 = static_cast<long long>(2 * (cy_ - top));
-  FlipStepper s1 = first_.FlipAt(c2_, p0), s2 = second_.FlipAt(c2_, p0);
+  const long long p0 = static_cast<long long>(2 * (FCy - top));
+  FlipStepper s1 = FFirst.FlipAt(FC2, p0), s2 = FSecond.FlipAt(FC2, p0);
   // The ellipse's extent only narrows as a row lies deeper in its top or bottom, so the exact
   // extent of one row holds within any row that lies no deeper: where the sweep's runs fit inside
   // it, the row's own extent cannot cut them and is not needed.
   // Whether each ray's half-row lies before its flip pixel.
-  const bool before1 = first_.y > 0, before2 = second_.y < 0;
-  double knownDepth = -1;
-  int knownA = 0, knownB = 0;
+  const bool before1 = FFirst.y > 0, before2 = FSecond.y < 0;
+  double known_depth = -1;
+  int known_a = 0, known_b = 0;
   for (int y = top; y < bottom; ++y, s1.Next(), s2.Next()) {
     const double depth = shape.Depth(y + 0.5);
     if (depth < 0) continue;
-    assert(s1 == first_.FlipAt(c2_, p0 - 2LL * (y - top)) &&
-           s2 == second_.FlipAt(c2_, p0 - 2LL * (y - top)));
+    assert(s1 == FFirst.FlipAt(FC2, p0 - 2LL * (y - top)) &&
+           s2 == FSecond.FlipAt(FC2, p0 - 2LL * (y - top)));
     const int f1 = s1.Pixel(), f2 = s2.Pixel();
     const bool zero1 = s1.OnRay(), zero2 = s2.OnRay();
     int runs[2][2];
     int n = 0;
     bool fits = false;
     if (!zero1 && !zero2) {
-      if (!reflex_) {
-        // Half(first_.y, true, f1, false) and Half(second_.y, false, f2, false) met.
+      if (!FReflex) {
+        // Half(FFirst.y, true, f1, false) and Half(FSecond.y, false, f2, false) met.
         runs[0][0] = std::max(before1 ? INT32_MIN : f1, before2 ? INT32_MIN : f2);
         runs[0][1] = std::min(before1 ? f1 : INT32_MAX, before2 ? f2 : INT32_MAX);
         n = 1;
       } else {
-        n = SweptRuns(true, Half(first_.y, true, f1, false), Half(second_.y, false, f2, false),
+        n = SweptRuns(true, Half(FFirst.y, true, f1, false), Half(FSecond.y, false, f2, false),
                       runs);
       }
-      fits = depth <= knownDepth;
-      for (int i = 0; i < n; ++i) fits = fits && runs[i][0] >= knownA && runs[i][1] <= knownB;
+      fits = depth <= known_depth;
+      for (int i = 0; i < n; ++i) fits = fits && runs[i][0] >= known_a && runs[i][1] <= known_b;
     }
     int x0 = left, x1 = right;
     if (!fits) {
       int a, b;
       if (!shape.Extent(depth, a, b)) continue;
-      knownDepth = depth;
-      knownA = a;
-      knownB = b;
+      known_depth = depth;
+      known_a = a;
+      known_b = b;
       x0 = std::max(a, left);
       x1 = std::min(b, right);
       if (x0 >= x1) continue;
@@ -546,8 +546,8 @@ void Sweep::ContainedRows(const raster::RoundRectRows& shape, int top, int botto
 
 void Sweep::NearRuns(int y, double py, int x0, int x1, Spans& out) const {
   int bands[2][2];
-  NearBand(first_, py, x0, x1, bands[0][0], bands[0][1]);
-  NearBand(second_, py, x0, x1, bands[1][0], bands[1][1]);
+  NearBand(FFirst, py, x0, x1, bands[0][0], bands[0][1]);
+  NearBand(FSecond, py, x0, x1, bands[1][0], bands[1][1]);
   // Outside the bands no pixel lies close to a ray's line and no ray crosses the row, so the side
   // tests, and with them the pixels' membership, stay the same from one band to the next.
   int cuts[6] = {x0, x1, bands[0][0], bands[0][1] + 1, bands[1][0], bands[1][1] + 1};
@@ -572,22 +572,22 @@ void Sweep::BeyondChordRuns(int y, int x0, int x1, Spans& out) const {
   if (x0 >= x1) return;
   // Along a row the chord test moves one way only, so the kept pixels are a prefix or a suffix;
   // the point where the test flips is searched with the test itself.
-  const bool firstIn = BeyondChord(x0, y), lastIn = BeyondChord(x1 - 1, y);
-  if (firstIn == lastIn) {
-    if (firstIn) AddRun(out, y, x0, x1);
+  const bool first_in = BeyondChord(x0, y), last_in = BeyondChord(x1 - 1, y);
+  if (first_in == last_in) {
+    if (first_in) AddRun(out, y, x0, x1);
     return;
   }
   // The first pixel that answers like the last one.
   int lo = x0 + 1, hi = x1 - 1;
   while (lo < hi) {
     const int mid = lo + (hi - lo) / 2;
-    if (BeyondChord(mid, y) == lastIn) {
+    if (BeyondChord(mid, y) == last_in) {
       hi = mid;
     } else {
       lo = mid + 1;
     }
   }
-  if (firstIn) {
+  if (first_in) {
     AddRun(out, y, x0, lo);
   } else {
     AddRun(out, y, lo, x1);
@@ -607,26 +607,26 @@ enum class ArcKind { Arc, Pie, Chord };
 }  // namespace
 
 void TCanvas::LineTo(int x, int y) {
-  const TPoint from = penPos_;
-  penPos_ = {x, y};
-  if (!HasPen(*pen_)) return;
+  const TPoint from = FPenPos;
+  FPenPos = {x, y};
+  if (!HasPen(*FPen)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
   raster::ScratchSpans spans;
-  Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *spans);
+  Stroke stroke(*FPen, painter.Top(), painter.Bottom(), *spans);
   stroke.Segment(from, {x, y}, false);
-  painter.Spans(*spans, ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
+  painter.Spans(*spans, ToPixel(FPen->Color()), PenModeOp(FPen->Mode()));
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
-  if (points.size() < 2 || !HasPen(*pen_)) return;
+  if (points.size() < 2 || !HasPen(*FPen)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
   raster::ScratchSpans spans;
-  Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *spans);
+  Stroke stroke(*FPen, painter.Top(), painter.Bottom(), *spans);
   for (size_t i = 0; i + 1 < points.size(); ++i) stroke.Segment(points[i], points[i + 1], false);
-  if (pen_->Width() > 1 && !PenModeIdempotent(pen_->Mode())) raster::Normalize(*spans);
-  painter.Spans(*spans, ToPixel(pen_->Color()), PenModeOp(pen_->Mode()));
+  if (FPen->Width() > 1 && !PenModeIdempotent(FPen->Mode())) raster::Normalize(*spans);
+  painter.Spans(*spans, ToPixel(FPen->Color()), PenModeOp(FPen->Mode()));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
@@ -634,14 +634,14 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
   raster::ScratchSpans interior, outline;
-  if (HasBrush(*brush_)) raster::PolygonSpans(points, painter.Top(), painter.Bottom(), *interior);
-  if (HasPen(*pen_)) {
-    Stroke stroke(*pen_, painter.Top(), painter.Bottom(), *outline);
+  if (HasBrush(*FBrush)) raster::PolygonSpans(points, painter.Top(), painter.Bottom(), *interior);
+  if (HasPen(*FPen)) {
+    Stroke stroke(*FPen, painter.Top(), painter.Bottom(), *outline);
     for (size_t i = 0; i < points.size(); ++i) {
       stroke.Segment(points[i], points[(i + 1) % points.size()], points.size() == 1);
     }
   }
-  PaintShape(painter, *pen_, *brush_, *interior, *outline, false);
+  PaintShape(painter, *FPen, *FBrush, *interior, *outline, false);
 }
 
 namespace {
@@ -650,7 +650,7 @@ namespace {
 // and inner rectangles, without span lists.
 void PlainRectangle(CanvasPainter& painter, const TPen& pen, const TBrush& brush,
                     const TRect& box) {
-  const int clipTop = painter.Top(), clipBottom = painter.Bottom();
+  const int clip_top = painter.Top(), clip_bottom = painter.Bottom();
   const SpanOp op = PenModeOp(pen.Mode());
   if (!HasPen(pen)) {
     TRect r;
@@ -658,7 +658,7 @@ void PlainRectangle(CanvasPainter& painter, const TPen& pen, const TBrush& brush
         !raster::RectCentres(box.Left, box.Top, box.Right - 1, box.Bottom - 1, r))
       return;
     const uint32_t color = ToPixel(brush.Color());
-    for (int y = std::max(r.Top, clipTop), end = std::min(r.Bottom, clipBottom); y < end; ++y)
+    for (int y = std::max(r.Top, clip_top), end = std::min(r.Bottom, clip_bottom); y < end; ++y)
       painter.Span(y, r.Left, r.Right, color, op);
     return;
   }
@@ -667,7 +667,7 @@ void PlainRectangle(CanvasPainter& painter, const TPen& pen, const TBrush& brush
   TRect o, i;
   if (!raster::RectCentres(s.ox0, s.oy0, s.ox1, s.oy1, o)) return;
   const bool inner = raster::RectCentres(s.ix0, s.iy0, s.ix1, s.iy1, i) && i.Left < i.Right;
-  const int top = std::max(o.Top, clipTop), bottom = std::min(o.Bottom, clipBottom);
+  const int top = std::max(o.Top, clip_top), bottom = std::min(o.Bottom, clip_bottom);
   auto innerRow = [&](int y) { return inner && y >= i.Top && y < i.Bottom; };
   if (HasBrush(brush)) {
     const uint32_t color = ToPixel(brush.Color());
@@ -691,8 +691,9 @@ void RoundShape(TCanvas& canvas, CanvasPainter& painter, const TPen& pen, const 
                 TRect box, double ra, double rb) {
   box = NormalizeRect(box);
   if (painter.Empty()) return;
-  const bool styledPen = pen.Width() <= 1 && pen.Style() != psSolid && pen.Style() != psInsideFrame;
-  if (ra == 0 && rb == 0 && (!HasPen(pen) || !styledPen)) {
+  const bool styled_pen =
+      pen.Width() <= 1 && pen.Style() != psSolid && pen.Style() != psInsideFrame;
+  if (ra == 0 && rb == 0 && (!HasPen(pen) || !styled_pen)) {
     PlainRectangle(painter, pen, brush, box);
     return;
   }
@@ -810,33 +811,33 @@ void ArcShape(CanvasPainter& painter, const TPen& pen, const TBrush& brush, TRec
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
   CanvasPainter painter(*this);
-  RoundShape(*this, painter, *pen_, *brush_, {left, top, right, bottom}, 0, 0);
+  RoundShape(*this, painter, *FPen, *FBrush, {left, top, right, bottom}, 0, 0);
 }
 
-void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
-                        int cornerHeight) {
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int corner_width,
+                        int corner_height) {
   CanvasPainter painter(*this);
-  RoundShape(*this, painter, *pen_, *brush_, {left, top, right, bottom},
-             std::abs(cornerWidth) / 2.0, std::abs(cornerHeight) / 2.0);
+  RoundShape(*this, painter, *FPen, *FBrush, {left, top, right, bottom},
+             std::abs(corner_width) / 2.0, std::abs(corner_height) / 2.0);
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   CanvasPainter painter(*this);
   const TRect box = NormalizeRect({left, top, right, bottom});
-  RoundShape(*this, painter, *pen_, *brush_, box, box.Width() / 2.0, box.Height() / 2.0);
+  RoundShape(*this, painter, *FPen, *FBrush, box, box.Width() / 2.0, box.Height() / 2.0);
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   CanvasPainter painter(*this);
-  ArcShape(painter, *pen_, *brush_, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Arc);
+  ArcShape(painter, *FPen, *FBrush, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Arc);
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   CanvasPainter painter(*this);
-  ArcShape(painter, *pen_, *brush_, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Pie);
+  ArcShape(painter, *FPen, *FBrush, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Pie);
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
   CanvasPainter painter(*this);
-  ArcShape(painter, *pen_, *brush_, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Chord);
+  ArcShape(painter, *FPen, *FBrush, {x1, y1, x2, y2}, x3, y3, x4, y4, ArcKind::Chord);
 }

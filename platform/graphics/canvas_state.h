@@ -10,31 +10,31 @@ class TCanvasSaver {
  public:
   // Parts: the cpPen, cpBrush, cpFont and cpClip bits to save (the pen holds its mode; the clip
   // is the selected region or none).
-  explicit TCanvasSaver(TCanvas& Canvas, unsigned Parts = cpAll) : canvas_(Canvas), parts_(Parts) {
-    if (parts_ & cpPen) pen_.Assign(*Canvas.Pen());
-    if (parts_ & cpBrush) brush_.Assign(*Canvas.Brush());
-    if (parts_ & cpFont) font_.Assign(*Canvas.Font());
-    if (parts_ & cpClip) {
+  explicit TCanvasSaver(TCanvas& Canvas, unsigned Parts = cpAll) : FCanvas(Canvas), FParts(Parts) {
+    if (FParts & cpPen) FPen.Assign(*Canvas.Pen());
+    if (FParts & cpBrush) FBrush.Assign(*Canvas.Brush());
+    if (FParts & cpFont) FFont.Assign(*Canvas.Font());
+    if (FParts & cpClip) {
       const TRegion* clip = Canvas.ClipRgn();
-      hadClip_ = clip != nullptr;
-      if (hadClip_) clip_ = *clip;
+      FHadClip = clip != nullptr;
+      if (FHadClip) FClip = *clip;
     }
   }
   ~TCanvasSaver() {
-    if (parts_ & cpPen) canvas_.SetPen(&pen_);
-    if (parts_ & cpBrush) canvas_.SetBrush(&brush_);
-    if (parts_ & cpFont) canvas_.SetFont(&font_);
-    if (parts_ & cpClip) canvas_.SelectClipRgn(hadClip_ ? &clip_ : nullptr);
+    if (FParts & cpPen) FCanvas.SetPen(&FPen);
+    if (FParts & cpBrush) FCanvas.SetBrush(&FBrush);
+    if (FParts & cpFont) FCanvas.SetFont(&FFont);
+    if (FParts & cpClip) FCanvas.SelectClipRgn(FHadClip ? &FClip : nullptr);
   }
   TCanvasSaver(const TCanvasSaver&) = delete;
   TCanvasSaver& operator=(const TCanvasSaver&) = delete;
 
  private:
-  TCanvas& canvas_;
-  const unsigned parts_;
-  TPen pen_;
-  TBrush brush_;
-  TFont font_;
-  bool hadClip_ = false;
-  TRegion clip_;
+  TCanvas& FCanvas;
+  const unsigned FParts;
+  TPen FPen;
+  TBrush FBrush;
+  TFont FFont;
+  bool FHadClip = false;
+  TRegion FClip;
 };

@@ -69,17 +69,18 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
     return;
   }
   // Turned text: a mask of the unturned cell (with overhanging ink), sampled backwards.
-  int minX = 0, minY = 0, maxX = width, maxY = height;
+  int min_x = 0, min_y = 0, max_x = width, max_y = height;
   ForEachInk(f, text, [&](int px, int py) {
-    minX = std::min(minX, px);
-    minY = std::min(minY, py);
-    maxX = std::max(maxX, px + 1);
-    maxY = std::max(maxY, py + 1);
+    min_x = std::min(min_x, px);
+    min_y = std::min(min_y, py);
+    max_x = std::max(max_x, px + 1);
+    max_y = std::max(max_y, py + 1);
   });
-  const int mw = maxX - minX, mh = maxY - minY;
+  const int mw = max_x - min_x, mh = max_y - min_y;
   std::vector<uint8_t> mask(static_cast<size_t>(mw) * mh, 0);
-  ForEachInk(f, text,
-             [&](int px, int py) { mask[static_cast<size_t>(py - minY) * mw + (px - minX)] = 1; });
+  ForEachInk(f, text, [&](int px, int py) {
+    mask[static_cast<size_t>(py - min_y) * mw + (px - min_x)] = 1;
+  });
   double c, s;
   switch (tenths) {
     case 900:
@@ -99,7 +100,8 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
   }
   // Screen offset of a cell point (u, v): (u c + v s, -u s + v c).
   double bx0 = 1e300, by0 = 1e300, bx1 = -1e300, by1 = -1e300;
-  for (const auto& [u, v] : {std::pair{minX, minY}, {maxX, minY}, {minX, maxY}, {maxX, maxY}}) {
+  for (const auto& [u, v] :
+       {std::pair{min_x, min_y}, {max_x, min_y}, {min_x, max_y}, {max_x, max_y}}) {
     const double dx = u * c + v * s, dy = -u * s + v * c;
     bx0 = std::min(bx0, dx);
     by0 = std::min(by0, dy);
@@ -113,8 +115,8 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
     const double dx = px - x + 0.5, dy = py - y + 0.5;
     const int u = static_cast<int>(std::floor(dx * c - dy * s));
     const int v = static_cast<int>(std::floor(dx * s + dy * c));
-    if (u >= minX && u < maxX && v >= minY && v < maxY &&
-        mask[static_cast<size_t>(v - minY) * mw + (u - minX)]) {
+    if (u >= min_x && u < max_x && v >= min_y && v < max_y &&
+        mask[static_cast<size_t>(v - min_y) * mw + (u - min_x)]) {
       d = ink;
     } else if (opaque && u >= 0 && u < width && v >= 0 && v < height) {
       d = back;
@@ -127,40 +129,40 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   {
     CanvasPainter painter(*this);
-    PaintText(*this, painter, x, y, text, brush_->Style() != bsClear);
+    PaintText(*this, painter, x, y, text, FBrush->Style() != bsClear);
   }
-  penPos_ = {x + TextWidth(text), y};
+  FPenPos = {x + TextWidth(text), y};
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
-  const bool hadClip = hasClip_;
-  const TRegion saved = clip_;
+  const bool had_clip = FHasClip;
+  const TRegion saved = FClip;
   IntersectClipRect(r);
   {
     CanvasPainter painter(*this);
-    if (brush_->Style() != bsClear) {
+    if (FBrush->Style() != bsClear) {
       const TRect box = NormalizeRect(r);
-      const uint32_t back = ToPixel(brush_->Color());
+      const uint32_t back = ToPixel(FBrush->Color());
       for (int row = box.Top; row < box.Bottom; ++row) {
         painter.Span(row, box.Left, box.Right, back, CopyOp());
       }
     }
     PaintText(*this, painter, x, y, text, false);
   }
-  hasClip_ = hadClip;
-  clip_ = saved;
+  FHasClip = had_clip;
+  FClip = saved;
   UpdateDeviceClip();
 }
 
-int TCanvas::TextWidth(const std::string& text) const { return Width(RealizeFont(*font_), text); }
+int TCanvas::TextWidth(const std::string& text) const { return Width(RealizeFont(*FFont), text); }
 
-int TCanvas::TextHeight(const std::string&) const { return RealizeFont(*font_).Metric().tmHeight; }
+int TCanvas::TextHeight(const std::string&) const { return RealizeFont(*FFont).Metric().tmHeight; }
 
 TSize TCanvas::TextExtent(const std::string& text) const {
   return TSize{TextWidth(text), TextHeight(text)};
 }
 
-TTextMetric TCanvas::TextMetrics() const { return RealizeFont(*font_).Metric(); }
+TTextMetric TCanvas::TextMetrics() const { return RealizeFont(*FFont).Metric(); }
 
 namespace {
 
@@ -199,27 +201,27 @@ void WrapParagraph(const RealizedFont& f, const std::string& para, int maxWidth,
     return;
   }
   while (pos < n) {
-    size_t end = pos, lastBlank = std::string::npos;
+    size_t end = pos, last_blank = std::string::npos;
     int width = 0;
     while (end < n) {
       const int w = width + f.Advance(static_cast<unsigned char>(para[end]));
       if (w > maxWidth && para[end] != ' ' && end > pos) break;
       width = w;
-      if (para[end] == ' ') lastBlank = end;
+      if (para[end] == ' ') last_blank = end;
       ++end;
     }
-    size_t lineEnd = end, next = end;
+    size_t line_end = end, next = end;
     if (end < n) {
-      if (lastBlank != std::string::npos) {
-        lineEnd = lastBlank;
-        next = lastBlank + 1;
+      if (last_blank != std::string::npos) {
+        line_end = last_blank;
+        next = last_blank + 1;
       } else {
-        lineEnd = para.find(' ', end);
-        if (lineEnd == std::string::npos) lineEnd = n;
-        next = lineEnd;
+        line_end = para.find(' ', end);
+        if (line_end == std::string::npos) line_end = n;
+        next = line_end;
       }
     }
-    std::string line = para.substr(pos, lineEnd - pos);
+    std::string line = para.substr(pos, line_end - pos);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     lines.push_back(line);
     pos = next;
@@ -230,7 +232,7 @@ void WrapParagraph(const RealizedFont& f, const std::string& para, int maxWidth,
 }  // namespace
 
 int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
-  const RealizedFont& f = RealizeFont(*font_);
+  const RealizedFont& f = RealizeFont(*FFont);
   std::string text = (flags & DT_NOPREFIX) ? input : StripPrefixes(input);
   if (flags & DT_EXPANDTABS) text = ExpandTabs(text);
   std::vector<std::string> lines;
@@ -251,8 +253,8 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
       if (text[brk] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
   }
-  const int lineHeight = f.Metric().tmHeight;
-  const int total = lineHeight * static_cast<int>(lines.size());
+  const int line_height = f.Metric().tmHeight;
+  const int total = line_height * static_cast<int>(lines.size());
   if (flags & DT_CALCRECT) {
     int widest = 0;
     for (const std::string& l : lines) widest = std::max(widest, Width(f, l));
@@ -263,12 +265,12 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
   int y = r.Top;
   if (flags & DT_SINGLELINE) {
     if (flags & DT_VCENTER)
-      y = r.Top + (r.Height() - lineHeight) / 2;
+      y = r.Top + (r.Height() - line_height) / 2;
     else if (flags & DT_BOTTOM)
-      y = r.Bottom - lineHeight;
+      y = r.Bottom - line_height;
   }
-  const bool hadClip = hasClip_;
-  const TRegion saved = clip_;
+  const bool had_clip = FHasClip;
+  const TRegion saved = FClip;
   if (!(flags & DT_NOCLIP)) IntersectClipRect(r);
   {
     CanvasPainter painter(*this);
@@ -279,12 +281,12 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
         x = r.Left + (r.Width() - w) / 2;
       else if (flags & DT_RIGHT)
         x = r.Right - w;
-      PaintText(*this, painter, x, y, line, brush_->Style() != bsClear);
-      y += lineHeight;
+      PaintText(*this, painter, x, y, line, FBrush->Style() != bsClear);
+      y += line_height;
     }
   }
-  hasClip_ = hadClip;
-  clip_ = saved;
+  FHasClip = had_clip;
+  FClip = saved;
   UpdateDeviceClip();
   return (flags & DT_SINGLELINE) ? y - r.Top : total;
 }

@@ -5,17 +5,17 @@
 
 #include "platform/graphics/canvas_painter.h"
 
-void Frame3D(TCanvas* canvas, TRect& r, TColor topColor, TColor bottomColor, int width) {
+void Frame3D(TCanvas* canvas, TRect& r, TColor top_color, TColor bottom_color, int width) {
   TPen* pen = canvas->Pen();
   pen->SetWidth(1);
   TRect box = r;
   --box.Bottom;
   --box.Right;
   for (int i = 0; i < width; ++i) {
-    pen->SetColor(topColor);
+    pen->SetColor(top_color);
     const TPoint top[] = {{box.Left, box.Bottom}, {box.Left, box.Top}, {box.Right, box.Top}};
     canvas->Polyline(top);
-    pen->SetColor(bottomColor);
+    pen->SetColor(bottom_color);
     const TPoint bottom[] = {
         {box.Right, box.Top}, {box.Right, box.Bottom}, {box.Left - 1, box.Bottom}};
     canvas->Polyline(bottom);
@@ -26,9 +26,9 @@ void Frame3D(TCanvas* canvas, TRect& r, TColor topColor, TColor bottomColor, int
   r = box;
 }
 
-TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevelWidth, TButtonStyle style,
-                     bool isRounded, bool isDown, bool isFocused) {
-  (void)isFocused;
+TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevel_width, TButtonStyle style,
+                     bool is_rounded, bool is_down, bool is_focused) {
+  (void)is_focused;
   TRect r = client;
   TPen* pen = canvas->Pen();
   TBrush* brush = canvas->Brush();
@@ -41,22 +41,22 @@ TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevelWidth, TButt
     brush->SetColor(clBtnFace);
     brush->SetStyle(bsSolid);
     canvas->Rectangle(r);
-    if (isRounded) {
+    if (is_rounded) {
       canvas->SetPixels(r.Left, r.Top, clBtnFace);
       canvas->SetPixels(r.Right - 1, r.Top, clBtnFace);
       canvas->SetPixels(r.Left, r.Bottom - 1, clBtnFace);
       canvas->SetPixels(r.Right - 1, r.Bottom - 1, clBtnFace);
     }
     InflateRect(r, -1, -1);
-    if (isDown) {
+    if (is_down) {
       Frame3D(canvas, r, clBtnShadow, clBtnFace, 1);
-      Frame3D(canvas, r, clBtnFace, clBtnFace, bevelWidth > 1 ? bevelWidth - 1 : 0);
+      Frame3D(canvas, r, clBtnFace, clBtnFace, bevel_width > 1 ? bevel_width - 1 : 0);
     } else {
-      Frame3D(canvas, r, clBtnHighlight, clBtnShadow, bevelWidth);
+      Frame3D(canvas, r, clBtnHighlight, clBtnShadow, bevel_width);
     }
   } else {
-    const int bevel = std::max(1, bevelWidth);
-    if (isDown) {
+    const int bevel = std::max(1, bevel_width);
+    if (is_down) {
       Frame3D(canvas, r, cl3DDkShadow, clBtnHighlight, 1);
       Frame3D(canvas, r, clBtnShadow, clBtnFace, 1);
       if (bevel > 1) Frame3D(canvas, r, clBtnFace, clBtnFace, bevel - 1);
@@ -70,7 +70,7 @@ TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevelWidth, TButt
     canvas->FillRect(r);
   }
   TRect inner{client.Left + 1, client.Top + 1, client.Right - 2, client.Bottom - 2};
-  if (isDown) OffsetRect(inner, 1, 1);
+  if (is_down) OffsetRect(inner, 1, 1);
   return inner;
 }
 

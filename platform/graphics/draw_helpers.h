@@ -6,16 +6,16 @@
 
 enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
 
-// Draws `width` one-pixel rings inside r: top and left lines in topColor, right and bottom lines
-// in bottomColor (so the top-right and bottom-left corners take bottomColor), and shrinks r by
-// `width` on every side. Leaves the pen at width 1 in bottomColor.
-void Frame3D(TCanvas* canvas, TRect& r, TColor topColor, TColor bottomColor, int width);
+// Draws `width` one-pixel rings inside r: top and left lines in top_color, right and bottom lines
+// in bottom_color (so the top-right and bottom-left corners take bottom_color), and shrinks r by
+// `width` on every side. Leaves the pen at width 1 in bottom_color.
+void Frame3D(TCanvas* canvas, TRect& r, TColor top_color, TColor bottom_color, int width);
 
 // The standard push-button face, raised or pressed, in the button-face system colours. Returns
 // the face's inner rectangle: (Left + 1, Top + 1, Right - 2, Bottom - 2), moved by (1, 1) when
 // pressed.
-TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevelWidth, TButtonStyle style,
-                     bool isRounded, bool isDown, bool isFocused);
+TRect DrawButtonFace(TCanvas* canvas, const TRect& client, int bevel_width, TButtonStyle style,
+                     bool is_rounded, bool is_down, bool is_focused);
 
 // The embossed look of a disabled glyph: a bitmap of the glyph's size in clBtnFace where every
 // black glyph pixel casts clBtnHighlight one pixel down-right and is itself clBtnShadow.

@@ -9,64 +9,64 @@ void TFont::Changed() {
 }
 
 void TFont::SetName(const std::string& v) {
-  if (v.empty() || v == name_) return;
-  name_ = v;
+  if (v.empty() || v == FName) return;
+  FName = v;
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, kPixelsPerInch); }
+int TFont::Size() const { return -MulDiv(FHeight, 72, kPixelsPerInch); }
 
 void TFont::SetSize(int v) { SetHeight(-MulDiv(v, kPixelsPerInch, 72)); }
 
 void TFont::SetHeight(int v) {
-  if (v == height_) return;
-  height_ = v;
+  if (v == FHeight) return;
+  FHeight = v;
   Changed();
 }
 
 void TFont::SetColor(TColor v) {
-  if (v == color_) return;
-  color_ = v;
+  if (v == FColor) return;
+  FColor = v;
   Changed();
 }
 
 void TFont::SetStyle(TFontStyles v) {
-  if (v == style_) return;
-  style_ = v;
+  if (v == FStyle) return;
+  FStyle = v;
   Changed();
 }
 
 void TFont::SetPitch(TFontPitch v) {
-  if (v == pitch_) return;
-  pitch_ = v;
+  if (v == FPitch) return;
+  FPitch = v;
   Changed();
 }
 
 void TFont::SetCharset(TFontCharset v) {
-  if (v == charset_) return;
-  charset_ = v;
+  if (v == FCharset) return;
+  FCharset = v;
   Changed();
 }
 
 void TFont::SetOrientation(int v) {
-  if (v == orientation_) return;
-  orientation_ = v;
+  if (v == FOrientation) return;
+  FOrientation = v;
   Changed();
 }
 
 bool TFont::SameAs(const TFont& o) const {
-  return name_ == o.name_ && height_ == o.height_ && color_ == o.color_ && style_ == o.style_ &&
-         pitch_ == o.pitch_ && charset_ == o.charset_ && orientation_ == o.orientation_;
+  return FName == o.FName && FHeight == o.FHeight && FColor == o.FColor && FStyle == o.FStyle &&
+         FPitch == o.FPitch && FCharset == o.FCharset && FOrientation == o.FOrientation;
 }
 
 void TFont::Assign(const TFont& source) {
   if (&source == this || SameAs(source)) return;
-  name_ = source.name_;
-  height_ = source.height_;
-  color_ = source.color_;
-  style_ = source.style_;
-  pitch_ = source.pitch_;
-  charset_ = source.charset_;
-  orientation_ = source.orientation_;
+  FName = source.FName;
+  FHeight = source.FHeight;
+  FColor = source.FColor;
+  FStyle = source.FStyle;
+  FPitch = source.FPitch;
+  FCharset = source.FCharset;
+  FOrientation = source.FOrientation;
   Changed();
 }

@@ -21,26 +21,26 @@ class TFont : public TObject {
  public:
   TFont();
 
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return FName; }
   void SetName(const std::string& v);
   // Points: Height = -MulDiv(Size, 96, 72); Size = -MulDiv(Height, 72, 96).
   int Size() const;
   void SetSize(int v);
   // Pixels: negative = character (em) height, positive = cell height (ascent + descent),
   // 0 = the default height (a 16-pixel cell).
-  int Height() const { return height_; }
+  int Height() const { return FHeight; }
   void SetHeight(int v);
-  TColor Color() const { return color_; }
+  TColor Color() const { return FColor; }
   void SetColor(TColor v);
-  TFontStyles Style() const { return style_; }
+  TFontStyles Style() const { return FStyle; }
   void SetStyle(TFontStyles v);
-  TFontPitch Pitch() const { return pitch_; }
+  TFontPitch Pitch() const { return FPitch; }
   void SetPitch(TFontPitch v);
-  TFontCharset Charset() const { return charset_; }
+  TFontCharset Charset() const { return FCharset; }
   void SetCharset(TFontCharset v);
   // Escapement of the text in tenths of a degree, counter-clockwise: the text is turned about the
   // top-left corner of its cell. Widths and heights are always measured unturned.
-  int Orientation() const { return orientation_; }
+  int Orientation() const { return FOrientation; }
   void SetOrientation(int v);
 
   // Copies every attribute; OnChange fires once when anything differs.
@@ -52,13 +52,13 @@ class TFont : public TObject {
 
  private:
   void Changed();
-  std::string name_ = "MS Sans Serif";
-  int height_ = -11;
-  TColor color_ = clWindowText;
-  TFontStyles style_;
-  TFontPitch pitch_ = fpDefault;
-  TFontCharset charset_ = DEFAULT_CHARSET;
-  int orientation_ = 0;
+  std::string FName = "MS Sans Serif";
+  int FHeight = -11;
+  TColor FColor = clWindowText;
+  TFontStyles FStyle;
+  TFontPitch FPitch = fpDefault;
+  TFontCharset FCharset = DEFAULT_CHARSET;
+  int FOrientation = 0;
 };
 
 // The window system's text metrics of a font, in pixels.

@@ -73,79 +73,79 @@ class QtFont final : public RealizedFont {
     EnsureGuiApplication();
     const bool bold = font.Style().Contains(fsBold);
     const bool italic = font.Style().Contains(fsItalic);
-    qfont_ = QFont(FamilyFor(font));
-    qfont_.setBold(bold);
-    qfont_.setItalic(italic);
-    qfont_.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
-    qfont_.setHintingPreference(QFont::PreferFullHinting);
-    qfont_.setKerning(false);
+    FQfont = QFont(FamilyFor(font));
+    FQfont.setBold(bold);
+    FQfont.setItalic(italic);
+    FQfont.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    FQfont.setHintingPreference(QFont::PreferFullHinting);
+    FQfont.setKerning(false);
 
     // The face's Windows ascent and descent decide the cell, as on the original system.
-    QFont probe = qfont_;
+    QFont probe = FQfont;
     probe.setPixelSize(100);
     const QRawFont raw = QRawFont::fromFont(probe);
     const QByteArray os2 = raw.fontTable("OS/2");
     const QByteArray head = raw.fontTable("head");
     double upm = U16(head, 18);
-    double winAscent = U16(os2, 74), winDescent = U16(os2, 76);
-    double avgWidth = I16(os2, 2);
-    if (upm <= 0 || winAscent + winDescent <= 0) {
+    double win_ascent = U16(os2, 74), win_descent = U16(os2, 76);
+    double avg_width = I16(os2, 2);
+    if (upm <= 0 || win_ascent + win_descent <= 0) {
       upm = 100;
-      winAscent = raw.ascent();
-      winDescent = raw.descent();
-      avgWidth = raw.averageCharWidth();
+      win_ascent = raw.ascent();
+      win_descent = raw.descent();
+      avg_width = raw.averageCharWidth();
     }
     const int height = font.Height() == 0 ? 16 : font.Height();
     int em, ascent, descent;
     if (height < 0) {
       em = std::min(-height, kMaxEm);
-      ascent = static_cast<int>(Round(winAscent * em / upm));
-      descent = static_cast<int>(Round(winDescent * em / upm));
+      ascent = static_cast<int>(Round(win_ascent * em / upm));
+      descent = static_cast<int>(Round(win_descent * em / upm));
     } else {
       const int cell = std::min(height, kMaxEm);
-      em = std::max(1, static_cast<int>(Round(cell * upm / (winAscent + winDescent))));
-      ascent = static_cast<int>(Round(cell * winAscent / (winAscent + winDescent)));
+      em = std::max(1, static_cast<int>(Round(cell * upm / (win_ascent + win_descent))));
+      ascent = static_cast<int>(Round(cell * win_ascent / (win_ascent + win_descent)));
       descent = cell - ascent;
     }
     em = std::max(em, 1);
-    qfont_.setPixelSize(em);
-    family_ = FamilyFor(font).toStdString();
-    em_ = em;
-    const QFontMetrics fm(qfont_);
+    FQfont.setPixelSize(em);
+    FFamily = FamilyFor(font).toStdString();
+    FEm = em;
+    const QFontMetrics fm(FQfont);
 
-    TTextMetric& m = metric_;
+    TTextMetric& m = FMetric;
     m.tmAscent = ascent;
     m.tmDescent = descent;
     m.tmHeight = ascent + descent;
     m.tmInternalLeading = std::max(0, m.tmHeight - em);
-    m.tmAveCharWidth = std::max(1, static_cast<int>(Round(avgWidth * em / upm)));
+    m.tmAveCharWidth = std::max(1, static_cast<int>(Round(avg_width * em / upm)));
     m.tmMaxCharWidth = fm.maxWidth();
     m.tmWeight = bold ? 700 : 400;
     m.tmItalic = italic;
     m.tmUnderlined = font.Style().Contains(fsUnderline);
     m.tmStruckOut = font.Style().Contains(fsStrikeOut);
     m.tmFixedPitch = FamilyFor(font) == QStringLiteral("Liberation Mono");
-    for (int c = 0; c < 256; ++c) advances_[c] = fm.horizontalAdvance(ToUnicode(uint8_t(c)));
+    for (int c = 0; c < 256; ++c) FAdvances[c] = fm.horizontalAdvance(ToUnicode(uint8_t(c)));
 
-    lineThickness_ = std::max(1, static_cast<int>(Round(em / 14.0)));
-    underlineTop_ = std::min(m.tmHeight - 1, ascent + std::max(1, fm.underlinePos()) - 1);
-    strikeOutTop_ = std::max(0, ascent - std::max(1, fm.strikeOutPos()));
+    FLineThickness = std::max(1, static_cast<int>(Round(em / 14.0)));
+    FUnderlineTop = std::min(m.tmHeight - 1, ascent + std::max(1, fm.underlinePos()) - 1);
+    FStrikeOutTop = std::max(0, ascent - std::max(1, fm.strikeOutPos()));
   }
 
   const GlyphMask& Glyph(unsigned char c) const override {
-    if (!ready_[c]) {
-      glyphs_[c] = Render(c);
-      ready_[c] = true;
+    if (!FReady[c]) {
+      FGlyphs[c] = Render(c);
+      FReady[c] = true;
     }
-    return glyphs_[c];
+    return FGlyphs[c];
   }
 
  private:
   GlyphMask Render(unsigned char c) const {
     GlyphMask g;
-    const int margin = metric_.tmHeight / 2 + 2;
-    const int w = advances_[c] + 2 * margin;
-    const int h = metric_.tmHeight + 2 * margin;
+    const int margin = FMetric.tmHeight / 2 + 2;
+    const int w = FAdvances[c] + 2 * margin;
+    const int h = FMetric.tmHeight + 2 * margin;
     if (w <= 0 || h <= 0 || w > 20000 || h > 20000) return g;
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -153,9 +153,9 @@ class QtFont final : public RealizedFont {
       QPainter p(&image);
       p.setRenderHint(QPainter::Antialiasing, false);
       p.setRenderHint(QPainter::TextAntialiasing, false);
-      p.setFont(qfont_);
+      p.setFont(FQfont);
       p.setPen(Qt::black);
-      p.drawText(QPointF(margin, margin + metric_.tmAscent), QString(ToUnicode(c)));
+      p.drawText(QPointF(margin, margin + FMetric.tmAscent), QString(ToUnicode(c)));
     }
     int x0 = w, y0 = h, x1 = -1, y1 = -1;
     for (int y = 0; y < h; ++y) {
@@ -184,9 +184,9 @@ class QtFont final : public RealizedFont {
     return g;
   }
 
-  QFont qfont_;
-  mutable std::array<GlyphMask, 256> glyphs_;
-  mutable std::array<bool, 256> ready_{};
+  QFont FQfont;
+  mutable std::array<GlyphMask, 256> FGlyphs;
+  mutable std::array<bool, 256> FReady{};
 };
 
 }  // namespace

@@ -21,25 +21,25 @@ struct GlyphMask {
 class RealizedFont {
  public:
   virtual ~RealizedFont() = default;
-  const TTextMetric& Metric() const { return metric_; }
-  int Advance(unsigned char c) const { return advances_[c]; }
+  const TTextMetric& Metric() const { return FMetric; }
+  int Advance(unsigned char c) const { return FAdvances[c]; }
   virtual const GlyphMask& Glyph(unsigned char c) const = 0;
   // Rows of the underline and strike-out bars, from the top of the cell.
-  int UnderlineTop() const { return underlineTop_; }
-  int StrikeOutTop() const { return strikeOutTop_; }
-  int LineThickness() const { return lineThickness_; }
+  int UnderlineTop() const { return FUnderlineTop; }
+  int StrikeOutTop() const { return FStrikeOutTop; }
+  int LineThickness() const { return FLineThickness; }
   // The face the font maps to and its em size in pixels.
-  const std::string& Family() const { return family_; }
-  int EmPixels() const { return em_; }
+  const std::string& Family() const { return FFamily; }
+  int EmPixels() const { return FEm; }
 
  protected:
-  TTextMetric metric_;
-  std::array<int, 256> advances_{};
-  int underlineTop_ = 0;
-  int strikeOutTop_ = 0;
-  int lineThickness_ = 1;
-  std::string family_;
-  int em_ = 1;
+  TTextMetric FMetric;
+  std::array<int, 256> FAdvances{};
+  int FUnderlineTop = 0;
+  int FStrikeOutTop = 0;
+  int FLineThickness = 1;
+  std::string FFamily;
+  int FEm = 1;
 };
 
 // The realised form of the font (cached; valid for the life of the process).

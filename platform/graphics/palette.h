@@ -25,7 +25,7 @@ using HPALETTE = std::shared_ptr<const TLogPalette>;
 
 HPALETTE CreatePalette(const TLogPalette& palette);
 // Selects the palette into the canvas and returns the one selected before.
-HPALETTE SelectPalette(TCanvas* canvas, HPALETTE palette, bool forceBackground);
+HPALETTE SelectPalette(TCanvas* canvas, HPALETTE palette, bool force_background);
 // The number of entries mapped into the system palette: none on a true-colour surface.
 int RealizePalette(TCanvas* canvas);
 // On a true-colour surface every colour is exact.

@@ -5,40 +5,40 @@ void TPen::Changed() {
 }
 
 void TPen::SetColor(TColor v) {
-  if (v == color_) return;
-  color_ = v;
+  if (v == FColor) return;
+  FColor = v;
   Changed();
 }
 
 void TPen::SetWidth(int v) {
   if (v < 1) v = 1;
-  if (v == width_) return;
-  width_ = v;
+  if (v == FWidth) return;
+  FWidth = v;
   Changed();
 }
 
 void TPen::SetStyle(TPenStyle v) {
-  if (v == style_) return;
-  style_ = v;
+  if (v == FStyle) return;
+  FStyle = v;
   Changed();
 }
 
 void TPen::SetMode(TPenMode v) {
-  if (v == mode_) return;
-  mode_ = v;
+  if (v == FMode) return;
+  FMode = v;
   Changed();
 }
 
 void TPen::Assign(const TPen& source) {
   if (&source == this) return;
-  if (source.color_ == color_ && source.width_ == width_ && source.style_ == style_ &&
-      source.mode_ == mode_) {
+  if (source.FColor == FColor && source.FWidth == FWidth && source.FStyle == FStyle &&
+      source.FMode == FMode) {
     return;
   }
-  color_ = source.color_;
-  width_ = source.width_;
-  style_ = source.style_;
-  mode_ = source.mode_;
+  FColor = source.FColor;
+  FWidth = source.FWidth;
+  FStyle = source.FStyle;
+  FMode = source.FMode;
   Changed();
 }
 
@@ -47,22 +47,22 @@ void TBrush::Changed() {
 }
 
 void TBrush::SetColor(TColor v) {
-  if (v == color_ && style_ != bsClear) return;
-  color_ = v;
-  if (style_ == bsClear) style_ = bsSolid;
+  if (v == FColor && FStyle != bsClear) return;
+  FColor = v;
+  if (FStyle == bsClear) FStyle = bsSolid;
   Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle v) {
-  if (v == style_) return;
-  style_ = v;
+  if (v == FStyle) return;
+  FStyle = v;
   Changed();
 }
 
 void TBrush::Assign(const TBrush& source) {
   if (&source == this) return;
-  if (source.color_ == color_ && source.style_ == style_) return;
-  color_ = source.color_;
-  style_ = source.style_;
+  if (source.FColor == FColor && source.FStyle == FStyle) return;
+  FColor = source.FColor;
+  FStyle = source.FStyle;
   Changed();
 }

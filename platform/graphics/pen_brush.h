@@ -30,15 +30,15 @@ enum TBrushStyle { bsSolid, bsClear };
 
 class TPen : public TObject {
  public:
-  TColor Color() const { return color_; }
+  TColor Color() const { return FColor; }
   void SetColor(TColor v);
   // Width 1 is the thin line; wider pens are centred on the path with round caps and joins.
   // Values below 1 count as 1.
-  int Width() const { return width_; }
+  int Width() const { return FWidth; }
   void SetWidth(int v);
-  TPenStyle Style() const { return style_; }
+  TPenStyle Style() const { return FStyle; }
   void SetStyle(TPenStyle v);
-  TPenMode Mode() const { return mode_; }
+  TPenMode Mode() const { return FMode; }
   void SetMode(TPenMode v);
   void Assign(const TPen& source);
 
@@ -46,18 +46,18 @@ class TPen : public TObject {
 
  private:
   void Changed();
-  TColor color_ = clBlack;
-  int width_ = 1;
-  TPenStyle style_ = psSolid;
-  TPenMode mode_ = pmCopy;
+  TColor FColor = clBlack;
+  int FWidth = 1;
+  TPenStyle FStyle = psSolid;
+  TPenMode FMode = pmCopy;
 };
 
 class TBrush : public TObject {
  public:
-  TColor Color() const { return color_; }
+  TColor Color() const { return FColor; }
   // As in the class library, giving a clear brush a colour makes it solid.
   void SetColor(TColor v);
-  TBrushStyle Style() const { return style_; }
+  TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle v);
   void Assign(const TBrush& source);
 
@@ -65,6 +65,6 @@ class TBrush : public TObject {
 
  private:
   void Changed();
-  TColor color_ = clWhite;
-  TBrushStyle style_ = bsSolid;
+  TColor FColor = clWhite;
+  TBrushStyle FStyle = bsSolid;
 };

@@ -30,15 +30,15 @@ std::vector<Spans>& KeptLists() {
 ScratchSpans::ScratchSpans() {
   std::vector<Spans>& kept = KeptLists();
   if (kept.empty()) return;
-  spans_.swap(kept.back());
+  FSpans.swap(kept.back());
   kept.pop_back();
 }
 
 ScratchSpans::~ScratchSpans() {
   std::vector<Spans>& kept = KeptLists();
-  if (kept.size() >= kKeptLists || spans_.capacity() > kKeptSpans) return;
-  spans_.clear();
-  kept.push_back(std::move(spans_));
+  if (kept.size() >= kKeptLists || FSpans.capacity() > kKeptSpans) return;
+  FSpans.clear();
+  kept.push_back(std::move(FSpans));
 }
 
 bool Normalized(std::span<const Span> spans) {
@@ -85,10 +85,10 @@ Spans Subtract(const Spans& a, const Spans& b) {
   return out;
 }
 
-void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clipTop,
-                    int clipBottom, Spans& out) {
-  const int top = std::max(RowFrom(y0), clipTop);
-  const int bottom = std::min(RowTo(y1), clipBottom);
+void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clip_top,
+                    int clip_bottom, Spans& out) {
+  const int top = std::max(RowFrom(y0), clip_top);
+  const int bottom = std::min(RowTo(y1), clip_bottom);
   if (top >= bottom) return;
   MakeRoom(out, bottom - top);
   const RoundRectRows shape(x0, y0, x1, y1, ra, rb);
@@ -116,14 +116,14 @@ bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels) {
 }
 
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
-               double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
-               int clipBottom, Spans& out, Spans* interior) {
-  const int top = std::max(RowFrom(oy0), clipTop);
-  const int bottom = std::min(RowTo(oy1), clipBottom);
+               double iy0, double ix1, double iy1, double ira, double irb, int clip_top,
+               int clip_bottom, Spans& out, Spans* interior) {
+  const int top = std::max(RowFrom(oy0), clip_top);
+  const int bottom = std::min(RowTo(oy1), clip_bottom);
   if (top >= bottom) return;
   MakeRoom(out, 2 * (bottom - top));
   if (interior) MakeRoom(*interior, bottom - top);
-  RingRows(ox0, oy0, ox1, oy1, ora, orb, ix0, iy0, ix1, iy1, ira, irb, clipTop, clipBottom,
+  RingRows(ox0, oy0, ox1, oy1, ora, orb, ix0, iy0, ix1, iy1, ira, irb, clip_top, clip_bottom,
            [&](int y, int a, int b, int ia, int ib, bool inner) {
              if (!inner) {
                out.push_back({y, a, b});
@@ -138,33 +138,33 @@ void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, doubl
            });
 }
 
-void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, Spans& out) {
+void PolygonSpans(std::span<const TPoint> points, int clip_top, int clip_bottom, Spans& out) {
   const size_t n = points.size();
   if (n < 3) return;
-  int minY = points[0].Y, maxY = points[0].Y;
+  int min_y = points[0].Y, max_y = points[0].Y;
   for (const TPoint& p : points) {
-    minY = std::min(minY, p.Y);
-    maxY = std::max(maxY, p.Y);
+    min_y = std::min(min_y, p.Y);
+    max_y = std::max(max_y, p.Y);
   }
-  const int top = std::max(minY, clipTop);
-  const int bottom = std::min(maxY, clipBottom);
+  const int top = std::max(min_y, clip_top);
+  const int bottom = std::min(max_y, clip_bottom);
   struct Edge {
     double ya, yb, xa, slope;
   };
   // Edges and the crossings of one row; on the stack for all but very large polygons.
-  Edge localEdges[32];
+  Edge local_edges[32];
   double local[32];
-  std::vector<Edge> heapEdges;
+  std::vector<Edge> heap_edges;
   std::vector<double> heap;
-  Edge* edges = localEdges;
+  Edge* edges = local_edges;
   double* xs = local;
   if (n > std::size(local)) {
-    heapEdges.resize(n);
+    heap_edges.resize(n);
     heap.resize(n);
-    edges = heapEdges.data();
+    edges = heap_edges.data();
     xs = heap.data();
   }
-  size_t edgeCount = 0;
+  size_t edge_count = 0;
   for (size_t i = 0; i < n; ++i) {
     const TPoint& a = points[i];
     const TPoint& b = points[i + 1 < n ? i + 1 : 0];
@@ -172,7 +172,7 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
     const bool down = a.Y < b.Y;
     const TPoint& u = down ? a : b;
     const TPoint& v = down ? b : a;
-    edges[edgeCount++] = {double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)};
+    edges[edge_count++] = {double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)};
   }
   if (top < bottom) MakeRoom(out, bottom - top);
   // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
@@ -184,7 +184,7 @@ void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, S
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
     size_t count = 0;
-    for (size_t i = 0; i < edgeCount; ++i) {
+    for (size_t i = 0; i < edge_count; ++i) {
       const Edge& e = edges[i];
       if (yc >= e.ya && yc < e.yb) xs[count++] = e.xa + (yc - e.ya) * e.slope;
     }
@@ -223,7 +223,7 @@ struct BandLimit {
 
 }  // namespace
 
-void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, Spans& out) {
+void CapsuleSpans(TPoint p0, TPoint p1, int width, int clip_top, int clip_bottom, Spans& out) {
   // Odd widths are centred on the pixel centres, even ones on the pixel corners above left, so a
   // pen of width w covers exactly w pixels across a straight line. Edge points are left out.
   const double r = width / 2.0 - 1e-6;
@@ -231,8 +231,8 @@ void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, 
   const double ax = p0.X + shift, ay = p0.Y + shift, bx = p1.X + shift, by = p1.Y + shift;
   const double vx = bx - ax, vy = by - ay;
   const double len2 = vx * vx + vy * vy;
-  const int top = std::max(RowFrom(std::min(ay, by) - r), clipTop);
-  const int bottom = std::min(RowTo(std::max(ay, by) + r), clipBottom);
+  const int top = std::max(RowFrom(std::min(ay, by) - r), clip_top);
+  const int bottom = std::min(RowTo(std::max(ay, by) + r), clip_bottom);
   if (top >= bottom) return;
   MakeRoom(out, bottom - top);
   const double r2 = r * r;

@@ -29,11 +29,11 @@ class ScratchSpans {
   ~ScratchSpans();
   ScratchSpans(const ScratchSpans&) = delete;
   ScratchSpans& operator=(const ScratchSpans&) = delete;
-  Spans& operator*() { return spans_; }
-  Spans* operator->() { return &spans_; }
+  Spans& operator*() { return FSpans; }
+  Spans* operator->() { return &FSpans; }
 
  private:
-  Spans spans_;
+  Spans FSpans;
 };
 
 // Pixel centres on the edge of a shape count as inside within this tolerance.
@@ -68,42 +68,42 @@ inline int RowTo(double y1) { return FloorInt(y1 - 0.5 + kEps) + 1; }
 class RoundRectRows {
  public:
   RoundRectRows(double x0, double y0, double x1, double y1, double ra, double rb)
-      : x0_(x0), y0_(y0), x1_(x1), y1_(y1) {
-    valid_ = !(x1 < x0 - kEps || y1 < y0 - kEps);
-    if (!valid_) return;
-    ra_ = std::clamp(ra, 0.0, std::max(0.0, (x1 - x0) / 2));
-    rb_ = std::clamp(rb, 0.0, std::max(0.0, (y1 - y0) / 2));
+      : FX0(x0), FY0(y0), FX1(x1), FY1(y1) {
+    FValid = !(x1 < x0 - kEps || y1 < y0 - kEps);
+    if (!FValid) return;
+    FRa = std::clamp(ra, 0.0, std::max(0.0, (x1 - x0) / 2));
+    FRb = std::clamp(rb, 0.0, std::max(0.0, (y1 - y0) / 2));
   }
   // How far the horizontal line through yc lies inside a corner (0 between the corners); negative
   // when the line misses the shape.
   double Depth(double yc) const {
-    if (!valid_ || yc < y0_ - kEps || yc > y1_ + kEps) return -1;
-    if (rb_ <= kEps) return 0;
-    if (yc < y0_ + rb_) return y0_ + rb_ - yc;
-    if (yc > y1_ - rb_) return yc - (y1_ - rb_);
+    if (!FValid || yc < FY0 - kEps || yc > FY1 + kEps) return -1;
+    if (FRb <= kEps) return 0;
+    if (yc < FY0 + FRb) return FY0 + FRb - yc;
+    if (yc > FY1 - FRb) return yc - (FY1 - FRb);
     return 0;
   }
   // The pixels [a, b) whose centres lie inside on a line of the given depth.
   bool Extent(double depth, int& a, int& b) const {
     if (depth < 0) return false;
-    double hw = ra_;
-    if (rb_ > kEps) {
-      const double t = depth / rb_;
-      hw = ra_ * std::sqrt(std::max(0.0, 1 - t * t));
+    double hw = FRa;
+    if (FRb > kEps) {
+      const double t = depth / FRb;
+      hw = FRa * std::sqrt(std::max(0.0, 1 - t * t));
     }
-    return CentresIn(x0_ + ra_ - hw, x1_ - ra_ + hw, a, b);
+    return CentresIn(FX0 + FRa - hw, FX1 - FRa + hw, a, b);
   }
   // The pixels [a, b) of row y; false when it has none.
   bool Row(int y, int& a, int& b) const { return Extent(Depth(y + 0.5), a, b); }
-  // The rows the shape may have within [clipTop, clipBottom): [top, bottom).
-  void Rows(int clipTop, int clipBottom, int& top, int& bottom) const {
-    top = std::max(RowFrom(y0_), clipTop);
-    bottom = std::min(RowTo(y1_), clipBottom);
+  // The rows the shape may have within [clip_top, clip_bottom): [top, bottom).
+  void Rows(int clip_top, int clip_bottom, int& top, int& bottom) const {
+    top = std::max(RowFrom(FY0), clip_top);
+    bottom = std::min(RowTo(FY1), clip_bottom);
   }
 
  private:
-  double x0_, y0_, x1_, y1_, ra_ = 0, rb_ = 0;
-  bool valid_ = false;
+  double FX0, FY0, FX1, FY1, FRa = 0, FRb = 0;
+  bool FValid = false;
 };
 
 // Sorts by row and merges overlapping and touching spans.
@@ -115,9 +115,9 @@ Spans Subtract(const Spans& a, const Spans& b);
 
 // A rounded rectangle in continuous coordinates: the box [x0, x1] x [y0, y1] with elliptic corners
 // of semi-axes ra, rb (0 = square corners). Pixels whose centres lie inside or on the edge.
-// Rows are limited to [clipTop, clipBottom).
-void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clipTop,
-                    int clipBottom, Spans& out);
+// Rows are limited to [clip_top, clip_bottom).
+void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clip_top,
+                    int clip_bottom, Spans& out);
 // The pixels of RoundRectSpans with square corners as one rectangle [left, right) x [top, bottom),
 // rows not limited; false when there are none.
 bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels);
@@ -144,15 +144,15 @@ inline long long Mid2(double y0, double y1) {
 }
 
 // The rows of the ring between an outer and an inner rounded rectangle, limited to
-// [clipTop, clipBottom): row(y, a, b, ia, ib, inner) for each row with pixels of the outer shape
+// [clip_top, clip_bottom): row(y, a, b, ia, ib, inner) for each row with pixels of the outer shape
 // [a, b); `inner` tells whether the inner shape has pixels [ia, ib) on that row (not limited to
 // [a, b)). Rows that look the same above and below the middle are computed once.
 template <typename Row>
 void RingRows(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
-              double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
-              int clipBottom, Row row) {
-  const int top = std::max(RowFrom(oy0), clipTop);
-  const int bottom = std::min(RowTo(oy1), clipBottom);
+              double iy0, double ix1, double iy1, double ira, double irb, int clip_top,
+              int clip_bottom, Row row) {
+  const int top = std::max(RowFrom(oy0), clip_top);
+  const int bottom = std::min(RowTo(oy1), clip_bottom);
   if (top >= bottom) return;
   const RoundRectRows outer(ox0, oy0, ox1, oy1, ora, orb);
   const RoundRectRows inner(ix0, iy0, ix1, iy1, ira, irb);
@@ -160,10 +160,10 @@ void RingRows(double ox0, double oy0, double ox1, double oy1, double ora, double
     bool any = false, inner = false;
     int a = 0, b = 0, ia = 0, ib = 0;
   };
-  auto extents = [&](double outerDepth, double innerDepth) {
+  auto extents = [&](double outer_depth, double inner_depth) {
     Extents e;
-    e.any = outer.Extent(outerDepth, e.a, e.b);
-    if (e.any) e.inner = inner.Extent(innerDepth, e.ia, e.ib) && e.ia < e.ib;
+    e.any = outer.Extent(outer_depth, e.a, e.b);
+    if (e.any) e.inner = inner.Extent(inner_depth, e.ia, e.ib) && e.ia < e.ib;
     return e;
   };
   auto deliver = [&](int y, const Extents& e) {
@@ -183,15 +183,15 @@ void RingRows(double ox0, double oy0, double ox1, double oy1, double ora, double
 // The pixels of the outer rounded rectangle that are not in the inner one go to `ring`; those of
 // the inner one to `interior` when given.
 void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
-               double iy0, double ix1, double iy1, double ira, double irb, int clipTop,
-               int clipBottom, Spans& ring, Spans* interior);
+               double iy0, double ix1, double iy1, double ira, double irb, int clip_top,
+               int clip_bottom, Spans& ring, Spans* interior);
 
 // Polygon interior, alternate rule, vertices at pixel corners, pixel centres inside, top-left rule.
-void PolygonSpans(std::span<const TPoint> points, int clipTop, int clipBottom, Spans& out);
+void PolygonSpans(std::span<const TPoint> points, int clip_top, int clip_bottom, Spans& out);
 
-// The thin line's pixels from p0 towards p1 (Bresenham), p1 itself only when includeEnd.
+// The thin line's pixels from p0 towards p1 (Bresenham), p1 itself only when include_end.
 template <typename Pixel>
-void ThinLine(TPoint p0, TPoint p1, bool includeEnd, Pixel pixel) {
+void ThinLine(TPoint p0, TPoint p1, bool include_end, Pixel pixel) {
   long long x = p0.X, y = p0.Y;
   const long long dx = p1.X > p0.X ? 0LL + p1.X - p0.X : 0LL + p0.X - p1.X;
   const long long dy = -(p1.Y > p0.Y ? 0LL + p1.Y - p0.Y : 0LL + p0.Y - p1.Y);
@@ -199,10 +199,10 @@ void ThinLine(TPoint p0, TPoint p1, bool includeEnd, Pixel pixel) {
   const int sy = p0.Y < p1.Y ? 1 : -1;
   long long err = dx + dy;
   for (;;) {
-    const bool atEnd = x == p1.X && y == p1.Y;
-    if (atEnd && !includeEnd) break;
+    const bool at_end = x == p1.X && y == p1.Y;
+    if (at_end && !include_end) break;
     pixel(static_cast<int>(x), static_cast<int>(y));
-    if (atEnd) break;
+    if (at_end) break;
     const long long e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
@@ -216,6 +216,6 @@ void ThinLine(TPoint p0, TPoint p1, bool includeEnd, Pixel pixel) {
 }
 
 // The pixels within width/2 of the segment between the pixel centres of p0 and p1 (round caps).
-void CapsuleSpans(TPoint p0, TPoint p1, int width, int clipTop, int clipBottom, Spans& out);
+void CapsuleSpans(TPoint p0, TPoint p1, int width, int clip_top, int clip_bottom, Spans& out);
 
 }  // namespace raster

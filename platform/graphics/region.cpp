@@ -36,39 +36,39 @@ void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out) {
 void TRegion::Add(const TRect& r) {
   if (IsRectEmpty(r)) return;
   std::vector<TRect> pieces{r};
-  for (const TRect& existing : rects_) {
+  for (const TRect& existing : FRects) {
     std::vector<TRect> rest;
     for (const TRect& p : pieces) AppendDifference(p, existing, rest);
     pieces.swap(rest);
     if (pieces.empty()) return;
   }
-  rects_.insert(rects_.end(), pieces.begin(), pieces.end());
-  assert(Disjoint(rects_));
+  FRects.insert(FRects.end(), pieces.begin(), pieces.end());
+  assert(Disjoint(FRects));
 }
 
 void TRegion::Intersect(const TRect& r) {
   std::vector<TRect> kept;
-  for (const TRect& existing : rects_) {
+  for (const TRect& existing : FRects) {
     TRect common;
     if (IntersectRect(common, existing, r)) kept.push_back(common);
   }
-  rects_.swap(kept);
-  assert(Disjoint(rects_));
+  FRects.swap(kept);
+  assert(Disjoint(FRects));
 }
 
 void TRegion::Subtract(const TRect& r) {
   std::vector<TRect> kept;
-  for (const TRect& existing : rects_) AppendDifference(existing, r, kept);
-  rects_.swap(kept);
-  assert(Disjoint(rects_));
+  for (const TRect& existing : FRects) AppendDifference(existing, r, kept);
+  FRects.swap(kept);
+  assert(Disjoint(FRects));
 }
 
 void TRegion::Offset(int dx, int dy) {
-  for (TRect& r : rects_) OffsetRect(r, dx, dy);
+  for (TRect& r : FRects) OffsetRect(r, dx, dy);
 }
 
 bool TRegion::Contains(TPoint p) const {
-  for (const TRect& r : rects_) {
+  for (const TRect& r : FRects) {
     if (PtInRect(r, p)) return true;
   }
   return false;
@@ -76,6 +76,6 @@ bool TRegion::Contains(TPoint p) const {
 
 TRect TRegion::Bounds() const {
   TRect b;
-  for (const TRect& r : rects_) UnionRect(b, b, r);
+  for (const TRect& r : FRects) UnionRect(b, b, r);
   return b;
 }

@@ -18,11 +18,11 @@ class TRegion {
   void Subtract(const TRect& r);
   void Offset(int dx, int dy);
   bool Contains(TPoint p) const;
-  bool Empty() const { return rects_.empty(); }
+  bool Empty() const { return FRects.empty(); }
   // The smallest rectangle holding every pixel; all zero when empty.
   TRect Bounds() const;
-  const std::vector<TRect>& Rects() const { return rects_; }
+  const std::vector<TRect>& Rects() const { return FRects; }
 
  private:
-  std::vector<TRect> rects_;
+  std::vector<TRect> FRects;
 };
