@@ -335,29 +335,29 @@ class CursorConfinement : public QObject {
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Release(); });
   }
   void Confine(const TRect& r) {
-    rect_ = r;
-    active_ = true;
+    FRect = r;
+    FActive = true;
   }
-  void Release() { active_ = false; }
+  void Release() { FActive = false; }
   bool Active(TRect& r) const {
-    if (active_) r = rect_;
-    return active_;
+    if (FActive) r = FRect;
+    return FActive;
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (active_ && event->type() == QEvent::MouseMove && QGuiApplication::platformName() == "xcb") {
+    if (FActive && event->type() == QEvent::MouseMove && QGuiApplication::platformName() == "xcb") {
       const QPoint g = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-      const int x = std::clamp(g.x(), rect_.Left, std::max(rect_.Left, rect_.Right - 1));
-      const int y = std::clamp(g.y(), rect_.Top, std::max(rect_.Top, rect_.Bottom - 1));
+      const int x = std::clamp(g.x(), FRect.Left, std::max(FRect.Left, FRect.Right - 1));
+      const int y = std::clamp(g.y(), FRect.Top, std::max(FRect.Top, FRect.Bottom - 1));
       if (x != g.x() || y != g.y()) QCursor::setPos(x, y);
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  TRect rect_;
-  bool active_ = false;
+  TRect FRect;
+  bool FActive = false;
 };
 
 CursorConfinement& Confinement() {

@@ -36,14 +36,14 @@ int pending_posts = 0;
 
 class PostedMessageEvent : public QEvent {
  public:
-  explicit PostedMessageEvent(const TMsg& msg) : QEvent(kPostedMessage), msg_(msg) {
+  explicit PostedMessageEvent(const TMsg& msg) : QEvent(kPostedMessage), FMsg(msg) {
     ++pending_posts;
   }
   ~PostedMessageEvent() override { --pending_posts; }
-  TMsg& Msg() { return msg_; }
+  TMsg& Msg() { return FMsg; }
 
  private:
-  TMsg msg_;
+  TMsg FMsg;
 };
 
 // Receives the posted messages of every handle and hands them to their receivers.

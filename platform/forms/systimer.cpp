@@ -28,11 +28,11 @@ const QEvent::Type kTimerCall = QEvent::Type(QEvent::User + 0x102);
 
 class TimerCallEvent : public QEvent {
  public:
-  explicit TimerCallEvent(uintptr_t id) : QEvent(kTimerCall), id_(id) {}
-  uintptr_t Id() const { return id_; }
+  explicit TimerCallEvent(uintptr_t id) : QEvent(kTimerCall), FId(id) {}
+  uintptr_t Id() const { return FId; }
 
  private:
-  uintptr_t id_;
+  uintptr_t FId;
 };
 
 // Qt does not fire a timer again while its own handler is still running, so a callback that

@@ -29,8 +29,8 @@ class WindowScrollBar : public QScrollBar {
  public:
   WindowScrollBar(TWinControl* control, int bar, QWidget* parent)
       : QScrollBar(bar == SB_VERT ? Qt::Vertical : Qt::Horizontal, parent),
-        control_(control),
-        bar_(bar) {
+        FControl(control),
+        FBar(bar) {
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     setCursor(Qt::ArrowCursor);  // not the control's own cursor
@@ -53,11 +53,11 @@ class WindowScrollBar : public QScrollBar {
  public:
   // The window goes. A bar inside its own action is still on Qt's stack: it leaves later.
   void Drop() {
-    if (!dispatching_) {
+    if (!FDispatching) {
       delete this;
       return;
     }
-    control_ = nullptr;
+    FControl = nullptr;
     hide();
     setParent(nullptr);
     deleteLater();
@@ -75,20 +75,20 @@ class WindowScrollBar : public QScrollBar {
   }
 
   void Send(int code, int pos) {
-    if (control_ == nullptr) return;
-    const HWND wnd = control_->Handle();
-    const uint32_t msg = bar_ == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
-    const bool outer = !dispatching_;
-    dispatching_ = true;
+    if (FControl == nullptr) return;
+    const HWND wnd = FControl->Handle();
+    const uint32_t msg = FBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+    const bool outer = !FDispatching;
+    FDispatching = true;
     DispatchGuarded([&] { SendMessage(wnd, msg, MakeLong(code, pos), 0); });
-    if (outer) dispatching_ = false;
+    if (outer) FDispatching = false;
     // The handler may have taken the window (or the whole control) away.
-    if (control_ != nullptr) SyncBar(this, WinControlAccess::Of(control_).bars[bar_]);
+    if (FControl != nullptr) SyncBar(this, WinControlAccess::Of(FControl).bars[FBar]);
   }
 
-  TWinControl* control_;
-  int bar_;
-  bool dispatching_ = false;
+  TWinControl* FControl;
+  int FBar;
+  bool FDispatching = false;
 };
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 class OwnerDrawDelegate : public QStyledItemDelegate {
  public:
   OwnerDrawDelegate(TCustomListBox* list, QObject* parent)
-      : QStyledItemDelegate(parent), list_(list) {}
+      : QStyledItemDelegate(parent), FList(list) {}
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -27,14 +27,14 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
     if (q.isEmpty()) return;
     TBitmap item;
     item.SetSize(q.width(), q.height());
-    TCanvas* canvas = list_->Canvas();
+    TCanvas* canvas = FList->Canvas();
     const TRect rect = Bounds(q.x(), q.y(), q.width(), q.height());
     canvas->SetSurface(item.Surface(), TPoint{-q.x(), -q.y()}, rect);
     TOwnerDrawState state;
     if (option.state & QStyle::State_Selected) state += odSelected;
     if (option.state & QStyle::State_HasFocus) state += odFocused;
     if (!(option.state & QStyle::State_Enabled)) state += odDisabled;
-    DispatchGuarded([&] { list_->DrawItemAt(index.row(), rect, state); });
+    DispatchGuarded([&] { FList->DrawItemAt(index.row(), rect, state); });
     canvas->SetSurface(TSurface{});
     const TSurface s = item.Surface();
     const QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
@@ -44,12 +44,12 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.setHeight(list_->ItemHeight());
+    size.setHeight(FList->ItemHeight());
     return size;
   }
 
  private:
-  TCustomListBox* list_;
+  TCustomListBox* FList;
 };
 
 // A list that does not choose an item by itself when it gets the focus: only the user does.

@@ -29,11 +29,11 @@ TEditMask::TEditMask(const std::string& EditMask) {
     mask.resize(last);
     const size_t before = mask.rfind(';');
     if (before != std::string::npos && (before == 0 || mask[before - 1] != '\\')) {
-      if (tail.size() == 1) blank_ = tail[0];
-      saveLiterals_ = mask.substr(before + 1) != "0";
+      if (tail.size() == 1) FBlank = tail[0];
+      FSaveLiterals = mask.substr(before + 1) != "0";
       mask.resize(before);
     } else {
-      saveLiterals_ = tail != "0";
+      FSaveLiterals = tail != "0";
     }
   }
   char text_case = 0;
@@ -97,20 +97,20 @@ TEditMask::TEditMask(const std::string& EditMask) {
         p.literal = c;
         break;
     }
-    positions_.push_back(p);
+    FPositions.push_back(p);
   }
 }
 
 char TEditMask::Cased(size_t index, char c) const {
-  if (index >= positions_.size()) return c;
-  if (positions_[index].textCase == '>') return AnsiUpCase(c);
-  if (positions_[index].textCase == '<') return AnsiLowCase(c);
+  if (index >= FPositions.size()) return c;
+  if (FPositions[index].textCase == '>') return AnsiUpCase(c);
+  if (FPositions[index].textCase == '<') return AnsiLowCase(c);
   return c;
 }
 
 bool TEditMask::Accepts(size_t index, char c) const {
-  if (index >= positions_.size()) return false;
-  switch (positions_[index].kind) {
+  if (index >= FPositions.size()) return false;
+  switch (FPositions[index].kind) {
     case Kind::Digit:
       return IsDigit(c);
     case Kind::DigitOrSign:
@@ -122,7 +122,7 @@ bool TEditMask::Accepts(size_t index, char c) const {
     case Kind::Any:
       return static_cast<unsigned char>(c) >= ' ';
     case Kind::Literal:
-      return c == positions_[index].literal;
+      return c == FPositions[index].literal;
   }
   return false;
 }
@@ -130,8 +130,8 @@ bool TEditMask::Accepts(size_t index, char c) const {
 std::string TEditMask::Format(const std::string& value) const {
   std::string shown;
   size_t next = 0;
-  for (size_t i = 0; i < positions_.size(); ++i) {
-    const Position& p = positions_[i];
+  for (size_t i = 0; i < FPositions.size(); ++i) {
+    const Position& p = FPositions[i];
     if (p.kind == Kind::Literal) {
       shown.push_back(p.literal);
       if (next < value.size() && value[next] == p.literal) ++next;
@@ -141,7 +141,7 @@ std::string TEditMask::Format(const std::string& value) const {
     if (next < value.size() && value[next] != ' ') {
       shown.push_back(Cased(i, value[next++]));
     } else {
-      shown.push_back(blank_);
+      shown.push_back(FBlank);
       if (next < value.size()) ++next;
     }
   }
@@ -150,30 +150,30 @@ std::string TEditMask::Format(const std::string& value) const {
 
 std::string TEditMask::TextOf(const std::string& shown) const {
   std::string text;
-  for (size_t i = 0; i < positions_.size(); ++i) {
-    const char c = i < shown.size() ? shown[i] : blank_;
-    if (positions_[i].kind == Kind::Literal) {
-      if (saveLiterals_) text.push_back(positions_[i].literal);
+  for (size_t i = 0; i < FPositions.size(); ++i) {
+    const char c = i < shown.size() ? shown[i] : FBlank;
+    if (FPositions[i].kind == Kind::Literal) {
+      if (FSaveLiterals) text.push_back(FPositions[i].literal);
     } else {
-      text.push_back(c == blank_ ? ' ' : c);
+      text.push_back(c == FBlank ? ' ' : c);
     }
   }
   return text;
 }
 
 bool TEditMask::Complete(const std::string& shown) const {
-  for (size_t i = 0; i < positions_.size(); ++i) {
-    if (!positions_[i].required) continue;
-    if (i >= shown.size() || shown[i] == blank_ || shown[i] == ' ') return false;
+  for (size_t i = 0; i < FPositions.size(); ++i) {
+    if (!FPositions[i].required) continue;
+    if (i >= shown.size() || shown[i] == FBlank || shown[i] == ' ') return false;
   }
   return true;
 }
 
 std::string TEditMask::QtMask() const {
-  if (positions_.empty()) return std::string();
+  if (FPositions.empty()) return std::string();
   std::string out;
   char text_case = 0;
-  for (const Position& p : positions_) {
+  for (const Position& p : FPositions) {
     if (p.textCase != text_case) {
       out.push_back(p.textCase == 0 ? '!' : p.textCase);
       text_case = p.textCase;
@@ -201,7 +201,7 @@ std::string TEditMask::QtMask() const {
     }
   }
   out.push_back(';');
-  out.push_back(blank_);
+  out.push_back(FBlank);
   return out;
 }
 

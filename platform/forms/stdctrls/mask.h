@@ -37,10 +37,10 @@ class TEditMask {
   TEditMask() = default;
   explicit TEditMask(const std::string& EditMask);
 
-  bool Empty() const { return positions_.empty(); }
-  const std::vector<Position>& Positions() const { return positions_; }
-  char Blank() const { return blank_; }
-  bool SaveLiterals() const { return saveLiterals_; }
+  bool Empty() const { return FPositions.empty(); }
+  const std::vector<Position>& Positions() const { return FPositions; }
+  char Blank() const { return FBlank; }
+  bool SaveLiterals() const { return FSaveLiterals; }
 
   // Whether position `index` takes character c (after the case change).
   bool Accepts(size_t index, char c) const;
@@ -57,9 +57,9 @@ class TEditMask {
   std::string QtMask() const;
 
  private:
-  std::vector<Position> positions_;
-  char blank_ = '_';
-  bool saveLiterals_ = true;
+  std::vector<Position> FPositions;
+  char FBlank = '_';
+  bool FSaveLiterals = true;
 };
 
 class TMaskEdit : public TCustomEdit {

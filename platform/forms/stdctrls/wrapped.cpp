@@ -20,12 +20,12 @@ namespace {
 
 class InputWatcher : public QObject {
  public:
-  InputWatcher(QWidget* widget, TWinControl* control) : QObject(widget), control_(control) {}
+  InputWatcher(QWidget* widget, TWinControl* control) : QObject(widget), FControl(control) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
     auto* widget = static_cast<QWidget*>(watched);
-    TWinControl* control = control_;
+    TWinControl* control = FControl;
     switch (e->type()) {
       case QEvent::KeyPress:
       case QEvent::KeyRelease: {
@@ -67,7 +67,7 @@ class InputWatcher : public QObject {
   }
 
  private:
-  TWinControl* control_;
+  TWinControl* FControl;
 };
 
 }  // namespace

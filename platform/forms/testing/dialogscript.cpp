@@ -7,35 +7,35 @@
 #include "platform/forms/qtglue.h"
 
 DialogScript::DialogScript() {
-  previous_ = SetDialogHook([this](const TDialogRequest& r) { return Ask(r); });
-  previous_beep_ = SetMessageBeepHook([this](unsigned type) { beeps_.push_back(type); });
+  FPrevious = SetDialogHook([this](const TDialogRequest& r) { return Ask(r); });
+  FPreviousBeep = SetMessageBeepHook([this](unsigned type) { FBeeps.push_back(type); });
 }
 
 DialogScript::~DialogScript() {
-  SetDialogHook(previous_);
-  SetMessageBeepHook(previous_beep_);
-  if (!answers_.empty()) ADD_FAILURE() << answers_.size() << " scripted dialog answer(s) unused";
+  SetDialogHook(FPrevious);
+  SetMessageBeepHook(FPreviousBeep);
+  if (!FAnswers.empty()) ADD_FAILURE() << FAnswers.size() << " scripted dialog answer(s) unused";
 }
 
 void DialogScript::Answer(int Result, const std::string& Text, int64_t Value) {
-  answers_.push_back(TDialogAnswer{Result, Text, Value});
+  FAnswers.push_back(TDialogAnswer{Result, Text, Value});
 }
 
 void DialogScript::Clear() {
-  asked_.clear();
-  beeps_.clear();
-  answers_.clear();
+  FAsked.clear();
+  FBeeps.clear();
+  FAnswers.clear();
 }
 
 TDialogAnswer DialogScript::Ask(const TDialogRequest& request) {
-  asked_.push_back(request);
-  if (answers_.empty()) {
+  FAsked.push_back(request);
+  if (FAnswers.empty()) {
     ADD_FAILURE() << "unanswered " << request.Kind << ": \"" << request.Caption << "\" \""
                   << request.Text << "\"";
     return TDialogAnswer{mrCancel, "", 0};
   }
-  TDialogAnswer answer = answers_.front();
-  answers_.pop_front();
+  TDialogAnswer answer = FAnswers.front();
+  FAnswers.pop_front();
   return answer;
 }
 

@@ -18,17 +18,17 @@ class DialogScript {
 
   // Queues the answer for the next dialog.
   void Answer(int Result, const std::string& Text = "", int64_t Value = 0);
-  const std::vector<TDialogRequest>& Asked() const { return asked_; }
-  const std::vector<unsigned>& Beeps() const { return beeps_; }
+  const std::vector<TDialogRequest>& Asked() const { return FAsked; }
+  const std::vector<unsigned>& Beeps() const { return FBeeps; }
   void Clear();
 
  private:
   TDialogAnswer Ask(const TDialogRequest& request);
-  std::deque<TDialogAnswer> answers_;
-  std::vector<TDialogRequest> asked_;
-  std::vector<unsigned> beeps_;
-  TDialogHook previous_;
-  TBeepHook previous_beep_;
+  std::deque<TDialogAnswer> FAnswers;
+  std::vector<TDialogRequest> FAsked;
+  std::vector<unsigned> FBeeps;
+  TDialogHook FPrevious;
+  TBeepHook FPreviousBeep;
 };
 
 // Delivers posted messages, timer calls due and pending paints until none is left (bounded, so

@@ -115,12 +115,12 @@ void FormTest::SendMouse(TControl* control, int x, int y, int type, TMouseButton
   const QPointF local(screen.X - origin.X, screen.Y - origin.Y);
   const QPointF global(screen.X, screen.Y);
   const Qt::MouseButton b = QtButton(button);
-  if (type == QEvent::MouseButtonPress) buttons_ |= b;
-  if (type == QEvent::MouseButtonRelease) buttons_ &= ~unsigned(b);
-  clock_ += 10;
-  qt_handleMouseEvent(window, local, global, Qt::MouseButtons(buttons_),
+  if (type == QEvent::MouseButtonPress) FButtons |= b;
+  if (type == QEvent::MouseButtonRelease) FButtons &= ~unsigned(b);
+  FClock += 10;
+  qt_handleMouseEvent(window, local, global, Qt::MouseButtons(FButtons),
                       type == QEvent::MouseMove ? Qt::NoButton : b, QEvent::Type(type),
-                      QtModifiers(keys), int(clock_));
+                      QtModifiers(keys), int(FClock));
   QCoreApplication::processEvents();
 }
 
@@ -176,10 +176,10 @@ void FormTest::Activate(TCustomForm* other) {
 }
 
 FormTest::Shot::Shot(std::unique_ptr<TBitmap> image, TPoint offset)
-    : image_(std::move(image)), offset_(offset) {}
+    : FImage(std::move(image)), FOffset(offset) {}
 
 TColor FormTest::Shot::Pixel(int x, int y) const {
-  return image_->Canvas()->Pixels(x + offset_.X, y + offset_.Y);
+  return FImage->Canvas()->Pixels(x + FOffset.X, y + FOffset.Y);
 }
 
 FormTest::Shot FormTest::ScreenShot(TControl* control) {

@@ -39,7 +39,7 @@ class FormTest : public ::testing::Test {
   void Click(TControl* control, int x, int y, TMouseButton button = mbLeft);
   void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
   // Lets enough time pass that the next press is no double click.
-  void Pause() { clock_ += 5000; }
+  void Pause() { FClock += 5000; }
 
   // A key (virtual key code) through the window system to the focused window: press, then
   // release. text is what the key types ("" for none).
@@ -61,8 +61,8 @@ class FormTest : public ::testing::Test {
     TColor Pixel(int x, int y) const;
 
    private:
-    std::unique_ptr<TBitmap> image_;
-    TPoint offset_;
+    std::unique_ptr<TBitmap> FImage;
+    TPoint FOffset;
   };
   Shot ScreenShot(TControl* control);
 
@@ -71,6 +71,6 @@ class FormTest : public ::testing::Test {
 
  private:
   void SendMouse(TControl* control, int x, int y, int type, TMouseButton button, TShiftState keys);
-  unsigned buttons_ = 0;
-  uint64_t clock_ = 100000;
+  unsigned FButtons = 0;
+  uint64_t FClock = 100000;
 };
