@@ -14,42 +14,12 @@
 #include "library/instruments/instrund/instrund.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/forms/testing/formtest.h"
+#include "tests/scene_dice.h"
 
 namespace {
 
-// A small deterministic generator, so the scenes never depend on the library's random numbers.
-class Dice {
- public:
-  explicit Dice(uint32_t seed) : state_(seed * 2654435761u + 1) {}
-  uint32_t Next() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return state_;
-  }
-  int In(int lo, int hi) {
-    return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1));
-  }
-  bool OneIn(int n) { return In(1, n) == 1; }
-  double Value(double lo, double hi) { return lo + (hi - lo) * In(0, 1000) / 1000.0; }
-
- private:
-  uint32_t state_;
-};
-
-class Fingerprint {
- public:
-  void Add(uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-      hash_ ^= (v >> (8 * i)) & 0xFF;
-      hash_ *= 0x100000001b3ULL;
-    }
-  }
-  uint64_t Value() const { return hash_; }
-
- private:
-  uint64_t hash_ = 0xcbf29ce484222325ULL;
-};
+using scene::Dice;
+using scene::Fingerprint;
 
 constexpr int kScenes = 24;
 
