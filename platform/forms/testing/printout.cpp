@@ -64,19 +64,4 @@ std::vector<int> ImagePpi(const std::string& pdf) {
   return ppi;
 }
 
-QRect Inked(const QImage& page) {
-  int left = page.width(), top = page.height(), right = -1, bottom = -1;
-  for (int y = 0; y < page.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-    for (int x = 0; x < page.width(); ++x) {
-      if ((row[x] & 0xFFFFFF) == 0xFFFFFF) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
-    }
-  }
-  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 }  // namespace printout

@@ -3,7 +3,6 @@
 // printer's resolution, so that one pixel of the picture is one dot of the printer.
 
 #include <QImage>
-#include <QRect>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,5 @@ std::vector<QImage> RenderPages(const std::string& pdf, int dpi);
 // Every image in the PDF with the lower of its horizontal and vertical pixels per inch, as
 // pdfimages -list reports them; none when pdfimages fails.
 std::vector<int> ImagePpi(const std::string& pdf);
-// The part of the page that is not white paper.
-QRect Inked(const QImage& page);
 
 }  // namespace printout
