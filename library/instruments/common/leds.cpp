@@ -1,7 +1,7 @@
 #include "library/instruments/common/leds.h"
 
 #include "library/foundation/types.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -18,10 +18,12 @@ void SocketPen(TCanvas& Canvas) {
 }  // namespace
 
 void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour) {
+  const TCanvasSaver keep(Canvas, cpPen | cpBrush);
   DrawLed(Canvas, ledCircle, LedCircleBox(Centre, Radius), Colour);
 }
 
 void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius) {
+  const TCanvasSaver keep(Canvas, cpPen | cpBrush);
   SocketPen(Canvas);
   Canvas.Ellipse(LedCircleBox(Centre, Radius));
 }
@@ -35,15 +37,18 @@ TTriangleLed::TTriangleLed(TPoint Centre, int Size, bool PointsUp) {
 }
 
 void DrawTriangleLed(TCanvas& Canvas, const TTriangleLed& Led, TColor Colour) {
+  const TCanvasSaver keep(Canvas, cpPen | cpBrush);
   DrawLedPolygon(Canvas, Led.Corners, Colour);
 }
 
 void DrawTriangleLedSocket(TCanvas& Canvas, const TTriangleLed& Led) {
+  const TCanvasSaver keep(Canvas, cpPen | cpBrush);
   SocketPen(Canvas);
   Canvas.Polygon(Led.Corners);
 }
 
 void DrawMeterMakerMark(TCanvas& Canvas, int X, int Y) {
+  const TCanvasSaver keep(Canvas, cpFont | cpBrush);
   TFont* font = Canvas.Font();
   font->SetName("Arial");
   font->SetHeight(-9);

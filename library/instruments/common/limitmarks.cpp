@@ -1,6 +1,6 @@
 #include "library/instruments/common/limitmarks.h"
 
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TColor TLimitMarks::MarkColour(TColor ColBack, TColor ColPointer) {
   return ColBack == clBlack ? clWhite : ColPointer;
@@ -15,13 +15,12 @@ void TLimitMarks::Sync(TCanvas& Screen, TColor Colour, const TRect& Rect, TMark&
   const bool want = Flag && !M.HiddenPhase;
   if (want == M.Visible) return;
   // An XOR fill: a clear pen leaves the interior only, and the pen mode applies to it.
+  const TCanvasSaver keep(Screen, cpPen | cpBrush);
   Screen.Brush()->SetStyle(bsSolid);
   Screen.Brush()->SetColor(Colour);
   Screen.Pen()->SetStyle(psClear);
   Screen.Pen()->SetMode(pmXor);
   Screen.Rectangle(Rect);
-  Screen.Pen()->SetMode(pmCopy);
-  Screen.Pen()->SetStyle(psSolid);
   M.Visible = want;
 }
 
