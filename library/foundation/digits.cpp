@@ -18,6 +18,24 @@ constexpr int64_t kMaxSizedPixels = 256 * 256;
 
 bool IsSeparator(char ch) { return ch == '.' || ch == ',' || ch == ':' || ch == ';'; }
 
+// What a display shows for Text: blanks for an empty one.
+std::string ShownText(const std::string& Text) { return Text.empty() ? std::string(8, ' ') : Text; }
+
+// Calls Cell(character, overlay, cell index) for the cells Text (not empty) fills, from cell 1
+// on, while cells of Count remain: a separator shares the cell of the character before it.
+template <class F>
+void ForEachCell(const std::string& Text, int Count, F&& Cell) {
+  size_t i = 0;
+  int index = 1;
+  do {
+    const char ch = Text[i++];
+    char ch2 = 0;
+    if (i < Text.size() && IsSeparator(Text[i])) ch2 = Text[i++];
+    Cell(ch, ch2, index);
+    ++index;
+  } while (i < Text.size() && index <= Count);
+}
+
 char UpperAscii(char ch) {
   return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
@@ -135,35 +153,21 @@ void TDigDisplay::Layout(const TRect& Rect, int Count, TColor BackColour) {
 }
 
 void TDigDisplay::SetText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
-  const std::string text = Text.empty() ? std::string(8, ' ') : Text;
+  const std::string text = ShownText(Text);
   FText = text;
-  size_t i = 0;
-  int c = 1;
-  do {
-    const char ch = text[i++];
-    char ch2 = 0;
-    if (i < text.size() && IsSeparator(text[i])) ch2 = text[i++];
-    DrawDigit(ch, ch2, c, Canvas, SegColour);
-    ++c;
-  } while (i < text.size() && c <= Count());
+  ForEachCell(text, Count(),
+              [&](char Ch, char Ch2, int Index) { DrawDigit(Ch, Ch2, Index, Canvas, SegColour); });
 }
 
 TRect TDigDisplay::UpdateText(const std::string& Text, TCanvas& Canvas, TColor SegColour) {
-  const std::string text = Text.empty() ? std::string(8, ' ') : Text;
+  const std::string text = ShownText(Text);
   FText = text;
   TRect drawn{};
-  size_t i = 0;
-  int c = 1;
-  do {
-    const char ch = text[i++];
-    char ch2 = 0;
-    if (i < text.size() && IsSeparator(text[i])) ch2 = text[i++];
-    if (c <= Count() && !FCells[c - 1]->Shows(ch, ch2, Italic, SegColour)) {
-      DrawDigit(ch, ch2, c, Canvas, SegColour);
-      UnionRect(drawn, drawn, NormalizeRect(FCells[c - 1]->CellRect()));
-    }
-    ++c;
-  } while (i < text.size() && c <= Count());
+  ForEachCell(text, Count(), [&](char Ch, char Ch2, int Index) {
+    if (Index > Count() || FCells[Index - 1]->Shows(Ch, Ch2, Italic, SegColour)) return;
+    DrawDigit(Ch, Ch2, Index, Canvas, SegColour);
+    UnionRect(drawn, drawn, NormalizeRect(FCells[Index - 1]->CellRect()));
+  });
   return drawn;
 }
 
