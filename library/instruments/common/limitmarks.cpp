@@ -32,6 +32,7 @@ void TLimitMarks::AfterCopy(TCanvas& Screen, TColor Colour, bool OverRange, bool
 }
 
 void TLimitMarks::BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange) {
+  if (!Busy(OverRange, UnderRange)) return;
   FEnd.HiddenPhase = OverRange && !FEnd.HiddenPhase;
   FStart.HiddenPhase = UnderRange && !FStart.HiddenPhase;
   Sync(Screen, Colour, EndLabelRect, FEnd, OverRange);
@@ -40,4 +41,9 @@ void TLimitMarks::BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool
 
 bool TLimitMarks::Busy(bool OverRange, bool UnderRange) const {
   return OverRange || UnderRange || FEnd.Visible || FStart.Visible;
+}
+
+void TLimitMarks::AddShownTo(TRect& Area) const {
+  if (FEnd.Visible) UnionRect(Area, Area, EndLabelRect);
+  if (FStart.Visible) UnionRect(Area, Area, StartLabelRect);
 }

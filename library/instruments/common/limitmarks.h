@@ -25,11 +25,16 @@ class TLimitMarks : public TScaleLabelRects {
   // set and that are in their shown half-cycle are drawn again at once.
   void AfterCopy(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange);
 
-  // Once per blink cycle: marks whose flag is set change their half-cycle; the screen follows.
+  // Once per blink cycle, while Busy: marks whose flag is set change their half-cycle; the
+  // screen follows.
   void BlinkTick(TCanvas& Screen, TColor Colour, bool OverRange, bool UnderRange);
 
-  // Whether BlinkTick has anything to do: a flag is set or a mark is still on the screen.
+  // Whether a blink cycle has anything to do: a flag is set or a mark is still on the screen.
   bool Busy(bool OverRange, bool UnderRange) const;
+
+  // Adds the marks on the screen to Area, so that the copy of Area wipes them before they are
+  // drawn again.
+  void AddShownTo(TRect& Area) const;
 
   bool EndVisible() const { return FEnd.Visible; }
   bool StartVisible() const { return FStart.Visible; }

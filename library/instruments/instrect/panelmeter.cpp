@@ -250,10 +250,8 @@ void TPanelMeter::DrawLed(int Index) {
 
 void TPanelMeter::BlinkTick() {
   if (!FPainted) return;
-  if (FMarks.Busy(FPointer.OverRange, FPointer.UnderRange)) {
-    FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
-                     FPointer.UnderRange);
-  }
+  FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
+                   FPointer.UnderRange);
   StepLeds(BlinkPhase);
 }
 
@@ -300,10 +298,7 @@ void TPanelMeter::UpdatePointer(bool Force) {
   FPointerPos = pointer;
   FPeakPos = peak;
   TRect changed = MovedArea(old_pointer, old_peak);
-  // A flashing mark on the screen goes into the area, so that the copy wipes it before it is
-  // drawn again.
-  if (FMarks.EndVisible()) UnionRect(changed, changed, FMarks.EndLabelRect);
-  if (FMarks.StartVisible()) UnionRect(changed, changed, FMarks.StartLabelRect);
+  FMarks.AddShownTo(changed);
   const TRect moved = FUpdateArea.Next(ClientRect(), TRect{}, changed, Force);
   // The readout lies apart from the moving parts: their union would copy and recompose all
   // that lies between, the LEDs of a column included, though none of it changed.

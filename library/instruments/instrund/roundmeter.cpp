@@ -143,10 +143,8 @@ void TRoundMeter::DampTick() {
 
 void TRoundMeter::BlinkTick() {
   if (!FPainted) return;
-  if (FMarks.Busy(FPointer.OverRange, FPointer.UnderRange)) {
-    FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
-                     FPointer.UnderRange);
-  }
+  FMarks.BlinkTick(*Canvas(), TLimitMarks::MarkColour(ColBack(), FColPointer), FPointer.OverRange,
+                   FPointer.UnderRange);
   StepLeds(BlinkPhase);
 }
 
@@ -196,11 +194,10 @@ void TRoundMeter::UpdatePointer(bool Force) {
   }
   TurnCorners(FDrawn.PointerBase, FPointerPoly, pointer_turn);
   if (peak) TurnCorners(FDrawn.PeakBase, FPeakPoly, peak_turn);
-  // Besides the pointers' old and new places and the readout cells that changed, a flashing mark
-  // on the screen goes into the area, so that the copy wipes it before it is drawn again.
+  // Besides the pointers' old and new places: the readout cells that changed and the flashing
+  // marks on the screen.
   TRect changed = readout;
-  if (FMarks.EndVisible()) UnionRect(changed, changed, FMarks.EndLabelRect);
-  if (FMarks.StartVisible()) UnionRect(changed, changed, FMarks.StartLabelRect);
+  FMarks.AddShownTo(changed);
   Compose(FUpdateArea.Next(ClientRect(), PointerBox(), changed, Force));
 }
 
