@@ -142,6 +142,12 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   // The area in which the moving parts differ after the pointer moved from OldPointer to
   // FPointerPos and the peak from OldPeak to FPeakPos.
   virtual TRect MovedArea(int OldPointer, int OldPeak) const = 0;
+  // The pointer's and the peak pointer's triangles at a place along the scale.
+  virtual void PointerAt(int Pos, TPoint (&Corners)[3]) const = 0;
+  virtual void PeakAt(int Pos, TPoint (&Corners)[3]) const = 0;
+  // For MovedArea: what the pointer (with Pointer) and the peak pointer (with Peak) covered at
+  // their old places and cover at the new ones.
+  TRect TrianglesMoved(int OldPointer, int OldPeak, bool Pointer, bool Peak) const;
   // Refreshes what else follows the shown value (a readout; all of it with Force) in the static
   // image; returns the area it redrew.
   virtual TRect FollowShownValue(bool /*Force*/) { return TRect{}; }
@@ -207,11 +213,10 @@ class TMeterPanelH : public TPanelMeter {
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
   TRect MovedArea(int OldPointer, int OldPeak) const override;
+  void PointerAt(int X, TPoint (&Corners)[3]) const override;
+  void PeakAt(int X, TPoint (&Corners)[3]) const override;
 
  private:
-  // The pointer's and the peak pointer's triangles at a place along the scale.
-  void PointerAt(int X, TPoint (&Corners)[3]) const;
-  void PeakAt(int X, TPoint (&Corners)[3]) const;
   // The layout in the canvas's font.
   TLayout LayOut(TCanvas& Canvas) const;
   string32 FCaption = "Panel Meter";
@@ -310,6 +315,9 @@ class TMeterPanelV : public TPanelMeter {
   void Paint() override;
   void DrawMovingParts(TCanvas& Work) override;
   TRect MovedArea(int OldPointer, int OldPeak) const override;
+  // The triangles at a row of the scale.
+  void PointerAt(int Y, TPoint (&Corners)[3]) const override;
+  void PeakAt(int Y, TPoint (&Corners)[3]) const override;
   TRect FollowShownValue(bool Force) override;
   void RangeStartChanged() override;
   void RangeEndChanged() override;
@@ -320,9 +328,9 @@ class TMeterPanelV : public TPanelMeter {
   void DrawTextBand(TCanvas& Canvas, const TRect& Band, const std::string& Text);
   void DrawLedColumn(TCanvas& Work) const;
   void DrawZoneBar(TCanvas& Work) const;
-  // The pointer's and the peak pointer's triangles at a row of the scale.
-  void PointerAt(int Y, TPoint (&Corners)[3]) const;
-  void PeakAt(int Y, TPoint (&Corners)[3]) const;
+  // Whether the style shows the pointer's and the peak pointer's triangles.
+  bool PointerShown() const;
+  bool PeakPointerShown() const;
   // The rows of the bar from Top to Bottom (inclusive, in any order), across its width.
   TRect BarRows(int Top, int Bottom) const;
   TColor Dimmed(TColor Colour) const;

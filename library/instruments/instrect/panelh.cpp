@@ -127,17 +127,5 @@ void TMeterPanelH::DrawMovingParts(TCanvas& Work) {
 }
 
 TRect TMeterPanelH::MovedArea(int OldPointer, int OldPeak) const {
-  TRect area{};
-  TPoint corners[3];
-  PointerAt(OldPointer, corners);
-  UnionRect(area, area, PolygonBox(corners));
-  PointerAt(FPointerPos, corners);
-  UnionRect(area, area, PolygonBox(corners));
-  if (FPointer.PeakMode != ppNone) {
-    PeakAt(OldPeak, corners);
-    UnionRect(area, area, PolygonBox(corners));
-    PeakAt(FPeakPos, corners);
-    UnionRect(area, area, PolygonBox(corners));
-  }
-  return area;
+  return TrianglesMoved(OldPointer, OldPeak, true, FPointer.PeakMode != ppNone);
 }

@@ -315,6 +315,28 @@ void TPanelMeter::UpdatePointer(bool Force) {
                    FPointer.UnderRange);
 }
 
+TRect TPanelMeter::TrianglesMoved(int OldPointer, int OldPeak, bool Pointer, bool Peak) const {
+  TRect area{};
+  const auto add = [&](bool IsPeak, int Pos) {
+    TPoint corners[3];
+    if (IsPeak) {
+      PeakAt(Pos, corners);
+    } else {
+      PointerAt(Pos, corners);
+    }
+    UnionRect(area, area, PolygonBox(corners));
+  };
+  if (Pointer) {
+    add(false, OldPointer);
+    add(false, FPointerPos);
+  }
+  if (Peak) {
+    add(true, OldPeak);
+    add(true, FPeakPos);
+  }
+  return area;
+}
+
 void TPanelMeter::Compose(const TRect& Area) {
   if (IsRectEmpty(Area)) return;
   TCanvas& work = *WorkBitmap->Canvas();

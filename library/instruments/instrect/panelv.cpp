@@ -322,6 +322,13 @@ TColor TMeterPanelV::Dimmed(TColor Colour) const {
   return static_cast<TColor>(static_cast<uint32_t>(Colour) & static_cast<uint32_t>(FColAnd));
 }
 
+bool TMeterPanelV::PointerShown() const { return FMeterStyle != TMeterStyle::BarGraph; }
+
+// The LED column shows the peak by an LED instead.
+bool TMeterPanelV::PeakPointerShown() const {
+  return FPointer.PeakMode != ppNone && FMeterStyle != TMeterStyle::LedBar;
+}
+
 void TMeterPanelV::PointerAt(int Y, TPoint (&Corners)[3]) const {
   const int hp = FHalfHeight;
   const int x = FDrawn.Strip.Left - 2;
@@ -343,14 +350,14 @@ void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
   const TRect clip = Work.ClipRect();
   TRect overlap;
   TPoint corners[3];
-  if (FPointer.PeakMode != ppNone && FMeterStyle != TMeterStyle::LedBar) {
+  if (PeakPointerShown()) {
     PeakAt(FPeakPos, corners);
     if (IntersectRect(overlap, PolygonBox(corners), clip)) {
       Work.Brush()->SetColor(FColPeakPtr);
       Work.Polygon(corners);
     }
   }
-  if (FMeterStyle != TMeterStyle::BarGraph) {
+  if (PointerShown()) {
     PointerAt(FPointerPos, corners);
     if (IntersectRect(overlap, PolygonBox(corners), clip)) {
       Work.Brush()->SetColor(FColPointer);
@@ -369,20 +376,7 @@ TRect TMeterPanelV::BarRows(int Top, int Bottom) const {
 // The column's LEDs change where the pointer's row passed their lower edge and where the peak
 // left or entered one; the bar's zones change between the pointer's old and new rows.
 TRect TMeterPanelV::MovedArea(int OldPointer, int OldPeak) const {
-  TRect area{};
-  TPoint corners[3];
-  if (FPointer.PeakMode != ppNone && FMeterStyle != TMeterStyle::LedBar) {
-    PeakAt(OldPeak, corners);
-    UnionRect(area, area, PolygonBox(corners));
-    PeakAt(FPeakPos, corners);
-    UnionRect(area, area, PolygonBox(corners));
-  }
-  if (FMeterStyle != TMeterStyle::BarGraph) {
-    PointerAt(OldPointer, corners);
-    UnionRect(area, area, PolygonBox(corners));
-    PointerAt(FPointerPos, corners);
-    UnionRect(area, area, PolygonBox(corners));
-  }
+  TRect area = TrianglesMoved(OldPointer, OldPeak, PointerShown(), PeakPointerShown());
   if (FMeterStyle == TMeterStyle::BarGraph && OldPointer != FPointerPos) {
     UnionRect(area, area, BarRows(OldPointer, FPointerPos));
   }
