@@ -13,6 +13,7 @@
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
+class TFont;
 
 // Position-text items: up to three fields separated by '|': text, an integer or a colour, a float.
 // A missing field or one that does not convert reads as 0.
@@ -89,3 +90,6 @@ int ScaleTextWidth(TCanvas& Canvas, double V1, double V2);
 void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value);
 // The width DrawPowerOfTen takes for Value.
 int PowerOfTenWidth(TCanvas& Canvas, double Value);
+// Gives Font the height DrawPowerOfTen leaves it at: its size set back, which can move the height
+// by a pixel.
+void SetFontAfterPowerOfTen(TFont& Font);

@@ -70,6 +70,8 @@ void DrawPowerOfTen(int X, int Y, TCanvas& Canvas, double Value) {
   WithExponentFont(Canvas, [&] { Canvas.TextOut(X + base_width, Y - 3, DecadeExponent(Value)); });
 }
 
+void SetFontAfterPowerOfTen(TFont& Font) { Font.SetSize(Font.Size()); }
+
 int PowerOfTenWidth(TCanvas& Canvas, double Value) {
   int width = Canvas.TextWidth("10");
   WithExponentFont(Canvas, [&] { width += Canvas.TextWidth(DecadeExponent(Value)); });

@@ -52,12 +52,10 @@ TScaleLine Ray(const TDialScaleLayout& L, TPoint End, double Angle, int Width) {
   return {RotatePoint(L.Pivot, L.T1, Angle), RotatePoint(L.Pivot, End, Angle), Width};
 }
 
-// The font height a power-of-ten label leaves behind: it sets the exponent's height and the
-// size back, which can move the height by a pixel.
 int HeightAfterPowerOfTen(const TFont& Font) {
   TFont f;
   f.Assign(Font);
-  f.SetSize(f.Size());
+  SetFontAfterPowerOfTen(f);
   return std::abs(f.Height());
 }
 

@@ -33,7 +33,6 @@ void BeginCompose(TCanvas& Work, TCanvas* Static, const TRect& Area) {
 }
 
 void EndCompose(TCanvas& Work, TCanvas& Screen, const TRect& Area) {
-  Work.RemoveClip();
   Screen.CopyRect(Area, &Work, Area);
 }
 

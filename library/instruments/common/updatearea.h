@@ -18,9 +18,10 @@ TRect PolygonBox(std::span<const TPoint> Points);
 void TurnCorners(const TPoint (&From)[3], TPoint (&To)[3], const TPointTurn& By);
 
 // Starts composing Area of the work image Work: the static image copied in, the clip set to
-// Area, a clear pen in copy mode and a solid brush for the moving parts' fills.
+// Area, a clear pen in copy mode and a solid brush for the moving parts' fills. The caller puts
+// Work's pen, brush and clip back (a TCanvasSaver round the composition).
 void BeginCompose(TCanvas& Work, TCanvas* Static, const TRect& Area);
-// Ends it: the clip removed and Area copied to the screen.
+// Ends it: Area copied to the screen.
 void EndCompose(TCanvas& Work, TCanvas& Screen, const TRect& Area);
 
 class TUpdateArea {

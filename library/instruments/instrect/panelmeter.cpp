@@ -8,7 +8,7 @@
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TPointerScale(
@@ -340,6 +340,7 @@ TRect TPanelMeter::TrianglesMoved(int OldPointer, int OldPeak, bool Pointer, boo
 void TPanelMeter::Compose(const TRect& Area) {
   if (IsRectEmpty(Area)) return;
   TCanvas& work = *WorkBitmap->Canvas();
+  const TCanvasSaver keep(work, cpPen | cpBrush | cpClip);
   BeginCompose(work, FrameBitmap->Canvas(), Area);
   DrawMovingParts(work);
   DrawLedsIn(work, Area);

@@ -149,6 +149,7 @@ bool TArcMeter::DrawDialFace(TCanvas& c) {
   DrawScale(c, scale);
 
   DrawReadoutFrame(c);
+  SetCaptionFont(c, scale);
   c.Brush()->SetStyle(bsClear);
   const int tw = c.TextWidth(FCaption);
   const int fh = c.Font()->Height();

@@ -160,7 +160,8 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
                                double Turn);
 
   // Draws the meter's own dial into the static image by FDrawn: face, bands, scale, readout
-  // frame, caption, hub, LED sockets and maker mark. False when the layout is not valid.
+  // frame, caption, hub, LED sockets and maker mark. False when the layout is not valid. The
+  // canvas comes in the control's font; the caller puts back what this changes.
   virtual bool DrawDialFace(TCanvas& Canvas) = 0;
 
   // Pieces of a dial, for DrawDialFace, drawn by FDrawn.
@@ -178,6 +179,10 @@ class TRoundMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
     bool WidthOnControl = false;  // linear label width measured in the control's own font
   };
   void DrawScale(TCanvas& Canvas, const TScaleGeometry& Geometry);
+  // The font the scale's labels start in, and the one they end in (a logarithmic scale's
+  // exponents set the size back), which the caption takes.
+  void SetLabelFont(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
+  void SetCaptionFont(TCanvas& Canvas, const TScaleGeometry& Geometry) const;
   // The readout frame with its cells.
   void DrawReadoutFrame(TCanvas& Canvas);
   void DrawHub(TCanvas& Canvas);

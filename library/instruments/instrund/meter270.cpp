@@ -76,6 +76,7 @@ bool TMeter270::DrawDialFace(TCanvas& c) {
   DrawReadoutFrame(c);
   const TRect& r = l.DispRect;
   const int e = (r.Height() * 8) / 10;
+  SetCaptionFont(c, scale);
   if (FontAutom()) c.Font()->SetHeight(std::abs((2 * e) / 3));
   c.Brush()->SetStyle(bsClear);
   c.TextOut(r.Left + (r.Width() - c.TextWidth(FCaption)) / 2, r.Bottom, FCaption);

@@ -226,7 +226,6 @@ void TMeter360::Paint() {
   FPainted = true;
   FUpdateArea.Reset();
   TCanvas& c = *FrameBitmap->Canvas();
-  c.SetFont(Font());
   FDrawn = Layout();
   if (FDrawn.Valid) {
     std::copy_n(FDrawn.LedCentre, 4, FLedCentre);
@@ -242,6 +241,8 @@ void TMeter360::Paint() {
 }
 
 void TMeter360::DrawDial(TCanvas& c) {
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  c.SetFont(Font());
   const TDialLayout& l = FDrawn;
   const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
   SetFacePen(c, FColShape, ColBack());
@@ -259,12 +260,8 @@ void TMeter360::DrawDial(TCanvas& c) {
   c.Pen()->SetColor(FRings[1].ColScala);
   c.Ellipse(ring);
 
-  {
-    // The scales write their labels in their own colours.
-    const TCanvasSaver font(c, cpFont);
-    DrawRing(c, 0, 700, 760, false);
-    DrawRing(c, 1, 620, 680, true);
-  }
+  DrawRing(c, 0, 700, 760, false);
+  DrawRing(c, 1, 620, 680, true);
 
   const int e = ((at(0, -190).Y - at(0, 100).Y) * 8) / 10;
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * e) / 4));
@@ -281,8 +278,13 @@ void TMeter360::DrawDial(TCanvas& c) {
 void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool LabelsInside) {
   const TValueScale& scale = FScales[Index];
   const TRing& ring = FRings[Index];
+  // The scales write their labels in their own colours.
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  // The inner scale's labels start in the font the outer one's end in.
+  if (Index == 1 && FScales[0].NonLinear) SetFontAfterPowerOfTen(*c.Font());
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
   c.Pen()->SetWidth(2);
   c.Pen()->SetColor(ring.ColScala);
   c.Font()->SetColor(ring.ColFont);
@@ -366,6 +368,7 @@ TRect TMeter360::LedBox(int Index) const {
 
 void TMeter360::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
+  const TCanvasSaver keep(work, cpPen | cpBrush | cpClip);
   BeginCompose(work, FrameBitmap->Canvas(), Area);
   for (int i = 0; i < 2; ++i) {
     work.Brush()->SetColor(FColPointer[i]);

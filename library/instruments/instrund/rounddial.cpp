@@ -23,7 +23,6 @@ void TRoundMeter::Paint() {
 
 void TRoundMeter::DrawDial() {
   TCanvas& c = *FrameBitmap->Canvas();
-  c.SetFont(Font());
   FUpdateArea.Reset();
   FDrawn = Layout();
   if (FDrawn.Valid) {
@@ -32,8 +31,10 @@ void TRoundMeter::DrawDial() {
     FLedRadius = FDrawn.LedRadius;
   }
   {
-    // The face clip of the meters whose pivot lies outside the face holds for the dial alone.
-    const TCanvasSaver clip(c, cpClip);
+    // The dial is drawn in the control's font; what the face changes, the face clip of the
+    // meters whose pivot lies outside the face among it, holds for the dial alone.
+    const TCanvasSaver keep(c);
+    c.SetFont(Font());
     DrawDialFace(c);
   }
   FMarks.Reset();
@@ -66,6 +67,7 @@ void TRoundMeter::SetPointerShapes(TDialLayout& L, const TPoint (&Pointer)[3],
 }
 
 void TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
+  const TCanvasSaver keep(c, cpPen | cpBrush);
   const TRect& face = FDrawn.Face;
   const int corner = FDrawn.Overhang / 2;
   PrepareFacePen(c);
@@ -79,6 +81,8 @@ void TRoundMeter::DrawBorderedFace(TCanvas& c, bool RoundCorners) {
 void TRoundMeter::PrepareFacePen(TCanvas& c) { SetFacePen(c, FColShape, ColBack()); }
 
 void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner, bool FullCircle) {
+  const TCanvasSaver keep(c, cpPen | cpBrush);
+  c.Pen()->SetMode(pmCopy);
   c.Pen()->SetWidth(2);
   const TDialLayout& l = FDrawn;
   const double sweep = l.Direction * FSweep;
@@ -103,12 +107,23 @@ void TRoundMeter::DrawBandRing(TCanvas& c, const TRect& box, const TRect& inner,
   }
 }
 
+void TRoundMeter::SetLabelFont(TCanvas& c, const TScaleGeometry& Geometry) const {
+  if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Geometry.T2.Y - Geometry.T1.Y)) / 2));
+}
+
+void TRoundMeter::SetCaptionFont(TCanvas& c, const TScaleGeometry& Geometry) const {
+  SetLabelFont(c, Geometry);
+  if (FScale.NonLinear) SetFontAfterPowerOfTen(*c.Font());
+}
+
 void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.Brush()->SetStyle(bsClear);
   c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
   c.Pen()->SetColor(FColScala);
   c.Pen()->SetWidth(2);
-  if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (Geometry.T2.Y - Geometry.T1.Y)) / 2));
+  SetLabelFont(c, Geometry);
   int label_width;
   if (FScale.NonLinear) {
     label_width = c.TextWidth("103");
@@ -137,12 +152,9 @@ void TRoundMeter::DrawScale(TCanvas& c, const TScaleGeometry& Geometry) {
 }
 
 void TRoundMeter::DrawReadoutFrame(TCanvas& c) {
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(FColDback);
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(FColDrand);
   if (!FDispEnable) return;
+  const TCanvasSaver keep(c, cpPen | cpBrush);
+  SetFacePen(c, FColDrand, FColDback);
   const TRect& frame = FDrawn.DispRect;
   c.Rectangle(frame);
   const int k = ((std::abs(frame.Height()) * 8) / 10) / 8;
@@ -152,6 +164,7 @@ void TRoundMeter::DrawReadoutFrame(TCanvas& c) {
 }
 
 void TRoundMeter::DrawHub(TCanvas& c) {
+  const TCanvasSaver keep(c, cpPen | cpBrush);
   DrawDialHub(c, FDrawn.Pivot, FDrawn.HubRadius, FColShape, FColCircle);
 }
 
@@ -165,6 +178,7 @@ void TRoundMeter::DrawLedSockets(TCanvas& c) {
 }
 
 void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {
+  const TCanvasSaver keep(c, cpFont);
   c.Font()->SetName("Arial");
   c.Font()->SetHeight(-9);
   DrawMeterMakerMark(c, RightAligned ? X - c.TextWidth(MakerMark) : X, Y);

@@ -209,6 +209,7 @@ TRect TRoundMeter::PointerBox() const {
 
 void TRoundMeter::Compose(const TRect& Area) {
   TCanvas& work = *WorkBitmap->Canvas();
+  const TCanvasSaver keep(work, cpPen | cpBrush | cpClip);
   BeginCompose(work, FrameBitmap->Canvas(), Area);
   {
     // The pointers are held to the face, the LEDs are not.
