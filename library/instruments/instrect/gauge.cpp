@@ -6,6 +6,7 @@
 #include "library/instruments/common/valuemodel.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 
 TGaugeGp::TGaugeGp(TComponent* AOwner) : TRahmen(AOwner) {
   SetColBack(clBtnFace);
@@ -189,13 +190,6 @@ TRect TGaugeGp::BarArea() const {
 void TGaugeGp::UpdateGauge() {
   if (!FPainted) return;
   FShownPercent = DampStep(FShownPercent, FPercent, FDamping);
-  TCanvas& c = *Canvas();
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  c.Pen()->SetWidth(1);
-  c.Pen()->SetColor(FSegmColor);
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(FSegmColor);
   const bool vertical = FOrientation == orVertical;
   if (FMeterMode) {
     DrawBar(vertical);
@@ -206,7 +200,8 @@ void TGaugeGp::UpdateGauge() {
 
 namespace {
 
-// One segment as its outline and its inside: the pixels a one-pixel pen's Rectangle draws.
+// One segment as its outline and its inside: the pixels a one-pixel pen's Rectangle draws. The
+// brush is solid; its colour changes.
 void DrawSegment(TCanvas& c, TRect r, TColor Outline, TColor Inside) {
   r = NormalizeRect(r);
   if (IsRectEmpty(r)) return;
@@ -241,6 +236,8 @@ void TGaugeGp::DrawSegments(bool Vertical) {
   if (fitting > 0 && (w <= 0 || h <= 0)) {
     // A frame wider than the control turns the bar inside out; its segments are drawn as the
     // rectangles they span.
+    const TCanvasSaver keep(c, cpBrush);
+    c.Brush()->SetStyle(bsSolid);
     for (int k = 0; k < fitting; ++k) {
       const int at = Vertical ? a.Bottom - k * pitch - FSegmWidth : a.Left + k * pitch;
       DrawSegment(c,
@@ -267,10 +264,6 @@ void TGaugeGp::DrawSegments(bool Vertical) {
                  Rect(split, 0, w, h));
     }
     c.SetCopyMode(mode);
-    // The pen and brush that drawing the last segment leaves.
-    const bool last_lit = fitting - 1 < lit;
-    c.Pen()->SetColor(last_lit ? FSegmColor : unlit_outline);
-    c.Brush()->SetColor(last_lit ? FSegmColor : ColBack());
   }
   FLastDrawn = lit;
 }
@@ -286,6 +279,8 @@ void TGaugeGp::MakeSegmentStrips(bool Vertical, const TRect& Area, int Fitting) 
     strip.SetSize(w, h);
     TCanvas& c = *strip.Canvas();
     c.CopyRect(Rect(0, 0, w, h), Canvas(), Area);
+    const TCanvasSaver keep(c, cpBrush);
+    c.Brush()->SetStyle(bsSolid);
     const TColor outline = lit ? FSegmColor : unlit_outline;
     const TColor inside = lit ? FSegmColor : ColBack();
     for (int k = 0; k < Fitting; ++k) {
@@ -307,6 +302,8 @@ void TGaugeGp::DrawBar(bool Vertical) {
   const int p = Vertical ? r.Bottom - 1 - offset : r.Left + 1 + offset;
   if (p == FLastDrawn) return;
   FLastDrawn = p;
+  const TCanvasSaver keep(c, cpBrush);
+  c.Brush()->SetStyle(bsSolid);
   if (FSegmBorder) {
     c.Brush()->SetColor(FColBorder);
     c.FrameRect(r);
@@ -314,7 +311,6 @@ void TGaugeGp::DrawBar(bool Vertical) {
   InflateRect(r, -1, -1);
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   const int w = std::max<int>(1, static_cast<int>(Round(0.01 * FPntrPercent * length)));
-  c.Pen()->SetStyle(psClear);
   if (Vertical) {
     const int end = std::clamp(p, r.Top, r.Bottom - 1);
     const int band_bottom = std::min(end + w, r.Bottom);
@@ -332,5 +328,4 @@ void TGaugeGp::DrawBar(bool Vertical) {
     c.Brush()->SetColor(FSegmColor);
     c.FillRect(Rect(band_left, r.Top, end, r.Bottom));
   }
-  c.Pen()->SetStyle(psSolid);
 }

@@ -5,6 +5,7 @@
 #include "library/foundation/store.h"
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 
 TMagicEye::TMagicEye(TComponent* AOwner) : TRahmen(AOwner) {
   SetBordWidth(4);
@@ -68,6 +69,7 @@ void TMagicEye::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpPen);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(1);
   c.Pen()->SetMode(pmCopy);
@@ -113,6 +115,7 @@ void TMagicEye::DrawEye() {
   }
   const int lo = std::min(p1, p2), hi = std::max(p1, p2);
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpBrush);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColorBack);
   if (vertical) {

@@ -7,7 +7,7 @@
 #include "library/instruments/instrect/instrect.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TMeterPanelH::TMeterPanelH(TComponent* AOwner) : TPanelMeter(AOwner, kPanelMeterRules, false) {
   Font()->SetColor(0x00FF00);
@@ -73,6 +73,7 @@ TMeterPanelH::TLayout TMeterPanelH::LayOut(TCanvas& c) const {
 void TMeterPanelH::Paint() {
   TOrvaneBase::Paint();
   TCanvas& c = *FrameBitmap->Canvas();
+  const TCanvasSaver keep(c, cpBrush | cpFont);
   c.SetFont(Font());
   BeginPaint();
   FDrawn = LayOut(c);
@@ -94,8 +95,6 @@ void TMeterPanelH::Paint() {
   if (FLedEnable) DrawMakerMark(c, FLedCentre[0].X - 2, s.Bottom - 6);
   FHalfWidth = (s.Bottom - (l.Baseline + 1)) / 3;
   FPeakTop = LimitMarks().EndLabelRect.Top;
-  c.Brush()->SetStyle(bsSolid);
-  c.Pen()->SetStyle(psClear);
   EndPaint(FScaleP0 - 1);
 }
 
@@ -116,6 +115,7 @@ void TMeterPanelH::PeakAt(int X, TPoint (&Corners)[3]) const {
 }
 
 void TMeterPanelH::DrawMovingParts(TCanvas& Work) {
+  const TCanvasSaver keep(Work, cpBrush);
   TPoint corners[3];
   PointerAt(FPointerPos, corners);
   Work.Brush()->SetColor(FColPointer);

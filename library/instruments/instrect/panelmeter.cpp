@@ -119,6 +119,7 @@ TRect TPanelMeter::FaceAround(TRect& Inner, int Gap, int Overhang, TFaceRoom Roo
 }
 
 void TPanelMeter::DrawFace(TCanvas& c, const TRect& Face, int Corner) {
+  const TCanvasSaver keep(c, cpPen | cpBrush);
   SetFacePen(c, FColShape, ColBack());
   if (FShape == smtRectangle) {
     c.Rectangle(Face);
@@ -192,6 +193,8 @@ TScaleLayout TPanelMeter::LayOutScale(TCanvas& c, const TScaleGeometry& G) const
 }
 
 void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G, const TScaleLayout& Layout) {
+  // Logarithmic labels set the font's size back after their exponents.
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
   c.Pen()->SetColor(FColScala);
@@ -211,6 +214,7 @@ void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G, const TScaleLay
 }
 
 void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
+  const TCanvasSaver keep(c, cpFont);
   c.Font()->SetName("Arial");
   c.Font()->SetHeight(-9);
   c.Font()->SetStyle({});

@@ -13,7 +13,7 @@
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -261,6 +261,7 @@ void TMeterPanelV::Paint() {
   TOrvaneBase::Paint();
   BeginPaint();
   TCanvas& c = *FrameBitmap->Canvas();
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.SetFont(Font());
   const int w = Width(), h = Height();
   if (FMeterStyle == TMeterStyle::LedBar && FLedZahl > h / 10) FLedZahl = std::max(1, h / 10);
@@ -271,8 +272,7 @@ void TMeterPanelV::Paint() {
   const int corner = std::min(w / 6, 18);
   DrawFace(c, l.Face, corner);
   if (FDispEnable) {
-    c.Brush()->SetColor(FColDback);
-    c.Pen()->SetColor(FColDrand);
+    SetFacePen(c, FColDrand, FColDback);
     const TRect& r = l.Readout;
     if (FShape == smtRectangle) {
       c.Rectangle(r);
@@ -306,6 +306,7 @@ void TMeterPanelV::Paint() {
 }
 
 void TMeterPanelV::DrawTextBand(TCanvas& c, const TRect& Band, const std::string& Text) {
+  const TCanvasSaver keep(c, cpBrush);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(ColBack());
   c.FillRect(Band);
@@ -346,6 +347,7 @@ void TMeterPanelV::PeakAt(int Y, TPoint (&Corners)[3]) const {
 }
 
 void TMeterPanelV::DrawMovingParts(TCanvas& Work) {
+  const TCanvasSaver keep(Work, cpBrush);
   // A readout's cells are often recomposed on their own, away from every moving part.
   const TRect clip = Work.ClipRect();
   TRect overlap;
@@ -402,6 +404,7 @@ void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
   // else from the bottom up to the first one above it.
   const TRect clip = Work.ClipRect();
   if (hb >= 0 && (clip.Bottom <= FDrawn.Bar.Top || clip.Top >= FDrawn.Bar.Bottom)) return;
+  const TCanvasSaver keep(Work, cpPen | cpBrush);
   Work.Pen()->SetStyle(psSolid);
   Work.Pen()->SetWidth(1);
   Work.Pen()->SetColor(0x808080);
@@ -421,7 +424,6 @@ void TMeterPanelV::DrawLedColumn(TCanvas& Work) const {
     Work.Rectangle(FDrawn.Bar.Left, top, FDrawn.Bar.Right, lower);
     lower = top;
   }
-  Work.Pen()->SetStyle(psClear);
 }
 
 void TMeterPanelV::DrawZoneBar(TCanvas& Work) const {
@@ -431,6 +433,7 @@ void TMeterPanelV::DrawZoneBar(TCanvas& Work) const {
   } zones[3] = {{FDrawn.YMin, FDrawn.Bar.Bottom, FColMin},
                 {FDrawn.YMid, FDrawn.YMin, FColMid},
                 {FDrawn.Bar.Top, FDrawn.YMid, FColMax}};
+  const TCanvasSaver keep(Work, cpBrush);
   for (const auto& z : zones) {
     if (z.bottom <= z.top) continue;
     const int lit_top = std::clamp(FPointerPos, z.top, z.bottom);
