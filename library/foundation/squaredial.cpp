@@ -1,6 +1,7 @@
 #include "library/foundation/squaredial.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 
@@ -26,6 +27,38 @@ int LayoutSquareDial(TDialMapping& Map, TRect& Inner, int Width, int Height) {
     p = Map.PixExtent.cy / 4;
   }
   return Map.Valid() ? std::max(p, 1) : 0;
+}
+
+TSquareDial::TSquareDial(const TRect& FrameInner, int Width, int Height) : Inner(FrameInner) {
+  Overhang = LayoutSquareDial(Map, Inner, Width, Height);
+  if (Overhang == 0) return;
+  Pivot = At(0, 0);
+  HubRadius = At(150, 0).X - Pivot.X;
+  PointerHalf = std::min(Width, Height) / 40;
+}
+
+void TSquareDial::Pointer(int TipY, TPoint (&Corners)[3]) const {
+  const int base_y = Pivot.Y - HubRadius;
+  Corners[0] = {Pivot.X, TipY};
+  Corners[1] = {Pivot.X - PointerHalf, base_y};
+  Corners[2] = {Pivot.X + PointerHalf, base_y};
+}
+
+void TSquareDial::PeakMarker(int Apex, TPoint (&Corners)[3]) const {
+  const int h = (17 * PointerHalf) / 10;
+  Corners[0] = {Pivot.X, Apex};
+  Corners[1] = {Pivot.X - h, Apex - h};
+  Corners[2] = {Pivot.X + h, Apex - h};
+}
+
+void TSquareDial::PlaceCornerLeds(int Socket, std::span<TPoint> Centres) const {
+  const int q = (5 * Socket) / 2;
+  const TPoint corners[4] = {{Inner.Left + q, Inner.Bottom - q},
+                             {Inner.Right - q, Inner.Bottom - q},
+                             {Inner.Left + q, Inner.Top + q},
+                             {Inner.Right - q, Inner.Top + q}};
+  assert(Centres.size() <= 4);
+  std::copy_n(corners, Centres.size(), Centres.begin());
 }
 
 void DrawSquareDialFace(TCanvas& c, const TDialMapping& Map, TShapeTypeT Shape, int P,

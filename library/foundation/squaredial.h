@@ -4,6 +4,8 @@
 // from its top-left corner; and the five face shapes drawn on it. Also the face layout that the
 // meters with a rectangular face share.
 
+#include <span>
+
 #include "library/foundation/dialmap.h"
 #include "library/foundation/types.h"
 #include "platform/graphics/colors.h"
@@ -15,6 +17,43 @@ class TCanvas;
 // fits the plane to it. Returns the face's overhang beyond a switched-off side (a quarter of the
 // shorter inner side, at least 1), or 0 when the control is too small for a dial.
 int LayoutSquareDial(TDialMapping& Map, TRect& Inner, int Width, int Height);
+
+// The pieces the meters with a centred pivot place alike on the plane: the plane fitted into
+// the frame's inner rectangle (as LayoutSquareDial, which leaves Inner shrunk), the pivot at
+// its centre, the hub's radius of 150 units in pixels and the pointers' half width at their
+// base, a fortieth of the control's smaller side. Overhang 0: too small for a dial; the pieces
+// after it are not set then.
+struct TSquareDial {
+  TDialMapping Map;
+  TRect Inner;
+  int Overhang = 0;
+  TPoint Pivot;
+  int HubRadius = 0;
+  int PointerHalf = 0;
+
+  TSquareDial(const TRect& FrameInner, int Width, int Height);
+  // Starts a meter's layout L with these pieces (Map, Overhang, Valid, Pivot, HubRadius); false,
+  // L left invalid, when the control is too small for a dial.
+  template <class TLayout>
+  bool Start(TLayout& L) const {
+    L.Map = Map;
+    L.Overhang = Overhang;
+    if (Overhang == 0) return false;
+    L.Valid = true;
+    L.Pivot = Pivot;
+    L.HubRadius = HubRadius;
+    return true;
+  }
+  // A dial point (distances from the plane's corner) in pixels.
+  TPoint At(int X, int Y) const { return Map.MapDistance(X, Y); }
+  // A pointer built pointing up from the hub's rim to the row TipY.
+  void Pointer(int TipY, TPoint (&Corners)[3]) const;
+  // A peak marker built pointing down at the row Apex, 17 tenths of PointerHalf each side.
+  void PeakMarker(int Apex, TPoint (&Corners)[3]) const;
+  // The centres of LEDs in sockets of Socket pixels in the corners of Inner: lower left, lower
+  // right, upper left, upper right, as many as Centres holds.
+  void PlaceCornerLeds(int Socket, std::span<TPoint> Centres) const;
+};
 
 struct TFaceSides {
   bool Left = true, Top = true, Right = true, Bottom = true;  // border switches

@@ -1,5 +1,7 @@
 #include "library/instruments/common/leds.h"
 
+#include <cstdlib>
+
 #include "library/foundation/types.h"
 #include "platform/graphics/canvas_state.h"
 
@@ -16,6 +18,8 @@ void SocketPen(TCanvas& Canvas) {
 }
 
 }  // namespace
+
+int LedRadiusInSocket(int Socket, bool Shown) { return std::abs(Socket) - (Shown ? 1 : 0); }
 
 void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour) {
   const TCanvasSaver keep(Canvas, cpPen | cpBrush);

@@ -63,6 +63,10 @@ struct TMeterLed {
 // Leaves the canvas with that pen and brush, in copy mode.
 void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour);
 
+// The radius of an LED in a socket of Socket pixels (either sign): a pixel less while the LED is
+// shown, so that the socket's grey ring stays round the LED drawn over it later.
+int LedRadiusInSocket(int Socket, bool Shown);
+
 // The socket drawn under an LED: a grey ring ($808080) around a dark red ($000080) disc.
 void DrawLedSocket(TCanvas& Canvas, TPoint Centre, int Radius);
 

@@ -25,34 +25,25 @@ void TMeter270::SetShape(TShapeTypeT Value) {
 }
 
 TRoundMeter::TDialLayout TMeter270::Layout() const {
+  const TSquareDial dial(FrameInnerRect(), Width(), Height());
   TDialLayout l;
-  TRect inner = FrameInnerRect();
-  l.Overhang = LayoutSquareDial(l.Map, inner, Width(), Height());
-  if (l.Overhang == 0) return l;
-  l.Valid = true;
-  // The dial plane measures distances from its corner: y grows upward from there.
-  const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
-  l.Pivot = at(0, 0);
-  // The reference ray points to the scale start at the lower left.
-  l.R0 = at(-650, -650);
-  l.DispRect = Box(at(-400, -450), at(400, -740));
-  const int d = at(150, 0).X - l.Pivot.X;
-  l.HubRadius = d;
+  if (!dial.Start(l)) return l;
+  // The dial plane measures distances from its corner (y grows upward from there); the reference
+  // ray points to the scale start at the lower left.
+  l.R0 = dial.At(-650, -650);
+  l.DispRect = Box(dial.At(-400, -450), dial.At(400, -740));
+  const int d = l.HubRadius;
   // Pointer from the hub's rim to radius 800; the peak marker just inside its tip, placed by the
   // tip's row within the dial square, so that it keeps its place on tall and wide controls.
-  const int g = std::min(Width(), Height()) / 40;
-  const int tip_y = at(0, 650).Y - d;
-  const int top = at(0, 1000).Y;
-  const int ya = top + ((tip_y - top) * 20) / 18;
-  const int h = (17 * g) / 10;
-  const TPoint pivot = l.Pivot;
-  SetPointerShapes(l, {{pivot.X, tip_y}, {pivot.X - g, pivot.Y - d}, {pivot.X + g, pivot.Y - d}},
-                   {{pivot.X, ya}, {pivot.X - h, ya - h}, {pivot.X + h, ya - h}}, -135);
+  const int tip_y = dial.At(0, 650).Y - d;
+  const int top = dial.At(0, 1000).Y;
+  TPoint pointer[3], peak[3];
+  dial.Pointer(tip_y, pointer);
+  dial.PeakMarker(top + ((tip_y - top) * 20) / 18, peak);
+  SetPointerShapes(l, pointer, peak, -135);
   const int socket = d / 2;
   l.LedRadius = LedRadiusIn(socket);
-  const int q = (5 * socket) / 2;
-  l.LedCentre[0] = {inner.Left + q, inner.Bottom - q};
-  l.LedCentre[1] = {inner.Right - q, inner.Bottom - q};
+  dial.PlaceCornerLeds(socket, l.LedCentre);
   return l;
 }
 

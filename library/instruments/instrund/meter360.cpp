@@ -186,38 +186,25 @@ void TMeter360::WndProc(TMessage& Message) {
 // ---- Paint ----
 
 TMeter360::TDialLayout TMeter360::Layout() const {
+  const TSquareDial dial(FrameInnerRect(), Width(), Height());
   TDialLayout l;
-  TRect inner = FrameInnerRect();
-  l.Overhang = LayoutSquareDial(l.Map, inner, Width(), Height());
-  if (l.Overhang == 0) return l;
-  l.Valid = true;
-  const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
-  l.Pivot = at(0, 0);
-  const int d = at(150, 0).X - l.Pivot.X;
-  l.HubRadius = d;
-
-  const int g = std::min(Width(), Height()) / 40;
-  const int x = l.Pivot.X, base_y = l.Pivot.Y - d;
-  const int tips[2] = {at(0, 850).Y, at(0, 620).Y};
+  if (!dial.Start(l)) return l;
   const TPointTurn to_start(l.Pivot, kStartTurn);
+  const int tips[2] = {dial.At(0, 850).Y, dial.At(0, 620).Y};
   for (int i = 0; i < 2; ++i) {
-    const TPoint shape[3] = {{x, tips[i]}, {x - g, base_y}, {x + g, base_y}};
+    TPoint shape[3];
+    dial.Pointer(tips[i], shape);
     TurnCorners(shape, l.PointerBase[i], to_start);
   }
-  const int y680 = at(0, 680).Y;
-  const int apex = y680 + (at(0, 620).Y - y680) / 2;
-  const int h = (17 * g) / 10;
-  const TPoint peak[3] = {{x, apex}, {x - h, apex - h}, {x + h, apex - h}};
+  const int y680 = dial.At(0, 680).Y;
+  TPoint peak[3];
+  dial.PeakMarker(y680 + (dial.At(0, 620).Y - y680) / 2, peak);
   TurnCorners(peak, l.PeakBase, to_start);
 
-  const int socket = std::abs(d) / 2;
-  l.LedRadius = socket - (FLedEnable[0] ? 1 : 0);
-  l.TriangleSize = socket - (FLedEnable[1] ? 1 : 0);
-  const int q = (5 * socket) / 2;
-  l.LedCentre[0] = {inner.Left + q, inner.Bottom - q};
-  l.LedCentre[1] = {inner.Right - q, inner.Bottom - q};
-  l.LedCentre[2] = {inner.Left + q, inner.Top + q};
-  l.LedCentre[3] = {inner.Right - q, inner.Top + q};
+  const int socket = std::abs(l.HubRadius) / 2;
+  l.LedRadius = LedRadiusInSocket(socket, FLedEnable[0]);
+  l.TriangleSize = LedRadiusInSocket(socket, FLedEnable[1]);
+  dial.PlaceCornerLeds(socket, l.LedCentre);
   return l;
 }
 

@@ -57,7 +57,7 @@ void TRoundMeter::LayOutBorderedFace(TDialLayout& L) const {
   L.Map.PixExtent = {inner.Width(), inner.Height()};
 }
 
-int TRoundMeter::LedRadiusIn(int Socket) const { return std::abs(Socket) - (FLedEnable ? 1 : 0); }
+int TRoundMeter::LedRadiusIn(int Socket) const { return LedRadiusInSocket(Socket, FLedEnable); }
 
 void TRoundMeter::SetPointerShapes(TDialLayout& L, const TPoint (&Pointer)[3],
                                    const TPoint (&Peak)[3], double Turn) {
