@@ -9,7 +9,7 @@
 #include "library/foundation/squaredial.h"
 #include "library/instruments/common/dragmodel.h"
 #include "platform/base/numbers.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -56,11 +56,13 @@ void MakerFont(TCanvas& C) {
 }  // namespace
 
 int PotiMakerMarkWidth(TCanvas& C) {
+  const TCanvasSaver keep(C, cpFont);
   MakerFont(C);
   return C.TextWidth(MakerMark);
 }
 
 void DrawPotiMakerMark(TCanvas& C, int X, int Y) {
+  const TCanvasSaver keep(C, cpFont | cpBrush);
   MakerFont(C);
   C.Brush()->SetStyle(bsClear);
   C.TextOut(X, Y, MakerMark);
@@ -78,6 +80,7 @@ void FillOutlined(TCanvas& C, const TRect& R, TColor Colour) {
 }
 
 void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
+  const TCanvasSaver keep(C, cpPen | cpBrush);
   TRect inner = DrawButtonFace(&C, R, 1, bsNew, false, Down, false);
   InflateRect(inner, -2, -2);
   FillOutlined(C, inner, Colour);
@@ -85,6 +88,7 @@ void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down) {
 
 void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std::string& Caption,
                      TColor Colour) {
+  const TCanvasSaver keep(C, cpFont | cpBrush);
   C.SetFont(Font);
   FitFontToRect(C, Box, Caption);
   C.Brush()->SetStyle(bsSolid);
@@ -96,6 +100,7 @@ void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std:
 }
 
 void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel) {
+  const TCanvasSaver keep(C, cpPen);
   if (Bevel == bvRaised) Frame3D(&C, Box, clWhite, clGray, 1);
   if (Bevel == bvLowered) Frame3D(&C, Box, clGray, clWhite, 1);
 }
@@ -160,8 +165,13 @@ TLabelPlace ArcStartLabel(const TRotaryPlane& P, int Radius, double Beyond, int 
   return place;
 }
 
-void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
-                     TColor ColScala, bool FontAutom) {
+void SetRotaryLabelFont(TCanvas& C, const TRotaryPlane& P, bool FontAutom) {
+  if (FontAutom) C.Font()->SetSize(FontSizeFor(1.4, P.Pixels(90)));
+}
+
+int DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
+                    TColor ColScala, bool FontAutom) {
+  const TCanvasSaver keep(C, cpPen | cpBrush | cpFont);
   C.Brush()->SetStyle(bsClear);
   TPen* pen = C.Pen();
   pen->SetColor(ColScala);
@@ -172,7 +182,7 @@ void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range
   const TPoint from = P.MapPoint(670, -670), to = P.MapPoint(-670, -670);
   C.Arc(box.Left, box.Top, box.Right, box.Bottom, from.X, from.Y, to.X, to.Y);
 
-  if (FontAutom) C.Font()->SetSize(FontSizeFor(1.4, P.Pixels(90)));
+  SetRotaryLabelFont(C, P, FontAutom);
   const int width = ScaleTextWidth(C, Range.Start, Range.End) + 1;
   const int height = std::abs(C.Font()->Height());
   const TLabelPlace label = ArcStartLabel(P, 760, 0.8 * height, width, height);
@@ -191,6 +201,7 @@ void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range
   // A thin tick half a division further: two parts per division.
   DrawLinearDialScale(C, layout, Range, ScalaPart, 2, RotaryLabelDecimals(Range.Start, Range.End),
                       height, nullptr);
+  return height;
 }
 
 void ShrinkFontUntil(TCanvas& C, const std::function<bool()>& Fits) {
@@ -202,6 +213,7 @@ int SelectorLabelFontSize(const TRotaryPlane& P) { return FontSizeFor(3.5, P.Pix
 
 void DrawKnob(TCanvas& C, const TRotaryPlane& P, TColor ColButton, TColor ColLight, TColor ColShade,
               TColor Outline) {
+  const TCanvasSaver keep(C, cpPen | cpBrush);
   const TRect rim = Box(P.MapPoint(-600, 600), P.MapPoint(600, -600));
   auto pie = [&](TColor Colour, TPoint From, TPoint To) {
     C.Brush()->SetColor(Colour);

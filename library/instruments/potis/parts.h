@@ -34,10 +34,13 @@ void DrawCaptionText(TCanvas& C, const TRect& Box, const TFont* Font, const std:
 int RotaryLabelDecimals(double Start, double End);
 
 // The rotary potentiometers' scale: the arc of radius 670, a tick to radius 760 at each of
-// ScalaPart divisions with a thin tick half a division further, and the value labels outside.
-// With FontAutom the canvas font is sized first from the plane.
-void DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
-                     TColor ColScala, bool FontAutom);
+// ScalaPart divisions with a thin tick half a division further, and the value labels outside, in
+// the label font. Returns the label font's height.
+int DrawRotaryScale(TCanvas& C, const TRotaryPlane& P, const TScaleRange& Range, int ScalaPart,
+                    TColor ColScala, bool FontAutom);
+// The label font of the rotary potentiometers: with FontAutom the canvas font sized from the
+// plane, else the canvas font as it is.
+void SetRotaryLabelFont(TCanvas& C, const TRotaryPlane& P, bool FontAutom);
 
 // The point at Radius straight up from the centre, turned to the arc's start (lower left).
 TPoint ArcStartPoint(const TRotaryPlane& P, int Radius);

@@ -11,7 +11,7 @@
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TPoti10T::TPoti10T(TComponent* AOwner)
     : TOrvaneBase(AOwner),
@@ -153,6 +153,7 @@ TPoti10T::TLayout TPoti10T::Layout() const {
 }
 
 void TPoti10T::DrawFace(TCanvas& c) {
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   const TRect inner = InnerRect;
   FDrawn = Layout();
   const TLayout& l = FDrawn;
@@ -208,6 +209,8 @@ void TPoti10T::DrawFace(TCanvas& c) {
 void TPoti10T::DrawCaption(TCanvas& C, const TRect& Area) {
   FCaptionRect = TRect{};
   if (!FCaptEnable) return;
+  const TCanvasSaver keep(C, cpBrush | cpFont);
+  SetRotaryLabelFont(C, FDrawn.Plane, FontAutom());
   const TRect& preset = FDrawn.Preset;
   const TRect& readout = FDrawn.Readout;
   const int top = preset.Bottom - std::abs(C.Font()->Height());
@@ -240,6 +243,7 @@ void TPoti10T::UpdateKnob(bool Force) {
   TCanvas& work = *WorkBitmap->Canvas();
   const TRect client = ClientRect();
   work.CopyRect(client, FrameBitmap->Canvas(), client);
+  const TCanvasSaver keep(work, cpPen | cpBrush);
   work.Pen()->SetMode(pmCopy);
   work.Pen()->SetStyle(psSolid);
   work.Pen()->SetWidth(1);

@@ -30,8 +30,8 @@ void TPoti270::Loaded() {
   FScale.Repair();
 }
 
-void TPoti270::DrawScale(TCanvas& C) {
-  DrawRotaryScale(C, FPlane, FScale, FScale.Part(), FColScala, FontAutom());
+int TPoti270::DrawScale(TCanvas& C) {
+  return DrawRotaryScale(C, FPlane, FScale, FScale.Part(), FColScala, FontAutom());
 }
 
 double TPoti270::PointerAngle() const { return ArcPointerAngle(FScale, FValue); }

@@ -186,8 +186,9 @@ class TRotaryInput : public TInputFrame {
  protected:
   TRotaryInput(TComponent* AOwner, TTickProc DragTick);
   void Paint() override;
-  // The arc or the position dots, with their labels.
-  virtual void DrawScale(TCanvas& C) = 0;
+  // The arc or the position dots, with their labels. Returns the height of the labels' font, in
+  // which the caption box is measured.
+  virtual int DrawScale(TCanvas& C) = 0;
   // Pointer angle from the start of the arc, 0..270.
   virtual double PointerAngle() const = 0;
   void PressAt(int X, int Y) override;
@@ -230,7 +231,7 @@ class TPoti270 : public TRotaryInput {
 
  protected:
   void Loaded() override;
-  void DrawScale(TCanvas& C) override;
+  int DrawScale(TCanvas& C) override;
   double PointerAngle() const override;
   void PressArc(double U) override;
   void DragArc(double LastAngle, double PointAngle) override;
@@ -386,7 +387,7 @@ class TSelector270 : public TPositionSwitch<TRotaryInput> {
 
  protected:
   void ShowPosition() override { DrawPointer(); }
-  void DrawScale(TCanvas& C) override;
+  int DrawScale(TCanvas& C) override;
   double PointerAngle() const override;
   void PressArc(double U) override;
   void DragArc(double LastAngle, double PointAngle) override;

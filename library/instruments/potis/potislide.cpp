@@ -9,7 +9,7 @@
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/sysutils.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TPotiSlide::TPotiSlide(TComponent* AOwner) : TSlideInput(AOwner, [this](TObject*) { DragTick(); }) {
   SetWidth(60);
@@ -61,6 +61,7 @@ int TPotiSlide::AutoFontSize(int K) const {
 void TPotiSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
   const int t = FDrawn.TravelTop, l = FDrawn.TravelLength;
+  const TCanvasSaver keep(C, cpPen | cpBrush | cpFont);
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - q, t, X0 + q, t + l), clBlack);
   C.Pen()->SetColor(FColScala);

@@ -5,7 +5,7 @@
 #include "library/foundation/helpers.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TRotaryInput::TRotaryInput(TComponent* AOwner, TTickProc DragTick)
     : TInputFrame(AOwner, std::move(DragTick)) {
@@ -30,6 +30,7 @@ void TRotaryInput::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpPen | cpFont);
   const TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Right - PotiMakerMarkWidth(c) - 1, inner.Bottom - 9);
   const TLayout layout = Layout();
@@ -37,11 +38,14 @@ void TRotaryInput::Paint() {
   FPlane = layout.Plane;
   if (FPlane.Valid()) {
     c.SetFont(Font());
-    DrawScale(c);
+    const int label_height = DrawScale(c);
     const TPoint corner = FPlane.MapPoint(-500, -750);
-    FCaptionRect = Rect(corner.X, corner.Y, FPlane.MapPoint(500, -750).X,
-                        corner.Y + std::abs(c.Font()->Height()) * 12 / 10);
+    FCaptionRect =
+        Rect(corner.X, corner.Y, FPlane.MapPoint(500, -750).X, corner.Y + label_height * 12 / 10);
     if (CaptEnable()) {
+      // The bevel's lines in the solid pen the scale drew with.
+      c.Pen()->SetStyle(psSolid);
+      c.Pen()->SetMode(pmCopy);
       DrawCaptionBevel(c, FCaptionRect);
       DrawCaption();
     }
@@ -56,6 +60,7 @@ void TRotaryInput::Paint() {
 }
 
 void TRotaryInput::DrawPointerLine(TCanvas& C) {
+  const TCanvasSaver keep(C, cpPen);
   TPen* pen = C.Pen();
   pen->SetColor(FColPointer);
   pen->SetMode(pmXor);

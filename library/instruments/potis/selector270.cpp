@@ -4,7 +4,7 @@
 #include "library/foundation/helpers.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ TSelector270::TSelector270(TComponent* AOwner)
   FColScala = 0x80;
 }
 
-void TSelector270::DrawScale(TCanvas& C) {
+int TSelector270::DrawScale(TCanvas& C) {
+  const TCanvasSaver keep(C, cpPen | cpBrush | cpFont);
   const int r = FPlane.Pixels(40);
   if (FontAutom()) C.Font()->SetSize(SelectorLabelFontSize(FPlane));
   const TStringList& list = *FTexts.List();
@@ -60,6 +61,7 @@ void TSelector270::DrawScale(TCanvas& C) {
     const TRect box = label_rect(i);
     C.TextOut(box.Left, box.Top, Cut10(PosItemText(list.Strings(i))));
   }
+  return std::abs(C.Font()->Height());
 }
 
 double TSelector270::PointerAngle() const {

@@ -7,7 +7,7 @@
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/numbers.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 TSelectorSlide::TSelectorSlide(TComponent* AOwner)
     : TPositionSwitch(AOwner, 3, {"Ch 1", "Ch 2", "Ext 1", "Ext 2"}) {
@@ -19,6 +19,7 @@ TSelectorSlide::TSelectorSlide(TComponent* AOwner)
 void TSelectorSlide::DrawScale(TCanvas& C, int X0, int K) {
   const int q = K / 3;
   const int t = FDrawn.TravelTop, l = FDrawn.TravelLength;
+  const TCanvasSaver keep(C, cpPen | cpBrush);
   // The trench, then the scale's thin pen.
   FillOutlined(C, Rect(X0 - 6 * q, t, X0 - 4 * q, t + l), clBlack);
   C.Pen()->SetColor(FColScala);

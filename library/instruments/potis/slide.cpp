@@ -8,7 +8,7 @@
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/font.h"
 
 TSlideInput::TSlideInput(TComponent* AOwner, TTickProc DragTick)
@@ -63,6 +63,7 @@ void TSlideInput::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpFont);
   const TRect inner = InnerRect;
   DrawPotiMakerMark(c, inner.Left + 1, inner.Bottom - 9);
   FDrawn = Layout();
@@ -95,6 +96,7 @@ void TSlideInput::Paint() {
 void TSlideInput::DrawKnobImage() {
   TCanvas& k = *FKnob->Canvas();
   const int w = FKnob->Width(), h = FKnob->Height();
+  const TCanvasSaver keep(k, cpPen | cpBrush);
   TPen* pen = k.Pen();
   pen->SetMode(pmCopy);
   pen->SetStyle(psSolid);

@@ -8,7 +8,7 @@
 #include "library/instruments/potis/potis.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -184,6 +184,7 @@ void TSlider::Paint() {
     lower = clGray;
   }
   TCanvas& c = *FrameBitmap->Canvas();
+  const TCanvasSaver keep(c, cpPen | cpBrush);
   TRect fill = FDrawn.Trench;
   if (FTrenchStyle != bvNone) Frame3D(&c, fill, upper, lower, 1);
   c.Brush()->SetStyle(bsSolid);
@@ -198,6 +199,7 @@ void TSlider::Paint() {
 }
 
 void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
+  const TCanvasSaver keep(C, cpPen);
   C.Pen()->SetMode(pmCopy);
   C.Pen()->SetStyle(psSolid);
   C.Pen()->SetWidth(1);
@@ -226,6 +228,7 @@ void TSlider::DrawTicks(TCanvas& C, TColor Upper, TColor Lower) {
 void TSlider::DrawCaption() {
   if (!FPainted || !FCaptEna) return;
   TCanvas& c = *FrameBitmap->Canvas();
+  const TCanvasSaver keep(c, cpBrush | cpFont);
   c.Brush()->SetStyle(bsClear);
   TFont* font = c.Font();
   font->SetName("Arial");
@@ -244,18 +247,16 @@ void TSlider::DrawCaption() {
   int y = r.Top + r.Height() / 2 + tw / 2;
   if (FAlignment == taLeftJustify) y = r.Bottom;
   if (FAlignment == taRightJustify) y = r.Top + 2 * (tw / 2);
-  TFont normal;
-  normal.Assign(*font);
   TFont turned;
   turned.Assign(*FTurnedFont);
   turned.SetColor(FCaptColor);
   c.SetFont(&turned);
   c.TextOut(r.Left, y, FCaption);
-  c.SetFont(&normal);
 }
 
 void TSlider::DrawButton() {
   TCanvas& b = *FButton->Canvas();
+  const TCanvasSaver keep(b, cpPen | cpBrush);
   TRect inner = DrawButtonFace(&b, Rect(0, 0, FButton->Width(), FButton->Height()), 1, FBtnStyle,
                                true, false, false);
   InflateRect(inner, -1, -1);

@@ -232,4 +232,32 @@ TEST_F(RotaryTest, LongPositionTextsStayInsideTheControl) {
   EXPECT_EQ(differ, 0);
 }
 
+// The caption bevel's lines are drawn in a pen of their own, not in whatever the scale drawn
+// before them left on the canvas.
+TEST_F(RotaryTest, CaptionBevelAroundTheCaptionBox) {
+  TPoti270* p = Make<TPoti270>();
+  TSelector270* s = Make<TSelector270>();
+  s->SetLeft(220);
+  const struct {
+    TPanelBevel bevel;
+    TColor upper, lower;
+  } cases[] = {{bvRaised, clWhite, clGray}, {bvLowered, clGray, clWhite}};
+  const struct {
+    TRotaryInput* control;
+    const char* name;
+  } controls[] = {{p, "potentiometer"}, {s, "switch"}};
+  for (const auto& k : cases) {
+    for (const auto& [c, name] : controls) {
+      c->SetCaptEnable(true);
+      c->SetCaptBevel(k.bevel);
+      ShowForm();
+      c->Update();
+      // The box inside the bevel.
+      const TRect r = c->CaptionRect();
+      EXPECT_EQ(c->Canvas()->Pixels(r.Left - 1, r.Top - 1), k.upper) << name;
+      EXPECT_EQ(c->Canvas()->Pixels(r.Right, r.Bottom), k.lower) << name;
+    }
+  }
+}
+
 }  // namespace
