@@ -13,8 +13,8 @@ endfunction()
 # but no target of the platform, the library or the programs has the root itself on its path: each
 # gets trees of links to the headers it may use, so a header of a higher layer, of a unit it does not
 # link, or another unit's internals is not found and the build fails.
-#   include/<target>/public     headers in the folders of the target's sources, for the target and
-#                               every target that links it
+#   include/<target>/public     headers in the folders of the target's sources (or those it names),
+#                               for the target and every target that links it
 #   include/<target>/internal   the target's INTERNAL headers, for its own sources only
 #   include/layer-<layer>       LAYER headers: for every target of the same top folder (platform, ...)
 set(ORVANE_INCLUDE_STAGE ${CMAKE_BINARY_DIR}/include)
@@ -30,20 +30,40 @@ function(orvane_link_headers stage)
 endfunction()
 
 # Gives target its include roots (above). Headers are those of the folders its sources lie in;
-# INTERNAL and LAYER name some of them relative to the calling directory.
+# INTERNAL and LAYER name some of them relative to the calling directory. Where one folder holds
+# several libraries, each names its own headers with HEADERS instead.
 function(orvane_include_roots target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;INTERNAL;LAYER" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;HEADERS;INTERNAL;LAYER" ${ARGN})
   set(dirs "")
   foreach(src IN LISTS ARG_SOURCES)
     get_filename_component(dir ${CMAKE_CURRENT_SOURCE_DIR}/${src} DIRECTORY)
     list(APPEND dirs ${dir})
   endforeach()
   list(REMOVE_DUPLICATES dirs)
+  # A library's public headers reach every target that links it: two libraries in one folder
+  # must name theirs, or each would hand on the other's.
+  get_target_property(type ${target} TYPE)
   set(headers "")
   foreach(dir IN LISTS dirs)
-    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.h)
-    list(APPEND headers ${found})
+    get_property(use GLOBAL PROPERTY ORVANE_LIBRARY_HEADERS_OF_${dir})
+    if(type STREQUAL "STATIC_LIBRARY")
+      if(use MATCHES "^whole" OR (use AND NOT ARG_HEADERS))
+        message(FATAL_ERROR "${target}: ${dir} holds another library's sources; "
+                            "name the headers of each library there with HEADERS")
+      endif()
+      if(ARG_HEADERS)
+        set_property(GLOBAL PROPERTY ORVANE_LIBRARY_HEADERS_OF_${dir} named)
+      else()
+        set_property(GLOBAL PROPERTY ORVANE_LIBRARY_HEADERS_OF_${dir} "whole ${target}")
+      endif()
+    endif()
+    if(NOT ARG_HEADERS)
+      file(GLOB found CONFIGURE_DEPENDS ${dir}/*.h)
+      list(APPEND headers ${found})
+    endif()
   endforeach()
+  list(TRANSFORM ARG_HEADERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  list(APPEND headers ${ARG_HEADERS})
   list(TRANSFORM ARG_INTERNAL PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   list(TRANSFORM ARG_LAYER PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   list(REMOVE_ITEM headers ${ARG_INTERNAL} ${ARG_LAYER})
@@ -51,6 +71,8 @@ function(orvane_include_roots target)
   string(REGEX REPLACE "/.*" "" layer ${rel})
   set(stage ${ORVANE_INCLUDE_STAGE}/${target})
   orvane_link_headers(${stage}/public ${headers})
+  list(TRANSFORM headers REPLACE "^${PROJECT_SOURCE_DIR}/" "")
+  set_property(TARGET ${target} PROPERTY ORVANE_PUBLIC_HEADERS ${headers})
   orvane_link_headers(${stage}/internal ${ARG_INTERNAL})
   orvane_link_headers(${ORVANE_INCLUDE_STAGE}/layer-${layer} ${ARG_LAYER})
   file(MAKE_DIRECTORY ${stage}/internal ${ORVANE_INCLUDE_STAGE}/layer-${layer})
@@ -59,13 +81,20 @@ function(orvane_include_roots target)
 endfunction()
 
 # A library target; sources relative to the calling directory; include roots as above.
+# <name>_internals is the target together with its internal and layer trees, for the few tests and
+# test helpers that must reach inside it; they link it by name.
 function(orvane_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;INTERNAL;LAYER" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;HEADERS;LIBS;INTERNAL;LAYER" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  orvane_include_roots(${name} SOURCES ${ARG_SOURCES} INTERNAL ${ARG_INTERNAL} LAYER ${ARG_LAYER})
+  orvane_include_roots(${name} SOURCES ${ARG_SOURCES} HEADERS ${ARG_HEADERS} INTERNAL ${ARG_INTERNAL}
+                       LAYER ${ARG_LAYER})
   if(ARG_LIBS)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   endif()
+  add_library(${name}_internals INTERFACE)
+  get_target_property(roots ${name} INCLUDE_DIRECTORIES)
+  target_include_directories(${name}_internals INTERFACE ${roots})
+  target_link_libraries(${name}_internals INTERFACE ${name})
 endfunction()
 
 # A GoogleTest executable registered with CTest; tests run headless.

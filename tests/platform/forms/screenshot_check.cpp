@@ -13,7 +13,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/dialogscript.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ int main() {
   control->SetParent(&form);
   control->SetBounds(20, 10, 120, 90);
   form.Show();
-  QWindow* window = forms_internal::WidgetOf(&form)->windowHandle();
+  QWindow* window = qtwindows::WidgetOf(&form)->windowHandle();
   if (!WaitFor([&] { return window->isExposed(); })) {
     std::fprintf(stderr, "window never shown\n");
     return 1;

@@ -12,7 +12,7 @@
 #include "platform/forms/stdctrls/extctrls.h"
 #include "platform/forms/stdctrls/mask.h"
 #include "platform/forms/testing/formtest.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 #include "platform/graphics/font_engine.h"
 
 namespace {
@@ -51,7 +51,7 @@ TEST_F(StdCtrlsTest, BoxesTakeTheParentColourAndTheCanvasFace) {
     SCOPED_TRACE(c->Name());
     EXPECT_EQ(ScreenPixel(c, c->Width() - 3, c->Height() / 2), face);  // right of the text
     EXPECT_EQ(ScreenPixel(c, c->Width() - 3, 1), face);
-    const QFont font = forms_internal::WidgetOf(c)->font();
+    const QFont font = qtwindows::WidgetOf(c)->font();
     EXPECT_EQ(font.family().toStdString(), realized.Family());
     EXPECT_EQ(font.pixelSize(), realized.EmPixels());
   }

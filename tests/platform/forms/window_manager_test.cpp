@@ -22,15 +22,13 @@
 #include "platform/forms/stdctrls/buttons.h"
 #include "platform/forms/stdctrls/dialogs.h"
 #include "platform/forms/stdctrls/stdctrls.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 #include "tests/platform/forms/xwindows.h"
 
 namespace {
 
 unsigned long XWindowOf(const QWidget* widget) { return widget->winId(); }
-unsigned long XWindowOf(const TCustomForm* form) {
-  return XWindowOf(forms_internal::WidgetOf(form));
-}
+unsigned long XWindowOf(const TCustomForm* form) { return XWindowOf(qtwindows::WidgetOf(form)); }
 
 // Runs the event loop until ready() holds; false after 10 s.
 bool WaitFor(const std::function<bool()>& ready) {
@@ -61,7 +59,7 @@ class WindowManagerTest : public ::testing::Test {
   static QRect Area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
   // The form's client area on the screen, and with the frame the window manager gives it.
   static QRect Client(const TCustomForm* f) {
-    const QWidget* w = forms_internal::WidgetOf(f);
+    const QWidget* w = qtwindows::WidgetOf(f);
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
   }
   static QRect Frame(const TCustomForm* f) {
@@ -199,7 +197,7 @@ TEST_F(WindowManagerTest, DialogsOpenedFromAFormThatStaysOnTopComeAboveIt) {
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
       QWidget* dialog = QApplication::activeModalWidget();
-      if (dialog == nullptr || dialog == forms_internal::WidgetOf(top)) return;
+      if (dialog == nullptr || dialog == qtwindows::WidgetOf(top)) return;
       dialog_at = XStackingIndex(XWindowOf(dialog));
       top_at = XStackingIndex(XWindowOf(top));
       // Until the window manager has stacked it, for at most 5 s.

@@ -6,7 +6,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/forms/testing/formtest.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ class Framed : public TCustomControl {
     }
     TCustomControl::WndProc(m);
   }
-  QScrollBar* Bar(int bar) const { return WinControlAccess::Of(this).bars[bar].widget; }
+  QScrollBar* Bar(int bar) const { return qtwindows::ScrollBarOf(this, bar); }
 
  protected:
   void Paint() override {

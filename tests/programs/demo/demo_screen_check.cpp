@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "platform/forms/forms.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 #include "programs/demo/aboutbox.h"
 #include "programs/demo/demoindex.h"
 #include "programs/demo/forms/registry.h"
@@ -78,8 +78,7 @@ bool GlyphCellBlank(const QImage& shot, const TSpeedButton* b) {
 
 // The form of the modal window on screen, if it is one of ours.
 TForm* ModalForm() {
-  auto* widget = dynamic_cast<forms_internal::ControlWidget*>(QApplication::activeModalWidget());
-  return widget != nullptr ? dynamic_cast<TForm*>(widget->Control()) : nullptr;
+  return dynamic_cast<TForm*>(qtwindows::ControlOf(QApplication::activeModalWidget()));
 }
 
 // Demo forms that open a second form with one of their buttons: the demo form's class, that

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <functional>
@@ -15,7 +16,7 @@
 #include "library/controls/orvanemisc2/rotlabel.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/testing/dialogscript.h"
-#include "platform/forms/window.h"
+#include "platform/forms/testing/qtwindows.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ int main() {
   label->SetCaption("Orvane");
   label->SetrlAngle(90);
   form.Show();
-  QWindow* window = forms_internal::WidgetOf(&form)->windowHandle();
+  QWindow* window = qtwindows::WidgetOf(&form)->windowHandle();
   if (!WaitFor([&] { return window->isExposed(); })) {
     std::fprintf(stderr, "window never shown\n");
     return 1;
