@@ -405,14 +405,14 @@ void TCtrlTimer::ShowTime() {
 void TCtrlTimer::DrawCaption() {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
-  TCanvasSaver keep(c, cpFont);
+  TCanvasSaver keep(c, cpFont | cpBrush);
+  SetLabelFont(c);
   c.Font()->SetColor(FCaptCol);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(ColBgnd());
   c.FillRect(FCaptionRect);
   c.Brush()->SetStyle(bsClear);
   c.TextRect(FCaptionRect, FCaptionRect.Left, FCaptionRect.Top, FCaption);
-  c.Brush()->SetStyle(bsSolid);
 }
 
 void TCtrlTimer::DrawModeButtons() {
@@ -437,7 +437,8 @@ void TCtrlTimer::DrawModeButtons() {
                 {16, "TRIGGER", false, m == tCtrlTMode::reset}}};
   }
   TCanvas& c = *Canvas();
-  TCanvasSaver keep(c, cpFont);
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  SetLabelFont(c);
   c.Font()->SetHeight(FButtonFontHeight);
   const TTextMetric metric = c.TextMetrics();
   for (const Button& b : buttons) {
@@ -446,14 +447,20 @@ void TCtrlTimer::DrawModeButtons() {
     c.Brush()->SetStyle(bsClear);
     const int y = inner.Top + (inner.Height() - CapitalRows(metric)) / 2 - CapitalTop(metric);
     c.TextRect(inner, inner.Left + kCaptionMarginX, y, b.label);
-    c.Brush()->SetStyle(bsSolid);
   }
+}
+
+void TCtrlTimer::SetLabelFont(TCanvas& C) const {
+  C.SetFont(Font());
+  C.Font()->SetHeight(FLabelHeight);
+  C.Font()->SetStyle({fsBold});
 }
 
 // The captions take the label font, made smaller where a button is too low or too narrow for it,
 // so that every caption shows whole with free pixels round it. One height serves all captions
 // of both modes: the text does not change size when the mode does.
 void TCtrlTimer::FitButtonFont(TCanvas& C) {
+  TCanvasSaver keep(C, cpFont);
   const int label_height = C.Font()->Height();
   TRect inner = FZones[13];
   InflateRect(inner, -2, -2);
@@ -468,7 +475,6 @@ void TCtrlTimer::FitButtonFont(TCanvas& C) {
     if (all_fit) break;
   }
   FButtonFontHeight = height;
-  C.Font()->SetHeight(label_height);
 }
 
 void TCtrlTimer::Paint() {
@@ -492,11 +498,14 @@ void TCtrlTimer::Paint() {
   FColumn = Rect(col_left, plate.Top, col_right, plate.Bottom);
 
   TCanvas& cv = *Canvas();
+  TCanvasSaver keep(cv, cpPen | cpBrush | cpFont);
   cv.SetFont(Font());
   DrawMakerMark(cv, {plate.Left - 3, t0 - 1}, false);
   DrawPlate(cv, plate, FShape, d, ColBack());
 
   TRect column = FColumn;
+  cv.Pen()->SetStyle(psSolid);
+  cv.Pen()->SetMode(pmCopy);
   Frame3D(&cv, column, clGray, clWhite, 1);
   TRect area = column;
   InflateRect(area, -3, -2);
@@ -518,8 +527,8 @@ void TCtrlTimer::Paint() {
   FDigits.Layout(dr, n, ColBack());
 
   const int label_height = std::abs(dr.Top - l0) * 7 / 10;
-  cv.Font()->SetHeight(label_height);
-  cv.Font()->SetStyle({fsBold});
+  FLabelHeight = label_height;
+  SetLabelFont(cv);
   cv.Brush()->SetStyle(bsSolid);
   cv.Brush()->SetColor(ColBgnd());
   const int cw = dr.Width(), lh = dr.Height() / 8, mid = dr.Top + dr.Height() / 2;

@@ -143,6 +143,8 @@ class TCtrlTimer : public TRahmen {
   void ShowTime();
   void DrawCaption();
   void DrawModeButtons();
+  // The bold label font of the unit labels, the caption and (in its own height) the buttons.
+  void SetLabelFont(TCanvas& Canvas) const;
   void FitButtonFont(TCanvas& Canvas);
   void PressZone(int Zone);
   void PressDigit(int Zone);
@@ -165,7 +167,8 @@ class TCtrlTimer : public TRahmen {
   std::array<TRect, 17> FZones{};
   TRect FCaptionRect;
   TRect FColumn;
-  // The captions' font height, worked out by the last paint.
+  // The label font's and the captions' height, worked out by the last paint.
+  int FLabelHeight = 0;
   int FButtonFontHeight = 0;
 
   bool FDispItalic = false;

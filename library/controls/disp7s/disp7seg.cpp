@@ -8,6 +8,7 @@
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
 #include "platform/base/sysutils.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -116,6 +117,7 @@ void TDisp7Seg::DrawLedState(int Index) {
 void TDisp7Seg::DrawLed(int Index, bool Lit) {
   if (!FPainted || !FLedEnable) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush);
   const TColor colour = Index == 0 ? FColLed1 : FColLed2;
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetWidth(1);
@@ -173,11 +175,11 @@ void TDisp7Seg::SetTextEinh(const std::string& Value) {
   DrawUnitText();
 }
 
-// The canvas takes the control's font again, so the unit text keeps its colour whatever was
-// drawn since the paint.
+// In the control's font fitted to the unit rectangle.
 void TDisp7Seg::DrawUnitText() {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpFont | cpBrush);
   c.SetFont(Font());
   FitFontToRect(c, FUnitRect, FTextEinh);
   if (!FTextEnable) return;
@@ -186,7 +188,6 @@ void TDisp7Seg::DrawUnitText() {
   c.FillRect(FUnitRect);
   c.Brush()->SetStyle(bsClear);
   c.TextRect(FUnitRect, FUnitRect.Left, FUnitRect.Top, FTextEinh);
-  c.Brush()->SetStyle(bsSolid);
 }
 
 // ---- Painting ----
@@ -234,6 +235,7 @@ void TDisp7Seg::Paint() {
   FUnitRect.Top = ir.Top + 5;
 
   TCanvas& cv = *Canvas();
+  TCanvasSaver keep(cv, cpPen | cpBrush | cpFont);
   cv.SetFont(Font());
   DrawPlate(cv, plate, FShape, d, ColBack());
   TRect digits = ir;
@@ -247,6 +249,7 @@ void TDisp7Seg::Paint() {
   if (FLedEnable) {
     cv.Pen()->SetStyle(psSolid);
     cv.Pen()->SetMode(pmCopy);
+    cv.Pen()->SetWidth(1);
     cv.Pen()->SetColor(clGray);
     cv.Brush()->SetStyle(bsSolid);
     const int r = FLedRadius;

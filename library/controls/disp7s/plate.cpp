@@ -4,12 +4,14 @@
 #include "platform/graphics/font.h"
 
 void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor Back) {
+  if (Back == clSilver) return;
+  TCanvasSaver keep(C, cpPen | cpBrush);
   C.Pen()->SetStyle(psSolid);
   C.Pen()->SetMode(pmCopy);
+  C.Pen()->SetWidth(1);
   C.Pen()->SetColor(clWhite);
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(Back);
-  if (Back == clSilver) return;
   if (Shape == smtRectangle) {
     C.Rectangle(R);
   } else {

@@ -4,6 +4,7 @@
 #include "library/controls/disp7s/plate.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -198,6 +199,7 @@ void TSpin7Seg::RepeatTick() {
 void TSpin7Seg::DrawHalf(const TRect& R, bool Sunken) {
   if (!FPainted) return;
   TRect r = Rect(R.Left, R.Top, R.Right + 1, R.Bottom + 1);
+  TCanvasSaver keep(*Canvas(), cpPen);
   Canvas()->Pen()->SetStyle(psSolid);
   Canvas()->Pen()->SetMode(pmCopy);
   Frame3D(Canvas(), r, Sunken ? clGray : clWhite, Sunken ? clWhite : clGray, 1);
@@ -206,7 +208,7 @@ void TSpin7Seg::DrawHalf(const TRect& R, bool Sunken) {
 void TSpin7Seg::Paint() {
   TRahmen::Paint();
   TCanvas& c = *Canvas();
-  c.SetFont(Font());
+  TCanvasSaver keep(c, cpPen | cpBrush);
   const TRect ir = InnerRect;
   const int m = Height() / 50;
   const int q = (ir.Bottom - ir.Top) / 5;
@@ -216,7 +218,11 @@ void TSpin7Seg::Paint() {
   DrawPlate(c, plate, FShape, p, ColBack());
   TRect digit = plate;
   InflateRect(digit, -(p / 3), -(p / 3));
+  c.Pen()->SetStyle(psSolid);
+  c.Pen()->SetMode(pmCopy);
+  c.Pen()->SetWidth(1);
   c.Pen()->SetColor(clWhite);
+  c.Brush()->SetStyle(bsSolid);
   if (!BordRight()) {
     c.MoveTo(Width() - 1, plate.Top);
     c.LineTo(Width() - 1, plate.Bottom);

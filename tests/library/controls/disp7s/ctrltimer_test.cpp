@@ -265,6 +265,29 @@ TEST_F(CtrlTimerTest, ButtonCaptionsKeepClearOfTheButtonEdges) {
   }
 }
 
+// Caption and buttons drawn again after the paint (a new caption, a change of mode and back)
+// look as the paint drew them: they take the bold label font themselves.
+TEST_F(CtrlTimerTest, CaptionAndButtonsRedrawnLaterLookAsPainted) {
+  timer->SetCaption("Timer 1");
+  ShowForm();
+  timer->Update();
+  const auto pixels = [this] {
+    const Shot shot = ScreenShot(timer);
+    std::vector<TColor> all;
+    for (int y = 0; y < timer->Height(); ++y) {
+      for (int x = 0; x < timer->Width(); ++x) all.push_back(shot.Pixel(x, y));
+    }
+    return all;
+  };
+  const std::vector<TColor> painted = pixels();
+  timer->SetCaption("other");
+  timer->SetCaption("Timer 1");
+  timer->SetMode(trig1);
+  timer->SetMode(reset);
+  Pump();
+  EXPECT_TRUE(pixels() == painted);
+}
+
 TEST_F(CtrlTimerTest, TimesTakeOnlyShownUnitsInRange) {
   TCtlTime& t = *timer->StartTime();
   t.SetValueMinutes(75);
