@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
 
@@ -24,6 +26,22 @@ double ClampRangeEnd(double V, double Start, double Bound, bool NonLinear) {
     V = Bound;
   }
   return NonLinear ? DecadeStep(V) : V;
+}
+
+namespace {
+
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+
+}  // namespace
+
+bool SetRangeStart(double& Start, double Value, double End, bool Reading) {
+  if (DropOrStoreRead(Start, Value, Reading)) return false;
+  return StoreChanged(Start, ClampRangeStart(Value, End, kNoBound, false));
+}
+
+bool SetRangeEnd(double& End, double Value, double Start, bool Reading) {
+  if (DropOrStoreRead(End, Value, Reading)) return false;
+  return StoreChanged(End, ClampRangeEnd(Value, Start, kNoBound, false));
 }
 
 double LogScaleValue(double V) { return V <= 0 ? 0.001 : V; }

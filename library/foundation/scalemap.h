@@ -15,6 +15,11 @@
 double ClampRangeStart(double V, double End, double Bound, bool NonLinear);
 double ClampRangeEnd(double V, double Start, double Bound, bool NonLinear);
 
+// The setters of the ends of a linear range without a bound: after DropOrStoreRead each end is
+// kept on its side of the other by the clamps above. True when the end changed.
+bool SetRangeStart(double& Start, double Value, double End, bool Reading);
+bool SetRangeEnd(double& End, double Value, double Start, bool Reading);
+
 // What a logarithmic scale keeps of a value or a range start V: one at or below 0 becomes 0.001.
 double LogScaleValue(double V);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "library/foundation/store.h"
+
 bool TValueScale::StoreStart(double Value) {
   Value = ClampRangeStart(Value, End, FRules.Bound, NonLinear);
   if (Value == Start) return false;
@@ -90,12 +92,8 @@ bool TColourBands::Store(TBound B, double V, const TScaleRange& Range) {
 }
 
 bool TColourBands::Set(TBound B, double V, bool Reading, const TScaleRange& Range) {
-  if (!std::isfinite(V)) return false;
-  if (Reading) {
-    Band& band = FBands[B / 2];
-    (B % 2 == 0 ? band.From : band.To) = V;
-    return false;
-  }
+  Band& band = FBands[B / 2];
+  if (DropOrStoreRead(B % 2 == 0 ? band.From : band.To, V, Reading)) return false;
   return Store(B, V, Range);
 }
 

@@ -41,11 +41,7 @@ void TGaugeGp::ApplyValue(double V, bool Force) {
 }
 
 void TGaugeGp::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValue = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValue, Value, ComponentState().Contains(csReading))) return;
   ApplyValue(Value, false);
 }
 
@@ -75,27 +71,13 @@ void TGaugeGp::SetPercent(double Value) {
 // A range change keeps Value inside the new range and recomputes Percent even when Value itself
 // stays, so the bar shows the value's share of the new range.
 void TGaugeGp::SetValueMin(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValueMin = Value;
-    return;
-  }
-  if (Value >= FValueMax) Value = FValueMax - 1;
-  if (Value == FValueMin) return;
-  FValueMin = Value;
-  ApplyValue(FValue, true);
+  if (SetRangeStart(FValueMin, Value, FValueMax, ComponentState().Contains(csReading)))
+    ApplyValue(FValue, true);
 }
 
 void TGaugeGp::SetValueMax(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValueMax = Value;
-    return;
-  }
-  if (Value <= FValueMin) Value = FValueMin + 1;
-  if (Value == FValueMax) return;
-  FValueMax = Value;
-  ApplyValue(FValue, true);
+  if (SetRangeEnd(FValueMax, Value, FValueMin, ComponentState().Contains(csReading)))
+    ApplyValue(FValue, true);
 }
 
 void TGaugeGp::SetDamping(int Value) { ApplyDamping(FDamping, Value, 10, FDampTimerId); }

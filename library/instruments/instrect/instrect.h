@@ -116,6 +116,10 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   void RangeMoved(bool Start) override;
   virtual void RangeStartChanged();
   virtual void RangeEndChanged();
+  // The defaults a range change gives the limits (and the tall meter's zones): 20 % and 80 % of
+  // the way from the range's start to its end.
+  double LowerDefault() const;
+  double UpperDefault() const;
   // Puts a limit that a range change left outside the range back by the limit setters' rule.
   void KeepLimitsInRange();
   // The base part of the subclass's current layout.
@@ -319,6 +323,7 @@ class TMeterPanelV : public TPanelMeter {
   void PointerAt(int Y, TPoint (&Corners)[3]) const override;
   void PeakAt(int Y, TPoint (&Corners)[3]) const override;
   TRect FollowShownValue(bool Force) override;
+  // The limits' defaults, and the zones back at them.
   void RangeStartChanged() override;
   void RangeEndChanged() override;
 

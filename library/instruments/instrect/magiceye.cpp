@@ -33,23 +33,11 @@ void TMagicEye::SetColorEyeInv(TColor Value) {
 }
 
 void TMagicEye::SetStartValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FStartValue = Value;
-    return;
-  }
-  if (Value >= FEndValue) Value = FEndValue - 1;
-  if (StoreChanged(FStartValue, Value)) DrawEye();
+  if (SetRangeStart(FStartValue, Value, FEndValue, ComponentState().Contains(csReading))) DrawEye();
 }
 
 void TMagicEye::SetEndValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FEndValue = Value;
-    return;
-  }
-  if (Value <= FStartValue) Value = FStartValue + 1;
-  if (StoreChanged(FEndValue, Value)) DrawEye();
+  if (SetRangeEnd(FEndValue, Value, FStartValue, ComponentState().Contains(csReading))) DrawEye();
 }
 
 void TMagicEye::SetDirection(TOrientation Value) {

@@ -10,6 +10,20 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas_state.h"
 
+namespace {
+
+// The limits' rules: a lower limit outside the range, or at its end, becomes the range's start; an
+// upper one outside it becomes the range's end.
+double LowerLimitIn(double Value, const TScaleRange& Range) {
+  return Value < Range.Start || Value >= Range.End ? Range.Start : Value;
+}
+
+double UpperLimitIn(double Value, const TScaleRange& Range) {
+  return Value < Range.Start || Value > Range.End ? Range.End : Value;
+}
+
+}  // namespace
+
 TPanelMeter::TPanelMeter(TComponent* AOwner, const TPointerRules& Rules, bool FromEnd)
     : TPointerScale(
           Rules, {0, 50}, 5, false, Rules.MaxDamping,
@@ -36,18 +50,22 @@ void TPanelMeter::StyleChanged(TObject*) { Invalidate(); }
 
 // ---- Range, limits and scale ----
 
-void TPanelMeter::RangeStartChanged() {
-  FLowerLimit = FScale.Start + 0.2 * (FScale.End - FScale.Start);
+double TPanelMeter::LowerDefault() const {
+  return FScale.Start + 0.2 * (FScale.End - FScale.Start);
 }
 
-void TPanelMeter::RangeEndChanged() {
-  FUpperLimit = FScale.Start + 0.8 * (FScale.End - FScale.Start);
+double TPanelMeter::UpperDefault() const {
+  return FScale.Start + 0.8 * (FScale.End - FScale.Start);
 }
+
+void TPanelMeter::RangeStartChanged() { FLowerLimit = LowerDefault(); }
+
+void TPanelMeter::RangeEndChanged() { FUpperLimit = UpperDefault(); }
 
 // A limit that a range change left outside goes back by the limit setters' own rule.
 void TPanelMeter::KeepLimitsInRange() {
-  if (FLowerLimit < FScale.Start || FLowerLimit >= FScale.End) FLowerLimit = FScale.Start;
-  if (FUpperLimit < FScale.Start || FUpperLimit > FScale.End) FUpperLimit = FScale.End;
+  FLowerLimit = LowerLimitIn(FLowerLimit, FScale);
+  FUpperLimit = UpperLimitIn(FUpperLimit, FScale);
 }
 
 bool TPanelMeter::Reading() const { return ComponentState().Contains(csReading); }
@@ -74,23 +92,13 @@ void TPanelMeter::RepairRange() {
 }
 
 void TPanelMeter::SetLowerLimit(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FLowerLimit = Value;
-    return;
-  }
-  if (Value < FScale.Start || Value >= FScale.End) Value = FScale.Start;
-  FLowerLimit = Value;
+  if (DropOrStoreRead(FLowerLimit, Value, Reading())) return;
+  FLowerLimit = LowerLimitIn(Value, FScale);
 }
 
 void TPanelMeter::SetUpperLimit(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FUpperLimit = Value;
-    return;
-  }
-  if (Value < FScale.Start || Value > FScale.End) Value = FScale.End;
-  FUpperLimit = Value;
+  if (DropOrStoreRead(FUpperLimit, Value, Reading())) return;
+  FUpperLimit = UpperLimitIn(Value, FScale);
 }
 
 int TPanelMeter::ValueToPixel(double Value) const {

@@ -50,25 +50,19 @@ TMeterPanelV::~TMeterPanelV() = default;
 // ---- Setters ----
 
 void TMeterPanelV::RangeStartChanged() {
-  const double r = FScale.End - FScale.Start;
-  FValueMin = FScale.Start + 0.2 * r;
-  FValueMid = FScale.Start + 0.8 * r;
-  FLowerLimit = FValueMin;
+  TPanelMeter::RangeStartChanged();
+  FValueMin = LowerDefault();
+  FValueMid = UpperDefault();
 }
 
 void TMeterPanelV::RangeEndChanged() {
-  const double r = FScale.End - FScale.Start;
-  FValueMin = FScale.Start + 0.2 * r;
-  FValueMid = FScale.Start + 0.8 * r;
-  FUpperLimit = FValueMid;
+  TPanelMeter::RangeEndChanged();
+  FValueMin = LowerDefault();
+  FValueMid = UpperDefault();
 }
 
 void TMeterPanelV::SetValueMin(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValueMin = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValueMin, Value, Reading())) return;
   if (Value > FValueMid) {
     Value = FValueMid;
   } else if (Value < FScale.Start) {
@@ -78,11 +72,7 @@ void TMeterPanelV::SetValueMin(double Value) {
 }
 
 void TMeterPanelV::SetValueMid(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValueMid = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValueMid, Value, Reading())) return;
   if (Value < FValueMin) {
     Value = FValueMin;
   } else if (Value > FScale.End) {

@@ -7,6 +7,7 @@
 #include "library/foundation/helpers.h"
 #include "library/foundation/scaledraw.h"
 #include "library/foundation/squaredial.h"
+#include "library/foundation/store.h"
 #include "library/instruments/common/dragmodel.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas_state.h"
@@ -108,15 +109,8 @@ void DrawBevelFrame(TCanvas& C, TRect& Box, TPanelBevel Bevel) {
 std::string Cut10(const std::string& S) { return S.substr(0, 10); }
 
 bool StoreValue(double& Value, double V, bool Reading, const TScaleRange& Range) {
-  if (!std::isfinite(V)) return false;
-  if (Reading) {
-    Value = V;
-    return false;
-  }
-  V = Within(V, Range.Start, Range.End);
-  if (V == Value) return false;
-  Value = V;
-  return true;
+  if (DropOrStoreRead(Value, V, Reading)) return false;
+  return StoreChanged(Value, Within(V, Range.Start, Range.End));
 }
 
 // ---- The value on the arc ----

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "library/foundation/scaledraw.h"
+#include "library/foundation/store.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/base/numbers.h"
@@ -43,11 +44,7 @@ TSlider::~TSlider() = default;
 // ---- Setters ----
 
 void TSlider::SetValue(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (ComponentState().Contains(csReading)) {
-    FValue = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValue, Value, ComponentState().Contains(csReading))) return;
   Value = Within(Value, FScale.Start, FScale.End);
   if (Value == FValue) return;
   if (FSelector) {
