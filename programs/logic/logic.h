@@ -11,7 +11,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/base/stringlist.h"
@@ -246,6 +248,9 @@ class TLogic : public TDisplay {
 
   // Painting state.
   TFooterLayout FFooter;
+  // What the footer's readouts and buffer bar show now; cleared when the footer is painted anew.
+  std::string FStatusShown;
+  std::optional<std::pair<int, int>> FBufferBarShown;
   int32_t FRows = 0;
   bool FRecentre = false;
   double FRemainder = 0;

@@ -26,6 +26,8 @@ void TLogic::Paint() {
   TDisplay::Paint();
   Canvas()->SetFont(Font());
   FFooter = TFooterLayout();
+  FStatusShown.clear();
+  FBufferBarShown.reset();
   if (HasFooter(DisplayTyp())) DrawFooter();
   FLayout.NameColumn.Top = FLayout.Disp.Top;
   FLayout.NameColumn.Bottom = FLayout.Disp.Bottom;
@@ -204,21 +206,13 @@ std::string TLogic::TimeText(double Seconds) const {
 
 void TLogic::DrawStatus() {
   if (!Painted() || !HasFooter(DisplayTyp()) || IsRectEmpty(FFooter.HexField)) return;
-  TCanvas& c = *Canvas();
-  c.Brush()->SetColor(FColDisplay);
-  c.Brush()->SetStyle(bsSolid);
-  c.Font()->SetName("Arial");
-  c.Font()->SetSize(std::max<int>(1, static_cast<int>(Round(0.5 * FFooter.BoxUpper[0].Height()))));
-  c.Font()->SetStyle({});
-  const auto write = [&c](const TRect& r, std::string text, TColor color, int margin = 0) {
-    text = text.substr(0, 20);
-    c.Font()->SetColor(color);
-    c.TextRect(r, r.Right - margin - c.TextWidth(text),
-               r.Top + (r.Height() - c.TextHeight(text)) / 2, text);
+  struct Readout {
+    const TRect& Box;
+    std::string Text;
+    TColor Color;
+    int Margin = 0;
   };
   const double pointer = PointerTime(), marker = MarkerTime();
-  write(FFooter.BoxUpper[0], IntToStr(FPointerPos) + "cyc", FColPointer);
-  write(FFooter.BoxLower[0], TimeText(pointer), FColPointer);
   const uint32_t sample = ReadSample(FPointerPos);
   std::string hex;
   switch (FLogSize) {
@@ -232,23 +226,47 @@ void TLogic::DrawStatus() {
       hex = IntToHex(sample, 8).insert(4, " ");
       break;
   }
-  write(FFooter.HexField, hex + " hex", FColPointer, 1);
-  write(FFooter.BoxUpper[1], IntToStr(FMarkerPos) + "cyc", FColMarker);
-  write(FFooter.BoxLower[1], TimeText(marker), FColMarker);
-  write(FFooter.BoxUpper[2], IntToStr(int64_t(FPointerPos) - FMarkerPos) + "cyc", FColCurve);
-  write(FFooter.BoxLower[2], TimeText(pointer - marker), FColCurve);
+  const Readout readouts[] = {
+      {FFooter.BoxUpper[0], IntToStr(FPointerPos) + "cyc", FColPointer},
+      {FFooter.BoxLower[0], TimeText(pointer), FColPointer},
+      {FFooter.HexField, hex + " hex", FColPointer, 1},
+      {FFooter.BoxUpper[1], IntToStr(FMarkerPos) + "cyc", FColMarker},
+      {FFooter.BoxLower[1], TimeText(marker), FColMarker},
+      {FFooter.BoxUpper[2], IntToStr(int64_t(FPointerPos) - FMarkerPos) + "cyc", FColCurve},
+      {FFooter.BoxLower[2], TimeText(pointer - marker), FColCurve},
+  };
+  // A scroll step mostly leaves the readouts as they are: drawn again only when they change,
+  // the step's pixels stay within the diagram.
+  std::string shown = IntToStr(FColDisplay);
+  for (const Readout& r : readouts) shown += '\n' + IntToStr(r.Color) + ' ' + r.Text.substr(0, 20);
+  if (shown == FStatusShown) return;
+  FStatusShown = std::move(shown);
+  TCanvas& c = *Canvas();
+  c.Brush()->SetColor(FColDisplay);
+  c.Brush()->SetStyle(bsSolid);
+  c.Font()->SetName("Arial");
+  c.Font()->SetSize(std::max<int>(1, static_cast<int>(Round(0.5 * FFooter.BoxUpper[0].Height()))));
+  c.Font()->SetStyle({});
+  for (const Readout& r : readouts) {
+    const std::string text = r.Text.substr(0, 20);
+    c.Font()->SetColor(r.Color);
+    c.TextRect(r.Box, r.Box.Right - r.Margin - c.TextWidth(text),
+               r.Box.Top + (r.Box.Height() - c.TextHeight(text)) / 2, text);
+  }
 }
 
 void TLogic::DrawBufferBar() {
   const TRect& bar = FFooter.BufferBar;
   if (!Painted() || !HasFooter(DisplayTyp()) || IsRectEmpty(bar)) return;
-  TCanvas& c = *Canvas();
-  c.Brush()->SetColor(kBarGrey);
-  c.FillRect(bar);
   const int64_t w = bar.Width();
   int from = static_cast<int>(w * FDispStartPos / FBufferCount);
   const int to = static_cast<int>(w * FDispEndPos / FBufferCount);
   if (from == to) --from;
+  if (FBufferBarShown == std::pair(from, to)) return;
+  FBufferBarShown = {from, to};
+  TCanvas& c = *Canvas();
+  c.Brush()->SetColor(kBarGrey);
+  c.FillRect(bar);
   c.Brush()->SetColor(kRed);
   c.FillRect(Rect(bar.Left + from, bar.Top, bar.Left + to, bar.Bottom));
 }

@@ -283,6 +283,26 @@ TEST_F(LogicMouse, SingleStepsShiftThePictureAsAFullRedrawWouldDrawIt) {
   }
 }
 
+TEST_F(LogicMouse, AfterAStepTheFooterShowsWhatARepaintShows) {
+  Make();
+  logic->SetBufferSize(4000);
+  const TRect footer = Rect(0, d.Bottom + 1, logic->Width(), logic->Height());
+  // The pointer inside the view stays with its sample (the readouts stay); at the view's first
+  // sample a step forward carries it along (they change). The buffer bar moves now and then.
+  for (const bool atEdge : {false, true}) {
+    logic->SetPointerPos(atEdge ? logic->DispStartPos() : logic->DispStartPos() + 20);
+    Pump();
+    for (int i = 0; i < 40; ++i) {
+      logic->StepForward();
+      Pump();
+    }
+    const auto stepped = Pixels(footer);
+    logic->Invalidate();
+    Pump();
+    EXPECT_EQ(Pixels(footer), stepped) << (atEdge ? "pointer carried along" : "pointer kept");
+  }
+}
+
 TEST_F(LogicMouse, MarkerLinesOnlyWhereTheMarkerIs) {
   Make();
   logic->SetPointerEnable(false);
