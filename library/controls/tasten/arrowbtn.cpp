@@ -5,6 +5,7 @@
 #include "library/controls/tasten/store.h"
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -66,6 +67,7 @@ void TArrowBtn::DrawButton() {
   c.CopyRect(client, FrameBitmap->Canvas(), client);
   TRect r = FButtonRect;
   InflateRect(r, -2, -2);
+  TCanvasSaver keep(c, cpPen | cpBrush);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
   c.Pen()->SetWidth(1);
@@ -94,6 +96,7 @@ void TArrowBtn::DrawButton() {
 
 void TArrowBtn::DrawSymbol(TCanvas& C, const TRect& R) {
   const bool lit = FShapeOn != (FShapeBlink && FPhase);
+  TCanvasSaver keep(C, cpPen | cpBrush);
   SetLedPen(C, LedColour(FPressed ? FColorDown : FColorUp, lit, Enabled()));
   const int l = R.Left, t = R.Top, rt = R.Right, b = R.Bottom;
   const int mx = l + R.Width() / 2, my = t + R.Height() / 2;

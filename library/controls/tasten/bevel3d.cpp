@@ -6,6 +6,7 @@
 #include "library/controls/tasten/store.h"
 #include "library/foundation/helpers.h"
 #include "library/foundation/tickservice.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 TBevel3D::TBevel3D(TComponent* AOwner)
@@ -50,6 +51,7 @@ void TBevel3D::Paint() {
   if (FWordWrap && FontAutom()) FWordWrap = false;
   FPainted = true;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpFont);
   c.SetFont(Font());
   FCaptionRect = InnerRect;
   if (FColCaptBack != clSilver) {
@@ -66,6 +68,7 @@ void TBevel3D::Paint() {
       InflateRect(FCaptionRect, -1, -1);
     }
     if (FontAutom() && !FCaption.empty()) FitFontToRect(c, FCaptionRect, FCaption);
+    FCaptionFontHeight = c.Font()->Height();
     DrawCaption(true);
   }
   SetStatus(Down());
@@ -75,8 +78,10 @@ void TBevel3D::Paint() {
 void TBevel3D::DrawCaption(bool WithText) {
   if (!FCaptEnable || !FPainted) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpBrush | cpFont);
   const bool second = ShowsCaption1();
   const std::string& text = second ? FCaption1 : FCaption;
+  SetCaptionFont(c);
   c.Font()->SetColor(second ? FColCaption1 : FColCaption);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColCaptBack);
@@ -111,9 +116,15 @@ void TBevel3D::DrawLine(const TRect& Band, const std::string& Line) {
   int x = Band.Left + 1;
   if (FTextAdjust == ttCenter) x = Band.Left + Band.Width() / 2 - text_width / 2;
   if (FTextAdjust == ttRight) x = Band.Right - text_width - 1;
+  TCanvasSaver keep(c, cpBrush);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColCaptBack);
   c.TextRect(Band, x, y, Line);
+}
+
+void TBevel3D::SetCaptionFont(TCanvas& C) const {
+  C.SetFont(Font());
+  C.Font()->SetHeight(FCaptionFontHeight);
 }
 
 void TBevel3D::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

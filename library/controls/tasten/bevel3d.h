@@ -58,6 +58,8 @@ class TBevel3D : public TGroupButton {
   // Caption1 shows instead of Caption now.
   bool ShowsCaption1() const { return Down() && !FCaption1.empty(); }
   void DrawLine(const TRect& Band, const std::string& Line);
+  // The caption's font: the control's, in the height the last paint fitted.
+  void SetCaptionFont(TCanvas& Canvas) const;
   void BlinkTick();
 
   std::string FCaption;
@@ -71,6 +73,7 @@ class TBevel3D : public TGroupButton {
   bool FWordWrap = false;
   TPanelBevel FCaptBevel = bvNone;
   TRect FCaptionRect;
+  int FCaptionFontHeight = 0;
   bool FPainted = false;
   TTickRecord FBlink;
 };

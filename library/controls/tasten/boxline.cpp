@@ -94,6 +94,7 @@ void TBoxLBox::Draw() {
   const TBoxLine& line = *FLine;
   if (!line.FPainted || !FVisible) return;
   TCanvas& c = *line.Canvas();
+  TCanvasSaver keep(c, cpBrush | cpFont);
   c.Brush()->SetStyle(bsSolid);
   const TBitmap* glyph = FGlyph[FStatus].get();
   if (!glyph->Empty()) {
@@ -115,6 +116,7 @@ void TBoxLBox::Draw() {
     ink = FStatus ? line.FColorFontOn : line.FColorFontEna;
   }
   c.Brush()->SetColor(back);
+  line.SetBoxFont(c);
   c.Font()->SetColor(ink);
   c.TextRect(FRect, FRect.Left + 2, FRect.Top - 2, std::string(1, FStatus ? FCharOn : FCharOff));
 }
@@ -149,12 +151,13 @@ void TBoxLBox::DrawCaptions() {
     area.Bottom = line.Height() - s;
   }
   TCanvas& c = *line.Canvas();
+  TCanvasSaver keep(c, cpBrush | cpFont);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(clSilver);
+  line.SetBoxFont(c);
   c.Font()->SetColor(clBlack);
   if (HasRoom(cell)) c.TextRect(cell, cell.Left + 2, cell.Top - 2, std::string(1, FCaptShort));
   if (!HasRoom(area)) return;
-  TCanvasSaver keep(c, cpFont);
   if (line.FOrientation == orVertical) {
     c.Font()->SetSize(SmallerSize(c.Font()->Size()));
     const int x = line.FCaptLeft ? area.Right - c.TextWidth(FCaptLong) : area.Left;
@@ -268,16 +271,22 @@ void TBoxLine::Paint() {
   FPainted = true;
   LayoutBoxes();
   TCanvas& c = *Canvas();
-  for (auto& box : FBoxes) {
-    if (box->FVisible) box->FRect = DrawButtonFace(&c, box->FRect, 1, bsNew, false, true, false);
+  {
+    TCanvasSaver keep(c, cpPen | cpBrush);
+    for (auto& box : FBoxes) {
+      if (box->FVisible) box->FRect = DrawButtonFace(&c, box->FRect, 1, bsNew, false, true, false);
+    }
   }
-  c.SetFont(Font());
-  c.Font()->SetHeight(FBoxWidth - 2);
   for (auto& box : FBoxes) {
     box->Draw();
     box->DrawCaptions();
   }
   if (OnRepaint) OnRepaint(this);
+}
+
+void TBoxLine::SetBoxFont(TCanvas& C) const {
+  C.SetFont(Font());
+  C.Font()->SetHeight(FBoxWidth - 2);
 }
 
 TNotifyEvent& TBoxLine::BoxClickEvent(int Index) {

@@ -169,6 +169,8 @@ class TBoxLine : public TCustomControl {
   void StoreAndRepaint(TColor& Field, TColor Value);
   void StoreAndRepaint(bool& Field, bool Value);
   void LayoutBoxes();
+  // The boxes' characters and captions: the control's font, as high as a box's inside.
+  void SetBoxFont(TCanvas& Canvas) const;
   TNotifyEvent& BoxClickEvent(int Index);
 
   bool FToggle = false;

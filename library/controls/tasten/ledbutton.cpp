@@ -8,6 +8,7 @@
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 TLedButton::TLedButton(TComponent* AOwner)
@@ -69,6 +70,7 @@ void TLedButton::Paint() {
     FCentre.Y = FLedRect.Top + FLedRect.Height() / 2;
   }
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.SetFont(Font());
   // The socket: a grey ring around the dim colour, one pixel outside the LED.
   c.Pen()->SetStyle(psSolid);
@@ -91,7 +93,6 @@ void TLedButton::Paint() {
       InflateRect(FCaptionRect, -1, -1);
     }
     if (FontAutom()) FitFontToRect(c, FCaptionRect, FCaption);
-    DrawCaption();
   } else if (FCaptType == ctLed && FontAutom()) {
     if (FLedShape == ledCircle) {
       const int d = FLedRect.Width() / 10;
@@ -99,6 +100,8 @@ void TLedButton::Paint() {
     }
     FitFontToRect(c, FLedRect, FCaption);
   }
+  FCaptionFontHeight = c.Font()->Height();
+  if (FCaptType == ctBevel) DrawCaption();
   SetStatus(Down());
   DrawLed(FLedOn);
   if (OnRepaint) OnRepaint(this);
@@ -107,10 +110,12 @@ void TLedButton::Paint() {
 void TLedButton::DrawLed(bool Lit) {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   const TRect box = FLedShape == ledCircle ? LedCircleBox(FCentre, FRadius) : FLedRect;
   ::DrawLed(c, FLedShape, box, LedColour(FColLed, Lit, Enabled()));
   if (FCaptType != ctLed) return;
   const std::string& text = ShowsCaption1() ? FCaption1 : FCaption;
+  SetCaptionFont(c);
   c.Font()->SetColor(LedTextColour(FColLed, Lit, Enabled()));
   c.Brush()->SetStyle(bsClear);
   const int x = FLedRect.Left + (FLedRect.Width() - c.TextWidth(text)) / 2;
@@ -125,11 +130,12 @@ void TLedButton::DrawCaption() {
     return;
   }
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpBrush | cpFont);
   const bool second = ShowsCaption1();
+  SetCaptionFont(c);
   c.Font()->SetColor(!Enabled() ? kDisabledCaption : second ? FColCaption1 : FColCaption);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(clSilver);
-  c.Pen()->SetStyle(psClear);
   c.FillRect(FCaptionRect);
   if (FCaption.empty()) return;
   const std::string& text = second ? FCaption1 : FCaption;
@@ -137,6 +143,11 @@ void TLedButton::DrawCaption() {
   const int x = FCaptionRect.Left + (FCaptionRect.Width() - c.TextWidth(text)) / 2;
   const int y = FCaptionRect.Top + (FCaptionRect.Height() - std::abs(c.Font()->Height())) / 2;
   c.TextRect(FCaptionRect, x, y, text);
+}
+
+void TLedButton::SetCaptionFont(TCanvas& C) const {
+  C.SetFont(Font());
+  C.Font()->SetHeight(FCaptionFontHeight);
 }
 
 void TLedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

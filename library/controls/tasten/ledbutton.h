@@ -53,6 +53,8 @@ class TLedButton : public TGroupButton {
   void DrawLed(bool Lit);
   // The caption in its field (ctBevel) or on the LED (ctLed).
   void DrawCaption();
+  // The caption's font: the control's, in the height the last paint fitted.
+  void SetCaptionFont(TCanvas& Canvas) const;
   bool ShowsCaption1() const { return Down() && !FCaption1.empty(); }
   void BlinkTick();
 
@@ -71,5 +73,6 @@ class TLedButton : public TGroupButton {
   TRect FLedRect;
   int FRadius = 0;
   TRect FCaptionRect;
+  int FCaptionFontHeight = 0;
   TTickRecord FBlink;
 };

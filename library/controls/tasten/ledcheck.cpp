@@ -6,6 +6,7 @@
 #include "library/controls/tasten/store.h"
 #include "library/foundation/ledcolors.h"
 #include "library/foundation/tickservice.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -98,6 +99,7 @@ void TLedCheck::Paint() {
   TRahmen::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.SetFont(Font());
   int r = FLedSize;
   const TRect inner = InnerRect;
@@ -158,7 +160,6 @@ void TLedCheck::Paint() {
     r -= bw;
   }
   FRadius = r;
-  c.Pen()->SetWidth(1);
   DrawLed(FDown);
   DrawCaption(FDown);
   SetStatus(FDown);
@@ -168,7 +169,10 @@ void TLedCheck::Paint() {
 void TLedCheck::DrawLed(bool Lit) {
   if (!FPainted) return;
   const TRect box = FLedShape == ledCircle ? LedCircleBox(FCentre, FRadius) : FLedRect;
-  ::DrawLed(*Canvas(), FLedShape, box, LedColour(FLedCol, Lit, Enabled()));
+  {
+    TCanvasSaver keep(*Canvas(), cpPen | cpBrush);
+    ::DrawLed(*Canvas(), FLedShape, box, LedColour(FLedCol, Lit, Enabled()));
+  }
   NotifyGroup();
 }
 
@@ -177,6 +181,8 @@ void TLedCheck::DrawCaption(bool State) {
   TCanvas& c = *Canvas();
   const bool second = State && !FCaption1.empty();
   const std::string& text = second ? FCaption1 : FCaption;
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  c.SetFont(Font());
   c.Font()->SetColor(!Enabled() ? kDisabledCaption : second ? FCaptionCol1 : FCaptionCol);
   const bool framed = FCaptFrame || (FCaptAutoFrm && FDown);
   c.Brush()->SetStyle(bsSolid);

@@ -5,6 +5,7 @@
 
 #include "library/foundation/tickservice.h"
 #include "platform/forms/dialoghook.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -93,10 +94,13 @@ void TMultiBmp::Paint() {
   FPainted = true;
   TGroupButton::Paint();
   FDest = InnerRect;
-  TCanvas& c = *Canvas();
-  c.Brush()->SetStyle(bsSolid);
-  c.Brush()->SetColor(ColBack());
-  c.FillRect(FDest);
+  {
+    TCanvas& c = *Canvas();
+    TCanvasSaver keep(c, cpBrush);
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(ColBack());
+    c.FillRect(FDest);
+  }
   PrepareFrame();
   SetStatus(Down());
   if (OnRepaint) OnRepaint(this);
@@ -133,6 +137,7 @@ void TMultiBmp::PrepareFrame() {
   if (FGlyphMode) {
     FWork->SetSize(std::max(FDest.Width(), 0), std::max(FDest.Height(), 0));
     TCanvas& w = *FWork->Canvas();
+    TCanvasSaver keep(w, cpBrush);
     w.Brush()->SetStyle(bsSolid);
     w.Brush()->SetColor(ColBack());
     const TRect all = Rect(0, 0, FWork->Width(), FWork->Height());
@@ -145,10 +150,9 @@ void TMultiBmp::PrepareFrame() {
 void TMultiBmp::DrawPicture(bool Content) {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpBrush);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(ColBack());
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
   if (!Content) {
     c.FillRect(FDest);
   } else if (FGlyphMode) {

@@ -5,6 +5,7 @@
 #include "library/foundation/helpers.h"
 #include "library/foundation/squaredial.h"
 #include "library/foundation/tickservice.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -105,7 +106,6 @@ TFont* TPictButton::RowFont(int Row) const {
 void TPictButton::Paint() {
   TGroupButton::Paint();
   FPainted = true;
-  Canvas()->SetFont(Font());
   Layout();
   if (FMapped) {
     DrawShape(*Canvas());
@@ -136,6 +136,7 @@ void TPictButton::Layout() {
 }
 
 void TPictButton::DrawShape(TCanvas& C) {
+  TCanvasSaver keep(C, cpPen | cpBrush);
   C.Pen()->SetStyle(psSolid);
   C.Pen()->SetMode(pmCopy);
   C.Pen()->SetWidth(1);
@@ -170,6 +171,7 @@ void TPictButton::DrawSymbol() { Canvas()->StretchDraw(FRows[0], FSymbol.get());
 void TPictButton::DrawRow(int Row, int How) {
   if (!FPainted || !FMapped) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpBrush | cpFont);
   TFont* font = RowFont(Row);
   c.SetFont(font);
   const TRect& band = FRows[Row];
@@ -202,6 +204,7 @@ void TPictButton::DrawFace(bool Content) {
   if (!FPainted || !FMapped) return;
   if (!Content) {
     TCanvas& c = *Canvas();
+    TCanvasSaver keep(c, cpBrush);
     c.Brush()->SetStyle(bsSolid);
     c.Brush()->SetColor(ColBack());
     for (int row = 0; row < 3; ++row) {

@@ -4,6 +4,7 @@
 
 #include "library/controls/tasten/store.h"
 #include "library/foundation/helpers.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 TSlideButton::TSlideButton(TComponent* AOwner)
@@ -53,6 +54,7 @@ void TSlideButton::SetText(int Index, const string10& Value) {
 
 void TSlideButton::FitSize(int Index) {
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpFont);
   c.SetFont(Font());
   TRect lower = FSlot;
   lower.Top += FHalf;
@@ -67,10 +69,12 @@ void TSlideButton::Paint() {
   const int inset = FieldInset(InnerRect, Width(), Height());
   InflateRect(FSlot, -inset, -inset);
   TCanvas& c = *Canvas();
-  c.SetFont(Font());
-  c.Pen()->SetStyle(psSolid);
-  c.Pen()->SetMode(pmCopy);
-  Frame3D(&c, FSlot, clGray, clWhite, 1);
+  {
+    TCanvasSaver keep(c, cpPen);
+    c.Pen()->SetStyle(psSolid);
+    c.Pen()->SetMode(pmCopy);
+    Frame3D(&c, FSlot, clGray, clWhite, 1);
+  }
   InflateRect(FSlot, -1, -1);
   FHalf = FSlot.Height() / 2;
   if (FontAutom() && !FBmpEnable) {
@@ -84,6 +88,7 @@ void TSlideButton::Paint() {
 void TSlideButton::DrawSwitch() {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.Pen()->SetStyle(psSolid);
   c.Pen()->SetMode(pmCopy);
   c.Pen()->SetWidth(1);
@@ -116,9 +121,9 @@ void TSlideButton::DrawSwitch() {
       const int x = field.Left + (field.Width() - c.TextWidth(s)) / 2;
       const int y = field.Top + (field.Height() - std::abs(c.Font()->Height())) / 2;
       c.TextRect(field, x, y, s);
-      c.Brush()->SetStyle(bsSolid);
     }
   }
+  c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColButton);
   c.FillRect(knob);
   TRect edge = knob;
@@ -133,7 +138,6 @@ void TSlideButton::DrawSwitch() {
   c.Pen()->SetColor(clGray);
   c.MoveTo(knob.Left, m + 2);
   c.LineTo(knob.Right, m + 2);
-  c.Pen()->SetWidth(1);
 }
 
 void TSlideButton::MouseDown(TMouseButton, TShiftState, int, int) {
