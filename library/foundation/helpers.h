@@ -37,6 +37,11 @@ int WrapTextToWidth(TCanvas& Canvas, int Width, std::string& Text);
 constexpr int kMaxFitFontSize = 1000;
 void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text);
 
+// The maker mark (MakerMark) in grey 9-pixel Arial: its width, and the mark drawn transparent
+// with its top left at (X, Y). The canvas keeps its font and brush.
+int MakerMarkWidth(TCanvas& Canvas);
+void DrawMakerMark(TCanvas& Canvas, int X, int Y);
+
 // The inset of a caption or edit field inside a frame's inner rectangle Inner on a control of
 // Width x Height: Round(0.04 x the inner height) when the control is wider than high, else
 // Round(0.04 x the inner width).

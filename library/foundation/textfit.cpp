@@ -3,12 +3,22 @@
 #include <string>
 
 #include "library/foundation/helpers.h"
+#include "library/foundation/types.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
 constexpr size_t kMaxWrapText = 255;
+
+void SetMakerFont(TCanvas& Canvas) {
+  TFont* font = Canvas.Font();
+  font->SetName("Arial");
+  font->SetHeight(-9);
+  font->SetStyle({});
+  font->SetColor(clGray);
+}
 
 bool IsSeparator(unsigned char ch) {
   return (ch >= 32 && ch <= 47) || (ch >= 58 && ch <= 64) || ch == '[' || ch == '~';
@@ -98,4 +108,17 @@ void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text) {
 int FieldInset(const TRect& Inner, int Width, int Height) {
   const int side = Width > Height ? Inner.Height() : Inner.Width();
   return static_cast<int>(Round(0.04L * side));
+}
+
+int MakerMarkWidth(TCanvas& Canvas) {
+  const TCanvasSaver keep(Canvas, cpFont);
+  SetMakerFont(Canvas);
+  return Canvas.TextWidth(MakerMark);
+}
+
+void DrawMakerMark(TCanvas& Canvas, int X, int Y) {
+  const TCanvasSaver keep(Canvas, cpFont | cpBrush);
+  SetMakerFont(Canvas);
+  Canvas.Brush()->SetStyle(bsClear);
+  Canvas.TextOut(X, Y, MakerMark);
 }

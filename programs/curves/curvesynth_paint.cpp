@@ -27,18 +27,6 @@ bool Drawable(TPoint p) {
   return p.X >= -kPixelLimit && p.X <= kPixelLimit && p.Y >= -kPixelLimit && p.Y <= kPixelLimit;
 }
 
-void DrawMakerMark(TCanvas& C, int Right, int Top) {
-  TFont saved;
-  saved.Assign(*C.Font());
-  C.Font()->SetName("Arial");
-  C.Font()->SetHeight(-9);
-  C.Font()->SetStyle({});
-  C.Font()->SetColor(clGray);
-  C.Brush()->SetStyle(bsClear);
-  C.TextOut(Right - C.TextWidth(MakerMark), Top, MakerMark);
-  C.SetFont(&saved);
-}
-
 void Line(TCanvas& C, TPoint a, TPoint b) {
   C.MoveTo(a.X, a.Y);
   C.LineTo(b.X, b.Y);
@@ -69,7 +57,9 @@ void TCurveSynth::Paint() {
   TRect caption_box = FLayout.CaptionBox;
   Frame3D(&c, caption_box, TColor(0x808080), clWhite, 1);
   DrawCaption();
-  DrawMakerMark(c, FLayout.CaptionBand.Right, FLayout.CaptionBand.Top);
+  DrawMakerMark(c, FLayout.CaptionBand.Right - MakerMarkWidth(c), FLayout.CaptionBand.Top);
+  // The scale labels drawn next are transparent.
+  c.Brush()->SetStyle(bsClear);
 
   DrawScales();
   RedrawPlot();

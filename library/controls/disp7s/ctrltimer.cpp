@@ -3,6 +3,7 @@
 
 #include "library/controls/disp7s/disp7s.h"
 #include "library/controls/disp7s/plate.h"
+#include "library/foundation/helpers.h"
 #include "library/foundation/tickservice.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/graphics/canvas_state.h"
@@ -500,7 +501,7 @@ void TCtrlTimer::Paint() {
   TCanvas& cv = *Canvas();
   TCanvasSaver keep(cv, cpPen | cpBrush | cpFont);
   cv.SetFont(Font());
-  DrawMakerMark(cv, {plate.Left - 3, t0 - 1}, false);
+  DrawMakerMark(cv, plate.Left - 3, t0 - 1);
   DrawPlate(cv, plate, FShape, d, ColBack());
 
   TRect column = FColumn;

@@ -261,7 +261,7 @@ void TDisp7Seg::Paint() {
     // Later LED drawings stay inside the grey ring.
     --FLedRadius;
   }
-  if (FLedEnable || FTextEnable) DrawMakerMark(cv, {rs, ts - 3}, true);
+  if (FLedEnable || FTextEnable) DrawMakerMark(cv, rs - MakerMarkWidth(cv), ts - 3);
   DrawLedState(0);
   DrawLedState(1);
   if (OnRepaint) OnRepaint(this);

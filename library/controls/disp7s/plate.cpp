@@ -18,14 +18,3 @@ void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor
     C.RoundRect(R.Left, R.Top, R.Right, R.Bottom, Corner, Corner);
   }
 }
-
-void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight) {
-  TCanvasSaver keep(C, cpFont | cpBrush);
-  C.Font()->SetName("Arial");
-  C.Font()->SetHeight(-9);
-  C.Font()->SetStyle({});
-  C.Font()->SetColor(clGray);
-  C.Brush()->SetStyle(bsClear);
-  const int x = AlignRight ? At.X - C.TextWidth(MakerMark) : At.X;
-  C.TextOut(x, At.Y, MakerMark);
-}

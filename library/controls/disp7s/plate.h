@@ -12,7 +12,3 @@ constexpr TColor DimColour(TColor C) { return LedDimmed(C); }
 // frame's background shows instead). Corner is the corner ellipse of the rounded shape. The pen
 // and brush are left as they were.
 void DrawPlate(TCanvas& C, const TRect& R, TmShapeType Shape, int Corner, TColor Back);
-
-// The maker word in 9-pixel grey letters, transparent, with its top-left (or, with AlignRight,
-// its top-right) at At. The canvas font and brush are left as they were.
-void DrawMakerMark(TCanvas& C, TPoint At, bool AlignRight);

@@ -50,14 +50,3 @@ void DrawTriangleLedSocket(TCanvas& Canvas, const TTriangleLed& Led) {
   SocketPen(Canvas);
   Canvas.Polygon(Led.Corners);
 }
-
-void DrawMeterMakerMark(TCanvas& Canvas, int X, int Y) {
-  const TCanvasSaver keep(Canvas, cpFont | cpBrush);
-  TFont* font = Canvas.Font();
-  font->SetName("Arial");
-  font->SetHeight(-9);
-  font->SetStyle({});
-  font->SetColor(0x808080);
-  Canvas.Brush()->SetStyle(bsClear);
-  Canvas.TextOut(X, Y, MakerMark);
-}

@@ -80,9 +80,6 @@ void DrawTriangleLed(TCanvas& Canvas, const TTriangleLed& Led, TColor Colour);
 // Its socket: the triangle with a grey outline on dark red.
 void DrawTriangleLedSocket(TCanvas& Canvas, const TTriangleLed& Led);
 
-// The maker mark of the meters: 9 pixels high in grey Arial, transparent, its top-left at (X, Y).
-void DrawMeterMakerMark(TCanvas& Canvas, int X, int Y);
-
 // The status LEDs of an instrument, where they lie, and the properties it shows for them: colour,
 // switch and blink of LEDs 1 and 2 (LEDs beyond them by index). The setters follow the
 // instrument's LED rules; the instrument says which LEDs are hidden and draws one again. They are

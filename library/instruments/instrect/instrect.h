@@ -139,7 +139,7 @@ class TPanelMeter : public TPointerScale<TDampedPointer<TOrvaneBase>>, public TL
   // Takes the LED places and the scale's axis of the layout a paint draws.
   void TakeLayout(const TLayout& Layout);
   // The maker's mark in its small grey font, centred on CentreX.
-  void DrawMakerMark(TCanvas& Canvas, int CentreX, int Y);
+  void DrawCentredMakerMark(TCanvas& Canvas, int CentreX, int Y);
   // The moving parts over the static image in WorkBitmap, before the LEDs; Work is clipped to
   // the area being recomposed.
   virtual void DrawMovingParts(TCanvas& Work) = 0;

@@ -92,7 +92,7 @@ void TMeterPanelH::Paint() {
   c.Brush()->SetStyle(bsClear);
   c.TextRect(band, s.Left + (FScaleLength - c.TextWidth(FCaption)) / 2, band.Top, FCaption);
 
-  if (FLedEnable) DrawMakerMark(c, FLedCentre[0].X - 2, s.Bottom - 6);
+  if (FLedEnable) DrawCentredMakerMark(c, FLedCentre[0].X - 2, s.Bottom - 6);
   FHalfWidth = (s.Bottom - (l.Baseline + 1)) / 3;
   FPeakTop = LimitMarks().EndLabelRect.Top;
   EndPaint(FScaleP0 - 1);

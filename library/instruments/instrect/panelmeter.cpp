@@ -2,6 +2,7 @@
 #include <cmath>
 #include <span>
 
+#include "library/foundation/helpers.h"
 #include "library/foundation/squaredial.h"
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
@@ -221,12 +222,8 @@ void TPanelMeter::DrawScale(TCanvas& c, const TScaleGeometry& G, const TScaleLay
   FMarks.EndLabelRect = Layout.Ends.EndLabelRect;
 }
 
-void TPanelMeter::DrawMakerMark(TCanvas& c, int CentreX, int Y) {
-  const TCanvasSaver keep(c, cpFont);
-  c.Font()->SetName("Arial");
-  c.Font()->SetHeight(-9);
-  c.Font()->SetStyle({});
-  DrawMeterMakerMark(c, CentreX - c.TextWidth(MakerMark) / 2, Y);
+void TPanelMeter::DrawCentredMakerMark(TCanvas& c, int CentreX, int Y) {
+  DrawMakerMark(c, CentreX - MakerMarkWidth(c) / 2, Y);
 }
 
 // ---- Appearance ----

@@ -290,7 +290,7 @@ void TMeterPanelV::Paint() {
 
   if (FLedEnable) {
     const int centre = (FLedCentre[0].X - FLedCentre[1].X) / 2 + FLedCentre[1].X;
-    DrawMakerMark(c, centre, FLedCentre[0].Y - 2);
+    DrawCentredMakerMark(c, centre, FLedCentre[0].Y - 2);
   }
   EndPaint(l.Strip.Bottom + 1);
 }

@@ -259,7 +259,7 @@ void TMeter360::DrawDial(TCanvas& c) {
 
   DrawDialHub(c, l.Pivot, l.HubRadius, FColShape, FColCircle);
   DrawLedSockets(c);
-  DrawMeterMakerMark(c, l.LedCentre[0].X + l.LedRadius + 4, l.LedCentre[0].Y);
+  DrawMakerMark(c, l.LedCentre[0].X + l.LedRadius + 4, l.LedCentre[0].Y);
 }
 
 void TMeter360::DrawRing(TCanvas& c, int Index, int Inner, int Outer, bool LabelsInside) {

@@ -178,8 +178,5 @@ void TRoundMeter::DrawLedSockets(TCanvas& c) {
 }
 
 void TRoundMeter::DrawMark(TCanvas& c, int X, int Y, bool RightAligned) {
-  const TCanvasSaver keep(c, cpFont);
-  c.Font()->SetName("Arial");
-  c.Font()->SetHeight(-9);
-  DrawMeterMakerMark(c, RightAligned ? X - c.TextWidth(MakerMark) : X, Y);
+  DrawMakerMark(c, RightAligned ? X - MakerMarkWidth(c) : X, Y);
 }

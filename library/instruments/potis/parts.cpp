@@ -44,31 +44,6 @@ TRect RotaryPresetRect(const TRect& Inner) {
 
 // ---- Drawing pieces ----
 
-namespace {
-
-void MakerFont(TCanvas& C) {
-  TFont* f = C.Font();
-  f->SetName("Arial");
-  f->SetHeight(-9);
-  f->SetStyle({});
-  f->SetColor(0x808080);
-}
-
-}  // namespace
-
-int PotiMakerMarkWidth(TCanvas& C) {
-  const TCanvasSaver keep(C, cpFont);
-  MakerFont(C);
-  return C.TextWidth(MakerMark);
-}
-
-void DrawPotiMakerMark(TCanvas& C, int X, int Y) {
-  const TCanvasSaver keep(C, cpFont | cpBrush);
-  MakerFont(C);
-  C.Brush()->SetStyle(bsClear);
-  C.TextOut(X, Y, MakerMark);
-}
-
 void FillOutlined(TCanvas& C, const TRect& R, TColor Colour) {
   TPen* pen = C.Pen();
   pen->SetMode(pmCopy);

@@ -14,10 +14,6 @@ struct TScaleRange;
 // rectangle.
 TRect RotaryPresetRect(const TRect& Inner);
 
-// The maker word in 9-pixel grey Arial, transparent, at (X, Y).
-void DrawPotiMakerMark(TCanvas& C, int X, int Y);
-int PotiMakerMarkWidth(TCanvas& C);
-
 // The preset button over R: the standard push-button face, released or pressed, with a
 // rectangle in Colour and a black outline inside it.
 void DrawPresetFace(TCanvas& C, const TRect& R, TColor Colour, bool Down);

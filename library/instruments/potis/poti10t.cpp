@@ -157,7 +157,7 @@ void TPoti10T::DrawFace(TCanvas& c) {
   const TRect inner = InnerRect;
   FDrawn = Layout();
   const TLayout& l = FDrawn;
-  DrawPotiMakerMark(c, inner.Left + 2, (FPresEnable ? l.Preset.Top : inner.Bottom) - 12);
+  DrawMakerMark(c, inner.Left + 2, (FPresEnable ? l.Preset.Top : inner.Bottom) - 12);
   if (!l.Plane.Valid()) {
     const TRect client = ClientRect();
     Canvas()->CopyRect(client, &c, client);

@@ -32,7 +32,7 @@ void TRotaryInput::Paint() {
   TCanvas& c = *Canvas();
   const TCanvasSaver keep(c, cpPen | cpFont);
   const TRect inner = InnerRect;
-  DrawPotiMakerMark(c, inner.Right - PotiMakerMarkWidth(c) - 1, inner.Bottom - 9);
+  DrawMakerMark(c, inner.Right - MakerMarkWidth(c) - 1, inner.Bottom - 9);
   const TLayout layout = Layout();
   FPresetRect = layout.Preset;
   FPlane = layout.Plane;

@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstdlib>
 
+#include "library/foundation/helpers.h"
 #include "library/instruments/potis/parts.h"
 #include "library/instruments/potis/potis.h"
 #include "platform/graphics/bitmap.h"
@@ -65,7 +66,7 @@ void TSlideInput::Paint() {
   TCanvas& c = *Canvas();
   const TCanvasSaver keep(c, cpFont);
   const TRect inner = InnerRect;
-  DrawPotiMakerMark(c, inner.Left + 1, inner.Bottom - 9);
+  DrawMakerMark(c, inner.Left + 1, inner.Bottom - 9);
   FDrawn = Layout();
   const TLayout& l = FDrawn;
   FPresetRect = l.Preset;
