@@ -3,6 +3,7 @@
 #include <array>
 
 #include "library/foundation/tickservice.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -98,6 +99,7 @@ void TDirectionPad::DrawSymbol(int, bool, const TRect&) {}
 
 void TDirectionPad::DrawFace(int Index, bool Press) {
   TCanvas* canvas = Canvas();
+  TCanvasSaver keep(*canvas, cpPen | cpBrush);
   canvas->Pen()->SetWidth(1);
   TRect r = DrawButtonFace(canvas, FCells[Index], 2, bsNew, true, Press, false);
   const ButtonDef& def = FButtons[Index];
@@ -118,7 +120,6 @@ void TDirectionPad::DrawFace(int Index, bool Press) {
   canvas->Pen()->SetWidth(Press ? 2 : 1);
   const auto points = ArrowPoints(def.Arrow, r, FA, FB, FC);
   canvas->Polygon(points);
-  canvas->Pen()->SetWidth(1);
 }
 
 void TDirectionPad::DrawButton(int Index, bool Press) {
@@ -151,12 +152,6 @@ void TDirectionPad::Paint() {
   TRahmen::Paint();
   PlaceCells();
   FReady = true;
-  TCanvas* canvas = Canvas();
-  canvas->Pen()->SetColor(clBlack);
-  canvas->Pen()->SetStyle(psSolid);
-  canvas->Pen()->SetWidth(1);
-  canvas->Brush()->SetColor(kFaceReleased);
-  canvas->Brush()->SetStyle(bsSolid);
   // Every button in the state it is in: a repaint, for whatever reason it comes, must not drop a
   // press whose OnDown has fired (its OnUp would never follow).
   for (int i = 0; i < ButtonCount(); ++i) DrawFace(i, FPressed[i]);

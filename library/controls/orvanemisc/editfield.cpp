@@ -1,6 +1,7 @@
 #include "library/controls/orvanemisc/editfield.h"
 
 #include "library/foundation/helpers.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 TRect EditFieldRect(const TRect& Inner, int Width, int Height, TColor ColTxtBack) {
@@ -13,6 +14,7 @@ TRect EditFieldRect(const TRect& Inner, int Width, int Height, TColor ColTxtBack
 
 void DrawEditFieldBevel(TCanvas& C, TRect& R, TPanelBevel Bevel, TColor ColTxtBack) {
   if (Bevel == bvNone) return;
+  TCanvasSaver keep(C, cpPen);
   const bool white = ColTxtBack == clWhite;
   if (Bevel == bvRaised) {
     Frame3D(&C, R, white ? clGray : clWhite, white ? clBlack : clGray, 1);
@@ -22,19 +24,13 @@ void DrawEditFieldBevel(TCanvas& C, TRect& R, TPanelBevel Bevel, TColor ColTxtBa
 }
 
 void InvertCell(TCanvas& C, const TRect& R) {
+  TCanvasSaver keep(C, cpPen | cpBrush);
   TPen& pen = *C.Pen();
   TBrush& brush = *C.Brush();
-  const TColor pen_colour = pen.Color(), brush_colour = brush.Color();
-  const TPenMode mode = pen.Mode();
-  const TBrushStyle style = brush.Style();
   pen.SetStyle(psSolid);
   pen.SetMode(pmXor);
   pen.SetColor(clWhite);
   brush.SetStyle(bsSolid);
   brush.SetColor(clWhite);
   C.Rectangle(R);
-  pen.SetMode(mode);
-  pen.SetColor(pen_colour);
-  brush.SetColor(brush_colour);
-  brush.SetStyle(style);
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "library/controls/orvanemisc/editfield.h"
+#include "platform/graphics/canvas_state.h"
 
 TFiFo::TFiFo(TComponent* AOwner) : TRahmen(AOwner) {
   SetControlStyle({csClickEvents, csDoubleClicks});
@@ -60,6 +61,7 @@ void TFiFo::Paint() {
   if (FReadOnly) SetTabStop(false);
   FReady = true;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpFont);
   c.SetFont(Font());
   FField = EditFieldRect(InnerRect, Width(), Height(), FColTxtBack);
   c.Pen()->SetStyle(psSolid);
@@ -78,6 +80,8 @@ void TFiFo::Paint() {
 void TFiFo::DrawText() {
   if (!FReady) return;
   TCanvas& c = *Canvas();
+  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  c.SetFont(Font());
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FColTxtBack);
   c.Pen()->SetMode(pmCopy);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/forms/testing/formtest.h"
 
@@ -75,6 +76,26 @@ TEST_F(FiFoTest, FieldShowsTheNewestCharactersThatFit) {
       EXPECT_GT(c.TextWidth(all.substr(all.size() - shown.size() - 1)), room);
     }
   }
+}
+
+// Text set after the paint is drawn in the control's font, as the paint draws it, in whatever
+// state the paint left the canvas.
+TEST_F(FiFoTest, TextSetLaterLooksAsPainted) {
+  fifo->Font()->SetHeight(-16);
+  fifo->SetText("Abc");
+  ShowForm();
+  fifo->Update();
+  const auto pixels = [this] {
+    std::vector<TColor> all;
+    for (int y = 0; y < fifo->Height(); ++y) {
+      for (int x = 0; x < fifo->Width(); ++x) all.push_back(Pixel(x, y));
+    }
+    return all;
+  };
+  const std::vector<TColor> painted = pixels();
+  fifo->SetText("x");
+  fifo->SetText("Abc");
+  EXPECT_TRUE(pixels() == painted);
 }
 
 TEST_F(FiFoTest, TooNarrowFieldShowsNothingAndDoesNotHang) {
