@@ -20,6 +20,14 @@ void TPointerModel::SetRangeFlags(double Shown, double Start, double End) {
   OverRange = Shown > End;
 }
 
+TLimitCrossing TPointerModel::StepShown(double Start, double End, double UpperLimit,
+                                        double LowerLimit) {
+  const double previous = ShownValue;
+  ShownValue = NextShown();
+  SetRangeFlags(ShownValue, Start, End);
+  return LimitCrossing(previous, ShownValue, UpperLimit, LowerLimit);
+}
+
 double TPointerModel::Pinned(double Shown, double Start, double End) const {
   if (Shown < Start) return Start;
   if (Shown > End) return End;

@@ -38,6 +38,11 @@ struct TPointerModel {
   // Sets the range flags for Shown against Start..End.
   void SetRangeFlags(double Shown, double Start, double End);
 
+  // The first step of an update with limit events: ShownValue one damping step on, stored with
+  // its range flags against Start..End before any event fires, so that a handler sees the state
+  // that crossed the limit. Returns the limit the step crossed.
+  TLimitCrossing StepShown(double Start, double End, double UpperLimit, double LowerLimit);
+
   // The shown value pinned to the range (the pointer rests at the nearer end outside it).
   double Pinned(double Shown, double Start, double End) const;
 

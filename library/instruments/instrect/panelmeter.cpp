@@ -289,12 +289,9 @@ void TPanelMeter::WndProc(TMessage& Message) {
 void TPanelMeter::UpdatePointer(bool Force) {
   if (!FPainted) return;
   FLimitEvents.BeginStep();
-  const double previous = FPointer.ShownValue;
-  const double s = FPointer.NextShown();
-  // Stored before the limit events, so a handler sees the state that crossed the limit.
-  FPointer.ShownValue = s;
-  FPointer.SetRangeFlags(s, FScale.Start, FScale.End);
-  const TLimitCrossing crossing = LimitCrossing(previous, s, FUpperLimit, FLowerLimit);
+  const TLimitCrossing crossing =
+      FPointer.StepShown(FScale.Start, FScale.End, FUpperLimit, FLowerLimit);
+  const double s = FPointer.ShownValue;
   if (!FLimitsBeforePeak) FPointer.StepPeak(s, FScale.Start, FScale.End);
   if (!FLimitEvents.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
   if (FLimitsBeforePeak) FPointer.StepPeak(s, FScale.Start, FScale.End);

@@ -165,13 +165,9 @@ double TRoundMeter::PointerAngle() const {
 void TRoundMeter::UpdatePointer(bool Force) {
   if (!FPainted || !FDrawn.Valid) return;
   FLimitEvents.BeginStep();
-  const double previous = FPointer.ShownValue;
-  const double s = FPointer.NextShown();
-  // The shown value and its range flags are stored before the limit events, so a handler sees
-  // the state that crossed the limit and nothing stale is drawn over what it sets.
-  FPointer.ShownValue = s;
-  FPointer.SetRangeFlags(s, FScale.Start, FScale.End);
-  const TLimitCrossing crossing = LimitCrossing(previous, s, FBands.From(2), FBands.To(0));
+  const TLimitCrossing crossing =
+      FPointer.StepShown(FScale.Start, FScale.End, FBands.From(2), FBands.To(0));
+  const double s = FPointer.ShownValue;
   if (!FLimitEvents.Fire(crossing, OnUpperLim, OnLowerLim, this)) return;
 
   FPointer.StepPeak(s, FScale.Start, FScale.End);
