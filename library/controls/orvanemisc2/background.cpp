@@ -4,6 +4,7 @@
 
 #include "platform/base/numbers.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas_state.h"
 
 TBackGround::TBackGround(TComponent* AOwner)
     : TGraphicControl(AOwner), FBitmap(std::make_unique<TBitmap>()) {
@@ -82,8 +83,7 @@ void TBackGround::Paint() {
   const TColor b = ColorToRGB(FBeginColor), e = ColorToRGB(FEndColor);
   const int r0 = GetRValue(b), g0 = GetGValue(b), b0 = GetBValue(b);
   const int dr = GetRValue(e) - r0, dg = GetGValue(e) - g0, db = GetBValue(e) - b0;
-  bc->Pen()->SetStyle(psSolid);
-  bc->Pen()->SetMode(pmCopy);
+  TCanvasSaver keep(*bc, cpBrush);
   if (FRealize) {
     BuildPalette(r0, g0, b0, dr, dg, db);
     SelectPalette(bc, FPalette, false);

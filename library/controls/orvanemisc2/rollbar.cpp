@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/graphics/canvas_state.h"
+
 namespace {
 constexpr int kRollSteps[] = {0, 50, 25, 10};
 }  // namespace
@@ -151,7 +153,6 @@ void TRollBar::Paint() {
   TCustomPanel::Paint();
   if (FRolling) return;
   FPainted = true;
-  Canvas()->Font()->SetColor(FColCaption);
   Layout();
   if (MinHeight() > Height()) SetHeight(MinHeight());
   // Every painting shows the panel in its rolled state (without changing the stacking order).
@@ -195,6 +196,9 @@ void TRollBar::RollDown() {
 void TRollBar::DrawCaption() {
   if (!FPainted) return;
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpBrush | cpFont);
+  c->SetFont(Font());
+  c->Font()->SetColor(FColCaption);
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(FColCaptBack);
   c->FillRect(FCaptionRect);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void TRotLabel::Paint() {
     d2 = 1;
   }
   TCanvas* canvas = Canvas();
+  TCanvasSaver keep(*canvas, cpBrush | cpFont);
   canvas->SetFont(Font());
   canvas->Font()->SetOrientation(0);
   canvas->Brush()->SetStyle(bsClear);
@@ -117,5 +119,4 @@ void TRotLabel::Paint() {
     pass(FShColor, FShOffSetH, FShOffSetV);
   }
   pass(own, 0, 0);
-  canvas->Font()->SetOrientation(0);
 }

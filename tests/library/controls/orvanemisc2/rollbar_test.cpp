@@ -49,6 +49,19 @@ TEST_F(RollBarTest, RollsUpToTheCaptionBarAndDownToHeightMax) {
   EXPECT_EQ(updowns, 2);
 }
 
+// A caption set after the painting is written in ColCaption, as the painting writes it.
+TEST_F(RollBarTest, CaptionSetLaterTakesItsColour) {
+  RollProbe* bar = Make();
+  ShowForm();
+  bar->SetCaption("WWWW");
+  Pump();
+  int ink = 0;
+  for (int y = 0; y < bar->MinHeight(); ++y) {
+    for (int x = 0; x < bar->Width(); ++x) ink += bar->Canvas()->Pixels(x, y) == bar->ColCaption();
+  }
+  EXPECT_GT(ink, 20);
+}
+
 TEST_F(RollBarTest, RollSpeedsStepThroughTheHeights) {
   RollProbe* bar = Make();
   bar->SetRollSpeed(trFast);
