@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "library/foundation/store.h"
+
 namespace {
 
 constexpr TColor kLight = clWhite;
@@ -48,8 +50,7 @@ void TFrameControl::SetBordWidth(int Value) {
 }
 
 void TFrameControl::SetFontAutom(bool Value) {
-  if (Value == FFontAutom) return;
-  FFontAutom = Value;
+  if (!StoreChanged(FFontAutom, Value)) return;
   if (Value) Invalidate();
 }
 

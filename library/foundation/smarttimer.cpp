@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 
 namespace {
@@ -17,14 +18,12 @@ TSmartTimer::~TSmartTimer() {
 
 void TSmartTimer::SetTime(uint16_t Value) {
   if (Value < kMinTime) Value = kMinTime;
-  if (Value == FTime) return;
-  FTime = Value;
+  if (!StoreChanged(FTime, Value)) return;
   if (FTimerId != -1 && FMode == tmTicking) TimerSetInterval(FTimerId, FTime);
 }
 
 void TSmartTimer::SetTimerMode(TTimerMode Value) {
-  if (Value == FMode) return;
-  FMode = Value;
+  if (!StoreChanged(FMode, Value)) return;
   switch (FMode) {
     case tmStopped:
       TimerStop(FTimerId);

@@ -1,6 +1,7 @@
 #include "library/controls/comports/comport.h"
 
 #include "library/controls/comports/commconfig.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
 #include "platform/forms/forms.h"
@@ -145,8 +146,7 @@ void TComPort::SetXOnOff(int Index, bool Value) {
 void TComPort::SetBufferLen(int Value) {
   if (Value < 255) Value = 255;
   if (Value > 16000) Value = 16000;
-  if (Value == FBufferLen) return;
-  FBufferLen = Value;
+  if (!StoreChanged(FBufferLen, Value)) return;
   for (int i = 1; i <= 4; ++i) {
     FDCB[i].XonLim = static_cast<uint16_t>(Value * 8 / 10);
     FDCB[i].XoffLim = static_cast<uint16_t>(Value * 9 / 10);

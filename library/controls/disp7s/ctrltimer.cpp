@@ -4,6 +4,7 @@
 #include "library/controls/disp7s/disp7s.h"
 #include "library/controls/disp7s/plate.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/graphics/canvas_state.h"
@@ -166,8 +167,7 @@ void TCtrlTimer::SetTrigger3(const TCtlTime* Value) {
 }
 
 void TCtrlTimer::SetResolution(TCtrlTRes Value) {
-  if (Value == FResolution) return;
-  FResolution = Value;
+  if (!StoreChanged(FResolution, Value)) return;
   // A stored form reads its times before the resolution; they must not be lost.
   if (!ComponentState().Contains(csReading)) {
     FStartTime->Clear();

@@ -5,6 +5,7 @@
 #include "library/controls/disp7s/disp7s.h"
 #include "library/controls/disp7s/plate.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
 #include "platform/base/sysutils.h"
@@ -161,8 +162,7 @@ void TDisp7Seg::SetValueStr(const std::string& Value) {
 
 void TDisp7Seg::SetValueChar(char Value) {
   Value = UpCase(Value);
-  if (Value == FValueChar) return;
-  FValueChar = Value;
+  if (!StoreChanged(FValueChar, Value)) return;
   if (FPainted) FDigits.DrawDigit(Value, 0, FCharPos, *Canvas(), FColSegm);
 }
 

@@ -2,6 +2,7 @@
 
 #include "library/controls/disp7s/disp7s.h"
 #include "library/controls/disp7s/plate.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/strings.h"
 #include "platform/graphics/canvas_state.h"
@@ -92,8 +93,7 @@ void TSpin7Seg::SetColSegm(TColor Value) { StoreAndRepaint(FColSegm, Value); }
 void TSpin7Seg::StyleChanged(TObject*) { Invalidate(); }
 
 void TSpin7Seg::SetDispTyp(TDispType Value) {
-  if (Value == FDispTyp) return;
-  FDispTyp = Value;
+  if (!StoreChanged(FDispTyp, Value)) return;
   const bool sign = Value == TDispType::sign;
   FValueChar = sign ? '+' : '8';
   FValueInt = sign ? -1 : 8;
@@ -101,9 +101,7 @@ void TSpin7Seg::SetDispTyp(TDispType Value) {
 }
 
 void TSpin7Seg::SetItalic(bool Value) {
-  if (Value == FItalic) return;
-  FItalic = Value;
-  DrawValue();
+  if (StoreChanged(FItalic, Value)) DrawValue();
 }
 
 void TSpin7Seg::SetValueChar(char Value) {

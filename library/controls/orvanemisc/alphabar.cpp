@@ -1,5 +1,7 @@
 #include "library/controls/orvanemisc/alphabar.h"
 
+#include "library/foundation/store.h"
+
 namespace {
 // Frees the letter buttons taken off the bar.
 constexpr uint32_t kFreeRetired = WM_USER;
@@ -42,9 +44,7 @@ void TAlphaBar::WndProc(TMessage& Message) {
 }
 
 void TAlphaBar::SetGeometry(int& Field, int Value) {
-  if (Value == Field) return;
-  Field = Value;
-  Rebuild();
+  if (StoreChanged(Field, Value)) Rebuild();
 }
 
 void TAlphaBar::Rebuild() {
@@ -74,15 +74,12 @@ void TAlphaBar::SetButtonFont(const TFont* Value) {
 }
 
 void TAlphaBar::SetAllowAllUp(bool Value) {
-  if (Value == FAllowAllUp) return;
-  FAllowAllUp = Value;
+  if (!StoreChanged(FAllowAllUp, Value)) return;
   if (FRastButtons) UpdateButtons();
 }
 
 void TAlphaBar::SetRastButtons(bool Value) {
-  if (Value == FRastButtons) return;
-  FRastButtons = Value;
-  UpdateButtons();
+  if (StoreChanged(FRastButtons, Value)) UpdateButtons();
 }
 
 void TAlphaBar::SetActiveButton(char Value) {

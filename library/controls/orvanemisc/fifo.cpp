@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "library/controls/orvanemisc/editfield.h"
+#include "library/foundation/store.h"
 #include "platform/graphics/canvas_state.h"
 
 TFiFo::TFiFo(TComponent* AOwner) : TRahmen(AOwner) {
@@ -13,8 +14,7 @@ TFiFo::TFiFo(TComponent* AOwner) : TRahmen(AOwner) {
 }
 
 void TFiFo::SetText(const std::string& Value) {
-  if (Value == FText) return;
-  FText = Value;
+  if (!StoreChanged(FText, Value)) return;
   if (FText.size() >= kMaxText) FText.erase(0, 1);
   DrawText();
 }
@@ -26,9 +26,7 @@ void TFiFo::SetTextChar(char Value) {
 }
 
 void TFiFo::SetColTxtBack(TColor Value) {
-  if (Value == FColTxtBack) return;
-  FColTxtBack = Value;
-  DrawText();
+  if (StoreChanged(FColTxtBack, Value)) DrawText();
 }
 
 void TFiFo::SetTextBevel(TPanelBevel Value) { StoreAndRepaint(FTextBevel, Value); }

@@ -9,6 +9,7 @@
 #include "library/controls/orvanemisc/editfield.h"
 #include "library/foundation/helpers.h"
 #include "library/foundation/ledcolors.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
 #include "platform/base/sysutils.h"
@@ -78,29 +79,21 @@ void TNumEdit::SetLedCol(TColor Value) {
 }
 
 void TNumEdit::SetLedOn(bool Value) {
-  if (Value == FLedOn) return;
-  FLedOn = Value;
-  DrawLed(Value);
+  if (StoreChanged(FLedOn, Value)) DrawLed(Value);
 }
 
 void TNumEdit::SetLedEnable(bool Value) { StoreAndRepaint(FLedEnable, Value); }
 
 void TNumEdit::SetLedBlink(bool Value) {
-  if (Value == FLedBlink) return;
-  FLedBlink = Value;
-  DrawLed(FLedOn || Value);
+  if (StoreChanged(FLedBlink, Value)) DrawLed(FLedOn || Value);
 }
 
 void TNumEdit::SetDispInvert(bool Value) {
-  if (Value == FDispInvert) return;
-  FDispInvert = Value;
-  DrawField(false);
+  if (StoreChanged(FDispInvert, Value)) DrawField(false);
 }
 
 void TNumEdit::SetColTxtBack(TColor Value) {
-  if (Value == FColTxtBack) return;
-  FColTxtBack = Value;
-  DrawField(false);
+  if (StoreChanged(FColTxtBack, Value)) DrawField(false);
 }
 
 void TNumEdit::SetTextBevel(TPanelBevel Value) { StoreAndRepaint(FTextBevel, Value); }
@@ -163,8 +156,7 @@ void TNumEdit::SetValueMin(double Value) {
     return;
   }
   Value = std::min(Value, FValueMax);
-  if (Value == FValueMin) return;
-  FValueMin = Value;
+  if (!StoreChanged(FValueMin, Value)) return;
   if (Value > FValueFloat) StoreValue(Value, ToLongint(Value));
 }
 
@@ -175,8 +167,7 @@ void TNumEdit::SetValueMax(double Value) {
     return;
   }
   Value = std::max(Value, FValueMin);
-  if (Value == FValueMax) return;
-  FValueMax = Value;
+  if (!StoreChanged(FValueMax, Value)) return;
   if (Value < FValueFloat) StoreValue(Value, ToLongint(Value));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
 #include "platform/devices/sound.h"
@@ -47,8 +48,7 @@ void TPlaySound::SetRepDelay(double Value) {
 }
 
 void TPlaySound::SetPlayState(tPlayState Value) {
-  if (Value == FPlayState) return;
-  FPlayState = Value;
+  if (!StoreChanged(FPlayState, Value)) return;
   FPlayName = FWaveFile;
   switch (Value) {
     case psStartWait:

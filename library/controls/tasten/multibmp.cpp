@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/forms/dialoghook.h"
 #include "platform/graphics/canvas_state.h"
@@ -69,8 +70,7 @@ void TMultiBmp::SetColTransp(TColor Value) { StoreAndRepaint(FColTransp, Value);
 void TMultiBmp::SetAutoSize(bool Value) { StoreAndRepaint(FAutoSize, Value); }
 
 void TMultiBmp::SetBlinkOn(bool Value) {
-  if (Value == FBlinkOn) return;
-  FBlinkOn = Value;
+  if (!StoreChanged(FBlinkOn, Value)) return;
   if (Value) {
     FAnimate = false;
     FTimer.Start(kBlinkMs);
@@ -79,8 +79,7 @@ void TMultiBmp::SetBlinkOn(bool Value) {
 }
 
 void TMultiBmp::SetAnimate(bool Value) {
-  if (Value == FAnimate) return;
-  FAnimate = Value;
+  if (!StoreChanged(FAnimate, Value)) return;
   if (Value) FBlinkOn = false;
   FTimer.Start(Value ? StepMs(FAnimSpeed) : kBlinkMs);
 }

@@ -4,6 +4,7 @@
 
 #include "library/foundation/helpers.h"
 #include "library/foundation/squaredial.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/graphics/canvas_state.h"
 
@@ -67,9 +68,7 @@ void TPictButton::SetShape(TShapeTypeT Value) { StoreAndRepaint(FShape, Value); 
 void TPictButton::SetColBorder(TColor Value) { StoreAndRepaint(FColBorder, Value); }
 
 void TPictButton::SetBlinkOn(bool Value) {
-  if (Value == FBlinkOn) return;
-  FBlinkOn = Value;
-  DrawFace(!Value);
+  if (StoreChanged(FBlinkOn, Value)) DrawFace(!Value);
 }
 
 void TPictButton::SetText(const string20& Value) {

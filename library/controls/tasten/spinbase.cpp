@@ -4,6 +4,7 @@
 
 #include "library/controls/tasten/spin.h"
 #include "library/foundation/helpers.h"
+#include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/draw_helpers.h"
@@ -102,15 +103,11 @@ void TCustomSpin::SetPosFloat(double Value) {
 }
 
 void TCustomSpin::SetTextAdjust(TTextStyle Value) {
-  if (Value == FTextAdjust) return;
-  FTextAdjust = Value;
-  DrawTextField();
+  if (StoreChanged(FTextAdjust, Value)) DrawTextField();
 }
 
 void TCustomSpin::SetColTxtBack(TColor Value) {
-  if (Value == FColTxtBack) return;
-  FColTxtBack = Value;
-  DrawTextField();
+  if (StoreChanged(FColTxtBack, Value)) DrawTextField();
 }
 
 void TCustomSpin::Stepped() {

@@ -1,4 +1,5 @@
 #include "library/controls/tasten/spin.h"
+#include "library/foundation/store.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/draw_helpers.h"
 
@@ -13,9 +14,7 @@ TTextSpin::TTextSpin(TComponent* AOwner) : TCustomSpin(AOwner) {
 }
 
 void TTextSpin::SetColDisabled(TColor Value) {
-  if (Value == FColDisabled) return;
-  FColDisabled = Value;
-  Repaint();
+  if (StoreChanged(FColDisabled, Value)) Repaint();
 }
 
 TColor TTextSpin::FieldColour() const { return Enabled() ? ColTxtBack() : FColDisabled; }

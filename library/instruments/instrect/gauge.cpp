@@ -85,8 +85,7 @@ void TGaugeGp::SetDamping(int Value) { ApplyDamping(FDamping, Value, 10, FDampTi
 void TGaugeGp::SetPntrPercent(double Value) {
   if (!std::isfinite(Value)) return;
   Value = std::clamp(Value, 0.0, 100.0);
-  if (Value == FPntrPercent) return;
-  FPntrPercent = Value;
+  if (!StoreChanged(FPntrPercent, Value)) return;
   FLastDrawn = -1;
   UpdateGauge();
 }
@@ -115,8 +114,7 @@ void TGaugeGp::SetColBorder(TColor Value) {
 }
 
 void TGaugeGp::SetOrientation(TOrientation Value) {
-  if (Value == FOrientation) return;
-  FOrientation = Value;
+  if (!StoreChanged(FOrientation, Value)) return;
   if (FPainted) SetBounds(Left(), Top(), Height(), Width());
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "library/foundation/store.h"
 #include "library/instruments/potis/potis.h"
 
 template <class Base>
@@ -28,8 +29,7 @@ void TPositionSwitch<Base>::SetPosition(int Value) {
 template <class Base>
 void TPositionSwitch<Base>::SetScalaPart(int Value) {
   Value = std::clamp(Value, 1, 20);
-  if (Value == FScalaPart) return;
-  FScalaPart = Value;
+  if (!StoreChanged(FScalaPart, Value)) return;
   FPosition = std::min(FPosition, FScalaPart);
   this->Invalidate();
 }

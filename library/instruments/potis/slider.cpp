@@ -75,8 +75,7 @@ void TSlider::SetPosition(int Value) {
     return;
   }
   Value = std::clamp(Value, 0, FScale.Part());
-  if (Value == FPosition) return;
-  FPosition = Value;
+  if (!StoreChanged(FPosition, Value)) return;
   FValue = FScale.Start + (FScale.End - FScale.Start) / FScale.Part() * FPosition;
   MoveButton(false);
 }
@@ -108,8 +107,7 @@ void TSlider::SetCaptOffset(int Value) {
 }
 
 void TSlider::SetOrientation(TOrientation Value) {
-  if (Value == FOrientation) return;
-  FOrientation = Value;
+  if (!StoreChanged(FOrientation, Value)) return;
   // Turning by the program: the sides swap (a resize sets the orientation without this).
   if (FPainted) SetBounds(Left(), Top(), Height(), Width());
 }
