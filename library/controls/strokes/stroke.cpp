@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 
 TStroke::TStroke(TComponent* AOwner) : TRahmen(AOwner), FStrokeSet(new TStrokeSet(this)) {}
 
@@ -33,27 +34,28 @@ void TStroke::SetBold(int Value) {
 void TStroke::Paint() {
   TRahmen::Paint();
   TCanvas* c = Canvas();
-  c->IntersectClipRect(InnerRect);
-  c->Pen()->SetColor(FColor);
-  c->Pen()->SetStyle(psSolid);
-  c->Pen()->SetMode(pmCopy);
-  c->Pen()->SetWidth(FBold);
-  FStrokeSet->StrokeLayoutText(FsString, FJustifyHor, FItalic, FMirror, FJustifyVert, FSizeY,
-                               FSizeX, FRotate);
-  for (int k = 0; k < FStrokeSet->LayoutCount(); ++k) {
-    bool move = true;
-    for (const TStrokePoint& p : FStrokeSet->LayoutRow(k)) {
-      if (p.Mark == -1) break;
-      const int x = FPositionX + int(Round(p.X)), y = FPositionY - int(Round(p.Y));
-      if (move) {
-        c->MoveTo(x, y);
-      } else {
-        c->LineTo(x, y);
+  {
+    TCanvasSaver keep(*c, cpPen | cpClip);
+    c->IntersectClipRect(InnerRect);
+    c->Pen()->SetColor(FColor);
+    c->Pen()->SetStyle(psSolid);
+    c->Pen()->SetMode(pmCopy);
+    c->Pen()->SetWidth(FBold);
+    FStrokeSet->StrokeLayoutText(FsString, FJustifyHor, FItalic, FMirror, FJustifyVert, FSizeY,
+                                 FSizeX, FRotate);
+    for (int k = 0; k < FStrokeSet->LayoutCount(); ++k) {
+      bool move = true;
+      for (const TStrokePoint& p : FStrokeSet->LayoutRow(k)) {
+        if (p.Mark == -1) break;
+        const int x = FPositionX + int(Round(p.X)), y = FPositionY - int(Round(p.Y));
+        if (move) {
+          c->MoveTo(x, y);
+        } else {
+          c->LineTo(x, y);
+        }
+        move = p.Mark == 0;
       }
-      move = p.Mark == 0;
     }
   }
-  c->RemoveClip();
-  c->Pen()->SetWidth(1);
   if (OnRepaint) OnRepaint(this);
 }
