@@ -4,6 +4,7 @@
 
 #include "platform/base/numbers.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/canvas_state.h"
 
 double ArcTanQuadrant(double y, double x) {
   const double t = std::atan(y / x);
@@ -114,6 +115,7 @@ void TCustomSpy::PupilPos(int Index, TPoint& P) {
 void TCustomSpy::DrawPupils(TPoint Left, TPoint Right, bool Show) {
   const TPoint origin = ClientOrigin();
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpPen | cpBrush);
   const TColor color = Show ? FPupilColor : FEyeColor;
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(color);
@@ -137,6 +139,7 @@ void TCustomSpy::UpdateEyes() {
 
 void TCustomSpy::Paint() {
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpPen | cpBrush);
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(FEyeColor);
   c->Pen()->SetColor(FBordColor);
