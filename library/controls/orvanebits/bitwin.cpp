@@ -5,6 +5,7 @@
 
 #include "platform/forms/forms.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ TCustomBitWin::~TCustomBitWin() {
 
 void TCustomBitWin::MeasureFont(int Slack) {
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpFont);
   c->SetFont(Font());
   FLineHeight = c->TextHeight("My") + Slack;
   FAveCharWidth = c->TextWidth(kWidthSample) / int(kWidthSample.size());
@@ -194,6 +196,7 @@ void TCustomBitWin::DelayTick(TObject*) { FDelayElapsed = true; }
 void TCustomBitWin::Place() {
   ConvertCaretM(FInfo);
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpFont);
   c->SetFont(Font());
   const std::vector<std::string> lines = SplitLines(FInfo);
   int width;
@@ -220,6 +223,7 @@ void TCustomBitWin::Place() {
 void TCustomBitWin::Paint() {
   Place();
   TCanvas* c = Canvas();
+  TCanvasSaver keep(*c, cpBrush | cpFont);
   TRect r = ClientRect();
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(clBlack);
