@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "library/foundation/frame.h"
 #include "library/foundation/helpers.h"
 #include "platform/base/numbers.h"
 #include "platform/graphics/canvas.h"
@@ -104,6 +105,10 @@ void DrawDialHub(TCanvas& c, TPoint Pivot, int Radius, TColor Outline, TColor Fi
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(Fill);
   c.Ellipse(Pivot.X - Radius, Pivot.Y - Radius, Pivot.X + Radius, Pivot.Y + Radius);
+}
+
+TFaceSides BorderSides(const TFrameControl& Frame) {
+  return {Frame.BordLeft(), Frame.BordTop(), Frame.BordRight(), Frame.BordBottom()};
 }
 
 TRect LayOutFace(TRect& Inner, TFaceSides Sides, int Gap, int Overhang, TFaceRoom Room) {

@@ -12,6 +12,7 @@
 #include "platform/graphics/geometry.h"
 
 class TCanvas;
+class TFrameControl;
 
 // Shrinks Inner (the frame's inner rectangle) by a fortieth of the control's smaller side and
 // fits the plane to it. Returns the face's overhang beyond a switched-off side (a quarter of the
@@ -58,6 +59,8 @@ struct TSquareDial {
 struct TFaceSides {
   bool Left = true, Top = true, Right = true, Bottom = true;  // border switches
 };
+// The sides a frame's border switches leave bordered.
+TFaceSides BorderSides(const TFrameControl& Frame);
 
 // Room a face keeps inside on each side (for a readout or the LEDs).
 struct TFaceRoom {

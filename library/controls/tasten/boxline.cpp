@@ -194,14 +194,6 @@ void TBoxLine::SetBox(int Index, const TBoxLBox* Value) {
   if (box != nullptr && Value != nullptr) box->Assign(*Value);
 }
 
-void TBoxLine::StoreAndRepaint(TColor& Field, TColor Value) {
-  if (StoreChanged(Field, Value)) Invalidate();
-}
-
-void TBoxLine::StoreAndRepaint(bool& Field, bool Value) {
-  if (StoreChanged(Field, Value)) Invalidate();
-}
-
 void TBoxLine::SetOrderUp(bool Value) { StoreAndRepaint(FOrderUp, Value); }
 void TBoxLine::SetCaptLeft(bool Value) { StoreAndRepaint(FCaptLeft, Value); }
 void TBoxLine::SetColorEnable(TColor Value) { StoreAndRepaint(FColorEnable, Value); }

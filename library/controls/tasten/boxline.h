@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "library/foundation/store.h"
 #include "library/foundation/types.h"
 #include "platform/forms/controls.h"
 #include "platform/graphics/bitmap.h"
@@ -166,8 +167,11 @@ class TBoxLine : public TCustomControl {
 
  private:
   friend class TBoxLBox;
-  void StoreAndRepaint(TColor& Field, TColor Value);
-  void StoreAndRepaint(bool& Field, bool Value);
+  // Stores a changed value and repaints.
+  template <class T>
+  void StoreAndRepaint(T& Field, T Value) {
+    if (StoreChanged(Field, Value)) Invalidate();
+  }
   void LayoutBoxes();
   // The boxes' characters and captions: the control's font, as high as a box's inside.
   void SetBoxFont(TCanvas& Canvas) const;

@@ -143,8 +143,7 @@ void TPictButton::DrawShape(TCanvas& C) {
   C.Brush()->SetStyle(bsSolid);
   C.Brush()->SetColor(ColBack());
   if (ColBack() != clSilver) {
-    DrawSquareDialFace(C, FMap, FShape, FOverhang,
-                       {BordLeft(), BordTop(), BordRight(), BordBottom()});
+    DrawSquareDialFace(C, FMap, FShape, FOverhang, BorderSides(*this));
     if (FShape == sstCircle &&
         (FPictStyle == TPictStyle::twoRow || FPictStyle == TPictStyle::threeRow)) {
       FPictStyle = TPictStyle::oneRow;

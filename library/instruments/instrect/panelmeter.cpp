@@ -124,7 +124,7 @@ void TPanelMeter::TakeLayout(const TLayout& Layout) {
 // ---- Face and scale ----
 
 TRect TPanelMeter::FaceAround(TRect& Inner, int Gap, int Overhang, TFaceRoom Room) const {
-  return LayOutFace(Inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, Gap, Overhang, Room);
+  return LayOutFace(Inner, BorderSides(*this), Gap, Overhang, Room);
 }
 
 void TPanelMeter::DrawFace(TCanvas& c, const TRect& Face, int Corner) {

@@ -52,8 +52,7 @@ bool TMeter270::DrawDialFace(TCanvas& c) {
   if (!l.Valid) return false;
   const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
   PrepareFacePen(c);
-  DrawSquareDialFace(c, l.Map, FShape, l.Overhang,
-                     {BordLeft(), BordTop(), BordRight(), BordBottom()});
+  DrawSquareDialFace(c, l.Map, FShape, l.Overhang, BorderSides(*this));
   DrawBandRing(c, SquareDialCircle(l.Map, 650), SquareDialCircle(l.Map, 580), true);
 
   TScaleGeometry scale;

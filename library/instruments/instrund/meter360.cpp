@@ -233,8 +233,7 @@ void TMeter360::DrawDial(TCanvas& c) {
   const TDialLayout& l = FDrawn;
   const auto at = [&l](int X, int Y) { return l.Map.MapDistance(X, Y); };
   SetFacePen(c, FColShape, ColBack());
-  DrawSquareDialFace(c, l.Map, FShape, l.Overhang,
-                     {BordLeft(), BordTop(), BordRight(), BordBottom()});
+  DrawSquareDialFace(c, l.Map, FShape, l.Overhang, BorderSides(*this));
   if (FontAutom()) c.Font()->SetHeight(std::abs((3 * (at(0, 760).Y - at(0, 670).Y)) / 2));
 
   // The double ring between the scales.

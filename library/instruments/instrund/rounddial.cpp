@@ -52,7 +52,7 @@ void TRoundMeter::LayOutBorderedFace(TDialLayout& L) const {
   const int g = m / 40;
   L.Overhang = m / 5;
   TRect inner = FrameInnerRect();
-  L.Face = LayOutFace(inner, {BordLeft(), BordTop(), BordRight(), BordBottom()}, g, L.Overhang);
+  L.Face = LayOutFace(inner, BorderSides(*this), g, L.Overhang);
   L.Map.PixOrigin = inner.TopLeft();
   L.Map.PixExtent = {inner.Width(), inner.Height()};
 }
