@@ -67,7 +67,7 @@ TEnd Run(Body body, unsigned seconds = 20, long extraMb = 256) {
   const pid_t child = fork();
   if (child == 0) {
     alarm(seconds);
-    const long residentAtStart = ResidentKb();
+    const long resident_at_start = ResidentKb();
 #ifndef ORVANE_TEST_ASAN
     const rlim_t most = rlim_t(AddressSpaceBytes() + extraMb * 1024 * 1024);
     const rlimit limit{most, most};
@@ -80,7 +80,7 @@ TEnd Run(Body body, unsigned seconds = 20, long extraMb = 256) {
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    if (usage.ru_maxrss - residentAtStart > extraMb * 1024) code = kTookTooMuchMemory;
+    if (usage.ru_maxrss - resident_at_start > extraMb * 1024) code = kTookTooMuchMemory;
     _exit(code);
   }
   TEnd end;

@@ -20,12 +20,12 @@ namespace {
 const int kSetPlatform = setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
 void Start() {
-  static const bool started = [] {
+  static const bool kStarted = [] {
     Application->Initialize();
     StartDemoUnits();
     return true;
   }();
-  (void)started;
+  (void)kStarted;
 }
 
 // Shows the form and runs its paints, the windowed children's included.

@@ -41,12 +41,12 @@ double CopySeconds(size_t Bytes) {
 // The program's start-up, once per run (the other benchmarks of this program share it). Its
 // system timer adds a tick every 55 ms of real time, a few in a whole run.
 void StartUnits() {
-  static const bool started = [] {
+  static const bool kStarted = [] {
     Application->Initialize();
     StartDemoUnits();
     return true;
   }();
-  (void)started;
+  (void)kStarted;
 }
 
 void OpenFormTick(benchmark::State& State, const std::string& Button) {
@@ -71,7 +71,7 @@ void OpenFormTick(benchmark::State& State, const std::string& Button) {
   Application->ProcessMessages();
 }
 
-const bool registered = [] {
+const bool kRegistered = [] {
   for (const char* button :
        {"MeterHBtn", "MeterVBtn", "Meter120Btn", "Meter180Btn", "Meter270Btn", "Meter360Btn"}) {
     // Enough ticks per run to cover several swings of the slowest timer (180 ticks).

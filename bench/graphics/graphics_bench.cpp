@@ -67,7 +67,7 @@ void Interleaved(benchmark::State& state, const std::function<void()>& ours,
                  const std::function<void()>& qt, const char* ratio = "x_qt") {
   constexpr int kBatch = 20;
   std::mt19937 rng(7);
-  std::chrono::duration<double> oursTime{0}, qtTime{0};
+  std::chrono::duration<double> ours_time{0}, qt_time{0};
   auto batch = [](const std::function<void()>& draw, std::chrono::duration<double>& total) {
     const auto t0 = std::chrono::steady_clock::now();
     for (int i = 0; i < kBatch; ++i) {
@@ -78,16 +78,16 @@ void Interleaved(benchmark::State& state, const std::function<void()>& ours,
   };
   for (auto _ : state) {
     if (rng() & 1) {
-      batch(ours, oursTime);
-      batch(qt, qtTime);
+      batch(ours, ours_time);
+      batch(qt, qt_time);
     } else {
-      batch(qt, qtTime);
-      batch(ours, oursTime);
+      batch(qt, qt_time);
+      batch(ours, ours_time);
     }
   }
-  state.counters[ratio] = oursTime.count() / qtTime.count();
-  state.counters["ours_ns"] = oursTime.count() * 1e9 / double(state.iterations() * kBatch);
-  state.counters["qt_ns"] = qtTime.count() * 1e9 / double(state.iterations() * kBatch);
+  state.counters[ratio] = ours_time.count() / qt_time.count();
+  state.counters["ours_ns"] = ours_time.count() * 1e9 / double(state.iterations() * kBatch);
+  state.counters["qt_ns"] = qt_time.count() * 1e9 / double(state.iterations() * kBatch);
 }
 
 void BM_Polygon(benchmark::State& state) {

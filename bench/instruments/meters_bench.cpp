@@ -214,7 +214,7 @@ void BM_Memcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_Memcpy)->Args({250, 113})->UseRealTime();
 
-const bool registered = [] {
+const bool kRegistered = [] {
   // The demo shows the 120-degree meter at 250 x 113 facing up, with a damped second meter.
   RegisterMeter<TMeter120>(
       "Meter120", 250, 113,

@@ -38,13 +38,13 @@ class Files {
  public:
   Files() {
     std::string pattern = (std::filesystem::temp_directory_path() / "viewerbench.XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
+    FDir = ::mkdtemp(pattern.data());
     MakeText();
     MakeLargeText();
     MakeBinary();
     // Written out before anything is timed: loads then meet files as a user opens them, not
     // pages that are still on their way to the disk.
-    for (const std::string& file : {text(), text(kLargeFileSize), binary(), binaryStart()}) {
+    for (const std::string& file : {Text(), Text(kLargeFileSize), Binary(), BinaryStart()}) {
       const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
       if (fd < 0 || ::fsync(fd) != 0) std::abort();
       ::close(fd);
@@ -52,22 +52,22 @@ class Files {
   }
   ~Files() {
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    std::filesystem::remove_all(FDir, ec);
   }
-  std::string text() const { return (dir_ / "text.txt").string(); }
-  std::string text(size_t bytes) const {
-    return bytes == kFileSize ? text() : (dir_ / "large.txt").string();
+  std::string Text() const { return (FDir / "text.txt").string(); }
+  std::string Text(size_t bytes) const {
+    return bytes == kFileSize ? Text() : (FDir / "large.txt").string();
   }
-  std::string binary() const { return (dir_ / "data.bin").string(); }
+  std::string Binary() const { return (FDir / "data.bin").string(); }
   // The first bytes of binary(), as many as hex mode reads.
-  std::string binaryStart() const { return (dir_ / "start.bin").string(); }
+  std::string BinaryStart() const { return (FDir / "start.bin").string(); }
 
  private:
   // Words and blanks, a tab now and then, lines of 0 to 120 characters. Written in pieces, so
   // that making the files needs little memory.
   void MakeText() const {
     std::mt19937 rng(1);
-    std::ofstream out(text(), std::ios::binary);
+    std::ofstream out(Text(), std::ios::binary);
     const char* words[] = {"alpha", "Beta", "gamma_2", "delta", "$x", "(value)", "index", "0x1F"};
     std::string buf;
     for (size_t written = 0; written < kFileSize; buf.clear()) {
@@ -86,26 +86,26 @@ class Files {
   }
   // The 100 MB text over and over, up to 1 GB.
   void MakeLargeText() const {
-    std::ifstream in(text(), std::ios::binary);
+    std::ifstream in(Text(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    std::ofstream out(text(kLargeFileSize), std::ios::binary);
+    std::ofstream out(Text(kLargeFileSize), std::ios::binary);
     for (size_t written = 0; written < kLargeFileSize; written += bytes.size())
       out.write(bytes.data(), std::streamsize(std::min(bytes.size(), kLargeFileSize - written)));
   }
   void MakeBinary() const {
     std::mt19937 rng(2);
-    std::ofstream out(binary(), std::ios::binary);
+    std::ofstream out(Binary(), std::ios::binary);
     std::vector<uint32_t> words(1u << 18);
     for (size_t written = 0; written < kFileSize; written += words.size() * 4) {
       for (uint32_t& w : words) w = rng();
       out.write(reinterpret_cast<const char*>(words.data()), std::streamsize(words.size() * 4));
       if (written == 0)
-        std::ofstream(binaryStart(), std::ios::binary)
+        std::ofstream(BinaryStart(), std::ios::binary)
             .write(reinterpret_cast<const char*>(words.data()), kHexBytes);
     }
   }
 
-  std::filesystem::path dir_;
+  std::filesystem::path FDir;
 };
 
 const Files& TheFiles() {
@@ -166,9 +166,9 @@ double Median(std::vector<double> values) {
 // at its peak, as a multiple of the file's size.
 class Ratio {
  public:
-  Ratio(const std::string& file, size_t bytes) : file_(file), bytes_(bytes) {
+  Ratio(const std::string& file, size_t bytes) : FFile(file), FBytes(bytes) {
     ResetPeak();
-    base_ = ResidentBytes();
+    FBase = ResidentBytes();
   }
   template <typename Body>
   void Time(Body&& body) {
@@ -181,38 +181,38 @@ class Ratio {
   // The same for a body that measures itself and returns its seconds.
   template <typename Body>
   void Measure(Body&& body) {
-    const bool wcFirst = rng_() & 1;
-    if (wcFirst) TimeWc();
-    bodies_.push_back(body());
-    if (!wcFirst) TimeWc();
+    const bool wc_first = FRng() & 1;
+    if (wc_first) TimeWc();
+    FBodies.push_back(body());
+    if (!wc_first) TimeWc();
   }
   // Memory measured elsewhere (in another process), in bytes above that process's start.
-  void NoteMemory(size_t bytes) { other_ = std::max(other_, bytes); }
+  void NoteMemory(size_t bytes) { FOther = std::max(FOther, bytes); }
   void Report(benchmark::State& state) const {
-    state.counters["x_wc_l"] = Median(bodies_) / Median(wcs_);
+    state.counters["x_wc_l"] = Median(FBodies) / Median(FWcs);
     const size_t peak = PeakBytes();
-    const size_t added = std::max(peak > base_ ? peak - base_ : 0, other_);
-    state.counters["mem_x_file"] = double(added) / double(bytes_);
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes_));
+    const size_t added = std::max(peak > FBase ? peak - FBase : 0, FOther);
+    state.counters["mem_x_file"] = double(added) / double(FBytes);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(FBytes));
   }
 
  private:
   void TimeWc() {
     const auto t0 = Clock::now();
-    RunWc(file_);
-    wcs_.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
+    RunWc(FFile);
+    FWcs.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
   }
 
-  std::string file_;
-  size_t bytes_, base_ = 0, other_ = 0;
-  std::mt19937 rng_{5};
+  std::string FFile;
+  size_t FBytes, FBase = 0, FOther = 0;
+  std::mt19937 FRng{5};
   // Seconds of each timing; their medians are compared, so that a run hit by load elsewhere
   // moves neither side.
-  std::vector<double> bodies_, wcs_;
+  std::vector<double> FBodies, FWcs;
 };
 
 void BM_WcLines(benchmark::State& state) {
-  const std::string file = state.range(0) ? TheFiles().binary() : TheFiles().text();
+  const std::string file = state.range(0) ? TheFiles().Binary() : TheFiles().Text();
   for (auto _ : state) RunWc(file);
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kFileSize));
 }
@@ -238,7 +238,7 @@ void OpenRepeatedly(benchmark::State& state, TTextScroller& viewer, const std::s
 void BM_OpenText(benchmark::State& state) {
   TTextScroller viewer(nullptr);
   const size_t bytes = size_t(state.range(0)) << 20;
-  OpenRepeatedly(state, viewer, TheFiles().text(bytes), TheFiles().text(bytes), bytes);
+  OpenRepeatedly(state, viewer, TheFiles().Text(bytes), TheFiles().Text(bytes), bytes);
 }
 BENCHMARK(BM_OpenText)->Arg(100)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenText)->Arg(1024)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -286,7 +286,7 @@ double OpenInFreshProcess(const std::string& file, size_t& added) {
 // The first load in a process, each iteration in a fresh one: within 1.5x `wc -l` as well.
 void BM_OpenTextFirst(benchmark::State& state) {
   const size_t bytes = size_t(state.range(0)) << 20;
-  const std::string file = TheFiles().text(bytes);
+  const std::string file = TheFiles().Text(bytes);
   Ratio ratio(file, bytes);
   for (auto _ : state) {
     size_t added = 0;
@@ -308,16 +308,16 @@ void BM_OpenHex(benchmark::State& state) {
   TTextScroller viewer(nullptr);
   viewer.SetHexBufLen(int(kHexBytes));
   viewer.SetHexMode(true);
-  OpenRepeatedly(state, viewer, TheFiles().binary(), TheFiles().binaryStart(), kHexBytes);
+  OpenRepeatedly(state, viewer, TheFiles().Binary(), TheFiles().BinaryStart(), kHexBytes);
 }
 BENCHMARK(BM_OpenHex)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A search through the whole text that finds nothing: with case (0) and without (1).
 void BM_FindText(benchmark::State& state) {
   TTextScroller viewer(nullptr);
-  viewer.SetFileName(TheFiles().text());
+  viewer.SetFileName(TheFiles().Text());
   viewer.SetIsOpen(true);
-  Ratio ratio(TheFiles().text(), kFileSize);
+  Ratio ratio(TheFiles().Text(), kFileSize);
   const uint8_t options = state.range(0) ? 0 : ftMatchCase;
   for (auto _ : state) {
     viewer.MoveCaretTo(0, 0, false);

@@ -37,7 +37,7 @@ int WrapTextToWidth(TCanvas& Canvas, int Width, std::string& Text);
 constexpr int kMaxFitFontSize = 1000;
 void FitFontToRect(TCanvas& Canvas, const TRect& R, const std::string& Text);
 
-// The maker mark (MakerMark) in grey 9-pixel Arial: its width, and the mark drawn transparent
+// The maker mark (kMakerMark) in grey 9-pixel Arial: its width, and the mark drawn transparent
 // with its top left at (X, Y). The canvas keeps its font and brush.
 int MakerMarkWidth(TCanvas& Canvas);
 void DrawMakerMark(TCanvas& Canvas, int X, int Y);

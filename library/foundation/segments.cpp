@@ -37,7 +37,7 @@ constexpr uint16_t Segs(std::initializer_list<int> segments) {
 
 }  // namespace
 
-const std::array<uint16_t, 43> SegmentMasks = {
+const std::array<uint16_t, 43> kSegmentMasks = {
     Segs({8}),                    // .
     Segs({8}),                    // ,
     Segs({8, 9}),                 // :
@@ -92,8 +92,8 @@ void BuildSegmentTables() {
 }
 
 uint16_t SegmentMaskOf(char Ch) {
-  size_t k = DigitChars.find(Ch);
-  return k == std::string_view::npos ? 0 : SegmentMasks[k];
+  size_t k = kDigitChars.find(Ch);
+  return k == std::string_view::npos ? 0 : kSegmentMasks[k];
 }
 
-static_assert(DigitChars.size() == 43);
+static_assert(kDigitChars.size() == 43);

@@ -9,13 +9,13 @@
 #include "platform/graphics/geometry.h"
 
 // The characters a cell can show, as Windows-1252 bytes; anything else leaves the cell empty.
-inline constexpr std::string_view DigitChars =
+inline constexpr std::string_view kDigitChars =
     ".,:;0123456789ABCDEFHJLNOPQRTUY+-=_\x7f\"'\xba\xb0|\xb5\xc7";
 
 // Bit k set: polygon k is filled. Polygons 0..6 are the segments a..g (top, upper right, lower
 // right, bottom, lower left, upper left, middle), 7 the vertical centre bar, 8 the decimal point,
 // 9 the upper dot.
-extern const std::array<uint16_t, 43> SegmentMasks;
+extern const std::array<uint16_t, 43> kSegmentMasks;
 
 constexpr int kSegmentGridWidth = 80;
 constexpr int kSegmentGridHeight = 100;
@@ -30,5 +30,5 @@ extern std::array<TSegmentStyle, 2> SegmentTables;
 
 void BuildSegmentTables();
 
-// The mask of a character (its position in DigitChars), 0 for characters outside the set.
+// The mask of a character (its position in kDigitChars), 0 for characters outside the set.
 uint16_t SegmentMaskOf(char Ch);

@@ -113,12 +113,12 @@ int FieldInset(const TRect& Inner, int Width, int Height) {
 int MakerMarkWidth(TCanvas& Canvas) {
   const TCanvasSaver keep(Canvas, cpFont);
   SetMakerFont(Canvas);
-  return Canvas.TextWidth(MakerMark);
+  return Canvas.TextWidth(kMakerMark);
 }
 
 void DrawMakerMark(TCanvas& Canvas, int X, int Y) {
   const TCanvasSaver keep(Canvas, cpFont | cpBrush);
   SetMakerFont(Canvas);
   Canvas.Brush()->SetStyle(bsClear);
-  Canvas.TextOut(X, Y, MakerMark);
+  Canvas.TextOut(X, Y, kMakerMark);
 }

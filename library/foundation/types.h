@@ -46,4 +46,4 @@ using string20 = TShortString<20>;
 using string32 = TShortString<32>;
 
 // The maker word some components write in small grey letters on their face.
-inline const std::string MakerMark = "vtro";
+inline const std::string kMakerMark = "vtro";

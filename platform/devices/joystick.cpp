@@ -102,7 +102,7 @@ void Service(uint32_t id, Capture* c) {
   std::vector<TJoyMessage> messages;
   const uint32_t move = id == 0 ? MM_JOY1MOVE : MM_JOY2MOVE;
   const uint32_t zmove = id == 0 ? MM_JOY1ZMOVE : MM_JOY2ZMOVE;
-  auto flushMoves = [&] {
+  auto flush_moves = [&] {
     StickState& s = c->state;
     StickState& r = c->reported;
     if (s.x != r.x || s.y != r.y) messages.push_back({move, s.buttons, Pack(s.x, s.y)});
@@ -115,7 +115,7 @@ void Service(uint32_t id, Capture* c) {
     const bool init = e.type & JS_EVENT_INIT;
     const bool button = (e.type & ~JS_EVENT_INIT) == JS_EVENT_BUTTON;
     // Keep the order: moves come before the button that followed them, with the buttons then held.
-    if (button && !init) flushMoves();
+    if (button && !init) flush_moves();
     if (!Apply(c->state, e)) continue;
     if (init) {
       c->reported = c->state;  // the starting state is no change
@@ -131,7 +131,7 @@ void Service(uint32_t id, Capture* c) {
       c->reported.buttons ^= bit;
     }
   }
-  flushMoves();
+  flush_moves();
   TJoyReceiver receiver = c->receiver;  // a copy: the capture may go away while it runs
   const uint64_t serial = c->serial;
   for (const TJoyMessage& m : messages) {

@@ -101,27 +101,27 @@ TRegistry::~TRegistry() { CloseKey(); }
 
 void TRegistry::SetRootKey(HKEY key) {
   CloseKey();
-  RootKey_ = key;
+  FRootKey = key;
 }
 
 bool TRegistry::OpenKey(const std::string& key, bool /*can_create*/) {
   CloseKey();
   HKEY opened = 0;
-  if (RegOpenKey(RootKey_, key, &opened) != ERROR_SUCCESS) return false;
-  CurrentKey_ = opened;
+  if (RegOpenKey(FRootKey, key, &opened) != ERROR_SUCCESS) return false;
+  FCurrentKey = opened;
   return true;
 }
 
 void TRegistry::CloseKey() {
-  if (CurrentKey_) RegCloseKey(CurrentKey_);
-  CurrentKey_ = 0;
+  if (FCurrentKey) RegCloseKey(FCurrentKey);
+  FCurrentKey = 0;
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
   std::string path;
   {
     std::lock_guard lock(Lock());
-    if (!CurrentKey_ || !PathOf(CurrentKey_, &path)) return "";
+    if (!FCurrentKey || !PathOf(FCurrentKey, &path)) return "";
   }
   if (path != Canonical(kCurrentVersion)) return "";
   const std::string n = Upper(name);

@@ -28,7 +28,7 @@ class TRegistry {
   TRegistry& operator=(const TRegistry&) = delete;
 
   // HKEY_CURRENT_USER at first.
-  HKEY RootKey() const { return RootKey_; }
+  HKEY RootKey() const { return FRootKey; }
   void SetRootKey(HKEY key);
 
   // Opens a key relative to RootKey (an empty path: RootKey itself; a leading '\' also counts
@@ -40,6 +40,6 @@ class TRegistry {
   std::string ReadString(const std::string& name) const;
 
  private:
-  HKEY RootKey_ = HKEY_CURRENT_USER;
-  HKEY CurrentKey_ = 0;
+  HKEY FRootKey = HKEY_CURRENT_USER;
+  HKEY FCurrentKey = 0;
 };

@@ -60,14 +60,14 @@ bool KernelFlagsRemovable(const std::string& source) {
 
 // The drive type of one mount, or DRIVE_UNKNOWN for mounts that get no letter.
 uint32_t Classify(const std::string& source, const std::string& dir, const std::string& type) {
-  static const std::set<std::string> remote = {"nfs",   "nfs4",  "cifs",       "smb3",
-                                               "smbfs", "sshfs", "fuse.sshfs", "afs"};
+  static const std::set<std::string> kRemote = {"nfs",   "nfs4",  "cifs",       "smb3",
+                                                "smbfs", "sshfs", "fuse.sshfs", "afs"};
   for (const char* system : {"/proc", "/sys", "/dev", "/run"}) {
     if (Under(dir, system) && !Under(dir, "/run/media")) return DRIVE_UNKNOWN;
   }
   struct stat st {};
   if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return DRIVE_UNKNOWN;
-  if (remote.count(type)) return DRIVE_REMOTE;
+  if (kRemote.count(type)) return DRIVE_REMOTE;
   if (type == "iso9660" || type == "udf") return DRIVE_CDROM;
   if (type == "tmpfs" || type == "ramfs") {
     return Under(dir, "/tmp") || Under(dir, "/mnt") || Under(dir, "/media") ? DRIVE_RAMDISK

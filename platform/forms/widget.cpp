@@ -17,7 +17,7 @@
 namespace forms_internal {
 
 ControlWidget::ControlWidget(TWinControl* control, QWidget* parent)
-    : QWidget(parent), control_(control) {
+    : QWidget(parent), FControl(control) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setAttribute(Qt::WA_NoMousePropagation);
@@ -27,14 +27,14 @@ ControlWidget::ControlWidget(TWinControl* control, QWidget* parent)
 }
 
 bool ControlWidget::event(QEvent* e) {
-  if (control_ != nullptr) {
+  if (FControl != nullptr) {
     switch (e->type()) {
       case QEvent::KeyPress:
       case QEvent::KeyRelease:
         if (!isEnabled()) return false;
         {
           bool done = false;
-          TWinControl* control = control_;
+          TWinControl* control = FControl;
           DispatchGuarded([&] { done = RouteKey(control, static_cast<QKeyEvent*>(e)); });
           e->accept();
           return true;
@@ -43,7 +43,7 @@ bool ControlWidget::event(QEvent* e) {
         e->accept();  // every key reaches the control, none becomes a shortcut on the way
         return true;
       case QEvent::ToolTip: {
-        TWinControl* control = control_;
+        TWinControl* control = FControl;
         DispatchGuarded([&] { RouteToolTip(control, static_cast<QHelpEvent*>(e)); });
         return true;
       }
@@ -65,21 +65,21 @@ QColor QtColor(TColor color) {
 
 void ControlWidget::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
-  if (control_ == nullptr) return;
-  const QPoint o = ClientOffset(control_);
-  const QRect client(o, QSize(control_->ClientWidth(), control_->ClientHeight()));
-  if (HasFrame(control_)) {
+  if (FControl == nullptr) return;
+  const QPoint o = ClientOffset(FControl);
+  const QRect client(o, QSize(FControl->ClientWidth(), FControl->ClientHeight()));
+  if (HasFrame(FControl)) {
     // The frame: the corner between two scroll bars and the border.
     painter.fillRect(e->rect(), QtColor(clBtnFace));
-    if (WinControlAccess::Of(control_).border) {
+    if (WinControlAccess::Of(FControl).border) {
       painter.setPen(QtColor(clWindowFrame));
       painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
   }
   const QRect area = e->rect() & client;
-  TBitmap* image = WinControlAccess::Of(control_).image.get();
+  TBitmap* image = WinControlAccess::Of(FControl).image.get();
   if (image == nullptr || image->Empty()) {
-    painter.fillRect(area, QtColor(control_->Color()));
+    painter.fillRect(area, QtColor(FControl->Color()));
     return;
   }
   TSurface s = image->Surface();
@@ -89,26 +89,26 @@ void ControlWidget::paintEvent(QPaintEvent* e) {
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* e) {
-  if (control_ != nullptr) RouteMouse(control_, e);
+  if (FControl != nullptr) RouteMouse(FControl, e);
 }
 void ControlWidget::mouseReleaseEvent(QMouseEvent* e) {
-  if (control_ != nullptr) RouteMouse(control_, e);
+  if (FControl != nullptr) RouteMouse(FControl, e);
 }
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* e) {
   // Qt gives the second press of a double click as this event; it is routed as a press, and
   // the router tells the double click by itself.
-  if (control_ != nullptr) RouteMouse(control_, e);
+  if (FControl != nullptr) RouteMouse(FControl, e);
 }
 void ControlWidget::mouseMoveEvent(QMouseEvent* e) {
-  if (control_ != nullptr) RouteMouse(control_, e);
+  if (FControl != nullptr) RouteMouse(FControl, e);
 }
 void ControlWidget::leaveEvent(QEvent*) {
-  if (control_ != nullptr) RouteMouseLeave(control_);
+  if (FControl != nullptr) RouteMouseLeave(FControl);
 }
 
 void ControlWidget::focusInEvent(QFocusEvent* e) {
-  if (control_ == nullptr) return;
-  TWinControl* control = control_;
+  if (FControl == nullptr) return;
+  TWinControl* control = FControl;
   const Qt::FocusReason reason = e->reason();
   DispatchGuarded([&] {
     WidgetFocused(control, reason);
@@ -117,29 +117,29 @@ void ControlWidget::focusInEvent(QFocusEvent* e) {
 }
 
 void ControlWidget::focusOutEvent(QFocusEvent*) {
-  if (control_ == nullptr) return;
-  HWND wnd = control_->Handle();
+  if (FControl == nullptr) return;
+  HWND wnd = FControl->Handle();
   DispatchGuarded([&] { SendMessage(wnd, WM_KILLFOCUS, 0, 0); });
 }
 
 void ControlWidget::closeEvent(QCloseEvent* e) {
-  auto* form = dynamic_cast<TCustomForm*>(control_);
+  auto* form = dynamic_cast<TCustomForm*>(FControl);
   if (form == nullptr) return;
   FormWindowClose(form, e);
 }
 
 void ControlWidget::resizeEvent(QResizeEvent*) {
-  auto* form = dynamic_cast<TCustomForm*>(control_);
+  auto* form = dynamic_cast<TCustomForm*>(FControl);
   if (form != nullptr && isWindow()) FormWindowResized(form);
 }
 
 void ControlWidget::moveEvent(QMoveEvent*) {
-  auto* form = dynamic_cast<TCustomForm*>(control_);
+  auto* form = dynamic_cast<TCustomForm*>(FControl);
   if (form != nullptr && isWindow()) FormWindowMoved(form);
 }
 
 void ControlWidget::changeEvent(QEvent* e) {
-  auto* form = dynamic_cast<TCustomForm*>(control_);
+  auto* form = dynamic_cast<TCustomForm*>(FControl);
   if (form != nullptr && e->type() == QEvent::ActivationChange) FormWindowActivation(form);
   if (form != nullptr && e->type() == QEvent::WindowStateChange) FormWindowStateChanged(form);
   QWidget::changeEvent(e);

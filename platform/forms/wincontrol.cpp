@@ -21,7 +21,7 @@ class PaintPassSink : public QObject {
  public:
   bool event(QEvent* e) override {
     if (e->type() != kPaintPass) return QObject::event(e);
-    queued_ = false;
+    FQueued = false;
     std::vector<HWND> batch;
     batch.swap(PendingPaints());
     for (HWND wnd : batch) {
@@ -30,14 +30,14 @@ class PaintPassSink : public QObject {
     return true;
   }
   void Queue() {
-    if (queued_) return;
-    queued_ = true;
+    if (FQueued) return;
+    FQueued = true;
     // Below input and posted messages, as the window system orders its paint messages.
     QCoreApplication::postEvent(this, new QEvent(kPaintPass), Qt::LowEventPriority);
   }
 
  private:
-  bool queued_ = false;
+  bool FQueued = false;
 };
 
 PaintPassSink& PaintSink() {

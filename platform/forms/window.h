@@ -48,8 +48,8 @@ class ControlWidget : public QWidget {
  public:
   ControlWidget(TWinControl* control, QWidget* parent);
   // The control goes first; events after this are ignored.
-  void Detach() { control_ = nullptr; }
-  TWinControl* Control() const { return control_; }
+  void Detach() { FControl = nullptr; }
+  TWinControl* Control() const { return FControl; }
 
  protected:
   bool event(QEvent* e) override;
@@ -67,7 +67,7 @@ class ControlWidget : public QWidget {
   void changeEvent(QEvent* e) override;
 
  private:
-  TWinControl* control_;
+  TWinControl* FControl;
 };
 
 // Notes pixels of the control's image that drawing outside Paint changed (client coordinates);

@@ -59,7 +59,7 @@ void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
 
 // Copies n pixels between buffers that do not overlap.
 void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
-  if (n >= static_cast<size_t>(kWideRun) && n <= kShortRun && hasWideVectors) {
+  if (n >= static_cast<size_t>(kWideRun) && n <= kShortRun && kHasWideVectors) {
     CopyPixelsWide(d, s, n);
     return;
   }

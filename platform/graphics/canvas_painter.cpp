@@ -89,15 +89,15 @@ namespace {
 // drawing runs two to three times slower. Clearing them costs a cycle.
 void ClearUpperVectorHalves() {
 #if defined(__x86_64__) && defined(__GNUC__)
-  static const bool avx = __builtin_cpu_supports("avx");
-  if (avx) asm volatile("vzeroupper");
+  static const bool kAvx = __builtin_cpu_supports("avx");
+  if (kAvx) asm volatile("vzeroupper");
 #endif
 }
 
 }  // namespace
 
 #if defined(__x86_64__) && defined(__GNUC__)
-const bool hasWideVectors = [] {
+const bool kHasWideVectors = [] {
   __builtin_cpu_init();
   return __builtin_cpu_supports("avx2") != 0;
 }();
@@ -120,7 +120,7 @@ __attribute__((target("avx2"))) void FillPixelsWide(uint32_t* p, int n, uint32_t
   if (end > p) _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 8), v);
 }
 #else
-const bool hasWideVectors = false;
+const bool kHasWideVectors = false;
 void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
   for (; n > 0; --n) *p++ = value;
 }

@@ -23,17 +23,17 @@ inline TColor FromPixel(uint32_t p) {
 
 // True where the processor has the wide (256-bit) vector registers: long runs of pixels are then
 // filled and copied with those, as Qt's painter does.
-extern const bool hasWideVectors;
+extern const bool kHasWideVectors;
 // From this many pixels on a run is filled or copied with the wide registers.
 constexpr int kWideRun = 32;
-// FillPixels with the wide registers; only where hasWideVectors, for n >= kWideRun.
+// FillPixels with the wide registers; only where kHasWideVectors, for n >= kWideRun.
 void FillPixelsWide(uint32_t* p, int n, uint32_t value);
 
 // Sets n pixels to `value`, several at a time where the processor allows. The last stores of a
 // run overlap the ones before rather than finishing pixel by pixel: fewer branches for the short
 // and odd-sized spans that outlines and shape rims are made of.
 inline void FillPixels(uint32_t* p, int n, uint32_t value) {
-  if (n >= kWideRun && hasWideVectors) {
+  if (n >= kWideRun && kHasWideVectors) {
     FillPixelsWide(p, n, value);
     return;
   }

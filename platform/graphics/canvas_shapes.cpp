@@ -144,9 +144,9 @@ class FlipStepper {
  public:
   FlipStepper() = default;
   FlipStepper(long long n, long long d, long long stepWhole, long long stepRest)
-      : f_(n >= 0 ? (n + d - 1) / d : -((-n) / d)),
-        FRest(f_ * d - n),
-        d_(d),
+      : FPixel(n >= 0 ? (n + d - 1) / d : -((-n) / d)),
+        FRest(FPixel * d - n),
+        FDivisor(d),
         FStepWhole(stepWhole),
         FStepRest(stepRest) {
     assert(d_ > 0 && FRest >= 0 && FRest < d_);
@@ -154,18 +154,20 @@ class FlipStepper {
   // Moves to the row below.
   void Next() {
     const long long t = FStepRest - FRest;
-    f_ += FStepWhole + (t > 0 ? 1 : 0);
-    FRest = t > 0 ? d_ - t : -t;
+    FPixel += FStepWhole + (t > 0 ? 1 : 0);
+    FRest = t > 0 ? FDivisor - t : -t;
     assert(FRest >= 0 && FRest < d_);
   }
   // The first pixel of the row from which the side test has its other sign (or is 0 there).
-  int Pixel() const { return static_cast<int>(std::clamp<long long>(f_, -(1LL << 30), 1LL << 30)); }
+  int Pixel() const {
+    return static_cast<int>(std::clamp<long long>(FPixel, -(1LL << 30), 1LL << 30));
+  }
   // True when that pixel lies on the ray.
   bool OnRay() const { return FRest == 0; }
-  bool operator==(const FlipStepper& o) const { return f_ == o.f_ && FRest == o.FRest; }
+  bool operator==(const FlipStepper& o) const { return FPixel == o.FPixel && FRest == o.FRest; }
 
  private:
-  long long f_ = 0, FRest = 0, d_ = 1, FStepWhole = 0, FStepRest = 0;
+  long long FPixel = 0, FRest = 0, FDivisor = 1, FStepWhole = 0, FStepRest = 0;
 };
 
 // Counter-clockwise sweep on screen from the ray through (x3, y3) to the ray through (x4, y4),
@@ -562,13 +564,13 @@ void Sweep::NearRuns(int y, double py, int x0, int x1, Spans& out) const {
   // tests, and with them the pixels' membership, stay the same from one band to the next.
   int cuts[6] = {x0, x1, bands[0][0], bands[0][1] + 1, bands[1][0], bands[1][1] + 1};
   std::sort(std::begin(cuts), std::end(cuts));
-  auto inBand = [&](int x) {
+  auto in_band = [&](int x) {
     return (x >= bands[0][0] && x <= bands[0][1]) || (x >= bands[1][0] && x <= bands[1][1]);
   };
   for (int i = 0; i + 1 < 6; ++i) {
     const int a = std::max(cuts[i], x0), b = std::min(cuts[i + 1], x1);
     if (a >= b) continue;
-    if (!inBand(a)) {
+    if (!in_band(a)) {
       if (Inside(a, y)) AddRun(out, y, a, b);
       continue;
     }
@@ -678,16 +680,16 @@ void PlainRectangle(CanvasPainter& painter, const TPen& pen, const TBrush& brush
   if (!raster::RectCentres(s.ox0, s.oy0, s.ox1, s.oy1, o)) return;
   const bool inner = raster::RectCentres(s.ix0, s.iy0, s.ix1, s.iy1, i) && i.Left < i.Right;
   const int top = std::max(o.Top, clip_top), bottom = std::min(o.Bottom, clip_bottom);
-  auto innerRow = [&](int y) { return inner && y >= i.Top && y < i.Bottom; };
+  auto inner_row = [&](int y) { return inner && y >= i.Top && y < i.Bottom; };
   if (HasBrush(brush)) {
     const uint32_t color = ToPixel(brush.Color());
     for (int y = top; y < bottom; ++y)
-      if (innerRow(y)) painter.Span(y, i.Left, i.Right, color, op);
+      if (inner_row(y)) painter.Span(y, i.Left, i.Right, color, op);
   }
   const uint32_t color = ToPixel(pen.Color());
   const int ia = std::max(i.Left, o.Left), ib = std::min(i.Right, o.Right);
   for (int y = top; y < bottom; ++y) {
-    if (!innerRow(y)) {
+    if (!inner_row(y)) {
       painter.Span(y, o.Left, o.Right, color, op);
       continue;
     }

@@ -137,8 +137,8 @@ bool ParseInteger(const std::string& text, TColor& value) {
 TColor ColorToRGB(TColor color) {
   if (color >= 0) return color;
   const unsigned index = static_cast<unsigned>(color) & 0xFF;
-  constexpr unsigned count = sizeof(kSystemColors) / sizeof(kSystemColors[0]);
-  return index < count ? kSystemColors[index] : clBlack;
+  constexpr unsigned kCount = sizeof(kSystemColors) / sizeof(kSystemColors[0]);
+  return index < kCount ? kSystemColors[index] : clBlack;
 }
 
 bool ColorToIdent(TColor color, std::string& ident) {

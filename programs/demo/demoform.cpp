@@ -56,29 +56,29 @@ TModalResult RunDemoForm(TDemoFactory Factory) {
   return form->ShowModal();
 }
 
-const TItemValues<TPanelBevel> BevelItems{{"kein Rahmen", "erhoeht", "vertieft"},
-                                          {bvNone, bvRaised, bvLowered}};
-const TItemValues<TPanelBevel> CaptionBevelItems{{"ohne", "erhoeht", "vertieft"},
-                                                 {bvNone, bvRaised, bvLowered}};
-const TItemValues<TTastStyle> SwitchItems{{"kein Schalter", "Rast-Schalter", "Tast-Schalter"},
-                                          {tsNone, tsPushPull, tsPush}};
-const TItemValues<TLedSetting> LedItems{{"aus", "ein", "blink"},
-                                        {{false, false}, {true, false}, {false, true}}};
-const TItemValues<TTextStyle> AlignItems{{"links", "zentriert", "rechts"},
-                                         {ttLeft, ttCenter, ttRight}};
-const TItemValues<TColor> GreyColorItems{{"schwarz", "grau", "rot", "blau"},
-                                         {0x000000, 0x808080, 0x0000FF, 0xFF0000}};
-const TItemValues<TColor> WhiteColorItems{{"schwarz", "weiss", "rot", "blau"},
-                                          {0x000000, 0xFFFFFF, 0x0000FF, 0xFF0000}};
-const TItemValues<TColor> YellowColorItems{{"schwarz", "gelb", "rot", "blau"},
-                                           {0x000000, 0x00FFFF, 0x0000FF, 0xFFFF00}};
-const TItemValues<TColor> TextColorItems{{"gruen", "gelb", "rot", "blau"},
-                                         {0x00FF00, 0x00FFFF, 0x0000FF, 0xFFFF00}};
-const TItemValues<TColor> RotaryPointerColorItems{{"gelb", "weiss", "rot", "blau"},
-                                                  {0x00FFFF, 0xFFFFFF, 0x0000FF, 0xFF0000}};
-const TItemValues<TColor> RotaryKnobColorItems{{"schwarz", "silber", "rot", "blau"},
-                                               {0x000000, 0xC0C0C0, 0x0000FF, 0xBFBF00}};
-const TItemValues<TCaptionLook> CaptionLookItems{
+const TItemValues<TPanelBevel> kBevelItems{{"kein Rahmen", "erhoeht", "vertieft"},
+                                           {bvNone, bvRaised, bvLowered}};
+const TItemValues<TPanelBevel> kCaptionBevelItems{{"ohne", "erhoeht", "vertieft"},
+                                                  {bvNone, bvRaised, bvLowered}};
+const TItemValues<TTastStyle> kSwitchItems{{"kein Schalter", "Rast-Schalter", "Tast-Schalter"},
+                                           {tsNone, tsPushPull, tsPush}};
+const TItemValues<TLedSetting> kLedItems{{"aus", "ein", "blink"},
+                                         {{false, false}, {true, false}, {false, true}}};
+const TItemValues<TTextStyle> kAlignItems{{"links", "zentriert", "rechts"},
+                                          {ttLeft, ttCenter, ttRight}};
+const TItemValues<TColor> kGreyColorItems{{"schwarz", "grau", "rot", "blau"},
+                                          {0x000000, 0x808080, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> kWhiteColorItems{{"schwarz", "weiss", "rot", "blau"},
+                                           {0x000000, 0xFFFFFF, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> kYellowColorItems{{"schwarz", "gelb", "rot", "blau"},
+                                            {0x000000, 0x00FFFF, 0x0000FF, 0xFFFF00}};
+const TItemValues<TColor> kTextColorItems{{"gruen", "gelb", "rot", "blau"},
+                                          {0x00FF00, 0x00FFFF, 0x0000FF, 0xFFFF00}};
+const TItemValues<TColor> kRotaryPointerColorItems{{"gelb", "weiss", "rot", "blau"},
+                                                   {0x00FFFF, 0xFFFFFF, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> kRotaryKnobColorItems{{"schwarz", "silber", "rot", "blau"},
+                                                {0x000000, 0xC0C0C0, 0x0000FF, 0xBFBF00}};
+const TItemValues<TCaptionLook> kCaptionLookItems{
     {"ohne", "Bevel vertieft", "Bevel erhöht"_ansi, "kein Bevel"},
     {{false, bvNone}, {true, bvLowered}, {true, bvRaised}, {true, bvNone}}};
 

@@ -88,18 +88,19 @@ struct TLedSetting {
   bool operator==(const TLedSetting&) const = default;
 };
 
-extern const TItemValues<TPanelBevel> BevelItems;         // "kein Rahmen", "erhoeht", "vertieft"
-extern const TItemValues<TPanelBevel> CaptionBevelItems;  // "ohne", "erhoeht", "vertieft"
-extern const TItemValues<TTastStyle> SwitchItems;         // "kein Schalter", "Rast-...", "Tast-..."
-extern const TItemValues<TLedSetting> LedItems;           // "aus", "ein", "blink"
-extern const TItemValues<TTextStyle> AlignItems;          // "links", "zentriert", "rechts"
-extern const TItemValues<TColor> GreyColorItems;          // "schwarz", "grau", "rot", "blau"
-extern const TItemValues<TColor> WhiteColorItems;         // "schwarz", "weiss", "rot", "blau"
-extern const TItemValues<TColor> YellowColorItems;        // "schwarz", "gelb", "rot", "blau" (aqua)
-extern const TItemValues<TColor> TextColorItems;          // "gruen", "gelb", "rot", "blau" (aqua)
-extern const TItemValues<TColor> RotaryPointerColorItems;  // "gelb", "weiss", "rot", "blau"
-extern const TItemValues<TColor> RotaryKnobColorItems;  // "schwarz", "silber", "rot", "blau" (teal)
-extern const TItemValues<TCaptionLook> CaptionLookItems;  // "ohne", "Bevel vertieft", ...
+extern const TItemValues<TPanelBevel> kBevelItems;         // "kein Rahmen", "erhoeht", "vertieft"
+extern const TItemValues<TPanelBevel> kCaptionBevelItems;  // "ohne", "erhoeht", "vertieft"
+extern const TItemValues<TTastStyle> kSwitchItems;   // "kein Schalter", "Rast-...", "Tast-..."
+extern const TItemValues<TLedSetting> kLedItems;     // "aus", "ein", "blink"
+extern const TItemValues<TTextStyle> kAlignItems;    // "links", "zentriert", "rechts"
+extern const TItemValues<TColor> kGreyColorItems;    // "schwarz", "grau", "rot", "blau"
+extern const TItemValues<TColor> kWhiteColorItems;   // "schwarz", "weiss", "rot", "blau"
+extern const TItemValues<TColor> kYellowColorItems;  // "schwarz", "gelb", "rot", "blau" (aqua)
+extern const TItemValues<TColor> kTextColorItems;    // "gruen", "gelb", "rot", "blau" (aqua)
+extern const TItemValues<TColor> kRotaryPointerColorItems;  // "gelb", "weiss", "rot", "blau"
+extern const TItemValues<TColor>
+    kRotaryKnobColorItems;  // "schwarz", "silber", "rot", "blau" (teal)
+extern const TItemValues<TCaptionLook> kCaptionLookItems;  // "ohne", "Bevel vertieft", ...
 
 // A caption look applied to a potentiometer's or selector's caption box.
 template <class C>

@@ -101,8 +101,8 @@ std::vector<TDemoFormInfo> BuildIndex() {
 }  // namespace
 
 const std::vector<TDemoFormInfo>& DemoForms() {
-  static const std::vector<TDemoFormInfo> index = BuildIndex();
-  return index;
+  static const std::vector<TDemoFormInfo> kIndex = BuildIndex();
+  return kIndex;
 }
 
 const TDemoFormInfo* FindDemoForm(const std::string& ClassOrButton) {

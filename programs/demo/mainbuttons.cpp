@@ -87,6 +87,6 @@ std::vector<TMainButton> BuildButtons() {
 }  // namespace
 
 const std::vector<TMainButton>& MainButtons() {
-  static const std::vector<TMainButton> buttons = BuildButtons();
-  return buttons;
+  static const std::vector<TMainButton> kButtons = BuildButtons();
+  return kButtons;
 }

@@ -243,7 +243,7 @@ void TMainForm::RollFormBtnClick(TObject* Sender) {
   struct ShowAgain {
     TBackGround* background;
     ~ShowAgain() { background->Show(); }
-  } showAgain{BackGround};
+  } show_again{BackGround};
   RunDemoForm(factory);
 }
 

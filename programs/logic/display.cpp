@@ -95,7 +95,7 @@ void TDisplay::Paint() {
   c.Font()->SetColor(0x808080);
   c.Brush()->SetStyle(bsClear);
   const TRect& h = FLayout.HeadBand;
-  c.TextOut(h.Right - c.TextWidth(MakerMark), h.Top, MakerMark);
+  c.TextOut(h.Right - c.TextWidth(kMakerMark), h.Top, kMakerMark);
   c.Brush()->SetStyle(bsSolid);
   c.SetFont(Font());
   DrawHead();

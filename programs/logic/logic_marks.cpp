@@ -55,8 +55,8 @@ void TLogic::UpdateMarker() {
     DrawTextRow(FMarkerPos);
     return;
   }
-  const bool inView = FMarkerPos >= FDispStartPos && FMarkerPos <= FDispEndPos;
-  const int x = inView ? MarkColumn(FMarkerPos) : -1;
+  const bool in_view = FMarkerPos >= FDispStartPos && FMarkerPos <= FDispEndPos;
+  const int x = in_view ? MarkColumn(FMarkerPos) : -1;
   if (x == FMarkerDrawn) return;
   // Erased only where a line is on the screen; outside the view none is drawn.
   if (FMarkerDrawn >= 0) DrawMarkLine(FMarkerDrawn, FColMarker);

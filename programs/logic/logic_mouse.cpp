@@ -30,8 +30,8 @@ void DrawButtonFrame(TCanvas& c, const std::array<TRect, 8>& Buttons, int Index,
   TRect own = Rect(face.Left, face.Top, face.Right + 1, face.Bottom + 1);
   for (int j = Index + 1; j < 8; ++j) {
     const TRect& later = Buttons[j];
-    const bool rowsMeet = later.Top < own.Bottom && later.Bottom >= own.Top;
-    if (rowsMeet && later.Left > own.Left && later.Left < own.Right) own.Right = later.Left;
+    const bool rows_meet = later.Top < own.Bottom && later.Bottom >= own.Top;
+    if (rows_meet && later.Left > own.Left && later.Left < own.Right) own.Right = later.Left;
   }
   c.SelectClipRect(own);
   if (Sunken)
@@ -314,51 +314,51 @@ void TLogic::ShiftDiagram(bool Back) {
   // as a copy through the canvas would respect the clip.
   const int w = d.Width(), h = d.Height();
   TCanvas& p = *ShiftPicture(w, h).Canvas();
-  const bool inPlace = ShiftInPlace(c, d, px, Back);
-  if (!inPlace && Back)
+  const bool in_place = ShiftInPlace(c, d, px, Back);
+  if (!in_place && Back)
     p.CopyRect(Rect(px, 0, w, h), &c, Rect(d.Left, d.Top, d.Right - px, d.Bottom));
-  else if (!inPlace)
+  else if (!in_place)
     p.CopyRect(Rect(0, 0, w - px, h), &c, Rect(d.Left + px, d.Top, d.Right, d.Bottom));
   else if (Back && px < w)  // the first moved column, which the step draws on as well
     p.CopyRect(Rect(px, 0, px + 1, h), &c, Rect(d.Left + px, d.Top, d.Left + px + 1, d.Bottom));
   // The new strip: background, baselines, and the run of the sample that came in.
-  const int stripLeft = Back ? 0 : dw - px;
-  const int stripRight = Back ? px : w;
+  const int strip_left = Back ? 0 : dw - px;
+  const int strip_right = Back ? px : w;
   p.Brush()->SetColor(FColDisplay);
-  p.FillRect(Rect(stripLeft, 0, stripRight, h));
+  p.FillRect(Rect(strip_left, 0, strip_right, h));
   const int n = FChanLast - FChanFirst + 1;
   const double s = double(h) / n;
   const int high = static_cast<int>(Round(0.7 * s)), low = static_cast<int>(Round(0.1 * s));
   const int32_t inner = Back ? FDispStartPos : FDispEndPos - 1;  // next to the strip, on screen
   const int32_t outer = Back ? FDispStartPos - 1 : FDispEndPos;  // the one coming in
-  const uint32_t innerValue = ReadSample(inner), outerValue = ReadSample(outer);
+  const uint32_t inner_value = ReadSample(inner), outer_value = ReadSample(outer);
   TPen* pen = p.Pen();
   for (int k = 0; k < n; ++k) {
     const int y = static_cast<int>(Round((k + 1) * s) - Round(0.1 * s));
     pen->SetStyle(psDot);
     pen->SetColor(FColGrid);
-    p.MoveTo(stripRight, y);
-    p.LineTo(stripLeft, y);
+    p.MoveTo(strip_right, y);
+    p.LineTo(strip_left, y);
     const uint32_t bit = 1u << (FChanFirst + k);
-    const int innerLevel = y - ((innerValue & bit) ? high : low);
-    const int outerLevel = y - ((outerValue & bit) ? high : low);
+    const int inner_level = y - ((inner_value & bit) ? high : low);
+    const int outer_level = y - ((outer_value & bit) ? high : low);
     pen->SetStyle(psSolid);
     pen->SetColor(FColCurve);
     if (Back) {
-      p.MoveTo(0, outerLevel);
-      p.LineTo(px, outerLevel);
-      p.LineTo(px, innerLevel);
+      p.MoveTo(0, outer_level);
+      p.LineTo(px, outer_level);
+      p.LineTo(px, inner_level);
     } else {
-      p.MoveTo(stripLeft, innerLevel);
-      p.LineTo(stripLeft, outerLevel);
-      p.LineTo(dw, outerLevel);
+      p.MoveTo(strip_left, inner_level);
+      p.LineTo(strip_left, outer_level);
+      p.LineTo(dw, outer_level);
     }
   }
   // What the step drew: the strip and, stepping back, the first moved column.
-  const int drawnLeft = inPlace ? stripLeft : 0;
-  const int drawnRight = inPlace ? std::min(Back ? px + 1 : w, w) : w;
-  c.CopyRect(Rect(d.Left + drawnLeft, d.Top, d.Left + drawnRight, d.Bottom), &p,
-             Rect(drawnLeft, 0, drawnRight, h));
+  const int drawn_left = in_place ? strip_left : 0;
+  const int drawn_right = in_place ? std::min(Back ? px + 1 : w, w) : w;
+  c.CopyRect(Rect(d.Left + drawn_left, d.Top, d.Left + drawn_right, d.Bottom), &p,
+             Rect(drawn_left, 0, drawn_right, h));
   const int step = Back ? -1 : 1;
   FDispStartPos += step;
   FDispEndPos += step;

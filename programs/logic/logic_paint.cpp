@@ -104,11 +104,11 @@ void TLogic::DrawFooter() {
     FFooter.BoxUpper[k] = Rect(inside.Left, inside.Top, inside.Right, mid);
     FFooter.BoxLower[k] = Rect(inside.Left, mid, inside.Right, inside.Bottom);
   }
-  const int fieldLeft = anchor + 3 * j + 20;
-  FFooter.HexField = SunkenBox(c, Rect(fieldLeft, top, d.Right, mid));
+  const int field_left = anchor + 3 * j + 20;
+  FFooter.HexField = SunkenBox(c, Rect(field_left, top, d.Right, mid));
   c.Brush()->SetColor(FColDisplay);
   c.FillRect(FFooter.HexField);
-  FFooter.BufferBar = SunkenBox(c, Rect(fieldLeft, mid + 4, d.Right, bottom - 2));
+  FFooter.BufferBar = SunkenBox(c, Rect(field_left, mid + 4, d.Right, bottom - 2));
   c.Brush()->SetColor(kBarGrey);
   c.FillRect(FFooter.BufferBar);
 

@@ -18,55 +18,55 @@ namespace {
 // cost several times a full copy of the display.
 class AxisLines {
  public:
-  AxisLines(TCanvas& c, const TRect& clip, TColor color) : c_(c), s_(c.Surface()) {
+  AxisLines(TCanvas& c, const TRect& clip, TColor color) : FCanvas(c), FSurface(c.Surface()) {
     const TPoint o = c.Origin();
     TRect visible;
     IntersectRect(visible, clip, c.ClipRect());
-    clip_ = Rect(visible.Left + o.X, visible.Top + o.Y, visible.Right + o.X, visible.Bottom + o.Y);
-    IntersectRect(clip_, clip_, Rect(0, 0, s_.Width, s_.Height));
-    origin_ = o;
+    FClip = Rect(visible.Left + o.X, visible.Top + o.Y, visible.Right + o.X, visible.Bottom + o.Y);
+    IntersectRect(FClip, FClip, Rect(0, 0, FSurface.Width, FSurface.Height));
+    FOrigin = o;
     const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(color));
-    pixel_ = 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+    FPixel = 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
   }
   ~AxisLines() {
-    if (!IsRectEmpty(clip_) && c_.OnPixelsChanged) c_.OnPixelsChanged(&c_, clip_);
+    if (!IsRectEmpty(FClip) && FCanvas.OnPixelsChanged) FCanvas.OnPixelsChanged(&FCanvas, FClip);
   }
 
   void Chain(const std::vector<TPoint>& points) {
-    if (s_.Bits == nullptr || IsRectEmpty(clip_)) return;
+    if (FSurface.Bits == nullptr || IsRectEmpty(FClip)) return;
     for (size_t i = 0; i + 1 < points.size(); ++i) {
       const TPoint a = points[i], b = points[i + 1];
       if (a.Y == b.Y) {
         // From a toward b, b left out.
         const int from = a.X < b.X ? a.X : b.X + 1, to = a.X < b.X ? b.X : a.X + 1;
-        Horizontal(a.Y + origin_.Y, from + origin_.X, to + origin_.X);
+        Horizontal(a.Y + FOrigin.Y, from + FOrigin.X, to + FOrigin.X);
       } else {
         const int from = a.Y < b.Y ? a.Y : b.Y + 1, to = a.Y < b.Y ? b.Y : a.Y + 1;
-        Vertical(a.X + origin_.X, from + origin_.Y, to + origin_.Y);
+        Vertical(a.X + FOrigin.X, from + FOrigin.Y, to + FOrigin.Y);
       }
     }
   }
 
  private:
   void Horizontal(int y, int x0, int x1) {
-    if (y < clip_.Top || y >= clip_.Bottom) return;
-    x0 = std::max(x0, clip_.Left);
-    x1 = std::min(x1, clip_.Right);
-    uint32_t* row = s_.Bits + size_t(y) * s_.Stride;
-    for (int x = x0; x < x1; ++x) row[x] = pixel_;
+    if (y < FClip.Top || y >= FClip.Bottom) return;
+    x0 = std::max(x0, FClip.Left);
+    x1 = std::min(x1, FClip.Right);
+    uint32_t* row = FSurface.Bits + size_t(y) * FSurface.Stride;
+    for (int x = x0; x < x1; ++x) row[x] = FPixel;
   }
   void Vertical(int x, int y0, int y1) {
-    if (x < clip_.Left || x >= clip_.Right) return;
-    y0 = std::max(y0, clip_.Top);
-    y1 = std::min(y1, clip_.Bottom);
-    for (int y = y0; y < y1; ++y) s_.Bits[size_t(y) * s_.Stride + x] = pixel_;
+    if (x < FClip.Left || x >= FClip.Right) return;
+    y0 = std::max(y0, FClip.Top);
+    y1 = std::min(y1, FClip.Bottom);
+    for (int y = y0; y < y1; ++y) FSurface.Bits[size_t(y) * FSurface.Stride + x] = FPixel;
   }
 
-  TCanvas& c_;
-  TSurface s_;
-  TRect clip_;
-  TPoint origin_;
-  uint32_t pixel_ = 0;
+  TCanvas& FCanvas;
+  TSurface FSurface;
+  TRect FClip;
+  TPoint FOrigin;
+  uint32_t FPixel = 0;
 };
 
 template <class T>

@@ -27,27 +27,27 @@ std::string ToBin(uint32_t v) {
 // Keeps the pen as it was while a routine draws.
 class PenKeeper {
  public:
-  explicit PenKeeper(TCanvas& c) : c_(c) { saved_.Assign(*c.Pen()); }
-  ~PenKeeper() { c_.Pen()->Assign(saved_); }
+  explicit PenKeeper(TCanvas& c) : FCanvas(c) { FSaved.Assign(*c.Pen()); }
+  ~PenKeeper() { FCanvas.Pen()->Assign(FSaved); }
 
  private:
-  TCanvas& c_;
-  TPen saved_;
+  TCanvas& FCanvas;
+  TPen FSaved;
 };
 
 class BrushKeeper {
  public:
   explicit BrushKeeper(TCanvas& c)
-      : c_(c), color_(c.Brush()->Color()), style_(c.Brush()->Style()) {}
+      : FCanvas(c), FColor(c.Brush()->Color()), FStyle(c.Brush()->Style()) {}
   ~BrushKeeper() {
-    c_.Brush()->SetColor(color_);
-    c_.Brush()->SetStyle(style_);
+    FCanvas.Brush()->SetColor(FColor);
+    FCanvas.Brush()->SetStyle(FStyle);
   }
 
  private:
-  TCanvas& c_;
-  TColor color_;
-  TBrushStyle style_;
+  TCanvas& FCanvas;
+  TColor FColor;
+  TBrushStyle FStyle;
 };
 
 void FramePath(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
@@ -67,8 +67,8 @@ void FramePath(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
 
 // The triangle and, with a bar, the bar from b1 to b2.
 void Arrow(TCanvas& c, const std::array<TPoint, 3>& corners, bool bar, TPoint b1, TPoint b2) {
-  PenKeeper keepPen(c);
-  BrushKeeper keepBrush(c);
+  PenKeeper keep_pen(c);
+  BrushKeeper keep_brush(c);
   TPen* pen = c.Pen();
   pen->SetColor(clBlack);
   pen->SetWidth(1);

@@ -18,15 +18,15 @@ constexpr uint32_t WM_SHOWSPLASH = WM_USER + 1;
 // Puts the printer's orientation back however printing ends.
 class OrientationKeeper {
  public:
-  explicit OrientationKeeper(TPrinter& p) : p_(p), saved_(p.Orientation()) {}
+  explicit OrientationKeeper(TPrinter& p) : FPrinter(p), FSaved(p.Orientation()) {}
   ~OrientationKeeper() {
-    if (p_.Printing()) p_.Abort();
-    p_.SetOrientation(saved_);
+    if (FPrinter.Printing()) FPrinter.Abort();
+    FPrinter.SetOrientation(FSaved);
   }
 
  private:
-  TPrinter& p_;
-  TPrinterOrientation saved_;
+  TPrinter& FPrinter;
+  TPrinterOrientation FSaved;
 };
 
 }  // namespace

@@ -18,15 +18,15 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // so that a file is read in a few calls and still no byte beyond its used part is read.
 class Cursor {
  public:
-  explicit Cursor(const TNextBytes& next) : next_(next) {}
+  explicit Cursor(const TNextBytes& next) : FNext(next) {}
   // Only for bytes that are certain to be used.
-  void ReadAhead(size_t count) { buffer_ += next_(count); }
+  void ReadAhead(size_t count) { FBuffer += FNext(count); }
   // The next count bytes; nullopt where the file ends first.
   std::optional<std::string_view> Take(size_t count) {
-    if (buffer_.size() - pos_ < count) buffer_ += next_(count - (buffer_.size() - pos_));
-    if (buffer_.size() - pos_ < count) return std::nullopt;
-    pos_ += count;
-    return std::string_view(buffer_).substr(pos_ - count, count);
+    if (FBuffer.size() - FPos < count) FBuffer += FNext(count - (FBuffer.size() - FPos));
+    if (FBuffer.size() - FPos < count) return std::nullopt;
+    FPos += count;
+    return std::string_view(FBuffer).substr(FPos - count, count);
   }
   // A length byte and that many bytes.
   std::optional<std::string> TakeCounted() {
@@ -38,9 +38,9 @@ class Cursor {
   }
 
  private:
-  const TNextBytes& next_;
-  std::string buffer_;
-  size_t pos_ = 0;
+  const TNextBytes& FNext;
+  std::string FBuffer;
+  size_t FPos = 0;
 };
 
 // The next field, ending at `delimiter`: it must not be empty and text must follow the delimiter.

@@ -80,31 +80,31 @@ class Readers : public FormTest {
  protected:
   Readers() {
     TickServiceStartup();
-    dir_ = fs::temp_directory_path() /
+    FDir = fs::temp_directory_path() /
            ("orvane-readers-" + std::to_string(getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "folder");
-    fifo_ = dir_ / "fifo";
-    EXPECT_EQ(::mkfifo(fifo_.c_str(), 0600), 0);
+    fs::remove_all(FDir);
+    fs::create_directories(FDir / "folder");
+    FFifo = FDir / "fifo";
+    EXPECT_EQ(::mkfifo(FFifo.c_str(), 0600), 0);
   }
   ~Readers() override {
     delete form;  // the displays go before the service they are registered with
     form = nullptr;
     TickServiceShutdown();
-    fs::remove_all(dir_);
+    fs::remove_all(FDir);
   }
 
   // Start, then zeros up to 3 GB that take no room on the disk.
   std::string Sparse(const std::string& name, const std::string& start) {
-    const std::string path = dir_ / name;
+    const std::string path = FDir / name;
     std::ofstream(path, std::ios::binary) << start;
     EXPECT_EQ(::truncate(path.c_str(), kSparseSize), 0);
     return path;
   }
 
-  fs::path dir_;
-  std::string fifo_;
+  fs::path FDir;
+  std::string FFifo;
 };
 
 TEST_F(Readers, RefuseWhatIsNoRegularFileAtOnceAndReadNoMoreThanTheirFormatUses) {
@@ -179,9 +179,9 @@ TEST_F(Readers, RefuseWhatIsNoRegularFileAtOnceAndReadNoMoreThanTheirFormatUses)
       std::string path;
       TOutcome expected;
     } files[] = {
-        {"a FIFO", fifo_, kRefused},
+        {"a FIFO", FFifo, kRefused},
         {"/dev/zero", "/dev/zero", kRefused},
-        {"a folder", dir_ / "folder", kRefused},
+        {"a folder", FDir / "folder", kRefused},
         {"a 3 GB sparse file", Sparse("sparse", reader.start), kLoaded},
     };
     for (const auto& file : files) {

@@ -191,6 +191,6 @@ std::array<uint8_t, 256 * kStrokeGlyphBytes> BuildTable() {
 }  // namespace
 
 const std::array<uint8_t, 256 * kStrokeGlyphBytes>& StrokeGlyphTable() {
-  static const std::array<uint8_t, 256 * kStrokeGlyphBytes> table = BuildTable();
-  return table;
+  static const std::array<uint8_t, 256 * kStrokeGlyphBytes> kTable = BuildTable();
+  return kTable;
 }

@@ -65,7 +65,7 @@ void OnLeaseBreak(int, siginfo_t* info, void*) {
 
 // True when the notice is ours; a signal that someone else handles already is left alone.
 bool NoticeReady() {
-  static const bool ready = [] {
+  static const bool kReady = [] {
     struct sigaction old {};
     if (::sigaction(NoticeSignal(), nullptr, &old) != 0 || old.sa_handler != SIG_DFL) return false;
     struct sigaction act {};
@@ -74,12 +74,12 @@ bool NoticeReady() {
     sigemptyset(&act.sa_mask);
     return ::sigaction(NoticeSignal(), &act, nullptr) == 0;
   }();
-  return ready;
+  return kReady;
 }
 
 size_t PageBytes(size_t size) {
-  static const size_t page = size_t(::sysconf(_SC_PAGESIZE));
-  return (size + page - 1) & ~(page - 1);
+  static const size_t kPage = size_t(::sysconf(_SC_PAGESIZE));
+  return (size + kPage - 1) & ~(kPage - 1);
 }
 
 // The notice is held back while a mapping is being set up, so that it finds the slot complete.

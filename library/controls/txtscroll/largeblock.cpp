@@ -12,8 +12,8 @@
 namespace {
 
 size_t PageBytes(size_t size) {
-  static const size_t page = size_t(::sysconf(_SC_PAGESIZE));
-  return (size + page - 1) & ~(page - 1);
+  static const size_t kPage = size_t(::sysconf(_SC_PAGESIZE));
+  return (size + kPage - 1) & ~(kPage - 1);
 }
 
 // Fresh pages for size bytes starting on a huge-page boundary: twice the alignment is asked for,

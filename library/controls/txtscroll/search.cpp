@@ -9,12 +9,12 @@ namespace {
 constexpr size_t kMaxTablePattern = 255;
 
 const std::array<uint8_t, 256>& UpperTable() {
-  static const std::array<uint8_t, 256> table = [] {
+  static const std::array<uint8_t, 256> kTable = [] {
     std::array<uint8_t, 256> t{};
     for (int c = 0; c < 256; ++c) t[size_t(c)] = uint8_t(AnsiUpCase(char(c)));
     return t;
   }();
-  return table;
+  return kTable;
 }
 
 struct Identity {

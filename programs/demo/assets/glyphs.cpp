@@ -135,7 +135,7 @@ void Dial(Pen& p, double sweep, double needle) {
 }
 
 const std::map<std::string, Drawer>& Drawers() {
-  static const std::map<std::string, Drawer> drawers = {
+  static const std::map<std::string, Drawer> kDrawers = {
       {"Bevel3DBtn",
        [](Pen& p) {
          p.Fill(1, 4, 23, 20, kSilver);
@@ -435,7 +435,7 @@ const std::map<std::string, Drawer>& Drawers() {
          p.ArrowRight(23, 12, 4, kRed);
        }},
   };
-  return drawers;
+  return kDrawers;
 }
 
 }  // namespace

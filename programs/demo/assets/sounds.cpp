@@ -19,7 +19,7 @@ struct Note {
 using Score = std::vector<Note>;
 
 const std::map<std::string, Score>& Scores() {
-  static const std::map<std::string, Score> scores = {
+  static const std::map<std::string, Score> kScores = {
       {"dog1.wav", {{0, 0, 30, true}, {520, 380, 140}, {0, 0, 90}, {560, 400, 160}}},
       {"rooster.wav",
        {{500, 900, 120}, {900, 900, 80}, {900, 1200, 200}, {1200, 1000, 300}, {1000, 600, 250}}},
@@ -35,18 +35,18 @@ const std::map<std::string, Score>& Scores() {
       {"Offen.wav", {{440, 660, 180}, {660, 660, 180}}},
       {"Fuell.wav", {{200, 800, 500}}},
   };
-  return scores;
+  return kScores;
 }
 
 }  // namespace
 
 const std::vector<std::string>& SoundNames() {
-  static const std::vector<std::string> names = [] {
+  static const std::vector<std::string> kNames = [] {
     std::vector<std::string> n;
     for (const auto& [name, score] : Scores()) n.push_back(name);
     return n;
   }();
-  return names;
+  return kNames;
 }
 
 std::vector<int16_t> SynthesiseSound(const std::string& Name) {

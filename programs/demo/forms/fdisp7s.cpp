@@ -66,28 +66,28 @@ TDisp7sDemo::TDisp7sDemo(TComponent* AOwner) : TDemoForm(AOwner, "TDisp7sDemo") 
                                         Disp7s->SetLedEnable(v.first);
                                         Disp7s->SetTextEnable(v.second);
                                       });
-  SelLed1 = AddGroup<TLedSetting>(loader, "SelLed1", "Led 1", LedItems, 0, {442, 8, 66, 74},
+  SelLed1 = AddGroup<TLedSetting>(loader, "SelLed1", "Led 1", kLedItems, 0, {442, 8, 66, 74},
                                   [this](const TLedSetting& v) {
                                     Disp7s->SetLedOn1(v.On);
                                     Disp7s->SetLedBlink1(v.Blink);
                                   });
-  SelLed2 = AddGroup<TLedSetting>(loader, "SelLed2", "Led 2", LedItems, 0, {442, 86, 66, 74},
+  SelLed2 = AddGroup<TLedSetting>(loader, "SelLed2", "Led 2", kLedItems, 0, {442, 86, 66, 74},
                                   [this](const TLedSetting& v) {
                                     Disp7s->SetLedOn2(v.On);
                                     Disp7s->SetLedBlink2(v.Blink);
                                   });
 
-  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
-                                      BevelItems.IndexOf(Disp7s->BevelOut()), {8, 164, 108, 80},
+  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", kBevelItems,
+                                      kBevelItems.IndexOf(Disp7s->BevelOut()), {8, 164, 108, 80},
                                       [this](TPanelBevel v) { Disp7s->SetBevelOut(v); });
-  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
-                                     BevelItems.IndexOf(Disp7s->BevelIn()), {120, 164, 108, 80},
+  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", kBevelItems,
+                                     kBevelItems.IndexOf(Disp7s->BevelIn()), {120, 164, 108, 80},
                                      [this](TPanelBevel v) { Disp7s->SetBevelIn(v); });
-  SelBackCol = AddGroup<TColor>(loader, "SelBackCol", "Hintergrund", GreyColorItems,
-                                GreyColorItems.IndexOf(Disp7s->ColBack()), {232, 164, 98, 96},
+  SelBackCol = AddGroup<TColor>(loader, "SelBackCol", "Hintergrund", kGreyColorItems,
+                                kGreyColorItems.IndexOf(Disp7s->ColBack()), {232, 164, 98, 96},
                                 [this](TColor v) { Disp7s->SetColBack(v); });
-  SelDigitCol = AddGroup<TColor>(loader, "SelDigitCol", "Ziffern", YellowColorItems,
-                                 YellowColorItems.IndexOf(Disp7s->ColSegm()), {334, 164, 90, 96},
+  SelDigitCol = AddGroup<TColor>(loader, "SelDigitCol", "Ziffern", kYellowColorItems,
+                                 kYellowColorItems.IndexOf(Disp7s->ColSegm()), {334, 164, 90, 96},
                                  [this](TColor v) { Disp7s->SetColSegm(v); });
 
   SelStellen = loader.Add<TTextSpin>("SelStellen");

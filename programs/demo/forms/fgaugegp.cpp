@@ -7,10 +7,10 @@
 
 namespace {
 
-const TItemValues<TOrientation> OrientationItems{{"horizontal", "vertical"},
-                                                 {orHorizontal, orVertical}};
-const TItemValues<TPanelBevel> GaugeBevelItems{{"lowered", "none", "raised"},
-                                               {bvLowered, bvNone, bvRaised}};
+const TItemValues<TOrientation> kOrientationItems{{"horizontal", "vertical"},
+                                                  {orHorizontal, orVertical}};
+const TItemValues<TPanelBevel> kGaugeBevelItems{{"lowered", "none", "raised"},
+                                                {bvLowered, bvNone, bvRaised}};
 
 // A spin over the numbers First..Last, each with its number as its integer field, standing at
 // Value; OnStep gets the number after every step.
@@ -27,7 +27,7 @@ TTextSpin* AddNumberSpin(TFormLoader& Loader, const std::string& Name, const std
   spin->SetPosText(entries);
   spin->SetLimiter(true);
   spin->SetPosition(Value - First);
-  spin->onChanging = [spin, OnStep = std::move(OnStep)](TObject*) { OnStep(spin->PosInteger()); };
+  spin->onChanging = [spin, on_step = std::move(OnStep)](TObject*) { on_step(spin->PosInteger()); };
   return spin;
 }
 
@@ -47,8 +47,8 @@ TSpeedButton* AddColorButton(TFormLoader& Loader, const std::string& Name,
   auto* button = Loader.Add<TSpeedButton>(Name);
   button->SetBoundsRect(Box);
   button->SetCaption(Caption);
-  button->OnClick = [Current = std::move(Current), Apply = std::move(Apply)](TObject*) {
-    ChooseColor(Current(), Apply);
+  button->OnClick = [current = std::move(Current), apply = std::move(Apply)](TObject*) {
+    ChooseColor(current(), apply);
   };
   return button;
 }
@@ -102,19 +102,20 @@ TGaugeDemo::TGaugeDemo(TComponent* AOwner) : TDemoForm(AOwner, "TGaugeDemo") {
   Percent->SetValue(50);
   Percent->OnChanging = [this](TObject*) { GaugeGp->SetPercent(Round(Percent->Value())); };
 
-  Orientation =
-      AddSelector<TOrientation>(loader, "Orientation", "Orientation", Bounds(8, 172, 92, 50),
-                                OrientationItems, ItemOf(OrientationItems, GaugeGp->Orientation()),
-                                [this](TOrientation O) { GaugeGp->SetOrientation(O); });
+  Orientation = AddSelector<TOrientation>(loader, "Orientation", "Orientation",
+                                          Bounds(8, 172, 92, 50), kOrientationItems,
+                                          ItemOf(kOrientationItems, GaugeGp->Orientation()),
+                                          [this](TOrientation O) { GaugeGp->SetOrientation(O); });
   SegmBorderCheck =
       AddCheck(loader, "SegmBorderCheck", "Segm Border", Bounds(8, 228, 92, 18),
                GaugeGp->SegmBorder(), [this](bool On) { GaugeGp->SetSegmBorder(On); });
   BevelIn = AddSelector<TPanelBevel>(loader, "BevelIn", "BevelIn", Bounds(104, 172, 78, 64),
-                                     GaugeBevelItems, ItemOf(GaugeBevelItems, GaugeGp->BevelIn()),
+                                     kGaugeBevelItems, ItemOf(kGaugeBevelItems, GaugeGp->BevelIn()),
                                      [this](TPanelBevel B) { GaugeGp->SetBevelIn(B); });
-  BevelOut = AddSelector<TPanelBevel>(loader, "BevelOut", "BevelOut", Bounds(186, 172, 78, 64),
-                                      GaugeBevelItems, ItemOf(GaugeBevelItems, GaugeGp->BevelOut()),
-                                      [this](TPanelBevel B) { GaugeGp->SetBevelOut(B); });
+  BevelOut =
+      AddSelector<TPanelBevel>(loader, "BevelOut", "BevelOut", Bounds(186, 172, 78, 64),
+                               kGaugeBevelItems, ItemOf(kGaugeBevelItems, GaugeGp->BevelOut()),
+                               [this](TPanelBevel B) { GaugeGp->SetBevelOut(B); });
   SegmBtn = AddColorButton(
       loader, "SegmBtn", "Segm", Bounds(104, 242, 78, 24), [this] { return GaugeGp->SegmColor(); },
       [this](TColor C) { GaugeGp->SetSegmColor(C); });

@@ -22,7 +22,7 @@ TButton* AddButton(TFormLoader& Loader, const std::string& Name, const std::stri
   auto* button = Loader.Add<TButton>(Name);
   button->SetBounds(Left, Top, 95, 25);
   button->SetCaption(Caption);
-  button->OnClick = [Action = std::move(Action)](TObject*) { Action(); };
+  button->OnClick = [action = std::move(Action)](TObject*) { action(); };
   return button;
 }
 

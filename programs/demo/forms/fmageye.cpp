@@ -6,8 +6,8 @@
 
 namespace {
 
-const TItemValues<TColor> EyeColorItems{{"gruen", "weiss", "rot", "blau"},
-                                        {0x00FF00, 0xFFFFFF, 0x0000FF, 0xFFFF00}};
+const TItemValues<TColor> kEyeColorItems{{"gruen", "weiss", "rot", "blau"},
+                                         {0x00FF00, 0xFFFFFF, 0x0000FF, 0xFFFF00}};
 
 TPoti270* AddEndPoti(TFormLoader& Loader, const std::string& Name, const TRect& Box, double Value) {
   auto* poti = Loader.Add<TPoti270>(Name);
@@ -52,20 +52,20 @@ TMagicEyeDemo::TMagicEyeDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMagicEyeD
   CloseBtn = AddCloser(loader, 374, 316, 102, 24);
 
   SelBevelOut = AddSelector<TPanelBevel>(
-      loader, "SelBevelOut", "Rahmen aussen", Bounds(8, 200, 124, 70), BevelItems,
-      ItemOf(BevelItems, Magic->BevelOut()), [this](TPanelBevel B) { Magic->SetBevelOut(B); });
+      loader, "SelBevelOut", "Rahmen aussen", Bounds(8, 200, 124, 70), kBevelItems,
+      ItemOf(kBevelItems, Magic->BevelOut()), [this](TPanelBevel B) { Magic->SetBevelOut(B); });
   SelBevelIn = AddSelector<TPanelBevel>(
-      loader, "SelBevelIn", "Rahmen innen", Bounds(136, 200, 124, 70), BevelItems,
-      ItemOf(BevelItems, Magic->BevelIn()), [this](TPanelBevel B) { Magic->SetBevelIn(B); });
+      loader, "SelBevelIn", "Rahmen innen", Bounds(136, 200, 124, 70), kBevelItems,
+      ItemOf(kBevelItems, Magic->BevelIn()), [this](TPanelBevel B) { Magic->SetBevelIn(B); });
   SelBackCol = AddSelector<TColor>(
-      loader, "SelBackCol", "Hintergrund", Bounds(264, 200, 212, 54), GreyColorItems,
-      ItemOf(GreyColorItems, Magic->ColorBack()), [this](TColor C) { Magic->SetColorBack(C); }, 2);
+      loader, "SelBackCol", "Hintergrund", Bounds(264, 200, 212, 54), kGreyColorItems,
+      ItemOf(kGreyColorItems, Magic->ColorBack()), [this](TColor C) { Magic->SetColorBack(C); }, 2);
   SelBarCol = AddSelector<TColor>(
-      loader, "SelBarCol", "Balken", Bounds(264, 258, 212, 54), EyeColorItems,
-      ItemOf(EyeColorItems, Magic->ColorEye()), [this](TColor C) { Magic->SetColorEye(C); }, 2);
+      loader, "SelBarCol", "Balken", Bounds(264, 258, 212, 54), kEyeColorItems,
+      ItemOf(kEyeColorItems, Magic->ColorEye()), [this](TColor C) { Magic->SetColorEye(C); }, 2);
   SelInvCol = AddSelector<TColor>(
-      loader, "SelInvCol", "Balken invers", Bounds(8, 274, 252, 54), EyeColorItems,
-      ItemOf(EyeColorItems, Magic->ColorEyeInv()), [this](TColor C) { Magic->SetColorEyeInv(C); },
+      loader, "SelInvCol", "Balken invers", Bounds(8, 274, 252, 54), kEyeColorItems,
+      ItemOf(kEyeColorItems, Magic->ColorEyeInv()), [this](TColor C) { Magic->SetColorEyeInv(C); },
       2);
 
   SmartTimer = loader.AddComponent<TSmartTimer>("SmartTimer");

@@ -4,8 +4,8 @@
 
 namespace {
 
-const TItemValues<bool> ModusItems{{"linear", "logar."}, {false, true}};
-const TItemValues<TmShapeType> FormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
+const TItemValues<bool> kModusItems{{"linear", "logar."}, {false, true}};
+const TItemValues<TmShapeType> kFormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
 
 }  // namespace
 
@@ -57,10 +57,10 @@ TMeter120Demo::TMeter120Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter120D
 
   SelLeds = AddLedsSelector(loader, Bounds(114, 124, 84, 54), Meter);
   SelDisp = AddDispSelector(loader, Bounds(114, 182, 84, 54), Meter);
-  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(114, 240, 84, 54), ModusItems, 0,
-                               [this](bool Log) { SelModusClick(Log); });
-  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(114, 298, 84, 54), FormItems,
-                                     ItemOf(FormItems, Meter->Shape()),
+  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(114, 240, 84, 54), kModusItems,
+                               0, [this](bool Log) { SelModusClick(Log); });
+  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(114, 298, 84, 54),
+                                     kFormItems, ItemOf(kFormItems, Meter->Shape()),
                                      [this](TmShapeType S) { Meter->SetShape(S); });
   SelLed1 = AddLedSelector(loader, Bounds(202, 124, 84, 70), Meter, 1);
   SelLed2 = AddLedSelector(loader, Bounds(202, 198, 84, 70), Meter, 2);

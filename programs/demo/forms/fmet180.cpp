@@ -4,8 +4,8 @@
 
 namespace {
 
-const TItemValues<bool> ModusItems{{"linear", "logar."}, {false, true}};
-const TItemValues<TmShapeType> FormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
+const TItemValues<bool> kModusItems{{"linear", "logar."}, {false, true}};
+const TItemValues<TmShapeType> kFormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
 
 }  // namespace
 
@@ -50,10 +50,10 @@ TMeter180Demo::TMeter180Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter180D
 
   SelLeds = AddLedsSelector(loader, Bounds(114, 156, 90, 54), Meter);
   SelDisp = AddDispSelector(loader, Bounds(114, 214, 90, 54), Meter);
-  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(114, 272, 90, 54), ModusItems, 0,
-                               [this](bool Log) { SelModusClick(Log); });
-  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(114, 330, 90, 54), FormItems,
-                                     ItemOf(FormItems, Meter->Shape()),
+  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(114, 272, 90, 54), kModusItems,
+                               0, [this](bool Log) { SelModusClick(Log); });
+  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(114, 330, 90, 54),
+                                     kFormItems, ItemOf(kFormItems, Meter->Shape()),
                                      [this](TmShapeType S) { Meter->SetShape(S); });
   SelLed1 = AddLedSelector(loader, Bounds(208, 156, 90, 70), Meter, 1);
   SelLed2 = AddLedSelector(loader, Bounds(208, 230, 90, 70), Meter, 2);

@@ -57,8 +57,8 @@ TMeter270Demo::TMeter270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter270D
   SelLed2 = AddLedSelector(loader, Bounds(176, 210, 80, 70), Meter, 2);
   DragModes = AddPeakModeSelector(loader, Bounds(260, 210, 80, 70), Meter);
   SelForm = AddSelector<TShapeTypeT>(
-      loader, "SelForm", "Form", Bounds(344, 210, 170, 54), ShapeItems,
-      ItemOf(ShapeItems, Meter->Shape()), [this](TShapeTypeT S) { Meter->SetShape(S); }, 2);
+      loader, "SelForm", "Form", Bounds(344, 210, 170, 54), kShapeItems,
+      ItemOf(kShapeItems, Meter->Shape()), [this](TShapeTypeT S) { Meter->SetShape(S); }, 2);
   PeakReset = AddPeakReset(loader, Bounds(344, 270, 96, 24), [this] { Meter->ResetPeak(); });
   PrintBtn = AddPrintButton(loader, this, "Print", Bounds(444, 270, 70, 24));
 

@@ -93,8 +93,8 @@ TMeter360Demo::TMeter360Demo(TComponent* AOwner) : TDemoForm(AOwner, "TMeter360D
   SelLed4 = AddLedSelector(loader, Bounds(448, 210, 76, 70), Meter, 4);
   DragModes = AddPeakModeSelector(loader, Bounds(528, 210, 76, 70), Meter);
   SelForm = AddSelector<TShapeTypeT>(
-      loader, "SelForm", "Form", Bounds(208, 284, 170, 54), ShapeItems,
-      ItemOf(ShapeItems, Meter->Shape()), [this](TShapeTypeT S) { Meter->SetShape(S); }, 2);
+      loader, "SelForm", "Form", Bounds(208, 284, 170, 54), kShapeItems,
+      ItemOf(kShapeItems, Meter->Shape()), [this](TShapeTypeT S) { Meter->SetShape(S); }, 2);
   PeakReset = AddPeakReset(loader, Bounds(384, 286, 100, 24), [this] { Meter->ResetPeak(); });
   PrintBtn = AddPrintButton(loader, this, "print", Bounds(384, 314, 100, 24));
   CloseBtn = AddCloser(loader, 504, 314, 100, 24);

@@ -58,35 +58,35 @@ TBevelDemo::TBevelDemo(TComponent* AOwner) : TDemoForm(AOwner, "TBevelDemo") {
   SelTextBevel = loader.Add<TRadioGroup>("SelTextBevel");
   SelTextBevel->SetBounds(190, 76, 112, 80);
   SelTextBevel->SetCaption("Text-Rahmen");
-  BindSelector<TPanelBevel>(SelTextBevel, CaptionBevelItems,
+  BindSelector<TPanelBevel>(SelTextBevel, kCaptionBevelItems,
                             [this](TPanelBevel v) { Bevel3D1->SetCaptBevel(v); });
   SelTextBevel->SetItemIndex(0);
 
   SelTextAdj = loader.Add<TRadioGroup>("SelTextAdj");
   SelTextAdj->SetBounds(190, 162, 112, 80);
   SelTextAdj->SetCaption("Ausrichtung");
-  BindSelector<TTextStyle>(SelTextAdj, AlignItems,
+  BindSelector<TTextStyle>(SelTextAdj, kAlignItems,
                            [this](TTextStyle v) { Bevel3D1->SetTextAdjust(v); });
   SelTextAdj->SetItemIndex(1);
 
   SelSchalter = loader.Add<TRadioGroup>("SelSchalter");
   SelSchalter->SetBounds(308, 8, 111, 80);
   SelSchalter->SetCaption("Schalter");
-  BindSelector<TTastStyle>(SelSchalter, SwitchItems,
+  BindSelector<TTastStyle>(SelSchalter, kSwitchItems,
                            [this](TTastStyle v) { Bevel3D1->SetButtonStyle(v); });
   SelSchalter->SetItemIndex(0);
 
   SelBevelOut = loader.Add<TRadioGroup>("SelBevelOut");
   SelBevelOut->SetBounds(308, 94, 111, 80);
   SelBevelOut->SetCaption("Rahmen aussen");
-  BindSelector<TPanelBevel>(SelBevelOut, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelOut, kBevelItems,
                             [this](TPanelBevel v) { Bevel3D1->SetBevelOut(v); });
   SelBevelOut->SetItemIndex(1);
 
   SelBevelIn = loader.Add<TRadioGroup>("SelBevelIn");
   SelBevelIn->SetBounds(308, 180, 111, 80);
   SelBevelIn->SetCaption("Rahmen innen");
-  BindSelector<TPanelBevel>(SelBevelIn, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelIn, kBevelItems,
                             [this](TPanelBevel v) { Bevel3D1->SetBevelIn(v); });
   SelBevelIn->SetItemIndex(0);
 

@@ -2,9 +2,9 @@
 
 namespace {
 
-const TItemValues<TCaptType> CaptTypeItems{{"ohne Text", "Led Text", "Bevel Text"},
-                                           {ctNone, ctLed, ctBevel}};
-const TItemValues<TLedShape> LedShapeItems{{"rund", "Rechteck"}, {ledCircle, ledRectangle}};
+const TItemValues<TCaptType> kCaptTypeItems{{"ohne Text", "Led Text", "Bevel Text"},
+                                            {ctNone, ctLed, ctBevel}};
+const TItemValues<TLedShape> kLedShapeItems{{"rund", "Rechteck"}, {ledCircle, ledRectangle}};
 
 TRadioGroup* AddGroup(TFormLoader& Loader, const char* Name, const char* Caption, int Left, int Top,
                       int Width, int Height) {
@@ -68,37 +68,37 @@ TLedTastDemo::TLedTastDemo(TComponent* AOwner) : TDemoForm(AOwner, "TLedTastDemo
   BindTextFollower(Edit2, [this](const std::string& s) { LedTaste1->SetCaption1(s); });
 
   SelTexte = AddGroup(loader, "SelTexte", "Text", 136, 100, 122, 84);
-  SelTexte->Items()->SetText(CaptTypeItems.ItemsText());
+  SelTexte->Items()->SetText(kCaptTypeItems.ItemsText());
   SelTexte->SetItemIndex(0);
   SelTexte->OnClick = [this](TObject*) { SelTexteClick(); };
 
   SelLedTyp = AddGroup(loader, "SelLedTyp", "Led-Form", 264, 190, 96, 64);
-  BindSelector<TLedShape>(SelLedTyp, LedShapeItems,
+  BindSelector<TLedShape>(SelLedTyp, kLedShapeItems,
                           [this](TLedShape v) { LedTaste1->SetLedShape(v); });
   SelLedTyp->SetItemIndex(0);
 
   SelBevelOut = AddGroup(loader, "SelBevelOut", "Rahmen aussen", 8, 100, 122, 84);
-  BindSelector<TPanelBevel>(SelBevelOut, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelOut, kBevelItems,
                             [this](TPanelBevel v) { LedTaste1->SetBevelOut(v); });
   SelBevelOut->SetItemIndex(1);
 
   SelBevelIn = AddGroup(loader, "SelBevelIn", "Rahmen innen", 8, 190, 122, 84);
-  BindSelector<TPanelBevel>(SelBevelIn, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelIn, kBevelItems,
                             [this](TPanelBevel v) { LedTaste1->SetBevelIn(v); });
   SelBevelIn->SetItemIndex(0);
 
   SelSchalter = AddGroup(loader, "SelSchalter", "Schalter", 136, 190, 122, 84);
-  BindSelector<TTastStyle>(SelSchalter, SwitchItems,
+  BindSelector<TTastStyle>(SelSchalter, kSwitchItems,
                            [this](TTastStyle v) { LedTaste1->SetButtonStyle(v); });
   SelSchalter->SetItemIndex(0);
 
   SelLedAction = AddGroup(loader, "SelLedAction", "Led", 264, 100, 96, 84);
-  BindSelector<TLedSetting>(SelLedAction, LedItems,
+  BindSelector<TLedSetting>(SelLedAction, kLedItems,
                             [this](const TLedSetting& v) { ApplyLedAction(v); });
   SelLedAction->SetItemIndex(0);
 
   SelLedColor = AddGroup(loader, "SelLedColor", "Led-Farbe", 366, 100, 92, 104);
-  BindSelector<TColor>(SelLedColor, TextColorItems, [this](TColor v) { LedTaste1->SetColLed(v); });
+  BindSelector<TColor>(SelLedColor, kTextColorItems, [this](TColor v) { LedTaste1->SetColLed(v); });
   SelLedColor->SetItemIndex(0);
 
   Timer1 = loader.AddComponent<TSmartTimer>("Timer1");
@@ -111,7 +111,7 @@ TLedTastDemo::TLedTastDemo(TComponent* AOwner) : TDemoForm(AOwner, "TLedTastDemo
 
 void TLedTastDemo::SelTexteClick() {
   TCaptType type;
-  if (CaptTypeItems.ValueAt(SelTexte->ItemIndex(), type)) LedTaste1->SetCaptType(type);
+  if (kCaptTypeItems.ValueAt(SelTexte->ItemIndex(), type)) LedTaste1->SetCaptType(type);
   LedTaste1->SetCaption(Edit1->Text());
   LedTaste1->SetCaption1(Edit2->Text());
 }

@@ -5,15 +5,15 @@
 
 namespace {
 
-const TItemValues<TColor> BackColorItems{{"schwarz", "silber", "rot", "blau"},
-                                         {0x000000, 0xC0C0C0, 0x0000FF, 0xFF0000}};
-const TItemValues<TColor> ScaleColorItems{{"weiss", "gelb", "rot", "blau"},
-                                          {0xFFFFFF, 0x00FFFF, 0x0000FF, 0xFF0000}};
-const TItemValues<TColor> PointerColorItems{{"gelb", "gruen", "rot", "blau"},
-                                            {0x00FFFF, 0x00FF00, 0x0000FF, 0xFFFF00}};
-const TItemValues<TColor> LabelColorItems{{"gelb", "gruen", "rot", "blau"},
-                                          {0x00FFFF, 0x00FF00, 0x0000FF, 0xFF0000}};
-const TItemValues<bool> ModusItems{{"linear", "logarithm"}, {false, true}};
+const TItemValues<TColor> kBackColorItems{{"schwarz", "silber", "rot", "blau"},
+                                          {0x000000, 0xC0C0C0, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> kScaleColorItems{{"weiss", "gelb", "rot", "blau"},
+                                           {0xFFFFFF, 0x00FFFF, 0x0000FF, 0xFF0000}};
+const TItemValues<TColor> kPointerColorItems{{"gelb", "gruen", "rot", "blau"},
+                                             {0x00FFFF, 0x00FF00, 0x0000FF, 0xFFFF00}};
+const TItemValues<TColor> kLabelColorItems{{"gelb", "gruen", "rot", "blau"},
+                                           {0x00FFFF, 0x00FF00, 0x0000FF, 0xFF0000}};
+const TItemValues<bool> kModusItems{{"linear", "logarithm"}, {false, true}};
 
 TBevel3D* AddLabelPlate(TFormLoader& Loader, const std::string& Name, const TRect& Box,
                         const std::string& Caption) {
@@ -73,7 +73,7 @@ TMeterHDemo::TMeterHDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterHDemo") 
   SetNumberEntries(SelDamp, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true);
   SelDamp->onChanging = [this](TObject*) { Meter->SetDamping(SelDamp->Posinteger()); };
 
-  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(456, 4, 100, 54), ModusItems, 0,
+  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(456, 4, 100, 54), kModusItems, 0,
                                [this](bool Log) {
                                  if (Log) {
                                    Meter->SetNonLinear(true);
@@ -87,22 +87,22 @@ TMeterHDemo::TMeterHDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterHDemo") 
 
   const int row_a = 170, row_b = 262;
   SelBackCol = AddSelector<TColor>(loader, "SelBackCol", "Hintergrund", Bounds(8, row_a, 96, 86),
-                                   BackColorItems, 0, [this](TColor C) { Meter->SetColBack(C); });
+                                   kBackColorItems, 0, [this](TColor C) { Meter->SetColBack(C); });
   SelSkalaCol =
       AddSelector<TColor>(loader, "SelSkalaCol", "Skala", Bounds(108, row_a, 96, 86),
-                          ScaleColorItems, 0, [this](TColor C) { Meter->SetColScala(C); });
+                          kScaleColorItems, 0, [this](TColor C) { Meter->SetColScala(C); });
   SelZeigerCol =
       AddSelector<TColor>(loader, "SelZeigerCol", "Zeiger", Bounds(208, row_a, 96, 86),
-                          PointerColorItems, 2, [this](TColor C) { Meter->SetColPointer(C); });
+                          kPointerColorItems, 2, [this](TColor C) { Meter->SetColPointer(C); });
   SelTextCol =
-      AddSelector<TColor>(loader, "SelTextCol", "Text", Bounds(308, row_a, 96, 86), LabelColorItems,
-                          1, [this](TColor C) { Meter->Font()->SetColor(C); });
+      AddSelector<TColor>(loader, "SelTextCol", "Text", Bounds(308, row_a, 96, 86),
+                          kLabelColorItems, 1, [this](TColor C) { Meter->Font()->SetColor(C); });
   SelBevelOut =
       AddSelector<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", Bounds(408, row_a, 147, 86),
-                               BevelItems, 1, [this](TPanelBevel B) { Meter->SetBevelOut(B); });
+                               kBevelItems, 1, [this](TPanelBevel B) { Meter->SetBevelOut(B); });
   SelBevelIn =
       AddSelector<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", Bounds(8, row_b, 125, 70),
-                               BevelItems, 0, [this](TPanelBevel B) { Meter->SetBevelIn(B); });
+                               kBevelItems, 0, [this](TPanelBevel B) { Meter->SetBevelIn(B); });
   SelLeds = AddLedsSelector(loader, Bounds(137, row_b, 96, 70), Meter);
   SelLed1 = AddLedSelector(loader, Bounds(237, row_b, 96, 70), Meter, 1);
   SelLed2 = AddLedSelector(loader, Bounds(337, row_b, 96, 70), Meter, 2);

@@ -4,9 +4,9 @@
 
 namespace {
 
-const TItemValues<bool> ModusItems{{"linear", "logar."}, {false, true}};
-const TItemValues<TmShapeType> FormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
-const TItemValues<TMeterStyle> BarItems{
+const TItemValues<bool> kModusItems{{"linear", "logar."}, {false, true}};
+const TItemValues<TmShapeType> kFormItems{{"rund", "eckig"}, {smtRoundrect, smtRectangle}};
+const TItemValues<TMeterStyle> kBarItems{
     {"LedBar", "Bar", "Meter"},
     {TMeterStyle::LedBar, TMeterStyle::BarGraph, TMeterStyle::simpleMeter}};
 
@@ -62,10 +62,10 @@ TMeterVDemo::TMeterVDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterVDemo") 
 
   SelLeds = AddLedsSelector(loader, Bounds(304, 4, 80, 54), Meter);
   SelDisp = AddDispSelector(loader, Bounds(304, 62, 80, 54), Meter);
-  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(304, 120, 80, 54), FormItems,
-                                     1, [this](TmShapeType S) { Meter->SetShape(S); });
-  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(304, 178, 80, 54), ModusItems, 0,
-                               [this](bool Log) {
+  SelForm = AddSelector<TmShapeType>(loader, "SelForm", "Form", Bounds(304, 120, 80, 54),
+                                     kFormItems, 1, [this](TmShapeType S) { Meter->SetShape(S); });
+  SelModus = AddSelector<bool>(loader, "SelModus", "Modus", Bounds(304, 178, 80, 54), kModusItems,
+                               0, [this](bool Log) {
                                  if (Log) {
                                    Meter->SetNonLinear(true);
                                    Meter->SetValueMin(0.01);
@@ -80,7 +80,7 @@ TMeterVDemo::TMeterVDemo(TComponent* AOwner) : TDemoForm(AOwner, "TMeterVDemo") 
   DragModes = AddPeakModeSelector(loader, Bounds(304, 236, 80, 70), Meter);
   ItalicCheck = AddItalicCheck(loader, Bounds(304, 314, 80, 20), Meter, Meter2);
 
-  SelBar = AddSelector<TMeterStyle>(loader, "SelBar", "Stil", Bounds(388, 4, 80, 70), BarItems, 1,
+  SelBar = AddSelector<TMeterStyle>(loader, "SelBar", "Stil", Bounds(388, 4, 80, 70), kBarItems, 1,
                                     [this](TMeterStyle S) { Meter->SetMeterStyle(S); });
   PeakReset = AddPeakReset(loader, Bounds(388, 82, 80, 26), [this] { Meter->ResetPeak(); });
   PrintBtn = AddPrintButton(loader, this, "Print", Bounds(388, 116, 80, 25));

@@ -51,21 +51,21 @@ TPoti270Demo::TPoti270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TPoti270Demo
   ValueOut->SetBounds(152, 256, 76, 22);
   ValueOut->SetReadOnly(true);
 
-  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
-                                         WhiteColorItems.IndexOf(Poti->ColScala()), 236, 4, 113, 96,
-                                         [this](TColor v) { Poti->SetColScala(v); });
-  SelTextCol = AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
-                                        WhiteColorItems.IndexOf(Poti->Font()->Color()), 353, 4, 113,
-                                        96, [this](TColor v) { Poti->Font()->SetColor(v); });
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", kWhiteColorItems,
+                                         kWhiteColorItems.IndexOf(Poti->ColScala()), 236, 4, 113,
+                                         96, [this](TColor v) { Poti->SetColScala(v); });
+  SelTextCol = AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", kWhiteColorItems,
+                                        kWhiteColorItems.IndexOf(Poti->Font()->Color()), 353, 4,
+                                        113, 96, [this](TColor v) { Poti->Font()->SetColor(v); });
   SelZeigerCol =
-      AddSelectorGroup<TColor>(loader, "SelZeigerCol", "Zeiger", RotaryPointerColorItems,
-                               RotaryPointerColorItems.IndexOf(Poti->ColPointer()), 236, 104, 113,
+      AddSelectorGroup<TColor>(loader, "SelZeigerCol", "Zeiger", kRotaryPointerColorItems,
+                               kRotaryPointerColorItems.IndexOf(Poti->ColPointer()), 236, 104, 113,
                                96, [this](TColor v) { Poti->SetColPointer(v); });
-  SelKnopfCol = AddSelectorGroup<TColor>(loader, "SelKnopfCol", "Knopf", RotaryKnobColorItems,
-                                         RotaryKnobColorItems.IndexOf(Poti->ColButton()), 353, 104,
+  SelKnopfCol = AddSelectorGroup<TColor>(loader, "SelKnopfCol", "Knopf", kRotaryKnobColorItems,
+                                         kRotaryKnobColorItems.IndexOf(Poti->ColButton()), 353, 104,
                                          113, 96, [this](TColor v) { Poti->SetColButton(v); });
   SelCaption = AddSelectorGroup<TCaptionLook>(
-      loader, "SelCaption", "Caption", CaptionLookItems, 0, 236, 204, 113, 96,
+      loader, "SelCaption", "Caption", kCaptionLookItems, 0, 236, 204, 113, 96,
       [this](const TCaptionLook& v) { ApplyCaptionLook(Poti, v); });
 
   PresetEnable = AddCheck(loader, "PresetEnable", "PresetEnable", 353, 210);

@@ -63,20 +63,20 @@ TPotiLinDemo::TPotiLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TPotiLinDemo
   Value2 = AddReadout(loader, "Value2", 164, 246, 70);
   Poti2->onChanged = [this](TObject*) { Value2->SetText(ValueText(Poti2->Value())); };
 
-  SelBevelOut = AddSelectorGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
-                                              BevelItems.IndexOf(Poti->BevelOut()), 242, 4, 115, 80,
-                                              [this](TPanelBevel v) { Poti->SetBevelOut(v); });
-  SelBevelIn = AddSelectorGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
-                                             BevelItems.IndexOf(Poti->BevelIn()), 361, 4, 115, 80,
+  SelBevelOut = AddSelectorGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", kBevelItems,
+                                              kBevelItems.IndexOf(Poti->BevelOut()), 242, 4, 115,
+                                              80, [this](TPanelBevel v) { Poti->SetBevelOut(v); });
+  SelBevelIn = AddSelectorGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", kBevelItems,
+                                             kBevelItems.IndexOf(Poti->BevelIn()), 361, 4, 115, 80,
                                              [this](TPanelBevel v) { Poti->SetBevelIn(v); });
-  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
-                                         WhiteColorItems.IndexOf(Poti->ColScala()), 242, 88, 115,
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", kWhiteColorItems,
+                                         kWhiteColorItems.IndexOf(Poti->ColScala()), 242, 88, 115,
                                          96, [this](TColor v) { Poti->SetColScala(v); });
-  SelTextCol = AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
-                                        WhiteColorItems.IndexOf(Poti->Font()->Color()), 361, 88,
+  SelTextCol = AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", kWhiteColorItems,
+                                        kWhiteColorItems.IndexOf(Poti->Font()->Color()), 361, 88,
                                         115, 96, [this](TColor v) { Poti->Font()->SetColor(v); });
   SelCaption = AddSelectorGroup<TCaptionLook>(
-      loader, "SelCaption", "Caption", CaptionLookItems, 0, 242, 188, 115, 96,
+      loader, "SelCaption", "Caption", kCaptionLookItems, 0, 242, 188, 115, 96,
       [this](const TCaptionLook& v) { ApplyCaptionLook(Poti, v); });
   SelMode = AddSelectorGroup<TScaleMode>(loader, "SelMode", "Modus", kModes, 0, 361, 188, 115, 60,
                                          [this](TScaleMode v) {

@@ -6,8 +6,8 @@
 
 namespace {
 
-const TItemValues<T3DEffect> StyleItems{{"Raised", "Lowered", "Shadowed", "Normal"},
-                                        {rlRaised, rlLowered, rlShadowed, rlNormal}};
+const TItemValues<T3DEffect> kStyleItems{{"Raised", "Lowered", "Shadowed", "Normal"},
+                                         {rlRaised, rlLowered, rlShadowed, rlNormal}};
 
 constexpr int kStartSize = 6;
 constexpr int kLargestSize = 72;
@@ -62,7 +62,7 @@ TRotLabelDemo::TRotLabelDemo(TComponent* AOwner) : TDemoForm(AOwner, "TRotLabelD
 
   AttrSel = loader.Add<TRadioGroup>("AttrSel");
   AttrSel->SetBounds(334, 40, 94, 100);
-  BindSelector<T3DEffect>(AttrSel, StyleItems, [this](T3DEffect v) { RotLabel->SetrlStyle3D(v); });
+  BindSelector<T3DEffect>(AttrSel, kStyleItems, [this](T3DEffect v) { RotLabel->SetrlStyle3D(v); });
 
   HorOffset = AddOffsetSpin(loader, "HorOffset", "Shadow hor.", "hor", 148);
   VertOffset = AddOffsetSpin(loader, "VertOffset", "Shadow vert.", "ver", 196);

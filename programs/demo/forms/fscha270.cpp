@@ -50,20 +50,20 @@ TSchalt270Demo::TSchalt270Demo(TComponent* AOwner) : TDemoForm(AOwner, "TSchalt2
     ShowReadout();
   };
 
-  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
-                                         WhiteColorItems.IndexOf(Schalter->ColScala()), 240, 132,
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", kWhiteColorItems,
+                                         kWhiteColorItems.IndexOf(Schalter->ColScala()), 240, 132,
                                          114, 88, [this](TColor v) { Schalter->SetColScala(v); });
   SelTextCol =
-      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
-                               WhiteColorItems.IndexOf(Schalter->Font()->Color()), 358, 132, 114,
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", kWhiteColorItems,
+                               kWhiteColorItems.IndexOf(Schalter->Font()->Color()), 358, 132, 114,
                                88, [this](TColor v) { Schalter->Font()->SetColor(v); });
   SelZeigerCol =
-      AddSelectorGroup<TColor>(loader, "SelZeigerCol", "Zeiger", RotaryPointerColorItems,
-                               RotaryPointerColorItems.IndexOf(Schalter->ColPointer()), 240, 224,
+      AddSelectorGroup<TColor>(loader, "SelZeigerCol", "Zeiger", kRotaryPointerColorItems,
+                               kRotaryPointerColorItems.IndexOf(Schalter->ColPointer()), 240, 224,
                                114, 88, [this](TColor v) { Schalter->SetColPointer(v); });
   SelKnopfCol =
-      AddSelectorGroup<TColor>(loader, "SelKnopfCol", "Knopf", RotaryKnobColorItems,
-                               RotaryKnobColorItems.IndexOf(Schalter->ColButton()), 358, 224, 114,
+      AddSelectorGroup<TColor>(loader, "SelKnopfCol", "Knopf", kRotaryKnobColorItems,
+                               kRotaryKnobColorItems.IndexOf(Schalter->ColButton()), 358, 224, 114,
                                88, [this](TColor v) { Schalter->SetColButton(v); });
 
   AddCloser(loader, 397, 103);

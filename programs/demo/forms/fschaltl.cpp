@@ -43,8 +43,8 @@ TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltL
   SelectorSlide2->onPreset = [this](TObject*) { SelectorSlide2->SetPosColor(0xFFFFFF); };
 
   SelCaption = AddSelectorGroup<TCaptionLook>(
-      loader, "SelCaption", "Caption", CaptionLookItems,
-      CaptionLookItems.IndexOf({Selector->CaptEnable(), Selector->CaptBevel()}), 8, 198, 242, 62,
+      loader, "SelCaption", "Caption", kCaptionLookItems,
+      kCaptionLookItems.IndexOf({Selector->CaptEnable(), Selector->CaptBevel()}), 8, 198, 242, 62,
       [this](const TCaptionLook& v) { ApplyCaptionLook(Selector, v); });
   SelCaption->SetColumns(2);
   PresetEnable = loader.Add<TCheckBox>("PresetEnable");
@@ -61,19 +61,20 @@ TSchaltLinDemo::TSchaltLinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchaltL
     ShowReadout();
   };
 
-  SelBevelOut = AddSelectorGroup<TPanelBevel>(
-      loader, "SelBevelOut", "Rahmen aussen", BevelItems, BevelItems.IndexOf(Selector->BevelOut()),
-      258, 132, 140, 76, [this](TPanelBevel v) { Selector->SetBevelOut(v); });
+  SelBevelOut =
+      AddSelectorGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", kBevelItems,
+                                    kBevelItems.IndexOf(Selector->BevelOut()), 258, 132, 140, 76,
+                                    [this](TPanelBevel v) { Selector->SetBevelOut(v); });
   SelBevelIn = AddSelectorGroup<TPanelBevel>(
-      loader, "SelBevelIn", "Rahmen innen", BevelItems, BevelItems.IndexOf(Selector->BevelIn()),
+      loader, "SelBevelIn", "Rahmen innen", kBevelItems, kBevelItems.IndexOf(Selector->BevelIn()),
       258, 212, 140, 76, [this](TPanelBevel v) { Selector->SetBevelIn(v); });
-  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", WhiteColorItems,
-                                         WhiteColorItems.IndexOf(Selector->ColScala()), 404, 4, 92,
+  SelScalaCol = AddSelectorGroup<TColor>(loader, "SelScalaCol", "Skala", kWhiteColorItems,
+                                         kWhiteColorItems.IndexOf(Selector->ColScala()), 404, 4, 92,
                                          92, [this](TColor v) { Selector->SetColScala(v); });
   SelTextCol =
-      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", WhiteColorItems,
-                               WhiteColorItems.IndexOf(Selector->Font()->Color()), 404, 100, 92, 92,
-                               [this](TColor v) { Selector->Font()->SetColor(v); });
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", kWhiteColorItems,
+                               kWhiteColorItems.IndexOf(Selector->Font()->Color()), 404, 100, 92,
+                               92, [this](TColor v) { Selector->Font()->SetColor(v); });
 
   AddCloser(loader, 413, 259);
   loader.Finish();

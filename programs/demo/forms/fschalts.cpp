@@ -68,14 +68,14 @@ TSchalterDemo::TSchalterDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSchalterD
   SelBevelOut = loader.Add<TRadioGroup>("SelBevelOut");
   SelBevelOut->SetBounds(160, 144, 119, 84);
   SelBevelOut->SetCaption("Rahmen aussen");
-  BindSelector<TPanelBevel>(SelBevelOut, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelOut, kBevelItems,
                             [this](TPanelBevel v) { Schalter1->SetBevelOut(v); });
   SelBevelOut->SetItemIndex(1);
 
   SelBevelIn = loader.Add<TRadioGroup>("SelBevelIn");
   SelBevelIn->SetBounds(284, 144, 119, 84);
   SelBevelIn->SetCaption("Rahmen innen");
-  BindSelector<TPanelBevel>(SelBevelIn, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelIn, kBevelItems,
                             [this](TPanelBevel v) { Schalter1->SetBevelIn(v); });
   SelBevelIn->SetItemIndex(0);
 

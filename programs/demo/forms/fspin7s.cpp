@@ -103,14 +103,14 @@ TSpin7SegDemo::TSpin7SegDemo(TComponent* AOwner) : TDemoForm(AOwner, "TSpin7SegD
   Spin7S->onChanging = SelectedEvent(EventSel, false, DemoBeep);
   Spin7S->onChanged = SelectedEvent(EventSel, true, DemoBeep);
 
-  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", BevelItems,
-                                      BevelItems.IndexOf(Spin7S->BevelOut()), {8, 190, 108, 80},
+  SelBevelOut = AddGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", kBevelItems,
+                                      kBevelItems.IndexOf(Spin7S->BevelOut()), {8, 190, 108, 80},
                                       [this](TPanelBevel v) { Spin7S->SetBevelOut(v); });
-  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", BevelItems,
-                                     BevelItems.IndexOf(Spin7S->BevelIn()), {120, 190, 108, 80},
+  SelBevelIn = AddGroup<TPanelBevel>(loader, "SelBevelIn", "Rahmen innen", kBevelItems,
+                                     kBevelItems.IndexOf(Spin7S->BevelIn()), {120, 190, 108, 80},
                                      [this](TPanelBevel v) { Spin7S->SetBevelIn(v); });
-  SelBackCol = AddGroup<TColor>(loader, "SelBackCol", "Hintergrund", GreyColorItems,
-                                GreyColorItems.IndexOf(Spin7S->ColBack()), {232, 190, 86, 96},
+  SelBackCol = AddGroup<TColor>(loader, "SelBackCol", "Hintergrund", kGreyColorItems,
+                                kGreyColorItems.IndexOf(Spin7S->ColBack()), {232, 190, 86, 96},
                                 [this](TColor v) { Spin7S->SetColBack(v); });
   SelDigitCol = AddGroup<TColor>(loader, "SelDigitCol", "Ziffern", kDigitColors,
                                  kDigitColors.IndexOf(Spin7S->ColSegm()), {322, 190, 82, 96},

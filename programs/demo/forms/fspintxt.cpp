@@ -47,19 +47,20 @@ TTextSpinDemo::TTextSpinDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextSpinD
   Anschlag->SetCaption("Anschlag");
   BindCheckFollower(Anschlag, [this](bool on) { TextSpin->SetLimiter(on); });
 
-  SelBevelOut = AddSelectorGroup<TPanelBevel>(
-      loader, "SelBevelOut", "Rahmen aussen", BevelItems, BevelItems.IndexOf(TextSpin->BevelOut()),
-      8, 170, 114, 96, [this](TPanelBevel v) { TextSpin->SetBevelOut(v); });
+  SelBevelOut =
+      AddSelectorGroup<TPanelBevel>(loader, "SelBevelOut", "Rahmen aussen", kBevelItems,
+                                    kBevelItems.IndexOf(TextSpin->BevelOut()), 8, 170, 114, 96,
+                                    [this](TPanelBevel v) { TextSpin->SetBevelOut(v); });
   SelBevelIn = AddSelectorGroup<TPanelBevel>(
-      loader, "SelBevelIn", "Rahmen innen", BevelItems, BevelItems.IndexOf(TextSpin->BevelIn()),
+      loader, "SelBevelIn", "Rahmen innen", kBevelItems, kBevelItems.IndexOf(TextSpin->BevelIn()),
       126, 170, 114, 96, [this](TPanelBevel v) { TextSpin->SetBevelIn(v); });
   SelColor = AddSelectorGroup<TColor>(loader, "SelColor", "Hintergrund", kBackColors,
                                       kBackColors.IndexOf(TextSpin->ColTxtBack()), 244, 170, 114,
                                       96, [this](TColor v) { TextSpin->SetColTxtBack(v); });
   SelTextCol =
-      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", TextColorItems,
-                               TextColorItems.IndexOf(TextSpin->Font()->Color()), 362, 170, 114, 96,
-                               [this](TColor v) { TextSpin->Font()->SetColor(v); });
+      AddSelectorGroup<TColor>(loader, "SelTextCol", "Text", kTextColorItems,
+                               kTextColorItems.IndexOf(TextSpin->Font()->Color()), 362, 170, 114,
+                               96, [this](TColor v) { TextSpin->Font()->SetColor(v); });
 
   AddCloser(loader, 399, 136);
   loader.Finish();

@@ -4,11 +4,11 @@
 
 namespace {
 
-const TItemValues<TPictStyle> RowItems{
+const TItemValues<TPictStyle> kRowItems{
     {"BitMap", "1-zeilig", "2-zeilig", "3-zeilig"},
     {TPictStyle::Picture, TPictStyle::oneRow, TPictStyle::twoRow, TPictStyle::threeRow}};
-const TItemValues<bool> LightItems{{"aus", "blink"}, {false, true}};
-const TItemValues<TShapeTypeT> ShapeItems{
+const TItemValues<bool> kLightItems{{"aus", "blink"}, {false, true}};
+const TItemValues<TShapeTypeT> kShapeItems{
     {"Kreis", "Rechteck", "Rechteck rund", "Quadrat", "Quadrat rund"},
     {sstCircle, sstRectangle, sstRoundrect, sstSquare, sstRoundSquare}};
 
@@ -77,32 +77,32 @@ TTasterDemo::TTasterDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTasterDemo") 
   BindTextFollower(Zeile3, [this](const std::string& s) { Taster->SetText2(s); });
 
   SelColor = AddGroup(loader, "SelColor", "Farbe", 8, 200, 110, 104);
-  BindSelector<TColor>(SelColor, TextColorItems, [this](TColor v) { Taster->SetColBack(v); });
+  BindSelector<TColor>(SelColor, kTextColorItems, [this](TColor v) { Taster->SetColBack(v); });
 
   SelLeucht = AddGroup(loader, "SelLeucht", "Leuchten", 128, 200, 110, 62);
-  BindSelector<bool>(SelLeucht, LightItems, [this](bool v) { Taster->SetBlinkOn(v); });
+  BindSelector<bool>(SelLeucht, kLightItems, [this](bool v) { Taster->SetBlinkOn(v); });
   SelLeucht->SetItemIndex(0);
 
   SelForm = AddGroup(loader, "SelForm", "Form", 258, 8, 124, 120);
-  BindSelector<TShapeTypeT>(SelForm, ShapeItems, [this](TShapeTypeT v) { Taster->SetShape(v); });
+  BindSelector<TShapeTypeT>(SelForm, kShapeItems, [this](TShapeTypeT v) { Taster->SetShape(v); });
   SelForm->SetItemIndex(2);
 
   SelZeilen = AddGroup(loader, "SelZeilen", "Zeilen", 258, 134, 124, 100);
-  BindSelector<TPictStyle>(SelZeilen, RowItems, [this](TPictStyle v) { Taster->SetPictStyle(v); });
+  BindSelector<TPictStyle>(SelZeilen, kRowItems, [this](TPictStyle v) { Taster->SetPictStyle(v); });
   SelZeilen->SetItemIndex(0);
 
   SelBevelOut = AddGroup(loader, "SelBevelOut", "Rahmen aussen", 386, 8, 124, 84);
-  BindSelector<TPanelBevel>(SelBevelOut, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelOut, kBevelItems,
                             [this](TPanelBevel v) { Taster->SetBevelOut(v); });
   SelBevelOut->SetItemIndex(1);
 
   SelBevelIn = AddGroup(loader, "SelBevelIn", "Rahmen innen", 386, 98, 124, 84);
-  BindSelector<TPanelBevel>(SelBevelIn, BevelItems,
+  BindSelector<TPanelBevel>(SelBevelIn, kBevelItems,
                             [this](TPanelBevel v) { Taster->SetBevelIn(v); });
   SelBevelIn->SetItemIndex(0);
 
   SelSchalter = AddGroup(loader, "SelSchalter", "Schalter", 386, 188, 124, 84);
-  BindSelector<TTastStyle>(SelSchalter, SwitchItems,
+  BindSelector<TTastStyle>(SelSchalter, kSwitchItems,
                            [this](TTastStyle v) { Taster->SetButtonStyle(v); });
   SelSchalter->SetItemIndex(0);
 

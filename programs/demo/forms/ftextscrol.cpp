@@ -6,7 +6,7 @@
 #include "programs/demo/assets.h"
 #include "programs/demo/forms/demopictures.h"
 
-const char* const TextScrollSample = "ftextscrol.cpp";
+const char* const kTextScrollSample = "ftextscrol.cpp";
 
 namespace {
 
@@ -15,17 +15,17 @@ struct TTextModeValue {
   tsHexSize Size;
   bool operator==(const TTextModeValue&) const = default;
 };
-const TItemValues<TTextModeValue> TextModeItems{
+const TItemValues<TTextModeValue> kTextModeItems{
     {"pure Text", "8   bit Hex", "16 bit Hex", "32 bit Hex"},
     {{false, hsWord}, {true, hsByte}, {true, hsWord}, {true, hsLong}}};
-const TItemValues<int> HexOffsItems{{"00000h", "00100h", "01000h", "10000h"},
-                                    {0, 0x100, 0x1000, 0x10000}};
-const TItemValues<int> FontSizeItems{{"  8 pts", "  9 pts", "10 pts", "11 pts"}, {8, 9, 10, 11}};
+const TItemValues<int> kHexOffsItems{{"00000h", "00100h", "01000h", "10000h"},
+                                     {0, 0x100, 0x1000, 0x10000}};
+const TItemValues<int> kFontSizeItems{{"  8 pts", "  9 pts", "10 pts", "11 pts"}, {8, 9, 10, 11}};
 struct TModeValue {
   bool Passive, ReadOnly, OverWrite;
   bool operator==(const TModeValue&) const = default;
 };
-const TItemValues<TModeValue> ModeItems{
+const TItemValues<TModeValue> kModeItems{
     {"passive", "active", "overwrite"},
     {{true, true, false}, {false, true, false}, {false, false, true}}};
 constexpr int kTimeOuts[] = {5, 10, 20, 60};
@@ -99,19 +99,19 @@ TTextSrcollDemo::TTextSrcollDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextS
   ScrnSave->SetSaverTimeOut(5);
 
   TextMode = AddGroup(loader, "TextMode", "Text mode", 456, 4, 160);
-  BindSelector<TTextModeValue>(TextMode, TextModeItems, [this](const TTextModeValue& v) {
+  BindSelector<TTextModeValue>(TextMode, kTextModeItems, [this](const TTextModeValue& v) {
     if (v.Hex) TextScroll->SetHexSize(v.Size);
     TextScroll->SetHexMode(v.Hex);
   });
   TextMode->SetItemIndex(0);
   HexOffs = AddGroup(loader, "HexOffs", "Hex offset", 456, 96, 160);
-  BindSelector<int>(HexOffs, HexOffsItems, [this](int v) { TextScroll->SetHexOffset(v); });
+  BindSelector<int>(HexOffs, kHexOffsItems, [this](int v) { TextScroll->SetHexOffset(v); });
   HexOffs->SetItemIndex(0);
   FontSize = AddGroup(loader, "FontSize", "Font size", 456, 188, 78);
-  BindSelector<int>(FontSize, FontSizeItems, [this](int v) { TextScroll->SetFontSize(v); });
+  BindSelector<int>(FontSize, kFontSizeItems, [this](int v) { TextScroll->SetFontSize(v); });
   FontSize->SetItemIndex(2);
   Mode = AddGroup(loader, "Mode", "Mode", 538, 188, 78);
-  BindSelector<TModeValue>(Mode, ModeItems, [this](const TModeValue& v) {
+  BindSelector<TModeValue>(Mode, kModeItems, [this](const TModeValue& v) {
     TextScroll->SetPassive(v.Passive);
     TextScroll->SetReadOnly(v.ReadOnly);
     TextScroll->SetOverWrite(v.OverWrite);
@@ -142,7 +142,7 @@ TTextSrcollDemo::TTextSrcollDemo(TComponent* AOwner) : TDemoForm(AOwner, "TTextS
   };
 
   // The viewer opens the sample last: a missing file is reported once, on a form that works.
-  TextScroll->SetFileName(AssetPath(TextScrollSample));
+  TextScroll->SetFileName(AssetPath(kTextScrollSample));
   TextScroll->SetIsOpen(true);
 
   AddCloser(loader, 536, 358, 80, 25);

@@ -11,7 +11,7 @@
 #include "programs/demo/demoform.h"
 
 // The sample text beside the program.
-extern const char* const TextScrollSample;
+extern const char* const kTextScrollSample;
 
 class TTextSrcollDemo : public TDemoForm {
  public:

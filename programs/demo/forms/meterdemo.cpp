@@ -2,16 +2,16 @@
 
 #include "platform/base/sysutils.h"
 
-const TItemValues<bool> WithItems{{"ohne", "mit"}, {false, true}};
-const TItemValues<TPeakPtrMode> PeakModeItems{{"off", "drag", "peak"}, {ppNone, ppDrag, ppPeak}};
+const TItemValues<bool> kWithItems{{"ohne", "mit"}, {false, true}};
+const TItemValues<TPeakPtrMode> kPeakModeItems{{"off", "drag", "peak"}, {ppNone, ppDrag, ppPeak}};
 
-const TItemValues<TOrientType> OrientItems{{"oben", "rechts", "unten", "links"},
-                                           {orTop, orRight, orBottom, orLeft}};
+const TItemValues<TOrientType> kOrientItems{{"oben", "rechts", "unten", "links"},
+                                            {orTop, orRight, orBottom, orLeft}};
 
-const TItemValues<TShapeTypeT> ShapeItems{{"Kreis", "Recht.", "Quadrat", "rundR"},
-                                          {sstCircle, sstRectangle, sstSquare, sstRoundrect}};
+const TItemValues<TShapeTypeT> kShapeItems{{"Kreis", "Recht.", "Quadrat", "rundR"},
+                                           {sstCircle, sstRectangle, sstSquare, sstRoundrect}};
 
-int LedItemOf(bool On, bool Blink) { return ItemOf(LedItems, TLedSetting{On && !Blink, Blink}); }
+int LedItemOf(bool On, bool Blink) { return ItemOf(kLedItems, TLedSetting{On && !Blink, Blink}); }
 
 void SetNumberEntries(TSelectorSlide* Switch, const std::vector<int>& Numbers, bool WithInteger) {
   TStringList entries;
@@ -25,7 +25,7 @@ TLedCheck* AddPeakReset(TFormLoader& Loader, const TRect& Box, std::function<voi
   button->SetBoundsRect(Box);
   button->SetCheckMode(lcButton);
   button->SetCaption("PeakReset");
-  button->OnClick = [Reset = std::move(Reset)](TObject*) { Reset(); };
+  button->OnClick = [reset = std::move(Reset)](TObject*) { reset(); };
   return button;
 }
 

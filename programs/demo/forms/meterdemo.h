@@ -37,12 +37,12 @@ int ItemOf(const TItemValues<V>& Table, const V& Value) {
   return -1;
 }
 
-extern const TItemValues<bool> WithItems;              // "ohne", "mit"
-extern const TItemValues<TPeakPtrMode> PeakModeItems;  // "off", "drag", "peak"
-extern const TItemValues<TOrientType> OrientItems;     // "oben", "rechts", "unten", "links"
-extern const TItemValues<TShapeTypeT> ShapeItems;      // "Kreis", "Recht.", "Quadrat", "rundR"
+extern const TItemValues<bool> kWithItems;              // "ohne", "mit"
+extern const TItemValues<TPeakPtrMode> kPeakModeItems;  // "off", "drag", "peak"
+extern const TItemValues<TOrientType> kOrientItems;     // "oben", "rechts", "unten", "links"
+extern const TItemValues<TShapeTypeT> kShapeItems;      // "Kreis", "Recht.", "Quadrat", "rundR"
 
-// The item of LedItems that shows an LED's state.
+// The item of kLedItems that shows an LED's state.
 int LedItemOf(bool On, bool Blink);
 
 // LED Led (1..4) of a meter: switch and state.
@@ -92,21 +92,21 @@ TRadioGroup* AddLedSelector(TFormLoader& Loader, const TRect& Box, M* Meter, int
   const std::string n = std::to_string(Led);
   const TLedSetting now = MeterLed(Meter, Led);
   return AddSelector<TLedSetting>(
-      Loader, "SelLed" + n, "Led " + n, Box, LedItems, LedItemOf(now.On, now.Blink),
+      Loader, "SelLed" + n, "Led " + n, Box, kLedItems, LedItemOf(now.On, now.Blink),
       [Meter, Led](const TLedSetting& S) { SetMeterLed(Meter, Led, S); });
 }
 
 // "SelLeds": "ohne", "mit" switch the LEDs off and on.
 template <class M>
 TRadioGroup* AddLedsSelector(TFormLoader& Loader, const TRect& Box, M* Meter) {
-  return AddSelector<bool>(Loader, "SelLeds", "LEDs", Box, WithItems, Meter->LedEnable() ? 1 : 0,
+  return AddSelector<bool>(Loader, "SelLeds", "LEDs", Box, kWithItems, Meter->LedEnable() ? 1 : 0,
                            [Meter](bool On) { Meter->SetLedEnable(On); });
 }
 
 // "SelDisp": "ohne", "mit" switch the digital readout off and on.
 template <class M>
 TRadioGroup* AddDispSelector(TFormLoader& Loader, const TRect& Box, M* Meter) {
-  return AddSelector<bool>(Loader, "SelDisp", "Display", Box, WithItems,
+  return AddSelector<bool>(Loader, "SelDisp", "Display", Box, kWithItems,
                            Meter->DispEnable() ? 1 : 0,
                            [Meter](bool On) { Meter->SetDispEnable(On); });
 }
@@ -114,8 +114,8 @@ TRadioGroup* AddDispSelector(TFormLoader& Loader, const TRect& Box, M* Meter) {
 // "DragModes": the peak pointer's mode.
 template <class M>
 TRadioGroup* AddPeakModeSelector(TFormLoader& Loader, const TRect& Box, M* Meter) {
-  return AddSelector<TPeakPtrMode>(Loader, "DragModes", "Peak", Box, PeakModeItems,
-                                   ItemOf(PeakModeItems, Meter->PeakMode()),
+  return AddSelector<TPeakPtrMode>(Loader, "DragModes", "Peak", Box, kPeakModeItems,
+                                   ItemOf(kPeakModeItems, Meter->PeakMode()),
                                    [Meter](TPeakPtrMode Mode) { Meter->SetPeakMode(Mode); });
 }
 
@@ -145,8 +145,8 @@ template <class M>
 TRadioGroup* AddOrientSelector(TFormLoader& Loader, const TRect& Box, M* Meter,
                                const TTurnPlaces& Places) {
   return AddSelector<TOrientType>(
-      Loader, "SelOrient", "Orientierung", Box, OrientItems,
-      ItemOf(OrientItems, Meter->Orientation()),
+      Loader, "SelOrient", "Orientierung", Box, kOrientItems,
+      ItemOf(kOrientItems, Meter->Orientation()),
       [Meter, Places](TOrientType O) {
         Meter->SetOrientation(O);
         const TRect& place = O == orTop || O == orBottom ? Places.Lying : Places.Standing;

@@ -67,10 +67,10 @@ TPadInputs AddPadInputs(TFormLoader& Loader, TDirectionPad* Pad, int Left, int T
 
   const int right = Left + 85;
   in.SelBevelOut = AddSelector<TPanelBevel>(
-      Loader, "SelBevelOut", "Rahmen aussen", {right, Top, right + 108, Top + 94}, BevelItems,
-      BevelItems.IndexOf(Pad->BevelOut()), [Pad](TPanelBevel v) { Pad->SetBevelOut(v); });
+      Loader, "SelBevelOut", "Rahmen aussen", {right, Top, right + 108, Top + 94}, kBevelItems,
+      kBevelItems.IndexOf(Pad->BevelOut()), [Pad](TPanelBevel v) { Pad->SetBevelOut(v); });
   in.SelBevelIn = AddSelector<TPanelBevel>(
-      Loader, "SelBevelIn", "Rahmen innen", {right, Top + 98, right + 108, Top + 192}, BevelItems,
-      BevelItems.IndexOf(Pad->BevelIn()), [Pad](TPanelBevel v) { Pad->SetBevelIn(v); });
+      Loader, "SelBevelIn", "Rahmen innen", {right, Top + 98, right + 108, Top + 192}, kBevelItems,
+      kBevelItems.IndexOf(Pad->BevelIn()), [Pad](TPanelBevel v) { Pad->SetBevelIn(v); });
   return in;
 }

@@ -7,9 +7,9 @@
 
 namespace {
 
-const TItemValues<TJustHor> HorItems{{"Links bündig"_ansi, "Zentriert", "Rechts bündig"_ansi},
-                                     {stLeft, stCenter, stRight}};
-const TItemValues<TJustVert> VertItems{{"unten", "mitte", "oben"}, {stBottom, stMiddle, stTop}};
+const TItemValues<TJustHor> kHorItems{{"Links bündig"_ansi, "Zentriert", "Rechts bündig"_ansi},
+                                      {stLeft, stCenter, stRight}};
+const TItemValues<TJustVert> kVertItems{{"unten", "mitte", "oben"}, {stBottom, stMiddle, stTop}};
 
 // An integer field with its label; leaving it hands its value to Apply.
 TNumEdit* AddNumber(TFormLoader& Loader, const char* Name, const std::string& Caption, int Min,
@@ -76,14 +76,14 @@ TStrokeTextDlg::TStrokeTextDlg(TComponent* AOwner) : TDemoForm(AOwner, "TStrokeT
   TextJustifyHor = loader.Add<TRadioGroup>("TextJustifyHor");
   TextJustifyHor->SetBounds(220, 168, 130, 72);
   TextJustifyHor->SetCaption("horizontal");
-  BindSelector<TJustHor>(TextJustifyHor, HorItems,
+  BindSelector<TJustHor>(TextJustifyHor, kHorItems,
                          [this](TJustHor v) { StrokeBevel->SetJustifyHor(v); });
   TextJustifyHor->SetItemIndex(1);
 
   TextJustifyVert = loader.Add<TRadioGroup>("TextJustifyVert");
   TextJustifyVert->SetBounds(358, 168, 80, 72);
   TextJustifyVert->SetCaption("vertikal");
-  BindSelector<TJustVert>(TextJustifyVert, VertItems,
+  BindSelector<TJustVert>(TextJustifyVert, kVertItems,
                           [this](TJustVert v) { StrokeBevel->SetJustifyVert(v); });
   TextJustifyVert->SetItemIndex(1);
 

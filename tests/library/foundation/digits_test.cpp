@@ -62,9 +62,9 @@ class DigitTest : public ::testing::Test {
   TCanvas& Canvas() { return *bmp.Canvas(); }
   // The set of polygons lit in the 80 by 100 cell at x offset `left`.
   uint16_t LitMask(int left, bool italic) {
-    static const auto upright = ExclusivePixels(SegmentTables[0]);
-    static const auto slanted = ExclusivePixels(SegmentTables[1]);
-    const auto& pixels = italic ? slanted : upright;
+    static const auto kUpright = ExclusivePixels(SegmentTables[0]);
+    static const auto kSlanted = ExclusivePixels(SegmentTables[1]);
+    const auto& pixels = italic ? kSlanted : kUpright;
     uint16_t mask = 0;
     for (int p = 0; p < kSegmentPolygons; ++p) {
       TColor c = Canvas().Pixels(left + pixels[p].X, pixels[p].Y);
@@ -90,9 +90,9 @@ TEST(SegmentFont, EachCharacterHasItsSegments) {
                {'Y', 0x06E}, {'+', 0x0C0},  {'-', 0x040},  {'=', 0x048},  {'_', 0x008},
                {127, 0x049}, {'"', 0x022},  {'\'', 0x020}, {0xBA, 0x063}, {0xB0, 0x063},
                {'|', 0x030}, {0xB5, 0x072}, {0xC7, 0x036}};
-  ASSERT_EQ(std::size(table), DigitChars.size());
+  ASSERT_EQ(std::size(table), kDigitChars.size());
   for (size_t k = 0; k < std::size(table); ++k) {
-    EXPECT_EQ(static_cast<unsigned char>(DigitChars[k]), table[k].ch) << k;
+    EXPECT_EQ(static_cast<unsigned char>(kDigitChars[k]), table[k].ch) << k;
     EXPECT_EQ(SegmentMaskOf(static_cast<char>(table[k].ch)), table[k].mask) << int(table[k].ch);
   }
   for (char outside : {' ', '\0', 'G', 'M', 'a'}) EXPECT_EQ(SegmentMaskOf(outside), 0) << outside;
@@ -102,7 +102,7 @@ TEST_F(DigitTest, CellLightsThePolygonsOfItsCharacterInBothStyles) {
   TDigit digit;
   digit.SetCell(Rect(0, 0, 80, 100), kBack);
   for (bool italic : {false, true}) {
-    for (char ch : DigitChars) {
+    for (char ch : kDigitChars) {
       digit.Draw(ch, '\0', Canvas(), italic, kSeg);
       EXPECT_EQ(LitMask(0, italic), SegmentMaskOf(ch)) << int(ch) << (italic ? " italic" : "");
     }

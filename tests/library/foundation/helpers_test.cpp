@@ -12,11 +12,11 @@ namespace {
 
 class DecimalSeparatorGuard {
  public:
-  explicit DecimalSeparatorGuard(char sep) : saved_(DecimalSeparator) { DecimalSeparator = sep; }
-  ~DecimalSeparatorGuard() { DecimalSeparator = saved_; }
+  explicit DecimalSeparatorGuard(char sep) : FSaved(DecimalSeparator) { DecimalSeparator = sep; }
+  ~DecimalSeparatorGuard() { DecimalSeparator = FSaved; }
 
  private:
-  char saved_;
+  char FSaved;
 };
 
 TEST(PosItems, FieldsAreTrimmedAndMissingOrBadFieldsReadAsZero) {
@@ -109,7 +109,7 @@ TEST(ShortStrings, LongerValuesAreCut) {
   EXPECT_EQ(t.str(), "short");
   string32 u = std::string(40, 'x');
   EXPECT_EQ(u.size(), 32u);
-  EXPECT_EQ(MakerMark, "vtro");
+  EXPECT_EQ(kMakerMark, "vtro");
 }
 
 }  // namespace

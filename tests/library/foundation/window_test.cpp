@@ -25,21 +25,21 @@ class TDigitPanel : public TRahmen {
     SetColBgnd(clBlack);
   }
   void SetValueText(const std::string& text) {
-    text_ = text;
+    FText = text;
     Invalidate();
   }
 
  protected:
   void Paint() override {
     TRahmen::Paint();
-    row_.Layout(InnerRect, 5, ColBgnd());
-    row_.SetText(text_, *Canvas(), clLime);
+    FRow.Layout(InnerRect, 5, ColBgnd());
+    FRow.SetText(FText, *Canvas(), clLime);
     if (OnRepaint) OnRepaint(this);
   }
 
  private:
-  TDigDisplay row_;
-  std::string text_;
+  TDigDisplay FRow;
+  std::string FText;
 };
 
 class FoundationWindow : public FormTest {

@@ -17,18 +17,18 @@ namespace fs = std::filesystem;
 class RegularFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
+    FDir = fs::temp_directory_path() /
            ("orvane-regularfile-" + std::to_string(getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    fs::remove_all(FDir);
+    fs::create_directories(FDir);
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override { fs::remove_all(FDir); }
   std::string Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return dir_ / name;
+    std::ofstream(FDir / name, std::ios::binary) << bytes;
+    return FDir / name;
   }
-  fs::path dir_;
+  fs::path FDir;
 };
 
 TEST_F(RegularFile, ReadsFromTheStartOrAtAnOffsetAndStopsAtTheEnd) {
@@ -53,16 +53,16 @@ TEST_F(RegularFile, AFileThatTellsNoSizeStillGivesItsBytes) {
 // Each kind is opened in a child that is stopped if it waits: a FIFO opened plainly waits for a
 // writer for ever.
 TEST_F(RegularFile, RefusesEverythingButARegularFileAtOnce) {
-  const std::string fifo = dir_ / "fifo";
+  const std::string fifo = FDir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const std::string linkToFifo = dir_ / "link";
-  fs::create_symlink(fifo, linkToFifo);
+  const std::string link_to_fifo = FDir / "link";
+  fs::create_symlink(fifo, link_to_fifo);
   const struct {
     std::string path;
     int error;
   } cases[] = {
-      {fifo, ENODEV},        {linkToFifo, ENODEV},    {"/dev/zero", ENODEV},
-      {"/dev/null", ENODEV}, {dir_.string(), EISDIR}, {dir_ / "missing", ENOENT},
+      {fifo, ENODEV},        {link_to_fifo, ENODEV},  {"/dev/zero", ENODEV},
+      {"/dev/null", ENODEV}, {FDir.string(), EISDIR}, {FDir / "missing", ENOENT},
   };
   for (const auto& c : cases) {
     const bounded_child::TEnd end = bounded_child::Run([&] {

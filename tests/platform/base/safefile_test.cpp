@@ -23,15 +23,15 @@ namespace fs = std::filesystem;
 class SafeFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
+    FDir = fs::temp_directory_path() /
            ("orvane-safefile-" + std::to_string(getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    fs::remove_all(FDir);
+    fs::create_directories(FDir);
   }
   void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
+    fs::permissions(FDir, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(FDir);
   }
   static std::string Read(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -41,17 +41,17 @@ class SafeFile : public ::testing::Test {
   }
   size_t Entries() const {
     return static_cast<size_t>(
-        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+        std::distance(fs::directory_iterator(FDir), fs::directory_iterator()));
   }
-  fs::path dir_;
+  fs::path FDir;
 };
 
 TEST_F(SafeFile, WritesAndReplacesKeepingModeAndLinks) {
-  const fs::path file = dir_ / "a.dat";
+  const fs::path file = FDir / "a.dat";
   ASSERT_TRUE(SafeWriteFile(file, std::string("one\0two", 7)));
   EXPECT_EQ(Read(file), std::string("one\0two", 7));
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  const fs::path link = dir_ / "link.dat";
+  const fs::path link = FDir / "link.dat";
   fs::create_symlink(file, link);
   ASSERT_TRUE(SafeWriteFile(link, "new"));
   EXPECT_TRUE(fs::is_symlink(link));
@@ -71,11 +71,11 @@ bool WritesInChild(const std::function<bool()>& write) {
 }
 
 TEST_F(SafeFile, RefusesWhatItCannotReplaceAndLeavesTheOldFile) {
-  const fs::path file = dir_ / "keep.dat";
+  const fs::path file = FDir / "keep.dat";
   ASSERT_TRUE(SafeWriteFile(file, "old"));
-  EXPECT_FALSE(SafeWriteFile(dir_, "x"));                  // a directory
+  EXPECT_FALSE(SafeWriteFile(FDir, "x"));                  // a directory
   EXPECT_FALSE(SafeWriteFile("", "x"));                    // no name
-  EXPECT_FALSE(SafeWriteFile(dir_ / "no" / "such", "x"));  // missing folder
+  EXPECT_FALSE(SafeWriteFile(FDir / "no" / "such", "x"));  // missing folder
   EXPECT_FALSE(SafeWriteFile(file / "x", "x"));            // a path through a regular file
   EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(Entries(), 1u);
@@ -84,15 +84,15 @@ TEST_F(SafeFile, RefusesWhatItCannotReplaceAndLeavesTheOldFile) {
   // folder, so then the write runs as an unprivileged owner of both.
   constexpr uid_t kNobody = 65534;
   if (geteuid() == 0) {
-    ASSERT_EQ(chown(dir_.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(chown(FDir.c_str(), kNobody, kNobody), 0);
     ASSERT_EQ(chown(file.c_str(), kNobody, kNobody), 0);
   }
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  fs::permissions(FDir, fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_FALSE(WritesInChild([&] {
     if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) return true;
     return SafeWriteFile(file, "new");
   }));
-  fs::permissions(dir_, fs::perms::owner_all);
+  fs::permissions(FDir, fs::perms::owner_all);
   EXPECT_EQ(Read(file), "old");
   EXPECT_EQ(Entries(), 1u);
 
@@ -110,35 +110,35 @@ TEST_F(SafeFile, RefusesWhatItCannotReplaceAndLeavesTheOldFile) {
 // temporary that others may read sooner than the renamed file lets them: while it is written it
 // is open to its owner alone, and it never gets more than the final file's permission bits.
 TEST_F(SafeFile, TemporaryIsNeverReadableBeyondWhatTheFileAllows) {
-  const mode_t umaskBits = umask(022);
-  umask(umaskBits);
+  const mode_t umask_bits = umask(022);
+  umask(umask_bits);
   const struct {
     const char* name;
     mode_t existing;  // 0: a new file
   } cases[] = {{"private.dat", 0600}, {"group.dat", 0640}, {"new.dat", 0}};
   const std::string data(16 << 20, 'd');
   for (const auto& c : cases) {
-    const fs::path file = dir_ / c.name;
+    const fs::path file = FDir / c.name;
     if (c.existing) {
       ASSERT_TRUE(SafeWriteFile(file, "old"));
       ASSERT_EQ(chmod(file.c_str(), c.existing), 0);
     }
-    const mode_t final = c.existing ? c.existing : 0666 & ~umaskBits;
+    const mode_t final = c.existing ? c.existing : 0666 & ~umask_bits;
     std::atomic<bool> done{false};
-    std::atomic<int> seenWhileWritten{0};
+    std::atomic<int> seen_while_written{0};
     std::vector<std::string> wrong;
     std::thread watcher([&] {
       while (!done) {
-        DIR* d = opendir(dir_.c_str());
+        DIR* d = opendir(FDir.c_str());
         if (!d) continue;
         while (dirent* e = readdir(d)) {
           const std::string name = e->d_name;
           if (name.size() < 4 || name.compare(name.size() - 4, 4, ".tmp") != 0) continue;
           struct stat st {};
-          if (lstat((dir_ / name).c_str(), &st) != 0) continue;  // renamed meanwhile
+          if (lstat((FDir / name).c_str(), &st) != 0) continue;  // renamed meanwhile
           const mode_t mode = st.st_mode & 0777;
           const bool written = static_cast<size_t>(st.st_size) < data.size();
-          if (written) ++seenWhileWritten;
+          if (written) ++seen_while_written;
           if (((mode & ~final) != 0 || (written && (mode & 077) != 0)) && wrong.size() < 3) {
             char text[64];
             std::snprintf(text, sizeof text, "mode %03o at %lld bytes", static_cast<unsigned>(mode),
@@ -150,11 +150,12 @@ TEST_F(SafeFile, TemporaryIsNeverReadableBeyondWhatTheFileAllows) {
       }
     });
     bool wrote = true;
-    for (int i = 0; i < 50 && wrote && seenWhileWritten < 3; ++i) wrote = SafeWriteFile(file, data);
+    for (int i = 0; i < 50 && wrote && seen_while_written < 3; ++i)
+      wrote = SafeWriteFile(file, data);
     done = true;
     watcher.join();
     EXPECT_TRUE(wrote) << c.name;
-    EXPECT_GT(seenWhileWritten, 0) << c.name << ": the watcher never saw a temporary";
+    EXPECT_GT(seen_while_written, 0) << c.name << ": the watcher never saw a temporary";
     EXPECT_EQ(wrong, std::vector<std::string>{}) << c.name;
     struct stat st {};
     ASSERT_EQ(stat(file.c_str(), &st), 0);
@@ -163,14 +164,14 @@ TEST_F(SafeFile, TemporaryIsNeverReadableBeyondWhatTheFileAllows) {
 }
 
 TEST_F(SafeFile, ClearsTemporariesOfKilledWritersOnly) {
-  const fs::path file = dir_ / "t.ini";
+  const fs::path file = FDir / "t.ini";
   // A pid that has certainly ended: a child that has been waited for.
   const pid_t dead = fork();
   if (dead == 0) _exit(0);
   waitpid(dead, nullptr, 0);
-  const fs::path stale = dir_ / (".t.ini." + std::to_string(dead) + ".0.tmp");
-  const fs::path live = dir_ / (".t.ini." + std::to_string(getppid()) + ".0.tmp");
-  const fs::path other = dir_ / (".u.ini." + std::to_string(dead) + ".0.tmp");
+  const fs::path stale = FDir / (".t.ini." + std::to_string(dead) + ".0.tmp");
+  const fs::path live = FDir / (".t.ini." + std::to_string(getppid()) + ".0.tmp");
+  const fs::path other = FDir / (".u.ini." + std::to_string(dead) + ".0.tmp");
   for (const fs::path& p : {stale, live, other}) std::ofstream(p) << "x";
   ASSERT_TRUE(SafeWriteFile(file, "data"));
   EXPECT_FALSE(fs::exists(stale));

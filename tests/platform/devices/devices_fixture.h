@@ -16,16 +16,16 @@ class DevicesTest : public ::testing::Test {
   void SetUp() override {
     char templ[] = "/tmp/orvane-devices-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
-    root_ = templ;
-    setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+    FRoot = templ;
+    setenv("XDG_CONFIG_HOME", (FRoot + "/config").c_str(), 1);
   }
   void TearDown() override {
     std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
+    std::filesystem::remove_all(FRoot, ec);
     unsetenv("XDG_CONFIG_HOME");
   }
 
-  std::string ConfigDir() const { return root_ + "/config/orvane"; }
+  std::string ConfigDir() const { return FRoot + "/config/orvane"; }
 
   static void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -35,7 +35,7 @@ class DevicesTest : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  std::string root_;
+  std::string FRoot;
 };
 
 // Runs a shell command in the C locale (its output is parsed) and returns its standard output;

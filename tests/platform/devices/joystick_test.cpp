@@ -28,15 +28,15 @@ class Joystick : public DevicesTest {
     EnsureApplication();
     signal(SIGPIPE, SIG_IGN);  // a write to a FIFO nobody reads fails instead of killing the test
     for (int i = 0; i < 2; ++i) {
-      fifo_[i] = root_ + "/js" + std::to_string(i);
-      ASSERT_EQ(mkfifo(fifo_[i].c_str(), 0600), 0);
-      ASSERT_TRUE(ProfileWrite("Joystick", "Joy" + std::to_string(i + 1), fifo_[i], "system.ini"));
+      FFifo[i] = FRoot + "/js" + std::to_string(i);
+      ASSERT_EQ(mkfifo(FFifo[i].c_str(), 0600), 0);
+      ASSERT_TRUE(ProfileWrite("Joystick", "Joy" + std::to_string(i + 1), FFifo[i], "system.ini"));
     }
   }
   void TearDown() override {
     JoyReleaseCapture(JOYSTICKID1);
     JoyReleaseCapture(JOYSTICKID2);
-    for (int fd : writer_) {
+    for (int fd : FWriter) {
       if (fd >= 0) close(fd);
     }
     QCoreApplication::processEvents();  // lets released notifiers go
@@ -45,20 +45,20 @@ class Joystick : public DevicesTest {
 
   // Opens the writing end once the capture reads the FIFO.
   void OpenWriter(int stick) {
-    writer_[stick] = open(fifo_[stick].c_str(), O_WRONLY | O_NONBLOCK);
-    ASSERT_GE(writer_[stick], 0);
+    FWriter[stick] = open(FFifo[stick].c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(FWriter[stick], 0);
   }
 
   void Send(int stick, std::initializer_list<js_event> events) {
     for (const js_event& e : events) {
-      ASSERT_EQ(write(writer_[stick], &e, sizeof e), static_cast<ssize_t>(sizeof e));
+      ASSERT_EQ(write(FWriter[stick], &e, sizeof e), static_cast<ssize_t>(sizeof e));
     }
   }
 
   // Runs the event loop until `count` messages arrived or a second has passed.
   void Pump(size_t count) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (got_.size() < count && std::chrono::steady_clock::now() < end) {
+    while (FGot.size() < count && std::chrono::steady_clock::now() < end) {
       QCoreApplication::processEvents();
       poll(nullptr, 0, 1);
     }
@@ -70,7 +70,7 @@ class Joystick : public DevicesTest {
   }
 
   TJoyReceiver Recorder() {
-    return [this](const TJoyMessage& m) { got_.push_back(m); };
+    return [this](const TJoyMessage& m) { FGot.push_back(m); };
   }
 
   static js_event Axis(uint8_t n, int16_t v, bool init = false) {
@@ -81,13 +81,13 @@ class Joystick : public DevicesTest {
                     static_cast<uint8_t>(JS_EVENT_BUTTON | (init ? JS_EVENT_INIT : 0)), n};
   }
 
-  std::string fifo_[2];
-  int writer_[2] = {-1, -1};
-  std::vector<TJoyMessage> got_;
+  std::string FFifo[2];
+  int FWriter[2] = {-1, -1};
+  std::vector<TJoyMessage> FGot;
 };
 
 TEST_F(Joystick, DevicesAndPositions) {
-  EXPECT_EQ(JoyDevicePath(JOYSTICKID1), fifo_[0]);
+  EXPECT_EQ(JoyDevicePath(JOYSTICKID1), FFifo[0]);
   EXPECT_EQ(JoyDevicePath(2), "");
   EXPECT_EQ(JoyGetNumDevs(), 2u);
   JOYINFO info;
@@ -96,7 +96,7 @@ TEST_F(Joystick, DevicesAndPositions) {
   EXPECT_EQ(info.wButtons, 0u);
   EXPECT_EQ(JoyGetPos(2, &info), JOYERR_PARMS);
   EXPECT_EQ(JoyGetPos(JOYSTICKID1, nullptr), JOYERR_PARMS);
-  unlink(fifo_[1].c_str());
+  unlink(FFifo[1].c_str());
   EXPECT_EQ(JoyGetNumDevs(), 1u);
   EXPECT_EQ(JoyGetPos(JOYSTICKID2, &info), JOYERR_UNPLUGGED);
   EXPECT_EQ(JoySetCapture(JOYSTICKID2, Recorder()), JOYERR_UNPLUGGED);
@@ -129,7 +129,7 @@ TEST_F(Joystick, RecordsArriveAsScaledMovesAndButtonMessages) {
       {MM_JOY1BUTTONDOWN, JOY_BUTTON3 | JOY_BUTTON2 | JOY_BUTTON2CHG, 32767 | 32768u << 16},
       {MM_JOY1BUTTONUP, JOY_BUTTON3 | JOY_BUTTON2CHG, 32767 | 32768u << 16},
   };
-  EXPECT_EQ(got_, want);
+  EXPECT_EQ(FGot, want);
   JOYINFO info;
   ASSERT_EQ(JoyGetPos(JOYSTICKID1, &info), JOYERR_NOERROR);
   EXPECT_EQ(info.wXpos, 32767u);
@@ -147,32 +147,32 @@ TEST_F(Joystick, SticksAreSeparateAndReleaseStopsMessages) {
       {MM_JOY2MOVE, 0, 65535 | 32767u << 16},
       {MM_JOY2BUTTONDOWN, JOY_BUTTON4 | JOY_BUTTON4CHG, 65535 | 32767u << 16},
   };
-  EXPECT_EQ(got_, want);
+  EXPECT_EQ(FGot, want);
   ASSERT_EQ(JoyReleaseCapture(JOYSTICKID2), JOYERR_NOERROR);
   // Captured again, the stick reports anew.
   ASSERT_EQ(JoySetCapture(JOYSTICKID2, Recorder()), JOYERR_NOERROR);
   Send(1, {Axis(1, -32767)});
   Pump(3);
-  ASSERT_EQ(got_.size(), 3u);
-  EXPECT_EQ(got_[2].Msg, MM_JOY2MOVE);
-  EXPECT_EQ(got_[2].LParam, 32767u);  // a new capture starts from the centre (no start-up records)
+  ASSERT_EQ(FGot.size(), 3u);
+  EXPECT_EQ(FGot[2].Msg, MM_JOY2MOVE);
+  EXPECT_EQ(FGot[2].LParam, 32767u);  // a new capture starts from the centre (no start-up records)
 }
 
 TEST_F(Joystick, AReceiverMayReleaseAndAVanishedDeviceEndsQuietly) {
   ASSERT_EQ(JoySetCapture(JOYSTICKID1,
                           [this](const TJoyMessage& m) {
-                            got_.push_back(m);
+                            FGot.push_back(m);
                             JoyReleaseCapture(JOYSTICKID1);
                           }),
             JOYERR_NOERROR);
   OpenWriter(0);
   Send(0, {Axis(0, 100), Button(0, true), Button(1, true)});
   Pump(1);
-  EXPECT_EQ(got_.size(), 1u);  // nothing after the release
+  EXPECT_EQ(FGot.size(), 1u);  // nothing after the release
 
   ASSERT_EQ(JoySetCapture(JOYSTICKID1, Recorder()), JOYERR_NOERROR);
-  close(writer_[0]);  // the device goes away
-  writer_[0] = -1;
+  close(FWriter[0]);  // the device goes away
+  FWriter[0] = -1;
   // The capture ends by itself (no endless wake-ups): a new one can start.
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
   uint32_t again = JOYERR_NOCANDO;
@@ -181,7 +181,7 @@ TEST_F(Joystick, AReceiverMayReleaseAndAVanishedDeviceEndsQuietly) {
     again = JoySetCapture(JOYSTICKID1, Recorder());
   }
   EXPECT_EQ(again, JOYERR_NOERROR);
-  EXPECT_EQ(got_.size(), 1u);
+  EXPECT_EQ(FGot.size(), 1u);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 class Profile : public DevicesTest {
  protected:
-  std::string Path(const std::string& name) const { return root_ + "/" + name; }
+  std::string Path(const std::string& name) const { return FRoot + "/" + name; }
 };
 
 TEST_F(Profile, BareNamesLiveInTheConfigurationFolder) {
@@ -261,7 +261,7 @@ TEST_F(Profile, UnwritablePlacesReportFailureAndKeepTheFile) {
   EXPECT_FALSE(ProfileEraseEntry("S", "k", Path("fifo.ini")));
   EXPECT_EQ(ReadFile(Path("plain")), "not a directory");
   // No temporary files are left behind.
-  for (const auto& e : std::filesystem::recursive_directory_iterator(root_)) {
+  for (const auto& e : std::filesystem::recursive_directory_iterator(FRoot)) {
     EXPECT_NE(e.path().extension(), ".tmp") << e.path();
   }
 }

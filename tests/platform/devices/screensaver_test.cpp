@@ -50,7 +50,7 @@ TEST(ScreenSaverX, ServerSettingsChangeAndComeBack) {
   if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   Display* own = XOpenDisplay(nullptr);
   ASSERT_NE(own, nullptr);
-  auto serverTimeout = [own] {
+  auto server_timeout = [own] {
     int timeout, interval, blanking, exposures;
     XGetScreenSaver(own, &timeout, &interval, &blanking, &exposures);
     return timeout;
@@ -58,25 +58,25 @@ TEST(ScreenSaverX, ServerSettingsChangeAndComeBack) {
   XSetScreenSaver(own, 600, 0, DefaultBlanking, DefaultExposures);
   XSync(own, False);
 
-  const int savedActive = Active(), savedTimeout = Timeout();
-  EXPECT_EQ(savedActive, 1);
-  EXPECT_EQ(savedTimeout, 600);
+  const int saved_active = Active(), saved_timeout = Timeout();
+  EXPECT_EQ(saved_active, 1);
+  EXPECT_EQ(saved_timeout, 600);
 
   ASSERT_TRUE(ScreenSaverSetActive(false));
-  EXPECT_EQ(serverTimeout(), 0);
+  EXPECT_EQ(server_timeout(), 0);
   EXPECT_EQ(Active(), 0);
   ASSERT_TRUE(ScreenSaverSetTimeout(5));
-  EXPECT_EQ(serverTimeout(), 0);  // still off
+  EXPECT_EQ(server_timeout(), 0);  // still off
   EXPECT_EQ(Timeout(), 5);
   ASSERT_TRUE(ScreenSaverSetActive(true));
-  EXPECT_EQ(serverTimeout(), 5);
+  EXPECT_EQ(server_timeout(), 5);
   ASSERT_TRUE(ScreenSaverSetTimeout(42));
-  EXPECT_EQ(serverTimeout(), 42);
+  EXPECT_EQ(server_timeout(), 42);
 
   // Putting the saved pair back restores the server's settings.
-  ASSERT_TRUE(ScreenSaverSetActive(savedActive != 0));
-  ASSERT_TRUE(ScreenSaverSetTimeout(savedTimeout));
-  EXPECT_EQ(serverTimeout(), 600);
+  ASSERT_TRUE(ScreenSaverSetActive(saved_active != 0));
+  ASSERT_TRUE(ScreenSaverSetTimeout(saved_timeout));
+  EXPECT_EQ(server_timeout(), 600);
   EXPECT_EQ(Active(), 1);
   XCloseDisplay(own);
 }

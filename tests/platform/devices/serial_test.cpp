@@ -21,25 +21,25 @@ class Serial : public DevicesTest {
  protected:
   void SetUp() override {
     DevicesTest::SetUp();
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(master_, 0);
-    ASSERT_EQ(grantpt(master_), 0);
-    ASSERT_EQ(unlockpt(master_), 0);
-    terminal_ = ptsname(master_);
-    ASSERT_TRUE(ProfileWrite("Serial", "COM1", terminal_, "system.ini"));
-    ASSERT_TRUE(ProfileWrite("Serial", "com2", root_ + "/no-such-device", "system.ini"));
-    ASSERT_TRUE(ProfileWrite("Serial", "COM3", root_, "system.ini"));  // not a terminal
+    FMaster = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(FMaster, 0);
+    ASSERT_EQ(grantpt(FMaster), 0);
+    ASSERT_EQ(unlockpt(FMaster), 0);
+    FTerminal = ptsname(FMaster);
+    ASSERT_TRUE(ProfileWrite("Serial", "COM1", FTerminal, "system.ini"));
+    ASSERT_TRUE(ProfileWrite("Serial", "com2", FRoot + "/no-such-device", "system.ini"));
+    ASSERT_TRUE(ProfileWrite("Serial", "COM3", FRoot, "system.ini"));  // not a terminal
   }
   void TearDown() override {
-    if (h_ > 0) SerialClose(h_);
-    if (master_ >= 0) close(master_);
+    if (FHandle > 0) SerialClose(FHandle);
+    if (FMaster >= 0) close(FMaster);
     DevicesTest::TearDown();
   }
 
   void OpenRaw() {
-    h_ = SerialOpen("COM1");
-    ASSERT_GT(h_, 0);
-    ASSERT_TRUE(SerialSetState(h_, DCB{}));
+    FHandle = SerialOpen("COM1");
+    ASSERT_GT(FHandle, 0);
+    ASSERT_TRUE(SerialSetState(FHandle, DCB{}));
   }
 
   // Bytes the peer receives, waiting at most `ms` for `count` of them.
@@ -47,17 +47,17 @@ class Serial : public DevicesTest {
     std::string got;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (got.size() < count && std::chrono::steady_clock::now() < end) {
-      pollfd pf{master_, POLLIN, 0};
+      pollfd pf{FMaster, POLLIN, 0};
       if (poll(&pf, 1, 10) <= 0) continue;
       char buf[512];
-      const ssize_t n = read(master_, buf, sizeof buf);
+      const ssize_t n = read(FMaster, buf, sizeof buf);
       if (n > 0) got.append(buf, static_cast<size_t>(n));
     }
     return got;
   }
 
   void PeerWrite(const std::string& s) {
-    ASSERT_EQ(write(master_, s.data(), s.size()), static_cast<ssize_t>(s.size()));
+    ASSERT_EQ(write(FMaster, s.data(), s.size()), static_cast<ssize_t>(s.size()));
   }
 
   // Waits (bounded) until the port's input queue holds `count` bytes.
@@ -65,7 +65,7 @@ class Serial : public DevicesTest {
     COMSTAT st;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     do {
-      EXPECT_TRUE(SerialStatus(h_, nullptr, &st));
+      EXPECT_TRUE(SerialStatus(FHandle, nullptr, &st));
       if (st.cbInQue >= count) break;
       poll(nullptr, 0, 2);
     } while (std::chrono::steady_clock::now() < end);
@@ -74,19 +74,19 @@ class Serial : public DevicesTest {
 
   termios2 PeerSees() {
     termios2 t{};
-    EXPECT_EQ(ioctl(master_, TCGETS2, &t), 0);
+    EXPECT_EQ(ioctl(FMaster, TCGETS2, &t), 0);
     return t;
   }
 
-  int master_ = -1;
-  std::string terminal_;
-  TSerialHandle h_ = -1;
+  int FMaster = -1;
+  std::string FTerminal;
+  TSerialHandle FHandle = -1;
 };
 
 TEST_F(Serial, NamesMapToDevicePaths) {
-  EXPECT_EQ(SerialDevicePath("COM1"), terminal_);
-  EXPECT_EQ(SerialDevicePath("com1"), terminal_);
-  EXPECT_EQ(SerialDevicePath("Com2"), root_ + "/no-such-device");
+  EXPECT_EQ(SerialDevicePath("COM1"), FTerminal);
+  EXPECT_EQ(SerialDevicePath("com1"), FTerminal);
+  EXPECT_EQ(SerialDevicePath("Com2"), FRoot + "/no-such-device");
   EXPECT_EQ(SerialDevicePath("COM4"), "/dev/ttyS3");
   for (const char* bad : {"COM5", "COM0", "COM", "COM11", "LPT1", ""}) {
     EXPECT_EQ(SerialDevicePath(bad), "") << bad;
@@ -100,14 +100,14 @@ TEST_F(Serial, OpenIsExclusiveAndAFailureDoesNotLast) {
   EXPECT_EQ(SerialOpen("COM2"), -1);
   EXPECT_EQ(SerialOpen("COM5"), -1);
 
-  h_ = SerialOpen("com1");
-  ASSERT_GT(h_, 0);
+  FHandle = SerialOpen("com1");
+  ASSERT_GT(FHandle, 0);
   EXPECT_EQ(SerialOpen("COM1"), -1);  // held
   EXPECT_FALSE(SerialPortPresent("COM1"));
-  ASSERT_TRUE(SerialClose(h_));
-  EXPECT_FALSE(SerialClose(h_));
-  h_ = SerialOpen("COM1");  // free again
-  EXPECT_GT(h_, 0);
+  ASSERT_TRUE(SerialClose(FHandle));
+  EXPECT_FALSE(SerialClose(FHandle));
+  FHandle = SerialOpen("COM1");  // free again
+  EXPECT_GT(FHandle, 0);
 }
 
 TEST_F(Serial, CallsOnClosedHandlesFail) {
@@ -126,8 +126,8 @@ TEST_F(Serial, CallsOnClosedHandlesFail) {
 // A pseudo-terminal keeps any baud rate, the stop bits and the flow control, but always has 8
 // data bits without parity; other framings are refused rather than silently changed.
 TEST_F(Serial, TheLineSettingsReachTheDevice) {
-  h_ = SerialOpen("COM1");
-  ASSERT_GT(h_, 0);
+  FHandle = SerialOpen("COM1");
+  ASSERT_GT(FHandle, 0);
   const struct {
     uint32_t baud;
     uint8_t bits, parity, stop;
@@ -153,7 +153,7 @@ TEST_F(Serial, TheLineSettingsReachTheDevice) {
     dcb.Parity = c.parity;
     dcb.StopBits = c.stop;
     dcb.fOutX = dcb.fInX = c.xon;
-    ASSERT_EQ(SerialSetState(h_, dcb), c.accepted) << c.baud << " " << int(c.bits);
+    ASSERT_EQ(SerialSetState(FHandle, dcb), c.accepted) << c.baud << " " << int(c.bits);
     if (!c.accepted) continue;
     const termios2 t = PeerSees();
     EXPECT_EQ(t.c_ospeed, c.baud);
@@ -165,14 +165,14 @@ TEST_F(Serial, TheLineSettingsReachTheDevice) {
   }
   DCB d;
   d.fOutxCtsFlow = 1;  // hardware flow control is not offered
-  EXPECT_FALSE(SerialSetState(h_, d));
+  EXPECT_FALSE(SerialSetState(FHandle, d));
 }
 
 TEST_F(Serial, BytesTravelBothWays) {
   OpenRaw();
   std::string all;
   for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
-  for (unsigned char c : all) ASSERT_TRUE(SerialWriteByte(h_, c));
+  for (unsigned char c : all) ASSERT_TRUE(SerialWriteByte(FHandle, c));
   EXPECT_EQ(PeerRead(all.size()), all);  // raw: no translation of CR, LF, XON or XOFF
 
   const std::string hello = "hello\r\n\x03\x11";
@@ -180,38 +180,38 @@ TEST_F(Serial, BytesTravelBothWays) {
   ASSERT_EQ(WaitInQueue(static_cast<uint32_t>(hello.size())), hello.size());
   std::string got;
   uint8_t b;
-  while (SerialReadByte(h_, &b)) got += static_cast<char>(b);
+  while (SerialReadByte(FHandle, &b)) got += static_cast<char>(b);
   EXPECT_EQ(got, hello);
   uint32_t errors = 1;
-  EXPECT_TRUE(SerialClearError(h_, &errors, nullptr));
+  EXPECT_TRUE(SerialClearError(FHandle, &errors, nullptr));
   EXPECT_EQ(errors, 0u);
-  EXPECT_FALSE(SerialReadByte(h_, &b));  // nothing waiting: returns at once
+  EXPECT_FALSE(SerialReadByte(FHandle, &b));  // nothing waiting: returns at once
 }
 
 TEST_F(Serial, PurgeEmptiesTheInputQueue) {
   OpenRaw();
   PeerWrite("abc");
   ASSERT_EQ(WaitInQueue(3), 3u);
-  EXPECT_TRUE(SerialPurge(h_, PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR));
+  EXPECT_TRUE(SerialPurge(FHandle, PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR));
   COMSTAT st;
-  ASSERT_TRUE(SerialStatus(h_, nullptr, &st));
+  ASSERT_TRUE(SerialStatus(FHandle, nullptr, &st));
   EXPECT_EQ(st.cbInQue, 0u);
   EXPECT_EQ(st.cbOutQue, 0u);
 }
 
 TEST_F(Serial, AWriteHeldByXoffFailsSoonAndResumesAfterXon) {
-  h_ = SerialOpen("COM1");
-  ASSERT_GT(h_, 0);
+  FHandle = SerialOpen("COM1");
+  ASSERT_GT(FHandle, 0);
   DCB dcb;
   dcb.fOutX = 1;
-  ASSERT_TRUE(SerialSetState(h_, dcb));
+  ASSERT_TRUE(SerialSetState(FHandle, dcb));
   PeerWrite("\x13");  // XOFF
   // The peer's XOFF takes effect a moment later; until then bytes still go out.
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   bool refused = false;
   while (!refused && std::chrono::steady_clock::now() < end) {
     const auto before = std::chrono::steady_clock::now();
-    refused = !SerialWriteByte(h_, 'x');
+    refused = !SerialWriteByte(FHandle, 'x');
     if (refused) {
       EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(500));
     } else {
@@ -222,20 +222,20 @@ TEST_F(Serial, AWriteHeldByXoffFailsSoonAndResumesAfterXon) {
   ASSERT_TRUE(refused);
   EXPECT_EQ(PeerRead(1, 50), "");  // held
   uint32_t errors = 0;
-  ASSERT_TRUE(SerialStatus(h_, &errors, nullptr));
+  ASSERT_TRUE(SerialStatus(FHandle, &errors, nullptr));
   EXPECT_TRUE(errors & CE_TXFULL);
   // A second look still shows the flag: only SerialClearError takes it away.
-  ASSERT_TRUE(SerialStatus(h_, &errors, nullptr));
+  ASSERT_TRUE(SerialStatus(FHandle, &errors, nullptr));
   EXPECT_TRUE(errors & CE_TXFULL);
-  ASSERT_TRUE(SerialClearError(h_, &errors, nullptr));
+  ASSERT_TRUE(SerialClearError(FHandle, &errors, nullptr));
   EXPECT_TRUE(errors & CE_TXFULL);
-  ASSERT_TRUE(SerialStatus(h_, &errors, nullptr));
+  ASSERT_TRUE(SerialStatus(FHandle, &errors, nullptr));
   EXPECT_EQ(errors, 0u);
 
   PeerWrite("\x11");  // XON
   bool sent = false;
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-  while (!sent && std::chrono::steady_clock::now() < until) sent = SerialWriteByte(h_, 'z');
+  while (!sent && std::chrono::steady_clock::now() < until) sent = SerialWriteByte(FHandle, 'z');
   EXPECT_TRUE(sent);
   std::string after;
   while (after.find('z') == std::string::npos) {
@@ -248,17 +248,17 @@ TEST_F(Serial, AWriteHeldByXoffFailsSoonAndResumesAfterXon) {
 
 TEST_F(Serial, AVanishedPeerIsAnErrorNotAHang) {
   OpenRaw();
-  close(master_);
-  master_ = -1;
+  close(FMaster);
+  FMaster = -1;
   uint8_t b;
-  EXPECT_FALSE(SerialReadByte(h_, &b));
-  EXPECT_FALSE(SerialWriteByte(h_, 'x'));
+  EXPECT_FALSE(SerialReadByte(FHandle, &b));
+  EXPECT_FALSE(SerialWriteByte(FHandle, 'x'));
   uint32_t errors = 0;
   COMSTAT st;
-  ASSERT_TRUE(SerialClearError(h_, &errors, &st));
+  ASSERT_TRUE(SerialClearError(FHandle, &errors, &st));
   EXPECT_TRUE(errors & CE_IOE);
   EXPECT_EQ(st.cbInQue, 0u);
-  ASSERT_TRUE(SerialClearError(h_, &errors, &st));
+  ASSERT_TRUE(SerialClearError(FHandle, &errors, &st));
   EXPECT_TRUE(errors & CE_IOE);  // the condition lasts
 }
 
@@ -266,14 +266,14 @@ TEST_F(Serial, AVanishedPeerIsAnErrorNotAHang) {
 // say so instead of pretending. Opening and configuring still work.
 TEST_F(Serial, ModemLinesOnAPseudoTerminalAreReportedAsUnavailable) {
   OpenRaw();
-  for (uint32_t f : {SETDTR, CLRDTR, SETRTS, CLRRTS}) EXPECT_FALSE(SerialEscape(h_, f)) << f;
-  EXPECT_FALSE(SerialEscape(h_, 1));
+  for (uint32_t f : {SETDTR, CLRDTR, SETRTS, CLRRTS}) EXPECT_FALSE(SerialEscape(FHandle, f)) << f;
+  EXPECT_FALSE(SerialEscape(FHandle, 1));
   int lines = 0;
-  EXPECT_NE(ioctl(master_, TIOCMGET, &lines), 0);
+  EXPECT_NE(ioctl(FMaster, TIOCMGET, &lines), 0);
   DCB dcb;
   dcb.fDtrControl = DTR_CONTROL_ENABLE;
   dcb.fRtsControl = RTS_CONTROL_ENABLE;
-  EXPECT_TRUE(SerialSetState(h_, dcb));
+  EXPECT_TRUE(SerialSetState(FHandle, dcb));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class Sound : public DevicesTest {
 };
 
 TEST_F(Sound, NamesAreFoundWithoutRegardToCaseAndGetWav) {
-  const std::string dir = root_ + "/Sounds";
+  const std::string dir = FRoot + "/Sounds";
   std::filesystem::create_directory(dir);
   WriteFile(dir + "/Demo.Wav", MakeWave({}));
   WriteFile(dir + "/rooster.wav", MakeWave({}));
@@ -62,7 +62,7 @@ TEST_F(Sound, NamesAreFoundWithoutRegardToCaseAndGetWav) {
   EXPECT_EQ(FindSoundFile(dir + "/日本語"), dir + "/日本語.wav");
   EXPECT_EQ(FindSoundFile(dir + "/missing"), "");
   EXPECT_EQ(FindSoundFile(dir + "/"), "");
-  EXPECT_EQ(FindSoundFile(root_ + "/nodir/Demo.wav"), "");
+  EXPECT_EQ(FindSoundFile(FRoot + "/nodir/Demo.wav"), "");
   // A bare name is looked for in the current directory.
   char old[4096];
   ASSERT_NE(getcwd(old, sizeof old), nullptr);
@@ -102,13 +102,13 @@ TEST_F(Sound, WaveHeadersAreChecked) {
       {"empty data", {.dataBytes = 0}, false},
   };
   for (const auto& c : cases) {
-    const std::string path = root_ + "/case.wav";
+    const std::string path = FRoot + "/case.wav";
     WriteFile(path, MakeWave(c.format));
     EXPECT_EQ(ReadWaveInfo(path, &info), c.ok) << c.what;
   }
   // The writer's own PCM files read back with their layout.
-  WriteFile(root_ + "/pcm.wav", PcmWave(22050, std::vector<int16_t>(101, -3)));
-  ASSERT_TRUE(ReadWaveInfo(root_ + "/pcm.wav", &info));
+  WriteFile(FRoot + "/pcm.wav", PcmWave(22050, std::vector<int16_t>(101, -3)));
+  ASSERT_TRUE(ReadWaveInfo(FRoot + "/pcm.wav", &info));
   EXPECT_EQ(info.FormatTag, 1);
   EXPECT_EQ(info.Channels, 1);
   EXPECT_EQ(info.SampleRate, 22050u);
@@ -116,24 +116,24 @@ TEST_F(Sound, WaveHeadersAreChecked) {
   EXPECT_EQ(info.DataBytes, 202u);
   // Cut short: the header alone is not enough, a partial data chunk plays what it holds.
   const std::string whole = MakeWave({});
-  WriteFile(root_ + "/cut.wav", whole.substr(0, 30));
-  EXPECT_FALSE(ReadWaveInfo(root_ + "/cut.wav", &info));
-  WriteFile(root_ + "/cut.wav", whole.substr(0, whole.size() - 10));
-  ASSERT_TRUE(ReadWaveInfo(root_ + "/cut.wav", &info));
+  WriteFile(FRoot + "/cut.wav", whole.substr(0, 30));
+  EXPECT_FALSE(ReadWaveInfo(FRoot + "/cut.wav", &info));
+  WriteFile(FRoot + "/cut.wav", whole.substr(0, whole.size() - 10));
+  ASSERT_TRUE(ReadWaveInfo(FRoot + "/cut.wav", &info));
   EXPECT_EQ(info.DataBytes, 54u);
-  EXPECT_FALSE(ReadWaveInfo(root_ + "/missing.wav", &info));
+  EXPECT_FALSE(ReadWaveInfo(FRoot + "/missing.wav", &info));
   // Samples beyond what the player holds in memory: the file (sparse) is refused, not read.
-  WriteFile(root_ + "/long.wav", MakeWave({.dataBytes = 64}).replace(40, 4, "\x01\x00\x00\x10"));
-  ASSERT_EQ(truncate((root_ + "/long.wav").c_str(), 44 + 0x10000001), 0);
-  EXPECT_FALSE(ReadWaveInfo(root_ + "/long.wav", &info));
+  WriteFile(FRoot + "/long.wav", MakeWave({.dataBytes = 64}).replace(40, 4, "\x01\x00\x00\x10"));
+  ASSERT_EQ(truncate((FRoot + "/long.wav").c_str(), 44 + 0x10000001), 0);
+  EXPECT_FALSE(ReadWaveInfo(FRoot + "/long.wav", &info));
 }
 
 TEST_F(Sound, PlayFailsCleanlyWithoutFileOrDevice) {
   const bool device = !QMediaDevices::audioOutputs().isEmpty();
-  WriteFile(root_ + "/corrupt.wav", "RIFF\x10\0\0\0WAVEjunkjunkjunk");
+  WriteFile(FRoot + "/corrupt.wav", "RIFF\x10\0\0\0WAVEjunkjunkjunk");
   for (uint32_t flags : {SND_SYNC, SND_ASYNC, SND_ASYNC | SND_LOOP}) {
-    EXPECT_FALSE(SndPlaySound(root_ + "/missing", flags));
-    EXPECT_FALSE(SndPlaySound(root_ + "/corrupt", flags));
+    EXPECT_FALSE(SndPlaySound(FRoot + "/missing", flags));
+    EXPECT_FALSE(SndPlaySound(FRoot + "/corrupt", flags));
   }
   if (access(kAlsaSample, R_OK) == 0) {
     // Accepted as a sound; whether it plays depends on an audio device being there.

@@ -129,9 +129,9 @@ TEST_F(Drives, MountTablesGiveDriveLetters) {
   // Mount points of our own, so the letters do not hang on this machine's folders; the device
   // names are ones no kernel lists, so no removable flag of a real disk is read.
   for (const char* dir : {"/usr", "/ram", "/home", "/cd", "/opt", "/local bin"}) {
-    std::filesystem::create_directory(root_ + dir);
+    std::filesystem::create_directory(FRoot + dir);
   }
-  WriteFile(root_ + "/hostname", "a file mounted alone");
+  WriteFile(FRoot + "/hostname", "a file mounted alone");
   // '@' stands for our folder.
   std::string table =
       "sysfs /sys sysfs rw 0 0\n"
@@ -147,8 +147,8 @@ TEST_F(Drives, MountTablesGiveDriveLetters) {
       "overlay @/opt overlay rw 0 0\n"
       "/dev/orvane-d @/no/such/dir ext4 rw 0 0\n"
       "/dev/orvane-e @/local\\040bin ext4 rw 0 0\n";
-  for (size_t at; (at = table.find('@')) != std::string::npos;) table.replace(at, 1, root_);
-  const std::string r = root_;
+  for (size_t at; (at = table.find('@')) != std::string::npos;) table.replace(at, 1, FRoot);
+  const std::string r = FRoot;
   const std::vector<TDriveEntry> d = DrivesOfMountTable(table);
   const struct {
     char letter;
@@ -171,14 +171,14 @@ TEST_F(Drives, MountTablesGiveDriveLetters) {
   // More mounts than letters: the list ends at Z.
   std::string many = "/dev/vda / ext4 rw 0 0\n";
   for (int i = 0; i < 30; ++i) {
-    const std::string dir = root_ + "/m" + std::to_string(i);
+    const std::string dir = FRoot + "/m" + std::to_string(i);
     std::filesystem::create_directory(dir);
     many += "server:/x " + dir + " nfs rw 0 0\n";
   }
   const std::vector<TDriveEntry> all = DrivesOfMountTable(many);
   ASSERT_EQ(all.size(), 24u);
   EXPECT_EQ(all.back().Letter, 'Z');
-  EXPECT_EQ(all.back().MountPoint, root_ + "/m22");
+  EXPECT_EQ(all.back().MountPoint, FRoot + "/m22");
 }
 
 class Registry : public DevicesTest {};

@@ -29,7 +29,7 @@ std::string ShiftText(TShiftState s) {
 // A windowed control that fills itself with one colour and records what reaches it.
 class Probe : public TCustomControl {
  public:
-  Probe(TComponent* owner, TColor fill) : TCustomControl(owner), fill_(fill) {}
+  Probe(TComponent* owner, TColor fill) : TCustomControl(owner), FFill(fill) {}
   int paints = 0;
   std::vector<TMessage> user;
   using TCustomControl::Canvas;
@@ -50,7 +50,7 @@ class Probe : public TCustomControl {
  protected:
   void Paint() override {
     ++paints;
-    Canvas()->Brush()->SetColor(fill_);
+    Canvas()->Brush()->SetColor(FFill);
     Canvas()->FillRect(ClientRect());
   }
   void MouseDown(TMouseButton b, TShiftState s, int x, int y) override {
@@ -83,17 +83,17 @@ class Probe : public TCustomControl {
   std::function<void()> on_exit;
 
  private:
-  TColor fill_;
+  TColor FFill;
 };
 
 class Shape : public TGraphicControl {
  public:
-  Shape(TComponent* owner, TColor fill) : TGraphicControl(owner), fill_(fill) {}
+  Shape(TComponent* owner, TColor fill) : TGraphicControl(owner), FFill(fill) {}
   using TGraphicControl::Canvas;
 
  protected:
   void Paint() override {
-    Canvas()->Brush()->SetColor(fill_);
+    Canvas()->Brush()->SetColor(FFill);
     Canvas()->FillRect(ClientRect());
   }
   void MouseDown(TMouseButton, TShiftState, int x, int y) override {
@@ -101,7 +101,7 @@ class Shape : public TGraphicControl {
   }
 
  private:
-  TColor fill_;
+  TColor FFill;
 };
 
 class ControlsTest : public FormTest {

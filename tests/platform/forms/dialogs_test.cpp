@@ -25,21 +25,21 @@ namespace {
 class TempDir {
  public:
   TempDir() {
-    path_ = fs::temp_directory_path() /
+    FPath = fs::temp_directory_path() /
             ("orvane-dialogs-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
-    fs::create_directories(path_);
+    fs::create_directories(FPath);
   }
   ~TempDir() {
     std::error_code ec;
-    fs::remove_all(path_, ec);
+    fs::remove_all(FPath, ec);
   }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  std::string str() const { return path_.string(); }
-  void Touch(const std::string& name) const { std::ofstream(path_ / name) << "x"; }
+  std::string operator/(const std::string& name) const { return (FPath / name).string(); }
+  std::string str() const { return FPath.string(); }
+  void Touch(const std::string& name) const { std::ofstream(FPath / name) << "x"; }
 
  private:
   static inline int counter_ = 0;
-  fs::path path_;
+  fs::path FPath;
 };
 
 class DialogsTest : public FormTest {

@@ -82,68 +82,68 @@ class CupsPrinterTest : public FormTest {
     }
     char base[] = "/tmp/orvane-cups-XXXXXX";
     ASSERT_NE(mkdtemp(base), nullptr);
-    dir_ = base;
+    FDir = base;
     // The scheduler's filters run as another user and must reach the spool.
-    fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+    fs::permissions(FDir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
     for (const char* sub : {"ppd", "spool/tmp", "cache", "state", "log", "out"}) {
-      fs::create_directories(dir_ / sub);
+      fs::create_directories(FDir / sub);
     }
-    queue_ = "orvane-test-" + std::to_string(getpid());
-    refusing_ = queue_ + "-refusing";
-    socket_ = (dir_ / "cups.sock").string();
-    std::ofstream(dir_ / "cupsd.conf") << "Listen " << socket_ << "\n"
+    FQueue = "orvane-test-" + std::to_string(getpid());
+    FRefusing = FQueue + "-refusing";
+    FSocket = (FDir / "cups.sock").string();
+    std::ofstream(FDir / "cupsd.conf") << "Listen " << FSocket << "\n"
                                        << "LogLevel warn\nBrowsing No\nWebInterface No\n"
                                        << "<Location />\n  Order allow,deny\n  Allow all\n"
                                        << "</Location>\n";
-    std::ofstream(dir_ / "cups-files.conf")
-        << "ServerRoot " << dir_.string() << "\nRequestRoot " << (dir_ / "spool").string()
-        << "\nTempDir " << (dir_ / "spool/tmp").string() << "\nCacheDir "
-        << (dir_ / "cache").string() << "\nStateDir " << (dir_ / "state").string()
+    std::ofstream(FDir / "cups-files.conf")
+        << "ServerRoot " << FDir.string() << "\nRequestRoot " << (FDir / "spool").string()
+        << "\nTempDir " << (FDir / "spool/tmp").string() << "\nCacheDir "
+        << (FDir / "cache").string() << "\nStateDir " << (FDir / "state").string()
         << "\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nAccessLog "
-        << (dir_ / "log/access_log").string() << "\nErrorLog " << (dir_ / "log/error_log").string()
-        << "\nPageLog " << (dir_ / "log/page_log").string() << "\n";
-    std::ofstream(dir_ / "printers.conf")
-        << "<DefaultPrinter " << queue_ << ">\nDeviceURI cups-pdf:/" << queue_
+        << (FDir / "log/access_log").string() << "\nErrorLog " << (FDir / "log/error_log").string()
+        << "\nPageLog " << (FDir / "log/page_log").string() << "\n";
+    std::ofstream(FDir / "printers.conf")
+        << "<DefaultPrinter " << FQueue << ">\nDeviceURI cups-pdf:/" << FQueue
         << "\nState Idle\nAccepting Yes\nShared No\n</DefaultPrinter>\n"
-        << "<Printer " << refusing_ << ">\nDeviceURI cups-pdf:/" << refusing_
+        << "<Printer " << FRefusing << ">\nDeviceURI cups-pdf:/" << FRefusing
         << "\nState Idle\nAccepting No\nShared No\n</Printer>\n";
     std::string ppd = Read(kPdfPpd);
     const std::string from = "*DefaultResolution: 300dpi";
     ASSERT_NE(ppd.find(from), std::string::npos);
     ppd.replace(ppd.find(from), from.size(), "*DefaultResolution: 600dpi");
-    for (const std::string& q : {queue_, refusing_}) {
-      std::ofstream(dir_ / "ppd" / (q + ".ppd")) << ppd;
+    for (const std::string& q : {FQueue, FRefusing}) {
+      std::ofstream(FDir / "ppd" / (q + ".ppd")) << ppd;
     }
     // cups-pdf reads a queue's settings only from here.
-    backendConf_ = "/etc/cups/cups-pdf-" + queue_ + ".conf";
-    std::ofstream(backendConf_) << "Out " << (dir_ / "out").string() << "\n";
+    FBackendConf = "/etc/cups/cups-pdf-" + FQueue + ".conf";
+    std::ofstream(FBackendConf) << "Out " << (FDir / "out").string() << "\n";
 
-    const std::string conf = (dir_ / "cupsd.conf").string();
-    const std::string files = (dir_ / "cups-files.conf").string();
+    const std::string conf = (FDir / "cupsd.conf").string();
+    const std::string files = (FDir / "cups-files.conf").string();
     const char* argv[] = {kCupsd, "-f", "-c", conf.c_str(), "-s", files.c_str(), nullptr};
-    ASSERT_EQ(posix_spawn(&cupsd_, kCupsd, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-    ASSERT_TRUE(WaitFor([&] { return Accepts(socket_); }, 20))
-        << "the scheduler did not start: " << Read(dir_ / "log/error_log");
-    cupsSetServer(socket_.c_str());
-    setenv("CUPS_SERVER", socket_.c_str(), 1);
+    ASSERT_EQ(posix_spawn(&FCupsd, kCupsd, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+    ASSERT_TRUE(WaitFor([&] { return Accepts(FSocket); }, 20))
+        << "the scheduler did not start: " << Read(FDir / "log/error_log");
+    cupsSetServer(FSocket.c_str());
+    setenv("CUPS_SERVER", FSocket.c_str(), 1);
     unsetenv("ORVANE_PRINT_PDF");
   }
 
   void TearDown() override {
-    if (cupsd_ > 0) {
-      kill(cupsd_, SIGTERM);
+    if (FCupsd > 0) {
+      kill(FCupsd, SIGTERM);
       int status = 0;
-      if (!WaitFor([&] { return waitpid(cupsd_, &status, WNOHANG) == cupsd_; }, 10)) {
-        kill(cupsd_, SIGKILL);
-        waitpid(cupsd_, &status, 0);
+      if (!WaitFor([&] { return waitpid(FCupsd, &status, WNOHANG) == FCupsd; }, 10)) {
+        kill(FCupsd, SIGKILL);
+        waitpid(FCupsd, &status, 0);
       }
     }
     cupsSetServer(nullptr);
     unsetenv("CUPS_SERVER");
     std::error_code ec;
-    if (!backendConf_.empty()) fs::remove(backendConf_, ec);
-    if (!dir_.empty()) fs::remove_all(dir_, ec);
+    if (!FBackendConf.empty()) fs::remove(FBackendConf, ec);
+    if (!FDir.empty()) fs::remove_all(FDir, ec);
   }
 
   // The job's PDF in out/, once complete.
@@ -151,7 +151,7 @@ class CupsPrinterTest : public FormTest {
     fs::path found;
     WaitFor(
         [&] {
-          for (const auto& entry : fs::directory_iterator(dir_ / "out")) {
+          for (const auto& entry : fs::directory_iterator(FDir / "out")) {
             const std::string data = Read(entry.path());
             if (data.size() > 6 && data.find("%%EOF", data.size() - 8) != std::string::npos) {
               found = entry.path();
@@ -164,9 +164,9 @@ class CupsPrinterTest : public FormTest {
     return found;
   }
 
-  fs::path dir_;
-  std::string queue_, refusing_, socket_, backendConf_;
-  pid_t cupsd_ = 0;
+  fs::path FDir;
+  std::string FQueue, FRefusing, FSocket, FBackendConf;
+  pid_t FCupsd = 0;
 };
 
 // The bounding box of the pixels near one colour (the way through PostScript may shift a colour
@@ -202,23 +202,23 @@ TEST_F(CupsPrinterTest, TheDefaultQueuePrintsAtItsOwnResolutionAndTheJobComesOut
   EXPECT_EQ(p->OutputFileName(), "");
 
   const fs::path job = Output();
-  ASSERT_FALSE(job.empty()) << "no output from the queue: " << Read(dir_ / "log/error_log");
+  ASSERT_FALSE(job.empty()) << "no output from the queue: " << Read(FDir / "log/error_log");
   const std::vector<QImage> pages = printout::RenderPages(job.string(), 600);
   ASSERT_EQ(pages.size(), 1u);
   // 300 x 150 dots of the printer are half an inch by a quarter, an inch from the corner of
   // the printable area.
-  const int marginX = (pages[0].width() - p->PageWidth()) / 2;
-  const int marginY = (pages[0].height() - p->PageHeight()) / 2;
+  const int margin_x = (pages[0].width() - p->PageWidth()) / 2;
+  const int margin_y = (pages[0].height() - p->PageHeight()) / 2;
   const QRect green = Find(pages[0], qRgb(0, 0x80, 0));
-  EXPECT_NEAR(green.left(), marginX + 600, 3);
-  EXPECT_NEAR(green.top(), marginY + 600, 3);
+  EXPECT_NEAR(green.left(), margin_x + 600, 3);
+  EXPECT_NEAR(green.top(), margin_y + 600, 3);
   EXPECT_NEAR(green.width(), 300, 3);
   EXPECT_NEAR(green.height(), 150, 3);
 }
 
 TEST_F(CupsPrinterTest, TheQueueChosenInTheDialogMakesTheCopies) {
   TPrintDialog dialog(form);
-  dialogs.Answer(mrOk, queue_, 2);
+  dialogs.Answer(mrOk, FQueue, 2);
   ASSERT_TRUE(dialog.Execute());
   TPrinter* p = Printer();
   p->BeginDoc();
@@ -230,7 +230,7 @@ TEST_F(CupsPrinterTest, TheQueueChosenInTheDialogMakesTheCopies) {
   ASSERT_TRUE(dialog.Execute());
 
   const fs::path job = Output();
-  ASSERT_FALSE(job.empty()) << "no output from the queue: " << Read(dir_ / "log/error_log");
+  ASSERT_FALSE(job.empty()) << "no output from the queue: " << Read(FDir / "log/error_log");
   const std::vector<QImage> pages = printout::RenderPages(job.string(), 75);
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_FALSE(Find(pages[1], qRgb(0, 0x80, 0)).isEmpty());
@@ -238,7 +238,7 @@ TEST_F(CupsPrinterTest, TheQueueChosenInTheDialogMakesTheCopies) {
 
 TEST_F(CupsPrinterTest, AQueueThatRefusesTheJobSaysSo) {
   TPrintDialog dialog(form);
-  dialogs.Answer(mrOk, refusing_);
+  dialogs.Answer(mrOk, FRefusing);
   ASSERT_TRUE(dialog.Execute());
   TPrinter* p = Printer();
   p->BeginDoc();
@@ -247,11 +247,11 @@ TEST_F(CupsPrinterTest, AQueueThatRefusesTheJobSaysSo) {
     p->EndDoc();
     ADD_FAILURE() << "the refused job was taken for printed";
   } catch (const EPrinter& e) {
-    EXPECT_NE(e.Message().find(refusing_), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find(FRefusing), std::string::npos) << e.Message();
     EXPECT_NE(e.Message().find("not accepting"), std::string::npos) << e.Message();
   }
   EXPECT_FALSE(p->Printing());
-  EXPECT_TRUE(fs::is_empty(dir_ / "out"));
+  EXPECT_TRUE(fs::is_empty(FDir / "out"));
 }
 
 }  // namespace

@@ -28,21 +28,21 @@ namespace {
 // An environment variable set for the test's time.
 class EnvVar {
  public:
-  EnvVar(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
+  EnvVar(const char* name, const std::string& value) : FName(name) {
+    if (const char* old = std::getenv(name)) FOld = old;
     setenv(name, value.c_str(), 1);
   }
   ~EnvVar() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
+    if (FOld) {
+      setenv(FName, FOld->c_str(), 1);
     } else {
-      unsetenv(name_);
+      unsetenv(FName);
     }
   }
 
  private:
-  const char* name_;
-  std::optional<std::string> old_;
+  const char* FName;
+  std::optional<std::string> FOld;
 };
 
 std::string Read(const fs::path& p) {
@@ -67,23 +67,23 @@ QRect Find(const QImage& image, QRgb color) {
 class PrinterTest : public FormTest {
  protected:
   PrinterTest()
-      : dir_(fs::temp_directory_path() /
+      : FDir(fs::temp_directory_path() /
              ("orvane-printer-" + std::to_string(getpid()) + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-        home_("HOME", (dir_ / "home").string()),
-        config_("XDG_CONFIG_HOME", (dir_ / "config").string()),
-        noPrinters_("CUPS_SERVER", (dir_ / "no-cups.sock").string()) {
+        FHome("HOME", (FDir / "home").string()),
+        FConfig("XDG_CONFIG_HOME", (FDir / "config").string()),
+        FNoPrinters("CUPS_SERVER", (FDir / "no-cups.sock").string()) {
     unsetenv("ORVANE_PRINT_PDF");
     cupsSetServer(nullptr);  // reads CUPS_SERVER again
-    fs::create_directories(dir_ / "home");
+    fs::create_directories(FDir / "home");
     Printer()->SetTitle("");
   }
   ~PrinterTest() override {
     cupsSetServer(nullptr);
     std::error_code ec;
-    fs::remove_all(dir_, ec);
+    fs::remove_all(FDir, ec);
   }
-  fs::path Documents() const { return dir_ / "home" / "Documents"; }
+  fs::path Documents() const { return FDir / "home" / "Documents"; }
   // A document of one page with a green square at its top left.
   static void PrintSquare() {
     TPrinter* p = Printer();
@@ -98,9 +98,9 @@ class PrinterTest : public FormTest {
     ASSERT_TRUE(dialog.Execute());
   }
 
-  fs::path dir_;
+  fs::path FDir;
   // Without printers, whatever the machine has.
-  EnvVar home_, config_, noPrinters_;
+  EnvVar FHome, FConfig, FNoPrinters;
 };
 
 TEST_F(PrinterTest, AFormPrintsAtItsScreenSizeInThePrintersDots) {
@@ -114,7 +114,7 @@ TEST_F(PrinterTest, AFormPrintsAtItsScreenSizeInThePrintersDots) {
   shape->SetBounds(150, 30, 50, 50);
   shape->Brush()->SetColor(clBlue);
   ShowForm();
-  const std::string pdf = (dir_ / "form.pdf").string();
+  const std::string pdf = (FDir / "form.pdf").string();
   EnvVar out("ORVANE_PRINT_PDF", pdf);
   form->Print();
   EXPECT_EQ(Printer()->OutputFileName(), pdf);
@@ -138,7 +138,7 @@ TEST_F(PrinterTest, AFormPrintsAtItsScreenSizeInThePrintersDots) {
 }
 
 TEST_F(PrinterTest, DocumentsPagesOrientationAndAbort) {
-  const std::string pdf = (dir_ / "doc.pdf").string();
+  const std::string pdf = (FDir / "doc.pdf").string();
   EnvVar out("ORVANE_PRINT_PDF", pdf);
   TPrinter* p = Printer();
   const int portrait_width = p->PageWidth();
@@ -199,12 +199,12 @@ TEST_F(PrinterTest, TheDialogsFileIsWrittenAndEveryOtherDocumentGetsANewFile) {
   // The dialog offers the next new name; the file chosen there is the one written, with the
   // copies asked for (collated: the whole document again).
   TPrintDialog dialog(form);
-  dialogs.Answer(mrOk, (dir_ / "chosen.pdf").string(), 2);
+  dialogs.Answer(mrOk, (FDir / "chosen.pdf").string(), 2);
   ASSERT_TRUE(dialog.Execute());
   EXPECT_EQ(fs::path(dialogs.Asked().back().Text).parent_path(), Documents());
   EXPECT_FALSE(fs::exists(dialogs.Asked().back().Text));
   PrintSquare();
-  EXPECT_EQ(Printer()->OutputFileName(), (dir_ / "chosen.pdf").string());
+  EXPECT_EQ(Printer()->OutputFileName(), (FDir / "chosen.pdf").string());
   const std::vector<QImage> pages =
       printout::RenderPages(Printer()->OutputFileName(), Printer()->XDpi());
   ASSERT_EQ(pages.size(), 2u);
@@ -222,27 +222,27 @@ TEST_F(PrinterTest, TheDialogsFileIsWrittenAndEveryOtherDocumentGetsANewFile) {
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    signal_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit now = old_;
+    getrlimit(RLIMIT_FSIZE, &FOld);
+    FSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit now = FOld;
     now.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &now);
   }
   ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, signal_);
+    setrlimit(RLIMIT_FSIZE, &FOld);
+    signal(SIGXFSZ, FSignal);
   }
 
  private:
-  rlimit old_{};
-  sighandler_t signal_;
+  rlimit FOld{};
+  sighandler_t FSignal;
 };
 
 TEST_F(PrinterTest, AFailedPrintSaysWhyAndLosesNothing) {
-  const fs::path earlier = dir_ / "earlier.pdf";
+  const fs::path earlier = FDir / "earlier.pdf";
   std::ofstream(earlier) << "an earlier print";
-  const fs::path notAFolder = dir_ / "plain";
-  std::ofstream(notAFolder) << "x";
+  const fs::path not_a_folder = FDir / "plain";
+  std::ofstream(not_a_folder) << "x";
   struct Case {
     const char* what;
     std::string file;
@@ -250,8 +250,8 @@ TEST_F(PrinterTest, AFailedPrintSaysWhyAndLosesNothing) {
     bool full;
   };
   for (const Case& c :
-       {Case{"a missing folder", (dir_ / "no" / "x.pdf").string(), "No such file", false},
-        Case{"a file for a folder", (notAFolder / "x.pdf").string(), "Not a directory", false},
+       {Case{"a missing folder", (FDir / "no" / "x.pdf").string(), "No such file", false},
+        Case{"a file for a folder", (not_a_folder / "x.pdf").string(), "Not a directory", false},
         Case{"a full disk", earlier.string(), "File too large", true}}) {
     SCOPED_TRACE(c.what);
     ChooseInDialog(c.file);
@@ -269,7 +269,7 @@ TEST_F(PrinterTest, AFailedPrintSaysWhyAndLosesNothing) {
     EXPECT_NE(message.find(c.file), std::string::npos) << message;
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(Read(earlier), "an earlier print");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 3);
   }
   // And the documents folder cannot be made where a file stands in its place.
   fs::remove_all(Documents());

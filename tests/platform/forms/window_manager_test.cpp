@@ -46,14 +46,14 @@ class WindowManagerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { Application->Initialize(); }
   void TearDown() override {
-    for (TForm* f : forms_) delete f;
+    for (TForm* f : FForms) delete f;
     Application->ProcessMessages();
   }
   TForm* NewForm(int width, int height) {
     auto* f = new TForm(nullptr);
     f->SetBounds(0, 0, width, height);
     f->SetPosition(poScreenCenter);
-    forms_.push_back(f);
+    FForms.push_back(f);
     return f;
   }
   static QRect Area() { return QGuiApplication::primaryScreen()->availableGeometry(); }
@@ -89,7 +89,7 @@ class WindowManagerTest : public ::testing::Test {
   }
 
  private:
-  std::vector<TForm*> forms_;
+  std::vector<TForm*> FForms;
 };
 
 TEST_F(WindowManagerTest, MaximisedFormFillsTheScreenAndIsRestoredToItsCentredDesignSize) {

@@ -117,12 +117,12 @@ TEST_F(BitmapFiles, PixelRowsFarBehindTheHeadersAreReadWithoutTheGap) {
   TBitmap bmp;
   MakePattern(bmp);
   std::vector<uint8_t> bytes = bmp.SaveToBytes();
-  const uint32_t offBits = 3u << 30;
-  for (int i = 0; i < 4; ++i) bytes[10 + i] = static_cast<uint8_t>(offBits >> (8 * i));
+  const uint32_t off_bits = 3u << 30;
+  for (int i = 0; i < 4; ++i) bytes[10 + i] = static_cast<uint8_t>(off_bits >> (8 * i));
   {
     std::ofstream out(Path("far.bmp"), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), 54);
-    out.seekp(offBits);
+    out.seekp(off_bits);
     out.write(reinterpret_cast<const char*>(bytes.data()) + 54, std::streamsize(bytes.size() - 54));
   }
   const bounded_child::TEnd end = bounded_child::Run([&] {
@@ -143,22 +143,22 @@ TEST_F(BitmapFiles, AFailedSaveLeavesTheOldPictureWhole) {
   TBitmap small;
   MakePattern(small);
   small.SaveToFile(Path("keep.bmp"));
-  std::ifstream oldIn(Path("keep.bmp"), std::ios::binary);
-  const std::string old((std::istreambuf_iterator<char>(oldIn)), {});
+  std::ifstream old_in(Path("keep.bmp"), std::ios::binary);
+  const std::string old((std::istreambuf_iterator<char>(old_in)), {});
   // A file-size limit below the new picture: the write fails half way.
   TBitmap big;
   big.SetSize(400, 400);
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit limit = saved;
   limit.rlim_cur = 10000;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   EXPECT_THROW(big.SaveToFile(Path("keep.bmp")), EInvalidGraphic);
   setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-  std::ifstream newIn(Path("keep.bmp"), std::ios::binary);
-  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(newIn)), {}), old);
+  std::signal(SIGXFSZ, old_handler);
+  std::ifstream new_in(Path("keep.bmp"), std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(new_in)), {}), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 

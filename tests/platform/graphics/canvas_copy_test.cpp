@@ -97,10 +97,10 @@ TEST(Copy, PlainCopyMovesEveryPixel) {
     for (int y = 0; y < c.dstH; ++y) {
       for (int x = 0; x < c.dstW; ++x) {
         const int sx = x - c.x, sy = y - c.y;
-        const bool inSource = sx >= 0 && sy >= 0 && sx < c.srcW && sy < c.srcH;
-        const bool inClip = (IsRectEmpty(c.clip) || PtInRect(c.clip, TPoint{x, y})) &&
-                            (IsRectEmpty(c.hole) || !PtInRect(c.hole, TPoint{x, y}));
-        const uint32_t want = inSource && inClip ? pixel(sx, sy) : white;
+        const bool in_source = sx >= 0 && sy >= 0 && sx < c.srcW && sy < c.srcH;
+        const bool in_clip = (IsRectEmpty(c.clip) || PtInRect(c.clip, TPoint{x, y})) &&
+                             (IsRectEmpty(c.hole) || !PtInRect(c.hole, TPoint{x, y}));
+        const uint32_t want = in_source && in_clip ? pixel(sx, sy) : white;
         if (dst.ScanLine(y)[x] != want && wrong++ == 0) {
           ADD_FAILURE() << c.srcW << " x " << c.srcH << " at " << c.x << "," << c.y
                         << ": first wrong pixel at " << x << "," << y;

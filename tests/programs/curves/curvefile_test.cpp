@@ -158,8 +158,8 @@ TEST(CurveFile, AsksForNoByteBeyondTheRecords) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.header);
     const std::string file = Header(c.header) + Records(c.records);
-    const std::string withTail = file + std::string(5000, 'x');
-    TNextBytes next = NextBytesOf(withTail);
+    const std::string with_tail = file + std::string(5000, 'x');
+    TNextBytes next = NextBytesOf(with_tail);
     size_t asked = 0;
     TCurveFileContent content;
     EXPECT_TRUE(ReadCurveFile(

@@ -90,7 +90,7 @@ int main() {
   Application->CreateForm(curvForm);
   Application->CreateForm(AboutBox);
 
-  std::string firstPrint;
+  std::string first_print;
   std::vector<XStep> steps = {
       {"the splash after the first paint", [] { return AboutBox->Visible() && AboutBox->Active(); },
        [] { ClickAt(AboutBox->OKButton); }},
@@ -99,13 +99,13 @@ int main() {
       {"the print dialog", PrintDialogActive, [] { Xdotool("key Return"); }},
       {"the first print", [&] { return !PrintDialogActive() && Printed(first); },
        [&] {
-         firstPrint = Read(first);
+         first_print = Read(first);
          ClickAt(curvForm->Print11Btn);
        }},
       {"the print dialog again", PrintDialogActive, [] { Xdotool("key Return"); }},
       {"the second print", [&] { return !PrintDialogActive() && Printed(second); },
        [&] {
-         if (Read(first) != firstPrint) Fail("the second print changed the first");
+         if (Read(first) != first_print) Fail("the second print changed the first");
          ClickAt(curvForm->CloseBtn);
        }},
       {"the about box on exit", [] { return AboutBox->Visible(); },

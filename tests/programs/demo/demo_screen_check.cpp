@@ -110,9 +110,9 @@ int main(int argc, char** argv) {
   Application->SetTitle("Orvane Demo");
   Application->CreateForm(MainForm);
   Application->CreateForm(AboutBox);
-  const std::string shotFile = argc > 1 ? argv[1] : "";
-  static std::string formShots;
-  formShots = argc > 2 ? argv[2] : "";
+  const std::string shot_file = argc > 1 ? argv[1] : "";
+  static std::string form_shots;
+  form_shots = argc > 2 ? argv[2] : "";
 
   QImage shot;
   std::vector<XStep> steps = {
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
          return SameAsFormImage(shot, MainForm);
        },
        [&] {
-         if (!shotFile.empty()) shot.save(QString::fromStdString(shotFile));
+         if (!shot_file.empty()) shot.save(QString::fromStdString(shot_file));
          for (const TSpeedButton* b : MainForm->SpeedButtons) {
            if (GlyphCellBlank(shot, b)) Fail("blank glyph on " + b->Name());
          }
@@ -160,9 +160,9 @@ int main(int argc, char** argv) {
                        // before the grab, so grab and image show one state.
                        Application->ProcessMessages();
                        const QImage grab = GrabClient(f);
-                       if (!formShots.empty()) {
+                       if (!form_shots.empty()) {
                          grab.save(
-                             QString::fromStdString(formShots + "/" + info.ClassName + ".png"));
+                             QString::fromStdString(form_shots + "/" + info.ClassName + ".png"));
                        }
                        return SameAsFormImage(grab, f);
                      },

@@ -14,7 +14,7 @@ namespace {
 class MainFormTest : public DemoTest {
  protected:
   MainFormTest() {
-    previous_sound_ = SetSoundFunction([this](const std::string& name, uint32_t) {
+    FPreviousSound = SetSoundFunction([this](const std::string& name, uint32_t) {
       events.push_back("sound " + name);
       return true;
     });
@@ -31,7 +31,7 @@ class MainFormTest : public DemoTest {
     delete main;
     delete AboutBox;
     AboutBox = nullptr;
-    SetSoundFunction(previous_sound_);
+    SetSoundFunction(FPreviousSound);
   }
 
   void ShowMain() {
@@ -44,7 +44,7 @@ class MainFormTest : public DemoTest {
   std::vector<std::string> events;
 
  private:
-  TSoundFunction previous_sound_;
+  TSoundFunction FPreviousSound;
 };
 
 TEST_F(MainFormTest, StartsWithSoundThenSplashOnceAfterTheFirstPaint) {

@@ -82,7 +82,7 @@ TEST_F(PatternTest, SelectorTablesGiveTheirValues) {
   group->SetParent(form);
   group->SetBounds(10, 10, 150, 120);
   TColor chosen = clNone;
-  BindSelector<TColor>(group, YellowColorItems, [&](const TColor& c) { chosen = c; });
+  BindSelector<TColor>(group, kYellowColorItems, [&](const TColor& c) { chosen = c; });
   ASSERT_EQ(group->Items()->Count(), 4);
   EXPECT_EQ(group->Items()->Strings(3), "blau");
   const TColor expected[] = {0x000000, 0x00FFFF, 0x0000FF, 0xFFFF00};  // "blau" is aqua here
@@ -90,14 +90,14 @@ TEST_F(PatternTest, SelectorTablesGiveTheirValues) {
     group->SetItemIndex(i);
     EXPECT_EQ(chosen, expected[i]) << i;
   }
-  EXPECT_EQ(GreyColorItems.Values[3], TColor(0xFF0000));  // and blue in the others
+  EXPECT_EQ(kGreyColorItems.Values[3], TColor(0xFF0000));  // and blue in the others
   TLedSetting led{};
-  EXPECT_TRUE(LedItems.ValueAt(2, led));
+  EXPECT_TRUE(kLedItems.ValueAt(2, led));
   EXPECT_EQ(led, (TLedSetting{false, true}));
-  EXPECT_FALSE(LedItems.ValueAt(-1, led));
-  EXPECT_FALSE(LedItems.ValueAt(3, led));
+  EXPECT_FALSE(kLedItems.ValueAt(-1, led));
+  EXPECT_FALSE(kLedItems.ValueAt(3, led));
   TTastStyle style{};
-  EXPECT_TRUE(SwitchItems.ValueAt(1, style));
+  EXPECT_TRUE(kSwitchItems.ValueAt(1, style));
   EXPECT_EQ(style, tsPushPull);
 }
 

@@ -38,13 +38,13 @@ std::string FileWith(const std::string& header, size_t samples = 4000) {
 class LogicFile : public LogicTest {
  protected:
   LogicFile() {
-    dir_ = fs::temp_directory_path() /
+    FDir = fs::temp_directory_path() /
            ("orvane-logicfile-" + std::to_string(getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    fs::remove_all(FDir);
+    fs::create_directories(FDir);
   }
-  ~LogicFile() override { fs::remove_all(dir_); }
+  ~LogicFile() override { fs::remove_all(FDir); }
 
   static fs::path Data(const char* name) { return fs::path(ORVANE_TEST_DATA) / "logic" / name; }
 
@@ -63,7 +63,7 @@ class LogicFile : public LogicTest {
             logic->ReadSample(0), logic->ReadSample(999)};
   }
 
-  fs::path dir_;
+  fs::path FDir;
 };
 
 TEST_F(LogicFile, AHandMadeFileLoadsExactly) {
@@ -91,7 +91,7 @@ TEST_F(LogicFile, ADefaultDisplaySavesTheScriptsBytesAndReadsThemBack) {
   MakeLogic();
   const char saved = DecimalSeparator;
   DecimalSeparator = ',';  // the file keeps its '.'
-  const fs::path file = dir_ / "default.psr";
+  const fs::path file = FDir / "default.psr";
   EXPECT_TRUE(logic->SaveToFile(file));
   DecimalSeparator = saved;
   EXPECT_EQ(ReadFile(file), ReadFile(Data("default.psr")));
@@ -108,9 +108,9 @@ TEST_F(LogicFile, ADefaultDisplaySavesTheScriptsBytesAndReadsThemBack) {
 
 TEST_F(LogicFile, MalformedFilesAreRefusedWithTheirMessageAndChangeNothing) {
   const std::string good = "Pulsaric|1E-5|4|0|4000@\x1A";
-  std::string cutNames = Counted(good);
-  for (int i = 0; i < 31; ++i) cutNames += Counted("Chan");
-  cutNames +=
+  std::string cut_names = Counted(good);
+  for (int i = 0; i < 31; ++i) cut_names += Counted("Chan");
+  cut_names +=
       "\x05"
       "Ch";
   struct Case {
@@ -134,7 +134,7 @@ TEST_F(LogicFile, MalformedFilesAreRefusedWithTheirMessageAndChangeNothing) {
       {"nothing after the end mark", FileWith("Pulsaric|1E-5|4|0|4000@")},
       {"no end mark", FileWith("Pulsaric|1E-5|4|0|4000\x1A")},
       {"buffer size too big for an integer", FileWith("Pulsaric|1E-5|4|0|99999999999@\x1A")},
-      {"names cut", cutNames},
+      {"names cut", cut_names},
       {"samples cut", FileWith(good, 3999)},
       {"samples cut with a small size", FileWith("Pulsaric|1E-5|4|0|50@\x1A", 99)},
   };
@@ -146,7 +146,7 @@ TEST_F(LogicFile, MalformedFilesAreRefusedWithTheirMessageAndChangeNothing) {
     EnglishTexts = english;
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);
-      const fs::path file = dir_ / "bad.psr";
+      const fs::path file = FDir / "bad.psr";
       WriteFile(file, c.bytes);
       dialogs.Answer(mrOk);
       EXPECT_FALSE(logic->LoadFromFile(file));
@@ -163,29 +163,29 @@ TEST_F(LogicFile, MalformedFilesAreRefusedWithTheirMessageAndChangeNothing) {
 
 TEST_F(LogicFile, AMissingFileRaisesAnInputOutputError) {
   MakeLogic();
-  EXPECT_THROW(logic->LoadFromFile(dir_ / "none.psr"), EInOutError);
+  EXPECT_THROW(logic->LoadFromFile(FDir / "none.psr"), EInOutError);
   EXPECT_TRUE(dialogs.Asked().empty());
 }
 
 TEST_F(LogicFile, AFailedSaveLeavesTheOldFileWhole) {
   MakeLogic();
   logic->SetBufferSize(100);
-  const fs::path file = dir_ / "keep.psr";
+  const fs::path file = FDir / "keep.psr";
   ASSERT_TRUE(logic->SaveToFile(file));
   const std::string old = ReadFile(file);
   // A file-size limit below the new file: the write fails half way.
   logic->SetBufferSize(64000);
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
   small.rlim_cur = 10000;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   EXPECT_THROW(logic->SaveToFile(file), EInOutError);
   setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
+  std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(ReadFile(file), old);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -173,14 +173,14 @@ TEST_F(LogicMouse, AHeldButtonLeavesTheBlackLinesBetweenButtonsAlone) {
 TEST_F(LogicMouse, PointerAndMarkerFollowTheMouseAndTheReadouts) {
   Make();
   const TRect p = logic->Footer().BoxUpper[0], m = logic->Footer().BoxUpper[1];
-  const auto pointerBox = Pixels(p), markerBox = Pixels(m);
+  const auto pointer_box = Pixels(p), marker_box = Pixels(m);
   const int x = d.Left + logic->Layout().DispWidth * 30 / 50;
   Click(logic, x, RowY(2));
   EXPECT_EQ(logic->PointerPos(), 30);
-  EXPECT_NE(Pixels(p), pointerBox);
+  EXPECT_NE(Pixels(p), pointer_box);
   Click(logic, d.Left + logic->Layout().DispWidth / 5, RowY(2), mbRight);
   EXPECT_EQ(logic->MarkerPos(), 10);
-  EXPECT_NE(Pixels(m), markerBox);
+  EXPECT_NE(Pixels(m), marker_box);
   // Dragging with the left button moves the pointer along.
   Pause();
   Press(logic, x, RowY(1));

@@ -38,48 +38,48 @@ class LogicShapes : public ::testing::Test {
  protected:
   LogicShapes() {
     bmp.SetSize(60, 60);
-    c().Brush()->SetColor(clSilver);
-    c().FillRect(Rect(0, 0, 60, 60));
-    c().Pen()->SetColor(clRed);
-    c().Pen()->SetWidth(3);
-    c().Pen()->SetMode(pmNot);
-    c().Brush()->SetColor(clGreen);
+    Canvas().Brush()->SetColor(clSilver);
+    Canvas().FillRect(Rect(0, 0, 60, 60));
+    Canvas().Pen()->SetColor(clRed);
+    Canvas().Pen()->SetWidth(3);
+    Canvas().Pen()->SetMode(pmNot);
+    Canvas().Brush()->SetColor(clGreen);
   }
-  TCanvas& c() { return *bmp.Canvas(); }
+  TCanvas& Canvas() { return *bmp.Canvas(); }
   // The pen and brush as the routine found them.
   void ExpectStateKept() {
-    EXPECT_EQ(c().Pen()->Color(), clRed);
-    EXPECT_EQ(c().Pen()->Width(), 3);
-    EXPECT_EQ(c().Pen()->Mode(), pmNot);
-    EXPECT_EQ(c().Brush()->Color(), clGreen);
-    EXPECT_EQ(c().Brush()->Style(), bsSolid);
+    EXPECT_EQ(Canvas().Pen()->Color(), clRed);
+    EXPECT_EQ(Canvas().Pen()->Width(), 3);
+    EXPECT_EQ(Canvas().Pen()->Mode(), pmNot);
+    EXPECT_EQ(Canvas().Brush()->Color(), clGreen);
+    EXPECT_EQ(Canvas().Brush()->Style(), bsSolid);
   }
   TBitmap bmp;
 };
 
 TEST_F(LogicShapes, FramesCoverTheirEdgesInclusively) {
-  DrawSunkenFrame(c(), Rect(10, 10, 20, 20));
-  EXPECT_EQ(c().Pixels(10, 10), TColor(0x808080));
-  EXPECT_EQ(c().Pixels(10, 19), TColor(0x808080));
-  EXPECT_EQ(c().Pixels(19, 10), TColor(0x808080));
-  EXPECT_EQ(c().Pixels(20, 10), TColor(0xFFFFFF));
-  EXPECT_EQ(c().Pixels(20, 20), TColor(0xFFFFFF));
-  EXPECT_EQ(c().Pixels(11, 20), TColor(0xFFFFFF));
-  EXPECT_EQ(c().Pixels(10, 20), TColor(0x808080));  // where the path starts
-  EXPECT_EQ(c().Pixels(15, 15), clSilver);
+  DrawSunkenFrame(Canvas(), Rect(10, 10, 20, 20));
+  EXPECT_EQ(Canvas().Pixels(10, 10), TColor(0x808080));
+  EXPECT_EQ(Canvas().Pixels(10, 19), TColor(0x808080));
+  EXPECT_EQ(Canvas().Pixels(19, 10), TColor(0x808080));
+  EXPECT_EQ(Canvas().Pixels(20, 10), TColor(0xFFFFFF));
+  EXPECT_EQ(Canvas().Pixels(20, 20), TColor(0xFFFFFF));
+  EXPECT_EQ(Canvas().Pixels(11, 20), TColor(0xFFFFFF));
+  EXPECT_EQ(Canvas().Pixels(10, 20), TColor(0x808080));  // where the path starts
+  EXPECT_EQ(Canvas().Pixels(15, 15), clSilver);
   ExpectStateKept();
-  DrawRaisedFrame(c(), Rect(10, 10, 20, 20));
-  EXPECT_EQ(c().Pixels(10, 15), TColor(0xFFFFFF));
-  EXPECT_EQ(c().Pixels(20, 15), TColor(0x808080));
+  DrawRaisedFrame(Canvas(), Rect(10, 10, 20, 20));
+  EXPECT_EQ(Canvas().Pixels(10, 15), TColor(0xFFFFFF));
+  EXPECT_EQ(Canvas().Pixels(20, 15), TColor(0x808080));
 
   TRect r = Rect(30, 30, 40, 40);
-  DrawButtonFace(c(), r);
+  DrawButtonFace(Canvas(), r);
   EXPECT_EQ(r, Rect(31, 31, 39, 39));
-  EXPECT_EQ(c().Pixels(30, 35), clBlack);
-  EXPECT_EQ(c().Pixels(40, 35), clBlack);
-  EXPECT_EQ(c().Pixels(35, 40), clBlack);
-  EXPECT_EQ(c().Pixels(31, 35), TColor(0xFFFFFF));
-  EXPECT_EQ(c().Pixels(39, 35), TColor(0x808080));
+  EXPECT_EQ(Canvas().Pixels(30, 35), clBlack);
+  EXPECT_EQ(Canvas().Pixels(40, 35), clBlack);
+  EXPECT_EQ(Canvas().Pixels(35, 40), clBlack);
+  EXPECT_EQ(Canvas().Pixels(31, 35), TColor(0xFFFFFF));
+  EXPECT_EQ(Canvas().Pixels(39, 35), TColor(0x808080));
   ExpectStateKept();
 }
 
@@ -96,17 +96,17 @@ TEST_F(LogicShapes, ArrowsPointTheirWayWithTheBarAtTheApex) {
       {DrawArrowRight, Point(40, 30), Point(20, 30), Point(42, 22), Point(30, 15)},
   };
   for (const Case& k : cases) {
-    c().Brush()->SetColor(clSilver);
-    c().FillRect(Rect(0, 0, 60, 60));
-    c().Brush()->SetColor(clGreen);
-    k.draw(c(), r, false);
-    EXPECT_EQ(c().Pixels(k.base.X, k.base.Y - (k.base.Y > k.apex.Y ? 1 : 0)), clBlack);
-    EXPECT_EQ(c().Pixels((k.apex.X + k.base.X) / 2, (k.apex.Y + k.base.Y) / 2), clBlack);
-    EXPECT_EQ(c().Pixels(k.outside.X, k.outside.Y), clSilver);
-    EXPECT_EQ(c().Pixels(k.bar.X, k.bar.Y), clSilver);
+    Canvas().Brush()->SetColor(clSilver);
+    Canvas().FillRect(Rect(0, 0, 60, 60));
+    Canvas().Brush()->SetColor(clGreen);
+    k.draw(Canvas(), r, false);
+    EXPECT_EQ(Canvas().Pixels(k.base.X, k.base.Y - (k.base.Y > k.apex.Y ? 1 : 0)), clBlack);
+    EXPECT_EQ(Canvas().Pixels((k.apex.X + k.base.X) / 2, (k.apex.Y + k.base.Y) / 2), clBlack);
+    EXPECT_EQ(Canvas().Pixels(k.outside.X, k.outside.Y), clSilver);
+    EXPECT_EQ(Canvas().Pixels(k.bar.X, k.bar.Y), clSilver);
     ExpectStateKept();
-    k.draw(c(), r, true);
-    EXPECT_EQ(c().Pixels(k.bar.X, k.bar.Y), clBlack);
+    k.draw(Canvas(), r, true);
+    EXPECT_EQ(Canvas().Pixels(k.bar.X, k.bar.Y), clBlack);
     ExpectStateKept();
   }
 }

@@ -105,8 +105,8 @@ TEST(PsrFile, AsksForNoByteBeyondTheSamples) {
     c.Names[7] = "CLK";
     c.Samples = std::string(size_t(ClampBufferSize(size)), '\7');
     const std::string file = BuildPsr(c);
-    const std::string withTail = file + std::string(5000, 'x');
-    TNextBytes next = NextBytesOf(withTail);
+    const std::string with_tail = file + std::string(5000, 'x');
+    TNextBytes next = NextBytesOf(with_tail);
     size_t asked = 0;
     TPsrContent back;
     EXPECT_TRUE(ReadPsr(

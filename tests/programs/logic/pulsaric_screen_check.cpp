@@ -54,11 +54,11 @@ int NameRows(const QImage& shot) {
   const TRect r = d->GetDisplayRect();
   const int x = o.X - f.X + r.Left - 2;
   int rows = 0;
-  bool inTick = false;
+  bool in_tick = false;
   for (int y = o.Y - f.Y + r.Top; y < o.Y - f.Y + r.Bottom; ++y) {
     const bool black = At(shot, x, y) == clBlack;
-    rows += black && !inTick;
-    inTick = black;
+    rows += black && !in_tick;
+    in_tick = black;
   }
   return rows;
 }
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   Setup = new TSetup(Application, LogAna->Display);
   Application->CreateForm(Loginfo::AboutBox);
   BufferFill = new TBufferFill(Application, LogAna->Display);
-  const std::string shotFile = argc > 1 ? argv[1] : "";
+  const std::string shot_file = argc > 1 ? argv[1] : "";
 
   QImage shot;
   std::vector<XStep> steps = {
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
          return DisplayAsFormImage(shot);
        },
        [&] {
-         if (!shotFile.empty()) shot.save(QString::fromStdString(shotFile));
+         if (!shot_file.empty()) shot.save(QString::fromStdString(shot_file));
          const int rows = NameRows(shot);
          if (rows != 32) Fail("name rows on the screen: " + std::to_string(rows));
          Check(Xdotool("key Return"), "Enter");

@@ -29,13 +29,13 @@ class Pulsaric : public FormTest {
  protected:
   Pulsaric() {
     TickServiceStartup();
-    dir_ = fs::temp_directory_path() /
+    FDir = fs::temp_directory_path() /
            ("orvane-pulsaric-" + std::to_string(getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    fs::remove_all(FDir);
+    fs::create_directories(FDir);
     // No printers, whatever the machine has (set before the printer asks CUPS for them).
-    setenv("CUPS_SERVER", (dir_ / "no-cups.sock").c_str(), 1);
+    setenv("CUPS_SERVER", (FDir / "no-cups.sock").c_str(), 1);
     LogAna = new TLogAna(nullptr);
     LogAna->SetWindowState(wsNormal);
     LogAna->SetBounds(0, 0, 900, 600);
@@ -54,12 +54,12 @@ class Pulsaric : public FormTest {
     LogAna = nullptr;
     unsetenv("ORVANE_PRINT_PDF");
     unsetenv("CUPS_SERVER");
-    setenv("HOME", home_.c_str(), 1);
-    fs::remove_all(dir_);
+    setenv("HOME", FHome.c_str(), 1);
+    fs::remove_all(FDir);
     TickServiceShutdown();
   }
   std::string File(const std::string& name, const std::string& bytes) const {
-    const fs::path p = dir_ / name;
+    const fs::path p = FDir / name;
     std::ofstream(p, std::ios::binary) << bytes;
     return p.string();
   }
@@ -75,8 +75,8 @@ class Pulsaric : public FormTest {
     Click(::Setup->ColorGrid, index * w + w / 2, ::Setup->ColorGrid->Height() / 2);
   }
 
-  fs::path dir_;
-  const std::string home_ = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/";
+  fs::path FDir;
+  const std::string FHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/";
   TLogic* display = nullptr;
 };
 
@@ -167,13 +167,13 @@ TEST_F(Pulsaric, RandomSamplesReachEveryChannelOfThirtyTwoBits) {
   display->SetLogSize(TLogSize::Size32);
   for (int i = 0; i < display->BufferCount(); ++i) display->WriteSample(i, 0);
   BufferFill->RandomBtnClick(nullptr);
-  uint32_t everHigh = 0, everLow = 0;
+  uint32_t ever_high = 0, ever_low = 0;
   for (int i = 0; i < display->BufferCount(); ++i) {
-    everHigh |= display->ReadSample(i);
-    everLow |= ~display->ReadSample(i);
+    ever_high |= display->ReadSample(i);
+    ever_low |= ~display->ReadSample(i);
   }
-  EXPECT_EQ(everHigh, 0xFFFFFFFFu);
-  EXPECT_EQ(everLow, 0xFFFFFFFFu);
+  EXPECT_EQ(ever_high, 0xFFFFFFFFu);
+  EXPECT_EQ(ever_low, 0xFFFFFFFFu);
   EXPECT_EQ(LogAna->Caption(), std::string(kLogicCaption) + " [random]");
 }
 
@@ -233,7 +233,7 @@ bool Render(const std::string& pdf, const std::string& prefix, Page& page) {
 }
 
 TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
-  const std::string pdf = (dir_ / "print.pdf").string();
+  const std::string pdf = (FDir / "print.pdf").string();
   setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1);
   dialogs.Answer(mrNo);
   LogAna->PrintBtnClick(nullptr);
@@ -248,7 +248,7 @@ TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
   EXPECT_EQ(Printer()->Orientation(), poPortrait);
   ASSERT_TRUE(fs::exists(pdf));
   Page page;
-  ASSERT_TRUE(Render(pdf, (dir_ / "page").string(), page));
+  ASSERT_TRUE(Render(pdf, (FDir / "page").string(), page));
   EXPECT_GT(page.width, page.height);
   int aqua = 0;
   for (size_t i = 0; i + 2 < page.rgb.size(); i += 3)
@@ -258,19 +258,19 @@ TEST_F(Pulsaric, PrintingAsksFirstAndPrintsALandscapePage) {
 
   // Without a printer and a file: a new file in the documents folder for every hard copy.
   unsetenv("ORVANE_PRINT_PDF");
-  setenv("HOME", dir_.c_str(), 1);
+  setenv("HOME", FDir.c_str(), 1);
   std::vector<std::string> files;
   for (int i = 0; i < 2; ++i) {
     dialogs.Answer(mrYes);
     LogAna->PrintBtnClick(nullptr);
     files.push_back(Printer()->OutputFileName());
-    EXPECT_EQ(fs::path(files.back()).parent_path(), dir_ / "Documents");
+    EXPECT_EQ(fs::path(files.back()).parent_path(), FDir / "Documents");
     EXPECT_TRUE(fs::exists(files.back()));
   }
   EXPECT_NE(files[0], files[1]);
 
   // A printer that cannot be had: the error reaches the user, the orientation is put back.
-  setenv("ORVANE_PRINT_PDF", (dir_ / "no" / "such" / "dir.pdf").c_str(), 1);
+  setenv("ORVANE_PRINT_PDF", (FDir / "no" / "such" / "dir.pdf").c_str(), 1);
   dialogs.Answer(mrYes);
   EXPECT_THROW(LogAna->PrintBtnClick(nullptr), EPrinter);
   EXPECT_EQ(Printer()->Orientation(), poPortrait);
@@ -314,7 +314,7 @@ TEST_F(Pulsaric, HardCopyShowsEveryEdgeOfChannelZeroAtThePrintersResolution) {
     SCOPED_TRACE(c.what);
     ::Setup->PrSelect->SetItemIndex(c.select);
     ::Setup->PrZoom->SetItemIndex(c.zoom);
-    const std::string pdf = (dir_ / (std::string(c.what) + ".pdf")).string();
+    const std::string pdf = (FDir / (std::string(c.what) + ".pdf")).string();
     setenv("ORVANE_PRINT_PDF", pdf.c_str(), 1);
     dialogs.Answer(mrYes);
     LogAna->PrintBtnClick(nullptr);
@@ -332,10 +332,10 @@ TEST_F(Pulsaric, HardCopyShowsEveryEdgeOfChannelZeroAtThePrintersResolution) {
     shot.SetSize(taken->Width(), taken->Height());
     shot.Canvas()->Draw(0, 0, taken);
     display->ReleasePrint();
-    const int pageWidth = std::max(Printer()->PageWidth(), Printer()->PageHeight());
-    const int pageHeight = std::min(Printer()->PageWidth(), Printer()->PageHeight());
-    const int left = (page.width() - pageWidth) / 2, top = (page.height() - pageHeight) / 2;
-    const TRect target = c.zoom == 1 ? Rect(0, 0, pageWidth, pageHeight)
+    const int page_width = std::max(Printer()->PageWidth(), Printer()->PageHeight());
+    const int page_height = std::min(Printer()->PageWidth(), Printer()->PageHeight());
+    const int left = (page.width() - page_width) / 2, top = (page.height() - page_height) / 2;
+    const TRect target = c.zoom == 1 ? Rect(0, 0, page_width, page_height)
                                      : Rect(100, 100, shot.Width() + 110, shot.Height() + 110);
     ASSERT_GE(target.Width(), shot.Width());
     ASSERT_GE(target.Height(), shot.Height());

@@ -29,20 +29,20 @@ class ComPortTest : public DevicesTest {
   void SetUp() override {
     DevicesTest::SetUp();
     for (int i = 0; i < 2; ++i) {
-      peer_[i] = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-      ASSERT_GE(peer_[i], 0);
-      ASSERT_EQ(grantpt(peer_[i]), 0);
-      ASSERT_EQ(unlockpt(peer_[i]), 0);
+      FPeer[i] = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+      ASSERT_GE(FPeer[i], 0);
+      ASSERT_EQ(grantpt(FPeer[i]), 0);
+      ASSERT_EQ(unlockpt(FPeer[i]), 0);
       ASSERT_TRUE(
-          ProfileWrite("Serial", "COM" + std::to_string(i + 1), ptsname(peer_[i]), "system.ini"));
+          ProfileWrite("Serial", "COM" + std::to_string(i + 1), ptsname(FPeer[i]), "system.ini"));
     }
-    ASSERT_TRUE(ProfileWrite("Serial", "COM3", root_ + "/none", "system.ini"));
-    ASSERT_TRUE(ProfileWrite("Serial", "COM4", root_, "system.ini"));
+    ASSERT_TRUE(ProfileWrite("Serial", "COM3", FRoot + "/none", "system.ini"));
+    ASSERT_TRUE(ProfileWrite("Serial", "COM4", FRoot, "system.ini"));
     TickServiceStartup();
   }
   void TearDown() override {
     TickServiceShutdown();
-    for (int fd : peer_) {
+    for (int fd : FPeer) {
       if (fd >= 0) close(fd);
     }
     DevicesTest::TearDown();
@@ -53,17 +53,17 @@ class ComPortTest : public DevicesTest {
     std::string got;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     while (got.size() < count && std::chrono::steady_clock::now() < end) {
-      pollfd pf{peer_[port - 1], POLLIN, 0};
+      pollfd pf{FPeer[port - 1], POLLIN, 0};
       if (poll(&pf, 1, 10) <= 0) continue;
       char buf[512];
-      const ssize_t n = read(peer_[port - 1], buf, sizeof buf);
+      const ssize_t n = read(FPeer[port - 1], buf, sizeof buf);
       if (n > 0) got.append(buf, static_cast<size_t>(n));
     }
     return got;
   }
 
   void PeerWrite(int port, const std::string& s) {
-    ASSERT_EQ(write(peer_[port - 1], s.data(), s.size()), static_cast<ssize_t>(s.size()));
+    ASSERT_EQ(write(FPeer[port - 1], s.data(), s.size()), static_cast<ssize_t>(s.size()));
   }
 
   // Waits (bounded) until the bytes the peer wrote have reached the port's input queue.
@@ -77,11 +77,11 @@ class ComPortTest : public DevicesTest {
 
   termios2 PeerSees(int port) {
     termios2 t{};
-    EXPECT_EQ(ioctl(peer_[port - 1], TCGETS2, &t), 0);
+    EXPECT_EQ(ioctl(FPeer[port - 1], TCGETS2, &t), 0);
     return t;
   }
 
-  int peer_[2] = {-1, -1};
+  int FPeer[2] = {-1, -1};
 };
 
 TEST_F(ComPortTest, ProbingFindsThePortsThatCanBeOpened) {
@@ -198,14 +198,14 @@ TEST_F(ComPortTest, BytesTravelBothWaysThroughThePollAndItsEvent) {
 
   std::string received;
   std::vector<int> counts;
-  bool readAll = true;
+  bool read_all = true;
   com.OnCom1Rx = [&](TObject* sender, int count) {
     EXPECT_EQ(sender, &com);
     counts.push_back(count);
     char c;
     while (com.ReadChar("COM1", c)) {
       received += c;
-      if (!readAll) break;
+      if (!read_all) break;
     }
   };
   TickServiceCallback();
@@ -219,7 +219,7 @@ TEST_F(ComPortTest, BytesTravelBothWaysThroughThePollAndItsEvent) {
   EXPECT_EQ(counts.size(), 1u);
 
   // Bytes left waiting fire the event again at the next tick.
-  readAll = false;
+  read_all = false;
   PeerWrite(1, "ab");
   WaitRx(com, "COM1", 2);
   TickServiceCallback();
@@ -300,8 +300,8 @@ TEST_F(ComPortTest, AClosedPeerGivesAnErrorStateNotAHang) {
   ASSERT_TRUE(com.OpenPort("COM1"));
   int events = 0;
   com.OnCom1Rx = [&](TObject*, int) { ++events; };
-  close(peer_[0]);
-  peer_[0] = -1;
+  close(FPeer[0]);
+  FPeer[0] = -1;
   const auto start = std::chrono::steady_clock::now();
   char c;
   EXPECT_FALSE(com.SendChar("COM1", 'x'));
@@ -355,11 +355,11 @@ TEST_F(ComPortTest, PortsStillOpenAreClosedWithTheComponent) {
 TEST_F(ComPortTest, TheDialogEditsTheSettingsForTheNextOpen) {
   TComPort com(nullptr);
   std::vector<TDialogRequest> asked;
-  std::vector<bool> openFlag;
+  std::vector<bool> open_flag;
   TDialogAnswer answer{mrOk, "19200,8,N,1,X", 0};
   const TDialogHook previous = SetDialogHook([&](const TDialogRequest& r) {
     asked.push_back(r);
-    openFlag.push_back(com.Com2Dialog());
+    open_flag.push_back(com.Com2Dialog());
     return answer;
   });
   EXPECT_FALSE(com.Com2Dialog());
@@ -368,7 +368,7 @@ TEST_F(ComPortTest, TheDialogEditsTheSettingsForTheNextOpen) {
   EXPECT_EQ(asked[0].Kind, "TCommConfigDialog");
   EXPECT_EQ(asked[0].Caption, "Com2");
   EXPECT_EQ(asked[0].Text, "9600,8,N,2,-");
-  EXPECT_EQ(openFlag, std::vector<bool>{true});
+  EXPECT_EQ(open_flag, std::vector<bool>{true});
   EXPECT_FALSE(com.Com2Dialog());
   EXPECT_EQ(com.BaudRate2(), 19200);
   EXPECT_TRUE(com.XOnOff2());

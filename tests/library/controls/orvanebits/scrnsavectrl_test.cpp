@@ -93,25 +93,25 @@ TEST(ScrnSaveCtrl, FreedOutOfOrderTheFirstOnesSettingsComeBack) {
 TEST(ScrnSaveCtrlX, ServerSettingsComeBackWhenTheFormIsFreed) {
   if (!std::getenv("ORVANE_UNDER_XVFB")) GTEST_SKIP() << "runs under a virtual X server only";
   ASSERT_TRUE(XServerOpen());
-  auto serverTimeout = XServerTimeout;
+  auto server_timeout = XServerTimeout;
   XServerSetTimeout(600);
 
   TForm* off = FormWithSaver(false, 5);
-  EXPECT_EQ(serverTimeout(), 0);  // off
+  EXPECT_EQ(server_timeout(), 0);  // off
   delete off;
-  EXPECT_EQ(serverTimeout(), 600);
+  EXPECT_EQ(server_timeout(), 600);
 
   TForm* on = FormWithSaver(true, 5);
-  EXPECT_EQ(serverTimeout(), 5);
+  EXPECT_EQ(server_timeout(), 5);
   delete on;
-  EXPECT_EQ(serverTimeout(), 600);
+  EXPECT_EQ(server_timeout(), 600);
 
   // Off at the start: freeing switches it off again, whatever was set meanwhile.
   XServerSetTimeout(0);
   TForm* again = FormWithSaver(true, 9);
-  EXPECT_EQ(serverTimeout(), 9);
+  EXPECT_EQ(server_timeout(), 9);
   delete again;
-  EXPECT_EQ(serverTimeout(), 0);
+  EXPECT_EQ(server_timeout(), 0);
   XServerClose();
 }
 

@@ -72,10 +72,10 @@ class IniEditorTest : public DevicesTest {
  protected:
   void SetUp() override {
     DevicesTest::SetUp();
-    ini_.SetFileName(root_ + "/test.ini");
+    FIni.SetFileName(FRoot + "/test.ini");
   }
 
-  std::string Path(const std::string& name) const { return root_ + "/" + name; }
+  std::string Path(const std::string& name) const { return FRoot + "/" + name; }
 
   // Runs the Python helper; false when no interpreter is there.
   bool Python(const std::string& args, std::string* out) {
@@ -103,26 +103,26 @@ class IniEditorTest : public DevicesTest {
     return true;
   }
 
-  TIniEditor ini_{nullptr};
+  TIniEditor FIni{nullptr};
 };
 
 TEST_F(IniEditorTest, FullFileNameFollowsTheLocationRules) {
   const std::string exe = Application->ExeName();
-  const std::string exeDir = exe.substr(0, exe.rfind('/') + 1);
-  const std::string winDir = ConfigDirectory() + "/";
+  const std::string exe_dir = exe.substr(0, exe.rfind('/') + 1);
+  const std::string win_dir = ConfigDirectory() + "/";
   const struct {
     TFileLocation location;
     const char* name;
     std::string full;
   } cases[] = {
-      {TFileLocation::ApplicationPath, "Orvane.ini", exeDir + "Orvane.ini"},
-      {TFileLocation::ApplicationPath, "settings", exeDir + "settings.INI"},
-      {TFileLocation::ApplicationPath, "\\sub\\x.ini", exeDir + "sub\\x.ini"},
+      {TFileLocation::ApplicationPath, "Orvane.ini", exe_dir + "Orvane.ini"},
+      {TFileLocation::ApplicationPath, "settings", exe_dir + "settings.INI"},
+      {TFileLocation::ApplicationPath, "\\sub\\x.ini", exe_dir + "sub\\x.ini"},
       {TFileLocation::ApplicationPath, "C:\\data\\x.ini", "C:\\data\\x.ini"},
       {TFileLocation::WindowsPath, "C:\\data\\x.ini", "C:\\data\\x.ini"},
       {TFileLocation::WindowsPath, "/abs/x.ini", "/abs/x.ini"},
-      {TFileLocation::WindowsPath, "x", winDir + "x.INI"},
-      {TFileLocation::WindowsPath, "a.b", winDir + "a.b"},
+      {TFileLocation::WindowsPath, "x", win_dir + "x.INI"},
+      {TFileLocation::WindowsPath, "a.b", win_dir + "a.b"},
       {TFileLocation::PathInFileName, "plain", "plain.INI"},
       {TFileLocation::PathInFileName, "x", "x.INI"},
       {TFileLocation::PathInFileName, ":", ":.INI"},
@@ -141,10 +141,10 @@ TEST_F(IniEditorTest, FullFileNameFollowsTheLocationRules) {
   const struct {
     std::string name, full;
   } folders[] = {
-      {root_ + "/folder.d/plain", root_ + "/folder.d/plain.INI"},
+      {FRoot + "/folder.d/plain", FRoot + "/folder.d/plain.INI"},
       {"C:\\x.y\\plain", "C:\\x.y\\plain.INI"},
-      {root_ + "/folder.d/.hidden", root_ + "/folder.d/.hidden"},
-      {root_ + "/folder.d/a.ini", root_ + "/folder.d/a.ini"},
+      {FRoot + "/folder.d/.hidden", FRoot + "/folder.d/.hidden"},
+      {FRoot + "/folder.d/a.ini", FRoot + "/folder.d/a.ini"},
   };
   for (const auto& f : folders) {
     fresh.SetFileName(f.name);
@@ -153,13 +153,13 @@ TEST_F(IniEditorTest, FullFileNameFollowsTheLocationRules) {
   // The configuration folder itself lies below a folder with a dot in its name.
   TIniEditor config(nullptr);
   config.SetFileName("settings");
-  setenv("XDG_CONFIG_HOME", (root_ + "/.config").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (FRoot + "/.config").c_str(), 1);
   config.SetFileLocation(TFileLocation::WindowsPath);
-  EXPECT_EQ(config.FullFileName(), root_ + "/.config/orvane/settings.INI");
+  EXPECT_EQ(config.FullFileName(), FRoot + "/.config/orvane/settings.INI");
 }
 
 TEST_F(IniEditorTest, AnUnwritableProgramDirectoryGivesWayToTheWindowsDirectory) {
-  EXPECT_EQ(ApplicationIniDirectory(root_ + "/prog"), root_ + "/");
+  EXPECT_EQ(ApplicationIniDirectory(FRoot + "/prog"), FRoot + "/");
   EXPECT_EQ(ApplicationIniDirectory("/proc/1/prog"), ConfigDirectory() + "/");
   EXPECT_EQ(ApplicationIniDirectory("prog"), "");
 }
@@ -174,23 +174,23 @@ TEST_F(IniEditorTest, OneCharacterNamesWork) {
 }
 
 TEST_F(IniEditorTest, TypedValuesRoundTrip) {
-  ini_.WriteBool("T", "b", true);
-  ini_.WriteChar("T", "c", 'Q');
-  ini_.WriteInt("T", "i", -123456);
-  ini_.WriteReal("T", "r", 0.1);
-  EXPECT_TRUE(ini_.ReadBool("T", "b", false));
-  EXPECT_EQ(ini_.ReadChar("T", "c", 'x'), 'Q');
-  EXPECT_EQ(ini_.ReadInt("T", "i", 0), -123456);
-  EXPECT_EQ(ini_.ReadReal("T", "r", 0), 0.1);
+  FIni.WriteBool("T", "b", true);
+  FIni.WriteChar("T", "c", 'Q');
+  FIni.WriteInt("T", "i", -123456);
+  FIni.WriteReal("T", "r", 0.1);
+  EXPECT_TRUE(FIni.ReadBool("T", "b", false));
+  EXPECT_EQ(FIni.ReadChar("T", "c", 'x'), 'Q');
+  EXPECT_EQ(FIni.ReadInt("T", "i", 0), -123456);
+  EXPECT_EQ(FIni.ReadReal("T", "r", 0), 0.1);
   EXPECT_EQ(ReadFile(Path("test.ini")), "[T]\r\nb=True\r\nc=Q\r\ni=-123456\r\nr=0.1\r\n");
   // Missing entries give the defaults.
-  EXPECT_FALSE(ini_.ReadBool("T", "none", false));
-  EXPECT_TRUE(ini_.ReadBool("T", "none", true));
-  EXPECT_EQ(ini_.ReadChar("T", "none", 'd'), 'd');
-  EXPECT_EQ(ini_.ReadChar("T", "none", '\0'), '\0');
-  EXPECT_EQ(ini_.ReadInt("T", "none", 77), 77);
-  EXPECT_EQ(ini_.ReadReal("T", "none", 2.5), 2.5);
-  EXPECT_EQ(ini_.ReadStr("none", "none", "  dflt"), "  dflt");
+  EXPECT_FALSE(FIni.ReadBool("T", "none", false));
+  EXPECT_TRUE(FIni.ReadBool("T", "none", true));
+  EXPECT_EQ(FIni.ReadChar("T", "none", 'd'), 'd');
+  EXPECT_EQ(FIni.ReadChar("T", "none", '\0'), '\0');
+  EXPECT_EQ(FIni.ReadInt("T", "none", 77), 77);
+  EXPECT_EQ(FIni.ReadReal("T", "none", 2.5), 2.5);
+  EXPECT_EQ(FIni.ReadStr("none", "none", "  dflt"), "  dflt");
 }
 
 TEST_F(IniEditorTest, TextsAreReadAsTheTypedReadsDefine) {
@@ -209,41 +209,41 @@ TEST_F(IniEditorTest, TextsAreReadAsTheTypedReadsDefine) {
       {"1e3", false, 1000},
   };
   for (const auto& c : cases) {
-    ini_.WriteStr("S", "k", c.text);
-    EXPECT_EQ(ini_.ReadBool("S", "k", false), c.boolean) << c.text;
-    EXPECT_EQ(ini_.ReadInt("S", "k", 99), c.integer) << c.text;
+    FIni.WriteStr("S", "k", c.text);
+    EXPECT_EQ(FIni.ReadBool("S", "k", false), c.boolean) << c.text;
+    EXPECT_EQ(FIni.ReadInt("S", "k", 99), c.integer) << c.text;
   }
-  ini_.WriteStr("S", "k", "1.5");
+  FIni.WriteStr("S", "k", "1.5");
   DecimalSeparator = ',';
-  EXPECT_EQ(ini_.ReadReal("S", "k", -4.0), -4.0);
-  ini_.WriteReal("S", "k", 2.25);
-  EXPECT_EQ(ini_.ReadStr("S", "k", ""), "2,25");
-  EXPECT_EQ(ini_.ReadReal("S", "k", 0), 2.25);
+  EXPECT_EQ(FIni.ReadReal("S", "k", -4.0), -4.0);
+  FIni.WriteReal("S", "k", 2.25);
+  EXPECT_EQ(FIni.ReadStr("S", "k", ""), "2,25");
+  EXPECT_EQ(FIni.ReadReal("S", "k", 0), 2.25);
   DecimalSeparator = '.';
 }
 
 TEST_F(IniEditorTest, EmptyValuesEraseAndInitWritesTheEmptyEntry) {
-  ini_.WriteStr("A", "one", "1");
-  ini_.WriteStr("A", "two", "2");
-  ini_.WriteStr("B", "three", "3");
-  ini_.WriteStr("A", "one", "");  // erases, writes nothing empty
+  FIni.WriteStr("A", "one", "1");
+  FIni.WriteStr("A", "two", "2");
+  FIni.WriteStr("B", "three", "3");
+  FIni.WriteStr("A", "one", "");  // erases, writes nothing empty
   EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\n[B]\r\nthree=3\r\n");
-  ini_.InitEntry("A", "blank");
+  FIni.InitEntry("A", "blank");
   EXPECT_EQ(ReadFile(Path("test.ini")), "[A]\r\ntwo=2\r\nblank=\r\n[B]\r\nthree=3\r\n");
-  EXPECT_EQ(ini_.ReadStr("A", "blank", "dflt"), "");
-  ini_.EraseEntry("A", "");  // an empty key takes the whole section
+  EXPECT_EQ(FIni.ReadStr("A", "blank", "dflt"), "");
+  FIni.EraseEntry("A", "");  // an empty key takes the whole section
   EXPECT_EQ(ReadFile(Path("test.ini")), "[B]\r\nthree=3\r\n");
-  ini_.InitSection("C");
-  ini_.WriteStr("C", "k", "v");
-  ini_.InitSection("C");  // keeps what is there
-  EXPECT_EQ(ini_.ReadStr("C", "k", ""), "v");
-  ini_.EraseSection("B");
+  FIni.InitSection("C");
+  FIni.WriteStr("C", "k", "v");
+  FIni.InitSection("C");  // keeps what is there
+  EXPECT_EQ(FIni.ReadStr("C", "k", ""), "v");
+  FIni.EraseSection("B");
   EXPECT_EQ(ReadFile(Path("test.ini")), "[C]\r\n@=~\r\nk=v\r\n");
   // Without section, key or file name nothing is read or written.
-  ini_.WriteStr("", "k", "v");
-  ini_.InitEntry("C", "");
-  EXPECT_EQ(ini_.ReadStr("C", "", "d"), "d");
-  EXPECT_EQ(ini_.ReadStr("", "k", "d"), "d");
+  FIni.WriteStr("", "k", "v");
+  FIni.InitEntry("C", "");
+  EXPECT_EQ(FIni.ReadStr("C", "", "d"), "d");
+  EXPECT_EQ(FIni.ReadStr("", "k", "d"), "d");
   TIniEditor nameless(nullptr);
   nameless.SetFileLocation(TFileLocation::WindowsPath);
   nameless.WriteStr("C", "k", "v");
@@ -253,35 +253,35 @@ TEST_F(IniEditorTest, EmptyValuesEraseAndInitWritesTheEmptyEntry) {
 }
 
 TEST_F(IniEditorTest, TextsAreCutTo255Characters) {
-  const std::string longSection(300, 'S'), longKey(300, 'K'), longValue(300, 'v');
-  ini_.WriteStr(longSection, longKey, longValue);
-  EXPECT_EQ(ReadFile(Path("test.ini")), "[" + longSection.substr(0, 255) + "]\r\n" +
-                                            longKey.substr(0, 255) + "=" +
-                                            longValue.substr(0, 255) + "\r\n");
-  EXPECT_EQ(ini_.ReadStr(longSection, longKey, ""), longValue.substr(0, 255));
-  EXPECT_EQ(ini_.ReadStr("S", "missing", longValue), longValue.substr(0, 255));
+  const std::string long_section(300, 'S'), long_key(300, 'K'), long_value(300, 'v');
+  FIni.WriteStr(long_section, long_key, long_value);
+  EXPECT_EQ(ReadFile(Path("test.ini")), "[" + long_section.substr(0, 255) + "]\r\n" +
+                                            long_key.substr(0, 255) + "=" +
+                                            long_value.substr(0, 255) + "\r\n");
+  EXPECT_EQ(FIni.ReadStr(long_section, long_key, ""), long_value.substr(0, 255));
+  EXPECT_EQ(FIni.ReadStr("S", "missing", long_value), long_value.substr(0, 255));
   // A longer value written by someone else is read cut as well.
   WriteFile(Path("test.ini"), "[X]\r\nk=" + std::string(400, 'w') + "\r\n");
-  EXPECT_EQ(ini_.ReadStr("X", "k", ""), std::string(255, 'w'));
+  EXPECT_EQ(FIni.ReadStr("X", "k", ""), std::string(255, 'w'));
 }
 
 TEST_F(IniEditorTest, PythonReadsWhatTheComponentWrites) {
-  ini_.WriteStr("Main", "Name", "Orvane demo");
-  ini_.WriteStr("Main", "Spaced", "  padded value  ");
-  ini_.WriteStr("Main", "Quoted", "\"in quotes\"");
-  ini_.WriteStr("Main", "Special", "a=b;c #d %e");
-  ini_.WriteStr("Main", "Umlaut",
+  FIni.WriteStr("Main", "Name", "Orvane demo");
+  FIni.WriteStr("Main", "Spaced", "  padded value  ");
+  FIni.WriteStr("Main", "Quoted", "\"in quotes\"");
+  FIni.WriteStr("Main", "Special", "a=b;c #d %e");
+  FIni.WriteStr("Main", "Umlaut",
                 "Gr\xFC\xDF"
                 "e");
-  ini_.InitEntry("Main", "Blank");
-  ini_.WriteBool("Types", "Flag", false);
-  ini_.WriteInt("Types", "Count", 42);
-  ini_.WriteReal("Types", "Ratio", -1.5e-5);
-  ini_.WriteChar("Types", "Letter", 'z');
-  ini_.WriteStr("Types", "Long", std::string(300, 'L'));
-  ini_.WriteStr("Gone", "x", "1");
-  ini_.EraseSection("Gone");
-  ini_.WriteStr("Main", "Name", "renamed");  // replaced in place
+  FIni.InitEntry("Main", "Blank");
+  FIni.WriteBool("Types", "Flag", false);
+  FIni.WriteInt("Types", "Count", 42);
+  FIni.WriteReal("Types", "Ratio", -1.5e-5);
+  FIni.WriteChar("Types", "Letter", 'z');
+  FIni.WriteStr("Types", "Long", std::string(300, 'L'));
+  FIni.WriteStr("Gone", "x", "1");
+  FIni.EraseSection("Gone");
+  FIni.WriteStr("Main", "Name", "renamed");  // replaced in place
   Entries got;
   if (access("/usr/bin/python3", X_OK) != 0) GTEST_SKIP() << "no /usr/bin/python3";
   ASSERT_TRUE(PythonRead(Path("test.ini"), &got));
@@ -317,13 +317,13 @@ TEST_F(IniEditorTest, TheComponentReadsWhatPythonWrites) {
   ASSERT_TRUE(Python("write '" + Path("test.ini") + "' '" + Path("listing.txt") + "'", &out))
       << out;
   for (const auto& [sk, v] : entries) {
-    EXPECT_EQ(ini_.ReadStr(sk.first, sk.second, "missing"), v) << sk.second;
+    EXPECT_EQ(FIni.ReadStr(sk.first, sk.second, "missing"), v) << sk.second;
   }
-  EXPECT_EQ(ini_.ReadStr("alpha", "MIXED CASE KEY", ""), "x y z");
-  EXPECT_EQ(ini_.ReadReal("Beta", "real", 0), 3.25);
-  EXPECT_TRUE(ini_.ReadBool("Beta", "flag", false));
+  EXPECT_EQ(FIni.ReadStr("alpha", "MIXED CASE KEY", ""), "x y z");
+  EXPECT_EQ(FIni.ReadReal("Beta", "real", 0), 3.25);
+  EXPECT_TRUE(FIni.ReadBool("Beta", "flag", false));
   // Writing through the component keeps Python's other entries readable to Python.
-  ini_.WriteInt("Alpha", "one", 2);
+  FIni.WriteInt("Alpha", "one", 2);
   Entries again;
   ASSERT_TRUE(PythonRead(Path("test.ini"), &again));
   Entries want = entries;
@@ -357,11 +357,11 @@ TEST_F(IniEditorTest, HandWrittenFilesReadAlikeInBothReaders) {
     if (want.size() >= 2 && (want[0] == '"' || want[0] == '\'') && want.back() == want[0]) {
       want = want.substr(1, want.size() - 2);
     }
-    EXPECT_EQ(ini_.ReadStr(sk.first, sk.second, "missing"), want) << sk.second;
+    EXPECT_EQ(FIni.ReadStr(sk.first, sk.second, "missing"), want) << sk.second;
   }
-  EXPECT_EQ(ini_.ReadStr("Odd", "key4", ""), "double quoted");
-  EXPECT_EQ(ini_.ReadStr("Odd", "key6", ""), "\"unbalanced");
-  EXPECT_EQ(ini_.ReadStr("Second", "k", ""), "v ; not a comment");
+  EXPECT_EQ(FIni.ReadStr("Odd", "key4", ""), "double quoted");
+  EXPECT_EQ(FIni.ReadStr("Odd", "key6", ""), "\"unbalanced");
+  EXPECT_EQ(FIni.ReadStr("Second", "k", ""), "v ; not a comment");
 }
 
 }  // namespace

@@ -43,13 +43,13 @@ class GamePortTest : public DevicesTest {
     Application->Initialize();
     signal(SIGPIPE, SIG_IGN);
     for (int i = 0; i < 2; ++i) {
-      fifo_[i] = root_ + "/js" + std::to_string(i);
-      ASSERT_EQ(mkfifo(fifo_[i].c_str(), 0600), 0);
-      ASSERT_TRUE(ProfileWrite("Joystick", "Joy" + std::to_string(i + 1), fifo_[i], "system.ini"));
+      FFifo[i] = FRoot + "/js" + std::to_string(i);
+      ASSERT_EQ(mkfifo(FFifo[i].c_str(), 0600), 0);
+      ASSERT_TRUE(ProfileWrite("Joystick", "Joy" + std::to_string(i + 1), FFifo[i], "system.ini"));
     }
   }
   void TearDown() override {
-    for (int fd : writer_) {
+    for (int fd : FWriter) {
       if (fd >= 0) close(fd);
     }
     Application->ProcessMessages();
@@ -59,12 +59,12 @@ class GamePortTest : public DevicesTest {
   void Record(TGamePort& port) {
     for (int stick = 1; stick <= 2; ++stick) {
       TJoyMoveEvent move = [this, stick](TObject*, int x, int y, int z, TJoyButton b) {
-        got_.push_back({stick, 'm', x, y, z, b, -1});
+        FGot.push_back({stick, 'm', x, y, z, b, -1});
       };
       auto button = [this, stick](char kind) {
         return
             [this, stick, kind](TObject*, int x, int y, int z, TJoyButton b, TJoyButtonChanged c) {
-              got_.push_back({stick, kind, x, y, z, b, c});
+              FGot.push_back({stick, kind, x, y, z, b, c});
             };
       };
       (stick == 1 ? port.OnJoy1Move : port.OnJoy2Move) = move;
@@ -76,21 +76,21 @@ class GamePortTest : public DevicesTest {
   // Opens the writing end of a stick's FIFO; false when nobody reads it (the stick is not
   // captured).
   bool OpenWriter(int stick) {
-    writer_[stick] = open(fifo_[stick].c_str(), O_WRONLY | O_NONBLOCK);
-    return writer_[stick] >= 0;
+    FWriter[stick] = open(FFifo[stick].c_str(), O_WRONLY | O_NONBLOCK);
+    return FWriter[stick] >= 0;
   }
 
   void Send(int stick, std::initializer_list<js_event> events) {
     const std::vector<js_event> all(events);  // one write: the records arrive together
     const ssize_t size = static_cast<ssize_t>(all.size() * sizeof(js_event));
-    ASSERT_EQ(write(writer_[stick], all.data(), static_cast<size_t>(size)), size);
+    ASSERT_EQ(write(FWriter[stick], all.data(), static_cast<size_t>(size)), size);
   }
 
   // Runs the event loop until `count` events arrived (at most a second), then a little longer to
   // show events that should not be there.
   void Pump(size_t count) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (got_.size() < count && std::chrono::steady_clock::now() < end) {
+    while (FGot.size() < count && std::chrono::steady_clock::now() < end) {
       Application->ProcessMessages();
       poll(nullptr, 0, 1);
     }
@@ -105,9 +105,9 @@ class GamePortTest : public DevicesTest {
     return js_event{0, static_cast<int16_t>(down), JS_EVENT_BUTTON, n};
   }
 
-  std::string fifo_[2];
-  int writer_[2] = {-1, -1};
-  std::vector<Event> got_;
+  std::string FFifo[2];
+  int FWriter[2] = {-1, -1};
+  std::vector<Event> FGot;
 };
 
 TEST_F(GamePortTest, DeviceRecordsArriveAsScaledEvents) {
@@ -143,11 +143,11 @@ TEST_F(GamePortTest, DeviceRecordsArriveAsScaledEvents) {
       {2, 'm', 49151, 32767, 0, 0, -1},
       {2, 'd', 49151, 32767, 0, 2, 1},
   };
-  EXPECT_EQ(got_, want);
+  EXPECT_EQ(FGot, want);
   port.SetEnabled(false);
   const js_event e = Axis(0, 0);
-  EXPECT_EQ(write(writer_[0], &e, sizeof e), -1);  // nobody reads any more
-  EXPECT_EQ(write(writer_[1], &e, sizeof e), -1);
+  EXPECT_EQ(write(FWriter[0], &e, sizeof e), -1);  // nobody reads any more
+  EXPECT_EQ(write(FWriter[1], &e, sizeof e), -1);
 }
 
 TEST_F(GamePortTest, OnlyTheSticksInUseAreCaptured) {
@@ -187,10 +187,10 @@ TEST_F(GamePortTest, EnabledReadWithAFormTakesEffectAfterUseDevice) {
   ASSERT_TRUE(OpenWriter(0));
   Send(0, {Button(3, true)});
   Pump(1);
-  EXPECT_EQ(got_, (std::vector<Event>{{1, 'd', 32767, 32767, 0, 8, 3}}));  // centred
+  EXPECT_EQ(FGot, (std::vector<Event>{{1, 'd', 32767, 32767, 0, 8, 3}}));  // centred
   delete form;                                                             // releases the capture
-  close(writer_[0]);
-  writer_[0] = -1;
+  close(FWriter[0]);
+  FWriter[0] = -1;
   Application->ProcessMessages();
   EXPECT_FALSE(OpenWriter(0));
 }
@@ -203,8 +203,8 @@ TEST_F(GamePortTest, LosingTheDevicesEndsEnabled) {
   ASSERT_TRUE(OpenWriter(0));
   ASSERT_TRUE(OpenWriter(1));
   const auto lose = [&](int stick) {
-    close(writer_[stick]);  // the reader sees the end of the device
-    writer_[stick] = -1;
+    close(FWriter[stick]);  // the reader sees the end of the device
+    FWriter[stick] = -1;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (JoyCaptured(stick) && std::chrono::steady_clock::now() < end) {
       Application->ProcessMessages();
@@ -225,12 +225,12 @@ TEST_F(GamePortTest, LosingTheDevicesEndsEnabled) {
   ASSERT_TRUE(OpenWriter(0));
   Send(0, {Button(0, true)});
   Pump(1);
-  EXPECT_EQ(got_, (std::vector<Event>{{1, 'd', 32767, 32767, 0, 1, 0}}));
+  EXPECT_EQ(FGot, (std::vector<Event>{{1, 'd', 32767, 32767, 0, 1, 0}}));
 }
 
 TEST_F(GamePortTest, MissingDevicesAreLeftOut) {
-  ASSERT_TRUE(ProfileWrite("Joystick", "Joy1", root_ + "/none1", "system.ini"));
-  ASSERT_TRUE(ProfileWrite("Joystick", "Joy2", root_ + "/none2", "system.ini"));
+  ASSERT_TRUE(ProfileWrite("Joystick", "Joy1", FRoot + "/none1", "system.ini"));
+  ASSERT_TRUE(ProfileWrite("Joystick", "Joy2", FRoot + "/none2", "system.ini"));
   TGamePort port(nullptr);
   EXPECT_FALSE(port.PortOk());
   port.SetUseDevice({udJoystick1, udJoystick2});
@@ -263,7 +263,7 @@ TEST_F(GamePortTest, MessagesDecodeAsTheirTableSays) {
       {2, 'm', 100, 200, 0, 2, -1}, {2, 'm', 100, 200, 300, 2, -1}, {2, 'd', 1, 2, 300, 7, 2},
       {2, 'u', 1, 2, 300, 3, 2},    {1, 'm', 7, 8, 0, 8, -1},
   };
-  EXPECT_EQ(got_, want);
+  EXPECT_EQ(FGot, want);
   EXPECT_EQ(SendMessage(port.Handle(), WM_USER, 0, 0), 0);
 }
 

@@ -29,28 +29,28 @@ class PlaySoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TickServiceStartup();
-    previous_ = SetSoundFunction([this](const std::string& name, uint32_t flags) {
-      calls_.push_back({name, flags});
+    FPrevious = SetSoundFunction([this](const std::string& name, uint32_t flags) {
+      FCalls.push_back({name, flags});
       return true;
     });
   }
   void TearDown() override {
-    SetSoundFunction(previous_);
+    SetSoundFunction(FPrevious);
     TickServiceShutdown();
   }
 
   // Ticks until the next sound call; the number of ticks it took (0 when none came in `limit`).
   int TicksToNextCall(int limit) {
-    const size_t before = calls_.size();
+    const size_t before = FCalls.size();
     for (int t = 1; t <= limit; ++t) {
       TickServiceCallback();
-      if (calls_.size() > before) return t;
+      if (FCalls.size() > before) return t;
     }
     return 0;
   }
 
-  std::vector<Call> calls_;
-  TSoundFunction previous_;
+  std::vector<Call> FCalls;
+  TSoundFunction FPrevious;
 };
 
 TEST_F(PlaySoundTest, EachStatePlaysAsItSays) {
@@ -74,26 +74,26 @@ TEST_F(PlaySoundTest, EachStatePlaysAsItSays) {
       {"rooster", SND_ASYNC}, {"rooster", SND_ASYNC | SND_LOOP},
       {"", SND_ASYNC},
   };
-  EXPECT_EQ(calls_, want);
+  EXPECT_EQ(FCalls, want);
 }
 
 TEST_F(PlaySoundTest, RepeatsComeEveryDelayWithTheNameTakenAtTheStart) {
   TPlaySound snd(nullptr);
   snd.SetWaveFile("Demo.Wav");
   snd.SetPlayState(psContinous);
-  ASSERT_EQ(calls_.size(), 1u);
+  ASSERT_EQ(FCalls.size(), 1u);
   EXPECT_EQ(TicksToNextCall(100), 36);  // 2000 ms in 55.5 ms ticks
   EXPECT_EQ(TicksToNextCall(100), 36);
   snd.SetWaveFile("Other.wav");  // not taken until the state changes
   snd.SetRepDelay(1.0);          // from the next repetition on
   EXPECT_EQ(TicksToNextCall(100), 36);
   EXPECT_EQ(TicksToNextCall(100), 18);
-  for (const Call& c : calls_) EXPECT_EQ(c, (Call{"Demo.Wav", SND_ASYNC}));
+  for (const Call& c : FCalls) EXPECT_EQ(c, (Call{"Demo.Wav", SND_ASYNC}));
   snd.SetRepDelay(0);  // stops the repetitions; the state stays
   EXPECT_EQ(TicksToNextCall(500), 0);
   EXPECT_EQ(snd.PlayState(), psContinous);
   snd.SetPlayState(psStopped);
-  EXPECT_EQ(calls_.back(), (Call{"", SND_ASYNC}));
+  EXPECT_EQ(FCalls.back(), (Call{"", SND_ASYNC}));
 }
 
 TEST_F(PlaySoundTest, LongDelaysDoNotWrap) {
@@ -131,9 +131,9 @@ TEST_F(PlaySoundTest, LongNamesReachTheSoundFunctionWhole) {
   snd.SetWaveFile(name);
   snd.SetPlayState(psContinous);
   ASSERT_EQ(TicksToNextCall(100), 36);
-  ASSERT_EQ(calls_.size(), 2u);
-  EXPECT_EQ(calls_[0].name, name);
-  EXPECT_EQ(calls_[1].name, name);
+  ASSERT_EQ(FCalls.size(), 2u);
+  EXPECT_EQ(FCalls[0].name, name);
+  EXPECT_EQ(FCalls[1].name, name);
 }
 
 TEST_F(PlaySoundTest, FreeingStopsARunningLoopButNotASingleSound) {
@@ -142,15 +142,15 @@ TEST_F(PlaySoundTest, FreeingStopsARunningLoopButNotASingleSound) {
     snd.SetWaveFile("once");
     snd.SetPlayState(psStartExit);
   }
-  EXPECT_EQ(calls_.size(), 1u);
+  EXPECT_EQ(FCalls.size(), 1u);
   {
     TPlaySound snd(nullptr);
     snd.SetWaveFile("loop");
     snd.SetRepDelay(0);
     snd.SetPlayState(psContinous);
   }
-  ASSERT_EQ(calls_.size(), 3u);
-  EXPECT_EQ(calls_.back(), (Call{"", SND_ASYNC}));
+  ASSERT_EQ(FCalls.size(), 3u);
+  EXPECT_EQ(FCalls.back(), (Call{"", SND_ASYNC}));
   EXPECT_EQ(TicksToNextCall(3000), 0);  // the record went with the component
 }
 

@@ -132,42 +132,42 @@ class RealPlayback : public ::testing::Test {
         << "no /usr/bin/pulseaudio: install the packages of .ci/packages.txt";
     char templ[] = "/tmp/orvane-pulse-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
-    dir_ = templ;
-    std::filesystem::create_directory(dir_ + "/run");
-    std::filesystem::permissions(dir_ + "/run", std::filesystem::perms::owner_all);
-    socket_ = dir_ + "/native";
+    FDir = templ;
+    std::filesystem::create_directory(FDir + "/run");
+    std::filesystem::permissions(FDir + "/run", std::filesystem::perms::owner_all);
+    FSocket = FDir + "/native";
     // Everything the server keeps lies in the private folder; it ends by itself when idle, so
     // that a test that dies leaves nothing running for long.
-    server_ = Spawn(
+    FServer = Spawn(
         {"/usr/bin/pulseaudio", "-n", "--daemonize=no", "--use-pid-file=no", "--exit-idle-time=10",
          "--disable-shm=yes", "--log-target=stderr", "--log-level=error", "-L",
          "module-null-sink sink_name=" + std::string(kSink) + " rate=8000 channels=1 format=s16le",
-         "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket_},
-        Environment(), dir_ + "/server.log");
-    ASSERT_GT(server_, 0);
+         "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + FSocket},
+        Environment(), FDir + "/server.log");
+    ASSERT_GT(FServer, 0);
     // A loaded machine (the sanitizer run on every core) can take seconds to start it.
     const auto end = Clock::now() + std::chrono::seconds(15);
-    while (!Connects(socket_)) {
+    while (!Connects(FSocket)) {
       int status;
-      if (waitpid(server_, &status, WNOHANG) != 0 || Clock::now() > end) {
-        Stop(server_);
-        server_ = -1;
-        std::ifstream log(dir_ + "/server.log");
+      if (waitpid(FServer, &status, WNOHANG) != 0 || Clock::now() > end) {
+        Stop(FServer);
+        FServer = -1;
+        std::ifstream log(FDir + "/server.log");
         FAIL() << "the sound server did not start; it wrote:\n" << log.rdbuf();
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
   void TearDown() override {
-    if (server_ > 0) Stop(server_);
-    if (!dir_.empty()) std::filesystem::remove_all(dir_);
+    if (FServer > 0) Stop(FServer);
+    if (!FDir.empty()) std::filesystem::remove_all(FDir);
   }
 
   // What the server and its clients see: the private folders, the server's socket, a C locale.
   // The sanitizers' settings pass through.
   std::vector<std::string> Environment() const {
     std::vector<std::string> env = {
-        "HOME=" + dir_, "XDG_RUNTIME_DIR=" + dir_ + "/run", "PULSE_SERVER=unix:" + socket_,
+        "HOME=" + FDir, "XDG_RUNTIME_DIR=" + FDir + "/run", "PULSE_SERVER=unix:" + FSocket,
         "LC_ALL=C",     "QT_QPA_PLATFORM=offscreen",        "PATH=/usr/bin:/bin"};
     for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
       if (const char* value = std::getenv(name)) env.push_back(std::string(name) + "=" + value);
@@ -176,18 +176,18 @@ class RealPlayback : public ::testing::Test {
   }
   // Runs the program that plays File and quits; its wait status.
   std::string ProbeLog() const {
-    std::ifstream in(dir_ + "/probe.log");
+    std::ifstream in(FDir + "/probe.log");
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   int PlayAndQuit(const std::string& File) {
-    const pid_t pid = Spawn({SOUNDEXIT_PROBE, File}, Environment(), dir_ + "/probe.log");
+    const pid_t pid = Spawn({SOUNDEXIT_PROBE, File}, Environment(), FDir + "/probe.log");
     return Finish(pid, 10);
   }
   // The output of a command run against the server in the C locale.
   std::string Command(const std::string& Line) const {
     std::string out;
-    const std::string line = "env -i LC_ALL=C PULSE_SERVER=unix:" + socket_ + " HOME=" + dir_ +
-                             " XDG_RUNTIME_DIR=" + dir_ + "/run " + Line + " 2>/dev/null";
+    const std::string line = "env -i LC_ALL=C PULSE_SERVER=unix:" + FSocket + " HOME=" + FDir +
+                             " XDG_RUNTIME_DIR=" + FDir + "/run " + Line + " 2>/dev/null";
     if (FILE* p = popen(line.c_str(), "r")) {
       char buf[512];
       size_t n;
@@ -201,19 +201,19 @@ class RealPlayback : public ::testing::Test {
     if (Finish(Pid, 3) == -1) ADD_FAILURE() << "process " << Pid << " did not stop";
   }
   std::string WriteSound(const std::string& Name, const std::vector<int16_t>& Samples) {
-    const std::string path = dir_ + "/" + Name;
+    const std::string path = FDir + "/" + Name;
     std::ofstream(path, std::ios::binary) << PcmWave(kRate, Samples);
     return path;
   }
 
-  std::string dir_, socket_;
-  pid_t server_ = -1;
+  std::string FDir, FSocket;
+  pid_t FServer = -1;
 };
 
 TEST_F(RealPlayback, TheSinkReceivesTheFilesSamples) {
   const std::vector<int16_t> tone = Tone(0.4);
   const std::string file = WriteSound("tone.wav", tone);
-  const std::string recording = dir_ + "/monitor.raw";
+  const std::string recording = FDir + "/monitor.raw";
   const pid_t recorder =
       Spawn({"/usr/bin/parec", "-d", std::string(kSink) + ".monitor", "--raw", "--format=s16le",
              "--rate=8000", "--channels=1", "--latency-msec=20", recording},
@@ -253,8 +253,8 @@ TEST_F(RealPlayback, AProgramThatPlaysAndQuitsEndsCleanlyEveryTime) {
 // Without a server the program reports that nothing played, and still ends cleanly.
 TEST_F(RealPlayback, WithoutAServerNothingPlaysAndTheProgramEndsCleanly) {
   const std::string file = WriteSound("beep.wav", Tone(0.03));
-  Stop(server_);
-  server_ = -1;
+  Stop(FServer);
+  FServer = -1;
   const int status = PlayAndQuit(file);
   ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
   EXPECT_EQ(WEXITSTATUS(status), 1);

@@ -10,11 +10,11 @@ class TempFolder {
  public:
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "txtscroll.XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
+    FDir = ::mkdtemp(pattern.data());
   }
   ~TempFolder() {
     std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    std::filesystem::remove_all(FDir, ec);
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -25,8 +25,8 @@ class TempFolder {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return (FDir / name).string(); }
 
  private:
-  std::filesystem::path dir_;
+  std::filesystem::path FDir;
 };

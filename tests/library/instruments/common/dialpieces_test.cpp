@@ -78,12 +78,12 @@ TEST(MeterLed, ShowsSwitchOrBlinkPhase) {
 class CanvasTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    bitmap_.SetSize(60, 40);
-    c().Brush()->SetColor(clBlack);
-    c().FillRect(Rect(0, 0, 60, 40));
+    FBitmap.SetSize(60, 40);
+    Canvas().Brush()->SetColor(clBlack);
+    Canvas().FillRect(Rect(0, 0, 60, 40));
   }
-  TCanvas& c() { return *bitmap_.Canvas(); }
-  TColor At(int x, int y) { return c().Pixels(x, y); }
+  TCanvas& Canvas() { return *FBitmap.Canvas(); }
+  TColor At(int x, int y) { return Canvas().Pixels(x, y); }
   std::vector<TColor> Snapshot() {
     std::vector<TColor> pixels;
     for (int y = 0; y < 40; ++y) {
@@ -91,28 +91,28 @@ class CanvasTest : public ::testing::Test {
     }
     return pixels;
   }
-  TBitmap bitmap_;
+  TBitmap FBitmap;
 };
 
 TEST_F(CanvasTest, RoundLedHasABlackOutline) {
-  DrawRoundLed(c(), {30, 20}, 6, 0x0000FF);
+  DrawRoundLed(Canvas(), {30, 20}, 6, 0x0000FF);
   EXPECT_EQ(At(30, 20), 0x0000FF);
   EXPECT_EQ(At(24, 20), clBlack);
-  DrawLedSocket(c(), {10, 10}, 5);
+  DrawLedSocket(Canvas(), {10, 10}, 5);
   EXPECT_EQ(At(10, 10), 0x000080);
   EXPECT_EQ(At(5, 10), 0x808080);
 }
 
 TEST_F(CanvasTest, BandOfNoWidthDrawsNothing) {
   const TRect box{0, 0, 60, 40};
-  c().Pen()->SetStyle(psClear);
-  c().Brush()->SetColor(0x00FF00);
+  Canvas().Pen()->SetStyle(psClear);
+  Canvas().Brush()->SetColor(0x00FF00);
   const auto before = Snapshot();
-  DrawDialBand(c(), box, {30, 20}, {0, 20}, 40, 40);
-  DrawDialBand(c(), box, {30, 20}, {0, 20}, 40, 40.0001);
+  DrawDialBand(Canvas(), box, {30, 20}, {0, 20}, 40, 40);
+  DrawDialBand(Canvas(), box, {30, 20}, {0, 20}, 40, 40.0001);
   EXPECT_EQ(Snapshot(), before);
   // A real band covers its sector only: 0..90 degrees from the left ray turns up to the top.
-  DrawDialBand(c(), box, {30, 20}, {0, 20}, 90, 0);
+  DrawDialBand(Canvas(), box, {30, 20}, {0, 20}, 90, 0);
   EXPECT_EQ(At(15, 10), 0x00FF00);  // upper left: inside
   EXPECT_EQ(At(45, 10), clBlack);   // upper right: outside
   EXPECT_EQ(At(15, 30), clBlack);   // lower left: outside
@@ -122,33 +122,33 @@ class MarksTest : public CanvasTest {
  protected:
   void SetUp() override {
     CanvasTest::SetUp();
-    marks_.EndLabelRect = Rect(40, 5, 50, 15);
-    marks_.StartLabelRect = Rect(5, 5, 15, 15);
+    FMarks.EndLabelRect = Rect(40, 5, 50, 15);
+    FMarks.StartLabelRect = Rect(5, 5, 15, 15);
   }
   bool EndMarked() { return At(45, 10) == clWhite; }
   bool StartMarked() { return At(10, 10) == clWhite; }
   // What a compose does: a fresh image on the screen, then the marks.
   void Copy(bool over, bool under) {
-    c().Brush()->SetColor(clBlack);
-    c().FillRect(Rect(0, 0, 60, 40));
-    marks_.AfterCopy(c(), clWhite, over, under);
+    Canvas().Brush()->SetColor(clBlack);
+    Canvas().FillRect(Rect(0, 0, 60, 40));
+    FMarks.AfterCopy(Canvas(), clWhite, over, under);
   }
-  TLimitMarks marks_;
+  TLimitMarks FMarks;
 };
 
 TEST_F(MarksTest, FlashesWhileOutOfRange) {
   Copy(true, false);
   EXPECT_TRUE(EndMarked());
   EXPECT_FALSE(StartMarked());
-  marks_.BlinkTick(c(), clWhite, true, false);
+  FMarks.BlinkTick(Canvas(), clWhite, true, false);
   EXPECT_FALSE(EndMarked());
-  marks_.BlinkTick(c(), clWhite, true, false);
+  FMarks.BlinkTick(Canvas(), clWhite, true, false);
   EXPECT_TRUE(EndMarked());
   // A compose in the hidden half-cycle leaves the label clean until the next blink.
-  marks_.BlinkTick(c(), clWhite, true, false);
+  FMarks.BlinkTick(Canvas(), clWhite, true, false);
   Copy(true, false);
   EXPECT_FALSE(EndMarked());
-  marks_.BlinkTick(c(), clWhite, true, false);
+  FMarks.BlinkTick(Canvas(), clWhite, true, false);
   EXPECT_TRUE(EndMarked());
 }
 
@@ -156,18 +156,18 @@ TEST_F(MarksTest, NoMarkStaysBehindWhenTheValueReturns) {
   // Back in range without a compose (the pointer did not move): the blink removes the mark.
   Copy(true, false);
   ASSERT_TRUE(EndMarked());
-  marks_.BlinkTick(c(), clWhite, false, false);
+  FMarks.BlinkTick(Canvas(), clWhite, false, false);
   EXPECT_FALSE(EndMarked());
-  marks_.BlinkTick(c(), clWhite, false, false);
+  FMarks.BlinkTick(Canvas(), clWhite, false, false);
   EXPECT_FALSE(EndMarked());
   // Back in range through a compose in the hidden half-cycle: the blink adds nothing.
   Copy(false, true);
-  marks_.BlinkTick(c(), clWhite, false, true);
+  FMarks.BlinkTick(Canvas(), clWhite, false, true);
   ASSERT_FALSE(StartMarked());
   Copy(false, false);
-  marks_.BlinkTick(c(), clWhite, false, false);
+  FMarks.BlinkTick(Canvas(), clWhite, false, false);
   EXPECT_FALSE(StartMarked());
-  EXPECT_FALSE(marks_.Busy(false, false));
+  EXPECT_FALSE(FMarks.Busy(false, false));
 }
 
 TEST(LimitMarks, ColourIsWhiteOnABlackFace) {

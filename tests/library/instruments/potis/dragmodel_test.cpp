@@ -91,7 +91,7 @@ class DragModelEvents : public ::testing::Test {
 
   double value = 0;
   std::vector<std::string> events;
-  TDragModel* m_ = nullptr;
+  TDragModel* FModel = nullptr;
 };
 
 TEST_F(DragModelEvents, ChangingAtEachStepChangedOnceOnRelease) {
@@ -138,8 +138,8 @@ TEST_F(DragModelEvents, PresetFiresOnceAndBlocksMoves) {
 }
 
 TEST_F(DragModelEvents, DragDelayStepsTowardsTheTarget) {
-  TDragModel m([this](TObject*) { m_->Tick(0, 10); });
-  m_ = &m;
+  TDragModel m([this](TObject*) { FModel->Tick(0, 10); });
+  FModel = &m;
   Bind(m);
   m.SetDragDelay(25);
   EXPECT_EQ(m.DragDelay(), 20);
@@ -162,8 +162,8 @@ TEST_F(DragModelEvents, DragDelayStepsTowardsTheTarget) {
 }
 
 TEST_F(DragModelEvents, ANewPressReplacesTheOldTarget) {
-  TDragModel m([this](TObject*) { m_->Tick(0, 10); });
-  m_ = &m;
+  TDragModel m([this](TObject*) { FModel->Tick(0, 10); });
+  FModel = &m;
   Bind(m);
   m.SetDragDelay(1);
   m.BeginPress({ssLeft});
@@ -194,8 +194,8 @@ TEST_F(DragModelEvents, ANewPressReplacesTheOldTarget) {
 }
 
 TEST_F(DragModelEvents, RelativeTurningAddsUpBetweenTicks) {
-  TDragModel m([this](TObject*) { m_->Tick(0, 10); });
-  m_ = &m;
+  TDragModel m([this](TObject*) { FModel->Tick(0, 10); });
+  FModel = &m;
   Bind(m);
   m.SetDragDelay(20);
   value = 5;

@@ -37,7 +37,7 @@ class NonFiniteTest : public FormTest {
   // Every double setter of the instruments and operating elements, on fresh controls made
   // through Loader while the form is read, or placed directly otherwise.
   std::vector<Setter> AllSetters(TFormLoader* Loader) {
-    loader_ = Loader;
+    FLoader = Loader;
     std::vector<Setter> s;
     for (TRoundMeter* m : {static_cast<TRoundMeter*>(New<TMeter120>("TMeter120")),
                            static_cast<TRoundMeter*>(New<TMeter180>("TMeter180")),
@@ -99,21 +99,21 @@ class NonFiniteTest : public FormTest {
   template <class T>
   T* New(const std::string& Name) {
     T* c;
-    if (loader_ != nullptr) {
-      c = loader_->Add<T>("C" + std::to_string(++count_));
+    if (FLoader != nullptr) {
+      c = FLoader->Add<T>("C" + std::to_string(++FCount));
     } else {
       c = new T(form);
       c->SetParent(form);
     }
     c->SetBounds(0, 0, 200, 160);
-    labels_[c] = Name;
+    FLabels[c] = Name;
     return c;
   }
   template <class T>
   void Add(std::vector<Setter>& Out, T* C, const std::string& Name,
            void (std::type_identity_t<T>::*Set)(double),
            double (std::type_identity_t<T>::*Get)() const) {
-    Out.push_back({labels_.at(C) + "." + Name, [C, Set](double V) { (C->*Set)(V); },
+    Out.push_back({FLabels.at(C) + "." + Name, [C, Set](double V) { (C->*Set)(V); },
                    [C, Get] { return (C->*Get)(); }});
   }
   template <class T>
@@ -123,9 +123,9 @@ class NonFiniteTest : public FormTest {
     Add(Out, C, "ValueEnd", &T::SetValueEnd, &T::ValueEnd);
   }
 
-  TFormLoader* loader_ = nullptr;
-  std::map<const void*, std::string> labels_;
-  int count_ = 0;
+  TFormLoader* FLoader = nullptr;
+  std::map<const void*, std::string> FLabels;
+  int FCount = 0;
 };
 
 TEST_F(NonFiniteTest, EverySetterIgnoresNonFiniteNumbers) {

@@ -36,7 +36,7 @@ class InstrumentScenesTest : public FormTest {
   void AddShot(TControl* c) {
     const Shot shot = ScreenShot(c);
     for (int y = 0; y < c->Height(); ++y) {
-      for (int x = 0; x < c->Width(); ++x) print_.Add(shot.Pixel(x, y));
+      for (int x = 0; x < c->Width(); ++x) FPrint.Add(shot.Pixel(x, y));
     }
   }
 
@@ -45,7 +45,7 @@ class InstrumentScenesTest : public FormTest {
   template <class T>
   uint64_t Scenes(const std::function<void(T&, Dice&, bool Loading)>& Setup,
                   const std::function<void(T&, Dice&)>& Values) {
-    print_ = {};
+    FPrint = {};
     for (int seed = 0; seed < kScenes; ++seed) {
       Dice dice(seed + 1);
       T* c = nullptr;
@@ -69,10 +69,10 @@ class InstrumentScenesTest : public FormTest {
       AddShot(c);
       delete c;
     }
-    return print_.Value();
+    return FPrint.Value();
   }
 
-  Fingerprint print_;
+  Fingerprint FPrint;
 };
 
 // Range ends for a scene: ordinary, reversed or of no width (only a form can store those), or

@@ -46,17 +46,17 @@ class ComPortDemoTest : public DemoTest {
   void SetUp() override {
     char templ[] = "/tmp/orvane-comport-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
-    root_ = templ;
-    setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+    FRoot = templ;
+    setenv("XDG_CONFIG_HOME", (FRoot + "/config").c_str(), 1);
     StartCable();
-    peer3_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(peer3_, 0);
-    ASSERT_EQ(grantpt(peer3_), 0);
-    ASSERT_EQ(unlockpt(peer3_), 0);
-    const std::pair<const char*, std::string> ports[] = {{"COM1", root_ + "/com1"},
-                                                         {"COM2", root_ + "/com2"},
-                                                         {"COM3", ptsname(peer3_)},
-                                                         {"COM4", root_ + "/none"}};
+    FPeer3 = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(FPeer3, 0);
+    ASSERT_EQ(grantpt(FPeer3), 0);
+    ASSERT_EQ(unlockpt(FPeer3), 0);
+    const std::pair<const char*, std::string> ports[] = {{"COM1", FRoot + "/com1"},
+                                                         {"COM2", FRoot + "/com2"},
+                                                         {"COM3", ptsname(FPeer3)},
+                                                         {"COM4", FRoot + "/none"}};
     for (const auto& [name, path] : ports) {
       ASSERT_TRUE(ProfileWrite("Serial", name, path, "system.ini"));
     }
@@ -66,29 +66,29 @@ class ComPortDemoTest : public DemoTest {
   void TearDown() override {
     demo.reset();
     StopCable();
-    if (peer3_ >= 0) close(peer3_);
+    if (FPeer3 >= 0) close(FPeer3);
     std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
+    std::filesystem::remove_all(FRoot, ec);
     unsetenv("XDG_CONFIG_HOME");
   }
 
   // socat joins two new pseudo-terminals, reachable through two links, as a null-modem cable.
   void StartCable() {
-    const std::string one = "pty,raw,echo=0,link=" + root_ + "/com1";
-    const std::string two = "pty,raw,echo=0,link=" + root_ + "/com2";
+    const std::string one = "pty,raw,echo=0,link=" + FRoot + "/com1";
+    const std::string two = "pty,raw,echo=0,link=" + FRoot + "/com2";
     char* argv[] = {const_cast<char*>("socat"), const_cast<char*>(one.c_str()),
                     const_cast<char*>(two.c_str()), nullptr};
-    ASSERT_EQ(posix_spawnp(&socat_, "socat", nullptr, nullptr, argv, environ), 0)
+    ASSERT_EQ(posix_spawnp(&FSocat, "socat", nullptr, nullptr, argv, environ), 0)
         << "socat is needed";
     ASSERT_TRUE(WaitFor([&] {
-      return std::filesystem::exists(root_ + "/com1") && std::filesystem::exists(root_ + "/com2");
+      return std::filesystem::exists(FRoot + "/com1") && std::filesystem::exists(FRoot + "/com2");
     })) << "socat made no terminals";
   }
   void StopCable() {
-    if (socat_ <= 0) return;
-    kill(socat_, SIGKILL);
-    waitpid(socat_, nullptr, 0);
-    socat_ = 0;
+    if (FSocat <= 0) return;
+    kill(FSocat, SIGKILL);
+    waitpid(FSocat, nullptr, 0);
+    FSocat = 0;
   }
 
   // Polls the condition, running the tick service meanwhile, for up to ten seconds.
@@ -129,7 +129,7 @@ class ComPortDemoTest : public DemoTest {
   // What the test's side of COM3 sees of the line.
   termios2 Com3Line() {
     termios2 t{};
-    EXPECT_EQ(ioctl(peer3_, TCGETS2, &t), 0);
+    EXPECT_EQ(ioctl(FPeer3, TCGETS2, &t), 0);
     return t;
   }
   // "g" for an enabled choice with the available look, "-" for a disabled one with the look of
@@ -145,9 +145,9 @@ class ComPortDemoTest : public DemoTest {
     return s;
   }
 
-  std::string root_;
-  pid_t socat_ = 0;
-  int peer3_ = -1;
+  std::string FRoot;
+  pid_t FSocat = 0;
+  int FPeer3 = -1;
   std::unique_ptr<TForm> demo;
   TComPortDemo* f = nullptr;
 };
@@ -348,7 +348,7 @@ TEST_F(ComPortDemoTest, TypedTextCrossesTheCable) {
   ASSERT_TRUE(dialogs.Beeps().empty());
   const std::string all = "Hallo COM2!" + flood;
   size_t received = 11;
-  bool sawWaiting = false;
+  bool saw_waiting = false;
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   while (received < all.size() && std::chrono::steady_clock::now() < end) {
     Ticks(1);
@@ -362,11 +362,11 @@ TEST_F(ComPortDemoTest, TypedTextCrossesTheCable) {
     ASSERT_LE(now, received + TComPortDemo::kMaxRxPerEvent) << "lost or garbled after " << received;
     received = now;
     const Items stat = ListItems(f->ChanStat[2]);
-    if (stat.size() > 1 && stat[1] != "Rx: 0") sawWaiting = true;
+    if (stat.size() > 1 && stat[1] != "Rx: 0") saw_waiting = true;
     if (received < all.size()) poll(nullptr, 0, 1);
   }
   EXPECT_EQ(received, all.size());
-  EXPECT_TRUE(sawWaiting) << "the status list never showed bytes waiting";
+  EXPECT_TRUE(saw_waiting) << "the status list never showed bytes waiting";
   EXPECT_EQ(f->RxEdit[2]->Text(), all.substr(all.size() - TFiFo::kMaxText));
 }
 
@@ -389,7 +389,7 @@ TEST_F(ComPortDemoTest, ThePeerVanishingShowsAnError) {
 TEST_F(ComPortDemoTest, HelpFormFindsThePortsFree) {
   ClickOn(f->XmitP[1]);
   bool seen = false;
-  bool portFree = false;
+  bool port_free = false;
   // Waits until the help form has taken over from the demo (or a generous time has passed),
   // then ends it with its button.
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -397,8 +397,8 @@ TEST_F(ComPortDemoTest, HelpFormFindsThePortsFree) {
   closer.SetInterval(1);
   closer.OnTimer = [&](TObject*) {
     if (ComPortHelp == nullptr || !ComPortHelp->Visible()) return;
-    portFree = SerialPortPresent("COM1");
-    if (!portFree && std::chrono::steady_clock::now() < limit) return;
+    port_free = SerialPortPresent("COM1");
+    if (!port_free && std::chrono::steady_clock::now() < limit) return;
     closer.SetEnabled(false);
     seen = true;
     EXPECT_EQ(ComPortHelp->Caption(), "ComPort Info");
@@ -412,7 +412,7 @@ TEST_F(ComPortDemoTest, HelpFormFindsThePortsFree) {
   closer.SetEnabled(true);
   ClickOn(f->HelpBtn);
   EXPECT_TRUE(seen);
-  EXPECT_TRUE(portFree);
+  EXPECT_TRUE(port_free);
   EXPECT_EQ(ComPortHelp, nullptr);
   Activate(f);  // as the window system does when the help form goes
   EXPECT_GT(f->ComPort->PortStatus(1), 0);

@@ -33,12 +33,12 @@ TEST_F(FifoDemoTest, TypedCharactersRunOnInTheLowerField) {
   EXPECT_EQ(f->FiFo1->Text(), "Hallo 1x");
   EXPECT_EQ(f->FiFo2->Text(), "Hallo 1x");
   // Both drop their oldest characters alike once they are full.
-  std::string longText;
-  for (int i = 0; i < 300; ++i) longText += char('a' + i % 26);
-  Type(f, longText);
+  std::string long_text;
+  for (int i = 0; i < 300; ++i) long_text += char('a' + i % 26);
+  Type(f, long_text);
   EXPECT_EQ(f->FiFo1->Text().size(), TFiFo::kMaxText);
   EXPECT_EQ(f->FiFo2->Text(), f->FiFo1->Text());
-  EXPECT_EQ(f->FiFo2->Text(), longText.substr(longText.size() - TFiFo::kMaxText));
+  EXPECT_EQ(f->FiFo2->Text(), long_text.substr(long_text.size() - TFiFo::kMaxText));
 }
 
 }  // namespace

@@ -26,30 +26,30 @@ class GamePortDemoTest : public DemoTest {
   void SetUp() override {
     char templ[] = "/tmp/orvane-gameport-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
-    root_ = templ;
-    if (const char* old = getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
-    setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+    FRoot = templ;
+    if (const char* old = getenv("XDG_CONFIG_HOME")) FOldConfig = old;
+    setenv("XDG_CONFIG_HOME", (FRoot + "/config").c_str(), 1);
     signal(SIGPIPE, SIG_IGN);
   }
   void TearDown() override {
     demo.reset();  // releases the captures
-    for (int fd : writer_) {
+    for (int fd : FWriter) {
       if (fd >= 0) close(fd);
     }
-    if (oldConfig_) {
-      setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
+    if (FOldConfig) {
+      setenv("XDG_CONFIG_HOME", FOldConfig->c_str(), 1);
     } else {
       unsetenv("XDG_CONFIG_HOME");
     }
     std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
+    std::filesystem::remove_all(FRoot, ec);
   }
 
   // Stick `stick` (0 or 1) is a FIFO when present, else a path where nothing is.
   void Plug(bool first, bool second) {
     const bool present[2] = {first, second};
     for (int i = 0; i < 2; ++i) {
-      const std::string path = root_ + "/js" + std::to_string(i);
+      const std::string path = FRoot + "/js" + std::to_string(i);
       if (present[i]) {
         ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
       }
@@ -62,12 +62,12 @@ class GamePortDemoTest : public DemoTest {
   }
 
   void Send(int stick, js_event e) {
-    if (writer_[stick] < 0) {
-      const std::string path = root_ + "/js" + std::to_string(stick);
-      writer_[stick] = open(path.c_str(), O_WRONLY | O_NONBLOCK);
-      ASSERT_GE(writer_[stick], 0) << "nobody reads stick " << stick + 1;
+    if (FWriter[stick] < 0) {
+      const std::string path = FRoot + "/js" + std::to_string(stick);
+      FWriter[stick] = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+      ASSERT_GE(FWriter[stick], 0) << "nobody reads stick " << stick + 1;
     }
-    ASSERT_EQ(write(writer_[stick], &e, sizeof e), ssize_t(sizeof e));
+    ASSERT_EQ(write(FWriter[stick], &e, sizeof e), ssize_t(sizeof e));
   }
   // Runs the event loop until `done` holds, at most two seconds.
   bool PumpUntil(const std::function<bool()>& done) {
@@ -85,9 +85,9 @@ class GamePortDemoTest : public DemoTest {
     return js_event{0, int16_t(down), JS_EVENT_BUTTON, n};
   }
 
-  std::string root_;
-  std::optional<std::string> oldConfig_;
-  int writer_[2] = {-1, -1};
+  std::string FRoot;
+  std::optional<std::string> FOldConfig;
+  int FWriter[2] = {-1, -1};
   std::unique_ptr<TForm> demo;
 };
 
@@ -168,7 +168,7 @@ TEST_F(GamePortDemoTest, MissingSticksLeaveTheirLedsRedAndTheFormIdle) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.first) + std::to_string(c.second));
-    for (int i = 0; i < 2; ++i) std::filesystem::remove(root_ + "/js" + std::to_string(i));
+    for (int i = 0; i < 2; ++i) std::filesystem::remove(FRoot + "/js" + std::to_string(i));
     Plug(c.first, c.second);
     TGamePortDemo* f = Open();
     EXPECT_EQ(f->Game->Enabled(), c.first || c.second);

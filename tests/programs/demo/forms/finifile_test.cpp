@@ -82,13 +82,13 @@ class IniFileDemoTest : public DemoTest {
  protected:
   IniFileDemoTest() {
     const std::string exe = Application->ExeName();
-    lock_ = open((exe.substr(0, exe.rfind('/') + 1) + "Orvane.ini.testlock").c_str(),
+    FLock = open((exe.substr(0, exe.rfind('/') + 1) + "Orvane.ini.testlock").c_str(),
                  O_RDWR | O_CREAT, 0644);
-    if (lock_ >= 0) flock(lock_, LOCK_EX);
+    if (FLock >= 0) flock(FLock, LOCK_EX);
   }
   ~IniFileDemoTest() override {
     demo.reset();
-    if (lock_ >= 0) close(lock_);
+    if (FLock >= 0) close(FLock);
   }
   void Open() {
     demo = OpenDemoForm("IniFileBtn");
@@ -113,7 +113,7 @@ class IniFileDemoTest : public DemoTest {
   TIniFileDemo* f = nullptr;
 
  private:
-  int lock_ = -1;
+  int FLock = -1;
 };
 
 TEST_F(IniFileDemoTest, TheFileLiesWhereTheComponentWritesAndIsMadeWhenMissing) {

@@ -31,10 +31,10 @@ class Poti270DemoTest : public DemoTest {
 // Unchecked, the readout follows every step of the turn; checked, it waits for the release.
 TEST_F(Poti270DemoTest, ReadoutRunsInTheChosenEventWhileTurning) {
   EXPECT_EQ(f->ValueOut->Text(), "0.000");
-  for (bool onChanged : {false, true}) {
-    SCOPED_TRACE(onChanged);
-    if (f->EventSel->Checked() != onChanged) Click(f->EventSel, 5, 8);
-    ASSERT_EQ(f->EventSel->Checked(), onChanged);
+  for (bool on_changed : {false, true}) {
+    SCOPED_TRACE(on_changed);
+    if (f->EventSel->Checked() != on_changed) Click(f->EventSel, 5, 8);
+    ASSERT_EQ(f->EventSel->Checked(), on_changed);
     const std::string before = f->ValueOut->Text();
     TPoint p = AtAngle(90);  // an eighth of the arc from its start
     Press(f->Poti, p.X, p.Y);
@@ -43,7 +43,7 @@ TEST_F(Poti270DemoTest, ReadoutRunsInTheChosenEventWhileTurning) {
       p = AtAngle(angle);
       Move(f->Poti, p.X, p.Y);
       EXPECT_EQ(f->ValueOut->Text(),
-                onChanged ? before : FloatToStrF(f->Poti->Value(), ffFixed, 6, 3));
+                on_changed ? before : FloatToStrF(f->Poti->Value(), ffFixed, 6, 3));
     }
     EXPECT_NEAR(f->Poti->Value(), 5, 0.1);
     Release(f->Poti, p.X, p.Y);

@@ -35,16 +35,16 @@ TEST_F(PotiLinDemoTest, ReadoutsStartAtTheValues) {
 
 // Unchecked, the readout follows every step of the drag; checked, it waits for the release.
 TEST_F(PotiLinDemoTest, ReadoutRunsInTheChosenEventWhileDragging) {
-  for (bool onChanged : {false, true}) {
-    SCOPED_TRACE(onChanged);
-    if (f->EventSel->Checked() != onChanged) Click(f->EventSel, 5, 8);
-    ASSERT_EQ(f->EventSel->Checked(), onChanged);
+  for (bool on_changed : {false, true}) {
+    SCOPED_TRACE(on_changed);
+    if (f->EventSel->Checked() != on_changed) Click(f->EventSel, 5, 8);
+    ASSERT_EQ(f->EventSel->Checked(), on_changed);
     const std::string before = f->Value0->Text();
     Press(f->Poti, Column(f->Poti), Row(f->Poti, 0.2));
     for (double fraction : {0.4, 0.6, 0.8}) {
       Move(f->Poti, Column(f->Poti), Row(f->Poti, fraction));
       EXPECT_EQ(f->Value0->Text(),
-                onChanged ? before : FloatToStrF(f->Poti->Value(), ffFixed, 6, 3));
+                on_changed ? before : FloatToStrF(f->Poti->Value(), ffFixed, 6, 3));
     }
     EXPECT_NEAR(f->Poti->Value(), 8, 0.1);
     Release(f->Poti, Column(f->Poti), Row(f->Poti, 0.8));

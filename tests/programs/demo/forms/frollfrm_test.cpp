@@ -56,17 +56,17 @@ TEST_F(RollFormDemoTest, SpinsShapeTheArrowButton) {
   EXPECT_EQ(f->ArrowBtn->Orientation(), orLeft);
   EXPECT_EQ(f->ArrowBtn->Shape(), taArrow);
   // Each press on the upper arrow steps one line on.
-  auto Step = [this](TTextSpin* spin) {
+  auto step = [this](TTextSpin* spin) {
     Click(spin, spin->Width() - 10, 5);
     Pause();
   };
   const TOrientType orientations[] = {orBottom, orRight, orTop};
   for (TOrientType o : orientations) {
-    Step(f->OrSpin);
+    step(f->OrSpin);
     EXPECT_EQ(f->ArrowBtn->Orientation(), o) << f->OrSpin->PosString();
   }
   for (TArrBtnShape s : {taCircle, taSquare}) {
-    Step(f->ShapeSpin);
+    step(f->ShapeSpin);
     EXPECT_EQ(f->ArrowBtn->Shape(), s) << f->ShapeSpin->PosString();
   }
   const struct {
@@ -75,14 +75,14 @@ TEST_F(RollFormDemoTest, SpinsShapeTheArrowButton) {
   } looks[] = {
       {"off", true, false, false}, {"blink", true, true, false}, {"disabled", false, false, false}};
   for (const auto& l : looks) {
-    Step(f->BlinkSpin);
+    step(f->BlinkSpin);
     ASSERT_EQ(f->BlinkSpin->PosString(), l.line);
     EXPECT_EQ(f->ArrowBtn->Enabled(), l.enabled) << l.line;
     EXPECT_EQ(f->ArrowBtn->ShapeBlink(), l.blink) << l.line;
     EXPECT_EQ(f->ArrowBtn->ShapeOn(), l.on) << l.line;
   }
   f->BlinkSpin->SetPosition(3);
-  Step(f->BlinkSpin);  // wraps round to "on"
+  step(f->BlinkSpin);  // wraps round to "on"
   EXPECT_EQ(f->BlinkSpin->PosString(), "on");
   EXPECT_TRUE(f->ArrowBtn->Enabled());
   EXPECT_TRUE(f->ArrowBtn->ShapeOn());

@@ -10,8 +10,8 @@ namespace {
 class Schalt270DemoTest : public DemoTest {
  protected:
   TSchalt270Demo* Open() {
-    demo_ = OpenDemoForm("Schalt270Btn");
-    return static_cast<TSchalt270Demo*>(demo_.get());
+    FDemo = OpenDemoForm("Schalt270Btn");
+    return static_cast<TSchalt270Demo*>(FDemo.get());
   }
   void ClickArrow(TTextSpin* Spin, bool Up) {
     Click(Spin, Spin->Width() - 12, Spin->Height() / 2 + (Up ? -6 : 6));
@@ -25,7 +25,7 @@ class Schalt270DemoTest : public DemoTest {
     S->SetPosition(was);
     return tip;
   }
-  std::unique_ptr<TForm> demo_;
+  std::unique_ptr<TForm> FDemo;
 };
 
 TEST_F(Schalt270DemoTest, TheSpinSetsTheNumberOfPositions) {
@@ -56,8 +56,8 @@ TEST_F(Schalt270DemoTest, ReadoutAndBeepFollowTheChosenEvent) {
   TSchalt270Demo* f = Open();
   TSelector270* s = f->Schalter;
   const TReadout& r = f->Readout.Readout;
-  for (bool onChanged : {false, true}) {
-    if (f->Readout.EventSel->Checked() != onChanged) Click(f->Readout.EventSel, 5, 8);
+  for (bool on_changed : {false, true}) {
+    if (f->Readout.EventSel->Checked() != on_changed) Click(f->Readout.EventSel, 5, 8);
     s->SetPosition(0);
     const TPoint p0 = PointOf(s, 0), p1 = PointOf(s, 1), p2 = PointOf(s, 2), p3 = PointOf(s, 3);
     r.Position->SetCaption("-");
@@ -66,12 +66,12 @@ TEST_F(Schalt270DemoTest, ReadoutAndBeepFollowTheChosenEvent) {
     Move(s, p1.X, p1.Y);
     Move(s, p2.X, p2.Y);
     Move(s, p3.X, p3.Y);
-    EXPECT_EQ(s->Position(), 3) << onChanged;
-    EXPECT_EQ(r.Position->Caption(), onChanged ? "-" : "3");
-    EXPECT_EQ(dialogs.Beeps().size(), onChanged ? 0u : 3u);
+    EXPECT_EQ(s->Position(), 3) << on_changed;
+    EXPECT_EQ(r.Position->Caption(), on_changed ? "-" : "3");
+    EXPECT_EQ(dialogs.Beeps().size(), on_changed ? 0u : 3u);
     Release(s, p3.X, p3.Y);
     Pause();
-    EXPECT_EQ(dialogs.Beeps().size(), 3u - 2u * onChanged) << onChanged;
+    EXPECT_EQ(dialogs.Beeps().size(), 3u - 2u * on_changed) << on_changed;
     EXPECT_EQ(r.Position->Caption(), "3");
     EXPECT_EQ(r.Int->Caption(), "$00000004");
     EXPECT_EQ(r.Float->Caption(), "0");

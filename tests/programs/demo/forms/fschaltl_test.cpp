@@ -10,8 +10,8 @@ namespace {
 class SchaltLinDemoTest : public DemoTest {
  protected:
   TSchaltLinDemo* Open() {
-    demo_ = OpenDemoForm("SchaltLinBtn");
-    return static_cast<TSchaltLinDemo*>(demo_.get());
+    FDemo = OpenDemoForm("SchaltLinBtn");
+    return static_cast<TSchaltLinDemo*>(FDemo.get());
   }
   void ClickPreset(TSelectorSlide* S) {
     const TRect r = S->PresetRect();
@@ -22,7 +22,7 @@ class SchaltLinDemoTest : public DemoTest {
   static int RowOf(const TSelectorSlide* S, int Position) {
     return S->TravelTop() + S->TravelLength() - S->TravelLength() * Position / S->ScalaPart();
   }
-  std::unique_ptr<TForm> demo_;
+  std::unique_ptr<TForm> FDemo;
 };
 
 TEST_F(SchaltLinDemoTest, PresetsPickTheirEntryByValueAndStayThere) {
@@ -79,24 +79,24 @@ TEST_F(SchaltLinDemoTest, ReadoutFollowsTheChosenEventWithoutBeep) {
   TSelectorSlide* s = f->Selector;
   const TReadout& r = f->Readout.Readout;
   const int x = s->Width() / 2;
-  for (bool onChanged : {false, true}) {
-    if (f->Readout.EventSel->Checked() != onChanged) Click(f->Readout.EventSel, 5, 8);
+  for (bool on_changed : {false, true}) {
+    if (f->Readout.EventSel->Checked() != on_changed) Click(f->Readout.EventSel, 5, 8);
     s->SetPosition(0);
     r.Position->SetCaption("-");
     dialogs.Clear();
     Press(s, x, RowOf(s, 0));
     Move(s, x, RowOf(s, 2));
-    EXPECT_EQ(s->Position(), 2) << onChanged;
-    EXPECT_EQ(r.Position->Caption(), onChanged ? "-" : "2");
+    EXPECT_EQ(s->Position(), 2) << on_changed;
+    EXPECT_EQ(r.Position->Caption(), on_changed ? "-" : "2");
     Move(s, x, RowOf(s, 3));
-    EXPECT_EQ(r.Position->Caption(), onChanged ? "-" : "3");
+    EXPECT_EQ(r.Position->Caption(), on_changed ? "-" : "3");
     Release(s, x, RowOf(s, 3));
     Pause();
-    EXPECT_EQ(r.Position->Caption(), "3") << onChanged;
+    EXPECT_EQ(r.Position->Caption(), "3") << on_changed;
     EXPECT_EQ(r.Int->Caption(), "$FF00FF");
     EXPECT_EQ(r.Float->Caption(), "-0.1");
     EXPECT_EQ(r.Color->Brush()->Color(), TColor(0xFF00FF));
-    EXPECT_TRUE(dialogs.Beeps().empty()) << onChanged;
+    EXPECT_TRUE(dialogs.Beeps().empty()) << on_changed;
   }
 
   // Its own preset sets position 1 and reads it out at once, whichever event is chosen.

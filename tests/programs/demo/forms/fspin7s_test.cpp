@@ -30,15 +30,15 @@ TEST_F(Spin7SegDemoTest, BeepFollowsTheChosenEvent) {
   DialogScript dialogs;
   const TRect lower = f->Spin7S->LowerRect();
   const int x = (lower.Left + lower.Right) / 2, y = (lower.Top + lower.Bottom) / 2;
-  for (bool onChanged : {false, true}) {
-    if (f->EventSel->Checked() != onChanged) Click(f->EventSel, 5, 8);
+  for (bool on_changed : {false, true}) {
+    if (f->EventSel->Checked() != on_changed) Click(f->EventSel, 5, 8);
     dialogs.Clear();
     const int before = f->Spin7S->ValueInt();
     Press(f->Spin7S, x, y);
     EXPECT_EQ(f->Spin7S->ValueInt(), before - 1);
-    EXPECT_EQ(dialogs.Beeps().size(), onChanged ? 0u : 1u) << onChanged;
+    EXPECT_EQ(dialogs.Beeps().size(), on_changed ? 0u : 1u) << on_changed;
     Release(f->Spin7S, x, y);
-    EXPECT_EQ(dialogs.Beeps().size(), 1u) << onChanged;
+    EXPECT_EQ(dialogs.Beeps().size(), 1u) << on_changed;
     Pause();
   }
 }

@@ -14,8 +14,8 @@ namespace {
 class TextSpinDemoTest : public DemoTest {
  protected:
   TTextSpinDemo* Open() {
-    demo_ = OpenDemoForm("TextSpinBtn");
-    return static_cast<TTextSpinDemo*>(demo_.get());
+    FDemo = OpenDemoForm("TextSpinBtn");
+    return static_cast<TTextSpinDemo*>(FDemo.get());
   }
   // A press and release on the spin's up or down arrow.
   void ClickArrow(TTextSpin* Spin, bool Up) {
@@ -23,7 +23,7 @@ class TextSpinDemoTest : public DemoTest {
     Click(Spin, Spin->Width() - 12, y);
     Pause();
   }
-  std::unique_ptr<TForm> demo_;
+  std::unique_ptr<TForm> FDemo;
 };
 
 TEST_F(TextSpinDemoTest, MemoStartsWithTheListAndUpdateWritesItBackByteForByte) {

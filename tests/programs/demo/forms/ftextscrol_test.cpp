@@ -24,7 +24,7 @@ class TextScrollDemoTest : public DemoTest {
   void SetUp() override {
     // The screen-saver settings stay in this process: no X server is touched.
     const char* display = std::getenv("DISPLAY");
-    display_ = display ? display : "";
+    FDisplay = display ? display : "";
     unsetenv("DISPLAY");
     ASSERT_TRUE(ScreenSaverSetTimeout(300));
     ASSERT_TRUE(ScreenSaverSetActive(true));
@@ -34,7 +34,7 @@ class TextScrollDemoTest : public DemoTest {
   }
   void TearDown() override {
     demo.reset();
-    if (!display_.empty()) setenv("DISPLAY", display_.c_str(), 1);
+    if (!FDisplay.empty()) setenv("DISPLAY", FDisplay.c_str(), 1);
   }
   // A point inside row Row (0 = the top line shown) at text column Col (-1: the left margin).
   TPoint At(int Row, int Col) const {
@@ -53,7 +53,7 @@ class TextScrollDemoTest : public DemoTest {
     ScreenSaverGetTimeout(&timeout);
     return {active, timeout};
   }
-  std::string display_;
+  std::string FDisplay;
   std::unique_ptr<TForm> demo;
   TTextSrcollDemo* f = nullptr;
   TTextScroller* v = nullptr;
@@ -62,7 +62,7 @@ class TextScrollDemoTest : public DemoTest {
 TEST_F(TextScrollDemoTest, ShowsItsSampleTextReadOnly) {
   EXPECT_TRUE(dialogs.Asked().empty());
   ASSERT_TRUE(v->IsOpen());
-  EXPECT_EQ(v->FileName(), AssetPath(TextScrollSample));
+  EXPECT_EQ(v->FileName(), AssetPath(kTextScrollSample));
   EXPECT_GT(v->LineCount(), 50);
   EXPECT_EQ(v->LineText(0), "#include \"programs/demo/forms/ftextscrol.h\"");
   EXPECT_TRUE(v->ReadOnly());
@@ -201,7 +201,7 @@ TEST_F(TextScrollDemoTest, ScreenSaverFollowsTheFormAndComesBackAfterIt) {
 // Runs in a copy of this program in a folder of its own, without the sample beside it (see the
 // next test); beside the built program, where the sample lies, it has nothing to do.
 TEST_F(DemoTest, TextScrollDemoAloneReportsAMissingSampleOnceAndStillWorks) {
-  if (access(AssetPath(TextScrollSample).c_str(), F_OK) == 0) {
+  if (access(AssetPath(kTextScrollSample).c_str(), F_OK) == 0) {
     GTEST_SKIP() << "the sample lies beside the program";
   }
   dialogs.Answer(mrAbort);
@@ -209,7 +209,7 @@ TEST_F(DemoTest, TextScrollDemoAloneReportsAMissingSampleOnceAndStillWorks) {
   auto* f = static_cast<TTextSrcollDemo*>(demo.get());
   ASSERT_EQ(dialogs.Asked().size(), 1u);
   EXPECT_EQ(dialogs.Asked()[0].Kind, "MessageBox");
-  EXPECT_EQ(dialogs.Asked()[0].Text, "File\r" + AssetPath(TextScrollSample) + "\r not found");
+  EXPECT_EQ(dialogs.Asked()[0].Text, "File\r" + AssetPath(kTextScrollSample) + "\r not found");
   TTextScroller* v = f->TextScroll;
   EXPECT_FALSE(v->IsOpen());
   // The form goes on working: its groups, a double click and the pop-up on an empty viewer.

@@ -207,7 +207,7 @@ TEST_F(MeterFormsTest, ASecondOpeningStartsFromTheStoredSettings) {
   for (const char* button : {"MeterHBtn", "MeterVBtn", "Meter120Btn", "Meter180Btn", "Meter270Btn",
                              "Meter360Btn", "MagicEyeBtn", "GaugeBtn"}) {
     SCOPED_TRACE(button);
-    auto Choices = [](TForm* f) {
+    auto choices_of = [](TForm* f) {
       std::string choices;
       for (int i = 0; i < f->ComponentCount(); ++i) {
         if (auto* g = dynamic_cast<TRadioGroup*>(f->Components(i))) {
@@ -217,7 +217,7 @@ TEST_F(MeterFormsTest, ASecondOpeningStartsFromTheStoredSettings) {
       return choices;
     };
     demo = OpenDemoForm(button);
-    const std::string choices = Choices(demo.get());
+    const std::string choices = choices_of(demo.get());
     const std::vector<uint8_t> picture = demo->GetFormImage()->SaveToBytes();
     for (int i = 0; i < demo->ComponentCount(); ++i) {
       if (auto* g = dynamic_cast<TRadioGroup*>(demo->Components(i))) {
@@ -225,11 +225,11 @@ TEST_F(MeterFormsTest, ASecondOpeningStartsFromTheStoredSettings) {
       }
     }
     Pump();
-    EXPECT_NE(Choices(demo.get()), choices);
+    EXPECT_NE(choices_of(demo.get()), choices);
     EXPECT_NE(demo->GetFormImage()->SaveToBytes(), picture);
     demo.reset();
     demo = OpenDemoForm(button);
-    EXPECT_EQ(Choices(demo.get()), choices);
+    EXPECT_EQ(choices_of(demo.get()), choices);
     EXPECT_EQ(demo->GetFormImage()->SaveToBytes(), picture) << "not the stored picture";
   }
 }
