@@ -150,22 +150,14 @@ void TNumEdit::SetValueInt(int32_t Value) {
 }
 
 void TNumEdit::SetValueMin(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (Reading()) {
-    FValueMin = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValueMin, Value, Reading())) return;
   Value = std::min(Value, FValueMax);
   if (!StoreChanged(FValueMin, Value)) return;
   if (Value > FValueFloat) StoreValue(Value, ToLongint(Value));
 }
 
 void TNumEdit::SetValueMax(double Value) {
-  if (!std::isfinite(Value)) return;
-  if (Reading()) {
-    FValueMax = Value;
-    return;
-  }
+  if (DropOrStoreRead(FValueMax, Value, Reading())) return;
   Value = std::max(Value, FValueMin);
   if (!StoreChanged(FValueMax, Value)) return;
   if (Value < FValueFloat) StoreValue(Value, ToLongint(Value));
