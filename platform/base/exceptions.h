@@ -7,10 +7,10 @@
 
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : FMessage(std::move(message)) {}
+  explicit Exception(std::string Message) : FMessage(std::move(Message)) {}
 
   const std::string& Message() const { return FMessage; }
-  void SetMessage(std::string message) { FMessage = std::move(message); }
+  void SetMessage(std::string Message) { FMessage = std::move(Message); }
   const char* what() const noexcept override { return FMessage.c_str(); }
 
  private:
@@ -37,8 +37,8 @@ class EOutOfResources : public EOutOfMemory {
 // A file could not be opened, read or written; ErrorCode is the operating system's error number.
 class EInOutError : public Exception {
  public:
-  EInOutError(std::string message, int error_code)
-      : Exception(std::move(message)), FErrorCode(error_code) {}
+  EInOutError(std::string Message, int ErrorCode)
+      : Exception(std::move(Message)), FErrorCode(ErrorCode) {}
 
   int ErrorCode() const { return FErrorCode; }
 

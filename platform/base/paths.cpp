@@ -8,18 +8,18 @@ constexpr char16_t kEscapeBase = 0xDC00;  // + a byte $80..$FF that is no part o
 
 }  // namespace
 
-std::string PathToText(std::string_view path) { return Utf8ToCp1252(path); }
+std::string PathToText(std::string_view Path) { return Utf8ToCp1252(Path); }
 
-std::string TextToPath(std::string_view text) { return Cp1252ToUtf8(text); }
+std::string TextToPath(std::string_view Text) { return Cp1252ToUtf8(Text); }
 
-std::u16string PathToUtf16(std::string_view path) {
+std::u16string PathToUtf16(std::string_view Path) {
   std::u16string out;
-  out.reserve(path.size());
-  for (size_t i = 0; i < path.size();) {
+  out.reserve(Path.size());
+  for (size_t i = 0; i < Path.size();) {
     char32_t cp = 0;
-    const size_t len = DecodeUtf8(path, i, cp);
+    const size_t len = DecodeUtf8(Path, i, cp);
     if (len == 0) {
-      out += static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(path[i]));
+      out += static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(Path[i]));
       ++i;
       continue;
     }
@@ -34,14 +34,14 @@ std::u16string PathToUtf16(std::string_view path) {
   return out;
 }
 
-std::string PathFromUtf16(std::u16string_view name) {
+std::string PathFromUtf16(std::u16string_view Name) {
   std::string out;
-  out.reserve(name.size());
-  for (size_t i = 0; i < name.size(); ++i) {
-    const char16_t unit = name[i];
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
-        name[i + 1] <= 0xDFFF) {
-      AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (name[i + 1] - 0xDC00));
+  out.reserve(Name.size());
+  for (size_t i = 0; i < Name.size(); ++i) {
+    const char16_t unit = Name[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < Name.size() && Name[i + 1] >= 0xDC00 &&
+        Name[i + 1] <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (Name[i + 1] - 0xDC00));
       ++i;
     } else if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {
       out += static_cast<char>(unit - kEscapeBase);

@@ -17,17 +17,17 @@
 
 // A file name as text, for showing only: characters outside Windows-1252, and bytes that are no
 // UTF-8, show as '?'. The result never becomes a file name again.
-std::string PathToText(std::string_view path);
+std::string PathToText(std::string_view Path);
 
 // Text (Windows-1252) that names a file, such as a name typed into an edit: its characters in
 // UTF-8. Every text has its name, and PathToText gives the text back.
-std::string TextToPath(std::string_view text);
+std::string TextToPath(std::string_view Text);
 
 // A file name in UTF-16. Valid UTF-8 becomes its characters; each byte that is no part of valid
 // UTF-8 becomes the lone low surrogate U+DC80..U+DCFF, so that PathFromUtf16 gives back the same
 // bytes for every name.
-std::u16string PathToUtf16(std::string_view path);
+std::u16string PathToUtf16(std::string_view Path);
 
 // The file name of a UTF-16 name: characters in UTF-8, the lone surrogates U+DC80..U+DCFF as the
 // bytes $80..$FF. Any other lone surrogate, which no file name gives, becomes U+FFFD.
-std::string PathFromUtf16(std::u16string_view name);
+std::string PathFromUtf16(std::u16string_view Name);

@@ -11,23 +11,23 @@
 
 namespace {
 
-[[noreturn]] void Refuse(const std::string& path, int error) {
-  throw EInOutError("Cannot open file " + PathToText(path), error);
+[[noreturn]] void Refuse(const std::string& Path, int Error) {
+  throw EInOutError("Cannot open file " + PathToText(Path), Error);
 }
 
-[[noreturn]] void RefuseKind(const std::string& path, mode_t mode) {
-  throw EInOutError("Cannot open file " + PathToText(path) + ": not a regular file",
-                    S_ISDIR(mode) ? EISDIR : ENODEV);
+[[noreturn]] void RefuseKind(const std::string& Path, mode_t Mode) {
+  throw EInOutError("Cannot open file " + PathToText(Path) + ": not a regular file",
+                    S_ISDIR(Mode) ? EISDIR : ENODEV);
 }
 
 // Runs a read call until Count bytes are in or the file ends.
 template <class ReadCall>
-size_t Fill(const std::string& path, char* data, size_t count, ReadCall readCall) {
+size_t Fill(const std::string& Path, char* Data, size_t Count, ReadCall Read) {
   size_t done = 0;
-  while (done < count) {
-    const ssize_t n = readCall(data + done, count - done, done);
+  while (done < Count) {
+    const ssize_t n = Read(Data + done, Count - done, done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw EInOutError("Cannot read file " + PathToText(path), errno);
+    if (n < 0) throw EInOutError("Cannot read file " + PathToText(Path), errno);
     if (n == 0) break;
     done += size_t(n);
   }

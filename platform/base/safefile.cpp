@@ -21,10 +21,10 @@ constexpr bool kSyncFiles = false;
 constexpr bool kSyncFiles = true;
 #endif
 
-bool WriteAll(int fd, const std::string& data) {
+bool WriteAll(int Fd, const std::string& Data) {
   size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = write(fd, data.data() + done, data.size() - done);
+  while (done < Data.size()) {
+    const ssize_t n = write(Fd, Data.data() + done, Data.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
@@ -33,21 +33,21 @@ bool WriteAll(int fd, const std::string& data) {
 }
 
 // Temporary names are "." + name + "." + pid + "." + counter + ".tmp".
-std::string TempPrefix(const std::string& base) { return "." + base + "."; }
+std::string TempPrefix(const std::string& Base) { return "." + Base + "."; }
 
-bool AllDigits(const std::string& s) {
-  if (s.empty()) return false;
-  for (char c : s) {
+bool AllDigits(const std::string& S) {
+  if (S.empty()) return false;
+  for (char c : S) {
     if (c < '0' || c > '9') return false;
   }
   return true;
 }
 
 // Removes temporary files of `base` whose writing process no longer exists.
-void RemoveStaleTemps(const std::string& dir, const std::string& base) {
-  DIR* d = opendir(dir.c_str());
+void RemoveStaleTemps(const std::string& Dir, const std::string& Base) {
+  DIR* d = opendir(Dir.c_str());
   if (!d) return;
-  const std::string prefix = TempPrefix(base);
+  const std::string prefix = TempPrefix(Base);
   const std::string suffix = ".tmp";
   while (dirent* e = readdir(d)) {
     const std::string name = e->d_name;
@@ -64,7 +64,7 @@ void RemoveStaleTemps(const std::string& dir, const std::string& base) {
     const pid_t pid = static_cast<pid_t>(std::atol(pid_text.c_str()));
     if (pid == getpid()) continue;
     if (kill(pid, 0) == 0 || errno != ESRCH) continue;
-    unlink((dir + name).c_str());
+    unlink((Dir + name).c_str());
   }
   closedir(d);
 }
@@ -84,15 +84,15 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-bool SafeWriteFile(const std::string& path, const std::string& data) {
-  if (path.empty()) return false;
-  std::string target = path;
+bool SafeWriteFile(const std::string& Path, const std::string& Data) {
+  if (Path.empty()) return false;
+  std::string target = Path;
   struct stat st {};
-  const bool exists = stat(path.c_str(), &st) == 0;
+  const bool exists = stat(Path.c_str(), &st) == 0;
   if (exists) {
-    if (!S_ISREG(st.st_mode) || access(path.c_str(), W_OK) != 0) return false;
+    if (!S_ISREG(st.st_mode) || access(Path.c_str(), W_OK) != 0) return false;
     // Keep a symbolic link and replace the file it points to.
-    if (char* real = realpath(path.c_str(), nullptr)) {
+    if (char* real = realpath(Path.c_str(), nullptr)) {
       target = real;
       std::free(real);
     }
@@ -110,7 +110,7 @@ bool SafeWriteFile(const std::string& path, const std::string& data) {
   const mode_t mode = exists ? st.st_mode & 07777 : NewFileMode();
   const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0600);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, data);
+  bool ok = WriteAll(fd, Data);
   if (ok) ok = fchmod(fd, mode) == 0;
   if (ok && kSyncFiles) ok = fsync(fd) == 0;
   if (close(fd) != 0) ok = false;

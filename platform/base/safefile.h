@@ -11,4 +11,4 @@
 // the same target are removed first. While it is written the temporary file is open to its owner
 // alone (and never to more than the final file will be); it gets the final permission bits, those
 // of the old file or for a new file 0666 less the umask, just before the rename.
-bool SafeWriteFile(const std::string& path, const std::string& data);
+bool SafeWriteFile(const std::string& Path, const std::string& Data);

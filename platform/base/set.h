@@ -9,40 +9,40 @@ template <typename E>
 class TSet {
  public:
   constexpr TSet() = default;
-  constexpr TSet(std::initializer_list<E> items) {
-    for (E e : items) FBits |= Bit(e);
+  constexpr TSet(std::initializer_list<E> Items) {
+    for (E e : Items) FBits |= Bit(e);
   }
 
-  constexpr bool Contains(E e) const { return (FBits & Bit(e)) != 0; }
+  constexpr bool Contains(E Element) const { return (FBits & Bit(Element)) != 0; }
   constexpr bool Empty() const { return FBits == 0; }
-  constexpr TSet& Include(E e) {
-    FBits |= Bit(e);
+  constexpr TSet& Include(E Element) {
+    FBits |= Bit(Element);
     return *this;
   }
-  constexpr TSet& Exclude(E e) {
-    FBits &= ~Bit(e);
+  constexpr TSet& Exclude(E Element) {
+    FBits &= ~Bit(Element);
     return *this;
   }
   constexpr uint64_t Bits() const { return FBits; }
-  static constexpr TSet FromBits(uint64_t bits) {
+  static constexpr TSet FromBits(uint64_t Bits) {
     TSet s;
-    s.FBits = bits;
+    s.FBits = Bits;
     return s;
   }
 
-  constexpr TSet operator+(TSet o) const { return FromBits(FBits | o.FBits); }
-  constexpr TSet operator-(TSet o) const { return FromBits(FBits & ~o.FBits); }
-  constexpr TSet operator*(TSet o) const { return FromBits(FBits & o.FBits); }
-  constexpr TSet operator+(E e) const { return FromBits(FBits | Bit(e)); }
-  constexpr TSet operator-(E e) const { return FromBits(FBits & ~Bit(e)); }
-  constexpr TSet& operator+=(TSet o) { return *this = *this + o; }
-  constexpr TSet& operator-=(TSet o) { return *this = *this - o; }
-  constexpr TSet& operator*=(TSet o) { return *this = *this * o; }
-  constexpr TSet& operator+=(E e) { return Include(e); }
-  constexpr TSet& operator-=(E e) { return Exclude(e); }
+  constexpr TSet operator+(TSet O) const { return FromBits(FBits | O.FBits); }
+  constexpr TSet operator-(TSet O) const { return FromBits(FBits & ~O.FBits); }
+  constexpr TSet operator*(TSet O) const { return FromBits(FBits & O.FBits); }
+  constexpr TSet operator+(E Element) const { return FromBits(FBits | Bit(Element)); }
+  constexpr TSet operator-(E Element) const { return FromBits(FBits & ~Bit(Element)); }
+  constexpr TSet& operator+=(TSet O) { return *this = *this + O; }
+  constexpr TSet& operator-=(TSet O) { return *this = *this - O; }
+  constexpr TSet& operator*=(TSet O) { return *this = *this * O; }
+  constexpr TSet& operator+=(E Element) { return Include(Element); }
+  constexpr TSet& operator-=(E Element) { return Exclude(Element); }
   constexpr bool operator==(const TSet&) const = default;
 
  private:
-  static constexpr uint64_t Bit(E e) { return uint64_t{1} << static_cast<unsigned>(e); }
+  static constexpr uint64_t Bit(E Element) { return uint64_t{1} << static_cast<unsigned>(Element); }
   uint64_t FBits = 0;
 };

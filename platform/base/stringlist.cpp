@@ -4,9 +4,9 @@
 #include "platform/base/strings.h"
 #include "platform/base/sysutils.h"
 
-void TStringList::CheckIndex(int index, int limit) const {
-  if (index < 0 || index > limit) {
-    throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
+void TStringList::CheckIndex(int Index, int Limit) const {
+  if (Index < 0 || Index > Limit) {
+    throw EStringListError("List index out of bounds (" + IntToStr(Index) + ")");
   }
 }
 
@@ -14,32 +14,32 @@ void TStringList::Changed() {
   if (OnChange) OnChange(this);
 }
 
-const std::string& TStringList::Strings(int index) const {
-  CheckIndex(index, Count() - 1);
-  return FLines[index];
+const std::string& TStringList::Strings(int Index) const {
+  CheckIndex(Index, Count() - 1);
+  return FLines[Index];
 }
 
-void TStringList::SetStrings(int index, const std::string& text) {
-  CheckIndex(index, Count() - 1);
-  FLines[index] = text;
+void TStringList::SetStrings(int Index, const std::string& Text) {
+  CheckIndex(Index, Count() - 1);
+  FLines[Index] = Text;
   Changed();
 }
 
-int TStringList::Add(const std::string& text) {
-  FLines.push_back(text);
+int TStringList::Add(const std::string& Text) {
+  FLines.push_back(Text);
   Changed();
   return Count() - 1;
 }
 
-void TStringList::Insert(int index, const std::string& text) {
-  CheckIndex(index, Count());
-  FLines.insert(FLines.begin() + index, text);
+void TStringList::Insert(int Index, const std::string& Text) {
+  CheckIndex(Index, Count());
+  FLines.insert(FLines.begin() + Index, Text);
   Changed();
 }
 
-void TStringList::Delete(int index) {
-  CheckIndex(index, Count() - 1);
-  FLines.erase(FLines.begin() + index);
+void TStringList::Delete(int Index) {
+  CheckIndex(Index, Count() - 1);
+  FLines.erase(FLines.begin() + Index);
   Changed();
 }
 
@@ -49,8 +49,8 @@ void TStringList::Clear() {
   Changed();
 }
 
-int TStringList::IndexOf(std::string_view text) const {
-  const std::string key = AnsiUpperCase(text);
+int TStringList::IndexOf(std::string_view Text) const {
+  const std::string key = AnsiUpperCase(Text);
   for (int i = 0; i < Count(); ++i) {
     if (AnsiUpperCase(FLines[i]) == key) return i;
   }
@@ -63,24 +63,24 @@ std::string TStringList::Text() const {
   return s;
 }
 
-void TStringList::SetText(std::string_view text) {
+void TStringList::SetText(std::string_view Text) {
   FLines.clear();
   size_t i = 0;
-  while (i < text.size()) {
-    const size_t end = text.find_first_of("\r\n", i);
+  while (i < Text.size()) {
+    const size_t end = Text.find_first_of("\r\n", i);
     if (end == std::string_view::npos) {
-      FLines.emplace_back(text.substr(i));
+      FLines.emplace_back(Text.substr(i));
       break;
     }
-    FLines.emplace_back(text.substr(i, end - i));
+    FLines.emplace_back(Text.substr(i, end - i));
     i = end + 1;
-    if (text[end] == '\r' && i < text.size() && text[i] == '\n') ++i;
+    if (Text[end] == '\r' && i < Text.size() && Text[i] == '\n') ++i;
   }
   Changed();
 }
 
-void TStringList::Assign(const TStringList& source) {
-  if (&source == this) return;
-  FLines = source.FLines;
+void TStringList::Assign(const TStringList& Source) {
+  if (&Source == this) return;
+  FLines = Source.FLines;
   Changed();
 }

@@ -19,28 +19,28 @@ class TStringList : public TObject {
 
   int Count() const { return static_cast<int>(FLines.size()); }
   // An index outside 0..Count-1 raises EStringListError.
-  const std::string& Strings(int index) const;
-  void SetStrings(int index, const std::string& text);
+  const std::string& Strings(int Index) const;
+  void SetStrings(int Index, const std::string& Text);
 
   // Appends and returns the new line's index.
-  int Add(const std::string& text);
+  int Add(const std::string& Text);
   // Index 0..Count; EStringListError otherwise.
-  void Insert(int index, const std::string& text);
-  void Delete(int index);
+  void Insert(int Index, const std::string& Text);
+  void Delete(int Index);
   void Clear();
   // First line equal to `text` ignoring Windows-1252 case, or -1.
-  int IndexOf(std::string_view text) const;
+  int IndexOf(std::string_view Text) const;
 
   // Every line followed by CR LF.
   std::string Text() const;
   // Lines end at CR LF, a lone CR or a lone LF; a break at the very end adds no empty line.
-  void SetText(std::string_view text);
+  void SetText(std::string_view Text);
 
   // Copies the lines of `source` (not its handler).
-  void Assign(const TStringList& source);
+  void Assign(const TStringList& Source);
 
  private:
-  void CheckIndex(int index, int limit) const;
+  void CheckIndex(int Index, int Limit) const;
   void Changed();
 
   std::vector<std::string> FLines;

@@ -19,19 +19,19 @@ struct Decimal {
   bool IsZero() const { return digits.empty(); }
 };
 
-void StripTrailingZeros(Decimal& d) {
-  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-  if (d.digits.empty()) d.exponent = 0;
+void StripTrailingZeros(Decimal& D) {
+  while (!D.digits.empty() && D.digits.back() == '0') D.digits.pop_back();
+  if (D.digits.empty()) D.exponent = 0;
 }
 
 // The first 18 significant digits, which is as far as the original looked at a value.
-Decimal Expand(double value) {
+Decimal Expand(double Value) {
   Decimal d;
-  if (value == 0) return d;
-  d.negative = value < 0;
+  if (Value == 0) return d;
+  d.negative = Value < 0;
   char buf[64];
   const auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+      std::to_chars(buf, buf + sizeof buf, std::fabs(Value), std::chars_format::scientific, 17);
   const std::string_view text(buf, res.ptr - buf);  // d.ddddddddddddddddde[+-]xx
   const size_t e = text.find('e');
   for (size_t i = 0; i < e; ++i) {
@@ -47,177 +47,176 @@ Decimal Expand(double value) {
 }
 
 // Keeps `count` significant digits, rounding halves away from zero.
-void RoundTo(Decimal& d, int count) {
-  if (count >= static_cast<int>(d.digits.size())) return;
-  if (count < 0) {
-    d.digits.clear();
-    d.exponent = 0;
+void RoundTo(Decimal& D, int Count) {
+  if (Count >= static_cast<int>(D.digits.size())) return;
+  if (Count < 0) {
+    D.digits.clear();
+    D.exponent = 0;
     return;
   }
-  const bool up = d.digits[count] >= '5';
-  d.digits.resize(count);
+  const bool up = D.digits[Count] >= '5';
+  D.digits.resize(Count);
   if (up) {
-    int i = count - 1;
-    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    int i = Count - 1;
+    while (i >= 0 && D.digits[i] == '9') D.digits[i--] = '0';
     if (i < 0) {
-      d.digits.insert(d.digits.begin(), '1');
-      ++d.exponent;
+      D.digits.insert(D.digits.begin(), '1');
+      ++D.exponent;
     } else {
-      ++d.digits[i];
+      ++D.digits[i];
     }
   }
-  StripTrailingZeros(d);
+  StripTrailingZeros(D);
 }
 
-char DigitAt(const Decimal& d, int index) {
-  return index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[index] : '0';
+char DigitAt(const Decimal& D, int Index) {
+  return Index >= 0 && Index < static_cast<int>(D.digits.size()) ? D.digits[Index] : '0';
 }
 
-std::string Sign(const Decimal& d) { return d.negative && !d.IsZero() ? "-" : ""; }
+std::string Sign(const Decimal& D) { return D.negative && !D.IsZero() ? "-" : ""; }
 
-std::string ExponentText(int exponent, bool always_sign, int min_digits) {
-  std::string s = std::to_string(exponent < 0 ? -exponent : exponent);
-  if (static_cast<int>(s.size()) < min_digits) s.insert(0, min_digits - s.size(), '0');
-  if (exponent < 0) return "-" + s;
-  return always_sign ? "+" + s : s;
+std::string ExponentText(int Exponent, bool AlwaysSign, int MinDigits) {
+  std::string s = std::to_string(Exponent < 0 ? -Exponent : Exponent);
+  if (static_cast<int>(s.size()) < MinDigits) s.insert(0, MinDigits - s.size(), '0');
+  if (Exponent < 0) return "-" + s;
+  return AlwaysSign ? "+" + s : s;
 }
 
 // Integer digits (at least `min_int` of them, "0" when the value is below 1 and min_int is 1),
 // then `decimals` fraction digits of which trailing zeros beyond `min_decimals` are dropped.
-std::string FixedText(const Decimal& d, int min_int, int decimals, int min_decimals) {
-  std::string s = Sign(d);
+std::string FixedText(const Decimal& D, int MinInt, int Decimals, int MinDecimals) {
+  std::string s = Sign(D);
   std::string int_part;
-  for (int i = 0; i < d.exponent; ++i) int_part += DigitAt(d, i);
-  if (static_cast<int>(int_part.size()) < min_int)
-    int_part.insert(0, min_int - int_part.size(), '0');
+  for (int i = 0; i < D.exponent; ++i) int_part += DigitAt(D, i);
+  if (static_cast<int>(int_part.size()) < MinInt) int_part.insert(0, MinInt - int_part.size(), '0');
   s += int_part;
   std::string frac;
-  for (int i = 0; i < decimals; ++i) frac += DigitAt(d, d.exponent + i);
-  while (static_cast<int>(frac.size()) > min_decimals && frac.back() == '0') frac.pop_back();
+  for (int i = 0; i < Decimals; ++i) frac += DigitAt(D, D.exponent + i);
+  while (static_cast<int>(frac.size()) > MinDecimals && frac.back() == '0') frac.pop_back();
   if (!frac.empty()) s += DecimalSeparator + frac;
   return s;
 }
 
-std::string GeneralText(Decimal d, int precision, int exp_digits) {
-  RoundTo(d, precision);
-  if (d.IsZero()) return "0";
-  if (d.exponent > precision || d.exponent < -3) {
-    std::string s = Sign(d) + d.digits[0];
-    if (d.digits.size() > 1) s += DecimalSeparator + d.digits.substr(1);
-    return s + "E" + ExponentText(d.exponent - 1, false, exp_digits);
+std::string GeneralText(Decimal D, int Precision, int ExpDigits) {
+  RoundTo(D, Precision);
+  if (D.IsZero()) return "0";
+  if (D.exponent > Precision || D.exponent < -3) {
+    std::string s = Sign(D) + D.digits[0];
+    if (D.digits.size() > 1) s += DecimalSeparator + D.digits.substr(1);
+    return s + "E" + ExponentText(D.exponent - 1, false, ExpDigits);
   }
-  return FixedText(d, 1, std::max(0, static_cast<int>(d.digits.size()) - d.exponent), 0);
+  return FixedText(D, 1, std::max(0, static_cast<int>(D.digits.size()) - D.exponent), 0);
 }
 
-std::string NonFiniteText(double value) {
-  if (std::isnan(value)) return "NAN";
-  return value < 0 ? "-INF" : "INF";
+std::string NonFiniteText(double Value) {
+  if (std::isnan(Value)) return "NAN";
+  return Value < 0 ? "-INF" : "INF";
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 // 0..15, or -1 for a character that is no hex digit.
-int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexValue(char C) {
+  if (IsDigit(C)) return C - '0';
+  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
+  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
   return -1;
 }
 
 }  // namespace
 
-std::string IntToStr(int64_t value) {
+std::string IntToStr(int64_t Value) {
   char buf[32];
-  const auto res = std::to_chars(buf, buf + sizeof buf, value);
+  const auto res = std::to_chars(buf, buf + sizeof buf, Value);
   return std::string(buf, res.ptr);
 }
 
-std::string IntToHex(int64_t value, int digits) {
+std::string IntToHex(int64_t Value, int Digits) {
   // The original's integers were 32 bits wide, so -1 is "FFFFFFFF", not sixteen F's.
-  const uint64_t bits = value < 0 && value >= std::numeric_limits<int32_t>::min()
-                            ? static_cast<uint32_t>(value)
-                            : static_cast<uint64_t>(value);
+  const uint64_t bits = Value < 0 && Value >= std::numeric_limits<int32_t>::min()
+                            ? static_cast<uint32_t>(Value)
+                            : static_cast<uint64_t>(Value);
   char buf[32];
   const auto res = std::to_chars(buf, buf + sizeof buf, bits, 16);
   std::string s(buf, res.ptr);
   std::transform(s.begin(), s.end(), s.begin(), [](char c) { return c >= 'a' ? c - 32 : c; });
-  digits = std::clamp(digits, 0, 32);
-  if (static_cast<int>(s.size()) < digits) s.insert(0, digits - s.size(), '0');
+  Digits = std::clamp(Digits, 0, 32);
+  if (static_cast<int>(s.size()) < Digits) s.insert(0, Digits - s.size(), '0');
   return s;
 }
 
-bool TryStrToInt(const std::string& text, int32_t& value) {
+bool TryStrToInt(const std::string& Text, int32_t& Value) {
   size_t i = 0;
-  const size_t n = text.size();
-  while (i < n && text[i] == ' ') ++i;
+  const size_t n = Text.size();
+  while (i < n && Text[i] == ' ') ++i;
   bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i < n && (Text[i] == '+' || Text[i] == '-')) negative = Text[i++] == '-';
   uint64_t magnitude = 0;
   const size_t first_digit = i;
-  if (i < n && text[i] == '$') {
+  if (i < n && Text[i] == '$') {
     const size_t first_hex = ++i;
-    for (; i < n && HexValue(text[i]) >= 0; ++i) {
-      magnitude = magnitude * 16 + HexValue(text[i]);
+    for (; i < n && HexValue(Text[i]) >= 0; ++i) {
+      magnitude = magnitude * 16 + HexValue(Text[i]);
       if (magnitude > 0xFFFFFFFFu) return false;
     }
     if (i == first_hex || i != n) return false;
     // Hex text is a 32-bit pattern: $FFFFFFFF is -1.
     uint32_t bits = static_cast<uint32_t>(magnitude);
     if (negative) bits = 0u - bits;
-    value = static_cast<int32_t>(bits);
+    Value = static_cast<int32_t>(bits);
     return true;
   }
-  for (; i < n && IsDigit(text[i]); ++i) {
-    magnitude = magnitude * 10 + (text[i] - '0');
+  for (; i < n && IsDigit(Text[i]); ++i) {
+    magnitude = magnitude * 10 + (Text[i] - '0');
     if (magnitude > 2147483648u) return false;
   }
   if (i == first_digit || i != n) return false;
   if (!negative && magnitude > 2147483647u) return false;
-  value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude)
+  Value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude)
                                         : static_cast<int64_t>(magnitude));
   return true;
 }
 
-int32_t StrToInt(const std::string& text) {
+int32_t StrToInt(const std::string& Text) {
   int32_t value = 0;
-  if (!TryStrToInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  if (!TryStrToInt(Text, value)) throw EConvertError("'" + Text + "' is not a valid integer value");
   return value;
 }
 
-int32_t StrToIntDef(const std::string& text, int32_t default_value) {
+int32_t StrToIntDef(const std::string& Text, int32_t DefaultValue) {
   int32_t value = 0;
-  return TryStrToInt(text, value) ? value : default_value;
+  return TryStrToInt(Text, value) ? value : DefaultValue;
 }
 
-bool TryStrToFloat(const std::string& text, double& value) {
+bool TryStrToFloat(const std::string& Text, double& Value) {
   size_t i = 0;
-  size_t n = text.size();
-  while (i < n && text[i] == ' ') ++i;
-  while (n > i && text[n - 1] == ' ') --n;
+  size_t n = Text.size();
+  while (i < n && Text[i] == ' ') ++i;
+  while (n > i && Text[n - 1] == ' ') --n;
   // Rebuilt with '.' for from_chars, which is locale-independent but does not take '+'.
   std::string plain;
-  if (i < n && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') plain += '-';
+  if (i < n && (Text[i] == '+' || Text[i] == '-')) {
+    if (Text[i] == '-') plain += '-';
     ++i;
   }
   size_t mantissa_digits = 0;
-  for (; i < n && IsDigit(text[i]); ++i, ++mantissa_digits) plain += text[i];
-  if (i < n && text[i] == DecimalSeparator) {
+  for (; i < n && IsDigit(Text[i]); ++i, ++mantissa_digits) plain += Text[i];
+  if (i < n && Text[i] == DecimalSeparator) {
     plain += '.';
-    for (++i; i < n && IsDigit(text[i]); ++i, ++mantissa_digits) plain += text[i];
+    for (++i; i < n && IsDigit(Text[i]); ++i, ++mantissa_digits) plain += Text[i];
   }
   if (mantissa_digits == 0) return false;
   bool negative_exponent = false;
-  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+  if (i < n && (Text[i] == 'e' || Text[i] == 'E')) {
     plain += 'e';
     ++i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-      negative_exponent = text[i] == '-';
+    if (i < n && (Text[i] == '+' || Text[i] == '-')) {
+      negative_exponent = Text[i] == '-';
       if (negative_exponent) plain += '-';
       ++i;
     }
     const size_t first_exp = i;
-    for (; i < n && IsDigit(text[i]); ++i) plain += text[i];
+    for (; i < n && IsDigit(Text[i]); ++i) plain += Text[i];
     if (i == first_exp) return false;
   }
   if (i != n) return false;
@@ -230,58 +229,58 @@ bool TryStrToFloat(const std::string& text, double& value) {
   } else if (res.ec != std::errc() || res.ptr != plain.data() + plain.size()) {
     return false;
   }
-  value = result;
+  Value = result;
   return true;
 }
 
-double StrToFloat(const std::string& text) {
+double StrToFloat(const std::string& Text) {
   double value = 0;
-  if (!TryStrToFloat(text, value)) {
-    throw EConvertError("'" + text + "' is not a valid floating point value");
+  if (!TryStrToFloat(Text, value)) {
+    throw EConvertError("'" + Text + "' is not a valid floating point value");
   }
   return value;
 }
 
-std::string FloatToStr(double value) { return FloatToStrF(value, ffGeneral, 15, 0); }
+std::string FloatToStr(double Value) { return FloatToStrF(Value, ffGeneral, 15, 0); }
 
-std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits) {
-  if (!std::isfinite(value)) return NonFiniteText(value);
-  precision = std::clamp(precision, 1, 18);
-  Decimal d = Expand(value);
-  switch (format) {
+std::string FloatToStrF(double Value, TFloatFormat Format, int Precision, int Digits) {
+  if (!std::isfinite(Value)) return NonFiniteText(Value);
+  Precision = std::clamp(Precision, 1, 18);
+  Decimal d = Expand(Value);
+  switch (Format) {
     case ffGeneral:
-      return GeneralText(d, precision, std::clamp(digits, 0, 4));
+      return GeneralText(d, Precision, std::clamp(Digits, 0, 4));
     case ffExponent: {
-      RoundTo(d, precision);
+      RoundTo(d, Precision);
       std::string s = Sign(d) + DigitAt(d, 0);
-      if (precision > 1) {
+      if (Precision > 1) {
         s += DecimalSeparator;
-        for (int i = 1; i < precision; ++i) s += DigitAt(d, i);
+        for (int i = 1; i < Precision; ++i) s += DigitAt(d, i);
       }
       return s + "E" +
-             ExponentText(d.IsZero() ? 0 : d.exponent - 1, true, std::clamp(digits, 0, 4));
+             ExponentText(d.IsZero() ? 0 : d.exponent - 1, true, std::clamp(Digits, 0, 4));
     }
     case ffFixed:
       break;
   }
-  digits = std::clamp(digits, 0, 18);
+  Digits = std::clamp(Digits, 0, 18);
   const Decimal unrounded = d;
-  RoundTo(d, std::min(precision, d.exponent + digits));
-  if (d.exponent > precision) return GeneralText(unrounded, precision, 0);
-  return FixedText(d, 1, digits, digits);
+  RoundTo(d, std::min(Precision, d.exponent + Digits));
+  if (d.exponent > Precision) return GeneralText(unrounded, Precision, 0);
+  return FixedText(d, 1, Digits, Digits);
 }
 
-std::string FormatFloat(const std::string& format, double value) {
-  if (format.empty()) return FloatToStr(value);
-  if (!std::isfinite(value)) return NonFiniteText(value);
+std::string FormatFloat(const std::string& Format, double Value) {
+  if (Format.empty()) return FloatToStr(Value);
+  if (!std::isfinite(Value)) return NonFiniteText(Value);
   // Split the pattern into prefix, number part and suffix.
   const auto is_number_char = [](char c) { return c == '0' || c == '#' || c == '.'; };
-  const size_t begin = std::find_if(format.begin(), format.end(), is_number_char) - format.begin();
+  const size_t begin = std::find_if(Format.begin(), Format.end(), is_number_char) - Format.begin();
   size_t i = begin;
   int int_places = 0, int_zeros = 0, dec_places = 0, dec_zeros = 0;
   bool in_fraction = false;
-  for (; i < format.size() && is_number_char(format[i]); ++i) {
-    const char c = format[i];
+  for (; i < Format.size() && is_number_char(Format[i]); ++i) {
+    const char c = Format[i];
     if (c == '.') {
       if (in_fraction) break;
       in_fraction = true;
@@ -299,17 +298,17 @@ std::string FormatFloat(const std::string& format, double value) {
   bool scientific = false, exp_always_sign = false;
   char exp_char = 'E';
   int exp_digits = 0;
-  if (i + 1 < format.size() && (format[i] == 'e' || format[i] == 'E') &&
-      (format[i + 1] == '+' || format[i + 1] == '-')) {
+  if (i + 1 < Format.size() && (Format[i] == 'e' || Format[i] == 'E') &&
+      (Format[i + 1] == '+' || Format[i + 1] == '-')) {
     scientific = true;
-    exp_char = format[i];
-    exp_always_sign = format[i + 1] == '+';
-    for (i += 2; i < format.size() && format[i] == '0'; ++i) ++exp_digits;
+    exp_char = Format[i];
+    exp_always_sign = Format[i + 1] == '+';
+    for (i += 2; i < Format.size() && Format[i] == '0'; ++i) ++exp_digits;
   }
-  const std::string prefix = format.substr(0, begin);
-  const std::string suffix = format.substr(i);
+  const std::string prefix = Format.substr(0, begin);
+  const std::string suffix = Format.substr(i);
 
-  Decimal d = Expand(value);
+  Decimal d = Expand(Value);
   if (scientific) {
     const int lead = std::max(1, int_places);
     RoundTo(d, lead + dec_places);
@@ -320,6 +319,6 @@ std::string FormatFloat(const std::string& format, double value) {
            ExponentText(exponent, exp_always_sign, exp_digits) + suffix;
   }
   RoundTo(d, d.exponent + dec_places);
-  if (d.exponent > 18) return prefix + FloatToStr(value) + suffix;
+  if (d.exponent > 18) return prefix + FloatToStr(Value) + suffix;
   return prefix + FixedText(d, int_zeros, dec_places, dec_zeros) + suffix;
 }
