@@ -18,9 +18,9 @@ std::string HomeDirectory() {
 }
 
 // mkdir -p; errors are left for the first write to report.
-void MakeDirectories(const std::string& path) {
-  for (size_t i = 1; i <= path.size(); ++i) {
-    if (i == path.size() || path[i] == '/') mkdir(path.substr(0, i).c_str(), 0777);
+void MakeDirectories(const std::string& Path) {
+  for (size_t i = 1; i <= Path.size(); ++i) {
+    if (i == Path.size() || Path[i] == '/') mkdir(Path.substr(0, i).c_str(), 0777);
   }
 }
 
@@ -42,7 +42,7 @@ std::string ConfigDirectory() {
 
 std::string SystemSettingsFile() { return ConfigDirectory() + "/system.ini"; }
 
-std::string SystemSetting(const std::string& section, const std::string& key,
-                          const std::string& def) {
-  return ProfileRead(section, key, def, SystemSettingsFile());
+std::string SystemSetting(const std::string& Section, const std::string& Key,
+                          const std::string& Def) {
+  return ProfileRead(Section, Key, Def, SystemSettingsFile());
 }

@@ -15,5 +15,5 @@ std::string SystemSettingsFile();
 
 // One value of the settings file with the profile-file reading rules; the default when the
 // file, the section or the key is missing.
-std::string SystemSetting(const std::string& section, const std::string& key,
-                          const std::string& def);
+std::string SystemSetting(const std::string& Section, const std::string& Key,
+                          const std::string& Def);

@@ -37,7 +37,7 @@ struct TJoyMessage {
 using TJoyReceiver = std::function<void(const TJoyMessage&)>;
 
 // The device path of a joystick id; empty for other ids.
-std::string JoyDevicePath(uint32_t id);
+std::string JoyDevicePath(uint32_t Id);
 
 // How many of the two joysticks are present (their devices exist).
 uint32_t JoyGetNumDevs();
@@ -45,7 +45,7 @@ uint32_t JoyGetNumDevs();
 // The current position and buttons: JOYERR_NOERROR when the device answers, JOYERR_UNPLUGGED
 // when it cannot be opened, JOYERR_PARMS for a bad id or a null pointer. A stick that has not
 // reported its state yet reads as centred with no button held.
-uint32_t JoyGetPos(uint32_t id, JOYINFO* info);
+uint32_t JoyGetPos(uint32_t Id, JOYINFO* Info);
 
 // Sends the stick's messages to the receiver, on the GUI thread, as the device reports changes:
 // a move message when x or y changed, a Z message when z changed, one button message per button
@@ -54,11 +54,11 @@ uint32_t JoyGetPos(uint32_t id, JOYINFO* info);
 // or there is no application object, JOYERR_UNPLUGGED when the device cannot be opened. A device
 // that goes away ends the capture quietly. The receiver may release captures; it must stay
 // callable until the capture is released.
-uint32_t JoySetCapture(uint32_t id, TJoyReceiver receiver);
+uint32_t JoySetCapture(uint32_t Id, TJoyReceiver Receiver);
 
 // True while the stick is captured: from JoySetCapture until JoyReleaseCapture or until its
 // device goes away.
-bool JoyCaptured(uint32_t id);
+bool JoyCaptured(uint32_t Id);
 
 // Ends the capture; harmless when the stick is not captured.
-uint32_t JoyReleaseCapture(uint32_t id);
+uint32_t JoyReleaseCapture(uint32_t Id);

@@ -22,22 +22,22 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char C) { return C == ' ' || C == '\t'; }
 
-std::string TrimBlanks(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
+std::string TrimBlanks(const std::string& S) {
+  size_t b = 0, e = S.size();
+  while (b < e && IsBlank(S[b])) ++b;
+  while (e > b && IsBlank(S[e - 1])) --e;
+  return S.substr(b, e - b);
 }
 
-std::string TrimBlanksRight(std::string s) {
-  while (!s.empty() && IsBlank(s.back())) s.pop_back();
-  return s;
+std::string TrimBlanksRight(std::string S) {
+  while (!S.empty() && IsBlank(S.back())) S.pop_back();
+  return S;
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-  const std::string x = TrimBlanks(a), y = TrimBlanks(b);
+bool SameName(const std::string& A, const std::string& B) {
+  const std::string x = TrimBlanks(A), y = TrimBlanks(B);
   if (x.size() != y.size()) return false;
   for (size_t i = 0; i < x.size(); ++i) {
     if (AnsiUpCase(x[i]) != AnsiUpCase(y[i])) return false;
@@ -53,9 +53,9 @@ struct Parsed {
   std::string value;  // entry value as it stands after '='
 };
 
-Parsed Parse(const std::string& line) {
+Parsed Parse(const std::string& Line) {
   Parsed p;
-  const std::string t = TrimBlanks(line);
+  const std::string t = TrimBlanks(Line);
   if (t.empty()) return p;
   if (t[0] == ';' || t[0] == '#') {
     p.kind = Kind::kComment;
@@ -65,9 +65,9 @@ Parsed Parse(const std::string& line) {
     p.name = TrimBlanks(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
   } else {
     p.kind = Kind::kEntry;
-    const size_t eq = line.find('=');
-    p.name = TrimBlanks(line.substr(0, eq));
-    if (eq != std::string::npos) p.value = line.substr(eq + 1);
+    const size_t eq = Line.find('=');
+    p.name = TrimBlanks(Line.substr(0, eq));
+    if (eq != std::string::npos) p.value = Line.substr(eq + 1);
   }
   return p;
 }
@@ -82,22 +82,22 @@ using Lines = std::vector<Line>;
 
 // Lines end at LF, CRLF or a lone CR; CRs straight before a LF belong to its line end (a stray CR
 // before a CRLF is no part of the value). The last line may have no end.
-Lines SplitLines(const std::string& data) {
+Lines SplitLines(const std::string& Data) {
   Lines lines;
   size_t pos = 0;
-  while (pos < data.size()) {
-    const size_t at = data.find_first_of("\r\n", pos);
+  while (pos < Data.size()) {
+    const size_t at = Data.find_first_of("\r\n", pos);
     if (at == std::string::npos) {
-      lines.push_back({data.substr(pos), ""});
+      lines.push_back({Data.substr(pos), ""});
       break;
     }
     size_t next = at + 1;
-    if (data[at] == '\r') {
+    if (Data[at] == '\r') {
       size_t lf = at;
-      while (lf < data.size() && data[lf] == '\r') ++lf;
-      if (lf < data.size() && data[lf] == '\n') next = lf + 1;
+      while (lf < Data.size() && Data[lf] == '\r') ++lf;
+      if (lf < Data.size() && Data[lf] == '\n') next = lf + 1;
     }
-    lines.push_back({data.substr(pos, at - pos), data.substr(at, next - at)});
+    lines.push_back({Data.substr(pos, at - pos), Data.substr(at, next - at)});
     pos = next;
   }
   return lines;
@@ -105,9 +105,9 @@ Lines SplitLines(const std::string& data) {
 
 // The file's lines; nullopt when the file cannot be read or is no regular file (a FIFO or a
 // device is refused by a look at what was opened, never waited for).
-std::optional<Lines> ReadLines(const std::string& path) {
+std::optional<Lines> ReadLines(const std::string& Path) {
   try {
-    TRegularFile file(path);
+    TRegularFile file(Path);
     std::string data;
     char chunk[65536];
     while (const size_t n = file.Read(chunk, sizeof chunk)) data.append(chunk, n);
@@ -118,16 +118,16 @@ std::optional<Lines> ReadLines(const std::string& path) {
 }
 
 // Replaces the file by the lines, never leaving it half written.
-bool WriteLines(const std::string& path, const Lines& lines) {
+bool WriteLines(const std::string& Path, const Lines& All) {
   std::string data;
-  for (const Line& line : lines) data += line.text + line.end;
-  return SafeWriteFile(path, data);
+  for (const Line& line : All) data += line.text + line.end;
+  return SafeWriteFile(Path, data);
 }
 
-// Puts a new line before `at` (lines.size() for the end); a last line without an end gets one.
-void InsertLine(Lines& lines, size_t at, const std::string& text) {
-  if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = "\r\n";
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text});
+// Puts a new line before `At` (All.size() for the end); a last line without an end gets one.
+void InsertLine(Lines& All, size_t At, const std::string& Text) {
+  if (At > 0 && All[At - 1].end.empty()) All[At - 1].end = "\r\n";
+  All.insert(All.begin() + static_cast<std::ptrdiff_t>(At), Line{Text});
 }
 
 // Writers of one file take turns: each holds an advisory lock on a lock file beside it, "." +
@@ -139,10 +139,10 @@ constexpr std::chrono::seconds kLockWait{10};
 
 class WriterLock {
  public:
-  explicit WriterLock(const std::string& path) {
-    std::string target = path;
+  explicit WriterLock(const std::string& Path) {
+    std::string target = Path;
     // Writers reaching the file through a symbolic link lock beside the file itself.
-    if (char* real = realpath(path.c_str(), nullptr)) {
+    if (char* real = realpath(Path.c_str(), nullptr)) {
       target = real;
       std::free(real);
     }
@@ -185,24 +185,24 @@ class WriterLock {
 // returns whether it did), all under the writers' lock. A missing file is changed as an empty one
 // when `create` is set, and left missing otherwise. False when the file cannot be read or written
 // or the lock cannot be had; the file is then unchanged.
-bool Rewrite(const std::string& path, bool create, const std::function<bool(Lines&)>& change) {
+bool Rewrite(const std::string& Path, bool Create, const std::function<bool(Lines&)>& Change) {
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) {
-    if (!create) return true;
+  if (stat(Path.c_str(), &st) != 0) {
+    if (!Create) return true;
   } else if (!S_ISREG(st.st_mode)) {
     return false;
   }
-  const WriterLock lock(path);
+  const WriterLock lock(Path);
   if (!lock.Held()) return false;
-  std::optional<Lines> read = ReadLines(path);
+  std::optional<Lines> read = ReadLines(Path);
   if (!read) {
     // A file that exists but cannot be read must not be replaced by one holding only this entry.
-    if (access(path.c_str(), F_OK) == 0) return false;
-    if (!create) return true;
+    if (access(Path.c_str(), F_OK) == 0) return false;
+    if (!Create) return true;
   }
   Lines lines = read.value_or(Lines{});
-  if (!change(lines)) return true;
-  return WriteLines(path, lines);
+  if (!Change(lines)) return true;
+  return WriteLines(Path, lines);
 }
 
 // Index range of the first matching section: its header and the index after its last line.
@@ -210,50 +210,50 @@ struct SectionRange {
   size_t header, end;
 };
 
-std::optional<SectionRange> FindSection(const Lines& lines, const std::string& section) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const Parsed p = Parse(lines[i].text);
-    if (p.kind != Kind::kSection || !SameName(p.name, section)) continue;
+std::optional<SectionRange> FindSection(const Lines& All, const std::string& Section) {
+  for (size_t i = 0; i < All.size(); ++i) {
+    const Parsed p = Parse(All[i].text);
+    if (p.kind != Kind::kSection || !SameName(p.name, Section)) continue;
     size_t end = i + 1;
-    while (end < lines.size() && Parse(lines[end].text).kind != Kind::kSection) ++end;
+    while (end < All.size() && Parse(All[end].text).kind != Kind::kSection) ++end;
     return SectionRange{i, end};
   }
   return std::nullopt;
 }
 
-std::optional<size_t> FindEntry(const Lines& lines, const SectionRange& r, const std::string& key) {
-  for (size_t i = r.header + 1; i < r.end; ++i) {
-    const Parsed p = Parse(lines[i].text);
-    if (p.kind == Kind::kEntry && SameName(p.name, key)) return i;
+std::optional<size_t> FindEntry(const Lines& All, const SectionRange& R, const std::string& Key) {
+  for (size_t i = R.header + 1; i < R.end; ++i) {
+    const Parsed p = Parse(All[i].text);
+    if (p.kind == Kind::kEntry && SameName(p.name, Key)) return i;
   }
   return std::nullopt;
 }
 
-std::string Unquote(const std::string& value) {
-  std::string v = TrimBlanks(value);
+std::string Unquote(const std::string& Value) {
+  std::string v = TrimBlanks(Value);
   if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
     v = v.substr(1, v.size() - 2);
   return v;
 }
 
-bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+bool HasLineBreak(const std::string& S) { return S.find_first_of("\r\n") != std::string::npos; }
 
 // Whether key=value under [section] reads back as those three texts. A line break would start a
 // new line; ']' would end the section header early; in the key, '=' would end the key early and
 // a leading '[', ';' or '#' would turn the line into a section header or a comment.
-bool ReadsBackAsWritten(const std::string& section, const std::string& key,
-                        const std::string& value) {
-  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
-  if (section.find(']') != std::string::npos) return false;
-  if (key.find('=') != std::string::npos) return false;
-  const std::string k = TrimBlanks(key);
+bool ReadsBackAsWritten(const std::string& Section, const std::string& Key,
+                        const std::string& Value) {
+  if (HasLineBreak(Section) || HasLineBreak(Key) || HasLineBreak(Value)) return false;
+  if (Section.find(']') != std::string::npos) return false;
+  if (Key.find('=') != std::string::npos) return false;
+  const std::string k = TrimBlanks(Key);
   return k.empty() || (k[0] != '[' && k[0] != ';' && k[0] != '#');
 }
 
 }  // namespace
 
-std::string ProfilePath(const std::string& fileName) {
-  std::string name = fileName;
+std::string ProfilePath(const std::string& FileName) {
+  std::string name = FileName;
   for (char& c : name) {
     if (c == '\\') c = '/';
   }
@@ -261,27 +261,27 @@ std::string ProfilePath(const std::string& fileName) {
   return name;
 }
 
-std::string ProfileRead(const std::string& section, const std::string& key, const std::string& def,
-                        const std::string& fileName) {
-  const std::optional<Lines> lines = ReadLines(ProfilePath(fileName));
-  if (!lines) return TrimBlanksRight(def);
-  const std::optional<SectionRange> range = FindSection(*lines, section);
-  if (!range) return TrimBlanksRight(def);
-  const std::optional<size_t> entry = FindEntry(*lines, *range, key);
-  if (!entry) return TrimBlanksRight(def);
+std::string ProfileRead(const std::string& Section, const std::string& Key, const std::string& Def,
+                        const std::string& FileName) {
+  const std::optional<Lines> lines = ReadLines(ProfilePath(FileName));
+  if (!lines) return TrimBlanksRight(Def);
+  const std::optional<SectionRange> range = FindSection(*lines, Section);
+  if (!range) return TrimBlanksRight(Def);
+  const std::optional<size_t> entry = FindEntry(*lines, *range, Key);
+  if (!entry) return TrimBlanksRight(Def);
   return Unquote(Parse((*lines)[*entry].text).value);
 }
 
-bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
-                  const std::string& fileName) {
-  if (!ReadsBackAsWritten(section, key, value)) return false;
-  return Rewrite(ProfilePath(fileName), true, [&](Lines& lines) {
-    const std::string entry = key + "=" + value;
-    const std::optional<SectionRange> range = FindSection(lines, section);
+bool ProfileWrite(const std::string& Section, const std::string& Key, const std::string& Value,
+                  const std::string& FileName) {
+  if (!ReadsBackAsWritten(Section, Key, Value)) return false;
+  return Rewrite(ProfilePath(FileName), true, [&](Lines& lines) {
+    const std::string entry = Key + "=" + Value;
+    const std::optional<SectionRange> range = FindSection(lines, Section);
     if (!range) {
-      InsertLine(lines, lines.size(), "[" + section + "]");
+      InsertLine(lines, lines.size(), "[" + Section + "]");
       InsertLine(lines, lines.size(), entry);
-    } else if (const std::optional<size_t> at = FindEntry(lines, *range, key)) {
+    } else if (const std::optional<size_t> at = FindEntry(lines, *range, Key)) {
       lines[*at].text = entry;
     } else {
       size_t after = range->header;
@@ -294,21 +294,21 @@ bool ProfileWrite(const std::string& section, const std::string& key, const std:
   });
 }
 
-bool ProfileEraseEntry(const std::string& section, const std::string& key,
-                       const std::string& fileName) {
-  return Rewrite(ProfilePath(fileName), false, [&](Lines& lines) {
-    const std::optional<SectionRange> range = FindSection(lines, section);
+bool ProfileEraseEntry(const std::string& Section, const std::string& Key,
+                       const std::string& FileName) {
+  return Rewrite(ProfilePath(FileName), false, [&](Lines& lines) {
+    const std::optional<SectionRange> range = FindSection(lines, Section);
     if (!range) return false;
-    const std::optional<size_t> at = FindEntry(lines, *range, key);
+    const std::optional<size_t> at = FindEntry(lines, *range, Key);
     if (!at) return false;
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
     return true;
   });
 }
 
-bool ProfileEraseSection(const std::string& section, const std::string& fileName) {
-  return Rewrite(ProfilePath(fileName), false, [&](Lines& lines) {
-    const std::optional<SectionRange> range = FindSection(lines, section);
+bool ProfileEraseSection(const std::string& Section, const std::string& FileName) {
+  return Rewrite(ProfilePath(FileName), false, [&](Lines& lines) {
+    const std::optional<SectionRange> range = FindSection(lines, Section);
     if (!range) return false;
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(range->header),
                 lines.begin() + static_cast<std::ptrdiff_t>(range->end));

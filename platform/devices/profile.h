@@ -23,13 +23,13 @@
 #include <string>
 
 // The path a profile file name resolves to (see above).
-std::string ProfilePath(const std::string& fileName);
+std::string ProfilePath(const std::string& FileName);
 
 // The entry's value with blanks around it removed and one pair of matching enclosing quotes
 // ('...' or "...") taken off. The default, with trailing blanks removed, when the file, the section
 // or the key is missing. No length limit: callers that keep a fixed buffer cut the result.
-std::string ProfileRead(const std::string& section, const std::string& key, const std::string& def,
-                        const std::string& fileName);
+std::string ProfileRead(const std::string& Section, const std::string& Key, const std::string& Def,
+                        const std::string& FileName);
 
 // Writes key=value (no blanks added around '='; an empty key or value is written as it is).
 // An existing entry's line is replaced where it stands; a new entry goes after the last entry of
@@ -38,13 +38,13 @@ std::string ProfileRead(const std::string& section, const std::string& key, cons
 // False when the file cannot be written (missing or unwritable directory, read-only file, full
 // disk), and for texts that would not read back as written (a line break anywhere, ']' in the
 // section, '=' in the key or a key starting with '[', ';' or '#'); the file is then unchanged.
-bool ProfileWrite(const std::string& section, const std::string& key, const std::string& value,
-                  const std::string& fileName);
+bool ProfileWrite(const std::string& Section, const std::string& Key, const std::string& Value,
+                  const std::string& FileName);
 
 // Removes the entry's line. True when there was nothing to remove.
-bool ProfileEraseEntry(const std::string& section, const std::string& key,
-                       const std::string& fileName);
+bool ProfileEraseEntry(const std::string& Section, const std::string& Key,
+                       const std::string& FileName);
 
 // Removes the section: its header, its entries and whatever else stands up to the next section.
 // True when there was nothing to remove.
-bool ProfileEraseSection(const std::string& section, const std::string& fileName);
+bool ProfileEraseSection(const std::string& Section, const std::string& FileName);

@@ -15,17 +15,17 @@ namespace {
 constexpr const char* kCurrentVersion =
     "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion";
 
-std::string Upper(std::string s) {
-  for (char& c : s) {
+std::string Upper(std::string S) {
+  for (char& c : S) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
   }
-  return s;
+  return S;
 }
 
 // "a\\b\\" -> "A\B": the canonical form used for comparing key paths.
-std::string Canonical(const std::string& path) {
+std::string Canonical(const std::string& Path) {
   std::string out;
-  for (char c : path) {
+  for (char c : Path) {
     if (c == '\\' && (out.empty() || out.back() == '\\')) continue;
     out += c;
   }
@@ -34,10 +34,10 @@ std::string Canonical(const std::string& path) {
 }
 
 // Keys that exist: the one key with values and every key above it.
-bool KeyExists(const std::string& canonical_path) {
+bool KeyExists(const std::string& CanonicalPath) {
   const std::string known = Canonical(kCurrentVersion);
-  return known == canonical_path ||
-         known.compare(0, canonical_path.size() + 1, canonical_path + "\\") == 0;
+  return known == CanonicalPath ||
+         known.compare(0, CanonicalPath.size() + 1, CanonicalPath + "\\") == 0;
 }
 
 std::string AccountFullName() {
@@ -62,52 +62,52 @@ std::map<HKEY, std::string>& OpenKeys() {
   return keys;
 }
 
-bool PathOf(HKEY key, std::string* path) {
-  if (key == HKEY_LOCAL_MACHINE) {
-    *path = "HKEY_LOCAL_MACHINE";
+bool PathOf(HKEY Key, std::string* Path) {
+  if (Key == HKEY_LOCAL_MACHINE) {
+    *Path = "HKEY_LOCAL_MACHINE";
     return true;
   }
-  if (key == HKEY_CURRENT_USER) {
-    *path = "HKEY_CURRENT_USER";
+  if (Key == HKEY_CURRENT_USER) {
+    *Path = "HKEY_CURRENT_USER";
     return true;
   }
-  auto it = OpenKeys().find(key);
+  auto it = OpenKeys().find(Key);
   if (it == OpenKeys().end()) return false;
-  *path = it->second;
+  *Path = it->second;
   return true;
 }
 
 }  // namespace
 
-long RegOpenKey(HKEY key, const std::string& sub_key, HKEY* result) {
+long RegOpenKey(HKEY Key, const std::string& SubKey, HKEY* Result) {
   std::lock_guard lock(Lock());
   std::string base;
-  if (!result || !PathOf(key, &base)) return ERROR_INVALID_HANDLE;
-  const std::string path = Canonical(base + "\\" + sub_key);
+  if (!Result || !PathOf(Key, &base)) return ERROR_INVALID_HANDLE;
+  const std::string path = Canonical(base + "\\" + SubKey);
   if (!KeyExists(path)) return ERROR_FILE_NOT_FOUND;
   static HKEY next = 0x1000;
-  *result = next++;
-  OpenKeys()[*result] = path;
+  *Result = next++;
+  OpenKeys()[*Result] = path;
   return ERROR_SUCCESS;
 }
 
-long RegCloseKey(HKEY key) {
+long RegCloseKey(HKEY Key) {
   std::lock_guard lock(Lock());
-  if (key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
-  return OpenKeys().erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  if (Key == HKEY_LOCAL_MACHINE || Key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+  return OpenKeys().erase(Key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 TRegistry::~TRegistry() { CloseKey(); }
 
-void TRegistry::SetRootKey(HKEY key) {
+void TRegistry::SetRootKey(HKEY Key) {
   CloseKey();
-  FRootKey = key;
+  FRootKey = Key;
 }
 
-bool TRegistry::OpenKey(const std::string& key, bool /*can_create*/) {
+bool TRegistry::OpenKey(const std::string& Key, bool /*can_create*/) {
   CloseKey();
   HKEY opened = 0;
-  if (RegOpenKey(FRootKey, key, &opened) != ERROR_SUCCESS) return false;
+  if (RegOpenKey(FRootKey, Key, &opened) != ERROR_SUCCESS) return false;
   FCurrentKey = opened;
   return true;
 }
@@ -117,14 +117,14 @@ void TRegistry::CloseKey() {
   FCurrentKey = 0;
 }
 
-std::string TRegistry::ReadString(const std::string& name) const {
+std::string TRegistry::ReadString(const std::string& Name) const {
   std::string path;
   {
     std::lock_guard lock(Lock());
     if (!FCurrentKey || !PathOf(FCurrentKey, &path)) return "";
   }
   if (path != Canonical(kCurrentVersion)) return "";
-  const std::string n = Upper(name);
+  const std::string n = Upper(Name);
   if (n == "REGISTEREDOWNER") return AccountFullName();
   if (n == "REGISTEREDORGANIZATION") return SystemSetting("Registration", "Organization", "");
   return "";

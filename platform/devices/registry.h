@@ -15,8 +15,8 @@ constexpr long ERROR_SUCCESS = 0, ERROR_FILE_NOT_FOUND = 2, ERROR_INVALID_HANDLE
 
 // Opens a sub-key of an open key (an empty sub-key opens the key again). ERROR_FILE_NOT_FOUND for
 // keys that do not exist. Every key opened must be closed with RegCloseKey.
-long RegOpenKey(HKEY key, const std::string& sub_key, HKEY* result);
-long RegCloseKey(HKEY key);
+long RegOpenKey(HKEY Key, const std::string& SubKey, HKEY* Result);
+long RegCloseKey(HKEY Key);
 
 // The class library's registry object, as far as reading string values goes. Its own open key is
 // closed when it is freed or another key is opened; RootKey is not closed by it.
@@ -29,15 +29,15 @@ class TRegistry {
 
   // HKEY_CURRENT_USER at first.
   HKEY RootKey() const { return FRootKey; }
-  void SetRootKey(HKEY key);
+  void SetRootKey(HKEY Key);
 
   // Opens a key relative to RootKey (an empty path: RootKey itself; a leading '\' also counts
   // from RootKey). Keys cannot be created here: a missing key gives False whatever CanCreate says.
-  bool OpenKey(const std::string& key, bool can_create);
+  bool OpenKey(const std::string& Key, bool CanCreate);
   void CloseKey();
 
   // The string value of the open key; empty when there is no open key or no such value.
-  std::string ReadString(const std::string& name) const;
+  std::string ReadString(const std::string& Name) const;
 
  private:
   HKEY FRootKey = HKEY_CURRENT_USER;

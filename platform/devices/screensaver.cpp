@@ -49,9 +49,9 @@ struct XSaver {
   int timeout, interval, preferBlanking, allowExposures;
 };
 
-XSaver Read(Display* d) {
+XSaver Read(Display* D) {
   XSaver s{};
-  XGetScreenSaver(d, &s.timeout, &s.interval, &s.preferBlanking, &s.allowExposures);
+  XGetScreenSaver(D, &s.timeout, &s.interval, &s.preferBlanking, &s.allowExposures);
   return s;
 }
 
@@ -69,14 +69,14 @@ Guard& TheGuard() {
   return g;
 }
 
-[[noreturn]] void GuardMain(int fd, const char* display, XSaver original) {
+[[noreturn]] void GuardMain(int Fd, const char* DisplayName, XSaver Original) {
   // Its own session, deaf to the signals that end a terminal's jobs, holding no descriptor of
   // ours (the X connection in particular must close with us).
   setsid();
   for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE}) signal(sig, SIG_IGN);
-  if (fd != 3) {
-    dup2(fd, 3);
-    close(fd);
+  if (Fd != 3) {
+    dup2(Fd, 3);
+    close(Fd);
   }
   for (int other = 0; other < 1024; ++other) {
     if (other != 3) close(other);
@@ -87,16 +87,16 @@ Guard& TheGuard() {
     n = read(3, &word, 1);
   } while (n < 0 && errno == EINTR);
   if (n == 1 && word == 'R') _exit(0);
-  if (Display* d = XOpenDisplay(display)) {
-    XSetScreenSaver(d, original.timeout, original.interval, original.preferBlanking,
-                    original.allowExposures);
+  if (Display* d = XOpenDisplay(DisplayName)) {
+    XSetScreenSaver(d, Original.timeout, Original.interval, Original.preferBlanking,
+                    Original.allowExposures);
     XSync(d, False);
     XCloseDisplay(d);
   }
   _exit(0);
 }
 
-void StartGuard(const XSaver& original) {
+void StartGuard(const XSaver& Original) {
   Guard& g = TheGuard();
   if (g.pipe >= 0) return;
   const char* name = std::getenv("DISPLAY");
@@ -109,7 +109,7 @@ void StartGuard(const XSaver& original) {
   // Twice forked, so the guard belongs to init and never lingers as our child.
   const pid_t child = fork();
   if (child == 0) {
-    if (fork() == 0) GuardMain(fds[0], display, original);
+    if (fork() == 0) GuardMain(fds[0], display, Original);
     _exit(0);
   }
   close(fds[0]);
@@ -120,7 +120,7 @@ void StartGuard(const XSaver& original) {
   while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
   }
   g.pipe = fds[1];
-  g.original = original;
+  g.original = Original;
 }
 
 void ReleaseGuard() {
@@ -133,65 +133,65 @@ void ReleaseGuard() {
   g.pipe = -1;
 }
 
-void Write(Display* d, const XSaver& s, int timeout) {
-  if (timeout == s.timeout) return;
-  StartGuard(s);
-  XSetScreenSaver(d, timeout, s.interval, s.preferBlanking, s.allowExposures);
-  XSync(d, False);
-  if (timeout == TheGuard().original.timeout) ReleaseGuard();
+void Write(Display* D, const XSaver& S, int Timeout) {
+  if (Timeout == S.timeout) return;
+  StartGuard(S);
+  XSetScreenSaver(D, Timeout, S.interval, S.preferBlanking, S.allowExposures);
+  XSync(D, False);
+  if (Timeout == TheGuard().original.timeout) ReleaseGuard();
 }
 
 }  // namespace
 
-bool ScreenSaverGetActive(int* active) {
-  if (!active) return false;
+bool ScreenSaverGetActive(int* Active) {
+  if (!Active) return false;
   std::lock_guard lock(Lock());
   if (Display* d = XDisplay()) {
     const XSaver s = Read(d);
     if (s.timeout > 0) State().timeout = s.timeout;
-    *active = s.timeout > 0 ? 1 : 0;
+    *Active = s.timeout > 0 ? 1 : 0;
   } else {
-    *active = State().active;
+    *Active = State().active;
   }
   return true;
 }
 
-bool ScreenSaverGetTimeout(int* seconds) {
-  if (!seconds) return false;
+bool ScreenSaverGetTimeout(int* Seconds) {
+  if (!Seconds) return false;
   std::lock_guard lock(Lock());
   if (Display* d = XDisplay()) {
     const XSaver s = Read(d);
     if (s.timeout > 0) State().timeout = s.timeout;
   }
-  *seconds = State().timeout;
+  *Seconds = State().timeout;
   return true;
 }
 
-bool ScreenSaverSetActive(bool active) {
+bool ScreenSaverSetActive(bool Active) {
   std::lock_guard lock(Lock());
   Remembered& r = State();
   if (Display* d = XDisplay()) {
     const XSaver s = Read(d);
     if (s.timeout > 0) r.timeout = s.timeout;
-    if (!active) {
+    if (!Active) {
       Write(d, s, 0);
     } else if (r.timeout > 0) {
       Write(d, s, r.timeout);
     }
   } else {
-    r.active = active && r.timeout > 0 ? 1 : 0;
+    r.active = Active && r.timeout > 0 ? 1 : 0;
   }
   return true;
 }
 
-bool ScreenSaverSetTimeout(int seconds) {
-  if (seconds <= 0) return false;
+bool ScreenSaverSetTimeout(int Seconds) {
+  if (Seconds <= 0) return false;
   std::lock_guard lock(Lock());
   Remembered& r = State();
-  r.timeout = seconds;
+  r.timeout = Seconds;
   if (Display* d = XDisplay()) {
     const XSaver s = Read(d);
-    if (s.timeout > 0) Write(d, s, seconds);
+    if (s.timeout > 0) Write(d, s, Seconds);
   }
   return true;
 }

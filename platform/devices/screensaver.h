@@ -8,14 +8,14 @@
 // found then and puts them back should this process end (even killed) before it has done so.
 
 // 1 when the screen saver is on, else 0.
-bool ScreenSaverGetActive(int* active);
+bool ScreenSaverGetActive(int* Active);
 
 // The time-out in seconds (0 when none is known).
-bool ScreenSaverGetTimeout(int* seconds);
+bool ScreenSaverGetTimeout(int* Seconds);
 
 // Switching on needs a time-out above 0 (remembered or set later); until then the saver stays
 // off.
-bool ScreenSaverSetActive(bool active);
+bool ScreenSaverSetActive(bool Active);
 
 // False, changing nothing, for seconds <= 0 (the X server would read 0 as "off").
-bool ScreenSaverSetTimeout(int seconds);
+bool ScreenSaverSetTimeout(int Seconds);

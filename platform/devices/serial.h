@@ -76,45 +76,45 @@ constexpr uint32_t SETRTS = 3, CLRRTS = 4, SETDTR = 5, CLRDTR = 6;
 using TSerialHandle = int32_t;
 
 // The device path of "COM1".."COM4" (any case); empty for any other name.
-std::string SerialDevicePath(const std::string& port_name);
+std::string SerialDevicePath(const std::string& PortName);
 
 // Opens the port for reading and writing, exclusively (no other process or handle can open it
 // while it is held), existing devices only, without becoming the controlling terminal. DTR and
 // RTS are lowered at once. -1 when the name is unknown, the device is missing, not a terminal,
 // not accessible (permissions) or held elsewhere. A failure has no lasting effect: a later call
 // can succeed.
-TSerialHandle SerialOpen(const std::string& port_name);
+TSerialHandle SerialOpen(const std::string& PortName);
 
 // True when the port exists and can be opened now (it is opened and closed again).
-bool SerialPortPresent(const std::string& port_name);
+bool SerialPortPresent(const std::string& PortName);
 
 // Closes the port and releases it. False for a handle that is not open.
-bool SerialClose(TSerialHandle h);
+bool SerialClose(TSerialHandle H);
 
 // Applies the line configuration in raw mode (any baud rate the driver accepts, within 3 %).
 // DTR and RTS follow fDtrControl and fRtsControl; a device without modem lines (a
 // pseudo-terminal) ignores that part. False when a field has a value that cannot be honoured or
 // the driver refuses it; the port then keeps its previous configuration where the driver allows.
-bool SerialSetState(TSerialHandle h, const DCB& dcb);
+bool SerialSetState(TSerialHandle H, const DCB& Dcb);
 
 // Empties the input queue (PURGE_RXABORT/PURGE_RXCLEAR) and/or the output queue (PURGE_TX...).
-bool SerialPurge(TSerialHandle h, uint32_t flags);
+bool SerialPurge(TSerialHandle H, uint32_t Flags);
 
 // The error bits gathered since the last SerialClearError and the queue counts, without clearing
 // anything. Either pointer may be null. False only for a handle that is not open.
-bool SerialStatus(TSerialHandle h, uint32_t* errors, COMSTAT* stat);
+bool SerialStatus(TSerialHandle H, uint32_t* Errors, COMSTAT* Stat);
 
 // As SerialStatus, then clears the gathered error bits. A lasting condition (a peer that hung up)
 // is reported again by the next query.
-bool SerialClearError(TSerialHandle h, uint32_t* errors, COMSTAT* stat);
+bool SerialClearError(TSerialHandle H, uint32_t* Errors, COMSTAT* Stat);
 
 // Takes one received byte. False when none is waiting (never waits) or the port failed.
-bool SerialReadByte(TSerialHandle h, uint8_t* byte);
+bool SerialReadByte(TSerialHandle H, uint8_t* Byte);
 
 // Queues one byte for sending. True only when the byte was taken; when the output queue stays
 // full for a few milliseconds (flow control holding it) the result is False and CE_TXFULL is set.
-bool SerialWriteByte(TSerialHandle h, uint8_t byte);
+bool SerialWriteByte(TSerialHandle H, uint8_t Byte);
 
 // SETDTR, CLRDTR, SETRTS or CLRRTS. False for other functions and for devices without modem
 // lines (pseudo-terminals have none).
-bool SerialEscape(TSerialHandle h, uint32_t function);
+bool SerialEscape(TSerialHandle H, uint32_t Function);

@@ -37,10 +37,10 @@
 
 namespace {
 
-uint32_t Le32(const unsigned char* p) {
-  return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24;
+uint32_t Le32(const unsigned char* P) {
+  return P[0] | P[1] << 8 | P[2] << 16 | uint32_t{P[3]} << 24;
 }
-uint16_t Le16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint16_t Le16(const unsigned char* P) { return static_cast<uint16_t>(P[0] | P[1] << 8); }
 
 std::string ProgramDirectory() {
   char buf[4096];
@@ -53,14 +53,14 @@ std::string ProgramDirectory() {
 // A file name with its letters in upper case: the characters that Windows-1252 has are mapped as
 // there, every other character and byte stays. (Mapping the UTF-8 bytes themselves would change
 // lead and continuation bytes and make different names equal.)
-std::string UpperCaseName(std::string_view name) {
+std::string UpperCaseName(std::string_view Name) {
   std::string out;
-  for (size_t i = 0; i < name.size();) {
+  for (size_t i = 0; i < Name.size();) {
     char32_t cp = 0;
-    const size_t len = DecodeUtf8(name, i, cp);
+    const size_t len = DecodeUtf8(Name, i, cp);
     const int byte = len == 0 ? -1 : cp1252_literal::ByteOf(cp);
     if (byte < 0) {
-      out.append(name.substr(i, std::max<size_t>(len, 1)));
+      out.append(Name.substr(i, std::max<size_t>(len, 1)));
     } else {
       out += TextToPath(std::string(1, AnsiUpCase(static_cast<char>(byte))));
     }
@@ -70,16 +70,16 @@ std::string UpperCaseName(std::string_view name) {
 }
 
 // The entry of `dir` named `file` without regard to case; the exact name wins.
-std::string FindInDirectory(const std::string& dir, const std::string& file) {
-  const std::string exact = dir + "/" + file;
+std::string FindInDirectory(const std::string& Dir, const std::string& File) {
+  const std::string exact = Dir + "/" + File;
   if (access(exact.c_str(), R_OK) == 0) return exact;
-  DIR* d = opendir(dir.c_str());
+  DIR* d = opendir(Dir.c_str());
   if (!d) return "";
-  const std::string want = UpperCaseName(file);
+  const std::string want = UpperCaseName(File);
   std::string found;
   while (const dirent* e = readdir(d)) {
     if (UpperCaseName(e->d_name) == want) {
-      found = dir + "/" + e->d_name;
+      found = Dir + "/" + e->d_name;
       break;
     }
   }
@@ -119,26 +119,26 @@ QSoundEffect* Effect() {
 // library, about one exit in fifty on a loaded machine), and ending the process closes the
 // connection without either. What is skipped are destructors of objects that live to the end of
 // the program; files are written and closed by the time they are saved.
-void EndBeforeTheSoundEngine(int status, void*) {
+void EndBeforeTheSoundEngine(int Status, void*) {
   std::fflush(nullptr);
 #if ORVANE_LEAK_CHECK
   __lsan_do_leak_check();
 #endif
-  _exit(status);
+  _exit(Status);
 }
 
 // Exit handlers run in the reverse order of their registration, and ours must come before the
 // multimedia library's. That library sets up its engine and the stream's parts only after play()
 // has returned, as the stream goes live and again as it ends, so ours is registered once at the
 // first play and again at the first start and end of a stream, each time coming first.
-void EndFirstAtExit(QSoundEffect* effect) {
+void EndFirstAtExit(QSoundEffect* Effect) {
   static bool registered = false;
   if (registered) return;
   registered = true;
   on_exit(EndBeforeTheSoundEngine, nullptr);
-  QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
+  QObject::connect(Effect, &QSoundEffect::playingChanged, Effect, [Effect] {
     static bool started = false, ended = false;
-    bool& first = effect->isPlaying() ? started : ended;
+    bool& first = Effect->isPlaying() ? started : ended;
     if (first) return;
     first = true;
     on_exit(EndBeforeTheSoundEngine, nullptr);
@@ -147,8 +147,8 @@ void EndFirstAtExit(QSoundEffect* effect) {
 
 }  // namespace
 
-std::string FindSoundFile(const std::string& name) {
-  std::string path = name;
+std::string FindSoundFile(const std::string& Name) {
+  std::string path = Name;
   for (char& c : path) {
     if (c == '\\') c = '/';
   }
@@ -170,10 +170,10 @@ std::string FindSoundFile(const std::string& name) {
   return "";
 }
 
-bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
+bool ReadWaveInfo(const std::string& Path, TWaveInfo* Info) {
   TWaveInfo w;
   try {
-    TRegularFile file(path);
+    TRegularFile file(Path);
     unsigned char head[12];
     if (file.Read(head, sizeof head) < sizeof head) return false;
     if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) return false;
@@ -214,25 +214,25 @@ bool ReadWaveInfo(const std::string& path, TWaveInfo* info) {
       w.DataBytes > kMaxWaveDataBytes) {
     return false;
   }
-  if (info) *info = w;
+  if (Info) *Info = w;
   return true;
 }
 
-bool SndPlaySound(const std::string& name, uint32_t flags) {
-  if (!QCoreApplication::instance()) return name.empty();
+bool SndPlaySound(const std::string& Name, uint32_t Flags) {
+  if (!QCoreApplication::instance()) return Name.empty();
   QSoundEffect* effect = Effect();
   effect->stop();
-  if (name.empty()) return true;
-  const std::string path = FindSoundFile(name);
+  if (Name.empty()) return true;
+  const std::string path = FindSoundFile(Name);
   TWaveInfo info;
   if (path.empty() || !ReadWaveInfo(path, &info)) return false;
   if (QMediaDevices::audioOutputs().isEmpty()) return false;
   effect->setSource(QUrl::fromLocalFile(QString::fromStdU16String(PathToUtf16(path))));
-  const bool loop = (flags & SND_LOOP) && (flags & SND_ASYNC);
+  const bool loop = (Flags & SND_LOOP) && (Flags & SND_ASYNC);
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
   effect->play();
   EndFirstAtExit(effect);
-  if (flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
+  if (Flags & SND_ASYNC) return effect->status() != QSoundEffect::Error;
 
   const uint64_t bytes_per_second =
       uint64_t{info.SampleRate} * info.Channels * info.BitsPerSample / 8;

@@ -21,7 +21,7 @@ struct TWaveInfo {
 };
 
 // The path a sound name finds, or empty when there is no such file.
-std::string FindSoundFile(const std::string& name);
+std::string FindSoundFile(const std::string& Name);
 
 // The most sample bytes a sound may have: a sound is held whole in memory while it plays, and a
 // larger one (about 25 minutes of CD-quality stereo) is refused rather than read.
@@ -31,7 +31,7 @@ constexpr uint32_t kMaxWaveDataBytes = 256u << 20;
 // bits, 1 to 8 channels and 1000 to 192000 samples per second, and a data chunk with samples,
 // at most kMaxWaveDataBytes of them. False for anything else (missing, truncated or corrupt
 // files, and anything but a regular file). Only the chunk headers are read.
-bool ReadWaveInfo(const std::string& path, TWaveInfo* info);
+bool ReadWaveInfo(const std::string& Path, TWaveInfo* Info);
 
 // Plays the named wave file once (SND_SYNC: returns when it has ended, SND_ASYNC: returns at
 // once) or repeatedly until the next call (SND_ASYNC | SND_LOOP). An empty name stops any sound
@@ -39,4 +39,4 @@ bool ReadWaveInfo(const std::string& path, TWaveInfo* info);
 // file, when there is no audio output device, or when there is no Qt application object (the
 // sound is played by the event loop). A synchronous play waits at most the sound's length plus
 // two seconds and keeps timers running meanwhile, but takes no user input.
-bool SndPlaySound(const std::string& name, uint32_t flags);
+bool SndPlaySound(const std::string& Name, uint32_t Flags);

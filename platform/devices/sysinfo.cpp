@@ -17,39 +17,39 @@
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
+std::string ReadText(const std::string& Path) {
+  std::ifstream in(Path);
   std::stringstream ss;
   ss << in.rdbuf();
   return ss.str();
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) {
-  return s.compare(0, prefix.size(), prefix) == 0;
+bool StartsWith(const std::string& S, const std::string& Prefix) {
+  return S.compare(0, Prefix.size(), Prefix) == 0;
 }
 
 // Mount-table fields escape blanks and backslashes as octal (\040).
-std::string Unescape(const std::string& s) {
+std::string Unescape(const std::string& S) {
   std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '3' && s[i + 2] >= '0' &&
-        s[i + 2] <= '7' && s[i + 3] >= '0' && s[i + 3] <= '7') {
-      out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
+  for (size_t i = 0; i < S.size(); ++i) {
+    if (S[i] == '\\' && i + 3 < S.size() && S[i + 1] >= '0' && S[i + 1] <= '3' && S[i + 2] >= '0' &&
+        S[i + 2] <= '7' && S[i + 3] >= '0' && S[i + 3] <= '7') {
+      out += static_cast<char>((S[i + 1] - '0') * 64 + (S[i + 2] - '0') * 8 + (S[i + 3] - '0'));
       i += 3;
     } else {
-      out += s[i];
+      out += S[i];
     }
   }
   return out;
 }
 
-bool Under(const std::string& path, const std::string& dir) {
-  return path == dir || StartsWith(path, dir + "/");
+bool Under(const std::string& Path, const std::string& Dir) {
+  return Path == Dir || StartsWith(Path, Dir + "/");
 }
 
-bool KernelFlagsRemovable(const std::string& source) {
+bool KernelFlagsRemovable(const std::string& Source) {
   // /dev/sdb1 -> /sys/class/block/sdb1/../removable (the whole disk carries the flag).
-  const std::string name = source.substr(source.rfind('/') + 1);
+  const std::string name = Source.substr(Source.rfind('/') + 1);
   for (const std::string& p :
        {"/sys/class/block/" + name + "/removable", "/sys/class/block/" + name + "/../removable"}) {
     const std::string flag = ReadText(p);
@@ -59,31 +59,31 @@ bool KernelFlagsRemovable(const std::string& source) {
 }
 
 // The drive type of one mount, or DRIVE_UNKNOWN for mounts that get no letter.
-uint32_t Classify(const std::string& source, const std::string& dir, const std::string& type) {
+uint32_t Classify(const std::string& Source, const std::string& Dir, const std::string& Type) {
   static const std::set<std::string> kRemote = {"nfs",   "nfs4",  "cifs",       "smb3",
                                                 "smbfs", "sshfs", "fuse.sshfs", "afs"};
   for (const char* system : {"/proc", "/sys", "/dev", "/run"}) {
-    if (Under(dir, system) && !Under(dir, "/run/media")) return DRIVE_UNKNOWN;
+    if (Under(Dir, system) && !Under(Dir, "/run/media")) return DRIVE_UNKNOWN;
   }
   struct stat st {};
-  if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return DRIVE_UNKNOWN;
-  if (kRemote.count(type)) return DRIVE_REMOTE;
-  if (type == "iso9660" || type == "udf") return DRIVE_CDROM;
-  if (type == "tmpfs" || type == "ramfs") {
-    return Under(dir, "/tmp") || Under(dir, "/mnt") || Under(dir, "/media") ? DRIVE_RAMDISK
+  if (stat(Dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return DRIVE_UNKNOWN;
+  if (kRemote.count(Type)) return DRIVE_REMOTE;
+  if (Type == "iso9660" || Type == "udf") return DRIVE_CDROM;
+  if (Type == "tmpfs" || Type == "ramfs") {
+    return Under(Dir, "/tmp") || Under(Dir, "/mnt") || Under(Dir, "/media") ? DRIVE_RAMDISK
                                                                             : DRIVE_UNKNOWN;
   }
-  if (!StartsWith(source, "/dev/")) return DRIVE_UNKNOWN;
-  if (Under(dir, "/media") || Under(dir, "/run/media") || KernelFlagsRemovable(source)) {
+  if (!StartsWith(Source, "/dev/")) return DRIVE_UNKNOWN;
+  if (Under(Dir, "/media") || Under(Dir, "/run/media") || KernelFlagsRemovable(Source)) {
     return DRIVE_REMOVABLE;
   }
   return DRIVE_FIXED;
 }
 
 // The drive of a letter in the machine's mount table.
-const TDriveEntry* FindDrive(const std::vector<TDriveEntry>& drives, char letter) {
-  for (const TDriveEntry& d : drives) {
-    if (d.Letter == letter) return &d;
+const TDriveEntry* FindDrive(const std::vector<TDriveEntry>& Drives, char Letter) {
+  for (const TDriveEntry& d : Drives) {
+    if (d.Letter == Letter) return &d;
   }
   return nullptr;
 }
@@ -116,19 +116,19 @@ std::vector<TDriveEntry> MachineDrives() {
   return drives;
 }
 
-bool DiskBytes(uint8_t drive, int64_t* free_bytes, int64_t* total_bytes) {
+bool DiskBytes(uint8_t Drive, int64_t* FreeBytes, int64_t* TotalBytes) {
   std::string path = ".";
-  if (drive != 0) {
-    if (drive > 26) return false;
+  if (Drive != 0) {
+    if (Drive > 26) return false;
     const std::vector<TDriveEntry> drives = MachineDrives();
-    const TDriveEntry* d = FindDrive(drives, static_cast<char>('A' + drive - 1));
+    const TDriveEntry* d = FindDrive(drives, static_cast<char>('A' + Drive - 1));
     if (!d) return false;
     path = d->MountPoint;
   }
   struct statvfs s {};
   if (statvfs(path.c_str(), &s) != 0) return false;
-  *free_bytes = static_cast<int64_t>(s.f_bavail) * static_cast<int64_t>(s.f_frsize);
-  *total_bytes = static_cast<int64_t>(s.f_blocks) * static_cast<int64_t>(s.f_frsize);
+  *FreeBytes = static_cast<int64_t>(s.f_bavail) * static_cast<int64_t>(s.f_frsize);
+  *TotalBytes = static_cast<int64_t>(s.f_blocks) * static_cast<int64_t>(s.f_frsize);
   return true;
 }
 
@@ -151,12 +151,12 @@ uint32_t UsableProcessors() {
 }
 
 // "MemTotal:  16318412 kB" -> bytes; 0 when missing.
-uint64_t MemInfoBytes(const std::string& text, const std::string& key) {
-  std::istringstream in(text);
+uint64_t MemInfoBytes(const std::string& Text, const std::string& Key) {
+  std::istringstream in(Text);
   std::string line;
   while (std::getline(in, line)) {
-    if (StartsWith(line, key + ":")) {
-      return std::strtoull(line.c_str() + key.size() + 1, nullptr, 10) * 1024;
+    if (StartsWith(line, Key + ":")) {
+      return std::strtoull(line.c_str() + Key.size() + 1, nullptr, 10) * 1024;
     }
   }
   return 0;
@@ -207,10 +207,10 @@ MEMORYSTATUS GlobalMemoryStatus() {
   return m;
 }
 
-std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mount_table) {
+std::vector<TDriveEntry> DrivesOfMountTable(const std::string& MountTable) {
   std::vector<TDriveEntry> drives;
   std::set<std::string> seen;
-  std::istringstream in(mount_table);
+  std::istringstream in(MountTable);
   std::string line;
   bool have_root = false;
   std::vector<TDriveEntry> others;
@@ -239,23 +239,22 @@ std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mount_table) {
   return drives;
 }
 
-uint32_t GetDriveType(const std::string& root_path) {
-  if (root_path.size() < 2 || root_path[1] != ':' || root_path.size() > 3) return DRIVE_NO_ROOT_DIR;
-  if (root_path.size() == 3 && root_path[2] != '\\' && root_path[2] != '/')
-    return DRIVE_NO_ROOT_DIR;
-  const char letter = static_cast<char>(root_path[0] & ~0x20);
+uint32_t GetDriveType(const std::string& RootPath) {
+  if (RootPath.size() < 2 || RootPath[1] != ':' || RootPath.size() > 3) return DRIVE_NO_ROOT_DIR;
+  if (RootPath.size() == 3 && RootPath[2] != '\\' && RootPath[2] != '/') return DRIVE_NO_ROOT_DIR;
+  const char letter = static_cast<char>(RootPath[0] & ~0x20);
   if (letter < 'A' || letter > 'Z') return DRIVE_NO_ROOT_DIR;
   const std::vector<TDriveEntry> drives = MachineDrives();
   const TDriveEntry* d = FindDrive(drives, letter);
   return d ? d->Type : DRIVE_NO_ROOT_DIR;
 }
 
-int64_t DiskFree(uint8_t drive) {
+int64_t DiskFree(uint8_t Drive) {
   int64_t f, t;
-  return DiskBytes(drive, &f, &t) ? f : -1;
+  return DiskBytes(Drive, &f, &t) ? f : -1;
 }
 
-int64_t DiskSize(uint8_t drive) {
+int64_t DiskSize(uint8_t Drive) {
   int64_t f, t;
-  return DiskBytes(drive, &f, &t) ? t : -1;
+  return DiskBytes(Drive, &f, &t) ? t : -1;
 }

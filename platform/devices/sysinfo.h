@@ -41,13 +41,13 @@ struct TDriveEntry {
 // or /media RAM disks, other block devices removable (under /media or /run/media, or flagged
 // removable by the kernel) or fixed. Kernel, device and runtime file systems get no letter, nor
 // do mounts of single files.
-std::vector<TDriveEntry> DrivesOfMountTable(const std::string& mount_table);
+std::vector<TDriveEntry> DrivesOfMountTable(const std::string& MountTable);
 
 // The drive type of a root path such as "C:\" (also "c:" or "C:/"), for the machine's mount
 // table; DRIVE_NO_ROOT_DIR for letters without a drive and paths that name no drive.
-uint32_t GetDriveType(const std::string& root_path);
+uint32_t GetDriveType(const std::string& RootPath);
 
 // Free bytes (for the user) and total bytes of a drive: 0 the current drive, 1 A, 2 B, 3 C, ...;
 // -1 when the drive does not exist or cannot be asked.
-int64_t DiskFree(uint8_t drive);
-int64_t DiskSize(uint8_t drive);
+int64_t DiskFree(uint8_t Drive);
+int64_t DiskSize(uint8_t Drive);

@@ -6,12 +6,12 @@
 #include <vector>
 
 // Value as `bytes` little-endian bytes.
-std::string LittleEndian(uint32_t value, int bytes);
+std::string LittleEndian(uint32_t Value, int Bytes);
 // A chunk: four-character id, little-endian size, the body, and a pad byte after an odd body.
-std::string RiffChunk(const std::string& id, const std::string& body);
+std::string RiffChunk(const std::string& Id, const std::string& Body);
 // The body of a "fmt " chunk for the given sample layout.
-std::string WaveFormatBody(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits);
+std::string WaveFormatBody(uint16_t Tag, uint16_t Channels, uint32_t Rate, uint16_t Bits);
 // A whole file around the chunks: "RIFF", size, "WAVE", chunks.
-std::string RiffWave(const std::string& chunks);
+std::string RiffWave(const std::string& Chunks);
 // A mono 16-bit PCM file of the samples.
-std::string PcmWave(uint32_t rate, const std::vector<int16_t>& samples);
+std::string PcmWave(uint32_t Rate, const std::vector<int16_t>& Samples);
