@@ -134,10 +134,10 @@ namespace {
 int dispatch_depth = 0;
 }
 
-void DispatchGuarded(const std::function<void()>& fn) {
+void DispatchGuarded(const std::function<void()>& Fn) {
   ++dispatch_depth;
   try {
-    fn();
+    Fn();
   } catch (...) {
     Application->HandleException(Application);
   }

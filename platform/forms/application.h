@@ -99,7 +99,7 @@ extern TApplication* Application;
 // Runs one dispatch from the window system (an event, a posted message, a timer call): an
 // exception escaping fn is shown by the application and the program carries on; when the
 // outermost dispatch ends, per-message state (canvas clip regions) is reset.
-void DispatchGuarded(const std::function<void()>& fn);
+void DispatchGuarded(const std::function<void()>& Fn);
 
 // The screen: its size and the cursor shown over all windows of the application.
 class TScreen {

@@ -31,7 +31,7 @@ struct Caret {
 // Shows the caret over its owner's window: the owner's pixels below it, XORed with the mask.
 class CaretOverlay : public QWidget {
  public:
-  explicit CaretOverlay(QWidget* parent) : QWidget(parent) {
+  explicit CaretOverlay(QWidget* Parent) : QWidget(Parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
   }
@@ -64,7 +64,7 @@ unsigned BlinkTime() {
   return *s.blink_time;
 }
 
-bool OnScreen(const Caret& c) { return c.hide_count == 0 && c.on; }
+bool OnScreen(const Caret& C) { return C.hide_count == 0 && C.on; }
 
 void CaretOverlay::paintEvent(QPaintEvent*) {
   const CaretService& s = Service();
@@ -134,14 +134,14 @@ void Restart() {
   if (s.caret->hide_count == 0) s.timer = SetTimer(BlinkTime(), Blink);
 }
 
-bool Create(TWinControl* Owner, int Width, int Height, std::vector<uint32_t> mask) {
+bool Create(TWinControl* Owner, int Width, int Height, std::vector<uint32_t> Mask) {
   if (!Owner) return false;
   if (Service().caret) DestroyCaret();
   Caret c;
   c.owner = Owner;
   c.width = Width;
   c.height = Height;
-  c.mask = std::move(mask);
+  c.mask = std::move(Mask);
   Service().caret = std::move(c);
   Refresh();
   return true;

@@ -70,13 +70,13 @@ void TComponent::Destroying() {
   for (TComponent* c : FComponents) c->Destroying();
 }
 
-void TComponent::SetLoadingState(bool loading, bool reading) {
-  if (loading) {
+void TComponent::SetLoadingState(bool Loading, bool Reading) {
+  if (Loading) {
     FComponentState.Include(csLoading);
   } else {
     FComponentState.Exclude(csLoading);
   }
-  if (reading) {
+  if (Reading) {
     FComponentState.Include(csReading);
   } else {
     FComponentState.Exclude(csReading);

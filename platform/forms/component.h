@@ -61,7 +61,7 @@ class TComponent : public TObject {
   void Destroying();
 
  protected:
-  void SetLoadingState(bool loading, bool reading);
+  void SetLoadingState(bool Loading, bool Reading);
 
  private:
   friend class TFormLoader;

@@ -300,7 +300,7 @@ class TWinControl : public TControl {
   virtual void DoExit();
   // The window: by default our own widget that shows the control's image. A subclass wrapping a
   // Qt widget returns that widget, made as a child of parent (nullptr for a top-level window).
-  virtual QWidget* CreateWidget(QWidget* parent);
+  virtual QWidget* CreateWidget(QWidget* Parent);
   QWidget* Widget() const;
   // Makes the control a pop-up (call before its window exists): a window of its own above its
   // parent's form, with Left and Top in screen pixels, never activated, letting all input pass.

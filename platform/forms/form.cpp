@@ -27,9 +27,9 @@ constexpr uint32_t CM_RELEASE = CM_BASE + 33;
 }  // namespace
 
 struct FormAccess {
-  static void Activated(TCustomForm* f) { f->WindowActivated(); }
-  static void Follow(TCustomForm* f) { f->FollowWindow(); }
-  static void StateChanged(TCustomForm* f) { f->WindowStateChanged(); }
+  static void Activated(TCustomForm* F) { F->WindowActivated(); }
+  static void Follow(TCustomForm* F) { F->FollowWindow(); }
+  static void StateChanged(TCustomForm* F) { F->WindowStateChanged(); }
 };
 
 bool IsAccel(unsigned Char, const std::string& Caption) {
@@ -598,25 +598,25 @@ void TApplication::Run() {
 
 namespace forms_internal {
 
-void FormWindowMoved(TCustomForm* form) {
-  DispatchGuarded([&] { FormAccess::Follow(form); });
+void FormWindowMoved(TCustomForm* Form) {
+  DispatchGuarded([&] { FormAccess::Follow(Form); });
 }
 
-void FormWindowResized(TCustomForm* form) {
-  DispatchGuarded([&] { FormAccess::Follow(form); });
+void FormWindowResized(TCustomForm* Form) {
+  DispatchGuarded([&] { FormAccess::Follow(Form); });
 }
 
-void FormWindowStateChanged(TCustomForm* form) { FormAccess::StateChanged(form); }
+void FormWindowStateChanged(TCustomForm* Form) { FormAccess::StateChanged(Form); }
 
-void FormWindowClose(TCustomForm* form, QCloseEvent* e) {
-  e->ignore();  // the form decides whether it hides, goes or stays
-  DispatchGuarded([&] { form->Close(); });
+void FormWindowClose(TCustomForm* Form, QCloseEvent* E) {
+  E->ignore();  // the form decides whether it hides, goes or stays
+  DispatchGuarded([&] { Form->Close(); });
 }
 
-void FormWindowActivation(TCustomForm* form) {
-  QWidget* w = WidgetOf(form);
+void FormWindowActivation(TCustomForm* Form) {
+  QWidget* w = WidgetOf(Form);
   if (w == nullptr || !w->isActiveWindow()) return;
-  DispatchGuarded([&] { FormAccess::Activated(form); });
+  DispatchGuarded([&] { FormAccess::Activated(Form); });
 }
 
 }  // namespace forms_internal

@@ -104,7 +104,7 @@ class TCustomForm : public TWinControl {
   virtual bool CloseQuery();
   virtual void Activate();
   virtual void Deactivate();
-  QWidget* CreateWidget(QWidget* parent) override;
+  QWidget* CreateWidget(QWidget* Parent) override;
   void BoundsChanged(const TRect& OldBounds) override;
   void VisibleChanged() override;
 

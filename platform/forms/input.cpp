@@ -25,28 +25,28 @@ std::array<bool, 256>& Toggled() {
   return toggled;
 }
 
-bool IsDown(int vk) { return vk >= 0 && vk < 256 && Down()[size_t(vk)]; }
+bool IsDown(int Vk) { return Vk >= 0 && Vk < 256 && Down()[size_t(Vk)]; }
 
 }  // namespace
 
 namespace forms_internal {
 
-void NoteKey(uint16_t vk, bool down) {
-  if (vk == 0 || vk > 255) return;
-  if (down && !Down()[vk]) Toggled()[vk] = !Toggled()[vk];
-  Down()[vk] = down;
+void NoteKey(uint16_t Vk, bool IsPressed) {
+  if (Vk == 0 || Vk > 255) return;
+  if (IsPressed && !Down()[Vk]) Toggled()[Vk] = !Toggled()[Vk];
+  Down()[Vk] = IsPressed;
 }
 
-void NoteModifiers(Qt::KeyboardModifiers modifiers) {
-  Down()[VK_SHIFT] = modifiers.testFlag(Qt::ShiftModifier);
-  Down()[VK_CONTROL] = modifiers.testFlag(Qt::ControlModifier);
-  Down()[VK_MENU] = modifiers.testFlag(Qt::AltModifier);
+void NoteModifiers(Qt::KeyboardModifiers Modifiers) {
+  Down()[VK_SHIFT] = Modifiers.testFlag(Qt::ShiftModifier);
+  Down()[VK_CONTROL] = Modifiers.testFlag(Qt::ControlModifier);
+  Down()[VK_MENU] = Modifiers.testFlag(Qt::AltModifier);
 }
 
-void NoteButtons(Qt::MouseButtons buttons) {
-  Down()[VK_LBUTTON] = buttons.testFlag(Qt::LeftButton);
-  Down()[VK_RBUTTON] = buttons.testFlag(Qt::RightButton);
-  Down()[VK_MBUTTON] = buttons.testFlag(Qt::MiddleButton);
+void NoteButtons(Qt::MouseButtons Buttons) {
+  Down()[VK_LBUTTON] = Buttons.testFlag(Qt::LeftButton);
+  Down()[VK_RBUTTON] = Buttons.testFlag(Qt::RightButton);
+  Down()[VK_MBUTTON] = Buttons.testFlag(Qt::MiddleButton);
 }
 
 void ForgetInputState() {
@@ -54,9 +54,9 @@ void ForgetInputState() {
   Toggled().fill(false);
 }
 
-uint16_t VirtualKeyOf(const QKeyEvent& event) {
-  const int key = event.key();
-  const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+uint16_t VirtualKeyOf(const QKeyEvent& Event) {
+  const int key = Event.key();
+  const bool keypad = Event.modifiers().testFlag(Qt::KeypadModifier);
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
     return uint16_t(keypad ? VK_NUMPAD0 + (key - Qt::Key_0) : key);
   }
@@ -136,7 +136,7 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
   }
   // A shifted symbol: the key's place on the keyboard (X11 key codes of the main block) says
   // which key it is.
-  const quint32 code = event.nativeScanCode();
+  const quint32 code = Event.nativeScanCode();
   if (code >= 10 && code <= 18) return uint16_t('1' + (code - 10));
   static const struct {
     quint32 code;
@@ -189,9 +189,9 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
   return 0;
 }
 
-int CharOf(const QKeyEvent& event) {
-  const int key = event.key();
-  const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+int CharOf(const QKeyEvent& Event) {
+  const int key = Event.key();
+  const bool ctrl = Event.modifiers().testFlag(Qt::ControlModifier);
   if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z) return 1 + (key - Qt::Key_A);
   switch (key) {
     case Qt::Key_Backspace:
@@ -207,7 +207,7 @@ int CharOf(const QKeyEvent& event) {
     default:
       break;
   }
-  const QString text = event.text();
+  const QString text = Event.text();
   if (text.size() != 1) return -1;
   const std::string bytes = FromQt(text);
   if (bytes.size() != 1) return -1;
@@ -217,8 +217,8 @@ int CharOf(const QKeyEvent& event) {
   return c;
 }
 
-QCursor QtCursor(TCursor cursor) {
-  switch (cursor) {
+QCursor QtCursor(TCursor Cursor) {
+  switch (Cursor) {
     case crNone:
       return QCursor(Qt::BlankCursor);
     case crCross:
@@ -334,25 +334,25 @@ class CursorConfinement : public QObject {
     qApp->installEventFilter(this);
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { Release(); });
   }
-  void Confine(const TRect& r) {
-    FRect = r;
+  void Confine(const TRect& R) {
+    FRect = R;
     FActive = true;
   }
   void Release() { FActive = false; }
-  bool Active(TRect& r) const {
-    if (FActive) r = FRect;
+  bool Active(TRect& R) const {
+    if (FActive) R = FRect;
     return FActive;
   }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (FActive && event->type() == QEvent::MouseMove && QGuiApplication::platformName() == "xcb") {
-      const QPoint g = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+  bool eventFilter(QObject* Watched, QEvent* Event) override {
+    if (FActive && Event->type() == QEvent::MouseMove && QGuiApplication::platformName() == "xcb") {
+      const QPoint g = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
       const int x = std::clamp(g.x(), FRect.Left, std::max(FRect.Left, FRect.Right - 1));
       const int y = std::clamp(g.y(), FRect.Top, std::max(FRect.Top, FRect.Bottom - 1));
       if (x != g.x() || y != g.y()) QCursor::setPos(x, y);
     }
-    return QObject::eventFilter(watched, event);
+    return QObject::eventFilter(Watched, Event);
   }
 
  private:

@@ -25,9 +25,9 @@ Registry& Windows() {
   return *registry;
 }
 
-std::shared_ptr<Receiver> Find(HWND wnd) {
+std::shared_ptr<Receiver> Find(HWND Wnd) {
   auto& map = Windows().receivers;
-  auto it = map.find(wnd);
+  auto it = map.find(Wnd);
   return it == map.end() ? nullptr : it->second;
 }
 
@@ -36,7 +36,7 @@ int pending_posts = 0;
 
 class PostedMessageEvent : public QEvent {
  public:
-  explicit PostedMessageEvent(const TMsg& msg) : QEvent(kPostedMessage), FMsg(msg) {
+  explicit PostedMessageEvent(const TMsg& Msg) : QEvent(kPostedMessage), FMsg(Msg) {
     ++pending_posts;
   }
   ~PostedMessageEvent() override { --pending_posts; }
@@ -49,9 +49,9 @@ class PostedMessageEvent : public QEvent {
 // Receives the posted messages of every handle and hands them to their receivers.
 class PostedMessageSink : public QObject {
  public:
-  bool event(QEvent* e) override {
-    if (e->type() != kPostedMessage) return QObject::event(e);
-    TMsg& msg = static_cast<PostedMessageEvent*>(e)->Msg();
+  bool event(QEvent* E) override {
+    if (E->type() != kPostedMessage) return QObject::event(E);
+    TMsg& msg = static_cast<PostedMessageEvent*>(E)->Msg();
     DispatchGuarded([&msg] {
       if (!IsWindow(msg.hwnd)) return;
       if (Application->ProcessMessageHooks(msg)) return;

@@ -113,14 +113,14 @@ constexpr int64_t DLGC_WANTCHARS = 0x0080;
 constexpr int64_t MA_ACTIVATE = 1;
 
 // Two 16-bit halves in one parameter (coordinates, sizes), as the messages carry them.
-constexpr int64_t MakeLong(int low, int high) {
-  return int64_t(uint32_t(uint16_t(low)) | (uint32_t(uint16_t(high)) << 16));
+constexpr int64_t MakeLong(int Low, int High) {
+  return int64_t(uint32_t(uint16_t(Low)) | (uint32_t(uint16_t(High)) << 16));
 }
-constexpr int LoWord(int64_t value) { return int(uint16_t(value & 0xFFFF)); }
-constexpr int HiWord(int64_t value) { return int(uint16_t((value >> 16) & 0xFFFF)); }
+constexpr int LoWord(int64_t Value) { return int(uint16_t(Value & 0xFFFF)); }
+constexpr int HiWord(int64_t Value) { return int(uint16_t((Value >> 16) & 0xFFFF)); }
 // The halves read as signed 16-bit numbers (mouse coordinates may be negative under capture).
-constexpr int LoSmall(int64_t value) { return int(int16_t(uint16_t(value & 0xFFFF))); }
-constexpr int HiSmall(int64_t value) { return int(int16_t(uint16_t((value >> 16) & 0xFFFF))); }
+constexpr int LoSmall(int64_t Value) { return int(int16_t(uint16_t(Value & 0xFFFF))); }
+constexpr int HiSmall(int64_t Value) { return int(int16_t(uint16_t((Value >> 16) & 0xFFFF))); }
 
 using TWndMethod = std::function<void(TMessage& Message)>;
 

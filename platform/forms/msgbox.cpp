@@ -29,8 +29,8 @@ struct ButtonInfo {
   const char* text;
 };
 
-std::vector<ButtonInfo> ButtonsForFlags(unsigned flags) {
-  switch (flags & 0x0F) {
+std::vector<ButtonInfo> ButtonsForFlags(unsigned Flags) {
+  switch (Flags & 0x0F) {
     case MB_OKCANCEL:
       return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
     case MB_ABORTRETRYIGNORE:
@@ -48,34 +48,34 @@ std::vector<ButtonInfo> ButtonsForFlags(unsigned flags) {
 
 // The answer for a box closed without a button: Cancel when offered, else the only button, else
 // the last one (as the window system treats the close box).
-int EscapeResult(const std::vector<ButtonInfo>& buttons) {
-  for (const ButtonInfo& b : buttons) {
+int EscapeResult(const std::vector<ButtonInfo>& Buttons) {
+  for (const ButtonInfo& b : Buttons) {
     if (b.result == IDCANCEL) return IDCANCEL;
   }
-  return buttons.empty() ? IDCANCEL : buttons.back().result;
+  return Buttons.empty() ? IDCANCEL : Buttons.back().result;
 }
 
-int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
-            const std::vector<ButtonInfo>& buttons) {
+int ShowBox(const std::string& Text, const std::string& Caption, unsigned Icon,
+            const std::vector<ButtonInfo>& Buttons) {
   if (DialogHookSet()) {
     TDialogRequest request;
     request.Kind = "MessageBox";
-    request.Caption = caption;
-    request.Text = text;
-    request.Icon = int(icon);
-    for (const ButtonInfo& b : buttons) request.Buttons.push_back(b.result);
+    request.Caption = Caption;
+    request.Text = Text;
+    request.Icon = int(Icon);
+    for (const ButtonInfo& b : Buttons) request.Buttons.push_back(b.result);
     return AskDialogHook(request).Result;
   }
   forms_internal::EnsureQtApplication();
   if (QGuiApplication::platformName() == "offscreen") {
     // Nobody could answer a box here; say so and take the escape answer instead of hanging.
-    std::fprintf(stderr, "unanswered message box: %s\n", text.c_str());
-    return EscapeResult(buttons);
+    std::fprintf(stderr, "unanswered message box: %s\n", Text.c_str());
+    return EscapeResult(Buttons);
   }
   QMessageBox box(forms_internal::DialogParent());
-  box.setWindowTitle(forms_internal::ToQt(caption));
-  box.setText(forms_internal::ToQt(forms_internal::LfLineBreaks(text)));
-  switch (icon & 0xF0) {
+  box.setWindowTitle(forms_internal::ToQt(Caption));
+  box.setText(forms_internal::ToQt(forms_internal::LfLineBreaks(Text)));
+  switch (Icon & 0xF0) {
     case MB_ICONHAND:
       box.setIcon(QMessageBox::Critical);
       break;
@@ -92,7 +92,7 @@ int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
       break;
   }
   std::vector<std::pair<QAbstractButton*, int>> map;
-  for (const ButtonInfo& b : buttons) {
+  for (const ButtonInfo& b : Buttons) {
     map.emplace_back(box.addButton(QString::fromLatin1(b.text), QMessageBox::ActionRole), b.result);
   }
   if (!map.empty()) box.setDefaultButton(static_cast<QPushButton*>(map.front().first));
@@ -100,7 +100,7 @@ int ShowBox(const std::string& text, const std::string& caption, unsigned icon,
   for (auto& [button, result] : map) {
     if (box.clickedButton() == button) return result;
   }
-  return EscapeResult(buttons);
+  return EscapeResult(Buttons);
 }
 
 }  // namespace

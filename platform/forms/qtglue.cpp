@@ -20,22 +20,22 @@ void EnsureQtApplication() {
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
-QString ToQt(const std::string& text) { return QString::fromUtf8(Cp1252ToUtf8(text)); }
+QString ToQt(const std::string& Text) { return QString::fromUtf8(Cp1252ToUtf8(Text)); }
 
-std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toUtf8().toStdString()); }
+std::string FromQt(const QString& Text) { return Utf8ToCp1252(Text.toUtf8().toStdString()); }
 
-QString PathToQt(const std::string& path) { return QString::fromStdU16String(PathToUtf16(path)); }
+QString PathToQt(const std::string& Path) { return QString::fromStdU16String(PathToUtf16(Path)); }
 
-std::string PathFromQt(const QString& path) { return PathFromUtf16(path.toStdU16String()); }
+std::string PathFromQt(const QString& Path) { return PathFromUtf16(Path.toStdU16String()); }
 
-std::string LfLineBreaks(const std::string& text) {
+std::string LfLineBreaks(const std::string& Text) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
+  for (size_t i = 0; i < Text.size(); ++i) {
+    if (Text[i] == '\r') {
       out.push_back('\n');
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      if (i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
     } else {
-      out.push_back(text[i]);
+      out.push_back(Text[i]);
     }
   }
   return out;
@@ -52,7 +52,7 @@ std::vector<std::function<void()>>& EndHooks() {
 }
 }  // namespace
 
-void AddPendingCounter(std::function<int()> counter) { Counters().push_back(std::move(counter)); }
+void AddPendingCounter(std::function<int()> Counter) { Counters().push_back(std::move(Counter)); }
 
 int PendingWork() {
   int sum = 0;
@@ -60,14 +60,14 @@ int PendingWork() {
   return sum;
 }
 
-void AddDispatchEndHook(std::function<void()> hook) { EndHooks().push_back(std::move(hook)); }
+void AddDispatchEndHook(std::function<void()> Hook) { EndHooks().push_back(std::move(Hook)); }
 
 void RunDispatchEndHooks() {
   for (auto& hook : EndHooks()) hook();
 }
 
-int ScrollCodeOfStep(int sliderAction) {
-  switch (sliderAction) {
+int ScrollCodeOfStep(int SliderAction) {
+  switch (SliderAction) {
     case QAbstractSlider::SliderSingleStepSub:
       return SB_LINEUP;
     case QAbstractSlider::SliderSingleStepAdd:

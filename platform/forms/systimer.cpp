@@ -28,7 +28,7 @@ const QEvent::Type kTimerCall = QEvent::Type(QEvent::User + 0x102);
 
 class TimerCallEvent : public QEvent {
  public:
-  explicit TimerCallEvent(uintptr_t id) : QEvent(kTimerCall), FId(id) {}
+  explicit TimerCallEvent(uintptr_t Id) : QEvent(kTimerCall), FId(Id) {}
   uintptr_t Id() const { return FId; }
 
  private:
@@ -40,9 +40,9 @@ class TimerCallEvent : public QEvent {
 // the queue, and the timer stays free to fire inside any loop the callback opens.
 class TimerCallSink : public QObject {
  public:
-  bool event(QEvent* e) override {
-    if (e->type() != kTimerCall) return QObject::event(e);
-    uintptr_t id = static_cast<TimerCallEvent*>(e)->Id();
+  bool event(QEvent* E) override {
+    if (E->type() != kTimerCall) return QObject::event(E);
+    uintptr_t id = static_cast<TimerCallEvent*>(E)->Id();
     auto it = Timers().find(id);
     if (it == Timers().end()) return true;
     std::shared_ptr<TimerEntry> entry = it->second;

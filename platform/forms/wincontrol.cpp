@@ -19,8 +19,8 @@ const QEvent::Type kPaintPass = QEvent::Type(QEvent::User + 0x103);
 
 class PaintPassSink : public QObject {
  public:
-  bool event(QEvent* e) override {
-    if (e->type() != kPaintPass) return QObject::event(e);
+  bool event(QEvent* E) override {
+    if (E->type() != kPaintPass) return QObject::event(E);
     FQueued = false;
     std::vector<HWND> batch;
     batch.swap(PendingPaints());
@@ -49,14 +49,14 @@ PaintPassSink& PaintSink() {
   return *sink;
 }
 
-void Unschedule(HWND wnd) {
+void Unschedule(HWND Wnd) {
   auto& list = PendingPaints();
-  list.erase(std::remove(list.begin(), list.end(), wnd), list.end());
+  list.erase(std::remove(list.begin(), list.end(), Wnd), list.end());
 }
 
-TRect Clamped(const TRect& r, int w, int h) {
+TRect Clamped(const TRect& R, int W, int H) {
   TRect out;
-  IntersectRect(out, r, Rect(0, 0, w, h));
+  IntersectRect(out, R, Rect(0, 0, W, H));
   return out;
 }
 
@@ -184,8 +184,8 @@ void TWinControl::HandleNeeded() {
   CreateHandle();
 }
 
-QWidget* TWinControl::CreateWidget(QWidget* parent) {
-  return new forms_internal::ControlWidget(this, parent);
+QWidget* TWinControl::CreateWidget(QWidget* Parent) {
+  return new forms_internal::ControlWidget(this, Parent);
 }
 
 QWidget* TWinControl::Widget() const { return FWindow->widget; }
@@ -538,15 +538,15 @@ void TWinControl::DoExit() {
 
 namespace forms_internal {
 
-void NoteChanged(TWinControl* control, const TRect& area) {
-  auto& window = WinControlAccess::Of(control);
-  if (window.widget == nullptr || area.Right <= area.Left || area.Bottom <= area.Top) return;
+void NoteChanged(TWinControl* Control, const TRect& Area) {
+  auto& window = WinControlAccess::Of(Control);
+  if (window.widget == nullptr || Area.Right <= Area.Left || Area.Bottom <= Area.Top) return;
   TRect& changed = window.changed;
   if (changed.Right <= changed.Left || changed.Bottom <= changed.Top) {
-    changed = area;
+    changed = Area;
   } else {
-    changed = TRect{std::min(changed.Left, area.Left), std::min(changed.Top, area.Top),
-                    std::max(changed.Right, area.Right), std::max(changed.Bottom, area.Bottom)};
+    changed = TRect{std::min(changed.Left, Area.Left), std::min(changed.Top, Area.Top),
+                    std::max(changed.Right, Area.Right), std::max(changed.Bottom, Area.Bottom)};
   }
   if (window.changed_posted) return;
   window.changed_posted = true;
@@ -554,13 +554,13 @@ void NoteChanged(TWinControl* control, const TRect& area) {
   // Queued on the widget: it is dropped when the widget goes first.
   QMetaObject::invokeMethod(
       widget,
-      [control, widget] {
-        auto& w = WinControlAccess::Of(control);
+      [Control, widget] {
+        auto& w = WinControlAccess::Of(Control);
         if (w.widget != widget) return;
         const TRect r = w.changed;
         w.changed = TRect{};
         w.changed_posted = false;
-        const QPoint o = ClientOffset(control);
+        const QPoint o = ClientOffset(Control);
         widget->update(r.Left + o.x(), r.Top + o.y(), r.Width(), r.Height());
       },
       Qt::QueuedConnection);

@@ -38,7 +38,7 @@ struct TWinControl::Window {
 
 struct WinControlAccess {
   using ScrollBar = TWinControl::Window::ScrollBar;
-  static TWinControl::Window& Of(const TWinControl* c) { return *c->FWindow; }
+  static TWinControl::Window& Of(const TWinControl* C) { return *C->FWindow; }
 };
 
 namespace forms_internal {
@@ -46,25 +46,25 @@ namespace forms_internal {
 // Our own window: shows the control's image and turns Qt input into messages.
 class ControlWidget : public QWidget {
  public:
-  ControlWidget(TWinControl* control, QWidget* parent);
+  ControlWidget(TWinControl* Control, QWidget* Parent);
   // The control goes first; events after this are ignored.
   void Detach() { FControl = nullptr; }
   TWinControl* Control() const { return FControl; }
 
  protected:
-  bool event(QEvent* e) override;
-  void paintEvent(QPaintEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void leaveEvent(QEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
-  void moveEvent(QMoveEvent* e) override;
-  void changeEvent(QEvent* e) override;
+  bool event(QEvent* E) override;
+  void paintEvent(QPaintEvent* E) override;
+  void mousePressEvent(QMouseEvent* E) override;
+  void mouseReleaseEvent(QMouseEvent* E) override;
+  void mouseDoubleClickEvent(QMouseEvent* E) override;
+  void mouseMoveEvent(QMouseEvent* E) override;
+  void leaveEvent(QEvent* E) override;
+  void focusInEvent(QFocusEvent* E) override;
+  void focusOutEvent(QFocusEvent* E) override;
+  void closeEvent(QCloseEvent* E) override;
+  void resizeEvent(QResizeEvent* E) override;
+  void moveEvent(QMoveEvent* E) override;
+  void changeEvent(QEvent* E) override;
 
  private:
   TWinControl* FControl;
@@ -72,51 +72,51 @@ class ControlWidget : public QWidget {
 
 // Notes pixels of the control's image that drawing outside Paint changed (client coordinates);
 // the window learns of them all at once on the next pass of the event loop.
-void NoteChanged(TWinControl* control, const TRect& area);
+void NoteChanged(TWinControl* Control, const TRect& Area);
 
 // The windowed control a Qt widget belongs to (walking up to the nearest one), or nullptr.
-TWinControl* ControlOfWidget(QWidget* widget);
-QWidget* WidgetOf(const TWinControl* control);
+TWinControl* ControlOfWidget(QWidget* Widget);
+QWidget* WidgetOf(const TWinControl* Control);
 // Where the client area's top-left pixel lies in the control's widget (inside its border).
-inline QPoint ClientOffset(const TWinControl* control) {
-  const int b = WinControlAccess::Of(control).border ? 1 : 0;
+inline QPoint ClientOffset(const TWinControl* Control) {
+  const int b = WinControlAccess::Of(Control).border ? 1 : 0;
   return QPoint(b, b);
 }
 // A border or a scroll bar around the client area.
-inline bool HasFrame(const TWinControl* control) {
-  const auto& w = WinControlAccess::Of(control);
+inline bool HasFrame(const TWinControl* Control) {
+  const auto& w = WinControlAccess::Of(Control);
   return w.border || w.bars[0].shown || w.bars[1].shown;
 }
 
 // Input from the window system, as the widget hands it on.
 // True when a message hook used the event up.
-bool RouteMouse(TWinControl* window, QMouseEvent* e);
-void RouteMouseLeave(TWinControl* window);
+bool RouteMouse(TWinControl* Window, QMouseEvent* E);
+void RouteMouseLeave(TWinControl* Window);
 // True when the key was used up (by a message hook, the form's navigation or a handler that
 // cleared it); false leaves it to a wrapped Qt widget's own handling.
-bool RouteKey(TWinControl* window, QKeyEvent* e);
-void RouteToolTip(TWinControl* window, QHelpEvent* e);
+bool RouteKey(TWinControl* Window, QKeyEvent* E);
+void RouteToolTip(TWinControl* Window, QHelpEvent* E);
 
 // The top-level form sees its window resized, moved, maximised or restored by the user or the
 // window manager.
-void FormWindowMoved(TCustomForm* form);
-void FormWindowResized(TCustomForm* form);
-void FormWindowStateChanged(TCustomForm* form);
-void FormWindowClose(TCustomForm* form, QCloseEvent* e);
-void FormWindowActivation(TCustomForm* form);
+void FormWindowMoved(TCustomForm* Form);
+void FormWindowResized(TCustomForm* Form);
+void FormWindowStateChanged(TCustomForm* Form);
+void FormWindowClose(TCustomForm* Form, QCloseEvent* E);
+void FormWindowActivation(TCustomForm* Form);
 
 // A window got the keyboard focus: when the focus moved inside the form (not by the window's
 // activation), the form's active control follows.
-void WidgetFocused(TWinControl* control, Qt::FocusReason reason);
+void WidgetFocused(TWinControl* Control, Qt::FocusReason Reason);
 
 // What a Qt widget shows now, drawn by the widget itself over `under` (the pixels beneath it,
 // the widget's top-left at `at` in them).
-std::unique_ptr<TBitmap> GrabWidget(QWidget* widget, const TBitmap& under, TPoint at);
+std::unique_ptr<TBitmap> GrabWidget(QWidget* Widget, const TBitmap& Under, TPoint At);
 
 // The form's client area on the printer (the printer layer's handler of TCustomForm::Print).
-void PrintForm(TCustomForm& form);
+void PrintForm(TCustomForm& Form);
 
 // Drops any state that points at a control going away (capture, double-click memory, hover).
-void ForgetControl(TControl* control);
+void ForgetControl(TControl* Control);
 
 }  // namespace forms_internal

@@ -17,20 +17,20 @@ using BarState = WinControlAccess::ScrollBar;
 bool ValidBar(int Bar) { return Bar == SB_HORZ || Bar == SB_VERT; }
 
 // Shows the control's range and position; a thumb being dragged stays under the mouse.
-void SyncBar(QScrollBar* bar, const BarState& state) {
-  QSignalBlocker block(bar);
-  bar->setRange(state.min, state.max);
-  if (!bar->isSliderDown()) bar->setValue(state.pos);
+void SyncBar(QScrollBar* Bar, const BarState& State) {
+  QSignalBlocker block(Bar);
+  Bar->setRange(State.min, State.max);
+  if (!Bar->isSliderDown()) Bar->setValue(State.pos);
 }
 
 // One of a window's own scroll bars: the user's actions go to the control as WM_HSCROLL or
 // WM_VSCROLL, and the thumb then shows what the control keeps.
 class WindowScrollBar : public QScrollBar {
  public:
-  WindowScrollBar(TWinControl* control, int bar, QWidget* parent)
-      : QScrollBar(bar == SB_VERT ? Qt::Vertical : Qt::Horizontal, parent),
-        FControl(control),
-        FBar(bar) {
+  WindowScrollBar(TWinControl* Control, int Bar, QWidget* Parent)
+      : QScrollBar(Bar == SB_VERT ? Qt::Vertical : Qt::Horizontal, Parent),
+        FControl(Control),
+        FBar(Bar) {
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     setCursor(Qt::ArrowCursor);  // not the control's own cursor
@@ -45,9 +45,9 @@ class WindowScrollBar : public QScrollBar {
   }
 
  protected:
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    QScrollBar::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton) Send(SB_ENDSCROLL, 0);
+  void mouseReleaseEvent(QMouseEvent* E) override {
+    QScrollBar::mouseReleaseEvent(E);
+    if (E->button() == Qt::LeftButton) Send(SB_ENDSCROLL, 0);
   }
 
  public:
@@ -64,23 +64,23 @@ class WindowScrollBar : public QScrollBar {
   }
 
  private:
-  void Act(int action) {
-    if (action == SliderMove) {
+  void Act(int Action) {
+    if (Action == SliderMove) {
       // The wheel over the bar; a drag reports itself through sliderMoved and the release.
       if (!isSliderDown()) Send(SB_THUMBPOSITION, sliderPosition());
       return;
     }
-    const int code = forms_internal::ScrollCodeOfStep(action);
+    const int code = forms_internal::ScrollCodeOfStep(Action);
     if (code >= 0) Send(code, 0);
   }
 
-  void Send(int code, int pos) {
+  void Send(int Code, int Pos) {
     if (FControl == nullptr) return;
     const HWND wnd = FControl->Handle();
     const uint32_t msg = FBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
     const bool outer = !FDispatching;
     FDispatching = true;
-    DispatchGuarded([&] { SendMessage(wnd, msg, MakeLong(code, pos), 0); });
+    DispatchGuarded([&] { SendMessage(wnd, msg, MakeLong(Code, Pos), 0); });
     if (outer) FDispatching = false;
     // The handler may have taken the window (or the whole control) away.
     if (FControl != nullptr) SyncBar(this, WinControlAccess::Of(FControl).bars[FBar]);

@@ -17,14 +17,14 @@ Display* XDisplay() {
 }
 
 // The window a WINDOW property of `window` names; 0 when it has none.
-Window WindowProperty(Display* display, Window window, Atom property) {
+Window WindowProperty(Display* Dpy, Window Win, Atom Property) {
   Atom type = 0;
   int format = 0;
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
   Window found = 0;
-  if (XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &type, &format, &count,
-                         &after, &data) == Success &&
+  if (XGetWindowProperty(Dpy, Win, Property, 0, 1, False, XA_WINDOW, &type, &format, &count, &after,
+                         &data) == Success &&
       data != nullptr && type == XA_WINDOW && format == 32 && count == 1) {
     found = *reinterpret_cast<Window*>(data);
   }
@@ -63,31 +63,31 @@ bool WindowManagerRunning() {
   return child != 0 && WindowProperty(display, child, check) == child;
 }
 
-void SetFrameHints(QWidget* window, const FrameHints& hints) {
+void SetFrameHints(QWidget* Widget, const FrameHints& Hints) {
   Display* display = XDisplay();
-  if (display == nullptr || window == nullptr) return;
+  if (display == nullptr || Widget == nullptr) return;
   unsigned long functions = kFuncMove, decorations = 0;
-  if (hints.title) decorations |= kDecorBorder | kDecorTitle;
-  if (hints.resize) {
+  if (Hints.title) decorations |= kDecorBorder | kDecorTitle;
+  if (Hints.resize) {
     functions |= kFuncResize;
     decorations |= kDecorResizeH;
   }
-  if (hints.close) {
+  if (Hints.close) {
     functions |= kFuncClose;
     decorations |= kDecorMenu;
   }
-  if (hints.minimize) {
+  if (Hints.minimize) {
     functions |= kFuncMinimize;
     decorations |= kDecorMinimize;
   }
-  if (hints.maximize) {
+  if (Hints.maximize) {
     functions |= kFuncMaximize;
     decorations |= kDecorMaximize;
   }
   const long value[5] = {long(kMwmFunctions | kMwmDecorations), long(functions), long(decorations),
                          0, 0};
   const Atom atom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
-  XChangeProperty(display, Window(window->winId()), atom, atom, 32, PropModeReplace,
+  XChangeProperty(display, Window(Widget->winId()), atom, atom, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(value), 5);
   XFlush(display);
 }

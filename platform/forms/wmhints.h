@@ -18,6 +18,6 @@ struct FrameHints {
   bool maximize = true;
   bool resize = true;
 };
-void SetFrameHints(QWidget* window, const FrameHints& hints);
+void SetFrameHints(QWidget* Window, const FrameHints& Hints);
 
 }  // namespace forms_internal

@@ -27,13 +27,13 @@ constexpr std::array<KindInfo, 11> kKinds{{{"", mrNone},
                                            {"&All", mrAll}}};
 
 // The standard glyph of a kind, 18 x 18 on a transparent olive ground.
-void DrawKindGlyph(TBitBtnKind kind, TBitmap& glyph) {
-  glyph.SetSize(18, 18);
-  TCanvas* c = glyph.Canvas();
+void DrawKindGlyph(TBitBtnKind Kind, TBitmap& Glyph) {
+  Glyph.SetSize(18, 18);
+  TCanvas* c = Glyph.Canvas();
   c->Brush()->SetColor(clOlive);
   c->FillRect(Rect(0, 0, 18, 18));
   c->Pen()->SetWidth(3);
-  switch (kind) {
+  switch (Kind) {
     case bkOK:
     case bkYes:
     case bkAll:
@@ -81,15 +81,15 @@ void DrawKindGlyph(TBitBtnKind kind, TBitmap& glyph) {
   }
 }
 
-QIcon IconOf(const TBitmap* strip, int count) {
-  if (strip == nullptr || strip->Empty()) return QIcon();
-  const int w = strip->Width() / std::clamp(count, 1, 4);
-  const int h = strip->Height();
+QIcon IconOf(const TBitmap* Strip, int Count) {
+  if (Strip == nullptr || Strip->Empty()) return QIcon();
+  const int w = Strip->Width() / std::clamp(Count, 1, 4);
+  const int h = Strip->Height();
   if (w <= 0) return QIcon();
   QImage image(w, h, QImage::Format_ARGB32);
-  const uint32_t clear = strip->ScanLine(h - 1)[0];
+  const uint32_t clear = Strip->ScanLine(h - 1)[0];
   for (int y = 0; y < h; ++y) {
-    const uint32_t* row = strip->ScanLine(y);
+    const uint32_t* row = Strip->ScanLine(y);
     auto* out = reinterpret_cast<uint32_t*>(image.scanLine(y));
     for (int x = 0; x < w; ++x) out[x] = row[x] == clear ? 0u : row[x];
   }
@@ -136,9 +136,9 @@ void TBitBtn::SetLayout(TButtonLayout Value) {
   Sync();
 }
 
-void TBitBtn::SyncWidget(QWidget* widget) {
-  TButton::SyncWidget(widget);
-  auto* button = static_cast<QPushButton*>(widget);
+void TBitBtn::SyncWidget(QWidget* Widget) {
+  TButton::SyncWidget(Widget);
+  auto* button = static_cast<QPushButton*>(Widget);
   const QIcon icon = IconOf(FGlyph.get(), FNumGlyphs);
   button->setIcon(icon);
   if (!icon.isNull()) button->setIconSize(QSize(FGlyph->Width() / FNumGlyphs, FGlyph->Height()));

@@ -26,16 +26,16 @@ class RadioWidget : public QRadioButton {
 
 TButton::TButton(TComponent* AOwner) : TWidgetControl(AOwner) { SetBounds(0, 0, 75, 25); }
 
-QWidget* TButton::MakeWidget(QWidget* parent) {
-  auto* button = new QPushButton(parent);
+QWidget* TButton::MakeWidget(QWidget* Parent) {
+  auto* button = new QPushButton(Parent);
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, button,
                    [this] { DispatchGuarded([this] { Click(); }); });
   return button;
 }
 
-void TButton::SyncWidget(QWidget* widget) {
-  auto* button = static_cast<QPushButton*>(widget);
+void TButton::SyncWidget(QWidget* Widget) {
+  auto* button = static_cast<QPushButton*>(Widget);
   button->setText(forms_internal::ToQt(Caption()));
   button->setDefault(FDefault);
 }
@@ -76,15 +76,15 @@ TCheckBox::TCheckBox(TComponent* AOwner) : TWidgetControl(AOwner) {
   SetParentColor(true);
 }
 
-QWidget* TCheckBox::MakeWidget(QWidget* parent) {
-  auto* box = new QCheckBox(parent);
+QWidget* TCheckBox::MakeWidget(QWidget* Parent) {
+  auto* box = new QCheckBox(Parent);
   QObject::connect(box, &QCheckBox::clicked, box,
                    [this](bool on) { DispatchGuarded([this, on] { SetChecked(on); }); });
   return box;
 }
 
-void TCheckBox::SyncWidget(QWidget* widget) {
-  auto* box = static_cast<QCheckBox*>(widget);
+void TCheckBox::SyncWidget(QWidget* Widget) {
+  auto* box = static_cast<QCheckBox*>(Widget);
   QSignalBlocker block(box);
   box->setText(forms_internal::ToQt(Caption()));
   box->setChecked(FChecked);
@@ -116,16 +116,16 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TWidgetControl(AOwner) {
   SetParentColor(true);
 }
 
-QWidget* TRadioButton::MakeWidget(QWidget* parent) {
-  auto* radio = new RadioWidget(parent);
+QWidget* TRadioButton::MakeWidget(QWidget* Parent) {
+  auto* radio = new RadioWidget(Parent);
   radio->setAutoExclusive(false);
   QObject::connect(radio, &QRadioButton::clicked, radio,
                    [this] { DispatchGuarded([this] { SetChecked(true); }); });
   return radio;
 }
 
-void TRadioButton::SyncWidget(QWidget* widget) {
-  auto* radio = static_cast<QRadioButton*>(widget);
+void TRadioButton::SyncWidget(QWidget* Widget) {
+  auto* radio = static_cast<QRadioButton*>(Widget);
   QSignalBlocker block(radio);
   radio->setText(forms_internal::ToQt(Caption()));
   radio->setChecked(FChecked);

@@ -49,7 +49,7 @@ class TBitBtn : public TButton {
   void Click() override;
 
  protected:
-  void SyncWidget(QWidget* widget) override;
+  void SyncWidget(QWidget* Widget) override;
 
  private:
   TBitBtnKind FKind = bkCustom;

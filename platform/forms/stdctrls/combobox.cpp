@@ -43,15 +43,15 @@ void TComboBox::SetStyle(TComboBoxStyle Value) {
 
 int TComboBox::ColorRole() const { return QPalette::Base; }
 
-QWidget* TComboBox::MakeWidget(QWidget* parent) {
-  auto* combo = new QComboBox(parent);
+QWidget* TComboBox::MakeWidget(QWidget* Parent) {
+  auto* combo = new QComboBox(Parent);
   QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), combo,
                    [this](int index) { DispatchGuarded([this, index] { UserChose(index); }); });
   return combo;
 }
 
-void TComboBox::SyncWidget(QWidget* widget) {
-  auto* combo = static_cast<QComboBox*>(widget);
+void TComboBox::SyncWidget(QWidget* Widget) {
+  auto* combo = static_cast<QComboBox*>(Widget);
   QSignalBlocker block(combo);
   const bool editable = FStyle == csDropDown || FStyle == csSimple;
   if (combo->isEditable() != editable) {

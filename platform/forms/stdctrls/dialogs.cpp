@@ -25,14 +25,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // "Text|*.a;*.b|..." as Qt's name filters "Text (*.a *.b)".
-QStringList QtFilters(const std::string& filter) {
+QStringList QtFilters(const std::string& Filter) {
   QStringList out;
   std::vector<std::string> parts;
   size_t start = 0;
-  while (start <= filter.size()) {
-    const size_t bar = filter.find('|', start);
+  while (start <= Filter.size()) {
+    const size_t bar = Filter.find('|', start);
     parts.push_back(
-        filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        Filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
     if (bar == std::string::npos) break;
     start = bar + 1;
   }
@@ -46,9 +46,9 @@ QStringList QtFilters(const std::string& filter) {
   return out;
 }
 
-std::string CleanExtension(std::string ext) {
-  while (!ext.empty() && (ext[0] == '*' || ext[0] == '.')) ext.erase(0, 1);
-  return ext;
+std::string CleanExtension(std::string Ext) {
+  while (!Ext.empty() && (Ext[0] == '*' || Ext[0] == '.')) Ext.erase(0, 1);
+  return Ext;
 }
 
 }  // namespace

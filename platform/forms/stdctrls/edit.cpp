@@ -9,8 +9,8 @@
 namespace {
 
 // The memo's text uses CR LF between lines; Qt's uses LF.
-std::string FromWidget(const QString& text) {
-  std::string lf = forms_internal::FromQt(text);
+std::string FromWidget(const QString& Text) {
+  std::string lf = forms_internal::FromQt(Text);
   std::string out;
   for (char c : lf) {
     if (c == '\n') out.push_back('\r');
@@ -19,8 +19,8 @@ std::string FromWidget(const QString& text) {
   return out;
 }
 
-QString ToWidget(const std::string& text) {
-  return forms_internal::ToQt(forms_internal::LfLineBreaks(text));
+QString ToWidget(const std::string& Text) {
+  return forms_internal::ToQt(forms_internal::LfLineBreaks(Text));
 }
 
 }  // namespace
@@ -32,16 +32,16 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWidgetControl(AOwner) {
   SetColor(clWindow);
 }
 
-QWidget* TCustomEdit::MakeWidget(QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+QWidget* TCustomEdit::MakeWidget(QWidget* Parent) {
+  auto* edit = new QLineEdit(Parent);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& text) {
     DispatchGuarded([this, text] { TextEdited(forms_internal::FromQt(text)); });
   });
   return edit;
 }
 
-void TCustomEdit::SyncWidget(QWidget* widget) {
-  auto* edit = static_cast<QLineEdit*>(widget);
+void TCustomEdit::SyncWidget(QWidget* Widget) {
+  auto* edit = static_cast<QLineEdit*>(Widget);
   QSignalBlocker block(edit);
   edit->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
   edit->setReadOnly(FReadOnly);
@@ -142,16 +142,16 @@ void TMemo::SetWordWrap(bool Value) {
   Sync();
 }
 
-QWidget* TMemo::MakeWidget(QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent);
+QWidget* TMemo::MakeWidget(QWidget* Parent) {
+  auto* memo = new QPlainTextEdit(Parent);
   QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this, memo] {
     DispatchGuarded([this, memo] { TextEdited(FromWidget(memo->toPlainText())); });
   });
   return memo;
 }
 
-void TMemo::SyncWidget(QWidget* widget) {
-  auto* memo = static_cast<QPlainTextEdit*>(widget);
+void TMemo::SyncWidget(QWidget* Widget) {
+  auto* memo = static_cast<QPlainTextEdit*>(Widget);
   QSignalBlocker block(memo);
   memo->setReadOnly(ReadOnly());
   memo->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -10,32 +10,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char16_t Lower(char16_t c) { return c >= 'A' && c <= 'Z' ? char16_t(c - 'A' + 'a') : c; }
+char16_t Lower(char16_t C) { return C >= 'A' && C <= 'Z' ? char16_t(C - 'A' + 'a') : C; }
 
 // '*' any run, '?' one character; letters without regard to case.
-bool WildMatch(const char16_t* pattern, const char16_t* name) {
-  if (*pattern == '\0') return *name == '\0';
-  if (*pattern == '*') {
-    for (const char16_t* n = name;; ++n) {
-      if (WildMatch(pattern + 1, n)) return true;
+bool WildMatch(const char16_t* Pattern, const char16_t* Name) {
+  if (*Pattern == '\0') return *Name == '\0';
+  if (*Pattern == '*') {
+    for (const char16_t* n = Name;; ++n) {
+      if (WildMatch(Pattern + 1, n)) return true;
       if (*n == '\0') return false;
     }
   }
-  if (*name == '\0') return false;
-  if (*pattern != '?' && Lower(*pattern) != Lower(*name)) return false;
-  return WildMatch(pattern + 1, name + 1);
+  if (*Name == '\0') return false;
+  if (*Pattern != '?' && Lower(*Pattern) != Lower(*Name)) return false;
+  return WildMatch(Pattern + 1, Name + 1);
 }
 
 // The mask is text and the name a file name: both are compared as characters (UTF-16 here, which
 // has every Windows-1252 letter as one unit), so that '?' is one letter and "Grü*" finds
 // "Grün.wav".
-bool MatchesMask(const std::string& mask, const std::string& name) {
-  const std::u16string chars = PathToUtf16(name);
+bool MatchesMask(const std::string& Mask, const std::string& Name) {
+  const std::u16string chars = PathToUtf16(Name);
   size_t start = 0;
-  while (start <= mask.size()) {
-    size_t end = mask.find(';', start);
-    if (end == std::string::npos) end = mask.size();
-    std::string pattern = Trim(mask.substr(start, end - start));
+  while (start <= Mask.size()) {
+    size_t end = Mask.find(';', start);
+    if (end == std::string::npos) end = Mask.size();
+    std::string pattern = Trim(Mask.substr(start, end - start));
     if (pattern == "*.*") pattern = "*";
     const std::u16string wild = PathToUtf16(TextToPath(pattern));
     if (!wild.empty() && WildMatch(wild.c_str(), chars.c_str())) return true;
@@ -44,22 +44,22 @@ bool MatchesMask(const std::string& mask, const std::string& name) {
   return false;
 }
 
-bool NameLess(const std::string& a, const std::string& b) {
-  return AnsiUpperCase(a) < AnsiUpperCase(b);
+bool NameLess(const std::string& A, const std::string& B) {
+  return AnsiUpperCase(A) < AnsiUpperCase(B);
 }
 
-std::string Absolute(const std::string& path) {
+std::string Absolute(const std::string& Path) {
   std::error_code ec;
-  fs::path p = fs::absolute(path, ec);
-  if (ec) return path;
+  fs::path p = fs::absolute(Path, ec);
+  if (ec) return Path;
   std::string out = p.lexically_normal().string();
   while (out.size() > 1 && out.back() == '/') out.pop_back();
   return out;
 }
 
-bool IsFolder(const std::string& path) {
+bool IsFolder(const std::string& Path) {
   std::error_code ec;
-  return fs::is_directory(path, ec);
+  return fs::is_directory(Path, ec);
 }
 
 }  // namespace

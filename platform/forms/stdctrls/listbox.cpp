@@ -18,12 +18,12 @@ namespace {
 // size, then shown.
 class OwnerDrawDelegate : public QStyledItemDelegate {
  public:
-  OwnerDrawDelegate(TCustomListBox* list, QObject* parent)
-      : QStyledItemDelegate(parent), FList(list) {}
+  OwnerDrawDelegate(TCustomListBox* List, QObject* Parent)
+      : QStyledItemDelegate(Parent), FList(List) {}
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    const QRect q = option.rect;
+  void paint(QPainter* Painter, const QStyleOptionViewItem& Option,
+             const QModelIndex& Index) const override {
+    const QRect q = Option.rect;
     if (q.isEmpty()) return;
     TBitmap item;
     item.SetSize(q.width(), q.height());
@@ -31,19 +31,19 @@ class OwnerDrawDelegate : public QStyledItemDelegate {
     const TRect rect = Bounds(q.x(), q.y(), q.width(), q.height());
     canvas->SetSurface(item.Surface(), TPoint{-q.x(), -q.y()}, rect);
     TOwnerDrawState state;
-    if (option.state & QStyle::State_Selected) state += odSelected;
-    if (option.state & QStyle::State_HasFocus) state += odFocused;
-    if (!(option.state & QStyle::State_Enabled)) state += odDisabled;
-    DispatchGuarded([&] { FList->DrawItemAt(index.row(), rect, state); });
+    if (Option.state & QStyle::State_Selected) state += odSelected;
+    if (Option.state & QStyle::State_HasFocus) state += odFocused;
+    if (!(Option.state & QStyle::State_Enabled)) state += odDisabled;
+    DispatchGuarded([&] { FList->DrawItemAt(Index.row(), rect, state); });
     canvas->SetSurface(TSurface{});
     const TSurface s = item.Surface();
     const QImage view(reinterpret_cast<const uchar*>(s.Bits), s.Width, s.Height, s.Stride * 4,
                       QImage::Format_RGB32);
-    painter->drawImage(q.topLeft(), view);
+    Painter->drawImage(q.topLeft(), view);
   }
 
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+  QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex& Index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(Option, Index);
     size.setHeight(FList->ItemHeight());
     return size;
   }
@@ -58,13 +58,13 @@ class ListWidget : public QListWidget {
   using QListWidget::QListWidget;
 
  protected:
-  void focusInEvent(QFocusEvent* e) override {
+  void focusInEvent(QFocusEvent* E) override {
     if (currentRow() >= 0) {
-      QListWidget::focusInEvent(e);
+      QListWidget::focusInEvent(E);
       return;
     }
     QSignalBlocker block(this);
-    QListWidget::focusInEvent(e);
+    QListWidget::focusInEvent(E);
     setCurrentRow(-1);
   }
 };
@@ -126,8 +126,8 @@ void TCustomListBox::SetSorted(bool Value) {
 
 int TCustomListBox::ColorRole() const { return QPalette::Base; }
 
-QWidget* TCustomListBox::MakeWidget(QWidget* parent) {
-  auto* list = new ListWidget(parent);
+QWidget* TCustomListBox::MakeWidget(QWidget* Parent) {
+  auto* list = new ListWidget(Parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) {
@@ -138,8 +138,8 @@ QWidget* TCustomListBox::MakeWidget(QWidget* parent) {
   return list;
 }
 
-void TCustomListBox::SyncWidget(QWidget* widget) {
-  auto* list = static_cast<QListWidget*>(widget);
+void TCustomListBox::SyncWidget(QWidget* Widget) {
+  auto* list = static_cast<QListWidget*>(Widget);
   QSignalBlocker block(list);
   const bool owner_draw = FStyle != lbStandard;
   if (owner_draw && dynamic_cast<OwnerDrawDelegate*>(list->itemDelegate()) == nullptr) {

@@ -9,12 +9,12 @@
 
 namespace {
 
-bool IsLetter(char c) {
-  const auto u = static_cast<unsigned char>(c);
+bool IsLetter(char C) {
+  const auto u = static_cast<unsigned char>(C);
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 0xC0 && u != 0xD7 && u != 0xF7);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 }  // namespace
 
@@ -101,57 +101,57 @@ TEditMask::TEditMask(const std::string& EditMask) {
   }
 }
 
-char TEditMask::Cased(size_t index, char c) const {
-  if (index >= FPositions.size()) return c;
-  if (FPositions[index].textCase == '>') return AnsiUpCase(c);
-  if (FPositions[index].textCase == '<') return AnsiLowCase(c);
-  return c;
+char TEditMask::Cased(size_t Index, char C) const {
+  if (Index >= FPositions.size()) return C;
+  if (FPositions[Index].textCase == '>') return AnsiUpCase(C);
+  if (FPositions[Index].textCase == '<') return AnsiLowCase(C);
+  return C;
 }
 
-bool TEditMask::Accepts(size_t index, char c) const {
-  if (index >= FPositions.size()) return false;
-  switch (FPositions[index].kind) {
+bool TEditMask::Accepts(size_t Index, char C) const {
+  if (Index >= FPositions.size()) return false;
+  switch (FPositions[Index].kind) {
     case Kind::Digit:
-      return IsDigit(c);
+      return IsDigit(C);
     case Kind::DigitOrSign:
-      return IsDigit(c) || c == '+' || c == '-';
+      return IsDigit(C) || C == '+' || C == '-';
     case Kind::Letter:
-      return IsLetter(c);
+      return IsLetter(C);
     case Kind::LetterOrDigit:
-      return IsLetter(c) || IsDigit(c);
+      return IsLetter(C) || IsDigit(C);
     case Kind::Any:
-      return static_cast<unsigned char>(c) >= ' ';
+      return static_cast<unsigned char>(C) >= ' ';
     case Kind::Literal:
-      return c == FPositions[index].literal;
+      return C == FPositions[Index].literal;
   }
   return false;
 }
 
-std::string TEditMask::Format(const std::string& value) const {
+std::string TEditMask::Format(const std::string& Value) const {
   std::string shown;
   size_t next = 0;
   for (size_t i = 0; i < FPositions.size(); ++i) {
     const Position& p = FPositions[i];
     if (p.kind == Kind::Literal) {
       shown.push_back(p.literal);
-      if (next < value.size() && value[next] == p.literal) ++next;
+      if (next < Value.size() && Value[next] == p.literal) ++next;
       continue;
     }
-    while (next < value.size() && !Accepts(i, Cased(i, value[next])) && value[next] != ' ') ++next;
-    if (next < value.size() && value[next] != ' ') {
-      shown.push_back(Cased(i, value[next++]));
+    while (next < Value.size() && !Accepts(i, Cased(i, Value[next])) && Value[next] != ' ') ++next;
+    if (next < Value.size() && Value[next] != ' ') {
+      shown.push_back(Cased(i, Value[next++]));
     } else {
       shown.push_back(FBlank);
-      if (next < value.size()) ++next;
+      if (next < Value.size()) ++next;
     }
   }
   return shown;
 }
 
-std::string TEditMask::TextOf(const std::string& shown) const {
+std::string TEditMask::TextOf(const std::string& Shown) const {
   std::string text;
   for (size_t i = 0; i < FPositions.size(); ++i) {
-    const char c = i < shown.size() ? shown[i] : FBlank;
+    const char c = i < Shown.size() ? Shown[i] : FBlank;
     if (FPositions[i].kind == Kind::Literal) {
       if (FSaveLiterals) text.push_back(FPositions[i].literal);
     } else {
@@ -161,10 +161,10 @@ std::string TEditMask::TextOf(const std::string& shown) const {
   return text;
 }
 
-bool TEditMask::Complete(const std::string& shown) const {
+bool TEditMask::Complete(const std::string& Shown) const {
   for (size_t i = 0; i < FPositions.size(); ++i) {
     if (!FPositions[i].required) continue;
-    if (i >= shown.size() || shown[i] == FBlank || shown[i] == ' ') return false;
+    if (i >= Shown.size() || Shown[i] == FBlank || Shown[i] == ' ') return false;
   }
   return true;
 }
@@ -233,21 +233,21 @@ void TMaskEdit::ValidateEdit() const {
   }
 }
 
-QWidget* TMaskEdit::MakeWidget(QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+QWidget* TMaskEdit::MakeWidget(QWidget* Parent) {
+  auto* edit = new QLineEdit(Parent);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString&) {
     DispatchGuarded([this, edit] { TextEdited(forms_internal::FromQt(edit->displayText())); });
   });
   return edit;
 }
 
-void TMaskEdit::SyncWidget(QWidget* widget) {
+void TMaskEdit::SyncWidget(QWidget* Widget) {
   if (!IsMasked()) {
-    static_cast<QLineEdit*>(widget)->setInputMask(QString());
-    TCustomEdit::SyncWidget(widget);
+    static_cast<QLineEdit*>(Widget)->setInputMask(QString());
+    TCustomEdit::SyncWidget(Widget);
     return;
   }
-  auto* edit = static_cast<QLineEdit*>(widget);
+  auto* edit = static_cast<QLineEdit*>(Widget);
   QSignalBlocker block(edit);
   const QString mask = forms_internal::ToQt(FMask.QtMask());
   if (edit->inputMask() != mask) edit->setInputMask(mask);

@@ -43,16 +43,16 @@ class TEditMask {
   bool SaveLiterals() const { return FSaveLiterals; }
 
   // Whether position `index` takes character c (after the case change).
-  bool Accepts(size_t index, char c) const;
+  bool Accepts(size_t Index, char C) const;
   // c in the case of position index.
-  char Cased(size_t index, char c) const;
+  char Cased(size_t Index, char C) const;
   // The text shown for value: positions filled from the left with the value's characters that
   // they take (a value's literal matching the mask's is used up); the rest blank.
-  std::string Format(const std::string& value) const;
+  std::string Format(const std::string& Value) const;
   // What Text gives for the shown text: blanks as ' ', literals only when saved.
-  std::string TextOf(const std::string& shown) const;
+  std::string TextOf(const std::string& Shown) const;
   // Every required position filled.
-  bool Complete(const std::string& shown) const;
+  bool Complete(const std::string& Shown) const;
   // The same mask in Qt's input-mask notation.
   std::string QtMask() const;
 
@@ -82,8 +82,8 @@ class TMaskEdit : public TCustomEdit {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
 
  private:
   std::string FEditMask;

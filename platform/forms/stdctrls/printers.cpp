@@ -253,22 +253,22 @@ void TPrinter::Abort() {
 }
 
 struct TPrinterAccess {
-  static QPrinter& Of(TPrinter& p) { return p.FState->printer; }
+  static QPrinter& Of(TPrinter& P) { return P.FState->printer; }
   // A print or page setup dialog may have changed the page.
-  static void PageChanged(TPrinter& p) {
-    const auto o = p.FState->printer.pageLayout().orientation();
-    p.FOrientation = o == QPageLayout::Landscape ? poLandscape : poPortrait;
-    p.ClearPage();
+  static void PageChanged(TPrinter& P) {
+    const auto o = P.FState->printer.pageLayout().orientation();
+    P.FOrientation = o == QPageLayout::Landscape ? poLandscape : poPortrait;
+    P.ClearPage();
   }
-  static void Chosen(TPrinter& p, const std::string& queue, const std::string& file) {
-    TPrinter::State& s = *p.FState;
-    s.fileChosen = queue.empty();
-    s.chosenFile = file;
-    s.chosenQueue = queue;
-    PageChanged(p);
+  static void Chosen(TPrinter& P, const std::string& Queue, const std::string& File) {
+    TPrinter::State& s = *P.FState;
+    s.fileChosen = Queue.empty();
+    s.chosenFile = File;
+    s.chosenQueue = Queue;
+    PageChanged(P);
   }
-  static std::string Planned(TPrinter& p) {
-    const TPrintTarget t = p.FState->Planned();
+  static std::string Planned(TPrinter& P) {
+    const TPrintTarget t = P.FState->Planned();
     if (!t.Queue.empty() || !t.File.empty()) return t.Queue + t.File;
     try {
       return print_internal::FreeFileName(NewFileName());
@@ -289,14 +289,14 @@ QPrinter& QtPrinter() { return TPrinterAccess::Of(*Printer()); }
 
 void PrinterPageChanged() { TPrinterAccess::PageChanged(*Printer()); }
 
-void PrinterChosen(const std::string& queue, const std::string& file) {
-  TPrinterAccess::Chosen(*Printer(), queue, file);
+void PrinterChosen(const std::string& Queue, const std::string& File) {
+  TPrinterAccess::Chosen(*Printer(), Queue, File);
 }
 
 std::string PlannedPrinterOutput() { return TPrinterAccess::Planned(*Printer()); }
 
-void PrintForm(TCustomForm& form) {
-  std::unique_ptr<TBitmap> image = form.GetFormImage();
+void PrintForm(TCustomForm& Form) {
+  std::unique_ptr<TBitmap> image = Form.GetFormImage();
   TPrinter* printer = Printer();
   printer->BeginDoc();
   // As large as on the screen at the top left; smaller, in proportion, where the page is too

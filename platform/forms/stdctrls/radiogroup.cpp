@@ -2,8 +2,8 @@
 
 class TRadioGroup::TItemButton : public TRadioButton {
  public:
-  explicit TItemButton(TRadioGroup* group) : TRadioButton(group), FGroup(group) {
-    SetParent(group);
+  explicit TItemButton(TRadioGroup* Group) : TRadioButton(Group), FGroup(Group) {
+    SetParent(Group);
   }
 
  protected:

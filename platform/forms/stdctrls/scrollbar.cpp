@@ -65,8 +65,8 @@ int TScrollBar::DoScroll(TScrollCode Code, int TrackPos) {
 static_assert(scLineUp == SB_LINEUP && scPageDown == SB_PAGEDOWN && scTop == SB_TOP &&
               scBottom == SB_BOTTOM && scTrack == SB_THUMBTRACK && scEndScroll == SB_ENDSCROLL);
 
-QWidget* TScrollBar::MakeWidget(QWidget* parent) {
-  auto* bar = new QScrollBar(parent);
+QWidget* TScrollBar::MakeWidget(QWidget* Parent) {
+  auto* bar = new QScrollBar(Parent);
   QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) {
     // The class library's scroll codes have the window system's numbers.
     TScrollCode code = scTrack;
@@ -84,8 +84,8 @@ QWidget* TScrollBar::MakeWidget(QWidget* parent) {
   return bar;
 }
 
-void TScrollBar::SyncWidget(QWidget* widget) {
-  auto* bar = static_cast<QScrollBar*>(widget);
+void TScrollBar::SyncWidget(QWidget* Widget) {
+  auto* bar = static_cast<QScrollBar*>(Widget);
   QSignalBlocker block(bar);
   bar->setOrientation(FKind == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
   bar->setRange(FMin, FMax);

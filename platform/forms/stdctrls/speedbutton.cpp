@@ -7,17 +7,17 @@
 namespace {
 
 // Image `index` of the glyph strip (the first one when there are fewer).
-std::unique_ptr<TBitmap> GlyphImage(const TBitmap* strip, int count, int index, bool enabled) {
+std::unique_ptr<TBitmap> GlyphImage(const TBitmap* Strip, int Count, int Index, bool Enabled) {
   auto out = std::make_unique<TBitmap>();
-  if (strip == nullptr || strip->Empty()) return out;
-  count = std::clamp(count, 1, 4);
-  const int w = strip->Width() / count;
+  if (Strip == nullptr || Strip->Empty()) return out;
+  Count = std::clamp(Count, 1, 4);
+  const int w = Strip->Width() / Count;
   if (w <= 0) return out;
-  if (index >= count) index = 0;
-  out->SetSize(w, strip->Height());
-  out->Canvas()->CopyRect(Rect(0, 0, w, strip->Height()), strip->Canvas(),
-                          Bounds(index * w, 0, w, strip->Height()));
-  if (!enabled && count < 2) {
+  if (Index >= Count) Index = 0;
+  out->SetSize(w, Strip->Height());
+  out->Canvas()->CopyRect(Rect(0, 0, w, Strip->Height()), Strip->Canvas(),
+                          Bounds(Index * w, 0, w, Strip->Height()));
+  if (!Enabled && Count < 2) {
     // The embossed look needs the glyph in black on the transparent colour.
     TBitmap mono;
     mono.SetSize(w, out->Height());
@@ -34,51 +34,51 @@ std::unique_ptr<TBitmap> GlyphImage(const TBitmap* strip, int count, int index, 
 }
 
 // Places the glyph and the caption in client the way picture buttons do and draws them.
-void DrawGlyphAndCaption(TCanvas* canvas, const TRect& client, const TBitmap* glyph,
-                         const std::string& caption, TButtonLayout layout, int margin, int spacing,
-                         TPoint offset, bool enabled) {
-  const int gw = glyph != nullptr ? glyph->Width() : 0;
-  const int gh = glyph != nullptr ? glyph->Height() : 0;
+void DrawGlyphAndCaption(TCanvas* Canvas, const TRect& Client, const TBitmap* Glyph,
+                         const std::string& Caption, TButtonLayout Layout, int Margin, int Spacing,
+                         TPoint Offset, bool Enabled) {
+  const int gw = Glyph != nullptr ? Glyph->Width() : 0;
+  const int gh = Glyph != nullptr ? Glyph->Height() : 0;
   // No caption takes no room.
   TRect text_rect;
-  if (!caption.empty()) {
-    text_rect = Rect(0, 0, client.Width(), 0);
-    canvas->DrawText(caption, text_rect, DT_CALCRECT | DT_SINGLELINE);
+  if (!Caption.empty()) {
+    text_rect = Rect(0, 0, Client.Width(), 0);
+    Canvas->DrawText(Caption, text_rect, DT_CALCRECT | DT_SINGLELINE);
   }
   const int tw = text_rect.Width();
   const int th = text_rect.Height();
-  const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
-  const int gap = gw > 0 && tw > 0 ? spacing : 0;
+  const bool horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
+  const int gap = gw > 0 && tw > 0 ? Spacing : 0;
   const int total = horizontal ? gw + gap + tw : gh + gap + th;
-  const int room = horizontal ? client.Width() : client.Height();
-  const int start = margin < 0 ? (room - total) / 2 : margin;
+  const int room = horizontal ? Client.Width() : Client.Height();
+  const int start = Margin < 0 ? (room - total) / 2 : Margin;
   TPoint gp;
   TPoint tp;
   if (horizontal) {
-    gp.Y = (client.Height() - gh) / 2;
-    tp.Y = (client.Height() - th) / 2;
-    gp.X = layout == blGlyphLeft ? start : start + tw + gap;
-    tp.X = layout == blGlyphLeft ? start + gw + gap : start;
+    gp.Y = (Client.Height() - gh) / 2;
+    tp.Y = (Client.Height() - th) / 2;
+    gp.X = Layout == blGlyphLeft ? start : start + tw + gap;
+    tp.X = Layout == blGlyphLeft ? start + gw + gap : start;
   } else {
-    gp.X = (client.Width() - gw) / 2;
-    tp.X = (client.Width() - tw) / 2;
-    gp.Y = layout == blGlyphTop ? start : start + th + gap;
-    tp.Y = layout == blGlyphTop ? start + gh + gap : start;
+    gp.X = (Client.Width() - gw) / 2;
+    tp.X = (Client.Width() - tw) / 2;
+    gp.Y = Layout == blGlyphTop ? start : start + th + gap;
+    tp.Y = Layout == blGlyphTop ? start + gh + gap : start;
   }
-  const int dx = client.Left + offset.X;
-  const int dy = client.Top + offset.Y;
-  if (gw > 0) canvas->Draw(gp.X + dx, gp.Y + dy, glyph);
+  const int dx = Client.Left + Offset.X;
+  const int dy = Client.Top + Offset.Y;
+  if (gw > 0) Canvas->Draw(gp.X + dx, gp.Y + dy, Glyph);
   if (tw <= 0) return;
   TRect r = Bounds(tp.X + dx, tp.Y + dy, tw, th);
-  canvas->Brush()->SetStyle(bsClear);
-  if (!enabled) {
+  Canvas->Brush()->SetStyle(bsClear);
+  if (!Enabled) {
     OffsetRect(r, 1, 1);
-    canvas->Font()->SetColor(clBtnHighlight);
-    canvas->DrawText(caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    Canvas->Font()->SetColor(clBtnHighlight);
+    Canvas->DrawText(Caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     OffsetRect(r, -1, -1);
-    canvas->Font()->SetColor(clBtnShadow);
+    Canvas->Font()->SetColor(clBtnShadow);
   }
-  canvas->DrawText(caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  Canvas->DrawText(Caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace

@@ -54,12 +54,12 @@ class TWidgetControl : public TWinControl {
 
  protected:
   explicit TWidgetControl(TComponent* AOwner);
-  QWidget* CreateWidget(QWidget* parent) override;
+  QWidget* CreateWidget(QWidget* Parent) override;
   // Makes the widget (a child of parent); its signals are bound here.
-  virtual QWidget* MakeWidget(QWidget* parent) = 0;
+  virtual QWidget* MakeWidget(QWidget* Parent) = 0;
   // Brings the widget in line with the control's state (after it is made and after changes of
   // caption, font or colour).
-  virtual void SyncWidget(QWidget* widget) { (void)widget; }
+  virtual void SyncWidget(QWidget* Widget) { (void)Widget; }
   // SyncWidget with the font and colour, when the widget exists.
   void Sync();
   // Drops the widget's bindings to this control (its signals and input watching).
@@ -69,7 +69,7 @@ class TWidgetControl : public TWinControl {
   bool Loading() const { return ComponentState().Contains(csLoading); }
 
  private:
-  void SyncAll(QWidget* widget);
+  void SyncAll(QWidget* Widget);
 };
 
 // --- Buttons ---
@@ -93,8 +93,8 @@ class TButton : public TWidgetControl {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
   int ColorRole() const override { return -1; }
 
  private:
@@ -113,8 +113,8 @@ class TCheckBox : public TWidgetControl {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
 
  private:
   bool FChecked = false;
@@ -131,8 +131,8 @@ class TRadioButton : public TWidgetControl {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
 
  private:
   bool FChecked = false;
@@ -228,8 +228,8 @@ class TCustomEdit : public TWidgetControl {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
   virtual void Change();
   // The user changed the text in the widget.
   void TextEdited(const std::string& Text);
@@ -269,8 +269,8 @@ class TMemo : public TCustomEdit {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
 
  private:
   std::unique_ptr<TStringList> FLines;
@@ -313,8 +313,8 @@ class TCustomListBox : public TWidgetControl {
   void DrawItemAt(int Index, TRect Rect, TOwnerDrawState State);
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
   int ColorRole() const override;
   virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
   // The user selected an item (OnClick).
@@ -356,8 +356,8 @@ class TComboBox : public TWidgetControl {
   void WndProc(TMessage& Message) override;
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
   int ColorRole() const override;
 
  private:
@@ -399,8 +399,8 @@ class TScrollBar : public TWidgetControl {
   int DoScroll(TScrollCode Code, int TrackPos);
 
  protected:
-  QWidget* MakeWidget(QWidget* parent) override;
-  void SyncWidget(QWidget* widget) override;
+  QWidget* MakeWidget(QWidget* Parent) override;
+  void SyncWidget(QWidget* Widget) override;
   int ColorRole() const override { return -1; }
 
  private:

@@ -20,8 +20,8 @@ TWidgetControl::~TWidgetControl() {
 
 int TWidgetControl::ColorRole() const { return QPalette::Window; }
 
-QWidget* TWidgetControl::CreateWidget(QWidget* parent) {
-  QWidget* w = MakeWidget(parent);
+QWidget* TWidgetControl::CreateWidget(QWidget* Parent) {
+  QWidget* w = MakeWidget(Parent);
   forms_internal::WatchInput(w, this);
   SyncAll(w);
   return w;
@@ -31,10 +31,10 @@ void TWidgetControl::Sync() {
   if (QWidget* w = Widget()) SyncAll(w);
 }
 
-void TWidgetControl::SyncAll(QWidget* w) {
+void TWidgetControl::SyncAll(QWidget* W) {
   const int role = ColorRole();
-  forms_internal::ApplyLook(w, this, role < 0 ? QPalette::NoRole : QPalette::ColorRole(role));
-  SyncWidget(w);
+  forms_internal::ApplyLook(W, this, role < 0 ? QPalette::NoRole : QPalette::ColorRole(role));
+  SyncWidget(W);
 }
 
 void TWidgetControl::WndProc(TMessage& Message) {

@@ -20,38 +20,38 @@ namespace {
 
 class InputWatcher : public QObject {
  public:
-  InputWatcher(QWidget* widget, TWinControl* control) : QObject(widget), FControl(control) {}
+  InputWatcher(QWidget* Widget, TWinControl* Control) : QObject(Widget), FControl(Control) {}
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* e) override {
-    auto* widget = static_cast<QWidget*>(watched);
+  bool eventFilter(QObject* Watched, QEvent* E) override {
+    auto* widget = static_cast<QWidget*>(Watched);
     TWinControl* control = FControl;
-    switch (e->type()) {
+    switch (E->type()) {
       case QEvent::KeyPress:
       case QEvent::KeyRelease: {
         if (!widget->isEnabled()) return false;
         bool used = false;
-        DispatchGuarded([&] { used = RouteKey(control, static_cast<QKeyEvent*>(e)); });
+        DispatchGuarded([&] { used = RouteKey(control, static_cast<QKeyEvent*>(E)); });
         return used;
       }
       case QEvent::ShortcutOverride:
         // Every key reaches the control, as on our own windows: an accelerator is pressed by
         // the form's rules, not by Qt's mnemonic shortcut besides them.
-        e->accept();
+        E->accept();
         return true;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseButtonDblClick:
       case QEvent::MouseMove:
-        return RouteMouse(control, static_cast<QMouseEvent*>(e));
+        return RouteMouse(control, static_cast<QMouseEvent*>(E));
       case QEvent::Leave:
         RouteMouseLeave(control);
         return false;
       case QEvent::ToolTip:
-        DispatchGuarded([&] { RouteToolTip(control, static_cast<QHelpEvent*>(e)); });
+        DispatchGuarded([&] { RouteToolTip(control, static_cast<QHelpEvent*>(E)); });
         return true;
       case QEvent::FocusIn: {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(E)->reason();
         DispatchGuarded([&] {
           WidgetFocused(control, reason);
           SendMessage(control->Handle(), WM_SETFOCUS, 0, 0);
@@ -72,62 +72,62 @@ class InputWatcher : public QObject {
 
 }  // namespace
 
-QColor QtColor(TColor color) {
-  const TColor c = ColorToRGB(color);
+QColor QtColor(TColor Color) {
+  const TColor c = ColorToRGB(Color);
   return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 // The face and size our canvas draws the font with, so that widget texts match drawn ones.
-QFont QtFont(const TFont& font) {
-  const RealizedFont& realized = RealizeFont(font);
+QFont QtFont(const TFont& Font) {
+  const RealizedFont& realized = RealizeFont(Font);
   QFont f(QString::fromStdString(realized.Family()));
   f.setPixelSize(realized.EmPixels());
   f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
   f.setHintingPreference(QFont::PreferFullHinting);
   f.setKerning(false);
-  f.setBold(font.Style().Contains(fsBold));
-  f.setItalic(font.Style().Contains(fsItalic));
-  f.setUnderline(font.Style().Contains(fsUnderline));
-  f.setStrikeOut(font.Style().Contains(fsStrikeOut));
+  f.setBold(Font.Style().Contains(fsBold));
+  f.setItalic(Font.Style().Contains(fsItalic));
+  f.setUnderline(Font.Style().Contains(fsUnderline));
+  f.setStrikeOut(Font.Style().Contains(fsStrikeOut));
   return f;
 }
 
-QStringList QtLines(const TStringList& lines) {
+QStringList QtLines(const TStringList& Lines) {
   QStringList out;
-  for (int i = 0; i < lines.Count(); ++i) out << ToQt(lines.Strings(i));
+  for (int i = 0; i < Lines.Count(); ++i) out << ToQt(Lines.Strings(i));
   return out;
 }
 
-void WatchInput(QWidget* widget, TWinControl* control) {
-  widget->setMouseTracking(true);
-  widget->installEventFilter(new InputWatcher(widget, control));
+void WatchInput(QWidget* Widget, TWinControl* Control) {
+  Widget->setMouseTracking(true);
+  Widget->installEventFilter(new InputWatcher(Widget, Control));
 }
 
-void Unwatch(QWidget* widget) {
+void Unwatch(QWidget* Widget) {
   // Not findChildren: without a meta-object of its own the watcher cannot be told apart there.
-  const QObjectList children = widget->children();
+  const QObjectList children = Widget->children();
   for (QObject* child : children) {
     if (auto* watcher = dynamic_cast<InputWatcher*>(child)) {
-      widget->removeEventFilter(watcher);
+      Widget->removeEventFilter(watcher);
       delete watcher;
     }
   }
 }
 
-void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole background) {
-  widget->setFont(QtFont(*control->Font()));
-  QPalette palette = widget->palette();
-  const QColor text = QtColor(control->Font()->Color());
+void ApplyLook(QWidget* Widget, const TControl* Control, QPalette::ColorRole Background) {
+  Widget->setFont(QtFont(*Control->Font()));
+  QPalette palette = Widget->palette();
+  const QColor text = QtColor(Control->Font()->Color());
   palette.setColor(QPalette::WindowText, text);
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::ButtonText, text);
-  if (background != QPalette::NoRole) palette.setColor(background, QtColor(control->Color()));
-  widget->setPalette(palette);
-  if (background == QPalette::Window) {
+  if (Background != QPalette::NoRole) palette.setColor(Background, QtColor(Control->Color()));
+  Widget->setPalette(palette);
+  if (Background == QPalette::Window) {
     // Check and radio boxes fill with the button role; they take the control's (parent's) colour.
-    if (qobject_cast<QAbstractButton*>(widget) != nullptr)
-      widget->setBackgroundRole(QPalette::Window);
-    widget->setAutoFillBackground(true);
+    if (qobject_cast<QAbstractButton*>(Widget) != nullptr)
+      Widget->setBackgroundRole(QPalette::Window);
+    Widget->setAutoFillBackground(true);
   }
 }
 

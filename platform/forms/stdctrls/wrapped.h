@@ -16,31 +16,31 @@ class QPrinter;
 
 namespace forms_internal {
 
-QColor QtColor(TColor color);
-QFont QtFont(const TFont& font);
+QColor QtColor(TColor Color);
+QFont QtFont(const TFont& Font);
 
 // Routes a wrapped widget's input as the window system would: keys through the application's
 // message hooks, the form's navigation and the control's key handlers (a key they use up never
 // reaches the widget), mouse presses through the message hooks, focus changes to the form, the
 // hovered control's hint to the application and its short hint as a tooltip.
-void WatchInput(QWidget* widget, TWinControl* control);
+void WatchInput(QWidget* Widget, TWinControl* Control);
 
 // The lines as Qt text.
-QStringList QtLines(const TStringList& lines);
+QStringList QtLines(const TStringList& Lines);
 
 // Ends WatchInput.
-void Unwatch(QWidget* widget);
+void Unwatch(QWidget* Widget);
 
 // Gives the widget the control's font and, where the widget has a background of its own
 // (QPalette::NoRole: none), its colour.
-void ApplyLook(QWidget* widget, const TControl* control, QPalette::ColorRole background);
+void ApplyLook(QWidget* Widget, const TControl* Control, QPalette::ColorRole Background);
 
 // The printer's Qt side, for the print and page setup dialogs; tell the printer when they
 // changed the page.
 QPrinter& QtPrinter();
 void PrinterPageChanged();
 // A print dialog's choice for the next document: a queue, or else a file (empty: a new file).
-void PrinterChosen(const std::string& queue, const std::string& file);
+void PrinterChosen(const std::string& Queue, const std::string& File);
 // What the next document would go to without a choice: a queue, or the file it would make.
 std::string PlannedPrinterOutput();
 

@@ -27,11 +27,11 @@ void DialogScript::Clear() {
   FAnswers.clear();
 }
 
-TDialogAnswer DialogScript::Ask(const TDialogRequest& request) {
-  FAsked.push_back(request);
+TDialogAnswer DialogScript::Ask(const TDialogRequest& Request) {
+  FAsked.push_back(Request);
   if (FAnswers.empty()) {
-    ADD_FAILURE() << "unanswered " << request.Kind << ": \"" << request.Caption << "\" \""
-                  << request.Text << "\"";
+    ADD_FAILURE() << "unanswered " << Request.Kind << ": \"" << Request.Caption << "\" \""
+                  << Request.Text << "\"";
     return TDialogAnswer{mrCancel, "", 0};
   }
   TDialogAnswer answer = FAnswers.front();

@@ -23,7 +23,7 @@ class DialogScript {
   void Clear();
 
  private:
-  TDialogAnswer Ask(const TDialogRequest& request);
+  TDialogAnswer Ask(const TDialogRequest& Request);
   std::deque<TDialogAnswer> FAnswers;
   std::vector<TDialogRequest> FAsked;
   std::vector<unsigned> FBeeps;

@@ -13,33 +13,33 @@
 
 // Qt's own entry points for simulated window-system input (what its test library uses).
 QT_BEGIN_NAMESPACE
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
-                                      Qt::MouseButtons state, Qt::MouseButton button,
-                                      QEvent::Type type, Qt::KeyboardModifiers mods, int timestamp);
-Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
-                                    const QString& text, bool autorep, ushort count);
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* Window, const QPointF& Local, const QPointF& Global,
+                                      Qt::MouseButtons State, Qt::MouseButton Button,
+                                      QEvent::Type Type, Qt::KeyboardModifiers Mods, int Timestamp);
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* W, QEvent::Type T, int K, Qt::KeyboardModifiers Mods,
+                                    const QString& Text, bool Autorep, ushort Count);
 QT_END_NAMESPACE
 
 namespace {
 
-Qt::MouseButton QtButton(TMouseButton b) {
-  if (b == mbRight) return Qt::RightButton;
-  if (b == mbMiddle) return Qt::MiddleButton;
+Qt::MouseButton QtButton(TMouseButton B) {
+  if (B == mbRight) return Qt::RightButton;
+  if (B == mbMiddle) return Qt::MiddleButton;
   return Qt::LeftButton;
 }
 
-Qt::KeyboardModifiers QtModifiers(TShiftState keys) {
+Qt::KeyboardModifiers QtModifiers(TShiftState Keys) {
   Qt::KeyboardModifiers m;
-  if (keys.Contains(ssShift)) m |= Qt::ShiftModifier;
-  if (keys.Contains(ssCtrl)) m |= Qt::ControlModifier;
-  if (keys.Contains(ssAlt)) m |= Qt::AltModifier;
+  if (Keys.Contains(ssShift)) m |= Qt::ShiftModifier;
+  if (Keys.Contains(ssCtrl)) m |= Qt::ControlModifier;
+  if (Keys.Contains(ssAlt)) m |= Qt::AltModifier;
   return m;
 }
 
-int QtKey(uint16_t vk) {
-  if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return vk;
-  if (vk >= VK_F1 && vk <= VK_F12) return Qt::Key_F1 + (vk - VK_F1);
-  switch (vk) {
+int QtKey(uint16_t Vk) {
+  if ((Vk >= '0' && Vk <= '9') || (Vk >= 'A' && Vk <= 'Z')) return Vk;
+  if (Vk >= VK_F1 && Vk <= VK_F12) return Qt::Key_F1 + (Vk - VK_F1);
+  switch (Vk) {
     case VK_BACK:
       return Qt::Key_Backspace;
     case VK_TAB:
@@ -81,8 +81,8 @@ int QtKey(uint16_t vk) {
   }
 }
 
-QWindow* WindowOf(TCustomForm* form) {
-  QWidget* w = forms_internal::WidgetOf(form);
+QWindow* WindowOf(TCustomForm* Form) {
+  QWidget* w = forms_internal::WidgetOf(Form);
   return w == nullptr ? nullptr : w->windowHandle();
 }
 
@@ -105,90 +105,90 @@ void FormTest::ShowForm() {
   PumpMessages();
 }
 
-void FormTest::SendMouse(TControl* control, int x, int y, int type, TMouseButton button,
-                         TShiftState keys) {
-  TCustomForm* owner_form = GetParentForm(control);
+void FormTest::SendMouse(TControl* Control, int X, int Y, int Type, TMouseButton Button,
+                         TShiftState Keys) {
+  TCustomForm* owner_form = GetParentForm(Control);
   QWindow* window = WindowOf(owner_form);
   ASSERT_NE(window, nullptr) << "the control's form is not shown";
-  const TPoint screen = control->ClientToScreen(TPoint{x, y});
+  const TPoint screen = Control->ClientToScreen(TPoint{X, Y});
   const TPoint origin = owner_form->ClientOrigin();
   const QPointF local(screen.X - origin.X, screen.Y - origin.Y);
   const QPointF global(screen.X, screen.Y);
-  const Qt::MouseButton b = QtButton(button);
-  if (type == QEvent::MouseButtonPress) FButtons |= b;
-  if (type == QEvent::MouseButtonRelease) FButtons &= ~unsigned(b);
+  const Qt::MouseButton b = QtButton(Button);
+  if (Type == QEvent::MouseButtonPress) FButtons |= b;
+  if (Type == QEvent::MouseButtonRelease) FButtons &= ~unsigned(b);
   FClock += 10;
   qt_handleMouseEvent(window, local, global, Qt::MouseButtons(FButtons),
-                      type == QEvent::MouseMove ? Qt::NoButton : b, QEvent::Type(type),
-                      QtModifiers(keys), int(FClock));
+                      Type == QEvent::MouseMove ? Qt::NoButton : b, QEvent::Type(Type),
+                      QtModifiers(Keys), int(FClock));
   QCoreApplication::processEvents();
 }
 
-void FormTest::Press(TControl* control, int x, int y, TMouseButton button, TShiftState keys) {
-  SendMouse(control, x, y, QEvent::MouseButtonPress, button, keys);
+void FormTest::Press(TControl* Control, int X, int Y, TMouseButton Button, TShiftState Keys) {
+  SendMouse(Control, X, Y, QEvent::MouseButtonPress, Button, Keys);
 }
 
-void FormTest::Release(TControl* control, int x, int y, TMouseButton button, TShiftState keys) {
-  SendMouse(control, x, y, QEvent::MouseButtonRelease, button, keys);
+void FormTest::Release(TControl* Control, int X, int Y, TMouseButton Button, TShiftState Keys) {
+  SendMouse(Control, X, Y, QEvent::MouseButtonRelease, Button, Keys);
 }
 
-void FormTest::Move(TControl* control, int x, int y, TShiftState keys) {
-  SendMouse(control, x, y, QEvent::MouseMove, mbLeft, keys);
+void FormTest::Move(TControl* Control, int X, int Y, TShiftState Keys) {
+  SendMouse(Control, X, Y, QEvent::MouseMove, mbLeft, Keys);
 }
 
-void FormTest::Click(TControl* control, int x, int y, TMouseButton button) {
+void FormTest::Click(TControl* Control, int X, int Y, TMouseButton Button) {
   Pause();
-  Press(control, x, y, button);
-  Release(control, x, y, button);
+  Press(Control, X, Y, Button);
+  Release(Control, X, Y, Button);
 }
 
-void FormTest::DoubleClick(TControl* control, int x, int y, TMouseButton button) {
-  Click(control, x, y, button);
-  Press(control, x, y, button);
-  Release(control, x, y, button);
+void FormTest::DoubleClick(TControl* Control, int X, int Y, TMouseButton Button) {
+  Click(Control, X, Y, Button);
+  Press(Control, X, Y, Button);
+  Release(Control, X, Y, Button);
 }
 
-void FormTest::KeyDown(uint16_t vk, const std::string& text, TShiftState keys) {
+void FormTest::KeyDown(uint16_t Vk, const std::string& Text, TShiftState Keys) {
   QWindow* window = WindowOf(form);
   ASSERT_NE(window, nullptr) << "the form is not shown";
-  qt_handleKeyEvent(window, QEvent::KeyPress, QtKey(vk), QtModifiers(keys),
-                    forms_internal::ToQt(text), false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyPress, QtKey(Vk), QtModifiers(Keys),
+                    forms_internal::ToQt(Text), false, 1);
   QCoreApplication::processEvents();
 }
 
-void FormTest::KeyUp(uint16_t vk, TShiftState keys) {
+void FormTest::KeyUp(uint16_t Vk, TShiftState Keys) {
   QWindow* window = WindowOf(form);
   ASSERT_NE(window, nullptr) << "the form is not shown";
-  qt_handleKeyEvent(window, QEvent::KeyRelease, QtKey(vk), QtModifiers(keys), QString(), false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyRelease, QtKey(Vk), QtModifiers(Keys), QString(), false, 1);
   QCoreApplication::processEvents();
 }
 
-void FormTest::KeyPress(uint16_t vk, const std::string& text, TShiftState keys) {
-  KeyDown(vk, text, keys);
-  KeyUp(vk, keys);
+void FormTest::KeyPress(uint16_t Vk, const std::string& Text, TShiftState Keys) {
+  KeyDown(Vk, Text, Keys);
+  KeyUp(Vk, Keys);
 }
 
-void FormTest::Activate(TCustomForm* other) {
-  QWidget* w = forms_internal::WidgetOf(other);
+void FormTest::Activate(TCustomForm* Other) {
+  QWidget* w = forms_internal::WidgetOf(Other);
   ASSERT_NE(w, nullptr) << "that form is not shown";
   QApplication::setActiveWindow(w);
   PumpMessages();
 }
 
-FormTest::Shot::Shot(std::unique_ptr<TBitmap> image, TPoint offset)
-    : FImage(std::move(image)), FOffset(offset) {}
+FormTest::Shot::Shot(std::unique_ptr<TBitmap> Image, TPoint Offset)
+    : FImage(std::move(Image)), FOffset(Offset) {}
 
-TColor FormTest::Shot::Pixel(int x, int y) const {
-  return FImage->Canvas()->Pixels(x + FOffset.X, y + FOffset.Y);
+TColor FormTest::Shot::Pixel(int X, int Y) const {
+  return FImage->Canvas()->Pixels(X + FOffset.X, Y + FOffset.Y);
 }
 
-FormTest::Shot FormTest::ScreenShot(TControl* control) {
-  TCustomForm* owner_form = GetParentForm(control);
-  const TPoint screen = control->ClientToScreen(TPoint{0, 0});
+FormTest::Shot FormTest::ScreenShot(TControl* Control) {
+  TCustomForm* owner_form = GetParentForm(Control);
+  const TPoint screen = Control->ClientToScreen(TPoint{0, 0});
   const TPoint origin = owner_form->ClientOrigin();
   return Shot(owner_form->GetFormImage(), TPoint{screen.X - origin.X, screen.Y - origin.Y});
 }
 
-TColor FormTest::ScreenPixel(TControl* control, int x, int y) {
-  return ScreenShot(control).Pixel(x, y);
+TColor FormTest::ScreenPixel(TControl* Control, int X, int Y) {
+  return ScreenShot(Control).Pixel(X, Y);
 }

@@ -32,45 +32,45 @@ class FormTest : public ::testing::Test {
 
   // Mouse through the window system, at client point (x, y) of the control (windowless ones
   // included). Keys held are given as a shift state (ssShift, ssCtrl, ssAlt).
-  void Press(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState keys = {});
-  void Release(TControl* control, int x, int y, TMouseButton button = mbLeft,
-               TShiftState keys = {});
-  void Move(TControl* control, int x, int y, TShiftState keys = {});
-  void Click(TControl* control, int x, int y, TMouseButton button = mbLeft);
-  void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
+  void Press(TControl* Control, int X, int Y, TMouseButton Button = mbLeft, TShiftState Keys = {});
+  void Release(TControl* Control, int X, int Y, TMouseButton Button = mbLeft,
+               TShiftState Keys = {});
+  void Move(TControl* Control, int X, int Y, TShiftState Keys = {});
+  void Click(TControl* Control, int X, int Y, TMouseButton Button = mbLeft);
+  void DoubleClick(TControl* Control, int X, int Y, TMouseButton Button = mbLeft);
   // Lets enough time pass that the next press is no double click.
   void Pause() { FClock += 5000; }
 
   // A key (virtual key code) through the window system to the focused window: press, then
   // release. text is what the key types ("" for none).
-  void KeyPress(uint16_t vk, const std::string& text = "", TShiftState keys = {});
-  void KeyDown(uint16_t vk, const std::string& text = "", TShiftState keys = {});
-  void KeyUp(uint16_t vk, TShiftState keys = {});
+  void KeyPress(uint16_t Vk, const std::string& Text = "", TShiftState Keys = {});
+  void KeyDown(uint16_t Vk, const std::string& Text = "", TShiftState Keys = {});
+  void KeyUp(uint16_t Vk, TShiftState Keys = {});
   // Makes another form's window the active one (as a click on it would).
-  void Activate(TCustomForm* other);
+  void Activate(TCustomForm* Other);
 
   // The pixel at client point (x, y) of what the form shows (its image with the windowed
   // controls on top), as $00BBGGRR.
-  TColor ScreenPixel(TControl* control, int x, int y);
+  TColor ScreenPixel(TControl* Control, int X, int Y);
 
   // What the form shows, taken once, read in a control's client coordinates: for tests that
   // look at many pixels of one picture.
   class Shot {
    public:
-    Shot(std::unique_ptr<TBitmap> image, TPoint offset);
-    TColor Pixel(int x, int y) const;
+    Shot(std::unique_ptr<TBitmap> Image, TPoint Offset);
+    TColor Pixel(int X, int Y) const;
 
    private:
     std::unique_ptr<TBitmap> FImage;
     TPoint FOffset;
   };
-  Shot ScreenShot(TControl* control);
+  Shot ScreenShot(TControl* Control);
 
   DialogScript dialogs;
   TForm* form = nullptr;
 
  private:
-  void SendMouse(TControl* control, int x, int y, int type, TMouseButton button, TShiftState keys);
+  void SendMouse(TControl* Control, int X, int Y, int Type, TMouseButton Button, TShiftState Keys);
   unsigned FButtons = 0;
   uint64_t FClock = 100000;
 };

@@ -14,20 +14,20 @@ namespace printout {
 
 namespace {
 
-std::string Quoted(const std::string& s) {
+std::string Quoted(const std::string& S) {
   std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  for (char c : S) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return q + "'";
 }
 
 }  // namespace
 
-std::vector<QImage> RenderPages(const std::string& pdf, int dpi) {
+std::vector<QImage> RenderPages(const std::string& Pdf, int Dpi) {
   std::vector<QImage> pages;
   char dir[] = "/tmp/orvane-printout-XXXXXX";
   if (mkdtemp(dir) == nullptr) return pages;
   const std::string prefix = std::string(dir) + "/page";
-  const std::string command = "pdftoppm -r " + std::to_string(dpi) + " -png " + Quoted(pdf) + " " +
+  const std::string command = "pdftoppm -r " + std::to_string(Dpi) + " -png " + Quoted(Pdf) + " " +
                               Quoted(prefix) + " 2>/dev/null";
   if (std::system(command.c_str()) == 0) {
     // A page at a printer's resolution is larger than Qt reads by default.
@@ -42,9 +42,9 @@ std::vector<QImage> RenderPages(const std::string& pdf, int dpi) {
   return pages;
 }
 
-std::vector<int> ImagePpi(const std::string& pdf) {
+std::vector<int> ImagePpi(const std::string& Pdf) {
   std::vector<int> ppi;
-  FILE* out = popen(("pdfimages -list " + Quoted(pdf) + " 2>/dev/null").c_str(), "r");
+  FILE* out = popen(("pdfimages -list " + Quoted(Pdf) + " 2>/dev/null").c_str(), "r");
   if (out == nullptr) return ppi;
   std::string text;
   char buffer[4096];

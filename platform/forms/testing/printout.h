@@ -9,9 +9,9 @@
 namespace printout {
 
 // The PDF's pages at `dpi` dots per inch; none when pdftoppm fails.
-std::vector<QImage> RenderPages(const std::string& pdf, int dpi);
+std::vector<QImage> RenderPages(const std::string& Pdf, int Dpi);
 // Every image in the PDF with the lower of its horizontal and vertical pixels per inch, as
 // pdfimages -list reports them; none when pdfimages fails.
-std::vector<int> ImagePpi(const std::string& pdf);
+std::vector<int> ImagePpi(const std::string& Pdf);
 
 }  // namespace printout

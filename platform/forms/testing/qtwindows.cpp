@@ -4,14 +4,14 @@
 
 namespace qtwindows {
 
-QWidget* WidgetOf(const TWinControl* control) { return forms_internal::WidgetOf(control); }
+QWidget* WidgetOf(const TWinControl* Control) { return forms_internal::WidgetOf(Control); }
 
-QScrollBar* ScrollBarOf(const TWinControl* control, int bar) {
-  return WinControlAccess::Of(control).bars[bar].widget;
+QScrollBar* ScrollBarOf(const TWinControl* Control, int Bar) {
+  return WinControlAccess::Of(Control).bars[Bar].widget;
 }
 
-TWinControl* ControlOf(const QWidget* widget) {
-  auto* own = dynamic_cast<const forms_internal::ControlWidget*>(widget);
+TWinControl* ControlOf(const QWidget* Widget) {
+  auto* own = dynamic_cast<const forms_internal::ControlWidget*>(Widget);
   return own != nullptr ? own->Control() : nullptr;
 }
 
