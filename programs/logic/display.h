@@ -29,8 +29,8 @@ struct TDisplayLayout {
 TDisplayLayout LayoutDisplay(const TRect& Inner, int Height, tdispType Typ);
 
 // Whether a layout has a head bar / a footer.
-inline bool HasHead(tdispType t) { return t == complete || t == dispTop; }
-inline bool HasFooter(tdispType t) { return t == complete || t == dispBottom; }
+inline bool HasHead(tdispType T) { return T == complete || T == dispTop; }
+inline bool HasFooter(tdispType T) { return T == complete || T == dispBottom; }
 
 class TDisplay : public TRahmen {
  public:

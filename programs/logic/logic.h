@@ -198,7 +198,7 @@ class TLogic : public TDisplay {
   void DrawBufferBar();
   // Row height s and baseline y of row k in the diagram.
   double RowHeight() const;
-  int RowBaseline(int k) const;
+  int RowBaseline(int K) const;
 
   // Mouse and buttons (logic_mouse.cpp).
   int HitButton(int X, int Y) const;

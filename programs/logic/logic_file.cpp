@@ -14,15 +14,15 @@
 
 namespace {
 
-std::string WithoutFolder(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string WithoutFolder(const std::string& Path) {
+  const size_t slash = Path.find_last_of('/');
+  return slash == std::string::npos ? Path : Path.substr(slash + 1);
 }
 
 // The file is closed again before a format error is reported.
-bool ReadPsrFile(const std::string& name, TPsrContent& content) {
-  TRegularFile file(name);
-  return ReadPsr([&file](size_t n) { return file.Read(n); }, content);
+bool ReadPsrFile(const std::string& Name, TPsrContent& Content) {
+  TRegularFile file(Name);
+  return ReadPsr([&file](size_t n) { return file.Read(n); }, Content);
 }
 
 }  // namespace

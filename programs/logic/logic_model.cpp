@@ -15,11 +15,11 @@ namespace {
 
 // The first sample in [from, count) with (sample & mask) == bits, or -1.
 template <class T>
-int32_t FindMatch(const uint8_t* p, int32_t from, int32_t count, uint32_t mask, uint32_t bits) {
-  for (int32_t i = std::max(from, 0); i < count; ++i) {
+int32_t FindMatch(const uint8_t* P, int32_t From, int32_t Count, uint32_t Mask, uint32_t Bits) {
+  for (int32_t i = std::max(From, 0); i < Count; ++i) {
     T v;
-    std::memcpy(&v, p + size_t(i) * sizeof(T), sizeof(T));
-    if ((v & mask) == bits) return i;
+    std::memcpy(&v, P + size_t(i) * sizeof(T), sizeof(T));
+    if ((v & Mask) == Bits) return i;
   }
   return -1;
 }

@@ -14,18 +14,18 @@ namespace {
 
 enum Button { B1, B2, B3, B4, B5, B6, B7, B8 };
 
-bool ExactlyLeft(TShiftState s) { return s == TShiftState{ssLeft}; }
-bool ExactlyRight(TShiftState s) { return s == TShiftState{ssRight}; }
-bool ZoomGesture(TShiftState s) {
-  return s == TShiftState{ssShift, ssLeft} || s == TShiftState{ssMiddle};
+bool ExactlyLeft(TShiftState S) { return S == TShiftState{ssLeft}; }
+bool ExactlyRight(TShiftState S) { return S == TShiftState{ssRight}; }
+bool ZoomGesture(TShiftState S) {
+  return S == TShiftState{ssShift, ssLeft} || S == TShiftState{ssMiddle};
 }
 
 // The face of a button as DrawButtonFace leaves it: where the raised or sunken frame goes.
-TRect Face(const TRect& r) { return Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1); }
+TRect Face(const TRect& R) { return Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1); }
 
 // Button Index's frame drawn raised or sunken on what is left of its face: a button drawn later
 // may start on its last column (B2 on B1's), and that black line belongs to both.
-void DrawButtonFrame(TCanvas& c, const std::array<TRect, 8>& Buttons, int Index, bool Sunken) {
+void DrawButtonFrame(TCanvas& C, const std::array<TRect, 8>& Buttons, int Index, bool Sunken) {
   const TRect face = Face(Buttons[Index]);
   TRect own = Rect(face.Left, face.Top, face.Right + 1, face.Bottom + 1);
   for (int j = Index + 1; j < 8; ++j) {
@@ -33,12 +33,12 @@ void DrawButtonFrame(TCanvas& c, const std::array<TRect, 8>& Buttons, int Index,
     const bool rows_meet = later.Top < own.Bottom && later.Bottom >= own.Top;
     if (rows_meet && later.Left > own.Left && later.Left < own.Right) own.Right = later.Left;
   }
-  c.SelectClipRect(own);
+  C.SelectClipRect(own);
   if (Sunken)
-    DrawSunkenFrame(c, face);
+    DrawSunkenFrame(C, face);
   else
-    DrawRaisedFrame(c, face);
-  c.RemoveClip();
+    DrawRaisedFrame(C, face);
+  C.RemoveClip();
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ constexpr TColor kRed = 0x0000FF;
 constexpr TColor kBarGrey = 0xC0C0C0;
 
 // A sunken frame on the edges of R; returns the inside.
-TRect SunkenBox(TCanvas& c, const TRect& r) {
-  DrawSunkenFrame(c, Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1));
-  return Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+TRect SunkenBox(TCanvas& C, const TRect& R) {
+  DrawSunkenFrame(C, Rect(R.Left, R.Top, R.Right - 1, R.Bottom - 1));
+  return Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
 }
 
 }  // namespace
@@ -129,9 +129,9 @@ double TLogic::RowHeight() const {
   return double(FLayout.DispHeight) / (FChanLast - FChanFirst + 1);
 }
 
-int TLogic::RowBaseline(int k) const {
+int TLogic::RowBaseline(int K) const {
   const double s = RowHeight();
-  return FLayout.Disp.Top + static_cast<int>(Round((k + 1) * s) - Round(0.1 * s));
+  return FLayout.Disp.Top + static_cast<int>(Round((K + 1) * s) - Round(0.1 * s));
 }
 
 void TLogic::DrawNameColumn() {

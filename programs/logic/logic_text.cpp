@@ -9,11 +9,11 @@
 namespace {
 
 // Eight binary digits per group, groups apart by one blank.
-std::string Grouped(const std::string& bits) {
+std::string Grouped(const std::string& Bits) {
   std::string out;
-  for (size_t i = 0; i < bits.size(); i += 8) {
+  for (size_t i = 0; i < Bits.size(); i += 8) {
     if (i > 0) out += ' ';
-    out += bits.substr(i, 8);
+    out += Bits.substr(i, 8);
   }
   return out;
 }

@@ -18,24 +18,24 @@ namespace {
 // cost several times a full copy of the display.
 class AxisLines {
  public:
-  AxisLines(TCanvas& c, const TRect& clip, TColor color) : FCanvas(c), FSurface(c.Surface()) {
-    const TPoint o = c.Origin();
+  AxisLines(TCanvas& C, const TRect& Clip, TColor Color) : FCanvas(C), FSurface(C.Surface()) {
+    const TPoint o = C.Origin();
     TRect visible;
-    IntersectRect(visible, clip, c.ClipRect());
+    IntersectRect(visible, Clip, C.ClipRect());
     FClip = Rect(visible.Left + o.X, visible.Top + o.Y, visible.Right + o.X, visible.Bottom + o.Y);
     IntersectRect(FClip, FClip, Rect(0, 0, FSurface.Width, FSurface.Height));
     FOrigin = o;
-    const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(color));
+    const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(Color));
     FPixel = 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
   }
   ~AxisLines() {
     if (!IsRectEmpty(FClip) && FCanvas.OnPixelsChanged) FCanvas.OnPixelsChanged(&FCanvas, FClip);
   }
 
-  void Chain(const std::vector<TPoint>& points) {
+  void Chain(const std::vector<TPoint>& Points) {
     if (FSurface.Bits == nullptr || IsRectEmpty(FClip)) return;
-    for (size_t i = 0; i + 1 < points.size(); ++i) {
-      const TPoint a = points[i], b = points[i + 1];
+    for (size_t i = 0; i + 1 < Points.size(); ++i) {
+      const TPoint a = Points[i], b = Points[i + 1];
       if (a.Y == b.Y) {
         // From a toward b, b left out.
         const int from = a.X < b.X ? a.X : b.X + 1, to = a.X < b.X ? b.X : a.X + 1;
@@ -48,18 +48,18 @@ class AxisLines {
   }
 
  private:
-  void Horizontal(int y, int x0, int x1) {
-    if (y < FClip.Top || y >= FClip.Bottom) return;
-    x0 = std::max(x0, FClip.Left);
-    x1 = std::min(x1, FClip.Right);
-    uint32_t* row = FSurface.Bits + size_t(y) * FSurface.Stride;
-    for (int x = x0; x < x1; ++x) row[x] = FPixel;
+  void Horizontal(int Y, int X0, int X1) {
+    if (Y < FClip.Top || Y >= FClip.Bottom) return;
+    X0 = std::max(X0, FClip.Left);
+    X1 = std::min(X1, FClip.Right);
+    uint32_t* row = FSurface.Bits + size_t(Y) * FSurface.Stride;
+    for (int x = X0; x < X1; ++x) row[x] = FPixel;
   }
-  void Vertical(int x, int y0, int y1) {
-    if (x < FClip.Left || x >= FClip.Right) return;
-    y0 = std::max(y0, FClip.Top);
-    y1 = std::min(y1, FClip.Bottom);
-    for (int y = y0; y < y1; ++y) FSurface.Bits[size_t(y) * FSurface.Stride + x] = FPixel;
+  void Vertical(int X, int Y0, int Y1) {
+    if (X < FClip.Left || X >= FClip.Right) return;
+    Y0 = std::max(Y0, FClip.Top);
+    Y1 = std::min(Y1, FClip.Bottom);
+    for (int y = Y0; y < Y1; ++y) FSurface.Bits[size_t(y) * FSurface.Stride + X] = FPixel;
   }
 
   TCanvas& FCanvas;
@@ -70,12 +70,12 @@ class AxisLines {
 };
 
 template <class T>
-void Levels(const uint8_t* p, int32_t from, int32_t to, std::vector<uint32_t>& out) {
-  out.resize(size_t(to - from));
-  for (int32_t i = from; i < to; ++i) {
+void Levels(const uint8_t* P, int32_t From, int32_t To, std::vector<uint32_t>& Out) {
+  Out.resize(size_t(To - From));
+  for (int32_t i = From; i < To; ++i) {
     T v;
-    std::memcpy(&v, p + size_t(i) * sizeof(T), sizeof(T));
-    out[size_t(i - from)] = v;
+    std::memcpy(&v, P + size_t(i) * sizeof(T), sizeof(T));
+    Out[size_t(i - From)] = v;
   }
 }
 

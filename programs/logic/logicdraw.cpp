@@ -13,13 +13,13 @@ namespace {
 constexpr TColor kGrey = 0x808080;
 constexpr TColor kWhite = 0xFFFFFF;
 
-std::string TwoDigits(int64_t v) { return (v < 10 ? "0" : "") + IntToStr(v); }
+std::string TwoDigits(int64_t V) { return (V < 10 ? "0" : "") + IntToStr(V); }
 
 template <int Bits>
-std::string ToBin(uint32_t v) {
+std::string ToBin(uint32_t V) {
   std::string s(Bits, '0');
   for (int i = 0; i < Bits; ++i) {
-    if (v & (1u << (Bits - 1 - i))) s[i] = '1';
+    if (V & (1u << (Bits - 1 - i))) s[i] = '1';
   }
   return s;
 }
@@ -27,7 +27,7 @@ std::string ToBin(uint32_t v) {
 // Keeps the pen as it was while a routine draws.
 class PenKeeper {
  public:
-  explicit PenKeeper(TCanvas& c) : FCanvas(c) { FSaved.Assign(*c.Pen()); }
+  explicit PenKeeper(TCanvas& C) : FCanvas(C) { FSaved.Assign(*C.Pen()); }
   ~PenKeeper() { FCanvas.Pen()->Assign(FSaved); }
 
  private:
@@ -37,8 +37,8 @@ class PenKeeper {
 
 class BrushKeeper {
  public:
-  explicit BrushKeeper(TCanvas& c)
-      : FCanvas(c), FColor(c.Brush()->Color()), FStyle(c.Brush()->Style()) {}
+  explicit BrushKeeper(TCanvas& C)
+      : FCanvas(C), FColor(C.Brush()->Color()), FStyle(C.Brush()->Style()) {}
   ~BrushKeeper() {
     FCanvas.Brush()->SetColor(FColor);
     FCanvas.Brush()->SetStyle(FStyle);
@@ -50,37 +50,37 @@ class BrushKeeper {
   TBrushStyle FStyle;
 };
 
-void FramePath(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  PenKeeper keep(c);
-  TPen* pen = c.Pen();
+void FramePath(TCanvas& C, const TRect& R, TColor TopLeft, TColor BottomRight) {
+  PenKeeper keep(C);
+  TPen* pen = C.Pen();
   pen->SetMode(pmCopy);
   pen->SetWidth(1);
   pen->SetStyle(psSolid);
-  pen->SetColor(topLeft);
-  c.MoveTo(r.Left, r.Bottom);
-  c.LineTo(r.Left, r.Top);
-  c.LineTo(r.Right, r.Top);
-  pen->SetColor(bottomRight);
-  c.LineTo(r.Right, r.Bottom);
-  c.LineTo(r.Left, r.Bottom);
+  pen->SetColor(TopLeft);
+  C.MoveTo(R.Left, R.Bottom);
+  C.LineTo(R.Left, R.Top);
+  C.LineTo(R.Right, R.Top);
+  pen->SetColor(BottomRight);
+  C.LineTo(R.Right, R.Bottom);
+  C.LineTo(R.Left, R.Bottom);
 }
 
 // The triangle and, with a bar, the bar from b1 to b2.
-void Arrow(TCanvas& c, const std::array<TPoint, 3>& corners, bool bar, TPoint b1, TPoint b2) {
-  PenKeeper keep_pen(c);
-  BrushKeeper keep_brush(c);
-  TPen* pen = c.Pen();
+void Arrow(TCanvas& C, const std::array<TPoint, 3>& Corners, bool Bar, TPoint B1, TPoint B2) {
+  PenKeeper keep_pen(C);
+  BrushKeeper keep_brush(C);
+  TPen* pen = C.Pen();
   pen->SetColor(clBlack);
   pen->SetWidth(1);
   pen->SetStyle(psSolid);
   pen->SetMode(pmCopy);
-  c.Brush()->SetColor(clBlack);
-  c.Brush()->SetStyle(bsSolid);
-  c.Polygon(corners);
-  if (bar) {
+  C.Brush()->SetColor(clBlack);
+  C.Brush()->SetStyle(bsSolid);
+  C.Polygon(Corners);
+  if (Bar) {
     pen->SetWidth(2);
-    c.MoveTo(b1.X, b1.Y);
-    c.LineTo(b2.X, b2.Y);
+    C.MoveTo(B1.X, B1.Y);
+    C.LineTo(B2.X, B2.Y);
   }
 }
 

@@ -21,9 +21,9 @@ constexpr ColourProperty kColours[8] = {
     {&TLogic::ColPointer, &TLogic::SetColPointer}, {&TLogic::ColTrigger, &TLogic::SetColTrigger},
 };
 
-std::unique_ptr<TStringList> Lines(std::initializer_list<std::string> items) {
+std::unique_ptr<TStringList> Lines(std::initializer_list<std::string> Items) {
   auto l = std::make_unique<TStringList>();
-  for (const std::string& s : items) l->Add(s);
+  for (const std::string& s : Items) l->Add(s);
   return l;
 }
 

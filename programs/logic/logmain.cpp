@@ -18,7 +18,7 @@ constexpr uint32_t WM_SHOWSPLASH = WM_USER + 1;
 // Puts the printer's orientation back however printing ends.
 class OrientationKeeper {
  public:
-  explicit OrientationKeeper(TPrinter& p) : FPrinter(p), FSaved(p.Orientation()) {}
+  explicit OrientationKeeper(TPrinter& P) : FPrinter(P), FSaved(P.Orientation()) {}
   ~OrientationKeeper() {
     if (FPrinter.Printing()) FPrinter.Abort();
     FPrinter.SetOrientation(FSaved);

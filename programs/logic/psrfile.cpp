@@ -12,21 +12,21 @@ namespace {
 
 constexpr std::string_view kWord = "Pulsaric";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 // The file's bytes in order. Bytes the file is known to use can be asked for ahead in one piece,
 // so that a file is read in a few calls and still no byte beyond its used part is read.
 class Cursor {
  public:
-  explicit Cursor(const TNextBytes& next) : FNext(next) {}
+  explicit Cursor(const TNextBytes& Next) : FNext(Next) {}
   // Only for bytes that are certain to be used.
-  void ReadAhead(size_t count) { FBuffer += FNext(count); }
+  void ReadAhead(size_t Count) { FBuffer += FNext(Count); }
   // The next count bytes; nullopt where the file ends first.
-  std::optional<std::string_view> Take(size_t count) {
-    if (FBuffer.size() - FPos < count) FBuffer += FNext(count - (FBuffer.size() - FPos));
-    if (FBuffer.size() - FPos < count) return std::nullopt;
-    FPos += count;
-    return std::string_view(FBuffer).substr(FPos - count, count);
+  std::optional<std::string_view> Take(size_t Count) {
+    if (FBuffer.size() - FPos < Count) FBuffer += FNext(Count - (FBuffer.size() - FPos));
+    if (FBuffer.size() - FPos < Count) return std::nullopt;
+    FPos += Count;
+    return std::string_view(FBuffer).substr(FPos - Count, Count);
   }
   // A length byte and that many bytes.
   std::optional<std::string> TakeCounted() {
@@ -44,18 +44,18 @@ class Cursor {
 };
 
 // The next field, ending at `delimiter`: it must not be empty and text must follow the delimiter.
-std::optional<std::string_view> NextField(std::string_view& rest, char delimiter) {
-  const size_t at = rest.find(delimiter);
-  if (at == std::string_view::npos || at == 0 || at + 1 >= rest.size()) return std::nullopt;
-  std::string_view field = rest.substr(0, at);
-  rest.remove_prefix(at + 1);
+std::optional<std::string_view> NextField(std::string_view& Rest, char Delimiter) {
+  const size_t at = Rest.find(Delimiter);
+  if (at == std::string_view::npos || at == 0 || at + 1 >= Rest.size()) return std::nullopt;
+  std::string_view field = Rest.substr(0, at);
+  Rest.remove_prefix(at + 1);
   return field;
 }
 
-void AppendCounted(std::string& out, std::string_view text) {
-  text = text.substr(0, 255);
-  out.push_back(static_cast<char>(text.size()));
-  out.append(text);
+void AppendCounted(std::string& Out, std::string_view Text) {
+  Text = Text.substr(0, 255);
+  Out.push_back(static_cast<char>(Text.size()));
+  Out.append(Text);
 }
 
 }  // namespace
@@ -73,59 +73,59 @@ std::string PsrFloatText(double Value) {
   return text;
 }
 
-bool ParsePsrFloat(std::string_view t, double& Value) {
+bool ParsePsrFloat(std::string_view T, double& Value) {
   size_t i = 0;
-  if (i < t.size() && t[i] == '-') ++i;
+  if (i < T.size() && T[i] == '-') ++i;
   size_t digits = 0;
-  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
-  if (i < t.size() && t[i] == '.') {
+  while (i < T.size() && IsDigit(T[i])) ++i, ++digits;
+  if (i < T.size() && T[i] == '.') {
     ++i;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    while (i < T.size() && IsDigit(T[i])) ++i, ++digits;
   }
   if (digits == 0) return false;
-  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+  if (i < T.size() && (T[i] == 'e' || T[i] == 'E')) {
     ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    if (i < T.size() && (T[i] == '+' || T[i] == '-')) ++i;
     size_t exp = 0;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++exp;
+    while (i < T.size() && IsDigit(T[i])) ++i, ++exp;
     if (exp == 0) return false;
   }
-  if (i != t.size()) return false;
+  if (i != T.size()) return false;
   double v = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (end != t.data() + t.size()) return false;
+  const auto [end, ec] = std::from_chars(T.data(), T.data() + T.size(), v);
+  if (end != T.data() + T.size()) return false;
   // Beyond the range of a double either way: no writer makes such a number.
   if (ec != std::errc() || !std::isfinite(v)) return false;
   Value = v;
   return true;
 }
 
-bool ParsePsrInt(std::string_view t, int32_t& Value) {
+bool ParsePsrInt(std::string_view T, int32_t& Value) {
   size_t i = 0;
-  if (i < t.size() && t[i] == '-') ++i;
-  if (i == t.size()) return false;
-  for (size_t k = i; k < t.size(); ++k) {
-    if (!IsDigit(t[k])) return false;
+  if (i < T.size() && T[i] == '-') ++i;
+  if (i == T.size()) return false;
+  for (size_t k = i; k < T.size(); ++k) {
+    if (!IsDigit(T[k])) return false;
   }
   int32_t v = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (ec != std::errc() || end != t.data() + t.size()) return false;
+  const auto [end, ec] = std::from_chars(T.data(), T.data() + T.size(), v);
+  if (ec != std::errc() || end != T.data() + T.size()) return false;
   Value = v;
   return true;
 }
 
-std::string BuildPsr(const TPsrContent& c) {
-  const std::string header = std::string(kWord) + "|" + PsrFloatText(c.TimeBase) + "|" +
-                             IntToStr(c.TriggerPos) + "|" + IntToStr(c.LogSize) + "|" +
-                             IntToStr(c.BufferSize) + "@\x1A";
+std::string BuildPsr(const TPsrContent& C) {
+  const std::string header = std::string(kWord) + "|" + PsrFloatText(C.TimeBase) + "|" +
+                             IntToStr(C.TriggerPos) + "|" + IntToStr(C.LogSize) + "|" +
+                             IntToStr(C.BufferSize) + "@\x1A";
   std::string out;
-  out.reserve(1 + header.size() + kPsrChannels * 9 + c.Samples.size());
+  out.reserve(1 + header.size() + kPsrChannels * 9 + C.Samples.size());
   AppendCounted(out, header);
   for (int i = 0; i < kPsrChannels; ++i) {
-    const std::string& name = c.Names[i];
+    const std::string& name = C.Names[i];
     AppendCounted(out, name.empty() ? "Chan " + IntToStr(i) : name);
   }
-  out.append(c.Samples);
+  out.append(C.Samples);
   return out;
 }
 

@@ -13,8 +13,8 @@ TBufferFill* BufferFill = nullptr;
 
 namespace {
 
-int BytesPerSample(TLogSize size) {
-  switch (size) {
+int BytesPerSample(TLogSize Size) {
+  switch (Size) {
     case TLogSize::Size8:
       return 1;
     case TLogSize::Size16:
