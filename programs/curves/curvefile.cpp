@@ -16,28 +16,28 @@ constexpr char kEndMark = 26;
 
 static_assert(std::endian::native == std::endian::little, "records are read as stored");
 
-void PutDouble(std::string& out, double v) {
+void PutDouble(std::string& Out, double V) {
   char b[8];
-  std::memcpy(b, &v, 8);
-  out.append(b, 8);
+  std::memcpy(b, &V, 8);
+  Out.append(b, 8);
 }
 
-double GetDouble(std::string_view in) {
+double GetDouble(std::string_view In) {
   double v;
-  std::memcpy(&v, in.data(), 8);
+  std::memcpy(&v, In.data(), 8);
   return v;
 }
 
 // A decimal integer: an optional '-' and digits, nothing else, within the int range.
-std::optional<int> ParseCount(std::string_view s) {
+std::optional<int> ParseCount(std::string_view S) {
   bool negative = false;
-  if (!s.empty() && s.front() == '-') {
+  if (!S.empty() && S.front() == '-') {
     negative = true;
-    s.remove_prefix(1);
+    S.remove_prefix(1);
   }
-  if (s.empty()) return std::nullopt;
+  if (S.empty()) return std::nullopt;
   int64_t v = 0;
-  for (char c : s) {
+  for (char c : S) {
     if (c < '0' || c > '9') return std::nullopt;
     v = v * 10 + (c - '0');
     if (v > std::numeric_limits<int>::max()) return std::nullopt;

@@ -11,17 +11,17 @@
 
 namespace {
 
-double AxisTransform(const TCurveAxis& a, double v) {
-  if (!a.Log) return v;
-  return Log10Safe(v > 0 ? v : a.LogFloor);
+double AxisTransform(const TCurveAxis& A, double V) {
+  if (!A.Log) return V;
+  return Log10Safe(V > 0 ? V : A.LogFloor);
 }
 
 // Fixed-point with 3 significant digits and the magnitude's decimals; trailing zeros of two or
 // more decimals go, but never the one right after the point.
-std::string ScaleLabelText(double v) {
-  if (std::fabs(v) < 0.01) v = 0;
-  const int decimals = MagnitudeDecimals(v);
-  std::string s = FloatToStrF(v, ffFixed, 3, decimals);
+std::string ScaleLabelText(double V) {
+  if (std::fabs(V) < 0.01) V = 0;
+  const int decimals = MagnitudeDecimals(V);
+  std::string s = FloatToStrF(V, ffFixed, 3, decimals);
   if (decimals > 1 && s.find(DecimalSeparator) != std::string::npos) {
     const size_t point = s.find(DecimalSeparator);
     while (s.size() > point + 2 && s.back() == '0') s.pop_back();

@@ -40,34 +40,34 @@ enum : int {
 constexpr int kBezierMaxPoints = 30;
 
 // |x| <= 1e-7 (absolute). NaN is neither zero nor non-zero.
-bool IsZero(long double x);
-bool IsNotZero(long double x);
+bool IsZero(long double X);
+bool IsNotZero(long double X);
 // |b - a| <= |a| * 2e-7: the tolerance is relative to a, so IsEqual(0, 1e-30) is false.
-bool IsEqual(long double a, long double b);
+bool IsEqual(long double A, long double B);
 // a - |a| * 2e-7 > b.
-bool IsGreater(long double a, long double b);
+bool IsGreater(long double A, long double B);
 // a + |a| * 2e-7 >= b.
-bool IsGreaterEqual(long double a, long double b);
+bool IsGreaterEqual(long double A, long double B);
 // 0 when IsZero(x), else 1 / x.
-long double SafeReciprocal(long double x);
-long double SumOfSquares(long double a, long double b);
+long double SafeReciprocal(long double X);
+long double SumOfSquares(long double A, long double B);
 
 // base ^ exponent (note the order). Resets MathError; a zero base sets kMathErrPowerBaseZero and
 // gives 0. A negative base has no real power here and gives NaN.
-long double PowerXY(long double exponent, long double base);
+long double PowerXY(long double Exponent, long double Base);
 
 // n! as a double; 1 for negative n; infinite once n! leaves the double range (n > 170).
-double Factorial(int n);
+double Factorial(int N);
 
 // The binomial coefficients C(n, 0..n). Sets kMathErrBinomial (and returns an empty row) when they
 // cannot be computed (n! beyond the double range). Negative n gives an empty row.
-std::vector<long double> BinomialRow(int n);
+std::vector<long double> BinomialRow(int N);
 
 // The Bezier curve of the control points 1..n, evaluated at m equally spaced parameters from 0 to 1
 // into out[0..m-1]: out[0] is point 1 and out[m-1] point n. Codes: kMathErrBezierTooMany for
 // n > 30 or more points than `points` holds, kMathErrBezierTooFew for n < 3, kMathErrBinomial when
 // a coordinate is not a finite number. m beyond the room in `out` counts as too many points too.
-void BezierCurve(std::span<const TCurvePoint> points, int n, int m, std::span<TCurvePoint> out);
+void BezierCurve(std::span<const TCurvePoint> Points, int N, int M, std::span<TCurvePoint> Out);
 
 // The cubic spline through the points first..last (counted from 1), parametrised by the
 // accumulated chord length, with not-a-knot ends (three points give the parabola through them),
@@ -75,5 +75,5 @@ void BezierCurve(std::span<const TCurvePoint> points, int n, int m, std::span<TC
 // kMathErrSplineTooFew when last - first < 2, kMathErrSplineRange when first >= last (this one
 // wins) or when first..last or m do not fit the spans, kMathErrSplineZeroChord,
 // kMathErrSplineTangents, kMathErrSplineCoeffs, kMathErrSplineEvaluate.
-void SplineCurve(std::span<const TCurvePoint> points, int first, int last, int m,
-                 std::span<TCurvePoint> out);
+void SplineCurve(std::span<const TCurvePoint> Points, int First, int Last, int M,
+                 std::span<TCurvePoint> Out);

@@ -32,8 +32,8 @@ TCurveSynth::~TCurveSynth() { ReleaseMouse(); }
 
 bool TCurveSynth::Reading() const { return ComponentState().Contains(csReading); }
 
-TNotifyEvent& TCurveSynth::ChanErrEvent(int c) {
-  switch (c) {
+TNotifyEvent& TCurveSynth::ChanErrEvent(int C) {
+  switch (C) {
     case 1:
       return onChan1Err;
     case 2:
@@ -85,46 +85,46 @@ void TCurveSynth::SetUnitNameY(const std::string& Value) {
 void TCurveSynth::SetUnitColX(TColor Value) { StoreAndRepaint(FUnitColX, Value); }
 void TCurveSynth::SetUnitColY(TColor Value) { StoreAndRepaint(FUnitColY, Value); }
 
-void TCurveSynth::SetChanName(int c, const std::string& Value) {
-  if (Chan(c).Name == Value) return;
-  Chan(c).Name = Value;
+void TCurveSynth::SetChanName(int C, const std::string& Value) {
+  if (Chan(C).Name == Value) return;
+  Chan(C).Name = Value;
   DrawReadouts();
 }
 
-void TCurveSynth::SetChanCol(int c, TColor Value) { StoreColour(Chan(c).Col, Value); }
+void TCurveSynth::SetChanCol(int C, TColor Value) { StoreColour(Chan(C).Col, Value); }
 
-void TCurveSynth::SetChanVis(int c, bool Value) {
-  if (Chan(c).Vis == Value) return;
-  Chan(c).Vis = Value;
+void TCurveSynth::SetChanVis(int C, bool Value) {
+  if (Chan(C).Vis == Value) return;
+  Chan(C).Vis = Value;
   RedrawPlot();
 }
 
-void TCurveSynth::SetChanCurvTyp(int c, TCurveTyp Value) {
-  if (Chan(c).Typ == Value) return;
-  Chan(c).Typ = Value;
-  FPoints[c].Recompute = true;
+void TCurveSynth::SetChanCurvTyp(int C, TCurveTyp Value) {
+  if (Chan(C).Typ == Value) return;
+  Chan(C).Typ = Value;
+  FPoints[C].Recompute = true;
   RedrawPlot();
 }
 
-void TCurveSynth::SetChanCurvPts(int c, int Value) {
-  if (FPoints[c].Count == Value) return;
-  FPoints[c].Count = std::clamp(Value, kMinCurvePoints, kMaxCurvePoints);
-  SetChanX_Succ(c, FPoints[c].XSucc);
+void TCurveSynth::SetChanCurvPts(int C, int Value) {
+  if (FPoints[C].Count == Value) return;
+  FPoints[C].Count = std::clamp(Value, kMinCurvePoints, kMaxCurvePoints);
+  SetChanX_Succ(C, FPoints[C].XSucc);
 }
 
-void TCurveSynth::SetChanX_Succ(int c, bool Value) {
-  FPoints[c].XSucc = Value;
-  if (Value) FPoints.MakeAscending(c, AscendingStep());
-  FPoints[c].Recompute = true;
+void TCurveSynth::SetChanX_Succ(int C, bool Value) {
+  FPoints[C].XSucc = Value;
+  if (Value) FPoints.MakeAscending(C, AscendingStep());
+  FPoints[C].Recompute = true;
   RedrawPlot();
 }
 
-bool TCurveSynth::GetChanPoint(int c, int Index, double& X, double& Y) const {
-  return FPoints.GetPoint(c, Index, X, Y);
+bool TCurveSynth::GetChanPoint(int C, int Index, double& X, double& Y) const {
+  return FPoints.GetPoint(C, Index, X, Y);
 }
 
-bool TCurveSynth::SetChanPoint(int c, int Index, double X, double Y) {
-  return FPoints.SetPoint(c, Index, X, Y);
+bool TCurveSynth::SetChanPoint(int C, int Index, double X, double Y) {
+  return FPoints.SetPoint(C, Index, X, Y);
 }
 
 // --- Plot look ---

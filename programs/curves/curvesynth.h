@@ -53,24 +53,24 @@ class TCurveSynth : public TRahmen {
   void SetUnitColY(TColor Value);
 
   // Per channel c = 1..4.
-  const std::string& ChanName(int c) const { return Chan(c).Name; }
-  void SetChanName(int c, const std::string& Value);
-  TColor ChanCol(int c) const { return Chan(c).Col; }
-  void SetChanCol(int c, TColor Value);
-  bool ChanVis(int c) const { return Chan(c).Vis; }
-  void SetChanVis(int c, bool Value);
-  TCurveTyp ChanCurvTyp(int c) const { return Chan(c).Typ; }
-  void SetChanCurvTyp(int c, TCurveTyp Value);
+  const std::string& ChanName(int C) const { return Chan(C).Name; }
+  void SetChanName(int C, const std::string& Value);
+  TColor ChanCol(int C) const { return Chan(C).Col; }
+  void SetChanCol(int C, TColor Value);
+  bool ChanVis(int C) const { return Chan(C).Vis; }
+  void SetChanVis(int C, bool Value);
+  TCurveTyp ChanCurvTyp(int C) const { return Chan(C).Typ; }
+  void SetChanCurvTyp(int C, TCurveTyp Value);
   // Clamped to 4..30; the ascending switch is applied again after a change.
-  int ChanCurvPts(int c) const { return FPoints[c].Count; }
-  void SetChanCurvPts(int c, int Value);
+  int ChanCurvPts(int C) const { return FPoints[C].Count; }
+  void SetChanCurvPts(int C, int Value);
   // The ascending-x switch: on, every X not above its predecessor's moves to that X plus a
   // thirtieth of the linear x span, and the point setters keep X between its neighbours.
-  bool ChanX_Succ(int c) const { return FPoints[c].XSucc; }
-  void SetChanX_Succ(int c, bool Value);
+  bool ChanX_Succ(int C) const { return FPoints[C].XSucc; }
+  void SetChanX_Succ(int C, bool Value);
   // False (nothing written or stored) for an index outside 1..30.
-  bool GetChanPoint(int c, int Index, double& X, double& Y) const;
-  bool SetChanPoint(int c, int Index, double X, double Y);
+  bool GetChanPoint(int C, int Index, double& X, double& Y) const;
+  bool SetChanPoint(int C, int Index, double X, double Y);
 
   ORVANE_CURVE_CHANNEL_PROPERTY(const std::string&, Name)
   ORVANE_CURVE_CHANNEL_PROPERTY(TColor, Col)
@@ -208,9 +208,9 @@ class TCurveSynth : public TRahmen {
     bool Vis = true;
     TCurveTyp Typ = ipLinear;
   };
-  TChannelLook& Chan(int c) { return FLook[c - 1]; }
-  const TChannelLook& Chan(int c) const { return FLook[c - 1]; }
-  TNotifyEvent& ChanErrEvent(int c);
+  TChannelLook& Chan(int C) { return FLook[C - 1]; }
+  const TChannelLook& Chan(int C) const { return FLook[C - 1]; }
+  TNotifyEvent& ChanErrEvent(int C);
   bool Reading() const;
   // The thirtieth of the linear x span that the ascending rule steps by.
   double AscendingStep() const { return (FLinEndX - FLinStartX) / 30; }
@@ -226,9 +226,9 @@ class TCurveSynth : public TRahmen {
   void DrawScales();
   void DrawReadouts();
   void DrawGrid(TCanvas& C);
-  void DrawChanCurve(TCanvas& C, int c);
-  bool ComputeCurve(int c);
-  void ReportCurveError(int c);
+  void DrawChanCurve(TCanvas& C, int Ch);
+  bool ComputeCurve(int C);
+  void ReportCurveError(int C);
   void DrawPointer();
   void DrawMarker();
   void DrawCross(TColor Col, TPoint Old, TPoint New);

@@ -13,12 +13,12 @@ bool ExactlyLeft(TShiftState Shift) { return Shift == TShiftState{ssLeft}; }
 bool ExactlyRight(TShiftState Shift) { return Shift == TShiftState{ssRight}; }
 
 // x between a and b, both included, whichever is larger.
-bool IsBetween(double x, double a, double b) {
-  return a <= b ? a <= x && x <= b : b <= x && x <= a;
+bool IsBetween(double X, double A, double B) {
+  return A <= B ? A <= X && X <= B : B <= X && X <= A;
 }
 
-double InterpolateY(const TCurvePoint& P1, const TCurvePoint& P2, double x) {
-  return P1.Y + (P2.Y - P1.Y) / (P2.X - P1.X) * (x - P1.X);
+double InterpolateY(const TCurvePoint& P1, const TCurvePoint& P2, double X) {
+  return P1.Y + (P2.Y - P1.Y) / (P2.X - P1.X) * (X - P1.X);
 }
 
 // Inside the plot with its bottom row: the row of the range's start on the y axis.

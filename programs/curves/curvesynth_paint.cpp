@@ -23,13 +23,13 @@ constexpr int kSplinePoints = 64;
 constexpr int kBezierPoints = 40;
 constexpr int kReadoutLength = 20;
 
-bool Drawable(TPoint p) {
-  return p.X >= -kPixelLimit && p.X <= kPixelLimit && p.Y >= -kPixelLimit && p.Y <= kPixelLimit;
+bool Drawable(TPoint P) {
+  return P.X >= -kPixelLimit && P.X <= kPixelLimit && P.Y >= -kPixelLimit && P.Y <= kPixelLimit;
 }
 
-void Line(TCanvas& C, TPoint a, TPoint b) {
-  C.MoveTo(a.X, a.Y);
-  C.LineTo(b.X, b.Y);
+void Line(TCanvas& C, TPoint A, TPoint B) {
+  C.MoveTo(A.X, A.Y);
+  C.LineTo(B.X, B.Y);
 }
 
 }  // namespace
@@ -203,14 +203,14 @@ void TCurveSynth::RedrawPlot() {
   if (onRefresh) onRefresh(this);
 }
 
-bool TCurveSynth::ComputeCurve(int ch) {
-  TCurveChannel& p = FPoints[ch];
+bool TCurveSynth::ComputeCurve(int Ch) {
+  TCurveChannel& p = FPoints[Ch];
   if (!p.Recompute) return true;
   p.Recompute = false;
   const int n = std::min(p.Count, kMaxCurvePoints);
   const std::span<const TCurvePoint> points(p.Points.data(), size_t(kMaxCurvePoints));
   const std::span<TCurvePoint> out(p.Computed);
-  if (Chan(ch).Typ == ipSpline) {
+  if (Chan(Ch).Typ == ipSpline) {
     SplineCurve(points, 1, n, kSplinePoints, out);
     p.ComputedCount = kSplinePoints;
   } else {
@@ -223,19 +223,19 @@ bool TCurveSynth::ComputeCurve(int ch) {
   return MathError == 0;
 }
 
-void TCurveSynth::DrawChanCurve(TCanvas& C, int ch) {
-  const TCurveChannel& p = FPoints[ch];
+void TCurveSynth::DrawChanCurve(TCanvas& C, int Ch) {
+  const TCurveChannel& p = FPoints[Ch];
   const int n = std::min(p.Count, kMaxCurvePoints);
   C.Pen()->SetColor(clBlack);
   C.Pen()->SetWidth(1);
-  C.Brush()->SetColor(Chan(ch).Col);
+  C.Brush()->SetColor(Chan(Ch).Col);
   for (int i = 0; i < n; ++i) {
     const TCurvePoint& pt = p.Points[size_t(i)];
     if (!PointInLogRange(pt.X, pt.Y)) continue;
     const TPoint px = ValueToPixel(pt.X, pt.Y);
     if (Drawable(px)) C.Rectangle(px.X - 3, px.Y - 3, px.X + 3, px.Y + 3);
   }
-  C.Pen()->SetColor(Chan(ch).Col);
+  C.Pen()->SetColor(Chan(Ch).Col);
 
   auto polyline = [&](const TCurvePoint* pts, int count, bool check_range) {
     for (int i = 0; i + 1 < count; ++i) {
@@ -245,24 +245,24 @@ void TCurveSynth::DrawChanCurve(TCanvas& C, int ch) {
       if (Drawable(pa) && Drawable(pb)) Line(C, pa, pb);
     }
   };
-  if (Chan(ch).Typ == ipLinear) {
+  if (Chan(Ch).Typ == ipLinear) {
     polyline(p.Points.data(), n, true);
     return;
   }
-  if (!ComputeCurve(ch)) {
-    ReportCurveError(ch);
+  if (!ComputeCurve(Ch)) {
+    ReportCurveError(Ch);
     return;
   }
   polyline(p.Computed.data(), p.ComputedCount, false);
 }
 
-void TCurveSynth::ReportCurveError(int ch) {
+void TCurveSynth::ReportCurveError(int Ch) {
   ReleaseMouse();
-  if (TNotifyEvent& event = ChanErrEvent(ch)) {
+  if (TNotifyEvent& event = ChanErrEvent(Ch)) {
     event(this);
   } else if (FShowError) {
     // The message box would paint and wait inside Paint: it comes after the paint instead.
-    PostMessage(Handle(), kCurveErrorMessage, ch, 0);
+    PostMessage(Handle(), kCurveErrorMessage, Ch, 0);
   }
 }
 

@@ -221,9 +221,9 @@ void TcurvForm::Build() {
   loader.Finish();
 }
 
-void TcurvForm::BuildChannel(TFormLoader& Loader, int c, int Top) {
-  const std::string n = std::to_string(c);
-  const TColor colour = kChannelText[c - 1];
+void TcurvForm::BuildChannel(TFormLoader& Loader, int C, int Top) {
+  const std::string n = std::to_string(C);
+  const TColor colour = kChannelText[C - 1];
   auto toggle = [&](const std::string& name, int left, int group, bool down) {
     TSpeedButton* b = AddButton(Loader, name, Panel1, Rect(left, Top, left + 31, Top + 17), "");
     b->SetGroupIndex(group);
@@ -233,12 +233,12 @@ void TcurvForm::BuildChannel(TFormLoader& Loader, int c, int Top) {
     b->Font()->SetStyle({fsBold});
     return b;
   };
-  SuccBtn[c - 1] = toggle("SuccBtn" + n, 3, c, false);
-  SuccBtn[c - 1]->SetCaption("succ");
-  SuccBtn[c - 1]->OnClick = [this, c](TObject*) { SuccBtnClick(c); };
-  ChVisBtn[c - 1] = toggle("Ch" + n + "VisBtn", 36, 4 + c, true);
-  ChVisBtn[c - 1]->SetCaption("vis");
-  ChVisBtn[c - 1]->OnClick = [this, c](TObject*) { ChVisBtnClick(c); };
+  SuccBtn[C - 1] = toggle("SuccBtn" + n, 3, C, false);
+  SuccBtn[C - 1]->SetCaption("succ");
+  SuccBtn[C - 1]->OnClick = [this, C](TObject*) { SuccBtnClick(C); };
+  ChVisBtn[C - 1] = toggle("Ch" + n + "VisBtn", 36, 4 + C, true);
+  ChVisBtn[C - 1]->SetCaption("vis");
+  ChVisBtn[C - 1]->OnClick = [this, C](TObject*) { ChVisBtnClick(C); };
 
   auto spin = [&](const std::string& name, int top) {
     auto* s = Loader.Add<TTextSpin>(name, Panel1);
@@ -248,13 +248,13 @@ void TcurvForm::BuildChannel(TFormLoader& Loader, int c, int Top) {
     s->Font()->SetColor(colour);
     return s;
   };
-  PointSel[c - 1] = spin("PointSel" + n, Top + 19);
-  SetPointLines(PointSel[c - 1], kMinCurvePoints);
-  PointSel[c - 1]->onChanging = [this, c](TObject*) { PointSelChanging(c); };
-  cTyp[c - 1] = spin("cTyp" + n, Top + 38);
-  SetLines(cTyp[c - 1], {"Linear", "Bezier", "Spline"});
-  cTyp[c - 1]->SetPosition(kInitialTypPosition[c - 1]);
-  cTyp[c - 1]->onChanging = [this, c](TObject*) { cTypChanging(c); };
+  PointSel[C - 1] = spin("PointSel" + n, Top + 19);
+  SetPointLines(PointSel[C - 1], kMinCurvePoints);
+  PointSel[C - 1]->onChanging = [this, C](TObject*) { PointSelChanging(C); };
+  cTyp[C - 1] = spin("cTyp" + n, Top + 38);
+  SetLines(cTyp[C - 1], {"Linear", "Bezier", "Spline"});
+  cTyp[C - 1]->SetPosition(kInitialTypPosition[C - 1]);
+  cTyp[C - 1]->onChanging = [this, C](TObject*) { cTypChanging(C); };
 }
 
 void TcurvForm::FormCreate(TObject*) {
@@ -307,22 +307,22 @@ void TcurvForm::MouseSelChanged(TObject*) {
   if (p >= 0 && p < 3) CurveSynth->SetMouseFunct(kFunctions[p]);
 }
 
-void TcurvForm::ChVisBtnClick(int c) { CurveSynth->SetChanVis(c, ChVisBtn[c - 1]->Down()); }
-void TcurvForm::SuccBtnClick(int c) { CurveSynth->SetChanX_Succ(c, SuccBtn[c - 1]->Down()); }
+void TcurvForm::ChVisBtnClick(int C) { CurveSynth->SetChanVis(C, ChVisBtn[C - 1]->Down()); }
+void TcurvForm::SuccBtnClick(int C) { CurveSynth->SetChanX_Succ(C, SuccBtn[C - 1]->Down()); }
 
-void TcurvForm::PointSelChanging(int c) {
-  CurveSynth->SetChanCurvPts(c, PointSel[c - 1]->PosInteger());
-  ShowPointCount(c);
+void TcurvForm::PointSelChanging(int C) {
+  CurveSynth->SetChanCurvPts(C, PointSel[C - 1]->PosInteger());
+  ShowPointCount(C);
 }
 
-void TcurvForm::cTypChanging(int c) {
-  const int p = cTyp[c - 1]->Position();
-  if (p >= 0 && p < 3) CurveSynth->SetChanCurvTyp(c, kSpinCurveTyp[p]);
+void TcurvForm::cTypChanging(int C) {
+  const int p = cTyp[C - 1]->Position();
+  if (p >= 0 && p < 3) CurveSynth->SetChanCurvTyp(C, kSpinCurveTyp[p]);
 }
 
-void TcurvForm::ShowPointCount(int c) {
-  const int count = CurveSynth->ChanCurvPts(c);
-  TTextSpin* spin = PointSel[c - 1];
+void TcurvForm::ShowPointCount(int C) {
+  const int count = CurveSynth->ChanCurvPts(C);
+  TTextSpin* spin = PointSel[C - 1];
   // A file may give a channel fewer points than the spin offers: the spin then starts there, and
   // returns to its usual lines once the channel has 4 or more.
   const int first = std::min(count, kMinCurvePoints);
@@ -394,18 +394,18 @@ void TcurvForm::SaveBtnClick(TObject*) {
   }
 }
 
-void TcurvForm::BitWinShow(TObject*, TPoint& sMousePos, std::string& bwInfo, bool& bwShow) {
+void TcurvForm::BitWinShow(TObject*, TPoint& SMousePos, std::string& BwInfo, bool& BwShow) {
   if (CurveSynth->MouseFunct() != TMouseFunc::none) return;
   if (AboutBox != nullptr && AboutBox->Visible()) return;
   if (!CurveSynth->Chan3Vis()) return;
   TRect plot;
   CurveSynth->GetPlotRect(plot);
-  if (!PtInRect(plot, sMousePos)) return;
+  if (!PtInRect(plot, SMousePos)) return;
   double x, y;
-  CurveSynth->PixelToValue(sMousePos.X, sMousePos.Y, x, y);
-  bwShow = CurveSynth->GetChan3CurveY(x, y);
-  if (!bwShow) return;
+  CurveSynth->PixelToValue(SMousePos.X, SMousePos.Y, x, y);
+  BwShow = CurveSynth->GetChan3CurveY(x, y);
+  if (!BwShow) return;
   const TPoint p = CurveSynth->ValueToPixel(x, y);
-  sMousePos = TPoint{p.X + plot.Left, p.Y + plot.Top};
-  bwInfo = "x: " + FloatToStrF(x, ffFixed, 4, 2) + "^My: " + FloatToStrF(y, ffFixed, 4, 2);
+  SMousePos = TPoint{p.X + plot.Left, p.Y + plot.Top};
+  BwInfo = "x: " + FloatToStrF(x, ffFixed, 4, 2) + "^My: " + FloatToStrF(y, ffFixed, 4, 2);
 }

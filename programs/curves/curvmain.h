@@ -67,7 +67,7 @@ class TcurvForm : public TForm {
   void PrintFullBtnClick(TObject* Sender);
   void LoadBtnClick(TObject* Sender);
   void SaveBtnClick(TObject* Sender);
-  void BitWinShow(TObject* Sender, TPoint& sMousePos, std::string& bwInfo, bool& bwShow);
+  void BitWinShow(TObject* Sender, TPoint& SMousePos, std::string& BwInfo, bool& BwShow);
 
  protected:
   void WndProc(TMessage& Message) override;

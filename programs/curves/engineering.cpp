@@ -23,52 +23,52 @@ constexpr int kLowestExponent = -15;
 constexpr int kHighestExponent = 14;
 
 // Exponent of a finite value as printed with one rounded mantissa digit.
-int DecimalExponent(double x) {
-  const std::string text = FormatFloat("0e-", x);
+int DecimalExponent(double X) {
+  const std::string text = FormatFloat("0e-", X);
   int32_t e = 0;
   const auto pos = text.find('e');
   if (pos == std::string::npos || !TryStrToInt(text.substr(pos + 1), e)) return 0;
   return e;
 }
 
-TPrefix PrefixOf(int e) {
-  if (e < kLowestExponent || e > kHighestExponent) return {"", 0};
-  return kPrefixes[(e - kLowestExponent) / 3];
+TPrefix PrefixOf(int E) {
+  if (E < kLowestExponent || E > kHighestExponent) return {"", 0};
+  return kPrefixes[(E - kLowestExponent) / 3];
 }
 
 }  // namespace
 
-std::string FormatEngineering(const std::string& unit_name, bool engineering, bool keep_zeros,
-                              double value) {
-  if (!std::isfinite(value)) return FloatToStr(value) + unit_name;
-  const int e = DecimalExponent(value);
+std::string FormatEngineering(const std::string& UnitName, bool Engineering, bool KeepZeros,
+                              double Value) {
+  if (!std::isfinite(Value)) return FloatToStr(Value) + UnitName;
+  const int e = DecimalExponent(Value);
   const TPrefix prefix = PrefixOf(e);
   // Outside the table the factor 0 shows the value as zero; keep a negative one from printing "-0".
-  const double v = prefix.factor == 0 ? 0.0 : value * prefix.factor;
+  const double v = prefix.factor == 0 ? 0.0 : Value * prefix.factor;
   int decimals = 0;
-  if (engineering) {
+  if (Engineering) {
     decimals = std::abs(e) % 3;
     if (decimals == 0) decimals = 3;
   }
   std::string text = FloatToStrF(v, ffFixed, 4, decimals);
-  if (decimals > 1 && !keep_zeros) {
+  if (decimals > 1 && !KeepZeros) {
     const auto sep = text.find(DecimalSeparator);
     if (sep != std::string::npos) {
       while (text.size() > sep + 2 && text.back() == '0') text.pop_back();
     }
   }
-  return text + prefix.letter + unit_name;
+  return text + prefix.letter + UnitName;
 }
 
-TAxisUnit AxisUnitPrefix(const std::string& unit_name, double a, double b) {
-  const double m = std::max(std::fabs(a), std::fabs(b));
-  if (!std::isfinite(m) || std::isnan(a) || std::isnan(b)) return {0, unit_name};
+TAxisUnit AxisUnitPrefix(const std::string& UnitName, double A, double B) {
+  const double m = std::max(std::fabs(A), std::fabs(B));
+  if (!std::isfinite(m) || std::isnan(A) || std::isnan(B)) return {0, UnitName};
   const TPrefix prefix = PrefixOf(DecimalExponent(m));
-  return {prefix.factor, prefix.letter + unit_name};
+  return {prefix.factor, prefix.letter + UnitName};
 }
 
-int MagnitudeDecimals(double value) {
-  const double x = std::fabs(value);
+int MagnitudeDecimals(double Value) {
+  const double x = std::fabs(Value);
   if (x == 0) return 0;
   if (x < 0.01) return 4;
   if (x < 0.1) return 3;

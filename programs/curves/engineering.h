@@ -11,8 +11,8 @@
 // but never the one right after the decimal separator. Then prefix and unit, no blank between:
 // 0.00005 "Sec" -> "50.00uSec" (keep_zeros) or "50.0uSec". A value that is no finite number is
 // written as the float-to-text conversion does ("NAN", "INF", "-INF") before the unit.
-std::string FormatEngineering(const std::string& unit_name, bool engineering, bool keep_zeros,
-                              double value);
+std::string FormatEngineering(const std::string& UnitName, bool Engineering, bool KeepZeros,
+                              double Value);
 
 // Scale factor and unit text of an axis running from a to b: the prefix of the larger magnitude
 // of the two ends before the unit name; factor 0 and no prefix outside the prefix table (and for
@@ -21,7 +21,7 @@ struct TAxisUnit {
   double Factor = 0;
   std::string Text;
 };
-TAxisUnit AxisUnitPrefix(const std::string& unit_name, double a, double b);
+TAxisUnit AxisUnitPrefix(const std::string& UnitName, double A, double B);
 
 // Decimals of an axis label: 0 for 0, 4 below 0.01, 3 below 0.1, 2 below 1, 1 below 10, else 0.
-int MagnitudeDecimals(double value);
+int MagnitudeDecimals(double Value);
