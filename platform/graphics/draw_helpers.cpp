@@ -4,10 +4,15 @@
 #include <vector>
 
 #include "platform/graphics/canvas_painter.h"
+#include "platform/graphics/canvas_state.h"
 
 void Frame3D(TCanvas* canvas, TRect& r, TColor top_color, TColor bottom_color, int width) {
+  // Not in the pen the caller's drawing left: a frame's paint, for one, leaves a clear pen.
+  const TCanvasSaver keep(*canvas, cpPen);
   TPen* pen = canvas->Pen();
   pen->SetWidth(1);
+  pen->SetStyle(psSolid);
+  pen->SetMode(pmCopy);
   TRect box = r;
   --box.Bottom;
   --box.Right;

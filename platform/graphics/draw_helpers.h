@@ -8,7 +8,8 @@ enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
 
 // Draws `width` one-pixel rings inside r: top and left lines in top_color, right and bottom lines
 // in bottom_color (so the top-right and bottom-left corners take bottom_color), and shrinks r by
-// `width` on every side. Leaves the pen at width 1 in bottom_color.
+// `width` on every side. The lines are solid and copied whatever the canvas's pen; the pen is
+// left as it was.
 void Frame3D(TCanvas* canvas, TRect& r, TColor top_color, TColor bottom_color, int width);
 
 // The standard push-button face, raised or pressed, in the button-face system colours. Returns

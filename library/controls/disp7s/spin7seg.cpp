@@ -197,9 +197,6 @@ void TSpin7Seg::RepeatTick() {
 void TSpin7Seg::DrawHalf(const TRect& R, bool Sunken) {
   if (!FPainted) return;
   TRect r = Rect(R.Left, R.Top, R.Right + 1, R.Bottom + 1);
-  TCanvasSaver keep(*Canvas(), cpPen);
-  Canvas()->Pen()->SetStyle(psSolid);
-  Canvas()->Pen()->SetMode(pmCopy);
   Frame3D(Canvas(), r, Sunken ? clGray : clWhite, Sunken ? clWhite : clGray, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "library/controls/tasten/spin.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ void TSerieSpin::Paint() {
   TCustomSpin::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.SetFont(Font());
   const TRect inner = InnerRect;
   const int m = static_cast<int>(Round(0.04L * inner.Height()));

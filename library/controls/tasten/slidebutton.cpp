@@ -68,13 +68,7 @@ void TSlideButton::Paint() {
   FSlot = InnerRect;
   const int inset = FieldInset(InnerRect, Width(), Height());
   InflateRect(FSlot, -inset, -inset);
-  TCanvas& c = *Canvas();
-  {
-    TCanvasSaver keep(c, cpPen);
-    c.Pen()->SetStyle(psSolid);
-    c.Pen()->SetMode(pmCopy);
-    Frame3D(&c, FSlot, clGray, clWhite, 1);
-  }
+  Frame3D(Canvas(), FSlot, clGray, clWhite, 1);
   InflateRect(FSlot, -1, -1);
   FHalf = FSlot.Height() / 2;
   if (FontAutom() && !FBmpEnable) {

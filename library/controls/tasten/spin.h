@@ -104,6 +104,7 @@ class TCustomSpin : public TRahmen {
   bool FLimiter = false;
   TTextStyle FTextAdjust = ttCenter;
   int FTextY = 0;
+  int FFieldFontHeight = 0;  // as fitted by the paint
   bool FSteppedSincePress = false;
   TColor FColTxtBack = clBlack;
   TTickRecord FRepeat;

@@ -7,6 +7,7 @@
 #include "library/foundation/store.h"
 #include "library/foundation/tickservice.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 namespace {
@@ -211,12 +212,16 @@ void TCustomSpin::FitFieldFont(int Extra) {
       while (cell() < th && font.Size() < kMaxFitFontSize) font.SetSize(font.Size() + 1);
     }
   }
+  FFieldFontHeight = font.Height();
   FTextY = FTextRect.Top + Extra - (2 * f()) / 3 + th / 2;
 }
 
 void TCustomSpin::DrawTextField() {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpBrush | cpFont);
+  c.SetFont(Font());
+  c.Font()->SetHeight(FFieldFontHeight);
   c.Brush()->SetStyle(bsSolid);
   c.Brush()->SetColor(FieldColour());
   c.FillRect(FTextRect);

@@ -1,6 +1,7 @@
 #include "library/controls/tasten/spin.h"
 #include "library/foundation/store.h"
 #include "platform/base/numbers.h"
+#include "platform/graphics/canvas_state.h"
 #include "platform/graphics/draw_helpers.h"
 
 TTextSpin::TTextSpin(TComponent* AOwner) : TCustomSpin(AOwner) {
@@ -23,6 +24,7 @@ void TTextSpin::Paint() {
   TCustomSpin::Paint();
   FPainted = true;
   TCanvas& c = *Canvas();
+  const TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
   c.SetFont(Font());
   const int m = static_cast<int>(Round(0.04L * InnerRect.Height()));
   FTextRect = InnerRect;

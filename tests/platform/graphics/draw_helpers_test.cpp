@@ -9,12 +9,21 @@ namespace {
 TEST(DrawHelpers, Frame3DRingsAndShrink) {
   TBitmap bmp;
   MakeWhite(bmp, 6, 5);
+  // The lines are solid and copied whatever pen the canvas holds, and that pen stays as it was.
+  TPen* pen = bmp.Canvas()->Pen();
+  pen->SetStyle(psClear);
+  pen->SetMode(pmXor);
+  pen->SetWidth(3);
+  pen->SetColor(clBlue);
   TRect r{0, 0, 6, 5};
   Frame3D(bmp.Canvas(), r, clRed, clBlack, 1);
   EXPECT_EQ(r, Rect(1, 1, 5, 4));
   EXPECT_EQ(Picture(bmp, clRed), Rows({"#####.", "#.....", "#.....", "#.....", "......"}));
   EXPECT_EQ(Picture(bmp, clBlack), Rows({".....#", ".....#", ".....#", ".....#", "######"}));
-  EXPECT_EQ(bmp.Canvas()->Pen()->Color(), clBlack);
+  EXPECT_EQ(pen->Style(), psClear);
+  EXPECT_EQ(pen->Mode(), pmXor);
+  EXPECT_EQ(pen->Width(), 3);
+  EXPECT_EQ(pen->Color(), clBlue);
   r = {0, 0, 6, 5};
   Frame3D(bmp.Canvas(), r, clRed, clBlack, 2);
   EXPECT_EQ(r, Rect(2, 2, 4, 3));

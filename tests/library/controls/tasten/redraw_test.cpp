@@ -10,6 +10,7 @@
 #include "library/controls/tasten/boxline.h"
 #include "library/controls/tasten/ledbutton.h"
 #include "library/controls/tasten/ledcheck.h"
+#include "library/controls/tasten/spin.h"
 #include "tasten_fixture.h"
 
 namespace {
@@ -80,6 +81,22 @@ TEST_F(RedrawTest, PartsDrawnAgainLookAsPainted) {
          return {c, [c] {
                    c->SetChecked(true);
                    c->SetChecked(false);
+                 }};
+       }},
+      {"text spin, the field",
+       [](RedrawTest& t) -> Made {
+         auto* s = t.Make<TTextSpin>(10, 10, 100, 30);
+         return {s, [s] {
+                   s->SetPosition(1);
+                   s->SetPosition(0);
+                 }};
+       }},
+      {"serie spin, the field",
+       [](RedrawTest& t) -> Made {
+         auto* s = t.Make<TSerieSpin>(10, 10, 25, 46);
+         return {s, [s] {
+                   s->SetPosition(1);
+                   s->SetPosition(0);
                  }};
        }},
   };

@@ -262,7 +262,7 @@ TEST_F(InstrumentScenesTest, Potentiometers) {
   EXPECT_EQ(p270, 0xbdf7ad9bf99f9ca3ULL);
   EXPECT_EQ(p10, 0xeb1371ed9b220be9ULL);
   EXPECT_EQ(slide, 0x7f6bb90e0ffa37cdULL);
-  EXPECT_EQ(slider, 0x67a3bfa9d7342121ULL);
+  EXPECT_EQ(slider, 0x72f48f6538eaa569ULL);
 }
 
 }  // namespace
