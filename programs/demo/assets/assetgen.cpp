@@ -20,17 +20,17 @@
 
 namespace {
 
-bool Save(const std::string& path, const std::string& bytes) {
-  if (!SafeWriteFile(path, bytes)) {
-    std::fprintf(stderr, "orvanedemo_assets: cannot write %s\n", path.c_str());
+bool Save(const std::string& Path, const std::string& Bytes) {
+  if (!SafeWriteFile(Path, Bytes)) {
+    std::fprintf(stderr, "orvanedemo_assets: cannot write %s\n", Path.c_str());
     return false;
   }
   return true;
 }
 
-bool SaveBitmap(const std::string& path, const TBitmap& bitmap) {
-  const std::vector<uint8_t> bytes = bitmap.SaveToBytes();
-  return Save(path, std::string(bytes.begin(), bytes.end()));
+bool SaveBitmap(const std::string& Path, const TBitmap& Bitmap) {
+  const std::vector<uint8_t> bytes = Bitmap.SaveToBytes();
+  return Save(Path, std::string(bytes.begin(), bytes.end()));
 }
 
 }  // namespace

@@ -20,118 +20,118 @@ constexpr TColor kDark = 0x404040;
 
 struct Pen {
   TCanvas* c;
-  void Line(int x1, int y1, int x2, int y2, TColor color, int width = 1) {
-    c->Pen()->SetColor(color);
-    c->Pen()->SetWidth(width);
-    c->MoveTo(x1, y1);
-    c->LineTo(x2, y2);
+  void Line(int X1, int Y1, int X2, int Y2, TColor Color, int Width = 1) {
+    c->Pen()->SetColor(Color);
+    c->Pen()->SetWidth(Width);
+    c->MoveTo(X1, Y1);
+    c->LineTo(X2, Y2);
     c->Pen()->SetWidth(1);
   }
-  void Box(int l, int t, int r, int b, TColor fill, TColor frame = kBlack) {
-    c->Pen()->SetColor(frame);
-    c->Brush()->SetColor(fill);
-    c->Rectangle(l, t, r, b);
+  void Box(int L, int T, int R, int B, TColor Fill, TColor Frame = kBlack) {
+    c->Pen()->SetColor(Frame);
+    c->Brush()->SetColor(Fill);
+    c->Rectangle(L, T, R, B);
   }
-  void Fill(int l, int t, int r, int b, TColor fill) {
-    c->Brush()->SetColor(fill);
-    c->FillRect(Rect(l, t, r, b));
+  void Fill(int L, int T, int R, int B, TColor Fill) {
+    c->Brush()->SetColor(Fill);
+    c->FillRect(Rect(L, T, R, B));
   }
-  void Circle(int l, int t, int r, int b, TColor fill, TColor frame = kBlack) {
-    c->Pen()->SetColor(frame);
-    c->Brush()->SetColor(fill);
-    c->Ellipse(l, t, r, b);
+  void Circle(int L, int T, int R, int B, TColor Fill, TColor Frame = kBlack) {
+    c->Pen()->SetColor(Frame);
+    c->Brush()->SetColor(Fill);
+    c->Ellipse(L, T, R, B);
   }
   // A raised (or sunken) 3D frame.
-  void Bevel(int l, int t, int r, int b, bool raised) {
-    Line(l, b - 1, l, t, raised ? kWhite : kGrey);
-    Line(l, t, r - 1, t, raised ? kWhite : kGrey);
-    Line(r - 1, t, r - 1, b - 1, raised ? kGrey : kWhite);
-    Line(r - 1, b - 1, l - 1, b - 1, raised ? kGrey : kWhite);
+  void Bevel(int L, int T, int R, int B, bool Raised) {
+    Line(L, B - 1, L, T, Raised ? kWhite : kGrey);
+    Line(L, T, R - 1, T, Raised ? kWhite : kGrey);
+    Line(R - 1, T, R - 1, B - 1, Raised ? kGrey : kWhite);
+    Line(R - 1, B - 1, L - 1, B - 1, Raised ? kGrey : kWhite);
   }
   // A needle from (cx, cy) at angle degrees (0 = right, counter-clockwise), length len.
-  void Needle(int cx, int cy, double degrees, double len, TColor color, int width = 1) {
-    const double a = degrees * std::numbers::pi / 180;
-    Line(cx, cy, cx + int(std::lround(len * std::cos(a))), cy - int(std::lround(len * std::sin(a))),
-         color, width);
+  void Needle(int Cx, int Cy, double Degrees, double Len, TColor Color, int Width = 1) {
+    const double a = Degrees * std::numbers::pi / 180;
+    Line(Cx, Cy, Cx + int(std::lround(Len * std::cos(a))), Cy - int(std::lround(Len * std::sin(a))),
+         Color, Width);
   }
   // An arc of the circle around (cx, cy) from degrees a0 counter-clockwise to a1.
-  void ArcDeg(int cx, int cy, int r, double a0, double a1, TColor color) {
+  void ArcDeg(int Cx, int Cy, int R, double A0, double A1, TColor Color) {
     auto px = [&](double d) {
-      return cx + int(std::lround(100 * std::cos(d * std::numbers::pi / 180)));
+      return Cx + int(std::lround(100 * std::cos(d * std::numbers::pi / 180)));
     };
     auto py = [&](double d) {
-      return cy - int(std::lround(100 * std::sin(d * std::numbers::pi / 180)));
+      return Cy - int(std::lround(100 * std::sin(d * std::numbers::pi / 180)));
     };
-    c->Pen()->SetColor(color);
-    c->Arc(cx - r, cy - r, cx + r + 1, cy + r + 1, px(a0), py(a0), px(a1), py(a1));
+    c->Pen()->SetColor(Color);
+    c->Arc(Cx - R, Cy - R, Cx + R + 1, Cy + R + 1, px(A0), py(A0), px(A1), py(A1));
   }
-  void Poly(std::vector<TPoint> points, TColor fill, TColor frame = kBlack) {
-    c->Pen()->SetColor(frame);
-    c->Brush()->SetColor(fill);
-    c->Polygon(points);
+  void Poly(std::vector<TPoint> Points, TColor Fill, TColor Frame = kBlack) {
+    c->Pen()->SetColor(Frame);
+    c->Brush()->SetColor(Fill);
+    c->Polygon(Points);
   }
-  void Text(int x, int y, const std::string& text, TColor color, int height, bool bold = false,
-            int orientation = 0) {
+  void Text(int X, int Y, const std::string& Text, TColor Color, int Height, bool Bold = false,
+            int Orientation = 0) {
     c->Brush()->SetStyle(bsClear);
     c->Font()->SetName("Arial");
-    c->Font()->SetHeight(-height);
-    c->Font()->SetColor(color);
-    c->Font()->SetStyle(bold ? TFontStyles{fsBold} : TFontStyles{});
-    c->Font()->SetOrientation(orientation);
-    c->TextOut(x, y, text);
+    c->Font()->SetHeight(-Height);
+    c->Font()->SetColor(Color);
+    c->Font()->SetStyle(Bold ? TFontStyles{fsBold} : TFontStyles{});
+    c->Font()->SetOrientation(Orientation);
+    c->TextOut(X, Y, Text);
     c->Font()->SetOrientation(0);
     c->Brush()->SetStyle(bsSolid);
   }
   // One seven-segment digit of the segments "abcdefg" that are lit, in a w x h cell.
-  void Segments(int x, int y, int w, int h, const std::string& lit, TColor on) {
-    const int m = h / 2;
+  void Segments(int X, int Y, int W, int H, const std::string& Lit, TColor On) {
+    const int m = H / 2;
     auto seg = [&](char s, int x1, int y1, int x2, int y2) {
-      if (lit.find(s) != std::string::npos) Line(x1, y1, x2, y2, on, 2);
+      if (Lit.find(s) != std::string::npos) Line(x1, y1, x2, y2, On, 2);
     };
-    seg('a', x + 1, y, x + w - 1, y);
-    seg('b', x + w, y + 1, x + w, y + m - 1);
-    seg('c', x + w, y + m + 1, x + w, y + h - 1);
-    seg('d', x + 1, y + h, x + w - 1, y + h);
-    seg('e', x, y + m + 1, x, y + h - 1);
-    seg('f', x, y + 1, x, y + m - 1);
-    seg('g', x + 1, y + m, x + w - 1, y + m);
+    seg('a', X + 1, Y, X + W - 1, Y);
+    seg('b', X + W, Y + 1, X + W, Y + m - 1);
+    seg('c', X + W, Y + m + 1, X + W, Y + H - 1);
+    seg('d', X + 1, Y + H, X + W - 1, Y + H);
+    seg('e', X, Y + m + 1, X, Y + H - 1);
+    seg('f', X, Y + 1, X, Y + m - 1);
+    seg('g', X + 1, Y + m, X + W - 1, Y + m);
   }
-  void ArrowLeft(int x, int y, int s, TColor fill) {
-    Poly({{x, y}, {x + s, y - s}, {x + s, y + s}}, fill);
+  void ArrowLeft(int X, int Y, int S, TColor Fill) {
+    Poly({{X, Y}, {X + S, Y - S}, {X + S, Y + S}}, Fill);
   }
-  void ArrowRight(int x, int y, int s, TColor fill) {
-    Poly({{x, y}, {x - s, y - s}, {x - s, y + s}}, fill);
+  void ArrowRight(int X, int Y, int S, TColor Fill) {
+    Poly({{X, Y}, {X - S, Y - S}, {X - S, Y + S}}, Fill);
   }
-  void ArrowUp(int x, int y, int s, TColor fill) {
-    Poly({{x, y}, {x - s, y + s}, {x + s, y + s}}, fill);
+  void ArrowUp(int X, int Y, int S, TColor Fill) {
+    Poly({{X, Y}, {X - S, Y + S}, {X + S, Y + S}}, Fill);
   }
-  void ArrowDown(int x, int y, int s, TColor fill) {
-    Poly({{x, y}, {x - s, y - s}, {x + s, y - s}}, fill);
+  void ArrowDown(int X, int Y, int S, TColor Fill) {
+    Poly({{X, Y}, {X - S, Y - S}, {X + S, Y - S}}, Fill);
   }
 };
 
 using Drawer = std::function<void(Pen&)>;
 
 // A round dial of the given sweep (degrees, symmetric about the top) with a needle.
-void Dial(Pen& p, double sweep, double needle) {
-  const double start = 90 + sweep / 2;
-  const double end = 90 - sweep / 2;
-  if (sweep >= 360) {
-    p.Circle(1, 1, 23, 23, kWhite);
+void Dial(Pen& P, double Sweep, double Needle) {
+  const double start = 90 + Sweep / 2;
+  const double end = 90 - Sweep / 2;
+  if (Sweep >= 360) {
+    P.Circle(1, 1, 23, 23, kWhite);
   } else {
-    p.Box(1, 3, 23, 22, kWhite);
+    P.Box(1, 3, 23, 22, kWhite);
   }
-  const int cx = 12, cy = sweep <= 180 ? 19 : 12;
-  const int r = sweep <= 180 ? 14 : 9;
+  const int cx = 12, cy = Sweep <= 180 ? 19 : 12;
+  const int r = Sweep <= 180 ? 14 : 9;
   for (int i = 0; i <= 6; ++i) {
     const double a = start - (start - end) * i / 6;
     const double rad = a * std::numbers::pi / 180;
-    p.Line(cx + int(std::lround(r * std::cos(rad))), cy - int(std::lround(r * std::sin(rad))),
+    P.Line(cx + int(std::lround(r * std::cos(rad))), cy - int(std::lround(r * std::sin(rad))),
            cx + int(std::lround((r - 3) * std::cos(rad))),
            cy - int(std::lround((r - 3) * std::sin(rad))), kBlack);
   }
-  p.Needle(cx, cy, needle, r - 1, kRed);
-  p.Circle(cx - 2, cy - 2, cx + 3, cy + 3, kBlack);
+  P.Needle(cx, cy, Needle, r - 1, kRed);
+  P.Circle(cx - 2, cy - 2, cx + 3, cy + 3, kBlack);
 }
 
 const std::map<std::string, Drawer>& Drawers() {

@@ -16,41 +16,41 @@ struct SketchPoint {
 
 class Sketch {
  public:
-  Sketch(int width, int height, int fineness = 4);
+  Sketch(int Width, int Height, int Fineness = 4);
 
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
 
   // Everything drawn later is shifted by (dx, dy) and turned by `degrees` (clockwise on screen)
   // about (cx, cy); Reset() removes it.
-  void Place(double dx, double dy, double degrees = 0, double cx = 0, double cy = 0);
+  void Place(double Dx, double Dy, double Degrees = 0, double Cx = 0, double Cy = 0);
   void Reset() { Place(0, 0); }
-  SketchPoint Map(SketchPoint p) const;
+  SketchPoint Map(SketchPoint P) const;
 
   // clNone as fill or outline leaves that part out.
-  void Fill(TColor color);
-  void Box(double left, double top, double right, double bottom, TColor fill,
-           TColor outline = clNone, double line_width = 1);
-  void Oval(double cx, double cy, double rx, double ry, TColor fill, TColor outline = clNone,
-            double line_width = 1);
+  void Fill(TColor Color);
+  void Box(double Left, double Top, double Right, double Bottom, TColor Fill,
+           TColor Outline = clNone, double LineWidth = 1);
+  void Oval(double Cx, double Cy, double Rx, double Ry, TColor Fill, TColor Outline = clNone,
+            double LineWidth = 1);
   // An oval whose axes are turned by `degrees` with the placement's turn added.
-  void TurnedOval(double cx, double cy, double rx, double ry, double degrees, TColor fill,
-                  TColor outline = clNone, double line_width = 1);
-  void Shape(std::initializer_list<SketchPoint> points, TColor fill, TColor outline = clNone,
-             double line_width = 1);
-  void Line(double x1, double y1, double x2, double y2, TColor color, double line_width = 1);
+  void TurnedOval(double Cx, double Cy, double Rx, double Ry, double Degrees, TColor Fill,
+                  TColor Outline = clNone, double LineWidth = 1);
+  void Shape(std::initializer_list<SketchPoint> Points, TColor Fill, TColor Outline = clNone,
+             double LineWidth = 1);
+  void Line(double X1, double Y1, double X2, double Y2, TColor Color, double LineWidth = 1);
   // Text centred on (cx, cy); size is the character height in frame units.
-  void Text(double cx, double cy, const std::string& text, double size, TColor color,
-            bool bold = true);
+  void Text(double Cx, double Cy, const std::string& Text, double Size, TColor Color,
+            bool Bold = true);
 
   // The frame at its real size.
   std::unique_ptr<TBitmap> Shrink() const;
 
  private:
-  int Px(double v) const;
-  TPoint Pt(SketchPoint p) const;
-  void SetPen(TColor outline, double line_width);
-  void SetBrush(TColor fill);
+  int Px(double V) const;
+  TPoint Pt(SketchPoint P) const;
+  void SetPen(TColor Outline, double LineWidth);
+  void SetBrush(TColor Fill);
 
   int FWidth;
   int FHeight;
@@ -61,8 +61,8 @@ class Sketch {
 
 // A strip of `frames` pictures, each width x height, side by side; draw(sketch, i) draws frame i
 // (0-based) on a fresh sketch.
-std::unique_ptr<TBitmap> DrawStrip(int frames, int width, int height,
-                                   const std::function<void(Sketch&, int)>& draw);
+std::unique_ptr<TBitmap> DrawStrip(int Frames, int Width, int Height,
+                                   const std::function<void(Sketch&, int)>& Draw);
 
 // The strip with every frame mirrored left to right, in the same frame order.
-std::unique_ptr<TBitmap> MirrorFrames(const TBitmap& strip, int frames);
+std::unique_ptr<TBitmap> MirrorFrames(const TBitmap& Strip, int Frames);

@@ -112,11 +112,11 @@ void TGamePortDemo::FormShow() {
   if (Game->StickOk2()) ShowOk(StickOkLed2);
 }
 
-void TGamePortDemo::Move(const TStickView& View, int x, int y) {
-  View.XEdit->SetText(std::to_string(x));
-  View.YEdit->SetText(std::to_string(y));
-  View.XGauge->SetValue(GaugeValue(x));
-  View.YGauge->SetValue(GaugeValue(y));
+void TGamePortDemo::Move(const TStickView& View, int X, int Y) {
+  View.XEdit->SetText(std::to_string(X));
+  View.YEdit->SetText(std::to_string(Y));
+  View.XGauge->SetValue(GaugeValue(X));
+  View.YGauge->SetValue(GaugeValue(Y));
 }
 
 void TGamePortDemo::ButtonChange(const TStickView& View, TJoyButtonChanged Changed, int Glyph) {

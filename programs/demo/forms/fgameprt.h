@@ -33,6 +33,6 @@ class TGamePortDemo : public TDemoForm {
 
  private:
   void FormShow();
-  void Move(const TStickView& View, int x, int y);
+  void Move(const TStickView& View, int X, int Y);
   void ButtonChange(const TStickView& View, TJoyButtonChanged Changed, int Glyph);
 };
