@@ -149,14 +149,14 @@ class FlipStepper {
         FDivisor(d),
         FStepWhole(stepWhole),
         FStepRest(stepRest) {
-    assert(d_ > 0 && FRest >= 0 && FRest < d_);
+    assert(FDivisor > 0 && FRest >= 0 && FRest < FDivisor);
   }
   // Moves to the row below.
   void Next() {
     const long long t = FStepRest - FRest;
     FPixel += FStepWhole + (t > 0 ? 1 : 0);
     FRest = t > 0 ? FDivisor - t : -t;
-    assert(FRest >= 0 && FRest < d_);
+    assert(FRest >= 0 && FRest < FDivisor);
   }
   // The first pixel of the row from which the side test has its other sign (or is 0 there).
   int Pixel() const {
