@@ -269,7 +269,9 @@ TEST_F(WindowManagerTest, AltWithACaptionsAcceleratorPressesTheControl) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.keys);
     ASSERT_EQ(std::system((std::string("xdotool key ") + c.keys).c_str()), 0);
-    if (c.done) EXPECT_TRUE(WaitFor(c.done));
+    if (c.done) {
+      EXPECT_TRUE(WaitFor(c.done));
+    }
   }
   // Each control was pressed only as often as its accelerator was typed.
   EXPECT_EQ(clicks[button], 2);
