@@ -25,54 +25,54 @@ TSurface TBitmap::Surface() const {
   return TSurface{const_cast<uint32_t*>(FPixels.data()), FWidth, FHeight, FWidth};
 }
 
-void TBitmap::Replace(int width, int height, std::vector<uint32_t>&& pixels) {
-  FWidth = width;
-  FHeight = height;
-  FPixels = std::move(pixels);
+void TBitmap::Replace(int Width, int Height, std::vector<uint32_t>&& Pixels) {
+  FWidth = Width;
+  FHeight = Height;
+  FPixels = std::move(Pixels);
   AttachCanvas();
 }
 
-void TBitmap::SetSize(int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
-  if (width == FWidth && height == FHeight) return;
-  if (width > kMaxDimension || height > kMaxDimension ||
-      static_cast<long long>(width) * height > kMaxPixels) {
-    throw EInvalidGraphic("Bitmap size " + std::to_string(width) + " x " + std::to_string(height) +
+void TBitmap::SetSize(int Width, int Height) {
+  Width = std::max(Width, 0);
+  Height = std::max(Height, 0);
+  if (Width == FWidth && Height == FHeight) return;
+  if (Width > kMaxDimension || Height > kMaxDimension ||
+      static_cast<long long>(Width) * Height > kMaxPixels) {
+    throw EInvalidGraphic("Bitmap size " + std::to_string(Width) + " x " + std::to_string(Height) +
                           " is too large");
   }
   const TBrush* brush = FCanvas->Brush();
   const uint32_t fill = ToPixel(brush->Style() == bsClear ? clWhite : brush->Color());
-  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
-  const int w = std::min(width, FWidth), h = std::min(height, FHeight);
+  std::vector<uint32_t> pixels(static_cast<size_t>(Width) * Height, fill);
+  const int w = std::min(Width, FWidth), h = std::min(Height, FHeight);
   for (int y = 0; y < h; ++y) {
     std::copy_n(FPixels.data() + static_cast<size_t>(y) * FWidth, w,
-                pixels.data() + static_cast<size_t>(y) * width);
+                pixels.data() + static_cast<size_t>(y) * Width);
   }
-  if (width == 0 || height == 0) {
+  if (Width == 0 || Height == 0) {
     pixels.clear();
-    width = height = 0;
+    Width = Height = 0;
   }
-  Replace(width, height, std::move(pixels));
+  Replace(Width, Height, std::move(pixels));
   Changed();
 }
 
-void TBitmap::Assign(const TBitmap* source) {
-  if (source == this) return;
-  if (!source) {
+void TBitmap::Assign(const TBitmap* Source) {
+  if (Source == this) return;
+  if (!Source) {
     Replace(0, 0, {});
   } else {
-    std::vector<uint32_t> copy = source->FPixels;
-    Replace(source->FWidth, source->FHeight, std::move(copy));
-    FTransparent = source->FTransparent;
-    FTransparentMode = source->FTransparentMode;
-    FTransparentColor = source->FTransparentColor;
+    std::vector<uint32_t> copy = Source->FPixels;
+    Replace(Source->FWidth, Source->FHeight, std::move(copy));
+    FTransparent = Source->FTransparent;
+    FTransparentMode = Source->FTransparentMode;
+    FTransparentColor = Source->FTransparentColor;
   }
   Changed();
 }
 
-void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
-  DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
+void TBitmap::LoadFromBytes(const std::vector<uint8_t>& Bytes) {
+  DecodedImage image = DecodeBmp(Bytes.data(), Bytes.size());
   Replace(image.width, image.height, std::move(image.pixels));
   Changed();
 }
@@ -81,10 +81,10 @@ std::vector<uint8_t> TBitmap::SaveToBytes() const {
   return EncodeBmp24(FWidth, FHeight, FPixels.data());
 }
 
-void TBitmap::LoadFromFile(const std::string& fileName) {
+void TBitmap::LoadFromFile(const std::string& FileName) {
   DecodedImage image;
   try {
-    TRegularFile file(fileName);
+    TRegularFile file(FileName);
     image = DecodeBmp([&file](uint64_t offset, uint8_t* data, size_t count) {
       return file.ReadAt(offset, data, count);
     });
@@ -95,17 +95,17 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
   Changed();
 }
 
-void TBitmap::SaveToFile(const std::string& fileName) const {
+void TBitmap::SaveToFile(const std::string& FileName) const {
   // Through a temporary file and a rename: a failed write leaves the old picture whole.
   const std::vector<uint8_t> bytes = SaveToBytes();
-  if (!SafeWriteFile(fileName, std::string(bytes.begin(), bytes.end()))) {
-    throw EInvalidGraphic("Cannot write bitmap file " + fileName);
+  if (!SafeWriteFile(FileName, std::string(bytes.begin(), bytes.end()))) {
+    throw EInvalidGraphic("Cannot write bitmap file " + FileName);
   }
 }
 
-void TBitmap::SetTransparent(bool v) {
-  if (v == FTransparent) return;
-  FTransparent = v;
+void TBitmap::SetTransparent(bool V) {
+  if (V == FTransparent) return;
+  FTransparent = V;
   Changed();
 }
 
@@ -115,24 +115,24 @@ TColor TBitmap::TransparentColor() const {
   return FromPixel(FPixels[static_cast<size_t>(FHeight - 1) * FWidth]);
 }
 
-void TBitmap::SetTransparentColor(TColor v) {
-  FTransparentColor = v;
-  FTransparentMode = v == clDefault ? tmAuto : tmFixed;
+void TBitmap::SetTransparentColor(TColor V) {
+  FTransparentColor = V;
+  FTransparentMode = V == clDefault ? tmAuto : tmFixed;
   Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode v) {
-  if (v == FTransparentMode) return;
-  FTransparentMode = v;
+void TBitmap::SetTransparentMode(TTransparentMode V) {
+  if (V == FTransparentMode) return;
+  FTransparentMode = V;
   Changed();
 }
 
-uint32_t* TBitmap::ScanLine(int y) {
-  if (y < 0 || y >= FHeight) return nullptr;
-  return FPixels.data() + static_cast<size_t>(y) * FWidth;
+uint32_t* TBitmap::ScanLine(int Y) {
+  if (Y < 0 || Y >= FHeight) return nullptr;
+  return FPixels.data() + static_cast<size_t>(Y) * FWidth;
 }
 
-const uint32_t* TBitmap::ScanLine(int y) const {
-  if (y < 0 || y >= FHeight) return nullptr;
-  return FPixels.data() + static_cast<size_t>(y) * FWidth;
+const uint32_t* TBitmap::ScanLine(int Y) const {
+  if (Y < 0 || Y >= FHeight) return nullptr;
+  return FPixels.data() + static_cast<size_t>(Y) * FWidth;
 }

@@ -30,35 +30,35 @@ class TBitmap : public TObject {
   // Keeps the overlapping top-left content; new pixels take the canvas's brush colour (white
   // when the brush is clear). Negative values count as 0; sizes beyond the limits throw
   // EInvalidGraphic and leave the bitmap unchanged.
-  void SetWidth(int v) { SetSize(v, FHeight); }
-  void SetHeight(int v) { SetSize(FWidth, v); }
-  void SetSize(int width, int height);
+  void SetWidth(int V) { SetSize(V, FHeight); }
+  void SetHeight(int V) { SetSize(FWidth, V); }
+  void SetSize(int Width, int Height);
   bool Empty() const { return FWidth == 0 || FHeight == 0; }
 
   TCanvas* Canvas() { return FCanvas.get(); }
   const TCanvas* Canvas() const { return FCanvas.get(); }
 
   // A deep copy of the pixels and the transparency settings; nullptr empties the bitmap.
-  void Assign(const TBitmap* source);
+  void Assign(const TBitmap* Source);
 
   // Throw EInvalidGraphic on a missing, unreadable or malformed file; the bitmap is unchanged then.
-  void LoadFromFile(const std::string& fileName);
-  void SaveToFile(const std::string& fileName) const;
-  void LoadFromBytes(const std::vector<uint8_t>& bytes);
+  void LoadFromFile(const std::string& FileName);
+  void SaveToFile(const std::string& FileName) const;
+  void LoadFromBytes(const std::vector<uint8_t>& Bytes);
   std::vector<uint8_t> SaveToBytes() const;
 
   // When Transparent, Draw and StretchDraw leave out the pixels of TransparentColor: the
   // bottom-left pixel in tmAuto mode, the colour set by SetTransparentColor in tmFixed mode.
   bool Transparent() const { return FTransparent; }
-  void SetTransparent(bool v);
+  void SetTransparent(bool V);
   TColor TransparentColor() const;
-  void SetTransparentColor(TColor v);
+  void SetTransparentColor(TColor V);
   TTransparentMode TransparentMode() const { return FTransparentMode; }
-  void SetTransparentMode(TTransparentMode v);
+  void SetTransparentMode(TTransparentMode V);
 
   // Row y, Width() pixels of 0xFFRRGGBB; nullptr outside.
-  uint32_t* ScanLine(int y);
-  const uint32_t* ScanLine(int y) const;
+  uint32_t* ScanLine(int Y);
+  const uint32_t* ScanLine(int Y) const;
   TSurface Surface() const;
 
   // Fired after the size, the content as a whole (load, assign) or the transparency changed.
@@ -67,7 +67,7 @@ class TBitmap : public TObject {
  private:
   void Changed();
   void AttachCanvas();
-  void Replace(int width, int height, std::vector<uint32_t>&& pixels);
+  void Replace(int Width, int Height, std::vector<uint32_t>&& Pixels);
 
   int FWidth = 0;
   int FHeight = 0;

@@ -16,26 +16,26 @@ constexpr uint32_t kBiAlphaBitfields = 6;
 // pixel rows are read as one block at their offset, so a gap before them is never read.
 class Reader {
  public:
-  explicit Reader(const TBmpFetch& fetch) : FFetch(fetch) {}
-  bool Has(size_t offset, size_t count) {
-    return offset <= kMaxHead && count <= kMaxHead - offset && Extend(offset + count);
+  explicit Reader(const TBmpFetch& Fetch) : FFetch(Fetch) {}
+  bool Has(size_t Offset, size_t Count) {
+    return Offset <= kMaxHead && Count <= kMaxHead - Offset && Extend(Offset + Count);
   }
-  uint32_t U8(size_t o) { return Need(o, 1), FHead[o]; }
-  uint32_t U16(size_t o) { return Need(o, 2), FHead[o] | (FHead[o + 1] << 8); }
-  uint32_t U32(size_t o) {
-    Need(o, 4);
-    return FHead[o] | (FHead[o + 1] << 8) | (FHead[o + 2] << 16) |
-           (static_cast<uint32_t>(FHead[o + 3]) << 24);
+  uint32_t U8(size_t O) { return Need(O, 1), FHead[O]; }
+  uint32_t U16(size_t O) { return Need(O, 2), FHead[O] | (FHead[O + 1] << 8); }
+  uint32_t U32(size_t O) {
+    Need(O, 4);
+    return FHead[O] | (FHead[O + 1] << 8) | (FHead[O + 2] << 16) |
+           (static_cast<uint32_t>(FHead[O + 3]) << 24);
   }
-  int32_t I32(size_t o) { return static_cast<int32_t>(U32(o)); }
+  int32_t I32(size_t O) { return static_cast<int32_t>(U32(O)); }
   // Taken in growing pieces, so that a header promising more than the file has costs no more
   // memory than the file's bytes.
-  std::vector<uint8_t> Block(uint64_t offset, size_t count) {
+  std::vector<uint8_t> Block(uint64_t Offset, size_t Count) {
     std::vector<uint8_t> block;
-    while (block.size() < count) {
+    while (block.size() < Count) {
       const size_t had = block.size();
-      block.resize(had + std::min(count - had, std::max<size_t>(had, 1 << 16)));
-      if (FFetch(offset + had, block.data() + had, block.size() - had) < block.size() - had) {
+      block.resize(had + std::min(Count - had, std::max<size_t>(had, 1 << 16)));
+      if (FFetch(Offset + had, block.data() + had, block.size() - had) < block.size() - had) {
         Truncated();
       }
     }
@@ -46,26 +46,26 @@ class Reader {
   // The longest head: file header, the largest info header, its masks, 256 colours.
   static constexpr size_t kMaxHead = 14 + 124 + 12 + 256 * 4;
   [[noreturn]] static void Truncated() { throw EInvalidGraphic("Bitmap file is truncated"); }
-  bool Extend(size_t end) {
-    if (end <= FHead.size()) return true;
+  bool Extend(size_t End) {
+    if (End <= FHead.size()) return true;
     const size_t had = FHead.size();
-    FHead.resize(end);
-    FHead.resize(had + FFetch(had, FHead.data() + had, end - had));
-    return FHead.size() == end;
+    FHead.resize(End);
+    FHead.resize(had + FFetch(had, FHead.data() + had, End - had));
+    return FHead.size() == End;
   }
-  void Need(size_t o, size_t n) {
-    if (!Has(o, n)) Truncated();
+  void Need(size_t O, size_t N) {
+    if (!Has(O, N)) Truncated();
   }
   const TBmpFetch& FFetch;
   std::vector<uint8_t> FHead;
 };
 
 // Scales a masked channel to 8 bits.
-uint32_t Channel(uint32_t value, uint32_t mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const int bits = std::popcount(mask);
-  uint32_t v = (value & mask) >> shift;
+uint32_t Channel(uint32_t Value, uint32_t Mask) {
+  if (Mask == 0) return 0;
+  const int shift = std::countr_zero(Mask);
+  const int bits = std::popcount(Mask);
+  uint32_t v = (Value & Mask) >> shift;
   if (bits >= 8) return v >> (bits - 8);
   // Repeat the bits to fill the byte (so a full channel gives 255).
   uint32_t out = 0;
@@ -73,17 +73,17 @@ uint32_t Channel(uint32_t value, uint32_t mask) {
   return (out >> (((8 + bits - 1) / bits) * bits - 8)) & 0xFF;
 }
 
-void Put(uint8_t* p, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+void Put(uint8_t* P, uint32_t V, int Bytes) {
+  for (int i = 0; i < Bytes; ++i) P[i] = static_cast<uint8_t>(V >> (8 * i));
 }
 
 }  // namespace
 
-DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
-  return DecodeBmp([data, size](uint64_t offset, uint8_t* to, size_t count) {
-    if (offset >= size) return size_t(0);
-    count = std::min<uint64_t>(count, size - offset);
-    std::copy_n(data + offset, count, to);
+DecodedImage DecodeBmp(const uint8_t* Data, size_t Size) {
+  return DecodeBmp([Data, Size](uint64_t offset, uint8_t* to, size_t count) {
+    if (offset >= Size) return size_t(0);
+    count = std::min<uint64_t>(count, Size - offset);
+    std::copy_n(Data + offset, count, to);
     return count;
   });
 }
@@ -202,9 +202,9 @@ DecodedImage DecodeBmp(const TBmpFetch& Fetch) {
   return image;
 }
 
-std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels) {
-  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  const size_t image_size = stride * height;
+std::vector<uint8_t> EncodeBmp24(int Width, int Height, const uint32_t* Pixels) {
+  const size_t stride = (static_cast<size_t>(Width) * 3 + 3) & ~size_t{3};
+  const size_t image_size = stride * Height;
   std::vector<uint8_t> out(54 + image_size, 0);
   uint8_t* h = out.data();
   h[0] = 'B';
@@ -212,17 +212,17 @@ std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels) 
   Put(h + 2, static_cast<uint32_t>(out.size()), 4);
   Put(h + 10, 54, 4);
   Put(h + 14, 40, 4);
-  Put(h + 18, static_cast<uint32_t>(width), 4);
-  Put(h + 22, static_cast<uint32_t>(height), 4);
+  Put(h + 18, static_cast<uint32_t>(Width), 4);
+  Put(h + 22, static_cast<uint32_t>(Height), 4);
   Put(h + 26, 1, 2);
   Put(h + 28, 24, 2);
   Put(h + 34, static_cast<uint32_t>(image_size), 4);
   Put(h + 38, 3780, 4);  // 96 dpi
   Put(h + 42, 3780, 4);
-  for (int y = 0; y < height; ++y) {
-    const uint32_t* src = pixels + static_cast<size_t>(height - 1 - y) * width;
+  for (int y = 0; y < Height; ++y) {
+    const uint32_t* src = Pixels + static_cast<size_t>(Height - 1 - y) * Width;
     uint8_t* dst = out.data() + 54 + stride * y;
-    for (int x = 0; x < width; ++x) {
+    for (int x = 0; x < Width; ++x) {
       dst[3 * x] = static_cast<uint8_t>(src[x]);
       dst[3 * x + 1] = static_cast<uint8_t>(src[x] >> 8);
       dst[3 * x + 2] = static_cast<uint8_t>(src[x] >> 16);

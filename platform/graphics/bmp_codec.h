@@ -18,6 +18,6 @@ using TBmpFetch = std::function<size_t(uint64_t Offset, uint8_t* Data, size_t Co
 // Throws EInvalidGraphic on anything it cannot read safely. Asks for no byte that it does not
 // use: the headers, the colour table and the pixel rows.
 DecodedImage DecodeBmp(const TBmpFetch& Fetch);
-DecodedImage DecodeBmp(const uint8_t* data, size_t size);
+DecodedImage DecodeBmp(const uint8_t* Data, size_t Size);
 // 24 bits per pixel, uncompressed, bottom-up.
-std::vector<uint8_t> EncodeBmp24(int width, int height, const uint32_t* pixels);
+std::vector<uint8_t> EncodeBmp24(int Width, int Height, const uint32_t* Pixels);

@@ -12,22 +12,22 @@ TCanvas::TCanvas()
 
 TCanvas::~TCanvas() = default;
 
-void TCanvas::SetPen(const TPen* v) {
-  if (v) FPen->Assign(*v);
+void TCanvas::SetPen(const TPen* V) {
+  if (V) FPen->Assign(*V);
 }
-void TCanvas::SetBrush(const TBrush* v) {
-  if (v) FBrush->Assign(*v);
+void TCanvas::SetBrush(const TBrush* V) {
+  if (V) FBrush->Assign(*V);
 }
-void TCanvas::SetFont(const TFont* v) {
-  if (v) FFont->Assign(*v);
+void TCanvas::SetFont(const TFont* V) {
+  if (V) FFont->Assign(*V);
 }
 
-void TCanvas::SetSurface(const TSurface& surface, TPoint origin, TRect bounds) {
-  FSurface = surface;
+void TCanvas::SetSurface(const TSurface& Surface, TPoint Origin, TRect Bounds) {
+  FSurface = Surface;
   if (!FSurface.Bits || FSurface.Width <= 0 || FSurface.Height <= 0) FSurface = TSurface{};
   if (FSurface.Stride < FSurface.Width) FSurface.Stride = FSurface.Width;
-  FOrigin = origin;
-  FBounds = bounds;
+  FOrigin = Origin;
+  FBounds = Bounds;
   UpdateDeviceClip();
 }
 
@@ -62,8 +62,8 @@ void TCanvas::UpdateDeviceClip() {
 #endif
 }
 
-void TCanvas::Changed(const TRect& device_area) {
-  if (OnPixelsChanged) OnPixelsChanged(this, device_area);
+void TCanvas::Changed(const TRect& DeviceArea) {
+  if (OnPixelsChanged) OnPixelsChanged(this, DeviceArea);
 }
 
 TRect TCanvas::ClipRect() const {
@@ -73,14 +73,14 @@ TRect TCanvas::ClipRect() const {
   return r;
 }
 
-void TCanvas::SelectClipRect(const TRect& r) {
-  TRegion region(r);
+void TCanvas::SelectClipRect(const TRect& R) {
+  TRegion region(R);
   SelectClipRgn(&region);
 }
 
-void TCanvas::SelectClipRgn(const TRegion* region) {
-  FHasClip = region != nullptr;
-  FClip = region ? *region : TRegion{};
+void TCanvas::SelectClipRgn(const TRegion* Region) {
+  FHasClip = Region != nullptr;
+  FClip = Region ? *Region : TRegion{};
   UpdateDeviceClip();
 }
 
@@ -95,32 +95,32 @@ void TCanvas::ClipToRegion() {
   FHasClip = true;
 }
 
-void TCanvas::IntersectClipRect(const TRect& r) {
+void TCanvas::IntersectClipRect(const TRect& R) {
   ClipToRegion();
-  FClip.Intersect(r);
+  FClip.Intersect(R);
   UpdateDeviceClip();
 }
 
-void TCanvas::ExcludeClipRect(const TRect& r) {
+void TCanvas::ExcludeClipRect(const TRect& R) {
   ClipToRegion();
-  FClip.Subtract(r);
+  FClip.Subtract(R);
   UpdateDeviceClip();
 }
 
-void TCanvas::FillRect(const TRect& rect) {
+void TCanvas::FillRect(const TRect& Rect) {
   if (FBrush->Style() == bsClear) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
-  const TRect r = NormalizeRect(rect);
+  const TRect r = NormalizeRect(Rect);
   const uint32_t color = ToPixel(FBrush->Color());
   const int top = std::max(r.Top, painter.Top());
   const int bottom = std::min(r.Bottom, painter.Bottom());
   for (int y = top; y < bottom; ++y) painter.Span(y, r.Left, r.Right, color, CopyOp());
 }
 
-void TCanvas::FrameRect(const TRect& rect) {
+void TCanvas::FrameRect(const TRect& Rect) {
   if (FBrush->Style() == bsClear) return;
-  const TRect r = NormalizeRect(rect);
+  const TRect r = NormalizeRect(Rect);
   if (IsRectEmpty(r)) return;
   CanvasPainter painter(*this);
   if (painter.Empty()) return;
@@ -133,17 +133,17 @@ void TCanvas::FrameRect(const TRect& rect) {
   }
 }
 
-TColor TCanvas::Pixels(int x, int y) const {
-  const long long dx = static_cast<long long>(x) + FOrigin.X;
-  const long long dy = static_cast<long long>(y) + FOrigin.Y;
+TColor TCanvas::Pixels(int X, int Y) const {
+  const long long dx = static_cast<long long>(X) + FOrigin.X;
+  const long long dy = static_cast<long long>(Y) + FOrigin.Y;
   if (!FSurface.Bits || dx < 0 || dy < 0 || dx >= FSurface.Width || dy >= FSurface.Height) {
     return -1;
   }
-  if (!IsRectEmpty(FBounds) && !PtInRect(FBounds, TPoint{x, y})) return -1;
+  if (!IsRectEmpty(FBounds) && !PtInRect(FBounds, TPoint{X, Y})) return -1;
   return FromPixel(FSurface.Bits[dy * FSurface.Stride + dx]);
 }
 
-void TCanvas::SetPixels(int x, int y, TColor color) {
+void TCanvas::SetPixels(int X, int Y, TColor Color) {
   CanvasPainter painter(*this);
-  painter.Pixel(x, y, ToPixel(color), CopyOp());
+  painter.Pixel(X, Y, ToPixel(Color), CopyOp());
 }

@@ -97,12 +97,12 @@ class TCanvas : public TObject {
   // Points the canvas at a surface. Logical (0, 0) lies at `origin` on the surface; nothing is
   // drawn outside `bounds` (logical coordinates; an empty TRect means the whole surface). The
   // surface must outlive its use by the canvas; call again after the owner reallocates it.
-  void SetSurface(const TSurface& surface, TPoint origin = {}, TRect bounds = {});
+  void SetSurface(const TSurface& Surface, TPoint Origin = {}, TRect Bounds = {});
   const TSurface& Surface() const { return FSurface; }
   TPoint Origin() const { return FOrigin; }
   // Called after every drawing call that may have changed pixels, with the changed area in
   // surface coordinates (already clipped).
-  std::function<void(TCanvas* Sender, const TRect& area)> OnPixelsChanged;
+  std::function<void(TCanvas* Sender, const TRect& Area)> OnPixelsChanged;
 
   // --- Drawing state ---
   TPen* Pen() { return FPen.get(); }
@@ -112,81 +112,81 @@ class TCanvas : public TObject {
   const TBrush* Brush() const { return FBrush.get(); }
   const TFont* Font() const { return FFont.get(); }
   // Copy the attributes (the canvas keeps its own objects).
-  void SetPen(const TPen* v);
-  void SetBrush(const TBrush* v);
-  void SetFont(const TFont* v);
+  void SetPen(const TPen* V);
+  void SetBrush(const TBrush* V);
+  void SetFont(const TFont* V);
   TPoint PenPos() const { return FPenPos; }
-  void SetPenPos(TPoint p) { FPenPos = p; }
+  void SetPenPos(TPoint P) { FPenPos = P; }
   TCopyMode CopyMode() const { return FCopyMode; }
-  void SetCopyMode(TCopyMode v) { FCopyMode = v; }
+  void SetCopyMode(TCopyMode V) { FCopyMode = V; }
 
   // --- Clipping (logical coordinates; never beyond the bounds given with the surface) ---
   // The bounding box of what may be drawn now.
   TRect ClipRect() const;
-  void SelectClipRect(const TRect& r);
+  void SelectClipRect(const TRect& R);
   // nullptr removes every clip.
-  void SelectClipRgn(const TRegion* region);
+  void SelectClipRgn(const TRegion* Region);
   // The selected clip region; nullptr when there is none.
   const TRegion* ClipRgn() const { return FHasClip ? &FClip : nullptr; }
-  void IntersectClipRect(const TRect& r);
-  void ExcludeClipRect(const TRect& r);
+  void IntersectClipRect(const TRect& R);
+  void ExcludeClipRect(const TRect& R);
   void RemoveClip() { SelectClipRgn(nullptr); }
 
   // --- Lines and shapes ---
-  void MoveTo(int x, int y) { FPenPos = {x, y}; }
-  void LineTo(int x, int y);
+  void MoveTo(int X, int Y) { FPenPos = {X, Y}; }
+  void LineTo(int X, int Y);
   // Thin pens leave out the last point, like a chain of LineTo calls.
-  void Polyline(std::span<const TPoint> points);
-  void Polygon(std::span<const TPoint> points);
-  void Rectangle(int left, int top, int right, int bottom);
-  void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
-  void RoundRect(int left, int top, int right, int bottom, int corner_width, int corner_height);
-  void Ellipse(int left, int top, int right, int bottom);
-  void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
-  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-  void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-  void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Polyline(std::span<const TPoint> Points);
+  void Polygon(std::span<const TPoint> Points);
+  void Rectangle(int Left, int Top, int Right, int Bottom);
+  void Rectangle(const TRect& R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
+  void RoundRect(int Left, int Top, int Right, int Bottom, int CornerWidth, int CornerHeight);
+  void Ellipse(int Left, int Top, int Right, int Bottom);
+  void Ellipse(const TRect& R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
+  void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
+  void Chord(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
   // Brush only; inverted edges are put in order first.
-  void FillRect(const TRect& r);
-  void FrameRect(const TRect& r);
-  TColor Pixels(int x, int y) const;  // -1 outside the surface
-  void SetPixels(int x, int y, TColor color);
+  void FillRect(const TRect& R);
+  void FrameRect(const TRect& R);
+  TColor Pixels(int X, int Y) const;  // -1 outside the surface
+  void SetPixels(int X, int Y, TColor Color);
 
   // --- Copies (the copy mode applies to CopyRect; stretching is nearest neighbour) ---
-  void Draw(int x, int y, const TBitmap* bitmap);
-  void StretchDraw(const TRect& r, const TBitmap* bitmap);
+  void Draw(int X, int Y, const TBitmap* Bitmap);
+  void StretchDraw(const TRect& R, const TBitmap* Bitmap);
   // Source pixels outside the source surface are not drawn.
-  void CopyRect(const TRect& dest, const TCanvas* source, const TRect& sourceRect);
+  void CopyRect(const TRect& Dest, const TCanvas* Source, const TRect& SourceRect);
   // Stretch copy in which every source pixel equal to `color` (system colours resolved) takes the
   // brush colour.
-  void BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect, TColor color);
-  void BitBlt(int x, int y, int width, int height, const TCanvas* source, int sx, int sy,
-              TCopyMode rop);
-  void StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect, TCopyMode rop);
+  void BrushCopy(const TRect& Dest, const TBitmap* Bitmap, const TRect& SourceRect, TColor Color);
+  void BitBlt(int X, int Y, int Width, int Height, const TCanvas* Source, int Sx, int Sy,
+              TCopyMode Rop);
+  void StretchBlt(const TRect& Dest, const TCanvas* Source, const TRect& SourceRect, TCopyMode Rop);
 
   // --- Text (8-bit Windows-1252; control characters are ordinary characters) ---
-  void TextOut(int x, int y, const std::string& text);
+  void TextOut(int X, int Y, const std::string& Text);
   // Text at (x, y) clipped to r; a non-clear brush fills all of r first.
-  void TextRect(const TRect& r, int x, int y, const std::string& text);
-  int TextWidth(const std::string& text) const;
-  int TextHeight(const std::string& text) const;
-  TSize TextExtent(const std::string& text) const;
+  void TextRect(const TRect& R, int X, int Y, const std::string& Text);
+  int TextWidth(const std::string& Text) const;
+  int TextHeight(const std::string& Text) const;
+  TSize TextExtent(const std::string& Text) const;
   TTextMetric TextMetrics() const;
   // Lines broken at CR/LF and, with DT_WORDBREAK, at blanks to fit r's width (a word wider than r
   // is clipped, not broken). With DT_CALCRECT only r is adjusted to the text's extent. Returns the
   // text's height.
-  int DrawText(const std::string& text, TRect& r, unsigned flags);
+  int DrawText(const std::string& Text, TRect& R, unsigned Flags);
 
   // The palette selected with SelectPalette (no effect on true-colour drawing).
   const std::shared_ptr<const TLogPalette>& Palette() const { return FPalette; }
-  void SetPalette(std::shared_ptr<const TLogPalette> p) { FPalette = std::move(p); }
+  void SetPalette(std::shared_ptr<const TLogPalette> P) { FPalette = std::move(P); }
 
  private:
   friend class CanvasPainter;
   void UpdateDeviceClip();
   // Turns "no clip" into a clip region of everything drawable now, ready to be narrowed.
   void ClipToRegion();
-  void Changed(const TRect& device_area);
+  void Changed(const TRect& DeviceArea);
 
   std::unique_ptr<TPen> FPen;
   std::unique_ptr<TBrush> FBrush;

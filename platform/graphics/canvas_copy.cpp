@@ -24,29 +24,29 @@ constexpr size_t kShortRun = 512;
 
 #if defined(__x86_64__) && defined(__GNUC__)
 // CopyPixels with the wide registers, for n >= kWideRun: aligned stores after the first eight.
-__attribute__((target("avx2"))) void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
-  uint32_t* const d_end = d + n;
-  const uint32_t* const s_end = s + n;
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(d),
-                      _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
-  const size_t skip = 8 - (reinterpret_cast<uintptr_t>(d) & 31) / 4;
-  d += skip;
-  s += skip;
-  for (; d_end - d >= 32; d += 32, s += 32) {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s));
-    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 8));
-    const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 16));
-    const __m256i e = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + 24));
-    _mm256_store_si256(reinterpret_cast<__m256i*>(d), a);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 8), b);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 16), c);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(d + 24), e);
+__attribute__((target("avx2"))) void CopyPixelsWide(uint32_t* D, const uint32_t* S, size_t N) {
+  uint32_t* const d_end = D + N;
+  const uint32_t* const s_end = S + N;
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(D),
+                      _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S)));
+  const size_t skip = 8 - (reinterpret_cast<uintptr_t>(D) & 31) / 4;
+  D += skip;
+  S += skip;
+  for (; d_end - D >= 32; D += 32, S += 32) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S + 8));
+    const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S + 16));
+    const __m256i e = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S + 24));
+    _mm256_store_si256(reinterpret_cast<__m256i*>(D), a);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(D + 8), b);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(D + 16), c);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(D + 24), e);
   }
-  for (; d_end - d >= 8; d += 8, s += 8) {
-    _mm256_store_si256(reinterpret_cast<__m256i*>(d),
-                       _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s)));
+  for (; d_end - D >= 8; D += 8, S += 8) {
+    _mm256_store_si256(reinterpret_cast<__m256i*>(D),
+                       _mm256_loadu_si256(reinterpret_cast<const __m256i*>(S)));
   }
-  if (d_end > d) {
+  if (d_end > D) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d_end - 8),
                         _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s_end - 8)));
   }
@@ -58,50 +58,50 @@ void CopyPixelsWide(uint32_t* d, const uint32_t* s, size_t n) {
 #endif
 
 // Copies n pixels between buffers that do not overlap.
-void CopyPixels(uint32_t* d, const uint32_t* s, size_t n) {
-  if (n >= static_cast<size_t>(kWideRun) && n <= kShortRun && kHasWideVectors) {
-    CopyPixelsWide(d, s, n);
+void CopyPixels(uint32_t* D, const uint32_t* S, size_t N) {
+  if (N >= static_cast<size_t>(kWideRun) && N <= kShortRun && kHasWideVectors) {
+    CopyPixelsWide(D, S, N);
     return;
   }
 #if defined(__SSE2__)
-  if (n <= kShortRun) {
-    if (n < 4) {
-      for (size_t i = 0; i < n; ++i) d[i] = s[i];
+  if (N <= kShortRun) {
+    if (N < 4) {
+      for (size_t i = 0; i < N; ++i) D[i] = S[i];
       return;
     }
-    const uint32_t* const end = s + n;
-    uint32_t* const d_end = d + n;
-    for (; n >= 16; n -= 16, s += 16, d += 16) {
-      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 4));
-      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 8));
-      const __m128i e = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 12));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(d), a);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 4), b);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 8), c);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 12), e);
+    const uint32_t* const end = S + N;
+    uint32_t* const d_end = D + N;
+    for (; N >= 16; N -= 16, S += 16, D += 16) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S + 4));
+      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S + 8));
+      const __m128i e = _mm_loadu_si128(reinterpret_cast<const __m128i*>(S + 12));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(D), a);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(D + 4), b);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(D + 8), c);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(D + 12), e);
     }
-    for (; n >= 4; n -= 4, s += 4, d += 4) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
-                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(s)));
+    for (; N >= 4; N -= 4, S += 4, D += 4) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(D),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(S)));
     }
     // The last one to three pixels as the run's last four, again where they overlap.
-    if (n > 0) {
+    if (N > 0) {
       _mm_storeu_si128(reinterpret_cast<__m128i*>(d_end - 4),
                        _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 4)));
     }
     return;
   }
 #endif
-  std::memcpy(d, s, n * sizeof(uint32_t));
+  std::memcpy(D, S, N * sizeof(uint32_t));
 }
 
 // Result bit for pattern P, source S and destination D: bit (P * 4 + S * 2 + D) of `code`.
-uint32_t Rop3(uint32_t code, uint32_t p, uint32_t s, uint32_t d) {
+uint32_t Rop3(uint32_t Code, uint32_t P, uint32_t S, uint32_t D) {
   uint32_t r = 0;
   for (int i = 0; i < 8; ++i) {
-    if (!((code >> i) & 1)) continue;
-    r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+    if (!((Code >> i) & 1)) continue;
+    r |= ((i & 4) ? P : ~P) & ((i & 2) ? S : ~S) & ((i & 1) ? D : ~D);
   }
   return (r & 0x00FFFFFF) | 0xFF000000u;
 }
@@ -109,50 +109,50 @@ uint32_t Rop3(uint32_t code, uint32_t p, uint32_t s, uint32_t d) {
 // The source of a copy, snapshotted when it shares pixels with the destination.
 class Source {
  public:
-  Source(const TSurface& surface, TPoint origin, const TSurface& dest, const TRect& want)
-      : FSurface(surface), FOrigin(origin) {
-    if (surface.Bits && surface.Bits == dest.Bits) {
+  Source(const TSurface& Surface, TPoint Origin, const TSurface& Dest, const TRect& Want)
+      : FSurface(Surface), FOrigin(Origin) {
+    if (Surface.Bits && Surface.Bits == Dest.Bits) {
       // Copy the wanted part so that overlapping copies read the old pixels.
-      TRect r = want;
-      OffsetRect(r, origin.X, origin.Y);
-      IntersectRect(r, r, TRect{0, 0, surface.Width, surface.Height});
+      TRect r = Want;
+      OffsetRect(r, Origin.X, Origin.Y);
+      IntersectRect(r, r, TRect{0, 0, Surface.Width, Surface.Height});
       FSnapshot.resize(static_cast<size_t>(std::max(0, r.Width())) * std::max(0, r.Height()));
       for (int y = r.Top; y < r.Bottom; ++y) {
-        std::copy_n(surface.Bits + static_cast<ptrdiff_t>(y) * surface.Stride + r.Left, r.Width(),
+        std::copy_n(Surface.Bits + static_cast<ptrdiff_t>(y) * Surface.Stride + r.Left, r.Width(),
                     FSnapshot.data() + static_cast<size_t>(y - r.Top) * r.Width());
       }
       FSurface = TSurface{FSnapshot.data(), r.Width(), r.Height(), r.Width()};
-      FOrigin = TPoint{origin.X - r.Left, origin.Y - r.Top};
+      FOrigin = TPoint{Origin.X - r.Left, Origin.Y - r.Top};
     }
   }
   // Row y of the source and the logical x range it holds; nullptr when the row does not exist.
-  const uint32_t* Row(int y, int& x_from, int& x_to) const {
-    const long long sy = static_cast<long long>(y) + FOrigin.Y;
+  const uint32_t* Row(int Y, int& XFrom, int& XTo) const {
+    const long long sy = static_cast<long long>(Y) + FOrigin.Y;
     if (!FSurface.Bits || sy < 0 || sy >= FSurface.Height) return nullptr;
-    x_from = -FOrigin.X;
-    x_to = FSurface.Width - FOrigin.X;
+    XFrom = -FOrigin.X;
+    XTo = FSurface.Width - FOrigin.X;
     return FSurface.Bits + sy * FSurface.Stride + FOrigin.X;
   }
   // The logical rectangle the source holds; false when it holds nothing.
-  bool Bounds(TRect& r) const {
+  bool Bounds(TRect& R) const {
     if (!FSurface.Bits) return false;
-    r = TRect{-FOrigin.X, -FOrigin.Y, FSurface.Width - FOrigin.X, FSurface.Height - FOrigin.Y};
-    return !IsRectEmpty(r);
+    R = TRect{-FOrigin.X, -FOrigin.Y, FSurface.Width - FOrigin.X, FSurface.Height - FOrigin.Y};
+    return !IsRectEmpty(R);
   }
   // The pixel at logical (x, y), which must lie within Bounds().
-  const uint32_t* At(int x, int y) const {
-    return FSurface.Bits + (static_cast<ptrdiff_t>(y) + FOrigin.Y) * FSurface.Stride + x +
+  const uint32_t* At(int X, int Y) const {
+    return FSurface.Bits + (static_cast<ptrdiff_t>(Y) + FOrigin.Y) * FSurface.Stride + X +
            FOrigin.X;
   }
   ptrdiff_t Stride() const { return FSurface.Stride; }
   // The pixel at logical (x, y) of the source, if it exists.
-  bool Get(int x, int y, uint32_t& p) const {
-    const long long sx = static_cast<long long>(x) + FOrigin.X;
-    const long long sy = static_cast<long long>(y) + FOrigin.Y;
+  bool Get(int X, int Y, uint32_t& P) const {
+    const long long sx = static_cast<long long>(X) + FOrigin.X;
+    const long long sy = static_cast<long long>(Y) + FOrigin.Y;
     if (!FSurface.Bits || sx < 0 || sy < 0 || sx >= FSurface.Width || sy >= FSurface.Height) {
       return false;
     }
-    p = FSurface.Bits[sy * FSurface.Stride + sx];
+    P = FSurface.Bits[sy * FSurface.Stride + sx];
     return true;
   }
 
@@ -163,11 +163,11 @@ class Source {
 };
 
 // Nearest-neighbour map from destination offset i in [0, |dn|) to a source offset in [0, |sn|).
-int MapIndex(int i, int dn, int sn) {
-  const long long adn = std::llabs(dn), asn = std::llabs(sn);
-  const long long ii = dn < 0 ? adn - 1 - i : i;
+int MapIndex(int I, int Dn, int Sn) {
+  const long long adn = std::llabs(Dn), asn = std::llabs(Sn);
+  const long long ii = Dn < 0 ? adn - 1 - I : I;
   long long s = (2 * ii + 1) * asn / (2 * adn);
-  if (sn < 0) s = -1 - s;
+  if (Sn < 0) s = -1 - s;
   return static_cast<int>(s);
 }
 
@@ -181,28 +181,28 @@ struct CopyJob {
   uint32_t replaceWith = 0;
 };
 
-void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
-  const int dw = job.dest.Right - job.dest.Left, dh = job.dest.Bottom - job.dest.Top;
-  const int sw = job.sourceRect.Right - job.sourceRect.Left;
-  const int sh = job.sourceRect.Bottom - job.sourceRect.Top;
+void RunCopy(CanvasPainter& Painter, const Source* source, const CopyJob& Job) {
+  const int dw = Job.dest.Right - Job.dest.Left, dh = Job.dest.Bottom - Job.dest.Top;
+  const int sw = Job.sourceRect.Right - Job.sourceRect.Left;
+  const int sh = Job.sourceRect.Bottom - Job.sourceRect.Top;
   if (dw == 0 || dh == 0 || (source && (sw == 0 || sh == 0))) return;
-  const TRect box = NormalizeRect(job.dest);
-  const int rop = (job.rop >> 16) & 0xFF;
+  const TRect box = NormalizeRect(Job.dest);
+  const int rop = (Job.rop >> 16) & 0xFF;
   if (!source) {
-    painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int) {
-      for (int x = x0; x < x1; ++x, ++d) *d = Rop3(rop, job.pattern, 0, *d);
+    Painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int) {
+      for (int x = x0; x < x1; ++x, ++d) *d = Rop3(rop, Job.pattern, 0, *d);
     });
     return;
   }
-  const bool plain = rop == 0xCC && !job.skipColor && !job.replaceColor;
+  const bool plain = rop == 0xCC && !Job.skipColor && !Job.replaceColor;
   const bool unscaled = dw == sw && dh == sh && dw > 0 && dh > 0;
   if (unscaled && plain) {
     // Straight row copies of the part the source has.
     TRect have;
     if (!source->Bounds(have)) have = TRect{};
-    const long long dx = 0LL + job.sourceRect.Left - box.Left;
-    const long long dy = 0LL + job.sourceRect.Top - box.Top;
-    painter.ForEachBlock(box, [&](uint32_t* d, ptrdiff_t stride, int x0, int y0, int w, int h) {
+    const long long dx = 0LL + Job.sourceRect.Left - box.Left;
+    const long long dy = 0LL + Job.sourceRect.Top - box.Top;
+    Painter.ForEachBlock(box, [&](uint32_t* d, ptrdiff_t stride, int x0, int y0, int w, int h) {
       const int left = static_cast<int>(std::max<long long>(x0, have.Left - dx));
       const int top = static_cast<int>(std::max<long long>(y0, have.Top - dy));
       const int right = static_cast<int>(std::min<long long>(0LL + x0 + w, have.Right - dx));
@@ -224,85 +224,85 @@ void RunCopy(CanvasPainter& painter, const Source* source, const CopyJob& job) {
   std::vector<int> xmap;
   if (!unscaled) {
     xmap.resize(box.Width());
-    for (int i = 0; i < box.Width(); ++i) xmap[i] = job.sourceRect.Left + MapIndex(i, dw, sw);
+    for (int i = 0; i < box.Width(); ++i) xmap[i] = Job.sourceRect.Left + MapIndex(i, dw, sw);
   }
-  painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int y) {
-    const int sy = job.sourceRect.Top + (unscaled ? y - box.Top : MapIndex(y - box.Top, dh, sh));
+  Painter.ForEachRun(box, [&](uint32_t* d, int x0, int x1, int y) {
+    const int sy = Job.sourceRect.Top + (unscaled ? y - box.Top : MapIndex(y - box.Top, dh, sh));
     int from, to;
     const uint32_t* row = source->Row(sy, from, to);
     if (!row) return;
     for (int x = x0; x < x1; ++x, ++d) {
-      const int sx = unscaled ? x + job.sourceRect.Left - box.Left : xmap[x - box.Left];
+      const int sx = unscaled ? x + Job.sourceRect.Left - box.Left : xmap[x - box.Left];
       if (sx < from || sx >= to) continue;
       uint32_t s = row[sx];
-      if (job.skipColor && (s & 0xFFFFFF) == *job.skipColor) continue;
-      if (job.replaceColor && (s & 0xFFFFFF) == *job.replaceColor) s = job.replaceWith;
-      *d = rop == 0xCC ? (s | 0xFF000000u) : Rop3(rop, job.pattern, s, *d);
+      if (Job.skipColor && (s & 0xFFFFFF) == *Job.skipColor) continue;
+      if (Job.replaceColor && (s & 0xFFFFFF) == *Job.replaceColor) s = Job.replaceWith;
+      *d = rop == 0xCC ? (s | 0xFF000000u) : Rop3(rop, Job.pattern, s, *d);
     }
   });
 }
 
-void CopyFrom(TCanvas& canvas, const TSurface& surface, TPoint origin, CopyJob job) {
-  CanvasPainter painter(canvas);
+void CopyFrom(TCanvas& Canvas, const TSurface& Surface, TPoint Origin, CopyJob Job) {
+  CanvasPainter painter(Canvas);
   if (painter.Empty()) return;
-  const TRect src_box = NormalizeRect(job.sourceRect);
-  const Source source(surface, origin, canvas.Surface(), src_box);
-  RunCopy(painter, &source, job);
+  const TRect src_box = NormalizeRect(Job.sourceRect);
+  const Source source(Surface, Origin, Canvas.Surface(), src_box);
+  RunCopy(painter, &source, Job);
 }
 
 }  // namespace
 
-void TCanvas::Draw(int x, int y, const TBitmap* bitmap) {
-  if (!bitmap || bitmap->Empty()) return;
-  const TRect dest = Bounds(x, y, bitmap->Width(), bitmap->Height());
-  StretchDraw(dest, bitmap);
+void TCanvas::Draw(int X, int Y, const TBitmap* Bitmap) {
+  if (!Bitmap || Bitmap->Empty()) return;
+  const TRect dest = Bounds(X, Y, Bitmap->Width(), Bitmap->Height());
+  StretchDraw(dest, Bitmap);
 }
 
-void TCanvas::StretchDraw(const TRect& r, const TBitmap* bitmap) {
-  if (!bitmap || bitmap->Empty()) return;
+void TCanvas::StretchDraw(const TRect& R, const TBitmap* Bitmap) {
+  if (!Bitmap || Bitmap->Empty()) return;
   CopyJob job;
-  job.dest = r;
-  job.sourceRect = TRect{0, 0, bitmap->Width(), bitmap->Height()};
+  job.dest = R;
+  job.sourceRect = TRect{0, 0, Bitmap->Width(), Bitmap->Height()};
   job.rop = FCopyMode;
   job.pattern = ToPixel(FBrush->Color());
-  if (bitmap->Transparent()) job.skipColor = ToPixel(bitmap->TransparentColor()) & 0xFFFFFF;
-  CopyFrom(*this, bitmap->Surface(), {}, job);
+  if (Bitmap->Transparent()) job.skipColor = ToPixel(Bitmap->TransparentColor()) & 0xFFFFFF;
+  CopyFrom(*this, Bitmap->Surface(), {}, job);
 }
 
-void TCanvas::CopyRect(const TRect& dest, const TCanvas* source, const TRect& sourceRect) {
-  StretchBlt(dest, source, sourceRect, FCopyMode);
+void TCanvas::CopyRect(const TRect& Dest, const TCanvas* Source, const TRect& SourceRect) {
+  StretchBlt(Dest, Source, SourceRect, FCopyMode);
 }
 
-void TCanvas::BrushCopy(const TRect& dest, const TBitmap* bitmap, const TRect& sourceRect,
-                        TColor color) {
-  if (!bitmap || bitmap->Empty()) return;
+void TCanvas::BrushCopy(const TRect& Dest, const TBitmap* Bitmap, const TRect& SourceRect,
+                        TColor Color) {
+  if (!Bitmap || Bitmap->Empty()) return;
   CopyJob job;
-  job.dest = dest;
-  job.sourceRect = sourceRect;
-  job.replaceColor = ToPixel(color) & 0xFFFFFF;
+  job.dest = Dest;
+  job.sourceRect = SourceRect;
+  job.replaceColor = ToPixel(Color) & 0xFFFFFF;
   job.replaceWith = ToPixel(FBrush->Color());
-  CopyFrom(*this, bitmap->Surface(), {}, job);
+  CopyFrom(*this, Bitmap->Surface(), {}, job);
 }
 
-void TCanvas::BitBlt(int x, int y, int width, int height, const TCanvas* source, int sx, int sy,
-                     TCopyMode rop) {
-  StretchBlt(Bounds(x, y, width, height), source, Bounds(sx, sy, width, height), rop);
+void TCanvas::BitBlt(int X, int Y, int Width, int Height, const TCanvas* Source, int Sx, int Sy,
+                     TCopyMode Rop) {
+  StretchBlt(Bounds(X, Y, Width, Height), Source, Bounds(Sx, Sy, Width, Height), Rop);
 }
 
-void TCanvas::StretchBlt(const TRect& dest, const TCanvas* source, const TRect& sourceRect,
-                         TCopyMode rop) {
+void TCanvas::StretchBlt(const TRect& Dest, const TCanvas* Source, const TRect& SourceRect,
+                         TCopyMode Rop) {
   CopyJob job;
-  job.dest = dest;
-  job.sourceRect = sourceRect;
-  job.rop = rop;
+  job.dest = Dest;
+  job.sourceRect = SourceRect;
+  job.rop = Rop;
   job.pattern = ToPixel(FBrush->Color());
-  const int code = (rop >> 16) & 0xFF;
+  const int code = (Rop >> 16) & 0xFF;
   const bool uses_source = ((code >> 2) & 0x33) != (code & 0x33);
   if (!uses_source) {
     CanvasPainter painter(*this);
     if (!painter.Empty()) RunCopy(painter, nullptr, job);
     return;
   }
-  if (!source) return;
-  CopyFrom(*this, source->Surface(), source->Origin(), job);
+  if (!Source) return;
+  CopyFrom(*this, Source->Surface(), Source->Origin(), job);
 }

@@ -10,25 +10,25 @@ namespace {
 
 // Result bit for pen bit P and destination bit D: bit (P * 2 + D) of the table.
 template <unsigned Table>
-void RopSpan(uint32_t* p, int n, uint32_t pen) {
-  for (int i = 0; i < n; ++i) {
-    const uint32_t d = p[i];
+void RopSpan(uint32_t* P, int N, uint32_t Pen) {
+  for (int i = 0; i < N; ++i) {
+    const uint32_t d = P[i];
     uint32_t r = 0;
-    if (Table & 8) r |= pen & d;
-    if (Table & 4) r |= pen & ~d;
-    if (Table & 2) r |= ~pen & d;
-    if (Table & 1) r |= ~pen & ~d;
-    p[i] = (r & 0x00FFFFFF) | 0xFF000000u;
+    if (Table & 8) r |= Pen & d;
+    if (Table & 4) r |= Pen & ~d;
+    if (Table & 2) r |= ~Pen & d;
+    if (Table & 1) r |= ~Pen & ~d;
+    P[i] = (r & 0x00FFFFFF) | 0xFF000000u;
   }
 }
 
-void CopySpan(uint32_t* p, int n, uint32_t color) { FillPixels(p, n, color | 0xFF000000u); }
+void CopySpan(uint32_t* P, int N, uint32_t Color) { FillPixels(P, N, Color | 0xFF000000u); }
 void NopSpan(uint32_t*, int, uint32_t) {}
 
 }  // namespace
 
-SpanOp PenModeOp(TPenMode mode) {
-  switch (mode) {
+SpanOp PenModeOp(TPenMode Mode) {
+  switch (Mode) {
     case pmBlack:
       return RopSpan<0>;
     case pmWhite:
@@ -65,8 +65,8 @@ SpanOp PenModeOp(TPenMode mode) {
   return CopySpan;
 }
 
-bool PenModeIdempotent(TPenMode mode) {
-  switch (mode) {
+bool PenModeIdempotent(TPenMode Mode) {
+  switch (Mode) {
     case pmNot:
     case pmMergePenNot:
     case pmMaskPenNot:
@@ -102,22 +102,22 @@ const bool kHasWideVectors = [] {
   return __builtin_cpu_supports("avx2") != 0;
 }();
 
-__attribute__((target("avx2"))) void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
-  const __m256i v = _mm256_set1_epi32(static_cast<int>(value));
-  uint32_t* const end = p + n;
+__attribute__((target("avx2"))) void FillPixelsWide(uint32_t* P, int N, uint32_t Value) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(Value));
+  uint32_t* const end = P + N;
   // The first eight where they fall, then whole aligned blocks: stores that straddle two cache
   // lines cost twice.
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
-  p = reinterpret_cast<uint32_t*>((reinterpret_cast<uintptr_t>(p) + 32) & ~uintptr_t{31});
-  for (; end - p >= 32; p += 32) {
-    _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 8), v);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 16), v);
-    _mm256_store_si256(reinterpret_cast<__m256i*>(p + 24), v);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), v);
+  P = reinterpret_cast<uint32_t*>((reinterpret_cast<uintptr_t>(P) + 32) & ~uintptr_t{31});
+  for (; end - P >= 32; P += 32) {
+    _mm256_store_si256(reinterpret_cast<__m256i*>(P), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(P + 8), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(P + 16), v);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(P + 24), v);
   }
-  for (; end - p >= 8; p += 8) _mm256_store_si256(reinterpret_cast<__m256i*>(p), v);
+  for (; end - P >= 8; P += 8) _mm256_store_si256(reinterpret_cast<__m256i*>(P), v);
   // The run's last eight, overlapping what is done.
-  if (end > p) _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 8), v);
+  if (end > P) _mm256_storeu_si256(reinterpret_cast<__m256i*>(end - 8), v);
 }
 #else
 const bool kHasWideVectors = false;
@@ -126,8 +126,8 @@ void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
 }
 #endif
 
-CanvasPainter::CanvasPainter(TCanvas& canvas)
-    : FCanvas(canvas), FOx(canvas.FOrigin.X), FOy(canvas.FOrigin.Y) {
+CanvasPainter::CanvasPainter(TCanvas& Canvas)
+    : FCanvas(Canvas), FOx(Canvas.FOrigin.X), FOy(Canvas.FOrigin.Y) {
   ClearUpperVectorHalves();
 }
 
@@ -137,10 +137,10 @@ CanvasPainter::~CanvasPainter() {
   }
 }
 
-void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op) {
-  if (spans.empty()) return;
+void CanvasPainter::Spans(const raster::Spans& List, uint32_t Color, SpanOp Op) {
+  if (List.empty()) return;
   if (FCanvas.FDeviceClip.size() != 1) {
-    for (const raster::Span& s : spans) Span(s.y, s.x0, s.x1, color, op);
+    for (const raster::Span& s : List) Span(s.y, s.x0, s.x1, Color, Op);
     return;
   }
   // One clip rectangle: everything the loop needs in locals, plain copies written in place.
@@ -148,10 +148,10 @@ void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op)
   uint32_t* const bits = FCanvas.FSurface.Bits;
   const ptrdiff_t stride = FCanvas.FSurface.Stride;
   const long long ox = FOx, oy = FOy;
-  const bool copy = op == CopySpan;
-  const uint32_t solid = color | 0xFF000000u;
+  const bool copy = Op == CopySpan;
+  const uint32_t solid = Color | 0xFF000000u;
   int left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-  for (const raster::Span& s : spans) {
+  for (const raster::Span& s : List) {
     assert(s.x0 < s.x1);
     const long long dy = s.y + oy;
     if (dy < box.Top || dy >= box.Bottom) continue;
@@ -162,7 +162,7 @@ void CanvasPainter::Spans(const raster::Spans& spans, uint32_t color, SpanOp op)
     if (copy) {
       FillPixels(p, x1 - x0, solid);
     } else {
-      op(p, x1 - x0, color);
+      Op(p, x1 - x0, Color);
     }
     left = std::min(left, x0);
     right = std::max(right, x1);

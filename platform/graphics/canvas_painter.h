@@ -13,12 +13,12 @@
 #include "platform/graphics/raster.h"
 
 // Converts between TColor ($00BBGGRR, system colours resolved) and surface pixels (0xFFRRGGBB).
-inline uint32_t ToPixel(TColor color) {
-  const uint32_t c = static_cast<uint32_t>(ColorToRGB(color));
+inline uint32_t ToPixel(TColor Color) {
+  const uint32_t c = static_cast<uint32_t>(ColorToRGB(Color));
   return 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
-inline TColor FromPixel(uint32_t p) {
-  return TColor(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
+inline TColor FromPixel(uint32_t P) {
+  return TColor(((P >> 16) & 0xFF) | (P & 0xFF00) | ((P & 0xFF) << 16));
 }
 
 // True where the processor has the wide (256-bit) vector registers: long runs of pixels are then
@@ -27,50 +27,50 @@ extern const bool kHasWideVectors;
 // From this many pixels on a run is filled or copied with the wide registers.
 constexpr int kWideRun = 32;
 // FillPixels with the wide registers; only where kHasWideVectors, for n >= kWideRun.
-void FillPixelsWide(uint32_t* p, int n, uint32_t value);
+void FillPixelsWide(uint32_t* P, int N, uint32_t Value);
 
 // Sets n pixels to `value`, several at a time where the processor allows. The last stores of a
 // run overlap the ones before rather than finishing pixel by pixel: fewer branches for the short
 // and odd-sized spans that outlines and shape rims are made of.
-inline void FillPixels(uint32_t* p, int n, uint32_t value) {
-  if (n >= kWideRun && kHasWideVectors) {
-    FillPixelsWide(p, n, value);
+inline void FillPixels(uint32_t* P, int N, uint32_t Value) {
+  if (N >= kWideRun && kHasWideVectors) {
+    FillPixelsWide(P, N, Value);
     return;
   }
 #if defined(__SSE2__)
-  if (n >= 4) {
-    const __m128i v = _mm_set1_epi32(static_cast<int>(value));
-    uint32_t* const end = p + n;
-    for (; end - p > 8; p += 8) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4), v);
+  if (N >= 4) {
+    const __m128i v = _mm_set1_epi32(static_cast<int>(Value));
+    uint32_t* const end = P + N;
+    for (; end - P > 8; P += 8) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(P), v);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(P + 4), v);
     }
     // One to eight pixels left: the run's last eight, or its last four.
-    if (end - p > 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+    if (end - P > 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(P), v);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(end - 4), v);
     return;
   }
-  if (n >= 2) {
-    const uint64_t two = value * 0x100000001ULL;
-    std::memcpy(p, &two, sizeof two);
-    std::memcpy(p + n - 2, &two, sizeof two);
-  } else if (n == 1) {
-    *p = value;
+  if (N >= 2) {
+    const uint64_t two = Value * 0x100000001ULL;
+    std::memcpy(P, &two, sizeof two);
+    std::memcpy(P + N - 2, &two, sizeof two);
+  } else if (N == 1) {
+    *P = Value;
   }
 #else
   for (; n > 0; --n) *p++ = value;
 #endif
 }
 
-using SpanOp = void (*)(uint32_t* p, int n, uint32_t color);
-SpanOp PenModeOp(TPenMode mode);
+using SpanOp = void (*)(uint32_t* P, int N, uint32_t Color);
+SpanOp PenModeOp(TPenMode Mode);
 // True when applying the mode twice gives the same as once (overlapping pixels do no harm).
-bool PenModeIdempotent(TPenMode mode);
+bool PenModeIdempotent(TPenMode Mode);
 SpanOp CopyOp();
 
 class CanvasPainter {
  public:
-  explicit CanvasPainter(TCanvas& canvas);
+  explicit CanvasPainter(TCanvas& Canvas);
   ~CanvasPainter();
   CanvasPainter(const CanvasPainter&) = delete;
   CanvasPainter& operator=(const CanvasPainter&) = delete;
@@ -83,26 +83,26 @@ class CanvasPainter {
   int Right() const { return FCanvas.FDeviceClipBox.Right - FOx; }
 
   // Logical coordinates, x1 exclusive.
-  void Span(int y, int x0, int x1, uint32_t color, SpanOp op);
-  void Spans(const raster::Spans& spans, uint32_t color, SpanOp op);
-  void Pixel(int x, int y, uint32_t color, SpanOp op) { Span(y, x, x + 1, color, op); }
+  void Span(int Y, int X0, int X1, uint32_t Color, SpanOp Op);
+  void Spans(const raster::Spans& List, uint32_t Color, SpanOp Op);
+  void Pixel(int X, int Y, uint32_t Color, SpanOp Op) { Span(Y, X, X + 1, Color, Op); }
   // Per-pixel access through the clip: fn(uint32_t& pixel, int logical_x, int logical_y).
   template <typename Fn>
-  void ForEachPixel(const TRect& logical, Fn fn);
+  void ForEachPixel(const TRect& Logical, Fn Visit);
   // Row access through the clip: fn(uint32_t* pixel_at_logical_x0, int x0, int x1, int y), logical.
   template <typename Fn>
-  void ForEachRun(const TRect& logical, Fn fn);
+  void ForEachRun(const TRect& Logical, Fn Visit);
   // Block access through the clip, one call per visible rectangle:
   // fn(uint32_t* top_left_pixel, ptrdiff_t stride, int x0, int y0, int width, int height), logical.
   template <typename Fn>
-  void ForEachBlock(const TRect& logical, Fn fn);
+  void ForEachBlock(const TRect& Logical, Fn Visit);
 
  private:
-  void Touch(int x0, int y0, int x1, int y1) {
-    FDirtyLeft = std::min(FDirtyLeft, x0);
-    FDirtyTop = std::min(FDirtyTop, y0);
-    FDirtyRight = std::max(FDirtyRight, x1);
-    FDirtyBottom = std::max(FDirtyBottom, y1);
+  void Touch(int X0, int Y0, int X1, int Y1) {
+    FDirtyLeft = std::min(FDirtyLeft, X0);
+    FDirtyTop = std::min(FDirtyTop, Y0);
+    FDirtyRight = std::max(FDirtyRight, X1);
+    FDirtyBottom = std::max(FDirtyBottom, Y1);
   }
   TCanvas& FCanvas;
   int FOx, FOy;
@@ -111,8 +111,8 @@ class CanvasPainter {
 };
 
 template <typename Fn>
-void CanvasPainter::ForEachPixel(const TRect& logical, Fn fn) {
-  TRect want = logical;
+void CanvasPainter::ForEachPixel(const TRect& Logical, Fn Visit) {
+  TRect want = Logical;
   OffsetRect(want, FOx, FOy);
   const TSurface& s = FCanvas.FSurface;
   for (const TRect& c : FCanvas.FDeviceClip) {
@@ -120,55 +120,55 @@ void CanvasPainter::ForEachPixel(const TRect& logical, Fn fn) {
     if (!IntersectRect(r, want, c)) continue;
     for (int y = r.Top; y < r.Bottom; ++y) {
       uint32_t* row = s.Bits + static_cast<ptrdiff_t>(y) * s.Stride;
-      for (int x = r.Left; x < r.Right; ++x) fn(row[x], x - FOx, y - FOy);
+      for (int x = r.Left; x < r.Right; ++x) Visit(row[x], x - FOx, y - FOy);
     }
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
 }
 
 template <typename Fn>
-void CanvasPainter::ForEachRun(const TRect& logical, Fn fn) {
-  TRect want = logical;
+void CanvasPainter::ForEachRun(const TRect& Logical, Fn Visit) {
+  TRect want = Logical;
   OffsetRect(want, FOx, FOy);
   const TSurface& s = FCanvas.FSurface;
   for (const TRect& c : FCanvas.FDeviceClip) {
     TRect r;
     if (!IntersectRect(r, want, c)) continue;
     for (int y = r.Top; y < r.Bottom; ++y) {
-      fn(s.Bits + static_cast<ptrdiff_t>(y) * s.Stride + r.Left, r.Left - FOx, r.Right - FOx,
-         y - FOy);
+      Visit(s.Bits + static_cast<ptrdiff_t>(y) * s.Stride + r.Left, r.Left - FOx, r.Right - FOx,
+            y - FOy);
     }
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
 }
 
 template <typename Fn>
-void CanvasPainter::ForEachBlock(const TRect& logical, Fn fn) {
-  TRect want = logical;
+void CanvasPainter::ForEachBlock(const TRect& Logical, Fn Visit) {
+  TRect want = Logical;
   OffsetRect(want, FOx, FOy);
   const TSurface& s = FCanvas.FSurface;
   for (const TRect& c : FCanvas.FDeviceClip) {
     TRect r;
     if (!IntersectRect(r, want, c)) continue;
-    fn(s.Bits + static_cast<ptrdiff_t>(r.Top) * s.Stride + r.Left, ptrdiff_t{s.Stride},
-       r.Left - FOx, r.Top - FOy, r.Width(), r.Height());
+    Visit(s.Bits + static_cast<ptrdiff_t>(r.Top) * s.Stride + r.Left, ptrdiff_t{s.Stride},
+          r.Left - FOx, r.Top - FOy, r.Width(), r.Height());
     Touch(r.Left, r.Top, r.Right, r.Bottom);
   }
 }
 
-inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op) {
-  const long long dy = static_cast<long long>(y) + FOy;
+inline void CanvasPainter::Span(int Y, int X0, int X1, uint32_t Color, SpanOp Op) {
+  const long long dy = static_cast<long long>(Y) + FOy;
   const TRect& box = FCanvas.FDeviceClipBox;
   if (dy < box.Top || dy >= box.Bottom) return;
-  const long long dx0 = std::max<long long>(static_cast<long long>(x0) + FOx, box.Left);
-  const long long dx1 = std::min<long long>(static_cast<long long>(x1) + FOx, box.Right);
+  const long long dx0 = std::max<long long>(static_cast<long long>(X0) + FOx, box.Left);
+  const long long dx1 = std::min<long long>(static_cast<long long>(X1) + FOx, box.Right);
   if (dx0 >= dx1) return;
   const TSurface& s = FCanvas.FSurface;
   uint32_t* row = s.Bits + static_cast<ptrdiff_t>(dy) * s.Stride;
   const int iy = static_cast<int>(dy);
   if (FCanvas.FDeviceClip.size() == 1) {
     // The clip box is the only rectangle.
-    op(row + dx0, static_cast<int>(dx1 - dx0), color);
+    Op(row + dx0, static_cast<int>(dx1 - dx0), Color);
     Touch(static_cast<int>(dx0), iy, static_cast<int>(dx1), iy + 1);
     return;
   }
@@ -177,7 +177,7 @@ inline void CanvasPainter::Span(int y, int x0, int x1, uint32_t color, SpanOp op
     const int a = static_cast<int>(std::max<long long>(dx0, c.Left));
     const int b = static_cast<int>(std::min<long long>(dx1, c.Right));
     if (a >= b) continue;
-    op(row + a, b - a, color);
+    Op(row + a, b - a, Color);
     Touch(a, iy, b, iy + 1);
   }
 }

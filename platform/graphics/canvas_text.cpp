@@ -10,22 +10,22 @@
 
 namespace {
 
-int Width(const RealizedFont& f, const std::string& text) {
+int Width(const RealizedFont& F, const std::string& Text) {
   int w = 0;
-  for (unsigned char c : text) w += f.Advance(c);
+  for (unsigned char c : Text) w += F.Advance(c);
   return w;
 }
 
 // Calls ink(x, y) for every inked pixel of the text, relative to the cell's top-left.
 template <typename Ink>
-void ForEachInk(const RealizedFont& f, const std::string& text, Ink ink) {
+void ForEachInk(const RealizedFont& f, const std::string& Text, Ink Plot) {
   int pen = 0;
-  for (unsigned char c : text) {
+  for (unsigned char c : Text) {
     const GlyphMask& g = f.Glyph(c);
     for (int y = 0; y < g.height; ++y) {
       const uint8_t* row = g.bits.data() + static_cast<size_t>(y) * g.width;
       for (int x = 0; x < g.width; ++x) {
-        if (row[x]) ink(pen + g.left + x, g.top + y);
+        if (row[x]) Plot(pen + g.left + x, g.top + y);
       }
     }
     pen += f.Advance(c);
@@ -34,7 +34,7 @@ void ForEachInk(const RealizedFont& f, const std::string& text, Ink ink) {
   const int width = pen;
   auto bar = [&](int top) {
     for (int y = top; y < top + f.LineThickness(); ++y) {
-      for (int x = 0; x < width; ++x) ink(x, y);
+      for (int x = 0; x < width; ++x) Plot(x, y);
     }
   };
   if (m.tmUnderlined) bar(f.UnderlineTop());
@@ -42,35 +42,35 @@ void ForEachInk(const RealizedFont& f, const std::string& text, Ink ink) {
 }
 
 // The ink as spans (rows of the cell), for unturned text.
-void TextSpans(const RealizedFont& f, const std::string& text, int x, int y, raster::Spans& out) {
-  ForEachInk(f, text, [&](int px, int py) { out.push_back({y + py, x + px, x + px + 1}); });
+void TextSpans(const RealizedFont& F, const std::string& Text, int x, int y, raster::Spans& Out) {
+  ForEachInk(F, Text, [&](int px, int py) { Out.push_back({y + py, x + px, x + px + 1}); });
 }
 
 }  // namespace
 
 namespace {
 
-void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std::string& text,
-               bool opaque) {
-  if (painter.Empty()) return;
-  const RealizedFont& f = RealizeFont(*canvas.Font());
-  const int width = Width(f, text);
+void PaintText(TCanvas& Canvas, CanvasPainter& Painter, int x, int y, const std::string& Text,
+               bool Opaque) {
+  if (Painter.Empty()) return;
+  const RealizedFont& f = RealizeFont(*Canvas.Font());
+  const int width = Width(f, Text);
   const int height = f.Metric().tmHeight;
-  const uint32_t ink = ToPixel(canvas.Font()->Color());
-  const uint32_t back = ToPixel(canvas.Brush()->Color());
-  const int tenths = ((canvas.Font()->Orientation() % 3600) + 3600) % 3600;
+  const uint32_t ink = ToPixel(Canvas.Font()->Color());
+  const uint32_t back = ToPixel(Canvas.Brush()->Color());
+  const int tenths = ((Canvas.Font()->Orientation() % 3600) + 3600) % 3600;
   if (tenths == 0) {
-    if (opaque) {
-      for (int row = y; row < y + height; ++row) painter.Span(row, x, x + width, back, CopyOp());
+    if (Opaque) {
+      for (int row = y; row < y + height; ++row) Painter.Span(row, x, x + width, back, CopyOp());
     }
     raster::Spans spans;
-    TextSpans(f, text, x, y, spans);
-    painter.Spans(spans, ink, CopyOp());
+    TextSpans(f, Text, x, y, spans);
+    Painter.Spans(spans, ink, CopyOp());
     return;
   }
   // Turned text: a mask of the unturned cell (with overhanging ink), sampled backwards.
   int min_x = 0, min_y = 0, max_x = width, max_y = height;
-  ForEachInk(f, text, [&](int px, int py) {
+  ForEachInk(f, Text, [&](int px, int py) {
     min_x = std::min(min_x, px);
     min_y = std::min(min_y, py);
     max_x = std::max(max_x, px + 1);
@@ -78,7 +78,7 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
   });
   const int mw = max_x - min_x, mh = max_y - min_y;
   std::vector<uint8_t> mask(static_cast<size_t>(mw) * mh, 0);
-  ForEachInk(f, text, [&](int px, int py) {
+  ForEachInk(f, Text, [&](int px, int py) {
     mask[static_cast<size_t>(py - min_y) * mw + (px - min_x)] = 1;
   });
   double c, s;
@@ -111,14 +111,14 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
   const TRect area{
       x + static_cast<int>(std::floor(bx0)) - 1, y + static_cast<int>(std::floor(by0)) - 1,
       x + static_cast<int>(std::ceil(bx1)) + 1, y + static_cast<int>(std::ceil(by1)) + 1};
-  painter.ForEachPixel(area, [&](uint32_t& d, int px, int py) {
+  Painter.ForEachPixel(area, [&](uint32_t& d, int px, int py) {
     const double dx = px - x + 0.5, dy = py - y + 0.5;
     const int u = static_cast<int>(std::floor(dx * c - dy * s));
     const int v = static_cast<int>(std::floor(dx * s + dy * c));
     if (u >= min_x && u < max_x && v >= min_y && v < max_y &&
         mask[static_cast<size_t>(v - min_y) * mw + (u - min_x)]) {
       d = ink;
-    } else if (opaque && u >= 0 && u < width && v >= 0 && v < height) {
+    } else if (Opaque && u >= 0 && u < width && v >= 0 && v < height) {
       d = back;
     }
   });
@@ -126,61 +126,61 @@ void PaintText(TCanvas& canvas, CanvasPainter& painter, int x, int y, const std:
 
 }  // namespace
 
-void TCanvas::TextOut(int x, int y, const std::string& text) {
+void TCanvas::TextOut(int X, int Y, const std::string& Text) {
   {
     CanvasPainter painter(*this);
-    PaintText(*this, painter, x, y, text, FBrush->Style() != bsClear);
+    PaintText(*this, painter, X, Y, Text, FBrush->Style() != bsClear);
   }
-  FPenPos = {x + TextWidth(text), y};
+  FPenPos = {X + TextWidth(Text), Y};
 }
 
-void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
+void TCanvas::TextRect(const TRect& R, int X, int Y, const std::string& Text) {
   const bool had_clip = FHasClip;
   const TRegion saved = FClip;
-  IntersectClipRect(r);
+  IntersectClipRect(R);
   {
     CanvasPainter painter(*this);
     if (FBrush->Style() != bsClear) {
-      const TRect box = NormalizeRect(r);
+      const TRect box = NormalizeRect(R);
       const uint32_t back = ToPixel(FBrush->Color());
       for (int row = box.Top; row < box.Bottom; ++row) {
         painter.Span(row, box.Left, box.Right, back, CopyOp());
       }
     }
-    PaintText(*this, painter, x, y, text, false);
+    PaintText(*this, painter, X, Y, Text, false);
   }
   FHasClip = had_clip;
   FClip = saved;
   UpdateDeviceClip();
 }
 
-int TCanvas::TextWidth(const std::string& text) const { return Width(RealizeFont(*FFont), text); }
+int TCanvas::TextWidth(const std::string& Text) const { return Width(RealizeFont(*FFont), Text); }
 
 int TCanvas::TextHeight(const std::string&) const { return RealizeFont(*FFont).Metric().tmHeight; }
 
-TSize TCanvas::TextExtent(const std::string& text) const {
-  return TSize{TextWidth(text), TextHeight(text)};
+TSize TCanvas::TextExtent(const std::string& Text) const {
+  return TSize{TextWidth(Text), TextHeight(Text)};
 }
 
 TTextMetric TCanvas::TextMetrics() const { return RealizeFont(*FFont).Metric(); }
 
 namespace {
 
-std::string StripPrefixes(const std::string& s) {
+std::string StripPrefixes(const std::string& S) {
   std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&' && i + 1 < s.size())
+  for (size_t i = 0; i < S.size(); ++i) {
+    if (S[i] == '&' && i + 1 < S.size())
       ++i;
-    else if (s[i] == '&')
+    else if (S[i] == '&')
       continue;
-    out += s[i];
+    out += S[i];
   }
   return out;
 }
 
-std::string ExpandTabs(const std::string& s) {
+std::string ExpandTabs(const std::string& S) {
   std::string out;
-  for (char ch : s) {
+  for (char ch : S) {
     if (ch == '\t') {
       do out += ' ';
       while (out.size() % 8 != 0);
@@ -192,22 +192,22 @@ std::string ExpandTabs(const std::string& s) {
 }
 
 // Breaks one paragraph into lines no wider than maxWidth, at blanks; a longer word stays whole.
-void WrapParagraph(const RealizedFont& f, const std::string& para, int maxWidth,
-                   std::vector<std::string>& lines) {
+void WrapParagraph(const RealizedFont& F, const std::string& Para, int MaxWidth,
+                   std::vector<std::string>& Lines) {
   size_t pos = 0;
-  const size_t n = para.size();
+  const size_t n = Para.size();
   if (n == 0) {
-    lines.emplace_back();
+    Lines.emplace_back();
     return;
   }
   while (pos < n) {
     size_t end = pos, last_blank = std::string::npos;
     int width = 0;
     while (end < n) {
-      const int w = width + f.Advance(static_cast<unsigned char>(para[end]));
-      if (w > maxWidth && para[end] != ' ' && end > pos) break;
+      const int w = width + F.Advance(static_cast<unsigned char>(Para[end]));
+      if (w > MaxWidth && Para[end] != ' ' && end > pos) break;
       width = w;
-      if (para[end] == ' ') last_blank = end;
+      if (Para[end] == ' ') last_blank = end;
       ++end;
     }
     size_t line_end = end, next = end;
@@ -216,35 +216,35 @@ void WrapParagraph(const RealizedFont& f, const std::string& para, int maxWidth,
         line_end = last_blank;
         next = last_blank + 1;
       } else {
-        line_end = para.find(' ', end);
+        line_end = Para.find(' ', end);
         if (line_end == std::string::npos) line_end = n;
         next = line_end;
       }
     }
-    std::string line = para.substr(pos, line_end - pos);
+    std::string line = Para.substr(pos, line_end - pos);
     while (!line.empty() && line.back() == ' ') line.pop_back();
-    lines.push_back(line);
+    Lines.push_back(line);
     pos = next;
-    while (pos < n && para[pos] == ' ') ++pos;
+    while (pos < n && Para[pos] == ' ') ++pos;
   }
 }
 
 }  // namespace
 
-int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
+int TCanvas::DrawText(const std::string& Input, TRect& R, unsigned Flags) {
   const RealizedFont& f = RealizeFont(*FFont);
-  std::string text = (flags & DT_NOPREFIX) ? input : StripPrefixes(input);
-  if (flags & DT_EXPANDTABS) text = ExpandTabs(text);
+  std::string text = (Flags & DT_NOPREFIX) ? Input : StripPrefixes(Input);
+  if (Flags & DT_EXPANDTABS) text = ExpandTabs(text);
   std::vector<std::string> lines;
-  if (flags & DT_SINGLELINE) {
+  if (Flags & DT_SINGLELINE) {
     lines.push_back(text);
   } else {
     size_t start = 0;
     for (;;) {
       const size_t brk = text.find_first_of("\r\n", start);
       const std::string para = text.substr(start, brk == std::string::npos ? brk : brk - start);
-      if (flags & DT_WORDBREAK) {
-        WrapParagraph(f, para, r.Width(), lines);
+      if (Flags & DT_WORDBREAK) {
+        WrapParagraph(f, para, R.Width(), lines);
       } else {
         lines.push_back(para);
       }
@@ -255,32 +255,32 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
   }
   const int line_height = f.Metric().tmHeight;
   const int total = line_height * static_cast<int>(lines.size());
-  if (flags & DT_CALCRECT) {
+  if (Flags & DT_CALCRECT) {
     int widest = 0;
     for (const std::string& l : lines) widest = std::max(widest, Width(f, l));
-    r.Right = r.Left + widest;
-    r.Bottom = r.Top + total;
+    R.Right = R.Left + widest;
+    R.Bottom = R.Top + total;
     return total;
   }
-  int y = r.Top;
-  if (flags & DT_SINGLELINE) {
-    if (flags & DT_VCENTER)
-      y = r.Top + (r.Height() - line_height) / 2;
-    else if (flags & DT_BOTTOM)
-      y = r.Bottom - line_height;
+  int y = R.Top;
+  if (Flags & DT_SINGLELINE) {
+    if (Flags & DT_VCENTER)
+      y = R.Top + (R.Height() - line_height) / 2;
+    else if (Flags & DT_BOTTOM)
+      y = R.Bottom - line_height;
   }
   const bool had_clip = FHasClip;
   const TRegion saved = FClip;
-  if (!(flags & DT_NOCLIP)) IntersectClipRect(r);
+  if (!(Flags & DT_NOCLIP)) IntersectClipRect(R);
   {
     CanvasPainter painter(*this);
     for (const std::string& line : lines) {
-      int x = r.Left;
+      int x = R.Left;
       const int w = Width(f, line);
-      if (flags & DT_CENTER)
-        x = r.Left + (r.Width() - w) / 2;
-      else if (flags & DT_RIGHT)
-        x = r.Right - w;
+      if (Flags & DT_CENTER)
+        x = R.Left + (R.Width() - w) / 2;
+      else if (Flags & DT_RIGHT)
+        x = R.Right - w;
       PaintText(*this, painter, x, y, line, FBrush->Style() != bsClear);
       y += line_height;
     }
@@ -288,5 +288,5 @@ int TCanvas::DrawText(const std::string& input, TRect& r, unsigned flags) {
   FHasClip = had_clip;
   FClip = saved;
   UpdateDeviceClip();
-  return (flags & DT_SINGLELINE) ? y - r.Top : total;
+  return (Flags & DT_SINGLELINE) ? y - R.Top : total;
 }

@@ -87,34 +87,34 @@ constexpr ColorName kColorNames[] = {
     {clDefault, "clDefault"},
 };
 
-bool SameText(const std::string& a, const char* b) {
+bool SameText(const std::string& A, const char* B) {
   size_t i = 0;
-  for (; i < a.size() && b[i] != 0; ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
+  for (; i < A.size() && B[i] != 0; ++i) {
+    if (std::tolower(static_cast<unsigned char>(A[i])) !=
+        std::tolower(static_cast<unsigned char>(B[i]))) {
       return false;
     }
   }
-  return i == a.size() && b[i] == 0;
+  return i == A.size() && B[i] == 0;
 }
 
 // Decimal or '$'/"0x" hexadecimal with an optional sign, all of the text, within 32 bits.
-bool ParseInteger(const std::string& text, TColor& value) {
+bool ParseInteger(const std::string& Text, TColor& Value) {
   size_t i = 0;
   bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  if (i < Text.size() && (Text[i] == '-' || Text[i] == '+')) negative = Text[i++] == '-';
   int base = 10;
-  if (i < text.size() && text[i] == '$') {
+  if (i < Text.size() && Text[i] == '$') {
     base = 16;
     ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+  } else if (i + 1 < Text.size() && Text[i] == '0' && (Text[i + 1] == 'x' || Text[i + 1] == 'X')) {
     base = 16;
     i += 2;
   }
-  if (i >= text.size()) return false;
+  if (i >= Text.size()) return false;
   uint64_t v = 0;
-  for (; i < text.size(); ++i) {
-    const int c = std::tolower(static_cast<unsigned char>(text[i]));
+  for (; i < Text.size(); ++i) {
+    const int c = std::tolower(static_cast<unsigned char>(Text[i]));
     int digit;
     if (c >= '0' && c <= '9') {
       digit = c - '0';
@@ -128,49 +128,49 @@ bool ParseInteger(const std::string& text, TColor& value) {
   }
   if (base == 10 && v > (negative ? 0x80000000ull : 0x7FFFFFFFull)) return false;
   const uint32_t bits = static_cast<uint32_t>(negative ? (~v + 1) : v);
-  value = static_cast<TColor>(bits);
+  Value = static_cast<TColor>(bits);
   return true;
 }
 
 }  // namespace
 
-TColor ColorToRGB(TColor color) {
-  if (color >= 0) return color;
-  const unsigned index = static_cast<unsigned>(color) & 0xFF;
+TColor ColorToRGB(TColor Color) {
+  if (Color >= 0) return Color;
+  const unsigned index = static_cast<unsigned>(Color) & 0xFF;
   constexpr unsigned kCount = sizeof(kSystemColors) / sizeof(kSystemColors[0]);
   return index < kCount ? kSystemColors[index] : clBlack;
 }
 
-bool ColorToIdent(TColor color, std::string& ident) {
+bool ColorToIdent(TColor Color, std::string& Ident) {
   for (const ColorName& n : kColorNames) {
-    if (n.color == color) {
-      ident = n.name;
+    if (n.color == Color) {
+      Ident = n.name;
       return true;
     }
   }
   return false;
 }
 
-bool IdentToColor(const std::string& ident, TColor& color) {
+bool IdentToColor(const std::string& Ident, TColor& Color) {
   for (const ColorName& n : kColorNames) {
-    if (SameText(ident, n.name)) {
-      color = n.color;
+    if (SameText(Ident, n.name)) {
+      Color = n.color;
       return true;
     }
   }
   return false;
 }
 
-std::string ColorToString(TColor color) {
+std::string ColorToString(TColor Color) {
   std::string ident;
-  if (ColorToIdent(color, ident)) return ident;
+  if (ColorToIdent(Color, ident)) return ident;
   char buf[16];
-  std::snprintf(buf, sizeof buf, "$%.8X", static_cast<unsigned>(color));
+  std::snprintf(buf, sizeof buf, "$%.8X", static_cast<unsigned>(Color));
   return buf;
 }
 
-TColor StringToColor(const std::string& text) {
+TColor StringToColor(const std::string& Text) {
   TColor color = 0;
-  if (IdentToColor(text, color) || ParseInteger(text, color)) return color;
-  throw EConvertError("'" + text + "' is not a valid colour");
+  if (IdentToColor(Text, color) || ParseInteger(Text, color)) return color;
+  throw EConvertError("'" + Text + "' is not a valid colour");
 }

@@ -8,14 +8,14 @@
 
 using TColor = int32_t;
 
-constexpr TColor RGB(int r, int g, int b) {
-  return TColor((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+constexpr TColor RGB(int R, int G, int B) {
+  return TColor((R & 0xFF) | ((G & 0xFF) << 8) | ((B & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return c & 0xFF; }
-constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int GetRValue(TColor C) { return C & 0xFF; }
+constexpr int GetGValue(TColor C) { return (C >> 8) & 0xFF; }
+constexpr int GetBValue(TColor C) { return (C >> 16) & 0xFF; }
 // A palette-relative colour; drawn as the plain RGB value.
-constexpr TColor PaletteRGB(int r, int g, int b) { return RGB(r, g, b) | 0x02000000; }
+constexpr TColor PaletteRGB(int R, int G, int B) { return RGB(R, G, B) | 0x02000000; }
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
@@ -67,11 +67,11 @@ constexpr TColor clInfoBk = TColor(0x80000018u);
 
 // System colours resolved through the fixed table (an index beyond it gives black); every other
 // value is returned unchanged.
-TColor ColorToRGB(TColor color);
+TColor ColorToRGB(TColor Color);
 
 // "clRed" style name when the value has one, else "$" and eight upper-case hex digits.
-std::string ColorToString(TColor color);
+std::string ColorToString(TColor Color);
 // A name (any case) or an integer ("255", "$FF", "-1"); throws EConvertError otherwise.
-TColor StringToColor(const std::string& text);
-bool IdentToColor(const std::string& ident, TColor& color);
-bool ColorToIdent(TColor color, std::string& ident);
+TColor StringToColor(const std::string& Text);
+bool IdentToColor(const std::string& Ident, TColor& Color);
+bool ColorToIdent(TColor Color, std::string& Ident);

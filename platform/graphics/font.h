@@ -22,30 +22,30 @@ class TFont : public TObject {
   TFont();
 
   const std::string& Name() const { return FName; }
-  void SetName(const std::string& v);
+  void SetName(const std::string& V);
   // Points: Height = -MulDiv(Size, 96, 72); Size = -MulDiv(Height, 72, 96).
   int Size() const;
-  void SetSize(int v);
+  void SetSize(int V);
   // Pixels: negative = character (em) height, positive = cell height (ascent + descent),
   // 0 = the default height (a 16-pixel cell).
   int Height() const { return FHeight; }
-  void SetHeight(int v);
+  void SetHeight(int V);
   TColor Color() const { return FColor; }
-  void SetColor(TColor v);
+  void SetColor(TColor V);
   TFontStyles Style() const { return FStyle; }
-  void SetStyle(TFontStyles v);
+  void SetStyle(TFontStyles V);
   TFontPitch Pitch() const { return FPitch; }
-  void SetPitch(TFontPitch v);
+  void SetPitch(TFontPitch V);
   TFontCharset Charset() const { return FCharset; }
-  void SetCharset(TFontCharset v);
+  void SetCharset(TFontCharset V);
   // Escapement of the text in tenths of a degree, counter-clockwise: the text is turned about the
   // top-left corner of its cell. Widths and heights are always measured unturned.
   int Orientation() const { return FOrientation; }
-  void SetOrientation(int v);
+  void SetOrientation(int V);
 
   // Copies every attribute; OnChange fires once when anything differs.
-  void Assign(const TFont& source);
-  bool SameAs(const TFont& other) const;
+  void Assign(const TFont& Source);
+  bool SameAs(const TFont& Other) const;
 
   // Fired after any real change (an assignment of equal values changes nothing and fires nothing).
   TNotifyEvent OnChange;

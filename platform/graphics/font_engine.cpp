@@ -35,18 +35,18 @@ void EnsureGuiApplication() {
   (void)app;
 }
 
-QChar ToUnicode(unsigned char c) {
-  const QString s = QString::fromStdString(Cp1252ToUtf8(std::string(1, char(c))));
+QChar ToUnicode(unsigned char C) {
+  const QString s = QString::fromStdString(Cp1252ToUtf8(std::string(1, char(C))));
   return s.isEmpty() ? QChar(u'?') : s[0];
 }
 
-bool SameName(const std::string& a, const char* b) {
-  return QString::fromLatin1(a.c_str()).compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+bool SameName(const std::string& A, const char* B) {
+  return QString::fromLatin1(A.c_str()).compare(QLatin1String(B), Qt::CaseInsensitive) == 0;
 }
 
-QString FamilyFor(const TFont& font) {
-  const std::string& n = font.Name();
-  if (font.Pitch() == fpFixed || SameName(n, "Courier New") || SameName(n, "Courier") ||
+QString FamilyFor(const TFont& Font) {
+  const std::string& n = Font.Name();
+  if (Font.Pitch() == fpFixed || SameName(n, "Courier New") || SameName(n, "Courier") ||
       SameName(n, "Liberation Mono")) {
     return QStringLiteral("Liberation Mono");
   }
@@ -57,10 +57,10 @@ QString FamilyFor(const TFont& font) {
 }
 
 // Big-endian table fields.
-int U16(const QByteArray& t, int o) {
-  return o + 1 < t.size() ? (uint8_t(t[o]) << 8) | uint8_t(t[o + 1]) : 0;
+int U16(const QByteArray& T, int O) {
+  return O + 1 < T.size() ? (uint8_t(T[O]) << 8) | uint8_t(T[O + 1]) : 0;
 }
-int I16(const QByteArray& t, int o) { return int16_t(U16(t, o)); }
+int I16(const QByteArray& T, int O) { return int16_t(U16(T, O)); }
 
 // Sizes beyond this are drawn at this size (a glyph is rendered on an image of a few em squares).
 constexpr int kMaxEm = 1024;
@@ -69,11 +69,11 @@ using Key = std::tuple<QString, int, bool, bool, bool, bool>;
 
 class QtFont final : public RealizedFont {
  public:
-  explicit QtFont(const TFont& font) {
+  explicit QtFont(const TFont& Font) {
     EnsureGuiApplication();
-    const bool bold = font.Style().Contains(fsBold);
-    const bool italic = font.Style().Contains(fsItalic);
-    FQfont = QFont(FamilyFor(font));
+    const bool bold = Font.Style().Contains(fsBold);
+    const bool italic = Font.Style().Contains(fsItalic);
+    FQfont = QFont(FamilyFor(Font));
     FQfont.setBold(bold);
     FQfont.setItalic(italic);
     FQfont.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
@@ -95,7 +95,7 @@ class QtFont final : public RealizedFont {
       win_descent = raw.descent();
       avg_width = raw.averageCharWidth();
     }
-    const int height = font.Height() == 0 ? 16 : font.Height();
+    const int height = Font.Height() == 0 ? 16 : Font.Height();
     int em, ascent, descent;
     if (height < 0) {
       em = std::min(-height, kMaxEm);
@@ -109,7 +109,7 @@ class QtFont final : public RealizedFont {
     }
     em = std::max(em, 1);
     FQfont.setPixelSize(em);
-    FFamily = FamilyFor(font).toStdString();
+    FFamily = FamilyFor(Font).toStdString();
     FEm = em;
     const QFontMetrics fm(FQfont);
 
@@ -122,9 +122,9 @@ class QtFont final : public RealizedFont {
     m.tmMaxCharWidth = fm.maxWidth();
     m.tmWeight = bold ? 700 : 400;
     m.tmItalic = italic;
-    m.tmUnderlined = font.Style().Contains(fsUnderline);
-    m.tmStruckOut = font.Style().Contains(fsStrikeOut);
-    m.tmFixedPitch = FamilyFor(font) == QStringLiteral("Liberation Mono");
+    m.tmUnderlined = Font.Style().Contains(fsUnderline);
+    m.tmStruckOut = Font.Style().Contains(fsStrikeOut);
+    m.tmFixedPitch = FamilyFor(Font) == QStringLiteral("Liberation Mono");
     for (int c = 0; c < 256; ++c) FAdvances[c] = fm.horizontalAdvance(ToUnicode(uint8_t(c)));
 
     FLineThickness = std::max(1, static_cast<int>(Round(em / 14.0)));
@@ -132,19 +132,19 @@ class QtFont final : public RealizedFont {
     FStrikeOutTop = std::max(0, ascent - std::max(1, fm.strikeOutPos()));
   }
 
-  const GlyphMask& Glyph(unsigned char c) const override {
-    if (!FReady[c]) {
-      FGlyphs[c] = Render(c);
-      FReady[c] = true;
+  const GlyphMask& Glyph(unsigned char C) const override {
+    if (!FReady[C]) {
+      FGlyphs[C] = Render(C);
+      FReady[C] = true;
     }
-    return FGlyphs[c];
+    return FGlyphs[C];
   }
 
  private:
-  GlyphMask Render(unsigned char c) const {
+  GlyphMask Render(unsigned char C) const {
     GlyphMask g;
     const int margin = FMetric.tmHeight / 2 + 2;
-    const int w = FAdvances[c] + 2 * margin;
+    const int w = FAdvances[C] + 2 * margin;
     const int h = FMetric.tmHeight + 2 * margin;
     if (w <= 0 || h <= 0 || w > 20000 || h > 20000) return g;
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -155,7 +155,7 @@ class QtFont final : public RealizedFont {
       p.setRenderHint(QPainter::TextAntialiasing, false);
       p.setFont(FQfont);
       p.setPen(Qt::black);
-      p.drawText(QPointF(margin, margin + FMetric.tmAscent), QString(ToUnicode(c)));
+      p.drawText(QPointF(margin, margin + FMetric.tmAscent), QString(ToUnicode(C)));
     }
     int x0 = w, y0 = h, x1 = -1, y1 = -1;
     for (int y = 0; y < h; ++y) {
@@ -191,16 +191,16 @@ class QtFont final : public RealizedFont {
 
 }  // namespace
 
-const RealizedFont& RealizeFont(const TFont& font) {
+const RealizedFont& RealizeFont(const TFont& Font) {
   // Never destroyed: Qt font objects must not outlive the application object at exit.
   static auto& cache = *new std::map<Key, std::unique_ptr<QtFont>>;
-  const Key key{FamilyFor(font),
-                font.Height(),
-                font.Style().Contains(fsBold),
-                font.Style().Contains(fsItalic),
-                font.Style().Contains(fsUnderline),
-                font.Style().Contains(fsStrikeOut)};
+  const Key key{FamilyFor(Font),
+                Font.Height(),
+                Font.Style().Contains(fsBold),
+                Font.Style().Contains(fsItalic),
+                Font.Style().Contains(fsUnderline),
+                Font.Style().Contains(fsStrikeOut)};
   auto it = cache.find(key);
-  if (it == cache.end()) it = cache.emplace(key, std::make_unique<QtFont>(font)).first;
+  if (it == cache.end()) it = cache.emplace(key, std::make_unique<QtFont>(Font)).first;
   return *it->second;
 }

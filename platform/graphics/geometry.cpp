@@ -2,50 +2,50 @@
 
 #include <algorithm>
 
-bool PtInRect(const TRect& r, TPoint p) {
-  return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+bool PtInRect(const TRect& R, TPoint P) {
+  return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom;
 }
 
-bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+bool IsRectEmpty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
 
-void InflateRect(TRect& r, int dx, int dy) {
-  r.Left -= dx;
-  r.Top -= dy;
-  r.Right += dx;
-  r.Bottom += dy;
+void InflateRect(TRect& R, int Dx, int Dy) {
+  R.Left -= Dx;
+  R.Top -= Dy;
+  R.Right += Dx;
+  R.Bottom += Dy;
 }
 
-void OffsetRect(TRect& r, int dx, int dy) {
-  r.Left += dx;
-  r.Right += dx;
-  r.Top += dy;
-  r.Bottom += dy;
+void OffsetRect(TRect& R, int Dx, int Dy) {
+  R.Left += Dx;
+  R.Right += Dx;
+  R.Top += Dy;
+  R.Bottom += Dy;
 }
 
-bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
-  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-          std::min(a.Bottom, b.Bottom)};
+bool IntersectRect(TRect& Dst, const TRect& A, const TRect& B) {
+  TRect r{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
+          std::min(A.Bottom, B.Bottom)};
   if (IsRectEmpty(r)) {
-    dst = TRect{};
+    Dst = TRect{};
     return false;
   }
-  dst = r;
+  Dst = r;
   return true;
 }
 
-bool UnionRect(TRect& dst, const TRect& a, const TRect& b) {
-  if (IsRectEmpty(a)) {
-    dst = IsRectEmpty(b) ? TRect{} : b;
-  } else if (IsRectEmpty(b)) {
-    dst = a;
+bool UnionRect(TRect& Dst, const TRect& A, const TRect& B) {
+  if (IsRectEmpty(A)) {
+    Dst = IsRectEmpty(B) ? TRect{} : B;
+  } else if (IsRectEmpty(B)) {
+    Dst = A;
   } else {
-    dst = TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-                std::max(a.Bottom, b.Bottom)};
+    Dst = TRect{std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
+                std::max(A.Bottom, B.Bottom)};
   }
-  return !IsRectEmpty(dst);
+  return !IsRectEmpty(Dst);
 }
 
-TRect NormalizeRect(const TRect& r) {
-  return TRect{std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
-               std::max(r.Top, r.Bottom)};
+TRect NormalizeRect(const TRect& R) {
+  return TRect{std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), std::max(R.Left, R.Right),
+               std::max(R.Top, R.Bottom)};
 }

@@ -19,25 +19,25 @@ struct TRect {
   bool operator==(const TRect&) const = default;
 };
 
-inline TPoint Point(int x, int y) { return {x, y}; }
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) {
-  return {left, top, left + width, top + height};
+inline TPoint Point(int X, int Y) { return {X, Y}; }
+inline TRect Rect(int Left, int Top, int Right, int Bottom) { return {Left, Top, Right, Bottom}; }
+inline TRect Bounds(int Left, int Top, int Width, int Height) {
+  return {Left, Top, Left + Width, Top + Height};
 }
 
 // True when p lies in [Left, Right) x [Top, Bottom).
-bool PtInRect(const TRect& r, TPoint p);
+bool PtInRect(const TRect& R, TPoint P);
 // True when the rectangle holds no pixel (Right <= Left or Bottom <= Top).
-bool IsRectEmpty(const TRect& r);
+bool IsRectEmpty(const TRect& R);
 // Grows r by dx, dy on every side (shrinks for negative values).
-void InflateRect(TRect& r, int dx, int dy);
-void OffsetRect(TRect& r, int dx, int dy);
+void InflateRect(TRect& R, int Dx, int Dy);
+void OffsetRect(TRect& R, int Dx, int Dy);
 // dst := the common part of a and b; false (and dst all zero) when they do not overlap.
-bool IntersectRect(TRect& dst, const TRect& a, const TRect& b);
+bool IntersectRect(TRect& Dst, const TRect& A, const TRect& B);
 // dst := the smallest rectangle holding both; empty rectangles are ignored.
-bool UnionRect(TRect& dst, const TRect& a, const TRect& b);
+bool UnionRect(TRect& Dst, const TRect& A, const TRect& B);
 // The same rectangle with Left <= Right and Top <= Bottom.
-TRect NormalizeRect(const TRect& r);
+TRect NormalizeRect(const TRect& R);
 
 struct TSize {
   int cx = 0;

@@ -1,16 +1,16 @@
 #include "platform/graphics/palette.h"
 
-HPALETTE CreatePalette(const TLogPalette& palette) {
-  return std::make_shared<const TLogPalette>(palette);
+HPALETTE CreatePalette(const TLogPalette& Palette) {
+  return std::make_shared<const TLogPalette>(Palette);
 }
 
-HPALETTE SelectPalette(TCanvas* canvas, HPALETTE palette, bool) {
-  if (!canvas) return nullptr;
-  HPALETTE previous = canvas->Palette();
-  canvas->SetPalette(std::move(palette));
+HPALETTE SelectPalette(TCanvas* Canvas, HPALETTE Palette, bool) {
+  if (!Canvas) return nullptr;
+  HPALETTE previous = Canvas->Palette();
+  Canvas->SetPalette(std::move(Palette));
   return previous;
 }
 
 int RealizePalette(TCanvas*) { return 0; }
 
-TColor GetNearestColor(TCanvas*, TColor color) { return ColorToRGB(color) & 0xFFFFFF; }
+TColor GetNearestColor(TCanvas*, TColor Color) { return ColorToRGB(Color) & 0xFFFFFF; }

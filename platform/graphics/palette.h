@@ -23,10 +23,10 @@ struct TLogPalette {
 // A palette handle; nullptr is "no palette".
 using HPALETTE = std::shared_ptr<const TLogPalette>;
 
-HPALETTE CreatePalette(const TLogPalette& palette);
+HPALETTE CreatePalette(const TLogPalette& Palette);
 // Selects the palette into the canvas and returns the one selected before.
-HPALETTE SelectPalette(TCanvas* canvas, HPALETTE palette, bool force_background);
+HPALETTE SelectPalette(TCanvas* Canvas, HPALETTE Palette, bool ForceBackground);
 // The number of entries mapped into the system palette: none on a true-colour surface.
-int RealizePalette(TCanvas* canvas);
+int RealizePalette(TCanvas* Canvas);
 // On a true-colour surface every colour is exact.
-TColor GetNearestColor(TCanvas* canvas, TColor color);
+TColor GetNearestColor(TCanvas* Canvas, TColor Color);

@@ -4,41 +4,41 @@ void TPen::Changed() {
   if (OnChange) OnChange(this);
 }
 
-void TPen::SetColor(TColor v) {
-  if (v == FColor) return;
-  FColor = v;
+void TPen::SetColor(TColor V) {
+  if (V == FColor) return;
+  FColor = V;
   Changed();
 }
 
-void TPen::SetWidth(int v) {
-  if (v < 1) v = 1;
-  if (v == FWidth) return;
-  FWidth = v;
+void TPen::SetWidth(int V) {
+  if (V < 1) V = 1;
+  if (V == FWidth) return;
+  FWidth = V;
   Changed();
 }
 
-void TPen::SetStyle(TPenStyle v) {
-  if (v == FStyle) return;
-  FStyle = v;
+void TPen::SetStyle(TPenStyle V) {
+  if (V == FStyle) return;
+  FStyle = V;
   Changed();
 }
 
-void TPen::SetMode(TPenMode v) {
-  if (v == FMode) return;
-  FMode = v;
+void TPen::SetMode(TPenMode V) {
+  if (V == FMode) return;
+  FMode = V;
   Changed();
 }
 
-void TPen::Assign(const TPen& source) {
-  if (&source == this) return;
-  if (source.FColor == FColor && source.FWidth == FWidth && source.FStyle == FStyle &&
-      source.FMode == FMode) {
+void TPen::Assign(const TPen& Source) {
+  if (&Source == this) return;
+  if (Source.FColor == FColor && Source.FWidth == FWidth && Source.FStyle == FStyle &&
+      Source.FMode == FMode) {
     return;
   }
-  FColor = source.FColor;
-  FWidth = source.FWidth;
-  FStyle = source.FStyle;
-  FMode = source.FMode;
+  FColor = Source.FColor;
+  FWidth = Source.FWidth;
+  FStyle = Source.FStyle;
+  FMode = Source.FMode;
   Changed();
 }
 
@@ -46,23 +46,23 @@ void TBrush::Changed() {
   if (OnChange) OnChange(this);
 }
 
-void TBrush::SetColor(TColor v) {
-  if (v == FColor && FStyle != bsClear) return;
-  FColor = v;
+void TBrush::SetColor(TColor V) {
+  if (V == FColor && FStyle != bsClear) return;
+  FColor = V;
   if (FStyle == bsClear) FStyle = bsSolid;
   Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle v) {
-  if (v == FStyle) return;
-  FStyle = v;
+void TBrush::SetStyle(TBrushStyle V) {
+  if (V == FStyle) return;
+  FStyle = V;
   Changed();
 }
 
-void TBrush::Assign(const TBrush& source) {
-  if (&source == this) return;
-  if (source.FColor == FColor && source.FStyle == FStyle) return;
-  FColor = source.FColor;
-  FStyle = source.FStyle;
+void TBrush::Assign(const TBrush& Source) {
+  if (&Source == this) return;
+  if (Source.FColor == FColor && Source.FStyle == FStyle) return;
+  FColor = Source.FColor;
+  FStyle = Source.FStyle;
   Changed();
 }

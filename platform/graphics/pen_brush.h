@@ -31,16 +31,16 @@ enum TBrushStyle { bsSolid, bsClear };
 class TPen : public TObject {
  public:
   TColor Color() const { return FColor; }
-  void SetColor(TColor v);
+  void SetColor(TColor V);
   // Width 1 is the thin line; wider pens are centred on the path with round caps and joins.
   // Values below 1 count as 1.
   int Width() const { return FWidth; }
-  void SetWidth(int v);
+  void SetWidth(int V);
   TPenStyle Style() const { return FStyle; }
-  void SetStyle(TPenStyle v);
+  void SetStyle(TPenStyle V);
   TPenMode Mode() const { return FMode; }
-  void SetMode(TPenMode v);
-  void Assign(const TPen& source);
+  void SetMode(TPenMode V);
+  void Assign(const TPen& Source);
 
   TNotifyEvent OnChange;
 
@@ -56,10 +56,10 @@ class TBrush : public TObject {
  public:
   TColor Color() const { return FColor; }
   // As in the class library, giving a clear brush a colour makes it solid.
-  void SetColor(TColor v);
+  void SetColor(TColor V);
   TBrushStyle Style() const { return FStyle; }
-  void SetStyle(TBrushStyle v);
-  void Assign(const TBrush& source);
+  void SetStyle(TBrushStyle V);
+  void Assign(const TBrush& Source);
 
   TNotifyEvent OnChange;
 

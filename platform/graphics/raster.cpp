@@ -11,9 +11,9 @@ namespace raster {
 namespace {
 
 // Room for `more` spans without giving up the vector's doubling when called again and again.
-void MakeRoom(Spans& spans, int more) {
-  const size_t need = spans.size() + static_cast<size_t>(more);
-  if (need > spans.capacity()) spans.reserve(std::max(need, 2 * spans.capacity()));
+void MakeRoom(Spans& List, int More) {
+  const size_t need = List.size() + static_cast<size_t>(More);
+  if (need > List.capacity()) List.reserve(std::max(need, 2 * List.capacity()));
 }
 
 // Lists given back by ScratchSpans. A few are enough for the deepest drawing call; lists grown
@@ -41,43 +41,43 @@ ScratchSpans::~ScratchSpans() {
   kept.push_back(std::move(FSpans));
 }
 
-bool Normalized(std::span<const Span> spans) {
-  for (size_t i = 0; i < spans.size(); ++i) {
-    if (spans[i].x0 >= spans[i].x1) return false;
-    if (i > 0 && (spans[i - 1].y > spans[i].y ||
-                  (spans[i - 1].y == spans[i].y && spans[i - 1].x1 >= spans[i].x0)))
+bool Normalized(std::span<const Span> Spans) {
+  for (size_t i = 0; i < Spans.size(); ++i) {
+    if (Spans[i].x0 >= Spans[i].x1) return false;
+    if (i > 0 && (Spans[i - 1].y > Spans[i].y ||
+                  (Spans[i - 1].y == Spans[i].y && Spans[i - 1].x1 >= Spans[i].x0)))
       return false;
   }
   return true;
 }
 
-void Normalize(Spans& spans) {
-  std::sort(spans.begin(), spans.end(),
+void Normalize(Spans& List) {
+  std::sort(List.begin(), List.end(),
             [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.x0 < b.x0; });
   size_t out = 0;
-  for (const Span& s : spans) {
+  for (const Span& s : List) {
     if (s.x1 <= s.x0) continue;
-    if (out > 0 && spans[out - 1].y == s.y && s.x0 <= spans[out - 1].x1) {
-      spans[out - 1].x1 = std::max(spans[out - 1].x1, s.x1);
+    if (out > 0 && List[out - 1].y == s.y && s.x0 <= List[out - 1].x1) {
+      List[out - 1].x1 = std::max(List[out - 1].x1, s.x1);
     } else {
-      spans[out++] = s;
+      List[out++] = s;
     }
   }
-  spans.resize(out);
-  assert(Normalized(spans));
+  List.resize(out);
+  assert(Normalized(List));
 }
 
-Spans Subtract(const Spans& a, const Spans& b) {
-  assert(Normalized(a) && Normalized(b));
+Spans Subtract(const Spans& A, const Spans& B) {
+  assert(Normalized(A) && Normalized(B));
   Spans out;
-  out.reserve(a.size());
+  out.reserve(A.size());
   size_t j = 0;
-  for (const Span& s : a) {
-    while (j < b.size() && (b[j].y < s.y || (b[j].y == s.y && b[j].x1 <= s.x0))) ++j;
+  for (const Span& s : A) {
+    while (j < B.size() && (B[j].y < s.y || (B[j].y == s.y && B[j].x1 <= s.x0))) ++j;
     int x = s.x0;
-    for (size_t k = j; k < b.size() && b[k].y == s.y && b[k].x0 < s.x1; ++k) {
-      if (b[k].x0 > x) out.push_back({s.y, x, b[k].x0});
-      x = std::max(x, b[k].x1);
+    for (size_t k = j; k < B.size() && B[k].y == s.y && B[k].x0 < s.x1; ++k) {
+      if (B[k].x0 > x) out.push_back({s.y, x, B[k].x0});
+      x = std::max(x, B[k].x1);
     }
     if (x < s.x1) out.push_back({s.y, x, s.x1});
   }
@@ -85,69 +85,69 @@ Spans Subtract(const Spans& a, const Spans& b) {
   return out;
 }
 
-void RoundRectSpans(double x0, double y0, double x1, double y1, double ra, double rb, int clip_top,
-                    int clip_bottom, Spans& out) {
-  const int top = std::max(RowFrom(y0), clip_top);
-  const int bottom = std::min(RowTo(y1), clip_bottom);
+void RoundRectSpans(double X0, double Y0, double X1, double Y1, double Ra, double Rb, int ClipTop,
+                    int ClipBottom, Spans& Out) {
+  const int top = std::max(RowFrom(Y0), ClipTop);
+  const int bottom = std::min(RowTo(Y1), ClipBottom);
   if (top >= bottom) return;
-  MakeRoom(out, bottom - top);
-  const RoundRectRows shape(x0, y0, x1, y1, ra, rb);
-  MirroredRows(top, bottom, Mid2(y0, y1), [&](int y, int mirror) {
+  MakeRoom(Out, bottom - top);
+  const RoundRectRows shape(X0, Y0, X1, Y1, Ra, Rb);
+  MirroredRows(top, bottom, Mid2(Y0, Y1), [&](int y, int mirror) {
     const double depth = shape.Depth(y + 0.5);
     int a, b;
     if (!shape.Extent(depth, a, b)) return;
-    out.push_back({y, a, b});
+    Out.push_back({y, a, b});
     if (mirror != INT32_MIN) {
       if (shape.Depth(mirror + 0.5) == depth) {
-        out.push_back({mirror, a, b});
+        Out.push_back({mirror, a, b});
       } else if (shape.Extent(shape.Depth(mirror + 0.5), a, b)) {
-        out.push_back({mirror, a, b});
+        Out.push_back({mirror, a, b});
       }
     }
   });
 }
 
-bool RectCentres(double x0, double y0, double x1, double y1, TRect& pixels) {
-  if (x1 < x0 - kEps || y1 < y0 - kEps) return false;
+bool RectCentres(double X0, double Y0, double X1, double Y1, TRect& Pixels) {
+  if (X1 < X0 - kEps || Y1 < Y0 - kEps) return false;
   int a, b;
-  if (!CentresIn(x0, x1, a, b)) return false;
-  pixels = TRect{a, RowFrom(y0), b, RowTo(y1)};
-  return pixels.Top < pixels.Bottom;
+  if (!CentresIn(X0, X1, a, b)) return false;
+  Pixels = TRect{a, RowFrom(Y0), b, RowTo(Y1)};
+  return Pixels.Top < Pixels.Bottom;
 }
 
-void RingSpans(double ox0, double oy0, double ox1, double oy1, double ora, double orb, double ix0,
-               double iy0, double ix1, double iy1, double ira, double irb, int clip_top,
-               int clip_bottom, Spans& out, Spans* interior) {
-  const int top = std::max(RowFrom(oy0), clip_top);
-  const int bottom = std::min(RowTo(oy1), clip_bottom);
+void RingSpans(double Ox0, double Oy0, double Ox1, double Oy1, double Ora, double Orb, double Ix0,
+               double Iy0, double Ix1, double Iy1, double Ira, double Irb, int ClipTop,
+               int ClipBottom, Spans& Out, Spans* Interior) {
+  const int top = std::max(RowFrom(Oy0), ClipTop);
+  const int bottom = std::min(RowTo(Oy1), ClipBottom);
   if (top >= bottom) return;
-  MakeRoom(out, 2 * (bottom - top));
-  if (interior) MakeRoom(*interior, bottom - top);
-  RingRows(ox0, oy0, ox1, oy1, ora, orb, ix0, iy0, ix1, iy1, ira, irb, clip_top, clip_bottom,
+  MakeRoom(Out, 2 * (bottom - top));
+  if (Interior) MakeRoom(*Interior, bottom - top);
+  RingRows(Ox0, Oy0, Ox1, Oy1, Ora, Orb, Ix0, Iy0, Ix1, Iy1, Ira, Irb, ClipTop, ClipBottom,
            [&](int y, int a, int b, int ia, int ib, bool inner) {
              if (!inner) {
-               out.push_back({y, a, b});
+               Out.push_back({y, a, b});
                return;
              }
-             if (interior) interior->push_back({y, ia, ib});
+             if (Interior) Interior->push_back({y, ia, ib});
              ia = std::max(ia, a);
              ib = std::min(ib, b);
-             if (a < ia) out.push_back({y, a, ia});
-             if (ib < b) out.push_back({y, ib, b});
-             if (ia >= ib) out.push_back({y, a, b});
+             if (a < ia) Out.push_back({y, a, ia});
+             if (ib < b) Out.push_back({y, ib, b});
+             if (ia >= ib) Out.push_back({y, a, b});
            });
 }
 
-void PolygonSpans(std::span<const TPoint> points, int clip_top, int clip_bottom, Spans& out) {
-  const size_t n = points.size();
+void PolygonSpans(std::span<const TPoint> Points, int ClipTop, int ClipBottom, Spans& Out) {
+  const size_t n = Points.size();
   if (n < 3) return;
-  int min_y = points[0].Y, max_y = points[0].Y;
-  for (const TPoint& p : points) {
+  int min_y = Points[0].Y, max_y = Points[0].Y;
+  for (const TPoint& p : Points) {
     min_y = std::min(min_y, p.Y);
     max_y = std::max(max_y, p.Y);
   }
-  const int top = std::max(min_y, clip_top);
-  const int bottom = std::min(max_y, clip_bottom);
+  const int top = std::max(min_y, ClipTop);
+  const int bottom = std::min(max_y, ClipBottom);
   struct Edge {
     double ya, yb, xa, slope;
   };
@@ -166,20 +166,20 @@ void PolygonSpans(std::span<const TPoint> points, int clip_top, int clip_bottom,
   }
   size_t edge_count = 0;
   for (size_t i = 0; i < n; ++i) {
-    const TPoint& a = points[i];
-    const TPoint& b = points[i + 1 < n ? i + 1 : 0];
+    const TPoint& a = Points[i];
+    const TPoint& b = Points[i + 1 < n ? i + 1 : 0];
     if (a.Y == b.Y) continue;
     const bool down = a.Y < b.Y;
     const TPoint& u = down ? a : b;
     const TPoint& v = down ? b : a;
     edges[edge_count++] = {double(u.Y), double(v.Y), double(u.X), double(v.X - u.X) / (v.Y - u.Y)};
   }
-  if (top < bottom) MakeRoom(out, bottom - top);
+  if (top < bottom) MakeRoom(Out, bottom - top);
   // Centres in [xl, xr): the left edge belongs to the polygon, the right one does not.
-  auto span = [&out](int y, double xl, double xr) {
+  auto span = [&Out](int y, double xl, double xr) {
     const int x0 = CeilInt(xl - 0.5);
     const int x1 = CeilInt(xr - 0.5);
-    if (x0 < x1) out.push_back({y, x0, x1});
+    if (x0 < x1) Out.push_back({y, x0, x1});
   };
   for (int y = top; y < bottom; ++y) {
     const double yc = y + 0.5;
@@ -211,30 +211,30 @@ struct BandLimit {
   double k, cmin, cmax;
   bool flat;  // k is (nearly) zero: every x or none satisfies it
   // Narrows [lo, hi] to the x that satisfy it; false when none does.
-  bool Narrow(double m, double& lo, double& hi) const {
-    if (flat) return !(m < cmin - kEps || m > cmax + kEps);
-    double a = (cmin - m) / k, b = (cmax - m) / k;
+  bool Narrow(double M, double& Lo, double& Hi) const {
+    if (flat) return !(M < cmin - kEps || M > cmax + kEps);
+    double a = (cmin - M) / k, b = (cmax - M) / k;
     if (a > b) std::swap(a, b);
-    lo = std::max(lo, a);
-    hi = std::min(hi, b);
+    Lo = std::max(Lo, a);
+    Hi = std::min(Hi, b);
     return true;
   }
 };
 
 }  // namespace
 
-void CapsuleSpans(TPoint p0, TPoint p1, int width, int clip_top, int clip_bottom, Spans& out) {
+void CapsuleSpans(TPoint P0, TPoint P1, int Width, int ClipTop, int ClipBottom, Spans& Out) {
   // Odd widths are centred on the pixel centres, even ones on the pixel corners above left, so a
   // pen of width w covers exactly w pixels across a straight line. Edge points are left out.
-  const double r = width / 2.0 - 1e-6;
-  const double shift = width % 2 != 0 ? 0.5 : 0.0;
-  const double ax = p0.X + shift, ay = p0.Y + shift, bx = p1.X + shift, by = p1.Y + shift;
+  const double r = Width / 2.0 - 1e-6;
+  const double shift = Width % 2 != 0 ? 0.5 : 0.0;
+  const double ax = P0.X + shift, ay = P0.Y + shift, bx = P1.X + shift, by = P1.Y + shift;
   const double vx = bx - ax, vy = by - ay;
   const double len2 = vx * vx + vy * vy;
-  const int top = std::max(RowFrom(std::min(ay, by) - r), clip_top);
-  const int bottom = std::min(RowTo(std::max(ay, by) + r), clip_bottom);
+  const int top = std::max(RowFrom(std::min(ay, by) - r), ClipTop);
+  const int bottom = std::min(RowTo(std::max(ay, by) + r), ClipBottom);
   if (top >= bottom) return;
-  MakeRoom(out, bottom - top);
+  MakeRoom(Out, bottom - top);
   const double r2 = r * r;
   // The band along the segment: |cross| <= r * len and 0 <= dot <= len^2, solved for x, with
   // cross = vx * (yc - ay) - vy * (x - ax) and dot = vx * (x - ax) + vy * (yc - ay).
@@ -267,7 +267,7 @@ void CapsuleSpans(TPoint p0, TPoint p1, int width, int clip_top, int clip_bottom
       }
     }
     int a, b;
-    if (lo <= hi && CentresIn(lo + 2 * kEps, hi - 2 * kEps, a, b)) out.push_back({y, a, b});
+    if (lo <= hi && CentresIn(lo + 2 * kEps, hi - 2 * kEps, a, b)) Out.push_back({y, a, b});
   }
 }
 

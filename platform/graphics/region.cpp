@@ -7,35 +7,35 @@ namespace {
 
 // The region's rectangles are non-empty and share no pixel, so that drawing through them touches
 // each pixel once.
-[[maybe_unused]] bool Disjoint(const std::vector<TRect>& rects) {
-  for (size_t i = 0; i < rects.size(); ++i) {
-    if (IsRectEmpty(rects[i])) return false;
-    for (size_t j = i + 1; j < rects.size(); ++j) {
+[[maybe_unused]] bool Disjoint(const std::vector<TRect>& Rects) {
+  for (size_t i = 0; i < Rects.size(); ++i) {
+    if (IsRectEmpty(Rects[i])) return false;
+    for (size_t j = i + 1; j < Rects.size(); ++j) {
       TRect common;
-      if (IntersectRect(common, rects[i], rects[j])) return false;
+      if (IntersectRect(common, Rects[i], Rects[j])) return false;
     }
   }
   return true;
 }
 
 // Appends the parts of a that lie outside b (at most four rectangles).
-void AppendDifference(const TRect& a, const TRect& b, std::vector<TRect>& out) {
+void AppendDifference(const TRect& A, const TRect& B, std::vector<TRect>& Out) {
   TRect common;
-  if (!IntersectRect(common, a, b)) {
-    out.push_back(a);
+  if (!IntersectRect(common, A, B)) {
+    Out.push_back(A);
     return;
   }
-  if (a.Top < common.Top) out.push_back({a.Left, a.Top, a.Right, common.Top});
-  if (common.Bottom < a.Bottom) out.push_back({a.Left, common.Bottom, a.Right, a.Bottom});
-  if (a.Left < common.Left) out.push_back({a.Left, common.Top, common.Left, common.Bottom});
-  if (common.Right < a.Right) out.push_back({common.Right, common.Top, a.Right, common.Bottom});
+  if (A.Top < common.Top) Out.push_back({A.Left, A.Top, A.Right, common.Top});
+  if (common.Bottom < A.Bottom) Out.push_back({A.Left, common.Bottom, A.Right, A.Bottom});
+  if (A.Left < common.Left) Out.push_back({A.Left, common.Top, common.Left, common.Bottom});
+  if (common.Right < A.Right) Out.push_back({common.Right, common.Top, A.Right, common.Bottom});
 }
 
 }  // namespace
 
-void TRegion::Add(const TRect& r) {
-  if (IsRectEmpty(r)) return;
-  std::vector<TRect> pieces{r};
+void TRegion::Add(const TRect& R) {
+  if (IsRectEmpty(R)) return;
+  std::vector<TRect> pieces{R};
   for (const TRect& existing : FRects) {
     std::vector<TRect> rest;
     for (const TRect& p : pieces) AppendDifference(p, existing, rest);
@@ -46,30 +46,30 @@ void TRegion::Add(const TRect& r) {
   assert(Disjoint(FRects));
 }
 
-void TRegion::Intersect(const TRect& r) {
+void TRegion::Intersect(const TRect& R) {
   std::vector<TRect> kept;
   for (const TRect& existing : FRects) {
     TRect common;
-    if (IntersectRect(common, existing, r)) kept.push_back(common);
+    if (IntersectRect(common, existing, R)) kept.push_back(common);
   }
   FRects.swap(kept);
   assert(Disjoint(FRects));
 }
 
-void TRegion::Subtract(const TRect& r) {
+void TRegion::Subtract(const TRect& R) {
   std::vector<TRect> kept;
-  for (const TRect& existing : FRects) AppendDifference(existing, r, kept);
+  for (const TRect& existing : FRects) AppendDifference(existing, R, kept);
   FRects.swap(kept);
   assert(Disjoint(FRects));
 }
 
-void TRegion::Offset(int dx, int dy) {
-  for (TRect& r : FRects) OffsetRect(r, dx, dy);
+void TRegion::Offset(int Dx, int Dy) {
+  for (TRect& r : FRects) OffsetRect(r, Dx, Dy);
 }
 
-bool TRegion::Contains(TPoint p) const {
+bool TRegion::Contains(TPoint P) const {
   for (const TRect& r : FRects) {
-    if (PtInRect(r, p)) return true;
+    if (PtInRect(r, P)) return true;
   }
   return false;
 }

@@ -8,16 +8,16 @@
 class TRegion {
  public:
   TRegion() = default;
-  explicit TRegion(const TRect& r) { Add(r); }
+  explicit TRegion(const TRect& R) { Add(R); }
 
   // Adds the pixels of r (union).
-  void Add(const TRect& r);
+  void Add(const TRect& R);
   // Keeps only the pixels inside r.
-  void Intersect(const TRect& r);
+  void Intersect(const TRect& R);
   // Removes the pixels of r.
-  void Subtract(const TRect& r);
-  void Offset(int dx, int dy);
-  bool Contains(TPoint p) const;
+  void Subtract(const TRect& R);
+  void Offset(int Dx, int Dy);
+  bool Contains(TPoint P) const;
   bool Empty() const { return FRects.empty(); }
   // The smallest rectangle holding every pixel; all zero when empty.
   TRect Bounds() const;
