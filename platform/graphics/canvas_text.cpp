@@ -42,15 +42,15 @@ void ForEachInk(const RealizedFont& f, const std::string& Text, Ink Plot) {
 }
 
 // The ink as spans (rows of the cell), for unturned text.
-void TextSpans(const RealizedFont& F, const std::string& Text, int x, int y, raster::Spans& Out) {
-  ForEachInk(F, Text, [&](int px, int py) { Out.push_back({y + py, x + px, x + px + 1}); });
+void TextSpans(const RealizedFont& F, const std::string& Text, int X, int Y, raster::Spans& Out) {
+  ForEachInk(F, Text, [&](int px, int py) { Out.push_back({Y + py, X + px, X + px + 1}); });
 }
 
 }  // namespace
 
 namespace {
 
-void PaintText(TCanvas& Canvas, CanvasPainter& Painter, int x, int y, const std::string& Text,
+void PaintText(TCanvas& Canvas, CanvasPainter& Painter, int X, int Y, const std::string& Text,
                bool Opaque) {
   if (Painter.Empty()) return;
   const RealizedFont& f = RealizeFont(*Canvas.Font());
@@ -61,10 +61,10 @@ void PaintText(TCanvas& Canvas, CanvasPainter& Painter, int x, int y, const std:
   const int tenths = ((Canvas.Font()->Orientation() % 3600) + 3600) % 3600;
   if (tenths == 0) {
     if (Opaque) {
-      for (int row = y; row < y + height; ++row) Painter.Span(row, x, x + width, back, CopyOp());
+      for (int row = Y; row < Y + height; ++row) Painter.Span(row, X, X + width, back, CopyOp());
     }
     raster::Spans spans;
-    TextSpans(f, Text, x, y, spans);
+    TextSpans(f, Text, X, Y, spans);
     Painter.Spans(spans, ink, CopyOp());
     return;
   }
@@ -109,10 +109,10 @@ void PaintText(TCanvas& Canvas, CanvasPainter& Painter, int x, int y, const std:
     by1 = std::max(by1, dy);
   }
   const TRect area{
-      x + static_cast<int>(std::floor(bx0)) - 1, y + static_cast<int>(std::floor(by0)) - 1,
-      x + static_cast<int>(std::ceil(bx1)) + 1, y + static_cast<int>(std::ceil(by1)) + 1};
+      X + static_cast<int>(std::floor(bx0)) - 1, Y + static_cast<int>(std::floor(by0)) - 1,
+      X + static_cast<int>(std::ceil(bx1)) + 1, Y + static_cast<int>(std::ceil(by1)) + 1};
   Painter.ForEachPixel(area, [&](uint32_t& d, int px, int py) {
-    const double dx = px - x + 0.5, dy = py - y + 0.5;
+    const double dx = px - X + 0.5, dy = py - Y + 0.5;
     const int u = static_cast<int>(std::floor(dx * c - dy * s));
     const int v = static_cast<int>(std::floor(dx * s + dy * c));
     if (u >= min_x && u < max_x && v >= min_y && v < max_y &&
