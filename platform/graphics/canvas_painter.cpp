@@ -121,8 +121,8 @@ __attribute__((target("avx2"))) void FillPixelsWide(uint32_t* P, int N, uint32_t
 }
 #else
 const bool kHasWideVectors = false;
-void FillPixelsWide(uint32_t* p, int n, uint32_t value) {
-  for (; n > 0; --n) *p++ = value;
+void FillPixelsWide(uint32_t* P, int N, uint32_t Value) {
+  for (; N > 0; --N) *P++ = Value;
 }
 #endif
 
