@@ -18,7 +18,6 @@
 namespace {
 
 using logic_bench::CopySeconds;
-using logic_bench::MedianSeconds;
 using logic_bench::RunAgainst;
 using logic_bench::Stage;
 
