@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -12,25 +11,13 @@
 #include <vector>
 
 #include "library/foundation/tickservice.h"
+#include "median.h"
 #include "platform/forms/forms.h"
 #include "programs/logic/logic.h"
 
 namespace logic_bench {
 
 constexpr int kBufferBytes = 64000;
-
-// Median seconds of one call of Body over several timed batches.
-inline double MedianSeconds(const std::function<void()>& Body, int Rounds) {
-  std::vector<double> batches;
-  for (int b = 0; b < 7; ++b) {
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < Rounds; ++i) Body();
-    batches.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / Rounds);
-  }
-  std::sort(batches.begin(), batches.end());
-  return batches[batches.size() / 2];
-}
 
 // One copy of the pixels of Area.
 inline double CopySeconds(const TRect& Area) {

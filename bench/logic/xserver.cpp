@@ -10,9 +10,7 @@
 #include <sys/shm.h>
 // clang-format on
 
-#include <algorithm>
-#include <chrono>
-#include <vector>
+#include "median.h"
 
 namespace {
 
@@ -44,19 +42,12 @@ double SharedPutSeconds(int Width, int Height) {
       for (int y = 0; y < Height; ++y)
         for (int x = 0; x < Width; ++x) XPutPixel(image, x, y, (x * 7 + y * 13) & 0xFFFFFF);
       AwaitServer();
-      // The median of seven batches, as the other baselines take theirs.
-      std::vector<double> batches;
-      for (int b = 0; b < 7; ++b) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < 50; ++i) {
-          XShmPutImage(d, window, gc, image, 0, 0, 0, 0, Width, Height, False);
-          AwaitServer();
-        }
-        batches.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / 50);
-      }
-      std::sort(batches.begin(), batches.end());
-      seconds = batches[batches.size() / 2];
+      seconds = logic_bench::MedianSeconds(
+          [&] {
+            XShmPutImage(d, window, gc, image, 0, 0, 0, 0, Width, Height, False);
+            AwaitServer();
+          },
+          50);
       XShmDetach(d, &segment);
       AwaitServer();
     }
