@@ -100,9 +100,10 @@ void PickFrame(T& c, Dice& d) {
   c.SetBordBottom(!d.OneIn(5));
 }
 
+// What the round and panel meters share: size, frame, range, value, divisions, peak and LEDs.
 template <class T>
-void PickRoundMeter(T& c, Dice& d, bool Loading) {
-  c.SetBounds(5, 5, d.In(40, 400), d.In(40, 400));
+void PickPointerMeter(T& c, Dice& d, bool Loading, int MinSize) {
+  c.SetBounds(5, 5, d.In(MinSize, 400), d.In(MinSize, 400));
   PickFrame(c, d);
   PickRange(c, d, Loading, 1000);
   c.SetValue(d.Value(c.ValueStart() - 10, c.ValueEnd() + 10));
@@ -112,6 +113,11 @@ void PickRoundMeter(T& c, Dice& d, bool Loading) {
   c.SetLedEnable(!d.OneIn(3));
   c.SetLedOn1(d.OneIn(2));
   c.SetLedOn2(d.OneIn(2));
+}
+
+template <class T>
+void PickRoundMeter(T& c, Dice& d, bool Loading) {
+  PickPointerMeter(c, d, Loading, 40);
   c.SetDispEnable(!d.OneIn(3));
   c.SetDispFixPnt(d.OneIn(2));
   c.SetDispItalic(d.OneIn(3));
@@ -189,16 +195,7 @@ TEST_F(InstrumentScenesTest, Meter360) {
 
 TEST_F(InstrumentScenesTest, PanelMeters) {
   const auto setup = [](auto& c, Dice& d, bool Loading) {
-    c.SetBounds(5, 5, d.In(30, 400), d.In(30, 400));
-    PickFrame(c, d);
-    PickRange(c, d, Loading, 1000);
-    c.SetValue(d.Value(c.ValueStart() - 10, c.ValueEnd() + 10));
-    c.SetScalaPart(d.In(1, 20));
-    c.SetScalaPsub(d.In(-1, 5));
-    c.SetPeakMode(static_cast<TPeakPtrMode>(d.In(0, 2)));
-    c.SetLedEnable(!d.OneIn(3));
-    c.SetLedOn1(d.OneIn(2));
-    c.SetLedOn2(d.OneIn(2));
+    PickPointerMeter(c, d, Loading, 30);
     c.SetShape(static_cast<TmShapeType>(d.In(0, 1)));
     if (d.OneIn(2)) c.SetCaption("Ampere");
   };
