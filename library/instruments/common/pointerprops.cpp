@@ -32,11 +32,7 @@ bool TValueScale::ReadOrStore(double V, bool Reading, bool IsStart) {
   return IsStart ? StoreStart(V) : StoreEnd(V);
 }
 
-bool TValueScale::StoreNonLinear(bool Value) {
-  if (Value == NonLinear) return false;
-  NonLinear = Value;
-  return true;
-}
+bool TValueScale::StoreNonLinear(bool Value) { return StoreChanged(NonLinear, Value); }
 
 bool TValueScale::ResetPeak() {
   if (!FPeak || *FPeak <= Start) return false;
@@ -45,18 +41,10 @@ bool TValueScale::ResetPeak() {
 }
 
 bool TValueScale::SetPart(int V) {
-  V = std::clamp(V, 1, FRules.MaxScalaPart);
-  if (V == FPart) return false;
-  FPart = V;
-  return true;
+  return StoreChanged(FPart, std::clamp(V, 1, FRules.MaxScalaPart));
 }
 
-bool TValueScale::SetPsub(int V) {
-  V = std::clamp(V, -1, 20);
-  if (V == FPsub) return false;
-  FPsub = V;
-  return true;
-}
+bool TValueScale::SetPsub(int V) { return StoreChanged(FPsub, std::clamp(V, -1, 20)); }
 
 void TColourBands::Reset(const TScaleRange& Range) {
   const double r = (Range.End - Range.Start) * 0.1;
@@ -75,20 +63,16 @@ bool TColourBands::Store(TBound B, double V, const TScaleRange& Range) {
     } else if (V >= band.To) {
       V = band.To - 1;
     }
-    if (V == band.From) return false;
-    band.From = V;
-  } else {
-    // Upper bound. On the max band a value equal to the lower bound stays.
-    const bool max_band = B == MaxE;
-    if (max_band ? V < band.From : V <= band.From) {
-      V = band.From + 1;
-    } else if (V > Range.End) {
-      V = Range.End;
-    }
-    if (V == band.To) return false;
-    band.To = V;
+    return StoreChanged(band.From, V);
   }
-  return true;
+  // Upper bound. On the max band a value equal to the lower bound stays.
+  const bool max_band = B == MaxE;
+  if (max_band ? V < band.From : V <= band.From) {
+    V = band.From + 1;
+  } else if (V > Range.End) {
+    V = Range.End;
+  }
+  return StoreChanged(band.To, V);
 }
 
 bool TColourBands::Set(TBound B, double V, bool Reading, const TScaleRange& Range) {
