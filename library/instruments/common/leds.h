@@ -60,7 +60,6 @@ struct TMeterLed {
 };
 
 // A round LED: a circle of Radius around Centre with a black one-pixel outline, filled in Colour.
-// Leaves the canvas with that pen and brush, in copy mode.
 void DrawRoundLed(TCanvas& Canvas, TPoint Centre, int Radius, TColor Colour);
 
 // The radius of an LED in a socket of Socket pixels (either sign): a pixel less while the LED is
