@@ -110,10 +110,12 @@ void TLedButton::Paint() {
 void TLedButton::DrawLed(bool Lit) {
   if (!FPainted) return;
   TCanvas& c = *Canvas();
-  TCanvasSaver keep(c, cpPen | cpBrush | cpFont);
+  TCanvasSaver keep(c, cpPen | cpBrush);
   const TRect box = FLedShape == ledCircle ? LedCircleBox(FCentre, FRadius) : FLedRect;
   ::DrawLed(c, FLedShape, box, LedColour(FColLed, Lit, Enabled()));
   if (FCaptType != ctLed) return;
+  // The font only where the caption lies on the LED: the blink tick comes this way.
+  const TCanvasSaver text_font(c, cpFont);
   const std::string& text = ShowsCaption1() ? FCaption1 : FCaption;
   SetCaptionFont(c);
   c.Font()->SetColor(LedTextColour(FColLed, Lit, Enabled()));
